@@ -61,6 +61,10 @@ Liste LireListe(std::string_view octets);
 // index 0 is never replayed, unknown lines are skipped. The display and the
 // availability are the caller's (AfficheProfil, MajBoutons).
 void Rejouer(Section& s, const Liste& liste);
+// Replays one line as the list replay does: MesureSurface first for the
+// four operations that read the surface; an unknown line does nothing.
+// Returns the tag replayed, or 0.
+int RejouerLigne(Section& s, std::string_view ligne);
 
 // Converts a list line for display (Windows-1252 to UTF-8).
 std::string Utf8DeLigne(std::string_view ligne);

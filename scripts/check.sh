@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds Strataloom (installing the missing Debian packages first) and runs
+# every test: the program's own build, and the whole test suite in a build
+# with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/commun.sh
+installer_paquets
+jobs=$(nproc 2>/dev/null || echo 2)
+
+configurer build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTRATALOOM_TESTS=ON
+cmake --build build -j"$jobs"
+
+configurer build-asan -DCMAKE_BUILD_TYPE=Debug -DSTRATALOOM_TESTS=ON -DSTRATALOOM_SANITIZE=ON
+cmake --build build-asan -j"$jobs"
+
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir build-asan --output-on-failure -j"$jobs"

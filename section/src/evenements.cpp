@@ -1,0 +1,172 @@
+// The event table's dispatch, the availability rules, the list-file text
+// and the replay of a list.
+#include "section/evenements.h"
+
+namespace section {
+
+const TypeEvenement* EvenementParTag(int tag) {
+    if (tag < 1 || tag > static_cast<int>(kEvenements.size())) return nullptr;
+    return &kEvenements[static_cast<std::size_t>(tag - 1)];
+}
+
+int TagDeLigne(std::string_view ligne) {
+    for (const TypeEvenement& e : kEvenements)
+        if (e.ligne == ligne) return e.tag;
+    return 0;
+}
+
+void OperationsEvenement(Section& s, int tag) {
+    switch (tag) {
+    case 1: Sedimenter(s); break;
+    case 2: PlacerCoulee(s); break;
+    case 3: Eroder(s); break;
+    case 4: PlacerPluton(s); break;
+    case 5: Plisser(s); break;
+    case 6:
+        Plisser(s);
+        Chevaucher(s);
+        break;
+    case 7: Distendre(s); break;
+    default: break;
+    }
+}
+
+// Rows grow downwards: a large SurfaceHaut is a low surface. Sedimentation
+// needs room above the surface, erosion must leave the surface above the
+// bottom of the view, a thrust needs its red band well below the view, and a
+// stretched section can no longer be folded, thrust or intruded.
+Disponibilite MajBoutons(Section& s, const Liste& liste) {
+    bool sansDistension = true;
+    for (const Ligne& l : liste) {
+        if (l == kEvenements[6].ligne) {
+            sansDistension = false;
+            break;
+        }
+    }
+    MesureSurface(s);
+    const int v = s.Visu.height();
+    const int sb = s.SurfaceBas, sh = s.SurfaceHaut;
+    const bool plane = s.SurfacePlane();
+    Disponibilite d{};
+    d[6] = sansDistension && sh > Rejet && HautSocle(s) - Rejet > v;
+    d[5] = sansDistension;
+    d[1] = sh - s.tex.ImSedim2.height() > Rejet || (sh - 20 > Rejet && !plane);
+    d[3] = (!plane && sb + 15 < v) || (plane && sb + 48 < v);
+    d[4] = sb < v - 15 && sansDistension;
+    d[2] = plane && sb > 82;
+    d[7] = true;
+    return d;
+}
+
+std::string TexteListe(const Liste& liste) {
+    std::string t;
+    for (const Ligne& l : liste) {
+        t += l;
+        t += "\r\n";
+    }
+    return t;
+}
+
+Liste LireListe(std::string_view octets) {
+    const std::size_t nul = octets.find('\0');
+    if (nul != std::string_view::npos) octets = octets.substr(0, nul);
+    Liste lignes;
+    std::size_t debut = 0;
+    const std::size_t n = octets.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const char c = octets[i];
+        if (c != '\r' && c != '\n') continue;
+        lignes.emplace_back(octets.substr(debut, i - debut));
+        if (c == '\r' && i + 1 < n && octets[i + 1] == '\n') ++i;
+        debut = i + 1;
+    }
+    if (debut < n) lignes.emplace_back(octets.substr(debut));
+    return lignes;
+}
+
+int RejouerLigne(Section& s, std::string_view ligne) {
+    const int tag = TagDeLigne(ligne);
+    switch (tag) {
+    case 1:
+    case 2:
+    case 3:
+    case 4: MesureSurface(s); break;
+    default: break;
+    }
+    OperationsEvenement(s, tag);
+    return tag;
+}
+
+void Rejouer(Section& s, const Liste& liste) {
+    const std::size_t n = liste.size();
+    for (std::size_t i = 1; i < n; ++i) RejouerLigne(s, liste[i]);
+}
+
+std::string Utf8DeLigne(std::string_view ligne) {
+    // Windows-1252 to UTF-8; the five unassigned bytes become U+FFFD.
+    static constexpr char16_t k80[32] = {
+        0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
+        0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+    std::string out;
+    out.reserve(ligne.size() + 8);
+    for (const char ch : ligne) {
+        const auto b = static_cast<unsigned char>(ch);
+        const unsigned cp = b < 0x80 ? b : b < 0xA0 ? k80[b - 0x80] : b;
+        if (cp < 0x80) {
+            out += static_cast<char>(cp);
+        } else if (cp < 0x800) {
+            out += static_cast<char>(0xC0 | cp >> 6);
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | cp >> 12);
+            out += static_cast<char>(0x80 | (cp >> 6 & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        }
+    }
+    return out;
+}
+
+void Atelier::InitProfil() {
+    InitSection(sec);
+    annulable = false;
+    liste.assign(1, Ligne(kLigneInitiale));
+    AfficheProfil(sec);
+    dispo = MajBoutons(sec, liste);
+}
+
+void Atelier::Appliquer(int tag) {
+    const TypeEvenement* e = EvenementParTag(tag);
+    if (!e) return;
+    tempo.ReplacePicture(sec.Observe);
+    annulable = true;
+    OperationsEvenement(sec, tag);
+    liste.emplace_back(e->ligne);
+    AfficheProfil(sec);
+    dispo = MajBoutons(sec, liste);
+}
+
+bool Atelier::Annuler() {
+    if (!annulable || tempo.empty()) return false;
+    annulable = false;
+    sec.Observe.ReplacePicture(tempo);
+    if (!liste.empty()) {
+        const int tag = TagDeLigne(liste.back());
+        if (tag == 5 || tag == 6) sec.FacteurPli = sec.FacteurPliPrec;
+        liste.pop_back();
+    }
+    dispo = MajBoutons(sec, liste);
+    AfficheProfil(sec);
+    return true;
+}
+
+void Atelier::Charger(const Liste& l) {
+    InitProfil();
+    liste = l;
+    Rejouer(sec, liste);
+    AfficheProfil(sec);
+    dispo = MajBoutons(sec, liste);
+}
+
+}  // namespace section
