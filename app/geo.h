@@ -1,0 +1,135 @@
+// The main window: the section in view, the seven event commands with their
+// help buttons, the event list, undo and return to start, the list files,
+// the model comparison, the picture export, help, warning and sounds.
+// Handlers stay thin: the section work is the engine's (section::Atelier).
+#pragma once
+
+#include <QImage>
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+#include "section/evenements.h"
+#include "services.h"
+
+class QAction;
+class QFrame;
+class QListWidget;
+class QPushButton;
+class VueImage;
+
+class TGEOLOGIE : public QMainWindow {
+    Q_OBJECT
+public:
+    // `executable`: the program's full file name, from which the data
+    // folders and the help file derive; empty for the running program's.
+    explicit TGEOLOGIE(const Services& services, const QString& executable = QString(),
+                       QWidget* parent = nullptr);
+    ~TGEOLOGIE() override;
+
+    // How the about box is shown (modally); set by the program entry.
+    void setApropos(std::function<void()> montrer) { apropos_ = std::move(montrer); }
+
+    // Reset of the section, the list, undo, folders and help colours.
+    void InitProfil();
+
+    // Handlers; each reads the tag of its sender where a family shares one.
+    void SedimClick(QObject* Sender);
+    void AnnulerClick();
+    void EffaceClick();
+    void Sauver1Click(QObject* Sender);
+    void Charger1Click();
+    void Importermodle1Click();
+    void VisuMouseDown(Qt::MouseButton Button);
+    void VisuMouseUp();
+    void ExporterImage1Click(QObject* Sender);
+    void Aide1Click();
+    void AideBt1Click(QObject* Sender);
+    void Avertissement1Click();
+    void Apropos1Click();
+    void Quitter1Click();
+
+    // State, for the program entry and for tests.
+    const section::Atelier& atelier() const { return atelier_; }
+    bool SansSon() const { return SansSon_; }
+    bool finDemandee() const { return finDemandee_; }
+    const QString& RepAppli() const { return RepAppli_; }
+    const QString& RepBase() const { return RepBase_; }
+    const QString& RepEvenements() const { return RepEvenements_; }
+    const QString& RepModeles() const { return RepModeles_; }
+    const QString& RepDocuments() const { return RepDocuments_; }
+    const QString& RepListes() const { return RepListes_; }
+    const QString& FichierAide() const { return FichierAide_; }
+    const QImage& ImageModele() const { return modele_; }
+
+Q_SIGNALS:
+    // The textures are missing: the program must end once control is back
+    // in the event loop. Emitted queued, so a receiver connected right after
+    // construction still hears it.
+    void FinDemandee();
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    // Layout (geo_disposition.cpp).
+    void CreerControles();
+    void CreerMenu();
+    void Centrer();
+
+    // Start-up and reset (geo.cpp).
+    void FormCreate();
+    bool ChargerTexturesBase();
+    void DemanderFin();
+
+    // Views of the engine's state (geo_evenements.cpp).
+    void MajBoutons();
+    void AppliquerDisponibilite();
+    void AfficherListe();
+    void AfficherProfil();
+    void ActiverAnnuler(bool actif);
+    void CouleursAide(int rouge);
+
+    // Sound and keys (geo_services.cpp).
+    void JoueSon(const QString& nom);
+    bool FormKeyDown(QObject* cible, QKeyEvent* e);
+    void FormActivate();
+
+    Services services_;
+    section::Atelier atelier_;
+    QString executable_;
+    bool texturesOk_ = false;
+    bool finDemandee_ = false;
+    bool SansSon_ = true;
+    bool dejaActivee_ = false;
+    bool curseurModele_ = false;
+
+    QString RepAppli_, RepBase_, RepEvenements_, RepModeles_, RepDocuments_, RepListes_;
+    QString FichierAide_;
+
+    // What the dialogs keep from one showing to the next.
+    QString nomListeOuverte_;               // OpenDialog1: last chosen file
+    QString nomImage_ = QStringLiteral("Exemple.bmp");  // SavePictureDialog1
+    QImage modele_;
+
+    std::function<void()> apropos_;
+
+    // Controls; arrays indexed by tag, index 0 unused.
+    QFrame* Bevel1 = nullptr;
+    QFrame* Panel1 = nullptr;
+    VueImage* Observe = nullptr;
+    VueImage* Visu = nullptr;
+    VueImage* Modele = nullptr;
+    std::array<QPushButton*, 8> boutons_{};
+    std::array<QAction*, 8> menus_{};
+    std::array<QPushButton*, 8> BoutonsAide{};
+    QListWidget* ListBox1 = nullptr;
+    QPushButton* Annuler = nullptr;
+    QPushButton* Efface = nullptr;
+    QAction* Annuler1 = nullptr;
+};
+
+// The tag of a command: the data of a menu item, the "tag" property of a
+// button; 0 when it has none.
+int TagDe(const QObject* commande);

@@ -1,0 +1,66 @@
+// Help, the warning, the sound effects with their key chord, the about box.
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QMetaObject>
+
+#include "geo.h"
+
+void TGEOLOGIE::JoueSon(const QString& nom) {
+    if (SansSon_) return;
+    if (!services_.son->Jouer(RepBase_ + QDir::separator() + nom)) services_.son->Fermer();
+}
+
+bool TGEOLOGIE::eventFilter(QObject* objet, QEvent* e) {
+    if (e->type() == QEvent::KeyPress) FormKeyDown(objet, static_cast<QKeyEvent*>(e));
+    return QMainWindow::eventFilter(objet, e);  // the key goes on to its control
+}
+
+// Ctrl+Alt+Shift+S, those three modifiers exactly, switches the sounds on or
+// off. A key travels from the focused control up to the window, passing the
+// filter at each step: it is looked at only at its first receiver.
+bool TGEOLOGIE::FormKeyDown(QObject* cible, QKeyEvent* e) {
+    auto* widget = qobject_cast<QWidget*>(cible);
+    if (!widget || widget->window() != this) return false;
+    QWidget* focus = QApplication::focusWidget();
+    QWidget* premier = focus && focus->window() == this ? focus : this;
+    if (widget != premier) return false;
+    constexpr Qt::KeyboardModifiers kTous =
+        Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier | Qt::MetaModifier;
+    constexpr Qt::KeyboardModifiers kAccord =
+        Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier;
+    if (e->key() != Qt::Key_S || (e->modifiers() & kTous) != kAccord) return false;
+    SansSon_ = !SansSon_;
+    return true;
+}
+
+void TGEOLOGIE::Aide1Click() { services_.aide->Montrer(FichierAide_, 0); }
+
+void TGEOLOGIE::AideBt1Click(QObject* Sender) {
+    services_.aide->Montrer(FichierAide_, TagDe(Sender));
+}
+
+void TGEOLOGIE::Avertissement1Click() {
+    services_.messages->Information(
+        tr("Vous allez travailler dans le domaine sédimentaire uniquement.\r"
+           "L'histoire géologique antérieure de la région ne sera pas prise\r"
+           "en compte. L'influence des stuctures géologiques antérieures\r"
+           "sera donc négligée"));
+}
+
+// Only the first activation, at start-up, shows the warning: coming back
+// from the program's own boxes or from another application does not.
+void TGEOLOGIE::FormActivate() {
+    if (dejaActivee_) return;
+    dejaActivee_ = true;
+    QMetaObject::invokeMethod(this, &TGEOLOGIE::Avertissement1Click, Qt::QueuedConnection);
+}
+
+void TGEOLOGIE::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+    QMainWindow::changeEvent(e);
+}
+
+void TGEOLOGIE::Apropos1Click() {
+    if (apropos_) apropos_();
+}

@@ -1,0 +1,30 @@
+#include "geo_vue.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+VueImage::VueImage(QWidget* parent) : QWidget(parent) {
+    // The window background shows wherever the picture does not reach.
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void VueImage::setImage(const QImage& image) {
+    image_ = image;
+    update();
+}
+
+void VueImage::paintEvent(QPaintEvent*) {
+    if (image_.isNull()) return;
+    QPainter p(this);
+    p.drawImage(QPoint(0, 0), image_);  // unscaled, clipped by the control
+}
+
+void VueImage::mousePressEvent(QMouseEvent* e) {
+    Q_EMIT MouseDown(e->button());
+    e->accept();
+}
+
+void VueImage::mouseReleaseEvent(QMouseEvent* e) {
+    Q_EMIT MouseUp(e->button());
+    e->accept();
+}

@@ -1,0 +1,29 @@
+// An image control: shows its picture at its own size from the top-left
+// corner, cut at the control's edges, the window background around a
+// smaller one. Unlike a label, a disabled control keeps its colours: being
+// disabled only means it does not react to the mouse.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+class VueImage : public QWidget {
+    Q_OBJECT
+public:
+    explicit VueImage(QWidget* parent = nullptr);
+
+    void setImage(const QImage& image);
+    const QImage& image() const { return image_; }
+
+Q_SIGNALS:
+    void MouseDown(Qt::MouseButton bouton);
+    void MouseUp(Qt::MouseButton bouton);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    QImage image_;
+};

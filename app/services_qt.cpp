@@ -1,0 +1,134 @@
+#include "services_qt.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QImageReader>
+#include <QLabel>
+#include <QMessageBox>
+
+QStringList FiltresQt(const QString& filtre) {
+    QStringList resultat;
+    const QStringList parts = filtre.split(QLatin1Char('|'));
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString description = parts[i].trimmed();
+        const QString motifs = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)
+                                   .join(QLatin1Char(' '))
+                                   .trimmed();
+        const QString entreParentheses = QStringLiteral("(%1)").arg(motifs);
+        if (description.endsWith(entreParentheses))
+            resultat << description;
+        else
+            resultat << QStringLiteral("%1 %2").arg(description, entreParentheses);
+    }
+    return resultat;
+}
+
+namespace {
+
+// Qt's dialog, plus the checks and the preview the program asks for.
+class DialogueFichier : public QFileDialog {
+public:
+    DialogueFichier(QWidget* parent, const DemandeFichier& d) : QFileDialog(parent), demande_(d) {
+        if (d.apercuImage) {
+            apercu_ = new QLabel(this);
+            apercu_->setObjectName(QStringLiteral("apercu"));
+            apercu_->setFixedSize(164, 124);
+            apercu_->setAlignment(Qt::AlignCenter);
+            apercu_->setFrameShape(QFrame::StyledPanel);
+            if (auto* grille = qobject_cast<QGridLayout*>(layout()))
+                grille->addWidget(apercu_, 0, grille->columnCount(), grille->rowCount(), 1);
+            connect(this, &QFileDialog::currentChanged, this, &DialogueFichier::Apercu);
+        }
+    }
+
+    void accept() override {
+        const QStringList choix = selectedFiles();
+        if (!choix.isEmpty()) {
+            const QFileInfo fichier(choix.first());
+            if (demande_.dossierDoitExister && !fichier.isDir() && !fichier.absoluteDir().exists()) {
+                QMessageBox::warning(this, windowTitle(),
+                                     tr("Le dossier %1 n'existe pas.")
+                                         .arg(QDir::toNativeSeparators(fichier.absolutePath())));
+                return;
+            }
+            if (demande_.fichierDoitExister && !fichier.isDir() && !fichier.exists()) {
+                QMessageBox::warning(this, windowTitle(),
+                                     tr("Le fichier %1 n'existe pas.")
+                                         .arg(QDir::toNativeSeparators(fichier.absoluteFilePath())));
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    void Apercu(const QString& chemin) {
+        QImageReader lecteur(chemin);
+        const QSize taille = lecteur.size();
+        if (!QFileInfo(chemin).isFile() || !taille.isValid()) {
+            apercu_->clear();
+            return;
+        }
+        lecteur.setScaledSize(taille.scaled(apercu_->size() - QSize(4, 4), Qt::KeepAspectRatio));
+        apercu_->setPixmap(QPixmap::fromImage(lecteur.read()));
+    }
+
+    DemandeFichier demande_;
+    QLabel* apercu_ = nullptr;
+};
+
+}  // namespace
+
+std::optional<QString> FichiersQt::Ouvrir(const DemandeFichier& d) { return Dialogue(d, true); }
+
+std::optional<QString> FichiersQt::Enregistrer(const DemandeFichier& d) {
+    return Dialogue(d, false);
+}
+
+std::optional<QString> FichiersQt::Dialogue(const DemandeFichier& d, bool ouvrir) {
+    DialogueFichier dlg(parent_, d);
+    dlg.setOption(QFileDialog::DontUseNativeDialog);
+    dlg.setWindowTitle(!d.titre.isEmpty() ? d.titre
+                       : ouvrir           ? QFileDialog::tr("Ouvrir")
+                                          : QFileDialog::tr("Enregistrer sous"));
+    dlg.setAcceptMode(ouvrir ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dlg.setFileMode(ouvrir && d.fichierDoitExister ? QFileDialog::ExistingFile
+                                                   : QFileDialog::AnyFile);
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, !d.confirmerEcrasement);
+    const QStringList filtres = FiltresQt(d.filtre);
+    if (!filtres.isEmpty()) dlg.setNameFilters(filtres);
+    if (!d.extensionDefaut.isEmpty()) dlg.setDefaultSuffix(d.extensionDefaut);
+
+    // A preset full name opens in its own folder; a bare name in the
+    // initial folder, or where the dialog chooses when there is none.
+    const QString nom = QDir::fromNativeSeparators(d.nomFichier);
+    const QFileInfo preset(nom);
+    if (!nom.isEmpty() && nom.contains(QLatin1Char('/')) && preset.isAbsolute()) {
+        dlg.setDirectory(preset.absolutePath());
+        dlg.selectFile(preset.fileName());
+    } else {
+        if (!d.dossierInitial.isEmpty()) dlg.setDirectory(d.dossierInitial);
+        if (!nom.isEmpty()) dlg.selectFile(nom);
+    }
+
+    if (dlg.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList choix = dlg.selectedFiles();
+    if (choix.isEmpty()) return std::nullopt;
+    return QDir::toNativeSeparators(choix.first());
+}
+
+void MessagesQt::Montrer(int icone, const QString& texte) {
+    // Lines separated by a lone CR are shown as lines.
+    QString lignes = texte;
+    lignes.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox boite(static_cast<QMessageBox::Icon>(icone), QString::fromLatin1(kTitreApplication),
+                      lignes, QMessageBox::Ok, parent_);
+    boite.exec();
+}
+
+void MessagesQt::Erreur(const QString& texte) { Montrer(QMessageBox::Critical, texte); }
+void MessagesQt::Information(const QString& texte) { Montrer(QMessageBox::Information, texte); }
+void MessagesQt::Simple(const QString& texte) { Montrer(QMessageBox::NoIcon, texte); }

@@ -1,0 +1,46 @@
+// The platform services of the program: Qt's own file dialogs and message
+// boxes behind the interfaces of services.h.
+#pragma once
+
+#include <QStringList>
+
+#include "services.h"
+
+class QWidget;
+
+// The application's title, used for its message boxes.
+inline constexpr const char* kTitreApplication = "Strataloom";
+
+// "Desc|*.ext|Desc2|*.a;*.b" to Qt's name filters "Desc (*.ext)" and
+// "Desc2 (*.a *.b)"; a description already naming its patterns is kept.
+QStringList FiltresQt(const QString& filtre);
+
+// File dialogs drawn by Qt (never the native ones, so they look and behave
+// the same everywhere and can be driven in tests).
+class FichiersQt : public ServiceFichiers {
+public:
+    explicit FichiersQt(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    std::optional<QString> Ouvrir(const DemandeFichier& d) override;
+    std::optional<QString> Enregistrer(const DemandeFichier& d) override;
+
+private:
+    std::optional<QString> Dialogue(const DemandeFichier& d, bool ouvrir);
+    QWidget* parent_;
+};
+
+// Modal boxes with a single OK button, titled with the application's name.
+class MessagesQt : public ServiceMessages {
+public:
+    explicit MessagesQt(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void Erreur(const QString& texte) override;
+    void Information(const QString& texte) override;
+    void Simple(const QString& texte) override;
+
+private:
+    void Montrer(int icone, const QString& texte);
+    QWidget* parent_;
+};

@@ -1,0 +1,31 @@
+// A main window on drawn textures in a temporary application folder, with
+// fake services, and the look-ups the window tests share.
+#pragma once
+
+#include <QAction>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "faux_services.h"
+#include "geo.h"
+
+struct Banc {
+    explicit Banc(TaillesTextures t = {}, bool creerFenetre = true);
+    void Creer();  // the window, when the folder had to be prepared first
+
+    QTemporaryDir dossier;
+    QString executable;
+    FauxServices f;
+    std::unique_ptr<TGEOLOGIE> w;
+
+    QPushButton* Bouton(const char* nom) const;
+    QAction* Action(const char* nom) const;
+    QStringList Liste() const;  // the lines shown by ListBox1
+    QString Chemin(const QString& nom) const { return dossier.filePath(nom); }
+};
+
+// Bytes of a file, or an empty array.
+QByteArray Octets(const QString& chemin);
+bool EcrireFichier(const QString& chemin, const QByteArray& octets);

@@ -1,0 +1,44 @@
+// Checks of the contract between the data files and the program, shared by
+// the tests of the pictures in memory and of the files on disk.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+namespace donnees::test {
+
+// Folders the build filled, and the generator itself.
+QString DossierDonnees();  // bin/: Base/, strataloom.hlp, Evenements/, Modeles/
+QString DossierIcones();
+QString Generateur();
+
+QByteArray Lire(const QString& chemin);
+QImage LireBmp(const QString& chemin);  // Format_RGB32, null when unreadable
+
+// No pixel is pure blue (0,0,255) nor pure red (255,0,0).
+testing::AssertionResult SansBleuNiRouge(const QImage& image);
+
+// A mask and its picture: same size, mask only black or white, mask black
+// exactly where the picture is white.
+testing::AssertionResult CoupleValide(const QImage& image, const QImage& masque);
+
+// Mean of (R + G + B) / 3 over rows premiere to derniere (inclusive).
+double Clarte(const QImage& image, int premiere, int derniere);
+
+// Columns of row y where the mask is white.
+int Largeur(const QImage& masque, int y);
+// Leftmost and rightmost white columns of row y, or (-1, -1).
+std::pair<int, int> Etendue(const QImage& masque, int y);
+
+// Runs the generator; returns its exit status, or -1 when it did not run.
+int Lancer(const QStringList& arguments, QByteArray* sortie = nullptr);
+
+// Little-endian fields of a file.
+std::uint32_t Mot32(const QByteArray& a, int position);
+std::uint16_t Mot16(const QByteArray& a, int position);
+
+}  // namespace donnees::test

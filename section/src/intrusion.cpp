@@ -1,0 +1,88 @@
+// Plutonism and volcanism: a ready-drawn body laid over the section through
+// its mask (OR) and its picture (AND), so that the body's own pixels replace
+// the section and everything around it stays as it was.
+#include <algorithm>
+
+#include "section/section.h"
+
+namespace section {
+
+namespace {
+
+// Lays the top `lignes` rows of a mask and its picture over D:
+//   pixel := (section OR mask) AND picture
+// Mask black and picture white around the body leave the section unchanged;
+// mask white and picture coloured inside it give the picture's colour.
+//
+// Both sources are read with the same rows (0 .. lignes - 1), so a
+// destination row samples the same row number of each. Where that row lies
+// beyond the end of the mask or of the picture, the pair counts as "body
+// absent" there (mask black, picture white) and the destination row keeps
+// what it held; a mask or picture without pixels leaves the whole section
+// unchanged. Every copy stays within its source. Leaves CopyMode plain.
+void Superposer(Raster& o, Rect dst, const Raster& masque, const Raster& image, int lignes) {
+    if (lignes > 0 && !masque.empty() && !image.empty()) {
+        const int mw = masque.width(), iw = image.width();
+        const int presentes = std::min({lignes, masque.height(), image.height()});
+        if (presentes == lignes) {
+            o.CopyMode = ModeCopie::Ou;
+            o.CopyRect(dst, masque, {0, 0, mw, lignes});
+            o.CopyMode = ModeCopie::Et;
+            o.CopyRect(dst, image, {0, 0, iw, lignes});
+        } else {
+            // The missing rows are padded with the transparent pair; the
+            // sampling of the rows that exist is the same as without padding.
+            Raster m(mw, lignes, kNoir), i(iw, lignes, kBlanc);
+            m.CopyRect({0, 0, mw, presentes}, masque, {0, 0, mw, presentes});
+            i.CopyRect({0, 0, iw, presentes}, image, {0, 0, iw, presentes});
+            o.CopyMode = ModeCopie::Ou;
+            o.CopyRect(dst, m, {0, 0, mw, lignes});
+            o.CopyMode = ModeCopie::Et;
+            o.CopyRect(dst, i, {0, 0, iw, lignes});
+        }
+    }
+    o.CopyMode = ModeCopie::Copie;
+}
+
+}  // namespace
+
+// The pluton rises from the bottom edge, its right side on the right edge of
+// the view (100 columns in from the section's right edge). Its top a picture
+// rows, a = min(gh, H - SurfaceHaut - 15), are stretched over a + 5 rows,
+// so the top never rises above SurfaceHaut + 10:
+//
+//          SurfaceHaut  ~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~
+//          H - a - 5                   +-------+
+//                                      | gw    |  a + 5 rows
+//          H                   --------+-------+----| 100 |
+//
+// Draws nothing when there is no room (a <= 0).
+void PlacerPluton(Section& s) {
+    Raster& o = s.Observe;
+    const Raster& image = s.tex.ImGranit;
+    const int w = o.width(), h = o.height();
+    const int gw = image.width(), gh = image.height();
+    const int a = std::min(gh, h - s.SurfaceHaut - 15);
+    if (a <= 0) {
+        o.CopyMode = ModeCopie::Copie;
+        return;
+    }
+    const Rect dst{w - gw - MargeCachee, h - a - 5, w - MargeCachee, h};
+    Superposer(o, dst, s.tex.ImGranit0, image, a);
+}
+
+// The lava flow fills the rightmost cw columns from 33 rows above the surface
+// down to the bottom edge, at the picture's own scale: picture row 33 lies on
+// row SurfaceHaut. With SurfaceHaut < 33 the rows that would fall above row 0
+// are clipped and the others keep their one-to-one placement.
+void PlacerCoulee(Section& s) {
+    Raster& o = s.Observe;
+    const Raster& image = s.tex.ImCoulee;
+    const int w = o.width(), h = o.height();
+    const int cw = image.width();
+    const int n = h - s.SurfaceHaut + 33;
+    const Rect dst{w - cw, s.SurfaceHaut - 33, w, h};
+    Superposer(o, dst, s.tex.ImCoulee0, image, n);
+}
+
+}  // namespace section

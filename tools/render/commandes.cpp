@@ -1,0 +1,112 @@
+// Dispatch, and the plain rendering commands: one list to a picture, a
+// section and a state report, or many lists to a folder of pictures.
+#include "commandes.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+#include <cstdio>
+
+#include "rendu.h"
+
+namespace rendu {
+
+void Signaler(const QString& message) {
+    const QByteArray t = QStringLiteral("strataloom-render : %1\n").arg(message).toUtf8();
+    std::fwrite(t.constData(), 1, static_cast<std::size_t>(t.size()), stderr);
+    std::fflush(stderr);
+}
+
+void Afficher(const QString& ligne) {
+    const QByteArray t = (ligne + QLatin1Char('\n')).toUtf8();
+    std::fwrite(t.constData(), 1, static_cast<std::size_t>(t.size()), stdout);
+}
+
+bool PreparerDossier(const QString& dossier) {
+    if (QFileInfo(dossier).isDir() || QDir().mkpath(dossier)) return true;
+    Signaler(QStringLiteral("Impossible de créer le dossier %1").arg(Cite(dossier)));
+    return false;
+}
+
+int Executer(const Options& o, const QString& baseParDefaut) {
+    section::Atelier a;
+    const QString base = o.base.isEmpty() ? baseParDefaut : o.base;
+    if (const auto e = ChargerBase(base, a.sec.tex)) {
+        Signaler(e->message);
+        return kEchec;
+    }
+    switch (o.mode) {
+    case Mode::Rendu: return CommandeRendu(o, a);
+    case Mode::Dossier: return CommandeDossier(o, a);
+    case Mode::Comparer: return CommandeComparer(o, a);
+    case Mode::Noter: return CommandeNoter(o, a);
+    case Mode::Etapes: return CommandeEtapes(o, a);
+    case Mode::Exercices: return CommandeExercices(o, a);
+    case Mode::Fiche: return CommandeFiche(o, a);
+    case Mode::Aide:
+    case Mode::Version: break;
+    }
+    return kUsage;
+}
+
+int CommandeRendu(const Options& o, section::Atelier& a) {
+    Erreur erreur;
+    const auto liste = LireFichierListe(o.listes.front(), erreur);
+    if (!liste) {
+        Signaler(erreur.message);
+        return kEchec;
+    }
+    Rejouer(a, *liste);
+    int code = kSucces;
+    const auto rendre = [&](std::optional<Erreur> e) {
+        if (!e) return;
+        Signaler(e->message);
+        code = kEchec;
+    };
+    if (!o.image.isEmpty()) rendre(EcrireImageSelonNom(a.sec.Visu, o.image));
+    if (!o.section.isEmpty()) rendre(EcrireImageSelonNom(a.sec.Observe, o.section, true));
+    if (!o.etat.isEmpty()) rendre(EcrireFichier(EtatJson(a), o.etat));
+    return code;
+}
+
+namespace {
+
+// The picture's name for a list: its name without the last extension.
+QString NomImage(const QString& liste) {
+    if (liste == QLatin1String("-")) return QStringLiteral("entree-standard.bmp");
+    return QFileInfo(liste).completeBaseName() + QStringLiteral(".bmp");
+}
+
+}  // namespace
+
+int CommandeDossier(const Options& o, section::Atelier& a) {
+    // Two lists named alike would overwrite each other's picture.
+    QSet<QString> noms;
+    for (const QString& l : o.listes) {
+        const QString nom = NomImage(l);
+        if (noms.contains(nom)) {
+            Signaler(QStringLiteral("deux listes donneraient la même image %1").arg(Cite(nom)));
+            return kUsage;
+        }
+        noms.insert(nom);
+    }
+    if (!PreparerDossier(o.dossier)) return kEchec;
+    int code = kSucces;
+    for (const QString& l : o.listes) {
+        Erreur erreur;
+        const auto liste = LireFichierListe(l, erreur);
+        if (!liste) {
+            Signaler(erreur.message);
+            code = kEchec;
+            continue;
+        }
+        Rejouer(a, *liste);
+        if (const auto e = EcrireImageSelonNom(a.sec.Visu, QDir(o.dossier).filePath(NomImage(l)), true)) {
+            Signaler(e->message);
+            code = kEchec;
+        }
+    }
+    return code;
+}
+
+}  // namespace rendu

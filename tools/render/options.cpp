@@ -1,0 +1,199 @@
+#include "options.h"
+
+#include <array>
+
+namespace rendu {
+
+namespace {
+
+// Each option taking a value, with the field it fills.
+struct OptionValeur {
+    const char* nom;
+    QString Options::*champ;
+};
+
+constexpr std::array<OptionValeur, 9> kValeurs = {{
+    {"--base", &Options::base},
+    {"-o", &Options::image},
+    {"--section", &Options::section},
+    {"--state", &Options::etat},
+    {"--out-dir", &Options::dossier},
+    {"--compare", &Options::modele},
+    {"--diff", &Options::ecarts},
+    {"--grade", &Options::cle},
+    {"--steps", &Options::etapes},
+}};
+
+QString Guillemets(const QString& s) { return QStringLiteral("« %1 »").arg(s); }
+
+bool Entier(const QString& texte, qint64 min, qint64 max, qint64& valeur) {
+    bool ok = false;
+    valeur = texte.toLongLong(&ok, 10);
+    return ok && !texte.startsWith(QLatin1Char('+')) && valeur >= min && valeur <= max;
+}
+
+// Which options each mode accepts besides --base.
+QString Verifier(const Options& o, const QStringList& vues) {
+    const auto vue = [&](const char* nom) { return vues.contains(QLatin1String(nom)); };
+    const auto refuser = [&](std::initializer_list<const char*> noms,
+                             const QString& contexte) -> QString {
+        for (const char* n : noms)
+            if (vue(n)) return QStringLiteral("l'option %1 ne va pas avec %2").arg(Guillemets(QLatin1String(n)), contexte);
+        return {};
+    };
+    const int n = static_cast<int>(o.listes.size());
+    switch (o.mode) {
+    case Mode::Exercices:
+        if (!vue("--events") || !vue("--seed") || !vue("--out-dir"))
+            return QStringLiteral("--exercise demande --events, --seed et --out-dir");
+        if (n != 0) return QStringLiteral("--exercise ne prend pas de liste");
+        return refuser({"-o", "--section", "--state", "--compare", "--diff", "--grade", "--steps"},
+                       QStringLiteral("--exercise"));
+    case Mode::Comparer:
+        if (n != 1) return QStringLiteral("--compare demande une seule liste");
+        return refuser({"-o", "--section", "--state", "--out-dir", "--grade", "--steps", "--sheet"},
+                       QStringLiteral("--compare"));
+    case Mode::Noter:
+        if (n < 1) return QStringLiteral("--grade demande au moins une liste à noter");
+        return refuser({"-o", "--section", "--state", "--out-dir", "--steps", "--sheet"},
+                       QStringLiteral("--grade"));
+    case Mode::Etapes:
+        if (n != 1) return QStringLiteral("--steps demande une seule liste");
+        return refuser({"-o", "--section", "--state", "--out-dir", "--sheet"}, QStringLiteral("--steps"));
+    case Mode::Fiche:
+        if (n != 1) return QStringLiteral("--sheet demande une seule liste, ou --exercise");
+        return refuser({"-o", "--section", "--state", "--out-dir"}, QStringLiteral("--sheet"));
+    case Mode::Dossier:
+        if (n < 1) return QStringLiteral("--out-dir demande au moins une liste");
+        return refuser({"-o", "--section", "--state"}, QStringLiteral("--out-dir"));
+    case Mode::Rendu:
+        if (n != 1) return n == 0 ? QStringLiteral("aucune liste d'événements donnée")
+                                  : QStringLiteral("une seule liste à la fois (ou --out-dir)");
+        if (o.image.isEmpty() && o.section.isEmpty() && o.etat.isEmpty())
+            return QStringLiteral("rien à écrire : donnez -o, --section ou --state");
+        return {};
+    case Mode::Aide:
+    case Mode::Version: return {};
+    }
+    return {};
+}
+
+}  // namespace
+
+std::variant<Options, QString> Analyser(const QStringList& args) {
+    Options o;
+    QStringList vues;
+    bool finOptions = false;
+    const qsizetype n = args.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        QString a = args[i];
+        if (finOptions || a == QLatin1String("-") || !a.startsWith(QLatin1Char('-'))) {
+            o.listes << a;
+            continue;
+        }
+        if (a == QLatin1String("--")) {
+            finOptions = true;
+            continue;
+        }
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            o.mode = Mode::Aide;
+            return o;
+        }
+        if (a == QLatin1String("--version")) {
+            o.mode = Mode::Version;
+            return o;
+        }
+        // "--name=value" as well as "--name value".
+        QString valeur;
+        bool valeurJointe = false;
+        if (a.startsWith(QLatin1String("--")) && a.contains(QLatin1Char('='))) {
+            const qsizetype eq = a.indexOf(QLatin1Char('='));
+            valeur = a.mid(eq + 1);
+            a = a.left(eq);
+            valeurJointe = true;
+        }
+        const bool numerique = a == QLatin1String("--exercise") || a == QLatin1String("--events") ||
+                               a == QLatin1String("--seed");
+        QString Options::*champ = nullptr;
+        for (const OptionValeur& v : kValeurs)
+            if (a == QLatin1String(v.nom)) champ = v.champ;
+        if (!champ && !numerique && a != QLatin1String("--sheet"))
+            return QStringLiteral("option inconnue %1").arg(Guillemets(a));
+        if (vues.contains(a)) return QStringLiteral("l'option %1 est donnée deux fois").arg(Guillemets(a));
+        vues << a;
+        if (!valeurJointe) {
+            if (i + 1 >= n) return QStringLiteral("l'option %1 attend une valeur").arg(Guillemets(a));
+            valeur = args[++i];
+        }
+        if (valeur.isEmpty()) return QStringLiteral("l'option %1 attend une valeur non vide").arg(Guillemets(a));
+        qint64 nombre = 0;
+        if (a == QLatin1String("--exercise")) {
+            if (!Entier(valeur, 1, kExercicesMax, nombre))
+                return QStringLiteral("--exercise attend un nombre d'exercices de 1 à %1").arg(kExercicesMax);
+            o.exercices = static_cast<int>(nombre);
+        } else if (a == QLatin1String("--events")) {
+            if (!Entier(valeur, 1, kEvenementsMax, nombre))
+                return QStringLiteral("--events attend un nombre d'événements de 1 à %1").arg(kEvenementsMax);
+            o.evenements = static_cast<int>(nombre);
+        } else if (a == QLatin1String("--seed")) {
+            if (!Entier(valeur, 0, 4294967295LL, nombre))
+                return QStringLiteral("--seed attend un entier de 0 à 4294967295");
+            o.graine = static_cast<std::uint32_t>(nombre);
+        } else if (a == QLatin1String("--sheet")) {
+            o.fiche = valeur;
+        } else {
+            o.*champ = valeur;
+        }
+    }
+    const auto vue = [&](const char* nom) { return vues.contains(QLatin1String(nom)); };
+    if (vue("--exercise")) o.mode = Mode::Exercices;
+    else if (vue("--compare")) o.mode = Mode::Comparer;
+    else if (vue("--grade")) o.mode = Mode::Noter;
+    else if (vue("--steps")) o.mode = Mode::Etapes;
+    else if (vue("--sheet")) o.mode = Mode::Fiche;
+    else if (vue("--out-dir")) o.mode = Mode::Dossier;
+    else o.mode = Mode::Rendu;
+    if ((vue("--events") || vue("--seed")) && o.mode != Mode::Exercices)
+        return QStringLiteral("--events et --seed ne vont qu'avec --exercise");
+    if (vue("--diff") && o.mode != Mode::Comparer)
+        return QStringLiteral("--diff ne va qu'avec --compare");
+    if (QString e = Verifier(o, vues); !e.isEmpty()) return e;
+    return o;
+}
+
+QString TexteAide() {
+    return QStringLiteral(
+        "Utilisation :\n"
+        "  strataloom-render [--base DOSSIER] [-o IMAGE] [--section IMAGE] [--state FICHIER.json] LISTE\n"
+        "  strataloom-render [--base DOSSIER] --out-dir DOSSIER LISTE...\n"
+        "  strataloom-render [--base DOSSIER] --compare MODELE.bmp [--diff IMAGE] LISTE\n"
+        "  strataloom-render [--base DOSSIER] --grade CORRIGE.lst LISTE...\n"
+        "  strataloom-render [--base DOSSIER] --steps DOSSIER LISTE\n"
+        "  strataloom-render [--base DOSSIER] --exercise N --events K --seed S --out-dir DOSSIER\n"
+        "                    [--sheet FICHE.pdf]\n"
+        "  strataloom-render [--base DOSSIER] --sheet FICHE.pdf LISTE\n"
+        "\n"
+        "Rejoue une liste d'événements (.lst) comme « Charger une liste d'événements »\n"
+        "et écrit la coupe obtenue. « - » comme LISTE lit l'entrée standard.\n"
+        "\n"
+        "  --base DOSSIER     dossier des textures (par défaut : Base à côté du programme)\n"
+        "  -o IMAGE           image affichée, en BMP (ou PNG si le nom finit par .png)\n"
+        "  --section IMAGE    coupe entière, en BMP\n"
+        "  --state FICHIER    état après le rejeu, en JSON\n"
+        "  --out-dir DOSSIER  une image par liste, nommée d'après la liste\n"
+        "  --compare MODELE   ressemblance entre la coupe et une image modèle\n"
+        "  --diff IMAGE       avec --compare : image des écarts (en magenta)\n"
+        "  --grade CORRIGE    note chaque liste contre la liste corrigée (CSV sur la sortie)\n"
+        "  --steps DOSSIER    une image par événement : etape-00.bmp, etape-01.bmp...\n"
+        "  --exercise N       N exercices tirés au hasard (avec --events, --seed, --out-dir)\n"
+        "  --events K         nombre d'événements par exercice (1 à 99)\n"
+        "  --seed S           graine du tirage : la même graine donne les mêmes exercices\n"
+        "  --sheet FICHE.pdf  fiche d'exercice A4 à imprimer, avec son corrigé\n"
+        "  --help             affiche cette aide\n"
+        "  --version          affiche la version\n"
+        "\n"
+        "Codes de sortie : 0 réussite, 1 fichier illisible ou impossible à écrire,\n"
+        "2 erreur d'utilisation.\n");
+}
+
+}  // namespace rendu

@@ -1,0 +1,244 @@
+// The teacher tools of strataloom-render: comparison with a model, grading
+// against a key, step pictures, random exercises and printable sheets.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <random>
+
+#include "exercices.h"
+#include "images.h"
+#include "outils.h"
+#include "section/comparaison.h"
+
+using essai::kSed;
+using essai::Lancer;
+using section::Liste;
+
+class EnseignantTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir tmp_;
+    QString base_;
+    QString Chemin(const QString& nom) const { return tmp_.filePath(nom); }
+    QStringList Base() const { return {QStringLiteral("--base"), base_}; }
+
+    // Replays `liste` with the window's rules: every event must be enabled
+    // when its turn comes.
+    static bool RejoueSansEtapeInterdite(section::Atelier& a, const Liste& liste, QString& quoi) {
+        a.InitProfil();
+        for (std::size_t i = 1; i < liste.size(); ++i) {
+            const int tag = section::TagDeLigne(liste[i]);
+            if (tag == 0 || !a.dispo[static_cast<std::size_t>(tag)]) {
+                quoi = QStringLiteral("ligne %1 : %2").arg(i).arg(QString::fromStdString(section::Utf8DeLigne(liste[i])));
+                return false;
+            }
+            a.Appliquer(tag);
+        }
+        return true;
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(tmp_.isValid());
+        base_ = Chemin(QStringLiteral("Base"));
+        QVERIFY(QDir().mkpath(base_));
+        QVERIFY(essai::EcrireTextures(base_));
+    }
+
+    void comparaisonAvecSonPropreModele() {
+        const Liste liste{kSed, "Compression", "Erosion", kSed};
+        const QString lst = essai::EcrireListe(Chemin(QStringLiteral("c.lst")), liste);
+        const QString modele = Chemin(QStringLiteral("modele.bmp"));
+        QCOMPARE(Lancer(Base() + QStringList{lst, QStringLiteral("-o"), modele}).code, 0);
+        const QString ecarts = Chemin(QStringLiteral("ecarts.png"));
+        const auto s = Lancer(Base() + QStringList{QStringLiteral("--compare"), modele, QStringLiteral("--diff"), ecarts, lst});
+        QCOMPARE(s.code, 0);
+        QCOMPARE(s.out, QByteArray("Ressemblance : 100,0 % des pixels, 100,0 % sol/ciel\n"));
+        QImage carte(ecarts);
+        QCOMPARE(carte.size(), QSize(540, 480));
+        const section::Raster r = DeImage(carte);
+        for (std::size_t i = 0; i < r.size(); ++i) QVERIFY(r.data()[i] != section::kCouleurEcart);
+    }
+
+    void comparaisonAvecUnAutreModele() {
+        const Liste faite{kSed, "Compression", "Erosion"}, modeleListe{kSed, "Compression"};
+        const QString lst = essai::EcrireListe(Chemin(QStringLiteral("d.lst")), faite);
+        const QString modele = Chemin(QStringLiteral("autre.bmp"));
+        const section::Atelier m = essai::Charge(base_, modeleListe), a = essai::Charge(base_, faite);
+        QVERIFY(EcrireImage(m.sec.Visu, modele));
+        const QString ecarts = Chemin(QStringLiteral("ecarts.bmp"));
+        const auto s = Lancer(Base() + QStringList{QStringLiteral("--compare"), modele, lst, QStringLiteral("--diff"), ecarts});
+        QCOMPARE(s.code, 0);
+        const section::Comparaison c = section::Comparer(m.sec.Visu, a.sec.Visu);
+        QVERIFY(c.identiques < c.pixels);
+        const QString attendu = QStringLiteral("Ressemblance : %1 % des pixels, %2 % sol/ciel\n")
+                                    .arg(QString::fromStdString(section::Pourcentage(c.identiques, c.pixels)),
+                                         QString::fromStdString(section::Pourcentage(c.accordSolCiel, c.pixels)));
+        QCOMPARE(QString::fromUtf8(s.out), attendu);
+        const auto carte = LireBmp(ecarts);
+        QVERIFY(carte.has_value());
+        QVERIFY(*carte == section::CarteEcarts(m.sec.Visu, a.sec.Visu));
+    }
+
+    void modeleDUneAutreTaille() {
+        const Liste liste{kSed, "Compression"};
+        const QString lst = essai::EcrireListe(Chemin(QStringLiteral("t.lst")), liste);
+        const section::Atelier a = essai::Charge(base_, liste);
+        section::Raster petit(300, 200);
+        petit.CopyRect({0, 0, 300, 200}, a.sec.Visu, {0, 0, 300, 200});
+        const QString modele = Chemin(QStringLiteral("petit.bmp"));
+        QVERIFY(EcrireImage(petit, modele));
+        const auto s = Lancer(Base() + QStringList{QStringLiteral("--compare"), modele, lst});
+        QCOMPARE(s.code, 0);
+        const QStringList lignes = QString::fromUtf8(s.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lignes.size(), 2);
+        QCOMPARE(lignes[0], QStringLiteral("Ressemblance : 100,0 % des pixels, 100,0 % sol/ciel"));
+        QVERIFY(lignes[1].contains(QStringLiteral("300 x 200")));
+        QVERIFY(lignes[1].contains(QStringLiteral("540 x 480")));
+        // Not a picture at all.
+        const QString faux = essai::EcrireListe(Chemin(QStringLiteral("faux.bmp")), liste);
+        const auto f = Lancer(Base() + QStringList{QStringLiteral("--compare"), faux, lst});
+        QCOMPARE(f.code, 1);
+        QVERIFY(QString::fromUtf8(f.err).contains(faux));
+    }
+
+    void notationDUneClasse() {
+        const Liste cle{kSed, "Compression", "Erosion", kSed, "Volcanisme"};
+        const Liste moinsUn{kSed, "Compression", kSed, "Volcanisme"};
+        const QString k = essai::EcrireListe(Chemin(QStringLiteral("cle.lst")), cle);
+        const QString e1 = essai::EcrireListe(Chemin(QStringLiteral("eleve;1.lst")), cle);
+        const QString e2 = essai::EcrireListe(Chemin(QStringLiteral("eleve2.lst")), moinsUn);
+        const QString e3 = Chemin(QStringLiteral("eleve3.lst"));  // never handed in
+        const auto s = Lancer(Base() + QStringList{QStringLiteral("--grade"), k, e1, e3, e2});
+        QCOMPARE(s.code, 1);
+        QVERIFY(QString::fromUtf8(s.err).contains(e3));
+        const QStringList lignes = QString::fromUtf8(s.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lignes.size(), 4);
+        QCOMPARE(lignes[0], QStringLiteral("fichier;pixels;sol_ciel;evenements"));
+        QCOMPARE(lignes[1], QStringLiteral("\"%1\";100,0;100,0;4").arg(e1));
+        QCOMPARE(lignes[2], e3 + QStringLiteral(";;;"));
+        const QStringList champs = lignes[3].split(QLatin1Char(';'));
+        QCOMPARE(champs.size(), 4);
+        QCOMPARE(champs[0], e2);
+        QCOMPARE(champs[3], QStringLiteral("3"));
+        const double pixels = QString(champs[1]).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+        QVERIFY2(pixels < 100.0 && pixels > 0.0, qPrintable(lignes[3]));
+        const section::Comparaison c =
+            section::Comparer(essai::Charge(base_, cle).sec.Visu, essai::Charge(base_, moinsUn).sec.Visu);
+        QCOMPARE(champs[1], QString::fromStdString(section::Pourcentage(c.identiques, c.pixels)));
+        QCOMPARE(champs[2], QString::fromStdString(section::Pourcentage(c.accordSolCiel, c.pixels)));
+        // All readable: exit 0.
+        QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--grade"), k, e2}).code, 0);
+        // An unreadable key grades nothing.
+        const auto sansCle = Lancer(Base() + QStringList{QStringLiteral("--grade"), e3, e1});
+        QCOMPARE(sansCle.code, 1);
+        QVERIFY(sansCle.out.isEmpty());
+    }
+
+    void imagesDesEtapes() {
+        const Liste liste{kSed, "Compression", "pas un evenement", "Erosion", kSed};
+        const QString lst = essai::EcrireListe(Chemin(QStringLiteral("e.lst")), liste);
+        const QString dossier = Chemin(QStringLiteral("etapes"));
+        QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--steps"), dossier, lst}).code, 0);
+        const QStringList fichiers = QDir(dossier).entryList(QDir::Files, QDir::Name);
+        QCOMPARE(fichiers, (QStringList{QStringLiteral("etape-00.bmp"), QStringLiteral("etape-01.bmp"),
+                                        QStringLiteral("etape-02.bmp"), QStringLiteral("etape-03.bmp"),
+                                        QStringLiteral("etape-04.bmp")}));
+        for (int i = 0; i < 5; ++i) {
+            const Liste prefixe(liste.begin(), liste.begin() + i + 1);
+            const auto lu = LireBmp(QDir(dossier).filePath(fichiers[i]));
+            QVERIFY(lu.has_value());
+            QVERIFY2(*lu == essai::Charge(base_, prefixe).sec.Visu, qPrintable(fichiers[i]));
+        }
+        // The unknown line changes nothing.
+        QCOMPARE(essai::Lire(QDir(dossier).filePath(fichiers[1])), essai::Lire(QDir(dossier).filePath(fichiers[2])));
+    }
+
+    void tirageReproductibleEtPermis() {
+        section::Atelier a;
+        QCOMPARE(ChargerTextures(base_, a.sec.tex), -1);
+        for (std::uint32_t graine : {0u, 1u, 42u, 2024u, 4294967295u}) {
+            std::mt19937 t1(graine), t2(graine);
+            for (int n = 0; n < 4; ++n) {
+                const Liste l1 = rendu::TirerExercice(a, t1, 12);
+                const Liste l2 = rendu::TirerExercice(a, t2, 12);
+                QCOMPARE(l1, l2);
+                QCOMPARE(l1.size(), std::size_t{13});
+                QCOMPARE(l1.front(), kSed);
+                QString quoi;
+                section::Atelier b;
+                b.sec.tex = a.sec.tex;
+                QVERIFY2(RejoueSansEtapeInterdite(b, l1, quoi), qPrintable(QStringLiteral("graine %1, %2").arg(graine).arg(quoi)));
+                for (std::size_t i = 3; i < l1.size(); ++i)
+                    QVERIFY2(!(l1[i] == l1[i - 1] && l1[i] == l1[i - 2]) ,
+                             qPrintable(QStringLiteral("graine %1 : trois fois la même ligne %2").arg(graine).arg(i)));
+            }
+        }
+        QCOMPARE(rendu::NomExercice(7, 3, ".lst"), QStringLiteral("exercice-7-03.lst"));
+    }
+
+    void exercicesIdentiquesPourUneGraine() {
+        const QString d1 = Chemin(QStringLiteral("ex1")), d2 = Chemin(QStringLiteral("ex2")), d3 = Chemin(QStringLiteral("ex3"));
+        const QStringList args{QStringLiteral("--exercise"), QStringLiteral("3"), QStringLiteral("--events"),
+                               QStringLiteral("6"), QStringLiteral("--seed"), QStringLiteral("17"), QStringLiteral("--out-dir")};
+        QCOMPARE(Lancer(Base() + args + QStringList{d1}).code, 0);
+        QCOMPARE(Lancer(Base() + args + QStringList{d2}).code, 0);
+        const QStringList f1 = QDir(d1).entryList(QDir::Files, QDir::Name);
+        QCOMPARE(f1, (QStringList{QStringLiteral("exercice-17-01.bmp"), QStringLiteral("exercice-17-01.lst"),
+                                  QStringLiteral("exercice-17-02.bmp"), QStringLiteral("exercice-17-02.lst"),
+                                  QStringLiteral("exercice-17-03.bmp"), QStringLiteral("exercice-17-03.lst")}));
+        QCOMPARE(QDir(d2).entryList(QDir::Files, QDir::Name), f1);
+        for (const QString& f : f1) QCOMPARE(essai::Lire(QDir(d1).filePath(f)), essai::Lire(QDir(d2).filePath(f)));
+        for (int i = 1; i <= 3; ++i) {
+            const QByteArray octets = essai::Lire(QDir(d1).filePath(rendu::NomExercice(17, i, ".lst")));
+            const Liste liste = section::LireListe(std::string_view(octets.constData(), static_cast<std::size_t>(octets.size())));
+            QCOMPARE(liste.size(), std::size_t{7});
+            QCOMPARE(QByteArray::fromStdString(section::TexteListe(liste)), octets);
+            section::Atelier a;
+            QCOMPARE(ChargerTextures(base_, a.sec.tex), -1);
+            QString quoi;
+            QVERIFY2(RejoueSansEtapeInterdite(a, liste, quoi), qPrintable(quoi));
+            const auto modele = LireBmp(QDir(d1).filePath(rendu::NomExercice(17, i, ".bmp")));
+            QVERIFY(modele.has_value());
+            QVERIFY(*modele == essai::Charge(base_, liste).sec.Visu);
+        }
+        // Another seed draws other lists.
+        QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--exercise"), QStringLiteral("3"), QStringLiteral("--events"),
+                                             QStringLiteral("6"), QStringLiteral("--seed"), QStringLiteral("18"),
+                                             QStringLiteral("--out-dir"), d3}).code, 0);
+        bool different = false;
+        for (int i = 1; i <= 3; ++i)
+            different = different || essai::Lire(QDir(d1).filePath(rendu::NomExercice(17, i, ".lst"))) !=
+                                         essai::Lire(QDir(d3).filePath(rendu::NomExercice(18, i, ".lst")));
+        QVERIFY(different);
+    }
+
+    void fichesPdf() {
+        const QString pdf = Chemin(QStringLiteral("fiches.pdf"));
+        const auto s = Lancer(Base() + QStringList{QStringLiteral("--exercise"), QStringLiteral("2"), QStringLiteral("--events"),
+                                                   QStringLiteral("5"), QStringLiteral("--seed"), QStringLiteral("3"),
+                                                   QStringLiteral("--out-dir"), Chemin(QStringLiteral("exf")),
+                                                   QStringLiteral("--sheet"), pdf});
+        QVERIFY2(s.code == 0, s.err.constData());
+        const QByteArray octets = essai::Lire(pdf);
+        QVERIFY(octets.startsWith("%PDF-"));
+        QCOMPARE(essai::PagesPdf(octets), 4);
+        // A sheet for one list: two pages.
+        const QString lst = essai::EcrireListe(Chemin(QStringLiteral("fiche.lst")), {kSed, "Compression", "Erosion"});
+        const QString une = Chemin(QStringLiteral("une.pdf"));
+        QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--sheet"), une, lst}).code, 0);
+        QCOMPARE(essai::PagesPdf(essai::Lire(une)), 2);
+        const auto f = Lancer(Base() + QStringList{QStringLiteral("--sheet"), Chemin(QStringLiteral("non/la.pdf")), lst});
+        QCOMPARE(f.code, 1);
+        QVERIFY(QString::fromUtf8(f.err).contains(QStringLiteral("non/la.pdf")));
+    }
+
+    void comptageDesPagesPdf() {
+        QCOMPARE(essai::PagesPdf("<< /Type /Pages /Kids [3 0 R] >> << /Type /Page >> <</Type/Page/Parent 2 0 R>>"), 2);
+        QCOMPARE(essai::PagesPdf("<< /Type /Catalog >>"), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(EnseignantTest)
+#include "enseignant_test.moc"
