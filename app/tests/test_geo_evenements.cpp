@@ -1,0 +1,173 @@
+// The event commands, undo, availability after events, help colours and
+// the sound around each event.
+#include <QtTest>
+
+#include "banc.h"
+#include "geo_vue.h"
+#include "images.h"
+
+using Genre = FauxMessages::Genre;
+
+namespace {
+
+const QString kSedimentation = QStringLiteral("Sédimentation");
+
+QColor Couleur(const Banc& b, int k) {
+    return b.Bouton(qPrintable(QStringLiteral("AideBt%1").arg(k)))->palette().color(QPalette::ButtonText);
+}
+
+QImage Vue(const Banc& b) { return b.w->findChild<VueImage*>(QStringLiteral("Visu"))->image(); }
+
+}  // namespace
+
+class TestEvenements : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void boutonEtMenuAppliquentEtListent();
+    void annulerRetireLaDerniereLigneEtRestaureLImage();
+    void deuxRetoursDeSuiteImpossibles();
+    void annulerUnPliRestaureLeFacteur();
+    void annulerUneSedimentationGardeLeFacteur();
+    void pointRougeSuitLeDernierEvenement();
+    void distensionBloqueLesPlisEtLePluton();
+    void sonFermeAvantChaqueEvenement();
+    void sonAbsentSeTaitSansMessage();
+};
+
+void TestEvenements::boutonEtMenuAppliquentEtListent() {
+    Banc b;
+    const QImage avant = Vue(b);
+    b.Bouton("Sedim")->click();
+    QCOMPARE(b.Liste(), (QStringList{kSedimentation, kSedimentation}));
+    QVERIFY(Vue(b) != avant);
+    QVERIFY(b.Bouton("Annuler")->isEnabled());
+    QVERIFY(b.Action("Annuler1")->isEnabled());
+    b.Action("Erosion1")->trigger();
+    b.Action("Compression1")->trigger();
+    QCOMPARE(b.Liste(), (QStringList{kSedimentation, kSedimentation, QStringLiteral("Erosion"),
+                                     QStringLiteral("Compression")}));
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+    // The window's view is the engine's view, the same as a direct run.
+    section::Atelier direct;
+    direct.sec.tex = b.w->atelier().sec.tex;
+    direct.InitProfil();
+    for (int k : {1, 3, 5}) direct.Appliquer(k);
+    QCOMPARE(Vue(b), VersImage(direct.sec.Visu));
+}
+
+void TestEvenements::annulerRetireLaDerniereLigneEtRestaureLImage() {
+    Banc b;
+    b.Bouton("Sedim")->click();
+    const QImage avant = Vue(b);
+    const section::Raster observeAvant = b.w->atelier().sec.Observe;
+    b.Bouton("Granite")->click();
+    QVERIFY(Vue(b) != avant);
+    b.Bouton("AideBt1")->click();  // help does not disturb undo
+    b.Bouton("Annuler")->click();
+    QCOMPARE(b.Liste(), (QStringList{kSedimentation, kSedimentation}));
+    QCOMPARE(Vue(b), avant);
+    QVERIFY(b.w->atelier().sec.Observe == observeAvant);
+    QVERIFY(!b.Bouton("Annuler")->isEnabled());
+    QVERIFY(!b.Action("Annuler1")->isEnabled());
+    for (int k = 1; k <= 7; ++k) QCOMPARE(Couleur(b, k), QColor(Qt::black));
+    QVERIFY(b.f.messages.messages.empty());
+}
+
+void TestEvenements::deuxRetoursDeSuiteImpossibles() {
+    Banc b;
+    b.Bouton("Sedim")->click();
+    b.Bouton("Nivele")->click();
+    b.Action("Annuler1")->trigger();
+    QVERIFY(!b.Bouton("Annuler")->isEnabled());
+    b.Action("Annuler1")->trigger();  // disabled: nothing happens
+    QCOMPARE(b.Liste().size(), 2);
+    // Reached anyway, the undo says it cannot and changes nothing.
+    b.w->AnnulerClick();
+    QCOMPARE(b.f.messages.Nombre(Genre::Simple, QStringLiteral("Retour impossible")), 1);
+    QCOMPARE(b.Liste().size(), 2);
+}
+
+void TestEvenements::annulerUnPliRestaureLeFacteur() {
+    Banc b;
+    b.Bouton("Chevauche")->click();
+    QCOMPARE(b.w->atelier().sec.FacteurPli, 1.75);
+    b.Bouton("Annuler")->click();
+    QCOMPARE(b.w->atelier().sec.FacteurPli, 1.0);
+    b.Bouton("Plissa")->click();
+    QCOMPARE(b.w->atelier().sec.FacteurPli, 1.75);
+    b.Bouton("Annuler")->click();
+    QCOMPARE(b.w->atelier().sec.FacteurPli, 1.0);
+    QCOMPARE(b.Liste(), QStringList{kSedimentation});
+}
+
+void TestEvenements::annulerUneSedimentationGardeLeFacteur() {
+    Banc b;
+    b.Bouton("Plissa")->click();
+    b.Bouton("Sedim")->click();
+    b.Bouton("Annuler")->click();
+    QCOMPARE(b.w->atelier().sec.FacteurPli, 1.75);
+}
+
+void TestEvenements::pointRougeSuitLeDernierEvenement() {
+    Banc b;
+    b.Bouton("Nivele")->click();
+    for (int k = 1; k <= 7; ++k) QCOMPARE(Couleur(b, k), QColor(k == 3 ? Qt::red : Qt::black));
+    b.Action("Compression1")->trigger();
+    for (int k = 1; k <= 7; ++k) QCOMPARE(Couleur(b, k), QColor(k == 5 ? Qt::red : Qt::black));
+    b.Bouton("Efface")->click();
+    for (int k = 1; k <= 7; ++k) QCOMPARE(Couleur(b, k), QColor(Qt::black));
+}
+
+void TestEvenements::distensionBloqueLesPlisEtLePluton() {
+    Banc b;
+    b.Bouton("Casse")->click();
+    for (const char* nom : {"Plissa", "Chevauche", "Granite"}) QVERIFY2(!b.Bouton(nom)->isEnabled(), nom);
+    for (const char* nom : {"Compression1", "Chevauchement1", "Plutongranitique1"})
+        QVERIFY2(!b.Action(nom)->isEnabled(), nom);
+    QVERIFY(b.Bouton("Casse")->isEnabled());
+    QVERIFY(b.Action("Distension1")->isEnabled());
+    b.Bouton("Annuler")->click();
+    for (const char* nom : {"Plissa", "Chevauche", "Granite"}) QVERIFY2(b.Bouton(nom)->isEnabled(), nom);
+}
+
+void TestEvenements::sonFermeAvantChaqueEvenement() {
+    Banc b;
+    b.Bouton("Sedim")->click();
+    QCOMPARE(b.f.son.appels, QStringList{QStringLiteral("Fermer")});
+    b.w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(b.w.get()));
+    QWidget* cible = QApplication::focusWidget() ? QApplication::focusWidget() : b.w.get();
+    QTest::keyClick(cible, Qt::Key_S, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
+    QVERIFY(!b.w->SansSon());
+    b.f.son.appels.clear();
+    b.Action("Compression1")->trigger();
+    b.Bouton("Casse")->click();
+    const QString base = b.w->RepBase() + QLatin1Char('/');
+    QCOMPARE(b.f.son.appels,
+             (QStringList{QStringLiteral("Fermer"), QStringLiteral("Jouer ") + base + "Plisse.Wav",
+                          QStringLiteral("Fermer"), QStringLiteral("Jouer ") + base + "Casse.Wav"}));
+    // Sounds off again: the device is still closed before the event.
+    QTest::keyClick(cible, Qt::Key_S, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
+    b.f.son.appels.clear();
+    b.Bouton("Casse")->click();
+    QCOMPARE(b.f.son.appels, QStringList{QStringLiteral("Fermer")});
+}
+
+void TestEvenements::sonAbsentSeTaitSansMessage() {
+    Banc b;
+    b.w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(b.w.get()));
+    QWidget* cible = QApplication::focusWidget() ? QApplication::focusWidget() : b.w.get();
+    QTest::keyClick(cible, Qt::Key_S, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
+    b.f.son.reussit = false;
+    b.f.messages.messages.clear();
+    b.Bouton("Sedim")->click();
+    QCOMPARE(b.f.son.appels.size(), 3);
+    QCOMPARE(b.f.son.appels.last(), QStringLiteral("Fermer"));
+    QCOMPARE(b.Liste().size(), 2);
+    // The start-up warning may have come; nothing else is said.
+    for (const auto& m : b.f.messages.messages) QCOMPARE(m.genre, Genre::Information);
+}
+
+QTEST_MAIN(TestEvenements)
+#include "test_geo_evenements.moc"
