@@ -84,8 +84,12 @@ std::optional<section::Raster> LireBmp(const QString& chemin) {
 }
 
 bool EcrireImage(const section::Raster& r, const QString& chemin, const char* format) {
-    const QImage img = VersImage(r);
+    QImage img = VersImage(r);
     if (img.isNull()) return false;
+    // A fixed resolution (96 dpi), so the same picture gives the same bytes
+    // whichever process writes it.
+    img.setDotsPerMeterX(3780);
+    img.setDotsPerMeterY(3780);
     QSaveFile f(chemin);
     if (!f.open(QIODevice::WriteOnly)) return false;
     if (!img.save(&f, format)) {

@@ -1,0 +1,59 @@
+// What the benchmarks share: the texture sets of the three section sizes,
+// section states reached by a few events, the restore of a state between
+// two timed runs, and event lists a learner could have made.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "section/evenements.h"
+
+namespace banc {
+
+struct Taille {
+    int largeur, hauteur;
+    std::string Nom() const;  // "640x600"
+    long long Pixels() const { return static_cast<long long>(largeur) * hauteur; }
+};
+
+inline const std::vector<Taille> kTailles = {{640, 600}, {1280, 1200}, {2560, 2400}};
+
+// The seven textures made for a section of this size, loaded once.
+const section::Textures& TexturesPour(const Taille& t);
+
+// Tags of event kinds, named after their list lines.
+enum Tag : int {
+    Sedimentation = 1,
+    Volcanisme = 2,
+    Erosion = 3,
+    Plutonisme = 4,
+    Compression = 5,
+    Chevauchement = 6,
+    Distension = 7
+};
+
+// States in which the operations are timed, each reached from a reset by
+// events applied as the window applies them:
+//   Plat    two sedimentations: a flat surface at row 302
+//   Plisse  the same, then a compression: an uneven, folded surface
+//   Rempli  the same, then a sedimentation that levels the folds
+enum class Etat { Plat, Plisse, Rempli };
+std::vector<int> EvenementsDe(Etat e);
+const char* NomEtat(Etat e);
+
+// An atelier on the textures of `t`, reset, after `tags`.
+section::Atelier AtelierApres(const Taille& t, const std::vector<int>& tags);
+
+// Puts back into `s` what the operations change (pixels of Observe and its
+// drawing state, surface extent, fold factors) from `ref`, of the same
+// size, without allocating: one copy of Observe.
+void Restaurer(section::Section& s, const section::Section& ref);
+void Restaurer(section::Atelier& a, const section::Atelier& ref);
+
+// A list of 1 + n lines that a learner could have made: every event is
+// picked from a fixed cycle of preferences among the commands enabled at
+// that moment, so the section stays inside the view. Distension, which
+// disables folds and intrusions for good, only comes in the last tenth.
+section::Liste ListeRealiste(const Taille& t, int n);
+
+}  // namespace banc
