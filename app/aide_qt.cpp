@@ -135,11 +135,11 @@ void AideQt::Montrer(const QString& fichierAide, int contexte) {
         const QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
         QUrl cible = url;
         cible.setFragment(AncreContexte(contexte));
-        // The browser reloads only for another file: after a message page,
-        // or for a file written since, load it again.
-        const bool memeFichier = navigateur_->source().adjusted(QUrl::RemoveFragment) == url;
+        // The file is read again at every request, so a help file written
+        // since shows as it is now: the browser reloads a file it already
+        // shows only once its document has changed.
+        navigateur_->clear();
         navigateur_->setSource(cible, QTextDocument::HtmlResource);
-        if (memeFichier) navigateur_->reload();
         fichier_ = info.absoluteFilePath();
         if (AncrePresente(*navigateur_->document(), cible.fragment())) {
             Signaler(QString(), false);

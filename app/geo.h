@@ -71,6 +71,7 @@ Q_SIGNALS:
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     // Layout (geo_disposition.cpp).

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QMetaObject>
+#include <QTimer>
 
 #include "geo.h"
 
@@ -54,6 +55,13 @@ void TGEOLOGIE::FormActivate() {
     if (dejaActivee_) return;
     dejaActivee_ = true;
     QMetaObject::invokeMethod(this, &TGEOLOGIE::Avertissement1Click, Qt::QueuedConnection);
+}
+
+// Shown for the first time, the window asks for the focus, as a new main
+// window does: the activation brings up the warning.
+void TGEOLOGIE::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (!dejaActivee_) QTimer::singleShot(0, this, [this] { activateWindow(); });
 }
 
 void TGEOLOGIE::changeEvent(QEvent* e) {

@@ -2,12 +2,14 @@
 // then the event loop until the main window closes.
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QTextBrowser>  // aide_qt.h holds a QPointer to one
 #include <QTranslator>
 #include <cstdlib>
 
 #include "aide_qt.h"
 #include "geo.h"
 #include "geo2.h"
+#include "icone.h"
 #include "services_qt.h"
 #include "son_qt.h"
 
@@ -15,6 +17,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kTitreApplication));
     app.setProperty("HelpFile", QStringLiteral("Strataloom.hlp"));
+    QApplication::setWindowIcon(IconeProgramme());
 
     // Qt's own dialogs (file dialogs, message box buttons) in French.
     QTranslator traductionQt;

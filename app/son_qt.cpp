@@ -36,6 +36,8 @@ bool SonQt::Jouer(const QString& chemin) {
             if (effet->status() == QSoundEffect::Error) effet->stop();
         });
     }
+    // The player keeps a source it failed on: let it read the file afresh.
+    if (effet_->status() == QSoundEffect::Error) effet_->setSource(QUrl());
     effet_->setSource(QUrl::fromLocalFile(QFileInfo(chemin).absoluteFilePath()));
     effet_->play();
     return true;

@@ -56,4 +56,14 @@ void Restaurer(section::Atelier& a, const section::Atelier& ref);
 // disables folds and intrusions for good, only comes in the last tenth.
 section::Liste ListeRealiste(const Taille& t, int n);
 
+// One reference state at a time, kept between the calls of a benchmark:
+// an atelier after the events of `e`, then a fold applied directly when
+// `plier` (the state in which an overthrust runs).
+const section::Atelier& EtatReference(const Taille& t, Etat e, bool plier = false);
+
+// The benchmarks of each file, registered in the order they are run.
+void EnregistrerOperations();
+void EnregistrerEvenements();
+void EnregistrerFenetre();
+
 }  // namespace banc

@@ -1,5 +1,6 @@
 // The event commands, undo, availability after events, help colours and
 // the sound around each event.
+#include <QRandomGenerator>
 #include <QtTest>
 
 #include "banc.h"
@@ -32,6 +33,7 @@ private Q_SLOTS:
     void distensionBloqueLesPlisEtLePluton();
     void sonFermeAvantChaqueEvenement();
     void sonAbsentSeTaitSansMessage();
+    void suiteAleatoireSurLesDonneesLivrees();
 };
 
 void TestEvenements::boutonEtMenuAppliquentEtListent() {
@@ -167,6 +169,51 @@ void TestEvenements::sonAbsentSeTaitSansMessage() {
     QCOMPARE(b.Liste().size(), 2);
     // The start-up warning may have come; nothing else is said.
     for (const auto& m : b.f.messages.messages) QCOMPARE(m.genre, Genre::Information);
+}
+
+// Random clicks on whatever is enabled, on the shipped textures: the window
+// never fails, the list follows the events, and undo gives back the exact
+// section of before the event.
+void TestEvenements::suiteAleatoireSurLesDonneesLivrees() {
+    const QString base = QCoreApplication::applicationDirPath() + QStringLiteral("/Base");
+    if (!QFileInfo::exists(base + QStringLiteral("/Coulee0.bmp")))
+        QSKIP("no shipped textures beside the test program");
+    FauxServices f;
+    TGEOLOGIE w(f.services());
+    QVERIFY(!w.finDemandee());
+    QVERIFY(f.messages.messages.empty());
+    const char* const boutons[] = {"Sedim", "Coulee", "Nivele", "Granite", "Plissa", "Chevauche", "Casse"};
+    const quint32 graine = QRandomGenerator::global()->generate();
+    QRandomGenerator alea(graine);
+    auto* liste = w.findChild<QListWidget*>(QStringLiteral("ListBox1"));
+    auto* annuler = w.findChild<QPushButton*>(QStringLiteral("Annuler"));
+    for (int pas = 0; pas < 80; ++pas) {
+        const QByteArray ou = QByteArray("graine ") + QByteArray::number(graine) + " pas " +
+                              QByteArray::number(pas);
+        const int choix = alea.bounded(10);
+        const int lignes = liste->count();
+        if (choix < 7) {
+            auto* b = w.findChild<QPushButton*>(QLatin1String(boutons[choix]));
+            if (!b->isEnabled()) continue;
+            const section::Raster avant = w.atelier().sec.Observe;
+            b->click();
+            QVERIFY2(liste->count() == lignes + 1, ou.constData());
+            QVERIFY2(liste->item(lignes)->text() == b->text(), ou.constData());
+            if (alea.bounded(3) == 0) {
+                annuler->click();
+                QVERIFY2(w.atelier().sec.Observe == avant, ou.constData());
+                QVERIFY2(liste->count() == lignes, ou.constData());
+            }
+        } else if (choix < 9 && annuler->isEnabled()) {
+            annuler->click();
+            QVERIFY2(liste->count() == lignes - 1, ou.constData());
+        } else if (choix == 9) {
+            w.findChild<QPushButton*>(QStringLiteral("Efface"))->click();
+            QVERIFY2(liste->count() == 1, ou.constData());
+        }
+        QVERIFY2(w.findChild<QPushButton*>(QStringLiteral("Casse"))->isEnabled(), ou.constData());
+    }
+    QVERIFY(f.messages.messages.empty());
 }
 
 QTEST_MAIN(TestEvenements)

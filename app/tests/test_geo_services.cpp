@@ -26,7 +26,7 @@ class CompteTouches : public QObject {
 public:
     int n = 0;
     bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::KeyPress) ++n;
+        if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_S) ++n;
         return false;
     }
 };

@@ -71,17 +71,21 @@ Colonne ScruteColonne(const Section& s, int x) {
     return c;
 }
 
+// The topmost red row over columns 1 .. W - 1, or H. That is the smallest of
+// the columns' first red rows, so the raster is read row by row from the
+// top, in memory order, and the first row holding red in those columns ends
+// the search.
 int HautSocle(const Section& s) {
     const Raster& o = s.Observe;
     const int w = o.width(), h = o.height();
-    int result = h;
-    for (int x = 1; x < w; ++x) {
-        int y = 0;
-        // Stopping at the current best changes no result and bounds the scan.
-        while (y < result && o.Pixels(x, y) != kRouge && y < h) ++y;
-        if (y < result) result = y;
+    if (w < 2) return h;
+    for (int y = 0; y < h; ++y) {
+        const Couleur* p = o.row(y);
+        unsigned rouge = 0;
+        for (int x = 1; x < w; ++x) rouge |= p[x] == kRouge ? 1u : 0u;
+        if (rouge != 0) return y;
     }
-    return result;
+    return h;
 }
 
 void AfficheProfil(Section& s) {

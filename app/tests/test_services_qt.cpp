@@ -1,0 +1,205 @@
+// The Qt adapters of the platform services: file dialogs and message boxes,
+// driven as the user would from a timer.
+#include <QAbstractButton>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+
+#include "banc.h"
+#include "services_qt.h"
+
+namespace {
+
+// Runs `action` on the next modal box that is not `sauf`, once it is up.
+void QuandModal(std::function<void(QWidget*)> action, QWidget* sauf = nullptr) {
+    auto* minuteur = new QTimer;
+    minuteur->setInterval(10);
+    QObject::connect(minuteur, &QTimer::timeout, [minuteur, action, sauf] {
+        QWidget* m = QApplication::activeModalWidget();
+        if (!m || m == sauf) return;
+        minuteur->stop();
+        minuteur->deleteLater();
+        action(m);
+    });
+    minuteur->start();
+}
+
+void Taper(QWidget* dialogue, const QString& nom) {
+    auto* champ = dialogue->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(champ);
+    champ->setText(nom);
+}
+
+}  // namespace
+
+class TestServicesQt : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void filtres_data();
+    void filtres();
+    void enregistrerAjouteLExtension();
+    void annulerNeRendRien();
+    void dossierAbsentRefuse();
+    void ecraserDemandeConfirmation();
+    void ouvrirDansLeDossierDuNomDonne();
+    void boitesDeMessage();
+};
+
+void TestServicesQt::filtres_data() {
+    QTest::addColumn<QString>("filtre");
+    QTest::addColumn<QStringList>("attendu");
+    QTest::newRow("description seule") << QStringLiteral("Géologie|*.lst")
+                                       << QStringList{QStringLiteral("Géologie (*.lst)")};
+    QTest::newRow("motif déjà nommé") << QStringLiteral("Bitmaps (*.bmp)|*.bmp")
+                                      << QStringList{QStringLiteral("Bitmaps (*.bmp)")};
+    QTest::newRow("plusieurs motifs et filtres")
+        << QStringLiteral("Images|*.bmp;*.dib|Tout|*.*")
+        << QStringList{QStringLiteral("Images (*.bmp *.dib)"), QStringLiteral("Tout (*.*)")};
+    QTest::newRow("vide") << QString() << QStringList();
+}
+
+void TestServicesQt::filtres() {
+    QFETCH(QString, filtre);
+    QFETCH(QStringList, attendu);
+    QCOMPARE(FiltresQt(filtre), attendu);
+}
+
+void TestServicesQt::enregistrerAjouteLExtension() {
+    QTemporaryDir dossier;
+    FichiersQt fichiers;
+    DemandeFichier d;
+    d.titre = QStringLiteral("Sauvegarde de la liste des évennements géologiques");
+    d.filtre = QStringLiteral("Fichier Strataloom (*.lst)|*.lst");
+    d.extensionDefaut = QStringLiteral("lst");
+    d.dossierInitial = dossier.path();
+    d.nomFichier = QStringLiteral("Exemple.lst");
+    d.dossierDoitExister = true;
+    QString titre, filtre, nomPropose;
+    QuandModal([&](QWidget* m) {
+        auto* dlg = qobject_cast<QFileDialog*>(m);
+        QVERIFY(dlg);
+        titre = dlg->windowTitle();
+        filtre = dlg->selectedNameFilter();
+        nomPropose = dlg->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        Taper(dlg, QStringLiteral("coupe"));
+        static_cast<QDialog*>(dlg)->accept();
+    });
+    const std::optional<QString> choix = fichiers.Enregistrer(d);
+    QCOMPARE(titre, d.titre);
+    QCOMPARE(filtre, QStringLiteral("Fichier Strataloom (*.lst)"));
+    QCOMPARE(nomPropose, QStringLiteral("Exemple.lst"));
+    QVERIFY(choix);
+    QCOMPARE(*choix, dossier.filePath(QStringLiteral("coupe.lst")));
+}
+
+void TestServicesQt::annulerNeRendRien() {
+    FichiersQt fichiers;
+    QuandModal([](QWidget* m) { static_cast<QDialog*>(m)->reject(); });
+    QVERIFY(!fichiers.Ouvrir(DemandeFichier{}));
+}
+
+void TestServicesQt::dossierAbsentRefuse() {
+    QTemporaryDir dossier;
+    FichiersQt fichiers;
+    DemandeFichier d;
+    d.dossierInitial = dossier.path();
+    d.dossierDoitExister = true;
+    bool refuse = false;
+    QuandModal([&](QWidget* dlg) {
+        Taper(dlg, dossier.filePath(QStringLiteral("absent/x.lst")));
+        QuandModal([&, dlg](QWidget* boite) {
+            refuse = qobject_cast<QMessageBox*>(boite) != nullptr;
+            static_cast<QDialog*>(boite)->reject();
+            QTimer::singleShot(0, dlg, [dlg] { static_cast<QDialog*>(dlg)->reject(); });
+        }, dlg);
+        static_cast<QDialog*>(dlg)->accept();
+    });
+    QVERIFY(!fichiers.Enregistrer(d));
+    QVERIFY(refuse);
+}
+
+void TestServicesQt::ecraserDemandeConfirmation() {
+    QTemporaryDir dossier;
+    const QString existant = dossier.filePath(QStringLiteral("vue.bmp"));
+    QVERIFY(EcrireFichier(existant, "x"));
+    FichiersQt fichiers;
+    DemandeFichier d;
+    d.dossierInitial = dossier.path();
+    d.confirmerEcrasement = true;
+    bool demande = false;
+    QuandModal([&](QWidget* dlg) {
+        Taper(dlg, QStringLiteral("vue.bmp"));
+        QuandModal([&](QWidget* boite) {
+            auto* question = qobject_cast<QMessageBox*>(boite);
+            demande = question != nullptr;
+            if (question) question->button(QMessageBox::Yes)->click();
+        }, dlg);
+        static_cast<QDialog*>(dlg)->accept();
+    });
+    const std::optional<QString> choix = fichiers.Enregistrer(d);
+    QVERIFY(demande);
+    QCOMPARE(choix.value_or(QString()), existant);
+}
+
+void TestServicesQt::ouvrirDansLeDossierDuNomDonne() {
+    QTemporaryDir dossier, autre;
+    const QString fichier = dossier.filePath(QStringLiteral("coupe.lst"));
+    QVERIFY(EcrireFichier(fichier, "Erosion\r\n"));
+    FichiersQt fichiers;
+    DemandeFichier d;
+    d.dossierInitial = autre.path();
+    d.nomFichier = fichier;
+    d.fichierDoitExister = true;
+    d.apercuImage = true;
+    QString ouvert;
+    bool apercu = false;
+    QuandModal([&](QWidget* m) {
+        auto* dlg = qobject_cast<QFileDialog*>(m);
+        ouvert = dlg->directory().absolutePath();
+        apercu = dlg->findChild<QLabel*>(QStringLiteral("apercu")) != nullptr;
+        static_cast<QDialog*>(dlg)->accept();
+    });
+    const std::optional<QString> choix = fichiers.Ouvrir(d);
+    QCOMPARE(ouvert, QDir(dossier.path()).absolutePath());
+    QVERIFY(apercu);
+    QCOMPARE(choix.value_or(QString()), fichier);
+}
+
+void TestServicesQt::boitesDeMessage() {
+    MessagesQt messages;
+    struct Cas {
+        std::function<void()> montrer;
+        QMessageBox::Icon icone;
+    };
+    const Cas cas[] = {
+        {[&] { messages.Erreur(QStringLiteral("Retour impossible")); }, QMessageBox::Critical},
+        {[&] { messages.Information(QStringLiteral("une\rdeux")); }, QMessageBox::Information},
+        {[&] { messages.Simple(QStringLiteral("Retour impossible")); }, QMessageBox::NoIcon},
+    };
+    for (const Cas& c : cas) {
+        QString titre, texte;
+        int icone = -1;
+        qsizetype boutons = 0;
+        QuandModal([&](QWidget* m) {
+            auto* boite = qobject_cast<QMessageBox*>(m);
+            QVERIFY(boite);
+            titre = boite->windowTitle();
+            texte = boite->text();
+            icone = boite->icon();
+            boutons = boite->buttons().size();
+            boite->button(QMessageBox::Ok)->click();
+        });
+        c.montrer();
+        QCOMPARE(titre, QStringLiteral("Strataloom"));
+        QCOMPARE(icone, int(c.icone));
+        QCOMPARE(boutons, qsizetype(1));
+        QVERIFY(!texte.contains(QLatin1Char('\r')));
+    }
+}
+
+QTEST_MAIN(TestServicesQt)
+#include "test_services_qt.moc"

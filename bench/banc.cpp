@@ -1,0 +1,130 @@
+#include "banc.h"
+
+#include <QString>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+
+#include "images.h"
+
+namespace banc {
+
+std::string Taille::Nom() const { return std::to_string(largeur) + "x" + std::to_string(hauteur); }
+
+const section::Textures& TexturesPour(const Taille& t) {
+    static std::map<std::string, section::Textures> chargees;
+    const std::string nom = t.Nom();
+    auto it = chargees.find(nom);
+    if (it != chargees.end()) return it->second;
+    section::Textures tex;
+    const QString dossier = QStringLiteral(STRATALOOM_BENCH_TEXTURES "/") + QString::fromStdString(nom);
+    const int echec = ChargerTextures(dossier, tex);
+    if (echec >= 0) {
+        std::fprintf(stderr, "strataloom_bench: cannot load %s/%s\n", qPrintable(dossier),
+                     section::kFichiersTextures[echec]);
+        std::exit(EXIT_FAILURE);
+    }
+    if (tex.ImSedim1.width() != t.largeur || tex.ImSedim3.height() != t.hauteur) {
+        std::fprintf(stderr, "strataloom_bench: %s does not hold textures for %s\n",
+                     qPrintable(dossier), nom.c_str());
+        std::exit(EXIT_FAILURE);
+    }
+    return chargees.emplace(nom, std::move(tex)).first->second;
+}
+
+std::vector<int> EvenementsDe(Etat e) {
+    switch (e) {
+    case Etat::Plat: return {Sedimentation, Sedimentation};
+    case Etat::Plisse: return {Sedimentation, Sedimentation, Compression};
+    case Etat::Rempli: return {Sedimentation, Sedimentation, Compression, Sedimentation};
+    }
+    return {};
+}
+
+const char* NomEtat(Etat e) {
+    switch (e) {
+    case Etat::Plat: return "plat";
+    case Etat::Plisse: return "plisse";
+    case Etat::Rempli: return "rempli";
+    }
+    return "";
+}
+
+section::Atelier AtelierApres(const Taille& t, const std::vector<int>& tags) {
+    section::Atelier a;
+    a.sec.tex = TexturesPour(t);
+    a.InitProfil();
+    for (const int tag : tags) a.Appliquer(tag);
+    return a;
+}
+
+namespace {
+
+void CopierPixels(section::Raster& r, const section::Raster& ref) {
+    if (r.width() != ref.width() || r.height() != ref.height()) {
+        r.ReplacePicture(ref);
+    } else {
+        std::memcpy(r.data(), ref.data(), ref.size() * sizeof(section::Couleur));
+    }
+    r.CopyMode = ref.CopyMode;
+    r.BrushColor = ref.BrushColor;
+    r.PenColor = ref.PenColor;
+}
+
+}  // namespace
+
+void Restaurer(section::Section& s, const section::Section& ref) {
+    CopierPixels(s.Observe, ref.Observe);
+    s.SurfaceBas = ref.SurfaceBas;
+    s.SurfaceHaut = ref.SurfaceHaut;
+    s.FacteurPli = ref.FacteurPli;
+    s.FacteurPliPrec = ref.FacteurPliPrec;
+}
+
+void Restaurer(section::Atelier& a, const section::Atelier& ref) {
+    Restaurer(a.sec, ref.sec);
+    a.liste.resize(ref.liste.size());  // the timed run only appends
+    a.annulable = ref.annulable;
+    a.dispo = ref.dispo;
+}
+
+section::Liste ListeRealiste(const Taille& t, int n) {
+    // Build up, fold, level, cut, intrude, thrust; distension last.
+    static constexpr int kCycle[] = {Sedimentation, Compression, Sedimentation, Erosion,
+                                     Volcanisme,    Sedimentation, Plutonisme,  Erosion,
+                                     Sedimentation, Chevauchement, Sedimentation, Erosion,
+                                     Distension};
+    constexpr int kLongueur = static_cast<int>(sizeof kCycle / sizeof kCycle[0]);
+    section::Atelier a = AtelierApres(t, {});
+    int p = 0;
+    for (int i = 0; i < n; ++i) {
+        const bool distensionPermise = 10 * i >= 9 * n;
+        int choisi = 0;
+        for (int k = 0; k < kLongueur && choisi == 0; ++k) {
+            const int tag = kCycle[(p + k) % kLongueur];
+            if (tag == Distension && !distensionPermise) continue;
+            if (a.dispo[static_cast<std::size_t>(tag)]) {
+                choisi = tag;
+                p = (p + k + 1) % kLongueur;
+            }
+        }
+        if (choisi == 0) choisi = Distension;  // never disabled
+        a.Appliquer(choisi);
+    }
+    return a.liste;
+}
+
+const section::Atelier& EtatReference(const Taille& t, Etat e, bool plier) {
+    static std::string cle;
+    static section::Atelier etat;
+    const std::string voulue = t.Nom() + "/" + NomEtat(e) + (plier ? "/plie" : "");
+    if (voulue != cle) {
+        etat = AtelierApres(t, EvenementsDe(e));
+        if (plier) section::Plisser(etat.sec);
+        cle = voulue;
+    }
+    return etat;
+}
+
+}  // namespace banc

@@ -1,0 +1,72 @@
+// Whole events as the window applies them (Atelier::Appliquer: snapshot,
+// operations, list line, display copy, availability) and list replays
+// (Atelier::Charger: reset, replay, display copy, availability).
+#include <benchmark/benchmark.h>
+
+#include "banc.h"
+
+namespace banc {
+
+namespace {
+
+struct CasEvenement {
+    const char* nom;
+    int tag;
+    Etat etat;
+};
+
+// Each kind in the state it is normally applied in (the uneven
+// sedimentation and erosion, the heavier of their two forms).
+const CasEvenement kEvenementsTimes[] = {
+    {"Sedimentation", Sedimentation, Etat::Plisse}, {"Volcanisme", Volcanisme, Etat::Plat},
+    {"Erosion", Erosion, Etat::Plisse},             {"Plutonisme", Plutonisme, Etat::Plisse},
+    {"Compression", Compression, Etat::Rempli},     {"Chevauchement", Chevauchement, Etat::Plat},
+    {"Distension", Distension, Etat::Rempli},
+};
+
+// The state is put back with the timer paused, as for the operations.
+void BM_Evenement(benchmark::State& st, Taille t, CasEvenement c) {
+    const section::Atelier& ref = EtatReference(t, c.etat);
+    section::Atelier a = ref;
+    for (auto _ : st) {
+        st.PauseTiming();
+        Restaurer(a, ref);
+        st.ResumeTiming();
+        a.Appliquer(c.tag);
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_Rejouer(benchmark::State& st, Taille t, int n) {
+    const section::Liste liste = ListeRealiste(t, n);
+    section::Atelier a;
+    a.sec.tex = TexturesPour(t);
+    for (auto _ : st) {
+        a.Charger(liste);
+        benchmark::ClobberMemory();
+    }
+    st.counters["evenements"] = n;
+}
+
+}  // namespace
+
+void EnregistrerEvenements() {
+    for (const Taille& t : kTailles) {
+        const std::string taille = std::string(1, '/').append(t.Nom());
+        for (const CasEvenement& c : kEvenementsTimes)
+            benchmark::RegisterBenchmark((std::string("Evenement/") + c.nom + taille).c_str(),
+                                         BM_Evenement, t, c)
+                ->Unit(benchmark::kMicrosecond);
+        // The longer lists at the first size only: the per-event figure
+        // hardly moves beyond 100 events.
+        const bool petite = t.largeur == kTailles.front().largeur;
+        for (const int n : {10, 100, 1000}) {
+            if (!petite && n != 100) continue;
+            benchmark::RegisterBenchmark(("Rejouer/" + std::to_string(n) + taille).c_str(),
+                                         BM_Rejouer, t, n)
+                ->Unit(benchmark::kMillisecond);
+        }
+    }
+}
+
+}  // namespace banc

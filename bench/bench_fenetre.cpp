@@ -1,0 +1,121 @@
+// The window on the offscreen platform: from a click on an event button to
+// the repainted window (list, view, buttons), and the start of the window.
+// The window reads the program's own Base folder, beside build/bin/strataloom.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "banc.h"
+#include "geo.h"
+
+namespace banc {
+
+namespace {
+
+// Silent services: no dialog is ever opened by the timed commands.
+struct Silence : ServiceFichiers, ServiceMessages, ServiceSon, ServiceAide {
+    std::optional<QString> Ouvrir(const DemandeFichier&) override { return std::nullopt; }
+    std::optional<QString> Enregistrer(const DemandeFichier&) override { return std::nullopt; }
+    void Erreur(const QString& texte) override { Message(texte); }
+    void Information(const QString& texte) override { Message(texte); }
+    void Simple(const QString& texte) override { Message(texte); }
+    void Fermer() override {}
+    bool Jouer(const QString&) override { return false; }
+    void Montrer(const QString&, int) override {}
+    static void Message(const QString& texte) {
+        std::fprintf(stderr, "strataloom_bench: window message: %s\n", qPrintable(texte));
+    }
+    Services Tous() { return {this, this, this, this}; }
+};
+
+// Runs everything the window has queued: layout, repaints, flushes.
+void Repeindre() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+struct Fenetre {
+    Silence services;
+    std::unique_ptr<TGEOLOGIE> w;
+
+    bool Ouvrir() {
+        w = std::make_unique<TGEOLOGIE>(services.Tous(), QStringLiteral(STRATALOOM_PROGRAMME));
+        if (w->finDemandee()) return false;
+        w->show();
+        Repeindre();
+        return true;
+    }
+    QPushButton* Bouton(const char* nom) const {
+        return w->findChild<QPushButton*>(QString::fromLatin1(nom));
+    }
+};
+
+void BM_Demarrage(benchmark::State& st) {
+    for (auto _ : st) {
+        Fenetre f;
+        if (!f.Ouvrir()) {
+            st.SkipWithError("the window found no textures");
+            return;
+        }
+        st.PauseTiming();
+        f.w.reset();
+        Repeindre();
+        st.ResumeTiming();
+    }
+}
+
+// After two sedimentations (a flat surface at row 302), one click on the
+// command of `tag`, until the window is repainted; undo, untimed, brings
+// the same state back.
+void BM_Clic(benchmark::State& st, int tag) {
+    Fenetre f;
+    if (!f.Ouvrir()) {
+        st.SkipWithError("the window found no textures");
+        return;
+    }
+    QPushButton* sedim = f.Bouton(section::EvenementParTag(Sedimentation)->bouton);
+    QPushButton* bouton = f.Bouton(section::EvenementParTag(tag)->bouton);
+    QPushButton* annuler = f.Bouton("Annuler");
+    if (!sedim || !bouton || !annuler) {
+        st.SkipWithError("a command button is missing");
+        return;
+    }
+    sedim->click();
+    sedim->click();
+    Repeindre();
+    if (!bouton->isEnabled()) {
+        st.SkipWithError("the command is disabled in this state");
+        return;
+    }
+    for (auto _ : st) {
+        bouton->click();
+        Repeindre();
+        st.PauseTiming();
+        annuler->click();
+        Repeindre();
+        st.ResumeTiming();
+    }
+    if (f.w->atelier().liste.size() != 3) st.SkipWithError("undo did not bring the state back");
+}
+
+}  // namespace
+
+void EnregistrerFenetre() {
+    benchmark::RegisterBenchmark("Fenetre/Demarrage/640x600", BM_Demarrage)
+        ->Unit(benchmark::kMillisecond);
+    const std::pair<const char*, int> clics[] = {{"Sedimentation", Sedimentation},
+                                                 {"Compression", Compression},
+                                                 {"Chevauchement", Chevauchement},
+                                                 {"Distension", Distension}};
+    for (const auto& [nom, tag] : clics)
+        benchmark::RegisterBenchmark((std::string("Fenetre/Clic/") + nom + "/640x600").c_str(),
+                                     BM_Clic, tag)
+            ->Unit(benchmark::kMicrosecond);
+}
+
+}  // namespace banc

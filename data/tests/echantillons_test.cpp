@@ -1,0 +1,139 @@
+// The sample event lists shipped in Evenements/ and their model pictures
+// in Modeles/: each list must be a well-formed list file, must be buildable
+// by a learner clicking its events one after the other (no step may need a
+// disabled command), and its model must be the picture the replay shows.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+
+#include <vector>
+#include <string>
+
+#include "images.h"
+#include "section/evenements.h"
+
+namespace {
+
+using section::Atelier;
+using section::Liste;
+
+QString DossierSources() { return QStringLiteral(STRATALOOM_LISTES_SOURCES); }
+QString DossierDonnees() { return QStringLiteral(STRATALOOM_DATA_DIR); }
+
+QStringList Listes(const QString& dossier) {
+    return QDir(dossier).entryList({QStringLiteral("*.lst")}, QDir::Files, QDir::Name);
+}
+
+std::string Octets(const QString& chemin) {
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    const QByteArray a = f.readAll();
+    return std::string(a.constData(), static_cast<std::size_t>(a.size()));
+}
+
+// A workshop with the shipped textures loaded and the section reset.
+Atelier AtelierPret() {
+    Atelier a;
+    const int echec = ChargerTextures(DossierDonnees() + QStringLiteral("/Base"), a.sec.tex);
+    EXPECT_EQ(echec, -1) << "texture " << echec << " missing from " << STRATALOOM_DATA_DIR;
+    a.InitProfil();
+    return a;
+}
+
+std::string Nom(const std::string& ligne) { return section::Utf8DeLigne(ligne); }
+
+std::string Disponibles(const section::Disponibilite& d) {
+    std::string s;
+    for (const auto& e : section::kEvenements)
+        if (d[static_cast<std::size_t>(e.tag)]) s += (s.empty() ? "" : ", ") + Nom(std::string(e.ligne));
+    return s.empty() ? "none" : s;
+}
+
+TEST(Echantillons, AtLeastFiveListsAreShippedAndCopiedToTheBuild) {
+    const QStringList sources = Listes(DossierSources());
+    EXPECT_GE(sources.size(), 5);
+    for (const QString& nom : sources) {
+        SCOPED_TRACE(nom.toStdString());
+        const QString copie = DossierDonnees() + QStringLiteral("/Evenements/") + nom;
+        ASSERT_TRUE(QFileInfo::exists(copie)) << "missing from the build's Evenements/";
+        EXPECT_EQ(Octets(copie),
+                  Octets(DossierSources() + QLatin1Char('/') + nom));
+    }
+}
+
+TEST(Echantillons, AreListFilesInWindows1252WithCrLfAfterEveryLine) {
+    for (const QString& nom : Listes(DossierSources())) {
+        SCOPED_TRACE(nom.toStdString());
+        const std::string o = Octets(DossierSources() + QLatin1Char('/') + nom);
+        ASSERT_FALSE(o.empty());
+        // The first line is the base layer, with the single byte 0xE9.
+        EXPECT_EQ(o.substr(0, 15), std::string("S\xE9" "dimentation\r\n"));
+        ASSERT_GE(o.size(), 2u);
+        EXPECT_EQ(o.substr(o.size() - 2), "\r\n");
+        const Liste l = section::LireListe(o);
+        EXPECT_EQ(section::TexteListe(l), o) << "a line break other than CR LF, or an empty line";
+        EXPECT_GE(l.size(), 3u) << "a sample of at least two events";
+        for (const std::string& ligne : l) EXPECT_NE(section::TagDeLigne(ligne), 0) << Nom(ligne);
+    }
+}
+
+TEST(Echantillons, CanBeBuiltStepByStepWithOnlyEnabledCommands) {
+    for (const QString& nom : Listes(DossierSources())) {
+        SCOPED_TRACE(nom.toStdString());
+        const Liste l = section::LireListe(Octets(DossierSources() + QLatin1Char('/') + nom));
+        Atelier a = AtelierPret();
+        for (std::size_t i = 1; i < l.size(); ++i) {
+            const int tag = section::TagDeLigne(l[i]);
+            ASSERT_NE(tag, 0) << "line " << i + 1;
+            ASSERT_TRUE(a.dispo[static_cast<std::size_t>(tag)])
+                << "line " << i + 1 << ": " << Nom(l[i]) << " is disabled here; enabled: "
+                << Disponibles(a.dispo);
+            const section::Raster avant = a.sec.Observe;
+            a.Appliquer(tag);
+            EXPECT_FALSE(a.sec.Observe == avant) << "line " << i + 1 << ": " << Nom(l[i])
+                                                 << " leaves the section unchanged";
+        }
+        // Clicking the events leaves the same list and picture as loading the file.
+        Atelier r = AtelierPret();
+        r.Charger(l);
+        EXPECT_EQ(a.liste, l);
+        EXPECT_TRUE(a.sec.Visu == r.sec.Visu) << "clicked and replayed pictures differ";
+        EXPECT_EQ(a.dispo, r.dispo);
+    }
+}
+
+TEST(Echantillons, ShowDifferentSections) {
+    const QStringList noms = Listes(DossierSources());
+    std::vector<section::Raster> vues;
+    for (const QString& nom : noms) {
+        Atelier a = AtelierPret();
+        a.Charger(section::LireListe(Octets(DossierSources() + QLatin1Char('/') + nom)));
+        for (std::size_t k = 0; k < vues.size(); ++k)
+            EXPECT_FALSE(vues[k] == a.sec.Visu)
+                << nom.toStdString() << " shows the same section as " << noms[k].toStdString();
+        vues.push_back(a.sec.Visu);
+    }
+}
+
+TEST(Modeles, EachSampleHasItsModelThePictureOfItsReplay) {
+    for (const QString& nom : Listes(DossierSources())) {
+        SCOPED_TRACE(nom.toStdString());
+        const QString modele = DossierDonnees() + QStringLiteral("/Modeles/") +
+                               QFileInfo(nom).completeBaseName() + QStringLiteral(".bmp");
+        ASSERT_TRUE(QFileInfo::exists(modele)) << modele.toStdString();
+        EXPECT_EQ(QImageReader(modele).format(), QByteArray("bmp"));
+        const auto image = LireBmp(modele);
+        ASSERT_TRUE(image.has_value()) << "unreadable or truncated";
+        Atelier a = AtelierPret();
+        a.Charger(section::LireListe(Octets(DossierSources() + QLatin1Char('/') + nom)));
+        EXPECT_EQ(image->width(), a.sec.W() - section::MargeCachee);
+        EXPECT_EQ(image->height(), section::HauteurVue);
+        EXPECT_TRUE(*image == a.sec.Visu) << "the model is not the replayed view";
+    }
+}
+
+}  // namespace
