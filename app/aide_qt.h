@@ -6,13 +6,14 @@
 
 #include <QPointer>
 #include <QString>
+#include <QTextBrowser>
 #include <memory>
 
 #include "services.h"
 
 class QLabel;
 class QPushButton;
-class QTextBrowser;
+
 class QWidget;
 
 // The anchor of a topic: "contexte-15" for context 15.

@@ -2,7 +2,6 @@
 // then the event loop until the main window closes.
 #include <QApplication>
 #include <QLibraryInfo>
-#include <QTextBrowser>  // aide_qt.h holds a QPointer to one
 #include <QTranslator>
 #include <cstdlib>
 

@@ -99,6 +99,16 @@ void BM_ScruteColonnes(benchmark::State& st, Taille t) {
     }
 }
 
+// The fold's offsets alone, one per column.
+void BM_DecalagePli(benchmark::State& st, Taille t) {
+    const section::Section s = EtatReference(t, Etat::Rempli).sec;
+    for (auto _ : st) {
+        int somme = 0;
+        for (int x = 0; x < s.W(); ++x) somme += section::DecalagePli(s, x);
+        benchmark::DoNotOptimize(somme);
+    }
+}
+
 }  // namespace
 
 void EnregistrerOperations() {
@@ -114,6 +124,9 @@ void EnregistrerOperations() {
                                      BM_MesureSurface, t)
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("Operation/HautSocle" + taille).c_str(), BM_HautSocle, t)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("Operation/DecalagePli*W" + taille).c_str(),
+                                     BM_DecalagePli, t)
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("Operation/ScruteColonne*W" + taille).c_str(),
                                      BM_ScruteColonnes, t)

@@ -4,6 +4,8 @@
 #include "chevauchement.h"
 
 #include <cmath>
+#include <cstring>
+#include <vector>
 
 namespace section {
 
@@ -18,6 +20,29 @@ int PremiereRoche(const Raster& o, int x) {
     int y = 0;
     while (o.Pixels(x, y) == kBleu && y < h) ++y;
     return y;
+}
+
+// The body of the sheet, row by row: destination row y of column x - 25
+// takes row y + 15 of column x, for every column x from x0 + 26 on whose
+// ramp lies below row y + 15 (ramp(x) - 15 > y) and whose source row is in
+// the raster. The ramp descends to the right, so on each row those columns
+// run from some column to the right edge: one contiguous copy per row. Rows
+// are rewritten from the top down; a source row y + 15 is written only in
+// its own, later, pass, so every pixel is read before it is overwritten,
+// as in the column-by-column copies. Plain copy.
+void CorpsParLignes(Raster& o, const GeometrieChevauchement& g) {
+    const int w = o.width(), h = o.height();
+    const int debut = g.x0 + g.s + 1;
+    if (debut >= w) return;
+    std::vector<int> rampe(static_cast<std::size_t>(w - debut));
+    for (int x = debut; x < w; ++x) rampe[static_cast<std::size_t>(x - debut)] = g.Rampe(x);
+    int x = debut;
+    for (int y = 0; y + g.h < h; ++y) {
+        while (x < w && rampe[static_cast<std::size_t>(x - debut)] - g.h <= y) ++x;
+        if (x >= w) break;
+        std::memcpy(o.row(y) + (x - g.s), o.row(y + g.h) + x,
+                    static_cast<std::size_t>(w - x) * sizeof(Couleur));
+    }
 }
 
 }  // namespace
@@ -101,9 +126,13 @@ void Chevaucher(Section& sec) {
     // ramp(u) - 1: the footwall is never touched. Source rows below the raster
     // leave their destination rows as they were; those lie in the red band.
     // Columns W - 25 .. W - 1 receive nothing.
-    for (int x = g.x0 + g.s + 1; x < w; ++x) {
-        const int r = g.Rampe(x);
-        o.CopyRect({x - g.s, 0, x - g.s + 1, r - g.h}, o, {x, g.h, x + 1, r});
+    if (o.CopyMode == ModeCopie::Copie) {
+        CorpsParLignes(o, g);
+    } else {
+        for (int x = g.x0 + g.s + 1; x < w; ++x) {
+            const int r = g.Rampe(x);
+            o.CopyRect({x - g.s, 0, x - g.s + 1, r - g.h}, o, {x, g.h, x + 1, r});
+        }
     }
 
     // The ramp as a black line from just below the bottom edge up to the

@@ -5,12 +5,88 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <vector>
 
 namespace section {
 
 namespace {
 
 constexpr long double kPi = 3.14159265358979323846264338327950288L;
+
+// Steps 2 to 4 as one copy per column (and one for the core), in the copy
+// mode in effect.
+void AbaisserParColonnes(Raster& o, const GeometrieDistension& g) {
+    const int w = o.width(), h = o.height();
+    const int d = g.d, kk = g.kk;
+    const int gauche = PiedFailleGauche, droite = PiedFailleDroite;
+    if (kk >= d) {
+        const int debut = std::max(gauche - 1 - kk, 0);
+        const int fin = std::min(gauche - 1 - d, w - 1);
+        for (int x = debut; x <= fin; ++x) {
+            const int m = g.Hauteur(gauche - x);
+            o.CopyRect({x, Rejet, x + 1, h - m - 1 + Rejet}, o, {x, 0, x + 1, h - m - 1});
+        }
+    }
+    if (h > Rejet) o.CopyRect({gauche - d, Rejet, droite + d, h}, o, {gauche - d, 0, droite + d, h - Rejet});
+    if (droite + 1 + kk >= droite + d) {
+        const int fin = std::min(droite + 1 + kk, w - 1);
+        for (int x = droite + d; x <= fin; ++x) {
+            const int m = g.Hauteur(x - droite);
+            o.CopyRect({x, Rejet, x + 1, h - m - 1 + Rejet}, o, {x, 0, x + 1, h - m - 1});
+        }
+    }
+}
+
+// Rows of column x that steps 2 to 4 move down: destination rows
+// R .. R + n - 1 take rows 0 .. n - 1, and n is returned (0 for a column that
+// does not move).
+std::vector<int> LignesAbaissees(int w, const GeometrieDistension& g) {
+    const int h = g.h, d = g.d, kk = g.kk;
+    const int gauche = PiedFailleGauche, droite = PiedFailleDroite;
+    std::vector<int> n(static_cast<std::size_t>(std::max(w, 0)), 0);
+    // A flank column moves rows 0 .. H - m - 2, cut at the bottom edge.
+    const auto flanc = [&](int x, int m) {
+        n[static_cast<std::size_t>(x)] = std::max(0, std::min(h - m - 1, h - Rejet));
+    };
+    if (kk >= d) {
+        const int fin = std::min(gauche - 1 - d, w - 1);
+        for (int x = std::max(gauche - 1 - kk, 0); x <= fin; ++x) flanc(x, g.Hauteur(gauche - x));
+    }
+    if (h > Rejet) {
+        const int fin = std::min(droite + d, w);
+        for (int x = std::max(gauche - d, 0); x < fin; ++x) n[static_cast<std::size_t>(x)] = h - Rejet;
+    }
+    if (droite + 1 + kk >= droite + d) {
+        const int fin = std::min(droite + 1 + kk, w - 1);
+        for (int x = std::max(droite + d, 0); x <= fin; ++x) flanc(x, g.Hauteur(x - droite));
+    }
+    return n;
+}
+
+// Steps 2 to 4 row by row, in plain copy: row y (from the bottom up) takes
+// row y - R in every column that moves at least y - R + 1 rows. Going up,
+// the source row y - R is rewritten only in a later pass, so it is read as
+// it was. The number of moved rows rises across the left flank (m falls as
+// x grows), is largest (H - R) in the core and falls across the right
+// flank: on each row the moving columns are one run around the core, which
+// only widens going up.
+void AbaisserParLignes(Raster& o, const GeometrieDistension& g) {
+    const int w = o.width(), h = o.height();
+    const std::vector<int> n = LignesAbaissees(w, g);
+    if (n.empty()) return;
+    const auto pic = static_cast<int>(std::max_element(n.begin(), n.end()) - n.begin());
+    const int npic = n[static_cast<std::size_t>(pic)];
+    int a = pic, b = pic;  // the run [a, b) of the current row
+    for (int y = h - 1; y >= Rejet; --y) {
+        const int j = y - Rejet;
+        if (npic <= j) continue;
+        if (b == a) b = a + 1;
+        while (a > 0 && n[static_cast<std::size_t>(a - 1)] > j) --a;
+        while (b < w && n[static_cast<std::size_t>(b)] > j) ++b;
+        std::memcpy(o.row(y) + a, o.row(j) + a, static_cast<std::size_t>(b - a) * sizeof(Couleur));
+    }
+}
 
 }  // namespace
 
@@ -88,7 +164,7 @@ void Distendre(Section& s) {
     Raster& o = s.Observe;
     const int w = o.width(), h = o.height();
     const GeometrieDistension g = MesureDistension(h);
-    const int d = g.d, kk = g.kk;
+    const int d = g.d;
     const int gauche = PiedFailleGauche, droite = PiedFailleDroite;
     o.BrushColor = kBleu;
 
@@ -108,31 +184,21 @@ void Distendre(Section& s) {
         }
     }
 
-    // 2. Left flank of the graben, columns 199 - kk .. 199 - d: the rows of
-    // column x that lie right of the left fault, 0 .. H - m - 2 with
-    // m = Trunc((200 - x) / tan 30), go down R rows. Columns outside the
-    // raster would change nothing and are skipped.
-    if (kk >= d) {
-        const int debut = std::max(gauche - 1 - kk, 0);
-        const int fin = std::min(gauche - 1 - d, w - 1);
-        for (int x = debut; x <= fin; ++x) {
-            const int m = g.Hauteur(gauche - x);
-            o.CopyRect({x, Rejet, x + 1, h - m - 1 + Rejet}, o, {x, 0, x + 1, h - m - 1});
-        }
-    }
-
-    // 3. Core of the graben, columns 183 .. 346: all of it down R rows, its
-    // bottom R rows lost. Nothing to move in a section lower than R.
-    if (h > Rejet) o.CopyRect({gauche - d, Rejet, droite + d, h}, o, {gauche - d, 0, droite + d, h - Rejet});
-
-    // 4. Right flank, columns 347 .. 331 + kk, the mirror of step 2; column
-    // 347 has m = R - 1 and drops over its full height like the core.
-    if (droite + 1 + kk >= droite + d) {
-        const int fin = std::min(droite + 1 + kk, w - 1);
-        for (int x = droite + d; x <= fin; ++x) {
-            const int m = g.Hauteur(x - droite);
-            o.CopyRect({x, Rejet, x + 1, h - m - 1 + Rejet}, o, {x, 0, x + 1, h - m - 1});
-        }
+    // 2 to 4. The graben, lowered by R rows column by column:
+    //   left flank   columns 199 - kk .. 199 - d: the rows of column x that
+    //                lie right of the left fault, 0 .. H - m - 2 with
+    //                m = Trunc((200 - x) / tan 30), go down R rows;
+    //   core         columns 183 .. 346: all of it down R rows, its bottom
+    //                R rows lost (nothing to move in a section lower than R);
+    //   right flank  columns 347 .. 331 + kk, the mirror of the left flank;
+    //                column 347 has m = R - 1 and drops like the core.
+    // Each column moves within itself, so the order of the columns does not
+    // matter; in plain copy the rows are moved row by row instead, reading
+    // the raster in memory order. Columns outside the raster change nothing.
+    if (o.CopyMode == ModeCopie::Copie) {
+        AbaisserParLignes(o, g);
+    } else {
+        AbaisserParColonnes(o, g);
     }
 
     // 5, 6. The traces, in the pen's colour, end points not painted.

@@ -1,8 +1,10 @@
 // Compression: a train of sine-shaped folds made by shifting every column
 // of the section down by its own offset. Nothing moves sideways.
 #include <cmath>
+#include <cstddef>
+#include <vector>
 
-#include "section/section.h"
+#include "pli.h"
 
 namespace section {
 
@@ -12,6 +14,39 @@ constexpr long double kPi = 3.14159265358979323846264338327950288L;
 // Step of the fold factor, applied while the sum stays below the limit.
 constexpr double kPasFacteur = 0.75;
 constexpr double kLimiteFacteur = 2.0;
+
+// Rows 40 .. H - 2 of each column x take the rows d[x] higher, bottom row
+// first. Plain copy; 0 <= d[x] <= 40.
+void DecalerLignes(Raster& o, const std::vector<int>& d) {
+    const int w = o.width(), h = o.height();
+    // Offset of each pixel's source within the raster, in pixels.
+    std::vector<std::ptrdiff_t> depuis(static_cast<std::size_t>(w));
+    for (int x = 0; x < w; ++x)
+        depuis[static_cast<std::size_t>(x)] =
+            x - static_cast<std::ptrdiff_t>(d[static_cast<std::size_t>(x)]) * w;
+    const std::ptrdiff_t* dep = depuis.data();
+    for (int y = h - 2; y >= AmplitudePli; --y) {
+        Couleur* ligne = o.row(y);
+        // The row that the next one reaches first, 41 rows up, is read
+        // only here and there at first: fetch it in order beforehand.
+        if (y > AmplitudePli) {
+            const Couleur* suivante = o.row(y - 1 - AmplitudePli);
+            for (int x = 0; x < w; x += 16) __builtin_prefetch(suivante + x);
+        }
+        // Each source is either in a row above or the pixel itself, so the
+        // four reads of a group may all come before its four writes.
+        int x = 0;
+        for (; x + 4 <= w; x += 4) {
+            const Couleur a = ligne[dep[x]], b = ligne[dep[x + 1]];
+            const Couleur c = ligne[dep[x + 2]], e = ligne[dep[x + 3]];
+            ligne[x] = a;
+            ligne[x + 1] = b;
+            ligne[x + 2] = c;
+            ligne[x + 3] = e;
+        }
+        for (; x < w; ++x) ligne[x] = ligne[dep[x]];
+    }
+}
 
 }  // namespace
 
@@ -31,6 +66,18 @@ int DecalagePli(const Section& s, int x) {
     return ArrondiEntier((std::sin(a) + 1.0L) * (AmplitudePli * 0.5L));
 }
 
+int DecalagePliRapide(const Section& s, int x) {
+    const int w = s.W();
+    if (w <= 0) return DecalagePli(s, x);
+    const double a = static_cast<double>(x) / static_cast<double>(w) *
+                     (6.0 * s.FacteurPli * static_cast<double>(kPi));
+    // |a| <= 1000: the angle's own rounding error stays below 1e-12.
+    if (!(std::fabs(a) <= 1000.0)) return DecalagePli(s, x);
+    const double v = (std::sin(a) + 1.0) * (AmplitudePli * 0.5);
+    if (std::fabs(v - std::floor(v) - 0.5) < 1e-6) return DecalagePli(s, x);
+    return static_cast<int>(std::nearbyint(v));
+}
+
 // Shifts each column x down by d = DecalagePli(x) below the top band:
 //
 //   rows 0 .. 39          unchanged (the band above the fold)
@@ -38,19 +85,31 @@ int DecalagePli(const Section& s, int x) {
 //   rows 40 .. H - 2      old rows 40 - d .. H - 2 - d (every layer drops d)
 //   row  H - 1            unchanged; old rows H - 1 - d .. H - 2 are lost
 //
-// One copy per column within Observe; the overlap reads the column as it
-// was. A section of 41 rows or fewer has no rows to shift and is left as it
-// is. The fold uses one factor throughout; FacteurPliPrec keeps it, and the
+// The shift is done row by row rather than column by column, which reads
+// the raster in memory order and gives the same pixels: rows are rewritten
+// from H - 2 up to 40, and the source row y - d(x) of each pixel lies above
+// row y (or is row y itself when d = 0), so it still holds its old pixel.
+// A section of 41 rows or fewer has no rows to shift and is left as it is.
+// The fold uses one factor throughout; FacteurPliPrec keeps it, and the
 // factor steps up only afterwards (1.0 -> 1.75, then it stays).
 void Plisser(Section& s) {
     s.FacteurPliPrec = s.FacteurPli;
+    Raster& o = s.Observe;
     const int w = s.W(), h = s.H();
-    if (h - 1 > AmplitudePli) {
-        for (int x = 0; x < w; ++x) {
-            const int d = DecalagePli(s, x);
-            if (d == 0) continue;  // the copy onto itself changes nothing
-            s.Observe.CopyRect({x, AmplitudePli, x + 1, h - 1}, s.Observe,
-                               {x, AmplitudePli - d, x + 1, h - 1 - d});
+    if (h - 1 > AmplitudePli && w > 0) {
+        std::vector<int> d(static_cast<std::size_t>(w));
+        for (int x = 0; x < w; ++x) d[static_cast<std::size_t>(x)] = DecalagePliRapide(s, x);
+        if (o.CopyMode == ModeCopie::Copie) {
+            DecalerLignes(o, d);
+        } else {
+            // Another copy mode combines each pixel with the one it replaces:
+            // one copy per column within Observe, reading the column as it was.
+            for (int x = 0; x < w; ++x) {
+                const int dx = d[static_cast<std::size_t>(x)];
+                if (dx == 0) continue;
+                o.CopyRect({x, AmplitudePli, x + 1, h - 1}, o,
+                           {x, AmplitudePli - dx, x + 1, h - 1 - dx});
+            }
         }
     }
     if (s.FacteurPli + kPasFacteur < kLimiteFacteur) s.FacteurPli += kPasFacteur;

@@ -1,6 +1,9 @@
 // Sedimentation and erosion: the two events that change the section from
 // above. Both read the surface extent (SurfaceBas, SurfaceHaut) left by the
 // last MesureSurface and leave a level surface behind.
+#include <algorithm>
+#include <vector>
+
 #include "section/section.h"
 
 namespace section {
@@ -24,6 +27,49 @@ void CoucheSurPlan(Section& s) {
     const Raster& couche = s.tex.ImSedim2;
     const int w2 = couche.width(), h2 = couche.height();
     s.Observe.CopyRect({0, s.SurfaceBas - h2, s.W(), s.SurfaceBas}, couche, {0, 0, w2, h2});
+}
+
+// ScruteColonne of every column, the raster read row by row. Each column
+// walks through four states: sky above its surface, its first run of rock,
+// its first hole, done; r1, r2 and r3 are the rows at which it leaves the
+// first three. A row can only move the columns still in the sky or in the
+// hole if it holds rock, and those in the rock if it holds blue: rows that
+// can move none are passed over after counting their blue pixels.
+std::vector<Colonne> ScruteToutes(const Raster& o) {
+    const int w = o.width(), h = o.height();
+    // A walk that ends at row H leaves the rows it has not reached at H
+    // (and r1 at H + 1), as the column walk does.
+    std::vector<Colonne> c(static_cast<std::size_t>(std::max(w, 0)), Colonne{h + 1, h, h});
+    std::vector<unsigned char> etat(c.size(), 0);
+    int ciel = w, roche = 0, trou = 0;  // columns in the first three states
+    for (int y = 0; y < h && ciel + roche + trou > 0; ++y) {
+        const Couleur* p = o.row(y);
+        int bleus = 0;
+        for (int x = 0; x < w; ++x) bleus += p[x] == kBleu ? 1 : 0;
+        if (bleus == 0 && ciel == 0 && trou == 0) continue;
+        if (bleus == w && roche == 0) continue;
+        for (int x = 0; x < w; ++x) {
+            const bool bleu = p[x] == kBleu;
+            unsigned char& e = etat[static_cast<std::size_t>(x)];
+            Colonne& col = c[static_cast<std::size_t>(x)];
+            if (e == 0 && !bleu) {
+                col.r1 = y + 1;
+                e = 1;
+                --ciel;
+                ++roche;
+            } else if (e == 1 && bleu) {
+                col.r2 = y;
+                e = 2;
+                --roche;
+                ++trou;
+            } else if (e == 2 && !bleu) {
+                col.r3 = y;
+                e = 3;
+                --trou;
+            }
+        }
+    }
+    return c;
 }
 
 // Fills the holes of column x with the infill texture taken at their own
@@ -58,12 +104,17 @@ void ComblerTrous(Section& s, int x, Colonne c) {
 //               |   |####|      |   |###|    its row 0 on row SH - 10
 //               ####     #   ####   ###      old surface
 //                 ##  hole: texture at its own rows (top at row 0)
+//
+// Each column is scanned, topped up and filled on its own, and nothing done
+// to one column changes another, so the first scans of all the columns are
+// made together, reading the raster row by row (ScruteToutes).
 void RemblaiSurRelief(Section& s) {
     const Raster& texture = s.tex.ImSedim3;
     const int niveau = s.SurfaceHaut - kMargeRemblai;
     const int w = s.W();
+    const std::vector<Colonne> scans = ScruteToutes(s.Observe);
     for (int x = 0; x < w; ++x) {
-        const Colonne c = ScruteColonne(s, x);
+        const Colonne c = scans[static_cast<std::size_t>(x)];
         const int t = c.r1 - 1;  // the column's surface row
         // Top-up: texture pixel (x, y - niveau) goes to (x, y) for rows
         // niveau .. t - 1. A column whose surface lies above the level (only

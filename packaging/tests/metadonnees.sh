@@ -1,0 +1,42 @@
+#!/bin/sh
+# The desktop entry and the AppStream metadata agree with each other and
+# with what the installation provides: the file names carry the component
+# id, the entry starts the installed command and names the installed icon,
+# and the newest release is the project's version.
+#   metadonnees.sh PACKAGING_SOURCE_DIR VERSION
+set -eu
+dossier=$1
+version=$2
+id=example.strataloom.Strataloom
+entree=$dossier/$id.desktop
+meta=$dossier/$id.metainfo.xml
+echec=0
+erreur() { echo "ERREUR : $*" >&2; echec=1; }
+
+champ() { sed -n "s/^$1=//p" "$entree"; }
+[ "$(champ Exec)" = strataloom ] || erreur "Exec=$(champ Exec), la commande installée est strataloom"
+[ "$(champ Icon)" = strataloom ] || erreur "Icon=$(champ Icon), l'icône installée est strataloom"
+[ "$(champ Name)" = Strataloom ] || erreur "Name=$(champ Name)"
+[ "$(champ Categories)" = "Education;Science;Geology;" ] || erreur "Categories=$(champ Categories)"
+grep -q '^Comment=..*' "$entree" || erreur "pas de Comment"
+
+python3 - "$meta" "$id" "$version" <<'PY' || echec=1
+import sys, xml.etree.ElementTree as ET
+meta, cid, version = sys.argv[1:]
+racine = ET.parse(meta).getroot()
+def erreur(m):
+    print("ERREUR : " + m, file=sys.stderr); erreur.vue = True
+erreur.vue = False
+if racine.findtext("id") != cid: erreur("id %r, le fichier est nommé %s" % (racine.findtext("id"), cid))
+if racine.findtext("launchable") != cid + ".desktop": erreur("launchable ne nomme pas l'entrée de bureau")
+releases = racine.findall("releases/release")
+if not releases or releases[0].get("version") != version:
+    erreur("la dernière version publiée n'est pas %s" % version)
+if racine.find("content_rating") is None: erreur("pas de content_rating")
+images = racine.findall("screenshots/screenshot/image")
+if not images or not images[0].text.startswith("https://"): erreur("pas de capture d'écran en ligne")
+binaires = sorted(b.text for b in racine.findall("provides/binary"))
+if binaires != ["strataloom", "strataloom-render"]: erreur("provides : %r" % binaires)
+sys.exit(1 if erreur.vue else 0)
+PY
+exit $echec

@@ -1,0 +1,16 @@
+// The fold's offsets as the compression computes them for all columns.
+// Internal to the section engine; the tests compare them with DecalagePli.
+#pragma once
+
+#include "section/section.h"
+
+namespace section {
+
+// DecalagePli(s, x), the same integer, computed in double precision where
+// that cannot change the rounding: the double value lies within 1e-11 of
+// the extended one for the angles of a fold, so any value farther than
+// 1e-6 from a half-integer rounds alike; others, and angles beyond the
+// range where that bound holds, take the extended computation.
+int DecalagePliRapide(const Section& s, int x);
+
+}  // namespace section
