@@ -90,6 +90,9 @@ r=$racine/usr
 for x in bin/strataloom lib/strataloom/strataloom lib/strataloom/strataloom-render; do
   [ -x "$r/$x" ] || erreur "$x n'est pas exécutable"
 done
+for x in strataloom strataloom-render; do
+  ! readelf -d "$r/lib/strataloom/$x" | grep -q 'R.*PATH' || erreur "$x garde un chemin de recherche"
+done
 for t in 16 48 256; do
   i=$r/share/icons/hicolor/${t}x$t/apps/strataloom.png
   python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(24); sys.exit(0 if d[:8]==b"\x89PNG\r\n\x1a\n" and struct.unpack(">II",d[16:24])==(int(sys.argv[2]),)*2 else 1)' "$i" "$t" ||

@@ -285,8 +285,8 @@ void SequenceRejouee(Alea& a, const Textures& tex) {
 }
 
 std::string Trace(unsigned graine, int w, int h) {
-    return "graine " + std::to_string(graine) + " (STRATALOOM_GRAINE pour rejouer), section " +
-           std::to_string(w) + "x" + std::to_string(h);
+    return "graine " + std::to_string(graine) + " (base STRATALOOM_GRAINE=" +
+           std::to_string(GraineDeBase()) + "), section " + std::to_string(w) + "x" + std::to_string(h);
 }
 
 TEST(SequencesAleatoires, InteractiveOnShippedTextures) {

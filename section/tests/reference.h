@@ -1,0 +1,37 @@
+// The section engine's operations in their straightforward form: every copy
+// pixel by pixel, every column walked down one pixel at a time, each
+// operation written as its steps read. The engine's faster forms (row by
+// row shifts, fused overlays, double-precision fold offsets, row scans)
+// must give exactly the same pixels; equivalence_test.cpp compares them.
+#pragma once
+
+#include "section/section.h"
+
+namespace section::reference {
+
+// CopyRect one destination pixel at a time: ordered rectangles, mirrored
+// axes, nearest-neighbour sampling floor(i * source / destination),
+// combination by the destination's CopyMode, clipping to the destination,
+// a source read as it was before the copy, and destination pixels whose
+// source lies outside the source raster left as they were.
+void CopyRect(Raster& o, Rect d, const Raster& src, Rect s);
+
+void MesureSurface(Section& s);
+Colonne ScruteColonne(const Section& s, int x);
+int HautSocle(const Section& s);
+void AfficheProfil(Section& s);
+
+void Sedimenter(Section& s);
+void Eroder(Section& s);
+void PlacerPluton(Section& s);
+void PlacerCoulee(Section& s);
+int DecalagePli(const Section& s, int x);  // extended precision throughout
+void Plisser(Section& s);
+void Chevaucher(Section& s);
+void Distendre(Section& s);
+
+// One line of a replayed list, by tag: MesureSurface first for the four
+// operations that read the surface, then the operations of the event.
+void RejouerTag(Section& s, int tag);
+
+}  // namespace section::reference
