@@ -17,13 +17,14 @@ namespace banc {
 
 namespace {
 
-// Silent services: no dialog is ever opened by the timed commands.
+// Services without dialogs: the timed commands open none.
 struct Silence : ServiceFichiers, ServiceMessages, ServiceSon, ServiceAide {
     std::optional<QString> Ouvrir(const DemandeFichier&) override { return std::nullopt; }
     std::optional<QString> Enregistrer(const DemandeFichier&) override { return std::nullopt; }
+    // The start-up warning is expected; an error is worth a line.
     void Erreur(const QString& texte) override { Message(texte); }
-    void Information(const QString& texte) override { Message(texte); }
-    void Simple(const QString& texte) override { Message(texte); }
+    void Information(const QString&) override {}
+    void Simple(const QString&) override {}
     void Fermer() override {}
     bool Jouer(const QString&) override { return false; }
     void Montrer(const QString&, int) override {}

@@ -86,29 +86,6 @@ void BM_HautSocle(benchmark::State& st, Taille t) {
     for (auto _ : st) benchmark::DoNotOptimize(section::HautSocle(s));
 }
 
-// ScruteColonne over every column, as the uneven sedimentation scans.
-void BM_ScruteColonnes(benchmark::State& st, Taille t) {
-    const section::Section s = EtatReference(t, Etat::Plisse).sec;
-    for (auto _ : st) {
-        int somme = 0;
-        for (int x = 0; x < s.W(); ++x) {
-            const section::Colonne c = section::ScruteColonne(s, x);
-            somme += c.r1 + c.r2 + c.r3;
-        }
-        benchmark::DoNotOptimize(somme);
-    }
-}
-
-// The fold's offsets alone, one per column.
-void BM_DecalagePli(benchmark::State& st, Taille t) {
-    const section::Section s = EtatReference(t, Etat::Rempli).sec;
-    for (auto _ : st) {
-        int somme = 0;
-        for (int x = 0; x < s.W(); ++x) somme += section::DecalagePli(s, x);
-        benchmark::DoNotOptimize(somme);
-    }
-}
-
 }  // namespace
 
 void EnregistrerOperations() {
@@ -124,12 +101,6 @@ void EnregistrerOperations() {
                                      BM_MesureSurface, t)
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("Operation/HautSocle" + taille).c_str(), BM_HautSocle, t)
-            ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark(("Operation/DecalagePli*W" + taille).c_str(),
-                                     BM_DecalagePli, t)
-            ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark(("Operation/ScruteColonne*W" + taille).c_str(),
-                                     BM_ScruteColonnes, t)
             ->Unit(benchmark::kMicrosecond);
     }
 }

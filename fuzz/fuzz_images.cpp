@@ -78,15 +78,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<Raster> lu = LireBmp(QString::fromStdString(Entree()));
 #ifndef STRATALOOM_LIBFUZZER
     // Replaying the corpus: say what the reader made of each file.
-    if (lu) std::printf("  lu, %d x %d\n", lu->width(), lu->height());
-    else std::printf("  refusé\n");
+    if (lu)
+        std::printf("  lu, %d x %d\n", lu->width(), lu->height());
+    else
+        std::printf("  refusé\n");
 #endif
     if (!lu) return 0;
 
     const Raster& r = *lu;
     VERIFIER(!r.empty() && r.width() <= 16384 && r.height() <= 16384);
     VERIFIER(static_cast<long long>(r.width()) * r.height() * 4 <= 128LL * 1024 * 1024);
-    VERIFIER(r.size() == static_cast<std::size_t>(r.width()) * static_cast<std::size_t>(r.height()));
+    VERIFIER(r.size() ==
+             static_cast<std::size_t>(r.width()) * static_cast<std::size_t>(r.height()));
     const long long pixels = static_cast<long long>(r.width()) * r.height();
     if (pixels > 1 << 20) return 0;
 

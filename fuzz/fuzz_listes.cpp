@@ -29,7 +29,8 @@ Raster Corps(int w, int h, bool masque, Couleur couleur) {
     const long long cx = w / 2, cy = h / 2, r2 = std::min(cx, cy) * std::min(cx, cy);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            if ((x - cx) * (x - cx) + (y - cy) * (y - cy) <= r2) r.row(y)[x] = masque ? kBlanc : couleur;
+            if ((x - cx) * (x - cx) + (y - cy) * (y - cy) <= r2)
+                r.row(y)[x] = masque ? kBlanc : couleur;
     return r;
 }
 

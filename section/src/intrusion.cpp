@@ -2,7 +2,6 @@
 // its mask (OR) and its picture (AND), so that the body's own pixels replace
 // the section and everything around it stays as it was.
 #include <algorithm>
-#include <vector>
 
 #include "section/section.h"
 
@@ -11,34 +10,24 @@ namespace section {
 namespace {
 
 // The two copies of Superposer in one pass, for a mask and a picture of one
-// width that both hold the `lignes` rows: the destination pixel samples the
-// same source pixel in both copies (rows and columns scaled by nearest
-// neighbour as CopyRect does, source index floor(i * source / destination)),
-// so it becomes (pixel OR mask) AND picture at once. D is not reversed.
+// width, the width of D, that both hold the `lignes` rows: the destination
+// pixel samples the same source pixel in both copies (columns one to one,
+// rows scaled by nearest neighbour as CopyRect does: source row
+// floor(j * lignes / height of D)), so it becomes (pixel OR mask) AND
+// picture at once. D is not reversed.
 void SuperposerEnUnPassage(Raster& o, Rect dst, const Raster& masque, const Raster& image,
                            int lignes) {
-    const int sw = image.width(), sh = lignes;
-    const int dw = dst.right - dst.left, dh = dst.bottom - dst.top;
+    const int dh = dst.bottom - dst.top;
     const int cl = std::max(dst.left, 0), cr = std::min(dst.right, o.width());
     const int ct = std::max(dst.top, 0), cb = std::min(dst.bottom, o.height());
-    if (cr <= cl || cb <= ct) return;
-    std::vector<int> colonne(static_cast<std::size_t>(cr - cl));
-    for (int x = cl; x < cr; ++x)
-        colonne[static_cast<std::size_t>(x - cl)] =
-            static_cast<int>(static_cast<long long>(x - dst.left) * sw / dw);
-    for (int y = ct; y < cb; ++y) {
-        const auto sy = static_cast<int>(static_cast<long long>(y - dst.top) * sh / dh);
+    for (int y = ct; y < cb && cl < cr; ++y) {
+        const auto sy = static_cast<int>(static_cast<long long>(y - dst.top) * lignes / dh);
         const Couleur* m = masque.row(sy);
         const Couleur* im = image.row(sy);
         Couleur* d = o.row(y);
-        if (dw == sw) {  // columns one to one: source column x - D.left
-            m -= dst.left;
-            im -= dst.left;
-            for (int x = cl; x < cr; ++x) d[x] = (d[x] | m[x]) & im[x];
-        } else {
-            const int* sx = colonne.data() - cl;
-            for (int x = cl; x < cr; ++x) d[x] = (d[x] | m[sx[x]]) & im[sx[x]];
-        }
+        // Source column x - D.left for destination column x.
+        const int l = dst.left;
+        for (int x = cl; x < cr; ++x) d[x] = (d[x] | m[x - l]) & im[x - l];
     }
 }
 
@@ -57,7 +46,7 @@ void Superposer(Raster& o, Rect dst, const Raster& masque, const Raster& image, 
     if (lignes > 0 && !masque.empty() && !image.empty()) {
         const int mw = masque.width(), iw = image.width();
         const int presentes = std::min({lignes, masque.height(), image.height()});
-        if (presentes == lignes && mw == iw && dst.right > dst.left && dst.bottom > dst.top) {
+        if (presentes == lignes && mw == iw && dst.right - dst.left == iw && dst.bottom > dst.top) {
             SuperposerEnUnPassage(o, dst, masque, image, lignes);
         } else if (presentes == lignes) {
             o.CopyMode = ModeCopie::Ou;

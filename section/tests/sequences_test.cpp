@@ -55,11 +55,13 @@ std::optional<Raster> LireBmpSimple(const std::string& chemin) {
     if (donnees + ligne * static_cast<std::size_t>(h) > b.size()) return std::nullopt;
     Raster r(w, h);
     for (int y = 0; y < h; ++y) {
-        const std::size_t debut = donnees + ligne * static_cast<std::size_t>(basEnHaut ? h - 1 - y : y);
+        const std::size_t debut =
+            donnees + ligne * static_cast<std::size_t>(basEnHaut ? h - 1 - y : y);
         for (int x = 0; x < w; ++x) {
             const std::size_t p = debut + static_cast<std::size_t>(x) * (bpp / 8);
-            r.row(y)[x] = Rgb(static_cast<unsigned char>(b[p + 2]), static_cast<unsigned char>(b[p + 1]),
-                              static_cast<unsigned char>(b[p]));
+            r.row(y)[x] =
+                Rgb(static_cast<unsigned char>(b[p + 2]), static_cast<unsigned char>(b[p + 1]),
+                    static_cast<unsigned char>(b[p]));
         }
     }
     return r;
@@ -238,8 +240,14 @@ void SequenceInteractive(Alea& a, const Textures& tex) {
 // A random list line: mostly event names, some near misses, empty lines,
 // bytes of every kind.
 Ligne LigneAuHasard(Alea& a) {
-    static const char* const kPresque[] = {"erosion", "Erosion ", " Compression", "Sedimentation",
-                                           "S\xC3\xA9" "dimentation", "DISTENSION", "Pluton"};
+    static const char* const kPresque[] = {"erosion",
+                                           "Erosion ",
+                                           " Compression",
+                                           "Sedimentation",
+                                           "S\xC3\xA9"
+                                           "dimentation",
+                                           "DISTENSION",
+                                           "Pluton"};
     const int de = Entre(a, 0, 9);
     if (de < 7) return Ligne(kEvenements[static_cast<std::size_t>(Entre(a, 0, 6))].ligne);
     if (de == 7) return kPresque[Entre(a, 0, 6)];
@@ -285,8 +293,9 @@ void SequenceRejouee(Alea& a, const Textures& tex) {
 }
 
 std::string Trace(unsigned graine, int w, int h) {
-    return "graine " + std::to_string(graine) + " (base STRATALOOM_GRAINE=" +
-           std::to_string(GraineDeBase()) + "), section " + std::to_string(w) + "x" + std::to_string(h);
+    return "graine " + std::to_string(graine) +
+           " (base STRATALOOM_GRAINE=" + std::to_string(GraineDeBase()) + "), section " +
+           std::to_string(w) + "x" + std::to_string(h);
 }
 
 TEST(SequencesAleatoires, InteractiveOnShippedTextures) {
@@ -312,8 +321,7 @@ TEST(SequencesAleatoires, ReplayedListsOnShippedTextures) {
 }
 
 // Each section size of the tables, then random sizes from the same ranges.
-void SurTaillesImpaires(unsigned decalage, int nombre,
-                        void (*sequence)(Alea&, const Textures&)) {
+void SurTaillesImpaires(unsigned decalage, int nombre, void (*sequence)(Alea&, const Textures&)) {
     constexpr int nl = static_cast<int>(std::size(kLargeurs));
     constexpr int nh = static_cast<int>(std::size(kHauteurs));
     for (int i = 0; i < nombre; ++i) {
