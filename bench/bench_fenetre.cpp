@@ -4,7 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QEvent>
 #include <QPushButton>
+#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -32,6 +34,15 @@ struct Silence : ServiceFichiers, ServiceMessages, ServiceSon, ServiceAide {
         std::fprintf(stderr, "strataloom_bench: window message: %s\n", qPrintable(texte));
     }
     Services Tous() { return {this, this, this, this}; }
+};
+
+// Counts the paint events of one widget.
+struct Peintures : QObject {
+    int n = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++n;
+        return false;
+    }
 };
 
 // Runs everything the window has queued: layout, repaints, flushes.
@@ -93,15 +104,36 @@ void BM_Clic(benchmark::State& st, int tag) {
         st.SkipWithError("the command is disabled in this state");
         return;
     }
+    QWidget* vue = f.w->findChild<QWidget*>(QStringLiteral("Visu"));
+    if (!vue) {
+        st.SkipWithError("the view is missing");
+        return;
+    }
+    Peintures peintures;
+    vue->installEventFilter(&peintures);
+    int repeintes = 0;
+    double commande = 0.0, peinture = 0.0;  // seconds: the handler, then the repaint
     for (auto _ : st) {
+        const int avant = peintures.n;
+        const auto t0 = std::chrono::steady_clock::now();
         bouton->click();
+        const auto t1 = std::chrono::steady_clock::now();
         Repeindre();
+        const auto t2 = std::chrono::steady_clock::now();
         st.PauseTiming();
+        commande += std::chrono::duration<double>(t1 - t0).count();
+        peinture += std::chrono::duration<double>(t2 - t1).count();
+        repeintes += peintures.n > avant ? 1 : 0;
         annuler->click();
         Repeindre();
         st.ResumeTiming();
     }
+    vue->removeEventFilter(&peintures);
+    const double n = static_cast<double>(st.iterations());
+    st.counters["commande_us"] = commande / n * 1e6;
+    st.counters["peinture_us"] = peinture / n * 1e6;
     if (f.w->atelier().liste.size() != 3) st.SkipWithError("undo did not bring the state back");
+    if (repeintes != static_cast<int>(st.iterations())) st.SkipWithError("the view was not repainted");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Compression: a train of sine-shaped folds made by shifting every column
 // of the section down by its own offset. Nothing moves sideways.
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <vector>
@@ -16,7 +17,11 @@ constexpr double kPasFacteur = 0.75;
 constexpr double kLimiteFacteur = 2.0;
 
 // Rows 40 .. H - 2 of each column x take the rows d[x] higher, bottom row
-// first. Plain copy; 0 <= d[x] <= 40.
+// first. Plain copy; 0 <= d[x] <= 40. Each column only reads itself, so the
+// columns are taken in bands of kBande: the 41 rows a band reads from stay
+// in the cache however wide the section.
+constexpr int kBande = 512;
+
 void DecalerLignes(Raster& o, const std::vector<int>& d) {
     const int w = o.width(), h = o.height();
     // Offset of each pixel's source within the raster, in pixels.
@@ -25,26 +30,22 @@ void DecalerLignes(Raster& o, const std::vector<int>& d) {
         depuis[static_cast<std::size_t>(x)] =
             x - static_cast<std::ptrdiff_t>(d[static_cast<std::size_t>(x)]) * w;
     const std::ptrdiff_t* dep = depuis.data();
-    for (int y = h - 2; y >= AmplitudePli; --y) {
-        Couleur* ligne = o.row(y);
-        // The row that the next one reaches first, 41 rows up, is read
-        // only here and there at first: fetch it in order beforehand.
-        if (y > AmplitudePli) {
-            const Couleur* suivante = o.row(y - 1 - AmplitudePli);
-            for (int x = 0; x < w; x += 16) __builtin_prefetch(suivante + x);
+    for (int debut = 0; debut < w; debut += kBande) {
+        const int fin = std::min(debut + kBande, w);
+        for (int y = h - 2; y >= AmplitudePli; --y) {
+            Couleur* ligne = o.row(y);
+            // The row that the next one reaches first, 41 rows up, is read
+            // only here and there at first: fetch it in order beforehand.
+            if (y > AmplitudePli) {
+                const Couleur* suivante = o.row(y - 1 - AmplitudePli);
+                for (int x = debut; x < fin; x += 16) __builtin_prefetch(suivante + x);
+            }
+            // One load and one store per pixel, in general registers: no
+            // vector instruction whose speed would depend on what code ran
+            // before (a vector unit left in its wide state by other code
+            // slows down the older SSE instructions).
+            for (int x = debut; x < fin; ++x) ligne[x] = ligne[dep[x]];
         }
-        // Each source is either in a row above or the pixel itself, so the
-        // four reads of a group may all come before its four writes.
-        int x = 0;
-        for (; x + 4 <= w; x += 4) {
-            const Couleur a = ligne[dep[x]], b = ligne[dep[x + 1]];
-            const Couleur c = ligne[dep[x + 2]], e = ligne[dep[x + 3]];
-            ligne[x] = a;
-            ligne[x + 1] = b;
-            ligne[x + 2] = c;
-            ligne[x + 3] = e;
-        }
-        for (; x < w; ++x) ligne[x] = ligne[dep[x]];
     }
 }
 
@@ -78,6 +79,18 @@ int DecalagePliRapide(const Section& s, int x) {
     return static_cast<int>(std::nearbyint(v));
 }
 
+// The offsets of all the columns. On x86-64 the loop is also built with
+// the AVX encoding, chosen at load time where the processor has it: code
+// run before (the toolkit's image routines) may leave the vector unit in
+// its wide state, and every switch between the older SSE encoding used here
+// and the library's sine then costs far more than the sine itself.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx", "default")))
+#endif
+void DecalagesPli(const Section& s, int* d) {
+    for (int x = 0; x < s.W(); ++x) d[x] = DecalagePliRapide(s, x);
+}
+
 // Shifts each column x down by d = DecalagePli(x) below the top band:
 //
 //   rows 0 .. 39          unchanged (the band above the fold)
@@ -98,7 +111,7 @@ void Plisser(Section& s) {
     const int w = s.W(), h = s.H();
     if (h - 1 > AmplitudePli && w > 0) {
         std::vector<int> d(static_cast<std::size_t>(w));
-        for (int x = 0; x < w; ++x) d[static_cast<std::size_t>(x)] = DecalagePliRapide(s, x);
+        DecalagesPli(s, d.data());
         if (o.CopyMode == ModeCopie::Copie) {
             DecalerLignes(o, d);
         } else {

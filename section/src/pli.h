@@ -13,4 +13,7 @@ namespace section {
 // range where that bound holds, take the extended computation.
 int DecalagePliRapide(const Section& s, int x);
 
+// DecalagePliRapide of columns 0 .. W - 1 into d[0 .. W - 1].
+void DecalagesPli(const Section& s, int* d);
+
 }  // namespace section

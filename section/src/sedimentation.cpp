@@ -72,6 +72,22 @@ std::vector<Colonne> ScruteToutes(const Raster& o) {
     return c;
 }
 
+// The top-up of every column at once, row by row, in plain copy: row y of
+// column x takes row y - niveau of the texture for niveau <= y < fin[x],
+// where both pixels exist (the column copies leave the others as they are).
+void CompleterParLignes(Raster& o, const Raster& texture, int niveau, const std::vector<int>& fin) {
+    const int largeur = std::min(o.width(), texture.width());
+    int bas = niveau;
+    for (const int f : fin) bas = std::max(bas, f);
+    bas = std::min({bas, o.height(), texture.height() + niveau});
+    for (int y = std::max(niveau, 0); y < bas; ++y) {
+        const Couleur* source = texture.row(y - niveau);
+        Couleur* ligne = o.row(y);
+        for (int x = 0; x < largeur; ++x)
+            if (y < fin[static_cast<std::size_t>(x)]) ligne[x] = source[x];
+    }
+}
+
 // Fills the holes of column x with the infill texture taken at their own
 // position, starting from the scan `c` made before the top-up. Each pass
 // copies ImSedim3 into the first hole (rows r2 .. r3 - 1) and scans the column
@@ -107,23 +123,32 @@ void ComblerTrous(Section& s, int x, Colonne c) {
 //
 // Each column is scanned, topped up and filled on its own, and nothing done
 // to one column changes another, so the first scans of all the columns are
-// made together, reading the raster row by row (ScruteToutes).
+// made together, then all the top-ups, reading the raster row by row.
 void RemblaiSurRelief(Section& s) {
     const Raster& texture = s.tex.ImSedim3;
     const int niveau = s.SurfaceHaut - kMargeRemblai;
     const int w = s.W();
     const std::vector<Colonne> scans = ScruteToutes(s.Observe);
+    // Top-up: texture pixel (x, y - niveau) goes to (x, y) for rows
+    // niveau .. t - 1, t the column's surface row. A column whose surface
+    // lies above the level (only possible where MesureSurface did not look)
+    // keeps what it has.
+    std::vector<int> fin(static_cast<std::size_t>(w));
     for (int x = 0; x < w; ++x) {
-        const Colonne c = scans[static_cast<std::size_t>(x)];
-        const int t = c.r1 - 1;  // the column's surface row
-        // Top-up: texture pixel (x, y - niveau) goes to (x, y) for rows
-        // niveau .. t - 1. A column whose surface lies above the level (only
-        // possible where MesureSurface did not look) keeps what it has.
-        if (s.SurfaceBas - texture.height() < c.r1 && t > niveau) {
-            s.Observe.CopyRect({x, niveau, x + 1, t}, texture, {x, 0, x + 1, t - niveau});
-        }
-        ComblerTrous(s, x, c);
+        const Colonne& c = scans[static_cast<std::size_t>(x)];
+        const int t = c.r1 - 1;
+        fin[static_cast<std::size_t>(x)] =
+            s.SurfaceBas - texture.height() < c.r1 && t > niveau ? t : niveau;
     }
+    if (s.Observe.CopyMode == ModeCopie::Copie) {
+        CompleterParLignes(s.Observe, texture, niveau, fin);
+    } else {
+        for (int x = 0; x < w; ++x) {
+            const int t = fin[static_cast<std::size_t>(x)];
+            if (t > niveau) s.Observe.CopyRect({x, niveau, x + 1, t}, texture, {x, 0, x + 1, t - niveau});
+        }
+    }
+    for (int x = 0; x < w; ++x) ComblerTrous(s, x, scans[static_cast<std::size_t>(x)]);
     s.Observe.Polyline({0, niveau}, {w, niveau});
 }
 
