@@ -7,6 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <unistd.h>
 
 #include "banc.h"
 #include "tableau.h"
@@ -19,7 +20,7 @@ int main(int argc, char** argv) {
     banc::EnregistrerFenetre();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    banc::RapportRatios rapport(qgetenv("STRATALOOM_BENCH_TEMPS") == "reel");
+    banc::RapportRatios rapport(qgetenv("STRATALOOM_BENCH_TEMPS") == "reel", isatty(STDOUT_FILENO) != 0);
     benchmark::RunSpecifiedBenchmarks(&rapport);
     benchmark::Shutdown();
     return 0;

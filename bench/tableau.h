@@ -14,8 +14,10 @@ namespace banc {
 
 class RapportRatios : public benchmark::ConsoleReporter {
 public:
-    // `reel`: wall-clock times instead of the thread's CPU time.
-    explicit RapportRatios(bool reel) : reel_(reel) {}
+    // `reel`: wall-clock times instead of the thread's CPU time; colours
+    // only on a terminal.
+    RapportRatios(bool reel, bool couleurs)
+        : ConsoleReporter(couleurs ? OO_ColorTabular : OO_Tabular), reel_(reel) {}
 
     bool ReportContext(const Context& contexte) override;
     void ReportRuns(const std::vector<Run>& runs) override;

@@ -7,8 +7,9 @@
 #   REPETITIONS=3 scripts/bench.sh --benchmark_filter=Operation
 #   STRATALOOM_BENCH_TEMPS=reel scripts/bench.sh   wall-clock instead of CPU time
 #
-# The raw figures are kept in build-bench/bench.json, the table in
-# build-bench/ratios.md.
+# The raw figures are kept in build-bench/bench.json, the console output in
+# build-bench/sortie.txt and the table in build-bench/ratios.md. A full run
+# takes about ten minutes on two cores.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/commun.sh
@@ -23,13 +24,18 @@ XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
-echo "Machine : $(lscpu | sed -n 's/^Model name: *//p'), $(nproc) cœurs, $(uname -sr)"
+machine="Processor: $(lscpu | sed -n 's/^Model name: *//p'), $(nproc) cores, $(uname -sr)."
+echo "$machine"
 build-bench/bin/strataloom_bench \
   --benchmark_repetitions="${REPETITIONS:-5}" --benchmark_report_aggregates_only=true \
   --benchmark_min_time="${MIN_TIME:-0.2}" \
   --benchmark_out=build-bench/bench.json --benchmark_out_format=json "$@" |
   tee build-bench/sortie.txt
-sed -n '/^## Ratios/,$p' build-bench/sortie.txt >build-bench/ratios.md
+{
+  sed -n '/^## Ratios/,/^$/p' build-bench/sortie.txt
+  echo "$machine"
+  sed -n '/^## Ratios/,$p' build-bench/sortie.txt | sed '1,/^$/d'
+} >build-bench/ratios.md
 
 # The program at rest: started on the offscreen platform (its start-up
 # warning open, as a learner sees it), resident size after 2 s.
