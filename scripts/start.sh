@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 . scripts/commun.sh
 installer_paquets
 configurer build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTRATALOOM_TESTS=OFF
-cmake --build build --target strataloom strataloom-render
+cmake --build build --target strataloom strataloom-render strataloom_echantillons
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   echo "Strataloom est construit, mais aucun écran n'est disponible (ni DISPLAY ni WAYLAND_DISPLAY)."
