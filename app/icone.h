@@ -8,8 +8,10 @@
 #include <QImage>
 #include <QPixmap>
 
-inline constexpr int kLargeurLogo = 171;
-inline constexpr int kHauteurLogo = 59;
+#include "icones.h"
+
+inline constexpr int kLargeurLogo = donnees::LargeurLogo;
+inline constexpr int kHauteurLogo = donnees::HauteurLogo;
 
 // The emblem alone, taille x taille, transparent around its rounded tile.
 QImage ImageIcone(int taille);
