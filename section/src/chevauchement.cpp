@@ -29,19 +29,24 @@ int PremiereRoche(const Raster& o, int x) {
 // run from some column to the right edge: one contiguous copy per row. Rows
 // are rewritten from the top down; a source row y + 15 is written only in
 // its own, later, pass, so every pixel is read before it is overwritten,
-// as in the column-by-column copies. Plain copy.
+// as in the column-by-column copies. Plain copy; the formation plane, when
+// on, moves with the colours.
 void CorpsParLignes(Raster& o, const GeometrieChevauchement& g) {
     const int w = o.width(), h = o.height();
     const int debut = g.x0 + g.s + 1;
     if (debut >= w) return;
     std::vector<int> rampe(static_cast<std::size_t>(w - debut));
     for (int x = debut; x < w; ++x) rampe[static_cast<std::size_t>(x - debut)] = g.Rampe(x);
+    const bool plan = o.FormationsActives();
     int x = debut;
     for (int y = 0; y + g.h < h; ++y) {
         while (x < w && rampe[static_cast<std::size_t>(x - debut)] - g.h <= y) ++x;
         if (x >= w) break;
         std::memcpy(o.row(y) + (x - g.s), o.row(y + g.h) + x,
                     static_cast<std::size_t>(w - x) * sizeof(Couleur));
+        if (plan)
+            std::memcpy(o.ligneFormations(y) + (x - g.s), o.ligneFormations(y + g.h) + x,
+                        static_cast<std::size_t>(w - x) * sizeof(Formation));
     }
 }
 

@@ -70,13 +70,14 @@ std::vector<int> LignesAbaissees(int w, const GeometrieDistension& g) {
 // it was. The number of moved rows rises across the left flank (m falls as
 // x grows), is largest (H - R) in the core and falls across the right
 // flank: on each row the moving columns are one run around the core, which
-// only widens going up.
+// only widens going up. The formation plane, when on, moves with the colours.
 void AbaisserParLignes(Raster& o, const GeometrieDistension& g) {
     const int w = o.width(), h = o.height();
     const std::vector<int> n = LignesAbaissees(w, g);
     if (n.empty()) return;
     const auto pic = static_cast<int>(std::max_element(n.begin(), n.end()) - n.begin());
     const int npic = n[static_cast<std::size_t>(pic)];
+    const bool plan = o.FormationsActives();
     int a = pic, b = pic;  // the run [a, b) of the current row
     for (int y = h - 1; y >= Rejet; --y) {
         const int j = y - Rejet;
@@ -85,6 +86,9 @@ void AbaisserParLignes(Raster& o, const GeometrieDistension& g) {
         while (a > 0 && n[static_cast<std::size_t>(a - 1)] > j) --a;
         while (b < w && n[static_cast<std::size_t>(b)] > j) ++b;
         std::memcpy(o.row(y) + a, o.row(j) + a, static_cast<std::size_t>(b - a) * sizeof(Couleur));
+        if (plan)
+            std::memcpy(o.ligneFormations(y) + a, o.ligneFormations(j) + a,
+                        static_cast<std::size_t>(b - a) * sizeof(Formation));
     }
 }
 

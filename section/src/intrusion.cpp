@@ -29,6 +29,18 @@ void SuperposerEnUnPassage(Raster& o, Rect dst, const Raster& masque, const Rast
         const int l = dst.left;
         for (int x = cl; x < cr; ++x) d[x] = (d[x] | m[x - l]) & im[x - l];
     }
+    // The plane as the two copies write it: the current formation where the
+    // mask is not black (OR), nothing more (AND).
+    if (!o.FormationsActives()) return;
+    const Formation f = o.FormationCourante;
+    for (int y = ct; y < cb && cl < cr; ++y) {
+        const auto sy = static_cast<int>(static_cast<long long>(y - dst.top) * lignes / dh);
+        const Couleur* m = masque.row(sy);
+        Formation* p = o.ligneFormations(y);
+        const int l = dst.left;
+        for (int x = cl; x < cr; ++x)
+            if ((m[x - l] & 0x00FFFFFFu) != 0) p[x] = f;
+    }
 }
 
 // Lays the top `lignes` rows of a mask and its picture over D:

@@ -19,25 +19,23 @@ constexpr double kLimiteFacteur = 2.0;
 // Rows 40 .. H - 2 of each column x take the rows d[x] higher, bottom row
 // first. Plain copy; 0 <= d[x] <= 40. Each column only reads itself, so the
 // columns are taken in bands of kBande: the 41 rows a band reads from stay
-// in the cache however wide the section.
+// in the cache however wide the section. The colours and the formation
+// plane, rows of w pixels from `base`, are shifted alike, one after the other.
 constexpr int kBande = 512;
 
-void DecalerLignes(Raster& o, const std::vector<int>& d) {
-    const int w = o.width(), h = o.height();
-    // Offset of each pixel's source within the raster, in pixels.
-    std::vector<std::ptrdiff_t> depuis(static_cast<std::size_t>(w));
-    for (int x = 0; x < w; ++x)
-        depuis[static_cast<std::size_t>(x)] =
-            x - static_cast<std::ptrdiff_t>(d[static_cast<std::size_t>(x)]) * w;
-    const std::ptrdiff_t* dep = depuis.data();
+template <typename Pixel>
+void DecalerPlan(Pixel* base, int w, int h, const std::ptrdiff_t* dep) {
+    const auto ligneDe = [base, w](int y) {
+        return base + static_cast<std::size_t>(y) * static_cast<std::size_t>(w);
+    };
     for (int debut = 0; debut < w; debut += kBande) {
         const int fin = std::min(debut + kBande, w);
         for (int y = h - 2; y >= AmplitudePli; --y) {
-            Couleur* ligne = o.row(y);
+            Pixel* ligne = ligneDe(y);
             // The row that the next one reaches first, 41 rows up, is read
             // only here and there at first: fetch it in order beforehand.
             if (y > AmplitudePli) {
-                const Couleur* suivante = o.row(y - 1 - AmplitudePli);
+                const Pixel* suivante = ligneDe(y - 1 - AmplitudePli);
                 for (int x = debut; x < fin; x += 16) __builtin_prefetch(suivante + x);
             }
             // One load and one store per pixel, in general registers: no
@@ -47,6 +45,17 @@ void DecalerLignes(Raster& o, const std::vector<int>& d) {
             for (int x = debut; x < fin; ++x) ligne[x] = ligne[dep[x]];
         }
     }
+}
+
+void DecalerLignes(Raster& o, const std::vector<int>& d) {
+    const int w = o.width(), h = o.height();
+    // Offset of each pixel's source within the raster, in pixels.
+    std::vector<std::ptrdiff_t> depuis(static_cast<std::size_t>(w));
+    for (int x = 0; x < w; ++x)
+        depuis[static_cast<std::size_t>(x)] =
+            x - static_cast<std::ptrdiff_t>(d[static_cast<std::size_t>(x)]) * w;
+    DecalerPlan(o.data(), w, h, depuis.data());
+    if (o.FormationsActives()) DecalerPlan(o.formations(), w, h, depuis.data());
 }
 
 }  // namespace

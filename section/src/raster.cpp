@@ -36,7 +36,19 @@ void Raster::Reset(int width, int height, Couleur fond) {
     w_ = std::max(width, 0);
     h_ = std::max(height, 0);
     px_.assign(static_cast<std::size_t>(w_) * static_cast<std::size_t>(h_), fond | kOpaque);
+    if (formations_) fm_.assign(px_.size(), kSansFormation);
     ResetDrawingState();
+}
+
+void Raster::ActiverFormations() {
+    if (formations_) return;
+    formations_ = true;
+    fm_.assign(px_.size(), kSansFormation);
+}
+
+void Raster::RetirerFormations() {
+    formations_ = false;
+    std::vector<Formation>().swap(fm_);
 }
 
 void Raster::ResetDrawingState() {
@@ -50,6 +62,9 @@ void Raster::ReplacePicture(const Raster& src) {
         w_ = src.w_;
         h_ = src.h_;
         px_ = src.px_;
+        formations_ = src.formations_;
+        if (formations_) fm_ = src.fm_;
+        else std::vector<Formation>().swap(fm_);
     }
     ResetDrawingState();
 }
@@ -60,6 +75,10 @@ void Raster::FillRect(Rect r) {
     if (rt <= l || b <= t) return;
     const Couleur c = BrushColor | kOpaque;
     for (int y = t; y < b; ++y) std::fill(row(y) + l, row(y) + rt, c);
+    if (formations_) {
+        const Formation f = c == kBleu ? kSansFormation : FormationCourante;
+        for (int y = t; y < b; ++y) std::fill(ligneFormations(y) + l, ligneFormations(y) + rt, f);
+    }
 }
 
 void Raster::Polyline(Point a, Point b) {
@@ -72,6 +91,8 @@ void Raster::Polyline(Point a, Point b) {
         l = std::max(l, 0);
         r = std::min(r, w_);
         if (l < r) std::fill(row(a.y) + l, row(a.y) + r, c);
+        if (l < r && formations_)
+            std::fill(ligneFormations(a.y) + l, ligneFormations(a.y) + r, FormationCourante);
         return;
     }
     // 8-connected Bresenham; where the ideal line passes exactly between two
@@ -81,7 +102,10 @@ void Raster::Polyline(Point a, Point b) {
     const int dy = -std::abs(b.y - a.y), sy = a.y < b.y ? 1 : -1;
     int err = dx + dy;
     while (x != b.x || y != b.y) {
-        if (x >= 0 && y >= 0 && x < w_ && y < h_) row(y)[x] = c;
+        if (x >= 0 && y >= 0 && x < w_ && y < h_) {
+            row(y)[x] = c;
+            if (formations_) ligneFormations(y)[x] = FormationCourante;
+        }
         const int e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;
@@ -108,6 +132,11 @@ void Raster::CopyRect(Rect d, const Raster& src, Rect s) {
     const int cl = std::max(d.left, 0), ct = std::max(d.top, 0);
     const int cr = std::min(d.right, w_), cb = std::min(d.bottom, h_);
     if (cr <= cl || cb <= ct) return;
+
+    // The plane first: it reads the source's plane, or the colours of a
+    // source without one, which is then another raster; the colour copy
+    // below reads neither.
+    if (formations_) CopierFormations(d, src, s, mx, my);
 
     const ModeCopie mode = CopyMode;
 
@@ -179,6 +208,93 @@ void Raster::CopyRect(Rect d, const Raster& src, Rect s) {
             const int sx = colSrc[static_cast<std::size_t>(x - cl)] - offX;
             if (sx < 0 || sx >= from->w_) continue;
             drow[x] = Combine(mode, drow[x], srow[sx]);
+        }
+    }
+}
+
+// The plane's part of CopyRect, on the ordered rectangles: the same
+// destination pixels, each from the same source pixel as its colour.
+void Raster::CopierFormations(Rect d, const Raster& src, Rect s, bool mx, bool my) {
+    const int dw = d.right - d.left, dh = d.bottom - d.top;
+    const int sw = s.right - s.left, sh = s.bottom - s.top;
+    const int cl = std::max(d.left, 0), ct = std::max(d.top, 0);
+    const int cr = std::min(d.right, w_), cb = std::min(d.bottom, h_);
+    if (cr <= cl || cb <= ct) return;
+    const bool suit = src.formations_;  // the source's formations travel
+    const ModeCopie mode = CopyMode;
+    if (!suit && mode == ModeCopie::Et) return;
+    const Formation f = FormationCourante;
+    // Destination pixel p from source pixel q of row `from`.
+    const auto ecrire = [&](Formation& p, const Formation* plan, const Couleur* from, int q) {
+        if (suit) p = plan[q];
+        else if (mode == ModeCopie::Copie || (from[q] & 0x00FFFFFFu) != 0) p = f;
+    };
+
+    if (!mx && !my && dw == sw && dh == sh) {
+        const int ox = s.left - d.left, oy = s.top - d.top;
+        const int l = std::max(cl, -ox), r = std::min(cr, src.w_ - ox);
+        const int t = std::max(ct, -oy), b = std::min(cb, src.h_ - oy);
+        if (r <= l || b <= t) return;
+        const bool down = oy < 0;
+        const int n = r - l;
+        for (int k = 0; k < b - t; ++k) {
+            const int y = down ? b - 1 - k : t + k;
+            Formation* dst = ligneFormations(y) + l;
+            if (suit) {
+                std::memmove(dst, src.ligneFormations(y + oy) + l + ox,
+                             static_cast<std::size_t>(n) * sizeof(Formation));
+            } else if (mode == ModeCopie::Copie) {
+                std::fill(dst, dst + n, f);
+            } else {
+                const Couleur* from = src.row(y + oy) + l + ox;
+                for (int i = 0; i < n; ++i) ecrire(dst[i], nullptr, from, i);
+            }
+        }
+        return;
+    }
+
+    std::vector<int> colSrc(static_cast<std::size_t>(cr - cl));
+    for (int x = cl; x < cr; ++x) {
+        const long long i = mx ? (d.right - 1 - x) : (x - d.left);
+        colSrc[static_cast<std::size_t>(x - cl)] = s.left + static_cast<int>(i * sw / dw);
+    }
+    std::vector<int> rowSrc(static_cast<std::size_t>(cb - ct));
+    for (int y = ct; y < cb; ++y) {
+        const long long j = my ? (d.bottom - 1 - y) : (y - d.top);
+        rowSrc[static_cast<std::size_t>(y - ct)] = s.top + static_cast<int>(j * sh / dh);
+    }
+
+    // The source read as it was, as the colours are: the part of the plane
+    // that lies inside this raster is copied aside first.
+    int fw = src.w_, fh = src.h_, offX = 0, offY = 0;
+    std::vector<Formation> aside;
+    const Formation* plan = suit ? src.fm_.data() : nullptr;
+    if (&src == this && Intersect(Rect{cl, ct, cr, cb}, s)) {
+        const int al = std::max(s.left, 0), at = std::max(s.top, 0);
+        const int ar = std::min(s.right, w_), ab = std::min(s.bottom, h_);
+        if (ar <= al || ab <= at) return;
+        fw = ar - al;
+        fh = ab - at;
+        aside.resize(static_cast<std::size_t>(fw) * static_cast<std::size_t>(fh));
+        for (int y = at; y < ab; ++y)
+            std::memcpy(aside.data() + static_cast<std::size_t>(y - at) * static_cast<std::size_t>(fw),
+                        ligneFormations(y) + al, static_cast<std::size_t>(fw) * sizeof(Formation));
+        plan = aside.data();
+        offX = al;
+        offY = at;
+    }
+
+    for (int y = ct; y < cb; ++y) {
+        const int sy = rowSrc[static_cast<std::size_t>(y - ct)] - offY;
+        if (sy < 0 || sy >= fh) continue;
+        const std::size_t debut = static_cast<std::size_t>(sy) * static_cast<std::size_t>(fw);
+        const Formation* ligne = suit ? plan + debut : nullptr;
+        const Couleur* from = suit ? nullptr : src.row(sy);
+        Formation* drow = ligneFormations(y);
+        for (int x = cl; x < cr; ++x) {
+            const int sx = colSrc[static_cast<std::size_t>(x - cl)] - offX;
+            if (sx < 0 || sx >= fw) continue;
+            ecrire(drow[x], ligne, from, sx);
         }
     }
 }

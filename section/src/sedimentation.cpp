@@ -86,6 +86,14 @@ void CompleterParLignes(Raster& o, const Raster& texture, int niveau, const std:
         for (int x = 0; x < largeur; ++x)
             if (y < fin[static_cast<std::size_t>(x)]) ligne[x] = source[x];
     }
+    // A texture has no plane: the pixels written take the current formation.
+    if (!o.FormationsActives()) return;
+    const Formation f = o.FormationCourante;
+    for (int y = std::max(niveau, 0); y < bas; ++y) {
+        Formation* ligne = o.ligneFormations(y);
+        for (int x = 0; x < largeur; ++x)
+            if (y < fin[static_cast<std::size_t>(x)]) ligne[x] = f;
+    }
 }
 
 // Fills the holes of column x with the infill texture taken at their own

@@ -28,7 +28,9 @@ void InitSection(Section& s) {
     s.Observe.BrushColor = kBleu;
     s.Observe.PenColor = kNoir;
     s.Observe.FillRect({0, 0, w, h});
-    // Base layer on the bottom edge, unscaled.
+    // Base layer on the bottom edge, unscaled: the formation of the list's
+    // first line.
+    s.Observe.FormationCourante = 0;
     s.Observe.CopyRect({0, h - c1.height(), w, h}, c1, {0, 0, w, c1.height()});
     s.FacteurPli = 1.0;
 }

@@ -34,9 +34,14 @@ void CopyRect(Raster& o, Rect d, const Raster& src, Rect s) {
     // The source rectangle as it was, read before anything is written, so
     // that a copy within one raster reads its source unchanged.
     std::vector<Couleur> avant(static_cast<std::size_t>(sw * sh));
+    std::vector<Formation> formations(static_cast<std::size_t>(sw * sh));
     for (int j = 0; j < sh; ++j)
-        for (int i = 0; i < sw; ++i)
-            avant[static_cast<std::size_t>(j * sw + i)] = src.Pixels(s.left + i, s.top + j);
+        for (int i = 0; i < sw; ++i) {
+            const auto k = static_cast<std::size_t>(j * sw + i);
+            avant[k] = src.Pixels(s.left + i, s.top + j);
+            formations[k] = src.FormationDe(s.left + i, s.top + j);
+        }
+    const bool plan = o.FormationsActives(), suit = src.FormationsActives();
     for (int y = std::max(d.top, 0); y < std::min(d.bottom, o.height()); ++y) {
         const long long j = my ? d.bottom - 1 - y : y - d.top;
         const long long sj = j * sh / dh;
@@ -45,10 +50,38 @@ void CopyRect(Raster& o, Rect d, const Raster& src, Rect s) {
             const long long si = i * sw / dw;
             const long long sx = s.left + si, sy = s.top + sj;
             if (sx < 0 || sy < 0 || sx >= src.width() || sy >= src.height()) continue;
+            const auto k = static_cast<std::size_t>(sj * sw + si);
             Couleur& p = o.row(y)[x];
-            p = Combine(o.CopyMode, p, avant[static_cast<std::size_t>(sj * sw + si)]);
+            p = Combine(o.CopyMode, p, avant[k]);
+            if (!plan) continue;
+            Formation& f = o.ligneFormations(y)[x];
+            if (suit) f = formations[k];
+            else if (o.CopyMode == ModeCopie::Copie) f = o.FormationCourante;
+            else if (o.CopyMode == ModeCopie::Ou && avant[k] != kNoir) f = o.FormationCourante;
         }
     }
+}
+
+void FillRect(Raster& o, Rect r) {
+    const Couleur c = o.BrushColor | kOpaque;
+    for (int y = std::max(r.top, 0); y < std::min(r.bottom, o.height()); ++y)
+        for (int x = std::max(r.left, 0); x < std::min(r.right, o.width()); ++x) {
+            o.row(y)[x] = c;
+            if (o.FormationsActives())
+                o.ligneFormations(y)[x] = c == kBleu ? kSansFormation : o.FormationCourante;
+        }
+}
+
+void Polyline(Raster& o, Point a, Point b) {
+    Raster trace(o.width(), o.height(), kBlanc);
+    trace.PenColor = kNoir;
+    trace.Polyline(a, b);
+    for (int y = 0; y < o.height(); ++y)
+        for (int x = 0; x < o.width(); ++x) {
+            if (trace.Pixels(x, y) != kNoir) continue;
+            o.row(y)[x] = o.PenColor | kOpaque;
+            if (o.FormationsActives()) o.ligneFormations(y)[x] = o.FormationCourante;
+        }
 }
 
 void MesureSurface(Section& s) {
@@ -124,15 +157,15 @@ void Sedimenter(Section& s) {
             c = suite;
         }
     }
-    o.Polyline({0, niveau}, {w, niveau});
+    reference::Polyline(o, {0, niveau}, {w, niveau});
 }
 
 void Eroder(Section& s) {
     int a = s.SurfaceBas;
     if (s.SurfacePlane()) a += 33;
     s.Observe.BrushColor = kBleu;
-    s.Observe.FillRect({0, 0, s.W(), a});
-    s.Observe.Polyline({0, a - 1}, {s.W(), a - 1});
+    reference::FillRect(s.Observe, {0, 0, s.W(), a});
+    reference::Polyline(s.Observe, {0, a - 1}, {s.W(), a - 1});
 }
 
 namespace {
@@ -219,9 +252,9 @@ void Chevaucher(Section& sec) {
         const int r = g.Rampe(x);
         CopyRect(o, {x - g.s, 0, x - g.s + 1, r - g.h}, o, {x, g.h, x + 1, r});
     }
-    o.Polyline({g.xA, h}, {g.xL, g.yL});
+    reference::Polyline(o, {g.xA, h}, {g.xL, g.yL});
     o.BrushColor = kRouge;
-    o.FillRect({0, h - Rejet, w, h});
+    reference::FillRect(o, {0, h - Rejet, w, h});
 }
 
 void Distendre(Section& s) {
@@ -236,8 +269,8 @@ void Distendre(Section& s) {
             const int k = g.Decalage(h - y);
             CopyRect(o, {0, r, 200 - k - d, r + 1}, o, {d, r, 200 - k, r + 1});
             CopyRect(o, {330 + k + d, r, w, r + 1}, o, {330 + k, r, w - d, r + 1});
-            o.FillRect({200 - k - d, r, 200 - k, r + 1});
-            o.FillRect({331 + k, r, 331 + k + d, r + 1});
+            reference::FillRect(o, {200 - k - d, r, 200 - k, r + 1});
+            reference::FillRect(o, {331 + k, r, 331 + k + d, r + 1});
         }
     }
     if (kk >= d) {
@@ -253,8 +286,8 @@ void Distendre(Section& s) {
             CopyRect(o, {x, Rejet, x + 1, h - m - 1 + Rejet}, o, {x, 0, x + 1, h - m - 1});
         }
     }
-    o.Polyline(g.P1, FinTraceGauche(o, g));
-    o.Polyline(g.P2, FinTraceDroite(o, g));
+    reference::Polyline(o, g.P1, FinTraceGauche(o, g));
+    reference::Polyline(o, g.P2, FinTraceDroite(o, g));
 }
 
 void RejouerTag(Section& s, int tag) {

@@ -14,7 +14,17 @@ namespace section::reference {
 // combination by the destination's CopyMode, clipping to the destination,
 // a source read as it was before the copy, and destination pixels whose
 // source lies outside the source raster left as they were.
+// The formation plane of o, when on, follows each written pixel: the
+// source pixel's formation from a source with a plane, else
+// FormationCourante in plain copy and, in Ou, where the source pixel is not
+// black; Et from a source without a plane leaves it.
 void CopyRect(Raster& o, Rect d, const Raster& src, Rect s);
+// FillRect one pixel at a time, its plane kSansFormation under a blue
+// brush, FormationCourante under any other.
+void FillRect(Raster& o, Rect r);
+// The raster's own line, drawn apart on a blank raster, then each painted
+// pixel given the pen's colour and FormationCourante.
+void Polyline(Raster& o, Point a, Point b);
 
 void MesureSurface(Section& s);
 Colonne ScruteColonne(const Section& s, int x);

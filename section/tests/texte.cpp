@@ -47,6 +47,38 @@ std::string EnTexte(const Raster& r) {
     return s;
 }
 
+namespace {
+Formation FormationDe(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'z') return 10 + (c - 'a');
+    return kSansFormation;
+}
+char LettreDeFormation(Formation f) {
+    if (f == kSansFormation) return '.';
+    if (f >= 0 && f <= 9) return static_cast<char>('0' + f);
+    if (f >= 10 && f <= 35) return static_cast<char>('a' + (f - 10));
+    return '?';
+}
+}  // namespace
+
+void PoserPlan(Raster& r, std::initializer_list<const char*> lignes) {
+    r.ActiverFormations();
+    int y = 0;
+    for (const char* l : lignes) {
+        for (int x = 0; x < r.width() && l[x] != 0; ++x) r.ligneFormations(y)[x] = FormationDe(l[x]);
+        if (++y >= r.height()) break;
+    }
+}
+
+std::string PlanEnTexte(const Raster& r) {
+    std::string s;
+    for (int y = 0; y < r.height(); ++y) {
+        if (y) s += '\n';
+        for (int x = 0; x < r.width(); ++x) s += LettreDeFormation(r.FormationDe(x, y));
+    }
+    return s;
+}
+
 Raster Coupe(int w, int h, const std::vector<int>& surface, Couleur roche) {
     Raster r(w, h, kBleu);
     for (int x = 0; x < w; ++x) {

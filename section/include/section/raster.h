@@ -35,6 +35,12 @@ struct Point {
     int x = 0, y = 0;
 };
 
+// The formation of a pixel: the index, in the event list, of the event that
+// laid it (0 for the base layer of the reset), or kSansFormation for an
+// empty pixel.
+using Formation = std::int32_t;
+constexpr Formation kSansFormation = -1;
+
 class Raster {
 public:
     Raster() = default;
@@ -62,15 +68,43 @@ public:
     // rectangles mirror, sizes differing scale by nearest neighbour,
     // overlapping copies within one raster read the source as it was.
     void CopyRect(Rect dst, const Raster& src, Rect srcRect);
-    // Becomes an independent copy of src with a fresh drawing state.
+    // Becomes an independent copy of src, formation plane included (or
+    // none when src has none), with a fresh drawing state.
     void ReplacePicture(const Raster& src);
-    // Resizes, fills with `fond` and resets the drawing state.
+    // Resizes, fills with `fond` and resets the drawing state. A formation
+    // plane stays on, every pixel kSansFormation.
     void Reset(int width, int height, Couleur fond = kBlanc);
 
     // Drawing state; fresh: plain copy, white brush, black pen.
     ModeCopie CopyMode = ModeCopie::Copie;
     Couleur BrushColor = kBlanc;
     Couleur PenColor = kNoir;
+
+    // The formation plane: one Formation per pixel beside the colours, off
+    // until asked for. It never changes a colour; while it is on, the three
+    // operations above write it as they write the colours:
+    //   FillRect   kSansFormation with a blue brush, else FormationCourante;
+    //   Polyline   FormationCourante on every painted pixel;
+    //   CopyRect   from a raster with a plane (this one included), the
+    //              source pixel's formation goes with its colour, whatever
+    //              the mode; from a raster without one (a texture),
+    //              FormationCourante on every written pixel in plain copy,
+    //              on the pixels whose source is not black in Ou, none
+    //              changed in Et.
+    // Pixels the colour copy leaves alone keep their formation.
+    void ActiverFormations();  // every pixel kSansFormation; no-op when on
+    void RetirerFormations();
+    bool FormationsActives() const { return formations_; }
+    // The formation at (x, y); kSansFormation outside or without a plane.
+    Formation FormationDe(int x, int y) const {
+        if (!formations_ || x < 0 || y < 0 || x >= w_ || y >= h_) return kSansFormation;
+        return fm_[static_cast<std::size_t>(y) * static_cast<std::size_t>(w_) +
+                   static_cast<std::size_t>(x)];
+    }
+    // What the operations write into the plane; the caller sets it to the
+    // index of the event before the event's operations run. Neither Reset
+    // nor ReplacePicture changes it.
+    Formation FormationCourante = 0;
 
     const Couleur* data() const { return px_.data(); }
     Couleur* data() { return px_.data(); }
@@ -82,13 +116,31 @@ public:
     }
     std::size_t size() const { return px_.size(); }
 
+    // The plane, row by row like the colours; null without a plane.
+    const Formation* formations() const { return formations_ ? fm_.data() : nullptr; }
+    Formation* formations() { return formations_ ? fm_.data() : nullptr; }
+    const Formation* ligneFormations(int y) const {
+        return fm_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(w_);
+    }
+    Formation* ligneFormations(int y) {
+        return fm_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(w_);
+    }
+
+    // Compares sizes and colours only; see MemesFormations for the planes.
     bool operator==(const Raster& o) const { return w_ == o.w_ && h_ == o.h_ && px_ == o.px_; }
+    // Both without a plane, or both with the same plane.
+    bool MemesFormations(const Raster& o) const {
+        return formations_ == o.formations_ && w_ == o.w_ && h_ == o.h_ && fm_ == o.fm_;
+    }
 
 private:
     void ResetDrawingState();
+    void CopierFormations(Rect d, const Raster& src, Rect s, bool mx, bool my);
 
     int w_ = 0, h_ = 0;
     std::vector<Couleur> px_;
+    bool formations_ = false;
+    std::vector<Formation> fm_;  // w_ x h_ while formations_, else empty
 };
 
 }  // namespace section

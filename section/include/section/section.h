@@ -39,6 +39,10 @@ struct Section {
     double FacteurPli = 1.0;
     double FacteurPliPrec = 0.0;  // survives resets
 
+    // The formation the next operations lay: the index of the list line of
+    // the event about to run.
+    void DebuterEvenement(Formation indice) { Observe.FormationCourante = indice; }
+
     int W() const { return Observe.width(); }
     int H() const { return Observe.height(); }
     bool SurfacePlane() const { return SurfaceBas == SurfaceHaut + 1; }
@@ -47,6 +51,9 @@ struct Section {
 // The section reset's raster work: size Observe (width of Couche1, height of
 // Couche3) and Visu, blue everywhere, base layer on the bottom edge, blue
 // brush and black pen, FacteurPli back to 1.0. The textures must be loaded.
+// When Observe's formation plane is on (ActiverFormations, before the
+// reset), it comes out kSansFormation everywhere but on the base layer,
+// formation 0, and FormationCourante is left at 0.
 void InitSection(Section& s);
 
 // Probes (the surface extent, one column's surface and first hole, the top
