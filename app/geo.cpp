@@ -34,24 +34,19 @@ TGEOLOGIE::~TGEOLOGIE() {
 
 void TGEOLOGIE::FormCreate() {
     FichierAide_ = FichierAideDe(executable_);
-    qApp->setProperty("HelpFile", FichierAide_);
     SansSon_ = true;
     InitProfil();
     Centrer();
 }
 
-// The seven pictures must all load, and their sizes must make a section:
-// Couche1 wider than the hidden margin, no empty picture, a section that
-// fits in memory. Anything else would leave the operations reading
-// pictures that are not there.
+// The seven pictures must all load and make a section (the file layer's
+// rules); anything else leaves the session without a section, every
+// command off.
 bool TGEOLOGIE::ChargerTexturesBase() {
-    section::Textures& t = atelier_.sec.tex;
-    if (ChargerTextures(RepBase_, t) >= 0) return false;
-    for (int i = 0; i < 7; ++i)
-        if (section::TextureNumero(t, i).empty()) return false;
-    const qint64 w = t.ImSedim1.width(), h = t.ImSedim3.height();
-    constexpr qint64 kPixelsMax = 64LL * 1024 * 1024;
-    return w > section::MargeCachee && w * h <= kPixelsMax;
+    section::Textures t;
+    const bool lues = ChargerTextures(RepBase_, t) < 0;
+    session_.DefinirTextures(std::move(t));
+    return lues && session_.Prete();
 }
 
 void TGEOLOGIE::InitProfil() {
@@ -64,27 +59,19 @@ void TGEOLOGIE::InitProfil() {
     RepListes_ = RepDocuments_;
 
     texturesOk_ = ChargerTexturesBase();
-    if (texturesOk_) {
-        try {
-            atelier_.InitProfil();  // rasters, base layer, list, view, availability
-        } catch (const std::exception&) {
-            texturesOk_ = false;  // a section too big for memory
-        }
+    try {
+        session_.Reinitialiser();  // rasters, base layer, list, undo, view, availability
+    } catch (const std::exception&) {
+        texturesOk_ = false;  // a section too big for memory
     }
     if (!texturesOk_) {
         // Nothing may run on pictures that did not load: the commands stay
         // off until the program ends.
-        atelier_.annulable = false;
-        atelier_.liste.assign(1, section::Ligne(section::kLigneInitiale));
-        atelier_.dispo.fill(false);
         curseur.Restaurer();
         services_.messages->Erreur(tr("Un ou plusieurs fichiers d'images sont absents"));
         DemanderFin();
     }
-    ActiverAnnuler(false);
-    AfficherListe();
-    AfficherProfil();
-    AppliquerDisponibilite();
+    Rafraichir();
     curseur.Restaurer();
     CouleursAide(0);
 }

@@ -1,7 +1,8 @@
 // The main window: the section in view, the seven event commands with their
 // help buttons, the event list, undo and return to start, the list files,
 // the model comparison, the picture export, help, warning and sounds.
-// Handlers stay thin: the section work is the engine's (section::Atelier).
+// Handlers stay thin: a dialog, then the session (section::Session), then
+// one refresh of everything the window shows.
 #pragma once
 
 #include <QImage>
@@ -9,7 +10,7 @@
 #include <array>
 #include <functional>
 
-#include "section/evenements.h"
+#include "section/session.h"
 #include "services.h"
 
 class QAction;
@@ -50,7 +51,7 @@ public:
     void Quitter1Click();
 
     // State, for the program entry and for tests.
-    const section::Atelier& atelier() const { return atelier_; }
+    const section::Session& session() const { return session_; }
     bool SansSon() const { return SansSon_; }
     bool finDemandee() const { return finDemandee_; }
     const QString& RepAppli() const { return RepAppli_; }
@@ -84,12 +85,12 @@ private:
     bool ChargerTexturesBase();
     void DemanderFin();
 
-    // Views of the engine's state (geo_evenements.cpp).
-    void MajBoutons();
+    // Everything the window shows of the session (geo_evenements.cpp): undo,
+    // list, view and availability.
+    void Rafraichir();
     void AppliquerDisponibilite();
     void AfficherListe();
     void AfficherProfil();
-    void ActiverAnnuler(bool actif);
     void CouleursAide(int rouge);
 
     // Sound and keys (geo_services.cpp).
@@ -98,7 +99,7 @@ private:
     void FormActivate();
 
     Services services_;
-    section::Atelier atelier_;
+    section::Session session_;
     QString executable_;
     bool texturesOk_ = false;
     bool finDemandee_ = false;
@@ -119,7 +120,6 @@ private:
     // Controls; arrays indexed by tag, index 0 unused.
     QFrame* Bevel1 = nullptr;
     QFrame* Panel1 = nullptr;
-    VueImage* Observe = nullptr;
     VueImage* Visu = nullptr;
     VueImage* Modele = nullptr;
     std::array<QPushButton*, 8> boutons_{};

@@ -34,11 +34,7 @@ void TGEOLOGIE::CreerControles() {
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Bevel1->setGeometry(10, 5, 560, 510);
 
-    // Observe, Visu and Modele share one place; Observe is never shown.
-    Observe = new VueImage(client);
-    Observe->setObjectName(QStringLiteral("Observe"));
-    Observe->move(23, 25);
-    Observe->hide();
+    // Visu and Modele share one place.
     Visu = new VueImage(client);
     Visu->setObjectName(QStringLiteral("Visu"));
     Visu->move(23, 25);

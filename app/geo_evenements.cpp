@@ -10,45 +10,41 @@
 #include "images.h"
 
 void TGEOLOGIE::SedimClick(QObject* Sender) {
-    const int k = TagDe(Sender);
-    const section::TypeEvenement* e = section::EvenementParTag(k);
+    const std::optional<section::Evenement> e = section::EvenementDeTag(TagDe(Sender));
     if (!e || !texturesOk_) return;
     CurseurOccupe curseur;
     try {
         // The sound of the previous event stops here, even when silent.
         services_.son->Fermer();
-        CouleursAide(k);
-        JoueSon(QLatin1String(e->son));
-        atelier_.Appliquer(k);  // snapshot, operations, list line, view, availability
+        CouleursAide(section::Tag(*e));
+        JoueSon(QLatin1String(section::Type(*e).son));
+        session_.Appliquer(*e);  // snapshot, operations, list line, view, availability
     } catch (const std::exception&) {
         // Out of memory in the middle of an operation: show what the
         // section holds; undo stays available if the snapshot was taken.
     }
-    ActiverAnnuler(atelier_.annulable);
-    AfficherListe();
-    AfficherProfil();
-    AppliquerDisponibilite();
+    Rafraichir();
 }
 
 void TGEOLOGIE::AnnulerClick() {
-    ActiverAnnuler(false);
     CouleursAide(0);
     bool fait = false;
     try {
-        fait = atelier_.Annuler();  // picture, fold factor, last line, availability, view
+        fait = session_.Annuler();  // picture, fold factor, last line, availability, view
     } catch (const std::exception&) {
         fait = false;
     }
-    AfficherListe();
-    AfficherProfil();
-    AppliquerDisponibilite();
+    Rafraichir();
     if (!fait) services_.messages->Simple(tr("Retour impossible"));
 }
 
 void TGEOLOGIE::EffaceClick() { InitProfil(); }
 
-void TGEOLOGIE::MajBoutons() {
-    if (texturesOk_) atelier_.dispo = section::MajBoutons(atelier_.sec, atelier_.liste);
+void TGEOLOGIE::Rafraichir() {
+    Annuler->setEnabled(session_.annulable());
+    Annuler1->setEnabled(session_.annulable());
+    AfficherListe();
+    AfficherProfil();
     AppliquerDisponibilite();
 }
 
@@ -56,7 +52,7 @@ void TGEOLOGIE::MajBoutons() {
 // disabled while the section can be worked on.
 void TGEOLOGIE::AppliquerDisponibilite() {
     for (std::size_t k = 1; k <= 7; ++k) {
-        const bool actif = texturesOk_ && (atelier_.dispo[k] || k == 7);
+        const bool actif = texturesOk_ && session_.disponibilite().ParTag(static_cast<int>(k));
         boutons_[k]->setEnabled(actif);
         menus_[k]->setEnabled(actif);
     }
@@ -64,22 +60,16 @@ void TGEOLOGIE::AppliquerDisponibilite() {
 
 void TGEOLOGIE::AfficherListe() {
     ListBox1->clear();
-    for (const section::Ligne& l : atelier_.liste)
+    for (const section::Ligne& l : session_.liste())
         ListBox1->addItem(QString::fromStdString(section::Utf8DeLigne(l)));
     ListBox1->scrollToBottom();
 }
 
 void TGEOLOGIE::AfficherProfil() {
-    const section::Section& s = atelier_.sec;
-    Observe->setFixedSize(s.Observe.width(), s.Observe.height());
-    Visu->setFixedSize(s.Visu.width(), s.Visu.height());
-    Modele->setFixedSize(s.Visu.width(), s.Visu.height());
-    Visu->setImage(VersImage(s.Visu));
-}
-
-void TGEOLOGIE::ActiverAnnuler(bool actif) {
-    Annuler->setEnabled(actif);
-    Annuler1->setEnabled(actif);
+    const section::Raster& vue = session_.vue();
+    Visu->setFixedSize(vue.width(), vue.height());
+    Modele->setFixedSize(vue.width(), vue.height());
+    Visu->setImage(VersImage(vue));
 }
 
 // Black captions, except red for the help button of tag `rouge` (1..7).

@@ -62,7 +62,7 @@ void TGEOLOGIE::ExporterImage1Click(QObject* Sender) {
     if (choix) {
         nomImage_ = *choix;  // offered again next time, by either command
         // Always a BMP, whatever the extension of the name.
-        if (!EcrireImage(atelier_.sec.Visu, *choix, "BMP")) {
+        if (!EcrireImage(session_.vue(), *choix, "BMP")) {
             services_.messages->Erreur(tr("Impossible de créer le fichier %1").arg(*choix));
             return;
         }

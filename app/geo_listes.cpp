@@ -1,43 +1,10 @@
 // Event list files: save and text export of the list, load and replay.
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "dossiers.h"
 #include "geo.h"
 #include "geo_curseur.h"
-
-namespace {
-
-// A list file is a few bytes per event; these bounds keep a wrong file
-// from filling the memory or replaying for hours.
-constexpr qint64 kOctetsListeMax = 16LL * 1024 * 1024;
-constexpr std::size_t kLignesListeMax = 10000;
-
-bool EcrireOctets(const QString& chemin, const std::string& octets) {
-    QSaveFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    if (f.write(octets.data(), static_cast<qint64>(octets.size())) !=
-        static_cast<qint64>(octets.size())) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
-}
-
-std::optional<section::Liste> LireFichierListe(const QString& chemin) {
-    QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-    if (f.size() > kOctetsListeMax) return std::nullopt;
-    const QByteArray octets = f.read(kOctetsListeMax + 1);
-    if (octets.size() > kOctetsListeMax || f.error() != QFileDevice::NoError) return std::nullopt;
-    section::Liste lignes =
-        section::LireListe(std::string_view(octets.constData(), static_cast<std::size_t>(octets.size())));
-    if (lignes.size() > kLignesListeMax) return std::nullopt;
-    return lignes;
-}
-
-}  // namespace
+#include "images.h"
 
 void TGEOLOGIE::Sauver1Click(QObject* Sender) {
     const int k = TagDe(Sender);
@@ -55,10 +22,11 @@ void TGEOLOGIE::Sauver1Click(QObject* Sender) {
         d.nomFichier = QStringLiteral("Liste.txt");
         d.filtre = tr("Fichier texte (*.txt)|*.txt");
     }
-    if (atelier_.liste.empty()) return;
+    if (session_.liste().empty()) return;
 
     const std::optional<QString> choix = services_.fichiers->Enregistrer(d);
-    if (choix && !EcrireOctets(*choix, section::TexteListe(atelier_.liste))) {
+    if (choix && section::EcrireFichierSur(OctetsDeChemin(*choix), section::TexteListe(session_.liste())) !=
+                     section::ErreurFichier::Aucune) {
         services_.messages->Erreur(tr("Impossible de créer le fichier %1").arg(*choix));
         return;
     }
@@ -84,21 +52,15 @@ void TGEOLOGIE::Charger1Click() {
     repaint();
     InitProfil();
     if (!texturesOk_) return;
-    std::optional<section::Liste> lignes = LireFichierListe(*choix);
-    if (lignes) {
-        atelier_.liste = std::move(*lignes);
-    } else {
-        // The list keeps the "Sédimentation" of the reset section it shows.
-        services_.messages->Information(tr("Chargement impossible"));
-    }
+    section::Liste lignes;
+    const bool lue = section::LireFichierListe(OctetsDeChemin(*choix), lignes) == section::ErreurFichier::Aucune;
+    // On failure the list keeps the "Sédimentation" of the reset section it shows.
+    if (!lue) services_.messages->Information(tr("Chargement impossible"));
     CurseurOccupe curseur;
     try {
-        section::Rejouer(atelier_.sec, atelier_.liste);
-        section::AfficheProfil(atelier_.sec);
+        if (lue) session_.Charger(std::move(lignes));  // reset, list, replay, view, availability
     } catch (const std::exception&) {
         // Out of memory during the replay: the section shows how far it got.
     }
-    AfficherListe();
-    AfficherProfil();
-    MajBoutons();
+    Rafraichir();
 }

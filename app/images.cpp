@@ -1,58 +1,9 @@
 #include "images.h"
 
+#include <QBuffer>
 #include <QFile>
-#include <QImageReader>
-#include <QSaveFile>
 #include <cstring>
-
-namespace {
-
-quint32 Le32(const QByteArray& b, int at) {
-    quint32 v = 0;
-    for (int i = 3; i >= 0; --i) v = v << 8 | static_cast<quint8>(b[at + i]);
-    return v;
-}
-
-quint16 Le16(const QByteArray& b, int at) {
-    return static_cast<quint16>(static_cast<quint8>(b[at]) | static_cast<quint8>(b[at + 1]) << 8);
-}
-
-constexpr qint64 kCoteMax = 16384;               // the reader's own limit per side
-constexpr qint64 kOctetsMax = 128LL * 1024 * 1024;  // the reader's allocation limit
-
-// Checks the header against the file: a BMP whose pixel rows are not all in
-// the file would load without error, with black rows.
-bool EnteteCoherente(const QByteArray& b) {
-    if (b.size() < 26 || b[0] != 'B' || b[1] != 'M') return false;
-    const qint64 donnees = Le32(b, 10);
-    const quint32 tailleEntete = Le32(b, 14);
-    qint64 w = 0, h = 0, bpp = 0, compression = 0;
-    if (tailleEntete == 12) {
-        w = Le16(b, 18);
-        h = Le16(b, 20);
-        bpp = Le16(b, 24);
-    } else if (tailleEntete >= 40 && b.size() >= 34) {
-        w = static_cast<qint32>(Le32(b, 18));
-        h = static_cast<qint32>(Le32(b, 22));
-        bpp = Le16(b, 28);
-        compression = Le32(b, 30);
-    } else {
-        return false;
-    }
-    if (h < 0) h = -h;
-    if (w <= 0 || h <= 0 || w > kCoteMax || h > kCoteMax) return false;
-    if (w * h * 4 > kOctetsMax) return false;
-    if (donnees > b.size()) return false;
-    // 0: uncompressed; 3 and 6: bit fields. RLE data has no fixed size.
-    if (compression == 0 || compression == 3 || compression == 6) {
-        if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32) return false;
-        const qint64 ligne = (w * bpp + 31) / 32 * 4;
-        if (donnees + ligne * h > b.size()) return false;
-    }
-    return true;
-}
-
-}  // namespace
+#include <utility>
 
 QImage VersImage(const section::Raster& r) {
     QImage img(r.width(), r.height(), QImage::Format_RGB32);
@@ -72,38 +23,117 @@ section::Raster DeImage(const QImage& source) {
     return section::Raster(img.width(), img.height(), std::move(px));
 }
 
-std::optional<section::Raster> LireBmp(const QString& chemin) {
-    QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-    if (f.size() > kOctetsMax + 1024 * 1024) return std::nullopt;
-    const QByteArray octets = f.readAll();
-    if (!EnteteCoherente(octets)) return std::nullopt;
-    QImage img;
-    if (!img.loadFromData(octets, "BMP") || img.isNull()) return std::nullopt;
-    return DeImage(img);
+namespace {
+
+void Utf8(std::string& o, char32_t c) {
+    if (c < 0x80) {
+        o += static_cast<char>(c);
+    } else if (c < 0x800) {
+        o += static_cast<char>(0xC0 | c >> 6);
+        o += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        o += static_cast<char>(0xE0 | c >> 12);
+        o += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        o += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        o += static_cast<char>(0xF0 | c >> 18);
+        o += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+        o += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        o += static_cast<char>(0x80 | (c & 0x3F));
+    }
 }
 
-bool EcrireImage(const section::Raster& r, const QString& chemin, const char* format) {
+// The code point of a well-formed UTF-8 sequence at `p` and its length, or
+// a length of 0.
+std::pair<char32_t, std::size_t> Sequence(std::string_view s, std::size_t p) {
+    const auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[p + i]); };
+    const unsigned c0 = b(0);
+    std::size_t n = 0;
+    char32_t c = 0, min = 0;
+    if (c0 < 0x80) return {c0, 1};
+    if (c0 >= 0xC2 && c0 <= 0xDF) n = 2, c = c0 & 0x1F, min = 0x80;
+    else if (c0 >= 0xE0 && c0 <= 0xEF) n = 3, c = c0 & 0x0F, min = 0x800;
+    else if (c0 >= 0xF0 && c0 <= 0xF4) n = 4, c = c0 & 0x07, min = 0x10000;
+    else return {0, 0};
+    if (p + n > s.size()) return {0, 0};
+    for (std::size_t i = 1; i < n; ++i) {
+        if ((b(i) & 0xC0) != 0x80) return {0, 0};
+        c = c << 6 | (b(i) & 0x3F);
+    }
+    if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return {0, 0};
+    return {c, n};
+}
+
+}  // namespace
+
+QString CheminDeOctets(std::string_view octets) {
+    QString s;
+    for (std::size_t p = 0; p < octets.size();) {
+        const auto [c, n] = Sequence(octets, p);
+        if (n == 0) {
+            s += QChar(static_cast<char16_t>(0xDC00 + static_cast<unsigned char>(octets[p])));
+            ++p;
+            continue;
+        }
+        if (c >= 0x10000) {
+            s += QChar(QChar::highSurrogate(c));
+            s += QChar(QChar::lowSurrogate(c));
+        } else {
+            s += QChar(static_cast<char16_t>(c));
+        }
+        p += n;
+    }
+    return s;
+}
+
+std::string OctetsDeChemin(const QString& chemin) {
+    std::string o;
+    const qsizetype n = chemin.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = chemin[i].unicode();
+        if (QChar::isHighSurrogate(u) && i + 1 < n && QChar::isLowSurrogate(chemin[i + 1].unicode())) {
+            Utf8(o, QChar::surrogateToUcs4(u, chemin[i + 1].unicode()));
+            ++i;
+        } else if (u >= 0xDC80 && u <= 0xDCFF) {
+            o += static_cast<char>(u - 0xDC00);  // a byte that was not UTF-8
+        } else if (QChar::isSurrogate(u)) {
+            Utf8(o, 0xFFFD);
+        } else {
+            Utf8(o, u);
+        }
+    }
+    return o;
+}
+
+std::optional<section::Raster> LireBmp(const QString& chemin) {
+    section::Raster r;
+    if (section::LireFichierBmp(OctetsDeChemin(chemin), r) != section::ErreurFichier::Aucune) return std::nullopt;
+    return r;
+}
+
+section::ErreurFichier EcrireFichierImage(const section::Raster& r, const QString& chemin, const char* format,
+                                          const section::OptionsEcriture& options) {
+    if (qstrcmp(format, "PNG") != 0) return section::EcrireFichierSur(OctetsDeChemin(chemin), section::EcrireBmp(r), options);
     QImage img = VersImage(r);
-    if (img.isNull()) return false;
+    if (img.isNull()) return section::ErreurFichier::Ecriture;
     // A fixed resolution (96 dpi), so the same picture gives the same bytes
     // whichever process writes it.
     img.setDotsPerMeterX(3780);
     img.setDotsPerMeterY(3780);
-    QSaveFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    if (!img.save(&f, format)) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    if (!tampon.open(QIODevice::WriteOnly) || !img.save(&tampon, "PNG")) return section::ErreurFichier::Ecriture;
+    return section::EcrireFichierSur(OctetsDeChemin(chemin),
+                                     std::string_view(octets.constData(), static_cast<std::size_t>(octets.size())),
+                                     options);
+}
+
+bool EcrireImage(const section::Raster& r, const QString& chemin, const char* format) {
+    return EcrireFichierImage(r, chemin, format) == section::ErreurFichier::Aucune;
 }
 
 int ChargerTextures(const QString& dossier, section::Textures& t) {
-    for (int i = 0; i < 7; ++i) {
-        auto r = LireBmp(dossier + QLatin1Char('/') + QLatin1String(section::kFichiersTextures[i]));
-        if (!r) return i;
-        section::TextureNumero(t, i) = std::move(*r);
-    }
-    return -1;
+    int fautif = -1;
+    if (section::ChargerTextures(OctetsDeChemin(dossier), t, fautif) == section::ErreurFichier::Aucune) return -1;
+    return fautif < 0 ? 7 : fautif;
 }

@@ -1,26 +1,39 @@
-// Reading and writing pictures for the section: BMP through QImage, with
-// the checks QImage does not make (a truncated file loads silently).
+// Pictures and files between Qt and the engine's file layer: rasters as
+// QImage for painting, file names as the bytes the system knows, and the
+// BMP and PNG files every front end writes the same way.
 #pragma once
 
 #include <QImage>
 #include <QString>
 #include <optional>
+#include <string>
 
-#include "section/section.h"
+#include "section/fichiers.h"
 
 // The raster as an image sharing no memory with it (Format_RGB32).
 QImage VersImage(const section::Raster& r);
 section::Raster DeImage(const QImage& image);
 
-// Reads a BMP file. Refuses a missing, unreadable, non-BMP or truncated
-// file, and one beyond the reader's allocation limit.
+// File names as the bytes the system knows, whatever their encoding: a
+// name read from the command line keeps each byte that is not UTF-8 as a
+// lone surrogate U+DC80..U+DCFF, and turns back into the same bytes; any
+// other name is its UTF-8.
+QString CheminDeOctets(std::string_view octets);
+std::string OctetsDeChemin(const QString& chemin);
+
+// Reads a BMP file, refusing anything that is not a regular file holding a
+// whole BMP within the pixel budget.
 std::optional<section::Raster> LireBmp(const QString& chemin);
 
-// Writes through QSaveFile: a failed write leaves an existing file as it
-// was. `format` is "BMP" or "PNG". Returns false on failure.
+// Writes a BMP (the engine's bytes) or a PNG safely: a failed write leaves
+// an existing file as it was. `format` is "BMP" or "PNG".
+section::ErreurFichier EcrireFichierImage(const section::Raster& r, const QString& chemin,
+                                          const char* format = "BMP",
+                                          const section::OptionsEcriture& options = {});
+// The same, true when written.
 bool EcrireImage(const section::Raster& r, const QString& chemin, const char* format = "BMP");
 
 // Loads the seven textures from `dossier` in their order. Returns the index
-// of the first file that failed (holders before it keep their pictures), or
-// -1 when all loaded.
+// of the first file that failed (holders before it keep their pictures),
+// 7 when the set as a whole is refused, or -1 when all loaded.
 int ChargerTextures(const QString& dossier, section::Textures& t);

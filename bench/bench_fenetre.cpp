@@ -132,7 +132,7 @@ void BM_Clic(benchmark::State& st, int tag) {
     const double n = static_cast<double>(st.iterations());
     st.counters["commande_us"] = commande / n * 1e6;
     st.counters["peinture_us"] = peinture / n * 1e6;
-    if (f.w->atelier().liste.size() != 3) st.SkipWithError("undo did not bring the state back");
+    if (f.w->session().liste().size() != 3) st.SkipWithError("undo did not bring the state back");
     if (repeintes != static_cast<int>(st.iterations())) st.SkipWithError("the view was not repainted");
 }
 

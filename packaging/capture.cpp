@@ -75,7 +75,7 @@ int main(int argc, char* argv[]) {
     TGEOLOGIE fenetre(services, args.at(1));
     if (fenetre.finDemandee()) return 1;
     fenetre.Charger1Click();
-    if (fenetre.atelier().liste.size() < 2) {
+    if (fenetre.session().liste().size() < 2) {
         MessagesCapture::Ecrire(QStringLiteral("la liste %1 n'a pas été rejouée").arg(args.at(2)));
         return 1;
     }

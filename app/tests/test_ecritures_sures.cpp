@@ -91,7 +91,7 @@ void TestEcritures::ecritureSansPerte() {
     const QStringList avant =
         QDir(dossier).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     if (ecrivain == 0) {
-        QVERIFY(!EcrireImage(b.w->atelier().sec.Visu, chemin));
+        QVERIFY(!EcrireImage(b.w->session().vue(), chemin));
     } else {
         b.f.fichiers.Repondre(chemin);
         b.Action(ecrivain == 1 ? "Sauver1" : "ExporterImage1")->trigger();
@@ -117,9 +117,9 @@ void TestEcritures::ecritureRemplaceUnFichierOrdinaire() {
     Banc b;
     const QString chemin = b.Chemin(QStringLiteral("Modeles/vue.bmp"));
     QVERIFY(EcrireFichier(chemin, QByteArray(100000, 'x')));
-    QVERIFY(EcrireImage(b.w->atelier().sec.Visu, chemin));
+    QVERIFY(EcrireImage(b.w->session().vue(), chemin));
     const std::optional<section::Raster> relu = LireBmp(chemin);
-    QVERIFY(relu && *relu == b.w->atelier().sec.Visu);
+    QVERIFY(relu && *relu == b.w->session().vue());
     QCOMPARE(QDir(b.Chemin(QStringLiteral("Modeles"))).entryList(QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("vue.bmp")});
 }

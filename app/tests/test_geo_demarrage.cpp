@@ -60,15 +60,14 @@ void TestDemarrage::disposition() {
     QCOMPARE(Cadre(b.w->findChild<QFrame*>(QStringLiteral("Bevel1"))), QRect(10, 5, 560, 510));
     QCOMPARE(Cadre(b.w->findChild<QFrame*>(QStringLiteral("Panel1"))), QRect(585, 3, 195, 515));
     // Sizes from the textures of a 640 x 600 section.
-    auto* observe = b.w->findChild<VueImage*>(QStringLiteral("Observe"));
     auto* visu = b.w->findChild<VueImage*>(QStringLiteral("Visu"));
     auto* modele = b.w->findChild<VueImage*>(QStringLiteral("Modele"));
-    QVERIFY(observe && visu && modele);
-    QCOMPARE(Cadre(observe), QRect(23, 25, 640, 600));
+    QVERIFY(visu && modele);
+    QCOMPARE(b.w->session().observe().width(), 640);
+    QCOMPARE(b.w->session().observe().height(), 600);
     QCOMPARE(Cadre(visu), QRect(23, 25, 540, 480));
     QCOMPARE(Cadre(modele), QRect(23, 25, 540, 480));
     b.w->show();
-    QVERIFY(!observe->isVisible());
     QVERIFY(visu->isVisible());
     QVERIFY(!modele->isVisible());
     QVERIFY(!visu->isEnabled());
@@ -154,7 +153,7 @@ void TestDemarrage::etatApresRemiseAZero() {
                      ->palette()
                      .color(QPalette::ButtonText),
                  QColor(Qt::black));
-    QCOMPARE(b.w->atelier().sec.FacteurPli, 1.0);
+    QCOMPARE(b.w->session().section().FacteurPli, 1.0);
     QVERIFY(b.w->SansSon());
     QVERIFY(!b.w->finDemandee());
     QVERIFY(b.f.messages.messages.empty());
@@ -165,13 +164,13 @@ void TestDemarrage::retourDebutRemetToutEnPlace() {
     Banc b;
     b.Bouton("Plissa")->click();
     b.Bouton("Nivele")->click();
-    QCOMPARE(b.w->atelier().sec.FacteurPli, 1.75);
+    QCOMPARE(b.w->session().section().FacteurPli, 1.75);
     const QImage vueApres = b.w->findChild<VueImage*>(QStringLiteral("Visu"))->image();
     b.Bouton("Efface")->click();
     QCOMPARE(b.Liste(), QStringList{kSedimentation});
     QVERIFY(!b.Bouton("Annuler")->isEnabled());
     QVERIFY(!b.Action("Annuler1")->isEnabled());
-    QCOMPARE(b.w->atelier().sec.FacteurPli, 1.0);
+    QCOMPARE(b.w->session().section().FacteurPli, 1.0);
     for (int k = 1; k <= 7; ++k)
         QCOMPARE(b.Bouton(qPrintable(QStringLiteral("AideBt%1").arg(k)))
                      ->palette()
@@ -239,7 +238,7 @@ void TestDemarrage::texturesAbsentes() {
     QCOMPARE(fin.count(), 0);
     QTRY_COMPARE(fin.count(), 1);
     // The six pictures before the missing one did load.
-    const section::Textures& t = b.w->atelier().sec.tex;
+    const section::Textures& t = b.w->session().textures();
     for (int i = 0; i < 6; ++i) QVERIFY(!section::TextureNumero(t, i).empty());
     QVERIFY(t.ImCoulee0.empty());
     // Nothing can run on the missing picture.

@@ -50,25 +50,26 @@ void TestEvenements::boutonEtMenuAppliquentEtListent() {
                                      QStringLiteral("Compression")}));
     QVERIFY(QApplication::overrideCursor() == nullptr);
     // The window's view is the engine's view, the same as a direct run.
-    section::Atelier direct;
-    direct.sec.tex = b.w->atelier().sec.tex;
-    direct.InitProfil();
-    for (int k : {1, 3, 5}) direct.Appliquer(k);
-    QCOMPARE(Vue(b), VersImage(direct.sec.Visu));
+    section::Session direct;
+    direct.DefinirTextures(b.w->session().textures());
+    direct.Reinitialiser();
+    using E = section::Evenement;
+    for (E e : {E::Sedimentation, E::Erosion, E::Compression}) direct.Appliquer(e);
+    QCOMPARE(Vue(b), VersImage(direct.vue()));
 }
 
 void TestEvenements::annulerRetireLaDerniereLigneEtRestaureLImage() {
     Banc b;
     b.Bouton("Sedim")->click();
     const QImage avant = Vue(b);
-    const section::Raster observeAvant = b.w->atelier().sec.Observe;
+    const section::Raster observeAvant = b.w->session().observe();
     b.Bouton("Granite")->click();
     QVERIFY(Vue(b) != avant);
     b.Bouton("AideBt1")->click();  // help does not disturb undo
     b.Bouton("Annuler")->click();
     QCOMPARE(b.Liste(), (QStringList{kSedimentation, kSedimentation}));
     QCOMPARE(Vue(b), avant);
-    QVERIFY(b.w->atelier().sec.Observe == observeAvant);
+    QVERIFY(b.w->session().observe() == observeAvant);
     QVERIFY(!b.Bouton("Annuler")->isEnabled());
     QVERIFY(!b.Action("Annuler1")->isEnabled());
     for (int k = 1; k <= 7; ++k) QCOMPARE(Couleur(b, k), QColor(Qt::black));
@@ -92,13 +93,13 @@ void TestEvenements::deuxRetoursDeSuiteImpossibles() {
 void TestEvenements::annulerUnPliRestaureLeFacteur() {
     Banc b;
     b.Bouton("Chevauche")->click();
-    QCOMPARE(b.w->atelier().sec.FacteurPli, 1.75);
+    QCOMPARE(b.w->session().section().FacteurPli, 1.75);
     b.Bouton("Annuler")->click();
-    QCOMPARE(b.w->atelier().sec.FacteurPli, 1.0);
+    QCOMPARE(b.w->session().section().FacteurPli, 1.0);
     b.Bouton("Plissa")->click();
-    QCOMPARE(b.w->atelier().sec.FacteurPli, 1.75);
+    QCOMPARE(b.w->session().section().FacteurPli, 1.75);
     b.Bouton("Annuler")->click();
-    QCOMPARE(b.w->atelier().sec.FacteurPli, 1.0);
+    QCOMPARE(b.w->session().section().FacteurPli, 1.0);
     QCOMPARE(b.Liste(), QStringList{kSedimentation});
 }
 
@@ -107,7 +108,7 @@ void TestEvenements::annulerUneSedimentationGardeLeFacteur() {
     b.Bouton("Plissa")->click();
     b.Bouton("Sedim")->click();
     b.Bouton("Annuler")->click();
-    QCOMPARE(b.w->atelier().sec.FacteurPli, 1.75);
+    QCOMPARE(b.w->session().section().FacteurPli, 1.75);
 }
 
 void TestEvenements::pointRougeSuitLeDernierEvenement() {
@@ -195,13 +196,13 @@ void TestEvenements::suiteAleatoireSurLesDonneesLivrees() {
         if (choix < 7) {
             auto* b = w.findChild<QPushButton*>(QLatin1String(boutons[choix]));
             if (!b->isEnabled()) continue;
-            const section::Raster avant = w.atelier().sec.Observe;
+            const section::Raster avant = w.session().observe();
             b->click();
             QVERIFY2(liste->count() == lignes + 1, ou.constData());
             QVERIFY2(liste->item(lignes)->text() == b->text(), ou.constData());
             if (alea.bounded(3) == 0) {
                 annuler->click();
-                QVERIFY2(w.atelier().sec.Observe == avant, ou.constData());
+                QVERIFY2(w.session().observe() == avant, ou.constData());
                 QVERIFY2(liste->count() == lignes, ou.constData());
             }
         } else if (choix < 9 && annuler->isEnabled()) {

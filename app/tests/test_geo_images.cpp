@@ -181,7 +181,7 @@ void TestImages::exporterEcritUnBmpQuelQueSoitLeNom() {
     QVERIFY(Octets(chemin).startsWith("BM"));
     const std::optional<section::Raster> relu = LireBmp(chemin);
     QVERIFY(relu);
-    QVERIFY(*relu == b.w->atelier().sec.Visu);
+    QVERIFY(*relu == b.w->session().vue());
     const DemandeFichier& d = b.f.fichiers.enregistrements.at(0);
     QCOMPARE(d.filtre, QStringLiteral("Bitmaps (*.bmp)|*.bmp"));
     QCOMPARE(d.extensionDefaut, QStringLiteral("bmp"));

@@ -217,7 +217,7 @@ void TestHostile::textureInutilisable() {
         QVERIFY(!Menu(b, k)->isEnabled());
         b.w->SedimClick(Menu(b, k));  // even forced, nothing runs
     }
-    QCOMPARE(b.w->atelier().liste.size(), std::size_t(1));
+    QCOMPARE(b.w->session().liste().size(), std::size_t(1));
     b.Bouton("Efface")->click();
     QCOMPARE(b.f.messages.Nombre(Genre::Erreur, kAbsents), 2);
     QVERIFY(QApplication::overrideCursor() == nullptr);
@@ -260,7 +260,7 @@ void TestHostile::texturesDeTaillesInhabituelles() {
     b.Creer();
     QVERIFY(b.f.messages.messages.empty());
     QVERIFY(!b.w->finDemandee());
-    const section::Section& s = b.w->atelier().sec;
+    const section::Section& s = b.w->session().section();
     QCOMPARE(QSize(s.W(), s.H()), QSize(largeur, hauteur));
     QByteArray liste(
         "S\xE9"
@@ -278,14 +278,14 @@ void TestHostile::texturesDeTaillesInhabituelles() {
             QCOMPARE(QSize(s.W(), s.H()), QSize(largeur, hauteur));
             QCOMPARE(QSize(s.Visu.width(), s.Visu.height()), QSize(largeur - 100, 480));
         }
-    QCOMPARE(b.w->atelier().liste.size(), std::size_t(15));
+    QCOMPARE(b.w->session().liste().size(), std::size_t(15));
     const section::Raster interactif = s.Observe;
     b.Bouton("Efface")->click();
     const QString fichier = b.Chemin(QStringLiteral("Evenements/tout.lst"));
     QVERIFY(EcrireFichier(fichier, liste));
     b.f.fichiers.Repondre(fichier);
     b.Action("Charger1")->trigger();
-    QCOMPARE(b.w->atelier().liste.size(), std::size_t(15));
+    QCOMPARE(b.w->session().liste().size(), std::size_t(15));
     QVERIFY(s.Observe == interactif);
     QVERIFY(b.f.messages.messages.empty());
 }
@@ -302,7 +302,7 @@ void TestHostile::sectionTropGrande() {
     b.Creer();
     QCOMPARE(b.f.messages.Nombre(Genre::Erreur, kAbsents), 1);
     QVERIFY(b.w->finDemandee());
-    QVERIFY(b.w->atelier().sec.Observe.size() < 64u * 1024 * 1024);
+    QVERIFY(b.w->session().observe().size() < 64u * 1024 * 1024);
 }
 
 // A model of a single pixel is accepted; one of 16000 x 16000 (a real 1-bit
@@ -343,11 +343,11 @@ void TestHostile::listeOctetsAuHasard() {
         // The text ends at the first NUL byte; what comes before is shown.
         const qsizetype nul = octets.indexOf('\0');
         const QByteArray texte = nul < 0 ? octets : octets.left(nul);
-        QCOMPARE(b.w->atelier().liste,
+        QCOMPARE(b.w->session().liste(),
                  section::LireListe(
                      std::string_view(texte.constData(), static_cast<std::size_t>(texte.size()))));
         QVERIFY(b.f.messages.messages.empty());
-        QCOMPARE(b.w->atelier().sec.Visu.width(), 540);
+        QCOMPARE(b.w->session().vue().width(), 540);
     }
 }
 
@@ -372,15 +372,15 @@ void TestHostile::listeDeCentMilleLignes() {
     QCOMPARE(b.f.messages.Nombre(Genre::Information, kImpossible), 1);
     QVERIFY(Menu(b, 7)->isEnabled());
 
-    section::Atelier at;
-    at.sec.tex = b.w->atelier().sec.tex;
+    section::Session at;
+    at.DefinirTextures(b.w->session().textures());
     at.Charger(liste);
-    QCOMPARE(at.liste.size(), std::size_t(100000));
-    section::Atelier attendu;
-    attendu.sec.tex = at.sec.tex;
-    attendu.InitProfil();
-    for (int i = 0; i < 19; ++i) attendu.Appliquer(3);
-    QVERIFY(at.sec.Observe == attendu.sec.Observe);
+    QCOMPARE(at.liste().size(), std::size_t(100000));
+    section::Session attendu;
+    attendu.DefinirTextures(at.textures());
+    attendu.Reinitialiser();
+    for (int i = 0; i < 19; ++i) attendu.Appliquer(section::Evenement::Erosion);
+    QVERIFY(at.observe() == attendu.observe());
 }
 
 QTEST_MAIN(TestHostile)

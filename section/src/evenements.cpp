@@ -9,26 +9,39 @@ const TypeEvenement* EvenementParTag(int tag) {
     return &kEvenements[static_cast<std::size_t>(tag - 1)];
 }
 
-int TagDeLigne(std::string_view ligne) {
-    for (const TypeEvenement& e : kEvenements)
-        if (e.ligne == ligne) return e.tag;
-    return 0;
+std::optional<Evenement> EvenementDeTag(int tag) {
+    if (const TypeEvenement* e = EvenementParTag(tag)) return e->evenement;
+    return std::nullopt;
 }
 
-void OperationsEvenement(Section& s, int tag) {
-    switch (tag) {
-    case 1: Sedimenter(s); break;
-    case 2: PlacerCoulee(s); break;
-    case 3: Eroder(s); break;
-    case 4: PlacerPluton(s); break;
-    case 5: Plisser(s); break;
-    case 6:
+std::optional<Evenement> EvenementDeLigne(std::string_view ligne) {
+    for (const TypeEvenement& e : kEvenements)
+        if (e.ligne == ligne) return e.evenement;
+    return std::nullopt;
+}
+
+int TagDeLigne(std::string_view ligne) {
+    const std::optional<Evenement> e = EvenementDeLigne(ligne);
+    return e ? Tag(*e) : 0;
+}
+
+void OperationsEvenement(Section& s, Evenement e) {
+    switch (e) {
+    case Evenement::Sedimentation: Sedimenter(s); break;
+    case Evenement::Volcanisme: PlacerCoulee(s); break;
+    case Evenement::Erosion: Eroder(s); break;
+    case Evenement::Plutonisme: PlacerPluton(s); break;
+    case Evenement::Compression: Plisser(s); break;
+    case Evenement::Chevauchement:
         Plisser(s);
         Chevaucher(s);
         break;
-    case 7: Distendre(s); break;
-    default: break;
+    case Evenement::Distension: Distendre(s); break;
     }
+}
+
+void OperationsEvenement(Section& s, int tag) {
+    if (const std::optional<Evenement> e = EvenementDeTag(tag)) OperationsEvenement(s, *e);
 }
 
 // Rows grow downwards: a large SurfaceHaut is a low surface. Sedimentation
@@ -38,7 +51,7 @@ void OperationsEvenement(Section& s, int tag) {
 Disponibilite MajBoutons(Section& s, const Liste& liste) {
     bool sansDistension = true;
     for (const Ligne& l : liste) {
-        if (l == kEvenements[6].ligne) {
+        if (l == Type(Evenement::Distension).ligne) {
             sansDistension = false;
             break;
         }
@@ -47,14 +60,16 @@ Disponibilite MajBoutons(Section& s, const Liste& liste) {
     const int v = s.Visu.height();
     const int sb = s.SurfaceBas, sh = s.SurfaceHaut;
     const bool plane = s.SurfacePlane();
-    Disponibilite d{};
-    d[6] = sansDistension && sh > Rejet && HautSocle(s) - Rejet > v;
-    d[5] = sansDistension;
-    d[1] = sh - s.tex.ImSedim2.height() > Rejet || (sh - 20 > Rejet && !plane);
-    d[3] = (!plane && sb + 15 < v) || (plane && sb + 48 < v);
-    d[4] = sb < v - 15 && sansDistension;
-    d[2] = plane && sb > 82;
-    d[7] = true;
+    using E = Evenement;
+    Disponibilite d;
+    d[E::Chevauchement] = sansDistension && sh > Rejet && HautSocle(s) - Rejet > v;
+    d[E::Compression] = sansDistension;
+    d[E::Sedimentation] = sh - s.tex.ImSedim2.height() > Rejet || (sh - kHauteurComblement > Rejet && !plane);
+    d[E::Erosion] = (!plane && sb + kMargeErosion < v) ||
+                    (plane && sb + kEpaisseurErosionPlane + kMargeErosion < v);
+    d[E::Plutonisme] = sb < v - kMargePluton && sansDistension;
+    d[E::Volcanisme] = plane && sb > kFondVolcanisme;
+    d[E::Distension] = true;
     return d;
 }
 
@@ -85,16 +100,11 @@ Liste LireListe(std::string_view octets) {
 }
 
 int RejouerLigne(Section& s, std::string_view ligne) {
-    const int tag = TagDeLigne(ligne);
-    switch (tag) {
-    case 1:
-    case 2:
-    case 3:
-    case 4: MesureSurface(s); break;
-    default: break;
-    }
-    OperationsEvenement(s, tag);
-    return tag;
+    const std::optional<Evenement> e = EvenementDeLigne(ligne);
+    if (!e) return 0;
+    if (LitLaSurface(*e)) MesureSurface(s);
+    OperationsEvenement(s, *e);
+    return Tag(*e);
 }
 
 void Rejouer(Section& s, const Liste& liste) {
@@ -152,8 +162,8 @@ bool Atelier::Annuler() {
     annulable = false;
     sec.Observe.ReplacePicture(tempo);
     if (!liste.empty()) {
-        const int tag = TagDeLigne(liste.back());
-        if (tag == 5 || tag == 6) sec.FacteurPli = sec.FacteurPliPrec;
+        const std::optional<Evenement> e = EvenementDeLigne(liste.back());
+        if (e && Plie(*e)) sec.FacteurPli = sec.FacteurPliPrec;
         liste.pop_back();
     }
     dispo = MajBoutons(sec, liste);

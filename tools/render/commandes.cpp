@@ -5,8 +5,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
+#include <cerrno>
 #include <cstdio>
+#include <sys/stat.h>
 
+#include "images.h"
 #include "rendu.h"
 
 namespace rendu {
@@ -22,16 +25,35 @@ void Afficher(const QString& ligne) {
     std::fwrite(t.constData(), 1, static_cast<std::size_t>(t.size()), stdout);
 }
 
+int TerminerSortie(int code) {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return code;
+    Signaler(QStringLiteral("la sortie standard n'a pas pu être écrite (disque plein ou sortie fermée)"));
+    return kEchec;
+}
+
 bool PreparerDossier(const QString& dossier) {
-    if (QFileInfo(dossier).isDir() || QDir().mkpath(dossier)) return true;
+    // By bytes, so a name that is not UTF-8 makes the folder it names.
+    const std::string chemin = OctetsDeChemin(dossier);
+    bool fait = !chemin.empty();
+    for (std::size_t fin = 1; fait && fin <= chemin.size(); ++fin) {
+        if (fin < chemin.size() && chemin[fin] != '/') continue;
+        const std::string partie = chemin.substr(0, fin);
+        struct stat st {};
+        if (::stat(partie.c_str(), &st) == 0) {
+            fait = S_ISDIR(st.st_mode);
+        } else {
+            fait = ::mkdir(partie.c_str(), 0777) == 0 || errno == EEXIST;
+        }
+    }
+    if (fait) return true;
     Signaler(QStringLiteral("Impossible de créer le dossier %1").arg(Cite(dossier)));
     return false;
 }
 
 int Executer(const Options& o, const QString& baseParDefaut) {
-    section::Atelier a;
+    section::Session a;
     const QString base = o.base.isEmpty() ? baseParDefaut : o.base;
-    if (const auto e = ChargerBase(base, a.sec.tex)) {
+    if (const auto e = ChargerBase(base, a)) {
         Signaler(e->message);
         return kEchec;
     }
@@ -49,22 +71,22 @@ int Executer(const Options& o, const QString& baseParDefaut) {
     return kUsage;
 }
 
-int CommandeRendu(const Options& o, section::Atelier& a) {
+int CommandeRendu(const Options& o, section::Session& a) {
     Erreur erreur;
     const auto liste = LireFichierListe(o.listes.front(), erreur);
     if (!liste) {
         Signaler(erreur.message);
         return kEchec;
     }
-    Rejouer(a, *liste);
+    a.Charger(*liste);
     int code = kSucces;
     const auto rendre = [&](std::optional<Erreur> e) {
         if (!e) return;
         Signaler(e->message);
         code = kEchec;
     };
-    if (!o.image.isEmpty()) rendre(EcrireImageSelonNom(a.sec.Visu, o.image));
-    if (!o.section.isEmpty()) rendre(EcrireImageSelonNom(a.sec.Observe, o.section, true));
+    if (!o.image.isEmpty()) rendre(EcrireImageSelonNom(a.vue(), o.image));
+    if (!o.section.isEmpty()) rendre(EcrireImageSelonNom(a.observe(), o.section, true));
     if (!o.etat.isEmpty()) rendre(EcrireFichier(EtatJson(a), o.etat));
     return code;
 }
@@ -79,7 +101,7 @@ QString NomImage(const QString& liste) {
 
 }  // namespace
 
-int CommandeDossier(const Options& o, section::Atelier& a) {
+int CommandeDossier(const Options& o, section::Session& a) {
     // Two lists named alike would overwrite each other's picture.
     QSet<QString> noms;
     for (const QString& l : o.listes) {
@@ -100,8 +122,8 @@ int CommandeDossier(const Options& o, section::Atelier& a) {
             code = kEchec;
             continue;
         }
-        Rejouer(a, *liste);
-        if (const auto e = EcrireImageSelonNom(a.sec.Visu, QDir(o.dossier).filePath(NomImage(l)), true)) {
+        a.Charger(*liste);
+        if (const auto e = EcrireImageSelonNom(a.vue(), QDir(o.dossier).filePath(NomImage(l)), true)) {
             Signaler(e->message);
             code = kEchec;
         }

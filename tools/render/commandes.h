@@ -5,7 +5,7 @@
 #include <QString>
 
 #include "options.h"
-#include "section/evenements.h"
+#include "section/session.h"
 
 namespace rendu {
 
@@ -18,19 +18,24 @@ void Signaler(const QString& message);
 // Writes a line of UTF-8 text on standard output.
 void Afficher(const QString& ligne);
 
+// Flushes standard output: a CSV or a score that could not be written is a
+// failure (exit 1, with a message), never a silent success.
+int TerminerSortie(int code);
+
 // Loads the textures (from o.base, or `baseParDefaut` when it is empty)
-// into a workshop and runs the command of o.mode.
+// into a session and runs the command of o.mode.
 int Executer(const Options& o, const QString& baseParDefaut);
 
-// Creates `dossier` when missing; false (with a message) when impossible.
+// Creates `dossier` and its parents when missing; false (with a message)
+// when impossible.
 bool PreparerDossier(const QString& dossier);
 
-int CommandeRendu(const Options& o, section::Atelier& a);
-int CommandeDossier(const Options& o, section::Atelier& a);
-int CommandeComparer(const Options& o, section::Atelier& a);
-int CommandeNoter(const Options& o, section::Atelier& a);
-int CommandeEtapes(const Options& o, section::Atelier& a);
-int CommandeExercices(const Options& o, section::Atelier& a);
-int CommandeFiche(const Options& o, section::Atelier& a);
+int CommandeRendu(const Options& o, section::Session& a);
+int CommandeDossier(const Options& o, section::Session& a);
+int CommandeComparer(const Options& o, section::Session& a);
+int CommandeNoter(const Options& o, section::Session& a);
+int CommandeEtapes(const Options& o, section::Session& a);
+int CommandeExercices(const Options& o, section::Session& a);
+int CommandeFiche(const Options& o, section::Session& a);
 
 }  // namespace rendu

@@ -43,27 +43,30 @@ constexpr int kEtapesMax = 999;
 
 }  // namespace
 
-int CommandeComparer(const Options& o, section::Atelier& a) {
-    const auto modele = LireBmp(o.modele);
-    if (!modele) {
-        Signaler(QStringLiteral("Impossible de charger le fichier %1 (image BMP attendue)").arg(Cite(o.modele)));
+int CommandeComparer(const Options& o, section::Session& a) {
+    section::Raster lu;
+    if (const section::ErreurFichier e = section::LireFichierBmp(OctetsDeChemin(o.modele), lu);
+        e != section::ErreurFichier::Aucune) {
+        Signaler(QStringLiteral("Impossible de charger le fichier %1 (%2)")
+                     .arg(Cite(o.modele), QString::fromStdString(section::RaisonErreur(e))));
         return kEchec;
     }
+    const std::optional<section::Raster> modele = std::move(lu);
     const auto liste = Lire(o.listes.front());
     if (!liste) return kEchec;
-    Rejouer(a, *liste);
-    const section::Comparaison c = section::Comparer(*modele, a.sec.Visu);
+    a.Charger(*liste);
+    const section::Comparaison c = section::Comparer(*modele, a.vue());
     Afficher(QStringLiteral("Ressemblance : %1 % des pixels, %2 % sol/ciel")
                  .arg(Part(c.identiques, c.pixels), Part(c.accordSolCiel, c.pixels)));
     if (c.taillesDifferentes) {
         Afficher(QStringLiteral("Attention : le modèle fait %1 x %2 pixels et la coupe %3 x %4 ; "
                                 "seul le bloc commun en haut à gauche, %5 x %6, est comparé.")
                      .arg(modele->width()).arg(modele->height())
-                     .arg(a.sec.Visu.width()).arg(a.sec.Visu.height())
+                     .arg(a.vue().width()).arg(a.vue().height())
                      .arg(c.largeur).arg(c.hauteur));
     }
     if (!o.ecarts.isEmpty()) {
-        const section::Raster carte = section::CarteEcarts(*modele, a.sec.Visu);
+        const section::Raster carte = section::CarteEcarts(*modele, a.vue());
         if (carte.empty()) {
             Signaler(QStringLiteral("aucun pixel commun : pas d'image des écarts %1").arg(Cite(o.ecarts)));
             return kEchec;
@@ -79,11 +82,11 @@ int CommandeComparer(const Options& o, section::Atelier& a) {
 // CSV on standard output: "fichier;pixels;sol_ciel;evenements", one row per
 // list in the order given, shares in percent with a decimal comma. A list
 // that cannot be read keeps its row, with the three scores empty.
-int CommandeNoter(const Options& o, section::Atelier& a) {
+int CommandeNoter(const Options& o, section::Session& a) {
     const auto cle = Lire(o.cle);
     if (!cle) return kEchec;
-    Rejouer(a, *cle);
-    const section::Raster reference = a.sec.Visu;
+    a.Charger(*cle);
+    const section::Raster reference = a.vue();
     Afficher(QStringLiteral("fichier;pixels;sol_ciel;evenements"));
     int code = kSucces;
     for (const QString& chemin : o.listes) {
@@ -93,8 +96,8 @@ int CommandeNoter(const Options& o, section::Atelier& a) {
             code = kEchec;
             continue;
         }
-        Rejouer(a, *liste);
-        const section::Comparaison c = section::Comparer(reference, a.sec.Visu);
+        a.Charger(*liste);
+        const section::Comparaison c = section::Comparer(reference, a.vue());
         const qsizetype evenements = liste->empty() ? 0 : static_cast<qsizetype>(liste->size()) - 1;
         Afficher(ChampCsv(chemin) + QLatin1Char(';') + Part(c.identiques, c.pixels) +
                  QLatin1Char(';') + Part(c.accordSolCiel, c.pixels) + QLatin1Char(';') +
@@ -103,7 +106,7 @@ int CommandeNoter(const Options& o, section::Atelier& a) {
     return code;
 }
 
-int CommandeEtapes(const Options& o, section::Atelier& a) {
+int CommandeEtapes(const Options& o, section::Session& a) {
     const auto liste = Lire(o.listes.front());
     if (!liste) return kEchec;
     if (liste->size() > static_cast<std::size_t>(kEtapesMax) + 1) {
@@ -114,7 +117,7 @@ int CommandeEtapes(const Options& o, section::Atelier& a) {
     if (!PreparerDossier(o.etapes)) return kEchec;
     const QDir dossier(o.etapes);
     std::optional<Erreur> echec;
-    PourChaqueEtape(a, *liste, [&](int i, const section::Raster& vue) {
+    a.PourChaqueEtape(*liste, [&](int i, const section::Raster& vue) {
         echec = EcrireImageSelonNom(vue, dossier.filePath(NomEtape(i)), true);
         return !echec;
     });

@@ -11,25 +11,25 @@
 
 namespace rendu {
 
-section::Liste TirerExercice(section::Atelier& a, std::mt19937& tirage, int k) {
-    a.InitProfil();
+section::Liste TirerExercice(section::Session& a, std::mt19937& tirage, int k) {
+    a.Reinitialiser();
     std::vector<int> tags;
     for (int n = 0; n < k; ++n) {
         const std::size_t fin = tags.size();
         const int repete = fin >= 2 && tags[fin - 1] == tags[fin - 2] ? tags[fin - 1] : 0;
         std::vector<int> candidats, permis;
         for (const section::TypeEvenement& e : section::kEvenements) {
-            if (!a.dispo[static_cast<std::size_t>(e.tag)]) continue;
+            if (!a.Disponible(e.evenement)) continue;
             permis.push_back(e.tag);
             if (e.tag != repete) candidats.push_back(e.tag);
         }
         if (candidats.empty()) candidats = permis;
         if (candidats.empty()) break;  // nothing enabled: the list ends here
         const int tag = candidats[tirage() % candidats.size()];
-        a.Appliquer(tag);
+        a.Appliquer(*section::EvenementDeTag(tag));
         tags.push_back(tag);
     }
-    return a.liste;
+    return a.liste();
 }
 
 QString NomExercice(std::uint32_t graine, int numero, const char* extension) {
@@ -38,19 +38,18 @@ QString NomExercice(std::uint32_t graine, int numero, const char* extension) {
              QLatin1String(extension));
 }
 
-int CommandeExercices(const Options& o, section::Atelier& a) {
+int CommandeExercices(const Options& o, section::Session& a) {
     if (!PreparerDossier(o.dossier)) return kEchec;
     const QDir dossier(o.dossier);
     std::mt19937 tirage(o.graine);
     std::vector<section::Liste> listes;
     for (int i = 1; i <= o.exercices; ++i) {
         const section::Liste liste = TirerExercice(a, tirage, o.evenements);
-        const std::string texte = section::TexteListe(liste);
-        const QByteArray octets(texte.data(), static_cast<qsizetype>(texte.size()));
         // The model is what loading the saved list shows.
-        Rejouer(a, liste);
-        std::optional<Erreur> e = EcrireFichier(octets, dossier.filePath(NomExercice(o.graine, i, ".lst")));
-        if (!e) e = EcrireImageSelonNom(a.sec.Visu, dossier.filePath(NomExercice(o.graine, i, ".bmp")), true);
+        a.Charger(liste);
+        std::optional<Erreur> e =
+            EcrireFichier(section::TexteListe(liste), dossier.filePath(NomExercice(o.graine, i, ".lst")));
+        if (!e) e = EcrireImageSelonNom(a.vue(), dossier.filePath(NomExercice(o.graine, i, ".bmp")), true);
         if (e) {
             Signaler(e->message);
             return kEchec;

@@ -6,17 +6,17 @@
 #include <cstdint>
 #include <random>
 
-#include "section/evenements.h"
+#include "section/session.h"
 
 namespace rendu {
 
-// Resets the workshop and applies k events, each chosen uniformly among the
+// Resets the session and applies k events, each chosen uniformly among the
 // commands enabled at its turn, never the same kind three times in a row
 // when another command is enabled. std::mt19937's output is the same on
 // every library, and the choice is its output modulo the number of
 // candidates, so a seed gives the same lists everywhere. Returns the list,
-// also left in a.liste with the section in a.sec.
-section::Liste TirerExercice(section::Atelier& a, std::mt19937& tirage, int k);
+// the session left after its last event.
+section::Liste TirerExercice(section::Session& a, std::mt19937& tirage, int k);
 
 // "exercice-S-NN" followed by `extension` (".lst", ".bmp").
 QString NomExercice(std::uint32_t graine, int numero, const char* extension);

@@ -4,11 +4,12 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QBuffer>
 #include <algorithm>
 
 #include "commandes.h"
 #include "images.h"
+#include "rendu.h"
 
 namespace rendu {
 
@@ -135,11 +136,13 @@ void PageCorrige(QPainter& p, const QRect& page, const QString& titre, const sec
 
 }  // namespace
 
-std::optional<Erreur> EcrireFiches(const QString& chemin, section::Atelier& a,
+std::optional<Erreur> EcrireFiches(const QString& chemin, section::Session& a,
                                    const std::vector<section::Liste>& listes,
                                    const std::vector<QString>& titres) {
-    const Erreur echec{QStringLiteral("Impossible de créer le fichier %1").arg(chemin)};
-    QSaveFile f(chemin);
+    // The document is made in memory, then written safely in one go.
+    const Erreur echec = ErreurEcriture(chemin, section::ErreurFichier::Ecriture);
+    QByteArray octets;
+    QBuffer f(&octets);
     if (!f.open(QIODevice::WriteOnly)) return echec;
     QPdfWriter pdf(&f);
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -148,29 +151,27 @@ std::optional<Erreur> EcrireFiches(const QString& chemin, section::Atelier& a,
     pdf.setTitle(QStringLiteral("Strataloom — fiches d'exercices"));
     pdf.setCreator(QStringLiteral("strataloom-render " STRATALOOM_VERSION));
     QPainter p(&pdf);
-    if (!p.isActive()) {
-        f.cancelWriting();
-        return echec;
-    }
+    if (!p.isActive()) return echec;
     const QRect page(0, 0, pdf.width(), pdf.height());
     for (std::size_t i = 0; i < listes.size() && i < titres.size(); ++i) {
         const section::Liste& liste = listes[i];
         std::vector<QImage> etapes;
-        PourChaqueEtape(a, liste, [&](int, const section::Raster& vue) {
+        a.PourChaqueEtape(liste, [&](int, const section::Raster& vue) {
             etapes.push_back(VersImage(vue).scaledToWidth(kLargeurVignette, Qt::SmoothTransformation));
             return true;
         });
         if (i > 0) pdf.newPage();
         const int evenements = liste.empty() ? 0 : static_cast<int>(liste.size()) - 1;
-        PageEleve(p, page, titres[i], a.sec.Visu, evenements);
+        PageEleve(p, page, titres[i], a.vue(), evenements);
         pdf.newPage();
         PageCorrige(p, page, titres[i], liste, etapes);
     }
-    if (!p.end() || !f.commit()) return echec;
-    return std::nullopt;
+    if (!p.end()) return echec;
+    f.close();
+    return EcrireFichier(octets, chemin);
 }
 
-int CommandeFiche(const Options& o, section::Atelier& a) {
+int CommandeFiche(const Options& o, section::Session& a) {
     const QString& chemin = o.listes.front();
     Erreur erreur;
     const auto liste = LireFichierListe(chemin, erreur);

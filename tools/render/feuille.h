@@ -13,7 +13,7 @@ namespace rendu {
 
 // Writes one two-page sheet per list, titled by `titres` (same count),
 // replaying each list in `a`. Needs a QGuiApplication (fonts).
-std::optional<Erreur> EcrireFiches(const QString& chemin, section::Atelier& a,
+std::optional<Erreur> EcrireFiches(const QString& chemin, section::Session& a,
                                    const std::vector<section::Liste>& listes,
                                    const std::vector<QString>& titres);
 

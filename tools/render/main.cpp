@@ -6,11 +6,37 @@
 #include <memory>
 
 #include "commandes.h"
+#include "images.h"
 #include "options.h"
+
+namespace {
+
+// Qt 6.4 looks for flatpak-info in $XDG_RUNTIME_DIR each time a GUI
+// application starts, to choose a desktop portal theme, and warns on the
+// console when the variable is not set (cron, su, ssh). The sheets want the
+// GUI application for its fonts, never for a desktop: that one warning is
+// left out while it starts, every other message goes through.
+QtMessageHandler messagesQt = nullptr;
+
+void MessagesDuDemarrage(QtMsgType type, const QMessageLogContext& contexte, const QString& texte) {
+    if (type == QtWarningMsg && texte.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    messagesQt(type, contexte, texte);
+}
+
+std::unique_ptr<QGuiApplication> ApplicationGraphique(int& argc, char** argv) {
+    messagesQt = qInstallMessageHandler(MessagesDuDemarrage);
+    auto app = std::make_unique<QGuiApplication>(argc, argv);
+    qInstallMessageHandler(messagesQt);
+    return app;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QStringList args;
-    for (int i = 1; i < argc; ++i) args << QFile::decodeName(argv[i]);
+    // Names keep their bytes, whatever they are and whatever the locale.
+    for (int i = 1; i < argc; ++i) args << CheminDeOctets(argv[i]);
     const auto analyse = rendu::Analyser(args);
     if (const QString* erreur = std::get_if<QString>(&analyse)) {
         rendu::Signaler(*erreur + QStringLiteral("\nEssayez « strataloom-render --help »."));
@@ -30,9 +56,10 @@ int main(int argc, char** argv) {
     std::unique_ptr<QCoreApplication> app;
     if (!o.fiche.isEmpty()) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
+        app = ApplicationGraphique(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    return rendu::Executer(o, QCoreApplication::applicationDirPath() + QStringLiteral("/Base"));
+    const int code = rendu::Executer(o, QCoreApplication::applicationDirPath() + QStringLiteral("/Base"));
+    return rendu::TerminerSortie(code);
 }

@@ -15,7 +15,22 @@ namespace section {
 using Ligne = std::string;  // Windows-1252 bytes
 using Liste = std::vector<Ligne>;
 
+// The seven kinds of event. The value is the tag that the buttons and menu
+// items carry; help contexts are 10 + tag.
+enum class Evenement : int {
+    Sedimentation = 1,
+    Volcanisme = 2,
+    Erosion = 3,
+    Plutonisme = 4,
+    Compression = 5,
+    Chevauchement = 6,
+    Distension = 7,
+};
+
+constexpr int Tag(Evenement e) { return static_cast<int>(e); }
+
 struct TypeEvenement {
+    Evenement evenement;
     int tag;                  // 1..7, carried by the button and the menu item
     std::string_view ligne;   // exact list line, Windows-1252
     const char* bouton;       // button component name
@@ -27,28 +42,73 @@ struct TypeEvenement {
 
 // "S\xE9dimentation" holds the single byte 0xE9 for the accented e.
 inline constexpr std::array<TypeEvenement, 7> kEvenements = {{
-    {1, "S\xE9" "dimentation", "Sedim", "Sdimentation1", "AideBt1", 11, "Sedime.Wav"},
-    {2, "Volcanisme", "Coulee", "Coulevolcanique1", "AideBt2", 12, "Coulee.Wav"},
-    {3, "Erosion", "Nivele", "Erosion1", "AideBt3", 13, "Erode.Wav"},
-    {4, "Plutonisme", "Granite", "Plutongranitique1", "AideBt4", 14, "Granite.Wav"},
-    {5, "Compression", "Plissa", "Compression1", "AideBt5", 15, "Plisse.Wav"},
-    {6, "Chevauchement", "Chevauche", "Chevauchement1", "AideBt6", 16, "Chevauche.Wav"},
-    {7, "Distension", "Casse", "Distension1", "AideBt7", 17, "Casse.Wav"},
+    {Evenement::Sedimentation, 1, "S\xE9" "dimentation", "Sedim", "Sdimentation1", "AideBt1", 11, "Sedime.Wav"},
+    {Evenement::Volcanisme, 2, "Volcanisme", "Coulee", "Coulevolcanique1", "AideBt2", 12, "Coulee.Wav"},
+    {Evenement::Erosion, 3, "Erosion", "Nivele", "Erosion1", "AideBt3", 13, "Erode.Wav"},
+    {Evenement::Plutonisme, 4, "Plutonisme", "Granite", "Plutongranitique1", "AideBt4", 14, "Granite.Wav"},
+    {Evenement::Compression, 5, "Compression", "Plissa", "Compression1", "AideBt5", 15, "Plisse.Wav"},
+    {Evenement::Chevauchement, 6, "Chevauchement", "Chevauche", "Chevauchement1", "AideBt6", 16, "Chevauche.Wav"},
+    {Evenement::Distension, 7, "Distension", "Casse", "Distension1", "AideBt7", 17, "Casse.Wav"},
 }};
 
+// The table row of a kind.
+constexpr const TypeEvenement& Type(Evenement e) {
+    return kEvenements[static_cast<std::size_t>(Tag(e) - 1)];
+}
 // The table row of tag 1..7, or nullptr.
 const TypeEvenement* EvenementParTag(int tag);
+// The kind of tag 1..7, or nothing.
+std::optional<Evenement> EvenementDeTag(int tag);
+// The kind whose list line equals `ligne` byte for byte, or nothing.
+std::optional<Evenement> EvenementDeLigne(std::string_view ligne);
 // The tag whose list line equals `ligne` byte for byte, or 0.
 int TagDeLigne(std::string_view ligne);
 
-inline constexpr std::string_view kLigneInitiale = kEvenements[0].ligne;
+inline constexpr std::string_view kLigneInitiale = Type(Evenement::Sedimentation).ligne;
 
-// Runs the section operations of kind `tag` as the event command does:
-// the operations read SurfaceBas/SurfaceHaut as the last MesureSurface left them.
-void OperationsEvenement(Section& s, int tag);
+// The four kinds whose operations read SurfaceBas/SurfaceHaut.
+constexpr bool LitLaSurface(Evenement e) {
+    return e == Evenement::Sedimentation || e == Evenement::Volcanisme || e == Evenement::Erosion ||
+           e == Evenement::Plutonisme;
+}
+// A fold, whose step of the fold factor an undo takes back.
+constexpr bool Plie(Evenement e) { return e == Evenement::Compression || e == Evenement::Chevauchement; }
 
-// Enabled state of the seven commands, indexed by tag (index 0 unused).
-using Disponibilite = std::array<bool, 8>;
+// Runs the section operations of kind `e` as they stand: the operations read
+// SurfaceBas/SurfaceHaut as the last MesureSurface left them.
+void OperationsEvenement(Section& s, Evenement e);
+
+// The margins of the availability rules, in rows (rows grow downwards, so a
+// large SurfaceHaut is a low surface).
+// An eroded surface stays this far above the bottom of the view.
+constexpr int kMargeErosion = 15;
+// Rows that an erosion removes from a flat surface.
+constexpr int kEpaisseurErosionPlane = 33;
+// Room above an uneven surface that a sedimentation needs, above Rejet.
+constexpr int kHauteurComblement = 20;
+// A lava flow needs a flat surface lower than this row.
+constexpr int kFondVolcanisme = 82;
+// A pluton needs the surface this far above the bottom of the view.
+constexpr int kMargePluton = 15;
+
+// Enabled state of the seven commands.
+class Disponibilite {
+public:
+    bool operator[](Evenement e) const { return actif_[static_cast<std::size_t>(Tag(e))]; }
+    bool& operator[](Evenement e) { return actif_[static_cast<std::size_t>(Tag(e))]; }
+    // By tag; false for a tag that names no kind.
+    bool ParTag(int tag) const { return tag >= 1 && tag <= 7 && actif_[static_cast<std::size_t>(tag)]; }
+    void Tout(bool actif) { actif_.fill(actif); }
+    // Transitional: by tag, as the array it replaces.
+    bool operator[](std::size_t tag) const { return actif_[tag]; }
+    bool& operator[](std::size_t tag) { return actif_[tag]; }
+    void fill(bool actif) { actif_.fill(actif); }
+    bool operator==(const Disponibilite&) const = default;
+
+private:
+    std::array<bool, 8> actif_{};  // indexed by tag, index 0 unused
+};
+
 // Runs MesureSurface, then applies the availability rules.
 Disponibilite MajBoutons(Section& s, const Liste& liste);
 
@@ -69,23 +129,19 @@ int RejouerLigne(Section& s, std::string_view ligne);
 // Converts a list line for display (Windows-1252 to UTF-8).
 std::string Utf8DeLigne(std::string_view ligne);
 
-// The interactive road of one event without widgets: snapshot, operations,
-// list line, display, availability; single-level undo; reset; replay.
+// Transitional, until every front end uses Session.
+void OperationsEvenement(Section& s, int tag);
 class Atelier {
 public:
-    // Resets the section (textures must be loaded in sec.tex), list and undo.
     void InitProfil();
-    // Applies kind `tag` as the event command does.
     void Appliquer(int tag);
-    // Undoes the last event; false when undo is not available.
     bool Annuler();
-    // Reset then replay of `liste`, which becomes the event list.
     void Charger(const Liste& liste);
 
     Section sec;
     Liste liste;
-    Raster tempo;            // undo snapshot
-    bool annulable = false;  // undo enabled
+    Raster tempo;
+    bool annulable = false;
     Disponibilite dispo{};
 };
 

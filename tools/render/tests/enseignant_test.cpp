@@ -25,15 +25,15 @@ class EnseignantTest : public QObject {
 
     // Replays `liste` with the window's rules: every event must be enabled
     // when its turn comes.
-    static bool RejoueSansEtapeInterdite(section::Atelier& a, const Liste& liste, QString& quoi) {
-        a.InitProfil();
+    static bool RejoueSansEtapeInterdite(section::Session& a, const Liste& liste, QString& quoi) {
+        a.Reinitialiser();
         for (std::size_t i = 1; i < liste.size(); ++i) {
-            const int tag = section::TagDeLigne(liste[i]);
-            if (tag == 0 || !a.dispo[static_cast<std::size_t>(tag)]) {
+            const std::optional<section::Evenement> e = section::EvenementDeLigne(liste[i]);
+            if (!e || !a.Disponible(*e)) {
                 quoi = QStringLiteral("ligne %1 : %2").arg(i).arg(QString::fromStdString(section::Utf8DeLigne(liste[i])));
                 return false;
             }
-            a.Appliquer(tag);
+            a.Appliquer(*e);
         }
         return true;
     }
@@ -65,12 +65,12 @@ private Q_SLOTS:
         const Liste faite{kSed, "Compression", "Erosion"}, modeleListe{kSed, "Compression"};
         const QString lst = essai::EcrireListe(Chemin(QStringLiteral("d.lst")), faite);
         const QString modele = Chemin(QStringLiteral("autre.bmp"));
-        const section::Atelier m = essai::Charge(base_, modeleListe), a = essai::Charge(base_, faite);
-        QVERIFY(EcrireImage(m.sec.Visu, modele));
+        const section::Session m = essai::Charge(base_, modeleListe), a = essai::Charge(base_, faite);
+        QVERIFY(EcrireImage(m.vue(), modele));
         const QString ecarts = Chemin(QStringLiteral("ecarts.bmp"));
         const auto s = Lancer(Base() + QStringList{QStringLiteral("--compare"), modele, lst, QStringLiteral("--diff"), ecarts});
         QCOMPARE(s.code, 0);
-        const section::Comparaison c = section::Comparer(m.sec.Visu, a.sec.Visu);
+        const section::Comparaison c = section::Comparer(m.vue(), a.vue());
         QVERIFY(c.identiques < c.pixels);
         const QString attendu = QStringLiteral("Ressemblance : %1 % des pixels, %2 % sol/ciel\n")
                                     .arg(QString::fromStdString(section::Pourcentage(c.identiques, c.pixels)),
@@ -78,15 +78,15 @@ private Q_SLOTS:
         QCOMPARE(QString::fromUtf8(s.out), attendu);
         const auto carte = LireBmp(ecarts);
         QVERIFY(carte.has_value());
-        QVERIFY(*carte == section::CarteEcarts(m.sec.Visu, a.sec.Visu));
+        QVERIFY(*carte == section::CarteEcarts(m.vue(), a.vue()));
     }
 
     void modeleDUneAutreTaille() {
         const Liste liste{kSed, "Compression"};
         const QString lst = essai::EcrireListe(Chemin(QStringLiteral("t.lst")), liste);
-        const section::Atelier a = essai::Charge(base_, liste);
+        const section::Session a = essai::Charge(base_, liste);
         section::Raster petit(300, 200);
-        petit.CopyRect({0, 0, 300, 200}, a.sec.Visu, {0, 0, 300, 200});
+        petit.CopyRect({0, 0, 300, 200}, a.vue(), {0, 0, 300, 200});
         const QString modele = Chemin(QStringLiteral("petit.bmp"));
         QVERIFY(EcrireImage(petit, modele));
         const auto s = Lancer(Base() + QStringList{QStringLiteral("--compare"), modele, lst});
@@ -125,7 +125,7 @@ private Q_SLOTS:
         const double pixels = QString(champs[1]).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
         QVERIFY2(pixels < 100.0 && pixels > 0.0, qPrintable(lignes[3]));
         const section::Comparaison c =
-            section::Comparer(essai::Charge(base_, cle).sec.Visu, essai::Charge(base_, moinsUn).sec.Visu);
+            section::Comparer(essai::Charge(base_, cle).vue(), essai::Charge(base_, moinsUn).vue());
         QCOMPARE(champs[1], QString::fromStdString(section::Pourcentage(c.identiques, c.pixels)));
         QCOMPARE(champs[2], QString::fromStdString(section::Pourcentage(c.accordSolCiel, c.pixels)));
         // All readable: exit 0.
@@ -149,15 +149,19 @@ private Q_SLOTS:
             const Liste prefixe(liste.begin(), liste.begin() + i + 1);
             const auto lu = LireBmp(QDir(dossier).filePath(fichiers[i]));
             QVERIFY(lu.has_value());
-            QVERIFY2(*lu == essai::Charge(base_, prefixe).sec.Visu, qPrintable(fichiers[i]));
+            QVERIFY2(*lu == essai::Charge(base_, prefixe).vue(), qPrintable(fichiers[i]));
         }
         // The unknown line changes nothing.
         QCOMPARE(essai::Lire(QDir(dossier).filePath(fichiers[1])), essai::Lire(QDir(dossier).filePath(fichiers[2])));
     }
 
     void tirageReproductibleEtPermis() {
-        section::Atelier a;
-        QCOMPARE(ChargerTextures(base_, a.sec.tex), -1);
+        section::Session a;
+        {
+            section::Textures t;
+            QCOMPARE(ChargerTextures(base_, t), -1);
+            a.DefinirTextures(std::move(t));
+        }
         for (std::uint32_t graine : {0u, 1u, 42u, 2024u, 4294967295u}) {
             std::mt19937 t1(graine), t2(graine);
             for (int n = 0; n < 4; ++n) {
@@ -167,8 +171,8 @@ private Q_SLOTS:
                 QCOMPARE(l1.size(), std::size_t{13});
                 QCOMPARE(l1.front(), kSed);
                 QString quoi;
-                section::Atelier b;
-                b.sec.tex = a.sec.tex;
+                section::Session b;
+                b.DefinirTextures(a.textures());
                 QVERIFY2(RejoueSansEtapeInterdite(b, l1, quoi), qPrintable(QStringLiteral("graine %1, %2").arg(graine).arg(quoi)));
                 for (std::size_t i = 3; i < l1.size(); ++i)
                     QVERIFY2(!(l1[i] == l1[i - 1] && l1[i] == l1[i - 2]) ,
@@ -195,13 +199,17 @@ private Q_SLOTS:
             const Liste liste = section::LireListe(std::string_view(octets.constData(), static_cast<std::size_t>(octets.size())));
             QCOMPARE(liste.size(), std::size_t{7});
             QCOMPARE(QByteArray::fromStdString(section::TexteListe(liste)), octets);
-            section::Atelier a;
-            QCOMPARE(ChargerTextures(base_, a.sec.tex), -1);
+            section::Session a;
+            {
+                section::Textures t;
+                QCOMPARE(ChargerTextures(base_, t), -1);
+                a.DefinirTextures(std::move(t));
+            }
             QString quoi;
             QVERIFY2(RejoueSansEtapeInterdite(a, liste, quoi), qPrintable(quoi));
             const auto modele = LireBmp(QDir(d1).filePath(rendu::NomExercice(17, i, ".bmp")));
             QVERIFY(modele.has_value());
-            QVERIFY(*modele == essai::Charge(base_, liste).sec.Visu);
+            QVERIFY(*modele == essai::Charge(base_, liste).vue());
         }
         // Another seed draws other lists.
         QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--exercise"), QStringLiteral("3"), QStringLiteral("--events"),

@@ -102,9 +102,11 @@ int PagesPdf(const QByteArray& pdf) {
     return n;
 }
 
-section::Atelier Charge(const QString& dossier, const section::Liste& liste) {
-    section::Atelier a;
-    ChargerTextures(dossier, a.sec.tex);
+section::Session Charge(const QString& dossier, const section::Liste& liste) {
+    section::Session a;
+    section::Textures t;
+    ChargerTextures(dossier, t);
+    a.DefinirTextures(std::move(t));
     a.Charger(liste);
     return a;
 }

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "section/evenements.h"
+#include "section/session.h"
 
 namespace essai {
 
@@ -30,8 +30,8 @@ QByteArray SansResolution(QByteArray bmp);
 // The number of page objects ("/Type /Page", not "/Pages") in a PDF.
 int PagesPdf(const QByteArray& pdf);
 
-// The workshop after loading `liste` on the textures of `dossier`.
-section::Atelier Charge(const QString& dossier, const section::Liste& liste);
+// The session after loading `liste` on the textures of `dossier`.
+section::Session Charge(const QString& dossier, const section::Liste& liste);
 
 extern const section::Ligne kSed;  // "Sédimentation" in Windows-1252
 

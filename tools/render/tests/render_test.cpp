@@ -110,7 +110,7 @@ private Q_SLOTS:
              QStringLiteral("--seed"), QStringLiteral("4294967296"), QStringLiteral("--out-dir"), QStringLiteral("d")})));
     }
 
-    void imageEgaleVueDeLAtelier_data() {
+    void imageEgaleVueDeLaSession_data() {
         QTest::addColumn<Liste>("liste");
         QTest::newRow("depart seul") << Liste{kSed};
         QTest::newRow("pli puis erosion") << Liste{kSed, "Compression", "Erosion"};
@@ -120,7 +120,7 @@ private Q_SLOTS:
         QTest::newRow("premiere ligne non rejouee") << Liste{"Erosion", "Distension"};
         QTest::newRow("volcan hors regle") << Liste{kSed, "Compression", "Volcanisme", "Volcanisme"};
     }
-    void imageEgaleVueDeLAtelier() {
+    void imageEgaleVueDeLaSession() {
         QFETCH(Liste, liste);
         const QString lst = essai::EcrireListe(Chemin(QStringLiteral("vue.lst")), liste);
         const QString bmp = Chemin(QStringLiteral("vue.bmp"));
@@ -130,22 +130,22 @@ private Q_SLOTS:
                                QStringLiteral("--section"), sec});
         QCOMPARE(s.code, 0);
         QVERIFY(s.err.isEmpty());
-        const section::Atelier a = essai::Charge(base_, liste);
+        const section::Session a = essai::Charge(base_, liste);
         const auto lu = LireBmp(bmp);
         QVERIFY(lu.has_value());
-        QCOMPARE(lu->width(), a.sec.W() - 100);
+        QCOMPARE(lu->width(), a.observe().width() - 100);
         QCOMPARE(lu->height(), 480);
-        QVERIFY(*lu == a.sec.Visu);
+        QVERIFY(*lu == a.vue());
         // Byte for byte what the window's picture export writes, but for the
         // resolution fields, which follow the screen of the writing process.
         const QString reference = Chemin(QStringLiteral("reference.bmp"));
-        QVERIFY(EcrireImage(a.sec.Visu, reference));
+        QVERIFY(EcrireImage(a.vue(), reference));
         QCOMPARE(essai::SansResolution(essai::Lire(bmp)), essai::SansResolution(essai::Lire(reference)));
         // The whole section is a BMP whatever its name says.
         QVERIFY(essai::Lire(sec).startsWith("BM"));
         const auto coupe = LireBmp(sec);
         QVERIFY(coupe.has_value());
-        QVERIFY(*coupe == a.sec.Observe);
+        QVERIFY(*coupe == a.observe());
     }
 
     void pngSelonLExtension() {
@@ -156,7 +156,7 @@ private Q_SLOTS:
         QVERIFY(essai::Lire(png).startsWith("\x89PNG"));
         QImage img(png);
         QVERIFY(!img.isNull());
-        QVERIFY(DeImage(img) == essai::Charge(base_, liste).sec.Visu);
+        QVERIFY(DeImage(img) == essai::Charge(base_, liste).vue());
     }
 
     void etatApresLeRejeu() {
@@ -165,12 +165,12 @@ private Q_SLOTS:
         const QString json = Chemin(QStringLiteral("etat.json"));
         QCOMPARE(Lancer({QStringLiteral("--base"), base_, QStringLiteral("--state"), json, lst}).code, 0);
         const QJsonObject o = QJsonDocument::fromJson(essai::Lire(json)).object();
-        section::Atelier a = essai::Charge(base_, liste);
-        QCOMPARE(o.value(QStringLiteral("SurfaceBas")).toInt(-1), a.sec.SurfaceBas);
-        QCOMPARE(o.value(QStringLiteral("SurfaceHaut")).toInt(-1), a.sec.SurfaceHaut);
+        section::Session a = essai::Charge(base_, liste);
+        QCOMPARE(o.value(QStringLiteral("SurfaceBas")).toInt(-1), a.section().SurfaceBas);
+        QCOMPARE(o.value(QStringLiteral("SurfaceHaut")).toInt(-1), a.section().SurfaceHaut);
         QCOMPARE(o.value(QStringLiteral("FacteurPli")).toDouble(), 1.75);
         QCOMPARE(o.value(QStringLiteral("FacteurPliPrec")).toDouble(), 1.0);
-        QCOMPARE(o.value(QStringLiteral("HautSocle")).toInt(-1), section::HautSocle(a.sec));
+        QCOMPARE(o.value(QStringLiteral("HautSocle")).toInt(-1), section::HautSocle(a.section()));
         const QJsonArray lignes = o.value(QStringLiteral("lignes")).toArray();
         QCOMPARE(lignes.size(), 4);
         QCOMPARE(lignes.at(0).toString(), QStringLiteral("Sédimentation"));
@@ -180,7 +180,7 @@ private Q_SLOTS:
         for (const section::TypeEvenement& e : section::kEvenements) {
             const QString nom = QString::fromStdString(section::Utf8DeLigne(e.ligne));
             QVERIFY2(commandes.contains(nom), qPrintable(nom));
-            QCOMPARE(commandes.value(nom).toBool(), a.dispo[static_cast<std::size_t>(e.tag)]);
+            QCOMPARE(commandes.value(nom).toBool(), a.Disponible(e.evenement));
         }
         // After a stretch the section can no longer be folded.
         QCOMPARE(commandes.value(QStringLiteral("Compression")).toBool(), false);
@@ -194,7 +194,7 @@ private Q_SLOTS:
         QCOMPARE(Lancer({QStringLiteral("--base"), base_, QStringLiteral("-"), QStringLiteral("-o"), bmp}, cr).code, 0);
         const auto lu = LireBmp(bmp);
         QVERIFY(lu.has_value());
-        QVERIFY(*lu == essai::Charge(base_, liste).sec.Visu);
+        QVERIFY(*lu == essai::Charge(base_, liste).vue());
     }
 
     void listeIllisible() {
@@ -285,8 +285,8 @@ private Q_SLOTS:
         const auto ia = LireBmp(dossier + QStringLiteral("/classe-a.bmp"));
         const auto ib = LireBmp(dossier + QStringLiteral("/classe.b.bmp"));
         QVERIFY(ia && ib);
-        QVERIFY(*ia == essai::Charge(base_, l1).sec.Visu);
-        QVERIFY(*ib == essai::Charge(base_, l2).sec.Visu);
+        QVERIFY(*ia == essai::Charge(base_, l1).vue());
+        QVERIFY(*ib == essai::Charge(base_, l2).vue());
         QVERIFY(!QFile::exists(dossier + QStringLiteral("/classe-c.bmp")));
         QCOMPARE(Lancer({QStringLiteral("--base"), base_, QStringLiteral("--out-dir"), dossier, a, a}).code, 2);
         QCOMPARE(Lancer({QStringLiteral("--base"), base_, QStringLiteral("--out-dir"), dossier, a, b}).code, 0);

@@ -1,0 +1,81 @@
+// The file layer: bounded reads of regular files, list files, the texture
+// set and safe writes. Paths are byte strings, passed to the system as they
+// are, whatever their encoding.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+
+#include "section/evenements.h"
+#include "section/textures.h"
+
+namespace section {
+
+enum class ErreurFichier {
+    Aucune,
+    Introuvable,    // no such file, or a folder on the way is missing
+    Ouverture,      // exists but cannot be opened (rights, ...)
+    PasUnFichier,   // a folder, a device, a pipe...: not a regular file
+    Lecture,        // a read failed
+    TropGros,       // more bytes than the limit
+    TropDeLignes,   // a list over kLignesListeMax lines
+    Format,         // not what was expected (a picture that is not a BMP...)
+    TropGrand,      // a picture over the pixel budget
+    TropEtroite,    // a Couche1.bmp no wider than the hidden margin
+    Ecriture,       // a write, the flush or the final rename failed
+    DisquePlein,    // ... because the disk is full
+};
+
+// A French reason for messages on a terminal ("le disque est plein").
+std::string RaisonErreur(ErreurFichier e);
+
+// Reads a regular file whole, at most `max` bytes: a bigger one is
+// TropGros, found without reading past max + 1 bytes. Anything that is not
+// a regular file (a FIFO, a device, a folder) is refused before any read,
+// and opening never blocks.
+ErreurFichier LireFichier(const std::string& chemin, std::size_t max, std::string& octets);
+// The same on an open descriptor (standard input), which may be a pipe.
+ErreurFichier LireDescripteur(int fd, std::size_t max, std::string& octets);
+
+// List files are a few bytes per event; these bounds keep a wrong file from
+// filling the memory or replaying for hours.
+constexpr std::size_t kOctetsListeMax = 16u * 1024 * 1024;
+constexpr std::size_t kLignesListeMax = 10000;
+
+// The lines of a list's bytes, within kLignesListeMax.
+ErreurFichier LignesDeListe(std::string_view octets, Liste& lignes);
+ErreurFichier LireFichierListe(const std::string& chemin, Liste& lignes);
+
+// Reads a BMP picture, its header checked against kBudgetPixels first.
+ErreurFichier LireFichierBmp(const std::string& chemin, Raster& image);
+
+// Loads the seven textures of `dossier` in their order, checking every
+// header against the set's rules before decoding any. On failure `fautif`
+// is the index of the first file at fault (0..6), or -1 when the fault is
+// the set's as a whole (TropGrand); holders before a faulty file keep
+// their pictures.
+ErreurFichier ChargerTextures(const std::string& dossier, Textures& t, int& fautif);
+
+// How a write reaches the disk; tests replace `ecrire` to fail on purpose.
+struct OptionsEcriture {
+    // An existing file that is not a regular file (a character device, a
+    // pipe, /dev/stdout) is written to directly when true, refused with
+    // PasUnFichier when false. It is never replaced.
+    bool directSurSpecial = false;
+    std::function<ssize_t(int fd, const void* octets, std::size_t n)> ecrire;
+};
+
+// Writes `octets` to `chemin` so that the old file, if any, is replaced
+// only by a complete new one: a temporary file beside it gets every byte,
+// checked, and is flushed to disk before it is renamed over the old one.
+// On any failure the old file stays byte for byte and no temporary file
+// remains. A replaced file keeps its permissions; a symbolic link stays a
+// link, and the file it names is the one replaced.
+ErreurFichier EcrireFichierSur(const std::string& chemin, std::string_view octets,
+                               const OptionsEcriture& options = {});
+
+}  // namespace section

@@ -1,0 +1,84 @@
+// One pupil's session: the section, the event list, the single-level undo
+// and the availability of the commands. The window, the renderer and the
+// browser edition all work through this class; none of them touches the
+// section's rasters directly.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "section/evenements.h"
+#include "section/textures.h"
+
+namespace section {
+
+// What the state report holds: the surface extent, the fold factors, the
+// top of the red band, the list and the enabled commands.
+struct EtatSession {
+    int SurfaceBas = 0;
+    int SurfaceHaut = 0;
+    double FacteurPli = 1.0;
+    double FacteurPliPrec = 0.0;
+    int HautSocle = 0;
+    Liste lignes;
+    Disponibilite commandes;
+};
+
+class Session {
+public:
+    Session() = default;
+
+    // The texture set the next reset lays the section from. A set that
+    // VerifierTextures refuses leaves the session without a section: every
+    // command is off until a good set is given.
+    void DefinirTextures(Textures t);
+    const Textures& textures() const { return sec_.tex; }
+    // True when the textures make a section the commands can work on.
+    bool Prete() const { return prete_; }
+
+    // The section reset: base layer, the list back to its single
+    // "Sédimentation", undo off, fold factor 1.0, view and availability.
+    void Reinitialiser();
+    // The interactive road of one event: undo snapshot, the operations
+    // (measuring the surface first where they read it), the list line, the
+    // view and the availability. Does nothing when the session is not ready.
+    // Availability is the caller's to respect: the engine applies any kind.
+    void Appliquer(Evenement e);
+    // Takes the last event back (picture, its fold-factor step, its list
+    // line); false when there is nothing to undo.
+    bool Annuler();
+    // Reset, then `lignes` becomes the list and lines 1..n-1 are replayed
+    // without availability checks, undo or display in between.
+    void Charger(Liste lignes);
+    // The same replay, one line at a time: `vue` sees the view after the
+    // reset (step 0) and after each line i >= 1 (step i), and stops the
+    // replay by returning false. A replay that runs to its end leaves the
+    // session as Charger does. Returns false when stopped early.
+    bool PourChaqueEtape(Liste lignes, const std::function<bool(int etape, const Raster& vue)>& vue);
+
+    const Liste& liste() const { return liste_; }
+    const Raster& vue() const { return sec_.Visu; }
+    const Raster& observe() const { return sec_.Observe; }
+    const Section& section() const { return sec_; }
+    bool annulable() const { return annulable_; }
+    const Disponibilite& disponibilite() const { return dispo_; }
+    bool Disponible(Evenement e) const { return dispo_[e]; }
+
+    EtatSession Etat() const;
+
+private:
+    void Rafraichir();  // view, then availability
+
+    Section sec_;
+    Liste liste_{Ligne(kLigneInitiale)};
+    Raster tempo_;  // undo snapshot
+    bool annulable_ = false;
+    bool prete_ = false;
+    Disponibilite dispo_{};
+};
+
+// The state report as JSON text (UTF-8, keys in order, four-space indent),
+// the form the renderer's --state writes.
+std::string EtatJson(const EtatSession& e);
+
+}  // namespace section

@@ -1,0 +1,161 @@
+// One pupil's session: reset, events, undo, list replay and the state report.
+#include "section/session.h"
+
+#include <charconv>
+
+namespace section {
+
+void Session::DefinirTextures(Textures t) {
+    sec_.tex = std::move(t);
+    prete_ = !VerifierTextures(sec_.tex).has_value();
+}
+
+void Session::Rafraichir() {
+    AfficheProfil(sec_);
+    dispo_ = MajBoutons(sec_, liste_);
+}
+
+void Session::Reinitialiser() {
+    annulable_ = false;
+    liste_.assign(1, Ligne(kLigneInitiale));
+    if (!prete_) {
+        // Nothing may run on pictures that are not there.
+        dispo_.Tout(false);
+        return;
+    }
+    InitSection(sec_);
+    Rafraichir();
+}
+
+void Session::Appliquer(Evenement e) {
+    if (!prete_) return;
+    tempo_.ReplacePicture(sec_.Observe);
+    annulable_ = true;
+    if (LitLaSurface(e)) MesureSurface(sec_);
+    OperationsEvenement(sec_, e);
+    liste_.emplace_back(Type(e).ligne);
+    Rafraichir();
+}
+
+bool Session::Annuler() {
+    if (!annulable_ || tempo_.empty()) return false;
+    annulable_ = false;
+    sec_.Observe.ReplacePicture(tempo_);
+    if (!liste_.empty()) {
+        const std::optional<Evenement> e = EvenementDeLigne(liste_.back());
+        if (e && Plie(*e)) sec_.FacteurPli = sec_.FacteurPliPrec;
+        liste_.pop_back();
+    }
+    dispo_ = MajBoutons(sec_, liste_);
+    AfficheProfil(sec_);
+    return true;
+}
+
+void Session::Charger(Liste lignes) {
+    Reinitialiser();
+    liste_ = std::move(lignes);
+    if (!prete_) return;
+    Rejouer(sec_, liste_);
+    Rafraichir();
+}
+
+bool Session::PourChaqueEtape(Liste lignes,
+                              const std::function<bool(int etape, const Raster& vue)>& vue) {
+    Reinitialiser();
+    liste_ = std::move(lignes);
+    if (!prete_) return false;
+    if (!vue(0, sec_.Visu)) return false;
+    const std::size_t n = liste_.size();
+    for (std::size_t i = 1; i < n; ++i) {
+        RejouerLigne(sec_, liste_[i]);
+        AfficheProfil(sec_);
+        if (!vue(static_cast<int>(i), sec_.Visu)) return false;
+    }
+    dispo_ = MajBoutons(sec_, liste_);
+    return true;
+}
+
+EtatSession Session::Etat() const {
+    EtatSession e;
+    e.SurfaceBas = sec_.SurfaceBas;
+    e.SurfaceHaut = sec_.SurfaceHaut;
+    e.FacteurPli = sec_.FacteurPli;
+    e.FacteurPliPrec = sec_.FacteurPliPrec;
+    e.HautSocle = prete_ ? HautSocle(sec_) : 0;
+    e.lignes = liste_;
+    e.commandes = dispo_;
+    return e;
+}
+
+namespace {
+
+// A JSON string: quotes, backslashes and control characters escaped, the
+// rest as UTF-8.
+void Chaine(std::string& out, std::string_view utf8) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    out += '"';
+    for (const char c : utf8) {
+        const auto u = static_cast<unsigned char>(c);
+        switch (u) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\b': out += "\\b"; break;
+        case '\f': out += "\\f"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (u < 0x20) {
+                out += "\\u00";
+                out += kHex[u >> 4];
+                out += kHex[u & 0xF];
+            } else {
+                out += c;
+            }
+        }
+    }
+    out += '"';
+}
+
+// The shortest text that reads back as the same double.
+std::string Nombre(double v) {
+    char tampon[32];
+    const auto r = std::to_chars(tampon, tampon + sizeof tampon, v);
+    return std::string(tampon, r.ptr);
+}
+
+}  // namespace
+
+std::string EtatJson(const EtatSession& e) {
+    // Keys in code-point order, as a JSON object is written by most tools.
+    std::string o = "{\n";
+    o += "    \"FacteurPli\": " + Nombre(e.FacteurPli) + ",\n";
+    o += "    \"FacteurPliPrec\": " + Nombre(e.FacteurPliPrec) + ",\n";
+    o += "    \"HautSocle\": " + std::to_string(e.HautSocle) + ",\n";
+    o += "    \"SurfaceBas\": " + std::to_string(e.SurfaceBas) + ",\n";
+    o += "    \"SurfaceHaut\": " + std::to_string(e.SurfaceHaut) + ",\n";
+    o += "    \"commandes\": {\n";
+    // "Sédimentation" sorts between "Plutonisme" and "Volcanisme".
+    static constexpr Evenement kOrdre[] = {Evenement::Chevauchement, Evenement::Compression,
+                                           Evenement::Distension,    Evenement::Erosion,
+                                           Evenement::Plutonisme,    Evenement::Sedimentation,
+                                           Evenement::Volcanisme};
+    for (std::size_t i = 0; i < std::size(kOrdre); ++i) {
+        o += "        ";
+        Chaine(o, Utf8DeLigne(Type(kOrdre[i]).ligne));
+        o += e.commandes[kOrdre[i]] ? ": true" : ": false";
+        o += i + 1 < std::size(kOrdre) ? ",\n" : "\n";
+    }
+    o += "    },\n";
+    o += "    \"lignes\": [\n";
+    for (std::size_t i = 0; i < e.lignes.size(); ++i) {
+        o += "        ";
+        Chaine(o, Utf8DeLigne(e.lignes[i]));
+        o += i + 1 < e.lignes.size() ? ",\n" : "\n";
+    }
+    o += "    ]\n";
+    o += "}\n";
+    return o;
+}
+
+}  // namespace section
