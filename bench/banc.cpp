@@ -1,12 +1,11 @@
 #include "banc.h"
 
-#include <QString>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
 
-#include "images.h"
+#include "section/fichiers.h"
 
 namespace banc {
 
@@ -18,16 +17,16 @@ const section::Textures& TexturesPour(const Taille& t) {
     auto it = chargees.find(nom);
     if (it != chargees.end()) return it->second;
     section::Textures tex;
-    const QString dossier = QStringLiteral(STRATALOOM_BENCH_TEXTURES "/") + QString::fromStdString(nom);
-    const int echec = ChargerTextures(dossier, tex);
-    if (echec >= 0) {
-        std::fprintf(stderr, "strataloom_bench: cannot load %s/%s\n", qPrintable(dossier),
-                     section::kFichiersTextures[echec]);
+    const std::string dossier = std::string(STRATALOOM_BENCH_TEXTURES "/") + nom;
+    int fautif = -1;
+    if (section::ChargerTextures(dossier, tex, fautif) != section::ErreurFichier::Aucune) {
+        std::fprintf(stderr, "strataloom_bench: cannot load %s/%s\n", dossier.c_str(),
+                     fautif >= 0 ? section::kFichiersTextures[fautif] : "(the set)");
         std::exit(EXIT_FAILURE);
     }
     if (tex.ImSedim1.width() != t.largeur || tex.ImSedim3.height() != t.hauteur) {
         std::fprintf(stderr, "strataloom_bench: %s does not hold textures for %s\n",
-                     qPrintable(dossier), nom.c_str());
+                     dossier.c_str(), nom.c_str());
         std::exit(EXIT_FAILURE);
     }
     return chargees.emplace(nom, std::move(tex)).first->second;
@@ -51,11 +50,11 @@ const char* NomEtat(Etat e) {
     return "";
 }
 
-section::Atelier AtelierApres(const Taille& t, const std::vector<int>& tags) {
-    section::Atelier a;
-    a.sec.tex = TexturesPour(t);
-    a.InitProfil();
-    for (const int tag : tags) a.Appliquer(tag);
+section::Session SessionApres(const Taille& t, const std::vector<int>& tags) {
+    section::Session a;
+    a.DefinirTextures(TexturesPour(t));
+    a.Reinitialiser();
+    for (const int tag : tags) a.Appliquer(*section::EvenementDeTag(tag));
     return a;
 }
 
@@ -82,13 +81,6 @@ void Restaurer(section::Section& s, const section::Section& ref) {
     s.FacteurPliPrec = ref.FacteurPliPrec;
 }
 
-void Restaurer(section::Atelier& a, const section::Atelier& ref) {
-    Restaurer(a.sec, ref.sec);
-    a.liste.resize(ref.liste.size());  // the timed run only appends
-    a.annulable = ref.annulable;
-    a.dispo = ref.dispo;
-}
-
 section::Liste ListeRealiste(const Taille& t, int n) {
     // Build up, fold, level, cut, intrude, thrust; distension last.
     static constexpr int kCycle[] = {Sedimentation, Compression, Sedimentation, Erosion,
@@ -96,7 +88,7 @@ section::Liste ListeRealiste(const Taille& t, int n) {
                                      Sedimentation, Chevauchement, Sedimentation, Erosion,
                                      Distension};
     constexpr int kLongueur = static_cast<int>(sizeof kCycle / sizeof kCycle[0]);
-    section::Atelier a = AtelierApres(t, {});
+    section::Session a = SessionApres(t, {});
     int p = 0;
     for (int i = 0; i < n; ++i) {
         const bool distensionPermise = 10 * i >= 9 * n;
@@ -104,24 +96,35 @@ section::Liste ListeRealiste(const Taille& t, int n) {
         for (int k = 0; k < kLongueur && choisi == 0; ++k) {
             const int tag = kCycle[(p + k) % kLongueur];
             if (tag == Distension && !distensionPermise) continue;
-            if (a.dispo[static_cast<std::size_t>(tag)]) {
+            if (a.disponibilite().ParTag(tag)) {
                 choisi = tag;
                 p = (p + k + 1) % kLongueur;
             }
         }
         if (choisi == 0) choisi = Distension;  // never disabled
-        a.Appliquer(choisi);
+        a.Appliquer(*section::EvenementDeTag(choisi));
     }
-    return a.liste;
+    return a.liste();
 }
 
-const section::Atelier& EtatReference(const Taille& t, Etat e, bool plier) {
+const section::Session& EtatReference(const Taille& t, Etat e) {
     static std::string cle;
-    static section::Atelier etat;
+    static section::Session etat;
+    const std::string voulue = t.Nom() + "/" + NomEtat(e);
+    if (voulue != cle) {
+        etat = SessionApres(t, EvenementsDe(e));
+        cle = voulue;
+    }
+    return etat;
+}
+
+const section::Section& SectionReference(const Taille& t, Etat e, bool plier) {
+    static std::string cle;
+    static section::Section etat;
     const std::string voulue = t.Nom() + "/" + NomEtat(e) + (plier ? "/plie" : "");
     if (voulue != cle) {
-        etat = AtelierApres(t, EvenementsDe(e));
-        if (plier) section::Plisser(etat.sec);
+        etat = EtatReference(t, e).section();
+        if (plier) section::Plisser(etat);
         cle = voulue;
     }
     return etat;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "section/evenements.h"
+#include "section/session.h"
 
 namespace banc {
 
@@ -41,14 +41,13 @@ enum class Etat { Plat, Plisse, Rempli };
 std::vector<int> EvenementsDe(Etat e);
 const char* NomEtat(Etat e);
 
-// An atelier on the textures of `t`, reset, after `tags`.
-section::Atelier AtelierApres(const Taille& t, const std::vector<int>& tags);
+// A session on the textures of `t`, reset, after `tags`.
+section::Session SessionApres(const Taille& t, const std::vector<int>& tags);
 
 // Puts back into `s` what the operations change (pixels of Observe and its
 // drawing state, surface extent, fold factors) from `ref`, of the same
 // size, without allocating: one copy of Observe.
 void Restaurer(section::Section& s, const section::Section& ref);
-void Restaurer(section::Atelier& a, const section::Atelier& ref);
 
 // A list of 1 + n lines that a learner could have made: every event is
 // picked from a fixed cycle of preferences among the commands enabled at
@@ -57,9 +56,10 @@ void Restaurer(section::Atelier& a, const section::Atelier& ref);
 section::Liste ListeRealiste(const Taille& t, int n);
 
 // One reference state at a time, kept between the calls of a benchmark:
-// an atelier after the events of `e`, then a fold applied directly when
-// `plier` (the state in which an overthrust runs).
-const section::Atelier& EtatReference(const Taille& t, Etat e, bool plier = false);
+// a session after the events of `e`, and its section, with a fold applied
+// directly when `plier` (the state in which an overthrust runs).
+const section::Session& EtatReference(const Taille& t, Etat e);
+const section::Section& SectionReference(const Taille& t, Etat e, bool plier = false);
 
 // The benchmarks of each file, registered in the order they are run.
 void EnregistrerOperations();

@@ -1,6 +1,6 @@
-// Whole events as the window applies them (Atelier::Appliquer: snapshot,
+// Whole events as the window applies them (Session::Appliquer: snapshot,
 // operations, list line, display copy, availability) and list replays
-// (Atelier::Charger: reset, replay, display copy, availability).
+// (Session::Charger: reset, replay, display copy, availability).
 #include <benchmark/benchmark.h>
 
 #include "banc.h"
@@ -26,21 +26,22 @@ const CasEvenement kEvenementsTimes[] = {
 
 // The state is put back with the timer paused, as for the operations.
 void BM_Evenement(benchmark::State& st, Taille t, CasEvenement c) {
-    const section::Atelier& ref = EtatReference(t, c.etat);
-    section::Atelier a = ref;
+    const section::Session& ref = EtatReference(t, c.etat);
+    section::Session a = ref;
+    const section::Evenement e = *section::EvenementDeTag(c.tag);
     for (auto _ : st) {
         st.PauseTiming();
-        Restaurer(a, ref);
+        a = ref;  // same sizes: no allocation
         st.ResumeTiming();
-        a.Appliquer(c.tag);
+        a.Appliquer(e);
         benchmark::ClobberMemory();
     }
 }
 
 void BM_Rejouer(benchmark::State& st, Taille t, int n) {
     const section::Liste liste = ListeRealiste(t, n);
-    section::Atelier a;
-    a.sec.tex = TexturesPour(t);
+    section::Session a;
+    a.DefinirTextures(TexturesPour(t));
     for (auto _ : st) {
         a.Charger(liste);
         benchmark::ClobberMemory();

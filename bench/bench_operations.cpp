@@ -59,11 +59,11 @@ void BM_Copie(benchmark::State& st, Taille t) {
 }
 
 void BM_Operation(benchmark::State& st, Taille t, Cas c) {
-    const section::Atelier& ref = EtatReference(t, c.etat, c.plier);
-    section::Section s = ref.sec;
+    const section::Section& ref = SectionReference(t, c.etat, c.plier);
+    section::Section s = ref;
     for (auto _ : st) {
         st.PauseTiming();
-        Restaurer(s, ref.sec);
+        Restaurer(s, ref);
         st.ResumeTiming();
         c.op(s);
         benchmark::ClobberMemory();
@@ -72,7 +72,7 @@ void BM_Operation(benchmark::State& st, Taille t, Cas c) {
 
 // The probes only read Observe: nothing to restore.
 void BM_MesureSurface(benchmark::State& st, Taille t) {
-    section::Section s = EtatReference(t, Etat::Plisse).sec;
+    section::Section s = SectionReference(t, Etat::Plisse);
     for (auto _ : st) {
         section::MesureSurface(s);
         benchmark::DoNotOptimize(s.SurfaceBas);
@@ -82,7 +82,7 @@ void BM_MesureSurface(benchmark::State& st, Taille t) {
 
 // Without a red band, the usual case, every column is scanned to the bottom.
 void BM_HautSocle(benchmark::State& st, Taille t) {
-    const section::Section s = EtatReference(t, Etat::Rempli).sec;
+    const section::Section s = SectionReference(t, Etat::Rempli);
     for (auto _ : st) benchmark::DoNotOptimize(section::HautSocle(s));
 }
 

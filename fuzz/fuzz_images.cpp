@@ -15,7 +15,7 @@
 #include <string>
 
 #include "images.h"
-#include "section/evenements.h"
+#include "section/session.h"
 #include "verifier.h"
 
 namespace {
@@ -104,10 +104,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TextureNumero(tex, static_cast<int>(size % 7)) = r;
     const int w = tex.ImSedim1.width(), h = tex.ImSedim3.height();
     if (w <= MargeCachee || static_cast<long long>(w) * h > 1 << 20) return 0;
-    Atelier at;
-    at.sec.tex = std::move(tex);
+    Session at;
+    at.DefinirTextures(std::move(tex));
+    VERIFIER(at.Prete());
     at.Charger(ToutesLesOperations());
-    VERIFIER(at.sec.W() == w && at.sec.H() == h);
-    VERIFIER(at.sec.Visu.width() == w - MargeCachee && at.sec.Visu.height() == HauteurVue);
+    VERIFIER(at.section().W() == w && at.section().H() == h);
+    VERIFIER(at.vue().width() == w - MargeCachee && at.vue().height() == HauteurVue);
     return 0;
 }

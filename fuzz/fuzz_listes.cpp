@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "section/evenements.h"
+#include "section/session.h"
 #include "verifier.h"
 
 namespace {
@@ -73,23 +73,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (liste.size() > 16 && choix % 8 == 7) return 0;
 
     const Textures& tex = TexturesNumero(choix);
-    Atelier charge;
-    charge.sec.tex = tex;
+    Session charge;
+    charge.DefinirTextures(tex);
     charge.Charger(liste);
     const int w = tex.ImSedim1.width(), h = tex.ImSedim3.height();
-    VERIFIER(charge.sec.W() == w && charge.sec.H() == h);
-    VERIFIER(charge.sec.Visu.width() == w - MargeCachee && charge.sec.Visu.height() == HauteurVue);
-    VERIFIER(charge.liste == liste);
-    VERIFIER(!charge.annulable);
-    VERIFIER(charge.sec.FacteurPli == 1.0 || charge.sec.FacteurPli == 1.75);
+    VERIFIER(charge.section().W() == w && charge.section().H() == h);
+    VERIFIER(charge.vue().width() == w - MargeCachee && charge.vue().height() == HauteurVue);
+    VERIFIER(charge.liste() == liste);
+    VERIFIER(!charge.annulable());
+    VERIFIER(charge.section().FacteurPli == 1.0 || charge.section().FacteurPli == 1.75);
 
-    Atelier unParUn;
-    unParUn.sec.tex = tex;
-    unParUn.InitProfil();
+    Session unParUn;
+    unParUn.DefinirTextures(tex);
+    unParUn.Reinitialiser();
     for (std::size_t i = 1; i < liste.size(); ++i)
-        if (const int tag = TagDeLigne(liste[i])) unParUn.Appliquer(tag);
-    VERIFIER(unParUn.sec.Observe == charge.sec.Observe);
-    VERIFIER(unParUn.sec.Visu == charge.sec.Visu);
-    VERIFIER(unParUn.sec.FacteurPli == charge.sec.FacteurPli);
+        if (const std::optional<Evenement> e = EvenementDeLigne(liste[i])) unParUn.Appliquer(*e);
+    VERIFIER(unParUn.observe() == charge.observe());
+    VERIFIER(unParUn.vue() == charge.vue());
+    VERIFIER(unParUn.section().FacteurPli == charge.section().FacteurPli);
     return 0;
 }

@@ -14,11 +14,11 @@
 #include <string>
 
 #include "images.h"
-#include "section/evenements.h"
+#include "section/session.h"
 
 namespace {
 
-using section::Atelier;
+using section::Session;
 using section::Liste;
 
 QString DossierSources() { return QStringLiteral(STRATALOOM_LISTES_SOURCES); }
@@ -36,11 +36,13 @@ std::string Octets(const QString& chemin) {
 }
 
 // A workshop with the shipped textures loaded and the section reset.
-Atelier AtelierPret() {
-    Atelier a;
-    const int echec = ChargerTextures(DossierDonnees() + QStringLiteral("/Base"), a.sec.tex);
+Session SessionPrete() {
+    Session a;
+    section::Textures t;
+    const int echec = ChargerTextures(DossierDonnees() + QStringLiteral("/Base"), t);
     EXPECT_EQ(echec, -1) << "texture " << echec << " missing from " << STRATALOOM_DATA_DIR;
-    a.InitProfil();
+    a.DefinirTextures(std::move(t));
+    a.Reinitialiser();
     return a;
 }
 
@@ -49,7 +51,7 @@ std::string Nom(const std::string& ligne) { return section::Utf8DeLigne(ligne); 
 std::string Disponibles(const section::Disponibilite& d) {
     std::string s;
     for (const auto& e : section::kEvenements)
-        if (d[static_cast<std::size_t>(e.tag)]) s += (s.empty() ? "" : ", ") + Nom(std::string(e.ligne));
+        if (d[e.evenement]) s += (s.empty() ? "" : ", ") + Nom(std::string(e.ligne));
     return s.empty() ? "none" : s;
 }
 
@@ -85,24 +87,24 @@ TEST(Echantillons, CanBeBuiltStepByStepWithOnlyEnabledCommands) {
     for (const QString& nom : Listes(DossierSources())) {
         SCOPED_TRACE(nom.toStdString());
         const Liste l = section::LireListe(Octets(DossierSources() + QLatin1Char('/') + nom));
-        Atelier a = AtelierPret();
+        Session a = SessionPrete();
         for (std::size_t i = 1; i < l.size(); ++i) {
-            const int tag = section::TagDeLigne(l[i]);
-            ASSERT_NE(tag, 0) << "line " << i + 1;
-            ASSERT_TRUE(a.dispo[static_cast<std::size_t>(tag)])
+            const std::optional<section::Evenement> e = section::EvenementDeLigne(l[i]);
+            ASSERT_TRUE(e.has_value()) << "line " << i + 1;
+            ASSERT_TRUE(a.Disponible(*e))
                 << "line " << i + 1 << ": " << Nom(l[i]) << " is disabled here; enabled: "
-                << Disponibles(a.dispo);
-            const section::Raster avant = a.sec.Observe;
-            a.Appliquer(tag);
-            EXPECT_FALSE(a.sec.Observe == avant) << "line " << i + 1 << ": " << Nom(l[i])
+                << Disponibles(a.disponibilite());
+            const section::Raster avant = a.observe();
+            a.Appliquer(*e);
+            EXPECT_FALSE(a.observe() == avant) << "line " << i + 1 << ": " << Nom(l[i])
                                                  << " leaves the section unchanged";
         }
         // Clicking the events leaves the same list and picture as loading the file.
-        Atelier r = AtelierPret();
+        Session r = SessionPrete();
         r.Charger(l);
-        EXPECT_EQ(a.liste, l);
-        EXPECT_TRUE(a.sec.Visu == r.sec.Visu) << "clicked and replayed pictures differ";
-        EXPECT_EQ(a.dispo, r.dispo);
+        EXPECT_EQ(a.liste(), l);
+        EXPECT_TRUE(a.vue() == r.vue()) << "clicked and replayed pictures differ";
+        EXPECT_EQ(a.disponibilite(), r.disponibilite());
     }
 }
 
@@ -110,12 +112,12 @@ TEST(Echantillons, ShowDifferentSections) {
     const QStringList noms = Listes(DossierSources());
     std::vector<section::Raster> vues;
     for (const QString& nom : noms) {
-        Atelier a = AtelierPret();
+        Session a = SessionPrete();
         a.Charger(section::LireListe(Octets(DossierSources() + QLatin1Char('/') + nom)));
         for (std::size_t k = 0; k < vues.size(); ++k)
-            EXPECT_FALSE(vues[k] == a.sec.Visu)
+            EXPECT_FALSE(vues[k] == a.vue())
                 << nom.toStdString() << " shows the same section as " << noms[k].toStdString();
-        vues.push_back(a.sec.Visu);
+        vues.push_back(a.vue());
     }
 }
 
@@ -128,11 +130,11 @@ TEST(Modeles, EachSampleHasItsModelThePictureOfItsReplay) {
         EXPECT_EQ(QImageReader(modele).format(), QByteArray("bmp"));
         const auto image = LireBmp(modele);
         ASSERT_TRUE(image.has_value()) << "unreadable or truncated";
-        Atelier a = AtelierPret();
+        Session a = SessionPrete();
         a.Charger(section::LireListe(Octets(DossierSources() + QLatin1Char('/') + nom)));
-        EXPECT_EQ(image->width(), a.sec.W() - section::MargeCachee);
+        EXPECT_EQ(image->width(), a.observe().width() - section::MargeCachee);
         EXPECT_EQ(image->height(), section::HauteurVue);
-        EXPECT_TRUE(*image == a.sec.Visu) << "the model is not the replayed view";
+        EXPECT_TRUE(*image == a.vue()) << "the model is not the replayed view";
     }
 }
 

@@ -40,10 +40,6 @@ void OperationsEvenement(Section& s, Evenement e) {
     }
 }
 
-void OperationsEvenement(Section& s, int tag) {
-    if (const std::optional<Evenement> e = EvenementDeTag(tag)) OperationsEvenement(s, *e);
-}
-
 // Rows grow downwards: a large SurfaceHaut is a low surface. Sedimentation
 // needs room above the surface, erosion must leave the surface above the
 // bottom of the view, a thrust needs its red band well below the view, and a
@@ -136,47 +132,6 @@ std::string Utf8DeLigne(std::string_view ligne) {
         }
     }
     return out;
-}
-
-void Atelier::InitProfil() {
-    InitSection(sec);
-    annulable = false;
-    liste.assign(1, Ligne(kLigneInitiale));
-    AfficheProfil(sec);
-    dispo = MajBoutons(sec, liste);
-}
-
-void Atelier::Appliquer(int tag) {
-    const TypeEvenement* e = EvenementParTag(tag);
-    if (!e) return;
-    tempo.ReplacePicture(sec.Observe);
-    annulable = true;
-    OperationsEvenement(sec, tag);
-    liste.emplace_back(e->ligne);
-    AfficheProfil(sec);
-    dispo = MajBoutons(sec, liste);
-}
-
-bool Atelier::Annuler() {
-    if (!annulable || tempo.empty()) return false;
-    annulable = false;
-    sec.Observe.ReplacePicture(tempo);
-    if (!liste.empty()) {
-        const std::optional<Evenement> e = EvenementDeLigne(liste.back());
-        if (e && Plie(*e)) sec.FacteurPli = sec.FacteurPliPrec;
-        liste.pop_back();
-    }
-    dispo = MajBoutons(sec, liste);
-    AfficheProfil(sec);
-    return true;
-}
-
-void Atelier::Charger(const Liste& l) {
-    InitProfil();
-    liste = l;
-    Rejouer(sec, liste);
-    AfficheProfil(sec);
-    dispo = MajBoutons(sec, liste);
 }
 
 }  // namespace section

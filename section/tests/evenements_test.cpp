@@ -7,6 +7,7 @@ namespace section {
 namespace {
 
 using test::Coupe;
+using E = Evenement;
 
 const std::string kSed = "S\xE9" "dimentation";
 
@@ -70,80 +71,80 @@ Section Plate(int s, int h = 600) {
 
 TEST(MajBoutons, VolcanismeNeedsAFlatSurfaceBelowRow82) {
     Section a = Plate(82);
-    EXPECT_TRUE(MajBoutons(a, {kSed})[2]);  // SurfaceBas 83
+    EXPECT_TRUE(MajBoutons(a, {kSed})[E::Volcanisme]);  // SurfaceBas 83
     EXPECT_EQ(a.SurfaceBas, 83);
     Section b = Plate(81);
-    EXPECT_FALSE(MajBoutons(b, {kSed})[2]);  // SurfaceBas 82
+    EXPECT_FALSE(MajBoutons(b, {kSed})[E::Volcanisme]);  // SurfaceBas 82
     Section c = Plate(100);
     c.Observe.row(100)[300] = kBleu;  // a dip: no longer flat
     c.Observe.row(101)[300] = kBleu;
-    EXPECT_FALSE(MajBoutons(c, {kSed})[2]);
+    EXPECT_FALSE(MajBoutons(c, {kSed})[E::Volcanisme]);
 }
 
 TEST(MajBoutons, ErosionKeepsTheSurfaceAboveTheViewBottom) {
     Section a = Plate(430);  // SurfaceBas 431: 431 + 48 < 480
-    EXPECT_TRUE(MajBoutons(a, {kSed})[3]);
+    EXPECT_TRUE(MajBoutons(a, {kSed})[E::Erosion]);
     Section b = Plate(431);
-    EXPECT_FALSE(MajBoutons(b, {kSed})[3]);
+    EXPECT_FALSE(MajBoutons(b, {kSed})[E::Erosion]);
     // Uneven: SurfaceBas + 15 < 480.
     std::vector<int> surface(640, 300);
     surface[400] = 463;  // SurfaceBas 464
     Section c = Plate(0);
     c.Observe = Coupe(640, 600, surface);
-    EXPECT_TRUE(MajBoutons(c, {kSed})[3]);
+    EXPECT_TRUE(MajBoutons(c, {kSed})[E::Erosion]);
     surface[400] = 464;
     c.Observe = Coupe(640, 600, surface);
-    EXPECT_FALSE(MajBoutons(c, {kSed})[3]);
+    EXPECT_FALSE(MajBoutons(c, {kSed})[E::Erosion]);
 }
 
 TEST(MajBoutons, SedimentationNeedsRoomAboveTheSurface) {
     Section a = Plate(71);  // 71 - 40 > 30
-    EXPECT_TRUE(MajBoutons(a, {kSed})[1]);
+    EXPECT_TRUE(MajBoutons(a, {kSed})[E::Sedimentation]);
     Section b = Plate(70);
-    EXPECT_FALSE(MajBoutons(b, {kSed})[1]);
+    EXPECT_FALSE(MajBoutons(b, {kSed})[E::Sedimentation]);
     std::vector<int> surface(640, 200);
     surface[10] = 51;  // uneven, SurfaceHaut 51: 51 - 20 > 30
     b.Observe = Coupe(640, 600, surface);
-    EXPECT_TRUE(MajBoutons(b, {kSed})[1]);
+    EXPECT_TRUE(MajBoutons(b, {kSed})[E::Sedimentation]);
     surface[10] = 50;
     b.Observe = Coupe(640, 600, surface);
-    EXPECT_FALSE(MajBoutons(b, {kSed})[1]);
+    EXPECT_FALSE(MajBoutons(b, {kSed})[E::Sedimentation]);
 }
 
 TEST(MajBoutons, ChevauchementWatchesTheRedBand) {
     Section a = Plate(380, 600);  // no red: HautSocle = 600, 570 > 480
-    EXPECT_TRUE(MajBoutons(a, {kSed})[6]);
+    EXPECT_TRUE(MajBoutons(a, {kSed})[E::Chevauchement]);
     Section b = Plate(380, 510);  // 480 is not more than 480
-    EXPECT_FALSE(MajBoutons(b, {kSed})[6]);
+    EXPECT_FALSE(MajBoutons(b, {kSed})[E::Chevauchement]);
     Section c = Plate(380, 600);
     c.Observe.row(510)[5] = kRouge;  // 510 - 30 = 480: too high
-    EXPECT_FALSE(MajBoutons(c, {kSed})[6]);
+    EXPECT_FALSE(MajBoutons(c, {kSed})[E::Chevauchement]);
     c.Observe.row(510)[5] = kBleu;
     c.Observe.row(511)[5] = kRouge;
-    EXPECT_TRUE(MajBoutons(c, {kSed})[6]);
+    EXPECT_TRUE(MajBoutons(c, {kSed})[E::Chevauchement]);
     c.Observe.row(300)[0] = kRouge;  // column 0 is never examined
-    EXPECT_TRUE(MajBoutons(c, {kSed})[6]);
+    EXPECT_TRUE(MajBoutons(c, {kSed})[E::Chevauchement]);
     Section d = Plate(30, 600);  // SurfaceHaut must exceed 30
-    EXPECT_FALSE(MajBoutons(d, {kSed})[6]);
+    EXPECT_FALSE(MajBoutons(d, {kSed})[E::Chevauchement]);
 }
 
 TEST(MajBoutons, DistensionBlocksFoldThrustAndPluton) {
     Section a = Plate(380);
     const Disponibilite avant = MajBoutons(a, {kSed, "Erosion"});
-    EXPECT_TRUE(avant[4] && avant[5] && avant[6]);
+    EXPECT_TRUE(avant[E::Plutonisme] && avant[E::Compression] && avant[E::Chevauchement]);
     for (const Liste& l : {Liste{kSed, "Distension"}, Liste{"Distension"},
                            Liste{kSed, "Distension", "Erosion"}}) {
         const Disponibilite d = MajBoutons(a, l);
-        EXPECT_FALSE(d[4]);
-        EXPECT_FALSE(d[5]);
-        EXPECT_FALSE(d[6]);
-        EXPECT_TRUE(d[7]);
+        EXPECT_FALSE(d[E::Plutonisme]);
+        EXPECT_FALSE(d[E::Compression]);
+        EXPECT_FALSE(d[E::Chevauchement]);
+        EXPECT_TRUE(d[E::Distension]);
     }
-    EXPECT_TRUE(MajBoutons(a, {kSed, "distension"})[5]);
+    EXPECT_TRUE(MajBoutons(a, {kSed, "distension"})[E::Compression]);
     Section haut = Plate(465);  // SurfaceBas 466 is not below 465
-    EXPECT_FALSE(MajBoutons(haut, {kSed})[4]);
+    EXPECT_FALSE(MajBoutons(haut, {kSed})[E::Plutonisme]);
     Section bas = Plate(463);
-    EXPECT_TRUE(MajBoutons(bas, {kSed})[4]);
+    EXPECT_TRUE(MajBoutons(bas, {kSed})[E::Plutonisme]);
 }
 
 }  // namespace

@@ -11,13 +11,12 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <random>
 #include <string>
 
-#include "section/evenements.h"
+#include "section/fichiers.h"
+#include "section/session.h"
 
 namespace section {
 namespace {
@@ -33,53 +32,16 @@ int Entre(Alea& a, int min, int max) { return std::uniform_int_distribution<int>
 
 // --- Textures -------------------------------------------------------------
 
-// The shipped pictures are uncompressed 24- or 32-bit BMPs; this reads just
-// that, enough to find them again without the program's picture code.
-std::optional<Raster> LireBmpSimple(const std::string& chemin) {
-    std::ifstream f(chemin, std::ios::binary);
-    const std::string b((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    auto le = [&](std::size_t at, int n) {
-        std::uint32_t v = 0;
-        for (int i = n - 1; i >= 0; --i) v = v << 8 | static_cast<unsigned char>(b[at + i]);
-        return v;
-    };
-    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return std::nullopt;
-    const std::uint32_t donnees = le(10, 4), bpp = le(28, 2);
-    const int w = static_cast<std::int32_t>(le(18, 4));
-    int h = static_cast<std::int32_t>(le(22, 4));
-    const bool basEnHaut = h > 0;
-    h = h < 0 ? -h : h;
-    if (le(30, 4) != 0 || (bpp != 24 && bpp != 32) || w <= 0 || h <= 0 || w > 4096 || h > 4096)
-        return std::nullopt;
-    const std::size_t ligne = (static_cast<std::size_t>(w) * bpp + 31) / 32 * 4;
-    if (donnees + ligne * static_cast<std::size_t>(h) > b.size()) return std::nullopt;
-    Raster r(w, h);
-    for (int y = 0; y < h; ++y) {
-        const std::size_t debut =
-            donnees + ligne * static_cast<std::size_t>(basEnHaut ? h - 1 - y : y);
-        for (int x = 0; x < w; ++x) {
-            const std::size_t p = debut + static_cast<std::size_t>(x) * (bpp / 8);
-            r.row(y)[x] =
-                Rgb(static_cast<unsigned char>(b[p + 2]), static_cast<unsigned char>(b[p + 1]),
-                    static_cast<unsigned char>(b[p]));
-        }
-    }
-    return r;
-}
-
 // The Base folder beside the test program, when the data was generated.
 std::optional<Textures> TexturesLivrees() {
     char exe[4096];
     const ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
     if (n <= 0) return std::nullopt;
     std::string dossier(exe, static_cast<std::size_t>(n));
-    dossier = dossier.substr(0, dossier.rfind('/')) + "/Base/";
+    dossier = dossier.substr(0, dossier.rfind('/')) + "/Base";
     Textures t;
-    for (int i = 0; i < 7; ++i) {
-        std::optional<Raster> r = LireBmpSimple(dossier + kFichiersTextures[i]);
-        if (!r) return std::nullopt;
-        TextureNumero(t, i) = std::move(*r);
-    }
+    int fautif = -1;
+    if (ChargerTextures(dossier, t, fautif) != ErreurFichier::Aucune) return std::nullopt;
     return t;
 }
 
@@ -153,88 +115,95 @@ constexpr int kHauteurs[] = {20, 41, 42, 59, 60, 480, 600, 1500};
 // What every event leaves: the section and view keep their sizes, the
 // view shows the top-left block of the section, the fold factor is one of
 // its two values.
-void VerifierEtat(const Atelier& at, int w, int h) {
-    ASSERT_EQ(at.sec.W(), w);
-    ASSERT_EQ(at.sec.H(), h);
-    ASSERT_EQ(at.sec.Visu.width(), w - MargeCachee);
-    ASSERT_EQ(at.sec.Visu.height(), HauteurVue);
-    ASSERT_TRUE(at.sec.FacteurPli == 1.0 || at.sec.FacteurPli == 1.75) << at.sec.FacteurPli;
-    const int hv = std::min(h, HauteurVue), wv = at.sec.Visu.width();
+void VerifierEtat(const Session& at, int w, int h) {
+    const Section& s = at.section();
+    ASSERT_EQ(s.W(), w);
+    ASSERT_EQ(s.H(), h);
+    ASSERT_EQ(at.vue().width(), w - MargeCachee);
+    ASSERT_EQ(at.vue().height(), HauteurVue);
+    ASSERT_TRUE(s.FacteurPli == 1.0 || s.FacteurPli == 1.75) << s.FacteurPli;
+    const int hv = std::min(h, HauteurVue), wv = at.vue().width();
     for (int y = 0; y < hv; ++y)
-        ASSERT_TRUE(std::equal(at.sec.Visu.row(y), at.sec.Visu.row(y) + wv, at.sec.Observe.row(y)))
+        ASSERT_TRUE(std::equal(at.vue().row(y), at.vue().row(y) + wv, at.observe().row(y)))
             << "la vue diffère de la section sur la ligne " << y;
 }
 
-// The tag of a random enabled command; every state has Distension enabled.
-int TagDisponible(Alea& a, const Disponibilite& d) {
-    int choix[7], n = 0;
-    for (int tag = 1; tag <= 7; ++tag)
-        if (d[static_cast<std::size_t>(tag)]) choix[n++] = tag;
-    return n ? choix[Entre(a, 0, n - 1)] : 0;
+// A random enabled command; every state has Distension enabled.
+std::optional<Evenement> EvenementDisponible(Alea& a, const Disponibilite& d) {
+    Evenement choix[7];
+    int n = 0;
+    for (const TypeEvenement& e : kEvenements)
+        if (d[e.evenement]) choix[n++] = e.evenement;
+    if (!n) return std::nullopt;
+    return choix[Entre(a, 0, n - 1)];
+}
+
+Session Nouvelle(const Textures& tex) {
+    Session s;
+    s.DefinirTextures(tex);
+    return s;
 }
 
 // Twelve interactive steps: mostly enabled events, sometimes an undo (then
 // a second undo, which must be refused), sometimes a return to start. At
-// the end the list is replayed on a fresh workshop and must rebuild the
+// the end the list is replayed on a fresh session and must rebuild the
 // same section.
 void SequenceInteractive(Alea& a, const Textures& tex) {
-    Atelier at;
-    at.sec.tex = tex;
-    at.InitProfil();
-    const int w = at.sec.W(), h = at.sec.H();
-    Atelier depart;
-    depart.sec.tex = tex;
-    depart.InitProfil();
+    Session at = Nouvelle(tex);
+    ASSERT_TRUE(at.Prete());
+    at.Reinitialiser();
+    const int w = at.section().W(), h = at.section().H();
+    Session depart = Nouvelle(tex);
+    depart.Reinitialiser();
     ASSERT_NO_FATAL_FAILURE(VerifierEtat(at, w, h));
-    ASSERT_TRUE(at.dispo[7]);
+    ASSERT_TRUE(at.Disponible(Evenement::Distension));
 
     for (int pas = 0; pas < 12; ++pas) {
         SCOPED_TRACE("pas " + std::to_string(pas));
         const int de = Entre(a, 0, 9);
         if (de == 0) {
-            at.InitProfil();
-            EXPECT_TRUE(MemesPixels(depart.sec.Observe, at.sec.Observe));
-            EXPECT_EQ(at.sec.FacteurPli, 1.0);
-            EXPECT_EQ(at.liste, Liste{Ligne(kLigneInitiale)});
-            EXPECT_FALSE(at.annulable);
-            EXPECT_EQ(at.dispo, depart.dispo);
-        } else if (de == 1 && at.annulable) {
+            at.Reinitialiser();
+            EXPECT_TRUE(MemesPixels(depart.observe(), at.observe()));
+            EXPECT_EQ(at.section().FacteurPli, 1.0);
+            EXPECT_EQ(at.liste(), Liste{Ligne(kLigneInitiale)});
+            EXPECT_FALSE(at.annulable());
+            EXPECT_EQ(at.disponibilite(), depart.disponibilite());
+        } else if (de == 1 && at.annulable()) {
             at.Annuler();
             EXPECT_FALSE(at.Annuler());
         } else {
-            const Raster avant = at.sec.Observe;
-            const double facteur = at.sec.FacteurPli;
-            const Liste listeAvant = at.liste;
-            const Disponibilite dispoAvant = at.dispo;
-            const int tag = TagDisponible(a, at.dispo);
-            ASSERT_NE(tag, 0);
-            SCOPED_TRACE("tag " + std::to_string(tag));
-            at.Appliquer(tag);
+            const Raster avant = at.observe();
+            const double facteur = at.section().FacteurPli;
+            const Liste listeAvant = at.liste();
+            const Disponibilite dispoAvant = at.disponibilite();
+            const std::optional<Evenement> e = EvenementDisponible(a, at.disponibilite());
+            ASSERT_TRUE(e.has_value());
+            SCOPED_TRACE("tag " + std::to_string(Tag(*e)));
+            at.Appliquer(*e);
             ASSERT_NO_FATAL_FAILURE(VerifierEtat(at, w, h));
-            ASSERT_EQ(at.liste.size(), listeAvant.size() + 1);
-            EXPECT_EQ(at.liste.back(), EvenementParTag(tag)->ligne);
-            EXPECT_TRUE(at.annulable);
+            ASSERT_EQ(at.liste().size(), listeAvant.size() + 1);
+            EXPECT_EQ(at.liste().back(), Type(*e).ligne);
+            EXPECT_TRUE(at.annulable());
             if (Entre(a, 0, 3) == 0) {
                 ASSERT_TRUE(at.Annuler());
-                EXPECT_TRUE(MemesPixels(avant, at.sec.Observe));
-                EXPECT_EQ(at.sec.FacteurPli, facteur);
-                EXPECT_EQ(at.liste, listeAvant);
-                EXPECT_EQ(at.dispo, dispoAvant);
-                EXPECT_FALSE(at.annulable);
+                EXPECT_TRUE(MemesPixels(avant, at.observe()));
+                EXPECT_EQ(at.section().FacteurPli, facteur);
+                EXPECT_EQ(at.liste(), listeAvant);
+                EXPECT_EQ(at.disponibilite(), dispoAvant);
+                EXPECT_FALSE(at.annulable());
             }
         }
         ASSERT_NO_FATAL_FAILURE(VerifierEtat(at, w, h));
     }
 
-    Atelier rejoue;
-    rejoue.sec.tex = tex;
-    rejoue.Charger(at.liste);
-    EXPECT_TRUE(MemesPixels(at.sec.Observe, rejoue.sec.Observe));
-    EXPECT_TRUE(MemesPixels(at.sec.Visu, rejoue.sec.Visu));
-    EXPECT_EQ(rejoue.sec.FacteurPli, at.sec.FacteurPli);
-    EXPECT_EQ(rejoue.dispo, at.dispo);
-    EXPECT_EQ(rejoue.liste, at.liste);
-    EXPECT_FALSE(rejoue.annulable);
+    Session rejoue = Nouvelle(tex);
+    rejoue.Charger(at.liste());
+    EXPECT_TRUE(MemesPixels(at.observe(), rejoue.observe()));
+    EXPECT_TRUE(MemesPixels(at.vue(), rejoue.vue()));
+    EXPECT_EQ(rejoue.section().FacteurPli, at.section().FacteurPli);
+    EXPECT_EQ(rejoue.disponibilite(), at.disponibilite());
+    EXPECT_EQ(rejoue.liste(), at.liste());
+    EXPECT_FALSE(rejoue.annulable());
 }
 
 // A random list line: mostly event names, some near misses, empty lines,
@@ -264,24 +233,33 @@ void SequenceRejouee(Alea& a, const Textures& tex) {
     Liste liste(static_cast<std::size_t>(Entre(a, 0, 12)));
     for (Ligne& l : liste) l = LigneAuHasard(a);
 
-    Atelier charge;
-    charge.sec.tex = tex;
+    Session charge = Nouvelle(tex);
     charge.Charger(liste);
-    const int w = charge.sec.W(), h = charge.sec.H();
+    const int w = charge.section().W(), h = charge.section().H();
     ASSERT_NO_FATAL_FAILURE(VerifierEtat(charge, w, h));
-    EXPECT_EQ(charge.liste, liste);
-    EXPECT_FALSE(charge.annulable);
+    EXPECT_EQ(charge.liste(), liste);
+    EXPECT_FALSE(charge.annulable());
 
-    Atelier unParUn;
-    unParUn.sec.tex = tex;
-    unParUn.InitProfil();
+    Session unParUn = Nouvelle(tex);
+    unParUn.Reinitialiser();
     for (std::size_t i = 1; i < liste.size(); ++i) {
-        const int tag = TagDeLigne(liste[i]);
-        if (tag) unParUn.Appliquer(tag);
+        if (const std::optional<Evenement> e = EvenementDeLigne(liste[i])) unParUn.Appliquer(*e);
         ASSERT_NO_FATAL_FAILURE(VerifierEtat(unParUn, w, h));
     }
-    EXPECT_TRUE(MemesPixels(unParUn.sec.Observe, charge.sec.Observe));
-    EXPECT_EQ(unParUn.sec.FacteurPli, charge.sec.FacteurPli);
+    EXPECT_TRUE(MemesPixels(unParUn.observe(), charge.observe()));
+    EXPECT_EQ(unParUn.section().FacteurPli, charge.section().FacteurPli);
+
+    // Step by step, the replay shows every step and ends where the load does.
+    Session pas = Nouvelle(tex);
+    int etapes = 0;
+    EXPECT_TRUE(pas.PourChaqueEtape(liste, [&](int etape, const Raster& vue) {
+        EXPECT_EQ(etape, etapes++);
+        return vue.width() == w - MargeCachee;
+    }));
+    EXPECT_EQ(etapes, static_cast<int>(std::max<std::size_t>(liste.size(), 1)));
+    EXPECT_TRUE(MemesPixels(charge.observe(), pas.observe()));
+    EXPECT_EQ(pas.disponibilite(), charge.disponibilite());
+    EXPECT_EQ(pas.liste(), charge.liste());
 
     // The same lines through RejouerLigne on a bare section.
     Section s;
@@ -289,7 +267,7 @@ void SequenceRejouee(Alea& a, const Textures& tex) {
     InitSection(s);
     for (std::size_t i = 1; i < liste.size(); ++i)
         EXPECT_EQ(RejouerLigne(s, liste[i]), TagDeLigne(liste[i]));
-    EXPECT_TRUE(MemesPixels(charge.sec.Observe, s.Observe));
+    EXPECT_TRUE(MemesPixels(charge.observe(), s.Observe));
 }
 
 std::string Trace(unsigned graine, int w, int h) {

@@ -99,10 +99,6 @@ public:
     // By tag; false for a tag that names no kind.
     bool ParTag(int tag) const { return tag >= 1 && tag <= 7 && actif_[static_cast<std::size_t>(tag)]; }
     void Tout(bool actif) { actif_.fill(actif); }
-    // Transitional: by tag, as the array it replaces.
-    bool operator[](std::size_t tag) const { return actif_[tag]; }
-    bool& operator[](std::size_t tag) { return actif_[tag]; }
-    void fill(bool actif) { actif_.fill(actif); }
     bool operator==(const Disponibilite&) const = default;
 
 private:
@@ -128,21 +124,5 @@ int RejouerLigne(Section& s, std::string_view ligne);
 
 // Converts a list line for display (Windows-1252 to UTF-8).
 std::string Utf8DeLigne(std::string_view ligne);
-
-// Transitional, until every front end uses Session.
-void OperationsEvenement(Section& s, int tag);
-class Atelier {
-public:
-    void InitProfil();
-    void Appliquer(int tag);
-    bool Annuler();
-    void Charger(const Liste& liste);
-
-    Section sec;
-    Liste liste;
-    Raster tempo;
-    bool annulable = false;
-    Disponibilite dispo{};
-};
 
 }  // namespace section
