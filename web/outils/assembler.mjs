@@ -1,0 +1,95 @@
+// Puts the browser edition together in one self-contained HTML file: the
+// page's style and scripts, the engine (WebAssembly inside its JavaScript),
+// and the data made by the project's generator: the seven textures
+// (gzip-compressed BMP files), the seven sounds (WAV files), the help
+// document, the icon and the logo. The same file is written as the static
+// folder's index.html.
+//
+//   node assembler.mjs --moteur build-web/moteur.js --donnees DIR --icones DIR
+//                      --version 2.1.0 --sortie build-web
+//
+// DIR for --donnees is the generator's bin folder (Base/, strataloom.hlp).
+import { readFileSync, writeFileSync, mkdirSync } from "node:fs";
+import { gzipSync } from "node:zlib";
+import { dirname, join } from "node:path";
+import { fileURLToPath } from "node:url";
+
+const ici = dirname(fileURLToPath(import.meta.url));
+const page = join(ici, "..", "page");
+
+// The page's scripts, in the order they need each other.
+const SCRIPTS = [
+  "textes.js",
+  "donnees.js",
+  "vue.js",
+  "menus.js",
+  "boites.js",
+  "aide.js",
+  "son.js",
+  "fichiers.js",
+  "conservation.js",
+  "principal.js",
+];
+const TEXTURES = ["Couche1.bmp", "Couche2.bmp", "Couche3.bmp", "Granit.bmp", "Granit0.bmp", "Coulee.bmp", "Coulee0.bmp"];
+const SONS = ["Sedime.Wav", "Coulee.Wav", "Erode.Wav", "Granite.Wav", "Plisse.Wav", "Chevauche.Wav", "Casse.Wav"];
+
+function Options(argv) {
+  const o = {};
+  for (let i = 0; i < argv.length; i += 2) {
+    if (!argv[i].startsWith("--") || i + 1 >= argv.length) throw new Error(`option incomprise : ${argv[i]}`);
+    o[argv[i].slice(2)] = argv[i + 1];
+  }
+  for (const n of ["moteur", "donnees", "icones", "version", "sortie"])
+    if (!o[n]) throw new Error(`--${n} manque`);
+  return o;
+}
+
+// Text that goes inside a <script> element: nothing in it may close the
+// element or open an HTML comment.
+function PourScript(texte) {
+  return texte.replace(/<\/(script)/gi, "<\\/$1").replace(/<!--/g, "<\\!--");
+}
+
+const o = Options(process.argv.slice(2));
+const base64 = (octets) => Buffer.from(octets).toString("base64");
+const dataUrlPng = (chemin) => "data:image/png;base64," + base64(readFileSync(chemin));
+
+const donnees = {
+  version: o.version,
+  textures: Object.fromEntries(
+    TEXTURES.map((n) => [n, base64(gzipSync(readFileSync(join(o.donnees, "Base", n)), { level: 9 }))]),
+  ),
+  sons: Object.fromEntries(SONS.map((n) => [n, base64(readFileSync(join(o.donnees, "Base", n)))])),
+  aide: readFileSync(join(o.donnees, "strataloom.hlp"), "utf8"),
+};
+
+const scripts = SCRIPTS.map((n) => `// ${n}\n` + readFileSync(join(page, n), "utf8")).join("\n");
+const pageJs = `(() => {\n"use strict";\n${scripts}\n})();\n`;
+
+// Placeholders are replaced by function so that "$" in the inserted text
+// stays as it is.
+const remplacements = {
+  "@STYLE@": readFileSync(join(page, "style.css"), "utf8"),
+  "@DONNEES@": PourScript("const STRATALOOM_DONNEES = " + JSON.stringify(donnees) + ";"),
+  "@MOTEUR@": PourScript(readFileSync(o.moteur, "utf8")),
+  "@PAGE@": PourScript(pageJs),
+  "@VERSION@": o.version,
+  "@LOGO@": dataUrlPng(join(o.icones, "logo.png")),
+  "@ICONE48@": dataUrlPng(join(o.icones, "strataloom-48.png")),
+  "@ICONE32@": dataUrlPng(join(o.icones, "strataloom-32.png")),
+};
+let html = readFileSync(join(page, "strataloom.html"), "utf8");
+// Each placeholder once, in one pass, so that inserted text is never
+// searched again.
+const motif = new RegExp(Object.keys(remplacements).join("|"), "g");
+const vus = new Set();
+html = html.replace(motif, (m) => {
+  vus.add(m);
+  return remplacements[m];
+});
+for (const m of Object.keys(remplacements)) if (!vus.has(m)) throw new Error(`${m} absent du modèle de page`);
+
+mkdirSync(join(o.sortie, "site"), { recursive: true });
+writeFileSync(join(o.sortie, "strataloom.html"), html);
+writeFileSync(join(o.sortie, "site", "index.html"), html);
+console.log(`strataloom.html : ${Buffer.byteLength(html)} octets`);

@@ -1,0 +1,67 @@
+// The pupil's work survives the tab: after every change the list's bytes
+// (the same bytes as a saved .lst file) go to the browser's storage, and the
+// next opening of the page offers them back. The model picture is kept for
+// the tab only, so a tab the tablet discarded and reloads gets it back.
+// A browser that refuses storage (private window, full disk) keeps nothing.
+
+const Conservation = (() => {
+  const kListe = "strataloom.liste";
+  const kModele = "strataloom.modele";
+
+  function Ecrire(stockage, cle, valeur) {
+    try {
+      if (valeur === null) stockage.removeItem(cle);
+      else stockage.setItem(cle, valeur);
+      return true;
+    } catch (e) {
+      return false;
+    }
+  }
+
+  function Lire(stockage, cle) {
+    try {
+      return stockage.getItem(cle);
+    } catch (e) {
+      return null;
+    }
+  }
+
+  const local = () => {
+    try {
+      return window.localStorage;
+    } catch (e) {
+      return null;
+    }
+  };
+  const onglet = () => {
+    try {
+      return window.sessionStorage;
+    } catch (e) {
+      return null;
+    }
+  };
+
+  function GarderListe(octets) {
+    const s = local();
+    if (s) Ecrire(s, kListe, ChaineDOctets(octets));
+  }
+
+  function ListeGardee() {
+    const s = local();
+    const v = s && Lire(s, kListe);
+    return v === null || v === undefined ? null : OctetsDeChaine(v);
+  }
+
+  function GarderModele(octets) {
+    const s = onglet();
+    if (s && !Ecrire(s, kModele, ChaineDOctets(octets))) Ecrire(s, kModele, null);
+  }
+
+  function ModeleGarde() {
+    const s = onglet();
+    const v = s && Lire(s, kModele);
+    return v === null || v === undefined ? null : OctetsDeChaine(v);
+  }
+
+  return { GarderListe, ListeGardee, GarderModele, ModeleGarde };
+})();

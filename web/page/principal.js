@@ -1,0 +1,359 @@
+// The window's handlers: each reads its command's tag, calls the engine's
+// session and the services (boxes, sounds, help, files), then shows the
+// session's state once: list, view, undo and availability.
+
+const Fenetre = (() => {
+  let moteur = null;
+  let session = null;
+  let table = []; // the engine's event table
+  const boutons = new Map(); // tag -> event button
+  const articles = new Map(); // tag -> menu item
+  const boutonsAide = new Map(); // tag -> "?" button
+  const annuler = document.getElementById("Annuler");
+  const annuler1 = document.getElementById("Annuler1");
+  const liste = document.getElementById("ListBox1");
+  const zone = document.getElementById("zone-vue");
+  const visu = document.getElementById("Visu");
+  const coucheModele = document.getElementById("couche-modele");
+  let vueActive = false; // the view reacts to presses once a model is loaded
+  let premierDessin = false;
+  // Off until the start-up has asked whether to take back a kept list.
+  let conserver = false;
+
+  // The seven commands and their "?" buttons, from the engine's table, in
+  // the panel and in the "Evénements" menu.
+  function CreerCommandes() {
+    const panneau = document.getElementById("commandes");
+    const menu = document.getElementById("menu-Evnements1");
+    const fin = document.getElementById("fin-evenements");
+    for (const e of table) {
+      const b = document.createElement("button");
+      b.type = "button";
+      b.id = e.bouton;
+      b.dataset.tag = e.tag;
+      b.textContent = e.libelle;
+      b.addEventListener("click", () => SedimClick(e.tag));
+      const aide = document.createElement("button");
+      aide.type = "button";
+      aide.id = e.aide;
+      aide.className = "aide";
+      aide.dataset.tag = e.contexte;
+      aide.textContent = "?";
+      aide.setAttribute("aria-label", "? " + e.libelle);
+      aide.addEventListener("click", () => AideBt1Click(e.contexte));
+      panneau.append(b, aide);
+      boutons.set(e.tag, b);
+      boutonsAide.set(e.tag, aide);
+
+      const a = document.createElement("button");
+      a.type = "button";
+      a.setAttribute("role", "menuitem");
+      a.id = e.menu;
+      a.dataset.tag = e.tag;
+      a.textContent = e.libelle;
+      a.addEventListener("click", () => SedimClick(e.tag));
+      menu.insertBefore(a, fin);
+      articles.set(e.tag, a);
+    }
+  }
+
+  // --- What the window shows of the session ---
+
+  function AfficherListe() {
+    const lignes = session.lignes();
+    const items = [];
+    for (let i = 0; i < lignes.length; ++i) {
+      const li = document.createElement("li");
+      li.setAttribute("role", "option");
+      li.textContent = lignes[i];
+      items.push(li);
+    }
+    liste.replaceChildren(...items);
+    liste.scrollTop = liste.scrollHeight;
+  }
+
+  function AppliquerDisponibilite() {
+    for (const e of table) {
+      const actif = session.disponible(e.tag);
+      boutons.get(e.tag).disabled = !actif;
+      articles.get(e.tag).disabled = !actif;
+    }
+    const u = session.annulable();
+    annuler.disabled = !u;
+    annuler1.disabled = !u;
+  }
+
+  // Black captions, except red for the "?" of tag `rouge` (1..7).
+  function CouleursAide(rouge) {
+    for (const [tag, b] of boutonsAide) b.classList.toggle("derniere", tag === rouge);
+  }
+
+  // A command that the refresh disabled under the keyboard's focus hands
+  // the focus on, so Tab and Enter go on from where they were.
+  function GarderFocus(avant) {
+    if (!avant || !avant.disabled) return;
+    const suite = [annuler, ...boutons.values(), document.getElementById("Efface")];
+    const b = suite.find((x) => !x.disabled);
+    if (b) b.focus();
+  }
+
+  function Rafraichir() {
+    const focus = document.activeElement;
+    AfficherListe();
+    Vue.Afficher(session);
+    AppliquerDisponibilite();
+    GarderFocus(focus);
+    if (conserver) Conservation.GarderListe(session.texteListe().slice());
+    if (!premierDessin) {
+      premierDessin = true;
+      performance.mark("strataloom-premier-dessin");
+      requestAnimationFrame(() => performance.mark("strataloom-premiere-image"));
+    }
+  }
+
+  // --- Events, undo, return to start ---
+
+  function SedimClick(k) {
+    if (!session.disponible(k)) return;
+    const e = table[k - 1];
+    // The sound of the previous event stops here, even when silent.
+    Son.Fermer();
+    CouleursAide(k);
+    Son.Jouer(e.son);
+    session.appliquer(k);
+    Rafraichir();
+  }
+
+  function AnnulerClick() {
+    annuler.disabled = true;
+    annuler1.disabled = true;
+    CouleursAide(0);
+    const fait = session.annuler();
+    Rafraichir();
+    if (!fait) Boites.Simple(TEXTES.retourImpossible);
+  }
+
+  function InitProfil() {
+    session.reinitialiser();
+    Rafraichir();
+    CouleursAide(0);
+  }
+
+  // --- List files ---
+
+  function Sauver1Click(k) {
+    if (session.nombreLignes() === 0) return;
+    const octets = session.texteListe().slice();
+    if (k === 1) Fichiers.Telecharger(octets, TEXTES.nomListe, "application/octet-stream");
+    else Fichiers.Telecharger(octets, TEXTES.nomTexte, "text/plain");
+  }
+
+  const choixListe = document.getElementById("choix-liste");
+  const Charger1Click = () => Fichiers.Choisir(choixListe);
+  Fichiers.SurChoix(choixListe, async (f) => {
+    // Only a name with the list extension goes on, in any case.
+    if (Fichiers.Extension(f.name).toLowerCase() !== "lst" || !session) return;
+    const octets = await Fichiers.Lire(f, moteur.octetsListeMax());
+    const lue = octets !== null && session.chargerListe(octets) === 0;
+    if (!lue) session.reinitialiser();
+    Rafraichir();
+    CouleursAide(0);
+    if (!lue) await Boites.Information(TEXTES.chargementImpossible);
+  });
+
+  // --- Model and pictures ---
+
+  function ActiverVue() {
+    vueActive = true;
+    zone.classList.add("comparable");
+    zone.title = TEXTES.clicModele;
+    zone.tabIndex = 0;
+  }
+
+  function ChargerModele(octets) {
+    if (!session.chargerModele(octets)) return false;
+    Vue.AfficherModele(session);
+    ActiverVue();
+    return true;
+  }
+
+  const choixModele = document.getElementById("choix-modele");
+  const Importermodle1Click = () => Fichiers.Choisir(choixModele);
+  Fichiers.SurChoix(choixModele, async (f) => {
+    if (!session) return;
+    const octets = await Fichiers.Lire(f, moteur.octetsModeleMax());
+    if (octets === null || !ChargerModele(octets)) {
+      await Boites.Erreur(TEXTES.impossibleDeCharger);
+      return;
+    }
+    Conservation.GarderModele(octets);
+  });
+
+  let comparaison = false;
+  function MontrerModele(oui) {
+    comparaison = oui;
+    coucheModele.hidden = !oui;
+    visu.setAttribute("aria-hidden", String(oui));
+    zone.classList.toggle("comparaison", oui);
+  }
+
+  // A press of the primary button (the left mouse button, a finger, the
+  // pen's tip) shows the model until the release.
+  zone.addEventListener("pointerdown", (e) => {
+    if (!vueActive || e.button !== 0) return;
+    e.preventDefault();
+    try {
+      zone.setPointerCapture(e.pointerId);
+    } catch (x) {
+      // not capturable: the release still reaches the view
+    }
+    MontrerModele(true);
+  });
+  const Relacher = () => {
+    if (comparaison) MontrerModele(false);
+  };
+  zone.addEventListener("pointerup", Relacher);
+  zone.addEventListener("pointercancel", Relacher);
+  zone.addEventListener("lostpointercapture", Relacher);
+  // With another button already held, a release shows only as a move.
+  zone.addEventListener("pointermove", (e) => {
+    if (comparaison && e.button >= 0 && !(e.buttons & (1 << e.button))) Relacher();
+  });
+  zone.addEventListener("contextmenu", (e) => e.preventDefault());
+  // From the keyboard: Space or Enter held on the view.
+  zone.addEventListener("keydown", (e) => {
+    if (!vueActive || (e.key !== " " && e.key !== "Enter")) return;
+    e.preventDefault();
+    if (!e.repeat) MontrerModele(true);
+  });
+  zone.addEventListener("keyup", (e) => {
+    if (e.key === " " || e.key === "Enter") Relacher();
+  });
+  zone.addEventListener("blur", Relacher);
+
+  // "Sauver en tant que modèle" (1) and "Exporter l'image affichée" (2):
+  // the view as the desktop's BMP, whatever the command.
+  function ExporterImage1Click() {
+    if (!session.prete()) return;
+    Fichiers.Telecharger(session.vueBmp().slice(), TEXTES.nomImage, "image/bmp");
+  }
+
+  // --- Help, warning, sounds, about box ---
+
+  const Aide1Click = () => Aide.Montrer(0);
+  const AideBt1Click = (contexte) => Aide.Montrer(contexte);
+  const Avertissement1Click = () => Boites.Information(TEXTES.avertissement);
+  const Apropos1Click = () => Boites.APropos();
+
+  const uneBoiteOuverte = () => !!document.querySelector("dialog[open]");
+
+  document.addEventListener("keydown", (e) => {
+    if (uneBoiteOuverte()) return;
+    if (Son.EstAccord(e)) Son.Basculer();
+    if (e.key === "F1" && !e.ctrlKey && !e.altKey && !e.shiftKey && !e.metaKey) {
+      e.preventDefault();
+      Aide1Click();
+    }
+  });
+
+  const Lier = (id, f) => document.getElementById(id).addEventListener("click", f);
+  Lier("Annuler", AnnulerClick);
+  Lier("Annuler1", AnnulerClick);
+  Lier("Efface", InitProfil);
+  Lier("Retourdbut1", InitProfil);
+  Lier("Importermodle1", Importermodle1Click);
+  Lier("Sauvercommemodle1", () => ExporterImage1Click(1));
+  Lier("ExporterImage1", () => ExporterImage1Click(2));
+  Lier("Charger1", Charger1Click);
+  Lier("Sauver1", () => Sauver1Click(1));
+  Lier("Exporterliste1", () => Sauver1Click(2));
+  Lier("Aide1", Aide1Click);
+  Lier("Avertissement1", Avertissement1Click);
+  Lier("Apropos1", Apropos1Click);
+
+  // --- Start-up ---
+
+  function Egaux(a, b) {
+    if (a.length !== b.length) return false;
+    for (let i = 0; i < a.length; ++i) if (a[i] !== b[i]) return false;
+    return true;
+  }
+
+  // The list kept by an earlier visit, when it holds more than the reset's.
+  function ListeAReprendre(initiale) {
+    const gardee = Conservation.ListeGardee();
+    if (!gardee || gardee.length === 0 || Egaux(gardee, initiale)) return null;
+    const n = moteur.compterLignes(gardee);
+    return n > 0 ? { octets: gardee, lignes: n } : null;
+  }
+
+  function Reprendre(octets) {
+    if (session.chargerListe(octets) !== 0) session.reinitialiser();
+    Rafraichir();
+    CouleursAide(0);
+  }
+
+  // Resolved once the first section is drawn, before the start-up boxes.
+  let signalerPret;
+  const pret = new Promise((r) => (signalerPret = r));
+
+  async function Demarrer() {
+    moteur = await StrataloomMoteur();
+    session = new moteur.Session();
+    table = moteur.evenements();
+    CreerCommandes();
+    const noms = moteur.fichiersTextures();
+    const fichiers = await TexturesEmbarquees(noms);
+    const defaut = session.definirTextures(fichiers.map((o) => o || new Uint8Array(0)));
+    Vue.Ajuster();
+    const initiale = session.texteListe().slice();
+    const reprise = defaut < 0 ? ListeAReprendre(initiale) : null;
+    // A tab the browser discarded comes back as it was, without a word.
+    const revenue = reprise && document.wasDiscarded === true;
+    if (revenue) Reprendre(reprise.octets);
+    else Rafraichir();
+    CouleursAide(0);
+    const modeleGarde = Conservation.ModeleGarde();
+    if (modeleGarde) ChargerModele(modeleGarde);
+    signalerPret();
+    if (defaut >= 0) {
+      await Boites.Erreur(TEXTES.texturesAbsentes);
+      return;
+    }
+    conserver = revenue || !reprise;
+    if (revenue) return;
+    // The warning comes up over the new window before anything else.
+    await Avertissement1Click();
+    if (reprise) {
+      const quoi =
+        reprise.lignes <= 1
+          ? TEXTES.aucunEvenement
+          : reprise.lignes === 2
+            ? TEXTES.unEvenement
+            : Remplir(TEXTES.nEvenements, reprise.lignes - 1);
+      const choix = await Boites.Question(Remplir(TEXTES.reprise, quoi), [
+        [TEXTES.reprendre, "reprendre"],
+        [TEXTES.nouvelleCoupe, "nouvelle"],
+      ]);
+      conserver = true;
+      if (choix === "reprendre") Reprendre(reprise.octets);
+      else Conservation.GarderListe(session.texteListe().slice());
+    }
+  }
+
+  const demarrage = Demarrer();
+  return {
+    pret,
+    demarrage,
+    session: () => session,
+    moteur: () => moteur,
+    comparaison: () => comparaison,
+    textes: TEXTES,
+    aide: Aide,
+    son: Son,
+    vue: Vue,
+  };
+})();
+
+// For the browser tests and the benchmark.
+window.strataloom = Fenetre;

@@ -1,0 +1,228 @@
+// The browser edition's window onto the engine: one section::Session, the
+// event table, the list files and the BMP pictures, as the page sees them.
+// Everything geological, every rule and every file format stays in
+// section/; this file only moves bytes and pixels across to JavaScript.
+//
+// Bytes cross as Uint8Array: into a std::string (embind copies a typed
+// array byte for byte), out through a typed_memory_view of a buffer kept
+// here, which the page copies at once. Text for display crosses as UTF-8.
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "section/bmp.h"
+#include "section/evenements.h"
+#include "section/fichiers.h"
+#include "section/session.h"
+#include "section/textures.h"
+
+namespace {
+
+using emscripten::val;
+
+// 0xFFRRGGBB words (bytes B G R FF in memory) to the R G B A bytes of a
+// canvas ImageData.
+void VersRgba(const section::Raster& r, int largeur, int hauteur, std::vector<std::uint8_t>& rgba) {
+    rgba.assign(static_cast<std::size_t>(largeur) * static_cast<std::size_t>(hauteur) * 4, 0);
+    std::uint8_t* o = rgba.data();
+    for (int y = 0; y < hauteur; ++y) {
+        const section::Couleur* ligne = r.row(y);
+        for (int x = 0; x < largeur; ++x, o += 4) {
+            const section::Couleur c = ligne[x];
+            o[0] = static_cast<std::uint8_t>(c >> 16);
+            o[1] = static_cast<std::uint8_t>(c >> 8);
+            o[2] = static_cast<std::uint8_t>(c);
+            o[3] = 0xFF;
+        }
+    }
+}
+
+val Octets(const std::string& octets) {
+    return val(emscripten::typed_memory_view(octets.size(),
+                                             reinterpret_cast<const std::uint8_t*>(octets.data())));
+}
+
+// What loading a list gives the page, for its message.
+enum Chargement : int {
+    kChargee = 0,
+    kIllisible = 1,  // over the line limit, or the section could not be laid
+};
+
+class SessionWeb {
+public:
+    // The seven texture files' bytes, in the order of kFichiersTextures.
+    // Returns -1 when they make a section, else the index of the first file
+    // that is not a BMP (0..6), or 7 when the set as a whole is refused.
+    int DefinirTextures(val fichiers) {
+        section::Textures t;
+        for (int i = 0; i < 7; ++i) {
+            const std::string octets = fichiers[i].as<std::string>();
+            std::optional<section::Raster> image = section::LireBmp(octets, section::kBudgetPixels);
+            if (!image) return i;
+            section::TextureNumero(t, i) = std::move(*image);
+        }
+        if (section::VerifierTextures(t)) return 7;
+        session_.DefinirTextures(std::move(t));
+        session_.Reinitialiser();
+        return session_.Prete() ? -1 : 7;
+    }
+
+    bool Prete() const { return session_.Prete(); }
+    void Reinitialiser() { session_.Reinitialiser(); }
+
+    // The interactive event of tag 1..7; an unknown tag does nothing.
+    void Appliquer(int tag) {
+        if (const std::optional<section::Evenement> e = section::EvenementDeTag(tag))
+            session_.Appliquer(*e);
+    }
+
+    bool Annuler() { return session_.Annuler(); }
+    bool Annulable() const { return session_.annulable(); }
+    bool Disponible(int tag) const { return session_.Prete() && session_.disponibilite().ParTag(tag); }
+
+    // Reset, then the file's lines replace the list and are replayed. A file
+    // the file layer refuses leaves the reset section and its single line.
+    int ChargerListe(const std::string& octets) {
+        section::Liste lignes;
+        if (octets.size() > section::kOctetsListeMax ||
+            section::LignesDeListe(octets, lignes) != section::ErreurFichier::Aucune) {
+            session_.Reinitialiser();
+            return kIllisible;
+        }
+        session_.Charger(std::move(lignes));
+        return kChargee;
+    }
+
+    // The list lines for display.
+    val Lignes() const {
+        val lignes = val::array();
+        for (const section::Ligne& l : session_.liste()) lignes.call<void>("push", section::Utf8DeLigne(l));
+        return lignes;
+    }
+    int NombreLignes() const { return static_cast<int>(session_.liste().size()); }
+
+    // The list file's bytes, as "Sauver la liste des événements" writes them.
+    val TexteListe() {
+        tampon_ = section::TexteListe(session_.liste());
+        return Octets(tampon_);
+    }
+
+    int LargeurVue() const { return session_.vue().width(); }
+    int HauteurVue() const { return session_.vue().height(); }
+    val VueRgba() {
+        const section::Raster& v = session_.vue();
+        VersRgba(v, v.width(), v.height(), rgba_);
+        return val(emscripten::typed_memory_view(rgba_.size(), rgba_.data()));
+    }
+    // The view as the BMP file the desktop writes.
+    val VueBmp() {
+        tampon_ = section::EcrireBmp(session_.vue());
+        return Octets(tampon_);
+    }
+
+    // A model picture: any BMP the reader knows, within the pixel budget.
+    bool ChargerModele(const std::string& octets) {
+        std::optional<section::Raster> image = section::LireBmp(octets, section::kBudgetPixels);
+        if (!image || image->empty()) return false;
+        modele_ = std::move(*image);
+        return true;
+    }
+    int LargeurModele() const { return modele_.width(); }
+    int HauteurModele() const { return modele_.height(); }
+    // The model's pixels, cut to the view's size from its top-left corner.
+    val ModeleRgba() {
+        const int l = std::min(modele_.width(), std::max(session_.vue().width(), 0));
+        const int h = std::min(modele_.height(), std::max(session_.vue().height(), 0));
+        VersRgba(modele_, l, h, rgba_);
+        return val(emscripten::typed_memory_view(rgba_.size(), rgba_.data()));
+    }
+    int LargeurModeleVisible() const { return std::min(modele_.width(), session_.vue().width()); }
+    int HauteurModeleVisible() const { return std::min(modele_.height(), session_.vue().height()); }
+
+    // The state report, as strataloom-render --state writes it.
+    std::string EtatJson() const { return section::EtatJson(session_.Etat()); }
+
+private:
+    section::Session session_;
+    section::Raster modele_;
+    std::vector<std::uint8_t> rgba_;
+    std::string tampon_;
+};
+
+// The event table for the page: tag, caption, help context and wave file.
+val Evenements() {
+    val table = val::array();
+    for (const section::TypeEvenement& e : section::kEvenements) {
+        val ligne = val::object();
+        ligne.set("tag", e.tag);
+        ligne.set("libelle", section::Utf8DeLigne(e.ligne));
+        ligne.set("bouton", std::string(e.bouton));
+        ligne.set("menu", std::string(e.menu));
+        ligne.set("aide", std::string(e.aide));
+        ligne.set("contexte", e.contexte);
+        ligne.set("son", std::string(e.son));
+        table.call<void>("push", ligne);
+    }
+    return table;
+}
+
+// The number of lines the file layer reads from a list's bytes, or -1 when
+// it refuses them.
+int CompterLignes(const std::string& octets) {
+    section::Liste lignes;
+    if (octets.size() > section::kOctetsListeMax ||
+        section::LignesDeListe(octets, lignes) != section::ErreurFichier::Aucune)
+        return -1;
+    return static_cast<int>(lignes.size());
+}
+
+// The largest files worth reading: a list, and a model picture within the
+// pixel budget at 32 bits a pixel with its headers.
+double OctetsListeMax() { return static_cast<double>(section::kOctetsListeMax); }
+double OctetsModeleMax() { return static_cast<double>(section::kBudgetPixels) * 4 + 65536; }
+
+val FichiersTextures() {
+    val noms = val::array();
+    for (const char* nom : section::kFichiersTextures) noms.call<void>("push", std::string(nom));
+    return noms;
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(strataloom) {
+    emscripten::function("evenements", &Evenements);
+    emscripten::function("fichiersTextures", &FichiersTextures);
+    emscripten::function("compterLignes", &CompterLignes);
+    emscripten::function("octetsListeMax", &OctetsListeMax);
+    emscripten::function("octetsModeleMax", &OctetsModeleMax);
+    emscripten::class_<SessionWeb>("Session")
+        .constructor<>()
+        .function("definirTextures", &SessionWeb::DefinirTextures)
+        .function("prete", &SessionWeb::Prete)
+        .function("reinitialiser", &SessionWeb::Reinitialiser)
+        .function("appliquer", &SessionWeb::Appliquer)
+        .function("annuler", &SessionWeb::Annuler)
+        .function("annulable", &SessionWeb::Annulable)
+        .function("disponible", &SessionWeb::Disponible)
+        .function("chargerListe", &SessionWeb::ChargerListe)
+        .function("lignes", &SessionWeb::Lignes)
+        .function("nombreLignes", &SessionWeb::NombreLignes)
+        .function("texteListe", &SessionWeb::TexteListe)
+        .function("largeurVue", &SessionWeb::LargeurVue)
+        .function("hauteurVue", &SessionWeb::HauteurVue)
+        .function("vueRgba", &SessionWeb::VueRgba)
+        .function("vueBmp", &SessionWeb::VueBmp)
+        .function("chargerModele", &SessionWeb::ChargerModele)
+        .function("largeurModele", &SessionWeb::LargeurModele)
+        .function("hauteurModele", &SessionWeb::HauteurModele)
+        .function("largeurModeleVisible", &SessionWeb::LargeurModeleVisible)
+        .function("hauteurModeleVisible", &SessionWeb::HauteurModeleVisible)
+        .function("modeleRgba", &SessionWeb::ModeleRgba)
+        .function("etatJson", &SessionWeb::EtatJson);
+}

@@ -1,0 +1,51 @@
+// Screenshots of the page as a pupil sees it, at the two sizes a class
+// uses: a 1280 x 800 tablet (also at two device pixels per CSS pixel) and a
+// 1366 x 768 laptop. For looking at, not for checking.
+//
+//   node web/tests/captures.mjs build-web/strataloom.html DOSSIER
+import { writeFileSync, mkdirSync } from "node:fs";
+import { resolve, join } from "node:path";
+import { pathToFileURL } from "node:url";
+import { Navigateur } from "./webdriver.mjs";
+
+const [page, dossier] = process.argv.slice(2);
+if (!page || !dossier) {
+  console.error("usage : node captures.mjs PAGE.html DOSSIER");
+  process.exit(2);
+}
+mkdirSync(dossier, { recursive: true });
+const url = pathToFileURL(resolve(page)).href;
+
+const tailles = [
+  { nom: "tablette-1280x800", largeur: 1280, hauteur: 800 },
+  { nom: "tablette-1280x800-x2", largeur: 1280, hauteur: 800, echelle: 2 },
+  { nom: "portable-1366x768", largeur: 1366, hauteur: 768 },
+];
+
+for (const t of tailles) {
+  const n = await Navigateur.Lancer(t);
+  try {
+    const capture = async (etape) => writeFileSync(join(dossier, `${t.nom}-${etape}.png`), await n.capture());
+    await n.ouvrir(url);
+    await n.executerAsync(() => window.strataloom.pret);
+    await capture("1-avertissement");
+    await n.cliquer("#boite-message button");
+    for (const id of ["Sedim", "Sedim", "Plissa", "Nivele", "Sedim"]) await n.cliquer("#" + id);
+    await capture("2-coupe");
+    await n.cliquer("#Evnements1");
+    await capture("3-menu");
+    await n.touches("\uE00C");
+    await n.cliquer("#AideBt5");
+    await capture("4-aide");
+    await n.cliquer("#Fermer");
+    await n.cliquer("#Interrogation1");
+    await n.cliquer("#Apropos1");
+    await capture("5-apropos");
+    await n.cliquer("#OKButton");
+    await n.touches("\uE004", "\uE004", "\uE004");
+    await capture("6-clavier");
+  } finally {
+    await n.fermer();
+  }
+}
+console.log(`captures dans ${dossier}`);
