@@ -105,7 +105,10 @@ int RejouerLigne(Section& s, std::string_view ligne) {
 
 void Rejouer(Section& s, const Liste& liste) {
     const std::size_t n = liste.size();
-    for (std::size_t i = 1; i < n; ++i) RejouerLigne(s, liste[i]);
+    for (std::size_t i = 1; i < n; ++i) {
+        s.DebuterEvenement(static_cast<Formation>(i));  // what line i lays
+        RejouerLigne(s, liste[i]);
+    }
 }
 
 std::string Utf8DeLigne(std::string_view ligne) {

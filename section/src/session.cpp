@@ -23,7 +23,12 @@ void Session::Reinitialiser() {
         dispo_.Tout(false);
         return;
     }
-    InitSection(sec_);
+    if (formations_) {
+        sec_.Observe.ActiverFormations();
+    } else {
+        sec_.Observe.RetirerFormations();
+    }
+    InitSection(sec_);  // the base layer is formation 0
     Rafraichir();
 }
 
@@ -32,6 +37,8 @@ void Session::Appliquer(Evenement e) {
     tempo_.ReplacePicture(sec_.Observe);
     annulable_ = true;
     if (LitLaSurface(e)) MesureSurface(sec_);
+    // What the event lays is the formation of the line it appends.
+    sec_.DebuterEvenement(static_cast<Formation>(liste_.size()));
     OperationsEvenement(sec_, e);
     liste_.emplace_back(Type(e).ligne);
     Rafraichir();
@@ -67,6 +74,7 @@ bool Session::PourChaqueEtape(Liste lignes,
     if (!vue(0, sec_.Visu)) return false;
     const std::size_t n = liste_.size();
     for (std::size_t i = 1; i < n; ++i) {
+        sec_.DebuterEvenement(static_cast<Formation>(i));
         RejouerLigne(sec_, liste_[i]);
         AfficheProfil(sec_);
         if (!vue(static_cast<int>(i), sec_.Visu)) return false;

@@ -200,6 +200,8 @@ void SequenceInteractive(Alea& a, const Textures& tex) {
     rejoue.Charger(at.liste());
     EXPECT_TRUE(MemesPixels(at.observe(), rejoue.observe()));
     EXPECT_TRUE(MemesPixels(at.vue(), rejoue.vue()));
+    // Each event laid the formation of its list line, whether clicked or replayed.
+    EXPECT_TRUE(rejoue.observe().MemesFormations(at.observe()));
     EXPECT_EQ(rejoue.section().FacteurPli, at.section().FacteurPli);
     EXPECT_EQ(rejoue.disponibilite(), at.disponibilite());
     EXPECT_EQ(rejoue.liste(), at.liste());

@@ -133,6 +133,46 @@ TEST(Session, StateReportOfAFreshSection) {
               "}\n");
 }
 
+// Each pixel knows the list line of the event that laid it: the base layer
+// line 0, the sky none, a new layer its own line; undo takes the plane back
+// with the picture.
+TEST(Session, FormationsFollowTheListLines) {
+    Session s = Prete();
+    ASSERT_TRUE(s.observe().FormationsActives());
+    EXPECT_EQ(s.observe().FormationDe(50, 10), kSansFormation);   // sky
+    EXPECT_EQ(s.observe().FormationDe(50, 500), 0);               // base layer
+    s.Appliquer(E::Sedimentation);
+    const int haut = s.section().SurfaceHaut;  // the new surface, measured after the event
+    EXPECT_EQ(s.observe().FormationDe(50, haut + 2), 1);
+    EXPECT_EQ(s.observe().FormationDe(50, 500), 0);
+    const Raster apres = s.observe();
+    s.Appliquer(E::Volcanisme);
+    ASSERT_TRUE(s.Annuler());
+    EXPECT_TRUE(s.observe().MemesFormations(apres));
+
+    // Replayed, the same list lays the same formations.
+    Session r = Prete();
+    r.Charger(s.liste());
+    EXPECT_TRUE(r.observe().MemesFormations(s.observe()));
+}
+
+TEST(Session, FormationsNeverChangeAColour) {
+    for (const TypeEvenement& t : kEvenements) {
+        Session avec = Prete(), sans;
+        sans.SuivreFormations(false);
+        sans.DefinirTextures(Simples());
+        sans.Reinitialiser();
+        EXPECT_FALSE(sans.observe().FormationsActives());
+        for (E e : {E::Erosion, t.evenement, E::Sedimentation, t.evenement}) {
+            avec.Appliquer(e);
+            sans.Appliquer(e);
+        }
+        EXPECT_TRUE(avec.observe() == sans.observe()) << t.tag;
+        EXPECT_TRUE(avec.vue() == sans.vue()) << t.tag;
+        EXPECT_EQ(avec.disponibilite(), sans.disponibilite());
+    }
+}
+
 TEST(Disponibilite, ByTagOnlyForTheSevenTags) {
     Disponibilite d;
     d.Tout(true);

@@ -36,6 +36,12 @@ public:
     // True when the textures make a section the commands can work on.
     bool Prete() const { return prete_; }
 
+    // Whether the section keeps, for each pixel, the index in the list of
+    // the event that laid it (on by default; from the next reset on). The
+    // colours are the same either way.
+    void SuivreFormations(bool oui) { formations_ = oui; }
+    bool SuitFormations() const { return formations_; }
+
     // The section reset: base layer, the list back to its single
     // "Sédimentation", undo off, fold factor 1.0, view and availability.
     void Reinitialiser();
@@ -74,6 +80,7 @@ private:
     Raster tempo_;  // undo snapshot
     bool annulable_ = false;
     bool prete_ = false;
+    bool formations_ = true;
     Disponibilite dispo_{};
 };
 
