@@ -32,7 +32,7 @@ fi
 mkdir -p "$sortie/obj"
 # One object per source, rebuilt when the source or a header changed; the
 # web build's own flags are part of what an object depends on.
-options=(-std=c++20 -O3 -Isection/include -include web/src/to_chars_reel.h)
+options=(-std=c++20 -O3 -msimd128 -Isection/include -include web/src/to_chars_reel.h)
 empreinte=$(printf '%s ' "${options[@]}" | md5sum | cut -c1-8)
 objets=()
 for source in section/src/*.cpp web/src/*.cpp; do
@@ -53,7 +53,7 @@ for objet in "${objets[@]}"; do
   [ -f "$objet" ] || { echo "web.sh : la compilation a échoué ($objet)" >&2; exit 1; }
 done
 
-em++ -O3 "${objets[@]}" -o "$sortie/moteur.js" \
+em++ -O3 -msimd128 "${objets[@]}" -o "$sortie/moteur.js" \
   --bind -sSINGLE_FILE=1 -sALLOW_MEMORY_GROWTH=1 -sMODULARIZE=1 \
   -sEXPORT_NAME=StrataloomMoteur -sENVIRONMENT=web,node -sFILESYSTEM=0
 

@@ -46,6 +46,25 @@ const Conservation = (() => {
     if (s) Ecrire(s, kListe, ChaineDOctets(octets));
   }
 
+  // The list is written once the handler that changed it has returned, and
+  // at the latest when the page is hidden or left: clicks in quick
+  // succession make one write.
+  let aEcrire = null;
+  function Ecrire_() {
+    if (!aEcrire) return;
+    const f = aEcrire;
+    aEcrire = null;
+    GarderListe(f());
+  }
+  function Noter(octets) {
+    if (!aEcrire) setTimeout(Ecrire_, 0);
+    aEcrire = octets;
+  }
+  window.addEventListener("pagehide", Ecrire_);
+  document.addEventListener("visibilitychange", () => {
+    if (document.visibilityState === "hidden") Ecrire_();
+  });
+
   function ListeGardee() {
     const s = local();
     const v = s && Lire(s, kListe);
@@ -63,5 +82,5 @@ const Conservation = (() => {
     return v === null || v === undefined ? null : OctetsDeChaine(v);
   }
 
-  return { GarderListe, ListeGardee, GarderModele, ModeleGarde };
+  return { GarderListe, Noter, ListeGardee, GarderModele, ModeleGarde };
 })();

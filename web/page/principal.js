@@ -59,16 +59,22 @@ const Fenetre = (() => {
 
   // --- What the window shows of the session ---
 
+  // The list box follows the session's list: between two refreshes the
+  // list gains a line, loses its last or is replaced, so only the lines
+  // that differ are touched.
+  let affichees = [];
   function AfficherListe() {
     const lignes = session.lignes();
-    const items = [];
-    for (let i = 0; i < lignes.length; ++i) {
+    let commun = 0;
+    while (commun < lignes.length && commun < affichees.length && lignes[commun] === affichees[commun]) ++commun;
+    while (liste.children.length > commun) liste.lastChild.remove();
+    for (let i = commun; i < lignes.length; ++i) {
       const li = document.createElement("li");
       li.setAttribute("role", "option");
       li.textContent = lignes[i];
-      items.push(li);
+      liste.append(li);
     }
-    liste.replaceChildren(...items);
+    affichees = lignes;
     liste.scrollTop = liste.scrollHeight;
   }
 
@@ -103,7 +109,7 @@ const Fenetre = (() => {
     Vue.Afficher(session);
     AppliquerDisponibilite();
     GarderFocus(focus);
-    if (conserver) Conservation.GarderListe(session.texteListe().slice());
+    if (conserver) Conservation.Noter(() => session.texteListe().slice());
     if (!premierDessin) {
       premierDessin = true;
       performance.mark("strataloom-premier-dessin");

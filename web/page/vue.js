@@ -17,8 +17,9 @@ const Vue = (() => {
     if (canvas.width !== l) canvas.width = l;
     if (canvas.height !== h) canvas.height = h;
     if (l === 0 || h === 0) return;
-    // A copy: the engine's buffer lives in its memory, which may move.
-    ctx.putImageData(new ImageData(new Uint8ClampedArray(rgba), l, h), 0, 0);
+    // Straight from the engine's memory, which putImageData copies; the
+    // view is used at once, before the memory can grow and move.
+    ctx.putImageData(new ImageData(new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, rgba.length), l, h), 0, 0);
   }
 
   // The section's view, (W - 100) x 480.

@@ -27,20 +27,23 @@ namespace {
 using emscripten::val;
 
 // 0xFFRRGGBB words (bytes B G R FF in memory) to the R G B A bytes of a
-// canvas ImageData.
-void VersRgba(const section::Raster& r, int largeur, int hauteur, std::vector<std::uint8_t>& rgba) {
-    rgba.assign(static_cast<std::size_t>(largeur) * static_cast<std::size_t>(hauteur) * 4, 0);
-    std::uint8_t* o = rgba.data();
+// canvas ImageData, a word at a time: on a little-endian machine those
+// bytes are the word 0xFFBBGGRR.
+void VersRgba(const section::Raster& r, int largeur, int hauteur, std::vector<std::uint32_t>& rgba) {
+    rgba.resize(static_cast<std::size_t>(largeur) * static_cast<std::size_t>(hauteur));
+    std::uint32_t* o = rgba.data();
     for (int y = 0; y < hauteur; ++y) {
         const section::Couleur* ligne = r.row(y);
-        for (int x = 0; x < largeur; ++x, o += 4) {
-            const section::Couleur c = ligne[x];
-            o[0] = static_cast<std::uint8_t>(c >> 16);
-            o[1] = static_cast<std::uint8_t>(c >> 8);
-            o[2] = static_cast<std::uint8_t>(c);
-            o[3] = 0xFF;
+        for (int x = 0; x < largeur; ++x) {
+            const std::uint32_t c = ligne[x];
+            o[x] = 0xFF000000u | (c & 0x0000FF00u) | ((c >> 16) & 0xFFu) | ((c & 0xFFu) << 16);
         }
+        o += largeur;
     }
+}
+
+val Rgba(const std::vector<std::uint32_t>& rgba) {
+    return val(emscripten::typed_memory_view(rgba.size() * 4, reinterpret_cast<const std::uint8_t*>(rgba.data())));
 }
 
 val Octets(const std::string& octets) {
@@ -118,7 +121,7 @@ public:
     val VueRgba() {
         const section::Raster& v = session_.vue();
         VersRgba(v, v.width(), v.height(), rgba_);
-        return val(emscripten::typed_memory_view(rgba_.size(), rgba_.data()));
+        return Rgba(rgba_);
     }
     // The view as the BMP file the desktop writes.
     val VueBmp() {
@@ -140,7 +143,7 @@ public:
         const int l = std::min(modele_.width(), std::max(session_.vue().width(), 0));
         const int h = std::min(modele_.height(), std::max(session_.vue().height(), 0));
         VersRgba(modele_, l, h, rgba_);
-        return val(emscripten::typed_memory_view(rgba_.size(), rgba_.data()));
+        return Rgba(rgba_);
     }
     int LargeurModeleVisible() const { return std::min(modele_.width(), session_.vue().width()); }
     int HauteurModeleVisible() const { return std::min(modele_.height(), session_.vue().height()); }
@@ -151,7 +154,7 @@ public:
 private:
     section::Session session_;
     section::Raster modele_;
-    std::vector<std::uint8_t> rgba_;
+    std::vector<std::uint32_t> rgba_;
     std::string tampon_;
 };
 

@@ -1,0 +1,171 @@
+// The browser edition's figures, in one run:
+//   - the time of an event in the page (the click's whole handler: engine,
+//     undo snapshot, view drawn into the canvas, list, availability) and of
+//     the same events replayed by the page's engine, against the native
+//     renderer replaying the same events;
+//   - the time from opening the file to the first drawn section;
+//   - the size of the file.
+//
+//   node web/tests/bench.mjs --page build-web/strataloom.html
+//        --rendu build/bin/strataloom-render --base build/bin/Base
+//        [--evenements N] [--graine S]
+//
+// The events: a walk of N events (default 300) clicked in the page from a
+// fresh start, each chosen at random (seeded) among the enabled commands,
+// as a pupil might. The list it makes is then replayed by the page's engine
+// and by strataloom-render. Each figure is the best of several runs, the
+// machine being shared.
+import { execFileSync } from "node:child_process";
+import { mkdtempSync, writeFileSync, rmSync, statSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { join, resolve, dirname } from "node:path";
+import { pathToFileURL, fileURLToPath } from "node:url";
+import { Navigateur } from "./webdriver.mjs";
+
+const racine = resolve(dirname(fileURLToPath(import.meta.url)), "..", "..");
+const args = process.argv.slice(2);
+const option = (nom, defaut) => {
+  const i = args.indexOf("--" + nom);
+  return i >= 0 && i + 1 < args.length ? args[i + 1] : defaut;
+};
+const page = resolve(option("page", join(racine, "build-web", "strataloom.html")));
+const programme = resolve(option("rendu", join(racine, "build", "bin", "strataloom-render")));
+const base = resolve(option("base", join(racine, "build", "bin", "Base")));
+const nombre = Number(option("evenements", "300"));
+const graine = Number(option("graine", "7"));
+const temp = mkdtempSync(join(tmpdir(), "strataloom-bench-"));
+const mediane = (v) => [...v].sort((a, b) => a - b)[Math.floor(v.length / 2)];
+const UNE_LIGNE = Buffer.from("S\xe9dimentation\r\n", "latin1");
+
+// strataloom-render on the walk's list against the one-line list: the
+// difference is the events' replay. Best of 9 runs of each, alternated.
+function Natif(liste, n) {
+  const longue = join(temp, "marche.lst");
+  const courte = join(temp, "une.lst");
+  writeFileSync(longue, liste);
+  writeFileSync(courte, UNE_LIGNE);
+  const duree = (chemin) => {
+    const debut = process.hrtime.bigint();
+    execFileSync(programme, ["--base", base, chemin, "--state", join(temp, "etat.json")]);
+    return Number(process.hrtime.bigint() - debut) / 1e6;
+  };
+  const a = [];
+  const c = [];
+  for (let i = 0; i < 9; ++i) {
+    a.push(duree(longue));
+    c.push(duree(courte));
+  }
+  return (Math.min(...a) - Math.min(...c)) / n;
+}
+
+// In the page: from "Retour début", `n` clicks, each on a command chosen
+// among the enabled ones; the handler's time of each click summed.
+function Marcher(n, graine) {
+  let a = graine >>> 0;
+  const hasard = () => {
+    a = (a + 0x6d2b79f5) >>> 0;
+    let t = a;
+    t = Math.imul(t ^ (t >>> 15), t | 1);
+    t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
+    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+  };
+  const f = window.strataloom;
+  const boutons = f.moteur().evenements().map((e) => document.getElementById(e.bouton));
+  document.getElementById("Efface").click();
+  // The engine's share of each click: the session's own event.
+  const session = f.session();
+  const appliquer = session.appliquer;
+  let moteur = 0;
+  session.appliquer = function (tag) {
+    const debut = performance.now();
+    appliquer.call(this, tag);
+    moteur += performance.now() - debut;
+  };
+  let total = 0;
+  for (let i = 0; i < n; ++i) {
+    const actifs = boutons.filter((b) => !b.disabled);
+    const b = actifs[Math.floor(hasard() * actifs.length)];
+    const debut = performance.now();
+    b.click();
+    total += performance.now() - debut;
+  }
+  delete session.appliquer;
+  const liste = session.texteListe();
+  let s = "";
+  for (let i = 0; i < liste.length; ++i) s += String.fromCharCode(liste[i]);
+  return { clic: total / n, moteur: moteur / n, liste: btoa(s) };
+}
+
+// In the page: the engine's replay of the list against the one-line list.
+function Rejouer(listeB64, n) {
+  const session = window.strataloom.session();
+  const liste = Uint8Array.from(atob(listeB64), (c) => c.charCodeAt(0));
+  const une = Uint8Array.from("S\u00e9dimentation\r\n", (c) => c.charCodeAt(0));
+  const duree = (o) => {
+    const debut = performance.now();
+    session.chargerListe(o);
+    return performance.now() - debut;
+  };
+  let longue = Infinity;
+  let courte = Infinity;
+  for (let i = 0; i < 9; ++i) {
+    longue = Math.min(longue, duree(liste));
+    courte = Math.min(courte, duree(une));
+  }
+  return (longue - courte) / n;
+}
+
+const url = pathToFileURL(page).href;
+const nav = await Navigateur.Lancer({ largeur: 1280, hauteur: 800 });
+let r;
+try {
+  await nav.delais(600000);
+  // Opening: a fresh load each time, until the first section is drawn
+  // into the canvas, and until the next frame.
+  const ouvertures = [];
+  const images = [];
+  for (let i = 0; i < 7; ++i) {
+    await nav.ouvrir("about:blank");
+    await nav.ouvrir(url);
+    const m = await nav.executerAsync(async () => {
+      await window.strataloom.pret;
+      await new Promise((r) => requestAnimationFrame(() => setTimeout(r, 0)));
+      const t = (n) => performance.getEntriesByName(n)[0].startTime;
+      return [t("strataloom-premier-dessin"), t("strataloom-premiere-image")];
+    });
+    ouvertures.push(m[0]);
+    images.push(m[1]);
+  }
+  await nav.executer(() => {
+    for (const d of document.querySelectorAll("dialog[open]")) d.close();
+  });
+  let clic = Infinity;
+  let moteur = Infinity;
+  let liste = null;
+  for (let i = 0; i < 3; ++i) {
+    const m = await nav.executer(Marcher, nombre, graine);
+    clic = Math.min(clic, m.clic);
+    moteur = Math.min(moteur, m.moteur);
+    if (liste !== null && liste !== m.liste) throw new Error("la marche n'est pas la même d'une fois à l'autre");
+    liste = m.liste;
+  }
+  const rejeu = await nav.executer(Rejouer, liste, nombre);
+  const natif = Natif(Buffer.from(liste, "base64"), nombre);
+  r = { clic, moteur, rejeu, natif, ouverture: mediane(ouvertures), image: mediane(images), taille: statSync(page).size };
+} finally {
+  await nav.fermer();
+  rmSync(temp, { recursive: true, force: true });
+}
+
+const ms = (v) => v.toFixed(3).replace(".", ",") + " ms";
+const fois = (v) => (v / r.natif).toFixed(2).replace(".", ",") + " ×";
+console.log(`Événements : une marche de ${nombre} événements choisis parmi les commandes actives (graine ${graine})`);
+console.log(`  strataloom-render, rejeu natif              ${ms(r.natif)} par événement`);
+console.log(`  page, rejeu par le moteur WebAssembly       ${ms(r.rejeu)} par événement  (${fois(r.rejeu)} le natif)`);
+console.log(`  page, événement du moteur au clic (avec la copie pour Annuler,`);
+console.log(`        la vue et les règles de disponibilité)  ${ms(r.moteur)} par événement  (${fois(r.moteur)} le natif)`);
+console.log(`  page, clic entier (le même, plus la vue`);
+console.log(`        dessinée, la liste, les boutons, le stockage) ${ms(r.clic)} par événement  (${fois(r.clic)} le natif)`);
+console.log(`Ouverture du fichier → première coupe dessinée : ${Math.round(r.ouverture)} ms ` +
+  `(image suivante : ${Math.round(r.image)} ms), médiane de 7 ouvertures`);
+console.log(`Taille du fichier : ${(r.taille / 1e6).toFixed(2).replace(".", ",")} Mo (${r.taille} octets)`);
