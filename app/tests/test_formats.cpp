@@ -51,6 +51,15 @@ QByteArray EtatQt(const section::EtatSession& e) {
     for (const section::TypeEvenement& t : section::kEvenements)
         commandes.insert(QString::fromStdString(section::Utf8DeLigne(t.ligne)), e.commandes[t.evenement]);
     o.insert(QStringLiteral("commandes"), commandes);
+    QJsonArray formations;
+    for (const section::FormationVue& f : e.formations) {
+        QJsonObject fo;
+        fo.insert(QStringLiteral("indice"), f.indice);
+        fo.insert(QStringLiteral("evenement"), QString::fromStdString(section::Utf8DeLigne(f.evenement)));
+        fo.insert(QStringLiteral("pixels"), f.pixels);
+        formations.append(fo);
+    }
+    o.insert(QStringLiteral("formations"), formations);
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
 
@@ -140,6 +149,7 @@ void TestFormats::etatCommeQJson_data() {
     QTest::newRow("liste vide") << 1;
     QTest::newRow("lignes étranges") << 2;
     QTest::newRow("facteurs décimaux") << 3;
+    QTest::newRow("formations") << 4;
 }
 
 void TestFormats::etatCommeQJson() {
@@ -157,6 +167,10 @@ void TestFormats::etatCommeQJson() {
         e.FacteurPli = 1.75;
         e.FacteurPliPrec = 0.1 + 0.2;
         e.SurfaceBas = -1;
+    }
+    if (cas == 4) {
+        e.lignes = {"S\xE9" "dimentation", "Erosion", "Volcanisme"};
+        e.formations = {{0, e.lignes[0], 110000}, {2, e.lignes[2], 5123}, {1, "\"\x01", 1}};
     }
     QCOMPARE(QByteArray::fromStdString(section::EtatJson(e)), EtatQt(e));
 }

@@ -92,6 +92,12 @@ EtatSession Session::Etat() const {
     e.HautSocle = prete_ ? HautSocle(sec_) : 0;
     e.lignes = liste_;
     e.commandes = dispo_;
+    if (prete_) {
+        for (const Effectif& f : CompterFormations(FormationsDeLaVue(sec_))) {
+            const auto i = static_cast<std::size_t>(f.formation);
+            e.formations.push_back({f.formation, i < liste_.size() ? liste_[i] : Ligne(), f.pixels});
+        }
+    }
     return e;
 }
 
@@ -155,6 +161,16 @@ std::string EtatJson(const EtatSession& e) {
         o += i + 1 < std::size(kOrdre) ? ",\n" : "\n";
     }
     o += "    },\n";
+    o += "    \"formations\": [";
+    for (std::size_t i = 0; i < e.formations.size(); ++i) {
+        const FormationVue& f = e.formations[i];
+        o += i ? ",\n" : "\n";
+        o += "        {\n            \"evenement\": ";
+        Chaine(o, Utf8DeLigne(f.evenement));
+        o += ",\n            \"indice\": " + std::to_string(f.indice);
+        o += ",\n            \"pixels\": " + std::to_string(f.pixels) + "\n        }";
+    }
+    o += "\n    ],\n";
     o += "    \"lignes\": [\n";
     for (std::size_t i = 0; i < e.lignes.size(); ++i) {
         o += "        ";

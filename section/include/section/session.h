@@ -8,12 +8,20 @@
 #include <string>
 
 #include "section/evenements.h"
+#include "section/formations.h"
 #include "section/textures.h"
 
 namespace section {
 
 // What the state report holds: the surface extent, the fold factors, the
-// top of the red band, the list and the enabled commands.
+// top of the red band, the list, the enabled commands and the formations
+// seen in the view.
+struct FormationVue {
+    Formation indice;  // the list line of the event that laid it
+    Ligne evenement;   // that line
+    int pixels;        // its pixels in the view
+};
+
 struct EtatSession {
     int SurfaceBas = 0;
     int SurfaceHaut = 0;
@@ -22,6 +30,7 @@ struct EtatSession {
     int HautSocle = 0;
     Liste lignes;
     Disponibilite commandes;
+    std::vector<FormationVue> formations;  // by index; empty pixels not counted
 };
 
 class Session {
