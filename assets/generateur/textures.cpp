@@ -14,16 +14,19 @@ constexpr QRgb kBlanc = 0xffffffff;
 constexpr QRgb kNoirMasque = 0xff000000;
 
 // Palette: soft, slightly greyed tones. None is pure white, blue or red.
+// In grey, every rock of the set has its own pattern (the size, density and
+// direction of its marks), so a boundary shows without the colours.
 constexpr QRgb kTrait = qRgb(58, 52, 44);  // bed boundaries
 
-constexpr QRgb kArgile = qRgb(178, 182, 150), kArgileTiret = qRgb(104, 110, 84);
-constexpr QRgb kCalcaireGris = qRgb(186, 192, 198), kCalcaireGrisJoint = qRgb(120, 128, 138);
-constexpr QRgb kGresBrun = qRgb(202, 168, 122), kGresBrunPoint = qRgb(126, 94, 62);
+constexpr QRgb kCalcaire = qRgb(204, 208, 212), kCalcaireJoint = qRgb(112, 120, 132);
+constexpr QRgb kArgile = qRgb(172, 180, 148), kArgileTiret = qRgb(88, 96, 72);
+constexpr QRgb kPoudingue = qRgb(188, 152, 120), kGalet = qRgb(222, 200, 168);
+constexpr QRgb kGaletBord = qRgb(96, 70, 50);
 
 constexpr QRgb kSable = qRgb(236, 214, 160), kSablePoint = qRgb(156, 122, 72);
 constexpr QRgb kSableBord = qRgb(78, 62, 40);
 
-constexpr QRgb kCalcaire = qRgb(228, 216, 180), kCalcaireJoint = qRgb(160, 146, 112);
+constexpr QRgb kCraie = qRgb(240, 236, 222), kSilex = qRgb(84, 84, 92);
 
 constexpr QRgb kGranit = qRgb(218, 184, 178), kGranitCroix = qRgb(150, 96, 104);
 constexpr QRgb kGranitBord = qRgb(112, 76, 84);
@@ -68,36 +71,47 @@ bool TailleValide(TailleSection t) {
            t.hauteur <= HauteurMax;
 }
 
-// The base layer fills the section from row 380 down, so the starting
-// surface lies inside the 480-row view; a section of fewer than 600 rows
-// gets a base layer of 220/600 of its height.
+// The base layer fills the section from row 264 down, so that it fills
+// 45 % of the 480-row view at the start and its surface leaves room for
+// every event; a section of fewer than 600 rows gets a base layer of
+// 336/600 of its height.
 QSize TailleCouche1(TailleSection t) {
-    return {t.largeur, std::max(t.hauteur - 380, t.hauteur * 220 / 600)};
+    return {t.largeur, std::max(t.hauteur - SurfaceDepart, t.hauteur * 336 / 600)};
 }
 QSize TailleCouche2(TailleSection t) { return {t.largeur, HauteurCouche}; }
 QSize TailleCouche3(TailleSection t) { return {t.largeur, t.hauteur}; }
 QSize TailleGranit(TailleSection t) { return {t.largeur / 4, t.hauteur * 320 / 600}; }
-// 150 columns for a 640-column section, of which the leftmost 50 lie in the
-// view; 40 rows more than the section, so the flow fits above any surface.
+// 420 columns for a 640-column section, of which the leftmost 320 lie in
+// the view; 40 rows more than the section, so the flow fits above any
+// surface.
 QSize TailleCoulee(TailleSection t) {
-    return {std::max(60, t.largeur * 150 / 640), t.hauteur + 40};
+    return {std::max(60, t.largeur * 420 / 640), t.hauteur + 40};
 }
 
-//  row 0      ========================  dark top: the starting surface
-//             - - -  clay  - - -  - -
+BandesCouche1 Bandes(TailleSection t) {
+    const int h = TailleCouche1(t).height();
+    return {h * 70 / 336, h * 140 / 336};
+}
+
+// The starting series, 336 rows in a 600-row section, of which the top 216
+// show in the view; each contact is a dark row:
+//  row 0      ========================  the starting surface
+//             |__|__|  limestone  |__|    rows 1 .. 69
 //  b1         ========================
-//             |__|__|  limestone  |__|
+//             - - -  clay   - - -  - -    rows 71 .. 139
 //  b2         ========================
-//             .  .  sandstone  .  .  .
+//             (o) ( ) conglomerate (o)    rows 141 .. down to the bottom
 QImage Couche1(TailleSection t) {
-    const QSize taille = TailleCouche1(t);
-    const int h = taille.height();
-    const int b1 = h * 60 / 220, b2 = h * 130 / 220;
-    return Remplir(taille, [&](int x, int y) {
-        if (y == 0 || y == b1 || y == b2) return kTrait;
-        if (y < b1) return Tirets(x, y, 6, 14, 8) ? kArgileTiret : kArgile;
-        if (y < b2) return Briques(x, y - b1, 9, 26) ? kCalcaireGrisJoint : kCalcaireGris;
-        return Points(x, y - b2, 6, 5, 2) ? kGresBrunPoint : kGresBrun;
+    const BandesCouche1 b = Bandes(t);
+    return Remplir(TailleCouche1(t), [&](int x, int y) {
+        if (y == 0 || y == b.calcaire || y == b.argile) return kTrait;
+        if (y < b.calcaire) return Briques(x, y, 9, 26) ? kCalcaireJoint : kCalcaire;
+        if (y < b.argile) return Tirets(x, y - b.calcaire, 6, 14, 8) ? kArgileTiret : kArgile;
+        switch (Galets(x, y - b.argile, 18, 12)) {
+        case 1: return kGaletBord;
+        case 2: return kGalet;
+        default: return kPoudingue;
+        }
     });
 }
 
@@ -114,23 +128,26 @@ QImage Couche2(TailleSection t) {
     });
 }
 
-// Bedded limestone. Sedimentation on an uneven surface hangs this texture
-// from its top row down into the hollows, so its courses come out level
-// across the section, resting on the folded or faulted beds below.
+// Chalk with flint nodules. Sedimentation on an uneven surface hangs this
+// texture from its top row down into the hollows, so its rows of flints
+// come out level across the section, resting on the folded or faulted beds
+// below.
 QImage Couche3(TailleSection t) {
-    return Remplir(TailleCouche3(t),
-                   [](int x, int y) { return Briques(x, y, 10, 30) ? kCalcaireJoint : kCalcaire; });
+    return Remplir(TailleCouche3(t), [](int x, int y) { return Silex(x, y, 12, 22, 9) ? kSilex : kCraie; });
 }
 
-//          __
-//        /    \        dome: half an ellipse over the top 35 % of the rows,
-//       |      |       then walls widening slightly down to the bottom
-//      /        \      edge, where the body is rooted
+//           ___
+//         /     \        a dome, half an ellipse over the top 25 % of the
+//        (       )       rows, then walls widening down to the bottom edge,
+//       (         \      where the body is rooted; both margins wander in
+//      /           )     and out by a few pixels (lobes of the intrusion),
+//                        each with its own rhythm
 bool DansGranit(int x, int y, QSize taille) {
     const int w = taille.width(), h = taille.height();
     if (x < 0 || y < 0 || x >= w || y >= h) return false;
     const double xc = x + 0.5, yc = y + 0.5;
-    const double rayon = 0.42 * w, rayonBas = 0.46 * w, dome = 0.35 * h;
+    const double rayon = 0.38 * w, rayonBas = 0.42 * w, dome = 0.25 * h;
+    const double milieu = 0.5 * w;
     double demi = 0;
     if (yc < dome) {
         const double u = (dome - yc) / dome;
@@ -138,34 +155,45 @@ bool DansGranit(int x, int y, QSize taille) {
     } else {
         demi = rayon + (rayonBas - rayon) * (yc - dome) / (h - dome);
     }
-    demi *= 1.0 + 0.015 * std::sin(yc / 7.0);  // a slightly irregular contact
-    return std::abs(xc - 0.5 * w) <= demi;
+    // Lobes: full below the dome's shoulder, fading out towards its top.
+    const double poids = std::min(1.0, yc / dome);
+    const bool gauche = xc < milieu;
+    const double lobes =
+        gauche ? 0.070 * std::sin(yc / 23.0) + 0.040 * std::sin(yc / 9.7 + 1.0) + 0.015 * std::sin(yc / 3.1)
+               : 0.060 * std::sin(yc / 29.0 + 2.0) + 0.045 * std::sin(yc / 11.3) +
+                     0.015 * std::sin(yc / 3.7 + 0.5);
+    demi *= 1.0 + poids * lobes;
+    return std::abs(xc - milieu) <= demi;
 }
 
-//   row 0            /\                cone over the vent, hidden in the
-//          ____----~~  ~~-.            section's last 100 columns; the flow
-//        /(  flow  v v v   \           runs to the left, its front in the
-//   33  ====================[]=====    50 visible columns, on the ground
-//                           []  feeder  row 33, the feeder going down to the
-//                           []          bottom edge
+//   row 0                  /\                a cone over the vent, its
+//          .~~~~~~~~~~~~~~/  \~~~~~~~~~~~.    crater at the top; the flow
+//        (  flow   v v v        v v v     )   runs both ways along the
+//   33  ===================[ ]================ ground, row 33, its left front
+//                          [ ]  feeder       in the view, 200 columns from
+//                          [ ]               the vent; the feeder goes down
+//                                            to the bottom edge
 bool DansCoulee(int x, int y, QSize taille) {
     const int w = taille.width(), h = taille.height();
     if (x < 0 || y < 0 || x >= w || y >= h) return false;
     const double xc = x + 0.5, yc = y + 0.5;
-    const double event = w - 30.0, front = 4.0, museau = 10.0;
+    const double event = w * 250.0 / 420.0, front = w * 50.0 / 420.0, museau = 10.0;
     if (y <= LigneSol) {
-        double sommet = 3.0 + 0.55 * std::abs(xc - event);  // the cone
-        if (xc >= front && xc < event) {
-            const double epaisseur =
-                xc < front + museau ? 18.0 * std::sqrt((xc - front) / museau)
-                                    : 18.0 + 8.0 * (xc - front - museau) / (event - front - museau);
+        const double ecart = std::abs(xc - event);
+        double sommet = 6.0 + 0.5 * ecart;     // the cone
+        if (ecart < 4.0) sommet += 4.0 - ecart;  // its crater
+        if (xc >= front) {
+            // 18 rows thick by the cone, 9 at the front, rounded snout.
+            const double loin = std::min(1.0, ecart / (event - front));
+            double epaisseur = 18.0 - 9.0 * loin;
+            if (xc < front + museau) epaisseur *= std::sqrt((xc - front) / museau);
             sommet = std::min(sommet, LigneSol + 1.0 - epaisseur);
         }
         return yc >= sommet;
     }
     const double axe = event + 2.0 * std::sin(yc / 37.0);
-    double demi = 6.0;
-    if (yc < LigneSol + 12.0) demi += 0.5 * (LigneSol + 12.0 - yc);  // funnel
+    double demi = 6.5;
+    if (yc < LigneSol + 10.0) demi += 0.6 * (LigneSol + 10.0 - yc);  // funnel
     return std::abs(xc - axe) <= demi;
 }
 

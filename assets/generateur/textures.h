@@ -35,9 +35,12 @@ bool TailleValide(TailleSection t);
 constexpr int HauteurCouche = 40;
 // Row of the lava picture that lies on the ground surface.
 constexpr int LigneSol = 33;
+// Row of the starting surface in a section of 600 rows or more: the top
+// row of the base layer.
+constexpr int SurfaceDepart = 264;
 
 // Sizes, in pixels, of each picture for a section. Couche1 is the base
-// layer, whose top lies at row 380 of a 600-row section, inside the view.
+// layer, whose top lies at row 264 of a 600-row section, inside the view.
 QSize TailleCouche1(TailleSection t);
 QSize TailleCouche2(TailleSection t);
 QSize TailleCouche3(TailleSection t);
@@ -54,9 +57,17 @@ struct Texture {
 // Couche2.bmp, Couche3.bmp, Granit.bmp, Granit0.bmp, Coulee.bmp, Coulee0.bmp.
 std::vector<Texture> FabriquerTextures(TailleSection t);
 
-QImage Couche1(TailleSection t);  // basement series: clay, limestone, sandstone
+// The two dark contact rows inside the starting series, in Couche1's rows:
+// limestone over clay, clay over conglomerate. Row 0 is the surface's.
+struct BandesCouche1 {
+    int calcaire;  // contact limestone / clay
+    int argile;    // contact clay / conglomerate
+};
+BandesCouche1 Bandes(TailleSection t);
+
+QImage Couche1(TailleSection t);  // starting series: limestone, clay, conglomerate
 QImage Couche2(TailleSection t);  // one graded sandstone bed, dark top and base
-QImage Couche3(TailleSection t);  // infill: bedded limestone
+QImage Couche3(TailleSection t);  // infill: chalk with flint nodules
 
 // Body shapes of the overlay pairs, in picture coordinates.
 bool DansGranit(int x, int y, QSize taille);

@@ -5,7 +5,10 @@
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
+#include <QRect>
 #include <QString>
+
+#include <ostream>
 
 #include <gtest/gtest.h>
 
@@ -33,6 +36,23 @@ double Clarte(const QImage& image, int premiere, int derniere);
 int Largeur(const QImage& masque, int y);
 // Leftmost and rightmost white columns of row y, or (-1, -1).
 std::pair<int, int> Etendue(const QImage& masque, int y);
+
+// The pattern of a rock as a grey picture shows it, colours aside: its marks
+// are the pixels whose grey level differs from the rock's ground (the
+// median grey of the zone) by 24 or more.
+struct Motif {
+    double encre = 0;       // share of the zone's pixels that are marks
+    double taille = 0;      // mean size of a mark (8-connected), pixels
+    double horizontal = 0;  // share of mark pixels whose right neighbour is a mark
+    double vertical = 0;    // share of mark pixels whose lower neighbour is a mark
+};
+// The pattern of `zone`; with a mask, of its pixels that lie in the body
+// (mask white) at least 3 pixels from its edge, away from the body's rim.
+Motif MotifDe(const QImage& image, QRect zone, const QImage* masque = nullptr);
+// Two patterns differ when their marks differ by half again in density or
+// size, or by 0.15 in how often they run sideways or downwards.
+testing::AssertionResult MotifsDifferents(const Motif& a, const Motif& b);
+std::ostream& operator<<(std::ostream& os, const Motif& m);
 
 // Runs the generator; returns its exit status, or -1 when it did not run.
 int Lancer(const QStringList& arguments, QByteArray* sortie = nullptr);

@@ -183,9 +183,9 @@ TEST(Generateur, WritesTexturesForTheBenchmarkSections) {
     ASSERT_TRUE(d.isValid());
     ASSERT_EQ(Lancer({"--base-size", "2560", "2400", "--textures", d.path()}), 0);
     const std::pair<const char*, QSize> attendus[] = {
-        {"Couche1.bmp", {2560, 2020}}, {"Couche2.bmp", {2560, 40}},  {"Couche3.bmp", {2560, 2400}},
-        {"Granit.bmp", {640, 1280}},   {"Granit0.bmp", {640, 1280}}, {"Coulee.bmp", {600, 2440}},
-        {"Coulee0.bmp", {600, 2440}}};
+        {"Couche1.bmp", {2560, 2136}}, {"Couche2.bmp", {2560, 40}},   {"Couche3.bmp", {2560, 2400}},
+        {"Granit.bmp", {640, 1280}},   {"Granit0.bmp", {640, 1280}},  {"Coulee.bmp", {1680, 2440}},
+        {"Coulee0.bmp", {1680, 2440}}};
     for (const auto& [nom, taille] : attendus)
         EXPECT_EQ(QImageReader(d.filePath(nom), "BMP").size(), taille) << nom;
     EXPECT_FALSE(QFileInfo::exists(d.filePath("Sedime.Wav")));  // textures only

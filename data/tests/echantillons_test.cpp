@@ -10,8 +10,9 @@
 #include <QImage>
 #include <QImageReader>
 
-#include <vector>
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "images.h"
 #include "section/session.h"
@@ -118,6 +119,51 @@ TEST(Echantillons, ShowDifferentSections) {
             EXPECT_FALSE(vues[k] == a.vue())
                 << nom.toStdString() << " shows the same section as " << noms[k].toStdString();
         vues.push_back(a.vue());
+    }
+}
+
+// What a pupil sees right after a reset: rock over at least 40 % of the
+// view, and every command enabled, so any event can be the first one.
+TEST(Depart, RockFillsFortyPercentOfTheViewAndEveryCommandIsEnabled) {
+    const Session a = SessionPrete();
+    const section::Raster& vue = a.vue();
+    int roche = 0;
+    for (int y = 0; y < vue.height(); ++y)
+        for (int x = 0; x < vue.width(); ++x) roche += vue.Pixels(x, y) != section::kBleu;
+    EXPECT_GE(roche, vue.width() * vue.height() * 40 / 100);
+    for (const auto& e : section::kEvenements)
+        EXPECT_TRUE(a.Disponible(e.evenement)) << Nom(std::string(e.ligne)) << " is disabled after a reset";
+}
+
+// First row of rock of each column of the view, or its height.
+std::vector<int> Surface(const section::Raster& vue) {
+    std::vector<int> s(static_cast<std::size_t>(vue.width()), vue.height());
+    for (int x = 0; x < vue.width(); ++x)
+        for (int y = 0; y < vue.height() && s[static_cast<std::size_t>(x)] == vue.height(); ++y)
+            if (vue.Pixels(x, y) != section::kBleu) s[static_cast<std::size_t>(x)] = y;
+    return s;
+}
+
+// A volcanism on a fresh section: the flow lies on the ground over at least
+// 150 columns of the view, and below the ground its feeder shows on every
+// row of the view, a narrow dyke through the starting series.
+TEST(Depart, VolcanismSpreadsItsFlowInTheViewAndItsDykeCrossesTheSeries) {
+    Session a = SessionPrete();
+    const section::Raster avant = a.vue();
+    const std::vector<int> sol = Surface(avant);
+    ASSERT_TRUE(a.Disponible(section::Evenement::Volcanisme));
+    a.Appliquer(section::Evenement::Volcanisme);
+    const section::Raster& vue = a.vue();
+    const std::vector<int> apres = Surface(vue);
+    int couverts = 0;
+    for (std::size_t x = 0; x < sol.size(); ++x) couverts += apres[x] < sol[x];
+    EXPECT_GE(couverts, 150);
+    const int haut = *std::min_element(sol.begin(), sol.end());
+    for (int y = haut + 1; y < vue.height(); ++y) {
+        int changes = 0;
+        for (int x = 0; x < vue.width(); ++x) changes += vue.Pixels(x, y) != avant.Pixels(x, y);
+        ASSERT_GT(changes, 0) << "row " << y << ": no dyke";
+        ASSERT_LE(changes, 40) << "row " << y << ": wider than a dyke";
     }
 }
 
