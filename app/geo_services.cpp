@@ -14,7 +14,12 @@ void TGEOLOGIE::JoueSon(const QString& nom) {
 
 bool TGEOLOGIE::eventFilter(QObject* objet, QEvent* e) {
     if (e->type() == QEvent::KeyPress) FormKeyDown(objet, static_cast<QKeyEvent*>(e));
-    return QMainWindow::eventFilter(objet, e);  // the key goes on to its control
+    // The press that shows the model hides the view it went to, and Qt then
+    // forgets the control the press belonged to: the release of that press
+    // reaches the window alone, and no control. Wherever a release lands,
+    // it ends a comparison in progress.
+    if (e->type() == QEvent::MouseButtonRelease && curseurModele_) VisuMouseUp();
+    return QMainWindow::eventFilter(objet, e);  // the event goes on to its receiver
 }
 
 // Ctrl+Alt+Shift+S, those three modifiers exactly, switches the sounds on or

@@ -1,9 +1,12 @@
-// Program entry: the application's title, the main window, the about box,
-// then the event loop until the main window closes.
+// Program entry: the check for a display, the application's title, the
+// main window, the about box, then the event loop until the main window
+// closes.
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "aide_qt.h"
 #include "geo.h"
@@ -12,7 +15,35 @@
 #include "services_qt.h"
 #include "son_qt.h"
 
+namespace {
+
+// A display to open, or a platform named in QT_QPA_PLATFORM or by
+// -platform (offscreen, for the tests), that needs none.
+bool EcranDisponible(int argc, char* argv[]) {
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (!qEnvironmentVariableIsEmpty(variable)) return true;
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return true;
+    return false;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    // Without a display, QApplication could only abort with a message of
+    // its own: say what is missing, and how to start anyway.
+    if (!EcranDisponible(argc, argv)) {
+        const QString message = QCoreApplication::translate(
+            "main",
+            "strataloom : aucun écran n'est disponible (ni DISPLAY ni WAYLAND_DISPLAY ne sont "
+            "définies).\n"
+            "Lancez Strataloom depuis le bureau, ou sur un écran virtuel avec :\n"
+            "  xvfb-run -a -s '-screen 0 1024x768x24' strataloom\n");
+        std::fputs(message.toLocal8Bit().constData(), stderr);
+        return EXIT_FAILURE;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kTitreApplication));
     app.setProperty("HelpFile", QStringLiteral("Strataloom.hlp"));

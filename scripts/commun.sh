@@ -5,7 +5,7 @@ PAQUETS=(cmake g++ ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-translations-l10n qt6-qpa-plugins gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
-  xvfb xauth x11-utils imagemagick
+  xvfb xauth x11-utils xdotool imagemagick
   dpkg-dev desktop-file-utils appstream python3)
 
 installer_paquets() {
