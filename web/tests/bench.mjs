@@ -157,15 +157,14 @@ try {
   rmSync(temp, { recursive: true, force: true });
 }
 
-const ms = (v) => v.toFixed(3).replace(".", ",") + " ms";
-const fois = (v) => (v / r.natif).toFixed(2).replace(".", ",") + " ×";
-console.log(`Événements : une marche de ${nombre} événements choisis parmi les commandes actives (graine ${graine})`);
-console.log(`  strataloom-render, rejeu natif              ${ms(r.natif)} par événement`);
-console.log(`  page, rejeu par le moteur WebAssembly       ${ms(r.rejeu)} par événement  (${fois(r.rejeu)} le natif)`);
-console.log(`  page, événement du moteur au clic (avec la copie pour Annuler,`);
-console.log(`        la vue et les règles de disponibilité)  ${ms(r.moteur)} par événement  (${fois(r.moteur)} le natif)`);
-console.log(`  page, clic entier (le même, plus la vue`);
-console.log(`        dessinée, la liste, les boutons, le stockage) ${ms(r.clic)} par événement  (${fois(r.clic)} le natif)`);
+const ms = (v) => (v.toFixed(3).replace(".", ",") + " ms").padStart(9);
+const fois = (v) => (v / r.natif).toFixed(2).replace(".", ",") + " × le natif";
+const ligne = (nom, v, rapport = true) => console.log(`  ${nom.padEnd(58)}${ms(v)}${rapport ? "   " + fois(v) : ""}`);
+console.log(`Événements : une marche de ${nombre} événements pris parmi les commandes actives (graine ${graine}), par événement :`);
+ligne("rejeu natif, strataloom-render", r.natif, false);
+ligne("rejeu dans la page, moteur WebAssembly", r.rejeu);
+ligne("événement du moteur au clic (copie pour Annuler, vue, règles)", r.moteur);
+ligne("clic entier (le même, plus dessin, liste, boutons, stockage)", r.clic);
 console.log(`Ouverture du fichier → première coupe dessinée : ${Math.round(r.ouverture)} ms ` +
   `(image suivante : ${Math.round(r.image)} ms), médiane de 7 ouvertures`);
 console.log(`Taille du fichier : ${(r.taille / 1e6).toFixed(2).replace(".", ",")} Mo (${r.taille} octets)`);

@@ -542,6 +542,9 @@ test("la liste survit à la fermeture de l'onglet et se propose au retour", asyn
   verifier(b && b.texte.includes("4 événements") && b.boutons.join() === "Reprendre,Nouvelle coupe",
     `offre de reprise attendue : ${JSON.stringify(b)}`);
   await nav.cliquer("#boite-message button[value=reprendre]");
+  // A box's answer reaches the page after the click: the start-up is over
+  // once it has been acted on.
+  await nav.executerAsync(() => window.strataloom.demarrage);
   const repris = await EtatPage(nav);
   egal(repris.octetsListe.toString("hex"), avant.octetsListe.toString("hex"), "liste reprise");
   ComparerAuRendu(repris, rendu, "coupe reprise");
@@ -553,11 +556,54 @@ test("la liste survit à la fermeture de l'onglet et se propose au retour", asyn
   b = await Boite();
   verifier(b && b.boutons.join() === "Reprendre,Nouvelle coupe", `seconde offre attendue : ${JSON.stringify(b)}`);
   await nav.cliquer("#boite-message button[value=nouvelle]");
+  await nav.executerAsync(() => window.strataloom.demarrage);
   egal((await EtatPage(nav)).lignes, ["Sédimentation"], "nouvelle coupe");
   await nav.ouvrir(url);
   await nav.executerAsync(() => window.strataloom.pret);
   await FermerAvertissement();
   egal(await Boite(), null, "plus rien à reprendre");
+});
+
+test("un modèle chargé revient quand l'onglet se recharge", async () => {
+  const modele = join(temp, "modele-onglet.bmp");
+  writeFileSync(modele, rendu.pour(readFileSync(join(echantillons, "granite.lst"))).bmp);
+  await ChargerModele(modele);
+  await nav.ouvrir(url);
+  await nav.executerAsync(() => window.strataloom.pret);
+  await FermerAvertissement();
+  const offre = await Boite();
+  if (offre) await nav.cliquer("#boite-message button[value=nouvelle]");
+  await nav.executerAsync(() => window.strataloom.demarrage);
+  const pendant = await nav.appuyer("#zone-vue", "mouse", 0, () => EtatPage(nav));
+  egal(pendant.modeleVisible, true, "modèle après rechargement");
+  const m = await ModelePixels();
+  const attendu = rendu.pour(readFileSync(join(echantillons, "granite.lst"))).vue;
+  verifier(!PremierEcart(Buffer.from(m.pixels, "base64"), attendu.rgba, attendu.largeur), "pixels du modèle repris");
+});
+
+test("des textures illisibles : « Un ou plusieurs fichiers d'images sont absents », tout grisé", async () => {
+  const html = readFileSync(page, "utf8");
+  const abime = html.replace(/"Coulee0\.bmp":"[^"]*"/, '"Coulee0.bmp":"H4sIAAAAAAAAA8vIBABBW5WmAwAAAA=="');
+  verifier(abime !== html, "texture Coulee0.bmp introuvable dans la page");
+  const chemin = join(temp, "abimee.html");
+  writeFileSync(chemin, abime);
+  await nav.ouvrir(pathToFileURL(chemin).href);
+  await nav.executerAsync(() => window.strataloom.pret);
+  const b = await Boite();
+  verifier(b && b.texte === "Un ou plusieurs fichiers d'images sont absents" && b.classe.includes("erreur"),
+    `message attendu : ${JSON.stringify(b)}`);
+  await nav.cliquer("#boite-message button");
+  const etat = await nav.executer(() => ({
+    commandes: Array.from(document.querySelectorAll("#commandes button:not(.aide), #menu-Evnements1 [data-tag]"),
+      (x) => x.disabled),
+    annuler: document.getElementById("Annuler").disabled,
+  }));
+  verifier(etat.commandes.length === 14 && etat.commandes.every((d) => d), "une commande reste active");
+  egal(etat.annuler, true, "Annuler grisé");
+  // Back to the real page for the tests after this one.
+  await nav.ouvrir(url);
+  await nav.executerAsync(() => window.strataloom.pret);
+  await FermerAvertissement();
 });
 
 // --- Drawn sharp, at whole device pixels ---
@@ -591,10 +637,9 @@ async function VerifierNettete(echelle) {
   }
 }
 
-test("la vue à l'écran : chaque pixel sur k × k pixels de l'écran, sans lissage (1 et 2 pixels par point)", async () => {
-  await VerifierNettete(1);
-  await VerifierNettete(2);
-});
+for (const echelle of [1, 1.5, 2])
+  test(`la vue à l'écran : chaque pixel sur k × k pixels de l'écran, sans lissage (${echelle} pixel${echelle > 1 ? "s" : ""} d'écran par pixel CSS)`,
+    () => VerifierNettete(echelle));
 
 // A test that failed half-way may leave a box or a menu open.
 async function Ranger() {

@@ -44,7 +44,8 @@ export async function lancer(filtre, avant) {
   let reussis = 0;
   let rates = 0;
   for (const t of tests) {
-    if (filtre && !t.nom.includes(filtre)) continue;
+    // Several words separated by "|": the tests that hold any of them.
+    if (filtre && !filtre.split("|").some((f) => t.nom.includes(f))) continue;
     const debut = Date.now();
     try {
       if (avant) await avant();
