@@ -75,8 +75,15 @@ const Fenetre = (() => {
       liste.append(li);
     }
     affichees = lignes;
-    liste.scrollTop = liste.scrollHeight;
+    // The last line brought into view when the page is next drawn, with
+    // the layout the browser does then anyway rather than one of its own.
+    if (!defilement)
+      defilement = requestAnimationFrame(() => {
+        defilement = 0;
+        liste.scrollTop = liste.scrollHeight;
+      });
   }
+  let defilement = 0;
 
   function AppliquerDisponibilite() {
     for (const e of table) {

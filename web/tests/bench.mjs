@@ -159,7 +159,7 @@ try {
 
 const ms = (v) => (v.toFixed(3).replace(".", ",") + " ms").padStart(9);
 const fois = (v) => (v / r.natif).toFixed(2).replace(".", ",") + " × le natif";
-const ligne = (nom, v, rapport = true) => console.log(`  ${nom.padEnd(58)}${ms(v)}${rapport ? "   " + fois(v) : ""}`);
+const ligne = (nom, v, rapport = true) => console.log(`  ${nom.padEnd(63)}${ms(v)}${rapport ? "   " + fois(v) : ""}`);
 console.log(`Événements : une marche de ${nombre} événements pris parmi les commandes actives (graine ${graine}), par événement :`);
 ligne("rejeu natif, strataloom-render", r.natif, false);
 ligne("rejeu dans la page, moteur WebAssembly", r.rejeu);
