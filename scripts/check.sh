@@ -11,6 +11,10 @@ jobs=$(nproc 2>/dev/null || echo 2)
 configurer build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTRATALOOM_TESTS=ON
 cmake --build build -j"$jobs"
 
+# The browser edition, built from the same engine and checked in Chromium
+# against the program's own pictures and state reports.
+web/tests/run.sh
+
 configurer build-asan -DCMAKE_BUILD_TYPE=Debug -DSTRATALOOM_TESTS=ON -DSTRATALOOM_SANITIZE=ON
 cmake --build build-asan -j"$jobs"
 

@@ -32,7 +32,7 @@ fi
 mkdir -p "$sortie/obj"
 # One object per source, rebuilt when the source or a header changed; the
 # web build's own flags are part of what an object depends on.
-options=(-std=c++20 -O3 -msimd128 -Isection/include -include web/src/to_chars_reel.h)
+options=(-std=c++20 -O3 -msimd128 -Isection/include)
 empreinte=$(printf '%s ' "${options[@]}" | md5sum | cut -c1-8)
 objets=()
 for source in section/src/*.cpp web/src/*.cpp; do

@@ -1,7 +1,9 @@
 // One pupil's session: reset, events, undo, list replay and the state report.
 #include "section/session.h"
 
-#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 namespace section {
 
@@ -131,11 +133,19 @@ void Chaine(std::string& out, std::string_view utf8) {
     out += '"';
 }
 
-// The shortest text that reads back as the same double.
+// The shortest text that reads back as the same double; whole numbers
+// without a decimal point or an exponent.
 std::string Nombre(double v) {
-    char tampon[32];
-    const auto r = std::to_chars(tampon, tampon + sizeof tampon, v);
-    return std::string(tampon, r.ptr);
+    char tampon[40];
+    if (v == std::nearbyint(v) && std::fabs(v) < 1e15) {
+        std::snprintf(tampon, sizeof tampon, "%.0f", v == 0 ? 0.0 : v);
+        return tampon;
+    }
+    for (int chiffres = 1; chiffres <= 17; ++chiffres) {
+        std::snprintf(tampon, sizeof tampon, "%.*g", chiffres, v);
+        if (std::strtod(tampon, nullptr) == v) break;
+    }
+    return tampon;
 }
 
 }  // namespace
