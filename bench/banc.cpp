@@ -5,7 +5,7 @@
 #include <cstring>
 #include <map>
 
-#include "section/fichiers.h"
+#include "textures_essai.h"
 
 namespace banc {
 
@@ -16,14 +16,13 @@ const section::Textures& TexturesPour(const Taille& t) {
     const std::string nom = t.Nom();
     auto it = chargees.find(nom);
     if (it != chargees.end()) return it->second;
-    section::Textures tex;
     const std::string dossier = std::string(STRATALOOM_BENCH_TEXTURES "/") + nom;
-    int fautif = -1;
-    if (section::ChargerTextures(dossier, tex, fautif) != section::ErreurFichier::Aucune) {
-        std::fprintf(stderr, "strataloom_bench: cannot load %s/%s\n", dossier.c_str(),
-                     fautif >= 0 ? section::kFichiersTextures[fautif] : "(the set)");
+    std::optional<section::Textures> lues = section::test::TexturesDe(dossier);
+    if (!lues) {
+        std::fprintf(stderr, "strataloom_bench: cannot load the textures of %s\n", dossier.c_str());
         std::exit(EXIT_FAILURE);
     }
+    section::Textures tex = std::move(*lues);
     if (tex.ImSedim1.width() != t.largeur || tex.ImSedim3.height() != t.hauteur) {
         std::fprintf(stderr, "strataloom_bench: %s does not hold textures for %s\n",
                      dossier.c_str(), nom.c_str());

@@ -8,14 +8,14 @@
 // event run with the section and view keeping their sizes.
 #include <unistd.h>
 
-#include <QString>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-#include "images.h"
 #include "section/session.h"
+#include "section/fichiers.h"
+#include "textures_essai.h"
 #include "verifier.h"
 
 namespace {
@@ -48,18 +48,6 @@ bool Ecrire(const std::string& chemin, const std::uint8_t* data, std::size_t siz
     return std::fclose(f) == 0 && ok;
 }
 
-Textures Unies(int w, int h) {
-    Textures t;
-    t.ImSedim1 = Raster(w, h / 3, Rgb(120, 90, 60));
-    t.ImSedim2 = Raster(w, 12, Rgb(230, 200, 120));
-    t.ImSedim3 = Raster(w, h, Rgb(180, 180, 160));
-    t.ImGranit = Raster(w / 4, h / 2, Rgb(240, 120, 170));
-    t.ImGranit0 = Raster(w / 4, h / 2, kBlanc);
-    t.ImCoulee = Raster(w / 3, 30, Rgb(60, 60, 60));
-    t.ImCoulee0 = Raster(w / 3, 30, kBlanc);
-    return t;
-}
-
 // Every event once, then a second fold and thrust, replayed as a list.
 Liste ToutesLesOperations() {
     Liste l{Ligne(kLigneInitiale)};
@@ -75,7 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const bool pret = [] { return std::atexit(Nettoyer) == 0; }();
     (void)pret;
     if (!Ecrire(Entree(), data, size)) return 0;
-    const std::optional<Raster> lu = LireBmp(QString::fromStdString(Entree()));
+    Raster image;
+    const std::optional<Raster> lu =
+        LireFichierBmp(Entree(), image) == ErreurFichier::Aucune ? std::optional<Raster>(std::move(image)) : std::nullopt;
 #ifndef STRATALOOM_LIBFUZZER
     // Replaying the corpus: say what the reader made of each file.
     if (lu)
@@ -87,20 +77,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const Raster& r = *lu;
     VERIFIER(!r.empty() && r.width() <= 16384 && r.height() <= 16384);
-    VERIFIER(static_cast<long long>(r.width()) * r.height() * 4 <= 128LL * 1024 * 1024);
+    VERIFIER(static_cast<long long>(r.width()) * r.height() <= kBudgetPixels);
     VERIFIER(r.size() ==
              static_cast<std::size_t>(r.width()) * static_cast<std::size_t>(r.height()));
     const long long pixels = static_cast<long long>(r.width()) * r.height();
     if (pixels > 1 << 20) return 0;
 
     // Written as the picture save writes it, read back as a model.
-    VERIFIER(EcrireImage(r, QString::fromStdString(Sortie())));
-    const std::optional<Raster> relu = LireBmp(QString::fromStdString(Sortie()));
-    VERIFIER(relu && *relu == r);
+    VERIFIER(EcrireFichierSur(Sortie(), EcrireBmp(r)) == ErreurFichier::Aucune);
+    Raster relu;
+    VERIFIER(LireFichierBmp(Sortie(), relu) == ErreurFichier::Aucune && relu == r);
 
     // In place of texture number size % 7 of a 160 x 120 section; the
     // section must be one the program accepts (wider than its hidden margin).
-    Textures tex = Unies(160, 120);
+    Textures tex = test::TexturesUnies(160, 120);
     TextureNumero(tex, static_cast<int>(size % 7)) = r;
     const int w = tex.ImSedim1.width(), h = tex.ImSedim3.height();
     if (w <= MargeCachee || static_cast<long long>(w) * h > 1 << 20) return 0;

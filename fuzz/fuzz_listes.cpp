@@ -10,46 +10,17 @@
 #include <string_view>
 
 #include "section/session.h"
+#include "textures_essai.h"
 #include "verifier.h"
 
 namespace {
 
 using namespace section;
 
-Raster Bandes(int w, int h, Couleur a, Couleur b, int pas) {
-    Raster r(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) r.row(y)[x] = (y / pas) % 2 ? a : b;
-    return r;
-}
-
-// A disc, white in the mask and coloured in the picture.
-Raster Corps(int w, int h, bool masque, Couleur couleur) {
-    Raster r(w, h, masque ? kNoir : kBlanc);
-    const long long cx = w / 2, cy = h / 2, r2 = std::min(cx, cy) * std::min(cx, cy);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if ((x - cx) * (x - cx) + (y - cy) * (y - cy) <= r2)
-                r.row(y)[x] = masque ? kBlanc : couleur;
-    return r;
-}
-
-Textures Dessiner(int w, int h) {
-    Textures t;
-    t.ImSedim1 = Bandes(w, h / 3 + 1, Rgb(200, 160, 90), Rgb(120, 90, 60), 7);
-    t.ImSedim2 = Bandes(w, 12, Rgb(230, 200, 120), Rgb(210, 180, 100), 3);
-    t.ImSedim3 = Bandes(w, h, Rgb(180, 180, 160), Rgb(160, 160, 140), 5);
-    t.ImGranit = Corps(w / 4, h / 2, false, Rgb(240, 120, 170));
-    t.ImGranit0 = Corps(w / 4, h / 2, true, 0);
-    t.ImCoulee = Corps(w / 3, 30, false, Rgb(60, 60, 60));
-    t.ImCoulee0 = Corps(w / 3, 30, true, 0);
-    return t;
-}
-
 const Textures& TexturesNumero(std::uint8_t choix) {
-    static const Textures petites = Dessiner(160, 120);
-    static const Textures etroites = Dessiner(101, 41);
-    static const Textures hautes = Dessiner(346, 490);
+    static const Textures petites = test::TexturesSimples(160, 120);
+    static const Textures etroites = test::TexturesSimples(101, 41);
+    static const Textures hautes = test::TexturesSimples(346, 490);
     // The tall section costs ten times the others: one input in eight.
     if (choix % 8 == 7) return hautes;
     return choix % 2 ? etroites : petites;

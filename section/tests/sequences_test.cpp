@@ -6,91 +6,26 @@
 //
 // STRATALOOM_GRAINE=<n> runs the sequences from another base seed.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
-#include <random>
 #include <string>
 
-#include "section/fichiers.h"
 #include "section/session.h"
+#include "textures_essai.h"
 
 namespace section {
 namespace {
 
-using Alea = std::mt19937;
+using test::Alea;
+using test::TexturesDessinees;
+using test::TexturesLivrees;
 
 unsigned GraineDeBase() {
     const char* g = std::getenv("STRATALOOM_GRAINE");
     return g ? static_cast<unsigned>(std::strtoul(g, nullptr, 10)) : 20240611u;
-}
-
-int Entre(Alea& a, int min, int max) { return std::uniform_int_distribution<int>(min, max)(a); }
-
-// --- Textures -------------------------------------------------------------
-
-// The Base folder beside the test program, when the data was generated.
-std::optional<Textures> TexturesLivrees() {
-    char exe[4096];
-    const ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
-    if (n <= 0) return std::nullopt;
-    std::string dossier(exe, static_cast<std::size_t>(n));
-    dossier = dossier.substr(0, dossier.rfind('/')) + "/Base";
-    Textures t;
-    int fautif = -1;
-    if (ChargerTextures(dossier, t, fautif) != ErreurFichier::Aucune) return std::nullopt;
-    return t;
-}
-
-// Horizontal bands of rock colours, never blue or red, with a few random
-// blue and red pixels when `taches`: holes and stray base-band marks.
-Raster Bandes(Alea& a, int w, int h, bool taches) {
-    Raster r(w, h);
-    const int pas = Entre(a, 1, 25);
-    const Couleur c1 = Rgb(200, 160, 90), c2 = Rgb(120, 90, 60);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) r.row(y)[x] = (y / pas) % 2 ? c1 : c2;
-    if (taches) {
-        const int n = Entre(a, 0, 12);
-        for (int i = 0; i < n; ++i)
-            r.row(Entre(a, 0, h - 1))[Entre(a, 0, w - 1)] = Entre(a, 0, 1) ? kBleu : kRouge;
-    }
-    return r;
-}
-
-// An overlay body: a disc, white in the mask and coloured in the picture.
-Raster Corps(int w, int h, bool masque, Couleur couleur) {
-    Raster r(w, h, masque ? kNoir : kBlanc);
-    const long long cx = w / 2, cy = h / 2, r2 = std::min(cx, cy) * std::min(cx, cy);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if ((x - cx) * (x - cx) + (y - cy) * (y - cy) <= r2)
-                r.row(y)[x] = masque ? kBlanc : couleur;
-    return r;
-}
-
-// Textures for a W x H section; besides the expected sizes, some draws give
-// layers narrower or wider than the section, a base layer taller than the
-// section, a Couche3 narrower than it, and masks of another size than their
-// pictures.
-Textures TexturesDessinees(Alea& a, int w, int h) {
-    const bool bizarre = Entre(a, 0, 2) == 0;
-    auto autre = [&](int v) { return bizarre && Entre(a, 0, 1) ? Entre(a, 1, 2 * v + 10) : v; };
-    Textures t;
-    t.ImSedim1 = Bandes(a, w, bizarre && Entre(a, 0, 3) == 0 ? Entre(a, 1, h + 40) : Entre(a, 1, h),
-                        bizarre);
-    t.ImSedim2 = Bandes(a, autre(w), Entre(a, 1, 60), bizarre);
-    t.ImSedim3 = Bandes(a, autre(w), h, bizarre);
-    const int gw = Entre(a, 1, w), gh = Entre(a, 1, h);
-    t.ImGranit = Corps(gw, gh, false, Rgb(240, 120, 170));
-    t.ImGranit0 = Corps(autre(gw), autre(gh), true, 0);
-    const int cw = Entre(a, 1, w), ch = Entre(a, 1, h + 60);
-    t.ImCoulee = Corps(cw, ch, false, Rgb(60, 60, 60));
-    t.ImCoulee0 = Corps(autre(cw), autre(ch), true, 0);
-    return t;
 }
 
 constexpr int kLargeurs[] = {101, 120, 300, 346, 347, 640};
@@ -135,7 +70,7 @@ std::optional<Evenement> EvenementDisponible(Alea& a, const Disponibilite& d) {
     for (const TypeEvenement& e : kEvenements)
         if (d[e.evenement]) choix[n++] = e.evenement;
     if (!n) return std::nullopt;
-    return choix[Entre(a, 0, n - 1)];
+    return choix[a.Entier(0, n - 1)];
 }
 
 Session Nouvelle(const Textures& tex) {
@@ -160,7 +95,7 @@ void SequenceInteractive(Alea& a, const Textures& tex) {
 
     for (int pas = 0; pas < 12; ++pas) {
         SCOPED_TRACE("pas " + std::to_string(pas));
-        const int de = Entre(a, 0, 9);
+        const int de = a.Entier(0, 9);
         if (de == 0) {
             at.Reinitialiser();
             EXPECT_TRUE(MemesPixels(depart.observe(), at.observe()));
@@ -184,7 +119,7 @@ void SequenceInteractive(Alea& a, const Textures& tex) {
             ASSERT_EQ(at.liste().size(), listeAvant.size() + 1);
             EXPECT_EQ(at.liste().back(), Type(*e).ligne);
             EXPECT_TRUE(at.annulable());
-            if (Entre(a, 0, 3) == 0) {
+            if (a.Entier(0, 3) == 0) {
                 ASSERT_TRUE(at.Annuler());
                 EXPECT_TRUE(MemesPixels(avant, at.observe()));
                 EXPECT_EQ(at.section().FacteurPli, facteur);
@@ -219,12 +154,12 @@ Ligne LigneAuHasard(Alea& a) {
                                            "dimentation",
                                            "DISTENSION",
                                            "Pluton"};
-    const int de = Entre(a, 0, 9);
-    if (de < 7) return Ligne(kEvenements[static_cast<std::size_t>(Entre(a, 0, 6))].ligne);
-    if (de == 7) return kPresque[Entre(a, 0, 6)];
+    const int de = a.Entier(0, 9);
+    if (de < 7) return Ligne(kEvenements[static_cast<std::size_t>(a.Entier(0, 6))].ligne);
+    if (de == 7) return kPresque[a.Entier(0, 6)];
     if (de == 8) return {};
-    Ligne l(static_cast<std::size_t>(Entre(a, 1, 20)), ' ');
-    for (char& c : l) c = static_cast<char>(Entre(a, 1, 255));
+    Ligne l(static_cast<std::size_t>(a.Entier(1, 20)), ' ');
+    for (char& c : l) c = static_cast<char>(a.Entier(1, 255));
     return l;
 }
 
@@ -232,7 +167,7 @@ Ligne LigneAuHasard(Alea& a) {
 // followed by the same events through Appliquer one by one: line 0 is
 // never replayed and unknown lines do nothing.
 void SequenceRejouee(Alea& a, const Textures& tex) {
-    Liste liste(static_cast<std::size_t>(Entre(a, 0, 12)));
+    Liste liste(static_cast<std::size_t>(a.Entier(0, 12)));
     for (Ligne& l : liste) l = LigneAuHasard(a);
 
     Session charge = Nouvelle(tex);
@@ -307,8 +242,8 @@ void SurTaillesImpaires(unsigned decalage, int nombre, void (*sequence)(Alea&, c
     for (int i = 0; i < nombre; ++i) {
         const unsigned graine = GraineDeBase() + decalage + static_cast<unsigned>(i);
         Alea a(graine);
-        const int w = i < nl * nh ? kLargeurs[i % nl] : Entre(a, 101, 700);
-        const int h = i < nl * nh ? kHauteurs[i / nl] : Entre(a, 1, 700);
+        const int w = i < nl * nh ? kLargeurs[i % nl] : a.Entier(101, 700);
+        const int h = i < nl * nh ? kHauteurs[i / nl] : a.Entier(1, 700);
         SCOPED_TRACE(Trace(graine, w, h));
         const Textures tex = TexturesDessinees(a, w, h);
         ASSERT_NO_FATAL_FAILURE(sequence(a, tex));

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "reference.h"
+#include "section/evenements.h"
 
 namespace section::test {
 
@@ -83,7 +83,7 @@ Section SectionAleatoire(Alea& a, int w, int h) {
     }
     s.Observe.CopyMode = a.Pile(0.9) ? ModeCopie::Copie : a.Pile(0.5) ? ModeCopie::Ou : ModeCopie::Et;
     s.Observe.BrushColor = a.Pile(0.5) ? kBleu : Roche(a);
-    reference::MesureSurface(s);
+    MesureSurface(s);
     if (a.Pile(0.15)) {
         s.SurfaceBas = a.Entier(-20, h + 40);
         s.SurfaceHaut = a.Pile(0.5) ? s.SurfaceBas - 1 : a.Entier(-20, h + 40);
