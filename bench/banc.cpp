@@ -49,8 +49,11 @@ const char* NomEtat(Etat e) {
     return "";
 }
 
+bool SuivreFormations() { return std::getenv("STRATALOOM_BENCH_SANS_FORMATIONS") == nullptr; }
+
 section::Session SessionApres(const Taille& t, const std::vector<int>& tags) {
     section::Session a;
+    a.SuivreFormations(SuivreFormations());
     a.DefinirTextures(TexturesPour(t));
     a.Reinitialiser();
     for (const int tag : tags) a.Appliquer(*section::EvenementDeTag(tag));

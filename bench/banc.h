@@ -41,6 +41,11 @@ enum class Etat { Plat, Plisse, Rempli };
 std::vector<int> EvenementsDe(Etat e);
 const char* NomEtat(Etat e);
 
+// Whether the sessions keep the formation of every pixel, as the window's
+// do: yes, unless STRATALOOM_BENCH_SANS_FORMATIONS is set (to measure the
+// colours alone).
+bool SuivreFormations();
+
 // A session on the textures of `t`, reset, after `tags`.
 section::Session SessionApres(const Taille& t, const std::vector<int>& tags);
 

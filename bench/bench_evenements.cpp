@@ -41,6 +41,7 @@ void BM_Evenement(benchmark::State& st, Taille t, CasEvenement c) {
 void BM_Rejouer(benchmark::State& st, Taille t, int n) {
     const section::Liste liste = ListeRealiste(t, n);
     section::Session a;
+    a.SuivreFormations(SuivreFormations());
     a.DefinirTextures(TexturesPour(t));
     for (auto _ : st) {
         a.Charger(liste);
