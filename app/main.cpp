@@ -46,7 +46,6 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kTitreApplication));
-    app.setProperty("HelpFile", QStringLiteral("Strataloom.hlp"));
     QApplication::setWindowIcon(IconeProgramme());
 
     // Qt's own dialogs (file dialogs, message box buttons) in French.

@@ -5,7 +5,6 @@
 
 namespace section {
 
-long double Arrondi(long double v) { return std::nearbyint(v); }
 int ArrondiEntier(long double v) { return static_cast<int>(std::nearbyint(v)); }
 // Towards zero. On x86 the plain conversion switches the x87 rounding mode
 // twice, which some processors (and virtual machines) make very slow; with

@@ -77,7 +77,6 @@ void Chevaucher(Section& s);
 void Distendre(Section& s);
 
 // Round to nearest, ties to even (the default rounding mode), and Trunc.
-long double Arrondi(long double v);
 int ArrondiEntier(long double v);
 int Tronque(long double v);
 
