@@ -178,9 +178,11 @@ function TrierComme(source, modele) {
 // first and renames it when complete.
 export async function Telecharge(dossier, limite = 20000) {
   const fin = Date.now() + limite;
+  // Chromium makes the folder at its first download.
+  const lister = () => (existsSync(dossier) ? readdirSync(dossier) : []);
   for (;;) {
-    const noms = readdirSync(dossier).filter((n) => !n.endsWith(".crdownload") && !n.startsWith("."));
-    if (noms.length === 1 && readdirSync(dossier).length === 1) {
+    const noms = lister().filter((n) => !n.endsWith(".crdownload") && !n.startsWith("."));
+    if (noms.length === 1 && lister().length === 1) {
       const chemin = join(dossier, noms[0]);
       const t1 = statSync(chemin).size;
       await new Promise((r) => setTimeout(r, 50));
