@@ -66,9 +66,15 @@ public:
 
 private:
     void Apercu(const QString& chemin) {
+        // Only a regular file is opened: a pipe would wait for a writer, a
+        // device would never end.
+        if (!QFileInfo(chemin).isFile()) {
+            apercu_->clear();
+            return;
+        }
         QImageReader lecteur(chemin);
         const QSize taille = lecteur.size();
-        if (!QFileInfo(chemin).isFile() || !taille.isValid()) {
+        if (!taille.isValid()) {
             apercu_->clear();
             return;
         }

@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -157,17 +158,30 @@ ErreurFichier LireFichierBmp(const std::string& chemin, Raster& image) {
 
 ErreurFichier ChargerTextures(const std::string& dossier, Textures& t, int& fautif) {
     // Every file read and its header checked first, each within the pixel
-    // budget; then the set's sizes together; only then is any decoded.
+    // budget and all of them so far within it together, before the rest of
+    // its bytes is read; then the set's sizes together; only then is any
+    // decoded.
     std::array<std::string, 7> octets;
     std::array<EnteteBmp, 7> entetes;
+    std::int64_t pixels = 0;
     for (int i = 0; i < 7; ++i) {
         const auto k = static_cast<std::size_t>(i);
         Descripteur d;
         ErreurFichier e = OuvrirOrdinaire(dossier + "/" + kFichiersTextures[i], d.fd);
         if (e == ErreurFichier::Aucune) e = LireEntete(d.fd, octets[k], entetes[k]);
+        if (e == ErreurFichier::Aucune && entetes[k].Pixels() <= kBudgetPixels) {
+            // Six pictures at the budget each, and a seventh missing, must
+            // not make six decoded pictures: the set is refused as it goes.
+            pixels += entetes[k].Pixels();
+            if (pixels > kBudgetPixels) {
+                fautif = -1;
+                return ErreurFichier::TropGrand;
+            }
+        }
         if (e == ErreurFichier::Aucune) e = LireReste(d.fd, octets[k], entetes[k], kBudgetPixels);
         if (e != ErreurFichier::Aucune) {
-            // The pictures before a faulty one still load.
+            // The pictures before a faulty one still load; together they
+            // are within the budget.
             for (int j = 0; j < i; ++j) {
                 const auto m = static_cast<std::size_t>(j);
                 (void)Decoder(octets[m], kBudgetPixels, TextureNumero(t, j));
@@ -240,10 +254,34 @@ std::string CibleDe(std::string chemin) {
     return {};
 }
 
-// The streams a command writes to by name: written to, never replaced.
-bool EstUnFlux(const std::string& chemin) {
-    return chemin == "/dev/stdout" || chemin == "/dev/stderr" || chemin.rfind("/dev/fd/", 0) == 0 ||
-           chemin.rfind("/proc/self/fd/", 0) == 0;
+// The descriptor a stream a command writes to by name stands for
+// (/dev/stdout, /dev/fd/3...), or -1. Such a stream is written on that
+// descriptor, where it stands: opened again by its name, a standard output
+// sent to a file (">>", or after other output) would be written over from
+// its first byte.
+int DescripteurDuFlux(const std::string& chemin) {
+    if (chemin == "/dev/stdout") return STDOUT_FILENO;
+    if (chemin == "/dev/stderr") return STDERR_FILENO;
+    for (const std::string_view prefixe : {std::string_view("/dev/fd/"), std::string_view("/proc/self/fd/")}) {
+        if (chemin.size() <= prefixe.size() || chemin.size() > prefixe.size() + 6 ||
+            chemin.compare(0, prefixe.size(), prefixe) != 0)
+            continue;
+        int fd = 0;
+        for (std::size_t i = prefixe.size(); i < chemin.size(); ++i) {
+            if (chemin[i] < '0' || chemin[i] > '9') return -1;
+            fd = fd * 10 + (chemin[i] - '0');
+        }
+        return fd;
+    }
+    return -1;
+}
+
+ErreurFichier EcrireSurFlux(int fd, std::string_view octets, const OptionsEcriture& o) {
+    if (::fcntl(fd, F_GETFL) == -1) return ErreurFichier::Ouverture;  // not open
+    // What the program already printed goes first.
+    if (fd == STDOUT_FILENO) std::fflush(stdout);
+    if (fd == STDERR_FILENO) std::fflush(stderr);
+    return ToutEcrire(fd, octets, o);
 }
 
 ErreurFichier EcrireDirectement(const std::string& chemin, std::string_view octets, const OptionsEcriture& o) {
@@ -264,6 +302,9 @@ mode_t ModeParDefaut() {
 
 ErreurFichier EcrireFichierSur(const std::string& chemin, std::string_view octets, const OptionsEcriture& o) {
     if (chemin.empty()) return ErreurFichier::Introuvable;
+    if (o.directSurSpecial) {
+        if (const int flux = DescripteurDuFlux(chemin); flux >= 0) return EcrireSurFlux(flux, octets, o);
+    }
     struct stat st {};
     const bool existe = ::stat(chemin.c_str(), &st) == 0;
     if (existe && !S_ISREG(st.st_mode)) {
@@ -272,7 +313,6 @@ ErreurFichier EcrireFichierSur(const std::string& chemin, std::string_view octet
             return EcrireDirectement(chemin, octets, o);
         return ErreurFichier::PasUnFichier;
     }
-    if (existe && o.directSurSpecial && EstUnFlux(chemin)) return EcrireDirectement(chemin, octets, o);
     const std::string cible = CibleDe(chemin);
     if (cible.empty()) return ErreurFichier::Ouverture;
     if (existe && ::access(cible.c_str(), W_OK) != 0) return ErreurFichier::Ouverture;
@@ -283,10 +323,13 @@ ErreurFichier EcrireFichierSur(const std::string& chemin, std::string_view octet
     std::string temporaire = DossierDe(cible) + "/." +
                              (barre == std::string::npos ? cible : cible.substr(barre + 1)) + ".XXXXXX";
     const int fd = ::mkostemp(temporaire.data(), O_CLOEXEC);
-    if (fd < 0) return ErreurOuverture(errno);
+    // No room left for one more file (its inode) is a full disk too.
+    if (fd < 0) return errno == ENOSPC || errno == EDQUOT ? ErreurFichier::DisquePlein : ErreurOuverture(errno);
     ErreurFichier e = ErreurFichier::Aucune;
-    if (::fchmod(fd, existe ? st.st_mode & 07777 : ModeParDefaut()) != 0) e = ErreurEcriture(errno);
+    // The owner first: changing it clears the set-user and set-group bits
+    // that the mode then gives back.
     if (existe && ::geteuid() == 0) (void)!::fchown(fd, st.st_uid, st.st_gid);
+    if (::fchmod(fd, existe ? st.st_mode & 07777 : ModeParDefaut()) != 0) e = ErreurEcriture(errno);
     if (e == ErreurFichier::Aucune) e = ToutEcrire(fd, octets, o);
     if (e == ErreurFichier::Aucune && ::fsync(fd) != 0 && errno != EINVAL && errno != EROFS)
         e = ErreurEcriture(errno);

@@ -63,8 +63,10 @@ ErreurFichier ChargerTextures(const std::string& dossier, Textures& t, int& faut
 // How a write reaches the disk; tests replace `ecrire` to fail on purpose.
 struct OptionsEcriture {
     // An existing file that is not a regular file (a character device, a
-    // pipe, /dev/stdout) is written to directly when true, refused with
-    // PasUnFichier when false. It is never replaced.
+    // pipe) is written to directly when true, refused with PasUnFichier
+    // when false. It is never replaced. When true, /dev/stdout, /dev/stderr,
+    // /dev/fd/N and /proc/self/fd/N are written on that open descriptor,
+    // where it stands, whatever it leads to.
     bool directSurSpecial = false;
     std::function<ssize_t(int fd, const void* octets, std::size_t n)> ecrire;
 };
