@@ -78,9 +78,10 @@ std::string TexteListe(const Liste& liste) {
     return t;
 }
 
-Liste LireListe(std::string_view octets) {
-    const std::size_t nul = octets.find('\0');
-    if (nul != std::string_view::npos) octets = octets.substr(0, nul);
+namespace {
+
+// Splits Windows-1252 text that holds no NUL.
+Liste Decouper(std::string_view octets) {
     Liste lignes;
     std::size_t debut = 0;
     const std::size_t n = octets.size();
@@ -93,6 +94,16 @@ Liste LireListe(std::string_view octets) {
     }
     if (debut < n) lignes.emplace_back(octets.substr(debut));
     return lignes;
+}
+
+}  // namespace
+
+Liste LireListe(std::string_view octets) {
+    const std::size_t nul = octets.find('\0');
+    if (nul != std::string_view::npos) octets = octets.substr(0, nul);
+    // Converted once: the Windows-1252 result is never examined again.
+    if (LuEnUtf8(octets)) return Decouper(Cp1252DeUtf8(octets));
+    return Decouper(octets);
 }
 
 int RejouerLigne(Section& s, std::string_view ligne) {

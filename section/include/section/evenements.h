@@ -111,8 +111,22 @@ Disponibilite MajBoutons(Section& s, const Liste& liste);
 // The list as file bytes: each line followed by CR LF.
 std::string TexteListe(const Liste& liste);
 // Splits file bytes at CR LF, lone CR and lone LF; a NUL ends the text; a
-// final break adds no line.
+// final break adds no line. Text that LuEnUtf8 recognises is converted to
+// Windows-1252 first (Cp1252DeUtf8), so a list saved in UTF-8 by another
+// editor gives the same lines as its Windows-1252 twin.
 Liste LireListe(std::string_view octets);
+// True when the bytes are well-formed UTF-8 holding at least one multi-byte
+// sequence, or begin with the UTF-8 byte-order mark and are well-formed
+// after it. Pure ASCII, and any byte string that is not well-formed UTF-8
+// (every Windows-1252 list with an accented letter before a plain one),
+// is not. A Windows-1252 text whose non-ASCII bytes happen to pair up as
+// UTF-8 ("\xC3\xA9", that is "Ã©") is read as UTF-8: no event name holds
+// such a pair.
+bool LuEnUtf8(std::string_view octets);
+// UTF-8 to Windows-1252, without its byte-order mark; a character that has
+// no Windows-1252 form becomes "?", which keeps the line visible and
+// matches no event name.
+std::string Cp1252DeUtf8(std::string_view octets);
 // Replays lines 1..n-1 of the list on a section just reset: the line with
 // index 0 is never replayed, unknown lines are skipped. The display and the
 // availability are the caller's (AfficheProfil, MajBoutons).
