@@ -148,7 +148,8 @@ std::optional<EnteteBmp> AnalyserEnteteBmp(std::string_view b) {
     default: return std::nullopt;
     }
     e.compression = static_cast<int>(compression == kChampsAlpha ? kChamps : compression);
-    if (e.debutDonnees < 14 + std::min<std::uint32_t>(e.tailleEntete, 40)) return std::nullopt;
+    if (e.debutDonnees < 14 + std::min<std::uint32_t>(e.tailleEntete, 40) || e.debutDonnees > kDebutDonneesMax)
+        return std::nullopt;
     return e;
 }
 

@@ -238,6 +238,31 @@ TEST(BudgetPixels, UneImageModeleAuDelaDuBudgetEstRefuseeDesLEntete) {
     EXPECT_FALSE(AnalyserEnteteBmp(BombeRle(16385, 1)).has_value());
 }
 
+// A 1 x 1 picture whose pixel is announced 256 MiB into a sparse file:
+// the offset is refused from the header, the file is not taken in whole.
+TEST(BudgetPixels, DesDonneesAnnonceesTresLoinSontRefuseesDesLEntete) {
+    DossierTemporaire d;
+    std::string bmp = Bmp(1, 1, 24, 0, std::string("\x10\x20\x30\0", 4), 0);
+    const std::uint32_t loin = 256u * 1024 * 1024;
+    bmp.replace(10, 4, std::string{char(loin & 0xFF), char(loin >> 8 & 0xFF), char(loin >> 16 & 0xFF),
+                                   char(loin >> 24 & 0xFF)});
+    EXPECT_FALSE(AnalyserEnteteBmp(bmp).has_value());
+    const std::string chemin = d / "loin.bmp";
+    ASSERT_TRUE(Ecrire(chemin, bmp.substr(0, 54)));
+    ASSERT_EQ(::truncate(chemin.c_str(), loin), 0);
+    {
+        std::ofstream f(chemin, std::ios::binary | std::ios::app);
+        f.write("\x10\x20\x30\0", 4);
+    }
+    Raster image;
+    EXPECT_EQ(LireFichierBmp(chemin, image), ErreurFichier::Format);
+    EXPECT_TRUE(image.empty());
+    // The usual offset, just past the headers, still reads.
+    ASSERT_TRUE(Ecrire(chemin, Bmp(1, 1, 24, 0, std::string("\x10\x20\x30\0", 4), 0)));
+    EXPECT_EQ(LireFichierBmp(chemin, image), ErreurFichier::Aucune);
+    EXPECT_EQ(image.Pixels(0, 0), Rgb(0x30, 0x20, 0x10));
+}
+
 struct Bombe {
     const char* nom;
     std::string (*fabrique)(int, int);

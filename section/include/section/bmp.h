@@ -14,6 +14,10 @@ namespace section {
 
 // The largest side a picture may declare.
 constexpr int kCoteBmpMax = 16384;
+// The pixel data starts within this many bytes: past the headers, the
+// palette and the masks, a writer leaves no more than a small gap, and an
+// offset of gigabytes would have the reader take in a sparse file whole.
+constexpr std::uint32_t kDebutDonneesMax = 64 * 1024;
 
 struct EnteteBmp {
     int largeur = 0;
@@ -27,8 +31,8 @@ struct EnteteBmp {
 };
 
 // The header alone, from the first bytes of a file: a known layout, sides
-// from 1 to kCoteBmpMax, known bits and compression. The pixel rows are not
-// looked at.
+// from 1 to kCoteBmpMax, known bits and compression, pixel data starting
+// within kDebutDonneesMax bytes. The pixel rows are not looked at.
 std::optional<EnteteBmp> AnalyserEnteteBmp(std::string_view debut);
 // The most bytes a file with this header can use: header, palette and
 // rows, or the worst case of run-length data.
