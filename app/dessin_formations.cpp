@@ -97,43 +97,75 @@ QImage VueAnnotee(const section::Session& s, const Affichage& a) {
     return img;
 }
 
+namespace {
+
+// The square of the first label of each formation that has one.
+std::map<section::Formation, QRect> CarresDesLettres(const section::Session& s) {
+    std::map<section::Formation, QRect> carres;
+    for (const section::Etiquette& e : section::PlacerEtiquettes(section::FormationsDeLaVue(s.section())))
+        carres.emplace(e.formation, QRect(e.boite.left, e.boite.top, e.boite.right - e.boite.left,
+                                          e.boite.bottom - e.boite.top));
+    return carres;
+}
+
+}  // namespace
+
+QStringList TextesLegende(const section::Session& s) {
+    QStringList l;
+    const auto carres = CarresDesLettres(s);
+    for (const section::EntreeLegende& e : s.Legende()) {
+        QString texte = QString::fromStdString(section::TexteLegende(e));
+        if (!carres.count(e.formation)) texte += QStringLiteral(" — trop mince pour porter sa lettre");
+        l << texte;
+    }
+    return l;
+}
+
+int LargeurLegende(const section::Session& s, const QFontMetrics& m) {
+    int texte = 0;
+    for (const QString& l : TextesLegende(s)) texte = std::max(texte, m.horizontalAdvance(l));
+    return m.height() * 2 + texte + m.height() / 2;
+}
+
 int DessinerLegende(QPainter& p, const QRect& zone, const section::Session& s, const Affichage& a,
                     const QFont& police) {
     const std::vector<section::EntreeLegende> legende = s.Legende();
     if (legende.empty()) return 0;
+    const QStringList textes = TextesLegende(s);
     const QImage vue = VueAnnotee(s, {false, a.teintes, a.impression});
     const section::PlanFormations plan = section::FormationsDeLaVue(s.section());
-    // A sample of each formation: the square its first letter sits on.
-    std::map<section::Formation, QRect> echantillons;
-    for (const section::Etiquette& e : section::PlacerEtiquettes(plan))
-        echantillons.emplace(e.formation, QRect(e.boite.left, e.boite.top, e.boite.right - e.boite.left,
-                                                e.boite.bottom - e.boite.top));
+    // A sample of each formation: the square its first letter sits on, or
+    // for a formation too thin for one, its commonest colour.
+    const auto carres = CarresDesLettres(s);
+    std::map<section::Formation, std::map<QRgb, int>> couleurs;
+    for (int y = 0; y < plan.hauteur && y < vue.height(); ++y)
+        for (int x = 0; x < plan.largeur && x < vue.width(); ++x) {
+            const section::Formation f = plan.At(x, y);
+            if (f >= 0 && !carres.count(f)) ++couleurs[f][vue.pixel(x, y)];
+        }
     p.save();
     p.setFont(police);
     const QFontMetrics m = p.fontMetrics();
     const int hauteur = std::max(m.height(), 8) + m.height() / 4;
     const int carre = m.height();
-    const int colonneTexte = carre * 3;
     int y = zone.top();
-    for (const section::EntreeLegende& e : legende) {
+    for (std::size_t i = 0; i < legende.size(); ++i) {
+        const section::EntreeLegende& e = legende[i];
         const QRect echantillon(zone.left(), y + (hauteur - carre) / 2, carre, carre);
-        const auto it = echantillons.find(e.formation);
-        if (it != echantillons.end()) {
+        if (const auto it = carres.find(e.formation); it != carres.end()) {
             p.drawImage(echantillon, vue, it->second);
         } else {
-            // A trace too thin for a letter: a stroke of its colour.
-            p.fillRect(echantillon, Qt::white);
-            p.fillRect(QRect(echantillon.left(), echantillon.center().y() - 1, carre, 3),
-                       a.teintes ? Couleur(e.teinte) : QColor(Qt::black));
+            const std::map<QRgb, int>& c = couleurs[e.formation];
+            const auto commune = std::max_element(c.begin(), c.end(),
+                                                  [](const auto& u, const auto& v) { return u.second < v.second; });
+            p.fillRect(echantillon, commune == c.end() ? QColor(Qt::white) : QColor::fromRgb(commune->first));
         }
         p.setPen(QPen(Qt::black, std::max(1, carre / 16)));
         p.setBrush(Qt::NoBrush);
         p.drawRect(echantillon);
-        QString texte = QString::fromStdString(section::TexteLegende(e));
-        if (it == echantillons.end()) texte += QStringLiteral(" — un trait, sans lettre sur la coupe");
-        const QRect ligne(zone.left() + colonneTexte - carre, y, zone.width() - colonneTexte + carre, hauteur);
+        const QRect ligne(zone.left() + carre * 2, y, zone.width() - carre * 2, hauteur);
         p.drawText(ligne, Qt::AlignLeft | Qt::AlignVCenter,
-                   m.elidedText(texte, Qt::ElideRight, ligne.width()));
+                   m.elidedText(textes.value(static_cast<qsizetype>(i)), Qt::ElideRight, ligne.width()));
         y += hauteur;
         if (y + hauteur > zone.bottom() + 1) break;
     }

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
+#include <QStringList>
 #include <QImage>
 #include <QRect>
 #include <vector>
@@ -33,6 +35,12 @@ void BlanchirCiel(QImage& image);
 // A copy of the view with the print palette when asked and the overlay
 // painted over it.
 QImage VueAnnotee(const section::Session& s, const Affichage& a);
+
+// The legend's lines, by letter: "A : grès (sédimentation sur une surface
+// plane)", with a note on a formation too thin to carry its letter.
+QStringList TextesLegende(const section::Session& s);
+// The width the legend needs in that font.
+int LargeurLegende(const section::Session& s, const QFontMetrics& m);
 
 // Draws the legend in `zone`, one line per letter: a sample of the
 // formation as the picture shows it, its letter, its rock types and the

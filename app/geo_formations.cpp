@@ -3,12 +3,14 @@
 // (the main window keeps its fixed size). None of it touches the view's
 // pixels, the saved pictures or the list.
 #include <QAction>
+#include <algorithm>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "geo.h"
@@ -60,18 +62,22 @@ void TGEOLOGIE::LegendeClick() {
         imageLegende_->setObjectName(QStringLiteral("ImageLegende"));
         disposition->addWidget(note);
         disposition->addWidget(imageLegende_);
+        AfficherFormations();
+        // Beside the main window where the screen has room, so the section
+        // stays in sight.
+        fenetreLegende_->adjustSize();
+        const QScreen* ecran = screen();
+        const QRect cadre = frameGeometry();
+        const QPoint place(cadre.right() + 8, cadre.top());
+        if (ecran && ecran->availableGeometry().contains(QRect(place, fenetreLegende_->size())))
+            fenetreLegende_->move(place);
     }
     AfficherFormations();
     fenetreLegende_->show();
     fenetreLegende_->raise();
 }
 
-QStringList TGEOLOGIE::LignesLegende() const {
-    QStringList l;
-    for (const section::EntreeLegende& e : session_.Legende())
-        l << QString::fromStdString(section::TexteLegende(e));
-    return l;
-}
+QStringList TGEOLOGIE::LignesLegende() const { return TextesLegende(session_); }
 
 void TGEOLOGIE::AfficherFormations() {
     if (!Visu) return;
@@ -89,7 +95,8 @@ void TGEOLOGIE::AfficherFormations() {
     normale.setBold(false);
     const QFontMetrics m(normale);
     const int hauteurLigne = m.height() + m.height() / 4;
-    QImage image(480, static_cast<int>(lignes.size()) * hauteurLigne + 2, QImage::Format_RGB32);
+    QImage image(std::max(360, LargeurLegende(session_, m)), static_cast<int>(lignes.size()) * hauteurLigne + 2,
+                 QImage::Format_RGB32);
     image.fill(palette().color(QPalette::Window));
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);
