@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -324,6 +325,19 @@ private Q_SLOTS:
         QVERIFY(!texte.contains(QStringLiteral("titre")));  // not the file's name
         QVERIFY2(texte.contains(QStringLiteral("failles normales (distension)")), qPrintable(texte));
         QVERIFY(texte.contains(QStringLiteral("calcaire, argile, conglomérat")));
+        // The answer page of a long list: no line ends on an event's number.
+        section::Liste longue{kSed};
+        for (int i = 0; i < 40; ++i) longue.push_back(i % 2 ? "Distension" : "Chevauchement");
+        const QString corrige = Chemin(QStringLiteral("longue.pdf"));
+        QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--sheet"), corrige,
+                                             essai::EcrireListe(Chemin(QStringLiteral("longue.lst")), longue)}).code, 0);
+        p.start(pdftotext, {QStringLiteral("-f"), QStringLiteral("2"), QStringLiteral("-l"), QStringLiteral("2"), corrige,
+                            QStringLiteral("-")});
+        QVERIFY(p.waitForFinished(60000));
+        const QStringList lignes = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'));
+        QVERIFY(lignes.filter(QStringLiteral("Chevauchement")).size() >= 3);
+        for (const QString& l : lignes)
+            QVERIFY2(!l.trimmed().contains(QRegularExpression(QStringLiteral("(^|\\s)\\d+\\.$"))), qPrintable(l));
         const auto refus = Lancer(Base() + QStringList{QStringLiteral("--title"), titre, QStringLiteral("-o"),
                                                        Chemin(QStringLiteral("x.bmp")), lst});
         QCOMPARE(refus.code, 2);
