@@ -60,9 +60,11 @@ void BM_SerieEtFiches(benchmark::State& st) {
 }  // namespace
 
 void EnregistrerEnseignant() {
-    const std::string taille = "/" + kTailles.front().Nom();
-    benchmark::RegisterBenchmark(("Enseignant/Serie30" + taille).c_str(), BM_Serie)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark(("Enseignant/Serie30EtFiches" + taille).c_str(), BM_SerieEtFiches)
+    const std::string taille = kTailles.front().Nom();
+    const std::string serie = std::string("Enseignant/Serie30/").append(taille);
+    const std::string fiches = std::string("Enseignant/Serie30EtFiches/").append(taille);
+    benchmark::RegisterBenchmark(serie.c_str(), BM_Serie)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(fiches.c_str(), BM_SerieEtFiches)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
 }
