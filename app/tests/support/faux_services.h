@@ -74,14 +74,15 @@ public:
 };
 
 // Questions: each takes the next scripted answer and records its text; with
-// none scripted, "Annuler" (nothing is lost by a question nobody expected).
+// none scripted, "Non": the command goes on as if nothing had been asked,
+// and the call is counted.
 class FauxQuestions : public ServiceQuestions {
 public:
     Reponse OuiNonAnnuler(const QString& texte) override {
         questions << texte;
         if (reponses.empty()) {
             ++sansReponse;
-            return Reponse::Annuler;
+            return Reponse::Non;
         }
         const Reponse r = reponses.front();
         reponses.pop_front();
