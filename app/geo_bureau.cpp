@@ -47,12 +47,12 @@ void TGEOLOGIE::MajBulles() {
             raison = texturesOk_ ? session_.disponibilite().Raison(t.evenement) : section::raison::SansCoupe;
             if (raison.empty()) raison = section::raison::SansCoupe;
         }
+        const QString nom = QString::fromStdString(section::Utf8DeLigne(t.ligne));
         QString bulle = Texte(t.description);
-        QString aide = tr("Ouvre l'aide de « %1 » : ce que fait cet événement et quand il est possible.")
-                           .arg(QString::fromStdString(section::Utf8DeLigne(t.ligne)));
+        QString aide = tr("Ouvre l'aide de « %1 » : ce que fait cet événement et quand il est possible.").arg(nom);
         if (!raison.empty()) {
             bulle += QLatin1Char('\n') + tr("Impossible pour l'instant : %1.").arg(Texte(raison));
-            aide += QLatin1Char('\n') + tr("Pour l'instant impossible : %1.").arg(Texte(raison));
+            aide += QLatin1Char('\n') + tr("« %1 » est impossible pour l'instant : %2.").arg(nom, Texte(raison));
         }
         boutons_[k]->setToolTip(bulle);
         menus_[k]->setToolTip(bulle);
