@@ -70,5 +70,6 @@ const section::Section& SectionReference(const Taille& t, Etat e, bool plier = f
 void EnregistrerOperations();
 void EnregistrerEvenements();
 void EnregistrerFenetre();
+void EnregistrerEnseignant();
 
 }  // namespace banc

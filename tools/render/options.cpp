@@ -12,7 +12,7 @@ struct OptionValeur {
     QString Options::*champ;
 };
 
-constexpr std::array<OptionValeur, 9> kValeurs = {{
+constexpr std::array<OptionValeur, 11> kValeurs = {{
     {"--base", &Options::base},
     {"-o", &Options::image},
     {"--section", &Options::section},
@@ -22,6 +22,8 @@ constexpr std::array<OptionValeur, 9> kValeurs = {{
     {"--diff", &Options::ecarts},
     {"--grade", &Options::cle},
     {"--steps", &Options::etapes},
+    {"--formations", &Options::formations},
+    {"--title", &Options::titre},
 }};
 
 QString Guillemets(const QString& s) { return QStringLiteral("« %1 »").arg(s); }
@@ -42,6 +44,10 @@ QString Verifier(const Options& o, const QStringList& vues) {
         return {};
     };
     const int n = static_cast<int>(o.listes.size());
+    if (vue("--formations") && o.mode != Mode::Rendu)
+        return QStringLiteral("--formations ne va qu'avec le rendu d'une seule liste");
+    if (vue("--title") && o.mode != Mode::Fiche)
+        return QStringLiteral("--title ne va qu'avec --sheet et une liste");
     switch (o.mode) {
     case Mode::Exercices:
         if (!vue("--events") || !vue("--seed") || !vue("--out-dir"))
@@ -69,8 +75,8 @@ QString Verifier(const Options& o, const QStringList& vues) {
     case Mode::Rendu:
         if (n != 1) return n == 0 ? QStringLiteral("aucune liste d'événements donnée")
                                   : QStringLiteral("une seule liste à la fois (ou --out-dir)");
-        if (o.image.isEmpty() && o.section.isEmpty() && o.etat.isEmpty())
-            return QStringLiteral("rien à écrire : donnez -o, --section ou --state");
+        if (o.image.isEmpty() && o.section.isEmpty() && o.etat.isEmpty() && o.formations.isEmpty())
+            return QStringLiteral("rien à écrire : donnez -o, --section, --state ou --formations");
         return {};
     case Mode::Aide:
     case Mode::Version: return {};
@@ -164,14 +170,15 @@ std::variant<Options, QString> Analyser(const QStringList& args) {
 QString TexteAide() {
     return QStringLiteral(
         "Utilisation :\n"
-        "  strataloom-render [--base DOSSIER] [-o IMAGE] [--section IMAGE] [--state FICHIER.json] LISTE\n"
+        "  strataloom-render [--base DOSSIER] [-o IMAGE] [--section IMAGE] [--state FICHIER.json]\n"
+        "                    [--formations IMAGE.png] LISTE\n"
         "  strataloom-render [--base DOSSIER] --out-dir DOSSIER LISTE...\n"
         "  strataloom-render [--base DOSSIER] --compare MODELE.bmp [--diff IMAGE] LISTE\n"
         "  strataloom-render [--base DOSSIER] --grade CORRIGE.lst LISTE...\n"
         "  strataloom-render [--base DOSSIER] --steps DOSSIER LISTE\n"
         "  strataloom-render [--base DOSSIER] --exercise N --events K --seed S --out-dir DOSSIER\n"
         "                    [--sheet FICHE.pdf]\n"
-        "  strataloom-render [--base DOSSIER] --sheet FICHE.pdf LISTE\n"
+        "  strataloom-render [--base DOSSIER] --sheet FICHE.pdf [--title TITRE] LISTE\n"
         "\n"
         "Rejoue une liste d'événements (.lst) comme « Charger une liste d'événements »\n"
         "et écrit la coupe obtenue. « - » comme LISTE lit l'entrée standard.\n"
@@ -180,6 +187,8 @@ QString TexteAide() {
         "  -o IMAGE           image affichée, en BMP (ou PNG si le nom finit par .png)\n"
         "  --section IMAGE    coupe entière, en BMP\n"
         "  --state FICHIER    état après le rejeu, en JSON\n"
+        "  --formations IMAGE image affichée avec la lettre de chaque formation et la\n"
+        "                     légende des roches, pour une fiche (PNG si le nom finit par .png)\n"
         "  --out-dir DOSSIER  une image par liste, nommée d'après la liste\n"
         "  --compare MODELE   ressemblance entre la coupe et une image modèle\n"
         "  --diff IMAGE       avec --compare : image des écarts (en magenta)\n"
@@ -189,6 +198,7 @@ QString TexteAide() {
         "  --events K         nombre d'événements par exercice (1 à 99)\n"
         "  --seed S           graine du tirage : la même graine donne les mêmes exercices\n"
         "  --sheet FICHE.pdf  fiche d'exercice A4 à imprimer, avec son corrigé\n"
+        "  --title TITRE      avec --sheet : le titre de la fiche\n"
         "  --help             affiche cette aide\n"
         "  --version          affiche la version\n"
         "\n"

@@ -32,6 +32,8 @@ struct Options {
     QString cle;       // --grade
     QString etapes;    // --steps
     QString fiche;     // --sheet
+    QString formations;  // --formations
+    QString titre;     // --title
     int exercices = 0;         // --exercise
     int evenements = 0;        // --events
     std::uint32_t graine = 0;  // --seed

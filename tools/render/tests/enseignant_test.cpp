@@ -2,6 +2,10 @@
 // against a key, step pictures, random exercises and printable sheets.
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <random>
@@ -10,6 +14,7 @@
 #include "images.h"
 #include "outils.h"
 #include "section/comparaison.h"
+#include "section/serie.h"
 
 using essai::kSed;
 using essai::Lancer;
@@ -162,12 +167,17 @@ private Q_SLOTS:
             QCOMPARE(ChargerTextures(base_, t), -1);
             a.DefinirTextures(std::move(t));
         }
-        for (std::uint32_t graine : {0u, 1u, 42u, 2024u, 4294967295u}) {
-            std::mt19937 t1(graine), t2(graine);
-            for (int n = 0; n < 4; ++n) {
-                const Liste l1 = rendu::TirerExercice(a, t1, 12);
-                const Liste l2 = rendu::TirerExercice(a, t2, 12);
-                QCOMPARE(l1, l2);
+        for (std::uint32_t graine : {0u, 42u, 4294967295u}) {
+            section::ReglesSerie r;
+            r.exercices = 4;
+            r.evenements = 12;
+            r.rocheMin = 0;  // these textures are thin
+            r.graine = graine;
+            const auto s1 = section::TirerSerie(a, r), s2 = section::TirerSerie(a, r);
+            QCOMPARE(s1.size(), std::size_t{4});
+            for (std::size_t n = 0; n < s1.size(); ++n) {
+                const Liste& l1 = s1[n].liste;
+                QCOMPARE(l1, s2[n].liste);
                 QCOMPARE(l1.size(), std::size_t{13});
                 QCOMPARE(l1.front(), kSed);
                 QString quoi;
@@ -240,6 +250,98 @@ private Q_SLOTS:
         const auto f = Lancer(Base() + QStringList{QStringLiteral("--sheet"), Chemin(QStringLiteral("non/la.pdf")), lst});
         QCOMPARE(f.code, 1);
         QVERIFY(QString::fromUtf8(f.err).contains(QStringLiteral("non/la.pdf")));
+    }
+
+    // The worksheet picture: the view in the print palette with a letter
+    // on each piece and the legend below; the rock itself as on screen.
+    void feuilleDesFormations() {
+        const section::Liste liste{kSed, kSed, "Compression", "Plutonisme", "Distension"};
+        const QString lst = essai::EcrireListe(Chemin(QStringLiteral("formations.lst")), liste);
+        const QString png = Chemin(QStringLiteral("formations.png"));
+        const auto s = Lancer(Base() + QStringList{QStringLiteral("--formations"), png, lst});
+        QVERIFY2(s.code == 0, s.err.constData());
+        QImage feuille;
+        QVERIFY(feuille.load(png, "PNG"));
+        const section::Session a = essai::Charge(base_, liste);
+        const section::Raster& vue = a.vue();
+        QCOMPARE(feuille.width(), vue.width());
+        const int lignes = static_cast<int>(a.Legende().size());
+        QVERIFY(lignes >= 3);
+        QVERIFY(feuille.height() > vue.height() + lignes * 10);
+        const auto etiquettes = section::PlacerEtiquettes(section::FormationsDeLaVue(a.section()));
+        QVERIFY(!etiquettes.empty());
+        const auto surEtiquette = [&](int x, int y) {
+            for (const section::Etiquette& e : etiquettes)
+                if (x >= e.boite.left - 1 && x <= e.boite.right && y >= e.boite.top - 1 && y <= e.boite.bottom)
+                    return true;
+            return false;
+        };
+        int ciel = 0, lettres = 0;
+        for (int y = 0; y < vue.height(); ++y) {
+            for (int x = 0; x < vue.width(); ++x) {
+                const QRgb p = feuille.pixel(x, y) & 0xFFFFFFu;
+                const section::Couleur c = vue.Pixels(x, y) & 0xFFFFFFu;
+                if (surEtiquette(x, y)) {
+                    lettres += p != c;
+                } else if (c == (section::kBleu & 0xFFFFFFu)) {
+                    QCOMPARE(p, QRgb(0xFFFFFF));
+                    ++ciel;
+                } else if (p != c) {
+                    QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) changed").arg(x).arg(y)));
+                }
+            }
+        }
+        QVERIFY(ciel > 0);
+        QVERIFY(lettres > static_cast<int>(etiquettes.size()) * 20);
+        // The legend: ink on white below the view.
+        int encre = 0;
+        for (int y = vue.height(); y < feuille.height(); ++y)
+            for (int x = 0; x < feuille.width(); ++x) encre += qGray(feuille.pixel(x, y)) < 128;
+        QVERIFY(encre > lignes * 100);
+        // Asked together, -o still writes the view as it is.
+        const QString bmp = Chemin(QStringLiteral("formations.bmp"));
+        QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--formations"), Chemin(QStringLiteral("f2.png")),
+                                             QStringLiteral("-o"), bmp, lst}).code, 0);
+        const auto image = LireBmp(bmp);
+        QVERIFY(image && *image == vue);
+    }
+
+    // The sheet's title is the teacher's; the pupil's page names the
+    // formations' rocks.
+    void titreEtLegendeDeLaFiche() {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty()) QSKIP("pdftotext is not installed");
+        const QString lst = essai::EcrireListe(Chemin(QStringLiteral("titre.lst")), {kSed, "Distension"});
+        const QString pdf = Chemin(QStringLiteral("titre.pdf"));
+        const QString titre = QStringLiteral("Contrôle n° 2 : les failles");
+        const auto s = Lancer(Base() + QStringList{QStringLiteral("--sheet"), pdf, QStringLiteral("--title"), titre, lst});
+        QVERIFY2(s.code == 0, s.err.constData());
+        QProcess p;
+        p.start(pdftotext, {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), pdf,
+                            QStringLiteral("-")});
+        QVERIFY(p.waitForFinished(60000));
+        const QString texte = QString::fromUtf8(p.readAllStandardOutput());
+        QVERIFY2(texte.contains(titre), qPrintable(texte));
+        QVERIFY(!texte.contains(QStringLiteral("titre")));  // not the file's name
+        QVERIFY2(texte.contains(QStringLiteral("failles normales (distension)")), qPrintable(texte));
+        QVERIFY(texte.contains(QStringLiteral("calcaire, argile, conglomérat")));
+        // The answer page of a long list: no line ends on an event's number.
+        section::Liste longue{kSed};
+        for (int i = 0; i < 40; ++i) longue.push_back(i % 2 ? "Distension" : "Chevauchement");
+        const QString corrige = Chemin(QStringLiteral("longue.pdf"));
+        QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--sheet"), corrige,
+                                             essai::EcrireListe(Chemin(QStringLiteral("longue.lst")), longue)}).code, 0);
+        p.start(pdftotext, {QStringLiteral("-f"), QStringLiteral("2"), QStringLiteral("-l"), QStringLiteral("2"), corrige,
+                            QStringLiteral("-")});
+        QVERIFY(p.waitForFinished(60000));
+        const QStringList lignes = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'));
+        QVERIFY(lignes.filter(QStringLiteral("Chevauchement")).size() >= 3);
+        for (const QString& l : lignes)
+            QVERIFY2(!l.trimmed().contains(QRegularExpression(QStringLiteral("(^|\\s)\\d+\\.$"))), qPrintable(l));
+        const auto refus = Lancer(Base() + QStringList{QStringLiteral("--title"), titre, QStringLiteral("-o"),
+                                                       Chemin(QStringLiteral("x.bmp")), lst});
+        QCOMPARE(refus.code, 2);
+        QVERIFY(QString::fromUtf8(refus.err).contains(QStringLiteral("--title")));
     }
 
     void comptageDesPagesPdf() {
