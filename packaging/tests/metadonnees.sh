@@ -7,7 +7,7 @@
 set -eu
 dossier=$1
 version=$2
-id=example.strataloom.Strataloom
+id=fr.strataloom.Strataloom
 entree=$dossier/$id.desktop
 meta=$dossier/$id.metainfo.xml
 echec=0
@@ -35,8 +35,11 @@ releases = racine.findall("releases/release")
 if not releases or releases[0].get("version") != version:
     erreur("la dernière version publiée n'est pas %s" % version)
 if racine.find("content_rating") is None: erreur("pas de content_rating")
-images = racine.findall("screenshots/screenshot/image")
-if not images or not images[0].text.startswith("https://"): erreur("pas de capture d'écran en ligne")
+if racine.findtext("project_license") != "GPL-3.0-or-later": erreur("licence du projet : %r" % racine.findtext("project_license"))
+# No address that points nowhere: a link or a screenshot must be real.
+for e in racine.iter():
+    for texte in [e.text or ""] + list(e.attrib.values()):
+        if "example" in texte: erreur("adresse inventée : %r" % texte)
 binaires = sorted(b.text for b in racine.findall("provides/binary"))
 if binaires != ["strataloom", "strataloom-render"]: erreur("provides : %r" % binaires)
 sys.exit(1 if erreur.vue else 0)

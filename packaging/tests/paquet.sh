@@ -58,6 +58,10 @@ for d in libqt6widgets6 libqt6gui6 libqt6multimedia6 libqt6core6 qt6-qpa-plugins
   echo "$depends" | tr ',' '\n' | grep -q "^ *$d\b" || erreur "Depends ne nomme pas $d"
 done
 
+# Debian's own checks: no error.
+lintian --fail-on error "$paquet" > "$essai/lintian.log" 2>&1 ||
+  { cat "$essai/lintian.log" >&2; erreur "lintian"; }
+
 # Contents: exactly the program folder, the commands and the desktop files.
 racine=$essai/racine
 dpkg-deb -x "$paquet" "$racine"
@@ -75,11 +79,15 @@ attendu=$essai/attendu.txt
     echo "usr/lib/strataloom/Evenements/$n.lst"
     echo "usr/lib/strataloom/Modeles/$n.bmp"
   done
-  echo usr/share/applications/example.strataloom.Strataloom.desktop
-  echo usr/share/metainfo/example.strataloom.Strataloom.metainfo.xml
-  echo usr/share/mime/packages/example.strataloom.Strataloom.xml
+  echo usr/share/applications/fr.strataloom.Strataloom.desktop
+  echo usr/share/metainfo/fr.strataloom.Strataloom.metainfo.xml
+  echo usr/share/mime/packages/fr.strataloom.Strataloom.xml
   for t in 16 22 24 32 48 64 128 256; do echo "usr/share/icons/hicolor/${t}x$t/apps/strataloom.png"; done
   echo usr/share/strataloom/captures/fenetre.png
+  echo usr/share/doc/strataloom/changelog.gz
+  echo usr/share/doc/strataloom/copyright
+  echo usr/share/man/man1/strataloom.1.gz
+  echo usr/share/man/man1/strataloom-render.1.gz
 } | LC_ALL=C sort > "$attendu"
 (cd "$racine" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort) > "$essai/trouve.txt"
 diff -u "$attendu" "$essai/trouve.txt" >&2 || erreur "contenu du paquet"
@@ -99,9 +107,9 @@ for t in 16 48 256; do
   python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(24); sys.exit(0 if d[:8]==b"\x89PNG\r\n\x1a\n" and struct.unpack(">II",d[16:24])==(int(sys.argv[2]),)*2 else 1)' "$i" "$t" ||
     erreur "l'icône $t x $t n'est pas un PNG de cette taille"
 done
-desktop-file-validate "$r/share/applications/example.strataloom.Strataloom.desktop" ||
+desktop-file-validate "$r/share/applications/fr.strataloom.Strataloom.desktop" ||
   erreur "entrée de bureau installée"
-appstreamcli validate --no-net "$r/share/metainfo/example.strataloom.Strataloom.metainfo.xml" \
+appstreamcli validate --no-net "$r/share/metainfo/fr.strataloom.Strataloom.metainfo.xml" \
   > "$essai/appstream.log" 2>&1 || { cat "$essai/appstream.log" >&2; erreur "métadonnées installées"; }
 
 # The unpacked program, started through its link, finds its Base.

@@ -9,7 +9,7 @@ set -eu
 source=$1
 essai=$2
 echantillons=$3
-id=example.strataloom.Strataloom
+id=fr.strataloom.Strataloom
 for outil in update-mime-database gio; do
   command -v "$outil" >/dev/null 2>&1 || { echo "Test ignoré : $outil est introuvable."; exit 77; }
 done
