@@ -124,6 +124,10 @@ private:
     // (geo_bureau.cpp).
     void CreerRaccourcis();
     void MajBulles();
+    // Accessible names, once, and descriptions after each refresh
+    // (geo_accessibilite.cpp).
+    void NommerControles();
+    void DecrireControles();
     bool ConfirmerAbandon();
     bool SauverListe(int k);
     void ChargerListe(const QString& chemin);

@@ -86,6 +86,7 @@ void TGEOLOGIE::CreerControles() {
     Efface->setObjectName(QStringLiteral("Efface"));
     Efface->setGeometry(1, 481, 192, 31);
     connect(Efface, &QPushButton::clicked, this, &TGEOLOGIE::EffaceClick);
+    NommerControles();
 }
 
 void TGEOLOGIE::CreerMenu() {

@@ -57,6 +57,7 @@ void TGEOLOGIE::AppliquerDisponibilite() {
         menus_[k]->setEnabled(actif);
     }
     MajBulles();
+    DecrireControles();
 }
 
 void TGEOLOGIE::AfficherListe() {

@@ -23,6 +23,25 @@ void VueImage::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawImage(QPoint(0, 0), image_);  // unscaled, clipped by the control
     if (!surcouche_.isNull()) p.drawImage(QPoint(0, 0), surcouche_);
+    if (hasFocus()) {
+        // The focus, drawn over the picture's edge in black and white so it
+        // shows on sky and rock alike.
+        const QRect cadre = rect().intersected(QRect(QPoint(0, 0), image_.size())).adjusted(1, 1, -2, -2);
+        p.setPen(QPen(Qt::white, 3));
+        p.drawRect(cadre);
+        p.setPen(QPen(Qt::black, 1, Qt::DashLine));
+        p.drawRect(cadre);
+    }
+}
+
+void VueImage::focusInEvent(QFocusEvent* e) {
+    QWidget::focusInEvent(e);
+    update();
+}
+
+void VueImage::focusOutEvent(QFocusEvent* e) {
+    QWidget::focusOutEvent(e);
+    update();
 }
 
 void VueImage::mousePressEvent(QMouseEvent* e) {
