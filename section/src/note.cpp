@@ -30,6 +30,22 @@ Note Noter(const Session& modele, const Session& eleve) {
     n.pixels = static_cast<std::int64_t>(std::max(0, w)) * std::max(0, h);
     n.memeCoupe = !m.empty() && m == e;
     n.formations = ComparerFormations(modele, eleve);
+    // A formation the model's list lays and the pupil's does not counts as
+    // missing even where the view hides it: per kind, the larger of the two
+    // shortfalls (formations seen, events laying them) is taken off.
+    int evenementsModele[4] = {}, evenementsEleve[4] = {};
+    const auto compter = [](const Liste& liste, int (&k)[4]) {
+        for (std::size_t i = 1; i < liste.size(); ++i)
+            if (const auto e = EvenementDeLigne(liste[i]); e && *e != Evenement::Erosion && *e != Evenement::Compression)
+                ++k[static_cast<int>(GenreDe(*e))];
+    };
+    compter(modele.liste(), evenementsModele);
+    compter(l, evenementsEleve);
+    int ecarts = 0;
+    for (int g = 0; g < 4; ++g)
+        ecarts += std::max({0, n.formations.modele[g] - n.formations.eleve[g], evenementsModele[g] - evenementsEleve[g]}) +
+                  std::max({0, n.formations.eleve[g] - n.formations.modele[g], evenementsEleve[g] - evenementsModele[g]});
+    n.formationsEnEcart = ecarts;
     if (n.evenementsReconnus == 0) {
         n.points = 0;
     } else if (n.memeCoupe) {
@@ -38,7 +54,7 @@ Note Noter(const Session& modele, const Session& eleve) {
         const std::int64_t base =
             n.roche == 0 ? 0 : kNoteSectionDifferente * n.rocheIdentique / n.roche;  // rounded down
         const std::int64_t penalite =
-            static_cast<std::int64_t>(kPenaliteFormation) * (n.formations.manquantes + n.formations.enTrop);
+            static_cast<std::int64_t>(kPenaliteFormation) * ecarts;
         n.points = static_cast<int>(std::clamp<std::int64_t>(base - penalite, 0, kNoteSectionDifferente));
     }
     return n;

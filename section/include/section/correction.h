@@ -123,6 +123,11 @@ struct Note {
     std::int64_t roche = 0;         // pixels that are rock (not blue) in either view
     std::int64_t rocheIdentique = 0;  // of those, pixels of the same colour in both
     BilanFormations formations;
+    // Formations missing or in excess, kind by kind: the larger of the
+    // difference in formations seen and the difference in events of the
+    // lists that lay formations of that kind (so a layer left out counts
+    // even where the model's view no longer shows it).
+    int formationsEnEcart = 0;
 };
 // The mark of the pupil's session (a list loaded with Charger) against the
 // model's:
@@ -130,8 +135,9 @@ struct Note {
 //   - the model's view, pixel for pixel: 20;
 //   - otherwise kNoteSectionDifferente times the share of rock pixels that
 //     agree (pixels that are sky in both views count for nothing), rounded
-//     down, less kPenaliteFormation per formation missing or in excess,
-//     never below 0.
+//     down, less kPenaliteFormation per formation in excess or missing
+//     (formationsEnEcart), never below 0. One layer left out thus scores at
+//     most 15.
 Note Noter(const Session& modele, const Session& eleve);
 
 }  // namespace section
