@@ -18,6 +18,8 @@ enum class Mode {
     Etapes,     // --steps DIR LIST
     Exercices,  // --exercise N --events K --seed S --out-dir DIR [--sheet PDF]
     Fiche,      // --sheet PDF LIST
+    Devoir,     // --make-exercise FILE [--title T] LIST
+    Copie,      // --make-answer FILE --for EXERCISE --pupil NAME LIST
 };
 
 struct Options {
@@ -32,6 +34,11 @@ struct Options {
     QString cle;       // --grade
     QString etapes;    // --steps
     QString fiche;     // --sheet
+    QString devoir;    // --make-exercise
+    QString titre;     // --title
+    QString copie;     // --make-answer
+    QString pour;      // --for
+    QString eleve;     // --pupil
     int exercices = 0;         // --exercise
     int evenements = 0;        // --events
     std::uint32_t graine = 0;  // --seed
