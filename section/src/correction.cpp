@@ -22,6 +22,12 @@ GenreFormation GenreDe(Evenement e) {
     }
 }
 
+bool ChargerExercice(Session& modele, const Exercice& e) {
+    if (!modele.SuitFormations()) modele.SuivreFormations(true);
+    modele.Charger(e.lignes);
+    return modele.vue() == e.cible;
+}
+
 namespace {
 
 // The kind of formation f of a session: the base layer (0) is a layer,

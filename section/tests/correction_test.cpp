@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "section/correction.h"
+#include "section/formations.h"
 #include "textures_essai.h"
 
 namespace section {
@@ -35,6 +36,19 @@ protected:
     }
     Session modele_, eleve_;
 };
+
+TEST_F(Correction, LeModeleDUnExerciceEstSaListeRejouee) {
+    modele_.Charger(kPlisErodes);
+    Exercice e{"", kPlisErodes, modele_.vue()};
+    Session m;
+    m.DefinirTextures(modele_.textures());
+    m.SuivreFormations(false);
+    EXPECT_TRUE(ChargerExercice(m, e));
+    EXPECT_TRUE(m.SuitFormations());
+    EXPECT_FALSE(CompterFormations(FormationsDeLaVue(m.section())).empty());
+    e.cible.data()[0] ^= 1;  // made on other textures
+    EXPECT_FALSE(ChargerExercice(m, e));
+}
 
 TEST_F(Correction, UnFichierSansEvenementVautZero) {
     for (const Liste& l : {Liste{}, Liste{kSed}, Liste{kSed, "n'importe quoi", "erosion", "Erosion "},

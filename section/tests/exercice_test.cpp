@@ -5,6 +5,9 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <random>
+
 #include "dossier_essai.h"
 #include "section/exercice.h"
 
@@ -210,6 +213,35 @@ TEST(FichierReponse, LeNomEtLesTaillesSontVerifies) {
     Resceller(v);
     Reponse lu;
     EXPECT_EQ(LireReponse(v, lu), "le nom de l'élève n'est pas un texte UTF-8 lisible");
+}
+
+// Seeded random damage: a reader either refuses with a reason or reads a
+// file that it would write back byte for byte.
+TEST(FichiersExercice, DesFichiersAbimesAuHasardSontRefusesOuRelusALIdentique) {
+    const std::string exercice = TexteExercice(Petit()), reponse = TexteReponse(PetiteReponse());
+    for (std::uint32_t graine = 1; graine <= 3000; ++graine) {
+        SCOPED_TRACE("graine " + std::to_string(graine));
+        std::mt19937 g(graine);
+        std::string o = graine % 2 ? exercice : reponse;
+        const int coups = 1 + static_cast<int>(g() % 4);
+        for (int k = 0; k < coups; ++k) {
+            const std::size_t i = g() % o.size();
+            switch (g() % 4) {
+            case 0: o[i] = static_cast<char>(g()); break;
+            case 1: o.erase(i, 1 + g() % 8); break;
+            case 2: o.insert(i, std::string(1 + g() % 8, static_cast<char>(g()))); break;
+            default: Poser32(o, std::min(i, o.size() - 4), static_cast<std::uint32_t>(g())); break;
+            }
+            if (o.size() < 8) o = graine % 2 ? exercice : reponse;
+        }
+        if (g() % 2) Resceller(o);  // past the CRC, onto the sizes and the content
+        Exercice e;
+        Reponse r;
+        const std::string re = LireExercice(o, e), rr = LireReponse(o, r);
+        if (re.empty()) EXPECT_EQ(TexteExercice(e), o);
+        if (rr.empty()) EXPECT_EQ(TexteReponse(r), o);
+        EXPECT_FALSE(re.empty() && rr.empty());
+    }
 }
 
 TEST(FichiersExercice, ParLaCoucheDesFichiers) {

@@ -13,9 +13,16 @@
 #include <string>
 #include <vector>
 
+#include "section/exercice.h"
 #include "section/session.h"
 
 namespace section {
+
+// Makes `modele` the model of an exercise: its list loaded, formation plane
+// on. True when the view this gives is the exercise's target picture;
+// false when the session's textures are not those the exercise was made
+// with (the checks then compare with the section these textures give).
+bool ChargerExercice(Session& modele, const Exercice& e);
 
 // ---- What the formations of two sections tell apart ----
 
