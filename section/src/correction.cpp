@@ -181,6 +181,21 @@ Principe Dater(const Session& modele, const Contacts& c, int ancien, int recent)
 
 std::string Cite(const std::string& s) { return "« " + s + " »"; }
 
+// "la couche B", "le granite D"... and whether the noun is masculine.
+std::string Designation(const Session& modele, const std::map<Formation, std::string>& lettres, int f,
+                        bool& masculin) {
+    const auto it = lettres.find(static_cast<Formation>(f));
+    const std::string lettre = it == lettres.end() ? std::string() : " " + it->second;
+    masculin = false;
+    switch (GenreDeFormation(modele, static_cast<Formation>(f))) {
+    case GenreFormation::Couche: return "la couche" + lettre;
+    case GenreFormation::Coulee: return "la coulée" + lettre;
+    case GenreFormation::Granite: masculin = true; return "le granite" + lettre;
+    case GenreFormation::Trace: return "la faille";
+    }
+    return {};
+}
+
 }  // namespace
 
 std::vector<Carte> CartesDuModele(const Session& modele, std::uint64_t graine) {
@@ -268,14 +283,18 @@ VerificationOrdre VerifierOrdre(const Session& modele, const std::vector<Carte>&
     v.avant = choisi->first;
     v.apres = choisi->second;
     const std::string a = Cite(noms[v.avant]), b = Cite(noms[v.apres]);
+    const std::map<Formation, std::string> lettres = Lettres(modele);
+    bool masculinAncien = false, masculin = false;
+    const std::string ancien = Designation(modele, lettres, v.avant, masculinAncien);
+    const std::string recent = Designation(modele, lettres, v.apres, masculin);
     switch (v.principe) {
     case Principe::Superposition:
-        v.texte = b + " doit venir après " + a + " : cette formation repose sur l'autre, elle s'est donc "
-                  "mise en place plus tard (principe de superposition).";
+        v.texte = b + " doit venir après " + a + " : " + recent + " repose sur " + ancien + (masculin ? ", il" : ", elle") +
+                  " s'est donc mis" + (masculin ? "" : "e") + " en place plus tard (principe de superposition).";
         break;
     case Principe::Recoupement:
-        v.texte = b + " doit venir après " + a + " : elle recoupe cette formation, elle est donc plus "
-                  "récente (principe de recoupement).";
+        v.texte = b + " doit venir après " + a + " : " + recent + " recoupe " + ancien + (masculin ? ", il" : ", elle") +
+                  " est donc plus récent" + (masculin ? "" : "e") + " (principe de recoupement).";
         break;
     case Principe::Aucun:
         v.texte = a + " et " + b + " ne sont pas dans le bon ordre : essaie de les échanger.";
