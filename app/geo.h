@@ -10,11 +10,14 @@
 #include <array>
 #include <functional>
 
+#include "dessin_formations.h"
 #include "section/session.h"
 #include "services.h"
 
 class QAction;
+class QDialog;
 class QFrame;
+class QLabel;
 class QListWidget;
 class QPushButton;
 class VueImage;
@@ -49,6 +52,10 @@ public:
     void Avertissement1Click();
     void Apropos1Click();
     void Quitter1Click();
+    // The "Affichage" menu: letters and tints over the view, the legend.
+    void LettresClick(bool oui);
+    void TeintesClick(bool oui);
+    void LegendeClick();
 
     // State, for the program entry and for tests.
     const section::Session& session() const { return session_; }
@@ -62,6 +69,10 @@ public:
     const QString& RepListes() const { return RepListes_; }
     const QString& FichierAide() const { return FichierAide_; }
     const QImage& ImageModele() const { return modele_; }
+    const Affichage& affichage() const { return affichage_; }
+    // The legend window, once shown; its lines, for tests and screen readers.
+    QDialog* FenetreLegende() const { return fenetreLegende_; }
+    QStringList LignesLegende() const;
 
 Q_SIGNALS:
     // The textures are missing: the program must end once control is back
@@ -78,6 +89,7 @@ private:
     // Layout (geo_disposition.cpp).
     void CreerControles();
     void CreerMenu();
+    void CreerMenuAffichage();  // geo_formations.cpp
     void Centrer();
 
     // Start-up and reset (geo.cpp).
@@ -92,6 +104,8 @@ private:
     void AfficherListe();
     void AfficherProfil();
     void CouleursAide(int rouge);
+    // Letters, tints and legend after the view changed (geo_formations.cpp).
+    void AfficherFormations();
 
     // Sound and keys (geo_services.cpp).
     void JoueSon(const QString& nom);
@@ -116,6 +130,12 @@ private:
     QImage modele_;
 
     std::function<void()> apropos_;
+
+    Affichage affichage_{false, false, false};
+    QAction* Lettres1 = nullptr;
+    QAction* Teintes1 = nullptr;
+    QDialog* fenetreLegende_ = nullptr;
+    QLabel* imageLegende_ = nullptr;
 
     // Controls; arrays indexed by tag, index 0 unused.
     QFrame* Bevel1 = nullptr;

@@ -134,6 +134,8 @@ void TGEOLOGIE::CreerMenu() {
     connect(article(evenements, "Retourdbut1", tr("Retour début"), 0), &QAction::triggered, this,
             &TGEOLOGIE::EffaceClick);
 
+    CreerMenuAffichage();
+
     QMenu* aide = menuBar()->addMenu(tr("?"));
     aide->setObjectName(QStringLiteral("Interrogation1"));
     QAction* aide1 = article(aide, "Aide1", tr("&Aide"), 0);

@@ -70,6 +70,7 @@ void TGEOLOGIE::AfficherProfil() {
     Visu->setFixedSize(vue.width(), vue.height());
     Modele->setFixedSize(vue.width(), vue.height());
     Visu->setImage(VersImage(vue));
+    AfficherFormations();
 }
 
 // Black captions, except red for the help button of tag `rouge` (1..7).

@@ -13,10 +13,16 @@ void VueImage::setImage(const QImage& image) {
     update();
 }
 
+void VueImage::setSurcouche(const QImage& surcouche) {
+    surcouche_ = surcouche;
+    update();
+}
+
 void VueImage::paintEvent(QPaintEvent*) {
     if (image_.isNull()) return;
     QPainter p(this);
     p.drawImage(QPoint(0, 0), image_);  // unscaled, clipped by the control
+    if (!surcouche_.isNull()) p.drawImage(QPoint(0, 0), surcouche_);
 }
 
 void VueImage::mousePressEvent(QMouseEvent* e) {

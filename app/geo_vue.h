@@ -14,6 +14,10 @@ public:
 
     void setImage(const QImage& image);
     const QImage& image() const { return image_; }
+    // A transparent picture painted over the image (letters, tints), which
+    // leaves the image itself as it is; a null one shows none.
+    void setSurcouche(const QImage& surcouche);
+    const QImage& surcouche() const { return surcouche_; }
 
 Q_SIGNALS:
     void MouseDown(Qt::MouseButton bouton);
@@ -26,4 +30,5 @@ protected:
 
 private:
     QImage image_;
+    QImage surcouche_;
 };

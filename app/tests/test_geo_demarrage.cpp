@@ -109,12 +109,13 @@ void TestDemarrage::boutonsDuPanneau() {
 void TestDemarrage::menu() {
     Banc b;
     const QList<QAction*> menus = b.w->menuBar()->actions();
-    QCOMPARE(menus.size(), 3);
+    QCOMPARE(menus.size(), 4);
     QCOMPARE(menus[0]->text(), QStringLiteral("&Fichier"));
     QCOMPARE(menus[1]->text(), QStringLiteral("Evénements"));
-    QCOMPARE(menus[2]->text(), QStringLiteral("?"));
+    QCOMPARE(menus[2]->text(), QStringLiteral("Affichage"));
+    QCOMPARE(menus[3]->text(), QStringLiteral("?"));
     // Caption and tag of each item; "-" for a separator.
-    const QStringList attendus[3] = {
+    const QStringList attendus[4] = {
         {QStringLiteral("Charger une image modèle/0"), QStringLiteral("Sauver en tant que modèle/1"),
          QStringLiteral("Exporter l'image affichée/2"), QStringLiteral("-"),
          QStringLiteral("Charger une liste d'événements/0"),
@@ -125,9 +126,11 @@ void TestDemarrage::menu() {
          QStringLiteral("Erosion/3"), QStringLiteral("Plutonisme/4"), QStringLiteral("Compression/5"),
          QStringLiteral("Chevauchement/6"), QStringLiteral("Distension/7"), QStringLiteral("-"),
          QStringLiteral("Annuler/0"), QStringLiteral("Retour début/0")},
+        {QStringLiteral("Lettres des formations/0"), QStringLiteral("Teintes des formations/0"),
+         QStringLiteral("-"), QStringLiteral("Légende.../0")},
         {QStringLiteral("&Aide/0"), QStringLiteral("Avertissement/0"),
          QStringLiteral("A &propos.../0")}};
-    for (int m = 0; m < 3; ++m) {
+    for (int m = 0; m < 4; ++m) {
         QStringList vus;
         for (QAction* a : menus[m]->menu()->actions())
             vus << (a->isSeparator() ? QStringLiteral("-")

@@ -16,8 +16,9 @@ GenreFormation GenreDe(Evenement e) {
     switch (e) {
     case Evenement::Volcanisme: return GenreFormation::Coulee;
     case Evenement::Plutonisme: return GenreFormation::Granite;
+    case Evenement::Erosion: return GenreFormation::SurfaceErosion;
     case Evenement::Chevauchement:
-    case Evenement::Distension: return GenreFormation::Trace;
+    case Evenement::Distension: return GenreFormation::Faille;
     default: return GenreFormation::Couche;
     }
 }
@@ -38,17 +39,17 @@ GenreFormation GenreDeFormation(const Session& s, Formation f) {
     return e ? GenreDe(*e) : GenreFormation::Couche;
 }
 
-void Compter(const Session& s, int (&n)[4]) {
+void Compter(const Session& s, int (&n)[kGenresFormation]) {
     for (const Effectif& e : CompterFormations(FormationsDeLaVue(s.section())))
         ++n[static_cast<int>(GenreDeFormation(s, e.formation))];
 }
 
 // "une couche", "deux coulées de lave"... in a pupil's words.
 std::string Quantite(int n, GenreFormation g) {
-    static const char* const un[4] = {"une couche de roche", "une coulée de lave", "un granite",
-                                      "une faille ou un contact anormal"};
-    static const char* const plusieurs[4] = {"couches de roche", "coulées de lave", "granites",
-                                             "failles ou contacts anormaux"};
+    static const char* const un[kGenresFormation] = {"une couche de roche", "une coulée de lave", "un granite",
+                                                     "une faille", "une surface d'érosion"};
+    static const char* const plusieurs[kGenresFormation] = {"couches de roche", "coulées de lave", "granites",
+                                                            "failles", "surfaces d'érosion"};
     if (n == 1) return un[static_cast<int>(g)];
     return std::to_string(n) + " " + plusieurs[static_cast<int>(g)];
 }
@@ -61,7 +62,7 @@ BilanFormations ComparerFormations(const Session& modele, const Session& eleve) 
     BilanFormations b;
     Compter(modele, b.modele);
     Compter(eleve, b.eleve);
-    for (int g = 0; g < 4; ++g) {
+    for (int g = 0; g < kGenresFormation; ++g) {
         b.manquantes += std::max(0, b.modele[g] - b.eleve[g]);
         b.enTrop += std::max(0, b.eleve[g] - b.modele[g]);
     }
@@ -88,7 +89,7 @@ Verification VerifierCoupe(const Session& modele, const Session& eleve) {
                   !m.empty();
     if (v.memeCoupe) return v;
     const BilanFormations f = ComparerFormations(modele, eleve);
-    for (int g = 0; g < 4; ++g) {
+    for (int g = 0; g < kGenresFormation; ++g) {
         const auto genre = static_cast<GenreFormation>(g);
         if (f.modele[g] > f.eleve[g])
             v.remarques.push_back({Ecart::FormationManquante,
@@ -174,7 +175,8 @@ Principe Dater(const Session& modele, const Contacts& c, int ancien, int recent)
     const GenreFormation g = GenreDe(*e);
     if ((g == GenreFormation::Couche || g == GenreFormation::Coulee) && c.dessus.count({recent, ancien}))
         return Principe::Superposition;
-    if ((g == GenreFormation::Granite || g == GenreFormation::Trace) && c.contact.count({ancien, recent}))
+    if ((g == GenreFormation::Granite || g == GenreFormation::Faille || g == GenreFormation::SurfaceErosion) &&
+        c.contact.count({ancien, recent}))
         return Principe::Recoupement;
     return Principe::Aucun;
 }
@@ -191,7 +193,8 @@ std::string Designation(const Session& modele, const std::map<Formation, std::st
     case GenreFormation::Couche: return "la couche" + lettre;
     case GenreFormation::Coulee: return "la coulée" + lettre;
     case GenreFormation::Granite: masculin = true; return "le granite" + lettre;
-    case GenreFormation::Trace: return "la faille";
+    case GenreFormation::Faille: return "la faille";
+    case GenreFormation::SurfaceErosion: return "la surface d'érosion";
     }
     return {};
 }

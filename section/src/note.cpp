@@ -33,16 +33,16 @@ Note Noter(const Session& modele, const Session& eleve) {
     // A formation the model's list lays and the pupil's does not counts as
     // missing even where the view hides it: per kind, the larger of the two
     // shortfalls (formations seen, events laying them) is taken off.
-    int evenementsModele[4] = {}, evenementsEleve[4] = {};
-    const auto compter = [](const Liste& liste, int (&k)[4]) {
+    int evenementsModele[kGenresFormation] = {}, evenementsEleve[kGenresFormation] = {};
+    const auto compter = [](const Liste& liste, int (&k)[kGenresFormation]) {
         for (std::size_t i = 1; i < liste.size(); ++i)
-            if (const auto e = EvenementDeLigne(liste[i]); e && *e != Evenement::Erosion && *e != Evenement::Compression)
-                ++k[static_cast<int>(GenreDe(*e))];
+            if (const auto ev = EvenementDeLigne(liste[i]); ev && *ev != Evenement::Compression)
+                ++k[static_cast<int>(GenreDe(*ev))];
     };
     compter(modele.liste(), evenementsModele);
     compter(l, evenementsEleve);
     int ecarts = 0;
-    for (int g = 0; g < 4; ++g)
+    for (int g = 0; g < kGenresFormation; ++g)
         ecarts += std::max({0, n.formations.modele[g] - n.formations.eleve[g], evenementsModele[g] - evenementsEleve[g]}) +
                   std::max({0, n.formations.eleve[g] - n.formations.modele[g], evenementsEleve[g] - evenementsModele[g]});
     n.formationsEnEcart = ecarts;

@@ -20,6 +20,7 @@ void Session::Rafraichir() {
 void Session::Reinitialiser() {
     annulable_ = false;
     liste_.assign(1, Ligne(kLigneInitiale));
+    depots_.assign(1, Depot::SerieDeDepart);
     if (!prete_) {
         // Nothing may run on pictures that are not there.
         dispo_.Tout(false);
@@ -41,6 +42,7 @@ void Session::Appliquer(Evenement e) {
     if (LitLaSurface(e)) MesureSurface(sec_);
     // What the event lays is the formation of the line it appends.
     sec_.DebuterEvenement(static_cast<Formation>(liste_.size()));
+    depots_.push_back(DepotDe(e, sec_.SurfacePlane()));
     OperationsEvenement(sec_, e);
     liste_.emplace_back(Type(e).ligne);
     Rafraichir();
@@ -54,6 +56,7 @@ bool Session::Annuler() {
         const std::optional<Evenement> e = EvenementDeLigne(liste_.back());
         if (e && Plie(*e)) sec_.FacteurPli = sec_.FacteurPliPrec;
         liste_.pop_back();
+        if (!depots_.empty()) depots_.pop_back();
     }
     dispo_ = MajBoutons(sec_, liste_);
     AfficheProfil(sec_);
@@ -63,8 +66,9 @@ bool Session::Annuler() {
 void Session::Charger(Liste lignes) {
     Reinitialiser();
     liste_ = std::move(lignes);
+    depots_.assign(liste_.empty() ? 0 : 1, Depot::SerieDeDepart);
     if (!prete_) return;
-    Rejouer(sec_, liste_);
+    for (std::size_t i = 1; i < liste_.size(); ++i) RejouerDepot(i);
     Rafraichir();
 }
 
@@ -72,17 +76,36 @@ bool Session::PourChaqueEtape(Liste lignes,
                               const std::function<bool(int etape, const Raster& vue)>& vue) {
     Reinitialiser();
     liste_ = std::move(lignes);
+    depots_.assign(liste_.empty() ? 0 : 1, Depot::SerieDeDepart);
     if (!prete_) return false;
     if (!vue(0, sec_.Visu)) return false;
     const std::size_t n = liste_.size();
     for (std::size_t i = 1; i < n; ++i) {
-        sec_.DebuterEvenement(static_cast<Formation>(i));
-        RejouerLigne(sec_, liste_[i]);
+        RejouerDepot(i);
         AfficheProfil(sec_);
         if (!vue(static_cast<int>(i), sec_.Visu)) return false;
     }
     dispo_ = MajBoutons(sec_, liste_);
     return true;
+}
+
+void Session::RejouerDepot(std::size_t i) {
+    sec_.DebuterEvenement(static_cast<Formation>(i));  // what line i lays
+    const std::optional<Evenement> e = EvenementDeLigne(liste_[i]);
+    Depot d = Depot::Aucun;
+    if (e) {
+        // A sedimentation lays sandstone or chalk as the surface is flat or
+        // not, which it measures first anyway.
+        if (*e == Evenement::Sedimentation) MesureSurface(sec_);
+        d = DepotDe(*e, sec_.SurfacePlane());
+    }
+    depots_.push_back(d);
+    RejouerLigne(sec_, liste_[i]);
+}
+
+std::vector<EntreeLegende> Session::Legende() const {
+    if (!prete_) return {};
+    return section::Legende(FormationsDeLaVue(sec_), depots_);
 }
 
 EtatSession Session::Etat() const {

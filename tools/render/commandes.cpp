@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <sys/stat.h>
 
+#include "dessin_formations.h"
 #include "images.h"
 #include "rendu.h"
 
@@ -90,6 +91,11 @@ int CommandeRendu(const Options& o, section::Session& a) {
     if (!o.image.isEmpty()) rendre(EcrireImageSelonNom(a.vue(), o.image));
     if (!o.section.isEmpty()) rendre(EcrireImageSelonNom(a.observe(), o.section, true));
     if (!o.etat.isEmpty()) rendre(EcrireFichier(EtatJson(a), o.etat));
+    if (!o.formations.isEmpty()) {
+        Affichage affichage;
+        affichage.impression = true;
+        rendre(EcrireImageSelonNom(DeImage(FeuilleFormations(a, affichage)), o.formations));
+    }
     return code;
 }
 

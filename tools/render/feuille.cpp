@@ -1,6 +1,6 @@
 #include "feuille.h"
 
-#include <QFileInfo>
+#include <QFontMetrics>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "commandes.h"
+#include "dessin_formations.h"
 #include "images.h"
 #include "rendu.h"
 
@@ -38,11 +39,11 @@ int Paragraphe(QPainter& p, const QRect& zone, const QString& texte, const QFont
 }
 
 // The pupil's page: title, the section to rebuild, the numbered column.
-void PageEleve(QPainter& p, const QRect& page, const QString& titre, const section::Raster& cible,
+void PageEleve(QPainter& p, const QRect& page, const QString& titre, const section::Session& a,
                int evenements) {
+    const section::Raster& cible = a.vue();
     int y = page.top();
-    y += Paragraphe(p, QRect(page.left(), y, page.width(), Mm(20)), QStringLiteral("Strataloom — ") + titre,
-                    Police(18, true)) + Mm(3);
+    y += Paragraphe(p, QRect(page.left(), y, page.width(), Mm(20)), titre, Police(18, true)) + Mm(3);
     y += Paragraphe(p, QRect(page.left(), y, page.width(), Mm(10)),
                     QStringLiteral("Nom : ................................   Classe : ..........   "
                                    "Date : ................"),
@@ -53,6 +54,8 @@ void PageEleve(QPainter& p, const QRect& page, const QString& titre, const secti
     if (evenements == 1)
         consigne = QStringLiteral("Cette coupe géologique part d'une couche de sédiments. Retrouve "
                                   "l'événement géologique qui l'a formée et écris-le sur la ligne numérotée.");
+    consigne += QStringLiteral(" Les lettres nomment les formations, dans l'ordre où on les rencontre "
+                               "de gauche à droite ; la légende donne leurs roches.");
     y += Paragraphe(p, QRect(page.left(), y, page.width(), Mm(30)), consigne, Police(11)) + Mm(2);
     QStringList noms;
     for (const section::TypeEvenement& e : section::kEvenements) noms << Texte(std::string(e.ligne));
@@ -60,11 +63,15 @@ void PageEleve(QPainter& p, const QRect& page, const QString& titre, const secti
                     QStringLiteral("Événements possibles : %1.").arg(noms.join(QStringLiteral(", "))),
                     Police(10)) + Mm(4);
 
-    // The numbered lines take up to three columns below the picture.
+    // The picture, its legend, then the numbered lines in up to three
+    // columns.
+    const QFont policeLegende = Police(9);
+    const int lignesLegende = static_cast<int>(a.Legende().size());
+    const int hauteurLegende = lignesLegende * (QFontMetrics(policeLegende, p.device()).height() * 5 / 4) + Mm(4);
     const int colonnes = std::clamp((evenements + 7) / 8, 1, 3);
     const int rangs = (evenements + colonnes - 1) / colonnes;
     int hauteurLigne = Mm(8);
-    const int reste = page.bottom() - y;
+    const int reste = page.bottom() - y - hauteurLegende;
     int hauteurImage = std::min(page.width() * cible.height() / std::max(1, cible.width()),
                                 reste - rangs * hauteurLigne - Mm(6));
     if (hauteurImage < reste / 2) {
@@ -74,10 +81,22 @@ void PageEleve(QPainter& p, const QRect& page, const QString& titre, const secti
     const int largeurImage = std::min(page.width(), hauteurImage * cible.width() / std::max(1, cible.height()));
     const QRect cadre(page.left() + (page.width() - largeurImage) / 2, y, largeurImage,
                       largeurImage * cible.height() / std::max(1, cible.width()));
-    p.drawImage(cadre, VersImage(cible));
+    Affichage papier;
+    papier.impression = true;
+    papier.lettres = false;
+    p.drawImage(cadre, VueAnnotee(a, papier));
+    // The letters drawn on paper at the picture's scale, sharp at any size.
+    p.save();
+    p.translate(cadre.topLeft());
+    p.scale(static_cast<double>(cadre.width()) / std::max(1, cible.width()),
+            static_cast<double>(cadre.height()) / std::max(1, cible.height()));
+    DessinerLettres(p, a);
+    p.restore();
     p.setPen(QPen(Qt::black, Mm(0.3)));
     p.drawRect(cadre);
-    y = cadre.bottom() + Mm(6);
+    y = cadre.bottom() + Mm(3);
+    y += DessinerLegende(p, QRect(page.left(), y, page.width(), hauteurLegende), a, papier, policeLegende);
+    y += Mm(3);
 
     p.setFont(Police(std::min(12.0, hauteurLigne * 72.0 / kResolution * 0.6)));
     const int largeurColonne = page.width() / colonnes;
@@ -157,12 +176,14 @@ std::optional<Erreur> EcrireFiches(const QString& chemin, section::Session& a,
         const section::Liste& liste = listes[i];
         std::vector<QImage> etapes;
         a.PourChaqueEtape(liste, [&](int, const section::Raster& vue) {
-            etapes.push_back(VersImage(vue).scaledToWidth(kLargeurVignette, Qt::SmoothTransformation));
+            QImage etape = VersImage(vue);
+            BlanchirCiel(etape);
+            etapes.push_back(etape.scaledToWidth(kLargeurVignette, Qt::SmoothTransformation));
             return true;
         });
         if (i > 0) pdf.newPage();
         const int evenements = liste.empty() ? 0 : static_cast<int>(liste.size()) - 1;
-        PageEleve(p, page, titres[i], a.vue(), evenements);
+        PageEleve(p, page, titres[i], a, evenements);
         pdf.newPage();
         PageCorrige(p, page, titres[i], liste, etapes);
     }
@@ -185,9 +206,7 @@ int CommandeFiche(const Options& o, section::Session& a) {
                      .arg(Cite(chemin), QString::number(kLignesMax - 1)));
         return kEchec;
     }
-    const QString titre = chemin == QLatin1String("-")
-                              ? QStringLiteral("Exercice")
-                              : QStringLiteral("Exercice « %1 »").arg(QFileInfo(chemin).completeBaseName());
+    const QString titre = o.titre.isEmpty() ? QStringLiteral("Histoire d'une coupe géologique") : o.titre;
     if (const auto e = EcrireFiches(o.fiche, a, {*liste}, {titre})) {
         Signaler(e->message);
         return kEchec;

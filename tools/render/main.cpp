@@ -51,10 +51,10 @@ int main(int argc, char** argv) {
         rendu::Afficher(QStringLiteral("strataloom-render " STRATALOOM_VERSION));
         return rendu::kSucces;
     }
-    // Only the PDF sheets need fonts, hence a GUI application; without a
-    // display it runs on the offscreen platform.
+    // Only the PDF sheets and the lettered pictures need fonts, hence a GUI
+    // application; without a display it runs on the offscreen platform.
     std::unique_ptr<QCoreApplication> app;
-    if (!o.fiche.isEmpty()) {
+    if (!o.fiche.isEmpty() || !o.formations.isEmpty()) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         app = ApplicationGraphique(argc, argv);
     } else {

@@ -12,7 +12,7 @@ struct OptionValeur {
     QString Options::*champ;
 };
 
-constexpr std::array<OptionValeur, 14> kValeurs = {{
+constexpr std::array<OptionValeur, 15> kValeurs = {{
     {"--base", &Options::base},
     {"-o", &Options::image},
     {"--section", &Options::section},
@@ -22,8 +22,9 @@ constexpr std::array<OptionValeur, 14> kValeurs = {{
     {"--diff", &Options::ecarts},
     {"--grade", &Options::cle},
     {"--steps", &Options::etapes},
-    {"--make-exercise", &Options::devoir},
+    {"--formations", &Options::formations},
     {"--title", &Options::titre},
+    {"--make-exercise", &Options::devoir},
     {"--make-answer", &Options::copie},
     {"--for", &Options::pour},
     {"--pupil", &Options::eleve},
@@ -47,6 +48,10 @@ QString Verifier(const Options& o, const QStringList& vues) {
         return {};
     };
     const int n = static_cast<int>(o.listes.size());
+    if (vue("--formations") && o.mode != Mode::Rendu)
+        return QStringLiteral("--formations ne va qu'avec le rendu d'une seule liste");
+    if (vue("--title") && o.mode != Mode::Fiche && o.mode != Mode::Devoir)
+        return QStringLiteral("--title ne va qu'avec --sheet et une liste, ou --make-exercise");
     switch (o.mode) {
     case Mode::Exercices:
         if (!vue("--events") || !vue("--seed") || !vue("--out-dir"))
@@ -74,8 +79,8 @@ QString Verifier(const Options& o, const QStringList& vues) {
     case Mode::Rendu:
         if (n != 1) return n == 0 ? QStringLiteral("aucune liste d'événements donnée")
                                   : QStringLiteral("une seule liste à la fois (ou --out-dir)");
-        if (o.image.isEmpty() && o.section.isEmpty() && o.etat.isEmpty())
-            return QStringLiteral("rien à écrire : donnez -o, --section ou --state");
+        if (o.image.isEmpty() && o.section.isEmpty() && o.etat.isEmpty() && o.formations.isEmpty())
+            return QStringLiteral("rien à écrire : donnez -o, --section, --state ou --formations");
         return {};
     case Mode::Devoir:
         if (n != 1) return QStringLiteral("--make-exercise demande une seule liste");
@@ -175,8 +180,6 @@ std::variant<Options, QString> Analyser(const QStringList& args) {
     else o.mode = Mode::Rendu;
     if ((vue("--events") || vue("--seed")) && o.mode != Mode::Exercices)
         return QStringLiteral("--events et --seed ne vont qu'avec --exercise");
-    if (vue("--title") && o.mode != Mode::Devoir)
-        return QStringLiteral("--title ne va qu'avec --make-exercise");
     if ((vue("--for") || vue("--pupil")) && o.mode != Mode::Copie)
         return QStringLiteral("--for et --pupil ne vont qu'avec --make-answer");
     if (vue("--diff") && o.mode != Mode::Comparer)
@@ -188,14 +191,15 @@ std::variant<Options, QString> Analyser(const QStringList& args) {
 QString TexteAide() {
     return QStringLiteral(
         "Utilisation :\n"
-        "  strataloom-render [--base DOSSIER] [-o IMAGE] [--section IMAGE] [--state FICHIER.json] LISTE\n"
+        "  strataloom-render [--base DOSSIER] [-o IMAGE] [--section IMAGE] [--state FICHIER.json]\n"
+        "                    [--formations IMAGE.png] LISTE\n"
         "  strataloom-render [--base DOSSIER] --out-dir DOSSIER LISTE...\n"
         "  strataloom-render [--base DOSSIER] --compare MODELE.bmp [--diff IMAGE] LISTE\n"
         "  strataloom-render [--base DOSSIER] --grade CORRIGE LISTE...\n"
         "  strataloom-render [--base DOSSIER] --steps DOSSIER LISTE\n"
         "  strataloom-render [--base DOSSIER] --exercise N --events K --seed S --out-dir DOSSIER\n"
         "                    [--sheet FICHE.pdf]\n"
-        "  strataloom-render [--base DOSSIER] --sheet FICHE.pdf LISTE\n"
+        "  strataloom-render [--base DOSSIER] --sheet FICHE.pdf [--title TITRE] LISTE\n"
         "  strataloom-render [--base DOSSIER] --make-exercise EXERCICE.exo [--title TITRE] LISTE\n"
         "  strataloom-render [--base DOSSIER] --make-answer REPONSE.rep --for EXERCICE.exo\n"
         "                    --pupil NOM LISTE\n"
@@ -207,6 +211,8 @@ QString TexteAide() {
         "  -o IMAGE           image affichée, en BMP (ou PNG si le nom finit par .png)\n"
         "  --section IMAGE    coupe entière, en BMP\n"
         "  --state FICHIER    état après le rejeu, en JSON\n"
+        "  --formations IMAGE image affichée avec la lettre de chaque formation et la\n"
+        "                     légende des roches, pour une fiche (PNG si le nom finit par .png)\n"
         "  --out-dir DOSSIER  une image par liste, nommée d'après la liste\n"
         "  --compare MODELE   ressemblance entre la coupe et une image modèle\n"
         "  --diff IMAGE       avec --compare : image des écarts (en magenta)\n"
@@ -219,7 +225,8 @@ QString TexteAide() {
         "  --sheet FICHE.pdf  fiche d'exercice A4 à imprimer, avec son corrigé\n"
         "  --make-exercise EXERCICE.exo\n"
         "                     exercice à distribuer : l'image de la coupe et ses événements\n"
-        "  --title TITRE      avec --make-exercise : titre de l'exercice\n"
+        "  --title TITRE      avec --sheet : le titre de la fiche ; avec --make-exercise :\n"
+        "                     celui de l'exercice\n"
         "  --make-answer REPONSE.rep\n"
         "                     réponse d'un élève : son nom, l'exercice et sa liste\n"
         "  --for EXERCICE     avec --make-answer : l'exercice auquel la liste répond\n"

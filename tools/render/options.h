@@ -34,8 +34,9 @@ struct Options {
     QString cle;       // --grade
     QString etapes;    // --steps
     QString fiche;     // --sheet
-    QString devoir;    // --make-exercise
+    QString formations;  // --formations
     QString titre;     // --title
+    QString devoir;    // --make-exercise
     QString copie;     // --make-answer
     QString pour;      // --for
     QString eleve;     // --pupil

@@ -27,17 +27,19 @@ bool ChargerExercice(Session& modele, const Exercice& e);
 // ---- What the formations of two sections tell apart ----
 
 // The kinds of formation a pupil tells apart on a section.
-enum class GenreFormation { Couche, Coulee, Granite, Trace };
+enum class GenreFormation { Couche, Coulee, Granite, Faille, SurfaceErosion };
+constexpr int kGenresFormation = 5;
 // The kind of the formation laid by an event of this kind (a sedimentation
-// lays a layer, a distension or an overthrust draws traces...).
+// lays a layer, a distension or an overthrust draws fault traces, an
+// erosion its cut line; a compression lays nothing and counts as a layer).
 GenreFormation GenreDe(Evenement e);
 
 struct BilanFormations {
     int manquantes = 0;  // formations of the model, by kind, the pupil's view lacks
     int enTrop = 0;      // formations of the pupil's view, by kind, the model lacks
     // Per kind (indexed by GenreFormation), the counts of visible formations.
-    int modele[4] = {};
-    int eleve[4] = {};
+    int modele[kGenresFormation] = {};
+    int eleve[kGenresFormation] = {};
 };
 // Counts the formations each view shows, kind by kind: a formation is an
 // event whose pixels show in the view.

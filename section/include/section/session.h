@@ -9,6 +9,7 @@
 
 #include "section/evenements.h"
 #include "section/formations.h"
+#include "section/legende.h"
 #include "section/textures.h"
 
 namespace section {
@@ -81,11 +82,20 @@ public:
 
     EtatSession Etat() const;
 
+    // What each line of the list laid, index for index with liste().
+    const std::vector<Depot>& depots() const { return depots_; }
+    // The legend of the formations in the view, by letter; empty without a
+    // formation plane.
+    std::vector<EntreeLegende> Legende() const;
+
 private:
     void Rafraichir();  // view, then availability
+    // Replays line i of the list, noting what it lays.
+    void RejouerDepot(std::size_t i);
 
     Section sec_;
     Liste liste_{Ligne(kLigneInitiale)};
+    std::vector<Depot> depots_{Depot::SerieDeDepart};
     Raster tempo_;  // undo snapshot
     bool annulable_ = false;
     bool prete_ = false;

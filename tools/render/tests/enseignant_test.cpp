@@ -2,6 +2,9 @@
 // against a key, step pictures, random exercises and printable sheets.
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <random>
@@ -351,6 +354,85 @@ private Q_SLOTS:
         // The refused exercise left the good one as it was.
         section::Exercice e;
         QCOMPARE(section::LireExercice(essai::Lire(exo).toStdString(), e), std::string());
+    }
+
+    // The worksheet picture: the view in the print palette with a letter
+    // on each piece and the legend below; the rock itself as on screen.
+    void feuilleDesFormations() {
+        const section::Liste liste{kSed, kSed, "Compression", "Plutonisme", "Distension"};
+        const QString lst = essai::EcrireListe(Chemin(QStringLiteral("formations.lst")), liste);
+        const QString png = Chemin(QStringLiteral("formations.png"));
+        const auto s = Lancer(Base() + QStringList{QStringLiteral("--formations"), png, lst});
+        QVERIFY2(s.code == 0, s.err.constData());
+        QImage feuille;
+        QVERIFY(feuille.load(png, "PNG"));
+        const section::Session a = essai::Charge(base_, liste);
+        const section::Raster& vue = a.vue();
+        QCOMPARE(feuille.width(), vue.width());
+        const int lignes = static_cast<int>(a.Legende().size());
+        QVERIFY(lignes >= 3);
+        QVERIFY(feuille.height() > vue.height() + lignes * 10);
+        const auto etiquettes = section::PlacerEtiquettes(section::FormationsDeLaVue(a.section()));
+        QVERIFY(!etiquettes.empty());
+        const auto surEtiquette = [&](int x, int y) {
+            for (const section::Etiquette& e : etiquettes)
+                if (x >= e.boite.left - 1 && x <= e.boite.right && y >= e.boite.top - 1 && y <= e.boite.bottom)
+                    return true;
+            return false;
+        };
+        int ciel = 0, lettres = 0;
+        for (int y = 0; y < vue.height(); ++y) {
+            for (int x = 0; x < vue.width(); ++x) {
+                const QRgb p = feuille.pixel(x, y) & 0xFFFFFFu;
+                const section::Couleur c = vue.Pixels(x, y) & 0xFFFFFFu;
+                if (surEtiquette(x, y)) {
+                    lettres += p != c;
+                } else if (c == (section::kBleu & 0xFFFFFFu)) {
+                    QCOMPARE(p, QRgb(0xFFFFFF));
+                    ++ciel;
+                } else if (p != c) {
+                    QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) changed").arg(x).arg(y)));
+                }
+            }
+        }
+        QVERIFY(ciel > 0);
+        QVERIFY(lettres > static_cast<int>(etiquettes.size()) * 20);
+        // The legend: ink on white below the view.
+        int encre = 0;
+        for (int y = vue.height(); y < feuille.height(); ++y)
+            for (int x = 0; x < feuille.width(); ++x) encre += qGray(feuille.pixel(x, y)) < 128;
+        QVERIFY(encre > lignes * 100);
+        // Asked together, -o still writes the view as it is.
+        const QString bmp = Chemin(QStringLiteral("formations.bmp"));
+        QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--formations"), Chemin(QStringLiteral("f2.png")),
+                                             QStringLiteral("-o"), bmp, lst}).code, 0);
+        const auto image = LireBmp(bmp);
+        QVERIFY(image && *image == vue);
+    }
+
+    // The sheet's title is the teacher's; the pupil's page names the
+    // formations' rocks.
+    void titreEtLegendeDeLaFiche() {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty()) QSKIP("pdftotext is not installed");
+        const QString lst = essai::EcrireListe(Chemin(QStringLiteral("titre.lst")), {kSed, "Distension"});
+        const QString pdf = Chemin(QStringLiteral("titre.pdf"));
+        const QString titre = QStringLiteral("Contrôle n° 2 : les failles");
+        const auto s = Lancer(Base() + QStringList{QStringLiteral("--sheet"), pdf, QStringLiteral("--title"), titre, lst});
+        QVERIFY2(s.code == 0, s.err.constData());
+        QProcess p;
+        p.start(pdftotext, {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), pdf,
+                            QStringLiteral("-")});
+        QVERIFY(p.waitForFinished(60000));
+        const QString texte = QString::fromUtf8(p.readAllStandardOutput());
+        QVERIFY2(texte.contains(titre), qPrintable(texte));
+        QVERIFY(!texte.contains(QStringLiteral("titre")));  // not the file's name
+        QVERIFY2(texte.contains(QStringLiteral("failles normales (distension)")), qPrintable(texte));
+        QVERIFY(texte.contains(QStringLiteral("calcaire, argile, conglomérat")));
+        const auto refus = Lancer(Base() + QStringList{QStringLiteral("--title"), titre, QStringLiteral("-o"),
+                                                       Chemin(QStringLiteral("x.bmp")), lst});
+        QCOMPARE(refus.code, 2);
+        QVERIFY(QString::fromUtf8(refus.err).contains(QStringLiteral("--title")));
     }
 
     void comptageDesPagesPdf() {

@@ -1,0 +1,106 @@
+// The "Affichage" menu: the letter of each formation and a tint per
+// formation painted over the view, and the legend in a window of its own
+// (the main window keeps its fixed size). None of it touches the view's
+// pixels, the saved pictures or the list.
+#include <QAction>
+#include <algorithm>
+#include <QDialog>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "geo.h"
+#include "geo_vue.h"
+
+void TGEOLOGIE::CreerMenuAffichage() {
+    QMenu* affichage = menuBar()->addMenu(tr("Affichage"));
+    affichage->setObjectName(QStringLiteral("Affichage1"));
+    Lettres1 = affichage->addAction(tr("Lettres des formations"));
+    Lettres1->setObjectName(QStringLiteral("Lettres1"));
+    Lettres1->setCheckable(true);
+    Lettres1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(Lettres1, &QAction::toggled, this, &TGEOLOGIE::LettresClick);
+    Teintes1 = affichage->addAction(tr("Teintes des formations"));
+    Teintes1->setObjectName(QStringLiteral("Teintes1"));
+    Teintes1->setCheckable(true);
+    Teintes1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(Teintes1, &QAction::toggled, this, &TGEOLOGIE::TeintesClick);
+    affichage->addSeparator();
+    QAction* legende = affichage->addAction(tr("Légende..."));
+    legende->setObjectName(QStringLiteral("Legende1"));
+    connect(legende, &QAction::triggered, this, &TGEOLOGIE::LegendeClick);
+}
+
+void TGEOLOGIE::LettresClick(bool oui) {
+    affichage_.lettres = oui;
+    if (Lettres1 && Lettres1->isChecked() != oui) Lettres1->setChecked(oui);
+    AfficherFormations();
+}
+
+void TGEOLOGIE::TeintesClick(bool oui) {
+    affichage_.teintes = oui;
+    if (Teintes1 && Teintes1->isChecked() != oui) Teintes1->setChecked(oui);
+    AfficherFormations();
+}
+
+void TGEOLOGIE::LegendeClick() {
+    if (!fenetreLegende_) {
+        fenetreLegende_ = new QDialog(this);
+        fenetreLegende_->setObjectName(QStringLiteral("Legende"));
+        fenetreLegende_->setWindowTitle(tr("Légende des formations"));
+        fenetreLegende_->setModal(false);
+        auto* disposition = new QVBoxLayout(fenetreLegende_);
+        auto* note = new QLabel(tr("Les lettres nomment les formations dans l'ordre où on les rencontre "
+                                   "de gauche à droite, pas selon leur âge."),
+                                fenetreLegende_);
+        note->setWordWrap(true);
+        imageLegende_ = new QLabel(fenetreLegende_);
+        imageLegende_->setObjectName(QStringLiteral("ImageLegende"));
+        disposition->addWidget(note);
+        disposition->addWidget(imageLegende_);
+        AfficherFormations();
+        // Beside the main window where the screen has room, so the section
+        // stays in sight.
+        fenetreLegende_->adjustSize();
+        const QScreen* ecran = screen();
+        const QRect cadre = frameGeometry();
+        const QPoint place(cadre.right() + 8, cadre.top());
+        if (ecran && ecran->availableGeometry().contains(QRect(place, fenetreLegende_->size())))
+            fenetreLegende_->move(place);
+    }
+    AfficherFormations();
+    fenetreLegende_->show();
+    fenetreLegende_->raise();
+}
+
+QStringList TGEOLOGIE::LignesLegende() const { return TextesLegende(session_); }
+
+void TGEOLOGIE::AfficherFormations() {
+    if (!Visu) return;
+    const bool surcouche = texturesOk_ && (affichage_.lettres || affichage_.teintes);
+    Visu->setSurcouche(surcouche ? SurcoucheFormations(session_, affichage_) : QImage());
+    if (!imageLegende_) return;
+    const QStringList lignes = LignesLegende();
+    imageLegende_->setAccessibleDescription(lignes.join(QLatin1Char('\n')));
+    if (lignes.isEmpty()) {
+        imageLegende_->setText(tr("Aucune formation n'est visible."));
+        return;
+    }
+    const QFont police = font();
+    QFont normale = police;
+    normale.setBold(false);
+    const QFontMetrics m(normale);
+    const int hauteurLigne = m.height() + m.height() / 4;
+    QImage image(std::max(360, LargeurLegende(session_, m)), static_cast<int>(lignes.size()) * hauteurLigne + 2,
+                 QImage::Format_RGB32);
+    image.fill(palette().color(QPalette::Window));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    DessinerLegende(p, QRect(0, 1, image.width(), image.height() - 1), session_, affichage_, normale);
+    p.end();
+    imageLegende_->setPixmap(QPixmap::fromImage(image));
+}
