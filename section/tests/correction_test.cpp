@@ -92,6 +92,24 @@ TEST_F(Correction, UneCoucheOublieeVautAuPlusSeize) {
     }
 }
 
+// In plain colours a layer left out changes few rock pixels: the share of
+// rock alone would give it 17 or more; the missing formation takes it down.
+TEST(Note, UneCoucheOublieeDeMemeCouleurVautAuPlusSeize) {
+    Textures t = test::TexturesUnies(640, 600);
+    t.ImSedim2 = Raster(640, 6, t.ImSedim1.Pixels(0, 0));  // thin layers, of the base's colour
+    Session modele, eleve;
+    modele.DefinirTextures(t);
+    eleve.DefinirTextures(t);
+    modele.Charger(Liste(4, kSed));
+    eleve.Charger(Liste(3, kSed));
+    const Note n = Noter(modele, eleve);
+    ASSERT_FALSE(n.memeCoupe);
+    EXPECT_GE(kNoteSectionDifferente * n.rocheIdentique / n.roche, 17);
+    EXPECT_EQ(n.formationsEnEcart, 1);
+    EXPECT_EQ(n.points, kNoteSectionDifferente * n.rocheIdentique / n.roche - kPenaliteFormation);
+    EXPECT_LE(n.points, 16);
+}
+
 TEST_F(Correction, LaNoteSeGagneSurLaRocheEtPasSurLeCiel) {
     const Note n = NoteDe(kPlisErodes, Liste{kSed, "Erosion"});
     EXPECT_GT(n.points, -1);
