@@ -84,6 +84,13 @@ bool TexteAffichable(std::string_view s) {
     return true;
 }
 
+// Whether the list's file bytes read back as the same lines (no line holds
+// a NUL, a CR or a LF, nor reads as UTF-8 where it is not).
+bool RelueALIdentique(const Liste& lignes) {
+    Liste relue;
+    return LignesDeListe(TexteListe(lignes), relue) == ErreurFichier::Aucune && relue == lignes;
+}
+
 bool QueDesEspaces(std::string_view s) { return s.find_first_not_of(' ') == std::string_view::npos; }
 
 std::string Octets(std::size_t n) { return std::to_string(n) + " octets"; }
@@ -166,6 +173,7 @@ std::string VerifierExercice(const Exercice& e) {
         return "la liste des événements dépasse " + std::to_string(kLignesListeMax) + " lignes";
     if (TexteListe(e.lignes).size() > kOctetsEvenementsMax)
         return "la liste des événements dépasse " + Octets(kOctetsEvenementsMax);
+    if (!RelueALIdentique(e.lignes)) return "une ligne de la liste ne s'écrirait pas telle quelle";
     const int w = e.cible.width(), h = e.cible.height();
     if (w < 1 || h < 1 || w > kCoteCibleMax || h > kCoteCibleMax ||
         static_cast<std::int64_t>(w) * h > kPixelsCibleMax)
@@ -181,6 +189,7 @@ std::string VerifierReponse(const Reponse& r) {
         return "la liste des événements dépasse " + std::to_string(kLignesListeMax) + " lignes";
     if (TexteListe(r.lignes).size() > kOctetsEvenementsMax)
         return "la liste des événements dépasse " + Octets(kOctetsEvenementsMax);
+    if (!RelueALIdentique(r.lignes)) return "une ligne de la liste ne s'écrirait pas telle quelle";
     return {};
 }
 

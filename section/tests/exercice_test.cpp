@@ -92,7 +92,7 @@ TEST(FichierExercice, ToutFichierTronqueEstRefuse) {
 TEST(FichierExercice, ChaqueOctetAbimeEstRefuse) {
     const std::string o = TexteExercice(Petit());
     for (std::size_t i = 0; i < o.size(); ++i)
-        for (unsigned char masque : {0x01, 0x80}) {
+        for (const int masque : {0x01, 0x80}) {
             std::string abime = o;
             abime[i] = static_cast<char>(abime[i] ^ masque);
             Exercice lu;
@@ -157,6 +157,17 @@ TEST(FichierExercice, CeQuiNePeutPasSEcrireEstDitAvant) {
     e = Petit();
     e.cible = Raster();
     EXPECT_NE(VerifierExercice(e), "");
+    for (const char* ligne : {"Erosion\nCompression", "avant\rapr\xE8s"}) {
+        e = Petit();
+        e.lignes.push_back(ligne);
+        EXPECT_EQ(VerifierExercice(e), "une ligne de la liste ne s'écrirait pas telle quelle") << ligne;
+    }
+    e = Petit();
+    e.lignes.push_back(std::string("nul\0dedans", 11));
+    EXPECT_NE(VerifierExercice(e), "");
+    e = Petit();
+    e.lignes.push_back("");  // an empty line is a line like another
+    EXPECT_EQ(VerifierExercice(e), "");
 }
 
 TEST(FichierReponse, UnAllerRetourGardeChaqueChamp) {
@@ -194,7 +205,7 @@ TEST(FichierReponse, ToutFichierTronqueOuAbimeEstRefuse) {
 
 TEST(FichierReponse, LeNomEtLesTaillesSontVerifies) {
     Reponse r = PetiteReponse();
-    for (const std::string nom : {std::string(), std::string("   "), std::string(kNomEleveMax + 1, 'z'),
+    for (const std::string& nom : {std::string(), std::string("   "), std::string(kNomEleveMax + 1, 'z'),
                                   std::string("tab\there"), std::string("\xC3")}) {
         r.eleve = nom;
         EXPECT_NE(VerifierReponse(r), "") << nom;
@@ -238,8 +249,12 @@ TEST(FichiersExercice, DesFichiersAbimesAuHasardSontRefusesOuRelusALIdentique) {
         Exercice e;
         Reponse r;
         const std::string re = LireExercice(o, e), rr = LireReponse(o, r);
-        if (re.empty()) EXPECT_EQ(TexteExercice(e), o);
-        if (rr.empty()) EXPECT_EQ(TexteReponse(r), o);
+        if (re.empty()) {
+            EXPECT_EQ(TexteExercice(e), o);
+        }
+        if (rr.empty()) {
+            EXPECT_EQ(TexteReponse(r), o);
+        }
         EXPECT_FALSE(re.empty() && rr.empty());
     }
 }
