@@ -39,5 +39,6 @@ int CommandeExercices(const Options& o, section::Session& a);
 int CommandeFiche(const Options& o, section::Session& a);
 int CommandeDevoir(const Options& o, section::Session& a);
 int CommandeCopie(const Options& o, section::Session& a);
+int CommandeVerifier(const Options& o, section::Session& a);
 
 }  // namespace rendu

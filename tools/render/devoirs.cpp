@@ -6,6 +6,8 @@
 
 #include "commandes.h"
 #include "images.h"
+#include "section/comparaison.h"
+#include "section/correction.h"
 
 namespace rendu {
 
@@ -141,6 +143,48 @@ int CommandeCopie(const Options& o, section::Session&) {
     if (const auto err = EcrireFichier(section::TexteReponse(r), o.copie)) {
         Signaler(err->message);
         return kEchec;
+    }
+    return kSucces;
+}
+
+// What "Vérifier" tells the pupil about a list or an answer, and its mark;
+// with --diff, the picture of the differences.
+int CommandeVerifier(const Options& o, section::Session& a) {
+    section::Exercice exercice;
+    if (const std::string r = section::LireFichierExercice(OctetsDeChemin(o.verifier), exercice); !r.empty()) {
+        Signaler(QStringLiteral("Chargement impossible : %1 (%2)").arg(Cite(o.verifier), Texte(r)));
+        return kEchec;
+    }
+    Erreur erreur;
+    const auto copie = LireCopie(o.listes.front(), erreur);
+    if (!copie) {
+        Signaler(erreur.message);
+        return kEchec;
+    }
+    if (copie->exercice && *copie->exercice != section::EmpreinteExercice(exercice)) {
+        Signaler(QStringLiteral("%1 répond à un autre exercice que %2").arg(Cite(o.listes.front()), Cite(o.verifier)));
+        return kEchec;
+    }
+    section::Session modele;
+    modele.DefinirTextures(a.textures());
+    if (!section::ChargerExercice(modele, exercice))
+        Signaler(QStringLiteral("attention : ces textures ne redonnent pas l'image de l'exercice %1 ; "
+                                "la liste est comparée à la coupe que ses événements donnent ici")
+                     .arg(Cite(o.verifier)));
+    a.Charger(copie->lignes);
+    const section::Verification v = section::VerifierCoupe(modele, a);
+    if (v.memeCoupe) {
+        Afficher(QStringLiteral("C'est la même coupe que celle de l'exercice."));
+    } else {
+        Afficher(QStringLiteral("Ce n'est pas la même coupe : %1 pixels diffèrent.").arg(v.pixelsDifferents));
+        for (const section::Remarque& r : v.remarques) Afficher(QStringLiteral("- ") + Texte(r.texte));
+    }
+    Afficher(QStringLiteral("Note : %1/20").arg(section::Noter(modele, a).points));
+    if (!o.ecarts.isEmpty()) {
+        if (const auto e = EcrireImageSelonNom(section::CarteEcarts(modele.vue(), a.vue()), o.ecarts)) {
+            Signaler(e->message);
+            return kEchec;
+        }
     }
     return kSucces;
 }

@@ -12,7 +12,7 @@ struct OptionValeur {
     QString Options::*champ;
 };
 
-constexpr std::array<OptionValeur, 15> kValeurs = {{
+constexpr std::array<OptionValeur, 16> kValeurs = {{
     {"--base", &Options::base},
     {"-o", &Options::image},
     {"--section", &Options::section},
@@ -28,6 +28,7 @@ constexpr std::array<OptionValeur, 15> kValeurs = {{
     {"--make-answer", &Options::copie},
     {"--for", &Options::pour},
     {"--pupil", &Options::eleve},
+    {"--check", &Options::verifier},
 }};
 
 QString Guillemets(const QString& s) { return QStringLiteral("« %1 »").arg(s); }
@@ -93,6 +94,11 @@ QString Verifier(const Options& o, const QStringList& vues) {
         return refuser({"-o", "--section", "--state", "--out-dir", "--steps", "--sheet", "--exercise",
                         "--compare", "--grade"},
                        QStringLiteral("--make-answer"));
+    case Mode::Verifier:
+        if (n != 1) return QStringLiteral("--check demande une seule liste ou réponse");
+        return refuser({"-o", "--section", "--state", "--out-dir", "--steps", "--sheet", "--exercise",
+                        "--compare", "--grade"},
+                       QStringLiteral("--check"));
     case Mode::Aide:
     case Mode::Version: return {};
     }
@@ -171,6 +177,7 @@ std::variant<Options, QString> Analyser(const QStringList& args) {
         return QStringLiteral("--make-exercise et --make-answer ne vont pas ensemble");
     if (vue("--make-exercise")) o.mode = Mode::Devoir;
     else if (vue("--make-answer")) o.mode = Mode::Copie;
+    else if (vue("--check")) o.mode = Mode::Verifier;
     else if (vue("--exercise")) o.mode = Mode::Exercices;
     else if (vue("--compare")) o.mode = Mode::Comparer;
     else if (vue("--grade")) o.mode = Mode::Noter;
@@ -182,8 +189,8 @@ std::variant<Options, QString> Analyser(const QStringList& args) {
         return QStringLiteral("--events et --seed ne vont qu'avec --exercise");
     if ((vue("--for") || vue("--pupil")) && o.mode != Mode::Copie)
         return QStringLiteral("--for et --pupil ne vont qu'avec --make-answer");
-    if (vue("--diff") && o.mode != Mode::Comparer)
-        return QStringLiteral("--diff ne va qu'avec --compare");
+    if (vue("--diff") && o.mode != Mode::Comparer && o.mode != Mode::Verifier)
+        return QStringLiteral("--diff ne va qu'avec --compare ou --check");
     if (QString e = Verifier(o, vues); !e.isEmpty()) return e;
     return o;
 }
@@ -203,6 +210,7 @@ QString TexteAide() {
         "  strataloom-render [--base DOSSIER] --make-exercise EXERCICE.exo [--title TITRE] LISTE\n"
         "  strataloom-render [--base DOSSIER] --make-answer REPONSE.rep --for EXERCICE.exo\n"
         "                    --pupil NOM LISTE\n"
+        "  strataloom-render [--base DOSSIER] --check EXERCICE.exo [--diff IMAGE] LISTE\n"
         "\n"
         "Rejoue une liste d'événements (.lst) comme « Charger une liste d'événements »\n"
         "et écrit la coupe obtenue. « - » comme LISTE lit l'entrée standard.\n"
@@ -215,7 +223,7 @@ QString TexteAide() {
         "                     légende des roches, pour une fiche (PNG si le nom finit par .png)\n"
         "  --out-dir DOSSIER  une image par liste, nommée d'après la liste\n"
         "  --compare MODELE   ressemblance entre la coupe et une image modèle\n"
-        "  --diff IMAGE       avec --compare : image des écarts (en magenta)\n"
+        "  --diff IMAGE       avec --compare ou --check : image des écarts (en magenta)\n"
         "  --grade CORRIGE    note sur 20 chaque liste ou réponse (.rep) contre le corrigé,\n"
         "                     liste .lst ou exercice .exo (CSV sur la sortie ; 20 : même coupe)\n"
         "  --steps DOSSIER    une image par événement : etape-00.bmp, etape-01.bmp...\n"
@@ -231,6 +239,8 @@ QString TexteAide() {
         "                     réponse d'un élève : son nom, l'exercice et sa liste\n"
         "  --for EXERCICE     avec --make-answer : l'exercice auquel la liste répond\n"
         "  --pupil NOM        avec --make-answer : le nom de l'élève\n"
+        "  --check EXERCICE   vérifie une liste ou une réponse comme l'élève la verrait :\n"
+        "                     même coupe ou non, ce qui diffère, la note sur 20\n"
         "  --help             affiche cette aide\n"
         "  --version          affiche la version\n"
         "\n"

@@ -20,6 +20,7 @@ enum class Mode {
     Fiche,      // --sheet PDF LIST
     Devoir,     // --make-exercise FILE [--title T] LIST
     Copie,      // --make-answer FILE --for EXERCISE --pupil NAME LIST
+    Verifier,   // --check EXERCISE [--diff FILE] LIST
 };
 
 struct Options {
@@ -40,6 +41,7 @@ struct Options {
     QString copie;     // --make-answer
     QString pour;      // --for
     QString eleve;     // --pupil
+    QString verifier;  // --check
     int exercices = 0;         // --exercise
     int evenements = 0;        // --events
     std::uint32_t graine = 0;  // --seed

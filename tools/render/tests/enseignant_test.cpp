@@ -323,6 +323,32 @@ private Q_SLOTS:
         QVERIFY(reponse(QStringLiteral("pour_abime"), QStringLiteral("Zoé"), cle, casse).isEmpty());
     }
 
+    void verificationDUneListe() {
+        const Liste cle{kSed, kSed, "Compression", "Erosion", kSed};
+        const QString exo = Chemin(QStringLiteral("verif.exo"));
+        QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--make-exercise"), exo,
+                                              essai::EcrireListe(Chemin(QStringLiteral("verif.lst")), cle)}).code, 0);
+        const QString juste = essai::EcrireListe(Chemin(QStringLiteral("verif-juste.lst")), cle);
+        const auto j = Lancer(Base() + QStringList{QStringLiteral("--check"), exo, juste});
+        QCOMPARE(j.code, 0);
+        QCOMPARE(QString::fromUtf8(j.out), QStringLiteral("C'est la même coupe que celle de l'exercice.\nNote : 20/20\n"));
+        const Liste moinsUne{kSed, "Compression", "Erosion", kSed};
+        const QString faux = essai::EcrireListe(Chemin(QStringLiteral("verif-faux.lst")), moinsUne);
+        const QString ecarts = Chemin(QStringLiteral("verif-ecarts.bmp"));
+        const auto f = Lancer(Base() + QStringList{QStringLiteral("--check"), exo, QStringLiteral("--diff"), ecarts, faux});
+        QCOMPARE(f.code, 0);
+        const QString sortie = QString::fromUtf8(f.out);
+        QVERIFY2(sortie.startsWith(QStringLiteral("Ce n'est pas la même coupe : ")), qPrintable(sortie));
+        QVERIFY2(sortie.contains(QStringLiteral("- Il manque à ta coupe une couche de roche")), qPrintable(sortie));
+        QVERIFY(!sortie.contains(QStringLiteral("dimentation")));
+        const section::Note n = section::Noter(essai::Charge(base_, cle), essai::Charge(base_, moinsUne));
+        QVERIFY(sortie.endsWith(QStringLiteral("Note : %1/20\n").arg(n.points)));
+        QVERIFY(n.points <= 16);
+        const auto carte = LireBmp(ecarts);
+        QVERIFY(carte.has_value());
+        QCOMPARE(*carte, section::CarteEcarts(essai::Charge(base_, cle).vue(), essai::Charge(base_, moinsUne).vue()));
+    }
+
     void exerciceEtReponseRefuses() {
         const QString lst = essai::EcrireListe(Chemin(QStringLiteral("r.lst")), {kSed, "Erosion"});
         const QString exo = Chemin(QStringLiteral("r.exo"));
