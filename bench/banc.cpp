@@ -1,5 +1,6 @@
 #include "banc.h"
 
+#include <optional>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -31,11 +32,11 @@ const section::Textures& TexturesPour(const Taille& t) {
     return chargees.emplace(nom, std::move(tex)).first->second;
 }
 
-std::vector<int> EvenementsDe(Etat e) {
+std::vector<section::Evenement> EvenementsDe(Etat e) {
     switch (e) {
-    case Etat::Plat: return {Sedimentation, Sedimentation};
-    case Etat::Plisse: return {Sedimentation, Sedimentation, Compression};
-    case Etat::Rempli: return {Sedimentation, Sedimentation, Compression, Sedimentation};
+    case Etat::Plat: return {E::Sedimentation, E::Sedimentation};
+    case Etat::Plisse: return {E::Sedimentation, E::Sedimentation, E::Compression};
+    case Etat::Rempli: return {E::Sedimentation, E::Sedimentation, E::Compression, E::Sedimentation};
     }
     return {};
 }
@@ -51,12 +52,12 @@ const char* NomEtat(Etat e) {
 
 bool SuivreFormations() { return std::getenv("STRATALOOM_BENCH_SANS_FORMATIONS") == nullptr; }
 
-section::Session SessionApres(const Taille& t, const std::vector<int>& tags) {
+section::Session SessionApres(const Taille& t, const std::vector<section::Evenement>& evenements) {
     section::Session a;
     a.SuivreFormations(SuivreFormations());
     a.DefinirTextures(TexturesPour(t));
     a.Reinitialiser();
-    for (const int tag : tags) a.Appliquer(*section::EvenementDeTag(tag));
+    for (const section::Evenement e : evenements) a.Appliquer(e);
     return a;
 }
 
@@ -85,26 +86,25 @@ void Restaurer(section::Section& s, const section::Section& ref) {
 
 section::Liste ListeRealiste(const Taille& t, int n) {
     // Build up, fold, level, cut, intrude, thrust; distension last.
-    static constexpr int kCycle[] = {Sedimentation, Compression, Sedimentation, Erosion,
-                                     Volcanisme,    Sedimentation, Plutonisme,  Erosion,
-                                     Sedimentation, Chevauchement, Sedimentation, Erosion,
-                                     Distension};
+    static constexpr E kCycle[] = {E::Sedimentation, E::Compression,   E::Sedimentation, E::Erosion,
+                                   E::Volcanisme,    E::Sedimentation, E::Plutonisme,    E::Erosion,
+                                   E::Sedimentation, E::Chevauchement, E::Sedimentation, E::Erosion,
+                                   E::Distension};
     constexpr int kLongueur = static_cast<int>(sizeof kCycle / sizeof kCycle[0]);
     section::Session a = SessionApres(t, {});
     int p = 0;
     for (int i = 0; i < n; ++i) {
         const bool distensionPermise = 10 * i >= 9 * n;
-        int choisi = 0;
-        for (int k = 0; k < kLongueur && choisi == 0; ++k) {
-            const int tag = kCycle[(p + k) % kLongueur];
-            if (tag == Distension && !distensionPermise) continue;
-            if (a.disponibilite().ParTag(tag)) {
-                choisi = tag;
+        std::optional<E> choisi;
+        for (int k = 0; k < kLongueur && !choisi; ++k) {
+            const E e = kCycle[(p + k) % kLongueur];
+            if (e == E::Distension && !distensionPermise) continue;
+            if (a.Disponible(e)) {
+                choisi = e;
                 p = (p + k + 1) % kLongueur;
             }
         }
-        if (choisi == 0) choisi = Distension;  // never disabled
-        a.Appliquer(*section::EvenementDeTag(choisi));
+        a.Appliquer(choisi.value_or(E::Distension));  // never disabled
     }
     return a.liste();
 }

@@ -21,16 +21,8 @@ inline const std::vector<Taille> kTailles = {{640, 600}, {1280, 1200}, {2560, 24
 // The seven textures made for a section of this size, loaded once.
 const section::Textures& TexturesPour(const Taille& t);
 
-// Tags of event kinds, named after their list lines.
-enum Tag : int {
-    Sedimentation = 1,
-    Volcanisme = 2,
-    Erosion = 3,
-    Plutonisme = 4,
-    Compression = 5,
-    Chevauchement = 6,
-    Distension = 7
-};
+// The event kinds, by their names in the engine.
+using E = section::Evenement;
 
 // States in which the operations are timed, each reached from a reset by
 // events applied as the window applies them:
@@ -38,7 +30,7 @@ enum Tag : int {
 //   Plisse  the same, then a compression: an uneven, folded surface
 //   Rempli  the same, then a sedimentation that levels the folds
 enum class Etat { Plat, Plisse, Rempli };
-std::vector<int> EvenementsDe(Etat e);
+std::vector<section::Evenement> EvenementsDe(Etat e);
 const char* NomEtat(Etat e);
 
 // Whether the sessions keep the formation of every pixel, as the window's
@@ -46,8 +38,8 @@ const char* NomEtat(Etat e);
 // colours alone).
 bool SuivreFormations();
 
-// A session on the textures of `t`, reset, after `tags`.
-section::Session SessionApres(const Taille& t, const std::vector<int>& tags);
+// A session on the textures of `t`, reset, after `evenements`.
+section::Session SessionApres(const Taille& t, const std::vector<section::Evenement>& evenements);
 
 // Puts back into `s` what the operations change (pixels of Observe and its
 // drawing state, surface extent, fold factors) from `ref`, of the same
@@ -70,5 +62,6 @@ const section::Section& SectionReference(const Taille& t, Etat e, bool plier = f
 void EnregistrerOperations();
 void EnregistrerEvenements();
 void EnregistrerFenetre();
+void EnregistrerEnseignant();
 
 }  // namespace banc

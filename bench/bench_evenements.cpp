@@ -11,17 +11,17 @@ namespace {
 
 struct CasEvenement {
     const char* nom;
-    int tag;
+    section::Evenement evenement;
     Etat etat;
 };
 
 // Each kind in the state it is normally applied in (the uneven
 // sedimentation and erosion, the heavier of their two forms).
 const CasEvenement kEvenementsTimes[] = {
-    {"Sedimentation", Sedimentation, Etat::Plisse}, {"Volcanisme", Volcanisme, Etat::Plat},
-    {"Erosion", Erosion, Etat::Plisse},             {"Plutonisme", Plutonisme, Etat::Plisse},
-    {"Compression", Compression, Etat::Rempli},     {"Chevauchement", Chevauchement, Etat::Plat},
-    {"Distension", Distension, Etat::Rempli},
+    {"Sedimentation", E::Sedimentation, Etat::Plisse}, {"Volcanisme", E::Volcanisme, Etat::Plat},
+    {"Erosion", E::Erosion, Etat::Plisse},             {"Plutonisme", E::Plutonisme, Etat::Plisse},
+    {"Compression", E::Compression, Etat::Rempli},     {"Chevauchement", E::Chevauchement, Etat::Plat},
+    {"Distension", E::Distension, Etat::Rempli},
 };
 
 // The state is put back with the timer paused, by the event's own undo,
@@ -29,7 +29,7 @@ const CasEvenement kEvenementsTimes[] = {
 // whole session would empty the caches before every timed event).
 void BM_Evenement(benchmark::State& st, Taille t, CasEvenement c) {
     section::Session a = EtatReference(t, c.etat);
-    const section::Evenement e = *section::EvenementDeTag(c.tag);
+    const section::Evenement e = c.evenement;
     for (auto _ : st) {
         a.Appliquer(e);
         benchmark::ClobberMemory();

@@ -82,16 +82,16 @@ void BM_Demarrage(benchmark::State& st) {
 }
 
 // After two sedimentations (a flat surface at row 302), one click on the
-// command of `tag`, until the window is repainted; undo, untimed, brings
+// command of `e`, until the window is repainted; undo, untimed, brings
 // the same state back.
-void BM_Clic(benchmark::State& st, int tag) {
+void BM_Clic(benchmark::State& st, section::Evenement e) {
     Fenetre f;
     if (!f.Ouvrir()) {
         st.SkipWithError("the window found no textures");
         return;
     }
-    QPushButton* sedim = f.Bouton(section::EvenementParTag(Sedimentation)->bouton);
-    QPushButton* bouton = f.Bouton(section::EvenementParTag(tag)->bouton);
+    QPushButton* sedim = f.Bouton(section::Type(E::Sedimentation).bouton);
+    QPushButton* bouton = f.Bouton(section::Type(e).bouton);
     QPushButton* annuler = f.Bouton("Annuler");
     if (!sedim || !bouton || !annuler) {
         st.SkipWithError("a command button is missing");
@@ -141,13 +141,13 @@ void BM_Clic(benchmark::State& st, int tag) {
 void EnregistrerFenetre() {
     benchmark::RegisterBenchmark("Fenetre/Demarrage/640x600", BM_Demarrage)
         ->Unit(benchmark::kMillisecond);
-    const std::pair<const char*, int> clics[] = {{"Sedimentation", Sedimentation},
-                                                 {"Compression", Compression},
-                                                 {"Chevauchement", Chevauchement},
-                                                 {"Distension", Distension}};
-    for (const auto& [nom, tag] : clics)
+    const std::pair<const char*, section::Evenement> clics[] = {{"Sedimentation", E::Sedimentation},
+                                                                {"Compression", E::Compression},
+                                                                {"Chevauchement", E::Chevauchement},
+                                                                {"Distension", E::Distension}};
+    for (const auto& [nom, e] : clics)
         benchmark::RegisterBenchmark((std::string("Fenetre/Clic/") + nom + "/640x600").c_str(),
-                                     BM_Clic, tag)
+                                     BM_Clic, e)
             ->Unit(benchmark::kMicrosecond);
 }
 

@@ -4,7 +4,6 @@
 // Each must show its message at once and leave the disk as it was; a call
 // that waits on a FIFO is woken by a watchdog and fails the test.
 #include <fcntl.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,14 +11,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QtTest>
-#include <atomic>
-#include <chrono>
-#include <condition_variable>
-#include <cstring>
-#include <mutex>
-#include <thread>
 
 #include "banc.h"
+#include "dossier_essai.h"
 #include "images.h"
 #include "services_qt.h"
 
@@ -43,96 +37,13 @@ mode_t Mode(const QString& chemin) {
 
 // A reader that still waits on the FIFO after 20 s is woken by a writer
 // that comes and goes, and the test is told.
-class GardienFifo {
+class GardienFifo : public section::test::GardienFifo {
 public:
-    explicit GardienFifo(const QString& fifo) : fifo_(QFile::encodeName(fifo).toStdString()) {
-        fil_ = std::thread([this] {
-            std::unique_lock<std::mutex> verrou(m_);
-            if (cv_.wait_for(verrou, std::chrono::seconds(20), [this] { return fini_; })) return;
-            bloque_ = true;
-            while (!fini_) {
-                const int fd = ::open(fifo_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-                if (fd >= 0) ::close(fd);
-                cv_.wait_for(verrou, std::chrono::milliseconds(50), [this] { return fini_; });
-            }
-        });
-    }
-    ~GardienFifo() { Terminer(); }
-    bool Bloque() {
-        Terminer();
-        return bloque_;
-    }
-
-private:
-    void Terminer() {
-        {
-            std::lock_guard<std::mutex> verrou(m_);
-            fini_ = true;
-        }
-        cv_.notify_all();
-        if (fil_.joinable()) fil_.join();
-    }
-    std::string fifo_;
-    std::mutex m_;
-    std::condition_variable cv_;
-    bool fini_ = false;
-    std::atomic<bool> bloque_{false};
-    std::thread fil_;
+    explicit GardienFifo(const QString& fifo)
+        : section::test::GardienFifo(QFile::encodeName(fifo).toStdString(), Attente::Lecteur) {}
 };
 
-// A tmpfs of 600 KB on `point`, filled up, unmounted at the end of the test
-// whether it passes or not.
-class DisquePlein {
-public:
-    explicit DisquePlein(const QString& point) : point_(QFile::encodeName(point).toStdString()) {
-        QDir().mkpath(point);
-        if (::geteuid() != 0)
-            raison_ = "il faut être root pour monter un tmpfs";
-        else if (::mount("tmpfs", point_.c_str(), "tmpfs", 0, "size=600k") != 0)
-            raison_ = std::string("mount -t tmpfs refusé : ") + std::strerror(errno);
-        else
-            monte_ = true;
-    }
-    ~DisquePlein() {
-        if (monte_) ::umount2(point_.c_str(), MNT_DETACH);
-    }
-    bool Monte() const { return monte_; }
-    const char* Raison() const { return raison_.c_str(); }
-    bool Remplir() const {
-        const int fd = ::open((point_ + "/bourre").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-        if (fd < 0) return false;
-        const QByteArray bloc(4096, 'p');
-        ssize_t n = 0;
-        while ((n = ::write(fd, bloc.constData(), 4096)) > 0) {
-        }
-        const bool plein = n < 0 && errno == ENOSPC;
-        ::close(fd);
-        return plein;
-    }
-
-private:
-    std::string point_, raison_;
-    bool monte_ = false;
-};
-
-void Le(QByteArray& b, quint32 v, int octets) {
-    for (int i = 0; i < octets; ++i) b += static_cast<char>(v >> (8 * i) & 0xFF);
-}
-
-// About 1 KB of 8-bit RLE declaring w x h pixels.
-QByteArray BombeRle(int w, int h) {
-    QByteArray runs;
-    for (int i = 0; i < 256; ++i) runs += QByteArray("\xFF\x05", 2);
-    runs += QByteArray("\0\x01", 2);
-    QByteArray b("BM");
-    const quint32 debut = 54 + 1024;
-    for (const quint32 v : {debut + quint32(runs.size()), 0u, debut, 40u, quint32(w), quint32(h)}) Le(b, v, 4);
-    Le(b, 1, 2);
-    Le(b, 8, 2);
-    for (const quint32 v : {1u, quint32(runs.size()), 2835u, 2835u, 256u, 0u}) Le(b, v, 4);
-    for (int i = 0; i < 256; ++i) Le(b, quint32(i * 0x010101), 4);
-    return b + runs;
-}
+QByteArray BombeRle(int w, int h) { return QByteArray::fromStdString(section::test::BombeRle(w, h)); }
 
 bool TexturesVides(const section::Textures& t) {
     for (int i = 0; i < 7; ++i)
@@ -162,14 +73,15 @@ private Q_SLOTS:
 void TestFichiersHostiles::sauverSurUnDisquePleinGardeLaListe() {
     Banc b;
     const QString point = b.Chemin(QStringLiteral("plein"));
-    DisquePlein disque(point);
-    if (!disque.Monte()) QSKIP(disque.Raison());
+    QDir().mkpath(point);
+    section::test::TmpfsMonte disque(QFile::encodeName(point).toStdString(), "size=600k");
+    if (!disque.Monte()) QSKIP(disque.Raison().c_str());
     const QString liste = point + QStringLiteral("/classe.lst"), image = point + QStringLiteral("/vue.bmp");
     const QByteArray ancien("S\xE9" "dimentation\r\nErosion\r\n");
     QVERIFY(EcrireFichier(liste, ancien));
     QVERIFY(EcrireFichier(image, ancien));
     b.w->SedimClick(b.Action(section::kEvenements[6].menu));  // a list of two lines to save
-    QVERIFY(disque.Remplir());
+    QVERIFY(section::test::Remplir(QFile::encodeName(point).toStdString() + "/bourre"));
     const QStringList avant = Contenu(point);
     b.f.fichiers.Repondre(liste);
     b.Action("Sauver1")->trigger();

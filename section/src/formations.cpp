@@ -29,22 +29,31 @@ PlanFormations FormationsDeLaVue(const Section& s) {
     return BlocFormations(s.Observe, s.W() - MargeCachee, HauteurVue);
 }
 
-// Runs of one formation along each row cost one map step each.
-std::vector<Effectif> CompterFormations(const PlanFormations& p) {
-    std::map<Formation, int> n;
-    if (!p.empty()) {
-        for (int y = 0; y < p.hauteur; ++y) {
-            const Formation* ligne = p.plan + y * p.pas;
-            int x = 0;
-            while (x < p.largeur) {
-                const Formation f = ligne[x];
-                int fin = x + 1;
-                while (fin < p.largeur && ligne[fin] == f) ++fin;
-                if (Roche(f)) n[f] += fin - x;
-                x = fin;
-            }
+namespace {
+
+// Calls vu(f, x, y, n) for each run of n pixels of one formation f that is
+// rock, starting at (x, y), row by row: one call a run, not a pixel.
+template <typename F>
+void ParPlages(const PlanFormations& p, F&& vu) {
+    if (p.empty()) return;
+    for (int y = 0; y < p.hauteur; ++y) {
+        const Formation* ligne = p.plan + y * p.pas;
+        int x = 0;
+        while (x < p.largeur) {
+            const Formation f = ligne[x];
+            int fin = x + 1;
+            while (fin < p.largeur && ligne[fin] == f) ++fin;
+            if (Roche(f)) vu(f, x, y, fin - x);
+            x = fin;
         }
     }
+}
+
+}  // namespace
+
+std::vector<Effectif> CompterFormations(const PlanFormations& p) {
+    std::map<Formation, int> n;
+    ParPlages(p, [&](Formation f, int, int, int longueur) { n[f] += longueur; });
     std::vector<Effectif> e;
     e.reserve(n.size());
     for (const auto& [f, pixels] : n) e.push_back({f, pixels});
@@ -64,23 +73,11 @@ std::string NomDeLettre(int rang) {
 // first pixel.
 std::vector<Lettre> LettresFormations(const PlanFormations& p) {
     std::map<Formation, long long> premier;
-    if (!p.empty()) {
-        for (int y = 0; y < p.hauteur; ++y) {
-            const Formation* ligne = p.plan + y * p.pas;
-            int x = 0;
-            while (x < p.largeur) {
-                const Formation f = ligne[x];
-                int fin = x + 1;
-                while (fin < p.largeur && ligne[fin] == f) ++fin;
-                if (Roche(f)) {
-                    const long long cle = static_cast<long long>(x) * p.hauteur + y;
-                    auto [it, neuf] = premier.emplace(f, cle);
-                    if (!neuf && cle < it->second) it->second = cle;
-                }
-                x = fin;
-            }
-        }
-    }
+    ParPlages(p, [&](Formation f, int x, int y, int) {
+        const long long cle = static_cast<long long>(x) * p.hauteur + y;
+        auto [it, neuf] = premier.emplace(f, cle);
+        if (!neuf && cle < it->second) it->second = cle;
+    });
     std::vector<std::pair<long long, Formation>> ordre;
     ordre.reserve(premier.size());
     for (const auto& [f, cle] : premier) ordre.emplace_back(cle, f);

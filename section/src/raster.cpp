@@ -22,6 +22,21 @@ bool Intersect(const Rect& a, const Rect& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
+// The source index of each destination index debut .. fin - 1 along one
+// axis of a scaled copy from the ordered destination dDebut .. dFin onto a
+// source of `longueur` from sDebut: index i (0-based within the
+// destination) samples floor(i * longueur / (dFin - dDebut)); a mirrored
+// axis runs it backwards.
+std::vector<int> Echantillons(int debut, int fin, int dDebut, int dFin, int sDebut, int longueur, bool miroir) {
+    std::vector<int> v(static_cast<std::size_t>(fin - debut));
+    const long long d = dFin - dDebut;
+    for (int x = debut; x < fin; ++x) {
+        const long long i = miroir ? (dFin - 1 - x) : (x - dDebut);
+        v[static_cast<std::size_t>(x - debut)] = sDebut + static_cast<int>(i * longueur / d);
+    }
+    return v;
+}
+
 }  // namespace
 
 Raster::Raster(int width, int height, Couleur fond) { Reset(width, height, fond); }
@@ -168,18 +183,8 @@ void Raster::CopyRect(Rect d, const Raster& src, Rect s) {
     }
 
     // General case: per-axis nearest-neighbour sampling, with mirroring.
-    // Destination index i (0-based within the ordered rectangle) samples
-    // source index floor(i * |s| / |d|); a mirrored axis runs it backwards.
-    std::vector<int> colSrc(static_cast<std::size_t>(cr - cl));
-    for (int x = cl; x < cr; ++x) {
-        const long long i = mx ? (d.right - 1 - x) : (x - d.left);
-        colSrc[static_cast<std::size_t>(x - cl)] = s.left + static_cast<int>(i * sw / dw);
-    }
-    std::vector<int> rowSrc(static_cast<std::size_t>(cb - ct));
-    for (int y = ct; y < cb; ++y) {
-        const long long j = my ? (d.bottom - 1 - y) : (y - d.top);
-        rowSrc[static_cast<std::size_t>(y - ct)] = s.top + static_cast<int>(j * sh / dh);
-    }
+    const std::vector<int> colSrc = Echantillons(cl, cr, d.left, d.right, s.left, sw, mx);
+    const std::vector<int> rowSrc = Echantillons(ct, cb, d.top, d.bottom, s.top, sh, my);
 
     // Within one raster, read the overlapping source as it was: copy the
     // part of it that lies inside the raster aside first.
@@ -253,16 +258,8 @@ void Raster::CopierFormations(Rect d, const Raster& src, Rect s, bool mx, bool m
         return;
     }
 
-    std::vector<int> colSrc(static_cast<std::size_t>(cr - cl));
-    for (int x = cl; x < cr; ++x) {
-        const long long i = mx ? (d.right - 1 - x) : (x - d.left);
-        colSrc[static_cast<std::size_t>(x - cl)] = s.left + static_cast<int>(i * sw / dw);
-    }
-    std::vector<int> rowSrc(static_cast<std::size_t>(cb - ct));
-    for (int y = ct; y < cb; ++y) {
-        const long long j = my ? (d.bottom - 1 - y) : (y - d.top);
-        rowSrc[static_cast<std::size_t>(y - ct)] = s.top + static_cast<int>(j * sh / dh);
-    }
+    const std::vector<int> colSrc = Echantillons(cl, cr, d.left, d.right, s.left, sw, mx);
+    const std::vector<int> rowSrc = Echantillons(ct, cb, d.top, d.bottom, s.top, sh, my);
 
     // The source read as it was, as the colours are: the part of the plane
     // that lies inside this raster is copied aside first.

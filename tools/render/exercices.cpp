@@ -8,29 +8,9 @@
 #include "commandes.h"
 #include "feuille.h"
 #include "rendu.h"
+#include "section/serie.h"
 
 namespace rendu {
-
-section::Liste TirerExercice(section::Session& a, std::mt19937& tirage, int k) {
-    a.Reinitialiser();
-    std::vector<int> tags;
-    for (int n = 0; n < k; ++n) {
-        const std::size_t fin = tags.size();
-        const int repete = fin >= 2 && tags[fin - 1] == tags[fin - 2] ? tags[fin - 1] : 0;
-        std::vector<int> candidats, permis;
-        for (const section::TypeEvenement& e : section::kEvenements) {
-            if (!a.Disponible(e.evenement)) continue;
-            permis.push_back(e.tag);
-            if (e.tag != repete) candidats.push_back(e.tag);
-        }
-        if (candidats.empty()) candidats = permis;
-        if (candidats.empty()) break;  // nothing enabled: the list ends here
-        const int tag = candidats[tirage() % candidats.size()];
-        a.Appliquer(*section::EvenementDeTag(tag));
-        tags.push_back(tag);
-    }
-    return a.liste();
-}
 
 QString NomExercice(std::uint32_t graine, int numero, const char* extension) {
     return QStringLiteral("exercice-%1-%2%3")
@@ -41,10 +21,18 @@ QString NomExercice(std::uint32_t graine, int numero, const char* extension) {
 int CommandeExercices(const Options& o, section::Session& a) {
     if (!PreparerDossier(o.dossier)) return kEchec;
     const QDir dossier(o.dossier);
-    std::mt19937 tirage(o.graine);
+    section::ReglesSerie regles;
+    regles.exercices = o.exercices;
+    regles.evenements = o.evenements;
+    regles.graine = o.graine;
+    const std::vector<section::ExerciceTire> serie = section::TirerSerie(a, regles);
     std::vector<section::Liste> listes;
-    for (int i = 1; i <= o.exercices; ++i) {
-        const section::Liste liste = TirerExercice(a, tirage, o.evenements);
+    for (int i = 1; i <= static_cast<int>(serie.size()); ++i) {
+        const section::Liste& liste = serie[static_cast<std::size_t>(i - 1)].liste;
+        if (!serie[static_cast<std::size_t>(i - 1)].conforme)
+            Signaler(QStringLiteral("exercice %1 : aucun tirage ne laisse une trace de chaque événement sur une "
+                                    "coupe assez rocheuse et nouvelle ; le dernier est gardé")
+                         .arg(i));
         // The model is what loading the saved list shows.
         a.Charger(liste);
         std::optional<Erreur> e =

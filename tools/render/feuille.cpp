@@ -116,7 +116,9 @@ void PageCorrige(QPainter& p, const QRect& page, const QString& titre, const sec
     y += Paragraphe(p, QRect(page.left(), y, page.width(), Mm(20)), QStringLiteral("Corrigé — ") + titre,
                     Police(16, true)) + Mm(3);
     QStringList reponse;
-    for (std::size_t i = 1; i < liste.size(); ++i) reponse << QStringLiteral("%1. %2").arg(i).arg(Texte(liste[i]));
+    // A number and its event never part at the end of a line.
+    for (std::size_t i = 1; i < liste.size(); ++i)
+        reponse << QStringLiteral("%1.\u00A0%2").arg(i).arg(Texte(liste[i]));
     if (reponse.isEmpty()) reponse << QStringLiteral("aucun événement");
     y += Paragraphe(p, QRect(page.left(), y, page.width(), page.height() / 3),
                     QStringLiteral("Réponse : %1").arg(reponse.join(QStringLiteral(" ; "))), Police(10)) + Mm(4);

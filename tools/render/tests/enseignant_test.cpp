@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +16,7 @@
 #include "section/comparaison.h"
 #include "section/correction.h"
 #include "section/exercice.h"
+#include "section/serie.h"
 
 using essai::kSed;
 using essai::Lancer;
@@ -170,12 +172,17 @@ private Q_SLOTS:
             QCOMPARE(ChargerTextures(base_, t), -1);
             a.DefinirTextures(std::move(t));
         }
-        for (std::uint32_t graine : {0u, 1u, 42u, 2024u, 4294967295u}) {
-            std::mt19937 t1(graine), t2(graine);
-            for (int n = 0; n < 4; ++n) {
-                const Liste l1 = rendu::TirerExercice(a, t1, 12);
-                const Liste l2 = rendu::TirerExercice(a, t2, 12);
-                QCOMPARE(l1, l2);
+        for (std::uint32_t graine : {0u, 42u, 4294967295u}) {
+            section::ReglesSerie r;
+            r.exercices = 4;
+            r.evenements = 12;
+            r.rocheMin = 0;  // these textures are thin
+            r.graine = graine;
+            const auto s1 = section::TirerSerie(a, r), s2 = section::TirerSerie(a, r);
+            QCOMPARE(s1.size(), std::size_t{4});
+            for (std::size_t n = 0; n < s1.size(); ++n) {
+                const Liste& l1 = s1[n].liste;
+                QCOMPARE(l1, s2[n].liste);
                 QCOMPARE(l1.size(), std::size_t{13});
                 QCOMPARE(l1.front(), kSed);
                 QString quoi;
@@ -455,6 +462,19 @@ private Q_SLOTS:
         QVERIFY(!texte.contains(QStringLiteral("titre")));  // not the file's name
         QVERIFY2(texte.contains(QStringLiteral("failles normales (distension)")), qPrintable(texte));
         QVERIFY(texte.contains(QStringLiteral("calcaire, argile, conglomérat")));
+        // The answer page of a long list: no line ends on an event's number.
+        section::Liste longue{kSed};
+        for (int i = 0; i < 40; ++i) longue.push_back(i % 2 ? "Distension" : "Chevauchement");
+        const QString corrige = Chemin(QStringLiteral("longue.pdf"));
+        QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--sheet"), corrige,
+                                             essai::EcrireListe(Chemin(QStringLiteral("longue.lst")), longue)}).code, 0);
+        p.start(pdftotext, {QStringLiteral("-f"), QStringLiteral("2"), QStringLiteral("-l"), QStringLiteral("2"), corrige,
+                            QStringLiteral("-")});
+        QVERIFY(p.waitForFinished(60000));
+        const QStringList lignes = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'));
+        QVERIFY(lignes.filter(QStringLiteral("Chevauchement")).size() >= 3);
+        for (const QString& l : lignes)
+            QVERIFY2(!l.trimmed().contains(QRegularExpression(QStringLiteral("(^|\\s)\\d+\\.$"))), qPrintable(l));
         const auto refus = Lancer(Base() + QStringList{QStringLiteral("--title"), titre, QStringLiteral("-o"),
                                                        Chemin(QStringLiteral("x.bmp")), lst});
         QCOMPARE(refus.code, 2);

@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "images.h"
+#include "dossier_essai.h"
 #include "outils.h"
 #include "section/bmp.h"
 #include "textures_essai.h"
@@ -34,6 +35,12 @@
 extern char** environ;
 
 namespace {
+
+using section::test::BombeRle;
+using section::test::Ecrire;
+using section::test::Octets;
+using section::test::Remplir;
+using section::test::TmpfsMonte;
 
 // --- Running the program with byte strings ------------------------------------
 
@@ -125,18 +132,6 @@ Resultat Executer(const Lancement& l) {
     return r;
 }
 
-// By bytes, whatever the name's encoding.
-std::string Octets(const std::string& chemin) {
-    std::ifstream f(chemin, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
-}
-
-bool Ecrire(const std::string& chemin, const std::string& octets) {
-    std::ofstream f(chemin, std::ios::binary | std::ios::trunc);
-    f.write(octets.data(), static_cast<std::streamsize>(octets.size()));
-    return static_cast<bool>(f.flush());
-}
-
 QStringList Contenu(const std::string& dossier) {
     return QDir(CheminDeOctets(dossier)).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
@@ -150,28 +145,6 @@ mode_t Mode(const std::string& chemin) {
 
 const std::string kListe = "S\xE9" "dimentation\r\nErosion\r\nCompression\r\n";
 
-void Le(std::string& o, std::uint32_t v, int octets) {
-    for (int i = 0; i < octets; ++i) o += static_cast<char>(v >> (8 * i) & 0xFF);
-}
-
-// A header declaring w x h pixels of 8-bit RLE, a 256-entry palette and
-// about 1 KB of runs.
-std::string BombeRle(int w, int h) {
-    std::string runs;
-    for (int i = 0; i < 4 * 64; ++i) runs += "\xFF\x05";
-    runs += std::string("\0\x01", 2);
-    std::string o = "BM";
-    const std::uint32_t debut = 54 + 1024;
-    for (const std::uint32_t v : {debut + static_cast<std::uint32_t>(runs.size()), 0u, debut, 40u,
-                                  static_cast<std::uint32_t>(w), static_cast<std::uint32_t>(h)})
-        Le(o, v, 4);
-    Le(o, 1, 2);
-    Le(o, 8, 2);
-    for (const std::uint32_t v : {1u, static_cast<std::uint32_t>(runs.size()), 2835u, 2835u, 256u, 0u}) Le(o, v, 4);
-    for (int i = 0; i < 256; ++i) Le(o, static_cast<std::uint32_t>(i * 0x010101), 4);
-    return o + runs;
-}
-
 bool EcrireTextures(const std::string& dossier, const section::Textures& t) {
     if (::mkdir(dossier.c_str(), 0755) != 0 && errno != EEXIST) return false;
     for (int i = 0; i < 7; ++i)
@@ -179,42 +152,6 @@ bool EcrireTextures(const std::string& dossier, const section::Textures& t) {
             return false;
     return true;
 }
-
-// A tmpfs of 600 KB mounted for one test and unmounted at its end, passed
-// or failed. Only root may mount: `raison` says why it could not be done.
-class DisquePlein {
-public:
-    explicit DisquePlein(const std::string& point) : point_(point) {
-        ::mkdir(point_.c_str(), 0755);
-        if (::geteuid() != 0)
-            raison_ = "il faut être root pour monter un tmpfs";
-        else if (::mount("tmpfs", point_.c_str(), "tmpfs", 0, "size=600k") != 0)
-            raison_ = std::string("mount -t tmpfs refusé : ") + std::strerror(errno);
-        else
-            monte_ = true;
-    }
-    ~DisquePlein() {
-        if (monte_) ::umount2(point_.c_str(), MNT_DETACH);
-    }
-    bool Monte() const { return monte_; }
-    const std::string& Raison() const { return raison_; }
-    // Fills it up with one file until a write fails with ENOSPC.
-    bool Remplir() const {
-        const int fd = ::open((point_ + "/bourre").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-        if (fd < 0) return false;
-        const std::string bloc(4096, 'p');
-        ssize_t n = 0;
-        while ((n = ::write(fd, bloc.data(), bloc.size())) > 0) {
-        }
-        const bool plein = n < 0 && errno == ENOSPC;
-        ::close(fd);
-        return plein;
-    }
-
-private:
-    std::string point_, raison_;
-    bool monte_ = false;
-};
 
 }  // namespace
 
@@ -254,7 +191,8 @@ private Q_SLOTS:
 
     void disquePleinGardeLesAnciensFichiers() {
         const std::string point = Chemin("plein");
-        DisquePlein disque(point);
+        ::mkdir(point.c_str(), 0755);
+        TmpfsMonte disque(point, "size=600k");
         if (!disque.Monte()) QSKIP(disque.Raison().c_str());
         const std::string etat = point + "/keep.json", bmp = point + "/small.bmp", png = point + "/small.png";
         // The control case: with room left, each write is made.
@@ -269,7 +207,7 @@ private Q_SLOTS:
         for (const std::string& f : {etat, bmp, png}) QVERIFY(Ecrire(f, ancien));
         for (const std::string& f : exercice) QVERIFY(Ecrire(f, ancien));
 
-        QVERIFY(disque.Remplir());
+        QVERIFY(Remplir(point + "/bourre"));
         const QStringList avant = Contenu(point);
         struct Cas {
             std::vector<std::string> args;

@@ -1,9 +1,8 @@
-// What the file layer's tests share: a temporary folder removed at the end,
-// whole files as bytes, a folder's listing, a tmpfs mounted for one test,
-// and a watchdog for reads that must never wait.
+// What the tests of files share, from the engine's to the window's and the
+// renderer's: a temporary folder removed at the end, whole files as bytes,
+// a folder's listing, a tmpfs mounted for one test, a watchdog for reads
+// that must never wait, and a picture bomb.
 #pragma once
-
-#include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <sys/mount.h>
@@ -12,6 +11,7 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -178,5 +178,26 @@ private:
     std::atomic<bool> bloque_{false};
     std::thread fil_;
 };
+
+inline void PetitBoutiste(std::string& o, std::uint32_t v, int octets) {
+    for (int i = 0; i < octets; ++i) o += static_cast<char>(v >> (8 * i) & 0xFF);
+}
+
+// About 1 KB of 8-bit RLE BMP declaring w x h pixels.
+inline std::string BombeRle(int w, int h) {
+    std::string runs;
+    for (int i = 0; i < 256; ++i) runs += std::string("\xFF\x05", 2);
+    runs += std::string("\0\x01", 2);
+    std::string b = "BM";
+    const std::uint32_t debut = 54 + 1024;
+    const auto taille = static_cast<std::uint32_t>(runs.size());
+    for (const std::uint32_t v : {debut + taille, 0u, debut, 40u, std::uint32_t(w), std::uint32_t(h)})
+        PetitBoutiste(b, v, 4);
+    PetitBoutiste(b, 1, 2);
+    PetitBoutiste(b, 8, 2);
+    for (const std::uint32_t v : {1u, taille, 2835u, 2835u, 256u, 0u}) PetitBoutiste(b, v, 4);
+    for (std::uint32_t i = 0; i < 256; ++i) PetitBoutiste(b, i * 0x010101u, 4);
+    return b + runs;
+}
 
 }  // namespace section::test

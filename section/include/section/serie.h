@@ -1,0 +1,50 @@
+// A series of exercises drawn from a seed: each one a list a pupil could
+// have built by clicking enabled commands, in which every event leaves a
+// trace in the view, whose view is mostly rock, and whose section no other
+// exercise of the series gives. The same seed and rules give the same
+// series on every machine.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "section/session.h"
+
+namespace section {
+
+struct ReglesSerie {
+    int exercices = 10;
+    int evenements = 6;
+    std::uint32_t graine = 0;
+    std::array<bool, 8> permis{false, true, true, true, true, true, true, true};  // by tag
+    // Share of the view that must be rock, in hundredths.
+    int rocheMin = 40;
+};
+
+// Draws from `r.graine` with std::mt19937 (the same output everywhere),
+// its output taken modulo the total weight. A step picks among the
+// enabled, allowed kinds, never the same kind three times in a row when
+// another is possible, the kinds the series has used least so far
+// weighing 4, one use more 2, the others 1. A drawn list is kept when every event changes the view
+// (the list without it shows another view), the view holds at least
+// rocheMin % rock, and no exercise before it shows the same view;
+// otherwise (or when some click left the view as it was) it is drawn again, at most kEssaisSerie times, after which the
+// last draw is kept. A list may come out shorter when nothing is enabled.
+constexpr int kEssaisSerie = 40;
+
+struct ExerciceTire {
+    Liste liste;
+    bool conforme = true;  // false when the last draw was kept unchecked
+};
+std::vector<ExerciceTire> TirerSerie(Session& a, const ReglesSerie& r);
+
+// The checks one draw must pass, for tests and for a list a teacher made:
+// whether leaving out line i (1 .. n-1) gives the same view as the whole
+// list, for each i; true where the event leaves no trace.
+std::vector<bool> EvenementsSansTrace(Session& a, const Liste& liste);
+// Rock share of the session's view, in hundredths (sky and holes are not
+// rock).
+int PartDeRoche(const Session& a);
+
+}  // namespace section

@@ -1,0 +1,112 @@
+// Series of exercises: what every drawn exercise must be, the balance of
+// kinds across a series, and the same series for the same seed.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "section/serie.h"
+#include "textures_essai.h"
+
+namespace section {
+namespace {
+
+std::optional<Session> SurLesTexturesLivrees() {
+    std::optional<Textures> t = test::TexturesLivrees();
+    if (!t) return std::nullopt;
+    Session a;
+    a.DefinirTextures(std::move(*t));
+    a.Reinitialiser();
+    return a;
+}
+
+// The list clicked again from a reset: every command enabled at its turn.
+bool ToutCliquable(Session& a, const Liste& l) {
+    a.Reinitialiser();
+    for (std::size_t i = 1; i < l.size(); ++i) {
+        const std::optional<Evenement> e = EvenementDeLigne(l[i]);
+        if (!e || !a.Disponible(*e)) return false;
+        a.Appliquer(*e);
+    }
+    return true;
+}
+
+TEST(Serie, EveryExerciseIsClickableTracedRockyAndItsOwn) {
+    std::optional<Session> a = SurLesTexturesLivrees();
+    if (!a) GTEST_SKIP() << "pas de dossier Base à côté du programme de test";
+    for (const std::uint32_t graine : {2024u, 7u}) {
+        SCOPED_TRACE("graine " + std::to_string(graine));
+        ReglesSerie r;
+        r.graine = graine;
+        const std::vector<ExerciceTire> serie = TirerSerie(*a, r);
+        ASSERT_EQ(serie.size(), 10u);
+        std::set<int> genres;
+        std::vector<Raster> vues;
+        for (std::size_t i = 0; i < serie.size(); ++i) {
+            SCOPED_TRACE("exercice " + std::to_string(i + 1));
+            const Liste& l = serie[i].liste;
+            EXPECT_TRUE(serie[i].conforme);
+            EXPECT_EQ(l.size(), 7u);
+            EXPECT_TRUE(ToutCliquable(*a, l));
+            a->Charger(l);
+            EXPECT_GE(PartDeRoche(*a), 40);
+            for (const Raster& v : vues) EXPECT_FALSE(v == a->vue());
+            vues.push_back(a->vue());
+            const std::vector<bool> sans = EvenementsSansTrace(*a, l);
+            for (std::size_t k = 1; k < l.size(); ++k) EXPECT_FALSE(sans[k]) << "line " << k;
+            for (std::size_t k = 1; k < l.size(); ++k) genres.insert(TagDeLigne(l[k]));
+        }
+        EXPECT_EQ(genres.size(), 7u) << "every kind in a series of ten";
+    }
+}
+
+TEST(Serie, TheSameSeedGivesTheSameSeriesAndAnotherOneAnother) {
+    std::optional<Session> a = SurLesTexturesLivrees();
+    if (!a) GTEST_SKIP() << "pas de dossier Base à côté du programme de test";
+    ReglesSerie r;
+    r.exercices = 3;
+    r.graine = 11;
+    const auto une = TirerSerie(*a, r), deux = TirerSerie(*a, r);
+    ASSERT_EQ(une.size(), deux.size());
+    for (std::size_t i = 0; i < une.size(); ++i) EXPECT_EQ(une[i].liste, deux[i].liste);
+    r.graine = 12;
+    const auto autre = TirerSerie(*a, r);
+    bool differente = false;
+    for (std::size_t i = 0; i < une.size(); ++i) differente = differente || une[i].liste != autre[i].liste;
+    EXPECT_TRUE(differente);
+}
+
+TEST(Serie, OnlyTheAllowedKindsAreDrawn) {
+    std::optional<Session> a = SurLesTexturesLivrees();
+    if (!a) GTEST_SKIP() << "pas de dossier Base à côté du programme de test";
+    ReglesSerie r;
+    r.exercices = 4;
+    r.evenements = 4;
+    r.graine = 3;
+    r.permis.fill(false);
+    r.permis[Tag(Evenement::Sedimentation)] = true;
+    r.permis[Tag(Evenement::Erosion)] = true;
+    r.permis[Tag(Evenement::Compression)] = true;
+    for (const ExerciceTire& t : TirerSerie(*a, r)) {
+        ASSERT_GT(t.liste.size(), 1u);
+        for (std::size_t k = 1; k < t.liste.size(); ++k) {
+            const int tag = TagDeLigne(t.liste[k]);
+            EXPECT_TRUE(tag == 1 || tag == 3 || tag == 5) << t.liste[k];
+        }
+    }
+}
+
+TEST(Serie, AnEventWithoutTraceIsFound) {
+    std::optional<Session> a = SurLesTexturesLivrees();
+    if (!a) GTEST_SKIP() << "pas de dossier Base à côté du programme de test";
+    // An erosion right after another one on a flat surface cuts again, but
+    // a line that is no event leaves nothing.
+    const Liste l{Ligne(kLigneInitiale), Ligne(Type(Evenement::Sedimentation).ligne), "Seisme"};
+    const std::vector<bool> sans = EvenementsSansTrace(*a, l);
+    EXPECT_FALSE(sans[1]);
+    EXPECT_TRUE(sans[2]);
+    Session vide;
+    EXPECT_TRUE(TirerSerie(vide, ReglesSerie{}).empty());
+}
+
+}  // namespace
+}  // namespace section
