@@ -23,6 +23,7 @@ TGEOLOGIE::TGEOLOGIE(const Services& services, const QString& executable, QWidge
     setObjectName(QStringLiteral("GEOLOGIE"));
     CreerControles();
     CreerMenu();
+    CreerRaccourcis();
     FormCreate();
     // Key preview: the window sees every key before the focused control.
     qApp->installEventFilter(this);

@@ -57,6 +57,18 @@ public:
     void TeintesClick(bool oui);
     void LegendeClick();
 
+    // The program's arguments: a list file named after the program opens as
+    // "Charger une liste d'événements" would open it (geo_bureau.cpp).
+    void OuvrirArguments(const QStringList& arguments);
+    // A list file, from the command line or the desktop: a name without the
+    // ".lst" extension gets a message and changes nothing.
+    void OuvrirFichier(const QString& chemin);
+    // The list holds events that were not saved since the last save or load.
+    bool ModificationsNonEnregistrees() const;
+    // Where a pupil's models go when the program's Modeles folder cannot be
+    // written: Strataloom/Modeles in the user's documents folder.
+    static QString RepModelesEleve();
+
     // State, for the program entry and for tests.
     const section::Session& session() const { return session_; }
     bool SansSon() const { return SansSon_; }
@@ -82,6 +94,7 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
@@ -107,6 +120,18 @@ private:
     // Letters, tints and legend after the view changed (geo_formations.cpp).
     void AfficherFormations();
 
+    // Keys, tooltips, unsaved work, list argument, pupil's models
+    // (geo_bureau.cpp).
+    void CreerRaccourcis();
+    void MajBulles();
+    bool ConfirmerAbandon();
+    bool SauverListe(int k);
+    void ChargerListe(const QString& chemin);
+    bool ComparaisonClavier(QObject* objet, QEvent* e);
+    void FinComparaisonClavier();
+    QString DossierSauvegardeModeles() const;
+    QStringList DossiersModeles() const;
+
     // Sound and keys (geo_services.cpp).
     void JoueSon(const QString& nom);
     bool FormKeyDown(QObject* cible, QKeyEvent* e);
@@ -120,6 +145,8 @@ private:
     bool SansSon_ = true;
     bool dejaActivee_ = false;
     bool curseurModele_ = false;
+    bool comparaisonClavier_ = false;  // the model shown while Space is held
+    section::Liste listeEnregistree_;  // as last saved or loaded
 
     QString RepAppli_, RepBase_, RepEvenements_, RepModeles_, RepDocuments_, RepListes_;
     QString FichierAide_;

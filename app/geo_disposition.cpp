@@ -9,6 +9,7 @@
 
 #include "geo.h"
 #include "geo_vue.h"
+#include "menu_raccourcis.h"
 
 namespace {
 
@@ -97,7 +98,8 @@ void TGEOLOGIE::CreerMenu() {
         return a;
     };
 
-    QMenu* fichier = menuBar()->addMenu(tr("&Fichier"));
+    QMenu* fichier = new MenuRaccourcis(tr("&Fichier"), this);  // "&Quitter" has two shortcuts
+    menuBar()->addMenu(fichier);
     fichier->setObjectName(QStringLiteral("Fichier1"));
     connect(article(fichier, "Importermodle1", tr("Charger une image modèle"), 0),
             &QAction::triggered, this, &TGEOLOGIE::Importermodle1Click);

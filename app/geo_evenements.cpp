@@ -56,6 +56,7 @@ void TGEOLOGIE::AppliquerDisponibilite() {
         boutons_[k]->setEnabled(actif);
         menus_[k]->setEnabled(actif);
     }
+    MajBulles();
 }
 
 void TGEOLOGIE::AfficherListe() {

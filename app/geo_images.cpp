@@ -20,6 +20,7 @@ void TGEOLOGIE::Importermodle1Click() {
     d.fichierDoitExister = true;
     d.apercuImage = true;
     d.dossierInitial = RepModeles_;
+    d.dossiersProposes = DossiersModeles();
     const std::optional<QString> choix = services_.fichiers->Ouvrir(d);
     if (!choix) return;
     const std::optional<section::Raster> image = LireBmp(*choix);
@@ -57,7 +58,7 @@ void TGEOLOGIE::ExporterImage1Click(QObject* Sender) {
     d.confirmerEcrasement = true;
     d.apercuImage = true;
     d.nomFichier = nomImage_;
-    d.dossierInitial = k == 1 ? RepModeles_ : RepDocuments_;
+    d.dossierInitial = k == 1 ? DossierSauvegardeModeles() : RepDocuments_;
     const std::optional<QString> choix = services_.fichiers->Enregistrer(d);
     if (choix) {
         nomImage_ = *choix;  // offered again next time, by either command

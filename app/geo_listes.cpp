@@ -6,9 +6,11 @@
 #include "geo_curseur.h"
 #include "images.h"
 
-void TGEOLOGIE::Sauver1Click(QObject* Sender) {
-    const int k = TagDe(Sender);
-    if (k != 1 && k != 2) return;
+void TGEOLOGIE::Sauver1Click(QObject* Sender) { SauverListe(TagDe(Sender)); }
+
+// True when the list was written.
+bool TGEOLOGIE::SauverListe(int k) {
+    if (k != 1 && k != 2) return false;
     DemandeFichier d;  // SaveDialog2
     d.titre = tr("Sauvegarde de la liste des évennements géologiques");
     d.extensionDefaut = QStringLiteral("lst");
@@ -22,19 +24,23 @@ void TGEOLOGIE::Sauver1Click(QObject* Sender) {
         d.nomFichier = QStringLiteral("Liste.txt");
         d.filtre = tr("Fichier texte (*.txt)|*.txt");
     }
-    if (session_.liste().empty()) return;
+    if (session_.liste().empty()) return false;
 
     const std::optional<QString> choix = services_.fichiers->Enregistrer(d);
     if (choix && section::EcrireFichierSur(OctetsDeChemin(*choix), section::TexteListe(session_.liste())) !=
                      section::ErreurFichier::Aucune) {
         services_.messages->Erreur(tr("Impossible de créer le fichier %1").arg(*choix));
-        return;
+        return false;
     }
     // The dialog's file name: the chosen one, or the preset bare name.
     RepListes_ = DossierDe(choix ? *choix : d.nomFichier);
+    // The text export is no save of the list.
+    if (choix && k == 1) listeEnregistree_ = session_.liste();
+    return choix.has_value();
 }
 
 void TGEOLOGIE::Charger1Click() {
+    if (!ConfirmerAbandon()) return;
     DemandeFichier d;  // OpenDialog1
     d.titre = tr("Chargement d'une liste d'évennements géologiques");
     d.filtre = tr("Géologie|*.lst");
@@ -48,12 +54,16 @@ void TGEOLOGIE::Charger1Click() {
     nomListeOuverte_ = *choix;
     // Only a name with the dialog's own extension goes on, in any case.
     if (QFileInfo(*choix).suffix().compare(d.extensionDefaut, Qt::CaseInsensitive) != 0) return;
+    ChargerListe(*choix);
+}
 
+// Reset, read, replay; what the list then holds counts as saved.
+void TGEOLOGIE::ChargerListe(const QString& chemin) {
     repaint();
     InitProfil();
     if (!texturesOk_) return;
     section::Liste lignes;
-    const bool lue = section::LireFichierListe(OctetsDeChemin(*choix), lignes) == section::ErreurFichier::Aucune;
+    const bool lue = section::LireFichierListe(OctetsDeChemin(chemin), lignes) == section::ErreurFichier::Aucune;
     // On failure the list keeps the "Sédimentation" of the reset section it shows.
     if (!lue) services_.messages->Information(tr("Chargement impossible"));
     CurseurOccupe curseur;
@@ -62,5 +72,6 @@ void TGEOLOGIE::Charger1Click() {
     } catch (const std::exception&) {
         // Out of memory during the replay: the section shows how far it got.
     }
+    listeEnregistree_ = session_.liste();
     Rafraichir();
 }

@@ -13,6 +13,7 @@ void TGEOLOGIE::JoueSon(const QString& nom) {
 }
 
 bool TGEOLOGIE::eventFilter(QObject* objet, QEvent* e) {
+    if (ComparaisonClavier(objet, e)) return true;
     if (e->type() == QEvent::KeyPress) FormKeyDown(objet, static_cast<QKeyEvent*>(e));
     // The press that shows the model hides the view it went to, and Qt then
     // forgets the control the press belonged to: the release of that press
@@ -71,6 +72,8 @@ void TGEOLOGIE::showEvent(QShowEvent* e) {
 
 void TGEOLOGIE::changeEvent(QEvent* e) {
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+    // Space released in another window: the comparison ends with the focus.
+    if (e->type() == QEvent::ActivationChange && !isActiveWindow()) FinComparaisonClavier();
     QMainWindow::changeEvent(e);
 }
 

@@ -58,7 +58,8 @@ int main(int argc, char* argv[]) {
     MessagesQt messages;
     SonQt son;
     AideQt aide;
-    const Services services{&fichiers, &messages, &son, &aide};
+    QuestionsQt questions;
+    const Services services{&fichiers, &messages, &son, &aide, &questions};
 
     TGEOLOGIE GEOLOGIE(services);
     // Missing pictures: the message has been shown, the program ends.
@@ -67,10 +68,13 @@ int main(int argc, char* argv[]) {
                      Qt::QueuedConnection);
     fichiers.setParent(&GEOLOGIE);
     messages.setParent(&GEOLOGIE);
+    questions.setParent(&GEOLOGIE);
 
     TAboutBox AboutBox;
     GEOLOGIE.setApropos([&AboutBox] { AboutBox.exec(); });
 
     GEOLOGIE.show();
+    // "strataloom liste.lst", from a shell or a double click on the file.
+    GEOLOGIE.OuvrirArguments(QApplication::arguments());
     return app.exec();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // What a file dialog is asked for. `filtre` keeps the program's own form,
@@ -17,6 +18,7 @@ struct DemandeFichier {
     bool dossierDoitExister = false;
     bool fichierDoitExister = false;
     bool apercuImage = false;  // picture dialogs
+    QStringList dossiersProposes;  // folders offered beside the places of the platform
 };
 
 class ServiceFichiers {
@@ -51,9 +53,20 @@ public:
     virtual void Montrer(const QString& fichierAide, int contexte) = 0;
 };
 
+// A question answered by "Oui", "Non" or "Annuler".
+enum class Reponse { Oui, Non, Annuler };
+
+class ServiceQuestions {
+public:
+    virtual ~ServiceQuestions() = default;
+    // Question icon, the three buttons; closing the box answers "Annuler".
+    virtual Reponse OuiNonAnnuler(const QString& texte) = 0;
+};
+
 struct Services {
     ServiceFichiers* fichiers = nullptr;
     ServiceMessages* messages = nullptr;
     ServiceSon* son = nullptr;
     ServiceAide* aide = nullptr;
+    ServiceQuestions* questions = nullptr;  // none: nothing is asked, the command goes on
 };

@@ -8,6 +8,8 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
 
 QStringList FiltresQt(const QString& filtre) {
     QStringList resultat;
@@ -107,6 +109,14 @@ std::optional<QString> FichiersQt::Dialogue(const DemandeFichier& d, bool ouvrir
     const QStringList filtres = FiltresQt(d.filtre);
     if (!filtres.isEmpty()) dlg.setNameFilters(filtres);
     if (!d.extensionDefaut.isEmpty()) dlg.setDefaultSuffix(d.extensionDefaut);
+    if (!d.dossiersProposes.isEmpty()) {
+        QList<QUrl> places = dlg.sidebarUrls();
+        for (const QString& dossier : d.dossiersProposes) {
+            const QUrl url = QUrl::fromLocalFile(dossier);
+            if (!places.contains(url)) places << url;
+        }
+        dlg.setSidebarUrls(places);
+    }
 
     // A preset full name opens in its own folder; a bare name in the
     // initial folder, or where the dialog chooses when there is none.
@@ -138,3 +148,17 @@ void MessagesQt::Montrer(int icone, const QString& texte) {
 void MessagesQt::Erreur(const QString& texte) { Montrer(QMessageBox::Critical, texte); }
 void MessagesQt::Information(const QString& texte) { Montrer(QMessageBox::Information, texte); }
 void MessagesQt::Simple(const QString& texte) { Montrer(QMessageBox::NoIcon, texte); }
+
+Reponse QuestionsQt::OuiNonAnnuler(const QString& texte) {
+    QString lignes = texte;
+    lignes.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox boite(QMessageBox::Question, QString::fromLatin1(kTitreApplication), lignes,
+                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    boite.setDefaultButton(QMessageBox::Cancel);
+    boite.setEscapeButton(QMessageBox::Cancel);
+    switch (boite.exec()) {
+    case QMessageBox::Yes: return Reponse::Oui;
+    case QMessageBox::No: return Reponse::Non;
+    default: return Reponse::Annuler;
+    }
+}

@@ -30,6 +30,19 @@ private:
     QWidget* parent_;
 };
 
+// The question box: "Oui", "Non", "Annuler", the last one by default and
+// for Escape, titled with the application's name.
+class QuestionsQt : public ServiceQuestions {
+public:
+    explicit QuestionsQt(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    Reponse OuiNonAnnuler(const QString& texte) override;
+
+private:
+    QWidget* parent_;
+};
+
 // Modal boxes with a single OK button, titled with the application's name.
 class MessagesQt : public ServiceMessages {
 public:

@@ -52,6 +52,10 @@ def listes():
     ecrire(d, "longue.lst", crlf([SED] + [alea.choice(EVENEMENTS) for _ in range(120)]))
     ecrire(d, "octets_au_hasard.lst", bytes(alea.randrange(256) for _ in range(600)))
     ecrire(d, "octets_hauts.lst", crlf([bytes(range(0x80, 0x100)), SED]))
+    # Read as UTF-8, these give Windows-1252 lines whose bytes form UTF-8
+    # again ("\xC3\xA9", that is "Ã©"): written back, they are read anew.
+    ecrire(d, "cp1252_en_forme_utf8.lst", crlf([b"Erosion", "Ã©".encode("utf-8"), b"Compression",
+                                                "\ufeffÃ©Erosion".encode("utf-8"), b"Volcanisme"]))
 
 
 def entete(taille_fichier, donnees):

@@ -47,6 +47,8 @@ private Q_SLOTS:
     void ecraserDemandeConfirmation();
     void ouvrirDansLeDossierDuNomDonne();
     void boitesDeMessage();
+    void questionOuiNonAnnuler();
+    void dossiersProposesDansLePanneau();
 };
 
 void TestServicesQt::filtres_data() {
@@ -199,6 +201,59 @@ void TestServicesQt::boitesDeMessage() {
         QCOMPARE(boutons, qsizetype(1));
         QVERIFY(!texte.contains(QLatin1Char('\r')));
     }
+}
+
+void TestServicesQt::questionOuiNonAnnuler() {
+    QuestionsQt questions;
+    struct Cas {
+        QMessageBox::StandardButton bouton;  // NoButton: Escape
+        Reponse attendue;
+    };
+    for (const Cas& c : {Cas{QMessageBox::Yes, Reponse::Oui}, Cas{QMessageBox::No, Reponse::Non},
+                         Cas{QMessageBox::Cancel, Reponse::Annuler}, Cas{QMessageBox::NoButton, Reponse::Annuler}}) {
+        QString titre, texte;
+        qsizetype boutons = 0;
+        int icone = -1, parDefaut = -1;
+        QuandModal([&](QWidget* m) {
+            auto* boite = qobject_cast<QMessageBox*>(m);
+            QVERIFY(boite);
+            titre = boite->windowTitle();
+            texte = boite->text();
+            icone = boite->icon();
+            boutons = boite->buttons().size();
+            parDefaut = boite->defaultButton() ? boite->standardButton(boite->defaultButton()) : -1;
+            if (c.bouton == QMessageBox::NoButton)
+                QTest::keyClick(boite, Qt::Key_Escape);
+            else
+                boite->button(c.bouton)->click();
+        });
+        const Reponse r = questions.OuiNonAnnuler(QStringLiteral("une\rdeux"));
+        QCOMPARE(int(r), int(c.attendue));
+        QCOMPARE(titre, QStringLiteral("Strataloom"));
+        QCOMPARE(texte, QStringLiteral("une\ndeux"));
+        QCOMPARE(icone, int(QMessageBox::Question));
+        QCOMPARE(boutons, qsizetype(3));
+        QCOMPARE(parDefaut, int(QMessageBox::Cancel));  // Enter loses nothing
+    }
+}
+
+void TestServicesQt::dossiersProposesDansLePanneau() {
+    QTemporaryDir a, b;
+    FichiersQt fichiers;
+    DemandeFichier d;
+    d.dossierInitial = a.path();
+    d.dossiersProposes = {a.path(), b.path()};
+    QList<QUrl> places;
+    QuandModal([&](QWidget* m) {
+        auto* dlg = qobject_cast<QFileDialog*>(m);
+        QVERIFY(dlg);
+        places = dlg->sidebarUrls();
+        dlg->reject();
+    });
+    QVERIFY(!fichiers.Ouvrir(d));
+    QVERIFY(places.contains(QUrl::fromLocalFile(a.path())));
+    QVERIFY(places.contains(QUrl::fromLocalFile(b.path())));
+    QCOMPARE(places.count(QUrl::fromLocalFile(a.path())), qsizetype(1));
 }
 
 QTEST_MAIN(TestServicesQt)

@@ -77,6 +77,7 @@ attendu=$essai/attendu.txt
   done
   echo usr/share/applications/example.strataloom.Strataloom.desktop
   echo usr/share/metainfo/example.strataloom.Strataloom.metainfo.xml
+  echo usr/share/mime/packages/example.strataloom.Strataloom.xml
   for t in 16 22 24 32 48 64 128 256; do echo "usr/share/icons/hicolor/${t}x$t/apps/strataloom.png"; done
   echo usr/share/strataloom/captures/fenetre.png
 } | LC_ALL=C sort > "$attendu"

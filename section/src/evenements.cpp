@@ -43,7 +43,8 @@ void OperationsEvenement(Section& s, Evenement e) {
 // Rows grow downwards: a large SurfaceHaut is a low surface. Sedimentation
 // needs room above the surface, erosion must leave the surface above the
 // bottom of the view, a thrust needs its red band well below the view, and a
-// stretched section can no longer be folded, thrust or intruded.
+// stretched section can no longer be folded, thrust or intruded. A command
+// off keeps the reason of the first rule it fails.
 Disponibilite MajBoutons(Section& s, const Liste& liste) {
     bool sansDistension = true;
     for (const Ligne& l : liste) {
@@ -58,15 +59,53 @@ Disponibilite MajBoutons(Section& s, const Liste& liste) {
     const bool plane = s.SurfacePlane();
     using E = Evenement;
     Disponibilite d;
-    d[E::Chevauchement] = sansDistension && sh > Rejet && HautSocle(s) - Rejet > v;
-    d[E::Compression] = sansDistension;
-    d[E::Sedimentation] = sh - s.tex.ImSedim2.height() > Rejet || (sh - kHauteurComblement > Rejet && !plane);
-    d[E::Erosion] = (!plane && sb + kMargeErosion < v) ||
-                    (plane && sb + kEpaisseurErosionPlane + kMargeErosion < v);
-    d[E::Plutonisme] = sb < v - kMargePluton && sansDistension;
-    d[E::Volcanisme] = plane && sb > kFondVolcanisme;
-    d[E::Distension] = true;
-    return d;
+    for (const TypeEvenement& t : kEvenements) d[t.evenement] = true;
+    if (!sansDistension) {
+        d.Refuser(E::Chevauchement, raison::DistensionChevauchement);
+    } else if (!(sh > Rejet)) {
+        d.Refuser(E::Chevauchement, raison::TropHautPourChevaucher);
+    } else if (!(HautSocle(s) - Rejet > v)) {  // evaluated only when the first two hold
+        d.Refuser(E::Chevauchement, raison::BandeRouge);
+    }
+    if (!sansDistension) d.Refuser(E::Compression, raison::DistensionCompression);
+    if (!(sh - s.tex.ImSedim2.height() > Rejet || (sh - kHauteurComblement > Rejet && !plane)))
+        d.Refuser(E::Sedimentation, raison::PasDePlaceCouche);
+    if (!((!plane && sb + kMargeErosion < v) || (plane && sb + kEpaisseurErosionPlane + kMargeErosion < v)))
+        d.Refuser(E::Erosion, raison::TropBasPourEroder);
+    if (!sansDistension) {
+        d.Refuser(E::Plutonisme, raison::DistensionPluton);
+    } else if (!(sb < v - kMargePluton)) {
+        d.Refuser(E::Plutonisme, raison::TropBasPourPluton);
+    }
+    if (!plane) {
+        d.Refuser(E::Volcanisme, raison::PasPlane);
+    } else if (!(sb > kFondVolcanisme)) {
+        d.Refuser(E::Volcanisme, raison::TropHautePourCoulee);
+    }
+    return d;  // Distension is never off
+}
+
+std::vector<std::string_view> RaisonsPossibles(Evenement e) {
+    switch (e) {
+    case Evenement::Sedimentation: return {raison::PasDePlaceCouche};
+    case Evenement::Volcanisme: return {raison::PasPlane, raison::TropHautePourCoulee};
+    case Evenement::Erosion: return {raison::TropBasPourEroder};
+    case Evenement::Plutonisme: return {raison::DistensionPluton, raison::TropBasPourPluton};
+    case Evenement::Compression: return {raison::DistensionCompression};
+    case Evenement::Chevauchement:
+        return {raison::DistensionChevauchement, raison::TropHautPourChevaucher, raison::BandeRouge};
+    case Evenement::Distension: break;
+    }
+    return {};
+}
+
+std::vector<std::size_t> LignesNonRejouees(const Liste& liste) {
+    std::vector<std::size_t> ignorees;
+    for (std::size_t i = 0; i < liste.size(); ++i) {
+        const bool rejouee = i == 0 ? liste[i] == kLigneInitiale : EvenementDeLigne(liste[i]).has_value();
+        if (!rejouee) ignorees.push_back(i);
+    }
+    return ignorees;
 }
 
 std::string TexteListe(const Liste& liste) {

@@ -38,10 +38,15 @@ bool Refus(const QString& chemin, const std::string& raison, Erreur& erreur) {
     return true;
 }
 
+// A plain list's lines; those that will not be replayed are reported, as
+// for every list the renderer reads.
 std::optional<section::Liste> Lignes(const QString& chemin, const std::string& octets, Erreur& erreur) {
     section::Liste lignes;
     const section::ErreurFichier e = section::LignesDeListe(octets, lignes);
-    if (e == section::ErreurFichier::Aucune) return lignes;
+    if (e == section::ErreurFichier::Aucune) {
+        SignalerLignesIgnorees(chemin == QLatin1String("-") ? QStringLiteral("entrée standard") : chemin, lignes);
+        return lignes;
+    }
     Refus(chemin, section::RaisonErreur(e), erreur);
     return std::nullopt;
 }
@@ -79,6 +84,7 @@ std::optional<Copie> LireCopie(const QString& chemin, Erreur& erreur) {
         section::Reponse r;
         if (Refus(chemin, section::LireReponse(*octets, r), erreur)) return std::nullopt;
         c.lignes = std::move(r.lignes);
+        SignalerLignesIgnorees(chemin, c.lignes);
         c.eleve = Texte(r.eleve);
         c.exercice = r.exercice;
         return c;

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include "commandes.h"
 #include "images.h"
 
 namespace rendu {
@@ -19,6 +20,14 @@ section::OptionsEcriture Directes() {
 }  // namespace
 
 QString Cite(const QString& chemin) { return QStringLiteral("« %1 »").arg(chemin); }
+
+void SignalerLignesIgnorees(const QString& nom, const section::Liste& lignes) {
+    for (const std::size_t i : section::LignesNonRejouees(lignes))
+        Signaler(QStringLiteral("%1, ligne %2 ignorée : %3")
+                     .arg(nom)
+                     .arg(i + 1)
+                     .arg(Cite(QString::fromStdString(section::Utf8DeLigne(lignes[i])))));
+}
 
 std::optional<Erreur> ChargerBase(const QString& dossier, section::Session& s) {
     section::Textures t;
@@ -41,8 +50,11 @@ std::optional<section::Liste> LireFichierListe(const QString& chemin, Erreur& er
                                       : section::LireFichier(OctetsDeChemin(chemin), section::kOctetsListeMax, octets);
     section::Liste lignes;
     if (e == section::ErreurFichier::Aucune) e = section::LignesDeListe(octets, lignes);
-    if (e == section::ErreurFichier::Aucune) return lignes;
     const QString nom = entree ? QStringLiteral("entrée standard") : chemin;
+    if (e == section::ErreurFichier::Aucune) {
+        SignalerLignesIgnorees(nom, lignes);
+        return lignes;
+    }
     QString raison = Raison(e);
     if (e == section::ErreurFichier::TropGros) raison = QStringLiteral("la liste dépasse 16 Mio");
     erreur.message = QStringLiteral("Chargement impossible : %1 (%2)").arg(Cite(nom), raison);

@@ -23,8 +23,15 @@ QString Cite(const QString& chemin);
 // the first missing or unreadable file, or what is wrong with the set.
 std::optional<Erreur> ChargerBase(const QString& dossier, section::Session& s);
 
+// Names on standard error each line of the list `nom` that a replay does
+// not apply: "plis.lst, ligne 3 ignorée : « Seisme »". Lines count from 1,
+// the first line (the "Sédimentation" of the base layer) being line 1; it
+// is named only when it holds anything else.
+void SignalerLignesIgnorees(const QString& nom, const section::Liste& lignes);
+
 // Reads a list file ("-": standard input) and splits it into lines, with
-// the window's limits. Fails when it cannot be read or is too big.
+// the window's limits. Fails when it cannot be read or is too big. Names
+// the lines that will not be replayed (SignalerLignesIgnorees).
 std::optional<section::Liste> LireFichierListe(const QString& chemin, Erreur& erreur);
 
 // Writes a picture: PNG when the name ends in ".png" (any case), BMP

@@ -90,6 +90,13 @@ const Fenetre = (() => {
       const actif = session.disponible(e.tag);
       boutons.get(e.tag).disabled = !actif;
       articles.get(e.tag).disabled = !actif;
+      // What the event does and why it is off, as the desktop's tooltips.
+      const raison = session.raison(e.tag);
+      const bulle = e.description + (raison ? "\n" + Remplir(TEXTES.impossiblePourLInstant, raison) : "");
+      boutons.get(e.tag).title = bulle;
+      articles.get(e.tag).title = bulle;
+      boutonsAide.get(e.tag).title = Remplir(TEXTES.bulleAide, e.libelle) +
+        (raison ? "\n" + Remplir(TEXTES.aideImpossible, e.libelle, raison) : "");
     }
     const u = session.annulable();
     annuler.disabled = !u;

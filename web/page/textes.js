@@ -12,6 +12,10 @@ const TEXTES = Object.freeze({
   impossibleDeCharger: "Impossible de charger le fichier",
   retourImpossible: "Retour impossible",
   clicModele: "Clic pour afficher le modèle...",
+  // Tooltips of the commands: the event's description, then why it is off.
+  impossiblePourLInstant: "Impossible pour l'instant : %1.",
+  bulleAide: "Ouvre l'aide de « %1 » : ce que fait cet événement et quand il est possible.",
+  aideImpossible: "« %1 » est impossible pour l'instant : %2.",
   hello: "Hello !",
   ok: "OK",
   rubriqueAbsente: "La rubrique %1 est absente du fichier d'aide.",
@@ -32,6 +36,7 @@ const TEXTES = Object.freeze({
 });
 
 // "%1" replaced by a value, as the desktop's messages do.
-function Remplir(texte, valeur) {
-  return texte.replace("%1", String(valeur));
+function Remplir(texte, valeur, deuxieme) {
+  const t = texte.replace("%1", String(valeur));
+  return deuxieme === undefined ? t : t.replace("%2", String(deuxieme));
 }

@@ -90,6 +90,14 @@ public:
     bool Annuler() { return session_.Annuler(); }
     bool Annulable() const { return session_.annulable(); }
     bool Disponible(int tag) const { return session_.Prete() && session_.disponibilite().ParTag(tag); }
+    // Why the command of tag 1..7 is off, in the engine's words (UTF-8);
+    // empty when it is on.
+    std::string Raison(int tag) const {
+        const std::optional<section::Evenement> e = section::EvenementDeTag(tag);
+        if (!e || Disponible(tag)) return {};
+        const std::string_view r = session_.disponibilite().Raison(*e);
+        return std::string(r.empty() ? section::raison::SansCoupe : r);
+    }
 
     // Reset, then the file's lines replace the list and are replayed. A file
     // the file layer refuses leaves the reset section and its single line.
@@ -181,7 +189,8 @@ private:
     std::string tampon_;
 };
 
-// The event table for the page: tag, caption, help context and wave file.
+// The event table for the page: tag, caption, help context, wave file and
+// what the event does.
 val Evenements() {
     val table = val::array();
     for (const section::TypeEvenement& e : section::kEvenements) {
@@ -193,6 +202,7 @@ val Evenements() {
         ligne.set("aide", std::string(e.aide));
         ligne.set("contexte", e.contexte);
         ligne.set("son", std::string(e.son));
+        ligne.set("description", std::string(e.description));
         table.call<void>("push", ligne);
     }
     return table;
@@ -236,6 +246,7 @@ EMSCRIPTEN_BINDINGS(strataloom) {
         .function("annuler", &SessionWeb::Annuler)
         .function("annulable", &SessionWeb::Annulable)
         .function("disponible", &SessionWeb::Disponible)
+        .function("raison", &SessionWeb::Raison)
         .function("chargerListe", &SessionWeb::ChargerListe)
         .function("lignes", &SessionWeb::Lignes)
         .function("nombreLignes", &SessionWeb::NombreLignes)

@@ -377,6 +377,38 @@ test("Annuler rend l'image exacte et ne s'enchaîne pas", async () => {
   ComparerAuRendu(apres, rendu, "après Annuler");
 });
 
+test("les bulles des commandes disent ce qu'elles font et pourquoi elles sont grisées", async () => {
+  const bureau = TextesDuBureau(join(racine, "app"));
+  await nav.cliquer("#Efface");
+  await nav.cliquer("#Plissa");
+  await nav.cliquer("#Casse");
+  const bulles = await nav.executer(() =>
+    Array.from(document.querySelectorAll("#commandes button:not(.aide)"), (b) => ({
+      id: b.id, actif: !b.disabled, bulle: b.title,
+      aide: b.nextElementSibling ? b.nextElementSibling.title : "",
+    })));
+  egal(bulles.length, 7, "sept commandes");
+  for (const b of bulles) {
+    const [quoi, pourquoi] = b.bulle.split("\n");
+    const e = table.find((x) => x.bouton === b.id);
+    egal(quoi, e.description, `${b.id} : ce que fait l'événement`);
+    verifier(bureau.has(e.description), `${b.id} : description absente du moteur`);
+    verifier(b.aide.startsWith(`Ouvre l'aide de « ${e.libelle} »`), `${b.id} : bulle du « ? » ${b.aide}`);
+    if (b.actif) {
+      egal(pourquoi, undefined, `${b.id} actif sans raison`);
+      continue;
+    }
+    const m = /^Impossible pour l'instant : (.*)\.$/.exec(pourquoi || "");
+    verifier(m && bureau.has(m[1]), `${b.id} : raison « ${pourquoi} » absente du moteur`);
+    verifier(b.aide.endsWith(`« ${e.libelle} » est impossible pour l'instant : ${m[1]}.`), `${b.id} : « ? » ${b.aide}`);
+  }
+  const par = Object.fromEntries(bulles.map((b) => [b.id, b]));
+  verifier(par.Coulee.bulle.includes("la surface doit être plane"), "Volcanisme sur une surface plissée");
+  verifier(par.Plissa.bulle.includes("une distension figure dans la liste"), "Compression après une distension");
+  verifier(par.Casse.actif, "Distension toujours possible");
+  await nav.cliquer("#Efface");
+});
+
 // --- Keyboard ---
 
 test("au clavier : chaque commande par Tab et Entrée, focus visible", async () => {

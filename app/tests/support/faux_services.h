@@ -73,12 +73,33 @@ public:
     std::vector<Appel> appels;
 };
 
+// Questions: each takes the next scripted answer and records its text; with
+// none scripted, "Non": the command goes on as if nothing had been asked,
+// and the call is counted.
+class FauxQuestions : public ServiceQuestions {
+public:
+    Reponse OuiNonAnnuler(const QString& texte) override {
+        questions << texte;
+        if (reponses.empty()) {
+            ++sansReponse;
+            return Reponse::Non;
+        }
+        const Reponse r = reponses.front();
+        reponses.pop_front();
+        return r;
+    }
+    std::deque<Reponse> reponses;
+    QStringList questions;
+    int sansReponse = 0;
+};
+
 struct FauxServices {
     FauxFichiers fichiers;
     FauxMessages messages;
     FauxSon son;
     FauxAide aide;
-    Services services() { return {&fichiers, &messages, &son, &aide}; }
+    FauxQuestions questions;
+    Services services() { return {&fichiers, &messages, &son, &aide, &questions}; }
 };
 
 // An application folder in a temporary place: Base/ with the seven

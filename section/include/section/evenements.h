@@ -38,17 +38,26 @@ struct TypeEvenement {
     const char* aide;         // help button name
     int contexte;             // help context
     const char* son;          // wave file in Base
+    std::string_view description;  // what the command does, for a pupil (UTF-8)
 };
 
-// "S\xE9dimentation" holds the single byte 0xE9 for the accented e.
+// "S\xE9dimentation" holds the single byte 0xE9 for the accented e; the
+// descriptions are UTF-8, like the reasons below.
 inline constexpr std::array<TypeEvenement, 7> kEvenements = {{
-    {Evenement::Sedimentation, 1, "S\xE9" "dimentation", "Sedim", "Sdimentation1", "AideBt1", 11, "Sedime.Wav"},
-    {Evenement::Volcanisme, 2, "Volcanisme", "Coulee", "Coulevolcanique1", "AideBt2", 12, "Coulee.Wav"},
-    {Evenement::Erosion, 3, "Erosion", "Nivele", "Erosion1", "AideBt3", 13, "Erode.Wav"},
-    {Evenement::Plutonisme, 4, "Plutonisme", "Granite", "Plutongranitique1", "AideBt4", 14, "Granite.Wav"},
-    {Evenement::Compression, 5, "Compression", "Plissa", "Compression1", "AideBt5", 15, "Plisse.Wav"},
-    {Evenement::Chevauchement, 6, "Chevauchement", "Chevauche", "Chevauchement1", "AideBt6", 16, "Chevauche.Wav"},
-    {Evenement::Distension, 7, "Distension", "Casse", "Distension1", "AideBt7", 17, "Casse.Wav"},
+    {Evenement::Sedimentation, 1, "S\xE9" "dimentation", "Sedim", "Sdimentation1", "AideBt1", 11, "Sedime.Wav",
+     "Une nouvelle couche se dépose sur la surface ; sur un relief, elle comble d'abord les creux."},
+    {Evenement::Volcanisme, 2, "Volcanisme", "Coulee", "Coulevolcanique1", "AideBt2", 12, "Coulee.Wav",
+     "Une coulée de lave arrive par la droite et s'étale sur la surface."},
+    {Evenement::Erosion, 3, "Erosion", "Nivele", "Erosion1", "AideBt3", 13, "Erode.Wav",
+     "Le haut de la coupe est raboté : il reste une surface plane."},
+    {Evenement::Plutonisme, 4, "Plutonisme", "Granite", "Plutongranitique1", "AideBt4", 14, "Granite.Wav",
+     "Un massif de granite monte en profondeur, près du bord droit."},
+    {Evenement::Compression, 5, "Compression", "Plissa", "Compression1", "AideBt5", 15, "Plisse.Wav",
+     "Les couches sont serrées et se plissent."},
+    {Evenement::Chevauchement, 6, "Chevauchement", "Chevauche", "Chevauchement1", "AideBt6", 16, "Chevauche.Wav",
+     "Les couches se plissent, puis un paquet de couches glisse sur ses voisines le long d'une faille."},
+    {Evenement::Distension, 7, "Distension", "Casse", "Distension1", "AideBt7", 17, "Casse.Wav",
+     "La région s'étire : un bloc s'effondre entre deux failles."},
 }};
 
 // The table row of a kind.
@@ -91,21 +100,68 @@ constexpr int kFondVolcanisme = 82;
 // A pluton needs the surface this far above the bottom of the view.
 constexpr int kMargePluton = 15;
 
-// Enabled state of the seven commands.
+// Why a command is off, in a pupil's words (UTF-8). Every front end shows
+// these words, and the help's "Quand est-ce possible ?" paragraphs quote
+// them. Each rule of MajBoutons that can fail has its own reason.
+namespace raison {
+inline constexpr std::string_view PasDePlaceCouche = "plus de place pour une nouvelle couche : fais d'abord une érosion";
+inline constexpr std::string_view PasPlane = "la surface doit être plane : fais d'abord une érosion";
+inline constexpr std::string_view TropHautePourCoulee =
+    "la surface est trop haute pour que la lave s'y étale : fais d'abord une érosion";
+inline constexpr std::string_view TropBasPourEroder =
+    "la surface est déjà trop près du bas de l'image : une érosion la ferait disparaître";
+inline constexpr std::string_view TropBasPourPluton =
+    "la surface est trop près du bas de l'image : il ne reste plus assez de couches à traverser";
+inline constexpr std::string_view DistensionPluton =
+    "une distension figure dans la liste : une région étirée ne reçoit plus de granite";
+inline constexpr std::string_view DistensionCompression =
+    "une distension figure dans la liste : une région étirée ne peut plus être comprimée";
+inline constexpr std::string_view DistensionChevauchement =
+    "une distension figure dans la liste : une région étirée ne peut plus chevaucher";
+inline constexpr std::string_view TropHautPourChevaucher =
+    "la surface est trop près du haut de l'image : les couches qui montent n'auraient plus de place";
+inline constexpr std::string_view BandeRouge =
+    "la bande rouge du fond remonterait dans l'image : plus de chevauchement possible";
+// Every command is off because the section could not be made.
+inline constexpr std::string_view SansCoupe = "les images de la coupe manquent : aucun événement n'est possible";
+}  // namespace raison
+
+// Every reason the rules can give for kind `e` (none for Distension).
+std::vector<std::string_view> RaisonsPossibles(Evenement e);
+
+// Enabled state of the seven commands, with the reason of each one off.
 class Disponibilite {
 public:
     bool operator[](Evenement e) const { return actif_[static_cast<std::size_t>(Tag(e))]; }
     bool& operator[](Evenement e) { return actif_[static_cast<std::size_t>(Tag(e))]; }
     // By tag; false for a tag that names no kind.
     bool ParTag(int tag) const { return tag >= 1 && tag <= 7 && actif_[static_cast<std::size_t>(tag)]; }
-    void Tout(bool actif) { actif_.fill(actif); }
+    void Tout(bool actif) {
+        actif_.fill(actif);
+        raisons_.fill({});
+    }
+    // Turns kind `e` off for `pourquoi` (one of the reasons above).
+    void Refuser(Evenement e, std::string_view pourquoi) {
+        actif_[static_cast<std::size_t>(Tag(e))] = false;
+        raisons_[static_cast<std::size_t>(Tag(e))] = pourquoi;
+    }
+    // Why kind `e` is off; empty when it is on. A command turned off with no
+    // rule's reason (every command, when the section could not be made)
+    // gives raison::SansCoupe.
+    std::string_view Raison(Evenement e) const {
+        if ((*this)[e]) return {};
+        const std::string_view r = raisons_[static_cast<std::size_t>(Tag(e))];
+        return r.empty() ? raison::SansCoupe : r;
+    }
     bool operator==(const Disponibilite&) const = default;
 
 private:
     std::array<bool, 8> actif_{};  // indexed by tag, index 0 unused
+    std::array<std::string_view, 8> raisons_{};
 };
 
-// Runs MesureSurface, then applies the availability rules.
+// Runs MesureSurface, then applies the availability rules; each command
+// off carries the reason of the first rule it fails.
 Disponibilite MajBoutons(Section& s, const Liste& liste);
 
 // The list as file bytes: each line followed by CR LF.
@@ -114,6 +170,13 @@ std::string TexteListe(const Liste& liste);
 // final break adds no line. Text that LuEnUtf8 recognises is converted to
 // Windows-1252 first (Cp1252DeUtf8), so a list saved in UTF-8 by another
 // editor gives the same lines as its Windows-1252 twin.
+//
+// Written back by TexteListe and read again, a list gives the same lines
+// only when its text is not taken for UTF-8; when it is (bytes such as
+// "\xC3\xA9", "Ã©" in Windows-1252), the same number of lines comes back,
+// each converted as Cp1252DeUtf8 converts it (a byte-order mark counting as
+// one only at the start of the text). Either way every line names the same
+// event as before, or none: a saved list replays the same.
 Liste LireListe(std::string_view octets);
 // True when the bytes are well-formed UTF-8 holding at least one multi-byte
 // sequence, or begin with the UTF-8 byte-order mark and are well-formed
@@ -135,6 +198,11 @@ void Rejouer(Section& s, const Liste& liste);
 // four operations that read the surface; an unknown line does nothing.
 // Returns the tag replayed, or 0.
 int RejouerLigne(Section& s, std::string_view ligne);
+
+// The indices (from 0) of the list lines that a replay does not apply: a
+// first line other than "Sédimentation" (line 0 is never replayed; the
+// base layer stands for it), and every later line that names no event.
+std::vector<std::size_t> LignesNonRejouees(const Liste& liste);
 
 // Converts a list line for display (Windows-1252 to UTF-8).
 std::string Utf8DeLigne(std::string_view ligne);

@@ -112,24 +112,34 @@ private Q_SLOTS:
 
     void imageEgaleVueDeLaSession_data() {
         QTest::addColumn<Liste>("liste");
-        QTest::newRow("depart seul") << Liste{kSed};
-        QTest::newRow("pli puis erosion") << Liste{kSed, "Compression", "Erosion"};
+        QTest::addColumn<QStringList>("ignorees");  // what standard error names
+        const QStringList rien;
+        QTest::newRow("depart seul") << Liste{kSed} << rien;
+        QTest::newRow("pli puis erosion") << Liste{kSed, "Compression", "Erosion"} << rien;
         QTest::newRow("les sept") << Liste{kSed, kSed, "Plutonisme", "Compression", "Erosion", "Volcanisme",
-                                           "Chevauchement", "Distension", kSed};
-        QTest::newRow("lignes inconnues") << Liste{kSed, "erosion", "Erosion ", "", "Compression"};
-        QTest::newRow("premiere ligne non rejouee") << Liste{"Erosion", "Distension"};
-        QTest::newRow("volcan hors regle") << Liste{kSed, "Compression", "Volcanisme", "Volcanisme"};
+                                           "Chevauchement", "Distension", kSed} << rien;
+        QTest::newRow("lignes inconnues") << Liste{kSed, "erosion", "Erosion ", "", "Compression"}
+                                          << QStringList{QStringLiteral("ligne 2 ignorée : « erosion »"),
+                                                         QStringLiteral("ligne 3 ignorée : « Erosion  »"),
+                                                         QStringLiteral("ligne 4 ignorée : «  »")};
+        QTest::newRow("premiere ligne non rejouee")
+            << Liste{"Erosion", "Distension"} << QStringList{QStringLiteral("ligne 1 ignorée : « Erosion »")};
+        QTest::newRow("volcan hors regle") << Liste{kSed, "Compression", "Volcanisme", "Volcanisme"} << rien;
     }
     void imageEgaleVueDeLaSession() {
         QFETCH(Liste, liste);
+        QFETCH(QStringList, ignorees);
         const QString lst = essai::EcrireListe(Chemin(QStringLiteral("vue.lst")), liste);
         const QString bmp = Chemin(QStringLiteral("vue.bmp"));
         const QString sec = Chemin(QStringLiteral("section.png"));
         QFile::remove(bmp);
         const auto s = Lancer({QStringLiteral("--base"), base_, lst, QStringLiteral("-o"), bmp,
                                QStringLiteral("--section"), sec});
+        // One line of standard error for each line the replay skips.
+        QStringList attendu;
+        for (const QString& l : ignorees) attendu << QStringLiteral("strataloom-render : %1, %2").arg(lst, l);
+        QCOMPARE(QString::fromUtf8(s.err).split(QLatin1Char('\n'), Qt::SkipEmptyParts), attendu);
         QCOMPARE(s.code, 0);
-        QVERIFY(s.err.isEmpty());
         const section::Session a = essai::Charge(base_, liste);
         const auto lu = LireBmp(bmp);
         QVERIFY(lu.has_value());
@@ -185,6 +195,16 @@ private Q_SLOTS:
         // After a stretch the section can no longer be folded.
         QCOMPARE(commandes.value(QStringLiteral("Compression")).toBool(), false);
         QCOMPARE(commandes.value(QStringLiteral("Distension")).toBool(), true);
+    }
+
+    // A Windows-1252 line is named in UTF-8; standard input by its name.
+    void lignesIgnoreesDeLEntreeStandard() {
+        const QByteArray liste = QByteArray(kSed.data()) + "\rS\xE9isme\r\nErosion\n";
+        const auto s = Lancer({QStringLiteral("--base"), base_, QStringLiteral("-"), QStringLiteral("-o"),
+                               Chemin(QStringLiteral("seisme.bmp"))}, liste);
+        QCOMPARE(s.code, 0);
+        QCOMPARE(QString::fromUtf8(s.err),
+                 QStringLiteral("strataloom-render : entrée standard, ligne 2 ignorée : « Séisme »\n"));
     }
 
     void entreeStandardEtFinsDeLigne() {
