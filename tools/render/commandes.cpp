@@ -66,6 +66,9 @@ int Executer(const Options& o, const QString& baseParDefaut) {
     case Mode::Etapes: return CommandeEtapes(o, a);
     case Mode::Exercices: return CommandeExercices(o, a);
     case Mode::Fiche: return CommandeFiche(o, a);
+    case Mode::Devoir: return CommandeDevoir(o, a);
+    case Mode::Copie: return CommandeCopie(o, a);
+    case Mode::Verifier: return CommandeVerifier(o, a);
     case Mode::Aide:
     case Mode::Version: break;
     }

@@ -37,5 +37,8 @@ int CommandeNoter(const Options& o, section::Session& a);
 int CommandeEtapes(const Options& o, section::Session& a);
 int CommandeExercices(const Options& o, section::Session& a);
 int CommandeFiche(const Options& o, section::Session& a);
+int CommandeDevoir(const Options& o, section::Session& a);
+int CommandeCopie(const Options& o, section::Session& a);
+int CommandeVerifier(const Options& o, section::Session& a);
 
 }  // namespace rendu

@@ -7,7 +7,9 @@
 #include "commandes.h"
 #include "images.h"
 #include "rendu.h"
+#include "devoirs.h"
 #include "section/comparaison.h"
+#include "section/correction.h"
 
 namespace rendu {
 
@@ -79,29 +81,68 @@ int CommandeComparer(const Options& o, section::Session& a) {
     return kSucces;
 }
 
-// CSV on standard output: "fichier;pixels;sol_ciel;evenements", one row per
-// list in the order given, shares in percent with a decimal comma. A list
-// that cannot be read keeps its row, with the three scores empty.
+// CSV on standard output, one row per answer in the order given, shares in
+// percent with a decimal comma:
+//   fichier              the answer's file name
+//   eleve                the pupil's name (answer files only)
+//   note_sur_20          the mark, 0 to 20 (section::Noter): 20 for the key's
+//                        section pixel for pixel, 0 without any event
+//   roche_identique_%    of the pixels that are rock in either section, the
+//                        share of the same colour (the sky does not count)
+//   pixels_identiques_%  of all the pixels, the share of the same colour
+//   evenements_reconnus  lines of the answer naming an event (the first,
+//                        the base layer, not counted)
+//   formations_en_ecart  formations missing or in excess
+//   remarque             "même coupe que le corrigé", or why there is no mark
+// An answer that cannot be read, or answers another exercise than the key,
+// keeps its row with the marks empty and its reason as the remark.
 int CommandeNoter(const Options& o, section::Session& a) {
-    const auto cle = Lire(o.cle);
-    if (!cle) return kEchec;
-    a.Charger(*cle);
-    const section::Raster reference = a.vue();
-    Afficher(QStringLiteral("fichier;pixels;sol_ciel;evenements"));
+    Erreur erreur;
+    const auto cle = LireCorrige(o.cle, erreur);
+    if (!cle) {
+        Signaler(erreur.message);
+        return kEchec;
+    }
+    section::Session modele;
+    modele.DefinirTextures(a.textures());
+    modele.Charger(cle->lignes);
+    std::optional<std::uint64_t> empreinte;
+    if (cle->exercice) {
+        empreinte = section::EmpreinteExercice(*cle->exercice);
+        if (!(modele.vue() == cle->exercice->cible))
+            Signaler(QStringLiteral("attention : ces textures ne redonnent pas l'image de l'exercice %1 ; "
+                                    "les réponses sont comparées à la coupe que ses événements donnent ici")
+                         .arg(Cite(o.cle)));
+    }
+    Afficher(QStringLiteral("fichier;eleve;note_sur_20;roche_identique_%;pixels_identiques_%;"
+                            "evenements_reconnus;formations_en_ecart;remarque"));
     int code = kSucces;
     for (const QString& chemin : o.listes) {
-        const auto liste = Lire(chemin);
-        if (!liste) {
-            Afficher(ChampCsv(chemin) + QStringLiteral(";;;"));
+        const QString fichier = ChampCsv(chemin);
+        const auto copie = LireCopie(chemin, erreur);
+        if (!copie) {
+            Signaler(erreur.message);
+            Afficher(fichier + QStringLiteral(";;;;;;;") + ChampCsv(QStringLiteral("illisible")));
             code = kEchec;
             continue;
         }
-        a.Charger(*liste);
-        const section::Comparaison c = section::Comparer(reference, a.vue());
-        const qsizetype evenements = liste->empty() ? 0 : static_cast<qsizetype>(liste->size()) - 1;
-        Afficher(ChampCsv(chemin) + QLatin1Char(';') + Part(c.identiques, c.pixels) +
-                 QLatin1Char(';') + Part(c.accordSolCiel, c.pixels) + QLatin1Char(';') +
-                 QString::number(evenements));
+        const QString eleve = ChampCsv(copie->eleve);
+        if (empreinte && copie->exercice && *copie->exercice != *empreinte) {
+            Signaler(QStringLiteral("%1 répond à un autre exercice que %2").arg(Cite(chemin), Cite(o.cle)));
+            Afficher(fichier + QLatin1Char(';') + eleve + QStringLiteral(";;;;;;") +
+                     ChampCsv(QStringLiteral("répond à un autre exercice")));
+            code = kEchec;
+            continue;
+        }
+        a.Charger(copie->lignes);
+        const section::Note n = section::Noter(modele, a);
+        const QString remarque = n.memeCoupe && n.evenementsReconnus > 0 ? QStringLiteral("même coupe que le corrigé")
+                                 : n.evenementsReconnus == 0             ? QStringLiteral("aucun événement reconnu")
+                                                                         : QString();
+        Afficher(fichier + QLatin1Char(';') + eleve + QLatin1Char(';') + QString::number(n.points) +
+                 QLatin1Char(';') + Part(n.rocheIdentique, n.roche) + QLatin1Char(';') +
+                 Part(n.identiques, n.pixels) + QLatin1Char(';') + QString::number(n.evenementsReconnus) +
+                 QLatin1Char(';') + QString::number(n.formationsEnEcart) + QLatin1Char(';') + remarque);
     }
     return code;
 }

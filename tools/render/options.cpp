@@ -12,7 +12,7 @@ struct OptionValeur {
     QString Options::*champ;
 };
 
-constexpr std::array<OptionValeur, 11> kValeurs = {{
+constexpr std::array<OptionValeur, 16> kValeurs = {{
     {"--base", &Options::base},
     {"-o", &Options::image},
     {"--section", &Options::section},
@@ -24,6 +24,11 @@ constexpr std::array<OptionValeur, 11> kValeurs = {{
     {"--steps", &Options::etapes},
     {"--formations", &Options::formations},
     {"--title", &Options::titre},
+    {"--make-exercise", &Options::devoir},
+    {"--make-answer", &Options::copie},
+    {"--for", &Options::pour},
+    {"--pupil", &Options::eleve},
+    {"--check", &Options::verifier},
 }};
 
 QString Guillemets(const QString& s) { return QStringLiteral("« %1 »").arg(s); }
@@ -46,8 +51,8 @@ QString Verifier(const Options& o, const QStringList& vues) {
     const int n = static_cast<int>(o.listes.size());
     if (vue("--formations") && o.mode != Mode::Rendu)
         return QStringLiteral("--formations ne va qu'avec le rendu d'une seule liste");
-    if (vue("--title") && o.mode != Mode::Fiche)
-        return QStringLiteral("--title ne va qu'avec --sheet et une liste");
+    if (vue("--title") && o.mode != Mode::Fiche && o.mode != Mode::Devoir)
+        return QStringLiteral("--title ne va qu'avec --sheet et une liste, ou --make-exercise");
     switch (o.mode) {
     case Mode::Exercices:
         if (!vue("--events") || !vue("--seed") || !vue("--out-dir"))
@@ -78,6 +83,22 @@ QString Verifier(const Options& o, const QStringList& vues) {
         if (o.image.isEmpty() && o.section.isEmpty() && o.etat.isEmpty() && o.formations.isEmpty())
             return QStringLiteral("rien à écrire : donnez -o, --section, --state ou --formations");
         return {};
+    case Mode::Devoir:
+        if (n != 1) return QStringLiteral("--make-exercise demande une seule liste");
+        return refuser({"-o", "--section", "--state", "--out-dir", "--steps", "--sheet", "--exercise",
+                        "--compare", "--grade"},
+                       QStringLiteral("--make-exercise"));
+    case Mode::Copie:
+        if (!vue("--for") || !vue("--pupil")) return QStringLiteral("--make-answer demande --for et --pupil");
+        if (n != 1) return QStringLiteral("--make-answer demande une seule liste");
+        return refuser({"-o", "--section", "--state", "--out-dir", "--steps", "--sheet", "--exercise",
+                        "--compare", "--grade"},
+                       QStringLiteral("--make-answer"));
+    case Mode::Verifier:
+        if (n != 1) return QStringLiteral("--check demande une seule liste ou réponse");
+        return refuser({"-o", "--section", "--state", "--out-dir", "--steps", "--sheet", "--exercise",
+                        "--compare", "--grade"},
+                       QStringLiteral("--check"));
     case Mode::Aide:
     case Mode::Version: return {};
     }
@@ -152,7 +173,12 @@ std::variant<Options, QString> Analyser(const QStringList& args) {
         }
     }
     const auto vue = [&](const char* nom) { return vues.contains(QLatin1String(nom)); };
-    if (vue("--exercise")) o.mode = Mode::Exercices;
+    if (vue("--make-exercise") && vue("--make-answer"))
+        return QStringLiteral("--make-exercise et --make-answer ne vont pas ensemble");
+    if (vue("--make-exercise")) o.mode = Mode::Devoir;
+    else if (vue("--make-answer")) o.mode = Mode::Copie;
+    else if (vue("--check")) o.mode = Mode::Verifier;
+    else if (vue("--exercise")) o.mode = Mode::Exercices;
     else if (vue("--compare")) o.mode = Mode::Comparer;
     else if (vue("--grade")) o.mode = Mode::Noter;
     else if (vue("--steps")) o.mode = Mode::Etapes;
@@ -161,8 +187,10 @@ std::variant<Options, QString> Analyser(const QStringList& args) {
     else o.mode = Mode::Rendu;
     if ((vue("--events") || vue("--seed")) && o.mode != Mode::Exercices)
         return QStringLiteral("--events et --seed ne vont qu'avec --exercise");
-    if (vue("--diff") && o.mode != Mode::Comparer)
-        return QStringLiteral("--diff ne va qu'avec --compare");
+    if ((vue("--for") || vue("--pupil")) && o.mode != Mode::Copie)
+        return QStringLiteral("--for et --pupil ne vont qu'avec --make-answer");
+    if (vue("--diff") && o.mode != Mode::Comparer && o.mode != Mode::Verifier)
+        return QStringLiteral("--diff ne va qu'avec --compare ou --check");
     if (QString e = Verifier(o, vues); !e.isEmpty()) return e;
     return o;
 }
@@ -174,11 +202,15 @@ QString TexteAide() {
         "                    [--formations IMAGE.png] LISTE\n"
         "  strataloom-render [--base DOSSIER] --out-dir DOSSIER LISTE...\n"
         "  strataloom-render [--base DOSSIER] --compare MODELE.bmp [--diff IMAGE] LISTE\n"
-        "  strataloom-render [--base DOSSIER] --grade CORRIGE.lst LISTE...\n"
+        "  strataloom-render [--base DOSSIER] --grade CORRIGE LISTE...\n"
         "  strataloom-render [--base DOSSIER] --steps DOSSIER LISTE\n"
         "  strataloom-render [--base DOSSIER] --exercise N --events K --seed S --out-dir DOSSIER\n"
         "                    [--sheet FICHE.pdf]\n"
         "  strataloom-render [--base DOSSIER] --sheet FICHE.pdf [--title TITRE] LISTE\n"
+        "  strataloom-render [--base DOSSIER] --make-exercise EXERCICE.exo [--title TITRE] LISTE\n"
+        "  strataloom-render [--base DOSSIER] --make-answer REPONSE.rep --for EXERCICE.exo\n"
+        "                    --pupil NOM LISTE\n"
+        "  strataloom-render [--base DOSSIER] --check EXERCICE.exo [--diff IMAGE] LISTE\n"
         "\n"
         "Rejoue une liste d'événements (.lst) comme « Charger une liste d'événements »\n"
         "et écrit la coupe obtenue. « - » comme LISTE lit l'entrée standard.\n"
@@ -191,14 +223,24 @@ QString TexteAide() {
         "                     légende des roches, pour une fiche (PNG si le nom finit par .png)\n"
         "  --out-dir DOSSIER  une image par liste, nommée d'après la liste\n"
         "  --compare MODELE   ressemblance entre la coupe et une image modèle\n"
-        "  --diff IMAGE       avec --compare : image des écarts (en magenta)\n"
-        "  --grade CORRIGE    note chaque liste contre la liste corrigée (CSV sur la sortie)\n"
+        "  --diff IMAGE       avec --compare ou --check : image des écarts (en magenta)\n"
+        "  --grade CORRIGE    note sur 20 chaque liste ou réponse (.rep) contre le corrigé,\n"
+        "                     liste .lst ou exercice .exo (CSV sur la sortie ; 20 : même coupe)\n"
         "  --steps DOSSIER    une image par événement : etape-00.bmp, etape-01.bmp...\n"
         "  --exercise N       N exercices tirés au hasard (avec --events, --seed, --out-dir)\n"
         "  --events K         nombre d'événements par exercice (1 à 99)\n"
         "  --seed S           graine du tirage : la même graine donne les mêmes exercices\n"
         "  --sheet FICHE.pdf  fiche d'exercice A4 à imprimer, avec son corrigé\n"
-        "  --title TITRE      avec --sheet : le titre de la fiche\n"
+        "  --make-exercise EXERCICE.exo\n"
+        "                     exercice à distribuer : l'image de la coupe et ses événements\n"
+        "  --title TITRE      avec --sheet : le titre de la fiche ; avec --make-exercise :\n"
+        "                     celui de l'exercice\n"
+        "  --make-answer REPONSE.rep\n"
+        "                     réponse d'un élève : son nom, l'exercice et sa liste\n"
+        "  --for EXERCICE     avec --make-answer : l'exercice auquel la liste répond\n"
+        "  --pupil NOM        avec --make-answer : le nom de l'élève\n"
+        "  --check EXERCICE   vérifie une liste ou une réponse comme l'élève la verrait :\n"
+        "                     même coupe ou non, ce qui diffère, la note sur 20\n"
         "  --help             affiche cette aide\n"
         "  --version          affiche la version\n"
         "\n"

@@ -18,6 +18,9 @@ enum class Mode {
     Etapes,     // --steps DIR LIST
     Exercices,  // --exercise N --events K --seed S --out-dir DIR [--sheet PDF]
     Fiche,      // --sheet PDF LIST
+    Devoir,     // --make-exercise FILE [--title T] LIST
+    Copie,      // --make-answer FILE --for EXERCISE --pupil NAME LIST
+    Verifier,   // --check EXERCISE [--diff FILE] LIST
 };
 
 struct Options {
@@ -34,6 +37,11 @@ struct Options {
     QString fiche;     // --sheet
     QString formations;  // --formations
     QString titre;     // --title
+    QString devoir;    // --make-exercise
+    QString copie;     // --make-answer
+    QString pour;      // --for
+    QString eleve;     // --pupil
+    QString verifier;  // --check
     int exercices = 0;         // --exercise
     int evenements = 0;        // --events
     std::uint32_t graine = 0;  // --seed

@@ -17,6 +17,8 @@
 #include <vector>
 
 #include "section/bmp.h"
+#include "section/correction.h"
+#include "section/exercice.h"
 #include "section/evenements.h"
 #include "section/fichiers.h"
 #include "section/session.h"
@@ -156,12 +158,33 @@ public:
     int LargeurModeleVisible() const { return std::min(modele_.width(), session_.vue().width()); }
     int HauteurModeleVisible() const { return std::min(modele_.height(), session_.vue().height()); }
 
+    // An exercise file: its target picture becomes the model. Returns the
+    // French reason of a refusal, or an empty string.
+    std::string ChargerExercice(const std::string& octets) {
+        section::Exercice e;
+        if (std::string raison = section::LireExercice(octets, e); !raison.empty()) return raison;
+        modele_ = e.cible;
+        titre_ = e.titre;
+        exercice_.DefinirTextures(session_.textures());
+        section::ChargerExercice(exercice_, e);
+        return {};
+    }
+    std::string TitreExercice() const { return titre_; }
+    // The mark out of 20 of the section in view against the exercise's
+    // (section::Noter); -1 before an exercise is loaded.
+    int NoteExercice() const {
+        if (!exercice_.Prete()) return -1;
+        return section::Noter(exercice_, session_).points;
+    }
+
     // The state report, as strataloom-render --state writes it.
     std::string EtatJson() const { return section::EtatJson(session_.Etat()); }
 
 private:
     section::Session session_;
     section::Raster modele_;
+    section::Session exercice_;  // the exercise's list loaded, for the mark
+    std::string titre_;
     std::vector<std::uint32_t> rgba_;
     std::string tampon_;
 };
@@ -238,5 +261,8 @@ EMSCRIPTEN_BINDINGS(strataloom) {
         .function("largeurModeleVisible", &SessionWeb::LargeurModeleVisible)
         .function("hauteurModeleVisible", &SessionWeb::HauteurModeleVisible)
         .function("modeleRgba", &SessionWeb::ModeleRgba)
+        .function("chargerExercice", &SessionWeb::ChargerExercice)
+        .function("titreExercice", &SessionWeb::TitreExercice)
+        .function("noteExercice", &SessionWeb::NoteExercice)
         .function("etatJson", &SessionWeb::EtatJson);
 }

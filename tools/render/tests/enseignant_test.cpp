@@ -14,6 +14,8 @@
 #include "images.h"
 #include "outils.h"
 #include "section/comparaison.h"
+#include "section/correction.h"
+#include "section/exercice.h"
 #include "section/serie.h"
 
 using essai::kSed;
@@ -120,19 +122,22 @@ private Q_SLOTS:
         QVERIFY(QString::fromUtf8(s.err).contains(e3));
         const QStringList lignes = QString::fromUtf8(s.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lignes.size(), 4);
-        QCOMPARE(lignes[0], QStringLiteral("fichier;pixels;sol_ciel;evenements"));
-        QCOMPARE(lignes[1], QStringLiteral("\"%1\";100,0;100,0;4").arg(e1));
-        QCOMPARE(lignes[2], e3 + QStringLiteral(";;;"));
+        QCOMPARE(lignes[0], QStringLiteral("fichier;eleve;note_sur_20;roche_identique_%;pixels_identiques_%;"
+                                           "evenements_reconnus;formations_en_ecart;remarque"));
+        QCOMPARE(lignes[1], QStringLiteral("\"%1\";;20;100,0;100,0;4;0;même coupe que le corrigé").arg(e1));
+        QCOMPARE(lignes[2], e3 + QStringLiteral(";;;;;;;illisible"));
         const QStringList champs = lignes[3].split(QLatin1Char(';'));
-        QCOMPARE(champs.size(), 4);
+        QCOMPARE(champs.size(), 8);
         QCOMPARE(champs[0], e2);
-        QCOMPARE(champs[3], QStringLiteral("3"));
-        const double pixels = QString(champs[1]).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
-        QVERIFY2(pixels < 100.0 && pixels > 0.0, qPrintable(lignes[3]));
-        const section::Comparaison c =
-            section::Comparer(essai::Charge(base_, cle).vue(), essai::Charge(base_, moinsUn).vue());
-        QCOMPARE(champs[1], QString::fromStdString(section::Pourcentage(c.identiques, c.pixels)));
-        QCOMPARE(champs[2], QString::fromStdString(section::Pourcentage(c.accordSolCiel, c.pixels)));
+        QCOMPARE(champs[5], QStringLiteral("3"));
+        const section::Session m = essai::Charge(base_, cle), a = essai::Charge(base_, moinsUn);
+        const section::Note n = section::Noter(m, a);
+        QCOMPARE(champs[2], QString::number(n.points));
+        QVERIFY2(n.points < 20, qPrintable(lignes[3]));
+        QCOMPARE(champs[3], QString::fromStdString(section::Pourcentage(n.rocheIdentique, n.roche)));
+        QCOMPARE(champs[4], QString::fromStdString(section::Pourcentage(n.identiques, n.pixels)));
+        QCOMPARE(champs[6], QString::number(n.formationsEnEcart));
+        QCOMPARE(champs[7], QString());
         // All readable: exit 0.
         QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--grade"), k, e2}).code, 0);
         // An unreadable key grades nothing.
@@ -250,6 +255,138 @@ private Q_SLOTS:
         const auto f = Lancer(Base() + QStringList{QStringLiteral("--sheet"), Chemin(QStringLiteral("non/la.pdf")), lst});
         QCOMPARE(f.code, 1);
         QVERIFY(QString::fromUtf8(f.err).contains(QStringLiteral("non/la.pdf")));
+    }
+
+    void exerciceEtReponsesDUneClasse() {
+        const Liste cle{kSed, kSed, "Compression", "Erosion", kSed};
+        const QString lst = essai::EcrireListe(Chemin(QStringLiteral("devoir.lst")), cle);
+        const QString exo = Chemin(QStringLiteral("devoir.exo"));
+        const auto fait = Lancer(Base() + QStringList{QStringLiteral("--make-exercise"), exo,
+                                                      QStringLiteral("--title"), QStringLiteral("Plis érodés"), lst});
+        QCOMPARE(fait.code, 0);
+        const QByteArray octets = essai::Lire(exo);
+        QVERIFY(octets.startsWith("SLEXERC\x1A"));
+        QVERIFY(!octets.contains("Compression"));
+        section::Exercice e;
+        QCOMPARE(section::LireExercice(octets.toStdString(), e), std::string());
+        QCOMPARE(e.lignes, cle);
+        QCOMPARE(e.titre, std::string("Plis érodés"));
+        QVERIFY(e.cible == essai::Charge(base_, cle).vue());
+
+        const auto reponse = [&](const QString& nom, const QString& eleve, const Liste& l, const QString& pour) {
+            const QString liste = essai::EcrireListe(Chemin(nom + QStringLiteral(".lst")), l);
+            const QString rep = Chemin(nom + QStringLiteral(".rep"));
+            const auto r = Lancer(Base() + QStringList{QStringLiteral("--make-answer"), rep, QStringLiteral("--for"),
+                                                       pour, QStringLiteral("--pupil"), eleve, liste});
+            return r.code == 0 ? rep : QString();
+        };
+        const QString juste = reponse(QStringLiteral("juste"), QStringLiteral("Zoé"), cle, exo);
+        const QString vide = reponse(QStringLiteral("vide"), QStringLiteral("Paul"), {kSed, "rien"}, exo);
+        QVERIFY(!juste.isEmpty() && !vide.isEmpty());
+        const QString autreExo = Chemin(QStringLiteral("autre.exo"));
+        QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--make-exercise"), autreExo,
+                                              essai::EcrireListe(Chemin(QStringLiteral("autre.lst")), {kSed, "Erosion"})}).code, 0);
+        const QString ailleurs = reponse(QStringLiteral("ailleurs"), QStringLiteral("Léa"), cle, autreExo);
+        QVERIFY(!ailleurs.isEmpty());
+        section::Reponse r;
+        QCOMPARE(section::LireReponse(essai::Lire(juste).toStdString(), r), std::string());
+        QCOMPARE(r.eleve, std::string("Zoé"));
+        QCOMPARE(r.exercice, section::EmpreinteExercice(e));
+
+        // A truncated answer keeps its row.
+        const QString tronquee = Chemin(QStringLiteral("tronquee.rep"));
+        QFile t(tronquee);
+        QVERIFY(t.open(QIODevice::WriteOnly));
+        t.write(essai::Lire(juste).chopped(1));
+        t.close();
+        const auto s = Lancer(Base() + QStringList{QStringLiteral("--grade"), exo, juste, vide, ailleurs, tronquee, lst});
+        QCOMPARE(s.code, 1);
+        const QStringList lignes = QString::fromUtf8(s.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lignes.size(), 6);
+        QCOMPARE(lignes[1], juste + QStringLiteral(";Zoé;20;100,0;100,0;4;0;même coupe que le corrigé"));
+        QVERIFY2(lignes[2].startsWith(vide + QStringLiteral(";Paul;0;")), qPrintable(lignes[2]));
+        QCOMPARE(lignes[2].section(QLatin1Char(';'), 5, 5), QStringLiteral("0"));
+        QCOMPARE(lignes[2].section(QLatin1Char(';'), 7, 7), QStringLiteral("aucun événement reconnu"));
+        QCOMPARE(lignes[3], ailleurs + QStringLiteral(";Léa;;;;;;répond à un autre exercice"));
+        QCOMPARE(lignes[4], tronquee + QStringLiteral(";;;;;;;illisible"));
+        QVERIFY(lignes[5].startsWith(lst + QStringLiteral(";;20;")));
+        const QString err = QString::fromUtf8(s.err);
+        QVERIFY2(err.contains(QStringLiteral("tronqué")), qPrintable(err));
+        QVERIFY(err.contains(QStringLiteral("répond à un autre exercice")));
+
+        // A damaged exercise is no key.
+        QByteArray abime = octets;
+        abime[100] = static_cast<char>(abime[100] ^ 0x20);
+        const QString casse = Chemin(QStringLiteral("abime.exo"));
+        QFile f(casse);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(abime);
+        f.close();
+        const auto k = Lancer(Base() + QStringList{QStringLiteral("--grade"), casse, juste});
+        QCOMPARE(k.code, 1);
+        QVERIFY(k.out.isEmpty());
+        QVERIFY2(QString::fromUtf8(k.err).contains(QStringLiteral("abîmé")), k.err.constData());
+        // Nor can an answer be written for it.
+        QVERIFY(reponse(QStringLiteral("pour_abime"), QStringLiteral("Zoé"), cle, casse).isEmpty());
+    }
+
+    void verificationDUneListe() {
+        const Liste cle{kSed, kSed, "Compression", "Erosion", kSed};
+        const QString exo = Chemin(QStringLiteral("verif.exo"));
+        QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--make-exercise"), exo,
+                                              essai::EcrireListe(Chemin(QStringLiteral("verif.lst")), cle)}).code, 0);
+        const QString juste = essai::EcrireListe(Chemin(QStringLiteral("verif-juste.lst")), cle);
+        const auto j = Lancer(Base() + QStringList{QStringLiteral("--check"), exo, juste});
+        QCOMPARE(j.code, 0);
+        QCOMPARE(QString::fromUtf8(j.out), QStringLiteral("C'est la même coupe que celle de l'exercice.\nNote : 20/20\n"));
+        const Liste moinsUne{kSed, "Compression", "Erosion", kSed};
+        const QString faux = essai::EcrireListe(Chemin(QStringLiteral("verif-faux.lst")), moinsUne);
+        const QString ecarts = Chemin(QStringLiteral("verif-ecarts.bmp"));
+        const auto f = Lancer(Base() + QStringList{QStringLiteral("--check"), exo, QStringLiteral("--diff"), ecarts, faux});
+        QCOMPARE(f.code, 0);
+        const QString sortie = QString::fromUtf8(f.out);
+        QVERIFY2(sortie.startsWith(QStringLiteral("Ce n'est pas la même coupe : ")), qPrintable(sortie));
+        QVERIFY2(sortie.contains(QStringLiteral("- Il manque à ta coupe une couche de roche")), qPrintable(sortie));
+        QVERIFY(!sortie.contains(QStringLiteral("dimentation")));
+        const section::Note n = section::Noter(essai::Charge(base_, cle), essai::Charge(base_, moinsUne));
+        QVERIFY(sortie.endsWith(QStringLiteral("Note : %1/20\n").arg(n.points)));
+        QVERIFY(n.points <= 16);
+        const auto carte = LireBmp(ecarts);
+        QVERIFY(carte.has_value());
+        QCOMPARE(*carte, section::CarteEcarts(essai::Charge(base_, cle).vue(), essai::Charge(base_, moinsUne).vue()));
+    }
+
+    void exerciceEtReponseRefuses() {
+        const QString lst = essai::EcrireListe(Chemin(QStringLiteral("r.lst")), {kSed, "Erosion"});
+        const QString exo = Chemin(QStringLiteral("r.exo"));
+        QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--make-exercise"), exo, lst}).code, 0);
+        const QString rep = Chemin(QStringLiteral("r.rep"));
+        struct Cas {
+            QStringList args;
+            int code;
+            const char* message;
+        };
+        const Cas cas[] = {
+            {{QStringLiteral("--make-answer"), rep, QStringLiteral("--for"), exo, lst}, 2, "--pupil"},
+            {{QStringLiteral("--title"), QStringLiteral("t"), lst, QStringLiteral("-o"), rep}, 2, "--title"},
+            {{QStringLiteral("--make-answer"), rep, QStringLiteral("--for"), exo, QStringLiteral("--pupil"),
+              QStringLiteral("   "), lst}, 1, "nom de l'élève est vide"},
+            {{QStringLiteral("--make-answer"), rep, QStringLiteral("--for"), lst, QStringLiteral("--pupil"),
+              QStringLiteral("Zoé"), lst}, 1, "pas un fichier d'exercice"},
+            {{QStringLiteral("--make-exercise"), exo, essai::EcrireListe(Chemin(QStringLiteral("seule.lst")), {kSed})},
+             1, "aucun événement"},
+            {{QStringLiteral("--make-exercise"), exo, QStringLiteral("--title"), QString(250, QLatin1Char('x')), lst},
+             1, "titre"},
+        };
+        for (const Cas& c : cas) {
+            const auto s = Lancer(Base() + c.args);
+            QCOMPARE(s.code, c.code);
+            QVERIFY2(QString::fromUtf8(s.err).contains(QString::fromUtf8(c.message)), s.err.constData());
+        }
+        QVERIFY(!QFile::exists(rep));
+        // The refused exercise left the good one as it was.
+        section::Exercice e;
+        QCOMPARE(section::LireExercice(essai::Lire(exo).toStdString(), e), std::string());
     }
 
     // The worksheet picture: the view in the print palette with a letter

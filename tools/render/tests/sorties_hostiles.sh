@@ -24,6 +24,14 @@ $rendu $base -o "$d/m.bmp" "$liste" 2>/dev/null
 $rendu $base --compare "$d/m.bmp" "$liste" > /dev/full 2> "$d/err"; code=$?
 verifier "--compare vers /dev/full : code 1" test "$code" -eq 1
 
+# An exercise or an answer that cannot be written whole is a failure.
+$rendu $base --make-exercise /dev/full "$liste" 2> "$d/err"; code=$?
+verifier "--make-exercise vers /dev/full : code 1" test "$code" -eq 1
+$rendu $base --make-exercise "$(printf '%s/\351x.exo' "$d")" "$liste" 2> "$d/err"; code=$?
+verifier "--make-exercise, nom non UTF-8 : code 0" test "$code" -eq 0
+$rendu $base --make-answer /dev/full --for "$(printf '%s/\351x.exo' "$d")" --pupil "Zo\303\251" "$liste" 2> "$d/err"; code=$?
+verifier "--make-answer vers /dev/full : code 1" test "$code" -eq 1
+
 # Names that are not UTF-8, whatever the locale.
 nom=$(printf '%s/\351rosion.lst' "$d")
 cp "$liste" "$nom"

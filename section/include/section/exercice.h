@@ -1,0 +1,116 @@
+// The two files of an exercise: the one a teacher hands out (the target
+// picture and the events that built it) and the one a pupil hands back
+// (a name, the exercise answered and the pupil's events).
+//
+// Both are binary, little-endian, and end with a CRC-32 (the polynomial of
+// zip and PNG, 0xEDB88320 reflected) of every byte before it. A reader
+// checks the magic, the version, every size against its limit and the
+// total length before it looks at any content, then the CRC, then the
+// content; a file longer or shorter by one byte is refused.
+//
+// Exercise file (.exo), version 1:
+//   offset  size  field
+//        0     8  magic "SLEXERC" then 0x1A
+//        8     2  version, 1
+//       10     2  0 (reserved)
+//       12     4  width of the target picture, 1 .. 4096
+//       16     4  height of the target picture, 1 .. 4096 (at most 4 Mi pixels)
+//       20     4  t, bytes of the title, 0 .. kTitreMax (UTF-8, no control character)
+//       24     4  n, bytes of the events, 1 .. kOctetsEvenementsMax
+//       28     8  the exercise's fingerprint (EmpreinteExercice)
+//       36     t  the title
+//   36 + t     n  the events: the list file's bytes (TexteListe, CR LF after
+//                 each line, first line "Sédimentation") mixed with a key
+//                 stream drawn from the fingerprint, so that the answer does
+//                 not show in a text editor. It hides; it does not protect.
+//                 At most kLignesListeMax lines.
+//   36+t+n  3wh   the target picture, rows from the top, each pixel R G B
+//   end - 4    4  CRC-32
+// The fingerprint must match the events and the picture read.
+//
+// Answer file (.rep), version 1:
+//        0     8  magic "SLREPON" then 0x1A
+//        8     2  version, 1
+//       10     2  0 (reserved)
+//       12     8  fingerprint of the exercise answered
+//       20     4  p, bytes of the pupil's name, 1 .. kNomEleveMax (UTF-8, no
+//                 control character, not only spaces)
+//       24     4  n, bytes of the events, 0 .. kOctetsEvenementsMax
+//       28     p  the name
+//   28 + p     n  the events, plain list-file bytes (an empty answer is 0 bytes)
+//   end - 4    4  CRC-32
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "section/evenements.h"
+#include "section/fichiers.h"
+
+namespace section {
+
+constexpr std::size_t kTitreMax = 200;
+constexpr std::size_t kNomEleveMax = 100;
+constexpr std::size_t kOctetsEvenementsMax = 256u * 1024;
+constexpr int kCoteCibleMax = 4096;
+constexpr std::int64_t kPixelsCibleMax = 4LL * 1024 * 1024;
+// No well-formed file of either kind is larger.
+constexpr std::size_t kOctetsExerciceMax = 40 + kTitreMax + kOctetsEvenementsMax +
+                                           3 * static_cast<std::size_t>(kPixelsCibleMax);
+
+struct Exercice {
+    std::string titre;  // UTF-8, may be empty
+    Liste lignes;       // the events that built the target, as a list
+    Raster cible;       // the target picture: the view the list gives
+};
+
+struct Reponse {
+    std::string eleve;           // UTF-8
+    std::uint64_t exercice = 0;  // fingerprint of the exercise answered
+    Liste lignes;                // the pupil's events, as a list
+};
+
+// What identifies an exercise: a 64-bit FNV-1a hash of its list-file bytes,
+// its picture's size and its pixels. Equal lists with equal pictures give
+// equal fingerprints, whatever the title.
+std::uint64_t EmpreinteExercice(const Exercice& e);
+// The fingerprint as 16 lowercase hexadecimal digits.
+std::string TexteEmpreinte(std::uint64_t empreinte);
+
+// The file bytes. The exercise must have 1 .. kLignesListeMax lines, a
+// title and a picture within the limits above; the answer a name within
+// its limits. Both are checked by the readers, not here: write what
+// VerifierExercice / VerifierReponse accept.
+std::string TexteExercice(const Exercice& e);
+std::string TexteReponse(const Reponse& r);
+
+// Why an exercise or an answer cannot be written, in French; empty when it
+// can ("le titre dépasse 200 octets", "le nom de l'élève est vide"...).
+std::string VerifierExercice(const Exercice& e);
+std::string VerifierReponse(const Reponse& r);
+
+// Reads file bytes. Returns the French reason of a refusal ("ce n'est pas
+// un fichier d'exercice", "le fichier est tronqué", "le fichier est abîmé
+// (somme de contrôle)"...), or an empty string when `e` was filled.
+std::string LireExercice(std::string_view octets, Exercice& e);
+std::string LireReponse(std::string_view octets, Reponse& r);
+
+// Whether bytes begin as one of the two files do (their magic).
+bool EstUnExercice(std::string_view octets);
+bool EstUneReponse(std::string_view octets);
+
+// The same through the file layer, at most kOctetsExerciceMax bytes read.
+std::string LireFichierExercice(const std::string& chemin, Exercice& e);
+std::string LireFichierReponse(const std::string& chemin, Reponse& r);
+// Checks, then writes safely (EcrireFichierSur); the reason of a refusal
+// or of a failed write, or an empty string.
+std::string EcrireFichierExercice(const std::string& chemin, const Exercice& e,
+                                  const OptionsEcriture& options = {});
+std::string EcrireFichierReponse(const std::string& chemin, const Reponse& r,
+                                 const OptionsEcriture& options = {});
+
+// CRC-32 of bytes, as the two files end with.
+std::uint32_t Crc32(std::string_view octets);
+
+}  // namespace section

@@ -1,0 +1,323 @@
+// Writing and reading the exercise and answer files (see exercice.h for
+// the layout). The readers trust nothing: sizes are checked against their
+// limits and against the length actually there before anything is read.
+#include "section/exercice.h"
+
+#include <array>
+#include <cstdio>
+
+namespace section {
+
+namespace {
+
+constexpr std::string_view kMagieExercice{"SLEXERC\x1A", 8};
+constexpr std::string_view kMagieReponse{"SLREPON\x1A", 8};
+constexpr std::uint16_t kVersion = 1;
+constexpr std::size_t kEnteteExercice = 36;
+constexpr std::size_t kEnteteReponse = 28;
+
+void Ecrire16(std::string& o, std::uint16_t v) {
+    o.push_back(static_cast<char>(v & 0xFF));
+    o.push_back(static_cast<char>(v >> 8));
+}
+void Ecrire32(std::string& o, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) o.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+}
+void Ecrire64(std::string& o, std::uint64_t v) {
+    for (int i = 0; i < 8; ++i) o.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+}
+std::uint64_t Lire(std::string_view o, std::size_t a, int octets) {
+    std::uint64_t v = 0;
+    for (int i = octets - 1; i >= 0; --i)
+        v = v << 8 | static_cast<unsigned char>(o[a + static_cast<std::size_t>(i)]);
+    return v;
+}
+
+// The key stream that hides the events: xorshift64* from the fingerprint.
+void Melanger(std::string& octets, std::uint64_t empreinte) {
+    std::uint64_t x = empreinte ^ 0x9E3779B97F4A7C15ull;
+    if (x == 0) x = 1;
+    for (char& c : octets) {
+        x ^= x >> 12;
+        x ^= x << 25;
+        x ^= x >> 27;
+        c = static_cast<char>(static_cast<unsigned char>(c) ^ static_cast<unsigned char>((x * 0x2545F4914F6CDD1Dull) >> 56));
+    }
+}
+
+std::uint64_t Fnv(std::uint64_t h, std::string_view o) {
+    for (unsigned char c : o) {
+        h ^= c;
+        h *= 0x100000001B3ull;
+    }
+    return h;
+}
+
+// Well-formed UTF-8 (no overlong form, no surrogate) without any control
+// character (below 0x20, or 0x7F).
+bool TexteAffichable(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        if (c < 0x20 || c == 0x7F) return false;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int suite = 0;
+        std::uint32_t cp = 0;
+        if (c >= 0xC2 && c <= 0xDF) suite = 1, cp = c & 0x1Fu;
+        else if (c >= 0xE0 && c <= 0xEF) suite = 2, cp = c & 0x0Fu;
+        else if (c >= 0xF0 && c <= 0xF4) suite = 3, cp = c & 0x07u;
+        else return false;
+        if (i + static_cast<std::size_t>(suite) >= s.size()) return false;
+        for (int k = 1; k <= suite; ++k) {
+            const unsigned char d = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
+            if ((d & 0xC0u) != 0x80u) return false;
+            cp = cp << 6 | (d & 0x3Fu);
+        }
+        if ((suite == 2 && cp < 0x800) || (suite == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+            (cp >= 0xD800 && cp <= 0xDFFF) || (cp >= 0x80 && cp < 0xA0))
+            return false;
+        i += static_cast<std::size_t>(suite) + 1;
+    }
+    return true;
+}
+
+// Whether the list's file bytes read back as the same lines (no line holds
+// a NUL, a CR or a LF, nor reads as UTF-8 where it is not).
+bool RelueALIdentique(const Liste& lignes) {
+    Liste relue;
+    return LignesDeListe(TexteListe(lignes), relue) == ErreurFichier::Aucune && relue == lignes;
+}
+
+bool QueDesEspaces(std::string_view s) { return s.find_first_not_of(' ') == std::string_view::npos; }
+
+std::string Octets(std::size_t n) { return std::to_string(n) + " octets"; }
+
+// The list's lines, or the reason they are refused.
+std::string LignesDe(std::string_view octets, Liste& lignes) {
+    switch (LignesDeListe(octets, lignes)) {
+    case ErreurFichier::Aucune: return {};
+    case ErreurFichier::TropDeLignes:
+        return "la liste des événements dépasse " + std::to_string(kLignesListeMax) + " lignes";
+    default: return "la liste des événements est illisible";
+    }
+}
+
+// The common start of both readers: magic, version, reserved field.
+std::string Entete(std::string_view o, std::string_view magie, std::size_t entete, const char* quoi) {
+    if (o.size() < magie.size() || o.substr(0, magie.size()) != magie)
+        return std::string("ce n'est pas un fichier ") + quoi;
+    if (o.size() < entete + 4) return "le fichier est tronqué";
+    if (const auto v = Lire(o, 8, 2); v != kVersion)
+        return "version " + std::to_string(v) + " du format inconnue (ce programme lit la version 1)";
+    if (Lire(o, 10, 2) != 0) return "l'en-tête est abîmé";
+    return {};
+}
+
+std::string Longueur(std::string_view o, std::uint64_t attendu) {
+    if (o.size() < attendu) return "le fichier est tronqué";
+    if (o.size() > attendu) return "le fichier a des octets en trop après la fin";
+    if (Crc32(o.substr(0, o.size() - 4)) != Lire(o, o.size() - 4, 4))
+        return "le fichier est abîmé (la somme de contrôle ne correspond pas)";
+    return {};
+}
+
+}  // namespace
+
+std::uint32_t Crc32(std::string_view octets) {
+    static const std::array<std::uint32_t, 256> table = [] {
+        std::array<std::uint32_t, 256> t{};
+        for (std::uint32_t i = 0; i < 256; ++i) {
+            std::uint32_t c = i;
+            for (int k = 0; k < 8; ++k) c = (c & 1u) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            t[i] = c;
+        }
+        return t;
+    }();
+    std::uint32_t c = 0xFFFFFFFFu;
+    for (unsigned char o : octets) c = table[(c ^ o) & 0xFFu] ^ (c >> 8);
+    return c ^ 0xFFFFFFFFu;
+}
+
+std::uint64_t EmpreinteExercice(const Exercice& e) {
+    std::uint64_t h = Fnv(0xCBF29CE484222325ull, TexteListe(e.lignes));
+    std::string taille;
+    Ecrire32(taille, static_cast<std::uint32_t>(e.cible.width()));
+    Ecrire32(taille, static_cast<std::uint32_t>(e.cible.height()));
+    h = Fnv(h, taille);
+    for (std::size_t i = 0; i < e.cible.size(); ++i) {
+        const Couleur c = e.cible.data()[i];
+        const char rgb[3] = {static_cast<char>(c >> 16 & 0xFF), static_cast<char>(c >> 8 & 0xFF),
+                             static_cast<char>(c & 0xFF)};
+        h = Fnv(h, std::string_view(rgb, 3));
+    }
+    return h;
+}
+
+std::string TexteEmpreinte(std::uint64_t empreinte) {
+    char t[17];
+    std::snprintf(t, sizeof t, "%016llx", static_cast<unsigned long long>(empreinte));
+    return t;
+}
+
+bool EstUnExercice(std::string_view o) { return o.substr(0, kMagieExercice.size()) == kMagieExercice; }
+bool EstUneReponse(std::string_view o) { return o.substr(0, kMagieReponse.size()) == kMagieReponse; }
+
+std::string VerifierExercice(const Exercice& e) {
+    if (e.titre.size() > kTitreMax) return "le titre dépasse " + Octets(kTitreMax);
+    if (!TexteAffichable(e.titre)) return "le titre n'est pas un texte UTF-8 sans caractère de contrôle";
+    if (e.lignes.empty()) return "la liste des événements est vide";
+    if (e.lignes.size() > kLignesListeMax)
+        return "la liste des événements dépasse " + std::to_string(kLignesListeMax) + " lignes";
+    if (TexteListe(e.lignes).size() > kOctetsEvenementsMax)
+        return "la liste des événements dépasse " + Octets(kOctetsEvenementsMax);
+    if (!RelueALIdentique(e.lignes)) return "une ligne de la liste ne s'écrirait pas telle quelle";
+    const int w = e.cible.width(), h = e.cible.height();
+    if (w < 1 || h < 1 || w > kCoteCibleMax || h > kCoteCibleMax ||
+        static_cast<std::int64_t>(w) * h > kPixelsCibleMax)
+        return "l'image de la coupe est vide ou trop grande";
+    return {};
+}
+
+std::string VerifierReponse(const Reponse& r) {
+    if (r.eleve.empty() || QueDesEspaces(r.eleve)) return "le nom de l'élève est vide";
+    if (r.eleve.size() > kNomEleveMax) return "le nom de l'élève dépasse " + Octets(kNomEleveMax);
+    if (!TexteAffichable(r.eleve)) return "le nom de l'élève n'est pas un texte UTF-8 sans caractère de contrôle";
+    if (r.lignes.size() > kLignesListeMax)
+        return "la liste des événements dépasse " + std::to_string(kLignesListeMax) + " lignes";
+    if (TexteListe(r.lignes).size() > kOctetsEvenementsMax)
+        return "la liste des événements dépasse " + Octets(kOctetsEvenementsMax);
+    if (!RelueALIdentique(r.lignes)) return "une ligne de la liste ne s'écrirait pas telle quelle";
+    return {};
+}
+
+std::string TexteExercice(const Exercice& e) {
+    const std::uint64_t empreinte = EmpreinteExercice(e);
+    std::string evenements = TexteListe(e.lignes);
+    Melanger(evenements, empreinte);
+    std::string o(kMagieExercice);
+    Ecrire16(o, kVersion);
+    Ecrire16(o, 0);
+    Ecrire32(o, static_cast<std::uint32_t>(e.cible.width()));
+    Ecrire32(o, static_cast<std::uint32_t>(e.cible.height()));
+    Ecrire32(o, static_cast<std::uint32_t>(e.titre.size()));
+    Ecrire32(o, static_cast<std::uint32_t>(evenements.size()));
+    Ecrire64(o, empreinte);
+    o += e.titre;
+    o += evenements;
+    o.reserve(o.size() + 3 * e.cible.size() + 4);
+    for (std::size_t i = 0; i < e.cible.size(); ++i) {
+        const Couleur c = e.cible.data()[i];
+        o.push_back(static_cast<char>(c >> 16 & 0xFF));
+        o.push_back(static_cast<char>(c >> 8 & 0xFF));
+        o.push_back(static_cast<char>(c & 0xFF));
+    }
+    Ecrire32(o, Crc32(o));
+    return o;
+}
+
+std::string TexteReponse(const Reponse& r) {
+    const std::string evenements = TexteListe(r.lignes);
+    std::string o(kMagieReponse);
+    Ecrire16(o, kVersion);
+    Ecrire16(o, 0);
+    Ecrire64(o, r.exercice);
+    Ecrire32(o, static_cast<std::uint32_t>(r.eleve.size()));
+    Ecrire32(o, static_cast<std::uint32_t>(evenements.size()));
+    o += r.eleve;
+    o += evenements;
+    Ecrire32(o, Crc32(o));
+    return o;
+}
+
+std::string LireExercice(std::string_view o, Exercice& e) {
+    if (std::string r = Entete(o, kMagieExercice, kEnteteExercice, "d'exercice"); !r.empty()) return r;
+    const std::uint64_t w = Lire(o, 12, 4), h = Lire(o, 16, 4), t = Lire(o, 20, 4), n = Lire(o, 24, 4);
+    if (w < 1 || h < 1 || w > kCoteCibleMax || h > kCoteCibleMax ||
+        w * h > static_cast<std::uint64_t>(kPixelsCibleMax))
+        return "l'image de la coupe annoncée (" + std::to_string(w) + " x " + std::to_string(h) +
+               " pixels) est vide ou trop grande";
+    if (t > kTitreMax) return "le titre annoncé dépasse " + Octets(kTitreMax);
+    if (n < 1 || n > kOctetsEvenementsMax) return "la liste des événements annoncée est vide ou dépasse " +
+                                                  Octets(kOctetsEvenementsMax);
+    if (std::string r = Longueur(o, kEnteteExercice + t + n + 3 * w * h + 4); !r.empty()) return r;
+    const std::uint64_t empreinte = Lire(o, 28, 8);
+    Exercice lu;
+    lu.titre = std::string(o.substr(kEnteteExercice, t));
+    if (!TexteAffichable(lu.titre)) return "le titre n'est pas un texte UTF-8 sans caractère de contrôle";
+    std::string evenements(o.substr(kEnteteExercice + t, n));
+    Melanger(evenements, empreinte);
+    if (std::string r = LignesDe(evenements, lu.lignes); !r.empty()) return r;
+    if (lu.lignes.empty() || TexteListe(lu.lignes) != evenements) return "la liste des événements est abîmée";
+    std::vector<Couleur> px(w * h);
+    const std::size_t debut = kEnteteExercice + t + n;
+    for (std::size_t i = 0; i < px.size(); ++i) {
+        const std::size_t a = debut + 3 * i;
+        px[i] = Rgb(static_cast<unsigned char>(o[a]), static_cast<unsigned char>(o[a + 1]),
+                    static_cast<unsigned char>(o[a + 2]));
+    }
+    lu.cible = Raster(static_cast<int>(w), static_cast<int>(h), std::move(px));
+    if (EmpreinteExercice(lu) != empreinte) return "l'empreinte de l'exercice ne correspond pas à son contenu";
+    e = std::move(lu);
+    return {};
+}
+
+std::string LireReponse(std::string_view o, Reponse& r) {
+    if (std::string m = Entete(o, kMagieReponse, kEnteteReponse, "de réponse"); !m.empty()) return m;
+    const std::uint64_t p = Lire(o, 20, 4), n = Lire(o, 24, 4);
+    if (p < 1 || p > kNomEleveMax) return "le nom de l'élève annoncé est vide ou dépasse " + Octets(kNomEleveMax);
+    if (n > kOctetsEvenementsMax) return "la liste des événements annoncée dépasse " + Octets(kOctetsEvenementsMax);
+    if (std::string m = Longueur(o, kEnteteReponse + p + n + 4); !m.empty()) return m;
+    Reponse lu;
+    lu.exercice = Lire(o, 12, 8);
+    lu.eleve = std::string(o.substr(kEnteteReponse, p));
+    if (!TexteAffichable(lu.eleve) || QueDesEspaces(lu.eleve))
+        return "le nom de l'élève n'est pas un texte UTF-8 lisible";
+    const std::string_view evenements = o.substr(kEnteteReponse + p, n);
+    if (std::string m = LignesDe(evenements, lu.lignes); !m.empty()) return m;
+    if (TexteListe(lu.lignes) != evenements) return "la liste des événements est abîmée";
+    r = std::move(lu);
+    return {};
+}
+
+namespace {
+
+std::string LireSelon(const std::string& chemin, std::string& octets) {
+    const ErreurFichier e = LireFichier(chemin, kOctetsExerciceMax, octets);
+    if (e == ErreurFichier::TropGros) return "le fichier dépasse " + Octets(kOctetsExerciceMax);
+    if (e != ErreurFichier::Aucune) return RaisonErreur(e);
+    return {};
+}
+
+std::string Ecrire(const std::string& chemin, const std::string& octets, const OptionsEcriture& options) {
+    const ErreurFichier e = EcrireFichierSur(chemin, octets, options);
+    return e == ErreurFichier::Aucune ? std::string() : RaisonErreur(e);
+}
+
+}  // namespace
+
+std::string LireFichierExercice(const std::string& chemin, Exercice& e) {
+    std::string octets;
+    if (std::string r = LireSelon(chemin, octets); !r.empty()) return r;
+    return LireExercice(octets, e);
+}
+
+std::string LireFichierReponse(const std::string& chemin, Reponse& r) {
+    std::string octets;
+    if (std::string m = LireSelon(chemin, octets); !m.empty()) return m;
+    return LireReponse(octets, r);
+}
+
+std::string EcrireFichierExercice(const std::string& chemin, const Exercice& e, const OptionsEcriture& options) {
+    if (std::string r = VerifierExercice(e); !r.empty()) return r;
+    return Ecrire(chemin, TexteExercice(e), options);
+}
+
+std::string EcrireFichierReponse(const std::string& chemin, const Reponse& r, const OptionsEcriture& options) {
+    if (std::string m = VerifierReponse(r); !m.empty()) return m;
+    return Ecrire(chemin, TexteReponse(r), options);
+}
+
+}  // namespace section

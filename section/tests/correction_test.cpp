@@ -1,0 +1,239 @@
+// Checking a pupil's work on the shipped textures: the scale of the mark
+// (garbage 0, an equivalent order 20, a layer left out at most 16), what
+// "Vérifier" says, the cards and the check of an order.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "section/correction.h"
+#include "section/formations.h"
+#include "textures_essai.h"
+
+namespace section {
+namespace {
+
+const Ligne kSed(kLigneInitiale);
+
+// Plis érodés, as shipped in the Evenements folder.
+const Liste kPlisErodes{kSed, kSed, kSed, "Compression", "Erosion", kSed};
+// Two orders of the same events giving the same view: on a flat surface
+// the granite lies deep enough for the erosion not to reach it.
+const Liste kGraniteErode{kSed, kSed, kSed, "Erosion", "Plutonisme", kSed};
+const Liste kGraniteErodeEchange{kSed, kSed, kSed, "Plutonisme", "Erosion", kSed};
+
+class Correction : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const std::optional<Textures> t = test::TexturesLivrees();
+        if (!t) GTEST_SKIP() << "pas de dossier Base à côté du programme de test";
+        modele_.DefinirTextures(*t);
+        eleve_.DefinirTextures(*t);
+    }
+    Note NoteDe(const Liste& cle, const Liste& reponse) {
+        modele_.Charger(cle);
+        eleve_.Charger(reponse);
+        return Noter(modele_, eleve_);
+    }
+    Session modele_, eleve_;
+};
+
+TEST_F(Correction, LeModeleDUnExerciceEstSaListeRejouee) {
+    modele_.Charger(kPlisErodes);
+    Exercice e{"", kPlisErodes, modele_.vue()};
+    Session m;
+    m.DefinirTextures(modele_.textures());
+    m.SuivreFormations(false);
+    EXPECT_TRUE(ChargerExercice(m, e));
+    EXPECT_TRUE(m.SuitFormations());
+    EXPECT_FALSE(CompterFormations(FormationsDeLaVue(m.section())).empty());
+    e.cible.data()[0] ^= 1;  // made on other textures
+    EXPECT_FALSE(ChargerExercice(m, e));
+}
+
+TEST_F(Correction, UnFichierSansEvenementVautZero) {
+    for (const Liste& l : {Liste{}, Liste{kSed}, Liste{kSed, "n'importe quoi", "erosion", "Erosion "},
+                           Liste{"Compression"}}) {
+        const Note n = NoteDe(kPlisErodes, l);
+        EXPECT_EQ(n.points, 0) << l.size() << " lignes";
+        EXPECT_EQ(n.evenementsReconnus, 0);
+        // Most of the view is sky on both sides: pixel shares alone would
+        // have given it well over half.
+        EXPECT_GT(n.identiques * 2, n.pixels);
+    }
+}
+
+TEST_F(Correction, DeuxOrdresQuiDonnentLaMemeCoupeValentVingt) {
+    modele_.Charger(kGraniteErode);
+    eleve_.Charger(kGraniteErodeEchange);
+    ASSERT_TRUE(modele_.vue() == eleve_.vue()) << "les deux listes devaient donner la même coupe";
+    ASSERT_NE(kGraniteErode, kGraniteErodeEchange);
+    const Note n = Noter(modele_, eleve_);
+    EXPECT_TRUE(n.memeCoupe);
+    EXPECT_EQ(n.points, kNoteMax);
+    EXPECT_EQ(NoteDe(kPlisErodes, kPlisErodes).points, kNoteMax);
+    // Unknown lines, whatever they are, change nothing.
+    Liste bruit = kPlisErodes;
+    bruit.insert(bruit.begin() + 2, "commentaire");
+    EXPECT_EQ(NoteDe(kPlisErodes, bruit).points, kNoteMax);
+}
+
+TEST_F(Correction, UneCoucheOublieeVautAuPlusSeize) {
+    for (const Liste& cle : {kPlisErodes, kGraniteErode}) {
+        for (std::size_t k = 1; k < cle.size(); ++k) {
+            if (cle[k] != kSed) continue;
+            Liste oubli = cle;
+            oubli.erase(oubli.begin() + static_cast<std::ptrdiff_t>(k));
+            const Note n = NoteDe(cle, oubli);
+            SCOPED_TRACE("couche " + std::to_string(k));
+            EXPECT_FALSE(n.memeCoupe);
+            EXPECT_LE(n.points, 16);
+            EXPECT_GE(n.formationsEnEcart, 1);
+        }
+    }
+}
+
+// In plain colours a layer left out changes few rock pixels: the share of
+// rock alone would give it 17 or more; the missing formation takes it down.
+TEST(Note, UneCoucheOublieeDeMemeCouleurVautAuPlusSeize) {
+    Textures t = test::TexturesUnies(640, 600);
+    t.ImSedim2 = Raster(640, 6, t.ImSedim1.Pixels(0, 0));  // thin layers, of the base's colour
+    Session modele, eleve;
+    modele.DefinirTextures(t);
+    eleve.DefinirTextures(t);
+    modele.Charger(Liste(4, kSed));
+    eleve.Charger(Liste(3, kSed));
+    const Note n = Noter(modele, eleve);
+    ASSERT_FALSE(n.memeCoupe);
+    EXPECT_GE(kNoteSectionDifferente * n.rocheIdentique / n.roche, 17);
+    EXPECT_EQ(n.formationsEnEcart, 1);
+    EXPECT_EQ(n.points, kNoteSectionDifferente * n.rocheIdentique / n.roche - kPenaliteFormation);
+    EXPECT_LE(n.points, 16);
+}
+
+TEST_F(Correction, LaNoteSeGagneSurLaRocheEtPasSurLeCiel) {
+    const Note n = NoteDe(kPlisErodes, Liste{kSed, "Erosion"});
+    EXPECT_GT(n.points, -1);
+    EXPECT_LT(n.points, 10);
+    EXPECT_GT(n.roche, 0);
+    EXPECT_LE(n.rocheIdentique, n.roche);
+    // Nearly every pixel of this view is sky in both: the sky-and-rock share
+    // would be high, the mark is not.
+    EXPECT_GT(n.identiques * 2, n.pixels);
+    EXPECT_LT(n.points * 5, n.identiques * 100 / n.pixels);
+    // A mark is monotonic in what is right: the full answer beats a partial one.
+    EXPECT_LT(NoteDe(kPlisErodes, {kSed, kSed, "Compression"}).points, kNoteMax);
+}
+
+TEST_F(Correction, VerifierUneCoupeJuste) {
+    modele_.Charger(kGraniteErode);
+    eleve_.Charger(kGraniteErodeEchange);
+    const Verification v = VerifierCoupe(modele_, eleve_);
+    EXPECT_TRUE(v.memeCoupe);
+    EXPECT_EQ(v.pixelsDifferents, 0);
+    EXPECT_TRUE(v.remarques.empty());
+    EXPECT_EQ(v.largeur, 540);
+    EXPECT_EQ(v.hauteur, 480);
+    EXPECT_EQ(std::count(v.masque.begin(), v.masque.end(), 1), 0);
+}
+
+TEST_F(Correction, VerifierDitQuUneCoucheManqueSansDonnerLaReponse) {
+    modele_.Charger(kPlisErodes);
+    eleve_.Charger({kSed, kSed, "Compression", "Erosion", kSed});
+    const Verification v = VerifierCoupe(modele_, eleve_);
+    EXPECT_FALSE(v.memeCoupe);
+    EXPECT_EQ(std::count(v.masque.begin(), v.masque.end(), 1), v.pixelsDifferents);
+    EXPECT_GT(v.pixelsDifferents, 0);
+    ASSERT_FALSE(v.remarques.empty());
+    EXPECT_EQ(v.remarques.front().ecart, Ecart::FormationManquante);
+    EXPECT_NE(v.remarques.front().texte.find("Il manque à ta coupe une couche"), std::string::npos);
+    for (const Remarque& r : v.remarques) {
+        EXPECT_EQ(r.texte.find("dimentation"), std::string::npos) << r.texte;
+        EXPECT_EQ(r.texte.find("Compression"), std::string::npos) << r.texte;
+    }
+}
+
+TEST_F(Correction, VerifierDitQuUneStructureNEstPasASaPlace) {
+    // The same layers, the fold forgotten: the formations are all there.
+    modele_.Charger({kSed, kSed, kSed, "Compression"});
+    eleve_.Charger({kSed, kSed, kSed});
+    const Verification v = VerifierCoupe(modele_, eleve_);
+    EXPECT_FALSE(v.memeCoupe);
+    const bool structure = std::any_of(v.remarques.begin(), v.remarques.end(),
+                                       [](const Remarque& r) { return r.ecart == Ecart::StructureDeplacee; });
+    EXPECT_TRUE(structure);
+}
+
+TEST_F(Correction, LesCartesPortentLesLettresDeLaVueEtSontMelangees) {
+    modele_.Charger(kGraniteErode);
+    const std::vector<Carte> cartes = CartesDuModele(modele_, 7);
+    ASSERT_EQ(cartes.size(), kGraniteErode.size() - 1);
+    std::vector<int> ids;
+    for (const Carte& c : cartes) ids.push_back(c.id);
+    EXPECT_FALSE(std::is_sorted(ids.begin(), ids.end()));
+    std::vector<std::string> noms;
+    for (const Carte& c : cartes) noms.push_back(c.nom);
+    std::sort(noms.begin(), noms.end());
+    EXPECT_TRUE(std::binary_search(noms.begin(), noms.end(), std::string("Érosion")));
+    const bool granite = std::any_of(cartes.begin(), cartes.end(), [](const Carte& c) {
+        return c.evenement == Evenement::Plutonisme && c.nom.rfind("Mise en place du granite ", 0) == 0;
+    });
+    EXPECT_TRUE(granite);
+    const bool couche = std::any_of(cartes.begin(), cartes.end(), [](const Carte& c) {
+        return c.nom.rfind("Dépôt de la couche ", 0) == 0;
+    });
+    EXPECT_TRUE(couche);
+    // The same draw for the same seed.
+    const std::vector<Carte> encore = CartesDuModele(modele_, 7);
+    for (std::size_t i = 0; i < cartes.size(); ++i) EXPECT_EQ(encore[i].id, cartes[i].id);
+    EXPECT_EQ(ListeDesCartes(modele_, {1, 2, 4, 3, 5}), kGraniteErodeEchange);
+}
+
+TEST_F(Correction, ToutOrdreQuiDonneLaCoupeEstJuste) {
+    modele_.Charger(kGraniteErode);
+    const std::vector<Carte> cartes = CartesDuModele(modele_, 1);
+    EXPECT_TRUE(VerifierOrdre(modele_, cartes, {1, 2, 3, 4, 5}, eleve_).juste);
+    const VerificationOrdre v = VerifierOrdre(modele_, cartes, {1, 2, 4, 3, 5}, eleve_);
+    EXPECT_TRUE(v.juste) << v.texte;
+    const VerificationOrdre incomplet = VerifierOrdre(modele_, cartes, {1, 2, 4, 3}, eleve_);
+    EXPECT_FALSE(incomplet.juste);
+    EXPECT_FALSE(incomplet.complet);
+    EXPECT_FALSE(VerifierOrdre(modele_, cartes, {1, 1, 2, 3, 4}, eleve_).complet);
+}
+
+TEST_F(Correction, UnMauvaisOrdreNommeLaPaireEtLePrincipe) {
+    modele_.Charger(kGraniteErode);
+    const std::vector<Carte> cartes = CartesDuModele(modele_, 1);
+    // The last layer put first: it rests on the eroded surface.
+    const VerificationOrdre v = VerifierOrdre(modele_, cartes, {5, 1, 2, 3, 4}, eleve_);
+    EXPECT_FALSE(v.juste);
+    EXPECT_TRUE(v.complet);
+    EXPECT_EQ(v.apres, 5);
+    EXPECT_EQ(v.principe, Principe::Superposition) << v.texte;
+    EXPECT_NE(v.texte.find("principe de superposition"), std::string::npos) << v.texte;
+    // The granite lies where it lies whenever it comes: putting it before
+    // the layers gives the same section, and so is right.
+    EXPECT_TRUE(VerifierOrdre(modele_, cartes, {4, 1, 2, 3, 5}, eleve_).juste);
+    // The fault put before the layers it cuts.
+    modele_.Charger({kSed, kSed, kSed, "Distension", kSed});
+    const std::vector<Carte> faille = CartesDuModele(modele_, 1);
+    const VerificationOrdre g = VerifierOrdre(modele_, faille, {3, 1, 2, 4}, eleve_);
+    EXPECT_FALSE(g.juste);
+    EXPECT_EQ(g.apres, 3);
+    EXPECT_EQ(g.principe, Principe::Recoupement) << g.texte;
+    EXPECT_NE(g.texte.find("principe de recoupement"), std::string::npos) << g.texte;
+}
+
+TEST_F(Correction, UnePaireQuiCommuteNEstJamaisNommee) {
+    // Erosion and granite exchanged (allowed), and the fold put first
+    // (not): the pair named is not the erosion and the granite.
+    const Liste cle{kSed, kSed, kSed, "Erosion", "Plutonisme", "Compression"};
+    modele_.Charger(cle);
+    const std::vector<Carte> cartes = CartesDuModele(modele_, 3);
+    const VerificationOrdre v = VerifierOrdre(modele_, cartes, {5, 1, 2, 4, 3}, eleve_);
+    if (v.juste) GTEST_SKIP() << "le pli commute ici aussi";
+    EXPECT_FALSE(v.avant == 3 && v.apres == 4) << v.texte;
+    EXPECT_NE(v.avant, -1);
+}
+
+}  // namespace
+}  // namespace section

@@ -1,0 +1,198 @@
+// Writing an exercise from a list (--make-exercise) and a pupil's answer
+// (--make-answer), and reading keys and answers for --grade.
+#include "devoirs.h"
+
+#include <unistd.h>
+
+#include "commandes.h"
+#include "images.h"
+#include "section/comparaison.h"
+#include "section/correction.h"
+
+namespace rendu {
+
+namespace {
+
+QString Texte(const std::string& s) { return QString::fromStdString(s); }
+
+// The bytes of a file or of standard input, within the list limit (which
+// no well-formed exercise or answer file exceeds).
+std::optional<std::string> Octets(const QString& chemin, Erreur& erreur) {
+    static_assert(section::kOctetsExerciceMax <= section::kOctetsListeMax);
+    const bool entree = chemin == QLatin1String("-");
+    std::string octets;
+    const section::ErreurFichier e =
+        entree ? section::LireDescripteur(STDIN_FILENO, section::kOctetsListeMax, octets)
+               : section::LireFichier(OctetsDeChemin(chemin), section::kOctetsListeMax, octets);
+    if (e == section::ErreurFichier::Aucune) return octets;
+    QString raison = Texte(section::RaisonErreur(e));
+    if (e == section::ErreurFichier::TropGros) raison = QStringLiteral("le fichier dépasse 16 Mio");
+    erreur.message = QStringLiteral("Chargement impossible : %1 (%2)")
+                         .arg(Cite(entree ? QStringLiteral("entrée standard") : chemin), raison);
+    return std::nullopt;
+}
+
+bool Refus(const QString& chemin, const std::string& raison, Erreur& erreur) {
+    if (raison.empty()) return false;
+    erreur.message = QStringLiteral("Chargement impossible : %1 (%2)").arg(Cite(chemin), Texte(raison));
+    return true;
+}
+
+// A plain list's lines; those that will not be replayed are reported, as
+// for every list the renderer reads.
+std::optional<section::Liste> Lignes(const QString& chemin, const std::string& octets, Erreur& erreur) {
+    section::Liste lignes;
+    const section::ErreurFichier e = section::LignesDeListe(octets, lignes);
+    if (e == section::ErreurFichier::Aucune) {
+        SignalerLignesIgnorees(chemin == QLatin1String("-") ? QStringLiteral("entrée standard") : chemin, lignes);
+        return lignes;
+    }
+    Refus(chemin, section::RaisonErreur(e), erreur);
+    return std::nullopt;
+}
+
+bool SansEvenement(const section::Liste& l) {
+    for (std::size_t i = 1; i < l.size(); ++i)
+        if (section::EvenementDeLigne(l[i])) return false;
+    return true;
+}
+
+}  // namespace
+
+std::optional<Corrige> LireCorrige(const QString& chemin, Erreur& erreur) {
+    const auto octets = Octets(chemin, erreur);
+    if (!octets) return std::nullopt;
+    Corrige c;
+    if (section::EstUnExercice(*octets)) {
+        section::Exercice e;
+        if (Refus(chemin, section::LireExercice(*octets, e), erreur)) return std::nullopt;
+        c.lignes = e.lignes;
+        c.exercice = std::move(e);
+        return c;
+    }
+    auto lignes = Lignes(chemin, *octets, erreur);
+    if (!lignes) return std::nullopt;
+    c.lignes = std::move(*lignes);
+    return c;
+}
+
+std::optional<Copie> LireCopie(const QString& chemin, Erreur& erreur) {
+    const auto octets = Octets(chemin, erreur);
+    if (!octets) return std::nullopt;
+    Copie c;
+    if (section::EstUneReponse(*octets)) {
+        section::Reponse r;
+        if (Refus(chemin, section::LireReponse(*octets, r), erreur)) return std::nullopt;
+        c.lignes = std::move(r.lignes);
+        SignalerLignesIgnorees(chemin, c.lignes);
+        c.eleve = Texte(r.eleve);
+        c.exercice = r.exercice;
+        return c;
+    }
+    auto lignes = Lignes(chemin, *octets, erreur);
+    if (!lignes) return std::nullopt;
+    c.lignes = std::move(*lignes);
+    return c;
+}
+
+// The exercise of a list: its view, as loading the list shows it, and the
+// list itself, hidden in the file.
+int CommandeDevoir(const Options& o, section::Session& a) {
+    Erreur erreur;
+    const auto liste = LireFichierListe(o.listes.front(), erreur);
+    if (!liste) {
+        Signaler(erreur.message);
+        return kEchec;
+    }
+    if (SansEvenement(*liste)) {
+        Signaler(QStringLiteral("la liste %1 ne contient aucun événement : rien à reconstituer")
+                     .arg(Cite(o.listes.front())));
+        return kEchec;
+    }
+    a.Charger(*liste);
+    section::Exercice e;
+    e.titre = o.titre.toStdString();
+    e.lignes = *liste;
+    e.cible = a.vue();
+    if (const std::string r = section::VerifierExercice(e); !r.empty()) {
+        Signaler(QStringLiteral("Impossible d'écrire l'exercice %1 (%2)").arg(Cite(o.devoir), Texte(r)));
+        return kEchec;
+    }
+    if (const auto err = EcrireFichier(section::TexteExercice(e), o.devoir)) {
+        Signaler(err->message);
+        return kEchec;
+    }
+    return kSucces;
+}
+
+// A pupil's answer: the name, the fingerprint of the exercise and the list.
+int CommandeCopie(const Options& o, section::Session&) {
+    section::Exercice exercice;
+    if (const std::string r = section::LireFichierExercice(OctetsDeChemin(o.pour), exercice); !r.empty()) {
+        Signaler(QStringLiteral("Chargement impossible : %1 (%2)").arg(Cite(o.pour), Texte(r)));
+        return kEchec;
+    }
+    Erreur erreur;
+    const auto liste = LireFichierListe(o.listes.front(), erreur);
+    if (!liste) {
+        Signaler(erreur.message);
+        return kEchec;
+    }
+    section::Reponse r;
+    r.eleve = o.eleve.toStdString();
+    r.exercice = section::EmpreinteExercice(exercice);
+    r.lignes = *liste;
+    if (const std::string m = section::VerifierReponse(r); !m.empty()) {
+        Signaler(QStringLiteral("Impossible d'écrire la réponse %1 (%2)").arg(Cite(o.copie), Texte(m)));
+        return kEchec;
+    }
+    if (const auto err = EcrireFichier(section::TexteReponse(r), o.copie)) {
+        Signaler(err->message);
+        return kEchec;
+    }
+    return kSucces;
+}
+
+// What "Vérifier" tells the pupil about a list or an answer, and its mark;
+// with --diff, the picture of the differences.
+int CommandeVerifier(const Options& o, section::Session& a) {
+    section::Exercice exercice;
+    if (const std::string r = section::LireFichierExercice(OctetsDeChemin(o.verifier), exercice); !r.empty()) {
+        Signaler(QStringLiteral("Chargement impossible : %1 (%2)").arg(Cite(o.verifier), Texte(r)));
+        return kEchec;
+    }
+    Erreur erreur;
+    const auto copie = LireCopie(o.listes.front(), erreur);
+    if (!copie) {
+        Signaler(erreur.message);
+        return kEchec;
+    }
+    if (copie->exercice && *copie->exercice != section::EmpreinteExercice(exercice)) {
+        Signaler(QStringLiteral("%1 répond à un autre exercice que %2").arg(Cite(o.listes.front()), Cite(o.verifier)));
+        return kEchec;
+    }
+    section::Session modele;
+    modele.DefinirTextures(a.textures());
+    if (!section::ChargerExercice(modele, exercice))
+        Signaler(QStringLiteral("attention : ces textures ne redonnent pas l'image de l'exercice %1 ; "
+                                "la liste est comparée à la coupe que ses événements donnent ici")
+                     .arg(Cite(o.verifier)));
+    a.Charger(copie->lignes);
+    const section::Verification v = section::VerifierCoupe(modele, a);
+    if (v.memeCoupe) {
+        Afficher(QStringLiteral("C'est la même coupe que celle de l'exercice."));
+    } else {
+        Afficher(QStringLiteral("Ce n'est pas la même coupe : %1 pixels diffèrent.").arg(v.pixelsDifferents));
+        for (const section::Remarque& r : v.remarques) Afficher(QStringLiteral("- ") + Texte(r.texte));
+    }
+    Afficher(QStringLiteral("Note : %1/20").arg(section::Noter(modele, a).points));
+    if (!o.ecarts.isEmpty()) {
+        if (const auto e = EcrireImageSelonNom(section::CarteEcarts(modele.vue(), a.vue()), o.ecarts)) {
+            Signaler(e->message);
+            return kEchec;
+        }
+    }
+    return kSucces;
+}
+
+}  // namespace rendu
