@@ -14,6 +14,7 @@ const TEXTES = Object.freeze({
   clicModele: "Clic pour afficher le modèle...",
   hello: "Hello !",
   ok: "OK",
+  aucuneFormation: "Aucune formation n'est visible.",
   rubriqueAbsente: "La rubrique %1 est absente du fichier d'aide.",
   aideIndisponible: "Aide indisponible",
   // The names the desktop's save dialogs offer first.
