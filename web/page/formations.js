@@ -137,7 +137,34 @@ const Formations = (() => {
       li.push(l);
     }
     lignes.replaceChildren(...li);
+    Placer();
   }
+
+  // Until it is moved by hand, the panel sits beside the view, from the
+  // list of events down, so the section stays in sight: its lines wrap
+  // rather than cover the view, and it rises over the commands only as far
+  // as it needs to show every line. A narrow window, where the commands go
+  // under the view, keeps it in its corner.
+  let deplace = false;
+  function Placer() {
+    if (deplace || panneau.hidden) return;
+    const commandes = document.getElementById("Panel1").getBoundingClientRect();
+    const liste = document.getElementById("ListBox1").getBoundingClientRect();
+    const menus = document.getElementById("menus").getBoundingClientRect();
+    const place = window.innerWidth - commandes.left - 12;
+    const cote = window.innerWidth > 820 && place >= 360;
+    for (const p of ["left", "top", "right", "bottom", "maxWidth", "maxHeight"]) panneau.style[p] = "";
+    if (!cote) return;
+    panneau.style.left = commandes.left + "px";
+    panneau.style.right = "auto";
+    panneau.style.bottom = "auto";
+    panneau.style.maxWidth = place + "px";
+    panneau.style.maxHeight = "none";
+    const haut = Math.max(menus.bottom + 4, Math.min(liste.top, window.innerHeight - panneau.offsetHeight - 12));
+    panneau.style.top = haut + "px";
+    panneau.style.maxHeight = Math.max(160, window.innerHeight - haut - 12) + "px";
+  }
+  window.addEventListener("resize", Placer);
 
   function OuvrirLegende() {
     if (panneau.hidden) focusAvant = document.activeElement;
@@ -175,6 +202,7 @@ const Formations = (() => {
     panneau.style.top = h + "px";
     panneau.style.right = "auto";
     panneau.style.bottom = "auto";
+    deplace = true;
   });
   const Lacher = () => (prise = null);
   barre.addEventListener("pointerup", Lacher);

@@ -156,6 +156,16 @@ const Panneau = (nav) =>
       echantillons: document.querySelectorAll("#LignesLegende li > canvas.echantillon:first-child").length,
       focus: document.activeElement.id,
       boiteModale: !!document.querySelector("dialog[open]"),
+      // Every line in sight, and the view left uncovered.
+      toutVu: (() => {
+        const u = document.getElementById("LignesLegende");
+        return u.scrollHeight <= u.clientHeight + 1;
+      })(),
+      surLaVue: (() => {
+        const a = p.getBoundingClientRect();
+        const v = document.getElementById("Visu").getBoundingClientRect();
+        return a.left < v.right && v.left < a.right && a.top < v.bottom && v.top < a.bottom;
+      })(),
     };
   });
 
@@ -307,6 +317,7 @@ export function TestsFormations(c) {
       await c.ChargerParLeMenu(echantillon("fosse-comblee.lst"));
       p = await Panneau(nav);
       egal(p.lignes[p.lignes.length - 1], "F : failles normales (distension)" + MINCE, "formation trop mince");
+      egal([p.toutVu, p.surLaVue], [true, false], "six lignes en vue, à côté de la coupe");
       VerifierLegende(p, await Formations(nav), "fosse-comblee.lst");
       // With the tints on, the samples change, not the words.
       await Raccourci(nav, "t");
