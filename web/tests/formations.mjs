@@ -192,10 +192,27 @@ async function Ranger(nav) {
 
 export function TestsFormations(c) {
   const echantillon = (nom) => join(c.echantillons, nom);
+  // A sample list through "Charger une liste d'événements", then the time
+  // the page takes to read the file: until the session holds its lines.
+  async function Charger(nom) {
+    await c.ChargerParLeMenu(echantillon(nom));
+    const attendu = readFileSync(echantillon(nom)).toString("latin1");
+    const charge = await c.nav().executerAsync(async (attendu) => {
+      for (let i = 0; i < 200; ++i) {
+        const l = window.strataloom.session().texteListe();
+        let t = "";
+        for (let j = 0; j < l.length; ++j) t += String.fromCharCode(l[j]);
+        if (t === attendu) return true;
+        await new Promise((r) => setTimeout(r, 25));
+      }
+      return false;
+    }, attendu);
+    verifier(charge, `${nom} ne s'est pas chargée`);
+  }
 
   test("Affichage : lettres et teintes par-dessus la vue, ses pixels, le BMP et la liste inchangés", async () => {
     const nav = c.nav();
-    await c.ChargerParLeMenu(echantillon("discordance-faillee.lst"));
+    await Charger("discordance-faillee.lst");
     const avant = await EtatPage(nav);
     const r = ComparerAuRendu(avant, c.rendu, "avant les lettres");
     await nav.cliquer("#Fichier1");
@@ -253,9 +270,9 @@ export function TestsFormations(c) {
         ["Erosion", () => nav.cliquer("#Nivele")],
         ["Annuler", () => nav.cliquer("#Annuler")],
         ["Distension", () => nav.cliquer("#Casse")],
-        ["fosse-comblee.lst chargée", () => c.ChargerParLeMenu(echantillon("fosse-comblee.lst"))],
+        ["fosse-comblee.lst chargée", () => Charger("fosse-comblee.lst")],
         ["Retour début", () => nav.cliquer("#Efface")],
-        ["volcan.lst chargée", () => c.ChargerParLeMenu(echantillon("volcan.lst"))],
+        ["volcan.lst chargée", () => Charger("volcan.lst")],
       ];
       let precedentes = null;
       for (const [quoi, faire] of etapes) {
@@ -274,7 +291,7 @@ export function TestsFormations(c) {
 
   test("les teintes : chaque pixel de formation à la teinte de sa légende, opacité 120", async () => {
     const nav = c.nav();
-    await c.ChargerParLeMenu(echantillon("granite.lst"));
+    await Charger("granite.lst");
     try {
       await Raccourci(nav, "t");
       VerifierTeintes(await Formations(nav), "granite.lst");
@@ -305,7 +322,7 @@ export function TestsFormations(c) {
       egal(p.lignes, ["A : grès (sédimentation sur une surface plane)", "B : calcaire, argile, conglomérat " +
         "(série de départ, sédimentaire)"], "légende après une sédimentation");
       ComparerAuRendu(await EtatPage(nav), c.rendu, "légende ouverte");
-      await c.ChargerParLeMenu(echantillon("volcan.lst"));
+      await Charger("volcan.lst");
       p = await Panneau(nav);
       egal(p.lignes, [
         "A : grès (sédimentation sur une surface plane)",
@@ -314,7 +331,7 @@ export function TestsFormations(c) {
         "D : basalte : coulée et filon (volcanisme)",
       ], "légende de volcan.lst");
       VerifierLegende(p, await Formations(nav), "volcan.lst");
-      await c.ChargerParLeMenu(echantillon("fosse-comblee.lst"));
+      await Charger("fosse-comblee.lst");
       p = await Panneau(nav);
       egal(p.lignes[p.lignes.length - 1], "F : failles normales (distension)" + MINCE, "formation trop mince");
       egal([p.toutVu, p.surLaVue], [true, false], "six lignes en vue, à côté de la coupe");
@@ -324,7 +341,7 @@ export function TestsFormations(c) {
       const teinte = await Panneau(nav);
       egal(teinte.lignes, p.lignes, "la légende avec les teintes");
       for (const nom of ["chevauchement.lst", "discordance-faillee.lst", "granite.lst", "plis-erodes.lst"]) {
-        await c.ChargerParLeMenu(echantillon(nom));
+        await Charger(nom);
         VerifierLegende(await Panneau(nav), await Formations(nav), nom);
       }
       await nav.cliquer("#FermerLegende");
