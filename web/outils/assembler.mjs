@@ -23,6 +23,7 @@ const SCRIPTS = [
   "donnees.js",
   "vue.js",
   "menus.js",
+  "formations.js",
   "boites.js",
   "aide.js",
   "son.js",

@@ -1,16 +1,18 @@
-// The menu bar: "Fichier", "Evénements" and "?", opened by a click, a touch,
-// Enter, Space or the down arrow, and walked with the arrow keys; Escape or
-// a press elsewhere closes it. A menu item does what the button of the same
-// caption does.
+// The menu bar: "Fichier", "Evénements", "Affichage" and "?", opened by a
+// click, a touch, Enter, Space or the down arrow, and walked with the arrow
+// keys; Escape or a press elsewhere closes it. A menu item does what the
+// button of the same caption does; a checkable item (role menuitemcheckbox)
+// shows its state in aria-checked.
 
 const Menus = (() => {
   const barre = document.getElementById("menus");
   const titres = Array.from(barre.querySelectorAll(".titre-menu"));
   let ouvert = null; // the title whose menu is open
+  const ARTICLE = '[role="menuitem"], [role="menuitemcheckbox"]';
 
   const deroulantDe = (titre) => document.getElementById(titre.getAttribute("aria-controls"));
   const articles = (titre) =>
-    Array.from(deroulantDe(titre).querySelectorAll('[role="menuitem"]')).filter((a) => !a.disabled);
+    Array.from(deroulantDe(titre).querySelectorAll(ARTICLE)).filter((a) => !a.disabled);
 
   function Ouvrir(titre, focusPremier) {
     if (ouvert && ouvert !== titre) Fermer(false);
@@ -93,7 +95,7 @@ const Menus = (() => {
     deroulant.addEventListener(
       "click",
       (e) => {
-        if (e.target.closest('[role="menuitem"]')) Fermer(deroulant.contains(document.activeElement));
+        if (e.target.closest(ARTICLE)) Fermer(deroulant.contains(document.activeElement));
       },
       true,
     );

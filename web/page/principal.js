@@ -1,6 +1,7 @@
 // The window's handlers: each reads its command's tag, calls the engine's
 // session and the services (boxes, sounds, help, files), then shows the
-// session's state once: list, view, undo and availability.
+// session's state once: list, view and its formations, undo and
+// availability.
 
 const Fenetre = (() => {
   let moteur = null;
@@ -121,6 +122,7 @@ const Fenetre = (() => {
     const focus = document.activeElement;
     AfficherListe();
     Vue.Afficher(session);
+    Formations.Afficher(session);
     AppliquerDisponibilite();
     GarderFocus(focus);
     if (conserver) Conservation.Noter(() => session.texteListe().slice());
@@ -372,6 +374,7 @@ const Fenetre = (() => {
     aide: Aide,
     son: Son,
     vue: Vue,
+    formations: Formations,
   };
 })();
 

@@ -18,6 +18,7 @@ const TEXTES = Object.freeze({
   aideImpossible: "« %1 » est impossible pour l'instant : %2.",
   hello: "Hello !",
   ok: "OK",
+  aucuneFormation: "Aucune formation n'est visible.",
   rubriqueAbsente: "La rubrique %1 est absente du fichier d'aide.",
   aideIndisponible: "Aide indisponible",
   // The names the desktop's save dialogs offer first.

@@ -1,5 +1,6 @@
 // The view and the model: two canvases in one place, each holding its
-// picture at one canvas pixel per pixel. On screen a picture pixel covers a
+// picture at one canvas pixel per pixel (a third, over the view, holds the
+// formations' letters and tints: formations.js). On screen a picture pixel covers a
 // whole number of device pixels, k x k, with no smoothing: the canvas's
 // CSS size is the picture's size times k / devicePixelRatio.
 
@@ -65,7 +66,11 @@ const Vue = (() => {
     zone.style.width = (largeur * k) / dpr + "px";
     zone.style.height = (hauteur * k) / dpr + "px";
     PlacerModele();
+    for (const f of suites) f(k);
   }
+  // What follows the factor: the formations drawn over the view.
+  const suites = [];
+  const ApresAjustement = (f) => suites.push(f);
 
   // The factor in force, and the size the canvas has on screen in device
   // pixels where the browser tells it.
@@ -100,6 +105,7 @@ const Vue = (() => {
     Afficher,
     AfficherModele,
     Ajuster,
+    ApresAjustement,
     facteur: () => facteur,
     tailleEcran: () => tailleEcran,
   };

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +22,8 @@
 #include "section/exercice.h"
 #include "section/evenements.h"
 #include "section/fichiers.h"
+#include "section/formations.h"
+#include "section/legende.h"
 #include "section/session.h"
 #include "section/textures.h"
 
@@ -52,6 +55,9 @@ val Octets(const std::string& octets) {
     return val(emscripten::typed_memory_view(octets.size(),
                                              reinterpret_cast<const std::uint8_t*>(octets.data())));
 }
+
+// The tints' opacity over the view, as the desktop paints them.
+constexpr std::uint32_t kAlphaTeinte = 120;
 
 // What loading a list gives the page, for its message.
 enum Chargement : int {
@@ -177,6 +183,98 @@ public:
         return section::Noter(exercice_, session_).points;
     }
 
+    // --- The formations, for the "Affichage" menu: drawn over the view by
+    // the page, never into it ---
+
+    // The labels of the view's formations, as the engine places them:
+    // [{lettre, gauche, haut, cote}], the square in view pixels.
+    val Etiquettes() const {
+        val liste = val::array();
+        for (const section::Etiquette& e : section::PlacerEtiquettes(section::FormationsDeLaVue(session_.section()))) {
+            val o = val::object();
+            o.set("lettre", e.lettre);
+            o.set("gauche", e.boite.left);
+            o.set("haut", e.boite.top);
+            o.set("cote", e.boite.right - e.boite.left);
+            liste.call<void>("push", o);
+        }
+        return liste;
+    }
+
+    // The legend, one entry per letter: {lettre, texte, teinte (0xRRGGBB),
+    // sansLettre, echantillon}. The text is the engine's, with the note
+    // the desktop adds for a formation too thin to carry its letter. The
+    // sample is the square of the formation's first label ({gauche, haut,
+    // cote}), or for a formation without one its commonest colour in the
+    // view ({couleur: 0xRRGGBB}).
+    val Legende() const {
+        val liste = val::array();
+        if (!session_.Prete()) return liste;
+        const section::PlanFormations plan = section::FormationsDeLaVue(session_.section());
+        std::map<section::Formation, section::Rect> carres;
+        for (const section::Etiquette& e : section::PlacerEtiquettes(plan)) carres.emplace(e.formation, e.boite);
+        const section::Raster& vue = session_.vue();
+        std::map<section::Formation, std::map<section::Couleur, int>> couleurs;
+        for (int y = 0; y < plan.hauteur && y < vue.height(); ++y) {
+            const section::Couleur* ligne = vue.row(y);
+            for (int x = 0; x < plan.largeur && x < vue.width(); ++x) {
+                const section::Formation f = plan.At(x, y);
+                if (f >= 0 && !carres.count(f)) ++couleurs[f][ligne[x]];
+            }
+        }
+        for (const section::EntreeLegende& e : session_.Legende()) {
+            const auto carre = carres.find(e.formation);
+            const bool sansLettre = carre == carres.end();
+            std::string texte = section::TexteLegende(e);
+            if (sansLettre) texte += " — trop mince pour porter sa lettre";
+            val echantillon = val::object();
+            if (!sansLettre) {
+                echantillon.set("gauche", carre->second.left);
+                echantillon.set("haut", carre->second.top);
+                echantillon.set("cote", carre->second.right - carre->second.left);
+            } else {
+                const std::map<section::Couleur, int>& c = couleurs[e.formation];
+                const auto commune = std::max_element(
+                    c.begin(), c.end(), [](const auto& u, const auto& v) { return u.second < v.second; });
+                echantillon.set("couleur", commune == c.end() ? 0xFFFFFF : static_cast<int>(commune->first & 0xFFFFFFu));
+            }
+            val o = val::object();
+            o.set("lettre", e.lettre);
+            o.set("texte", texte);
+            o.set("teinte", static_cast<int>(e.teinte & 0xFFFFFFu));
+            o.set("sansLettre", sansLettre);
+            o.set("echantillon", echantillon);
+            liste.call<void>("push", o);
+        }
+        return liste;
+    }
+
+    // The tints as a picture of the view's size, R G B A bytes like
+    // vueRgba: each formation pixel the tint of its legend entry at alpha
+    // 120 of 255, every other pixel transparent.
+    val TeintesRgba() {
+        const section::Raster& vue = session_.vue();
+        const int l = vue.width();
+        const int h = vue.height();
+        rgba_.assign(static_cast<std::size_t>(std::max(l, 0)) * static_cast<std::size_t>(std::max(h, 0)), 0u);
+        if (!session_.Prete()) return Rgba(rgba_);
+        const section::PlanFormations plan = section::FormationsDeLaVue(session_.section());
+        if (plan.empty()) return Rgba(rgba_);
+        std::map<section::Formation, std::uint32_t> teintes;
+        for (const section::EntreeLegende& e : session_.Legende()) {
+            const std::uint32_t c = e.teinte;
+            teintes[e.formation] = (kAlphaTeinte << 24) | (c & 0x0000FF00u) | ((c >> 16) & 0xFFu) | ((c & 0xFFu) << 16);
+        }
+        for (int y = 0; y < plan.hauteur && y < h; ++y)
+            for (int x = 0; x < plan.largeur && x < l; ++x) {
+                const auto it = teintes.find(plan.At(x, y));
+                if (it != teintes.end())
+                    rgba_[static_cast<std::size_t>(y) * static_cast<std::size_t>(l) + static_cast<std::size_t>(x)] =
+                        it->second;
+            }
+        return Rgba(rgba_);
+    }
+
     // The state report, as strataloom-render --state writes it.
     std::string EtatJson() const { return section::EtatJson(session_.Etat()); }
 
@@ -264,5 +362,8 @@ EMSCRIPTEN_BINDINGS(strataloom) {
         .function("chargerExercice", &SessionWeb::ChargerExercice)
         .function("titreExercice", &SessionWeb::TitreExercice)
         .function("noteExercice", &SessionWeb::NoteExercice)
+        .function("etiquettes", &SessionWeb::Etiquettes)
+        .function("legende", &SessionWeb::Legende)
+        .function("teintesRgba", &SessionWeb::TeintesRgba)
         .function("etatJson", &SessionWeb::EtatJson);
 }

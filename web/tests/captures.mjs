@@ -44,6 +44,15 @@ for (const t of tailles) {
     await n.cliquer("#OKButton");
     await n.touches("\uE004", "\uE004", "\uE004");
     await capture("6-clavier");
+    // The formations named: letters, tints and the legend beside the view.
+    await n.executer(() => document.activeElement.blur());
+    for (const id of ["Nivele", "Sedim", "Coulee", "Casse"]) await n.cliquer("#" + id);
+    await n.touches(["\uE009", "l"]);
+    await n.touches(["\uE009", "t"]);
+    await n.cliquer("#Affichage1");
+    await n.cliquer("#Legende1");
+    await n.executer(() => document.activeElement.blur());
+    await capture("7-formations");
   } finally {
     await n.fermer();
   }

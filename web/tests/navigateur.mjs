@@ -18,6 +18,7 @@ import {
 } from "./outils.mjs";
 import { RgbaDePng, PremierEcart } from "./images.mjs";
 import { TextesDuBureau } from "./textes.mjs";
+import { TestsFormations, Formations, VerifierTeintes, Basculer } from "./formations.mjs";
 
 const racine = resolve(dirname(fileURLToPath(import.meta.url)), "..", "..");
 const args = process.argv.slice(2);
@@ -638,6 +639,10 @@ test("des textures illisibles : « Un ou plusieurs fichiers d'images sont absent
   await FermerAvertissement();
 });
 
+// --- The formations' letters, tints and legend ---
+
+TestsFormations({ nav: () => nav, rendu, echantillons, telechargements, ChargerParLeMenu });
+
 // --- Drawn sharp, at whole device pixels ---
 
 async function VerifierNettete(echelle) {
@@ -667,6 +672,10 @@ async function VerifierNettete(echelle) {
             `(${Math.floor(x / k)}, ${Math.floor(y / k)}) de la coupe`);
     }
   }
+  // The tints follow the view's factor: each on its view pixel's k x k square.
+  await Basculer(nav, "Teintes1", true);
+  VerifierTeintes(await Formations(nav), `échelle ${echelle}`);
+  await Basculer(nav, "Teintes1", false);
 }
 
 for (const echelle of [1, 1.5, 2])
@@ -683,6 +692,7 @@ async function Ranger() {
     for (const d of document.querySelectorAll("dialog[open]")) d.close();
     for (const m of document.querySelectorAll(".deroulant")) m.hidden = true;
     for (const t of document.querySelectorAll(".titre-menu")) t.setAttribute("aria-expanded", "false");
+    document.getElementById("Legende").hidden = true;
   });
 }
 

@@ -1,0 +1,266 @@
+// The "Affichage" menu: a letter on each piece of each formation and a tint
+// per formation, drawn on a canvas of their own over the view, and the
+// legend in a panel that leaves the page usable. The view's canvas, the
+// pictures and the list never change. Where each letter goes, the tints,
+// the legend's words and samples all come from the engine.
+//
+// The overlay covers the view's box exactly; it holds k x k device pixels
+// per view pixel (k the view's factor), so a tint covers its view pixel's
+// k x k square and the letters are drawn at the screen's own resolution.
+
+const Formations = (() => {
+  const couche = document.getElementById("Formations");
+  const ctx = couche.getContext("2d");
+  const visu = document.getElementById("Visu");
+  // The tints at one pixel per view pixel, scaled onto the overlay and
+  // read back for the legend's samples.
+  const toileTeintes = document.createElement("canvas");
+  const ctxTeintes = toileTeintes.getContext("2d");
+  const lettres1 = document.getElementById("Lettres1");
+  const teintes1 = document.getElementById("Teintes1");
+  const panneau = document.getElementById("Legende");
+  const lignes = document.getElementById("LignesLegende");
+  let session = null;
+  let lettres = false;
+  let teintes = false;
+  let focusAvant = null; // where the focus was when the legend opened
+
+  const ALPHA_TEINTE = 120; // of 255, as the desktop paints the tints
+  const hex = (c) => "#" + c.toString(16).padStart(6, "0");
+
+  function PeindreTeintes(l, h) {
+    if (toileTeintes.width !== l) toileTeintes.width = l;
+    if (toileTeintes.height !== h) toileTeintes.height = h;
+    if (l === 0 || h === 0) return;
+    const rgba = session.teintesRgba();
+    // Used at once, before the engine's memory can grow and move.
+    ctxTeintes.putImageData(new ImageData(new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, rgba.length), l, h), 0, 0);
+  }
+
+  // A letter in a white box with a dark rim, legible on every rock; the
+  // box is the engine's square, in view pixels.
+  function DessinerLettre(e) {
+    const x = e.gauche + 0.5;
+    const y = e.haut + 0.5;
+    const c = e.cote - 1;
+    const r = 2.5;
+    ctx.beginPath();
+    ctx.moveTo(x + r, y);
+    ctx.arcTo(x + c, y, x + c, y + c, r);
+    ctx.arcTo(x + c, y + c, x, y + c, r);
+    ctx.arcTo(x, y + c, x, y, r);
+    ctx.arcTo(x, y, x + c, y, r);
+    ctx.closePath();
+    ctx.fillStyle = "rgba(255, 255, 255, " + 235 / 255 + ")";
+    ctx.fill();
+    ctx.lineWidth = 1;
+    ctx.strokeStyle = "rgb(20, 20, 20)";
+    ctx.stroke();
+    const taille = Math.max(6, Math.floor(e.cote * (e.lettre.length > 1 ? 0.55 : 0.75)));
+    ctx.font = `bold ${taille}px "DejaVu Sans", Verdana, system-ui, sans-serif`;
+    ctx.textAlign = "center";
+    ctx.textBaseline = "middle";
+    ctx.fillStyle = "#000";
+    ctx.fillText(e.lettre, e.gauche + e.cote / 2, e.haut + e.cote / 2);
+  }
+
+  // The overlay for the session's state and the view's factor.
+  function Dessiner() {
+    if (!session || !session.prete() || (!lettres && !teintes)) {
+      couche.hidden = true;
+      return;
+    }
+    const l = session.largeurVue();
+    const h = session.hauteurVue();
+    const k = Vue.facteur();
+    if (couche.width !== l * k) couche.width = l * k;
+    if (couche.height !== h * k) couche.height = h * k;
+    ctx.setTransform(1, 0, 0, 1, 0, 0);
+    ctx.clearRect(0, 0, couche.width, couche.height);
+    if (teintes) {
+      ctx.imageSmoothingEnabled = false;
+      ctx.drawImage(toileTeintes, 0, 0, l * k, h * k);
+    }
+    if (lettres) {
+      ctx.setTransform(k, 0, 0, k, 0, 0);
+      for (const e of session.etiquettes()) DessinerLettre(e);
+      ctx.setTransform(1, 0, 0, 1, 0, 0);
+    }
+    couche.hidden = false;
+  }
+
+  // --- The legend ---
+
+  // A sample of each formation as the view shows it, tints included: the
+  // square its first letter sits on, or its commonest colour.
+  function Echantillon(entree) {
+    const dpr = window.devicePixelRatio || 1;
+    const cote = 16;
+    const c = document.createElement("canvas");
+    c.className = "echantillon";
+    c.width = c.height = Math.max(1, Math.round(cote * dpr));
+    c.style.width = c.style.height = cote + "px";
+    c.setAttribute("aria-hidden", "true");
+    const g = c.getContext("2d");
+    g.imageSmoothingEnabled = false;
+    const e = entree.echantillon;
+    if (e.cote) {
+      g.drawImage(visu, e.gauche, e.haut, e.cote, e.cote, 0, 0, c.width, c.height);
+      if (teintes) g.drawImage(toileTeintes, e.gauche, e.haut, e.cote, e.cote, 0, 0, c.width, c.height);
+    } else {
+      g.fillStyle = hex(e.couleur);
+      g.fillRect(0, 0, c.width, c.height);
+      if (teintes) {
+        g.globalAlpha = ALPHA_TEINTE / 255;
+        g.fillStyle = hex(entree.teinte);
+        g.fillRect(0, 0, c.width, c.height);
+      }
+    }
+    return c;
+  }
+
+  function RemplirLegende() {
+    const legende = session && session.prete() ? session.legende() : [];
+    const li = legende.map((entree) => {
+      const l = document.createElement("li");
+      l.dataset.lettre = entree.lettre;
+      const t = document.createElement("span");
+      t.className = "texte-legende";
+      t.textContent = entree.texte;
+      l.append(Echantillon(entree), t);
+      return l;
+    });
+    if (!li.length) {
+      const l = document.createElement("li");
+      l.className = "vide";
+      l.textContent = TEXTES.aucuneFormation;
+      li.push(l);
+    }
+    lignes.replaceChildren(...li);
+    Placer();
+  }
+
+  // Until it is moved by hand, the panel sits beside the view, from the
+  // list of events down, so the section stays in sight: its lines wrap
+  // rather than cover the view, and it rises over the commands only as far
+  // as it needs to show every line. A narrow window, where the commands go
+  // under the view, keeps it in its corner.
+  let deplace = false;
+  function Placer() {
+    if (deplace || panneau.hidden) return;
+    const commandes = document.getElementById("Panel1").getBoundingClientRect();
+    const liste = document.getElementById("ListBox1").getBoundingClientRect();
+    const menus = document.getElementById("menus").getBoundingClientRect();
+    const place = window.innerWidth - commandes.left - 12;
+    const cote = window.innerWidth > 820 && place >= 360;
+    for (const p of ["left", "top", "right", "bottom", "maxWidth", "maxHeight"]) panneau.style[p] = "";
+    if (!cote) return;
+    panneau.style.left = commandes.left + "px";
+    panneau.style.right = "auto";
+    panneau.style.bottom = "auto";
+    panneau.style.maxWidth = place + "px";
+    panneau.style.maxHeight = "none";
+    const haut = Math.max(menus.bottom + 4, Math.min(liste.top, window.innerHeight - panneau.offsetHeight - 12));
+    panneau.style.top = haut + "px";
+    panneau.style.maxHeight = Math.max(160, window.innerHeight - haut - 12) + "px";
+  }
+  window.addEventListener("resize", Placer);
+
+  function OuvrirLegende() {
+    if (panneau.hidden) focusAvant = document.activeElement;
+    panneau.hidden = false;
+    RemplirLegende();
+    document.getElementById("FermerLegende").focus();
+  }
+
+  function FermerLegende() {
+    panneau.hidden = true;
+    const f = focusAvant;
+    focusAvant = null;
+    if (f && f !== document.body && f.isConnected && !f.disabled) f.focus();
+  }
+
+  // The panel moves by its title bar: a mouse, a finger or a pen.
+  const barre = document.getElementById("titre-legende");
+  let prise = null;
+  barre.addEventListener("pointerdown", (e) => {
+    if (e.button !== 0) return;
+    const r = panneau.getBoundingClientRect();
+    prise = { dx: e.clientX - r.left, dy: e.clientY - r.top };
+    try {
+      barre.setPointerCapture(e.pointerId);
+    } catch (x) {
+      // not capturable: the panel follows while the pointer stays on it
+    }
+    e.preventDefault();
+  });
+  barre.addEventListener("pointermove", (e) => {
+    if (!prise) return;
+    const l = Math.min(Math.max(0, e.clientX - prise.dx), Math.max(0, window.innerWidth - 60));
+    const h = Math.min(Math.max(0, e.clientY - prise.dy), Math.max(0, window.innerHeight - 30));
+    panneau.style.left = l + "px";
+    panneau.style.top = h + "px";
+    panneau.style.right = "auto";
+    panneau.style.bottom = "auto";
+    deplace = true;
+  });
+  const Lacher = () => (prise = null);
+  barre.addEventListener("pointerup", Lacher);
+  barre.addEventListener("pointercancel", Lacher);
+
+  panneau.addEventListener("keydown", (e) => {
+    if (e.key === "Escape") {
+      e.preventDefault();
+      FermerLegende();
+    }
+  });
+  document.getElementById("FermerLegende").addEventListener("click", FermerLegende);
+
+  // --- The menu's commands ---
+
+  function Basculer(article, oui) {
+    article.setAttribute("aria-checked", String(oui));
+    if (session && teintes && session.prete()) PeindreTeintes(session.largeurVue(), session.hauteurVue());
+    Dessiner();
+    if (!panneau.hidden) RemplirLegende();
+  }
+  const LettresClick = () => {
+    lettres = !lettres;
+    Basculer(lettres1, lettres);
+  };
+  const TeintesClick = () => {
+    teintes = !teintes;
+    Basculer(teintes1, teintes);
+  };
+  lettres1.addEventListener("click", LettresClick);
+  teintes1.addEventListener("click", TeintesClick);
+  document.getElementById("Legende1").addEventListener("click", OuvrirLegende);
+
+  // Ctrl+L and Ctrl+T, as on the desktop; not while a box waits for an
+  // answer.
+  document.addEventListener("keydown", (e) => {
+    if (!e.ctrlKey || e.altKey || e.shiftKey || e.metaKey || e.repeat) return;
+    if (document.querySelector("dialog[open]")) return;
+    const touche = e.key.toLowerCase();
+    if (touche !== "l" && touche !== "t") return;
+    e.preventDefault();
+    if (touche === "l") LettresClick();
+    else TeintesClick();
+  });
+
+  Vue.ApresAjustement(Dessiner);
+
+  // After each refresh of the window: the session's new section.
+  function Afficher(s) {
+    session = s;
+    if (teintes && session.prete()) PeindreTeintes(session.largeurVue(), session.hauteurVue());
+    Dessiner();
+    if (!panneau.hidden) RemplirLegende();
+  }
+
+  return {
+    Afficher,
+    lettres: () => lettres,
+    teintes: () => teintes,
+  };
+})();
