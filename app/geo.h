@@ -9,8 +9,11 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "dessin_formations.h"
+#include "section/correction.h"
+#include "section/exercice.h"
 #include "section/session.h"
 #include "services.h"
 
@@ -56,6 +59,12 @@ public:
     void LettresClick(bool oui);
     void TeintesClick(bool oui);
     void LegendeClick();
+    // The "Exercice" menu (geo_exercices.cpp).
+    void OuvrirExerciceClick();
+    bool OuvrirExercice(const QString& chemin);
+    void VerifierClick();
+    void EnregistrerReponseClick();
+    const std::optional<section::Exercice>& exercice() const { return exercice_; }
 
     // The program's arguments: a list file named after the program opens as
     // "Charger une liste d'événements" would open it (geo_bureau.cpp).
@@ -103,6 +112,9 @@ private:
     void CreerControles();
     void CreerMenu();
     void CreerMenuAffichage();  // geo_formations.cpp
+    void CreerMenuExercice();   // geo_exercices.cpp
+    void MajMenuExercice();
+    void MontrerEcarts(const section::Verification& v);
     void Centrer();
 
     // Start-up and reset (geo.cpp).
@@ -166,6 +178,12 @@ private:
     QAction* Lettres1 = nullptr;
     QAction* Teintes1 = nullptr;
     QDialog* fenetreLegende_ = nullptr;
+
+    std::optional<section::Exercice> exercice_;
+    section::Session modeleExercice_;  // the exercise's list replayed: its target
+    QString eleve_;                    // the name last given with an answer
+    QAction* Verifier1 = nullptr;
+    QAction* Reponse1 = nullptr;
     QLabel* imageLegende_ = nullptr;
 
     // Controls; arrays indexed by tag, index 0 unused.

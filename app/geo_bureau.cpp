@@ -128,10 +128,14 @@ void TGEOLOGIE::OuvrirArguments(const QStringList& arguments) {
 
 void TGEOLOGIE::OuvrirFichier(const QString& chemin) {
     const QFileInfo fichier(chemin);
+    if (fichier.suffix().compare(QLatin1String("exo"), Qt::CaseInsensitive) == 0) {
+        OuvrirExercice(chemin);
+        return;
+    }
     if (fichier.suffix().compare(QLatin1String("lst"), Qt::CaseInsensitive) != 0) {
         services_.messages->Erreur(
             tr("Le fichier %1 n'est pas une liste d'événements : Strataloom n'ouvre que les listes "
-               "d'événements (.lst).")
+               "d'événements (.lst) et les exercices (.exo).")
                 .arg(QDir::toNativeSeparators(chemin)));
         return;
     }

@@ -138,6 +138,7 @@ void TGEOLOGIE::CreerMenu() {
             &TGEOLOGIE::EffaceClick);
 
     CreerMenuAffichage();
+    CreerMenuExercice();
 
     QMenu* aide = menuBar()->addMenu(tr("?"));
     aide->setObjectName(QStringLiteral("Interrogation1"));

@@ -61,6 +61,8 @@ public:
     virtual ~ServiceQuestions() = default;
     // Question icon, the three buttons; closing the box answers "Annuler".
     virtual Reponse OuiNonAnnuler(const QString& texte) = 0;
+    // A line of text typed in answer, or nothing when cancelled.
+    virtual std::optional<QString> Demander(const QString& question, const QString& defaut) = 0;
 };
 
 struct Services {

@@ -7,6 +7,8 @@
 #include <QGridLayout>
 #include <QImageReader>
 #include <QLabel>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -148,6 +150,14 @@ void MessagesQt::Montrer(int icone, const QString& texte) {
 void MessagesQt::Erreur(const QString& texte) { Montrer(QMessageBox::Critical, texte); }
 void MessagesQt::Information(const QString& texte) { Montrer(QMessageBox::Information, texte); }
 void MessagesQt::Simple(const QString& texte) { Montrer(QMessageBox::NoIcon, texte); }
+
+std::optional<QString> QuestionsQt::Demander(const QString& question, const QString& defaut) {
+    bool ok = false;
+    const QString t = QInputDialog::getText(parent_, QString::fromLatin1(kTitreApplication), question,
+                                            QLineEdit::Normal, defaut, &ok);
+    if (!ok) return std::nullopt;
+    return t;
+}
 
 Reponse QuestionsQt::OuiNonAnnuler(const QString& texte) {
     QString lignes = texte;

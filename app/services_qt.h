@@ -38,6 +38,7 @@ public:
     void setParent(QWidget* parent) { parent_ = parent; }
 
     Reponse OuiNonAnnuler(const QString& texte) override;
+    std::optional<QString> Demander(const QString& question, const QString& defaut) override;
 
 private:
     QWidget* parent_;

@@ -109,13 +109,14 @@ void TestDemarrage::boutonsDuPanneau() {
 void TestDemarrage::menu() {
     Banc b;
     const QList<QAction*> menus = b.w->menuBar()->actions();
-    QCOMPARE(menus.size(), 4);
+    QCOMPARE(menus.size(), 5);
     QCOMPARE(menus[0]->text(), QStringLiteral("&Fichier"));
     QCOMPARE(menus[1]->text(), QStringLiteral("Evénements"));
     QCOMPARE(menus[2]->text(), QStringLiteral("Affichage"));
-    QCOMPARE(menus[3]->text(), QStringLiteral("?"));
+    QCOMPARE(menus[3]->text(), QStringLiteral("Exercice"));
+    QCOMPARE(menus[4]->text(), QStringLiteral("?"));
     // Caption and tag of each item; "-" for a separator.
-    const QStringList attendus[4] = {
+    const QStringList attendus[5] = {
         {QStringLiteral("Charger une image modèle/0"), QStringLiteral("Sauver en tant que modèle/1"),
          QStringLiteral("Exporter l'image affichée/2"), QStringLiteral("-"),
          QStringLiteral("Charger une liste d'événements/0"),
@@ -128,9 +129,11 @@ void TestDemarrage::menu() {
          QStringLiteral("Annuler/0"), QStringLiteral("Retour début/0")},
         {QStringLiteral("Lettres des formations/0"), QStringLiteral("Teintes des formations/0"),
          QStringLiteral("-"), QStringLiteral("Légende.../0")},
+        {QStringLiteral("Ouvrir un exercice.../0"), QStringLiteral("Vérifier ma coupe/0"), QStringLiteral("-"),
+         QStringLiteral("Enregistrer ma réponse.../0")},
         {QStringLiteral("&Aide/0"), QStringLiteral("Avertissement/0"),
          QStringLiteral("A &propos.../0")}};
-    for (int m = 0; m < 4; ++m) {
+    for (int m = 0; m < 5; ++m) {
         QStringList vus;
         for (QAction* a : menus[m]->menu()->actions())
             vus << (a->isSeparator() ? QStringLiteral("-")

@@ -88,7 +88,15 @@ public:
         reponses.pop_front();
         return r;
     }
+    std::optional<QString> Demander(const QString& question, const QString&) override {
+        questions << question;
+        if (textes.empty()) return std::nullopt;
+        const std::optional<QString> t = textes.front();
+        textes.pop_front();
+        return t;
+    }
     std::deque<Reponse> reponses;
+    std::deque<std::optional<QString>> textes;  // what Demander answers, in turn
     QStringList questions;
     int sansReponse = 0;
 };

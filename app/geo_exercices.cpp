@@ -1,0 +1,161 @@
+// The "Exercice" menu: a teacher's exercise file opened, its target loaded
+// as the model to compare with, the pupil's section checked against it
+// (where it differs, what kind of difference, the mark out of 20), and the
+// pupil's answer saved for the teacher.
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "geo.h"
+#include "geo_vue.h"
+#include "images.h"
+#include "section/correction.h"
+
+namespace {
+
+const QString kFiltreExercices = QStringLiteral("Exercices Strataloom (*.exo)|*.exo");
+const QString kFiltreReponses = QStringLiteral("Réponses Strataloom (*.rep)|*.rep");
+
+QString Texte(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+}  // namespace
+
+void TGEOLOGIE::CreerMenuExercice() {
+    QMenu* menu = menuBar()->addMenu(tr("Exercice"));
+    menu->setObjectName(QStringLiteral("Exercice1"));
+    QAction* ouvrir = menu->addAction(tr("Ouvrir un exercice..."));
+    ouvrir->setObjectName(QStringLiteral("Ouvrirexercice1"));
+    ouvrir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(ouvrir, &QAction::triggered, this, &TGEOLOGIE::OuvrirExerciceClick);
+    Verifier1 = menu->addAction(tr("Vérifier ma coupe"));
+    Verifier1->setObjectName(QStringLiteral("Verifier1"));
+    Verifier1->setShortcut(QKeySequence(Qt::Key_F5));
+    connect(Verifier1, &QAction::triggered, this, &TGEOLOGIE::VerifierClick);
+    menu->addSeparator();
+    Reponse1 = menu->addAction(tr("Enregistrer ma réponse..."));
+    Reponse1->setObjectName(QStringLiteral("Reponse1"));
+    connect(Reponse1, &QAction::triggered, this, &TGEOLOGIE::EnregistrerReponseClick);
+    MajMenuExercice();
+}
+
+void TGEOLOGIE::MajMenuExercice() {
+    const bool ouvert = exercice_.has_value();
+    if (Verifier1) Verifier1->setEnabled(ouvert && texturesOk_);
+    if (Reponse1) Reponse1->setEnabled(ouvert && texturesOk_);
+}
+
+void TGEOLOGIE::OuvrirExerciceClick() {
+    DemandeFichier d;
+    d.titre = tr("Ouvrir un exercice");
+    d.filtre = kFiltreExercices;
+    d.extensionDefaut = QStringLiteral("exo");
+    d.dossierInitial = RepDocuments_;
+    d.dossierDoitExister = true;
+    d.fichierDoitExister = true;
+    const std::optional<QString> choix = services_.fichiers->Ouvrir(d);
+    if (choix) OuvrirExercice(*choix);
+}
+
+bool TGEOLOGIE::OuvrirExercice(const QString& chemin) {
+    if (!texturesOk_) return false;
+    section::Exercice e;
+    const std::string raison = section::LireFichierExercice(OctetsDeChemin(chemin), e);
+    if (!raison.empty()) {
+        services_.messages->Erreur(tr("Impossible d'ouvrir l'exercice %1 : %2")
+                                       .arg(QDir::toNativeSeparators(chemin), Texte(raison)));
+        return false;
+    }
+    section::Session modele;
+    modele.DefinirTextures(session_.textures());
+    if (!section::ChargerExercice(modele, e)) {
+        services_.messages->Erreur(tr("L'exercice %1 a été préparé avec d'autres images de roches : sa coupe "
+                                      "ne peut pas être refaite ici.")
+                                       .arg(QDir::toNativeSeparators(chemin)));
+        return false;
+    }
+    if (!ConfirmerAbandon()) return false;
+    exercice_ = std::move(e);
+    modeleExercice_ = std::move(modele);
+    // The target is the model to compare with, as a loaded model picture.
+    modele_ = VersImage(exercice_->cible);
+    Modele->setImage(modele_);
+    Visu->setEnabled(true);
+    Visu->setToolTip(tr("Clic pour afficher le modèle..."));
+    session_.Reinitialiser();
+    listeEnregistree_ = session_.liste();
+    Rafraichir();
+    MajMenuExercice();
+    const QString titre = exercice_->titre.empty() ? QFileInfo(chemin).completeBaseName() : Texte(exercice_->titre);
+    services_.messages->Information(
+        tr("Exercice « %1 » : construis la coupe du modèle. Appuie sur la coupe pour voir le modèle, "
+           "puis choisis « Vérifier ma coupe » dans le menu Exercice.")
+            .arg(titre));
+    return true;
+}
+
+void TGEOLOGIE::VerifierClick() {
+    if (!exercice_ || !texturesOk_) return;
+    const section::Verification v = section::VerifierCoupe(modeleExercice_, session_);
+    const section::Note n = section::Noter(modeleExercice_, session_);
+    const QString note = tr("Note : %1/20").arg(n.points);
+    if (v.memeCoupe) {
+        AfficherFormations();
+        services_.messages->Information(tr("Bravo : ta coupe est exactement celle du modèle.") + QLatin1Char('\r') + note);
+        return;
+    }
+    MontrerEcarts(v);
+    QStringList lignes{tr("Ta coupe n'est pas encore celle du modèle : les zones en magenta diffèrent.")};
+    for (const section::Remarque& r : v.remarques) lignes << QStringLiteral("- ") + Texte(r.texte);
+    lignes << note;
+    services_.messages->Information(lignes.join(QLatin1Char('\r')));
+}
+
+// The differing pixels in magenta over the view, until the section changes.
+void TGEOLOGIE::MontrerEcarts(const section::Verification& v) {
+    const QImage& vue = Visu->image();
+    QImage ecarts = SurcoucheFormations(session_, affichage_);
+    if (ecarts.size() != vue.size()) {
+        ecarts = QImage(vue.size(), QImage::Format_ARGB32_Premultiplied);
+        ecarts.fill(Qt::transparent);
+    }
+    const QRgb magenta = qPremultiply(qRgba(255, 0, 255, 170));
+    for (int y = 0; y < v.hauteur && y < ecarts.height(); ++y) {
+        auto* ligne = reinterpret_cast<QRgb*>(ecarts.scanLine(y));
+        const std::uint8_t* masque = v.masque.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(v.largeur);
+        for (int x = 0; x < v.largeur && x < ecarts.width(); ++x)
+            if (masque[x]) ligne[x] = magenta;
+    }
+    Visu->setSurcouche(ecarts);
+}
+
+void TGEOLOGIE::EnregistrerReponseClick() {
+    if (!exercice_ || !services_.questions) return;
+    const std::optional<QString> nom = services_.questions->Demander(tr("Ton nom, pour ton professeur :"), eleve_);
+    if (!nom || nom->trimmed().isEmpty()) return;
+    section::Reponse r;
+    r.eleve = nom->trimmed().toStdString();
+    r.exercice = section::EmpreinteExercice(*exercice_);
+    r.lignes = session_.liste();
+    if (const std::string raison = section::VerifierReponse(r); !raison.empty()) {
+        services_.messages->Erreur(tr("Réponse impossible à enregistrer : %1").arg(Texte(raison)));
+        return;
+    }
+    DemandeFichier d;
+    d.titre = tr("Enregistrer ma réponse");
+    d.filtre = kFiltreReponses;
+    d.extensionDefaut = QStringLiteral("rep");
+    d.dossierInitial = RepDocuments_;
+    d.nomFichier = nom->trimmed() + QStringLiteral(".rep");
+    d.confirmerEcrasement = true;
+    const std::optional<QString> chemin = services_.fichiers->Enregistrer(d);
+    if (!chemin) return;
+    if (const std::string raison = section::EcrireFichierReponse(OctetsDeChemin(*chemin), r); !raison.empty()) {
+        services_.messages->Erreur(tr("Impossible de créer le fichier %1").arg(*chemin));
+        return;
+    }
+    eleve_ = nom->trimmed();
+    // The answer keeps the list: it is saved as far as leaving goes.
+    listeEnregistree_ = session_.liste();
+}

@@ -1,0 +1,149 @@
+// The "Exercice" menu: an exercise file opened as the model, the pupil's
+// section checked against it (where and how it differs, the mark), the
+// answer saved for the teacher; a damaged file refused with a message.
+#include <QtTest>
+
+#include "banc.h"
+#include "geo_vue.h"
+#include "images.h"
+
+using Genre = FauxMessages::Genre;
+
+namespace {
+
+const section::Ligne kSed = section::Ligne(section::kLigneInitiale);
+
+// An exercise made on the window's own textures from `lignes`.
+QString EcrireExercice(Banc& b, const section::Liste& lignes, const QString& nom) {
+    section::Session s;
+    s.DefinirTextures(b.w->session().textures());
+    s.Charger(lignes);
+    section::Exercice e;
+    e.titre = "Le pli érodé";
+    e.lignes = lignes;
+    e.cible = s.vue();
+    const QString chemin = b.Chemin(nom);
+    if (!section::EcrireFichierExercice(OctetsDeChemin(chemin), e).empty()) return {};
+    return chemin;
+}
+
+const section::Liste kListe{kSed, "Compression", "Erosion", kSed};
+
+QString DernierMessage(const Banc& b) { return b.f.messages.messages.empty() ? QString() : b.f.messages.messages.back().texte; }
+
+}  // namespace
+
+class TestExercices : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void ouvrirFaitDuModeleLaCible();
+    void verifierDitOuEtCommentLaCoupeDiffere();
+    void enregistrerLaReponse();
+    void exerciceAbimeRefuse();
+    void exerciceEnArgument();
+};
+
+void TestExercices::ouvrirFaitDuModeleLaCible() {
+    Banc b;
+    QVERIFY(!b.Action("Verifier1")->isEnabled());
+    QVERIFY(!b.Action("Reponse1")->isEnabled());
+    b.Bouton("Sedim")->click();
+    const QString chemin = EcrireExercice(b, kListe, QStringLiteral("pli.exo"));
+    QVERIFY(!chemin.isEmpty());
+    b.f.fichiers.Repondre(chemin);
+    b.f.questions.reponses.push_back(Reponse::Non);  // the unsaved list may go
+    b.Action("Ouvrirexercice1")->trigger();
+    QVERIFY(b.w->exercice().has_value());
+    QCOMPARE(b.w->ImageModele(), VersImage(b.w->exercice()->cible));
+    QCOMPARE(b.Liste(), QStringList{QStringLiteral("Sédimentation")});
+    QVERIFY(b.Action("Verifier1")->isEnabled());
+    QVERIFY(DernierMessage(b).contains(QStringLiteral("Le pli érodé")));
+    // Press-to-compare shows the target.
+    QVERIFY(b.w->findChild<VueImage*>(QStringLiteral("Visu"))->isEnabled());
+}
+
+void TestExercices::verifierDitOuEtCommentLaCoupeDiffere() {
+    Banc b;
+    b.f.fichiers.Repondre(EcrireExercice(b, kListe, QStringLiteral("pli.exo")));
+    b.Action("Ouvrirexercice1")->trigger();
+    QVERIFY(b.w->exercice().has_value());
+    auto* visu = b.w->findChild<VueImage*>(QStringLiteral("Visu"));
+
+    b.Bouton("Plissa")->click();  // the layer on top is missing
+    b.Action("Verifier1")->trigger();
+    const QString avis = DernierMessage(b);
+    QVERIFY2(avis.contains(QStringLiteral("pas encore celle du modèle")), qPrintable(avis));
+    QVERIFY(!avis.contains(QStringLiteral("Note : 20/20")));
+    QVERIFY(avis.contains(QStringLiteral("/20")));
+    // Where it differs, over the view and not in it.
+    QCOMPARE(visu->image(), VersImage(b.w->session().vue()));
+    QVERIFY(!visu->surcouche().isNull());
+    int magenta = 0;
+    for (int y = 0; y < visu->surcouche().height(); ++y)
+        for (int x = 0; x < visu->surcouche().width(); ++x) magenta += qAlpha(visu->surcouche().pixel(x, y)) > 0;
+    QVERIFY(magenta > 0);
+    // The next event takes the marks away.
+    b.Bouton("Nivele")->click();
+    QVERIFY(visu->surcouche().isNull());
+
+    b.Bouton("Sedim")->click();
+    b.Action("Verifier1")->trigger();
+    QVERIFY2(DernierMessage(b).contains(QStringLiteral("Bravo")), qPrintable(DernierMessage(b)));
+    QVERIFY(DernierMessage(b).contains(QStringLiteral("Note : 20/20")));
+    QVERIFY(visu->surcouche().isNull());
+}
+
+void TestExercices::enregistrerLaReponse() {
+    Banc b;
+    const QString exo = EcrireExercice(b, kListe, QStringLiteral("pli.exo"));
+    b.f.fichiers.Repondre(exo);
+    b.Action("Ouvrirexercice1")->trigger();
+    b.Bouton("Plissa")->click();
+    // No name: nothing is asked or written.
+    b.f.questions.textes.push_back(std::nullopt);
+    b.Action("Reponse1")->trigger();
+    QVERIFY(b.f.fichiers.reponses.empty());
+    const QString rep = b.Chemin(QStringLiteral("camille.rep"));
+    b.f.questions.textes.push_back(QStringLiteral("  Camille  "));
+    b.f.fichiers.Repondre(rep);
+    b.Action("Reponse1")->trigger();
+    section::Reponse r;
+    QCOMPARE(QString::fromStdString(section::LireFichierReponse(OctetsDeChemin(rep), r)), QString());
+    QCOMPARE(r.eleve, std::string("Camille"));
+    QCOMPARE(r.exercice, section::EmpreinteExercice(*b.w->exercice()));
+    QCOMPARE(r.lignes, b.w->session().liste());
+    // Saved with the answer: leaving asks nothing.
+    const int questions = static_cast<int>(b.f.questions.questions.size());
+    b.w->close();
+    QCOMPARE(static_cast<int>(b.f.questions.questions.size()), questions);
+}
+
+void TestExercices::exerciceAbimeRefuse() {
+    Banc b;
+    const QString exo = EcrireExercice(b, kListe, QStringLiteral("pli.exo"));
+    QByteArray octets = Octets(exo);
+    octets[octets.size() / 2] = static_cast<char>(octets[octets.size() / 2] ^ 0x55);
+    const QString abime = b.Chemin(QStringLiteral("abime.exo"));
+    QVERIFY(EcrireFichier(abime, octets));
+    b.Bouton("Sedim")->click();
+    b.f.fichiers.Repondre(abime);
+    b.Action("Ouvrirexercice1")->trigger();
+    QVERIFY(!b.w->exercice().has_value());
+    QVERIFY(b.f.messages.messages.back().genre == Genre::Erreur);
+    QVERIFY(DernierMessage(b).startsWith(QStringLiteral("Impossible d'ouvrir l'exercice")));
+    // The pupil's section is left as it was.
+    QCOMPARE(b.Liste().size(), 2);
+    QVERIFY(!b.Action("Verifier1")->isEnabled());
+}
+
+// Double-clicked in the file manager: the program's argument.
+void TestExercices::exerciceEnArgument() {
+    Banc b;
+    const QString exo = EcrireExercice(b, kListe, QStringLiteral("pli.exo"));
+    b.w->OuvrirArguments({b.executable, exo});
+    QVERIFY(b.w->exercice().has_value());
+    QCOMPARE(b.w->ImageModele(), VersImage(b.w->exercice()->cible));
+}
+
+QTEST_MAIN(TestExercices)
+#include "test_geo_exercices.moc"
