@@ -64,6 +64,7 @@ public:
     bool OuvrirExercice(const QString& chemin);
     void VerifierClick();
     void EnregistrerReponseClick();
+    void CreerExerciceClick();
     const std::optional<section::Exercice>& exercice() const { return exercice_; }
 
     // The program's arguments: a list file named after the program opens as
@@ -184,6 +185,8 @@ private:
     QString eleve_;                    // the name last given with an answer
     QAction* Verifier1 = nullptr;
     QAction* Reponse1 = nullptr;
+    QAction* CreerExercice1 = nullptr;
+    QString titreExercice_;  // the title last given to a new exercise
     QLabel* imageLegende_ = nullptr;
 
     // Controls; arrays indexed by tag, index 0 unused.

@@ -58,6 +58,7 @@ void TGEOLOGIE::AppliquerDisponibilite() {
     }
     MajBulles();
     DecrireControles();
+    MajMenuExercice();
 }
 
 void TGEOLOGIE::AfficherListe() {

@@ -37,6 +37,10 @@ void TGEOLOGIE::CreerMenuExercice() {
     Reponse1 = menu->addAction(tr("Enregistrer ma réponse..."));
     Reponse1->setObjectName(QStringLiteral("Reponse1"));
     connect(Reponse1, &QAction::triggered, this, &TGEOLOGIE::EnregistrerReponseClick);
+    menu->addSeparator();
+    CreerExercice1 = menu->addAction(tr("Créer un exercice avec cette coupe..."));
+    CreerExercice1->setObjectName(QStringLiteral("Creerexercice1"));
+    connect(CreerExercice1, &QAction::triggered, this, &TGEOLOGIE::CreerExerciceClick);
     MajMenuExercice();
 }
 
@@ -44,6 +48,43 @@ void TGEOLOGIE::MajMenuExercice() {
     const bool ouvert = exercice_.has_value();
     if (Verifier1) Verifier1->setEnabled(ouvert && texturesOk_);
     if (Reponse1) Reponse1->setEnabled(ouvert && texturesOk_);
+    if (CreerExercice1) CreerExercice1->setEnabled(texturesOk_);
+}
+
+// The teacher's road: the section on screen and its list become an
+// exercise file to hand out.
+void TGEOLOGIE::CreerExerciceClick() {
+    if (!texturesOk_ || !services_.questions) return;
+    if (session_.liste().size() <= 1) {
+        services_.messages->Information(tr("Applique d'abord les événements de l'exercice : la coupe de départ "
+                                           "seule ne fait pas un exercice."));
+        return;
+    }
+    const std::optional<QString> titre =
+        services_.questions->Demander(tr("Le titre de l'exercice, tel que les élèves le liront :"), titreExercice_);
+    if (!titre || titre->trimmed().isEmpty()) return;
+    section::Exercice e;
+    e.titre = titre->trimmed().toStdString();
+    e.lignes = session_.liste();
+    e.cible = session_.vue();
+    if (const std::string raison = section::VerifierExercice(e); !raison.empty()) {
+        services_.messages->Erreur(tr("Exercice impossible à créer : %1").arg(Texte(raison)));
+        return;
+    }
+    DemandeFichier d;
+    d.titre = tr("Créer un exercice");
+    d.filtre = kFiltreExercices;
+    d.extensionDefaut = QStringLiteral("exo");
+    d.dossierInitial = RepDocuments_;
+    d.nomFichier = titre->trimmed() + QStringLiteral(".exo");
+    d.confirmerEcrasement = true;
+    const std::optional<QString> chemin = services_.fichiers->Enregistrer(d);
+    if (!chemin) return;
+    if (!section::EcrireFichierExercice(OctetsDeChemin(*chemin), e).empty()) {
+        services_.messages->Erreur(tr("Impossible de créer le fichier %1").arg(*chemin));
+        return;
+    }
+    titreExercice_ = titre->trimmed();
 }
 
 void TGEOLOGIE::OuvrirExerciceClick() {

@@ -130,7 +130,8 @@ void TestDemarrage::menu() {
         {QStringLiteral("Lettres des formations/0"), QStringLiteral("Teintes des formations/0"),
          QStringLiteral("-"), QStringLiteral("Légende.../0")},
         {QStringLiteral("Ouvrir un exercice.../0"), QStringLiteral("Vérifier ma coupe/0"), QStringLiteral("-"),
-         QStringLiteral("Enregistrer ma réponse.../0")},
+         QStringLiteral("Enregistrer ma réponse.../0"), QStringLiteral("-"),
+         QStringLiteral("Créer un exercice avec cette coupe.../0")},
         {QStringLiteral("&Aide/0"), QStringLiteral("Avertissement/0"),
          QStringLiteral("A &propos.../0")}};
     for (int m = 0; m < 5; ++m) {

@@ -41,6 +41,7 @@ private Q_SLOTS:
     void enregistrerLaReponse();
     void exerciceAbimeRefuse();
     void exerciceEnArgument();
+    void creerUnExerciceDeLaCoupe();
 };
 
 void TestExercices::ouvrirFaitDuModeleLaCible() {
@@ -143,6 +144,35 @@ void TestExercices::exerciceEnArgument() {
     b.w->OuvrirArguments({b.executable, exo});
     QVERIFY(b.w->exercice().has_value());
     QCOMPARE(b.w->ImageModele(), VersImage(b.w->exercice()->cible));
+}
+
+// The teacher's road: the section on screen becomes an exercise that a
+// pupil then opens and solves.
+void TestExercices::creerUnExerciceDeLaCoupe() {
+    Banc b;
+    b.Action("Creerexercice1")->trigger();  // a fresh section is no exercise
+    QVERIFY(DernierMessage(b).contains(QStringLiteral("Applique d'abord")));
+    QVERIFY(b.f.questions.questions.isEmpty());
+    for (const char* bouton : {"Plissa", "Nivele", "Sedim"}) b.Bouton(bouton)->click();
+    const section::Liste liste = b.w->session().liste();
+    const section::Raster vue = b.w->session().vue();
+    const QString exo = b.Chemin(QStringLiteral("pli.exo"));
+    b.f.questions.textes.push_back(QStringLiteral("Un pli sous une discordance"));
+    b.f.fichiers.Repondre(exo);
+    b.Action("Creerexercice1")->trigger();
+    section::Exercice e;
+    QCOMPARE(QString::fromStdString(section::LireFichierExercice(OctetsDeChemin(exo), e)), QString());
+    QCOMPARE(e.titre, std::string("Un pli sous une discordance"));
+    QVERIFY(e.lignes == liste);
+    QVERIFY(e.cible == vue);
+    // A pupil opens it and rebuilds the section by clicking.
+    Banc eleve;
+    eleve.f.fichiers.Repondre(exo);
+    eleve.Action("Ouvrirexercice1")->trigger();
+    QVERIFY(eleve.w->exercice().has_value());
+    for (const char* bouton : {"Plissa", "Nivele", "Sedim"}) eleve.Bouton(bouton)->click();
+    eleve.Action("Verifier1")->trigger();
+    QVERIFY(DernierMessage(eleve).contains(QStringLiteral("20/20")));
 }
 
 QTEST_MAIN(TestExercices)
