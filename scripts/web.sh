@@ -16,7 +16,7 @@ sortie=${STRATALOOM_WEB:-build-web}
 jobs=${STRATALOOM_JOBS:-2}
 
 configurer "$natif" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$natif" -j"$jobs" --target strataloom-data strataloom-render strataloom_data
+cmake --build "$natif" -j"$jobs" --target strataloom-data strataloom-render strataloom_data strataloom_echantillons
 
 version=$(sed -n 's/^project(Strataloom VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 [ -n "$version" ] || { echo "web.sh : version introuvable dans CMakeLists.txt" >&2; exit 1; }

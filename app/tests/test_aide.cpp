@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTextBlock>
 #include <QtTest>
 
 #include <algorithm>
@@ -219,6 +220,39 @@ private Q_SLOTS:
             aide.Montrer(hlp, c);
             QVERIFY2(aide.message().isEmpty(), qPrintable(aide.message()));
         }
+        // Each event's topic opens at its own title, Distension's too, and
+        // shows its pictures, made beside the help file.
+        QTextBrowser* b = nullptr;
+        const QStringList titres = {QStringLiteral("Sédimentation"), QStringLiteral("Volcanisme"),
+                                    QStringLiteral("Erosion"),       QStringLiteral("Plutonisme"),
+                                    QStringLiteral("Compression"),   QStringLiteral("Chevauchement"),
+                                    QStringLiteral("Distension")};
+        for (int c = 11; c <= 17; ++c) {
+            aide.Montrer(hlp, c);
+            if (!b) b = aide.fenetre()->findChild<QTextBrowser*>();
+            QVERIFY(b);
+            aide.fenetre()->show();
+            QVERIFY(QTest::qWaitForWindowExposed(aide.fenetre()));
+            QTextCursor titre = b->document()->find(titres[c - 11]);
+            // The heading, not a mention of the event in an earlier topic.
+            while (!titre.isNull() && titre.blockFormat().headingLevel() != 2 && titre.block().text() != titres[c - 11])
+                titre = b->document()->find(titres[c - 11], titre);
+            QVERIFY2(!titre.isNull(), qPrintable(titres[c - 11]));
+            const QRect r = b->cursorRect(titre);
+            QVERIFY2(r.top() >= -2 && r.top() < b->viewport()->height() / 4, qPrintable(titres[c - 11]));
+        }
+        int images = 0;
+        for (QTextBlock bloc = b->document()->begin(); bloc.isValid(); bloc = bloc.next())
+            for (auto it = bloc.begin(); !it.atEnd(); ++it) {
+                const QTextCharFormat f = it.fragment().charFormat();
+                if (!f.isImageFormat()) continue;
+                const QUrl source(f.toImageFormat().name());
+                const QVariant image = b->document()->resource(QTextDocument::ImageResource, source);
+                const QImage lue = image.value<QImage>();
+                QVERIFY2(!lue.isNull() || !image.value<QPixmap>().isNull(), qPrintable(source.toString()));
+                ++images;
+            }
+        QCOMPARE(images, 14);
     }
 
 private:

@@ -185,3 +185,35 @@ TEST(Modeles, EachSampleHasItsModelThePictureOfItsReplay) {
 }
 
 }  // namespace
+
+// The help's pictures: for each event, a list before it and the same list
+// with it, both clickable, and the pictures beside the help file are what
+// the lists show.
+TEST(ImagesAide, EachEventHasItsBeforeAndAfterPicture) {
+    const QString sources = QStringLiteral(STRATALOOM_AIDE_SOURCES);
+    for (const auto& e : section::kEvenements) {
+        std::string nom = Nom(std::string(e.ligne));
+        if (nom.rfind("Sé", 0) == 0) nom = "se" + nom.substr(3);  // "Sédimentation": sedimentation
+        std::transform(nom.begin(), nom.end(), nom.begin(), [](char c) { return static_cast<char>(std::tolower(c)); });
+        SCOPED_TRACE(nom);
+        const Liste avant = section::LireListe(Octets(sources + QStringLiteral("/%1-avant.lst").arg(QString::fromStdString(nom))));
+        const Liste apres = section::LireListe(Octets(sources + QStringLiteral("/%1-apres.lst").arg(QString::fromStdString(nom))));
+        ASSERT_GE(avant.size(), 1u);
+        ASSERT_EQ(apres.size(), avant.size() + 1);
+        EXPECT_TRUE(std::equal(avant.begin(), avant.end(), apres.begin()));
+        EXPECT_EQ(section::TagDeLigne(apres.back()), e.tag);
+        Session a = SessionPrete();
+        for (std::size_t i = 1; i < apres.size(); ++i) {
+            const auto ev = section::EvenementDeLigne(apres[i]);
+            ASSERT_TRUE(ev && a.Disponible(*ev)) << "line " << i + 1 << " is disabled here";
+            a.Appliquer(*ev);
+            if (i + 1 == avant.size()) {
+                QImage image(DossierDonnees() + QStringLiteral("/aide/%1-avant.png").arg(QString::fromStdString(nom)));
+                EXPECT_TRUE(!image.isNull() && DeImage(image) == a.vue()) << "before";
+            }
+        }
+        QImage image(DossierDonnees() + QStringLiteral("/aide/%1-apres.png").arg(QString::fromStdString(nom)));
+        ASSERT_FALSE(image.isNull());
+        EXPECT_TRUE(DeImage(image) == a.vue()) << "after";
+    }
+}

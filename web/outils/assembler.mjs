@@ -61,7 +61,11 @@ const donnees = {
     TEXTURES.map((n) => [n, base64(gzipSync(readFileSync(join(o.donnees, "Base", n)), { level: 9 }))]),
   ),
   sons: Object.fromEntries(SONS.map((n) => [n, base64(readFileSync(join(o.donnees, "Base", n)))])),
-  aide: readFileSync(join(o.donnees, "strataloom.hlp"), "utf8"),
+  // The help's pictures (aide/*.png beside the help file) go inside it.
+  aide: readFileSync(join(o.donnees, "strataloom.hlp"), "utf8").replace(
+    /src="aide\/([a-z-]+\.png)"/g,
+    (_, nom) => `src="${dataUrlPng(join(o.donnees, "aide", nom))}"`,
+  ),
 };
 
 const scripts = SCRIPTS.map((n) => `// ${n}\n` + readFileSync(join(page, n), "utf8")).join("\n");
