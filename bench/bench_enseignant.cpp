@@ -8,6 +8,7 @@
 
 #include "banc.h"
 #include "feuille.h"
+#include "section/correction.h"
 #include "section/serie.h"
 
 namespace banc {
@@ -57,6 +58,27 @@ void BM_SerieEtFiches(benchmark::State& st) {
     st.counters["exercices"] = 30;
 }
 
+// A class of 35: each pupil's list replayed and marked against the model,
+// as the grading of a folder of answers does.
+void BM_Noter35(benchmark::State& st) {
+    section::Session modele = SessionSerie();
+    section::ReglesSerie r = Regles(7);
+    r.exercices = 36;
+    std::vector<section::ExerciceTire> copies = section::TirerSerie(modele, r);
+    modele.Charger(copies.back().liste);
+    copies.pop_back();
+    section::Session eleve = SessionSerie();
+    for (auto _ : st) {
+        int total = 0;
+        for (const section::ExerciceTire& c : copies) {
+            eleve.Charger(c.liste);
+            total += section::Noter(modele, eleve).points;
+        }
+        benchmark::DoNotOptimize(total);
+    }
+    st.counters["copies"] = static_cast<double>(copies.size());
+}
+
 }  // namespace
 
 void EnregistrerEnseignant() {
@@ -64,6 +86,8 @@ void EnregistrerEnseignant() {
     const std::string serie = std::string("Enseignant/Serie30/").append(taille);
     const std::string fiches = std::string("Enseignant/Serie30EtFiches/").append(taille);
     benchmark::RegisterBenchmark(serie.c_str(), BM_Serie)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(std::string("Enseignant/Noter35/").append(taille).c_str(), BM_Noter35)
+        ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(fiches.c_str(), BM_SerieEtFiches)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
