@@ -3,6 +3,7 @@
 #
 #   scripts/fuzz.sh listes SECONDES   # event list files, read and replayed
 #   scripts/fuzz.sh images SECONDES   # BMP pictures, models and textures
+#   scripts/fuzz.sh exercices SECONDES   # exercise and answer files
 #
 # Builds the fuzz target with clang in build-fuzz (STRATALOOM_FUZZ=ON),
 # starts from the seed corpus fuzz/corpus/<genre> and keeps the inputs it
@@ -13,13 +14,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 usage() {
-  echo "usage : scripts/fuzz.sh listes|images SECONDES" >&2
+  echo "usage : scripts/fuzz.sh listes|images|exercices SECONDES" >&2
   exit 2
 }
 [ $# -eq 2 ] || usage
 genre=$1
 duree=$2
-case "$genre" in listes | images) ;; *) usage ;; esac
+case "$genre" in listes | images | exercices) ;; *) usage ;; esac
 [[ "$duree" =~ ^[0-9]+$ ]] && [ "$duree" -gt 0 ] || usage
 
 . scripts/commun.sh
