@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "aide_qt.h"
 
 #include <QCoreApplication>

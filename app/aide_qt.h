@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help viewer: one window, not modal, showing the help file (an HTML
 // document whose topics are anchors "contexte-N") at the asked topic. The
 // window is reused from one request to the next. A missing file or topic

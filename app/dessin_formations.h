@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formations drawn for a pupil, around the section and never in it:
 // a letter on each piece, a tint per formation, the print palette, and the
 // legend. The view's own pixels are never changed: the letters and tints

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program finds its data and where its dialogs start: the folders
 // derived from the executable's location and from the system.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the section in view, the seven event commands with their
 // help buttons, the event list, undo and return to start, the list files,
 // the model comparison, the picture export, help, warning and sounds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box: product name, version, logo, the program's icon and the
 // credit line, closed with OK. One box lives for the whole run and is shown
 // modally; once its icon has been clicked, the icon's tooltip stays on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window says to a screen reader: a name for every control and
 // a description that follows the section (the reason a command is off,
 // the list's length and last event, the formations in view).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a desktop program: keyboard shortcuts and the comparison
 // held on the space bar, tooltips that say what each command does and why
 // it is off, the question before unsaved work is lost, a list file named on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The busy (hourglass) cursor for the length of a command.
 #pragma once
 

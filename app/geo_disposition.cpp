@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's controls and menu, placed as the learner knows them.
 #include <QAction>
 #include <QFrame>

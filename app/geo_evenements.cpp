@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The event commands, undo, return to start, and the controls that show the
 // engine's state: list, view, availability, undo, help-button colours.
 #include <QAction>

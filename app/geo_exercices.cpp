@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Exercice" menu: a teacher's exercise file opened, its target loaded
 // as the model to compare with, the pupil's section checked against it
 // (where it differs, what kind of difference, the mark out of 20), and the

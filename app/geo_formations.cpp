@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Affichage" menu: the letter of each formation and a tint per
 // formation painted over the view, and the legend in a window of its own
 // (the main window keeps its fixed size). None of it touches the view's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model picture and its comparison with the section, and the saving of
 // the picture in view.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Event list files: save and text export of the list, load and replay.
 #include <QFileInfo>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help, the warning, the sound effects with their key chord, the about box.
 #include <QApplication>
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An image control: shows its picture at its own size from the top-left
 // corner, cut at the control's edges, the window background around a
 // smaller one. Unlike a label, a disabled control keeps its colours: being

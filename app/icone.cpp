@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "icone.h"
 
 // The pictures are those the data generator writes for the desktop, drawn

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's pictures, drawn in code so the program depends on no file:
 // its icon, a small stack of coloured strata folded into an anticline under
 // a strip of sky, and the 171 x 59 logo of the about box (the same emblem

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures and files between Qt and the engine's file layer: rasters as
 // QImage for painting, file names as the bytes the system knows, and the
 // BMP and PNG files every front end writes the same way.

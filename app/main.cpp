@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program entry: the check for a display, the application's title, the
 // main window, the about box, then the event loop until the main window
 // closes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform services the main window uses, behind small interfaces so
 // the window's logic runs in tests with fakes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform services of the program: Qt's own file dialogs and message
 // boxes behind the interfaces of services.h.
 #pragma once

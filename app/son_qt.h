@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound effects: one wave file at a time through QSoundEffect. Playing
 // returns at once and the sound goes on in the media service; nothing ever
 // waits for its end.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the benchmarks share: the texture sets of the three section sizes,
 // section states reached by a few events, the restore of a state between
 // two timed runs, and event lists a learner could have made.

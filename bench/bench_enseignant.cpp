@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The teacher's commands: drawing a series of 30 exercises of 6 events
 // (every one checked for traces, rock and novelty), and the same with
 // their PDF sheets, on the 640 x 600 textures.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole events as the window applies them (Session::Appliquer: snapshot,
 // operations, list line, display copy, availability) and list replays
 // (Session::Charger: reset, replay, display copy, availability).

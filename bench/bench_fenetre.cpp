@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on the offscreen platform: from a click on an event button to
 // the repainted window (list, view, buttons), and the start of the window.
 // The window reads the program's own Base folder, beside build/bin/strataloom.

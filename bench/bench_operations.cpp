@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reference copy, the seven operations and the probes, at each size.
 //
 // An operation changes Observe, so every timed run starts from the same

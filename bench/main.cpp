@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // strataloom_bench: the section engine, whole events, list replays and the
 // window, in one run, so that every figure can be divided by the reference
 // copy measured alongside it; the table of ratios follows the usual lines.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report of a run: the usual console lines, then one table in Markdown
 // in which every figure is divided by the reference copy of the same run
 // (Copie/640x600), and the cost per pixel at the bigger sizes by the cost

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the bytes of an exercise file or of a pupil's answer file,
 // read as the window and the renderer read them.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the bytes of a picture file, given to the program's BMP
 // reader as a model or a texture would be. The bytes go through a file,
 // since the reader takes a file name.

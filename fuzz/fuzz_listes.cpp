@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the bytes of an event list file, read as the load command
 // reads them and replayed on a small section drawn here. The first byte
 // picks the section size; it belongs to line 0, which is never replayed.

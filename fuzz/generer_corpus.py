@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the seed corpora of the fuzz targets: event lists in
 corpus/listes and BMP pictures (and a few that are not) in corpus/images.
 Every file is small; the same run always writes the same bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Without libFuzzer, a fuzz target becomes an ordinary program that runs
 // its entry point once on every file named on the command line, or found
 // in a folder named there, so the seed corpus runs as a test. It fails when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A broken invariant in a fuzz target: say which, then abort so that
 // libFuzzer (or the test run) keeps the input that broke it.
 #pragma once

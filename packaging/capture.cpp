@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // strataloom-capture: the main window as a learner sees it after loading a
 // sample event list, saved as a PNG picture (the screenshot shown by
 // software centres). Runs without a display, on the offscreen platform.

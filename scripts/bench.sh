@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks in Release (installing the missing Debian packages
 # first), runs them, prints the table of ratios to one copy of the section
 # (bench/tableau.cpp), then the resident memory of the program at rest.

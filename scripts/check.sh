@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Strataloom (installing the missing Debian packages first) and runs
 # every test: the program's own build, and the whole test suite in a build
 # with AddressSanitizer and UndefinedBehaviorSanitizer.

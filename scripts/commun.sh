@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by start.sh and check.sh: installs the missing Debian packages and
 # configures a build folder. Sourced, not run.
 

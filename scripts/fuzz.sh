@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes one of the two file readers with libFuzzer for a given time:
 #
 #   scripts/fuzz.sh listes SECONDES   # event list files, read and replayed

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Strataloom (installing the missing Debian packages first) and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the browser edition of Strataloom:
 #   build-web/strataloom.html   one self-contained file (engine, textures,
 #                               sounds, help); opens from disk, no network

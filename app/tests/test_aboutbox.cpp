@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box: its captions, the bounds of its controls, the bevels of
 // its panel, the tooltip of the icon, OK; and the program's pictures.
 #include <QApplication>

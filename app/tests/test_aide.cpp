@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help viewer: a topic opens at its anchor, one window serves every
 // request, a missing file or topic is said in the window.
 #include <QApplication>

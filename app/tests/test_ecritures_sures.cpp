@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves that cannot be made: into a missing folder, under a plain file, onto
 // a folder, into a read-only folder or over a read-only file. Each writer
 // (the picture writer, the list save, the picture export) must report the

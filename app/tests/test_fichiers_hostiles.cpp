@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's file commands on hostile ground: a save on a full disk or
 // onto a device, a model or a list that is a FIFO or /dev/zero, textures
 // that are links to /dev/zero or picture bombs, lists at the line limit.

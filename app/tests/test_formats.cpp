@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's file formats against Qt's own readers and writers: the BMP
 // decoder gives QImage's pixels, the BMP writer gives the bytes QImage wrote
 // when it wrote the program's pictures, and the state report is the JSON

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window for a screen reader and for the keyboard alone: every control
 // named, descriptions that follow the section, the focus always shown, and
 // a whole session (an event, undo, a save) made without the mouse.

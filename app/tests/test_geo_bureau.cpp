@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a desktop program: its shortcuts, the comparison held on
 // the space bar, the tooltips in the engine's words and the help that holds
 // them, a list named on the command line, the pupil's models folder.

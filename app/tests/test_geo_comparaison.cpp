@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The comparison with the model when the press and the release reach the
 // window as the platform delivers them: sent to the window itself, they go
 // through Qt's choice of the control that receives them, as the X server's

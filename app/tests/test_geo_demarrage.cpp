@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the main window: layout, menu, the state after a reset, the
 // data folders and the missing pictures.
 #include <QFile>

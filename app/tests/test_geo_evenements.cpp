@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The event commands, undo, availability after events, help colours and
 // the sound around each event.
 #include <QRandomGenerator>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Exercice" menu: an exercise file opened as the model, the pupil's
 // section checked against it (where and how it differs, the mark), the
 // answer saved for the teacher; a damaged file refused with a message.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Letters, tints and the legend of the formations: painted over the view,
 // they change neither the view's picture, nor a saved one, nor the list.
 #include <QDialog>

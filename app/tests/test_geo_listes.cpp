@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Event list files: save, text export, load and replay.
 #include <QDir>
 #include <QFile>

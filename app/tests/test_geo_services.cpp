@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help, the start-up warning, the sound key chord and the about box.
 #include <QStringEncoder>
 #include <QtTest>

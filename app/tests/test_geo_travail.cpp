@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Work not lost by a click: closing the window or loading another list
 // while the list holds unsaved events asks first, and "Oui" goes on only
 // when the list was saved.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile data through the program's loading paths: pictures that lie about
 // themselves, textures that are missing, broken or of odd sizes, lists of
 // random bytes or of a hundred thousand lines. The program must say so in

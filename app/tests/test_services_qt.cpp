@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt adapters of the platform services: file dialogs and message boxes,
 // driven as the user would from a timer.
 #include <QAbstractButton>

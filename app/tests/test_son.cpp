@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound effects: a wave file plays and stops, anything else is silence
 // without a crash, also without an audio device.
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's icon, a small folded stack of coloured strata, and the
 // 171 x 59 logo of the about box. Both have a transparent background.
 #pragma once

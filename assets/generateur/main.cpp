@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // strataloom-data: writes the program's data files. The build runs it to
 // fill the Base folder beside the program and the icons folder; benchmarks
 // and tests run it for textures made for bigger sections.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conventional patterns of geological cross-sections, as predicates on
 // a pixel: true where the pattern puts ink. Every pattern is a fixed tiling
 // of small cells in pixels, so a picture of any size shows marks of the same

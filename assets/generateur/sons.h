@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seven sound effects of the Base folder, one per kind of event,
 // synthesised from sine waves and seeded noise: the same bytes every time.
 #pragma once

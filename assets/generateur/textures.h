@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seven texture bitmaps of the Base folder, drawn as the pictures of a
 // geology textbook: conventional patterns in calm colours.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of the contract between the data files and the program, shared by
 // the tests of the pictures in memory and of the files on disk.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sample event lists shipped in Evenements/ and their model pictures
 // in Modeles/: each list must be a well-formed list file, must be buildable
 // by a learner clicking its events one after the other (no step may need a

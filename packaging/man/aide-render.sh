@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # strataloom-render's --help and --version as help2man reads them: the
 # synopses after "Usage:" and "or:", each on one line.
 #   STRATALOOM_RENDER=path/to/strataloom-render aide-render.sh --help|--version

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The desktop entry and the AppStream metadata agree with each other and
 # with what the installation provides: the file names carry the component
 # id, the entry starts the installed command and names the installed icon,

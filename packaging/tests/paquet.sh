@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a build tree, unpacks it into a scratch
 # root without installing it, checks its fields and contents, and runs the
 # unpacked strataloom-render on a sample list: it must find its textures

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The .lst file type as a desktop sees it, in a scratch data folder of its
 # own: the shared MIME database built from the program's definition knows a
 # list by its name and, with no extension, by its first line; and the

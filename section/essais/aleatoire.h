@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random textures and sections for the tests, seeded and cheap: the
 // sections are drawn pixel by pixel.
 #pragma once

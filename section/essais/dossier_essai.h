@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the tests of files share, from the engine's to the window's and the
 // renderer's: a temporary folder removed at the end, whole files as bytes,
 // a folder's listing, a tmpfs mounted for one test, a watchdog for reads

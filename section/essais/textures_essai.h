@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texture sets for the tests, the fuzz targets and the benchmarks: plain
 // ones for a given size, drawn ones of odd shapes, and the shipped set.
 #pragma once

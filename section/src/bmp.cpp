@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // BMP pictures: header checks, decoding of the usual layouts (1, 4, 8, 16,
 // 24 and 32 bits, RLE4 and RLE8, bit fields, OS/2 and top-down rows) and the
 // 24-bit writer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Overthrust: a thrust sheet pushed up a straight ramp over the folded
 // section, its leading edge laid on the ground in front of the ramp, the ramp
 // drawn black and the red base band repainted along the bottom.

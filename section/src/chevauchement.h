@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quantities that place an overthrust, measured on the folded section.
 // Internal to the section engine; the tests read them to check the geometry.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pixel and sky/rock agreement between two pictures, and the mismatch map.
 #include "section/comparaison.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Vérifier" and "Ordonner": what differs between a pupil's section and the
 // model's, told from the views and their formation planes, and the events
 // of the model as cards to put in order.

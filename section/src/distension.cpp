@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Distension: two normal faults at fixed feet, the block between them (a
 // graben) dropped by Rejet rows, the outer blocks pulled apart by the heave,
 // the gaps beside the graben left blue and the two traces drawn black.

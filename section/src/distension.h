@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quantities that place a distension and the two searches that find the
 // upper ends of its fault traces. Internal to the section engine; the tests
 // read them to check the geometry.

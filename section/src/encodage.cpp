@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // List files typed in another editor: UTF-8 read as Windows-1252 lines.
 #include "section/evenements.h"
 

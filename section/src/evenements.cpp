@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The event table's dispatch, the availability rules, the list-file text
 // and the replay of a list.
 #include "section/evenements.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing and reading the exercise and answer files (see exercice.h for
 // the layout). The readers trust nothing: sizes are checked against their
 // limits and against the length actually there before anything is read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bounded reads of regular files and writes that never lose the old file.
 #include "section/fichiers.h"
 

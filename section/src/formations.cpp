@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counts, letters and label places of the formations of a block of the
 // plane. Each function reads the block a few times in memory order; a
 // 540 x 480 view takes a millisecond or two.

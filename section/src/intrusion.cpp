@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plutonism and volcanism: a ready-drawn body laid over the section through
 // its mask (OR) and its picture (AND), so that the body's own pixels replace
 // the section and everything around it stays as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The legend of the formations: deposits, their words and their tints.
 #include "section/legende.h"
 

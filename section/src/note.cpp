@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mark out of 20 of a pupil's section against the model's. It is
 // earned on rock: the sky, most of a view, agrees on almost any answer and
 // so counts for nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Compression: a train of sine-shaped folds made by shifting every column
 // of the section down by its own offset. Nothing moves sideways.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fold's offsets as the compression computes them for all columns.
 // Internal to the section engine; the tests compare them with DecalagePli.
 #pragma once

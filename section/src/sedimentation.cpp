@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sedimentation and erosion: the two events that change the section from
 // above. Both read the surface extent (SurfaceBas, SurfaceHaut) left by the
 // last MesureSurface and leave a level surface behind.

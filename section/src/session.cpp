@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One pupil's session: reset, events, undo, list replay and the state report.
 #include "section/session.h"
 

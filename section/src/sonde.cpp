@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The section reset's raster work, the surface probes and the display copy.
 #include <cmath>
 

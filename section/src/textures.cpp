@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules a texture set must meet: seven pictures with pixels, Couche1
 // wider than the hidden margin, and the pictures and their section within
 // one pixel budget.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checking a pupil's work on the shipped textures: the scale of the mark
 // (garbage 0, an equivalent order 20, a layer left out at most 16), what
 // "Vérifier" says, the cards and the check of an order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // List files saved in UTF-8 by another editor read as their Windows-1252 twins.
 #include <gtest/gtest.h>
 

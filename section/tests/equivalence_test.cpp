@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's faster forms against the straightforward ones of
 // reference.cpp, on random sections: every pixel of Observe (and of the view),
 // its formation plane, the drawing state, the surface extent and the fold

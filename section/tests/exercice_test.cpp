@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise and answer files: a round trip keeps every field, and every
 // truncated, lengthened, corrupted or oversized variant is refused with a
 // French reason, never a crash.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bounded reads: only regular files are read, never waiting on a FIFO nor
 // reading a device without end; a list is refused beyond 16 MiB or 10,000
 // lines; a picture or a texture set is refused from its headers, before

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Safe writes: a write that fails at any byte, on purpose or on a really
 // full disk, leaves the old file byte for byte and nothing beside it; a
 // replaced file keeps its mode and owner; a symbolic link stays a link;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counts, letters and label places on small planes written as text, and on
 // random planes against a plain search of the pieces.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The legend: what each line lays, kept through undo and replay, and the
 // entries a pupil reads, by letter and never by age.
 #include <gtest/gtest.h>

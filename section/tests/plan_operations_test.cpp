@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formation plane through the seven operations. The sections are drawn
 // so that a pixel's colour tells its story: every rock pixel has a colour of
 // its own and a formation of its own, the textures use colours no rock pixel

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formation plane of a raster: each rule of FillRect, Polyline and
 // CopyRect on small rasters written as text, the plane through a reset and
 // a snapshot, and the colours untouched by it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Why a command is off: each rule of MajBoutons gives its own reason at its
 // own boundary, a command on gives none, and the list lines a replay skips.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The section engine's operations in their straightforward form: every copy
 // pixel by pixel, every column walked down one pixel at a time, each
 // operation written as its steps read. The engine's faster forms (row by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random event sequences, seeded, on the shipped textures and on drawn
 // textures of odd sizes: every operation ends, sizes never change, undo
 // gives back the section exactly, and a replayed list gives the same section

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Series of exercises: what every drawn exercise must be, the balance of
 // kinds across a series, and the same series for the same seed.
 #include <gtest/gtest.h>

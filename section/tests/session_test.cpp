@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The session: what it does without usable textures, the road of one event
 // against the bare operations, undo and the fold factor, the state report.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small rasters written as text, one letter a colour, for readable tests.
 #pragma once
 

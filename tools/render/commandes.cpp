@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dispatch, and the plain rendering commands: one list to a picture, a
 // section and a state report, or many lists to a folder of pictures.
 #include "commandes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of strataloom-render, one function each. Each returns the
 // program's exit code.
 #pragma once

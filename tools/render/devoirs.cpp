@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing an exercise from a list (--make-exercise) and a pupil's answer
 // (--make-answer), and reading keys and answers for --grade.
 #include "devoirs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The files of an exercise a pupil opens and checks, as the renderer's
 // commands meet them: a key that is a list or an exercise, an answer that
 // is a list or a pupil's answer file.

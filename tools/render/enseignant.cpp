@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Teacher commands that score a section against a model: one comparison
 // with its mismatch picture, the grading of a class's lists against a key,
 // and the pictures of every step of a list.

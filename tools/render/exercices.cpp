@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing random exercises, and the --exercise command that saves each
 // list with its model picture (and, with --sheet, the printable sheets).
 #include "exercices.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random exercises (drawn by the engine's series, section/serie.h): their
 // file names, and the --exercise command.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printable A4 exercise sheets (PDF): per exercise a page for the pupil
 // with the section to rebuild and a numbered column for the events, then
 // a page with the answer key and the picture of every step.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // strataloom-render: replays event lists without a window and writes the
 // pictures, state reports, scores and exercise sheets that teachers need.
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every command of strataloom-render shares: the textures, reading a
 // list file, the session the window uses, writing pictures and files.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Puts the browser edition together in one self-contained HTML file: the
 // page's style and scripts, the engine (WebAssembly inside its JavaScript),
 // and the data made by the project's generator: the seven textures

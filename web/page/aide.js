@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: the program's help document, shown inside the page and
 // scrolled to the topic of a context number (0, and 11 to 17 for the seven
 // events), each topic starting at the anchor "contexte-N". Links between

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Modal boxes: the messages (an icon, lines separated by a lone CR, an OK
 // button) and the about box. One box at a time; a message asked for while
 // another is open waits for it to close.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pupil's work survives the tab: after every change the list's bytes
 // (the same bytes as a saved .lst file) go to the browser's storage, and the
 // next opening of the page offers them back. The model picture is kept for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data the build put inside the page (STRATALOOM_DONNEES): the seven
 // textures as gzip-compressed BMP files, the seven sounds as WAV files, the
 // help document and the pictures of the about box, all in base64.

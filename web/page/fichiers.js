@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files in a browser: what the desktop writes through a save dialog is
 // offered as a download with the dialog's first name ("Exemple.lst",
 // "Liste.txt", "Exemple.bmp"); what it reads through an open dialog comes

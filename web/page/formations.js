@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Affichage" menu: a letter on each piece of each formation and a tint
 // per formation, drawn on a canvas of their own over the view, and the
 // legend in a panel that leaves the page usable. The view's canvas, the

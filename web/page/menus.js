@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar: "Fichier", "Evénements", "Affichage" and "?", opened by a
 // click, a touch, Enter, Space or the down arrow, and walked with the arrow
 // keys; Escape or a press elsewhere closes it. A menu item does what the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's handlers: each reads its command's tag, calls the engine's
 // session and the services (boxes, sounds, help, files), then shows the
 // session's state once: list, view and its formations, undo and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound effects: one wave file per event kind, played through the Web
 // Audio API. The page starts silent; Ctrl+Alt+Shift+S (those three keys
 // exactly) switches the sounds on and off, as on the desktop. Browsers let

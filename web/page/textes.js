@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The French words of the window, as the desktop program says them. The
 // event captions are not here: they come from the engine's event table.
 const TEXTES = Object.freeze({

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view and the model: two canvases in one place, each holding its
 // picture at one canvas pixel per pixel (a third, over the view, holds the
 // formations' letters and tints: formations.js). On screen a picture pixel covers a

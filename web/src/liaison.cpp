@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The browser edition's window onto the engine: one section::Session, the
 // event table, the list files and the BMP pictures, as the page sees them.
 // Everything geological, every rule and every file format stays in

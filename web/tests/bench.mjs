@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The browser edition's figures, in one run:
 //   - the time of an event in the page (the click's whole handler: engine,
 //     undo snapshot, view drawn into the canvas, list, availability) and of

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The browser edition's figures: builds the page with scripts/web.sh, then
 # times an event in the page against strataloom-render, the opening of the
 # file up to the first drawn section, and gives the file's size.

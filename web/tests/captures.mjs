@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screenshots of the page as a pupil sees it, at the two sizes a class
 // uses: a 1280 x 800 tablet (also at two device pixels per CSS pixel) and a
 // 1366 x 768 laptop. For looking at, not for checking.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Firefox, checked by hand: opens the page in headless Firefox (through
 // its Marionette protocol, no driver to install), takes screenshots at
 // 1280 x 800, and compares the canvas with strataloom-render for each

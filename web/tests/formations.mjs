@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Affichage" menu in the browser: the formations' letters and tints on
 // their own canvas over the view, and the legend panel. Registered by
 // navigateur.mjs, which owns the browser; `c` gives what the tests share

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures for the tests: the renderer's BMP files (24 bits, bottom-up, as
 // the engine writes them) and the browser's PNG screenshots, both to RGBA
 // bytes, top row first. Test code only: the page never decodes a picture

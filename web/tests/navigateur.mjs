@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The browser edition in a real browser (Debian's Chromium, headless,
 // through chromedriver), against the desktop's renderer:
 //

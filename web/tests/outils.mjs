@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the browser tests share: a tiny test harness, the desktop's answer
 // for a list (strataloom-render's picture and state report), and the
 // page's state as the pupil sees it (canvas pixels, enabled commands,

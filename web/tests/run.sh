@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The browser edition's tests: builds the page with scripts/web.sh, then
 # runs it in Debian's Chromium (headless, through chromedriver) against
 # strataloom-render. Ends with the line "N passed, N failed".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The French texts of the desktop program: every string literal of app/
 // (adjacent literals joined, as the compiler joins them) and of the event
 // table, decoded as the program decodes them. A caption with a mnemonic

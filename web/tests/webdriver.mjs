@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small WebDriver client for Debian's chromedriver and chromium: the
 // W3C protocol over HTTP with node's fetch, nothing to install from npm.
 // Only what the browser tests and the benchmark use.

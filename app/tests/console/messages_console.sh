@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the two programs write on the console when started from a bare
 # shell, with nothing of a desktop session (no display, no XDG_RUNTIME_DIR,
 # no locale): the window program says in French why it cannot start and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A main window on drawn textures in a temporary application folder, with
 // fake services, and the look-ups the window tests share.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Services that record what the window asks of them and answer from a
 // script, so the window runs in tests without any dialog or sound.
 #pragma once

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a window test on a virtual X server of its own, with Qt's xcb
 # platform, so that the mouse events come from the X server as they do on a
 # desktop. The server picks a free display itself and stops with the test.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a desktop program under a real X server: a list named on
 // the command line, then Ctrl+Z, Ctrl+Q and the space bar held on the view,
 // typed by xdotool and delivered by the server through Qt's xcb platform.

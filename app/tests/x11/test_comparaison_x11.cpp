@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The comparison of the view with its model, under the mouse of a real X
 // server: xdotool presses and releases the buttons, and the window receives
 // them the way the server delivers them, through Qt's xcb platform, not

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // BMP pictures without any toolkit: the header read and checked before a
 // single pixel is decoded, the decoder, and the writer whose bytes every
 // front end shares.

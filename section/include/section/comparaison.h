@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Comparing a section's view with a model picture, pixel by pixel and on
 // sky (blue) against rock (any other colour), for the teacher tools.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checking a pupil's work against an exercise's model: the section rebuilt
 // ("Vérifier"), the events put in order ("Ordonner") and the mark out of 20.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The event kinds, the availability rules, the list-file text and replay.
 // List lines are Windows-1252 byte strings and are compared exactly.
 #pragma once

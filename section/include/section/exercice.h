@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two files of an exercise: the one a teacher hands out (the target
 // picture and the events that built it) and the one a pupil hands back
 // (a name, the exercise answered and the pupil's events).

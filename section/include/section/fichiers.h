@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file layer: bounded reads of regular files, list files, the texture
 // set and safe writes. Paths are byte strings, passed to the system as they
 // are, whatever their encoding.

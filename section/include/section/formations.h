@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the formation plane of the view tells a pupil: how many pixels each
 // formation shows, the letter each one is named by, and where a letter fits
 // on each piece of it. Pure functions of the plane.

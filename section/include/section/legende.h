@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What each formation of the view is, for the legend a pupil reads: the
 // rock or the trace an event lays, the kind of event that laid it, and a
 // tint that tells formations of the same rock apart. Never the rank of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The section raster: 24-bit colours with a drawing state, and the handful
 // of exact operations the geological events are built from.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the geological operations act on: the working raster, the view,
 // the seven textures, the surface extent and the fold factors.
 #pragma once

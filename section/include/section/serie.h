@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A series of exercises drawn from a seed: each one a list a pupil could
 // have built by clicking enabled commands, in which every event leaves a
 // trace in the view, whose view is mostly rock, and whose section no other

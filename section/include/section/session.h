@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One pupil's session: the section, the event list, the single-level undo
 // and the availability of the commands. The window, the renderer and the
 // browser edition all work through this class; none of them touches the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texture set: the rules a set of seven pictures must meet to make a
 // section, checked once for every front end.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The teacher tools of strataloom-render: comparison with a model, grading
 // against a key, step pictures, random exercises and printable sheets.
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // strataloom-render on hostile ground: a full disk, device nodes, endless
 // and blocking files, picture bombs, overlong lists, a lost standard output
 // and names that are not UTF-8. The real program is started with byte

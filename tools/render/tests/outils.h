@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the strataloom-render tests share: textures of their own, running
 // the program, writing list files, counting the pages of a PDF.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // strataloom-render as a user runs it: its pictures and report are those of
 // the window's workshop after loading the same list; bad input is refused
 // with the right exit code and a message naming the file.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # strataloom-render against outputs and names a user's shell can give it:
 # standard output on a full device, names that are not UTF-8, a FIFO as the
 # list, device nodes as outputs (as root), and a stream named as the output.
