@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The pupil's "Ordonner les événements" window: the target section with
+// its letters and legend, the events as cards the pupil puts in order
+// (oldest at the top), and a check of that order against the exercise's
+// model. The cards show their names only: neither the answer nor the
+// cards' places in it are ever shown.
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <cstdint>
+#include <vector>
+
+#include "section/correction.h"
+#include "section/exercice.h"
+#include "section/session.h"
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+class FenetreOrdonner : public QDialog {
+    Q_OBJECT
+public:
+    // The model is the exercise's list replayed on `textures`; `graine`
+    // shuffles the cards.
+    FenetreOrdonner(const section::Exercice& e, const section::Textures& textures, std::uint64_t graine,
+                    QWidget* parent = nullptr);
+
+    // False when the exercise was made with other textures: the section
+    // shown is then the one these textures give.
+    bool memesTextures() const { return memesTextures_; }
+    const section::Session& modele() const { return modele_; }
+    // The card ids in the order the list shows them, top first.
+    std::vector<int> ordre() const;
+    // The section as shown: the model's view with its letters.
+    QImage image() const { return image_; }
+    // What the last check said; juste is false before any check.
+    const section::VerificationOrdre& verification() const { return verification_; }
+
+public Q_SLOTS:
+    void Monter();      // the selected card one place up
+    void Descendre();   // one place down
+    void Verifier();
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    void Deplacer(int pas);
+    void OrdreChange();
+
+    section::Session modele_;
+    section::Session essai_;
+    std::vector<section::Carte> cartes_;
+    section::VerificationOrdre verification_;
+    bool memesTextures_ = false;
+    QImage image_;
+    QListWidget* liste_ = nullptr;
+    QPushButton* monter_ = nullptr;
+    QPushButton* descendre_ = nullptr;
+    QLabel* resultat_ = nullptr;
+};
