@@ -148,6 +148,7 @@ FenetreOrdonner::FenetreOrdonner(const section::Exercice& e, const section::Text
 
     // A drop, like a button, makes the last sentence out of date.
     connect(liste_->model(), &QAbstractItemModel::rowsMoved, this, &FenetreOrdonner::OrdreChange);
+    connect(liste_->model(), &QAbstractItemModel::rowsInserted, this, &FenetreOrdonner::OrdreChange);
 }
 
 std::vector<int> FenetreOrdonner::ordre() const {
@@ -185,7 +186,7 @@ void FenetreOrdonner::Verifier() {
 bool FenetreOrdonner::eventFilter(QObject* objet, QEvent* evenement) {
     if (objet == liste_ && evenement->type() == QEvent::KeyPress) {
         const auto* touche = static_cast<QKeyEvent*>(evenement);
-        if (touche->modifiers() == Qt::AltModifier &&
+        if ((touche->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier &&
             (touche->key() == Qt::Key_Up || touche->key() == Qt::Key_Down)) {
             Deplacer(touche->key() == Qt::Key_Up ? -1 : +1);
             return true;
