@@ -93,6 +93,7 @@ FenetreOrdonner::FenetreOrdonner(const section::Exercice& e, const section::Text
     liste_->setDragDropMode(QAbstractItemView::InternalMove);
     liste_->setDefaultDropAction(Qt::MoveAction);
     liste_->setSelectionMode(QAbstractItemView::SingleSelection);
+    liste_->setMinimumWidth(liste_->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);
     for (const section::Carte& c : cartes_) {
         auto* item = new QListWidgetItem(QString::fromStdString(c.nom), liste_);
         item->setData(kRoleCarte, c.id);
@@ -118,6 +119,9 @@ FenetreOrdonner::FenetreOrdonner(const section::Exercice& e, const section::Text
     resultat_->setAccessibleName(tr("Résultat de la vérification"));
     resultat_->setWordWrap(true);
     resultat_->setTextFormat(Qt::PlainText);
+    // Room for the longest sentence, so the window does not jump when it comes.
+    resultat_->setMinimumHeight(resultat_->fontMetrics().lineSpacing() * 5);
+    resultat_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (!memesTextures_)
         resultat_->setText(tr("Cet exercice a été préparé avec d'autres images de roches : la coupe "
                               "montrée est celle que donnent les images d'ici."));
