@@ -8,7 +8,10 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QDialog>
+#include <QPointer>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -66,6 +69,8 @@ public:
     void VerifierClick();
     void EnregistrerReponseClick();
     void CreerExerciceClick();
+    void OrdonnerClick();
+    QDialog* FenetreOrdre() const { return fenetreOrdonner_; }
     const std::optional<section::Exercice>& exercice() const { return exercice_; }
 
     // The program's arguments: a list file named after the program opens as
@@ -187,6 +192,9 @@ private:
     QAction* Verifier1 = nullptr;
     QAction* Reponse1 = nullptr;
     QAction* CreerExercice1 = nullptr;
+    QAction* Ordonner1 = nullptr;
+    QPointer<QDialog> fenetreOrdonner_;  // the cards window, while open
+    std::uint64_t donne_ = 0;            // how many times the cards were dealt
     QString titreExercice_;  // the title last given to a new exercise
     QLabel* imageLegende_ = nullptr;
 

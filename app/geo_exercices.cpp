@@ -12,6 +12,7 @@
 #include "geo.h"
 #include "geo_vue.h"
 #include "images.h"
+#include "ordonner.h"
 #include "section/correction.h"
 
 namespace {
@@ -34,6 +35,9 @@ void TGEOLOGIE::CreerMenuExercice() {
     Verifier1->setObjectName(QStringLiteral("Verifier1"));
     Verifier1->setShortcut(QKeySequence(Qt::Key_F5));
     connect(Verifier1, &QAction::triggered, this, &TGEOLOGIE::VerifierClick);
+    Ordonner1 = menu->addAction(tr("Ordonner les événements..."));
+    Ordonner1->setObjectName(QStringLiteral("Ordonner1"));
+    connect(Ordonner1, &QAction::triggered, this, &TGEOLOGIE::OrdonnerClick);
     menu->addSeparator();
     Reponse1 = menu->addAction(tr("Enregistrer ma réponse..."));
     Reponse1->setObjectName(QStringLiteral("Reponse1"));
@@ -49,6 +53,7 @@ void TGEOLOGIE::MajMenuExercice() {
     const bool ouvert = exercice_.has_value();
     if (Verifier1) Verifier1->setEnabled(ouvert && texturesOk_);
     if (Reponse1) Reponse1->setEnabled(ouvert && texturesOk_);
+    if (Ordonner1) Ordonner1->setEnabled(ouvert && texturesOk_);
     if (CreerExercice1) CreerExercice1->setEnabled(texturesOk_);
 }
 
@@ -118,6 +123,7 @@ bool TGEOLOGIE::OuvrirExercice(const QString& chemin) {
         return false;
     }
     if (!ConfirmerAbandon()) return false;
+    if (fenetreOrdonner_) fenetreOrdonner_->close();
     exercice_ = std::move(e);
     modeleExercice_ = std::move(modele);
     // The target is the model to compare with, as a loaded model picture.
@@ -135,6 +141,16 @@ bool TGEOLOGIE::OuvrirExercice(const QString& chemin) {
            "puis choisis « Vérifier ma coupe » dans le menu Exercice.")
             .arg(titre));
     return true;
+}
+
+// The exercise's events as cards to put in order, in a window of its own
+// beside the section; each opening deals them again.
+void TGEOLOGIE::OrdonnerClick() {
+    if (!exercice_ || !texturesOk_) return;
+    if (fenetreOrdonner_) fenetreOrdonner_->close();
+    fenetreOrdonner_ = new FenetreOrdonner(*exercice_, session_.textures(), ++donne_, this);
+    fenetreOrdonner_->setAttribute(Qt::WA_DeleteOnClose);
+    fenetreOrdonner_->show();
 }
 
 void TGEOLOGIE::VerifierClick() {

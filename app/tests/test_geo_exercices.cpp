@@ -2,6 +2,7 @@
 // The "Exercice" menu: an exercise file opened as the model, the pupil's
 // section checked against it (where and how it differs, the mark), the
 // answer saved for the teacher; a damaged file refused with a message.
+#include <QListWidget>
 #include <QtTest>
 
 #include "banc.h"
@@ -43,6 +44,7 @@ private Q_SLOTS:
     void exerciceAbimeRefuse();
     void exerciceEnArgument();
     void creerUnExerciceDeLaCoupe();
+    void ordonnerLesCartesDeLExercice();
 };
 
 void TestExercices::ouvrirFaitDuModeleLaCible() {
@@ -174,6 +176,28 @@ void TestExercices::creerUnExerciceDeLaCoupe() {
     for (const char* bouton : {"Plissa", "Nivele", "Sedim"}) eleve.Bouton(bouton)->click();
     eleve.Action("Verifier1")->trigger();
     QVERIFY(DernierMessage(eleve).contains(QStringLiteral("20/20")));
+}
+
+// The cards window opens on the exercise open, and a new exercise closes it.
+void TestExercices::ordonnerLesCartesDeLExercice() {
+    Banc b;
+    QVERIFY(!b.Action("Ordonner1")->isEnabled());
+    b.f.fichiers.Repondre(EcrireExercice(b, kListe, QStringLiteral("pli.exo")));
+    b.Action("Ouvrirexercice1")->trigger();
+    QVERIFY(b.Action("Ordonner1")->isEnabled());
+    b.Action("Ordonner1")->trigger();
+    QPointer<QDialog> fenetre = b.w->FenetreOrdre();
+    QVERIFY(fenetre);
+    QVERIFY(!fenetre->isModal());
+    QCOMPARE(fenetre->windowTitle(), QStringLiteral("Ordonner les événements"));
+    auto* cartes = fenetre->findChild<QListWidget*>(QStringLiteral("Cartes"));
+    QVERIFY(cartes);
+    QCOMPARE(cartes->count(), static_cast<int>(kListe.size()) - 1);
+    // The pupil's own section is not touched by the cards.
+    QCOMPARE(b.Liste(), QStringList{QStringLiteral("Sédimentation")});
+    b.f.fichiers.Repondre(EcrireExercice(b, {kSed, "Distension"}, QStringLiteral("autre.exo")));
+    b.Action("Ouvrirexercice1")->trigger();
+    QTRY_VERIFY(fenetre.isNull() || !fenetre->isVisible());
 }
 
 QTEST_MAIN(TestExercices)
