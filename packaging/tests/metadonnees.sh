@@ -16,8 +16,8 @@ erreur() { echo "ERREUR : $*" >&2; echec=1; }
 
 champ() { sed -n "s/^$1=//p" "$entree"; }
 [ "$(champ Exec)" = "strataloom %f" ] || erreur "Exec=$(champ Exec), la commande installée est strataloom, avec le fichier ouvert"
-type=$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$dossier/$id.xml")
-[ "$(champ MimeType)" = "$type;" ] || erreur "MimeType=$(champ MimeType), le type défini est $type"
+types=$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1;/p' "$dossier/$id.xml" | tr -d '\n')
+[ "$(champ MimeType)" = "$types" ] || erreur "MimeType=$(champ MimeType), les types définis sont $types"
 [ "$(champ Icon)" = strataloom ] || erreur "Icon=$(champ Icon), l'icône installée est strataloom"
 [ "$(champ Name)" = Strataloom ] || erreur "Name=$(champ Name)"
 [ "$(champ Categories)" = "Education;Science;Geology;" ] || erreur "Categories=$(champ Categories)"

@@ -44,9 +44,17 @@ printf 'S\303\251dimentation\nErosion\n' > "$essai/fichiers/utf8"
 # Plain text stays plain text.
 printf 'Bonjour\n' > "$essai/fichiers/note.txt"
 [ "$(genre "$essai/fichiers/note.txt")" = text/plain ] || erreur "un texte est vu comme $(genre "$essai/fichiers/note.txt")"
-# The desktop entry takes the type.
-gio mime "$type" > "$essai/applications.txt" 2>&1 || true
-grep -q "$id.desktop" "$essai/applications.txt" || { cat "$essai/applications.txt" >&2; erreur "l'entrée de bureau n'ouvre pas $type"; }
+# An exercise, by its name and by its first bytes.
+exercice=application/x-strataloom-exercice
+printf "\000\001" > "$essai/fichiers/autre.exo"
+[ "$(genre "$essai/fichiers/autre.exo")" = "$exercice" ] || erreur "autre.exo est vu comme $(genre "$essai/fichiers/autre.exo")"
+printf "SLEXERC\032\001\000" > "$essai/fichiers/devoir"
+[ "$(genre "$essai/fichiers/devoir")" = "$exercice" ] || erreur "exercice sans extension : $(genre "$essai/fichiers/devoir")"
+# The desktop entry takes both types.
+for t in "$type" "$exercice"; do
+  gio mime "$t" > "$essai/applications.txt" 2>&1 || true
+  grep -q "$id.desktop" "$essai/applications.txt" || { cat "$essai/applications.txt" >&2; erreur "l'entrée de bureau n'ouvre pas $t"; }
+done
 
 [ $echec -eq 0 ] && echo "Type de fichier vérifié."
 exit $echec
