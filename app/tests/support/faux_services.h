@@ -17,6 +17,7 @@ class FauxFichiers : public ServiceFichiers {
 public:
     std::optional<QString> Ouvrir(const DemandeFichier& d) override;
     std::optional<QString> Enregistrer(const DemandeFichier& d) override;
+    std::optional<QString> ChoisirDossier(const DemandeFichier& d) override;
 
     void Repondre(const QString& nom) { reponses.emplace_back(nom); }
     void Annuler() { reponses.emplace_back(std::nullopt); }
@@ -24,6 +25,7 @@ public:
     std::deque<std::optional<QString>> reponses;
     std::vector<DemandeFichier> ouvertures;
     std::vector<DemandeFichier> enregistrements;
+    std::vector<DemandeFichier> dossiers;
     int sansReponse = 0;  // calls that found no scripted answer
 
 private:
