@@ -28,6 +28,12 @@ public:
     // The chosen full file name, or nothing when cancelled.
     virtual std::optional<QString> Ouvrir(const DemandeFichier& d) = 0;
     virtual std::optional<QString> Enregistrer(const DemandeFichier& d) = 0;
+    // A folder chosen (titre, dossierInitial and dossiersProposes are read),
+    // or nothing when cancelled; by default none can be chosen.
+    virtual std::optional<QString> ChoisirDossier(const DemandeFichier& d) {
+        (void)d;
+        return std::nullopt;
+    }
 };
 
 class ServiceMessages {

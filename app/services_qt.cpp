@@ -99,6 +99,25 @@ std::optional<QString> FichiersQt::Enregistrer(const DemandeFichier& d) {
     return Dialogue(d, false);
 }
 
+std::optional<QString> FichiersQt::ChoisirDossier(const DemandeFichier& d) {
+    QFileDialog dlg(parent_);
+    dlg.setOption(QFileDialog::DontUseNativeDialog);
+    dlg.setWindowTitle(!d.titre.isEmpty() ? d.titre : QFileDialog::tr("Choisir un dossier"));
+    dlg.setFileMode(QFileDialog::Directory);
+    dlg.setOption(QFileDialog::ShowDirsOnly);
+    if (!d.dossiersProposes.isEmpty()) {
+        QList<QUrl> places = dlg.sidebarUrls();
+        for (const QString& dossier : d.dossiersProposes) {
+            const QUrl url = QUrl::fromLocalFile(dossier);
+            if (!places.contains(url)) places << url;
+        }
+        dlg.setSidebarUrls(places);
+    }
+    if (!d.dossierInitial.isEmpty()) dlg.setDirectory(d.dossierInitial);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
+    return dlg.selectedFiles().front();
+}
+
 std::optional<QString> FichiersQt::Dialogue(const DemandeFichier& d, bool ouvrir) {
     DialogueFichier dlg(parent_, d);
     dlg.setOption(QFileDialog::DontUseNativeDialog);

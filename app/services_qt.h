@@ -25,6 +25,7 @@ public:
 
     std::optional<QString> Ouvrir(const DemandeFichier& d) override;
     std::optional<QString> Enregistrer(const DemandeFichier& d) override;
+    std::optional<QString> ChoisirDossier(const DemandeFichier& d) override;
 
 private:
     std::optional<QString> Dialogue(const DemandeFichier& d, bool ouvrir);

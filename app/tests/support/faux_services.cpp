@@ -24,6 +24,11 @@ std::optional<QString> FauxFichiers::Enregistrer(const DemandeFichier& d) {
     return Suivante();
 }
 
+std::optional<QString> FauxFichiers::ChoisirDossier(const DemandeFichier& d) {
+    dossiers.push_back(d);
+    return Suivante();
+}
+
 void FauxMessages::Noter(Genre g, const QString& t) {
     messages.push_back({g, t, QApplication::overrideCursor() != nullptr});
 }

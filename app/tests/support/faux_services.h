@@ -18,6 +18,7 @@ class FauxFichiers : public ServiceFichiers {
 public:
     std::optional<QString> Ouvrir(const DemandeFichier& d) override;
     std::optional<QString> Enregistrer(const DemandeFichier& d) override;
+    std::optional<QString> ChoisirDossier(const DemandeFichier& d) override;
 
     void Repondre(const QString& nom) { reponses.emplace_back(nom); }
     void Annuler() { reponses.emplace_back(std::nullopt); }
@@ -25,6 +26,7 @@ public:
     std::deque<std::optional<QString>> reponses;
     std::vector<DemandeFichier> ouvertures;
     std::vector<DemandeFichier> enregistrements;
+    std::vector<DemandeFichier> dossiers;
     int sansReponse = 0;  // calls that found no scripted answer
 
 private:

@@ -1,0 +1,354 @@
+#include "fenetre_enseignant.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "fiches_pdf.h"
+#include "images.h"
+#include "section/correction.h"
+#include "section/exercice.h"
+
+namespace {
+
+QString Texte(const std::string& s) { return QString::fromStdString(s); }
+
+// A spreadsheet field: quoted when it holds the separator, a quote or a
+// line break, its quotes doubled.
+QString Champ(QString t) {
+    if (!t.contains(QLatin1Char(';')) && !t.contains(QLatin1Char('"')) && !t.contains(QLatin1Char('\n')) &&
+        !t.contains(QLatin1Char('\r')))
+        return t;
+    t.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + t + QLatin1Char('"');
+}
+
+}  // namespace
+
+FenetreEnseignant::FenetreEnseignant(const Services& services, const section::Textures& textures,
+                                     QString dossierDocuments, QWidget* parent)
+    : QDialog(parent), services_(services), textures_(textures), dossierDocuments_(std::move(dossierDocuments)) {
+    setObjectName(QStringLiteral("EspaceEnseignant"));
+    setWindowTitle(tr("Espace enseignant"));
+    setModal(false);
+    auto* disposition = new QVBoxLayout(this);
+    onglets_ = new QTabWidget(this);
+    onglets_->setObjectName(QStringLiteral("Onglets"));
+    onglets_->setAccessibleName(tr("Espace enseignant"));
+    onglets_->addTab(OngletSerie(), tr("Préparer une série"));
+    onglets_->addTab(OngletClasse(), tr("Noter une classe"));
+    disposition->addWidget(onglets_);
+    auto* fermer = new QPushButton(tr("Fermer"), this);
+    fermer->setObjectName(QStringLiteral("Fermer"));
+    fermer->setAccessibleName(tr("Fermer l'espace enseignant"));
+    connect(fermer, &QPushButton::clicked, this, &QDialog::close);
+    disposition->addWidget(fermer, 0, Qt::AlignRight);
+}
+
+QWidget* FenetreEnseignant::OngletSerie() {
+    auto* page = new QWidget(this);
+    auto* forme = new QFormLayout(page);
+    nombre_ = new QSpinBox(page);
+    nombre_->setObjectName(QStringLiteral("NombreExercices"));
+    nombre_->setRange(1, 99);
+    nombre_->setValue(10);
+    nombre_->setAccessibleName(tr("Nombre d'exercices"));
+    forme->addRow(tr("Nombre d'exercices :"), nombre_);
+    evenements_ = new QSpinBox(page);
+    evenements_->setObjectName(QStringLiteral("EvenementsParExercice"));
+    evenements_->setRange(1, 99);
+    evenements_->setValue(6);
+    evenements_->setAccessibleName(tr("Événements par exercice"));
+    forme->addRow(tr("Événements par exercice :"), evenements_);
+
+    auto* genres = new QGroupBox(tr("Événements permis"), page);
+    genres->setAccessibleName(tr("Événements permis"));
+    auto* grille = new QGridLayout(genres);
+    for (const section::TypeEvenement& t : section::kEvenements) {
+        auto* c = new QCheckBox(Texte(section::Utf8DeLigne(t.ligne)), genres);
+        c->setObjectName(QStringLiteral("Permis%1").arg(t.tag));
+        c->setAccessibleName(tr("Permettre : %1").arg(c->text()));
+        c->setChecked(true);
+        const int i = static_cast<int>(permis_.size());
+        grille->addWidget(c, i / 2, i % 2);
+        permis_.push_back(c);
+    }
+    forme->addRow(genres);
+
+    auto* ligneGraine = new QHBoxLayout;
+    graine_ = new QLineEdit(page);
+    graine_->setObjectName(QStringLiteral("Graine"));
+    graine_->setAccessibleName(tr("Graine de la série"));
+    ligneGraine->addWidget(graine_);
+    auto* nouvelle = new QPushButton(tr("Nouvelle graine"), page);
+    nouvelle->setObjectName(QStringLiteral("NouvelleGraine"));
+    nouvelle->setAccessibleName(tr("Tirer une nouvelle graine"));
+    connect(nouvelle, &QPushButton::clicked, this, &FenetreEnseignant::NouvelleGraine);
+    ligneGraine->addWidget(nouvelle);
+    forme->addRow(tr("Graine :"), ligneGraine);
+    NouvelleGraine();
+
+    prefixe_ = new QLineEdit(tr("Exercice"), page);
+    prefixe_->setObjectName(QStringLiteral("PrefixeTitre"));
+    prefixe_->setAccessibleName(tr("Début du titre des exercices"));
+    forme->addRow(tr("Titre :"), prefixe_);
+
+    auto* creer = new QPushButton(tr("Créer la série..."), page);
+    creer->setObjectName(QStringLiteral("CreerSerie"));
+    creer->setAccessibleName(tr("Créer la série dans un dossier"));
+    connect(creer, &QPushButton::clicked, this, [this] { CreerSerie(); });
+    forme->addRow(creer);
+    bilanSerie_ = new QLabel(page);
+    bilanSerie_->setObjectName(QStringLiteral("BilanSerie"));
+    bilanSerie_->setWordWrap(true);
+    bilanSerie_->setAccessibleName(tr("Série écrite"));
+    forme->addRow(bilanSerie_);
+    return page;
+}
+
+QWidget* FenetreEnseignant::OngletClasse() {
+    auto* page = new QWidget(this);
+    auto* disposition = new QVBoxLayout(page);
+    auto* grille = new QGridLayout;
+    auto* choisirExercice = new QPushButton(tr("Exercice..."), page);
+    choisirExercice->setObjectName(QStringLiteral("ChoisirExercice"));
+    choisirExercice->setAccessibleName(tr("Choisir le fichier d'exercice"));
+    connect(choisirExercice, &QPushButton::clicked, this, [this] { ChoisirExercice(); });
+    exercice_ = new QLabel(tr("aucun exercice choisi"), page);
+    exercice_->setObjectName(QStringLiteral("ExerciceChoisi"));
+    exercice_->setAccessibleName(tr("Exercice choisi"));
+    grille->addWidget(choisirExercice, 0, 0);
+    grille->addWidget(exercice_, 0, 1);
+    auto* choisirCopies = new QPushButton(tr("Copies..."), page);
+    choisirCopies->setObjectName(QStringLiteral("ChoisirCopies"));
+    choisirCopies->setAccessibleName(tr("Choisir le dossier des réponses des élèves"));
+    connect(choisirCopies, &QPushButton::clicked, this, [this] { ChoisirCopies(); });
+    copies_ = new QLabel(tr("aucun dossier choisi"), page);
+    copies_->setObjectName(QStringLiteral("CopiesChoisies"));
+    copies_->setAccessibleName(tr("Dossier des réponses"));
+    grille->addWidget(choisirCopies, 1, 0);
+    grille->addWidget(copies_, 1, 1);
+    grille->setColumnStretch(1, 1);
+    disposition->addLayout(grille);
+
+    table_ = new QTableWidget(0, 4, page);
+    table_->setObjectName(QStringLiteral("TableNotes"));
+    table_->setAccessibleName(tr("Notes de la classe"));
+    table_->setHorizontalHeaderLabels({tr("Élève"), tr("Fichier"), tr("Note /20"), tr("Remarque")});
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    disposition->addWidget(table_);
+    auto* csv = new QPushButton(tr("Enregistrer en CSV..."), page);
+    csv->setObjectName(QStringLiteral("EnregistrerCsv"));
+    csv->setAccessibleName(tr("Enregistrer les notes en CSV"));
+    connect(csv, &QPushButton::clicked, this, [this] { EnregistrerCsv(); });
+    disposition->addWidget(csv, 0, Qt::AlignRight);
+    return page;
+}
+
+void FenetreEnseignant::Erreur(const QString& texte) {
+    if (services_.messages) services_.messages->Erreur(texte);
+}
+
+void FenetreEnseignant::NouvelleGraine() {
+    graine_->setText(QString::number(QRandomGenerator::global()->bounded(1u, 1000000u)));
+}
+
+section::ReglesSerie FenetreEnseignant::Regles() const {
+    section::ReglesSerie r;
+    r.exercices = nombre_->value();
+    r.evenements = evenements_->value();
+    r.graine = graine_->text().trimmed().toUInt();
+    for (std::size_t i = 0; i < permis_.size(); ++i) r.permis[i + 1] = permis_[i]->isChecked();
+    return r;
+}
+
+bool FenetreEnseignant::CreerSerie() {
+    bool lu = false;
+    graine_->text().trimmed().toUInt(&lu);
+    if (!lu) {
+        Erreur(tr("La graine doit être un nombre entier de 0 à 4294967295."));
+        return false;
+    }
+    if (!services_.fichiers) return false;
+    DemandeFichier d;
+    d.titre = tr("Dossier de la série");
+    d.dossierInitial = dossierDocuments_;
+    if (!dossierDocuments_.isEmpty()) d.dossiersProposes << dossierDocuments_;
+    const std::optional<QString> choix = services_.fichiers->ChoisirDossier(d);
+    if (!choix) return false;
+    const QDir dossier(*choix);
+
+    const section::ReglesSerie regles = Regles();
+    section::Session a;
+    a.DefinirTextures(textures_);
+    const std::vector<section::ExerciceTire> serie = section::TirerSerie(a, regles);
+    std::vector<section::Liste> listes;
+    std::vector<QString> titres;
+    const QString prefixe = prefixe_->text().trimmed();
+    for (std::size_t i = 0; i < serie.size(); ++i) {
+        const int numero = static_cast<int>(i) + 1;
+        section::Exercice e;
+        const QString titre = QStringLiteral("%1 %2").arg(prefixe).arg(numero).trimmed();
+        e.titre = titre.toStdString();
+        e.lignes = serie[i].liste;
+        a.Charger(e.lignes);
+        e.cible = a.vue();
+        const QString nom = dossier.filePath(QStringLiteral("%1 %2.exo")
+                                                 .arg(prefixe.isEmpty() ? tr("Exercice") : prefixe)
+                                                 .arg(numero, 2, 10, QLatin1Char('0')));
+        if (const std::string r = section::EcrireFichierExercice(OctetsDeChemin(nom), e); !r.empty()) {
+            Erreur(tr("Impossible d'écrire %1 (%2).").arg(QDir::toNativeSeparators(nom), Texte(r)));
+            return false;
+        }
+        listes.push_back(e.lignes);
+        titres.push_back(titre);
+    }
+    const QString pdf = dossier.filePath(QStringLiteral("fiches.pdf"));
+    const auto octets =
+        rendu::DocumentFiches(a, listes, titres, QStringLiteral("Strataloom " STRATALOOM_VERSION));
+    const section::ErreurFichier ef =
+        octets ? section::EcrireFichierSur(OctetsDeChemin(pdf), std::string_view(octets->constData(),
+                                                                                  static_cast<std::size_t>(octets->size())))
+               : section::ErreurFichier::Ecriture;
+    if (ef != section::ErreurFichier::Aucune) {
+        Erreur(tr("Impossible d'écrire %1 (%2).").arg(QDir::toNativeSeparators(pdf), Texte(section::RaisonErreur(ef))));
+        return false;
+    }
+    bilanSerie_->setText(tr("%n exercice(s) écrit(s) dans %1, avec leurs fiches (fiches.pdf).", nullptr,
+                            static_cast<int>(serie.size()))
+                             .arg(QDir::toNativeSeparators(dossier.absolutePath())));
+    return true;
+}
+
+bool FenetreEnseignant::ChoisirExercice() {
+    if (!services_.fichiers) return false;
+    DemandeFichier d;
+    d.titre = tr("Exercice à noter");
+    d.filtre = tr("Exercice Strataloom (*.exo)|*.exo");
+    d.extensionDefaut = QStringLiteral("exo");
+    d.dossierInitial = dossierDocuments_;
+    d.fichierDoitExister = true;
+    const std::optional<QString> choix = services_.fichiers->Ouvrir(d);
+    if (!choix) return false;
+    cheminExercice_ = *choix;
+    exercice_->setText(QDir::toNativeSeparators(cheminExercice_));
+    if (!dossierCopies_.isEmpty()) NoterClasse(cheminExercice_, dossierCopies_);
+    return true;
+}
+
+bool FenetreEnseignant::ChoisirCopies() {
+    if (!services_.fichiers) return false;
+    DemandeFichier d;
+    d.titre = tr("Dossier des réponses des élèves");
+    d.dossierInitial = cheminExercice_.isEmpty() ? dossierDocuments_ : QFileInfo(cheminExercice_).absolutePath();
+    const std::optional<QString> choix = services_.fichiers->ChoisirDossier(d);
+    if (!choix) return false;
+    dossierCopies_ = *choix;
+    copies_->setText(QDir::toNativeSeparators(dossierCopies_));
+    if (!cheminExercice_.isEmpty()) NoterClasse(cheminExercice_, dossierCopies_);
+    return true;
+}
+
+bool FenetreEnseignant::NoterClasse(const QString& cheminExercice, const QString& dossier) {
+    table_->setRowCount(0);
+    section::Exercice e;
+    if (const std::string r = section::LireFichierExercice(OctetsDeChemin(cheminExercice), e); !r.empty()) {
+        Erreur(tr("Chargement impossible : %1 (%2).").arg(QDir::toNativeSeparators(cheminExercice), Texte(r)));
+        return false;
+    }
+    const std::uint64_t empreinte = section::EmpreinteExercice(e);
+    section::Session modele;
+    modele.DefinirTextures(textures_);
+    section::ChargerExercice(modele, e);
+    section::Session eleve;
+    eleve.DefinirTextures(textures_);
+    eleve.SuivreFormations(true);
+
+    const QFileInfoList fichiers =
+        QDir(dossier).entryInfoList({QStringLiteral("*.rep")}, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo& f : fichiers) {
+        QString nom, note, remarque;
+        section::Reponse r;
+        if (const std::string raison = section::LireFichierReponse(OctetsDeChemin(f.absoluteFilePath()), r);
+            !raison.empty()) {
+            remarque = Texte(raison);
+        } else {
+            nom = Texte(r.eleve);
+            if (r.exercice != empreinte) {
+                remarque = tr("répond à un autre exercice");
+            } else {
+                eleve.Charger(r.lignes);
+                const section::Note n = section::Noter(modele, eleve);
+                note = QString::number(n.points);
+                if (n.memeCoupe) {
+                    remarque = tr("coupe reconstituée");
+                } else if (n.evenementsReconnus == 0) {
+                    remarque = tr("aucun événement");
+                } else {
+                    QStringList textes;
+                    for (const section::Remarque& m : section::VerifierCoupe(modele, eleve).remarques)
+                        textes << Texte(m.texte);
+                    remarque = textes.isEmpty() ? tr("coupe différente") : textes.join(QStringLiteral(" ; "));
+                }
+            }
+        }
+        const int rang = table_->rowCount();
+        table_->insertRow(rang);
+        table_->setItem(rang, 0, new QTableWidgetItem(nom));
+        table_->setItem(rang, 1, new QTableWidgetItem(f.fileName()));
+        table_->setItem(rang, 2, new QTableWidgetItem(note));
+        table_->setItem(rang, 3, new QTableWidgetItem(remarque));
+    }
+    table_->resizeColumnsToContents();
+    return true;
+}
+
+QByteArray FenetreEnseignant::TexteCsv() const {
+    QString texte = QStringLiteral("\uFEFF");
+    texte += tr("Élève;Fichier;Note (note sur 20);Remarque") + QStringLiteral("\r\n");
+    for (int rang = 0; rang < table_->rowCount(); ++rang) {
+        QStringList champs;
+        for (int c = 0; c < 4; ++c) {
+            const QTableWidgetItem* i = table_->item(rang, c);
+            QString t = i ? i->text() : QString();
+            if (c == 2) t.replace(QLatin1Char('.'), QLatin1Char(','));  // decimal comma
+            champs << Champ(t);
+        }
+        texte += champs.join(QLatin1Char(';')) + QStringLiteral("\r\n");
+    }
+    return texte.toUtf8();
+}
+
+bool FenetreEnseignant::EnregistrerCsv() {
+    if (!services_.fichiers) return false;
+    DemandeFichier d;
+    d.titre = tr("Enregistrer les notes");
+    d.filtre = tr("Tableau CSV (*.csv)|*.csv");
+    d.extensionDefaut = QStringLiteral("csv");
+    d.dossierInitial = dossierCopies_.isEmpty() ? dossierDocuments_ : dossierCopies_;
+    d.nomFichier = QStringLiteral("notes.csv");
+    d.confirmerEcrasement = true;
+    const std::optional<QString> choix = services_.fichiers->Enregistrer(d);
+    if (!choix) return false;
+    const QByteArray octets = TexteCsv();
+    const section::ErreurFichier e = section::EcrireFichierSur(
+        OctetsDeChemin(*choix), std::string_view(octets.constData(), static_cast<std::size_t>(octets.size())));
+    if (e != section::ErreurFichier::Aucune) {
+        Erreur(tr("Impossible d'écrire %1 (%2).").arg(QDir::toNativeSeparators(*choix), Texte(section::RaisonErreur(e))));
+        return false;
+    }
+    return true;
+}

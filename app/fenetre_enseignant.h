@@ -1,0 +1,70 @@
+// The teacher's window: a series of exercises drawn from a seed, written as
+// exercise files with their printable sheets, and a class's answer files
+// marked against one exercise, the table saved for a spreadsheet.
+#pragma once
+
+#include <QByteArray>
+#include <QDialog>
+#include <QString>
+#include <vector>
+
+#include "section/serie.h"
+#include "section/session.h"
+#include "services.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+class QTableWidget;
+class QTabWidget;
+
+class FenetreEnseignant : public QDialog {
+    Q_OBJECT
+public:
+    FenetreEnseignant(const Services& services, const section::Textures& textures, QString dossierDocuments,
+                      QWidget* parent = nullptr);
+
+    // "Préparer une série": the rules the controls give.
+    section::ReglesSerie Regles() const;
+    // Asks a folder, writes the series there (Exercice NN .exo files and
+    // fiches.pdf); false when cancelled or when a write failed (said).
+    bool CreerSerie();
+    // A fresh seed in the seed field.
+    void NouvelleGraine();
+
+    // "Noter une classe": asks the exercise file, then the folder of the
+    // answers; the table is filled when both are known.
+    bool ChoisirExercice();
+    bool ChoisirCopies();
+    // Marks every .rep file of `dossier` against the exercise `chemin`;
+    // false (table emptied, said) when the exercise cannot be read.
+    bool NoterClasse(const QString& cheminExercice, const QString& dossier);
+    // The table as a French spreadsheet reads it: UTF-8 with a BOM, ';'
+    // between fields, CR LF after each row, a header first.
+    QByteArray TexteCsv() const;
+    // Asks a name and writes TexteCsv safely; false when cancelled or failed.
+    bool EnregistrerCsv();
+
+private:
+    QWidget* OngletSerie();
+    QWidget* OngletClasse();
+    void Erreur(const QString& texte);
+
+    Services services_;
+    section::Textures textures_;
+    QString dossierDocuments_;
+    QString cheminExercice_;
+    QString dossierCopies_;
+
+    QTabWidget* onglets_ = nullptr;
+    QSpinBox* nombre_ = nullptr;
+    QSpinBox* evenements_ = nullptr;
+    std::vector<QCheckBox*> permis_;  // by tag - 1
+    QLineEdit* graine_ = nullptr;
+    QLineEdit* prefixe_ = nullptr;
+    QLabel* bilanSerie_ = nullptr;
+    QLabel* exercice_ = nullptr;
+    QLabel* copies_ = nullptr;
+    QTableWidget* table_ = nullptr;
+};

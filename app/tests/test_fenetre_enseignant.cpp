@@ -1,0 +1,215 @@
+// The teacher's window: a series written to a folder, a class marked, the
+// table saved for a spreadsheet.
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "banc.h"
+#include "fenetre_enseignant.h"
+#include "images.h"
+#include "section/exercice.h"
+#include "section/serie.h"
+
+namespace {
+
+const section::Ligne kSed = section::Ligne(section::kLigneInitiale);
+const section::Liste kListe{kSed, "Compression", "Erosion", kSed};
+
+section::Exercice Exemple(const section::Textures& t, const section::Liste& lignes) {
+    section::Session s;
+    s.DefinirTextures(t);
+    s.Charger(lignes);
+    section::Exercice e;
+    e.titre = "Le pli érodé";
+    e.lignes = lignes;
+    e.cible = s.vue();
+    return e;
+}
+
+bool EcrireReponse(const QString& chemin, const std::string& eleve, std::uint64_t exercice,
+                   const section::Liste& lignes) {
+    section::Reponse r;
+    r.eleve = eleve;
+    r.exercice = exercice;
+    r.lignes = lignes;
+    return section::EcrireFichierReponse(OctetsDeChemin(chemin), r).empty();
+}
+
+QString Case(const QTableWidget* t, int rang, int colonne) {
+    const QTableWidgetItem* i = t->item(rang, colonne);
+    return i ? i->text() : QString();
+}
+
+}  // namespace
+
+class TestFenetreEnseignant : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void serie_ecrite_comme_le_tirage();
+    void serie_annulee_rien_ecrit();
+    void classe_notee_ligne_par_ligne();
+    void csv_pour_un_tableur();
+    void trente_cinq_copies_en_moins_d_une_seconde();
+};
+
+void TestFenetreEnseignant::serie_ecrite_comme_le_tirage() {
+    Banc b;
+    const section::Textures& tex = b.w->session().textures();
+    FenetreEnseignant f(b.f.services(), tex, b.dossier.path());
+    QCOMPARE(f.windowTitle(), QStringLiteral("Espace enseignant"));
+    QVERIFY(!f.isModal());
+    f.findChild<QSpinBox*>(QStringLiteral("NombreExercices"))->setValue(3);
+    f.findChild<QSpinBox*>(QStringLiteral("EvenementsParExercice"))->setValue(3);
+    // Only sedimentation, erosion and compression.
+    for (int tag : {2, 4, 6, 7}) f.findChild<QCheckBox*>(QStringLiteral("Permis%1").arg(tag))->setChecked(false);
+    QCOMPARE(f.findChild<QCheckBox*>(QStringLiteral("Permis1"))->text(), QStringLiteral("Sédimentation"));
+    f.findChild<QLineEdit*>(QStringLiteral("Graine"))->setText(QStringLiteral("4242"));
+    const QString dossier = b.Chemin(QStringLiteral("serie"));
+    QVERIFY(QDir().mkpath(dossier));
+    b.f.fichiers.Repondre(dossier);
+    QVERIFY(f.CreerSerie());
+    QCOMPARE(b.f.fichiers.dossiers.size(), std::size_t(1));
+
+    section::ReglesSerie r;
+    r.exercices = 3;
+    r.evenements = 3;
+    r.graine = 4242;
+    r.permis = {false, true, false, true, false, true, false, false};
+    section::Session a;
+    a.DefinirTextures(tex);
+    const auto attendue = section::TirerSerie(a, r);
+    QCOMPARE(attendue.size(), std::size_t(3));
+
+    const QStringList exo = QDir(dossier).entryList({QStringLiteral("*.exo")}, QDir::Files, QDir::Name);
+    QCOMPARE(exo.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        section::Exercice e;
+        QCOMPARE(section::LireFichierExercice(OctetsDeChemin(QDir(dossier).filePath(exo[i])), e), std::string());
+        QCOMPARE(e.titre, "Exercice " + std::to_string(i + 1));
+        QVERIFY(e.lignes == attendue[static_cast<std::size_t>(i)].liste);
+        for (std::size_t k = 1; k < e.lignes.size(); ++k) {
+            const int tag = section::TagDeLigne(e.lignes[k]);
+            QVERIFY2(tag == 1 || tag == 3 || tag == 5, e.lignes[k].c_str());
+        }
+    }
+    const QByteArray pdf = Octets(QDir(dossier).filePath(QStringLiteral("fiches.pdf")));
+    QVERIFY(pdf.startsWith("%PDF"));
+    const QString bilan = f.findChild<QLabel*>(QStringLiteral("BilanSerie"))->text();
+    QVERIFY2(bilan.contains(QStringLiteral("3 ")) && bilan.contains(QDir::toNativeSeparators(dossier)),
+             qPrintable(bilan));
+}
+
+void TestFenetreEnseignant::serie_annulee_rien_ecrit() {
+    Banc b;
+    FenetreEnseignant f(b.f.services(), b.w->session().textures(), b.dossier.path());
+    b.f.fichiers.Annuler();
+    QVERIFY(!f.CreerSerie());
+    QVERIFY(QDir(b.dossier.path()).entryList({QStringLiteral("*.exo"), QStringLiteral("*.pdf")}).isEmpty());
+    // A seed that is not a number is said, nothing asked.
+    f.findChild<QLineEdit*>(QStringLiteral("Graine"))->setText(QStringLiteral("abc"));
+    QVERIFY(!f.CreerSerie());
+    QCOMPARE(b.f.fichiers.dossiers.size(), std::size_t(1));
+    QCOMPARE(b.f.messages.messages.size(), std::size_t(1));
+}
+
+void TestFenetreEnseignant::classe_notee_ligne_par_ligne() {
+    Banc b;
+    const section::Textures& tex = b.w->session().textures();
+    const section::Exercice e = Exemple(tex, kListe);
+    const QString exo = b.Chemin(QStringLiteral("pli.exo"));
+    QCOMPARE(section::EcrireFichierExercice(OctetsDeChemin(exo), e), std::string());
+    const std::uint64_t empreinte = section::EmpreinteExercice(e);
+    const QString classe = b.Chemin(QStringLiteral("classe"));
+    QVERIFY(QDir().mkpath(classe));
+    QVERIFY(EcrireReponse(classe + QStringLiteral("/a_juste.rep"), "Alice", empreinte, kListe));
+    QVERIFY(EcrireReponse(classe + QStringLiteral("/b_faux.rep"), "Bruno", empreinte,
+                          {kSed, "Compression", kSed}));
+    QVERIFY(EcrireReponse(classe + QStringLiteral("/c_autre.rep"), "Chloé", empreinte ^ 1, kListe));
+    QVERIFY(EcrireReponse(classe + QStringLiteral("/d_abime.rep"), "Dina", empreinte, kListe));
+    QByteArray abime = Octets(classe + QStringLiteral("/d_abime.rep"));
+    abime[abime.size() - 6] = static_cast<char>(abime[abime.size() - 6] ^ 0x55);
+    QVERIFY(EcrireFichier(classe + QStringLiteral("/d_abime.rep"), abime));
+    QVERIFY(EcrireFichier(classe + QStringLiteral("/notes.txt"), "pas une copie"));
+
+    FenetreEnseignant f(b.f.services(), tex, b.dossier.path());
+    b.f.fichiers.Repondre(exo);
+    b.f.fichiers.Repondre(classe);
+    QVERIFY(f.ChoisirExercice());
+    QVERIFY(f.ChoisirCopies());
+    const auto* t = f.findChild<QTableWidget*>(QStringLiteral("TableNotes"));
+    QCOMPARE(t->columnCount(), 4);
+    QCOMPARE(t->horizontalHeaderItem(2)->text(), QStringLiteral("Note /20"));
+    QCOMPARE(t->rowCount(), 4);
+    QCOMPARE(Case(t, 0, 0), QStringLiteral("Alice"));
+    QCOMPARE(Case(t, 0, 1), QStringLiteral("a_juste.rep"));
+    QCOMPARE(Case(t, 0, 2), QStringLiteral("20"));
+    QCOMPARE(Case(t, 1, 0), QStringLiteral("Bruno"));
+    QVERIFY(!Case(t, 1, 2).isEmpty());
+    QVERIFY(Case(t, 1, 2).toInt() < 20);
+    QVERIFY(!Case(t, 1, 3).isEmpty());
+    QCOMPARE(Case(t, 2, 0), QStringLiteral("Chloé"));
+    QCOMPARE(Case(t, 2, 2), QString());
+    QCOMPARE(Case(t, 2, 3), QStringLiteral("répond à un autre exercice"));
+    QCOMPARE(Case(t, 3, 1), QStringLiteral("d_abime.rep"));
+    QCOMPARE(Case(t, 3, 2), QString());
+    QVERIFY2(Case(t, 3, 3).contains(QStringLiteral("abîmé")), qPrintable(Case(t, 3, 3)));
+    QVERIFY(b.f.messages.messages.empty());
+}
+
+void TestFenetreEnseignant::csv_pour_un_tableur() {
+    Banc b;
+    const section::Textures& tex = b.w->session().textures();
+    const section::Exercice e = Exemple(tex, kListe);
+    const QString exo = b.Chemin(QStringLiteral("pli.exo"));
+    QCOMPARE(section::EcrireFichierExercice(OctetsDeChemin(exo), e), std::string());
+    const QString classe = b.Chemin(QStringLiteral("classe"));
+    QVERIFY(QDir().mkpath(classe));
+    QVERIFY(EcrireReponse(classe + QStringLiteral("/a.rep"), "Élise; la 2e", section::EmpreinteExercice(e), kListe));
+    FenetreEnseignant f(b.f.services(), tex, b.dossier.path());
+    QVERIFY(f.NoterClasse(exo, classe));
+    const QString csv = b.Chemin(QStringLiteral("notes.csv"));
+    b.f.fichiers.Repondre(csv);
+    QVERIFY(f.EnregistrerCsv());
+    const QByteArray octets = Octets(csv);
+    QVERIFY(octets.startsWith("\xEF\xBB\xBF"));
+    const QList<QByteArray> lignes = octets.mid(3).split('\n');
+    QCOMPARE(lignes.size(), 3);  // header, one row, nothing after the last CR LF
+    QCOMPARE(lignes[0], QByteArray("\xC3\x89l\xC3\xA8ve;Fichier;Note (note sur 20);Remarque\r"));
+    QVERIFY(lignes[1].startsWith("\"\xC3\x89lise; la 2e\";a.rep;20;"));
+    QVERIFY(lignes[1].endsWith('\r'));
+    QCOMPARE(lignes[2], QByteArray());
+    QCOMPARE(octets, f.TexteCsv());
+    // A mark with a decimal point shows a decimal comma.
+    auto* t = f.findChild<QTableWidget*>(QStringLiteral("TableNotes"));
+    t->item(0, 2)->setText(QStringLiteral("12.5"));
+    QVERIFY(f.TexteCsv().contains(";12,5;"));
+}
+
+void TestFenetreEnseignant::trente_cinq_copies_en_moins_d_une_seconde() {
+    Banc b;
+    const section::Textures& tex = b.w->session().textures();
+    const section::Exercice e = Exemple(tex, kListe);
+    const QString exo = b.Chemin(QStringLiteral("pli.exo"));
+    QCOMPARE(section::EcrireFichierExercice(OctetsDeChemin(exo), e), std::string());
+    const QString classe = b.Chemin(QStringLiteral("classe"));
+    QVERIFY(QDir().mkpath(classe));
+    for (int i = 0; i < 35; ++i)
+        QVERIFY(EcrireReponse(classe + QStringLiteral("/eleve%1.rep").arg(i, 2, 10, QLatin1Char('0')),
+                              "Élève " + std::to_string(i), section::EmpreinteExercice(e),
+                              i % 2 ? kListe : section::Liste{kSed, "Erosion", kSed}));
+    FenetreEnseignant f(b.f.services(), tex, b.dossier.path());
+    QElapsedTimer chrono;
+    chrono.start();
+    QVERIFY(f.NoterClasse(exo, classe));
+    const qint64 ms = chrono.elapsed();
+    QCOMPARE(f.findChild<QTableWidget*>(QStringLiteral("TableNotes"))->rowCount(), 35);
+    QVERIFY2(ms < 1000, qPrintable(QStringLiteral("%1 ms").arg(ms)));
+}
+
+QTEST_MAIN(TestFenetreEnseignant)
+#include "test_fenetre_enseignant.moc"
