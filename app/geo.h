@@ -70,6 +70,8 @@ public:
     void EnregistrerReponseClick();
     void CreerExerciceClick();
     void OrdonnerClick();
+    void EspaceEnseignantClick();
+    QDialog* FenetreEnseignantOuverte() const { return fenetreEnseignant_; }
     QDialog* FenetreOrdre() const { return fenetreOrdonner_; }
     const std::optional<section::Exercice>& exercice() const { return exercice_; }
 
@@ -193,6 +195,8 @@ private:
     QAction* Reponse1 = nullptr;
     QAction* CreerExercice1 = nullptr;
     QAction* Ordonner1 = nullptr;
+    QAction* EspaceEnseignant1 = nullptr;
+    QDialog* fenetreEnseignant_ = nullptr;
     QPointer<QDialog> fenetreOrdonner_;  // the cards window, while open
     std::uint64_t donne_ = 0;            // how many times the cards were dealt
     QString titreExercice_;  // the title last given to a new exercise

@@ -12,6 +12,7 @@
 #include "geo.h"
 #include "geo_vue.h"
 #include "images.h"
+#include "fenetre_enseignant.h"
 #include "ordonner.h"
 #include "section/correction.h"
 
@@ -46,6 +47,9 @@ void TGEOLOGIE::CreerMenuExercice() {
     CreerExercice1 = menu->addAction(tr("Créer un exercice avec cette coupe..."));
     CreerExercice1->setObjectName(QStringLiteral("Creerexercice1"));
     connect(CreerExercice1, &QAction::triggered, this, &TGEOLOGIE::CreerExerciceClick);
+    EspaceEnseignant1 = menu->addAction(tr("Espace enseignant..."));
+    EspaceEnseignant1->setObjectName(QStringLiteral("Espaceenseignant1"));
+    connect(EspaceEnseignant1, &QAction::triggered, this, &TGEOLOGIE::EspaceEnseignantClick);
     MajMenuExercice();
 }
 
@@ -55,6 +59,7 @@ void TGEOLOGIE::MajMenuExercice() {
     if (Reponse1) Reponse1->setEnabled(ouvert && texturesOk_);
     if (Ordonner1) Ordonner1->setEnabled(ouvert && texturesOk_);
     if (CreerExercice1) CreerExercice1->setEnabled(texturesOk_);
+    if (EspaceEnseignant1) EspaceEnseignant1->setEnabled(texturesOk_);
 }
 
 // The teacher's road: the section on screen and its list become an
@@ -151,6 +156,15 @@ void TGEOLOGIE::OrdonnerClick() {
     fenetreOrdonner_ = new FenetreOrdonner(*exercice_, session_.textures(), ++donne_, this);
     fenetreOrdonner_->setAttribute(Qt::WA_DeleteOnClose);
     fenetreOrdonner_->show();
+}
+
+// Series of exercises and their sheets, and a class's answers graded, in a
+// window of its own, kept from one opening to the next.
+void TGEOLOGIE::EspaceEnseignantClick() {
+    if (!texturesOk_) return;
+    if (!fenetreEnseignant_) fenetreEnseignant_ = new FenetreEnseignant(services_, session_.textures(), RepDocuments_, this);
+    fenetreEnseignant_->show();
+    fenetreEnseignant_->raise();
 }
 
 void TGEOLOGIE::VerifierClick() {

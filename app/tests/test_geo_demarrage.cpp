@@ -133,7 +133,7 @@ void TestDemarrage::menu() {
         {QStringLiteral("Ouvrir un exercice.../0"), QStringLiteral("Vérifier ma coupe/0"),
          QStringLiteral("Ordonner les événements.../0"), QStringLiteral("-"),
          QStringLiteral("Enregistrer ma réponse.../0"), QStringLiteral("-"),
-         QStringLiteral("Créer un exercice avec cette coupe.../0")},
+         QStringLiteral("Créer un exercice avec cette coupe.../0"), QStringLiteral("Espace enseignant.../0")},
         {QStringLiteral("&Aide/0"), QStringLiteral("Avertissement/0"),
          QStringLiteral("A &propos.../0")}};
     for (int m = 0; m < 5; ++m) {

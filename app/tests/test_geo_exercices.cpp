@@ -45,6 +45,7 @@ private Q_SLOTS:
     void exerciceEnArgument();
     void creerUnExerciceDeLaCoupe();
     void ordonnerLesCartesDeLExercice();
+    void espaceEnseignantGardeSaFenetre();
 };
 
 void TestExercices::ouvrirFaitDuModeleLaCible() {
@@ -198,6 +199,18 @@ void TestExercices::ordonnerLesCartesDeLExercice() {
     b.f.fichiers.Repondre(EcrireExercice(b, {kSed, "Distension"}, QStringLiteral("autre.exo")));
     b.Action("Ouvrirexercice1")->trigger();
     QTRY_VERIFY(fenetre.isNull() || !fenetre->isVisible());
+}
+
+void TestExercices::espaceEnseignantGardeSaFenetre() {
+    Banc b;
+    b.Action("Espaceenseignant1")->trigger();
+    QDialog* f = b.w->FenetreEnseignantOuverte();
+    QVERIFY(f);
+    QCOMPARE(f->windowTitle(), QStringLiteral("Espace enseignant"));
+    QVERIFY(!f->isModal());
+    f->close();
+    b.Action("Espaceenseignant1")->trigger();
+    QCOMPARE(b.w->FenetreEnseignantOuverte(), f);  // the same window, with what was set in it
 }
 
 QTEST_MAIN(TestExercices)
