@@ -253,7 +253,7 @@ private Q_SLOTS:
                 QVERIFY2(!lue.isNull() || !image.value<QPixmap>().isNull(), qPrintable(source.toString()));
                 ++images;
             }
-        QCOMPARE(images, 14);
+        QCOMPARE(images, 14 + 3);  // before and after each event, and the exercise windows
     }
 
 private:
