@@ -123,6 +123,8 @@ private:
     void CreerMenuAffichage();  // geo_formations.cpp
     void CreerMenuExercice();   // geo_exercices.cpp
     void MajMenuExercice();
+    std::optional<QString> DemanderEnregistrement(const QString& titre, const QString& filtre,
+                                                  const QString& extension, const QString& nom);
     void MontrerEcarts(const section::Verification& v);
     void Centrer();
 

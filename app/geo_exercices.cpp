@@ -53,6 +53,20 @@ void TGEOLOGIE::CreerMenuExercice() {
     MajMenuExercice();
 }
 
+// The save dialog of an exercise or an answer file, in the documents
+// folder, named after `nom`.
+std::optional<QString> TGEOLOGIE::DemanderEnregistrement(const QString& titre, const QString& filtre,
+                                                         const QString& extension, const QString& nom) {
+    DemandeFichier d;
+    d.titre = titre;
+    d.filtre = filtre;
+    d.extensionDefaut = extension;
+    d.dossierInitial = RepDocuments_;
+    d.nomFichier = nom + QLatin1Char('.') + extension;
+    d.confirmerEcrasement = true;
+    return services_.fichiers->Enregistrer(d);
+}
+
 void TGEOLOGIE::MajMenuExercice() {
     const bool ouvert = exercice_.has_value();
     if (Verifier1) Verifier1->setEnabled(ouvert && texturesOk_);
@@ -82,14 +96,8 @@ void TGEOLOGIE::CreerExerciceClick() {
         services_.messages->Erreur(tr("Exercice impossible à créer : %1").arg(Texte(raison)));
         return;
     }
-    DemandeFichier d;
-    d.titre = tr("Créer un exercice");
-    d.filtre = kFiltreExercices;
-    d.extensionDefaut = QStringLiteral("exo");
-    d.dossierInitial = RepDocuments_;
-    d.nomFichier = titre->trimmed() + QStringLiteral(".exo");
-    d.confirmerEcrasement = true;
-    const std::optional<QString> chemin = services_.fichiers->Enregistrer(d);
+    const std::optional<QString> chemin =
+        DemanderEnregistrement(tr("Créer un exercice"), kFiltreExercices, QStringLiteral("exo"), titre->trimmed());
     if (!chemin) return;
     if (!section::EcrireFichierExercice(OctetsDeChemin(*chemin), e).empty()) {
         services_.messages->Erreur(tr("Impossible de créer le fichier %1").arg(*chemin));
@@ -214,14 +222,8 @@ void TGEOLOGIE::EnregistrerReponseClick() {
         services_.messages->Erreur(tr("Réponse impossible à enregistrer : %1").arg(Texte(raison)));
         return;
     }
-    DemandeFichier d;
-    d.titre = tr("Enregistrer ma réponse");
-    d.filtre = kFiltreReponses;
-    d.extensionDefaut = QStringLiteral("rep");
-    d.dossierInitial = RepDocuments_;
-    d.nomFichier = nom->trimmed() + QStringLiteral(".rep");
-    d.confirmerEcrasement = true;
-    const std::optional<QString> chemin = services_.fichiers->Enregistrer(d);
+    const std::optional<QString> chemin =
+        DemanderEnregistrement(tr("Enregistrer ma réponse"), kFiltreReponses, QStringLiteral("rep"), nom->trimmed());
     if (!chemin) return;
     if (const std::string raison = section::EcrireFichierReponse(OctetsDeChemin(*chemin), r); !raison.empty()) {
         services_.messages->Erreur(tr("Impossible de créer le fichier %1").arg(*chemin));
