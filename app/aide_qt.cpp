@@ -21,8 +21,6 @@
 
 namespace {
 
-QString Tr(const char* texte) { return QCoreApplication::translate("AideQt", texte); }
-
 // Whether the document holds the anchor, from <a name="..."> or an id.
 bool AncrePresente(const QTextDocument& document, const QString& nom) {
     for (QTextBlock bloc = document.begin(); bloc.isValid(); bloc = bloc.next()) {
@@ -51,19 +49,19 @@ void AideQt::CreerFenetre() {
     fenetre_ = std::make_unique<QWidget>();
     QWidget* f = fenetre_.get();
     f->setObjectName(QStringLiteral("FenetreAide"));
-    f->setWindowTitle(Tr("Aide de Strataloom"));
+    f->setWindowTitle(QCoreApplication::translate("AideQt", "Aide de Strataloom"));
     f->setWindowIcon(IconeProgramme());
     // The help alone does not keep the program running.
     f->setAttribute(Qt::WA_QuitOnClose, false);
     f->resize(640, 560);
 
-    auto* precedent = new QPushButton(Tr("Précédent"), f);
+    auto* precedent = new QPushButton(QCoreApplication::translate("AideQt", "Précédent"), f);
     precedent->setObjectName(QStringLiteral("Precedent"));
-    auto* suivant = new QPushButton(Tr("Suivant"), f);
+    auto* suivant = new QPushButton(QCoreApplication::translate("AideQt", "Suivant"), f);
     suivant->setObjectName(QStringLiteral("Suivant"));
-    sommaire_ = new QPushButton(Tr("Sommaire"), f);
+    sommaire_ = new QPushButton(QCoreApplication::translate("AideQt", "Sommaire"), f);
     sommaire_->setObjectName(QStringLiteral("Sommaire"));
-    auto* fermer = new QPushButton(Tr("Fermer"), f);
+    auto* fermer = new QPushButton(QCoreApplication::translate("AideQt", "Fermer"), f);
     fermer->setObjectName(QStringLiteral("Fermer"));
     for (QPushButton* b : {precedent, suivant, sommaire_.data(), fermer})
         b->setAutoDefault(false);
@@ -124,11 +122,11 @@ void AideQt::Montrer(const QString& fichierAide, int contexte) {
         fichier_.clear();
         const QString nom = QDir::toNativeSeparators(fichierAide);
         const QString texte = info.exists()
-                                  ? Tr("Le fichier d'aide « %1 » ne peut pas être lu.").arg(nom)
-                                  : Tr("Le fichier d'aide « %1 » est introuvable.").arg(nom);
+                                  ? QCoreApplication::translate("AideQt", "Le fichier d'aide « %1 » ne peut pas être lu.").arg(nom)
+                                  : QCoreApplication::translate("AideQt", "Le fichier d'aide « %1 » est introuvable.").arg(nom);
         navigateur_->clearHistory();
         navigateur_->setHtml(QStringLiteral("<h2>%1</h2><p>%2</p>")
-                                 .arg(Tr("Aide indisponible").toHtmlEscaped(),
+                                 .arg(QCoreApplication::translate("AideQt", "Aide indisponible").toHtmlEscaped(),
                                       texte.toHtmlEscaped()));
         Signaler(texte, false);  // the page itself says it
     } else {
@@ -146,7 +144,7 @@ void AideQt::Montrer(const QString& fichierAide, int contexte) {
             Signaler(QString(), false);
         } else {
             navigateur_->verticalScrollBar()->setValue(0);
-            Signaler(Tr("La rubrique %1 est absente du fichier d'aide.").arg(contexte), true);
+            Signaler(QCoreApplication::translate("AideQt", "La rubrique %1 est absente du fichier d'aide.").arg(contexte), true);
         }
     }
     sommaire_->setEnabled(!fichier_.isEmpty());

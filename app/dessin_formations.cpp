@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dessin_formations.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
@@ -116,7 +117,8 @@ QStringList TextesLegende(const section::Session& s) {
     const auto carres = CarresDesLettres(s);
     for (const section::EntreeLegende& e : s.Legende()) {
         QString texte = QString::fromStdString(section::TexteLegende(e));
-        if (!carres.count(e.formation)) texte += QStringLiteral(" — trop mince pour porter sa lettre");
+        if (!carres.count(e.formation))
+            texte = QCoreApplication::translate("DessinFormations", "%1 — trop mince pour porter sa lettre").arg(texte);
         l << texte;
     }
     return l;

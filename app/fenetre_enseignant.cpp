@@ -18,6 +18,7 @@
 
 #include "fiches_pdf.h"
 #include "images.h"
+#include "noms.h"
 #include "section/correction.h"
 #include "section/exercice.h"
 
@@ -77,7 +78,7 @@ QWidget* FenetreEnseignant::OngletSerie() {
     genres->setAccessibleName(tr("Événements permis"));
     auto* grille = new QGridLayout(genres);
     for (const section::TypeEvenement& t : section::kEvenements) {
-        auto* c = new QCheckBox(Texte(section::Utf8DeLigne(t.ligne)), genres);
+        auto* c = new QCheckBox(NomAffiche(t.ligne), genres);
         c->setObjectName(QStringLiteral("Permis%1").arg(t.tag));
         c->setAccessibleName(tr("Permettre : %1").arg(c->text()));
         c->setChecked(true);

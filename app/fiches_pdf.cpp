@@ -3,6 +3,7 @@
 #include "fiches_pdf.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPageLayout>
 #include <QPainter>
@@ -11,6 +12,7 @@
 
 #include "dessin_formations.h"
 #include "images.h"
+#include "noms.h"
 
 namespace rendu {
 
@@ -28,8 +30,6 @@ QFont Police(double points, bool gras = false) {
     return f;
 }
 
-QString Texte(const section::Ligne& l) { return QString::fromStdString(section::Utf8DeLigne(l)); }
-
 // Draws wrapped text from the top of `zone` and returns its height.
 int Paragraphe(QPainter& p, const QRect& zone, const QString& texte, const QFont& police) {
     p.setFont(police);
@@ -45,22 +45,22 @@ void PageEleve(QPainter& p, const QRect& page, const QString& titre, const secti
     int y = page.top();
     y += Paragraphe(p, QRect(page.left(), y, page.width(), Mm(20)), titre, Police(18, true)) + Mm(3);
     y += Paragraphe(p, QRect(page.left(), y, page.width(), Mm(10)),
-                    QStringLiteral("Nom : ................................   Classe : ..........   "
-                                   "Date : ................"),
+                    QCoreApplication::translate("FichesPdf", "Nom : ................................   Classe : ..........   "
+                                                              "Date : ................"),
                     Police(10)) + Mm(4);
-    QString consigne = QStringLiteral(
+    QString consigne = QCoreApplication::translate("FichesPdf", 
         "Cette coupe géologique part d'une couche de sédiments. Retrouve, dans l'ordre, les %1 "
         "événements géologiques qui l'ont formée et écris-les sur les lignes numérotées.").arg(evenements);
     if (evenements == 1)
-        consigne = QStringLiteral("Cette coupe géologique part d'une couche de sédiments. Retrouve "
+        consigne = QCoreApplication::translate("FichesPdf", "Cette coupe géologique part d'une couche de sédiments. Retrouve "
                                   "l'événement géologique qui l'a formée et écris-le sur la ligne numérotée.");
-    consigne += QStringLiteral(" Les lettres nomment les formations, dans l'ordre où on les rencontre "
+    consigne += QLatin1Char(' ') + QCoreApplication::translate("FichesPdf", "Les lettres nomment les formations, dans l'ordre où on les rencontre "
                                "de gauche à droite ; la légende donne leurs roches.");
     y += Paragraphe(p, QRect(page.left(), y, page.width(), Mm(30)), consigne, Police(11)) + Mm(2);
     QStringList noms;
-    for (const section::TypeEvenement& e : section::kEvenements) noms << Texte(std::string(e.ligne));
+    for (const section::TypeEvenement& e : section::kEvenements) noms << NomAffiche(e.ligne);
     y += Paragraphe(p, QRect(page.left(), y, page.width(), Mm(20)),
-                    QStringLiteral("Événements possibles : %1.").arg(noms.join(QStringLiteral(", "))),
+                    QCoreApplication::translate("FichesPdf", "Événements possibles : %1.").arg(noms.join(QStringLiteral(", "))),
                     Police(10)) + Mm(4);
 
     // The picture, its legend, then the numbered lines in up to three
@@ -113,15 +113,15 @@ void PageEleve(QPainter& p, const QRect& page, const QString& titre, const secti
 void PageCorrige(QPainter& p, const QRect& page, const QString& titre, const section::Liste& liste,
                  const std::vector<QImage>& etapes) {
     int y = page.top();
-    y += Paragraphe(p, QRect(page.left(), y, page.width(), Mm(20)), QStringLiteral("Corrigé — ") + titre,
+    y += Paragraphe(p, QRect(page.left(), y, page.width(), Mm(20)), QCoreApplication::translate("FichesPdf", "Corrigé — %1").arg(titre),
                     Police(16, true)) + Mm(3);
     QStringList reponse;
     // A number and its event never part at the end of a line.
     for (std::size_t i = 1; i < liste.size(); ++i)
-        reponse << QStringLiteral("%1.\u00A0%2").arg(i).arg(Texte(liste[i]));
-    if (reponse.isEmpty()) reponse << QStringLiteral("aucun événement");
+        reponse << QStringLiteral("%1.\u00A0%2").arg(i).arg(NomAffiche(liste[i]));
+    if (reponse.isEmpty()) reponse << QCoreApplication::translate("FichesPdf", "aucun événement");
     y += Paragraphe(p, QRect(page.left(), y, page.width(), page.height() / 3),
-                    QStringLiteral("Réponse : %1").arg(reponse.join(QStringLiteral(" ; "))), Police(10)) + Mm(4);
+                    QCoreApplication::translate("FichesPdf", "Réponse : %1").arg(reponse.join(QStringLiteral(" ; "))), Police(10)) + Mm(4);
 
     const int n = static_cast<int>(etapes.size());
     if (n == 0) return;
@@ -141,12 +141,12 @@ void PageCorrige(QPainter& p, const QRect& page, const QString& titre, const sec
     for (int i = 0; i < n; ++i) {
         const int x0 = page.left() + (i % colonnes) * (w + ecart);
         const int y0 = y + (i / colonnes) * (h + legende + ecart);
-        QString nom = i == 0 ? QStringLiteral("départ") : Texte(liste[static_cast<std::size_t>(i)]);
+        QString nom = i == 0 ? QCoreApplication::translate("FichesPdf", "départ") : NomAffiche(liste[static_cast<std::size_t>(i)]);
         if (i > 0 && section::TagDeLigne(liste[static_cast<std::size_t>(i)]) == 0)
-            nom += QStringLiteral(" (sans effet)");
+            nom = QCoreApplication::translate("FichesPdf", "%1 (sans effet)").arg(nom);
         p.setFont(petite);
         const QString legendeTexte = p.fontMetrics().elidedText(
-            QStringLiteral("Étape %1 : %2").arg(i).arg(nom), Qt::ElideRight, w);
+            QCoreApplication::translate("FichesPdf", "Étape %1 : %2").arg(i).arg(nom), Qt::ElideRight, w);
         p.drawText(QRect(x0, y0, w, legende), Qt::AlignLeft | Qt::AlignVCenter, legendeTexte);
         const QRect cadre(x0, y0 + legende, w, h);
         p.drawImage(cadre, etapes[static_cast<std::size_t>(i)]);
@@ -167,7 +167,7 @@ std::optional<QByteArray> DocumentFiches(section::Session& a, const std::vector<
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                       QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
         pdf.setResolution(kResolution);
-        pdf.setTitle(QStringLiteral("Strataloom — fiches d'exercices"));
+        pdf.setTitle(QCoreApplication::translate("FichesPdf", "Strataloom — fiches d'exercices"));
         pdf.setCreator(createur);
         QPainter p(&pdf);
         if (!p.isActive()) return std::nullopt;

@@ -9,6 +9,7 @@
 
 #include "geo.h"
 #include "geo_vue.h"
+#include "noms.h"
 
 void TGEOLOGIE::NommerControles() {
     setAccessibleName(tr("Strataloom"));
@@ -21,7 +22,7 @@ void TGEOLOGIE::NommerControles() {
     Annuler->setAccessibleDescription(tr("Annule le dernier événement de la liste"));
     Efface->setAccessibleDescription(tr("Revient à la coupe de départ et vide la liste"));
     for (const section::TypeEvenement& e : section::kEvenements) {
-        const QString nom = QString::fromStdString(section::Utf8DeLigne(e.ligne));
+        const QString nom = NomAffiche(e.ligne);
         BoutonsAide[static_cast<std::size_t>(e.tag)]->setAccessibleName(tr("Aide : %1").arg(nom));
     }
 }
@@ -32,7 +33,7 @@ void TGEOLOGIE::DecrireControles() {
         BoutonsAide[k]->setAccessibleDescription(BoutonsAide[k]->toolTip());
     }
     const section::Liste& liste = session_.liste();
-    const QString dernier = liste.empty() ? QString() : QString::fromStdString(section::Utf8DeLigne(liste.back()));
+    const QString dernier = liste.empty() ? QString() : NomAffiche(liste.back());
     const int n = static_cast<int>(liste.size()) - 1;
     ListBox1->setAccessibleDescription(n <= 0   ? tr("Aucun événement appliqué depuis le départ")
                                        : n == 1 ? tr("Un événement après le départ : %1").arg(dernier)

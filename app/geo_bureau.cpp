@@ -16,6 +16,7 @@
 #include "dossiers.h"
 #include "geo.h"
 #include "geo_vue.h"
+#include "noms.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ void TGEOLOGIE::MajBulles() {
             raison = texturesOk_ ? session_.disponibilite().Raison(t.evenement) : section::raison::SansCoupe;
             if (raison.empty()) raison = section::raison::SansCoupe;
         }
-        const QString nom = QString::fromStdString(section::Utf8DeLigne(t.ligne));
+        const QString nom = NomAffiche(t.ligne);
         QString bulle = Texte(t.description);
         QString aide = tr("Ouvre l'aide de « %1 » : ce que fait cet événement et quand il est possible.").arg(nom);
         if (!raison.empty()) {

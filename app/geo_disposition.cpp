@@ -11,12 +11,11 @@
 #include "geo.h"
 #include "geo_vue.h"
 #include "menu_raccourcis.h"
+#include "noms.h"
 
 namespace {
 
-QString Libelle(int tag) {
-    return QString::fromStdString(section::Utf8DeLigne(section::EvenementParTag(tag)->ligne));
-}
+QString Libelle(int tag) { return NomAffiche(section::EvenementParTag(tag)->ligne); }
 
 }  // namespace
 

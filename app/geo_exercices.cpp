@@ -4,6 +4,7 @@
 // (where it differs, what kind of difference, the mark out of 20), and the
 // pupil's answer saved for the teacher.
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -18,8 +19,8 @@
 
 namespace {
 
-const QString kFiltreExercices = QStringLiteral("Exercices Strataloom (*.exo)|*.exo");
-const QString kFiltreReponses = QStringLiteral("Réponses Strataloom (*.rep)|*.rep");
+QString FiltreExercices() { return QCoreApplication::translate("TGEOLOGIE", "Exercices Strataloom (*.exo)|*.exo"); }
+QString FiltreReponses() { return QCoreApplication::translate("TGEOLOGIE", "Réponses Strataloom (*.rep)|*.rep"); }
 
 QString Texte(const std::string& utf8) { return QString::fromStdString(utf8); }
 
@@ -97,7 +98,7 @@ void TGEOLOGIE::CreerExerciceClick() {
         return;
     }
     const std::optional<QString> chemin =
-        DemanderEnregistrement(tr("Créer un exercice"), kFiltreExercices, QStringLiteral("exo"), titre->trimmed());
+        DemanderEnregistrement(tr("Créer un exercice"), FiltreExercices(), QStringLiteral("exo"), titre->trimmed());
     if (!chemin) return;
     if (!section::EcrireFichierExercice(OctetsDeChemin(*chemin), e).empty()) {
         services_.messages->Erreur(tr("Impossible de créer le fichier %1").arg(*chemin));
@@ -109,7 +110,7 @@ void TGEOLOGIE::CreerExerciceClick() {
 void TGEOLOGIE::OuvrirExerciceClick() {
     DemandeFichier d;
     d.titre = tr("Ouvrir un exercice");
-    d.filtre = kFiltreExercices;
+    d.filtre = FiltreExercices();
     d.extensionDefaut = QStringLiteral("exo");
     d.dossierInitial = RepDocuments_;
     d.dossierDoitExister = true;
@@ -223,7 +224,7 @@ void TGEOLOGIE::EnregistrerReponseClick() {
         return;
     }
     const std::optional<QString> chemin =
-        DemanderEnregistrement(tr("Enregistrer ma réponse"), kFiltreReponses, QStringLiteral("rep"), nom->trimmed());
+        DemanderEnregistrement(tr("Enregistrer ma réponse"), FiltreReponses(), QStringLiteral("rep"), nom->trimmed());
     if (!chemin) return;
     if (const std::string raison = section::EcrireFichierReponse(OctetsDeChemin(*chemin), r); !raison.empty()) {
         services_.messages->Erreur(tr("Impossible de créer le fichier %1").arg(*chemin));

@@ -3,16 +3,16 @@
 // main window, the about box, then the event loop until the main window
 // closes.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "aide_qt.h"
+#include "dossiers.h"
 #include "geo.h"
 #include "geo2.h"
 #include "icone.h"
+#include "langue.h"
 #include "services_qt.h"
 #include "son_qt.h"
 
@@ -49,11 +49,12 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QString::fromLatin1(kTitreApplication));
     QApplication::setWindowIcon(IconeProgramme());
 
-    // Qt's own dialogs (file dialogs, message box buttons) in French.
-    QTranslator traductionQt;
-    if (traductionQt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traductionQt);
+    // English for an English system, French for every other language (and
+    // when the English texts cannot be read).
+    Traductions traductions;
+    const QString dossierTraductions = DossierTraductionsDe(RepAppliDe(QCoreApplication::applicationFilePath()));
+    if (!traductions.Installer(LangueDuSysteme(), dossierTraductions))
+        traductions.Installer(Langue::Francais, dossierTraductions);
 
     FichiersQt fichiers;
     MessagesQt messages;

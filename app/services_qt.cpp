@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "services_qt.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -55,13 +56,13 @@ public:
             const QFileInfo fichier(choix.first());
             if (demande_.dossierDoitExister && !fichier.isDir() && !fichier.absoluteDir().exists()) {
                 QMessageBox::warning(this, windowTitle(),
-                                     tr("Le dossier %1 n'existe pas.")
+                                     QCoreApplication::translate("DialogueFichier", "Le dossier %1 n'existe pas.")
                                          .arg(QDir::toNativeSeparators(fichier.absolutePath())));
                 return;
             }
             if (demande_.fichierDoitExister && !fichier.isDir() && !fichier.exists()) {
                 QMessageBox::warning(this, windowTitle(),
-                                     tr("Le fichier %1 n'existe pas.")
+                                     QCoreApplication::translate("DialogueFichier", "Le fichier %1 n'existe pas.")
                                          .arg(QDir::toNativeSeparators(fichier.absoluteFilePath())));
                 return;
             }
@@ -102,7 +103,7 @@ std::optional<QString> FichiersQt::Enregistrer(const DemandeFichier& d) {
 std::optional<QString> FichiersQt::ChoisirDossier(const DemandeFichier& d) {
     QFileDialog dlg(parent_);
     dlg.setOption(QFileDialog::DontUseNativeDialog);
-    dlg.setWindowTitle(!d.titre.isEmpty() ? d.titre : QFileDialog::tr("Choisir un dossier"));
+    dlg.setWindowTitle(!d.titre.isEmpty() ? d.titre : QCoreApplication::translate("FichiersQt", "Choisir un dossier"));
     dlg.setFileMode(QFileDialog::Directory);
     dlg.setOption(QFileDialog::ShowDirsOnly);
     if (!d.dossiersProposes.isEmpty()) {
@@ -122,8 +123,8 @@ std::optional<QString> FichiersQt::Dialogue(const DemandeFichier& d, bool ouvrir
     DialogueFichier dlg(parent_, d);
     dlg.setOption(QFileDialog::DontUseNativeDialog);
     dlg.setWindowTitle(!d.titre.isEmpty() ? d.titre
-                       : ouvrir           ? QFileDialog::tr("Ouvrir")
-                                          : QFileDialog::tr("Enregistrer sous"));
+                       : ouvrir           ? QCoreApplication::translate("FichiersQt", "Ouvrir")
+                                          : QCoreApplication::translate("FichiersQt", "Enregistrer sous"));
     dlg.setAcceptMode(ouvrir ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dlg.setFileMode(ouvrir && d.fichierDoitExister ? QFileDialog::ExistingFile
                                                    : QFileDialog::AnyFile);
