@@ -82,6 +82,7 @@ attendu=$essai/attendu.txt
   done
   for f in "$echantillons"/../aide/*.lst; do echo "usr/lib/strataloom/aide/$(basename "$f" .lst).png"; done
   for n in verifier ordonner enseignant; do echo "usr/lib/strataloom/aide/fenetre-$n.png"; done
+  echo usr/lib/strataloom/traductions/strataloom_en.qm
   echo usr/share/applications/fr.strataloom.Strataloom.desktop
   echo usr/share/metainfo/fr.strataloom.Strataloom.metainfo.xml
   echo usr/share/mime/packages/fr.strataloom.Strataloom.xml
