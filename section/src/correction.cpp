@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "section/formations.h"
+#include "section/textes.h"
 
 namespace section {
 
@@ -46,14 +47,32 @@ void Compter(const Session& s, int (&n)[kGenresFormation]) {
         ++n[static_cast<int>(GenreDeFormation(s, e.formation))];
 }
 
-// "une couche", "deux coulées de lave"... in a pupil's words.
+// "une couche de roche", "2 coulées de lave"... in a pupil's words.
 std::string Quantite(int n, GenreFormation g) {
-    static const char* const un[kGenresFormation] = {"une couche de roche", "une coulée de lave", "un granite",
-                                                     "une faille", "une surface d'érosion"};
-    static const char* const plusieurs[kGenresFormation] = {"couches de roche", "coulées de lave", "granites",
-                                                            "failles", "surfaces d'érosion"};
-    if (n == 1) return un[static_cast<int>(g)];
-    return std::to_string(n) + " " + plusieurs[static_cast<int>(g)];
+    if (n == 1) {
+        switch (g) {
+        case GenreFormation::Couche: return Texte("Correction", "une couche de roche");
+        case GenreFormation::Coulee: return Texte("Correction", "une coulée de lave");
+        case GenreFormation::Granite: return Texte("Correction", "un granite");
+        case GenreFormation::Faille: return Texte("Correction", "une faille");
+        case GenreFormation::SurfaceErosion: return Texte("Correction", "une surface d'érosion");
+        }
+        return {};
+    }
+    const std::string nombre = std::to_string(n);
+    switch (g) {
+    //: %1 is a number, 2 or more.
+    case GenreFormation::Couche: return Remplir(Texte("Correction", "%1 couches de roche"), {nombre});
+    //: %1 is a number, 2 or more.
+    case GenreFormation::Coulee: return Remplir(Texte("Correction", "%1 coulées de lave"), {nombre});
+    //: %1 is a number, 2 or more.
+    case GenreFormation::Granite: return Remplir(Texte("Correction", "%1 granites"), {nombre});
+    //: %1 is a number, 2 or more.
+    case GenreFormation::Faille: return Remplir(Texte("Correction", "%1 failles"), {nombre});
+    //: %1 is a number, 2 or more.
+    case GenreFormation::SurfaceErosion: return Remplir(Texte("Correction", "%1 surfaces d'érosion"), {nombre});
+    }
+    return {};
 }
 
 bool Ciel(Couleur c) { return c == kBleu; }
@@ -94,25 +113,32 @@ Verification VerifierCoupe(const Session& modele, const Session& eleve) {
     for (int g = 0; g < kGenresFormation; ++g) {
         const auto genre = static_cast<GenreFormation>(g);
         if (f.modele[g] > f.eleve[g])
-            v.remarques.push_back({Ecart::FormationManquante,
-                                   "Il manque à ta coupe " + Quantite(f.modele[g] - f.eleve[g], genre) +
-                                       " que montre le modèle."});
+            v.remarques.push_back(
+                {Ecart::FormationManquante,
+                 //: %1 says how many formations of a kind: "une couche de roche", "2 failles"...
+                 Remplir(Texte("Correction", "Il manque à ta coupe %1 que montre le modèle."),
+                         {Quantite(f.modele[g] - f.eleve[g], genre)})});
         if (f.eleve[g] > f.modele[g])
-            v.remarques.push_back({Ecart::FormationEnTrop,
-                                   "Ta coupe montre " + Quantite(f.eleve[g] - f.modele[g], genre) +
-                                       " de plus que le modèle."});
+            v.remarques.push_back(
+                {Ecart::FormationEnTrop,
+                 //: %1 says how many formations of a kind: "une couche de roche", "2 failles"...
+                 Remplir(Texte("Correction", "Ta coupe montre %1 de plus que le modèle."),
+                         {Quantite(f.eleve[g] - f.modele[g], genre)})});
     }
     if (surface > 0)
         v.remarques.push_back({Ecart::SurfaceDifferente,
-                               "La surface du sol n'a pas la même forme que dans le modèle : là où "
-                               "l'un montre du ciel, l'autre montre de la roche (zones en couleur)."});
+                               Texte("Correction",
+                                     "La surface du sol n'a pas la même forme que dans le modèle : là où "
+                                     "l'un montre du ciel, l'autre montre de la roche (zones en couleur).")});
     if (v.pixelsDifferents > surface && f.manquantes == 0 && f.enTrop == 0)
         v.remarques.push_back({Ecart::StructureDeplacee,
-                               "Tes formations sont les bonnes, mais une structure n'est pas à sa place : "
-                               "compare les plis, les failles et les épaisseurs dans les zones en couleur."});
+                               Texte("Correction",
+                                     "Tes formations sont les bonnes, mais une structure n'est pas à sa place : "
+                                     "compare les plis, les failles et les épaisseurs dans les zones en couleur.")});
     if (v.remarques.empty())
-        v.remarques.push_back({Ecart::StructureDeplacee,
-                               "Ta coupe n'est pas tout à fait celle du modèle : regarde les zones en couleur."});
+        v.remarques.push_back(
+            {Ecart::StructureDeplacee,
+             Texte("Correction", "Ta coupe n'est pas tout à fait celle du modèle : regarde les zones en couleur.")});
     return v;
 }
 
@@ -125,17 +151,26 @@ std::map<Formation, std::string> Lettres(const Session& modele) {
     return l;
 }
 
+// A card's name: with the letter of the formation the event laid when the
+// view shows it, without when it does not.
 std::string NomCarte(Evenement e, const std::string& lettre) {
     const bool vue = !lettre.empty();
     switch (e) {
-    case Evenement::Sedimentation: return vue ? "Dépôt de la couche " + lettre : "Dépôt d'une couche";
+    case Evenement::Sedimentation:
+        //: %1 is the letter of the layer in the view.
+        return vue ? Remplir(Texte("Cartes", "Dépôt de la couche %1"), {lettre}) : Texte("Cartes", "Dépôt d'une couche");
     case Evenement::Volcanisme:
-        return vue ? "Épanchement de la coulée de lave " + lettre : "Épanchement d'une coulée de lave";
-    case Evenement::Erosion: return "Érosion";
-    case Evenement::Plutonisme: return vue ? "Mise en place du granite " + lettre : "Mise en place d'un granite";
-    case Evenement::Compression: return "Plissement (compression)";
-    case Evenement::Chevauchement: return "Chevauchement (faille inverse)";
-    case Evenement::Distension: return "Faille normale (distension)";
+        //: %1 is the letter of the lava flow in the view.
+        return vue ? Remplir(Texte("Cartes", "Épanchement de la coulée de lave %1"), {lettre})
+                   : Texte("Cartes", "Épanchement d'une coulée de lave");
+    case Evenement::Erosion: return Texte("Cartes", "Érosion");
+    case Evenement::Plutonisme:
+        //: %1 is the letter of the granite in the view.
+        return vue ? Remplir(Texte("Cartes", "Mise en place du granite %1"), {lettre})
+                   : Texte("Cartes", "Mise en place d'un granite");
+    case Evenement::Compression: return Texte("Cartes", "Plissement (compression)");
+    case Evenement::Chevauchement: return Texte("Cartes", "Chevauchement (faille inverse)");
+    case Evenement::Distension: return Texte("Cartes", "Faille normale (distension)");
     }
     return {};
 }
@@ -183,20 +218,29 @@ Principe Dater(const Session& modele, const Contacts& c, int ancien, int recent)
     return Principe::Aucun;
 }
 
-std::string Cite(const std::string& s) { return "« " + s + " »"; }
+//: A card's name quoted in a sentence.
+std::string Cite(const std::string& s) { return Remplir(Texte("Ordre", "« %1 »"), {s}); }
 
 // "la couche B", "le granite D"... and whether the noun is masculine.
 std::string Designation(const Session& modele, const std::map<Formation, std::string>& lettres, int f,
                         bool& masculin) {
     const auto it = lettres.find(static_cast<Formation>(f));
-    const std::string lettre = it == lettres.end() ? std::string() : " " + it->second;
+    const bool vue = it != lettres.end();
+    const std::string lettre = vue ? it->second : std::string();
     masculin = false;
     switch (GenreDeFormation(modele, static_cast<Formation>(f))) {
-    case GenreFormation::Couche: return "la couche" + lettre;
-    case GenreFormation::Coulee: return "la coulée" + lettre;
-    case GenreFormation::Granite: masculin = true; return "le granite" + lettre;
-    case GenreFormation::Faille: return "la faille";
-    case GenreFormation::SurfaceErosion: return "la surface d'érosion";
+    case GenreFormation::Couche:
+        //: %1 is the letter of the layer in the view.
+        return vue ? Remplir(Texte("Ordre", "la couche %1"), {lettre}) : Texte("Ordre", "la couche");
+    case GenreFormation::Coulee:
+        //: %1 is the letter of the lava flow in the view.
+        return vue ? Remplir(Texte("Ordre", "la coulée %1"), {lettre}) : Texte("Ordre", "la coulée");
+    case GenreFormation::Granite:
+        masculin = true;
+        //: %1 is the letter of the granite in the view.
+        return vue ? Remplir(Texte("Ordre", "le granite %1"), {lettre}) : Texte("Ordre", "le granite");
+    case GenreFormation::Faille: return Texte("Ordre", "la faille");
+    case GenreFormation::SurfaceErosion: return Texte("Ordre", "la surface d'érosion");
     }
     return {};
 }
@@ -239,13 +283,13 @@ VerificationOrdre VerifierOrdre(const Session& modele, const std::vector<Carte>&
     std::sort(donnes.begin(), donnes.end());
     if (attendus != donnes) {
         v.complet = false;
-        v.texte = "Place toutes les cartes, chacune une seule fois, avant de vérifier.";
+        v.texte = Texte("Ordre", "Place toutes les cartes, chacune une seule fois, avant de vérifier.");
         return v;
     }
     essai.Charger(ListeDesCartes(modele, ids));
     v.juste = essai.vue() == modele.vue() && !modele.vue().empty();
     if (v.juste) {
-        v.texte = "Bravo : cet ordre redonne exactement la coupe du modèle.";
+        v.texte = Texte("Ordre", "Bravo : cet ordre redonne exactement la coupe du modèle.");
         return v;
     }
     std::map<int, std::string> noms;
@@ -282,7 +326,7 @@ VerificationOrdre VerifierOrdre(const Session& modele, const std::vector<Carte>&
     }
     if (!choisi && !inverses.empty()) choisi = inverses.front();
     if (!choisi) {
-        v.texte = "Cet ordre ne redonne pas la coupe du modèle.";
+        v.texte = Texte("Ordre", "Cet ordre ne redonne pas la coupe du modèle.");
         return v;
     }
     v.avant = choisi->first;
@@ -292,17 +336,33 @@ VerificationOrdre VerifierOrdre(const Session& modele, const std::vector<Carte>&
     bool masculinAncien = false, masculin = false;
     const std::string ancien = Designation(modele, lettres, v.avant, masculinAncien);
     const std::string recent = Designation(modele, lettres, v.apres, masculin);
+    // One sentence per gender of what the later card laid.
     switch (v.principe) {
     case Principe::Superposition:
-        v.texte = b + " doit venir après " + a + " : " + recent + " repose sur " + ancien + (masculin ? ", il" : ", elle") +
-                  " s'est donc mis" + (masculin ? "" : "e") + " en place plus tard (principe de superposition).";
+        v.texte = Remplir(
+            masculin
+                //: %1 and %2 quoted cards, %1 to put after %2; %3 (masculine) rests on %4.
+                ? Texte("Ordre", "%1 doit venir après %2 : %3 repose sur %4, il s'est donc mis en place plus tard "
+                                 "(principe de superposition).")
+                //: %1 and %2 quoted cards, %1 to put after %2; %3 (feminine) rests on %4.
+                : Texte("Ordre", "%1 doit venir après %2 : %3 repose sur %4, elle s'est donc mise en place plus tard "
+                                 "(principe de superposition)."),
+            {b, a, recent, ancien});
         break;
     case Principe::Recoupement:
-        v.texte = b + " doit venir après " + a + " : " + recent + " recoupe " + ancien + (masculin ? ", il" : ", elle") +
-                  " est donc plus récent" + (masculin ? "" : "e") + " (principe de recoupement).";
+        v.texte = Remplir(
+            masculin
+                //: %1 and %2 quoted cards, %1 to put after %2; %3 (masculine) cuts %4.
+                ? Texte("Ordre", "%1 doit venir après %2 : %3 recoupe %4, il est donc plus récent "
+                                 "(principe de recoupement).")
+                //: %1 and %2 quoted cards, %1 to put after %2; %3 (feminine) cuts %4.
+                : Texte("Ordre", "%1 doit venir après %2 : %3 recoupe %4, elle est donc plus récente "
+                                 "(principe de recoupement)."),
+            {b, a, recent, ancien});
         break;
     case Principe::Aucun:
-        v.texte = a + " et " + b + " ne sont pas dans le bon ordre : essaie de les échanger.";
+        //: %1 and %2 quoted cards, in the order of the model.
+        v.texte = Remplir(Texte("Ordre", "%1 et %2 ne sont pas dans le bon ordre : essaie de les échanger."), {a, b});
         break;
     }
     return v;

@@ -3,6 +3,8 @@
 // and the replay of a list.
 #include "section/evenements.h"
 
+#include "section/textes.h"
+
 namespace section {
 
 const TypeEvenement* EvenementParTag(int tag) {
@@ -24,6 +26,28 @@ std::optional<Evenement> EvenementDeLigne(std::string_view ligne) {
 int TagDeLigne(std::string_view ligne) {
     const std::optional<Evenement> e = EvenementDeLigne(ligne);
     return e ? Tag(*e) : 0;
+}
+
+// The words of the table, each written again whole for the translator;
+// the tests check that they match the table.
+std::string DescriptionEvenement(Evenement e) {
+    switch (e) {
+    case Evenement::Sedimentation:
+        return Texte("Evenements",
+                     "Une nouvelle couche se dépose sur la surface ; sur un relief, elle comble d'abord les creux.");
+    case Evenement::Volcanisme:
+        return Texte("Evenements", "Une coulée de lave arrive par la droite et s'étale sur la surface.");
+    case Evenement::Erosion: return Texte("Evenements", "Le haut de la coupe est raboté : il reste une surface plane.");
+    case Evenement::Plutonisme:
+        return Texte("Evenements", "Un massif de granite monte en profondeur, près du bord droit.");
+    case Evenement::Compression: return Texte("Evenements", "Les couches sont serrées et se plissent.");
+    case Evenement::Chevauchement:
+        return Texte("Evenements",
+                     "Les couches se plissent, puis un paquet de couches glisse sur ses voisines le long d'une "
+                     "faille.");
+    case Evenement::Distension: return Texte("Evenements", "La région s'étire : un bloc s'effondre entre deux failles.");
+    }
+    return std::string(Type(e).description);
 }
 
 void OperationsEvenement(Section& s, Evenement e) {
@@ -98,6 +122,37 @@ std::vector<std::string_view> RaisonsPossibles(Evenement e) {
     case Evenement::Distension: break;
     }
     return {};
+}
+
+std::string TexteRaison(std::string_view r) {
+    if (r == raison::PasDePlaceCouche)
+        return Texte("Disponibilite", "plus de place pour une nouvelle couche : fais d'abord une érosion");
+    if (r == raison::PasPlane) return Texte("Disponibilite", "la surface doit être plane : fais d'abord une érosion");
+    if (r == raison::TropHautePourCoulee)
+        return Texte("Disponibilite", "la surface est trop haute pour que la lave s'y étale : fais d'abord une érosion");
+    if (r == raison::TropBasPourEroder)
+        return Texte("Disponibilite",
+                     "la surface est déjà trop près du bas de l'image : une érosion la ferait disparaître");
+    if (r == raison::TropBasPourPluton)
+        return Texte("Disponibilite",
+                     "la surface est trop près du bas de l'image : il ne reste plus assez de couches à traverser");
+    if (r == raison::DistensionPluton)
+        return Texte("Disponibilite",
+                     "une distension figure dans la liste : une région étirée ne reçoit plus de granite");
+    if (r == raison::DistensionCompression)
+        return Texte("Disponibilite",
+                     "une distension figure dans la liste : une région étirée ne peut plus être comprimée");
+    if (r == raison::DistensionChevauchement)
+        return Texte("Disponibilite", "une distension figure dans la liste : une région étirée ne peut plus chevaucher");
+    if (r == raison::TropHautPourChevaucher)
+        return Texte("Disponibilite",
+                     "la surface est trop près du haut de l'image : les couches qui montent n'auraient plus de place");
+    if (r == raison::BandeRouge)
+        return Texte("Disponibilite",
+                     "la bande rouge du fond remonterait dans l'image : plus de chevauchement possible");
+    if (r == raison::SansCoupe)
+        return Texte("Disponibilite", "les images de la coupe manquent : aucun événement n'est possible");
+    return std::string(r);
 }
 
 std::vector<std::size_t> LignesNonRejouees(const Liste& liste) {

@@ -7,6 +7,8 @@
 #include <array>
 #include <cstdio>
 
+#include "section/textes.h"
+
 namespace section {
 
 namespace {
@@ -94,34 +96,38 @@ bool RelueALIdentique(const Liste& lignes) {
 
 bool QueDesEspaces(std::string_view s) { return s.find_first_not_of(' ') == std::string_view::npos; }
 
-std::string Octets(std::size_t n) { return std::to_string(n) + " octets"; }
+std::string Nombre(std::size_t n) { return std::to_string(n); }
 
 // The list's lines, or the reason they are refused.
 std::string LignesDe(std::string_view octets, Liste& lignes) {
     switch (LignesDeListe(octets, lignes)) {
     case ErreurFichier::Aucune: return {};
     case ErreurFichier::TropDeLignes:
-        return "la liste des événements dépasse " + std::to_string(kLignesListeMax) + " lignes";
-    default: return "la liste des événements est illisible";
+        //: %1 is a number of lines.
+        return Remplir(Texte("Exercice", "la liste des événements dépasse %1 lignes"), {Nombre(kLignesListeMax)});
+    default: return Texte("Exercice", "la liste des événements est illisible");
     }
 }
 
 // The common start of both readers: magic, version, reserved field.
-std::string Entete(std::string_view o, std::string_view magie, std::size_t entete, const char* quoi) {
+std::string Entete(std::string_view o, std::string_view magie, std::size_t entete, bool exercice) {
     if (o.size() < magie.size() || o.substr(0, magie.size()) != magie)
-        return std::string("ce n'est pas un fichier ") + quoi;
-    if (o.size() < entete + 4) return "le fichier est tronqué";
+        return exercice ? Texte("Exercice", "ce n'est pas un fichier d'exercice")
+                        : Texte("Exercice", "ce n'est pas un fichier de réponse");
+    if (o.size() < entete + 4) return Texte("Exercice", "le fichier est tronqué");
     if (const auto v = Lire(o, 8, 2); v != kVersion)
-        return "version " + std::to_string(v) + " du format inconnue (ce programme lit la version 1)";
-    if (Lire(o, 10, 2) != 0) return "l'en-tête est abîmé";
+        //: %1 is the version number the file announces.
+        return Remplir(Texte("Exercice", "version %1 du format inconnue (ce programme lit la version 1)"),
+                       {std::to_string(v)});
+    if (Lire(o, 10, 2) != 0) return Texte("Exercice", "l'en-tête est abîmé");
     return {};
 }
 
 std::string Longueur(std::string_view o, std::uint64_t attendu) {
-    if (o.size() < attendu) return "le fichier est tronqué";
-    if (o.size() > attendu) return "le fichier a des octets en trop après la fin";
+    if (o.size() < attendu) return Texte("Exercice", "le fichier est tronqué");
+    if (o.size() > attendu) return Texte("Exercice", "le fichier a des octets en trop après la fin");
     if (Crc32(o.substr(0, o.size() - 4)) != Lire(o, o.size() - 4, 4))
-        return "le fichier est abîmé (la somme de contrôle ne correspond pas)";
+        return Texte("Exercice", "le fichier est abîmé (la somme de contrôle ne correspond pas)");
     return {};
 }
 
@@ -167,30 +173,40 @@ bool EstUnExercice(std::string_view o) { return o.substr(0, kMagieExercice.size(
 bool EstUneReponse(std::string_view o) { return o.substr(0, kMagieReponse.size()) == kMagieReponse; }
 
 std::string VerifierExercice(const Exercice& e) {
-    if (e.titre.size() > kTitreMax) return "le titre dépasse " + Octets(kTitreMax);
-    if (!TexteAffichable(e.titre)) return "le titre n'est pas un texte UTF-8 sans caractère de contrôle";
-    if (e.lignes.empty()) return "la liste des événements est vide";
+    if (e.titre.size() > kTitreMax)
+        //: %1 is a number of bytes.
+        return Remplir(Texte("Exercice", "le titre dépasse %1 octets"), {Nombre(kTitreMax)});
+    if (!TexteAffichable(e.titre))
+        return Texte("Exercice", "le titre n'est pas un texte UTF-8 sans caractère de contrôle");
+    if (e.lignes.empty()) return Texte("Exercice", "la liste des événements est vide");
     if (e.lignes.size() > kLignesListeMax)
-        return "la liste des événements dépasse " + std::to_string(kLignesListeMax) + " lignes";
+        //: %1 is a number of lines.
+        return Remplir(Texte("Exercice", "la liste des événements dépasse %1 lignes"), {Nombre(kLignesListeMax)});
     if (TexteListe(e.lignes).size() > kOctetsEvenementsMax)
-        return "la liste des événements dépasse " + Octets(kOctetsEvenementsMax);
-    if (!RelueALIdentique(e.lignes)) return "une ligne de la liste ne s'écrirait pas telle quelle";
+        //: %1 is a number of bytes.
+        return Remplir(Texte("Exercice", "la liste des événements dépasse %1 octets"), {Nombre(kOctetsEvenementsMax)});
+    if (!RelueALIdentique(e.lignes)) return Texte("Exercice", "une ligne de la liste ne s'écrirait pas telle quelle");
     const int w = e.cible.width(), h = e.cible.height();
     if (w < 1 || h < 1 || w > kCoteCibleMax || h > kCoteCibleMax ||
         static_cast<std::int64_t>(w) * h > kPixelsCibleMax)
-        return "l'image de la coupe est vide ou trop grande";
+        return Texte("Exercice", "l'image de la coupe est vide ou trop grande");
     return {};
 }
 
 std::string VerifierReponse(const Reponse& r) {
-    if (r.eleve.empty() || QueDesEspaces(r.eleve)) return "le nom de l'élève est vide";
-    if (r.eleve.size() > kNomEleveMax) return "le nom de l'élève dépasse " + Octets(kNomEleveMax);
-    if (!TexteAffichable(r.eleve)) return "le nom de l'élève n'est pas un texte UTF-8 sans caractère de contrôle";
+    if (r.eleve.empty() || QueDesEspaces(r.eleve)) return Texte("Exercice", "le nom de l'élève est vide");
+    if (r.eleve.size() > kNomEleveMax)
+        //: %1 is a number of bytes.
+        return Remplir(Texte("Exercice", "le nom de l'élève dépasse %1 octets"), {Nombre(kNomEleveMax)});
+    if (!TexteAffichable(r.eleve))
+        return Texte("Exercice", "le nom de l'élève n'est pas un texte UTF-8 sans caractère de contrôle");
     if (r.lignes.size() > kLignesListeMax)
-        return "la liste des événements dépasse " + std::to_string(kLignesListeMax) + " lignes";
+        //: %1 is a number of lines.
+        return Remplir(Texte("Exercice", "la liste des événements dépasse %1 lignes"), {Nombre(kLignesListeMax)});
     if (TexteListe(r.lignes).size() > kOctetsEvenementsMax)
-        return "la liste des événements dépasse " + Octets(kOctetsEvenementsMax);
-    if (!RelueALIdentique(r.lignes)) return "une ligne de la liste ne s'écrirait pas telle quelle";
+        //: %1 is a number of bytes.
+        return Remplir(Texte("Exercice", "la liste des événements dépasse %1 octets"), {Nombre(kOctetsEvenementsMax)});
+    if (!RelueALIdentique(r.lignes)) return Texte("Exercice", "une ligne de la liste ne s'écrirait pas telle quelle");
     return {};
 }
 
@@ -234,24 +250,31 @@ std::string TexteReponse(const Reponse& r) {
 }
 
 std::string LireExercice(std::string_view o, Exercice& e) {
-    if (std::string r = Entete(o, kMagieExercice, kEnteteExercice, "d'exercice"); !r.empty()) return r;
+    if (std::string r = Entete(o, kMagieExercice, kEnteteExercice, true); !r.empty()) return r;
     const std::uint64_t w = Lire(o, 12, 4), h = Lire(o, 16, 4), t = Lire(o, 20, 4), n = Lire(o, 24, 4);
     if (w < 1 || h < 1 || w > kCoteCibleMax || h > kCoteCibleMax ||
         w * h > static_cast<std::uint64_t>(kPixelsCibleMax))
-        return "l'image de la coupe annoncée (" + std::to_string(w) + " x " + std::to_string(h) +
-               " pixels) est vide ou trop grande";
-    if (t > kTitreMax) return "le titre annoncé dépasse " + Octets(kTitreMax);
-    if (n < 1 || n > kOctetsEvenementsMax) return "la liste des événements annoncée est vide ou dépasse " +
-                                                  Octets(kOctetsEvenementsMax);
+        //: %1 and %2 are the width and the height the file announces.
+        return Remplir(Texte("Exercice", "l'image de la coupe annoncée (%1 x %2 pixels) est vide ou trop grande"),
+                       {std::to_string(w), std::to_string(h)});
+    if (t > kTitreMax)
+        //: %1 is a number of bytes.
+        return Remplir(Texte("Exercice", "le titre annoncé dépasse %1 octets"), {Nombre(kTitreMax)});
+    if (n < 1 || n > kOctetsEvenementsMax)
+        //: %1 is a number of bytes.
+        return Remplir(Texte("Exercice", "la liste des événements annoncée est vide ou dépasse %1 octets"),
+                       {Nombre(kOctetsEvenementsMax)});
     if (std::string r = Longueur(o, kEnteteExercice + t + n + 3 * w * h + 4); !r.empty()) return r;
     const std::uint64_t empreinte = Lire(o, 28, 8);
     Exercice lu;
     lu.titre = std::string(o.substr(kEnteteExercice, t));
-    if (!TexteAffichable(lu.titre)) return "le titre n'est pas un texte UTF-8 sans caractère de contrôle";
+    if (!TexteAffichable(lu.titre))
+        return Texte("Exercice", "le titre n'est pas un texte UTF-8 sans caractère de contrôle");
     std::string evenements(o.substr(kEnteteExercice + t, n));
     Melanger(evenements, empreinte);
     if (std::string r = LignesDe(evenements, lu.lignes); !r.empty()) return r;
-    if (lu.lignes.empty() || TexteListe(lu.lignes) != evenements) return "la liste des événements est abîmée";
+    if (lu.lignes.empty() || TexteListe(lu.lignes) != evenements)
+        return Texte("Exercice", "la liste des événements est abîmée");
     std::vector<Couleur> px(w * h);
     const std::size_t debut = kEnteteExercice + t + n;
     for (std::size_t i = 0; i < px.size(); ++i) {
@@ -260,25 +283,32 @@ std::string LireExercice(std::string_view o, Exercice& e) {
                     static_cast<unsigned char>(o[a + 2]));
     }
     lu.cible = Raster(static_cast<int>(w), static_cast<int>(h), std::move(px));
-    if (EmpreinteExercice(lu) != empreinte) return "l'empreinte de l'exercice ne correspond pas à son contenu";
+    if (EmpreinteExercice(lu) != empreinte)
+        return Texte("Exercice", "l'empreinte de l'exercice ne correspond pas à son contenu");
     e = std::move(lu);
     return {};
 }
 
 std::string LireReponse(std::string_view o, Reponse& r) {
-    if (std::string m = Entete(o, kMagieReponse, kEnteteReponse, "de réponse"); !m.empty()) return m;
+    if (std::string m = Entete(o, kMagieReponse, kEnteteReponse, false); !m.empty()) return m;
     const std::uint64_t p = Lire(o, 20, 4), n = Lire(o, 24, 4);
-    if (p < 1 || p > kNomEleveMax) return "le nom de l'élève annoncé est vide ou dépasse " + Octets(kNomEleveMax);
-    if (n > kOctetsEvenementsMax) return "la liste des événements annoncée dépasse " + Octets(kOctetsEvenementsMax);
+    if (p < 1 || p > kNomEleveMax)
+        //: %1 is a number of bytes.
+        return Remplir(Texte("Exercice", "le nom de l'élève annoncé est vide ou dépasse %1 octets"),
+                       {Nombre(kNomEleveMax)});
+    if (n > kOctetsEvenementsMax)
+        //: %1 is a number of bytes.
+        return Remplir(Texte("Exercice", "la liste des événements annoncée dépasse %1 octets"),
+                       {Nombre(kOctetsEvenementsMax)});
     if (std::string m = Longueur(o, kEnteteReponse + p + n + 4); !m.empty()) return m;
     Reponse lu;
     lu.exercice = Lire(o, 12, 8);
     lu.eleve = std::string(o.substr(kEnteteReponse, p));
     if (!TexteAffichable(lu.eleve) || QueDesEspaces(lu.eleve))
-        return "le nom de l'élève n'est pas un texte UTF-8 lisible";
+        return Texte("Exercice", "le nom de l'élève n'est pas un texte UTF-8 lisible");
     const std::string_view evenements = o.substr(kEnteteReponse + p, n);
     if (std::string m = LignesDe(evenements, lu.lignes); !m.empty()) return m;
-    if (TexteListe(lu.lignes) != evenements) return "la liste des événements est abîmée";
+    if (TexteListe(lu.lignes) != evenements) return Texte("Exercice", "la liste des événements est abîmée");
     r = std::move(lu);
     return {};
 }
@@ -287,7 +317,9 @@ namespace {
 
 std::string LireSelon(const std::string& chemin, std::string& octets) {
     const ErreurFichier e = LireFichier(chemin, kOctetsExerciceMax, octets);
-    if (e == ErreurFichier::TropGros) return "le fichier dépasse " + Octets(kOctetsExerciceMax);
+    if (e == ErreurFichier::TropGros)
+        //: %1 is a number of bytes.
+        return Remplir(Texte("Exercice", "le fichier dépasse %1 octets"), {Nombre(kOctetsExerciceMax)});
     if (e != ErreurFichier::Aucune) return RaisonErreur(e);
     return {};
 }

@@ -12,6 +12,8 @@
 
 #include <array>
 
+#include "section/textes.h"
+
 namespace section {
 
 namespace {
@@ -94,20 +96,20 @@ ErreurFichier Decoder(const std::string& octets, std::int64_t pixelsMax, Raster&
 
 std::string RaisonErreur(ErreurFichier e) {
     switch (e) {
-    case ErreurFichier::Aucune: return "aucune erreur";
-    case ErreurFichier::Introuvable: return "le fichier ou son dossier n'existe pas";
-    case ErreurFichier::Ouverture: return "le fichier ne peut pas être ouvert";
-    case ErreurFichier::PasUnFichier: return "ce n'est pas un fichier ordinaire";
-    case ErreurFichier::Lecture: return "la lecture a échoué";
-    case ErreurFichier::TropGros: return "le fichier est trop gros";
-    case ErreurFichier::TropDeLignes: return "la liste compte plus de 10 000 lignes";
-    case ErreurFichier::Format: return "ce n'est pas une image BMP lisible";
-    case ErreurFichier::TropGrand: return "les images sont trop grandes";
-    case ErreurFichier::TropEtroite: return "Couche1.bmp doit faire plus de 100 pixels de large";
-    case ErreurFichier::Ecriture: return "l'écriture a échoué";
-    case ErreurFichier::DisquePlein: return "le disque est plein";
+    case ErreurFichier::Aucune: return Texte("Fichiers", "aucune erreur");
+    case ErreurFichier::Introuvable: return Texte("Fichiers", "le fichier ou son dossier n'existe pas");
+    case ErreurFichier::Ouverture: return Texte("Fichiers", "le fichier ne peut pas être ouvert");
+    case ErreurFichier::PasUnFichier: return Texte("Fichiers", "ce n'est pas un fichier ordinaire");
+    case ErreurFichier::Lecture: return Texte("Fichiers", "la lecture a échoué");
+    case ErreurFichier::TropGros: return Texte("Fichiers", "le fichier est trop gros");
+    case ErreurFichier::TropDeLignes: return Texte("Fichiers", "la liste compte plus de 10 000 lignes");
+    case ErreurFichier::Format: return Texte("Fichiers", "ce n'est pas une image BMP lisible");
+    case ErreurFichier::TropGrand: return Texte("Fichiers", "les images sont trop grandes");
+    case ErreurFichier::TropEtroite: return Texte("Fichiers", "Couche1.bmp doit faire plus de 100 pixels de large");
+    case ErreurFichier::Ecriture: return Texte("Fichiers", "l'écriture a échoué");
+    case ErreurFichier::DisquePlein: return Texte("Fichiers", "le disque est plein");
     }
-    return "erreur inconnue";
+    return Texte("Fichiers", "erreur inconnue");
 }
 
 ErreurFichier LireDescripteur(int fd, std::size_t max, std::string& octets) {

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 
+#include "section/textes.h"
+
 namespace section {
 
 Depot DepotDe(Evenement e, bool surfacePlane) {
@@ -23,17 +25,20 @@ Depot DepotDe(Evenement e, bool surfacePlane) {
 DescriptionDepot Decrire(Depot d) {
     switch (d) {
     case Depot::Aucun: break;
-    case Depot::SerieDeDepart: return {"calcaire, argile, conglomérat", "série de départ, sédimentaire"};
-    case Depot::Gres: return {"grès", "sédimentation sur une surface plane"};
-    case Depot::Craie: return {"craie à silex", "sédimentation qui comble un relief"};
-    case Depot::Basalte: return {"basalte : coulée et filon", "volcanisme"};
-    case Depot::Granite: return {"granite", "plutonisme"};
-    case Depot::SurfaceErosion: return {"surface d'érosion", "érosion"};
-    case Depot::Chevauchement: return {"plan de chevauchement", "chevauchement"};
-    case Depot::Failles: return {"failles normales", "distension"};
-    case Depot::Pli: return {"pli", "compression"};
+    case Depot::SerieDeDepart:
+        return {Texte("Legende", "calcaire, argile, conglomérat"), Texte("Legende", "série de départ, sédimentaire")};
+    case Depot::Gres: return {Texte("Legende", "grès"), Texte("Legende", "sédimentation sur une surface plane")};
+    case Depot::Craie:
+        return {Texte("Legende", "craie à silex"), Texte("Legende", "sédimentation qui comble un relief")};
+    case Depot::Basalte: return {Texte("Legende", "basalte : coulée et filon"), Texte("Legende", "volcanisme")};
+    case Depot::Granite: return {Texte("Legende", "granite"), Texte("Legende", "plutonisme")};
+    case Depot::SurfaceErosion: return {Texte("Legende", "surface d'érosion"), Texte("Legende", "érosion")};
+    case Depot::Chevauchement:
+        return {Texte("Legende", "plan de chevauchement"), Texte("Legende", "chevauchement")};
+    case Depot::Failles: return {Texte("Legende", "failles normales"), Texte("Legende", "distension")};
+    case Depot::Pli: return {Texte("Legende", "pli"), Texte("Legende", "compression")};
     }
-    return {"formation inconnue", "événement inconnu"};
+    return {Texte("Legende", "formation inconnue"), Texte("Legende", "événement inconnu")};
 }
 
 Couleur TeinteDeRang(int rang) {
@@ -68,13 +73,8 @@ std::vector<EntreeLegende> Legende(const PlanFormations& p, const std::vector<De
 
 std::string TexteLegende(const EntreeLegende& e) {
     const DescriptionDepot d = Decrire(e.depot);
-    std::string t = e.lettre;
-    t += " : ";
-    t += d.roches;
-    t += " (";
-    t += d.origine;
-    t += ')';
-    return t;
+    //: A line of the legend: %1 the letter, %2 the rocks, %3 the kind of event.
+    return Remplir(Texte("Legende", "%1 : %2 (%3)"), {e.lettre, d.roches, d.origine});
 }
 
 }  // namespace section

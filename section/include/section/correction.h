@@ -57,7 +57,7 @@ enum class Ecart {
 
 struct Remarque {
     Ecart ecart;
-    std::string texte;  // UTF-8, addressed to the pupil
+    std::string texte;  // UTF-8, addressed to the pupil, in the current language (textes.h)
 };
 
 struct Verification {
@@ -79,7 +79,7 @@ Verification VerifierCoupe(const Session& modele, const Session& eleve);
 struct Carte {
     int id = 0;            // index of the event in the model's list (never shown)
     Evenement evenement{};
-    std::string nom;       // UTF-8: "Dépôt de la couche B", "Faille normale"...
+    std::string nom;       // UTF-8, in the current language: "Dépôt de la couche B", "Érosion"...
 };
 // The model's recognised events (lines 1 .. n-1) as cards, named after the
 // letters of the model's view (LettresFormations), in an order shuffled by
@@ -105,7 +105,7 @@ struct VerificationOrdre {
     int avant = -1;
     int apres = -1;
     Principe principe = Principe::Aucun;
-    std::string texte;  // UTF-8, addressed to the pupil
+    std::string texte;  // UTF-8, addressed to the pupil, in the current language (textes.h)
 };
 // Loads the order in `essai` (a session on the model's textures) and
 // compares its view with the model's. Every order giving the model's

@@ -39,11 +39,12 @@ struct TypeEvenement {
     const char* aide;         // help button name
     int contexte;             // help context
     const char* son;          // wave file in Base
-    std::string_view description;  // what the command does, for a pupil (UTF-8)
+    std::string_view description;  // what the command does, for a pupil (UTF-8, French)
 };
 
 // "S\xE9dimentation" holds the single byte 0xE9 for the accented e; the
-// descriptions are UTF-8, like the reasons below.
+// descriptions are UTF-8, like the reasons below, and French: a front end
+// shows them through DescriptionEvenement.
 inline constexpr std::array<TypeEvenement, 7> kEvenements = {{
     {Evenement::Sedimentation, 1, "S\xE9" "dimentation", "Sedim", "Sdimentation1", "AideBt1", 11, "Sedime.Wav",
      "Une nouvelle couche se dépose sur la surface ; sur un relief, elle comble d'abord les creux."},
@@ -65,6 +66,9 @@ inline constexpr std::array<TypeEvenement, 7> kEvenements = {{
 constexpr const TypeEvenement& Type(Evenement e) {
     return kEvenements[static_cast<std::size_t>(Tag(e) - 1)];
 }
+// The description of kind `e` in the current language (see textes.h):
+// without a translator, Type(e).description word for word.
+std::string DescriptionEvenement(Evenement e);
 // The table row of tag 1..7, or nullptr.
 const TypeEvenement* EvenementParTag(int tag);
 // The kind of tag 1..7, or nothing.
@@ -101,9 +105,10 @@ constexpr int kFondVolcanisme = 82;
 // A pluton needs the surface this far above the bottom of the view.
 constexpr int kMargePluton = 15;
 
-// Why a command is off, in a pupil's words (UTF-8). Every front end shows
-// these words, and the help's "Quand est-ce possible ?" paragraphs quote
-// them. Each rule of MajBoutons that can fail has its own reason.
+// Why a command is off, in a pupil's words (UTF-8, French). Every front end
+// shows these words (through TexteRaison, in its language), and the help's
+// "Quand est-ce possible ?" paragraphs quote them. Each rule of MajBoutons
+// that can fail has its own reason.
 namespace raison {
 inline constexpr std::string_view PasDePlaceCouche = "plus de place pour une nouvelle couche : fais d'abord une érosion";
 inline constexpr std::string_view PasPlane = "la surface doit être plane : fais d'abord une érosion";
@@ -129,6 +134,11 @@ inline constexpr std::string_view SansCoupe = "les images de la coupe manquent :
 
 // Every reason the rules can give for kind `e` (none for Distension).
 std::vector<std::string_view> RaisonsPossibles(Evenement e);
+// One of the reasons above in the current language (see textes.h): the
+// reason itself without a translator. Any other text comes back as it is.
+// The reasons stay French where they are compared (Disponibilite::Raison,
+// RaisonsPossibles); this is what is shown.
+std::string TexteRaison(std::string_view raison);
 
 // Enabled state of the seven commands, with the reason of each one off.
 class Disponibilite {
@@ -153,6 +163,12 @@ public:
         if ((*this)[e]) return {};
         const std::string_view r = raisons_[static_cast<std::size_t>(Tag(e))];
         return r.empty() ? raison::SansCoupe : r;
+    }
+    // The same reason in the current language, for a pupil to read:
+    // TexteRaison(Raison(e)); empty when the command is on.
+    std::string Pourquoi(Evenement e) const {
+        if ((*this)[e]) return {};
+        return TexteRaison(Raison(e));
     }
     bool operator==(const Disponibilite&) const = default;
 

@@ -86,14 +86,16 @@ std::string TexteEmpreinte(std::uint64_t empreinte);
 std::string TexteExercice(const Exercice& e);
 std::string TexteReponse(const Reponse& r);
 
-// Why an exercise or an answer cannot be written, in French; empty when it
-// can ("le titre dépasse 200 octets", "le nom de l'élève est vide"...).
+// Why an exercise or an answer cannot be written, in the current language
+// (see textes.h), French without a translator; empty when it can ("le titre
+// dépasse 200 octets", "le nom de l'élève est vide"...).
 std::string VerifierExercice(const Exercice& e);
 std::string VerifierReponse(const Reponse& r);
 
-// Reads file bytes. Returns the French reason of a refusal ("ce n'est pas
-// un fichier d'exercice", "le fichier est tronqué", "le fichier est abîmé
-// (somme de contrôle)"...), or an empty string when `e` was filled.
+// Reads file bytes. Returns the reason of a refusal, in the current
+// language ("ce n'est pas un fichier d'exercice", "le fichier est tronqué",
+// "le fichier est abîmé (la somme de contrôle ne correspond pas)"...), or an
+// empty string when `e` was filled.
 std::string LireExercice(std::string_view octets, Exercice& e);
 std::string LireReponse(std::string_view octets, Reponse& r);
 

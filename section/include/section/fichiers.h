@@ -31,7 +31,8 @@ enum class ErreurFichier {
     DisquePlein,    // ... because the disk is full
 };
 
-// A French reason for messages on a terminal ("le disque est plein").
+// The reason, for messages ("le disque est plein"), in the current language
+// (see textes.h): French without a translator.
 std::string RaisonErreur(ErreurFichier e);
 
 // Reads a regular file whole, at most `max` bytes: a bigger one is

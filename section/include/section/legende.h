@@ -33,9 +33,10 @@ enum class Depot : std::uint8_t {
 // it (only a sedimentation depends on it).
 Depot DepotDe(Evenement e, bool surfacePlane);
 
+// In the current language (see textes.h), French without a translator.
 struct DescriptionDepot {
-    std::string_view roches;   // UTF-8: the rock types, or what the trace is
-    std::string_view origine;  // UTF-8: the kind of event that laid it
+    std::string roches;   // UTF-8: the rock types, or what the trace is
+    std::string origine;  // UTF-8: the kind of event that laid it
 };
 DescriptionDepot Decrire(Depot d);
 
@@ -53,7 +54,8 @@ struct EntreeLegende {
 // deposit of each formation index (a missing one counts as Aucun).
 std::vector<EntreeLegende> Legende(const PlanFormations& p, const std::vector<Depot>& depots);
 
-// "A : calcaire, argile, conglomérat (série de départ)", UTF-8.
+// "A : calcaire, argile, conglomérat (série de départ, sédimentaire)",
+// UTF-8, in the current language (see textes.h).
 std::string TexteLegende(const EntreeLegende& e);
 
 }  // namespace section

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The words the engine writes for people (reasons, descriptions, legend,
+// remarks, card names, file messages) in the language of the program that
+// shows them. Each text is written in French, whole, in a call
+// Texte("Contexte", "texte") with two literals, so that the tools that
+// collect texts to translate find every one with its context; a sentence
+// built around names or numbers is one template with %1 ... %9, filled by
+// Remplir once translated. Without a translator every text stays French,
+// byte for byte. The words of the list files ("Sédimentation"...) are
+// never translated.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace section {
+
+// Texts the engine writes for people go through one translator, which a
+// program may install once at start-up; without one they stay French.
+// It receives the context and the French text (UTF-8 literals) and gives
+// the text to show, UTF-8.
+using Traducteur = std::string (*)(const char* contexte, const char* francais);
+void DefinirTraducteur(Traducteur traducteur);  // nullptr: French again
+// The text `francais` (UTF-8, a literal) in the current language. The
+// translator is read at every call: none of its answers is kept.
+std::string Texte(const char* contexte, const char* francais);
+// `modele` with %1 ... %9 replaced by `valeurs` (in one pass: a value that
+// holds "%2" is not replaced again). A %n without a value (n larger than
+// the values given) stays as it is, and a % followed by anything but 1 .. 9
+// is copied: "%10" is the first value then "0".
+std::string Remplir(std::string_view modele, std::initializer_list<std::string_view> valeurs);
+
+}  // namespace section
