@@ -21,6 +21,13 @@ QString FichierAideDe(const QString& executable) {
     return base + QStringLiteral(".hlp");
 }
 
+QString FichierAideDe(const QString& executable, Langue langue) {
+    const QString francais = FichierAideDe(executable);
+    if (langue == Langue::Francais) return francais;
+    const QString anglais = francais.chopped(4) + QStringLiteral("_en.hlp");
+    return QFileInfo(anglais).isFile() ? anglais : francais;
+}
+
 QString DossierDocumentsWindows(bool lecteurPExiste, const QString& repWindows) {
     if (lecteurPExiste) return QStringLiteral("P:");
     const QString dossier = DossierDe(repWindows, true);

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "langue.h"
+
 #ifdef Q_OS_WIN
 inline constexpr bool kSystemeWindows = true;
 #else
@@ -17,6 +19,11 @@ QString RepAppliDe(const QString& executable);
 // The help file: the executable's full name with its extension (if any)
 // replaced by ".hlp".
 QString FichierAideDe(const QString& executable);
+
+// The help file in `langue`: for French the one above; for English the
+// same name ending in "_en.hlp" instead when that file exists, otherwise
+// the French one, so that a pupil still gets help.
+QString FichierAideDe(const QString& executable, Langue langue);
 
 // The Windows rule for the documents folder: "P:" when a "P:\" folder
 // exists, otherwise the system drive letter (first character of the

@@ -70,7 +70,7 @@ attendu=$essai/attendu.txt
 {
   echo usr/bin/strataloom
   echo usr/bin/strataloom-render
-  for f in strataloom strataloom-render strataloom.hlp; do echo "usr/lib/strataloom/$f"; done
+  for f in strataloom strataloom-render strataloom.hlp strataloom_en.hlp; do echo "usr/lib/strataloom/$f"; done
   for f in Couche1.bmp Couche2.bmp Couche3.bmp Granit.bmp Granit0.bmp Coulee.bmp Coulee0.bmp \
            Sedime.Wav Coulee.Wav Erode.Wav Granite.Wav Plisse.Wav Chevauche.Wav Casse.Wav; do
     echo "usr/lib/strataloom/Base/$f"
