@@ -35,7 +35,7 @@ TGEOLOGIE::~TGEOLOGIE() {
 }
 
 void TGEOLOGIE::FormCreate() {
-    FichierAide_ = FichierAideDe(executable_);
+    FichierAide_ = FichierAideDe(executable_, LangueActive());
     SansSon_ = true;
     InitProfil();
     Centrer();

@@ -50,11 +50,11 @@ void TGEOLOGIE::MajBulles() {
             if (raison.empty()) raison = section::raison::SansCoupe;
         }
         const QString nom = NomAffiche(t.ligne);
-        QString bulle = Texte(t.description);
+        QString bulle = Texte(section::DescriptionEvenement(t.evenement));
         QString aide = tr("Ouvre l'aide de « %1 » : ce que fait cet événement et quand il est possible.").arg(nom);
         if (!raison.empty()) {
-            bulle += QLatin1Char('\n') + tr("Impossible pour l'instant : %1.").arg(Texte(raison));
-            aide += QLatin1Char('\n') + tr("« %1 » est impossible pour l'instant : %2.").arg(nom, Texte(raison));
+            bulle += QLatin1Char('\n') + tr("Impossible pour l'instant : %1.").arg(Texte(section::TexteRaison(raison)));
+            aide += QLatin1Char('\n') + tr("« %1 » est impossible pour l'instant : %2.").arg(nom, Texte(section::TexteRaison(raison)));
         }
         boutons_[k]->setToolTip(bulle);
         menus_[k]->setToolTip(bulle);

@@ -6,9 +6,16 @@
 #include <QLibraryInfo>
 #include <QLocale>
 
+#include "section/textes.h"
+
 namespace {
 
 Langue langueActive = Langue::Francais;
+
+// The engine's texts, through the same translations as the window's.
+std::string TraduireMoteur(const char* contexte, const char* francais) {
+    return QCoreApplication::translate(contexte, francais).toStdString();
+}
 
 }  // namespace
 
@@ -44,6 +51,7 @@ Traductions::~Traductions() { Retirer(); }
 void Traductions::Retirer() {
     for (auto& t : traducteurs_) QCoreApplication::removeTranslator(t.get());
     traducteurs_.clear();
+    section::DefinirTraducteur(nullptr);
     langueActive = Langue::Francais;
 }
 
@@ -64,6 +72,7 @@ bool Traductions::Installer(Langue langue, const QString& dossier) {
     if (!programme->load(QStringLiteral("strataloom_") + CodeDe(langue), dossier)) return false;
     QCoreApplication::installTranslator(programme.get());
     traducteurs_.push_back(std::move(programme));
+    section::DefinirTraducteur(&TraduireMoteur);
     langueActive = langue;
     return true;
 }

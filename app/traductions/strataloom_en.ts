@@ -41,6 +41,122 @@
     </message>
 </context>
 <context>
+    <name>Cartes</name>
+    <message>
+        <source>Dépôt de la couche %1</source>
+        <extracomment>%1 is the letter of the layer in the view.</extracomment>
+        <translation>Deposition of layer %1</translation>
+    </message>
+    <message>
+        <source>Dépôt d&apos;une couche</source>
+        <translation>Deposition of a layer</translation>
+    </message>
+    <message>
+        <source>Épanchement de la coulée de lave %1</source>
+        <extracomment>%1 is the letter of the lava flow in the view.</extracomment>
+        <translation>Outpouring of lava flow %1</translation>
+    </message>
+    <message>
+        <source>Épanchement d&apos;une coulée de lave</source>
+        <translation>Outpouring of a lava flow</translation>
+    </message>
+    <message>
+        <source>Érosion</source>
+        <translation>Erosion</translation>
+    </message>
+    <message>
+        <source>Mise en place du granite %1</source>
+        <extracomment>%1 is the letter of the granite in the view.</extracomment>
+        <translation>Intrusion of granite %1</translation>
+    </message>
+    <message>
+        <source>Mise en place d&apos;un granite</source>
+        <translation>Intrusion of a granite</translation>
+    </message>
+    <message>
+        <source>Plissement (compression)</source>
+        <translation>Folding (compression)</translation>
+    </message>
+    <message>
+        <source>Chevauchement (faille inverse)</source>
+        <translation>Overthrust (reverse fault)</translation>
+    </message>
+    <message>
+        <source>Faille normale (distension)</source>
+        <translation>Normal fault (extension)</translation>
+    </message>
+</context>
+<context>
+    <name>Correction</name>
+    <message>
+        <source>une couche de roche</source>
+        <translation>a rock layer</translation>
+    </message>
+    <message>
+        <source>une coulée de lave</source>
+        <translation>a lava flow</translation>
+    </message>
+    <message>
+        <source>un granite</source>
+        <translation>a granite</translation>
+    </message>
+    <message>
+        <source>une faille</source>
+        <translation>a fault</translation>
+    </message>
+    <message>
+        <source>une surface d&apos;érosion</source>
+        <translation>an erosion surface</translation>
+    </message>
+    <message>
+        <source>%1 couches de roche</source>
+        <extracomment>%1 is a number, 2 or more.</extracomment>
+        <translation>%1 rock layers</translation>
+    </message>
+    <message>
+        <source>%1 coulées de lave</source>
+        <extracomment>%1 is a number, 2 or more.</extracomment>
+        <translation>%1 lava flows</translation>
+    </message>
+    <message>
+        <source>%1 granites</source>
+        <extracomment>%1 is a number, 2 or more.</extracomment>
+        <translation>%1 granites</translation>
+    </message>
+    <message>
+        <source>%1 failles</source>
+        <extracomment>%1 is a number, 2 or more.</extracomment>
+        <translation>%1 faults</translation>
+    </message>
+    <message>
+        <source>%1 surfaces d&apos;érosion</source>
+        <extracomment>%1 is a number, 2 or more.</extracomment>
+        <translation>%1 erosion surfaces</translation>
+    </message>
+    <message>
+        <source>Il manque à ta coupe %1 que montre le modèle.</source>
+        <extracomment>%1 says how many formations of a kind: &quot;une couche de roche&quot;, &quot;2 failles&quot;...</extracomment>
+        <translation>Your section lacks %1 that the model shows.</translation>
+    </message>
+    <message>
+        <source>Ta coupe montre %1 de plus que le modèle.</source>
+        <extracomment>%1 says how many formations of a kind: &quot;une couche de roche&quot;, &quot;2 failles&quot;...</extracomment>
+        <translation>Your section shows %1 more than the model.</translation>
+    </message>
+    <message>
+        <source>La surface du sol n&apos;a pas la même forme que dans le modèle : là où l&apos;un montre du ciel, l&apos;autre montre de la roche (zones en couleur).</source>
+        <translation>The ground surface does not have the same shape as in the model: where one shows sky, the other shows rock (coloured areas).</translation>
+    </message>
+    <message>
+        <source>Tes formations sont les bonnes, mais une structure n&apos;est pas à sa place : compare les plis, les failles et les épaisseurs dans les zones en couleur.</source>
+        <translation>Your formations are the right ones, but a structure is not in its place: compare the folds, the faults and the thicknesses in the coloured areas.</translation>
+    </message>
+    <message>
+        <source>Ta coupe n&apos;est pas tout à fait celle du modèle : regarde les zones en couleur.</source>
+        <translation>Your section is not quite the model&apos;s: look at the coloured areas.</translation>
+    </message>
+</context>
+<context>
     <name>DessinFormations</name>
     <message>
         <source>%1 — trop mince pour porter sa lettre</source>
@@ -56,6 +172,53 @@
     <message>
         <source>Le fichier %1 n&apos;existe pas.</source>
         <translation>The file %1 does not exist.</translation>
+    </message>
+</context>
+<context>
+    <name>Disponibilite</name>
+    <message>
+        <source>plus de place pour une nouvelle couche : fais d&apos;abord une érosion</source>
+        <translation>no more room for a new layer: do an erosion first</translation>
+    </message>
+    <message>
+        <source>la surface doit être plane : fais d&apos;abord une érosion</source>
+        <translation>the surface must be flat: do an erosion first</translation>
+    </message>
+    <message>
+        <source>la surface est trop haute pour que la lave s&apos;y étale : fais d&apos;abord une érosion</source>
+        <translation>the surface is too high for the lava to spread over it: do an erosion first</translation>
+    </message>
+    <message>
+        <source>la surface est déjà trop près du bas de l&apos;image : une érosion la ferait disparaître</source>
+        <translation>the surface is already too close to the bottom of the picture: an erosion would make it disappear</translation>
+    </message>
+    <message>
+        <source>la surface est trop près du bas de l&apos;image : il ne reste plus assez de couches à traverser</source>
+        <translation>the surface is too close to the bottom of the picture: there are not enough layers left to cut through</translation>
+    </message>
+    <message>
+        <source>une distension figure dans la liste : une région étirée ne reçoit plus de granite</source>
+        <translation>an extension is in the list: a stretched region receives no more granite</translation>
+    </message>
+    <message>
+        <source>une distension figure dans la liste : une région étirée ne peut plus être comprimée</source>
+        <translation>an extension is in the list: a stretched region can no longer be compressed</translation>
+    </message>
+    <message>
+        <source>une distension figure dans la liste : une région étirée ne peut plus chevaucher</source>
+        <translation>an extension is in the list: a stretched region can no longer be thrust</translation>
+    </message>
+    <message>
+        <source>la surface est trop près du haut de l&apos;image : les couches qui montent n&apos;auraient plus de place</source>
+        <translation>the surface is too close to the top of the picture: the layers moving up would have no room left</translation>
+    </message>
+    <message>
+        <source>la bande rouge du fond remonterait dans l&apos;image : plus de chevauchement possible</source>
+        <translation>the red band at the bottom would rise into the picture: no more overthrusts possible</translation>
+    </message>
+    <message>
+        <source>les images de la coupe manquent : aucun événement n&apos;est possible</source>
+        <translation>the pictures of the section are missing: no event is possible</translation>
     </message>
 </context>
 <context>
@@ -87,6 +250,156 @@
     <message>
         <source>Distension</source>
         <translation>Extension</translation>
+    </message>
+    <message>
+        <source>Une nouvelle couche se dépose sur la surface ; sur un relief, elle comble d&apos;abord les creux.</source>
+        <translation>A new layer is deposited on the surface; over a relief, it fills the hollows first.</translation>
+    </message>
+    <message>
+        <source>Une coulée de lave arrive par la droite et s&apos;étale sur la surface.</source>
+        <translation>A lava flow comes in from the right and spreads over the surface.</translation>
+    </message>
+    <message>
+        <source>Le haut de la coupe est raboté : il reste une surface plane.</source>
+        <translation>The top of the section is planed off: a flat surface remains.</translation>
+    </message>
+    <message>
+        <source>Un massif de granite monte en profondeur, près du bord droit.</source>
+        <translation>A granite body rises at depth, near the right edge.</translation>
+    </message>
+    <message>
+        <source>Les couches sont serrées et se plissent.</source>
+        <translation>The layers are squeezed and fold.</translation>
+    </message>
+    <message>
+        <source>Les couches se plissent, puis un paquet de couches glisse sur ses voisines le long d&apos;une faille.</source>
+        <translation>The layers fold, then a pile of layers slides over its neighbours along a fault.</translation>
+    </message>
+    <message>
+        <source>La région s&apos;étire : un bloc s&apos;effondre entre deux failles.</source>
+        <translation>The region stretches: a block collapses between two faults.</translation>
+    </message>
+</context>
+<context>
+    <name>Exercice</name>
+    <message>
+        <source>la liste des événements dépasse %1 lignes</source>
+        <extracomment>%1 is a number of lines.</extracomment>
+        <translation>the event list exceeds %1 lines</translation>
+    </message>
+    <message>
+        <source>la liste des événements est illisible</source>
+        <translation>the event list cannot be read</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un fichier d&apos;exercice</source>
+        <translation>this is not an exercise file</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un fichier de réponse</source>
+        <translation>this is not an answer file</translation>
+    </message>
+    <message>
+        <source>le fichier est tronqué</source>
+        <translation>the file is truncated</translation>
+    </message>
+    <message>
+        <source>version %1 du format inconnue (ce programme lit la version 1)</source>
+        <extracomment>%1 is the version number the file announces.</extracomment>
+        <translation>unknown format version %1 (this program reads version 1)</translation>
+    </message>
+    <message>
+        <source>l&apos;en-tête est abîmé</source>
+        <translation>the header is damaged</translation>
+    </message>
+    <message>
+        <source>le fichier a des octets en trop après la fin</source>
+        <translation>the file has extra bytes after its end</translation>
+    </message>
+    <message>
+        <source>le fichier est abîmé (la somme de contrôle ne correspond pas)</source>
+        <translation>the file is damaged (the checksum does not match)</translation>
+    </message>
+    <message>
+        <source>le titre dépasse %1 octets</source>
+        <extracomment>%1 is a number of bytes.</extracomment>
+        <translation>the title exceeds %1 bytes</translation>
+    </message>
+    <message>
+        <source>le titre n&apos;est pas un texte UTF-8 sans caractère de contrôle</source>
+        <translation>the title is not UTF-8 text without control characters</translation>
+    </message>
+    <message>
+        <source>la liste des événements est vide</source>
+        <translation>the event list is empty</translation>
+    </message>
+    <message>
+        <source>la liste des événements dépasse %1 octets</source>
+        <extracomment>%1 is a number of bytes.</extracomment>
+        <translation>the event list exceeds %1 bytes</translation>
+    </message>
+    <message>
+        <source>une ligne de la liste ne s&apos;écrirait pas telle quelle</source>
+        <translation>a line of the list could not be written as it is</translation>
+    </message>
+    <message>
+        <source>l&apos;image de la coupe est vide ou trop grande</source>
+        <translation>the picture of the section is empty or too big</translation>
+    </message>
+    <message>
+        <source>le nom de l&apos;élève est vide</source>
+        <translation>the pupil&apos;s name is empty</translation>
+    </message>
+    <message>
+        <source>le nom de l&apos;élève dépasse %1 octets</source>
+        <extracomment>%1 is a number of bytes.</extracomment>
+        <translation>the pupil&apos;s name exceeds %1 bytes</translation>
+    </message>
+    <message>
+        <source>le nom de l&apos;élève n&apos;est pas un texte UTF-8 sans caractère de contrôle</source>
+        <translation>the pupil&apos;s name is not UTF-8 text without control characters</translation>
+    </message>
+    <message>
+        <source>l&apos;image de la coupe annoncée (%1 x %2 pixels) est vide ou trop grande</source>
+        <extracomment>%1 and %2 are the width and the height the file announces.</extracomment>
+        <translation>the announced picture of the section (%1 x %2 pixels) is empty or too big</translation>
+    </message>
+    <message>
+        <source>le titre annoncé dépasse %1 octets</source>
+        <extracomment>%1 is a number of bytes.</extracomment>
+        <translation>the announced title exceeds %1 bytes</translation>
+    </message>
+    <message>
+        <source>la liste des événements annoncée est vide ou dépasse %1 octets</source>
+        <extracomment>%1 is a number of bytes.</extracomment>
+        <translation>the announced event list is empty or exceeds %1 bytes</translation>
+    </message>
+    <message>
+        <source>la liste des événements est abîmée</source>
+        <translation>the event list is damaged</translation>
+    </message>
+    <message>
+        <source>l&apos;empreinte de l&apos;exercice ne correspond pas à son contenu</source>
+        <translation>the exercise&apos;s fingerprint does not match its content</translation>
+    </message>
+    <message>
+        <source>le nom de l&apos;élève annoncé est vide ou dépasse %1 octets</source>
+        <extracomment>%1 is a number of bytes.</extracomment>
+        <translation>the announced pupil&apos;s name is empty or exceeds %1 bytes</translation>
+    </message>
+    <message>
+        <source>la liste des événements annoncée dépasse %1 octets</source>
+        <extracomment>%1 is a number of bytes.</extracomment>
+        <translation>the announced event list exceeds %1 bytes</translation>
+    </message>
+    <message>
+        <source>le nom de l&apos;élève n&apos;est pas un texte UTF-8 lisible</source>
+        <translation>the pupil&apos;s name is not readable UTF-8 text</translation>
+    </message>
+    <message>
+        <source>le fichier dépasse %1 octets</source>
+        <extracomment>%1 is a number of bytes.</extracomment>
+        <translation>the file exceeds %1 bytes</translation>
     </message>
 </context>
 <context>
@@ -426,6 +739,61 @@
     </message>
 </context>
 <context>
+    <name>Fichiers</name>
+    <message>
+        <source>aucune erreur</source>
+        <translation>no error</translation>
+    </message>
+    <message>
+        <source>le fichier ou son dossier n&apos;existe pas</source>
+        <translation>the file or its folder does not exist</translation>
+    </message>
+    <message>
+        <source>le fichier ne peut pas être ouvert</source>
+        <translation>the file cannot be opened</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un fichier ordinaire</source>
+        <translation>this is not a regular file</translation>
+    </message>
+    <message>
+        <source>la lecture a échoué</source>
+        <translation>reading failed</translation>
+    </message>
+    <message>
+        <source>le fichier est trop gros</source>
+        <translation>the file is too big</translation>
+    </message>
+    <message>
+        <source>la liste compte plus de 10 000 lignes</source>
+        <translation>the list has more than 10,000 lines</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas une image BMP lisible</source>
+        <translation>this is not a readable BMP picture</translation>
+    </message>
+    <message>
+        <source>les images sont trop grandes</source>
+        <translation>the pictures are too big</translation>
+    </message>
+    <message>
+        <source>Couche1.bmp doit faire plus de 100 pixels de large</source>
+        <translation>Couche1.bmp must be more than 100 pixels wide</translation>
+    </message>
+    <message>
+        <source>l&apos;écriture a échoué</source>
+        <translation>writing failed</translation>
+    </message>
+    <message>
+        <source>le disque est plein</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>erreur inconnue</source>
+        <translation>unknown error</translation>
+    </message>
+</context>
+<context>
     <name>FichiersQt</name>
     <message>
         <source>Choisir un dossier</source>
@@ -438,6 +806,172 @@
     <message>
         <source>Enregistrer sous</source>
         <translation>Save as</translation>
+    </message>
+</context>
+<context>
+    <name>Legende</name>
+    <message>
+        <source>calcaire, argile, conglomérat</source>
+        <translation>limestone, clay, conglomerate</translation>
+    </message>
+    <message>
+        <source>série de départ, sédimentaire</source>
+        <translation>starting series, sedimentary</translation>
+    </message>
+    <message>
+        <source>grès</source>
+        <translation>sandstone</translation>
+    </message>
+    <message>
+        <source>sédimentation sur une surface plane</source>
+        <translation>sedimentation on a flat surface</translation>
+    </message>
+    <message>
+        <source>craie à silex</source>
+        <translation>chalk with flints</translation>
+    </message>
+    <message>
+        <source>sédimentation qui comble un relief</source>
+        <translation>sedimentation filling a relief</translation>
+    </message>
+    <message>
+        <source>basalte : coulée et filon</source>
+        <translation>basalt: flow and dyke</translation>
+    </message>
+    <message>
+        <source>volcanisme</source>
+        <translation>volcanism</translation>
+    </message>
+    <message>
+        <source>granite</source>
+        <translation>granite</translation>
+    </message>
+    <message>
+        <source>plutonisme</source>
+        <translation>plutonism</translation>
+    </message>
+    <message>
+        <source>surface d&apos;érosion</source>
+        <translation>erosion surface</translation>
+    </message>
+    <message>
+        <source>érosion</source>
+        <translation>erosion</translation>
+    </message>
+    <message>
+        <source>plan de chevauchement</source>
+        <translation>thrust plane</translation>
+    </message>
+    <message>
+        <source>chevauchement</source>
+        <translation>overthrust</translation>
+    </message>
+    <message>
+        <source>failles normales</source>
+        <translation>normal faults</translation>
+    </message>
+    <message>
+        <source>distension</source>
+        <translation>extension</translation>
+    </message>
+    <message>
+        <source>pli</source>
+        <translation>fold</translation>
+    </message>
+    <message>
+        <source>compression</source>
+        <translation>compression</translation>
+    </message>
+    <message>
+        <source>formation inconnue</source>
+        <translation>unknown formation</translation>
+    </message>
+    <message>
+        <source>événement inconnu</source>
+        <translation>unknown event</translation>
+    </message>
+    <message>
+        <source>%1 : %2 (%3)</source>
+        <extracomment>A line of the legend: %1 the letter, %2 the rocks, %3 the kind of event.</extracomment>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>Ordre</name>
+    <message>
+        <source>« %1 »</source>
+        <extracomment>A card&apos;s name quoted in a sentence.</extracomment>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>la couche %1</source>
+        <extracomment>%1 is the letter of the layer in the view.</extracomment>
+        <translation>layer %1</translation>
+    </message>
+    <message>
+        <source>la couche</source>
+        <translation>the layer</translation>
+    </message>
+    <message>
+        <source>la coulée %1</source>
+        <extracomment>%1 is the letter of the lava flow in the view.</extracomment>
+        <translation>lava flow %1</translation>
+    </message>
+    <message>
+        <source>la coulée</source>
+        <translation>the lava flow</translation>
+    </message>
+    <message>
+        <source>le granite %1</source>
+        <extracomment>%1 is the letter of the granite in the view.</extracomment>
+        <translation>granite %1</translation>
+    </message>
+    <message>
+        <source>le granite</source>
+        <translation>the granite</translation>
+    </message>
+    <message>
+        <source>la faille</source>
+        <translation>the fault</translation>
+    </message>
+    <message>
+        <source>la surface d&apos;érosion</source>
+        <translation>the erosion surface</translation>
+    </message>
+    <message>
+        <source>Place toutes les cartes, chacune une seule fois, avant de vérifier.</source>
+        <translation>Place all the cards, each one once, before checking.</translation>
+    </message>
+    <message>
+        <source>Bravo : cet ordre redonne exactement la coupe du modèle.</source>
+        <translation>Well done: this order gives back exactly the model&apos;s section.</translation>
+    </message>
+    <message>
+        <source>Cet ordre ne redonne pas la coupe du modèle.</source>
+        <translation>This order does not give back the model&apos;s section.</translation>
+    </message>
+    <message>
+        <source>%1 doit venir après %2 : %3 repose sur %4, il s&apos;est donc mis en place plus tard (principe de superposition).</source>
+        <extracomment>%1 and %2 quoted cards, %1 to put after %2; %3 (masculine) rests on %4.</extracomment>
+        <translation>%1 must come after %2: %3 lies on %4, so it was laid down later (principle of superposition).</translation>
+    </message>
+    <message>
+        <source>%1 doit venir après %2 : %3 repose sur %4, elle s&apos;est donc mise en place plus tard (principe de superposition).</source>
+        <translation>%1 must come after %2: %3 lies on %4, so it was laid down later (principle of superposition).</translation>
+    </message>
+    <message>
+        <source>%1 doit venir après %2 : %3 recoupe %4, il est donc plus récent (principe de recoupement).</source>
+        <extracomment>%1 and %2 quoted cards, %1 to put after %2; %3 (masculine) cuts %4.</extracomment>
+        <translation>%1 must come after %2: %3 cuts across %4, so it is more recent (principle of cross-cutting relationships).</translation>
+    </message>
+    <message>
+        <source>%1 doit venir après %2 : %3 recoupe %4, elle est donc plus récente (principe de recoupement).</source>
+        <translation>%1 must come after %2: %3 cuts across %4, so it is more recent (principle of cross-cutting relationships).</translation>
+    </message>
+    <message>
+        <source>%1 et %2 ne sont pas dans le bon ordre : essaie de les échanger.</source>
+        <extracomment>%1 and %2 quoted cards, in the order of the model.</extracomment>
+        <translation>%1 and %2 are not in the right order: try swapping them.</translation>
     </message>
 </context>
 <context>
