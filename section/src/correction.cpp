@@ -10,6 +10,7 @@
 #include <random>
 #include <utility>
 
+#include "noms.h"
 #include "section/formations.h"
 #include "section/textes.h"
 
@@ -34,17 +35,11 @@ bool ChargerExercice(Session& modele, const Exercice& e) {
 
 namespace {
 
-// The kind of formation f of a session: the base layer (0) is a layer,
-// whatever the first line says.
-GenreFormation GenreDeFormation(const Session& s, Formation f) {
-    if (f <= 0 || static_cast<std::size_t>(f) >= s.liste().size()) return GenreFormation::Couche;
-    const auto e = EvenementDeLigne(s.liste()[static_cast<std::size_t>(f)]);
-    return e ? GenreDe(*e) : GenreFormation::Couche;
-}
-
+// One formation per event that lays one (a compression lays none).
 void Compter(const Session& s, int (&n)[kGenresFormation]) {
-    for (const Effectif& e : CompterFormations(FormationsDeLaVue(s.section())))
-        ++n[static_cast<int>(GenreDeFormation(s, e.formation))];
+    const Liste& l = s.liste();
+    for (std::size_t i = 1; i < l.size(); ++i)
+        if (const auto e = EvenementDeLigne(l[i]); e && *e != Evenement::Compression) ++n[static_cast<int>(GenreDe(*e))];
 }
 
 // "une couche de roche", "2 coulées de lave"... in a pupil's words.
@@ -142,111 +137,6 @@ Verification VerifierCoupe(const Session& modele, const Session& eleve) {
     return v;
 }
 
-namespace {
-
-// The letter of each formation of the model's view.
-std::map<Formation, std::string> Lettres(const Session& modele) {
-    std::map<Formation, std::string> l;
-    for (const Lettre& x : LettresFormations(FormationsDeLaVue(modele.section()))) l[x.formation] = x.lettre;
-    return l;
-}
-
-// A card's name: with the letter of the formation the event laid when the
-// view shows it, without when it does not.
-std::string NomCarte(Evenement e, const std::string& lettre) {
-    const bool vue = !lettre.empty();
-    switch (e) {
-    case Evenement::Sedimentation:
-        //: %1 is the letter of the layer in the view.
-        return vue ? Remplir(Texte("Cartes", "Dépôt de la couche %1"), {lettre}) : Texte("Cartes", "Dépôt d'une couche");
-    case Evenement::Volcanisme:
-        //: %1 is the letter of the lava flow in the view.
-        return vue ? Remplir(Texte("Cartes", "Épanchement de la coulée de lave %1"), {lettre})
-                   : Texte("Cartes", "Épanchement d'une coulée de lave");
-    case Evenement::Erosion: return Texte("Cartes", "Érosion");
-    case Evenement::Plutonisme:
-        //: %1 is the letter of the granite in the view.
-        return vue ? Remplir(Texte("Cartes", "Mise en place du granite %1"), {lettre})
-                   : Texte("Cartes", "Mise en place d'un granite");
-    case Evenement::Compression: return Texte("Cartes", "Plissement (compression)");
-    case Evenement::Chevauchement: return Texte("Cartes", "Chevauchement (faille inverse)");
-    case Evenement::Distension: return Texte("Cartes", "Faille normale (distension)");
-    }
-    return {};
-}
-
-// Contacts in the model's view: b directly above a (b's pixel, a's pixel
-// just under it), and a and b side by side in any of the four directions.
-struct Contacts {
-    std::map<std::pair<Formation, Formation>, int> dessus;  // (b, a): b rests on a
-    std::map<std::pair<Formation, Formation>, int> contact;  // (min, max)
-};
-
-Contacts LireContacts(const Session& modele) {
-    Contacts c;
-    const PlanFormations p = FormationsDeLaVue(modele.section());
-    if (p.empty()) return c;
-    for (int y = 0; y < p.hauteur; ++y)
-        for (int x = 0; x < p.largeur; ++x) {
-            const Formation f = p.At(x, y);
-            if (f < 0) continue;
-            if (y + 1 < p.hauteur) {
-                const Formation g = p.At(x, y + 1);
-                if (g >= 0 && g != f) {
-                    ++c.dessus[{f, g}];
-                    ++c.contact[{std::min(f, g), std::max(f, g)}];
-                }
-            }
-            if (x + 1 < p.largeur) {
-                const Formation g = p.At(x + 1, y);
-                if (g >= 0 && g != f) ++c.contact[{std::min(f, g), std::max(f, g)}];
-            }
-        }
-    return c;
-}
-
-// The principle by which the section dates `ancien` before `recent`.
-Principe Dater(const Session& modele, const Contacts& c, int ancien, int recent) {
-    const auto e = EvenementDeLigne(modele.liste()[static_cast<std::size_t>(recent)]);
-    if (!e) return Principe::Aucun;
-    const GenreFormation g = GenreDe(*e);
-    if ((g == GenreFormation::Couche || g == GenreFormation::Coulee) && c.dessus.count({recent, ancien}))
-        return Principe::Superposition;
-    if ((g == GenreFormation::Granite || g == GenreFormation::Faille || g == GenreFormation::SurfaceErosion) &&
-        c.contact.count({ancien, recent}))
-        return Principe::Recoupement;
-    return Principe::Aucun;
-}
-
-//: A card's name quoted in a sentence.
-std::string Cite(const std::string& s) { return Remplir(Texte("Ordre", "« %1 »"), {s}); }
-
-// "la couche B", "le granite D"... and whether the noun is masculine.
-std::string Designation(const Session& modele, const std::map<Formation, std::string>& lettres, int f,
-                        bool& masculin) {
-    const auto it = lettres.find(static_cast<Formation>(f));
-    const bool vue = it != lettres.end();
-    const std::string lettre = vue ? it->second : std::string();
-    masculin = false;
-    switch (GenreDeFormation(modele, static_cast<Formation>(f))) {
-    case GenreFormation::Couche:
-        //: %1 is the letter of the layer in the view.
-        return vue ? Remplir(Texte("Ordre", "la couche %1"), {lettre}) : Texte("Ordre", "la couche");
-    case GenreFormation::Coulee:
-        //: %1 is the letter of the lava flow in the view.
-        return vue ? Remplir(Texte("Ordre", "la coulée %1"), {lettre}) : Texte("Ordre", "la coulée");
-    case GenreFormation::Granite:
-        masculin = true;
-        //: %1 is the letter of the granite in the view.
-        return vue ? Remplir(Texte("Ordre", "le granite %1"), {lettre}) : Texte("Ordre", "le granite");
-    case GenreFormation::Faille: return Texte("Ordre", "la faille");
-    case GenreFormation::SurfaceErosion: return Texte("Ordre", "la surface d'érosion");
-    }
-    return {};
-}
-
-}  // namespace
-
 std::vector<Carte> CartesDuModele(const Session& modele, std::uint64_t graine) {
     const std::map<Formation, std::string> lettres = Lettres(modele);
     std::vector<Carte> cartes;
@@ -276,9 +166,14 @@ Liste ListeDesCartes(const Session& modele, const std::vector<int>& ids) {
 
 VerificationOrdre VerifierOrdre(const Session& modele, const std::vector<Carte>& cartes,
                                 const std::vector<int>& ids, Session& essai) {
+    return VerifierOrdre(modele, LireChronologie(modele), cartes, ids, essai);
+}
+
+VerificationOrdre VerifierOrdre(const Session& modele, const Chronologie& c, const std::vector<Carte>& cartes,
+                                const std::vector<int>& ids, Session& essai) {
     VerificationOrdre v;
     std::vector<int> attendus, donnes = ids;
-    for (const Carte& c : cartes) attendus.push_back(c.id);
+    for (const Carte& carte : cartes) attendus.push_back(carte.id);
     std::sort(attendus.begin(), attendus.end());
     std::sort(donnes.begin(), donnes.end());
     if (attendus != donnes) {
@@ -287,84 +182,39 @@ VerificationOrdre VerifierOrdre(const Session& modele, const std::vector<Carte>&
         return v;
     }
     essai.Charger(ListeDesCartes(modele, ids));
-    v.juste = essai.vue() == modele.vue() && !modele.vue().empty();
+    const bool memeVue = essai.vue() == modele.vue() && !modele.vue().empty();
+    std::map<int, std::string> noms;
+    for (const Carte& carte : cartes) noms[carte.id] = carte.nom;
+    const LettresVue lettres = Lettres(modele);
+    const Liste& l = modele.liste();
+    const Relation* rompue = c.lue ? PremiereRelationRompue(c, ids) : nullptr;
+    v.juste = c.lue ? rompue == nullptr : memeVue;
     if (v.juste) {
-        v.texte = Texte("Ordre", "Bravo : cet ordre redonne exactement la coupe du modèle.");
+        v.texte = memeVue ? Texte("Ordre", "Bravo : cet ordre redonne exactement la coupe du modèle.")
+                          : Texte("Ordre", "Bravo : cet ordre respecte tout ce que montre la coupe.");
+        // Where the pupil's order differs from the model's in a pair the
+        // section does not date, say that it cannot be dated.
+        for (std::size_t i = 0; i < ids.size(); ++i)
+            for (std::size_t j = i + 1; j < ids.size(); ++j)
+                if (ids[i] > ids[j] && !c.Avant(ids[j], ids[i]) && !c.Avant(ids[i], ids[j])) {
+                    v.texte += ' ';
+                    //: %1 and %2 name formations or events ("la couche B", "le plissement").
+                    v.texte += Remplir(Texte("Ordre", "La coupe ne permet pas de dater %1 et %2 l'un par rapport à l'autre."),
+                                       {Designation(l, lettres, ids[j]), Designation(l, lettres, ids[i])});
+                    return v;
+                }
         return v;
     }
-    std::map<int, std::string> noms;
-    for (const Carte& c : cartes) noms[c.id] = c.nom;
-    // The pairs the pupil reversed, in the pupil's order.
-    std::vector<std::pair<int, int>> inverses;  // (avant, apres) in the model's order
-    for (std::size_t i = 0; i < ids.size(); ++i)
-        for (std::size_t j = i + 1; j < ids.size(); ++j)
-            if (ids[i] > ids[j]) inverses.emplace_back(ids[j], ids[i]);
-    const Contacts contacts = LireContacts(modele);
-    std::optional<std::pair<int, int>> choisi;
-    for (const auto& [a, b] : inverses)
-        if (const Principe p = Dater(modele, contacts, a, b); p != Principe::Aucun) {
-            choisi = std::pair{a, b};
-            v.principe = p;
-            break;
-        }
-    if (!choisi) {
-        // A pair that commutes gives the model's section either way round:
-        // name the first one whose exchange changes it.
-        constexpr int kEssaisMax = 30;
-        int essais = 0;
-        std::vector<int> ordreModele = attendus;
-        for (const auto& [a, b] : inverses) {
-            if (++essais > kEssaisMax) break;
-            std::vector<int> echange = ordreModele;
-            std::iter_swap(std::find(echange.begin(), echange.end(), a), std::find(echange.begin(), echange.end(), b));
-            essai.Charger(ListeDesCartes(modele, echange));
-            if (!(essai.vue() == modele.vue())) {
-                choisi = std::pair{a, b};
-                break;
-            }
-        }
-    }
-    if (!choisi && !inverses.empty()) choisi = inverses.front();
-    if (!choisi) {
+    if (!rompue) {
         v.texte = Texte("Ordre", "Cet ordre ne redonne pas la coupe du modèle.");
         return v;
     }
-    v.avant = choisi->first;
-    v.apres = choisi->second;
-    const std::string a = Cite(noms[v.avant]), b = Cite(noms[v.apres]);
-    const std::map<Formation, std::string> lettres = Lettres(modele);
-    bool masculinAncien = false, masculin = false;
-    const std::string ancien = Designation(modele, lettres, v.avant, masculinAncien);
-    const std::string recent = Designation(modele, lettres, v.apres, masculin);
-    // One sentence per gender of what the later card laid.
-    switch (v.principe) {
-    case Principe::Superposition:
-        v.texte = Remplir(
-            masculin
-                //: %1 and %2 quoted cards, %1 to put after %2; %3 (masculine) rests on %4.
-                ? Texte("Ordre", "%1 doit venir après %2 : %3 repose sur %4, il s'est donc mis en place plus tard "
-                                 "(principe de superposition).")
-                //: %1 and %2 quoted cards, %1 to put after %2; %3 (feminine) rests on %4.
-                : Texte("Ordre", "%1 doit venir après %2 : %3 repose sur %4, elle s'est donc mise en place plus tard "
-                                 "(principe de superposition)."),
-            {b, a, recent, ancien});
-        break;
-    case Principe::Recoupement:
-        v.texte = Remplir(
-            masculin
-                //: %1 and %2 quoted cards, %1 to put after %2; %3 (masculine) cuts %4.
-                ? Texte("Ordre", "%1 doit venir après %2 : %3 recoupe %4, il est donc plus récent "
-                                 "(principe de recoupement).")
-                //: %1 and %2 quoted cards, %1 to put after %2; %3 (feminine) cuts %4.
-                : Texte("Ordre", "%1 doit venir après %2 : %3 recoupe %4, elle est donc plus récente "
-                                 "(principe de recoupement)."),
-            {b, a, recent, ancien});
-        break;
-    case Principe::Aucun:
-        //: %1 and %2 quoted cards, in the order of the model.
-        v.texte = Remplir(Texte("Ordre", "%1 et %2 ne sont pas dans le bon ordre : essaie de les échanger."), {a, b});
-        break;
-    }
+    v.avant = rompue->ancien;
+    v.apres = rompue->recent;
+    v.principe = rompue->principe;
+    //: %1 and %2 quoted cards, %1 to put after %2; %3 says what the section shows and its principle.
+    v.texte = Remplir(Texte("Ordre", "%1 doit venir après %2 : %3."),
+                      {Cite(noms[v.apres]), Cite(noms[v.avant]), Clause(l, lettres, *rompue)});
     return v;
 }
 

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "section/chronologie.h"
 #include "section/exercice.h"
 #include "section/session.h"
 
@@ -36,14 +37,16 @@ constexpr int kGenresFormation = 5;
 GenreFormation GenreDe(Evenement e);
 
 struct BilanFormations {
-    int manquantes = 0;  // formations of the model, by kind, the pupil's view lacks
-    int enTrop = 0;      // formations of the pupil's view, by kind, the model lacks
-    // Per kind (indexed by GenreFormation), the counts of visible formations.
+    int manquantes = 0;  // formations of the model, by kind, the pupil's section lacks
+    int enTrop = 0;      // formations of the pupil's section, by kind, the model lacks
+    // Per kind (indexed by GenreFormation), the formations laid.
     int modele[kGenresFormation] = {};
     int eleve[kGenresFormation] = {};
 };
-// Counts the formations each view shows, kind by kind: a formation is an
-// event whose pixels show in the view.
+// Counts the formations each section holds, kind by kind: one per event
+// that lays one, whether the view still shows it or not (a buried erosion
+// surface, a layer wholly eroded), so that a remark never claims one
+// missing or extra when both lists lay as many.
 BilanFormations ComparerFormations(const Session& modele, const Session& eleve);
 
 // ---- "Vérifier": the rebuilt section ----
@@ -91,12 +94,6 @@ std::vector<Carte> CartesDuModele(const Session& modele, std::uint64_t graine);
 // the model's first line, then each card's line.
 Liste ListeDesCartes(const Session& modele, const std::vector<int>& ids);
 
-enum class Principe {
-    Aucun,          // the section shows no contact that dates the pair
-    Superposition,  // one formation rests on the other: the upper one is younger
-    Recoupement,    // a trace or a body cuts a formation: it is younger
-};
-
 struct VerificationOrdre {
     bool juste = false;
     bool complet = true;  // false when `ids` is not an order of all the cards
@@ -107,22 +104,36 @@ struct VerificationOrdre {
     Principe principe = Principe::Aucun;
     std::string texte;  // UTF-8, addressed to the pupil, in the current language (textes.h)
 };
-// Loads the order in `essai` (a session on the model's textures) and
-// compares its view with the model's. Every order giving the model's
-// view is right. For a wrong one, among the pairs the pupil reversed, the
-// first (by the pupil's order) that a principle dates is named, else the
-// first whose exchange in the model's order changes the section, else the
-// first reversed one.
+// Judges the order `ids` by the chronology the model's view shows: an
+// order that keeps every relation is right, whatever the hidden list says
+// (where it differs from the model's in a pair the section does not date,
+// the sentence says so). A wrong order names the first relation it breaks,
+// by the pupil's order, with its principle and the letters. `essai` (a
+// session on the model's textures) tells whether a right order also gives
+// the model's view, for the sentence.
 VerificationOrdre VerifierOrdre(const Session& modele, const std::vector<Carte>& cartes,
+                                const std::vector<int>& ids, Session& essai);
+VerificationOrdre VerifierOrdre(const Session& modele, const Chronologie& c, const std::vector<Carte>& cartes,
                                 const std::vector<int>& ids, Session& essai);
 
 // ---- The mark ----
 
 constexpr int kNoteMax = 20;
-// The most a section that is not the model's can earn, and what each
-// formation missing or in excess takes off.
-constexpr int kNoteSectionDifferente = 18;
-constexpr int kPenaliteFormation = 3;
+// What the mark is built from when the views differ: at most
+// kNoteSectionDifferente, less, for each event of the model the pupil's
+// list lacks (kinds matched one for one), kPenaliteStructure for a
+// Compression, Chevauchement, Distension or Erosion and kPenaliteFormation
+// for a layer, flow or granite; kPenaliteEnTrop per event in excess;
+// kPenalitePremiereRelation for the first relation of the chronology the
+// pupil's order breaks, kPenaliteRelation for each further one; and
+// kPenalitePixels times the share of rock that differs.
+constexpr int kNoteSectionDifferente = 19;
+constexpr int kPenaliteStructure = 10;
+constexpr int kPenaliteFormation = 5;
+constexpr int kPenaliteEnTrop = 3;
+constexpr int kPenalitePremiereRelation = 10;
+constexpr int kPenaliteRelation = 3;
+constexpr int kPenalitePixels = 2;
 
 struct Note {
     int points = 0;  // 0 .. kNoteMax
@@ -133,21 +144,22 @@ struct Note {
     std::int64_t roche = 0;         // pixels that are rock (not blue) in either view
     std::int64_t rocheIdentique = 0;  // of those, pixels of the same colour in both
     BilanFormations formations;
-    // Formations missing or in excess, kind by kind: the larger of the
-    // difference in formations seen and the difference in events of the
-    // lists that lay formations of that kind (so a layer left out counts
-    // even where the model's view no longer shows it).
+    int evenementsManquants = 0;    // events of the model the pupil's list lacks, kind by kind
+    int evenementsEnTrop = 0;       // the reverse
+    int relationsRompues = 0;       // relations between matched events the pupil's order breaks
+    int relationsTenues = 0;        // those it keeps
+    // Events missing or in excess: evenementsManquants + evenementsEnTrop.
     int formationsEnEcart = 0;
 };
 // The mark of the pupil's session (a list loaded with Charger) against the
-// model's:
+// model's, whole points:
 //   - no recognised event: 0;
 //   - the model's view, pixel for pixel: 20;
-//   - otherwise kNoteSectionDifferente times the share of rock pixels that
-//     agree (pixels that are sky in both views count for nothing), rounded
-//     down, less kPenaliteFormation per formation in excess or missing
-//     (formationsEnEcart), never below 0. One layer left out thus scores at
-//     most 15.
+//   - otherwise the scale above, rounded to the nearest point, never below
+//     0. The pupil's events of each kind are matched with the model's so as
+//     to keep the most relations.
 Note Noter(const Session& modele, const Session& eleve);
+// The same with the model's chronology already read (a class graded at once).
+Note Noter(const Session& modele, const Chronologie& c, const Session& eleve);
 
 }  // namespace section

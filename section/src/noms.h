@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How the engine names the events and formations of a section for a
+// pupil: card names, "la couche B", "le plissement", and the clause that
+// tells what shows a relation of the chronology.
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "section/chronologie.h"
+
+namespace section {
+
+using LettresVue = std::map<Formation, std::string>;
+// The letter of each formation of the session's view.
+LettresVue Lettres(const Session& s);
+// A card's name: with the letter of the formation the event laid when the
+// view shows it, without when it does not.
+std::string NomCarte(Evenement e, const std::string& lettre);
+// "la couche B", "le granite D", "la faille F", "le plissement"... for the
+// formation or event of list line f (0: the starting series).
+std::string Designation(const Liste& l, const LettresVue& lettres, int f);
+// A card's name quoted in a sentence.
+std::string Cite(const std::string& s);
+// What shows relation r, as a clause ending with its principle in
+// parentheses, no final stop: "la couche A scelle la faille C (principe de
+// recoupement)".
+std::string Clause(const Liste& l, const LettresVue& lettres, const Relation& r);
+
+}  // namespace section
