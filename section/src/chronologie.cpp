@@ -229,7 +229,7 @@ private:
                         if (s <= t || Trace(s)) continue;
                         Temoins w;
                         for (int i = 0; i < kTemoinsMin; ++i) w.Voir(i, x + dx, y - d);
-                        Noter(t, s, Principe::Recoupement, Temoin::Scelle, {s, t}, w);
+                        Noter(t, s, Principe::Recoupement, Ligne(s) ? Temoin::Tronque : Temoin::Scelle, {s, t}, w);
                         scelle = true;
                         break;
                     }

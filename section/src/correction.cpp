@@ -197,10 +197,16 @@ VerificationOrdre VerifierOrdre(const Session& modele, const Chronologie& c, con
         for (std::size_t i = 0; i < ids.size(); ++i)
             for (std::size_t j = i + 1; j < ids.size(); ++j)
                 if (ids[i] > ids[j] && !c.Avant(ids[j], ids[i]) && !c.Avant(ids[i], ids[j])) {
-                    v.texte += ' ';
-                    //: %1 and %2 name formations or events ("la couche B", "le plissement").
-                    v.texte += Remplir(Texte("Ordre", "La coupe ne permet pas de dater %1 et %2 l'un par rapport à l'autre."),
-                                       {Designation(l, lettres, ids[j]), Designation(l, lettres, ids[i])});
+                    const std::string a = Designation(l, lettres, ids[j]), b = Designation(l, lettres, ids[i]);
+                    v.texte = memeVue
+                                  //: %1 and %2 name formations or events ("la couche B", "le plissement").
+                                  ? Remplir(Texte("Ordre", "Bravo : cet ordre redonne exactement la coupe du modèle. La "
+                                                           "coupe ne permet pas de dater %1 et %2 l'un par rapport à l'autre."),
+                                            {a, b})
+                                  //: %1 and %2 name formations or events ("la couche B", "le plissement").
+                                  : Remplir(Texte("Ordre", "Bravo : cet ordre respecte tout ce que montre la coupe. La "
+                                                           "coupe ne permet pas de dater %1 et %2 l'un par rapport à l'autre."),
+                                            {a, b});
                     return v;
                 }
         return v;

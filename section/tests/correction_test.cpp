@@ -93,8 +93,49 @@ TEST_F(Correction, UneCoucheOublieeVautAuPlusSeize) {
     }
 }
 
-// In plain colours a layer left out changes few rock pixels: the share of
-// rock alone would give it 17 or more; the missing formation takes it down.
+// The discordance of the lesson and the answers a class gives: the mark
+// follows what the lesson assesses, not the share of pixels.
+const Liste kDiscordance{kSed, kSed, "Compression", "Erosion", kSed};
+
+struct Reponse {
+    const char* nom;
+    Liste liste;
+    int min, max;
+};
+
+TEST_F(Correction, LeBaremeDeLaDiscordance) {
+    const std::vector<Reponse> reponses = {
+        {"juste", kDiscordance, 20, 20},
+        {"derniere couche oubliee", {kSed, kSed, "Compression", "Erosion"}, 14, 16},
+        {"premiere couche oubliee", {kSed, "Compression", "Erosion", kSed}, 0, 16},
+        {"erosion avant le plissement", {kSed, kSed, "Erosion", "Compression", kSed}, 0, 10},
+        {"chevauchement au lieu du plissement", {kSed, kSed, "Chevauchement", "Erosion", kSed}, 0, 10},
+        {"plissement oublie", {kSed, kSed, "Erosion", kSed}, 0, 10},
+        {"n'importe quoi", {kSed, "rien", "Erosionn"}, 0, 0},
+    };
+    for (const Reponse& r : reponses) {
+        const Note n = NoteDe(kDiscordance, r.liste);
+        EXPECT_GE(n.points, r.min) << r.nom;
+        EXPECT_LE(n.points, r.max) << r.nom;
+    }
+    // The erosion before the folding keeps every event: only the order is wrong.
+    const Note avant = NoteDe(kDiscordance, {kSed, kSed, "Erosion", "Compression", kSed});
+    EXPECT_EQ(avant.evenementsManquants, 0);
+    EXPECT_EQ(avant.evenementsEnTrop, 0);
+    EXPECT_GE(avant.relationsRompues, 1);
+    // Vérifier claims no formation missing or extra when both lists lay as many.
+    modele_.Charger(kDiscordance);
+    for (const Liste& l : {Liste{kSed, kSed, "Erosion", "Compression", kSed}, Liste{kSed, kSed, "Compression", "Erosion"}}) {
+        eleve_.Charger(l);
+        for (const Remarque& r : VerifierCoupe(modele_, eleve_).remarques) {
+            const bool surface = r.texte.find("surface d'érosion") != std::string::npos;
+            EXPECT_FALSE(surface && (r.ecart == Ecart::FormationManquante || r.ecart == Ecart::FormationEnTrop)) << r.texte;
+        }
+    }
+}
+
+// In plain colours a layer left out changes few rock pixels: the missing
+// layer is what takes the mark down.
 TEST(Note, UneCoucheOublieeDeMemeCouleurVautAuPlusSeize) {
     Textures t = test::TexturesUnies(640, 600);
     t.ImSedim2 = Raster(640, 6, t.ImSedim1.Pixels(0, 0));  // thin layers, of the base's colour
@@ -105,9 +146,10 @@ TEST(Note, UneCoucheOublieeDeMemeCouleurVautAuPlusSeize) {
     eleve.Charger(Liste(3, kSed));
     const Note n = Noter(modele, eleve);
     ASSERT_FALSE(n.memeCoupe);
-    EXPECT_GE(kNoteSectionDifferente * n.rocheIdentique / n.roche, 17);
+    EXPECT_GE(kNoteMax * n.rocheIdentique / n.roche, 17);
     EXPECT_EQ(n.formationsEnEcart, 1);
-    EXPECT_EQ(n.points, kNoteSectionDifferente * n.rocheIdentique / n.roche - kPenaliteFormation);
+    EXPECT_EQ(n.evenementsManquants, 1);
+    EXPECT_EQ(n.points, kNoteSectionDifferente - kPenaliteFormation);
     EXPECT_LE(n.points, 16);
 }
 

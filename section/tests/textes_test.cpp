@@ -73,11 +73,15 @@ std::string Anglais(const char* contexte, const char* francais) {
         {{"Correction", "Il manque à ta coupe %1 que montre le modèle."}, "The model shows %1 that your section lacks."},
         {{"Correction", "%1 couches de roche"}, "%1 rock layers"},
         {{"Ordre", "« %1 »"}, "“%1”"},
-        {{"Ordre", "%1 doit venir après %2 : %3 repose sur %4, elle s'est donc mise en place plus tard "
-                   "(principe de superposition)."},
-         "%1 must come after %2: %3 rests on %4, so it was laid down later (principle of superposition)."},
-        {{"Ordre", "%1 doit venir après %2 : %3 recoupe %4, il est donc plus récent (principe de recoupement)."},
-         "%1 must come after %2: %3 cuts across %4, so it is younger (principle of cross-cutting relationships)."},
+        {{"Ordre", "%1 doit venir après %2 : %3."}, "%1 must come after %2: %3."},
+        {{"Relations", "%1 scelle %2 (principe de recoupement)"},
+         "%1 seals %2 (principle of cross-cutting relationships)"},
+        {{"Relations", "%1 recoupe %3, déjà déformée par %2 (principe de recoupement)"},
+         "%1 cuts across %3, already deformed by %2 (principle of cross-cutting relationships)"},
+        {{"Ordre", "la faille %1"}, "fault %1"},
+        {{"Ordre", "la série de départ %1"}, "starting sequence %1"},
+        {{"Ordre", "le chevauchement"}, "the thrust"},
+        {{"Cartes", "Chevauchement (faille inverse)"}, "Thrust (reverse fault)"},
         {{"Ordre", "la couche %1"}, "layer %1"},
         {{"Ordre", "le granite %1"}, "granite %1"},
         {{"Ordre", "la faille"}, "the fault"},
@@ -314,9 +318,9 @@ TEST_F(Textes, SansTraducteurLesRemarquesSontCellesDeToujours) {
               (std::vector<std::string>{"Il manque à ta coupe 2 couches de roche que montre le modèle.", surface}));
     EXPECT_EQ(Remarques("S", "SSS"),
               (std::vector<std::string>{"Ta coupe montre 2 couches de roche de plus que le modèle.", surface}));
+    // Counted by what each list lays, not by what the view still shows.
     EXPECT_EQ(Remarques("SE", "S"),
-              (std::vector<std::string>{"Ta coupe montre une couche de roche de plus que le modèle.",
-                                        "Il manque à ta coupe une surface d'érosion que montre le modèle.", surface}));
+              (std::vector<std::string>{"Il manque à ta coupe une surface d'érosion que montre le modèle.", surface}));
     EXPECT_EQ(Remarques("SVS", "SS"),
               (std::vector<std::string>{"Il manque à ta coupe une coulée de lave que montre le modèle.", surface}));
     EXPECT_EQ(Remarques("SPE", "SE"),
@@ -379,38 +383,42 @@ TEST_F(Textes, LesNomsDesCartesSontDesTextesTraduits) {
         }
     EXPECT_TRUE(noms.count("x") && noms.count("xA") && noms.count("xD")) << noms.size();
     DefinirTraducteur(Anglais);
-    EXPECT_EQ(Noms("HDP"), (std::vector<std::string>{"2 Normal fault (extension)", "1 Chevauchement (faille inverse)",
+    EXPECT_EQ(Noms("HDP"), (std::vector<std::string>{"2 Normal fault (extension)", "1 Thrust (reverse fault)",
                                                       "3 Intrusion of granite D"}));
 }
 
 // ---- "Ordonner" ----
 
 TEST_F(Textes, SansTraducteurLesVerdictsSontCeuxDeToujours) {
-    EXPECT_EQ(Ordre("SS", {2, 1}).texte, "Bravo : cet ordre redonne exactement la coupe du modèle.");
+    EXPECT_EQ(Ordre("SS", {1, 2}).texte, "Bravo : cet ordre redonne exactement la coupe du modèle.");
+    // The cards carry the letters: A on B is read from the view.
+    EXPECT_EQ(Ordre("SS", {2, 1}).texte, "« Dépôt de la couche A » doit venir après « Dépôt de la couche B » : la couche "
+                                         "A repose sur la couche B (principe de superposition).");
     EXPECT_EQ(Ordre("SS", {1}).texte, "Place toutes les cartes, chacune une seule fois, avant de vérifier.");
+    // The view does not date the flow and the layer laid beside it: either order keeps what it shows.
     EXPECT_EQ(Ordre("VS", {2, 1}).texte,
-              "« Épanchement de la coulée de lave C » et « Dépôt de la couche A » ne sont pas dans le bon ordre : "
-              "essaie de les échanger.");
-    // Superposition: a layer on a fault, a layer on a lava flow.
+              "Bravo : cet ordre respecte tout ce que montre la coupe. La coupe ne permet pas de dater la coulée C et "
+              "la couche A l'un par rapport à l'autre.");
+    // A layer on a fault seals it: cross-cutting, not superposition.
     const VerificationOrdre couche = Ordre("DS", {2, 1});
-    EXPECT_EQ(couche.principe, Principe::Superposition);
+    EXPECT_EQ(couche.principe, Principe::Recoupement);
     EXPECT_EQ(couche.texte,
-              "« Dépôt de la couche A » doit venir après « Faille normale (distension) » : la couche A repose sur la "
-              "faille, elle s'est donc mise en place plus tard (principe de superposition).");
+              "« Dépôt de la couche A » doit venir après « Faille normale (distension) » : la couche A scelle la "
+              "faille C (principe de recoupement).");
     EXPECT_EQ(Ordre("VSS", {2, 3, 1}).texte,
               "« Dépôt de la couche A » doit venir après « Épanchement de la coulée de lave D » : la couche A repose "
-              "sur la coulée D, elle s'est donc mise en place plus tard (principe de superposition).");
-    // Cross-cutting: a surface (feminine), a granite (masculine).
+              "sur la coulée D (principe de superposition).");
     const VerificationOrdre surface = Ordre("DE", {2, 1});
     EXPECT_EQ(surface.principe, Principe::Recoupement);
     EXPECT_EQ(surface.texte,
-              "« Érosion » doit venir après « Faille normale (distension) » : la surface d'érosion recoupe la faille, "
-              "elle est donc plus récente (principe de recoupement).");
+              "« Érosion » doit venir après « Faille normale (distension) » : la surface d'érosion A tronque la "
+              "faille C (principe de recoupement).");
+    // A granite crossing what a thrust deformed is younger than the thrust.
     const VerificationOrdre granite = Ordre("HDP", {3, 1, 2});
     EXPECT_EQ(granite.principe, Principe::Recoupement);
     EXPECT_EQ(granite.texte,
-              "« Mise en place du granite D » doit venir après « Faille normale (distension) » : le granite D recoupe "
-              "la faille, il est donc plus récent (principe de recoupement).");
+              "« Mise en place du granite D » doit venir après « Chevauchement (faille inverse) » : le granite D "
+              "recoupe la série de départ A, déjà déformée par le chevauchement (principe de recoupement).");
     // A model without a section: no order gives it.
     const Session sansCoupe;
     Session essai;
@@ -423,24 +431,24 @@ TEST_F(Textes, LesVerdictsSontFaitsDeTextesTraduits) {
         const VerificationOrdre v = Ordre(modele, ids);
         EXPECT_TRUE(ToutTraduit(v.texte)) << modele << " : " << v.texte;
     }
-    // The sentence (x), its quoted cards (xxAx, xxx), what they laid (xA, x).
-    EXPECT_EQ(Ordre("DS", {2, 1}).texte, "xxAx" "x" "xxx" "x" "xA" "x" "x" "x");
+    // The sentence (x), its quoted cards (xxAx, xxx), the clause (x) and what it names (xA, xC).
+    EXPECT_EQ(Ordre("DS", {2, 1}).texte, "xxAx" "x" "xxx" "x" "xA" "x" "xC" "x" "x");
     const Session sansCoupe;
     Session essai;
     EXPECT_EQ(VerifierOrdre(sansCoupe, {}, {}, essai).texte, "x");
 
     DefinirTraducteur(Marque);
     EXPECT_EQ(Ordre("DS", {2, 1}).texte,
-              "⟨⟨« ⟨Dépôt de la couche A⟩ »⟩ doit venir après ⟨« ⟨Faille normale (distension)⟩ »⟩ : ⟨la couche A⟩ "
-              "repose sur ⟨la faille⟩, elle s'est donc mise en place plus tard (principe de superposition).⟩");
+              "⟨⟨« ⟨Dépôt de la couche A⟩ »⟩ doit venir après ⟨« ⟨Faille normale (distension)⟩ »⟩ : "
+              "⟨⟨la couche A⟩ scelle ⟨la faille C⟩ (principe de recoupement)⟩.⟩");
 
     DefinirTraducteur(Anglais);
     EXPECT_EQ(Ordre("DS", {2, 1}).texte,
-              "“Deposition of layer A” must come after “Normal fault (extension)”: layer A rests on the fault, so it "
-              "was laid down later (principle of superposition).");
+              "“Deposition of layer A” must come after “Normal fault (extension)”: layer A seals fault C (principle "
+              "of cross-cutting relationships).");
     EXPECT_EQ(Ordre("HDP", {3, 1, 2}).texte,
-              "“Intrusion of granite D” must come after “Normal fault (extension)”: granite D cuts across the fault, "
-              "so it is younger (principle of cross-cutting relationships).");
+              "“Intrusion of granite D” must come after “Thrust (reverse fault)”: granite D cuts across starting "
+              "sequence A, already deformed by the thrust (principle of cross-cutting relationships).");
 }
 
 // ---- The files ----
@@ -650,7 +658,7 @@ TEST_F(Textes, LesContextesSontCeuxDesSujets) {
     for (const auto& [e, texte] : kRaisonsFichier) RaisonErreur(e);
     RaisonsDesLecteurs();
     EXPECT_EQ(Contextes(), (std::set<std::string>{"Cartes", "Correction", "Disponibilite", "Evenements", "Exercice",
-                                                  "Fichiers", "Legende", "Ordre"}));
+                                                  "Fichiers", "Legende", "Ordre", "Relations"}));
 }
 
 }  // namespace
