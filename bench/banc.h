@@ -64,5 +64,6 @@ void EnregistrerOperations();
 void EnregistrerEvenements();
 void EnregistrerFenetre();
 void EnregistrerEnseignant();
+void EnregistrerChronologie();
 
 }  // namespace banc

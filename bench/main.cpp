@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
     banc::EnregistrerEvenements();
     banc::EnregistrerFenetre();
     banc::EnregistrerEnseignant();
+    banc::EnregistrerChronologie();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     banc::RapportRatios rapport(qgetenv("STRATALOOM_BENCH_TEMPS") == "reel", isatty(STDOUT_FILENO) != 0);

@@ -70,6 +70,8 @@ int Executer(const Options& o, const QString& baseParDefaut) {
     case Mode::Devoir: return CommandeDevoir(o, a);
     case Mode::Copie: return CommandeCopie(o, a);
     case Mode::Verifier: return CommandeVerifier(o, a);
+    case Mode::Chronologie: return CommandeChronologie(o, a);
+    case Mode::Ordre: return CommandeOrdre(o, a);
     case Mode::Aide:
     case Mode::Version: break;
     }

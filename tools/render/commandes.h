@@ -41,5 +41,7 @@ int CommandeFiche(const Options& o, section::Session& a);
 int CommandeDevoir(const Options& o, section::Session& a);
 int CommandeCopie(const Options& o, section::Session& a);
 int CommandeVerifier(const Options& o, section::Session& a);
+int CommandeChronologie(const Options& o, section::Session& a);
+int CommandeOrdre(const Options& o, section::Session& a);
 
 }  // namespace rendu

@@ -5,8 +5,11 @@
 
 #include <unistd.h>
 
+#include <cstdio>
+
 #include "commandes.h"
 #include "images.h"
+#include "section/chronologie.h"
 #include "section/comparaison.h"
 #include "section/correction.h"
 
@@ -50,6 +53,20 @@ std::optional<section::Liste> Lignes(const QString& chemin, const std::string& o
     }
     Refus(chemin, section::RaisonErreur(e), erreur);
     return std::nullopt;
+}
+
+// The exercise is saved as the teacher made it; when its picture does not
+// date what a pupil must order, each gap is named on standard error.
+void AvertirSiIllisible(const section::Session& a, const section::Liste& liste) {
+    section::Chronologie c = section::LireChronologie(a);
+    section::EvaluerLisibilite(a.textures(), liste, c);
+    if (c.lisible) return;
+    std::string lignes;
+    for (const section::EcartChronologie& e : c.ecarts) lignes += "Attention : " + e.texte + "\n";
+    if (c.ecarts.empty())
+        lignes += "Attention : la coupe de cet exercice ne permet pas de retrouver l'ordre de ses événements.\n";
+    std::fwrite(lignes.data(), 1, lignes.size(), stderr);
+    std::fflush(stderr);
 }
 
 bool SansEvenement(const section::Liste& l) {
@@ -123,6 +140,7 @@ int CommandeDevoir(const Options& o, section::Session& a) {
         Signaler(err->message);
         return kEchec;
     }
+    AvertirSiIllisible(a, *liste);
     return kSucces;
 }
 

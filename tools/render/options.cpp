@@ -13,7 +13,7 @@ struct OptionValeur {
     QString Options::*champ;
 };
 
-constexpr std::array<OptionValeur, 16> kValeurs = {{
+constexpr std::array<OptionValeur, 18> kValeurs = {{
     {"--base", &Options::base},
     {"-o", &Options::image},
     {"--section", &Options::section},
@@ -30,6 +30,8 @@ constexpr std::array<OptionValeur, 16> kValeurs = {{
     {"--for", &Options::pour},
     {"--pupil", &Options::eleve},
     {"--check", &Options::verifier},
+    {"--chronologie", &Options::chronologie},
+    {"--check-order", &Options::ordre},
 }};
 
 QString Guillemets(const QString& s) { return QStringLiteral("« %1 »").arg(s); }
@@ -100,6 +102,16 @@ QString Verifier(const Options& o, const QStringList& vues) {
         return refuser({"-o", "--section", "--state", "--out-dir", "--steps", "--sheet", "--exercise",
                         "--compare", "--grade"},
                        QStringLiteral("--check"));
+    case Mode::Chronologie:
+        if (n != 0) return QStringLiteral("--chronologie lit un seul fichier, donné après l'option");
+        return refuser({"-o", "--section", "--state", "--out-dir", "--steps", "--sheet", "--exercise",
+                        "--compare", "--grade", "--diff"},
+                       QStringLiteral("--chronologie"));
+    case Mode::Ordre:
+        if (n != 1) return QStringLiteral("--check-order demande une seule liste : l'ordre à juger");
+        return refuser({"-o", "--section", "--state", "--out-dir", "--steps", "--sheet", "--exercise",
+                        "--compare", "--grade", "--diff"},
+                       QStringLiteral("--check-order"));
     case Mode::Aide:
     case Mode::Version: return {};
     }
@@ -176,7 +188,18 @@ std::variant<Options, QString> Analyser(const QStringList& args) {
     const auto vue = [&](const char* nom) { return vues.contains(QLatin1String(nom)); };
     if (vue("--make-exercise") && vue("--make-answer"))
         return QStringLiteral("--make-exercise et --make-answer ne vont pas ensemble");
-    if (vue("--make-exercise")) o.mode = Mode::Devoir;
+    {
+        // The chronology commands go alone among those that name their
+        // main file in an option.
+        QStringList commandes;
+        for (const char* c : {"--chronologie", "--check-order", "--make-exercise", "--make-answer", "--check"})
+            if (vue(c)) commandes << QLatin1String(c);
+        if (commandes.size() > 1 && (vue("--chronologie") || vue("--check-order")))
+            return QStringLiteral("%1 et %2 ne vont pas ensemble").arg(commandes[0], commandes[1]);
+    }
+    if (vue("--chronologie")) o.mode = Mode::Chronologie;
+    else if (vue("--check-order")) o.mode = Mode::Ordre;
+    else if (vue("--make-exercise")) o.mode = Mode::Devoir;
     else if (vue("--make-answer")) o.mode = Mode::Copie;
     else if (vue("--check")) o.mode = Mode::Verifier;
     else if (vue("--exercise")) o.mode = Mode::Exercices;
@@ -212,6 +235,8 @@ QString TexteAide() {
         "  strataloom-render [--base DOSSIER] --make-answer REPONSE.rep --for EXERCICE.exo\n"
         "                    --pupil NOM LISTE\n"
         "  strataloom-render [--base DOSSIER] --check EXERCICE.exo [--diff IMAGE] LISTE\n"
+        "  strataloom-render [--base DOSSIER] --chronologie EXERCICE.exo|LISTE\n"
+        "  strataloom-render [--base DOSSIER] --check-order EXERCICE.exo ORDRE.lst\n"
         "\n"
         "Rejoue une liste d'événements (.lst) comme « Charger une liste d'événements »\n"
         "et écrit la coupe obtenue. « - » comme LISTE lit l'entrée standard.\n"
@@ -242,10 +267,23 @@ QString TexteAide() {
         "  --pupil NOM        avec --make-answer : le nom de l'élève\n"
         "  --check EXERCICE   vérifie une liste ou une réponse comme l'élève la verrait :\n"
         "                     même coupe ou non, ce qui diffère, la note sur 20\n"
+        "  --chronologie FICHIER\n"
+        "                     la chronologie que montre la coupe d'un exercice ou d'une\n"
+        "                     liste, en JSON : cartes, relations « plus ancien que » avec\n"
+        "                     leur principe, coupe lisible ou non et pourquoi\n"
+        "  --check-order EXERCICE\n"
+        "                     juge un ordre des événements de l'exercice, donné comme une\n"
+        "                     liste des mêmes événements : ordre juste ou faux, pourquoi,\n"
+        "                     la note sur 20 (10 points ôtés pour la première relation\n"
+        "                     rompue, 3 pour chacune des suivantes)\n"
         "  --help             affiche cette aide\n"
         "  --version          affiche la version\n"
         "\n"
-        "Codes de sortie : 0 réussite, 1 fichier illisible ou impossible à écrire,\n"
+        "Avec --make-exercise, une coupe dont l'élève ne peut pas lire toute la\n"
+        "chronologie est enregistrée quand même, avec un avertissement « Attention : ».\n"
+        "\n"
+        "Codes de sortie : 0 réussite, 1 fichier illisible ou impossible à écrire\n"
+        "(ou, avec --check-order, une liste qui n'a pas les événements de l'exercice),\n"
         "2 erreur d'utilisation.\n");
 }
 

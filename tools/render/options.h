@@ -22,6 +22,8 @@ enum class Mode {
     Devoir,     // --make-exercise FILE [--title T] LIST
     Copie,      // --make-answer FILE --for EXERCISE --pupil NAME LIST
     Verifier,   // --check EXERCISE [--diff FILE] LIST
+    Chronologie,  // --chronologie EXERCISE|LIST
+    Ordre,      // --check-order EXERCISE ORDER
 };
 
 struct Options {
@@ -43,6 +45,8 @@ struct Options {
     QString pour;      // --for
     QString eleve;     // --pupil
     QString verifier;  // --check
+    QString chronologie;  // --chronologie
+    QString ordre;     // --check-order
     int exercices = 0;         // --exercise
     int evenements = 0;        // --events
     std::uint32_t graine = 0;  // --seed
