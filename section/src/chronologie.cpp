@@ -53,15 +53,45 @@ const Relation* PremiereRelationRompue(const Chronologie& c, const std::vector<i
 
 namespace {
 
-// Columns (or rows) where a contact was seen, and the first place.
+// Columns and rows where a contact was seen, and the first place. What
+// counts depends on the rule: columns for a contact read across a
+// boundary, rows along a trace, either for the sides of an intrusion.
+enum class Compte { Colonnes, Lignes, LesDeux };
 struct Temoins {
-    std::set<int> places;
+    Compte compte = Compte::Colonnes;
+    std::vector<bool> colonnes, lignes;
+    int nColonnes = 0, nLignes = 0;
     Point ou{0, 0};
-    void Voir(int place, int x, int y) {
-        if (places.empty()) ou = {x, y};
-        places.insert(place);
+    void Voir(int x, int y) {
+        if (nColonnes == 0 && nLignes == 0) ou = {x, y};
+        Marquer(colonnes, nColonnes, x);
+        Marquer(lignes, nLignes, y);
     }
-    bool Assez() const { return static_cast<int>(places.size()) >= kTemoinsMin; }
+    void Ajouter(const Temoins& o) {
+        for (std::size_t i = 0; i < o.colonnes.size(); ++i)
+            if (o.colonnes[i]) Marquer(colonnes, nColonnes, static_cast<int>(i));
+        for (std::size_t i = 0; i < o.lignes.size(); ++i)
+            if (o.lignes[i]) Marquer(lignes, nLignes, static_cast<int>(i));
+    }
+    int Nombre() const {
+        switch (compte) {
+        case Compte::Colonnes: return nColonnes;
+        case Compte::Lignes: return nLignes;
+        case Compte::LesDeux: break;
+        }
+        return std::max(nColonnes, nLignes);
+    }
+    bool Assez() const { return Nombre() >= kTemoinsMin; }
+
+private:
+    static void Marquer(std::vector<bool>& v, int& n, int i) {
+        if (i < 0) return;
+        if (static_cast<std::size_t>(i) >= v.size()) v.resize(static_cast<std::size_t>(i) + 64, false);
+        if (!v[static_cast<std::size_t>(i)]) {
+            v[static_cast<std::size_t>(i)] = true;
+            ++n;
+        }
+    }
 };
 
 using Paire = std::pair<Formation, Formation>;  // (ancien, recent) or (lower, upper)
@@ -102,7 +132,7 @@ private:
 
     void Noter(int ancien, int recent, Principe pr, Temoin t, std::vector<Formation> formations, const Temoins& w) {
         if (ancien == recent || !w.Assez()) return;
-        candidats_.push_back({ancien, recent, pr, t, std::move(formations), w.ou, static_cast<int>(w.places.size())});
+        candidats_.push_back({ancien, recent, pr, t, std::move(formations), w.ou, w.Nombre()});
     }
 
     // Every pixel over the pixel below it in the view.
@@ -135,15 +165,15 @@ private:
                         if (c == Releve::kAbsent) c = r_.dy[m][p];
                     }
                 }
-                if (Ligne(u) && l < u && !Trace(l)) sousLigne_[{l, u}].Voir(x, x, y);
+                if (Ligne(u) && l < u && !Trace(l)) sousLigne_[{l, u}].Voir(x, y);
                 if (!Litee(u, p) || u < l || Trace(l)) continue;
                 if (!r_.MemesMouvements(p, q, u)) continue;  // brought together later
                 const bool surLigne = Ligne(l);
-                repose_[{l, u}].Voir(x, x, y);
+                repose_[{l, u}].Voir(x, y);
                 if (surLigne) continue;
                 for (std::size_t b = 0; b < r_.erosions.size(); ++b)
                     if ((r_.sousErosion[q] >> b & 1) && u > r_.erosions[b])
-                        surErosion_[{r_.erosions[b], u}][l].Voir(x, x, y);
+                        surErosion_[{r_.erosions[b], u}][l].Voir(x, y);
             }
     }
 
@@ -154,8 +184,14 @@ private:
             if (i < 0 || f < 0 || i == f || f > i) return;
             const bool intrusion = Granite(i) || (Sorte(i) == Evenement::Volcanisme && r_.filon[p]);
             if (!intrusion) return;
-            touche_[{f, i}].Voir(x * 4096 + y, x, y);
-            if (f == 0) bandes_[{i, r_.bande[q]}].Voir(x * 4096 + y, x, y);
+            Temoins& w = touche_[{f, i}];
+            w.compte = Compte::LesDeux;
+            w.Voir(x, y);
+            if (f == 0) {
+                Temoins& b = bandes_[{i, r_.bande[q]}];
+                b.compte = Compte::LesDeux;
+                b.Voir(x, y);
+            }
         };
         for (int y = 0; y < r_.hauteurVue; ++y)
             for (int x = 0; x < r_.largeurVue; ++x) {
@@ -183,8 +219,14 @@ private:
                 int fin = x;
                 while (fin < r_.largeurVue && r_.At(fin, y) == t) ++fin;
                 const Formation gauche = Voisine(x - 1, -1, y, t), droite = Voisine(fin, 1, y, t);
-                if (gauche >= 0 && gauche < t && !Trace(gauche)) gauche_[{gauche, t}].Voir(y, x, y);
-                if (droite >= 0 && droite < t && !Trace(droite)) droite_[{droite, t}].Voir(y, x, y);
+                if (gauche >= 0 && gauche < t && !Trace(gauche)) {
+                    gauche_[{gauche, t}].compte = Compte::Lignes;
+                    gauche_[{gauche, t}].Voir(x, y);
+                }
+                if (droite >= 0 && droite < t && !Trace(droite)) {
+                    droite_[{droite, t}].compte = Compte::Lignes;
+                    droite_[{droite, t}].Voir(x, y);
+                }
                 x = fin;
             }
         // A formation on both sides of the trace is offset by it.
@@ -193,7 +235,7 @@ private:
             if (w.Assez() && d != droite_.end() && d->second.Assez()) {
                 Temoins& c = coupe_[paire];
                 c = w;
-                c.places.insert(d->second.places.begin(), d->second.places.end());
+                c.Ajouter(d->second);
             }
         }
         // Sealing: above the topmost view pixel of each piece of a trace.
@@ -220,6 +262,16 @@ private:
                             pile.push_back({nx, ny});
                         }
                 }
+                // An erosion that cut the trace: its top lay just under the cut.
+                const std::uint64_t sous = r_.sousErosion[r_.Indice(x, y)];
+                for (std::size_t b = 0; b < r_.erosions.size(); ++b)
+                    if ((sous >> b & 1) && r_.erosions[b] > t) {
+                        Temoins w;
+                        w.compte = Compte::Lignes;
+                        for (int i = 0; i < kTemoinsMin; ++i) w.Voir(x, i);
+                        w.ou = {x, y};
+                        Noter(t, r_.erosions[b], Principe::Recoupement, Temoin::Tronque, {t}, w);
+                    }
                 // The formation laid after the trace nearest above its top.
                 bool scelle = false;
                 for (int d = 1; d <= 2 && y - d >= 0 && !scelle; ++d)
@@ -227,8 +279,11 @@ private:
                         if (x + dx < 0 || x + dx >= r_.largeurVue) continue;
                         const Formation s = r_.At(x + dx, y - d);
                         if (s <= t || Trace(s)) continue;
+                        // One place shows a seal: the trace ends under the layer.
                         Temoins w;
-                        for (int i = 0; i < kTemoinsMin; ++i) w.Voir(i, x + dx, y - d);
+                        w.compte = Compte::Lignes;
+                        for (int i = 0; i < kTemoinsMin; ++i) w.Voir(x + dx, i);
+                        w.ou = {x + dx, y - d};
                         Noter(t, s, Principe::Recoupement, Ligne(s) ? Temoin::Tronque : Temoin::Scelle, {s, t}, w);
                         scelle = true;
                         break;
@@ -276,7 +331,7 @@ private:
             for (const Formation f : {paire.first, paire.second}) {
                 Temoins& w = plisses_[{k, f}];
                 for (int x = 0; x < static_cast<int>(colonnes.size()); ++x)
-                    if (colonnes[static_cast<std::size_t>(x)] != Releve::kAbsent) w.Voir(x, x, 0);
+                    if (colonnes[static_cast<std::size_t>(x)] != Releve::kAbsent) w.Voir(x, 0);
                 w.ou = Ou(f);
             }
         }
@@ -285,30 +340,40 @@ private:
         std::map<Formation, std::set<int>> faillees;  // formation -> traces cutting it
         for (const auto& [paire, w] : coupe_)
             if (w.Assez()) faillees[paire.first].insert(paire.second);
-        // Erosion surfaces: the line that remains, or the truncation under a layer.
-        for (const int e : r_.erosions) {
+        // Erosion surfaces. A surface shows where its line remains, or where
+        // what was laid on it rests on two or more formations it truncated;
+        // once it shows, whatever rests on it is younger.
+        for (std::size_t b = 0; b < r_.erosions.size(); ++b) {
+            const int e = r_.erosions[b];
             std::map<Formation, Temoins> tronquees;
             std::vector<std::pair<Formation, Temoins>> dessus;  // what rests on the surface
             for (const auto& [cle, parLitee] : surErosion_) {
                 if (cle.first != e) continue;
-                int assez = 0;
-                for (const auto& [l, w] : parLitee) assez += w.Assez();
-                if (assez < 2) continue;
                 Temoins tout;
                 for (const auto& [l, w] : parLitee)
                     if (w.Assez()) {
-                        tronquees[l].places.insert(w.places.begin(), w.places.end());
-                        tronquees[l].ou = w.ou;
-                        for (const int x : w.places) tout.Voir(x, w.ou.x, w.ou.y);
+                        if (tronquees[l].Nombre() == 0) tronquees[l].ou = w.ou;
+                        tronquees[l].Ajouter(w);
+                        if (tout.Nombre() == 0) tout.ou = w.ou;
+                        tout.Ajouter(w);
                     }
-                dessus.emplace_back(cle.second, tout);
+                if (tout.Assez()) dessus.emplace_back(cle.second, tout);
             }
             // The line itself, where it remains: what lies under it and on it.
-            for (const auto& [paire, w] : repose_) {
+            for (const auto& [paire, w] : repose_)
                 if (paire.first == e && w.Assez()) dessus.emplace_back(paire.second, w);
-            }
             for (const auto& [paire, w] : sousLigne_)
-                if (paire.second == e) tronquees[paire.first] = w;
+                if (paire.second == e) {
+                    if (tronquees[paire.first].Nombre() == 0) tronquees[paire.first].ou = w.ou;
+                    tronquees[paire.first].Ajouter(w);
+                }
+            int tronque = 0;
+            for (const auto& [l, w] : tronquees) tronque += w.Assez() && l < e;
+            Temoins ligne;
+            for (int y = 0; y < r_.hauteurVue; ++y)
+                for (int x = 0; x < r_.largeurVue; ++x)
+                    if (r_.At(x, y) == e) ligne.Voir(x, y);
+            if (!ligne.Assez() && tronque < 2) continue;  // the surface does not show
             bool discordance = false;
             for (auto& [l, w] : tronquees) {
                 if (!w.Assez() || l >= e) continue;

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Whether an exercise is legible: every order its chronology allows gives
-// its picture. The orders are walked depth first, a section kept at each
-// depth so that lists sharing a prefix replay it once.
+// its picture. The orders are walked depth first; the section after each
+// prefix is kept, so lists sharing a prefix replay it once, and one working
+// section (with its textures) serves every branch.
 #include <algorithm>
+#include <optional>
 #include <set>
 
 #include "noms.h"
@@ -13,19 +15,42 @@ namespace section {
 
 namespace {
 
+// What an event changes in a section.
+struct Etat {
+    Raster observe;
+    int surfaceBas = 0, surfaceHaut = 0;
+    double facteurPli = 1.0, facteurPliPrec = 0.0;
+
+    void Garder(const Section& s) {
+        observe = s.Observe;
+        surfaceBas = s.SurfaceBas;
+        surfaceHaut = s.SurfaceHaut;
+        facteurPli = s.FacteurPli;
+        facteurPliPrec = s.FacteurPliPrec;
+    }
+    void Rendre(Section& s) const {
+        s.Observe = observe;
+        s.SurfaceBas = surfaceBas;
+        s.SurfaceHaut = surfaceHaut;
+        s.FacteurPli = facteurPli;
+        s.FacteurPliPrec = facteurPliPrec;
+    }
+};
+
 struct Parcours {
-    const Chronologie& c;
     const Liste& lignes;
     const Raster& cible;
-    std::vector<int> cartes;                 // list indices of the events
-    std::vector<std::vector<int>> avant;     // per card rank: ranks that must come first
-    std::set<Liste> vues;                    // complete lists already compared
+    std::vector<int> cartes;              // list indices of the events
+    std::vector<std::vector<int>> avant;  // per card rank: ranks that must come first
+    Section& travail;
+    std::set<Liste> vues;                 // complete lists already compared
     int compatibles = 0;
     bool trop = false;
-    std::vector<int> difference;             // the first consistent order that gives another view
+    std::vector<int> difference;          // the first consistent order that gives another view
     std::vector<int> ordre;
 
-    void Explorer(const Section& s, std::uint64_t places) {
+    // `etat` is the section after `ordre`.
+    void Explorer(const Etat& etat, std::uint64_t places) {
         if (trop || !difference.empty()) return;
         if (ordre.size() == cartes.size()) {
             Liste l{lignes.front()};
@@ -35,11 +60,13 @@ struct Parcours {
                 trop = true;
                 return;
             }
-            if (!(s.Visu == cible)) difference = ordre;
+            etat.Rendre(travail);
+            AfficheProfil(travail);
+            if (!(travail.Visu == cible)) difference = ordre;
             return;
         }
         // Children grouped by line: one replay per distinct line.
-        std::vector<std::pair<Ligne, Section>> faits;
+        std::vector<std::pair<Ligne, Etat>> faits;
         for (std::size_t k = 0; k < cartes.size(); ++k) {
             if (places >> k & 1) continue;
             bool libre = true;
@@ -48,10 +75,10 @@ struct Parcours {
             const Ligne& ligne = lignes[static_cast<std::size_t>(cartes[k])];
             auto it = std::find_if(faits.begin(), faits.end(), [&](const auto& f) { return f.first == ligne; });
             if (it == faits.end()) {
-                Section suite = s;
-                suite.DebuterEvenement(static_cast<Formation>(ordre.size() + 1));
-                RejouerLigne(suite, ligne);
-                AfficheProfil(suite);
+                etat.Rendre(travail);
+                RejouerLigne(travail, ligne);
+                Etat suite;
+                suite.Garder(travail);
                 faits.emplace_back(ligne, std::move(suite));
                 it = faits.end() - 1;
             }
@@ -71,14 +98,22 @@ void EvaluerLisibilite(const Textures& textures, const Liste& lignes, Chronologi
     c.ordresCompatibles = 0;
     c.ecarts.clear();
     if (!c.lue || lignes.empty()) return;
-    Session modele;
-    modele.DefinirTextures(textures);
-    modele.Charger(lignes);
-    const LettresVue lettres = Lettres(modele);
+    // The letters are read only when a sentence needs them.
+    std::optional<LettresVue> lettres;
+    const auto lire = [&]() -> const LettresVue& {
+        if (!lettres) {
+            Session modele;
+            modele.DefinirTextures(textures);
+            modele.Charger(lignes);
+            lettres = Lettres(modele);
+        }
+        return *lettres;
+    };
     const auto nom = [&](int i) {
         const auto e = EvenementDeLigne(lignes[static_cast<std::size_t>(i)]);
-        const auto it = lettres.find(static_cast<Formation>(i));
-        return Cite(NomCarte(*e, it == lettres.end() ? std::string() : it->second));
+        const LettresVue& l = lire();
+        const auto it = l.find(static_cast<Formation>(i));
+        return Cite(NomCarte(*e, it == l.end() ? std::string() : it->second));
     };
     std::vector<int> cartes;
     for (std::size_t i = 1; i < lignes.size(); ++i)
@@ -91,7 +126,7 @@ void EvaluerLisibilite(const Textures& textures, const Liste& lignes, Chronologi
                 {r.recent, r.ancien,
                  //: %1 and %2 quoted cards; %3 says what the picture shows.
                  Remplir(Texte("Lisibilite", "La liste place %1 avant %2, mais la coupe montre le contraire : %3."),
-                         {nom(r.recent), nom(r.ancien), Clause(lignes, lettres, r)})});
+                         {nom(r.recent), nom(r.ancien), Clause(lignes, lire(), r)})});
         }
     for (const int i : cartes)
         if (static_cast<std::size_t>(i) < c.visible.size() && !c.visible[static_cast<std::size_t>(i)])
@@ -103,7 +138,16 @@ void EvaluerLisibilite(const Textures& textures, const Liste& lignes, Chronologi
         return;
     }
     if (contraire || cartes.size() > 63) return;
-    Parcours p{c, lignes, modele.vue(), cartes, {}, {}, 0, false, {}, {}};
+    Section travail;
+    travail.tex = textures;
+    InitSection(travail);
+    Etat depart;
+    depart.Garder(travail);
+    // The list's own view, the one every consistent order must give.
+    Rejouer(travail, lignes);
+    AfficheProfil(travail);
+    const Raster cible = travail.Visu;
+    Parcours p{lignes, cible, cartes, {}, travail, {}, 0, false, {}, {}};
     p.avant.resize(cartes.size());
     for (const Relation& r : c.relations) {
         const auto a = std::find(cartes.begin(), cartes.end(), r.ancien);
@@ -111,10 +155,6 @@ void EvaluerLisibilite(const Textures& textures, const Liste& lignes, Chronologi
         if (a != cartes.end() && b != cartes.end())
             p.avant[static_cast<std::size_t>(b - cartes.begin())].push_back(static_cast<int>(a - cartes.begin()));
     }
-    Section depart;
-    depart.tex = textures;
-    InitSection(depart);
-    AfficheProfil(depart);
     p.Explorer(depart, 0);
     c.ordresCompatibles = p.compatibles;
     if (p.trop) {

@@ -99,27 +99,30 @@ bool Relever(const Textures& textures, const Liste& lignes, Releve& r) {
                 q->swap(tampon);
             }
         }
-        for (std::size_t p = 0; p < n; ++p) {
-            const Formation v = plan[p];
-            if (v >= kCode) {
-                const auto o = static_cast<std::size_t>(v - kCode);
-                formation[p] = r.formation[o];
-                sous[p] = r.sousErosion[o];
-                filon[p] = r.filon[o];
-                bande[p] = r.bande[o];
-                if (bouge) {
-                    const int x = static_cast<int>(p % static_cast<std::size_t>(w));
-                    const int y = static_cast<int>(p / static_cast<std::size_t>(w));
-                    r.dx.back()[p] = static_cast<std::int16_t>(x - static_cast<int>(o % static_cast<std::size_t>(w)));
-                    r.dy.back()[p] = static_cast<std::int16_t>(y - static_cast<int>(o / static_cast<std::size_t>(w)));
+        for (int y = 0; y < h; ++y) {
+            const std::size_t debut = static_cast<std::size_t>(y) * static_cast<std::size_t>(w);
+            const bool sousSurface = y > s.SurfaceHaut;
+            for (int x = 0; x < w; ++x) {
+                const std::size_t p = debut + static_cast<std::size_t>(x);
+                const Formation v = plan[p];
+                if (v >= kCode) {
+                    const auto o = static_cast<std::size_t>(v - kCode);
+                    formation[p] = r.formation[o];
+                    sous[p] = r.sousErosion[o];
+                    filon[p] = r.filon[o];
+                    bande[p] = r.bande[o];
+                    if (bouge) {
+                        const auto oy = static_cast<int>(o / static_cast<std::size_t>(w));
+                        r.dx.back()[p] = static_cast<std::int16_t>(x - static_cast<int>(o - static_cast<std::size_t>(oy) * static_cast<std::size_t>(w)));
+                        r.dy.back()[p] = static_cast<std::int16_t>(y - oy);
+                    }
+                } else {
+                    formation[p] = v;
+                    sous[p] = 0;
+                    bande[p] = 0;
+                    // Lava laid below the top row of the rock it erupted through.
+                    filon[p] = *e == Evenement::Volcanisme && v == static_cast<Formation>(i) && sousSurface;
                 }
-            } else {
-                formation[p] = v;
-                sous[p] = 0;
-                bande[p] = 0;
-                // Lava laid at or below the surface row it erupted on.
-                filon[p] = *e == Evenement::Volcanisme && v == static_cast<Formation>(i) &&
-                           static_cast<int>(p / static_cast<std::size_t>(w)) >= s.SurfaceHaut;
             }
         }
         if (erode) {

@@ -2,6 +2,9 @@
 // Drawing a series of exercises.
 #include "section/serie.h"
 
+#include "section/chronologie.h"
+#include "section/formations.h"
+
 #include <algorithm>
 #include <random>
 
@@ -17,6 +20,53 @@ int PartDeRoche(const Session& a) {
         for (int x = 0; x < v.width(); ++x) roche += ligne[x] != kBleu;
     }
     return static_cast<int>(roche * 100 / total);
+}
+
+bool Plausible(const Session& a) {
+    const PlanFormations p = FormationsDeLaVue(a.section());
+    if (p.empty()) return false;
+    const Liste& l = a.liste();
+    const auto sorte = [&](Formation f) {
+        return f > 0 && static_cast<std::size_t>(f) < l.size() ? EvenementDeLigne(l[static_cast<std::size_t>(f)])
+                                                               : std::nullopt;
+    };
+    const auto roche = [](std::optional<Evenement> e) {
+        return e && (*e == Evenement::Sedimentation || *e == Evenement::Volcanisme || *e == Evenement::Plutonisme);
+    };
+    std::vector<int> pixels(l.size(), 0);
+    std::vector<bool> epais(l.size(), false);
+    // run[x]: columns in a row, ending at x, whose next kEpaisseurMin rows are all one formation.
+    std::vector<int> suite(static_cast<std::size_t>(p.largeur), 0);
+    for (int y = 0; y < p.hauteur; ++y)
+        for (int x = 0; x < p.largeur; ++x) {
+            const Formation f = p.At(x, y);
+            if (f <= 0 || static_cast<std::size_t>(f) >= l.size()) continue;
+            const auto e = sorte(f);
+            if (!roche(e)) continue;
+            ++pixels[static_cast<std::size_t>(f)];
+            // A granite under the sky, no erosion after it.
+            if (*e == Evenement::Plutonisme && y > 0 && p.At(x, y - 1) < 0) {
+                bool erodee = false;
+                for (std::size_t i = static_cast<std::size_t>(f) + 1; i < l.size(); ++i)
+                    erodee = erodee || EvenementDeLigne(l[i]) == Evenement::Erosion;
+                if (!erodee) return false;
+            }
+        }
+    for (int y = 0; y + kEpaisseurMin <= p.hauteur; ++y) {
+        int largeur = 0;
+        Formation avant = -1;
+        for (int x = 0; x < p.largeur; ++x) {
+            const Formation f = p.At(x, y);
+            bool plein = f > 0 && static_cast<std::size_t>(f) < l.size();
+            for (int k = 1; plein && k < kEpaisseurMin; ++k) plein = p.At(x, y + k) == f;
+            largeur = plein && f == avant ? largeur + 1 : (plein ? 1 : 0);
+            avant = plein ? f : -1;
+            if (largeur >= kLargeurMin) epais[static_cast<std::size_t>(f)] = true;
+        }
+    }
+    for (std::size_t i = 1; i < l.size(); ++i)
+        if (roche(EvenementDeLigne(l[i])) && (pixels[i] < kPixelsFormationMin || !epais[i])) return false;
+    return true;
 }
 
 std::vector<bool> EvenementsSansTrace(Session& a, const Liste& liste) {
@@ -45,6 +95,30 @@ bool UnSansTrace(Session& a, const Liste& liste, const Raster& entiere) {
     return false;
 }
 
+// Whether kind e may follow the kinds `tags` in a list the picture can
+// date. The section never folds an intrusion, so no fold comes after a
+// granite or a lava flow; two folds in a row, two distensions, a layer
+// laid in a graben whose faults the view may lose, and an erosion with
+// nothing new to truncate cannot be told apart on the picture.
+bool Lisible(const std::vector<int>& tags, Evenement e) {
+    const auto a = [&](Evenement k) { return std::find(tags.begin(), tags.end(), Tag(k)) != tags.end(); };
+    const int dernier = tags.empty() ? 0 : tags.back();
+    const bool pli = e == Evenement::Compression || e == Evenement::Chevauchement;
+    if (pli && (a(Evenement::Plutonisme) || a(Evenement::Volcanisme) || dernier == Tag(Evenement::Compression) ||
+                dernier == Tag(Evenement::Chevauchement)))
+        return false;
+    if (e == Evenement::Distension && a(Evenement::Distension)) return false;
+    if ((e == Evenement::Sedimentation || e == Evenement::Volcanisme) && dernier == Tag(Evenement::Distension))
+        return false;
+    if (e == Evenement::Erosion) {
+        // Something since the last erosion that a cut would truncate.
+        for (auto t = tags.rbegin(); t != tags.rend() && *t != Tag(Evenement::Erosion); ++t)
+            if (*t != Tag(Evenement::Sedimentation)) return true;
+        return false;
+    }
+    return true;
+}
+
 // One draw: k clicks, each among the least used allowed kinds enabled.
 // `visible` tells whether each click changed the view, which an event
 // that leaves a trace at all nearly always does: a draw where one did not
@@ -58,10 +132,15 @@ Liste Tirer(Session& a, std::mt19937& tirage, const ReglesSerie& r, const std::a
     std::vector<int> tags;
     for (int n = 0; n < r.evenements; ++n) {
         const std::size_t fin = tags.size();
-        const int repete = fin >= 2 && tags[fin - 1] == tags[fin - 2] ? tags[fin - 1] : 0;
+        // No kind three times in a row; no second fold, erosion or granite right after the first.
+        const int dernier = fin >= 1 ? tags[fin - 1] : 0;
+        const bool seul = dernier == Tag(Evenement::Compression) || dernier == Tag(Evenement::Erosion) ||
+                          dernier == Tag(Evenement::Plutonisme);
+        const int repete = (fin >= 2 && tags[fin - 1] == tags[fin - 2]) || seul ? dernier : 0;
         std::vector<int> permis;
         for (const TypeEvenement& e : kEvenements)
-            if (r.permis[static_cast<std::size_t>(e.tag)] && a.Disponible(e.evenement)) permis.push_back(e.tag);
+            if (r.permis[static_cast<std::size_t>(e.tag)] && a.Disponible(e.evenement) && Lisible(tags, e.evenement))
+                permis.push_back(e.tag);
         std::vector<int> varies;
         for (const int t : permis)
             if (t != repete) varies.push_back(t);
@@ -103,10 +182,17 @@ std::vector<ExerciceTire> TirerSerie(Session& a, const ReglesSerie& r) {
         ExerciceTire t;
         for (int essai = 0; essai < kEssaisSerie; ++essai) {
             bool visible = true;
-            t.liste = Tirer(a, tirage, r, emplois, visible);
+            // Rare kinds come forward, but not for ever: a kind the picture
+            // can hardly show at this point of the series would hold it up.
+            t.liste = Tirer(a, tirage, r, essai < kEssaisPonderes ? emplois : std::array<int, 8>{}, visible);
             const Raster vue = a.vue();
-            t.conforme = visible && PartDeRoche(a) >= r.rocheMin &&
+            t.conforme = visible && PartDeRoche(a) >= r.rocheMin && Plausible(a) &&
                          std::find(vues.begin(), vues.end(), vue) == vues.end();
+            if (t.conforme) {
+                Chronologie c = LireChronologie(a);
+                EvaluerLisibilite(a.textures(), t.liste, c);
+                t.conforme = c.lisible;
+            }
             if (t.conforme) t.conforme = !UnSansTrace(a, t.liste, vue);
             if (t.conforme) break;
         }

@@ -5,6 +5,7 @@
 
 #include <set>
 
+#include "section/chronologie.h"
 #include "section/serie.h"
 #include "textures_essai.h"
 
@@ -55,6 +56,15 @@ TEST(Serie, EveryExerciseIsClickableTracedRockyAndItsOwn) {
             const std::vector<bool> sans = EvenementsSansTrace(*a, l);
             for (std::size_t k = 1; k < l.size(); ++k) EXPECT_FALSE(sans[k]) << "line " << k;
             for (std::size_t k = 1; k < l.size(); ++k) genres.insert(TagDeLigne(l[k]));
+            // Read by the picture as the list says, and plausible.
+            a->Charger(l);
+            Chronologie c = LireChronologie(*a);
+            EvaluerLisibilite(a->textures(), l, c);
+            EXPECT_TRUE(c.lisible) << (c.ecarts.empty() ? std::string() : c.ecarts.front().texte);
+            EXPECT_TRUE(Plausible(*a));
+            for (std::size_t k = 2; k < l.size(); ++k)
+                for (const Evenement e : {Evenement::Compression, Evenement::Erosion, Evenement::Plutonisme})
+                    EXPECT_FALSE(l[k] == Type(e).ligne && l[k - 1] == l[k]) << "line " << k;
         }
         EXPECT_EQ(genres.size(), 7u) << "every kind in a series of ten";
     }
@@ -107,6 +117,32 @@ TEST(Serie, AnEventWithoutTraceIsFound) {
     EXPECT_TRUE(sans[2]);
     Session vide;
     EXPECT_TRUE(TirerSerie(vide, ReglesSerie{}).empty());
+}
+
+}  // namespace
+}  // namespace section
+
+namespace section {
+namespace {
+
+// What a series may not hand out, each on a list built by hand.
+TEST(Serie, UneCoupeInvraisemblableEstReconnue) {
+    std::optional<Session> a = SurLesTexturesLivrees();
+    if (!a) GTEST_SKIP() << "pas de dossier Base à côté du programme de test";
+    const Ligne s(kLigneInitiale);
+    const struct {
+        const char* nom;
+        Liste liste;
+        bool plausible;
+    } cas[] = {
+        {"discordance", {s, s, "Compression", "Erosion", s}, true},
+        {"granite sous le ciel sans erosion", {s, s, "Compression", "Compression", "Plutonisme"}, false},
+        {"granite erode puis recouvert", {s, s, "Compression", "Plutonisme", "Erosion", s}, true},
+    };
+    for (const auto& k : cas) {
+        a->Charger(k.liste);
+        EXPECT_EQ(Plausible(*a), k.plausible) << k.nom;
+    }
 }
 
 }  // namespace

@@ -26,13 +26,21 @@ struct ReglesSerie {
 // Draws from `r.graine` with std::mt19937 (the same output everywhere),
 // its output taken modulo the total weight. A step picks among the
 // enabled, allowed kinds, never the same kind three times in a row when
-// another is possible, the kinds the series has used least so far
-// weighing 4, one use more 2, the others 1. A drawn list is kept when every event changes the view
-// (the list without it shows another view), the view holds at least
-// rocheMin % rock, and no exercise before it shows the same view;
-// otherwise (or when some click left the view as it was) it is drawn again, at most kEssaisSerie times, after which the
-// last draw is kept. A list may come out shorter when nothing is enabled.
-constexpr int kEssaisSerie = 40;
+// another is possible, never a Compression, an Erosion or a Plutonisme
+// right after another of its kind, the kinds the series has used least so
+// far weighing 4, one use more 2, the others 1 (all alike after
+// kEssaisPonderes draws of one exercise). A drawn list is kept when
+// every click changed the view, the view holds at least rocheMin % rock,
+// the section is plausible (Plausible), no exercise before it shows the
+// same view, its chronology is legible (EvaluerLisibilite: the order the
+// picture shows is the list's, up to events it cannot date and that
+// commute) and every event changes the view (the list without it shows
+// another view); otherwise it is drawn again, at most kEssaisSerie times,
+// after which the last draw is kept. A list may come out shorter when
+// nothing is enabled.
+constexpr int kEssaisSerie = 60;
+// After this many draws of one exercise, every kind weighs the same.
+constexpr int kEssaisPonderes = 15;
 
 struct ExerciceTire {
     Liste liste;
@@ -44,6 +52,15 @@ std::vector<ExerciceTire> TirerSerie(Session& a, const ReglesSerie& r);
 // whether leaving out line i (1 .. n-1) gives the same view as the whole
 // list, for each i; true where the event leaves no trace.
 std::vector<bool> EvenementsSansTrace(Session& a, const Liste& liste);
+// Whether a pupil can read the section (a session with its formation
+// plane): every layer, lava flow and granite keeps at least
+// kPixelsFormationMin view pixels and a patch kEpaisseurMin rows thick over
+// kLargeurMin columns, and no granite lies under the sky unless an Erosion
+// came after it (a granite cools at depth).
+constexpr int kPixelsFormationMin = 1000;
+constexpr int kEpaisseurMin = 4;
+constexpr int kLargeurMin = 30;
+bool Plausible(const Session& a);
 // Rock share of the session's view, in hundredths (sky and holes are not
 // rock).
 int PartDeRoche(const Session& a);
