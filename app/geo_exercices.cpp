@@ -15,6 +15,7 @@
 #include "images.h"
 #include "fenetre_enseignant.h"
 #include "ordonner.h"
+#include "section/chronologie.h"
 #include "section/correction.h"
 
 namespace {
@@ -105,6 +106,18 @@ void TGEOLOGIE::CreerExerciceClick() {
         return;
     }
     titreExercice_ = titre->trimmed();
+    // Saved as built; the teacher is told where the picture does not give
+    // the list's order, in the engine's words.
+    section::Chronologie c = section::LireChronologie(session_);
+    section::EvaluerLisibilite(session_.textures(), e.lignes, c);
+    if (!c.lisible) {
+        QStringList ecarts;
+        for (const section::EcartChronologie& x : c.ecarts) ecarts << QStringLiteral("– ") + Texte(x.texte);
+        services_.messages->Information(
+            tr("L'exercice est enregistré, mais sa coupe ne suffit pas à retrouver l'ordre de ses événements :\n%1\n"
+               "Les élèves risquent d'être refusés en lisant correctement la coupe.")
+                .arg(ecarts.join(QLatin1Char('\n'))));
+    }
 }
 
 void TGEOLOGIE::OuvrirExerciceClick() {

@@ -44,6 +44,7 @@ private Q_SLOTS:
     void exerciceAbimeRefuse();
     void exerciceEnArgument();
     void creerUnExerciceDeLaCoupe();
+    void creerUnExerciceIllisibleAvertit();
     void ordonnerLesCartesDeLExercice();
     void espaceEnseignantGardeSaFenetre();
 };
@@ -177,6 +178,24 @@ void TestExercices::creerUnExerciceDeLaCoupe() {
     for (const char* bouton : {"Plissa", "Nivele", "Sedim"}) eleve.Bouton(bouton)->click();
     eleve.Action("Verifier1")->trigger();
     QVERIFY(DernierMessage(eleve).contains(QStringLiteral("20/20")));
+}
+
+// A section whose picture does not give its order is saved as built, and
+// the teacher is told which events the picture shows the other way round.
+void TestExercices::creerUnExerciceIllisibleAvertit() {
+    Banc b;
+    for (const char* bouton : {"Sedim", "Granite", "Plissa", "Sedim"}) b.Bouton(bouton)->click();
+    const QString exo = b.Chemin(QStringLiteral("granite.exo"));
+    b.f.questions.textes.push_back(QStringLiteral("Un granite plissé ?"));
+    b.f.fichiers.Repondre(exo);
+    b.Action("Creerexercice1")->trigger();
+    section::Exercice e;
+    QCOMPARE(QString::fromStdString(section::LireFichierExercice(OctetsDeChemin(exo), e)), QString());
+    QVERIFY(b.f.messages.messages.back().genre == Genre::Information);
+    const QString avis = DernierMessage(b);
+    QVERIFY2(avis.contains(QStringLiteral("est enregistré")) && avis.contains(QStringLiteral("Mise en place du granite")) &&
+                 avis.contains(QStringLiteral("Plissement (compression)")),
+             qPrintable(avis));
 }
 
 // The cards window opens on the exercise open, and a new exercise closes it.

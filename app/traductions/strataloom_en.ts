@@ -897,6 +897,32 @@
     </message>
 </context>
 <context>
+    <name>Lisibilite</name>
+    <message>
+        <source>La liste place %1 avant %2, mais la coupe montre le contraire : %3.</source>
+        <extracomment>%1 and %2 quoted cards; %3 says what the picture shows.</extracomment>
+        <translation>The list puts %1 before %2, but the section shows the opposite: %3.</translation>
+    </message>
+    <message>
+        <source>%1 ne se voit pas sur la coupe.</source>
+        <extracomment>%1 a quoted card.</extracomment>
+        <translation>%1 does not show in the section.</translation>
+    </message>
+    <message>
+        <source>La coupe montre des relations qui se contredisent.</source>
+        <translation>The section shows relations that contradict each other.</translation>
+    </message>
+    <message>
+        <source>La coupe permet plus de %1 ordres : elle ne date pas assez d&apos;événements.</source>
+        <translation>The section allows more than %1 orders: it dates too few events.</translation>
+    </message>
+    <message>
+        <source>La coupe ne permet pas de dater %1 et %2 l&apos;un par rapport à l&apos;autre, mais les échanger change la coupe.</source>
+        <extracomment>%1 and %2 quoted cards.</extracomment>
+        <translation>The section does not date %1 and %2 relative to each other, but swapping them changes the section.</translation>
+    </message>
+</context>
+<context>
     <name>Ordre</name>
     <message>
         <source>« %1 »</source>
@@ -951,27 +977,113 @@
         <translation>This order does not give back the model&apos;s section.</translation>
     </message>
     <message>
-        <source>%1 doit venir après %2 : %3 repose sur %4, il s&apos;est donc mis en place plus tard (principe de superposition).</source>
-        <extracomment>%1 and %2 quoted cards, %1 to put after %2; %3 (masculine) rests on %4.</extracomment>
-        <translation>%1 must come after %2: %3 lies on %4, so it was laid down later (principle of superposition).</translation>
+        <source>Bravo : cet ordre respecte tout ce que montre la coupe.</source>
+        <translation>Well done: this order keeps everything the section shows.</translation>
     </message>
     <message>
-        <source>%1 doit venir après %2 : %3 repose sur %4, elle s&apos;est donc mise en place plus tard (principe de superposition).</source>
-        <translation>%1 must come after %2: %3 lies on %4, so it was laid down later (principle of superposition).</translation>
+        <source>Bravo : cet ordre redonne exactement la coupe du modèle. La coupe ne permet pas de dater %1 et %2 l&apos;un par rapport à l&apos;autre.</source>
+        <extracomment>%1 and %2 name formations or events (&quot;la couche B&quot;, &quot;le plissement&quot;).</extracomment>
+        <translation>Well done: this order gives back exactly the model&apos;s section. The section does not date %1 and %2 relative to each other.</translation>
     </message>
     <message>
-        <source>%1 doit venir après %2 : %3 recoupe %4, il est donc plus récent (principe de recoupement).</source>
-        <extracomment>%1 and %2 quoted cards, %1 to put after %2; %3 (masculine) cuts %4.</extracomment>
-        <translation>%1 must come after %2: %3 cuts across %4, so it is more recent (principle of cross-cutting relationships).</translation>
+        <source>Bravo : cet ordre respecte tout ce que montre la coupe. La coupe ne permet pas de dater %1 et %2 l&apos;un par rapport à l&apos;autre.</source>
+        <extracomment>%1 and %2 name formations or events (&quot;la couche B&quot;, &quot;le plissement&quot;).</extracomment>
+        <translation>Well done: this order keeps everything the section shows. The section does not date %1 and %2 relative to each other.</translation>
     </message>
     <message>
-        <source>%1 doit venir après %2 : %3 recoupe %4, elle est donc plus récente (principe de recoupement).</source>
-        <translation>%1 must come after %2: %3 cuts across %4, so it is more recent (principle of cross-cutting relationships).</translation>
+        <source>%1 doit venir après %2 : %3.</source>
+        <extracomment>%1 and %2 quoted cards, %1 to put after %2; %3 says what the section shows and its principle.</extracomment>
+        <translation>%1 must come after %2: %3.</translation>
     </message>
     <message>
-        <source>%1 et %2 ne sont pas dans le bon ordre : essaie de les échanger.</source>
-        <extracomment>%1 and %2 quoted cards, in the order of the model.</extracomment>
-        <translation>%1 and %2 are not in the right order: try swapping them.</translation>
+        <source>la série de départ %1</source>
+        <extracomment>%1 is the letter of the starting series in the view.</extracomment>
+        <translation>starting sequence %1</translation>
+    </message>
+    <message>
+        <source>la série de départ</source>
+        <translation>the starting sequence</translation>
+    </message>
+    <message>
+        <source>la faille %1</source>
+        <extracomment>%1 is the letter of the fault traces in the view.</extracomment>
+        <translation>fault %1</translation>
+    </message>
+    <message>
+        <source>le plan de chevauchement %1</source>
+        <extracomment>%1 is the letter of the thrust plane in the view.</extracomment>
+        <translation>thrust plane %1</translation>
+    </message>
+    <message>
+        <source>le chevauchement</source>
+        <translation>the thrust</translation>
+    </message>
+    <message>
+        <source>la surface d&apos;érosion %1</source>
+        <extracomment>%1 is the letter of the erosion surface in the view.</extracomment>
+        <translation>erosion surface %1</translation>
+    </message>
+    <message>
+        <source>le plissement</source>
+        <translation>the folding</translation>
+    </message>
+</context>
+<context>
+    <name>Relations</name>
+    <message>
+        <source>%1 repose sur %2 (principe de superposition)</source>
+        <extracomment>%1 rests on %2.</extracomment>
+        <translation>%1 rests on %2 (principle of superposition)</translation>
+    </message>
+    <message>
+        <source>%1 recoupe %2 (principe de recoupement)</source>
+        <extracomment>%1 (a fault, a thrust plane, a granite) cuts %2.</extracomment>
+        <translation>%1 cuts across %2 (principle of cross-cutting relationships)</translation>
+    </message>
+    <message>
+        <source>%1 scelle %2 (principe de recoupement)</source>
+        <extracomment>%1 (a layer) covers the top of the fault %2 without being cut.</extracomment>
+        <translation>%1 seals %2 (principle of cross-cutting relationships)</translation>
+    </message>
+    <message>
+        <source>le filon qui alimente %1 recoupe %2 (principe de recoupement)</source>
+        <extracomment>%1 is a lava flow; its feeder dyke cuts %2.</extracomment>
+        <translation>the dyke feeding %1 cuts across %2 (principle of cross-cutting relationships)</translation>
+    </message>
+    <message>
+        <source>%1 tronque %2 (principe de recoupement)</source>
+        <extracomment>%1 is an erosion surface that truncates %2.</extracomment>
+        <translation>%1 truncates %2 (principle of cross-cutting relationships)</translation>
+    </message>
+    <message>
+        <source>le plissement affecte %1 (principe de recoupement)</source>
+        <extracomment>%1 is the folded formation.</extracomment>
+        <translation>the folding affects %1 (principle of cross-cutting relationships)</translation>
+    </message>
+    <message>
+        <source>le chevauchement décale %1 (principe de recoupement)</source>
+        <extracomment>%1 is the formation the thrust offsets.</extracomment>
+        <translation>the thrust offsets %1 (principle of cross-cutting relationships)</translation>
+    </message>
+    <message>
+        <source>%1 repose sur %3 sans avoir subi %2 qui l&apos;a déformée (principe de recoupement)</source>
+        <extracomment>%1 rests on %3, which %2 (a folding or a thrust) deformed, and was not deformed itself.</extracomment>
+        <translation>%1 rests on %3 without having undergone %2 that deformed it (principle of cross-cutting relationships)</translation>
+    </message>
+    <message>
+        <source>%1 recoupe %3, déjà déformée par %2 (principe de recoupement)</source>
+        <extracomment>%1 is an intrusion (granite, lava feeder) crossing %3, already deformed by %2.</extracomment>
+        <translation>%1 cuts across %3, already deformed by %2 (principle of cross-cutting relationships)</translation>
+    </message>
+    <message>
+        <source>discordance : %1 tronque %3, déjà déformée par %2</source>
+        <extracomment>%1 is an erosion surface truncating %3, already deformed by %2.</extracomment>
+        <translation>unconformity: %1 truncates %3, already deformed by %2</translation>
+    </message>
+    <message>
+        <source>discordance : %1 repose sur %2, qui tronque des formations déformées</source>
+        <extracomment>%1 rests on the erosion surface %2, which truncates deformed formations.</extracomment>
+        <translation>unconformity: %1 rests on %2, which truncates deformed formations</translation>
     </message>
 </context>
 <context>
@@ -1318,6 +1430,14 @@
     <message>
         <source>Réponses Strataloom (*.rep)|*.rep</source>
         <translation>Strataloom answers (*.rep)|*.rep</translation>
+    </message>
+    <message>
+        <source>L&apos;exercice est enregistré, mais sa coupe ne suffit pas à retrouver l&apos;ordre de ses événements :
+%1
+Les élèves risquent d&apos;être refusés en lisant correctement la coupe.</source>
+        <translation>The exercise is saved, but its section is not enough to find the order of its events:
+%1
+Pupils may be refused although they read the section correctly.</translation>
     </message>
 </context>
 <context>
