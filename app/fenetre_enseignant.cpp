@@ -211,7 +211,8 @@ bool FenetreEnseignant::CreerSerie() {
                                                  .arg(prefixe.isEmpty() ? tr("Exercice") : prefixe)
                                                  .arg(numero, 2, 10, QLatin1Char('0')));
         if (const std::string r = section::EcrireFichierExercice(OctetsDeChemin(nom), e); !r.empty()) {
-            Erreur(tr("Impossible d'écrire %1 (%2).").arg(QDir::toNativeSeparators(nom), Texte(r)));
+            Erreur(MessageSiLien(nom, r).value_or(
+                tr("Impossible d'écrire %1 (%2).").arg(QDir::toNativeSeparators(nom), Texte(r))));
             return false;
         }
         listes.push_back(e.lignes);
@@ -225,7 +226,8 @@ bool FenetreEnseignant::CreerSerie() {
                                                                                   static_cast<std::size_t>(octets->size())))
                : section::ErreurFichier::Ecriture;
     if (ef != section::ErreurFichier::Aucune) {
-        Erreur(tr("Impossible d'écrire %1 (%2).").arg(QDir::toNativeSeparators(pdf), Texte(section::RaisonErreur(ef))));
+        Erreur(MessageSiLien(pdf, ef).value_or(
+            tr("Impossible d'écrire %1 (%2).").arg(QDir::toNativeSeparators(pdf), Texte(section::RaisonErreur(ef)))));
         return false;
     }
     bilanSerie_->setText(tr("%n exercice(s) écrit(s) dans %1, avec leurs fiches (fiches.pdf).", nullptr,
@@ -339,7 +341,8 @@ bool FenetreEnseignant::EnregistrerCsv() {
     d.titre = tr("Enregistrer les notes");
     d.filtre = tr("Tableau CSV (*.csv)|*.csv");
     d.extensionDefaut = QStringLiteral("csv");
-    d.dossierInitial = dossierCopies_.isEmpty() ? dossierDocuments_ : dossierCopies_;
+    // Never the pupils' folder: a name there may be a pupil's link or file.
+    d.dossierInitial = dossierDocuments_;
     d.nomFichier = QStringLiteral("notes.csv");
     d.confirmerEcrasement = true;
     const std::optional<QString> choix = services_.fichiers->Enregistrer(d);
@@ -348,7 +351,8 @@ bool FenetreEnseignant::EnregistrerCsv() {
     const section::ErreurFichier e = section::EcrireFichierSur(
         OctetsDeChemin(*choix), std::string_view(octets.constData(), static_cast<std::size_t>(octets.size())));
     if (e != section::ErreurFichier::Aucune) {
-        Erreur(tr("Impossible d'écrire %1 (%2).").arg(QDir::toNativeSeparators(*choix), Texte(section::RaisonErreur(e))));
+        Erreur(MessageSiLien(*choix, e).value_or(
+            tr("Impossible d'écrire %1 (%2).").arg(QDir::toNativeSeparators(*choix), Texte(section::RaisonErreur(e)))));
         return false;
     }
     return true;

@@ -1,6 +1,8 @@
 // The teacher's window: a series written to a folder, a class marked, the
 // table saved for a spreadsheet.
 #include <QCheckBox>
+#include <QFile>
+#include <sys/stat.h>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,6 +56,9 @@ private Q_SLOTS:
     void classe_notee_ligne_par_ligne();
     void csv_pour_un_tableur();
     void classe_de_trente_cinq();
+    void csv_jamais_a_travers_un_lien_data();
+    void csv_jamais_a_travers_un_lien();
+    void serie_jamais_a_travers_un_lien();
 };
 
 void TestFenetreEnseignant::serie_ecrite_comme_le_tirage() {
@@ -209,6 +214,82 @@ void TestFenetreEnseignant::classe_de_trente_cinq() {
     int vingt = 0;
     for (int r = 0; r < table->rowCount(); ++r) vingt += table->item(r, 2)->text() == QStringLiteral("20");
     QCOMPARE(vingt, 17);  // the odd pupils rebuilt the section
+}
+
+namespace {
+
+bool EstUnLien(const QString& chemin) {
+    struct stat st {};
+    return ::lstat(QFile::encodeName(chemin).constData(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+}  // namespace
+
+// A pupil's link named notes.csv: the teacher's file it points to stays as
+// it was, a dangling one creates nothing, and the refusal names the link.
+// The dialog opens in Documents, never in the answers' folder.
+void TestFenetreEnseignant::csv_jamais_a_travers_un_lien_data() {
+    QTest::addColumn<QString>("vers");  // relative to the test's folder
+    QTest::addColumn<bool>("cibleExiste");
+    QTest::newRow("vers un fichier de l'enseignant") << QStringLiteral("../prive/bulletin.txt") << true;
+    QTest::newRow("pendant vers un lanceur") << QStringLiteral("../prive/notes.desktop") << false;
+    QTest::newRow("vers lui-même") << QStringLiteral("notes.csv") << false;
+}
+
+void TestFenetreEnseignant::csv_jamais_a_travers_un_lien() {
+    QFETCH(QString, vers);
+    QFETCH(bool, cibleExiste);
+    Banc b;
+    const section::Textures& tex = b.w->session().textures();
+    const section::Exercice e = Exemple(tex, kListe);
+    const QString exo = b.Chemin(QStringLiteral("pli.exo"));
+    QCOMPARE(section::EcrireFichierExercice(OctetsDeChemin(exo), e), std::string());
+    const QString classe = b.Chemin(QStringLiteral("classe"));
+    QVERIFY(QDir().mkpath(classe));
+    QVERIFY(QDir().mkpath(b.Chemin(QStringLiteral("prive"))));
+    const QString cible = QDir(classe).filePath(vers);
+    if (cibleExiste) QVERIFY(EcrireFichier(cible, "à garder"));
+    QVERIFY(EcrireReponse(classe + QStringLiteral("/a.rep"), "Alice", section::EmpreinteExercice(e), kListe));
+    const QString lien = classe + QStringLiteral("/notes.csv");
+    QVERIFY(QFile::link(vers, lien));
+
+    const QString documents = b.Chemin(QStringLiteral("Documents"));
+    FenetreEnseignant f(b.f.services(), tex, documents);
+    b.f.fichiers.Repondre(exo);
+    b.f.fichiers.Repondre(classe);
+    QVERIFY(f.ChoisirExercice());
+    QVERIFY(f.ChoisirCopies());
+    b.f.fichiers.Repondre(lien);
+    QVERIFY(!f.EnregistrerCsv());
+    QCOMPARE(b.f.fichiers.enregistrements.back().dossierInitial, documents);
+    QCOMPARE(b.f.messages.messages.size(), std::size_t(1));
+    QCOMPARE(b.f.messages.messages[0].texte,
+             QStringLiteral("« %1 » est un lien symbolique : choisissez un autre nom").arg(QDir::toNativeSeparators(lien)));
+    QVERIFY(EstUnLien(lien));
+    if (cibleExiste)
+        QCOMPARE(Octets(cible), QByteArray("à garder"));
+    else
+        QVERIFY(!QFileInfo::exists(cible) || EstUnLien(cible));
+    QCOMPARE(QDir(b.Chemin(QStringLiteral("prive"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             cibleExiste ? QStringList{QStringLiteral("bulletin.txt")} : QStringList{});
+}
+
+// A series whose sheet name is already a link: refused, the link kept.
+void TestFenetreEnseignant::serie_jamais_a_travers_un_lien() {
+    Banc b;
+    FenetreEnseignant f(b.f.services(), b.w->session().textures(), b.dossier.path());
+    f.findChild<QSpinBox*>(QStringLiteral("NombreExercices"))->setValue(2);
+    const QString dossier = b.Chemin(QStringLiteral("serie"));
+    QVERIFY(QDir().mkpath(dossier));
+    const QString fiches = dossier + QStringLiteral("/fiches.pdf");
+    QVERIFY(QFile::link(QStringLiteral("../ailleurs.pdf"), fiches));
+    b.f.fichiers.Repondre(dossier);
+    QVERIFY(!f.CreerSerie());
+    QCOMPARE(b.f.messages.messages.size(), std::size_t(1));
+    QVERIFY2(b.f.messages.messages[0].texte.contains(QStringLiteral("est un lien symbolique")),
+             qPrintable(b.f.messages.messages[0].texte));
+    QVERIFY(EstUnLien(fiches));
+    QVERIFY(!QFileInfo::exists(b.Chemin(QStringLiteral("ailleurs.pdf"))));
 }
 
 QTEST_MAIN(TestFenetreEnseignant)

@@ -63,6 +63,8 @@ std::optional<section::Liste> LireFichierListe(const QString& chemin, Erreur& er
 }
 
 Erreur ErreurEcriture(const QString& chemin, section::ErreurFichier e) {
+    if (e == section::ErreurFichier::LienSymbolique)
+        return Erreur{QString::fromStdString(section::MessageLienSymbolique(chemin.toStdString()))};
     return Erreur{QStringLiteral("Impossible de créer le fichier %1 (%2)").arg(chemin, Raison(e))};
 }
 

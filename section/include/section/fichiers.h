@@ -29,11 +29,15 @@ enum class ErreurFichier {
     TropEtroite,    // a Couche1.bmp no wider than the hidden margin
     Ecriture,       // a write, the flush or the final rename failed
     DisquePlein,    // ... because the disk is full
+    LienSymbolique, // a write to a name that is a symbolic link, dangling or not
 };
 
 // The reason, for messages ("le disque est plein"), in the current language
 // (see textes.h): French without a translator.
 std::string RaisonErreur(ErreurFichier e);
+// What a write refused with LienSymbolique tells the person who chose the
+// name: "« nom » est un lien symbolique : choisissez un autre nom".
+std::string MessageLienSymbolique(std::string_view nom);
 
 // Reads a regular file whole, at most `max` bytes: a bigger one is
 // TropGros, found without reading past max + 1 bytes. Anything that is not
@@ -77,8 +81,12 @@ struct OptionsEcriture {
 // only by a complete new one: a temporary file beside it gets every byte,
 // checked, and is flushed to disk before it is renamed over the old one.
 // On any failure the old file stays byte for byte and no temporary file
-// remains. A replaced file keeps its permissions; a symbolic link stays a
-// link, and the file it names is the one replaced.
+// remains. A replaced file keeps its permissions. A name that is a symbolic
+// link, dangling or not, is refused (LienSymbolique) and left as it is: a
+// link someone else put in a shared folder must not choose which of the
+// writer's files is replaced, or created. The folders on the way may be
+// links; only the last name is checked. The standard streams written where
+// they stand (directSurSpecial) are not files and are not concerned.
 ErreurFichier EcrireFichierSur(const std::string& chemin, std::string_view octets,
                                const OptionsEcriture& options = {});
 
