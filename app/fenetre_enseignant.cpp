@@ -21,20 +21,11 @@
 #include "noms.h"
 #include "section/correction.h"
 #include "section/exercice.h"
+#include "section/tableur.h"
 
 namespace {
 
 QString Texte(const std::string& s) { return QString::fromStdString(s); }
-
-// A spreadsheet field: quoted when it holds the separator, a quote or a
-// line break, its quotes doubled.
-QString Champ(QString t) {
-    if (!t.contains(QLatin1Char(';')) && !t.contains(QLatin1Char('"')) && !t.contains(QLatin1Char('\n')) &&
-        !t.contains(QLatin1Char('\r')))
-        return t;
-    t.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + t + QLatin1Char('"');
-}
 
 }  // namespace
 
@@ -114,6 +105,7 @@ QWidget* FenetreEnseignant::OngletSerie() {
     bilanSerie_ = new QLabel(page);
     bilanSerie_->setObjectName(QStringLiteral("BilanSerie"));
     bilanSerie_->setWordWrap(true);
+    bilanSerie_->setTextFormat(Qt::PlainText);
     bilanSerie_->setAccessibleName(tr("Série écrite"));
     forme->addRow(bilanSerie_);
     return page;
@@ -129,6 +121,7 @@ QWidget* FenetreEnseignant::OngletClasse() {
     connect(choisirExercice, &QPushButton::clicked, this, [this] { ChoisirExercice(); });
     exercice_ = new QLabel(tr("aucun exercice choisi"), page);
     exercice_->setObjectName(QStringLiteral("ExerciceChoisi"));
+    exercice_->setTextFormat(Qt::PlainText);
     exercice_->setAccessibleName(tr("Exercice choisi"));
     grille->addWidget(choisirExercice, 0, 0);
     grille->addWidget(exercice_, 0, 1);
@@ -138,6 +131,7 @@ QWidget* FenetreEnseignant::OngletClasse() {
     connect(choisirCopies, &QPushButton::clicked, this, [this] { ChoisirCopies(); });
     copies_ = new QLabel(tr("aucun dossier choisi"), page);
     copies_->setObjectName(QStringLiteral("CopiesChoisies"));
+    copies_->setTextFormat(Qt::PlainText);
     copies_->setAccessibleName(tr("Dossier des réponses"));
     grille->addWidget(choisirCopies, 1, 0);
     grille->addWidget(copies_, 1, 1);
@@ -265,8 +259,19 @@ bool FenetreEnseignant::ChoisirCopies() {
     return true;
 }
 
+void FenetreEnseignant::AjouterLigne(const section::LigneNotes& l) {
+    const int rang = table_->rowCount();
+    table_->insertRow(rang);
+    table_->setItem(rang, 0, new QTableWidgetItem(Texte(l.eleve)));
+    table_->setItem(rang, 1, new QTableWidgetItem(CheminDeOctets(l.fichier)));
+    table_->setItem(rang, 2, new QTableWidgetItem(l.note ? QString::number(l.note->points) : QString()));
+    table_->setItem(rang, 3, new QTableWidgetItem(Texte(l.remarque)));
+    notes_.push_back(l);
+}
+
 bool FenetreEnseignant::NoterClasse(const QString& cheminExercice, const QString& dossier) {
     table_->setRowCount(0);
+    notes_.clear();
     section::Exercice e;
     if (const std::string r = section::LireFichierExercice(OctetsDeChemin(cheminExercice), e); !r.empty()) {
         Erreur(tr("Chargement impossible : %1 (%2).").arg(QDir::toNativeSeparators(cheminExercice), Texte(r)));
@@ -283,57 +288,30 @@ bool FenetreEnseignant::NoterClasse(const QString& cheminExercice, const QString
     const QFileInfoList fichiers =
         QDir(dossier).entryInfoList({QStringLiteral("*.rep")}, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& f : fichiers) {
-        QString nom, note, remarque;
+        section::LigneNotes l;
+        l.fichier = OctetsDeChemin(f.fileName());
         section::Reponse r;
-        if (const std::string raison = section::LireFichierReponse(OctetsDeChemin(f.absoluteFilePath()), r);
+        if (std::string raison = section::LireFichierReponse(OctetsDeChemin(f.absoluteFilePath()), r);
             !raison.empty()) {
-            remarque = Texte(raison);
+            l.remarque = std::move(raison);
         } else {
-            nom = Texte(r.eleve);
+            l.eleve = r.eleve;
             if (r.exercice != empreinte) {
-                remarque = tr("répond à un autre exercice");
+                l.remarque = section::RemarqueAutreExercice();
             } else {
                 eleve.Charger(r.lignes);
-                const section::Note n = section::Noter(modele, eleve);
-                note = QString::number(n.points);
-                if (n.memeCoupe) {
-                    remarque = tr("coupe reconstituée");
-                } else if (n.evenementsReconnus == 0) {
-                    remarque = tr("aucun événement");
-                } else {
-                    QStringList textes;
-                    for (const section::Remarque& m : section::VerifierCoupe(modele, eleve).remarques)
-                        textes << Texte(m.texte);
-                    remarque = textes.isEmpty() ? tr("coupe différente") : textes.join(QStringLiteral(" ; "));
-                }
+                l.note = section::Noter(modele, eleve);
+                l.remarque = section::RemarqueNote(
+                    *l.note, l.note->memeCoupe ? section::Verification{} : section::VerifierCoupe(modele, eleve));
             }
         }
-        const int rang = table_->rowCount();
-        table_->insertRow(rang);
-        table_->setItem(rang, 0, new QTableWidgetItem(nom));
-        table_->setItem(rang, 1, new QTableWidgetItem(f.fileName()));
-        table_->setItem(rang, 2, new QTableWidgetItem(note));
-        table_->setItem(rang, 3, new QTableWidgetItem(remarque));
+        AjouterLigne(l);
     }
     table_->resizeColumnsToContents();
     return true;
 }
 
-QByteArray FenetreEnseignant::TexteCsv() const {
-    QString texte = QStringLiteral("\uFEFF");
-    texte += tr("Élève;Fichier;Note (note sur 20);Remarque") + QStringLiteral("\r\n");
-    for (int rang = 0; rang < table_->rowCount(); ++rang) {
-        QStringList champs;
-        for (int c = 0; c < 4; ++c) {
-            const QTableWidgetItem* i = table_->item(rang, c);
-            QString t = i ? i->text() : QString();
-            if (c == 2) t.replace(QLatin1Char('.'), QLatin1Char(','));  // decimal comma
-            champs << Champ(t);
-        }
-        texte += champs.join(QLatin1Char(';')) + QStringLiteral("\r\n");
-    }
-    return texte.toUtf8();
-}
+QByteArray FenetreEnseignant::TexteCsv() const { return QByteArray::fromStdString(section::CsvDesNotes(notes_)); }
 
 bool FenetreEnseignant::EnregistrerCsv() {
     if (!services_.fichiers) return false;

@@ -10,6 +10,7 @@
 
 #include "section/serie.h"
 #include "section/session.h"
+#include "section/tableur.h"
 #include "services.h"
 
 class QCheckBox;
@@ -40,8 +41,7 @@ public:
     // Marks every .rep file of `dossier` against the exercise `chemin`;
     // false (table emptied, said) when the exercise cannot be read.
     bool NoterClasse(const QString& cheminExercice, const QString& dossier);
-    // The table as a French spreadsheet reads it: UTF-8 with a BOM, ';'
-    // between fields, CR LF after each row, a header first.
+    // The table as the engine writes it for a spreadsheet (section::CsvDesNotes).
     QByteArray TexteCsv() const;
     // Asks a name and writes TexteCsv safely; false when cancelled or failed.
     bool EnregistrerCsv();
@@ -50,6 +50,8 @@ private:
     QWidget* OngletSerie();
     QWidget* OngletClasse();
     void Erreur(const QString& texte);
+    // One answer's row, in the table and in the CSV.
+    void AjouterLigne(const section::LigneNotes& l);
 
     Services services_;
     section::Textures textures_;
@@ -67,4 +69,5 @@ private:
     QLabel* exercice_ = nullptr;
     QLabel* copies_ = nullptr;
     QTableWidget* table_ = nullptr;
+    std::vector<section::LigneNotes> notes_;  // the table's rows, as the CSV writes them
 };
