@@ -584,26 +584,6 @@
         <translation>Cannot load %1 (%2).</translation>
     </message>
     <message>
-        <source>répond à un autre exercice</source>
-        <translation>answers another exercise</translation>
-    </message>
-    <message>
-        <source>coupe reconstituée</source>
-        <translation>section rebuilt</translation>
-    </message>
-    <message>
-        <source>aucun événement</source>
-        <translation>no event</translation>
-    </message>
-    <message>
-        <source>coupe différente</source>
-        <translation>different section</translation>
-    </message>
-    <message>
-        <source>Élève;Fichier;Note (note sur 20);Remarque</source>
-        <translation>Pupil;File;Mark (out of 20);Remark</translation>
-    </message>
-    <message>
         <source>Enregistrer les notes</source>
         <translation>Save the marks</translation>
     </message>
@@ -792,6 +772,15 @@
         <source>erreur inconnue</source>
         <translation>unknown error</translation>
     </message>
+    <message>
+        <source>c&apos;est un lien symbolique : choisissez un autre nom</source>
+        <translation>it is a symbolic link: choose another name</translation>
+    </message>
+    <message>
+        <source>« %1 » est un lien symbolique : choisissez un autre nom</source>
+        <extracomment>%1 is the name of the file the person chose.</extracomment>
+        <translation>“%1” is a symbolic link: choose another name</translation>
+    </message>
 </context>
 <context>
     <name>FichiersQt</name>
@@ -894,6 +883,37 @@
         <source>%1 : %2 (%3)</source>
         <extracomment>A line of the legend: %1 the letter, %2 the rocks, %3 the kind of event.</extracomment>
         <translation>%1: %2 (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>Listes</name>
+    <message>
+        <source>… et 1 autre ligne ignorée</source>
+        <translation>… and 1 other line ignored</translation>
+    </message>
+    <message>
+        <source>… et %1 autres lignes ignorées</source>
+        <extracomment>%1 is a number of lines, more than one.</extracomment>
+        <translation>… and %1 other lines ignored</translation>
+    </message>
+</context>
+<context>
+    <name>Notes</name>
+    <message>
+        <source>aucun événement reconnu</source>
+        <translation>no event recognised</translation>
+    </message>
+    <message>
+        <source>même coupe que le corrigé</source>
+        <translation>same section as the key</translation>
+    </message>
+    <message>
+        <source>coupe différente</source>
+        <translation>different section</translation>
+    </message>
+    <message>
+        <source>répond à un autre exercice</source>
+        <translation>answers another exercise</translation>
     </message>
 </context>
 <context>
