@@ -287,6 +287,7 @@ bool FenetreEnseignant::NoterClasse(const QString& cheminExercice, const QString
 
     const QFileInfoList fichiers =
         QDir(dossier).entryInfoList({QStringLiteral("*.rep")}, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
+    std::vector<section::LigneNotes> lignes;
     for (const QFileInfo& f : fichiers) {
         section::LigneNotes l;
         l.fichier = OctetsDeChemin(f.fileName());
@@ -305,8 +306,10 @@ bool FenetreEnseignant::NoterClasse(const QString& cheminExercice, const QString
                     *l.note, l.note->memeCoupe ? section::Verification{} : section::VerifierCoupe(modele, eleve));
             }
         }
-        AjouterLigne(l);
+        lignes.push_back(std::move(l));
     }
+    section::SignalerHomonymes(lignes);
+    for (const section::LigneNotes& l : lignes) AjouterLigne(l);
     table_->resizeColumnsToContents();
     return true;
 }

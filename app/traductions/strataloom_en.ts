@@ -401,6 +401,15 @@
         <extracomment>%1 is a number of bytes.</extracomment>
         <translation>the file exceeds %1 bytes</translation>
     </message>
+    <message>
+        <source>le nom de l&apos;élève contient un caractère invisible ou de contrôle (%1)</source>
+        <extracomment>%1 is a character&apos;s code, such as U+202E.</extracomment>
+        <translation>the pupil&apos;s name holds an invisible or control character (%1)</translation>
+    </message>
+    <message>
+        <source>le nom de l&apos;élève ne contient ni lettre ni chiffre</source>
+        <translation>the pupil&apos;s name holds no letter or digit</translation>
+    </message>
 </context>
 <context>
     <name>FenetreEnseignant</name>
@@ -914,6 +923,11 @@
     <message>
         <source>répond à un autre exercice</source>
         <translation>answers another exercise</translation>
+    </message>
+    <message>
+        <source>même nom d&apos;élève que %1</source>
+        <extracomment>%1 lists the other answer files, separated by commas.</extracomment>
+        <translation>same pupil&apos;s name as %1</translation>
     </message>
 </context>
 <context>

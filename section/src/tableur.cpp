@@ -2,7 +2,10 @@
 // The marks of a class as one CSV format.
 #include "section/tableur.h"
 
+#include <map>
+
 #include "section/comparaison.h"
+#include "section/noms.h"
 #include "section/textes.h"
 
 namespace section {
@@ -23,13 +26,35 @@ std::string ChampCsv(std::string_view texte) {
     return q + '"';
 }
 
+std::string_view NomSansDossier(std::string_view chemin) {
+    const std::size_t barre = chemin.find_last_of('/');
+    return barre == std::string_view::npos ? chemin : chemin.substr(barre + 1);
+}
+
+void SignalerHomonymes(std::vector<LigneNotes>& lignes) {
+    std::map<std::string, std::vector<std::size_t>> parNom;
+    for (std::size_t i = 0; i < lignes.size(); ++i)
+        if (!lignes[i].eleve.empty()) parNom[CleNomEleve(lignes[i].eleve)].push_back(i);
+    for (const auto& [cle, rangs] : parNom) {
+        if (rangs.size() < 2) continue;
+        for (const std::size_t i : rangs) {
+            std::string autres;
+            for (const std::size_t j : rangs)
+                if (j != i) (autres += autres.empty() ? "" : ", ") += NomSansDossier(lignes[j].fichier);
+            //: %1 lists the other answer files, separated by commas.
+            const std::string m = Remplir(Texte("Notes", "même nom d'élève que %1"), {autres});
+            std::string& r = lignes[i].remarque;
+            r = r.empty() ? m : r + " ; " + m;
+        }
+    }
+}
+
 std::string CsvDesNotes(const std::vector<LigneNotes>& lignes) {
     std::string r = "\xEF\xBB\xBF";
     r += kEnteteNotes;
     r += "\r\n";
     for (const LigneNotes& l : lignes) {
-        const std::size_t barre = l.fichier.find_last_of('/');
-        r += ChampCsv(barre == std::string::npos ? l.fichier : l.fichier.substr(barre + 1));
+        r += ChampCsv(NomSansDossier(l.fichier));
         r += ';';
         r += ChampCsv(l.eleve);
         r += ';';

@@ -39,11 +39,8 @@ std::string Remplir(std::string_view modele, std::initializer_list<std::string_v
     return r;
 }
 
-namespace {
-
-// The length of the valid UTF-8 sequence at the start of `t` (shortest
-// form, no surrogate, at most U+10FFFF), or 0.
 std::size_t LongueurUtf8(std::string_view t, char32_t& point) {
+    if (t.empty()) return 0;
     const auto o = [&](std::size_t i) { return static_cast<unsigned char>(t[i]); };
     const unsigned char c = o(0);
     if (c < 0x80) {
@@ -64,6 +61,8 @@ std::size_t LongueurUtf8(std::string_view t, char32_t& point) {
     if (point < min || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF)) return 0;
     return n;
 }
+
+namespace {
 
 void Hexa(std::string& r, const char* prefixe, unsigned v, int chiffres) {
     static constexpr char kChiffres[] = "0123456789abcdef";

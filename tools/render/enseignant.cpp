@@ -123,6 +123,7 @@ int CommandeNoter(const Options& o, section::Session& a) {
                                                                         : section::VerifierCoupe(modele, a));
         lignes.push_back(std::move(l));
     }
+    section::SignalerHomonymes(lignes);
     AfficherOctets(section::CsvDesNotes(lignes));
     return code;
 }

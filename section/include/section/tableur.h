@@ -40,6 +40,13 @@ std::string CsvDesNotes(const std::vector<LigneNotes>& lignes);
 // event, the same section as the model, or what differs (VerifierCoupe's
 // remarks, or "coupe différente"). Never empty.
 std::string RemarqueNote(const Note& n, const Verification& v);
+// Adds to the remark of every row whose pupil's name is also another
+// row's (compared by CleNomEleve) which files share it: "même nom d'élève
+// que b.rep, c.rep". Rows without a name are left as they are.
+void SignalerHomonymes(std::vector<LigneNotes>& lignes);
+// The file name written for a row: what follows the last '/'.
+std::string_view NomSansDossier(std::string_view chemin);
+
 // The remark of an answer to another exercise than the one marked.
 std::string RemarqueAutreExercice();
 

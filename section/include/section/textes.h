@@ -40,6 +40,10 @@ std::string Remplir(std::string_view modele, std::initializer_list<std::string_v
 // colour or a title, or end a line.
 std::string SansControles(std::string_view texte);
 
+// The length of the valid UTF-8 sequence at the start of `t` (shortest
+// form, no surrogate, at most U+10FFFF) with its code point, or 0.
+std::size_t LongueurUtf8(std::string_view t, char32_t& point);
+
 // A file's ignored lines are named at most this many times; the rest are
 // counted in one line (AutresLignesIgnorees), so that a junk file cannot
 // flood a terminal.

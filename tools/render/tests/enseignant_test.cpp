@@ -270,6 +270,59 @@ private Q_SLOTS:
         QVERIFY(QString::fromUtf8(f.err).contains(QStringLiteral("non/la.pdf")));
     }
 
+    // --make-answer uses the engine's check of names (exit 1 with the
+    // reason); the grading flags one name given twice.
+    void nomsDEleves_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("raison");  // empty: written
+        QTest::newRow("ordinaire") << QStringLiteral("Alice") << QString();
+        QTest::newRow("formule acceptée") << QStringLiteral("=1+1") << QString();
+        QTest::newRow("espace sans chasse") << QStringLiteral("Alice\u200B") << QStringLiteral("(U+200B)");
+        QTest::newRow("droite à gauche") << QStringLiteral("Bob \u202E02/02") << QStringLiteral("(U+202E)");
+        QTest::newRow("insécables seules") << QStringLiteral("\u00A0\u00A0") << QStringLiteral("ni lettre ni chiffre");
+    }
+
+    void nomsDEleves() {
+        QFETCH(QString, nom);
+        QFETCH(QString, raison);
+        const QString lst = essai::EcrireListe(Chemin(QStringLiteral("noms.lst")), {kSed, "Compression"});
+        const QString exo = Chemin(QStringLiteral("noms.exo"));
+        QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--make-exercise"), exo, lst}).code, 0);
+        const QString rep = Chemin(QStringLiteral("nom.rep"));
+        QFile::remove(rep);
+        const auto r = Lancer(Base() + QStringList{QStringLiteral("--make-answer"), rep, QStringLiteral("--for"), exo,
+                                                   QStringLiteral("--pupil"), nom, lst});
+        if (raison.isEmpty()) {
+            QCOMPARE(r.code, 0);
+            QVERIFY(QFile::exists(rep));
+            return;
+        }
+        QCOMPARE(r.code, 1);
+        QVERIFY2(QString::fromUtf8(r.err).contains(raison), r.err.constData());
+        QVERIFY(!QFile::exists(rep));
+    }
+
+    void memeNomDeuxFois() {
+        const QString lst = essai::EcrireListe(Chemin(QStringLiteral("deux.lst")), {kSed, "Compression"});
+        const QString exo = Chemin(QStringLiteral("deux.exo"));
+        QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--make-exercise"), exo, lst}).code, 0);
+        QStringList reponses;
+        for (const auto& [fichier, nom] : {std::pair{"alice1.rep", "Alice"}, std::pair{"alice2.rep", " ALICE  "},
+                                           std::pair{"bruno.rep", "Bruno"}}) {
+            reponses << Chemin(QLatin1String(fichier));
+            QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--make-answer"), reponses.back(), QStringLiteral("--for"),
+                                                 exo, QStringLiteral("--pupil"), QString::fromUtf8(nom), lst}).code, 0);
+        }
+        const auto s = Lancer(Base() + QStringList{QStringLiteral("--grade"), exo} + reponses);
+        QCOMPARE(s.code, 0);
+        const QStringList lignes = LignesCsv(s.out);
+        QCOMPARE(lignes.size(), 4);
+        QCOMPARE(lignes[1], QStringLiteral("alice1.rep;Alice;20;100,0;100,0;1;0;\"même coupe que le corrigé ; même nom d'élève que alice2.rep\""));
+        QVERIFY2(lignes[2].startsWith(QStringLiteral("alice2.rep; ALICE  ;20;")), qPrintable(lignes[2]));
+        QVERIFY2(lignes[2].endsWith(QStringLiteral("même nom d'élève que alice1.rep\"")), qPrintable(lignes[2]));
+        QVERIFY2(!lignes[3].contains(QStringLiteral("même nom")), qPrintable(lignes[3]));
+    }
+
     void exerciceEtReponsesDUneClasse() {
         const Liste cle{kSed, kSed, "Compression", "Erosion", kSed};
         const QString lst = essai::EcrireListe(Chemin(QStringLiteral("devoir.lst")), cle);
