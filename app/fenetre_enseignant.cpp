@@ -9,7 +9,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QCoreApplication>
 #include <QRandomGenerator>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -26,6 +28,27 @@
 namespace {
 
 QString Texte(const std::string& s) { return QString::fromStdString(s); }
+
+// The entries of the answers' folder that look like answers, by name (any
+// entry ending in .rep, hidden or not, whatever it is) or by content (a
+// file beginning as an answer does), sorted by name.
+QStringList EntreesReponses(const QString& dossier) {
+    const QDir d(dossier);
+    QStringList r;
+    for (const QString& nom : d.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                                          QDir::Name | QDir::IgnoreCase)) {
+        if (nom.endsWith(QLatin1String(".rep"), Qt::CaseInsensitive)) {
+            r << nom;
+            continue;
+        }
+        std::string debut;
+        const section::ErreurFichier e = section::LireFichier(OctetsDeChemin(d.filePath(nom)), 16, debut);
+        if ((e == section::ErreurFichier::Aucune || e == section::ErreurFichier::TropGros) &&
+            section::EstUneReponse(debut))
+            r << nom;
+    }
+    return r;
+}
 
 }  // namespace
 
@@ -145,6 +168,11 @@ QWidget* FenetreEnseignant::OngletClasse() {
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->horizontalHeader()->setStretchLastSection(true);
     disposition->addWidget(table_);
+    bilanClasse_ = new QLabel(page);
+    bilanClasse_->setObjectName(QStringLiteral("BilanClasse"));
+    bilanClasse_->setTextFormat(Qt::PlainText);
+    bilanClasse_->setAccessibleName(tr("Copies notées"));
+    disposition->addWidget(bilanClasse_);
     auto* csv = new QPushButton(tr("Enregistrer en CSV..."), page);
     csv->setObjectName(QStringLiteral("EnregistrerCsv"));
     csv->setAccessibleName(tr("Enregistrer les notes en CSV"));
@@ -270,7 +298,9 @@ void FenetreEnseignant::AjouterLigne(const section::LigneNotes& l) {
 }
 
 bool FenetreEnseignant::NoterClasse(const QString& cheminExercice, const QString& dossier) {
+    if (notationEnCours_) return false;
     table_->setRowCount(0);
+    bilanClasse_->clear();
     notes_.clear();
     section::Exercice e;
     if (const std::string r = section::LireFichierExercice(OctetsDeChemin(cheminExercice), e); !r.empty()) {
@@ -285,20 +315,32 @@ bool FenetreEnseignant::NoterClasse(const QString& cheminExercice, const QString
     eleve.DefinirTextures(textures_);
     eleve.SuivreFormations(true);
 
-    const QFileInfoList fichiers =
-        QDir(dossier).entryInfoList({QStringLiteral("*.rep")}, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
+    const QStringList entrees = EntreesReponses(dossier);
+    QProgressDialog progression(tr("Notation des copies..."), tr("Annuler"), 0, static_cast<int>(entrees.size()), this);
+    progression.setObjectName(QStringLiteral("ProgressionNotes"));
+    progression.setWindowModality(Qt::WindowModal);
+    progression.setMinimumDuration(500);
+    notationEnCours_ = true;
     std::vector<section::LigneNotes> lignes;
-    for (const QFileInfo& f : fichiers) {
+    for (const QString& nom : entrees) {
+        progression.setValue(static_cast<int>(lignes.size()));
+        QCoreApplication::processEvents();
+        if (progression.wasCanceled()) break;
         section::LigneNotes l;
-        l.fichier = OctetsDeChemin(f.fileName());
+        l.fichier = OctetsDeChemin(nom);
         section::Reponse r;
-        if (std::string raison = section::LireFichierReponse(OctetsDeChemin(f.absoluteFilePath()), r);
+        // Whatever the entry is (a pipe, a folder, a link that leads
+        // nowhere or loops, a file that cannot be read or is damaged), the
+        // reading says why it is no answer.
+        if (std::string raison = section::LireFichierReponse(OctetsDeChemin(QDir(dossier).filePath(nom)), r);
             !raison.empty()) {
             l.remarque = std::move(raison);
         } else {
             l.eleve = r.eleve;
             if (r.exercice != empreinte) {
                 l.remarque = section::RemarqueAutreExercice();
+            } else if (section::TropLonguePourNoter(r.lignes)) {
+                l.remarque = section::RemarqueTropLongue();
             } else {
                 eleve.Charger(r.lignes);
                 l.note = section::Noter(modele, eleve);
@@ -308,8 +350,15 @@ bool FenetreEnseignant::NoterClasse(const QString& cheminExercice, const QString
         }
         lignes.push_back(std::move(l));
     }
+    const bool interrompue = progression.wasCanceled();
+    progression.reset();
+    notationEnCours_ = false;
     section::SignalerHomonymes(lignes);
     for (const section::LigneNotes& l : lignes) AjouterLigne(l);
+    bilanClasse_->setText(interrompue ? tr("Notation interrompue : %1 copie(s) notée(s) sur %2.")
+                                            .arg(lignes.size())
+                                            .arg(entrees.size())
+                                      : tr("%n copie(s) notée(s).", nullptr, static_cast<int>(lignes.size())));
     table_->resizeColumnsToContents();
     return true;
 }

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
+#include <unistd.h>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QtTest>
@@ -60,6 +62,8 @@ private Q_SLOTS:
     void csv_jamais_a_travers_un_lien_data();
     void csv_jamais_a_travers_un_lien();
     void serie_jamais_a_travers_un_lien();
+    void chaque_entree_a_sa_ligne();
+    void annuler_arrete_la_notation();
 };
 
 void TestFenetreEnseignant::serie_ecrite_comme_le_tirage() {
@@ -287,6 +291,102 @@ void TestFenetreEnseignant::serie_jamais_a_travers_un_lien() {
              qPrintable(b.f.messages.messages[0].texte));
     QVERIFY(EstUnLien(fiches));
     QVERIFY(!QFileInfo::exists(b.Chemin(QStringLiteral("ailleurs.pdf"))));
+}
+
+// Every entry of the answers' folder that looks like an answer has its row:
+// nothing a pupil puts there makes a pupil disappear from the table.
+void TestFenetreEnseignant::chaque_entree_a_sa_ligne() {
+    Banc b;
+    const section::Textures& tex = b.w->session().textures();
+    const section::Exercice e = Exemple(tex, kListe);
+    const QString exo = b.Chemin(QStringLiteral("pli.exo"));
+    QCOMPARE(section::EcrireFichierExercice(OctetsDeChemin(exo), e), std::string());
+    const std::uint64_t empreinte = section::EmpreinteExercice(e);
+    const QString classe = b.Chemin(QStringLiteral("classe"));
+    QVERIFY(QDir().mkpath(classe));
+    const auto chemin = [&](const char* nom) { return classe + QLatin1Char('/') + QLatin1String(nom); };
+    const auto octets = [&](const char* nom) { return QFile::encodeName(chemin(nom)); };
+    QVERIFY(EcrireReponse(chemin("a_juste.rep"), "Alice", empreinte, kListe));
+    QVERIFY(EcrireReponse(chemin(".cachee.rep"), "Camille", empreinte, kListe));
+    QVERIFY(EcrireReponse(chemin("renommee.txt"), "Rémi", empreinte, kListe));
+    QVERIFY(EcrireReponse(chemin("rien.rep"), "Nina", empreinte, {kSed, "rien"}));
+    section::Liste longue{kSed};
+    for (int i = 0; i < 301; ++i) longue.push_back(i % 2 ? "Erosion" : kSed);
+    QVERIFY(EcrireReponse(chemin("longue.rep"), "Léo", empreinte, longue));
+    QVERIFY(EcrireReponse(chemin("fermee.rep"), "Fred", empreinte, kListe));
+    QVERIFY(::chmod(octets("fermee.rep").constData(), 0) == 0);
+    QCOMPARE(::mkfifo(octets("tube.rep").constData(), 0600), 0);
+    QVERIFY(QFile::link(QStringLiteral("boucle.rep"), chemin("boucle.rep")));
+    QVERIFY(QFile::link(QStringLiteral("absente.rep"), chemin("pendant.rep")));
+    QVERIFY(QDir().mkpath(chemin("dossier.rep")));
+    QVERIFY(EcrireFichier(chemin("notes.txt"), "pas une copie"));
+
+    FenetreEnseignant f(b.f.services(), tex, b.dossier.path());
+    QVERIFY(f.NoterClasse(exo, classe));
+    const auto* t = f.findChild<QTableWidget*>(QStringLiteral("TableNotes"));
+    QMap<QString, int> rang;
+    for (int i = 0; i < t->rowCount(); ++i) rang[Case(t, i, 1)] = i;
+    const bool root = ::geteuid() == 0;
+    struct Attendu {
+        const char* fichier;
+        const char* note;       // nullptr: no mark
+        const char* remarque;   // contained in the remark
+    };
+    const Attendu attendus[] = {
+        {"a_juste.rep", "20", "même coupe que le corrigé"},
+        {".cachee.rep", "20", "même coupe que le corrigé"},
+        {"renommee.txt", "20", "même coupe que le corrigé"},
+        {"rien.rep", "0", "aucun événement reconnu"},
+        {"longue.rep", nullptr, "plus de 300 événements : réponse non rejouée"},
+        {"fermee.rep", root ? "20" : nullptr, root ? "même coupe" : "ne peut pas être ouvert"},
+        {"tube.rep", nullptr, "ce n'est pas un fichier ordinaire"},
+        {"boucle.rep", nullptr, "ne peut pas être ouvert"},
+        {"pendant.rep", nullptr, "n'existe pas"},
+        {"dossier.rep", nullptr, "ce n'est pas un fichier ordinaire"},
+    };
+    QCOMPARE(t->rowCount(), int(std::size(attendus)));
+    QVERIFY(!rang.contains(QStringLiteral("notes.txt")));
+    for (const Attendu& a : attendus) {
+        const QString fichier = QString::fromUtf8(a.fichier);
+        QVERIFY2(rang.contains(fichier), a.fichier);
+        const int i = rang[fichier];
+        QCOMPARE(Case(t, i, 2), a.note ? QString::fromUtf8(a.note) : QString());
+        QVERIFY2(Case(t, i, 3).contains(QString::fromUtf8(a.remarque)), qPrintable(fichier + QLatin1String(": ") + Case(t, i, 3)));
+    }
+    QCOMPARE(f.findChild<QLabel*>(QStringLiteral("BilanClasse"))->text(), QStringLiteral("10 copie(s) notée(s)."));
+    QVERIFY(b.f.messages.messages.empty());
+}
+
+// "Annuler" on the progress bar stops the grading at once; grading again
+// gives every row.
+void TestFenetreEnseignant::annuler_arrete_la_notation() {
+    Banc b;
+    const section::Textures& tex = b.w->session().textures();
+    const section::Exercice e = Exemple(tex, kListe);
+    const QString exo = b.Chemin(QStringLiteral("pli.exo"));
+    QCOMPARE(section::EcrireFichierExercice(OctetsDeChemin(exo), e), std::string());
+    const QString classe = b.Chemin(QStringLiteral("classe"));
+    QVERIFY(QDir().mkpath(classe));
+    for (int i = 0; i < 5; ++i)
+        QVERIFY(EcrireReponse(classe + QStringLiteral("/e%1.rep").arg(i), "Élève " + std::to_string(i),
+                              section::EmpreinteExercice(e), kListe));
+    FenetreEnseignant f(b.f.services(), tex, b.dossier.path());
+    bool trouvee = false;
+    QTimer::singleShot(0, &f, [&] {
+        if (auto* p = f.findChild<QProgressDialog*>(QStringLiteral("ProgressionNotes"))) {
+            trouvee = true;
+            QCOMPARE(p->maximum(), 5);
+            p->cancel();
+        }
+    });
+    QVERIFY(f.NoterClasse(exo, classe));
+    QVERIFY(trouvee);
+    const auto* t = f.findChild<QTableWidget*>(QStringLiteral("TableNotes"));
+    QCOMPARE(t->rowCount(), 0);
+    QCOMPARE(f.findChild<QLabel*>(QStringLiteral("BilanClasse"))->text(),
+             QStringLiteral("Notation interrompue : 0 copie(s) notée(s) sur 5."));
+    QVERIFY(f.NoterClasse(exo, classe));
+    QCOMPARE(t->rowCount(), 5);
 }
 
 QTEST_MAIN(TestFenetreEnseignant)

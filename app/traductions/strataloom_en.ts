@@ -600,6 +600,29 @@
         <source>Tableau CSV (*.csv)|*.csv</source>
         <translation>CSV table (*.csv)|*.csv</translation>
     </message>
+    <message>
+        <source>Copies notées</source>
+        <translation>Answers marked</translation>
+    </message>
+    <message>
+        <source>Notation des copies...</source>
+        <translation>Marking the answers...</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Notation interrompue : %1 copie(s) notée(s) sur %2.</source>
+        <translation>Marking stopped: %1 answer(s) marked out of %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n copie(s) notée(s).</source>
+        <translation>
+            <numerusform>%n answer marked.</numerusform>
+            <numerusform>%n answers marked.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FenetreOrdonner</name>
@@ -928,6 +951,11 @@
         <source>même nom d&apos;élève que %1</source>
         <extracomment>%1 lists the other answer files, separated by commas.</extracomment>
         <translation>same pupil&apos;s name as %1</translation>
+    </message>
+    <message>
+        <source>plus de %1 événements : réponse non rejouée</source>
+        <extracomment>%1 is a number of events.</extracomment>
+        <translation>more than %1 events: answer not replayed</translation>
     </message>
 </context>
 <context>

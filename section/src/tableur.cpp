@@ -80,6 +80,13 @@ std::string RemarqueNote(const Note& n, const Verification& v) {
     return r.empty() ? Texte("Notes", "coupe différente") : r;
 }
 
+bool TropLonguePourNoter(const Liste& lignes) { return lignes.size() > kEvenementsNotesMax + 1; }
+
+std::string RemarqueTropLongue() {
+    //: %1 is a number of events.
+    return Remplir(Texte("Notes", "plus de %1 événements : réponse non rejouée"), {std::to_string(kEvenementsNotesMax)});
+}
+
 std::string RemarqueAutreExercice() { return Texte("Notes", "répond à un autre exercice"); }
 
 }  // namespace section

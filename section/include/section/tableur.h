@@ -47,6 +47,13 @@ void SignalerHomonymes(std::vector<LigneNotes>& lignes);
 // The file name written for a row: what follows the last '/'.
 std::string_view NomSansDossier(std::string_view chemin);
 
+// An answer of more events than this is not replayed by a class's
+// grading in the window: one such answer would hold the teacher's window
+// for seconds. Its row says so (RemarqueTropLongue).
+constexpr std::size_t kEvenementsNotesMax = 300;
+bool TropLonguePourNoter(const Liste& lignes);
+std::string RemarqueTropLongue();
+
 // The remark of an answer to another exercise than the one marked.
 std::string RemarqueAutreExercice();
 
