@@ -221,6 +221,16 @@ bool FenetreEnseignant::CreerSerie() {
     std::vector<section::Liste> listes;
     std::vector<QString> titres;
     const QString prefixe = prefixe_->text().trimmed();
+    // Written whole or not at all: an older series in the folder is never
+    // left mixed with a part of the new one.
+    section::EcritureGroupee ecriture(OctetsDeChemin(dossier.absolutePath()));
+    const auto echec = [&](const QString& nom, section::ErreurFichier e, const QString& raison) {
+        const QString chemin = nom.isEmpty() ? dossier.absolutePath() : dossier.filePath(nom);
+        Erreur(MessageSiLien(chemin, e).value_or(
+                   tr("Impossible d'écrire %1 (%2).").arg(QDir::toNativeSeparators(chemin), raison)) +
+               QLatin1Char('\n') + tr("La série n'a pas été écrite : aucun fichier du dossier n'a changé."));
+        return false;
+    };
     for (std::size_t i = 0; i < serie.size(); ++i) {
         const int numero = static_cast<int>(i) + 1;
         section::Exercice e;
@@ -229,28 +239,27 @@ bool FenetreEnseignant::CreerSerie() {
         e.lignes = serie[i].liste;
         a.Charger(e.lignes);
         e.cible = a.vue();
-        const QString nom = dossier.filePath(QStringLiteral("%1 %2.exo")
-                                                 .arg(prefixe.isEmpty() ? tr("Exercice") : prefixe)
-                                                 .arg(numero, 2, 10, QLatin1Char('0')));
-        if (const std::string r = section::EcrireFichierExercice(OctetsDeChemin(nom), e); !r.empty()) {
-            Erreur(MessageSiLien(nom, r).value_or(
-                tr("Impossible d'écrire %1 (%2).").arg(QDir::toNativeSeparators(nom), Texte(r))));
-            return false;
-        }
+        const QString nom = QStringLiteral("%1 %2.exo")
+                                .arg(prefixe.isEmpty() ? tr("Exercice") : prefixe)
+                                .arg(numero, 2, 10, QLatin1Char('0'));
+        if (const std::string r = section::VerifierExercice(e); !r.empty())
+            return echec(nom, section::ErreurFichier::Aucune, Texte(r));
+        if (const section::ErreurFichier ef = ecriture.Ajouter(OctetsDeChemin(nom), section::TexteExercice(e));
+            ef != section::ErreurFichier::Aucune)
+            return echec(nom, ef, Texte(section::RaisonErreur(ef)));
         listes.push_back(e.lignes);
         titres.push_back(titre);
     }
-    const QString pdf = dossier.filePath(QStringLiteral("fiches.pdf"));
+    const QString pdf = QStringLiteral("fiches.pdf");
     const auto octets =
         rendu::DocumentFiches(a, listes, titres, QStringLiteral("Strataloom " STRATALOOM_VERSION));
-    const section::ErreurFichier ef =
-        octets ? section::EcrireFichierSur(OctetsDeChemin(pdf), std::string_view(octets->constData(),
-                                                                                  static_cast<std::size_t>(octets->size())))
+    section::ErreurFichier ef =
+        octets ? ecriture.Ajouter(OctetsDeChemin(pdf),
+                                  std::string_view(octets->constData(), static_cast<std::size_t>(octets->size())))
                : section::ErreurFichier::Ecriture;
+    if (ef == section::ErreurFichier::Aucune) ef = ecriture.Terminer();
     if (ef != section::ErreurFichier::Aucune) {
-        Erreur(MessageSiLien(pdf, ef).value_or(
-            tr("Impossible d'écrire %1 (%2).").arg(QDir::toNativeSeparators(pdf), Texte(section::RaisonErreur(ef)))));
-        return false;
+        return echec(CheminDeOctets(ecriture.Fautif()), ef, Texte(section::RaisonErreur(ef)));
     }
     bilanSerie_->setText(tr("%n exercice(s) écrit(s) dans %1, avec leurs fiches (fiches.pdf).", nullptr,
                             static_cast<int>(serie.size()))

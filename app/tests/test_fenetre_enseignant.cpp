@@ -62,6 +62,7 @@ private Q_SLOTS:
     void csv_jamais_a_travers_un_lien_data();
     void csv_jamais_a_travers_un_lien();
     void serie_jamais_a_travers_un_lien();
+    void serie_entiere_ou_rien();
     void chaque_entree_a_sa_ligne();
     void annuler_arrete_la_notation();
 };
@@ -291,6 +292,43 @@ void TestFenetreEnseignant::serie_jamais_a_travers_un_lien() {
              qPrintable(b.f.messages.messages[0].texte));
     QVERIFY(EstUnLien(fiches));
     QVERIFY(!QFileInfo::exists(b.Chemin(QStringLiteral("ailleurs.pdf"))));
+}
+
+// A series that cannot be written whole is not written at all: the older
+// series in the folder stays as it was, nothing new beside it.
+void TestFenetreEnseignant::serie_entiere_ou_rien() {
+    Banc b;
+    FenetreEnseignant f(b.f.services(), b.w->session().textures(), b.dossier.path());
+    f.findChild<QSpinBox*>(QStringLiteral("NombreExercices"))->setValue(3);
+    const QString dossier = b.Chemin(QStringLiteral("serie"));
+    QVERIFY(QDir().mkpath(dossier));
+    for (const char* nom : {"Exercice 01.exo", "Exercice 04.exo", "fiches.pdf"})
+        QVERIFY(EcrireFichier(dossier + QLatin1Char('/') + QLatin1String(nom), QByteArray("ancien ") + nom));
+    QVERIFY(QDir().mkpath(dossier + QStringLiteral("/Exercice 03.exo")));  // in the way
+    const auto contenu = [&] {
+        QStringList r;
+        for (const QFileInfo& i : QDir(dossier).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                                                             QDir::Name))
+            r << i.fileName() + QLatin1Char('=') + QString::fromUtf8(i.isFile() ? Octets(i.filePath()) : "dossier");
+        return r;
+    };
+    const QStringList avant = contenu();
+    b.f.fichiers.Repondre(dossier);
+    QVERIFY(!f.CreerSerie());
+    QCOMPARE(contenu(), avant);
+    QCOMPARE(b.f.messages.messages.size(), std::size_t(1));
+    const QString m = b.f.messages.messages[0].texte;
+    QVERIFY2(m.contains(QStringLiteral("Exercice 03.exo")) && m.contains(QStringLiteral("ce n'est pas un fichier ordinaire")) &&
+                 m.endsWith(QStringLiteral("La série n'a pas été écrite : aucun fichier du dossier n'a changé.")),
+             qPrintable(m));
+    // Out of the way, the whole series replaces the old one's files.
+    QVERIFY(QDir(dossier + QStringLiteral("/Exercice 03.exo")).removeRecursively());
+    b.f.fichiers.Repondre(dossier);
+    QVERIFY(f.CreerSerie());
+    QCOMPARE(QDir(dossier).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             (QStringList{QStringLiteral("Exercice 01.exo"), QStringLiteral("Exercice 02.exo"),
+                          QStringLiteral("Exercice 03.exo"), QStringLiteral("Exercice 04.exo"), QStringLiteral("fiches.pdf")}));
+    QVERIFY(Octets(dossier + QStringLiteral("/fiches.pdf")).startsWith("%PDF"));
 }
 
 // Every entry of the answers' folder that looks like an answer has its row:

@@ -623,6 +623,10 @@
             <numerusform>%n answers marked.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>La série n&apos;a pas été écrite : aucun fichier du dossier n&apos;a changé.</source>
+        <translation>The series was not written: no file in the folder was changed.</translation>
+    </message>
 </context>
 <context>
     <name>FenetreOrdonner</name>

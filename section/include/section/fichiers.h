@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 #include <sys/types.h>
 
 #include "section/evenements.h"
@@ -89,5 +90,39 @@ struct OptionsEcriture {
 // they stand (directSurSpecial) are not files and are not concerned.
 ErreurFichier EcrireFichierSur(const std::string& chemin, std::string_view octets,
                                const OptionsEcriture& options = {});
+
+// Files written together into one folder, whole or not at all (a series of
+// exercises and its sheet): each is first written, safely, into a hidden
+// folder made inside the destination; Terminer() then checks every
+// destination name (no link, nothing that is not a regular file) and
+// renames the new files into place. If any step fails, none of the new
+// files remains, every old file is as it was (one already replaced is put
+// back) and the hidden folder is removed, as it is when the object is
+// destroyed before Terminer() succeeded.
+class EcritureGroupee {
+public:
+    explicit EcritureGroupee(std::string dossier, OptionsEcriture options = {});
+    ~EcritureGroupee();
+    EcritureGroupee(const EcritureGroupee&) = delete;
+    EcritureGroupee& operator=(const EcritureGroupee&) = delete;
+
+    // `nom` is a bare file name (no '/'), given once.
+    ErreurFichier Ajouter(const std::string& nom, std::string_view octets);
+    ErreurFichier Terminer();
+    // The name of the file at fault after a failure (empty when the hidden
+    // folder itself could not be made).
+    const std::string& Fautif() const { return fautif_; }
+
+private:
+    void Abandonner();
+
+    std::string dossier_;
+    OptionsEcriture options_;
+    std::string attente_;  // the hidden folder, empty until made
+    std::vector<std::string> noms_;
+    std::string fautif_;
+    ErreurFichier erreur_ = ErreurFichier::Aucune;
+    bool termine_ = false;
+};
 
 }  // namespace section

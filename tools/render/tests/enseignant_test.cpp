@@ -210,6 +210,42 @@ private Q_SLOTS:
         QCOMPARE(rendu::NomExercice(7, 3, ".lst"), QStringLiteral("exercice-7-03.lst"));
     }
 
+    // A series meets a pupil's link among its names: nothing is written,
+    // the older series stays whole, and the message says so.
+    void serieEntiereOuRien() {
+        const QString d = Chemin(QStringLiteral("ex-lien"));
+        QVERIFY(QDir().mkpath(d));
+        const QStringList args{QStringLiteral("--exercise"), QStringLiteral("3"), QStringLiteral("--events"),
+                               QStringLiteral("4"), QStringLiteral("--seed"), QStringLiteral("5"), QStringLiteral("--out-dir"), d,
+                               QStringLiteral("--sheet"), d + QStringLiteral("/fiches.pdf")};
+        for (const char* nom : {"exercice-5-01.lst", "exercice-5-03.bmp", "fiches.pdf"}) {
+            QFile f(d + QLatin1Char('/') + QLatin1String(nom));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray("ancien ") + nom);
+        }
+        QVERIFY(QFile::link(QStringLiteral("../ailleurs.desktop"), d + QStringLiteral("/exercice-5-02.bmp")));
+        const auto contenu = [&] {
+            QStringList r;
+            for (const QFileInfo& i : QDir(d).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name))
+                r << i.fileName() + QLatin1Char('=') + QString::fromUtf8(i.isSymLink() ? i.symLinkTarget().toUtf8() : essai::Lire(i.filePath()));
+            return r;
+        };
+        const QStringList avant = contenu();
+        const auto s = Lancer(Base() + args);
+        QCOMPARE(s.code, 1);
+        const QString err = QString::fromUtf8(s.err);
+        QVERIFY2(err.contains(QStringLiteral("exercice-5-02.bmp » est un lien symbolique")) &&
+                     err.contains(QStringLiteral("la série n'a pas été écrite, aucun fichier du dossier n'a changé")),
+                 qPrintable(err));
+        QCOMPARE(contenu(), avant);
+        QVERIFY(!QFileInfo::exists(Chemin(QStringLiteral("ailleurs.desktop"))));
+        // The link removed, the whole series and its sheet are written.
+        QVERIFY(QFile::remove(d + QStringLiteral("/exercice-5-02.bmp")));
+        QCOMPARE(Lancer(Base() + args).code, 0);
+        QCOMPARE(QDir(d).entryList(QDir::Files | QDir::Hidden, QDir::Name).size(), 7);
+        QVERIFY(essai::Lire(d + QStringLiteral("/fiches.pdf")).startsWith("%PDF"));
+    }
+
     void exercicesIdentiquesPourUneGraine() {
         const QString d1 = Chemin(QStringLiteral("ex1")), d2 = Chemin(QStringLiteral("ex2")), d3 = Chemin(QStringLiteral("ex3"));
         const QStringList args{QStringLiteral("--exercise"), QStringLiteral("3"), QStringLiteral("--events"),
