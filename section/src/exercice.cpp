@@ -149,6 +149,8 @@ std::uint32_t Crc32(std::string_view octets) {
     return c ^ 0xFFFFFFFFu;
 }
 
+void MelangerEvenements(std::string& octets, std::uint64_t empreinte) { Melanger(octets, empreinte); }
+
 std::uint64_t EmpreinteExercice(const Exercice& e) {
     std::uint64_t h = Fnv(0xCBF29CE484222325ull, TexteListe(e.lignes));
     std::string taille;
