@@ -69,6 +69,7 @@ void AideQt::CreerFenetre() {
     suivant->setEnabled(false);
 
     message_ = new QLabel(f);
+    message_->setTextFormat(Qt::PlainText);  // it may quote a file name
     message_->setObjectName(QStringLiteral("Message"));
     message_->setWordWrap(true);
     message_->setStyleSheet(QStringLiteral(

@@ -9,7 +9,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QCoreApplication>
 #include <QRandomGenerator>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -21,19 +23,31 @@
 #include "noms.h"
 #include "section/correction.h"
 #include "section/exercice.h"
+#include "section/tableur.h"
 
 namespace {
 
 QString Texte(const std::string& s) { return QString::fromStdString(s); }
 
-// A spreadsheet field: quoted when it holds the separator, a quote or a
-// line break, its quotes doubled.
-QString Champ(QString t) {
-    if (!t.contains(QLatin1Char(';')) && !t.contains(QLatin1Char('"')) && !t.contains(QLatin1Char('\n')) &&
-        !t.contains(QLatin1Char('\r')))
-        return t;
-    t.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + t + QLatin1Char('"');
+// The entries of the answers' folder that look like answers, by name (any
+// entry ending in .rep, hidden or not, whatever it is) or by content (a
+// file beginning as an answer does), sorted by name.
+QStringList EntreesReponses(const QString& dossier) {
+    const QDir d(dossier);
+    QStringList r;
+    for (const QString& nom : d.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                                          QDir::Name | QDir::IgnoreCase)) {
+        if (nom.endsWith(QLatin1String(".rep"), Qt::CaseInsensitive)) {
+            r << nom;
+            continue;
+        }
+        std::string debut;
+        const section::ErreurFichier e = section::LireFichier(OctetsDeChemin(d.filePath(nom)), 16, debut);
+        if ((e == section::ErreurFichier::Aucune || e == section::ErreurFichier::TropGros) &&
+            section::EstUneReponse(debut))
+            r << nom;
+    }
+    return r;
 }
 
 }  // namespace
@@ -114,6 +128,7 @@ QWidget* FenetreEnseignant::OngletSerie() {
     bilanSerie_ = new QLabel(page);
     bilanSerie_->setObjectName(QStringLiteral("BilanSerie"));
     bilanSerie_->setWordWrap(true);
+    bilanSerie_->setTextFormat(Qt::PlainText);
     bilanSerie_->setAccessibleName(tr("Série écrite"));
     forme->addRow(bilanSerie_);
     return page;
@@ -129,6 +144,7 @@ QWidget* FenetreEnseignant::OngletClasse() {
     connect(choisirExercice, &QPushButton::clicked, this, [this] { ChoisirExercice(); });
     exercice_ = new QLabel(tr("aucun exercice choisi"), page);
     exercice_->setObjectName(QStringLiteral("ExerciceChoisi"));
+    exercice_->setTextFormat(Qt::PlainText);
     exercice_->setAccessibleName(tr("Exercice choisi"));
     grille->addWidget(choisirExercice, 0, 0);
     grille->addWidget(exercice_, 0, 1);
@@ -138,6 +154,7 @@ QWidget* FenetreEnseignant::OngletClasse() {
     connect(choisirCopies, &QPushButton::clicked, this, [this] { ChoisirCopies(); });
     copies_ = new QLabel(tr("aucun dossier choisi"), page);
     copies_->setObjectName(QStringLiteral("CopiesChoisies"));
+    copies_->setTextFormat(Qt::PlainText);
     copies_->setAccessibleName(tr("Dossier des réponses"));
     grille->addWidget(choisirCopies, 1, 0);
     grille->addWidget(copies_, 1, 1);
@@ -151,6 +168,11 @@ QWidget* FenetreEnseignant::OngletClasse() {
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->horizontalHeader()->setStretchLastSection(true);
     disposition->addWidget(table_);
+    bilanClasse_ = new QLabel(page);
+    bilanClasse_->setObjectName(QStringLiteral("BilanClasse"));
+    bilanClasse_->setTextFormat(Qt::PlainText);
+    bilanClasse_->setAccessibleName(tr("Copies notées"));
+    disposition->addWidget(bilanClasse_);
     auto* csv = new QPushButton(tr("Enregistrer en CSV..."), page);
     csv->setObjectName(QStringLiteral("EnregistrerCsv"));
     csv->setAccessibleName(tr("Enregistrer les notes en CSV"));
@@ -199,6 +221,16 @@ bool FenetreEnseignant::CreerSerie() {
     std::vector<section::Liste> listes;
     std::vector<QString> titres;
     const QString prefixe = prefixe_->text().trimmed();
+    // Written whole or not at all: an older series in the folder is never
+    // left mixed with a part of the new one.
+    section::EcritureGroupee ecriture(OctetsDeChemin(dossier.absolutePath()));
+    const auto echec = [&](const QString& nom, section::ErreurFichier e, const QString& raison) {
+        const QString chemin = nom.isEmpty() ? dossier.absolutePath() : dossier.filePath(nom);
+        Erreur(MessageSiLien(chemin, e).value_or(
+                   tr("Impossible d'écrire %1 (%2).").arg(QDir::toNativeSeparators(chemin), raison)) +
+               QLatin1Char('\n') + tr("La série n'a pas été écrite : aucun fichier du dossier n'a changé."));
+        return false;
+    };
     for (std::size_t i = 0; i < serie.size(); ++i) {
         const int numero = static_cast<int>(i) + 1;
         section::Exercice e;
@@ -207,26 +239,27 @@ bool FenetreEnseignant::CreerSerie() {
         e.lignes = serie[i].liste;
         a.Charger(e.lignes);
         e.cible = a.vue();
-        const QString nom = dossier.filePath(QStringLiteral("%1 %2.exo")
-                                                 .arg(prefixe.isEmpty() ? tr("Exercice") : prefixe)
-                                                 .arg(numero, 2, 10, QLatin1Char('0')));
-        if (const std::string r = section::EcrireFichierExercice(OctetsDeChemin(nom), e); !r.empty()) {
-            Erreur(tr("Impossible d'écrire %1 (%2).").arg(QDir::toNativeSeparators(nom), Texte(r)));
-            return false;
-        }
+        const QString nom = QStringLiteral("%1 %2.exo")
+                                .arg(prefixe.isEmpty() ? tr("Exercice") : prefixe)
+                                .arg(numero, 2, 10, QLatin1Char('0'));
+        if (const std::string r = section::VerifierExercice(e); !r.empty())
+            return echec(nom, section::ErreurFichier::Aucune, Texte(r));
+        if (const section::ErreurFichier ef = ecriture.Ajouter(OctetsDeChemin(nom), section::TexteExercice(e));
+            ef != section::ErreurFichier::Aucune)
+            return echec(nom, ef, Texte(section::RaisonErreur(ef)));
         listes.push_back(e.lignes);
         titres.push_back(titre);
     }
-    const QString pdf = dossier.filePath(QStringLiteral("fiches.pdf"));
+    const QString pdf = QStringLiteral("fiches.pdf");
     const auto octets =
         rendu::DocumentFiches(a, listes, titres, QStringLiteral("Strataloom " STRATALOOM_VERSION));
-    const section::ErreurFichier ef =
-        octets ? section::EcrireFichierSur(OctetsDeChemin(pdf), std::string_view(octets->constData(),
-                                                                                  static_cast<std::size_t>(octets->size())))
+    section::ErreurFichier ef =
+        octets ? ecriture.Ajouter(OctetsDeChemin(pdf),
+                                  std::string_view(octets->constData(), static_cast<std::size_t>(octets->size())))
                : section::ErreurFichier::Ecriture;
+    if (ef == section::ErreurFichier::Aucune) ef = ecriture.Terminer();
     if (ef != section::ErreurFichier::Aucune) {
-        Erreur(tr("Impossible d'écrire %1 (%2).").arg(QDir::toNativeSeparators(pdf), Texte(section::RaisonErreur(ef))));
-        return false;
+        return echec(CheminDeOctets(ecriture.Fautif()), ef, Texte(section::RaisonErreur(ef)));
     }
     bilanSerie_->setText(tr("%n exercice(s) écrit(s) dans %1, avec leurs fiches (fiches.pdf).", nullptr,
                             static_cast<int>(serie.size()))
@@ -263,8 +296,21 @@ bool FenetreEnseignant::ChoisirCopies() {
     return true;
 }
 
+void FenetreEnseignant::AjouterLigne(const section::LigneNotes& l) {
+    const int rang = table_->rowCount();
+    table_->insertRow(rang);
+    table_->setItem(rang, 0, new QTableWidgetItem(Texte(l.eleve)));
+    table_->setItem(rang, 1, new QTableWidgetItem(CheminDeOctets(l.fichier)));
+    table_->setItem(rang, 2, new QTableWidgetItem(l.note ? QString::number(l.note->points) : QString()));
+    table_->setItem(rang, 3, new QTableWidgetItem(Texte(l.remarque)));
+    notes_.push_back(l);
+}
+
 bool FenetreEnseignant::NoterClasse(const QString& cheminExercice, const QString& dossier) {
+    if (notationEnCours_) return false;
     table_->setRowCount(0);
+    bilanClasse_->clear();
+    notes_.clear();
     section::Exercice e;
     if (const std::string r = section::LireFichierExercice(OctetsDeChemin(cheminExercice), e); !r.empty()) {
         Erreur(tr("Chargement impossible : %1 (%2).").arg(QDir::toNativeSeparators(cheminExercice), Texte(r)));
@@ -278,60 +324,55 @@ bool FenetreEnseignant::NoterClasse(const QString& cheminExercice, const QString
     eleve.DefinirTextures(textures_);
     eleve.SuivreFormations(true);
 
-    const QFileInfoList fichiers =
-        QDir(dossier).entryInfoList({QStringLiteral("*.rep")}, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo& f : fichiers) {
-        QString nom, note, remarque;
+    const QStringList entrees = EntreesReponses(dossier);
+    QProgressDialog progression(tr("Notation des copies..."), tr("Annuler"), 0, static_cast<int>(entrees.size()), this);
+    progression.setObjectName(QStringLiteral("ProgressionNotes"));
+    progression.setWindowModality(Qt::WindowModal);
+    progression.setMinimumDuration(500);
+    notationEnCours_ = true;
+    std::vector<section::LigneNotes> lignes;
+    for (const QString& nom : entrees) {
+        progression.setValue(static_cast<int>(lignes.size()));
+        QCoreApplication::processEvents();
+        if (progression.wasCanceled()) break;
+        section::LigneNotes l;
+        l.fichier = OctetsDeChemin(nom);
         section::Reponse r;
-        if (const std::string raison = section::LireFichierReponse(OctetsDeChemin(f.absoluteFilePath()), r);
+        // Whatever the entry is (a pipe, a folder, a link that leads
+        // nowhere or loops, a file that cannot be read or is damaged), the
+        // reading says why it is no answer.
+        if (std::string raison = section::LireFichierReponse(OctetsDeChemin(QDir(dossier).filePath(nom)), r);
             !raison.empty()) {
-            remarque = Texte(raison);
+            l.remarque = std::move(raison);
         } else {
-            nom = Texte(r.eleve);
+            l.eleve = r.eleve;
             if (r.exercice != empreinte) {
-                remarque = tr("répond à un autre exercice");
+                l.remarque = section::RemarqueAutreExercice();
+            } else if (section::TropLonguePourNoter(r.lignes)) {
+                l.remarque = section::RemarqueTropLongue();
             } else {
                 eleve.Charger(r.lignes);
-                const section::Note n = section::Noter(modele, eleve);
-                note = QString::number(n.points);
-                if (n.memeCoupe) {
-                    remarque = tr("coupe reconstituée");
-                } else if (n.evenementsReconnus == 0) {
-                    remarque = tr("aucun événement");
-                } else {
-                    QStringList textes;
-                    for (const section::Remarque& m : section::VerifierCoupe(modele, eleve).remarques)
-                        textes << Texte(m.texte);
-                    remarque = textes.isEmpty() ? tr("coupe différente") : textes.join(QStringLiteral(" ; "));
-                }
+                l.note = section::Noter(modele, eleve);
+                l.remarque = section::RemarqueNote(
+                    *l.note, l.note->memeCoupe ? section::Verification{} : section::VerifierCoupe(modele, eleve));
             }
         }
-        const int rang = table_->rowCount();
-        table_->insertRow(rang);
-        table_->setItem(rang, 0, new QTableWidgetItem(nom));
-        table_->setItem(rang, 1, new QTableWidgetItem(f.fileName()));
-        table_->setItem(rang, 2, new QTableWidgetItem(note));
-        table_->setItem(rang, 3, new QTableWidgetItem(remarque));
+        lignes.push_back(std::move(l));
     }
+    const bool interrompue = progression.wasCanceled();
+    progression.reset();
+    notationEnCours_ = false;
+    section::SignalerHomonymes(lignes);
+    for (const section::LigneNotes& l : lignes) AjouterLigne(l);
+    bilanClasse_->setText(interrompue ? tr("Notation interrompue : %1 copie(s) notée(s) sur %2.")
+                                            .arg(lignes.size())
+                                            .arg(entrees.size())
+                                      : tr("%n copie(s) notée(s).", nullptr, static_cast<int>(lignes.size())));
     table_->resizeColumnsToContents();
     return true;
 }
 
-QByteArray FenetreEnseignant::TexteCsv() const {
-    QString texte = QStringLiteral("\uFEFF");
-    texte += tr("Élève;Fichier;Note (note sur 20);Remarque") + QStringLiteral("\r\n");
-    for (int rang = 0; rang < table_->rowCount(); ++rang) {
-        QStringList champs;
-        for (int c = 0; c < 4; ++c) {
-            const QTableWidgetItem* i = table_->item(rang, c);
-            QString t = i ? i->text() : QString();
-            if (c == 2) t.replace(QLatin1Char('.'), QLatin1Char(','));  // decimal comma
-            champs << Champ(t);
-        }
-        texte += champs.join(QLatin1Char(';')) + QStringLiteral("\r\n");
-    }
-    return texte.toUtf8();
-}
+QByteArray FenetreEnseignant::TexteCsv() const { return QByteArray::fromStdString(section::CsvDesNotes(notes_)); }
 
 bool FenetreEnseignant::EnregistrerCsv() {
     if (!services_.fichiers) return false;
@@ -339,7 +380,8 @@ bool FenetreEnseignant::EnregistrerCsv() {
     d.titre = tr("Enregistrer les notes");
     d.filtre = tr("Tableau CSV (*.csv)|*.csv");
     d.extensionDefaut = QStringLiteral("csv");
-    d.dossierInitial = dossierCopies_.isEmpty() ? dossierDocuments_ : dossierCopies_;
+    // Never the pupils' folder: a name there may be a pupil's link or file.
+    d.dossierInitial = dossierDocuments_;
     d.nomFichier = QStringLiteral("notes.csv");
     d.confirmerEcrasement = true;
     const std::optional<QString> choix = services_.fichiers->Enregistrer(d);
@@ -348,7 +390,8 @@ bool FenetreEnseignant::EnregistrerCsv() {
     const section::ErreurFichier e = section::EcrireFichierSur(
         OctetsDeChemin(*choix), std::string_view(octets.constData(), static_cast<std::size_t>(octets.size())));
     if (e != section::ErreurFichier::Aucune) {
-        Erreur(tr("Impossible d'écrire %1 (%2).").arg(QDir::toNativeSeparators(*choix), Texte(section::RaisonErreur(e))));
+        Erreur(MessageSiLien(*choix, e).value_or(
+            tr("Impossible d'écrire %1 (%2).").arg(QDir::toNativeSeparators(*choix), Texte(section::RaisonErreur(e)))));
         return false;
     }
     return true;

@@ -10,6 +10,7 @@
 
 #include "section/serie.h"
 #include "section/session.h"
+#include "section/tableur.h"
 #include "services.h"
 
 class QCheckBox;
@@ -37,11 +38,15 @@ public:
     // answers; the table is filled when both are known.
     bool ChoisirExercice();
     bool ChoisirCopies();
-    // Marks every .rep file of `dossier` against the exercise `chemin`;
-    // false (table emptied, said) when the exercise cannot be read.
+    // Marks every entry of `dossier` that looks like an answer (by its
+    // name, .rep, or by its first bytes) against the exercise `chemin`, one
+    // row each, in the order of their names: an entry that cannot be read,
+    // is no file or is damaged has its reason as the remark; an answer of
+    // more than 300 events is not replayed and its row says so. A progress
+    // bar with "Annuler" stops the grading: the rows graded so far stay.
+    // False (table emptied, said) when the exercise cannot be read.
     bool NoterClasse(const QString& cheminExercice, const QString& dossier);
-    // The table as a French spreadsheet reads it: UTF-8 with a BOM, ';'
-    // between fields, CR LF after each row, a header first.
+    // The table as the engine writes it for a spreadsheet (section::CsvDesNotes).
     QByteArray TexteCsv() const;
     // Asks a name and writes TexteCsv safely; false when cancelled or failed.
     bool EnregistrerCsv();
@@ -50,6 +55,8 @@ private:
     QWidget* OngletSerie();
     QWidget* OngletClasse();
     void Erreur(const QString& texte);
+    // One answer's row, in the table and in the CSV.
+    void AjouterLigne(const section::LigneNotes& l);
 
     Services services_;
     section::Textures textures_;
@@ -67,4 +74,7 @@ private:
     QLabel* exercice_ = nullptr;
     QLabel* copies_ = nullptr;
     QTableWidget* table_ = nullptr;
+    QLabel* bilanClasse_ = nullptr;
+    bool notationEnCours_ = false;
+    std::vector<section::LigneNotes> notes_;  // the table's rows, as the CSV writes them
 };

@@ -101,8 +101,9 @@ void TGEOLOGIE::CreerExerciceClick() {
     const std::optional<QString> chemin =
         DemanderEnregistrement(tr("Créer un exercice"), FiltreExercices(), QStringLiteral("exo"), titre->trimmed());
     if (!chemin) return;
-    if (!section::EcrireFichierExercice(OctetsDeChemin(*chemin), e).empty()) {
-        services_.messages->Erreur(tr("Impossible de créer le fichier %1").arg(*chemin));
+    if (const std::string raison = section::EcrireFichierExercice(OctetsDeChemin(*chemin), e); !raison.empty()) {
+        services_.messages->Erreur(
+            MessageSiLien(*chemin, raison).value_or(tr("Impossible de créer le fichier %1").arg(*chemin)));
         return;
     }
     titreExercice_ = titre->trimmed();
@@ -240,7 +241,8 @@ void TGEOLOGIE::EnregistrerReponseClick() {
         DemanderEnregistrement(tr("Enregistrer ma réponse"), FiltreReponses(), QStringLiteral("rep"), nom->trimmed());
     if (!chemin) return;
     if (const std::string raison = section::EcrireFichierReponse(OctetsDeChemin(*chemin), r); !raison.empty()) {
-        services_.messages->Erreur(tr("Impossible de créer le fichier %1").arg(*chemin));
+        services_.messages->Erreur(
+            MessageSiLien(*chemin, raison).value_or(tr("Impossible de créer le fichier %1").arg(*chemin)));
         return;
     }
     eleve_ = nom->trimmed();

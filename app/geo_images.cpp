@@ -64,8 +64,10 @@ void TGEOLOGIE::ExporterImage1Click(QObject* Sender) {
     if (choix) {
         nomImage_ = *choix;  // offered again next time, by either command
         // Always a BMP, whatever the extension of the name.
-        if (!EcrireImage(session_.vue(), *choix, "BMP")) {
-            services_.messages->Erreur(tr("Impossible de créer le fichier %1").arg(*choix));
+        if (const section::ErreurFichier e = EcrireFichierImage(session_.vue(), *choix, "BMP");
+            e != section::ErreurFichier::Aucune) {
+            services_.messages->Erreur(
+                MessageSiLien(*choix, e).value_or(tr("Impossible de créer le fichier %1").arg(*choix)));
             return;
         }
     }

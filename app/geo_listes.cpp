@@ -28,10 +28,14 @@ bool TGEOLOGIE::SauverListe(int k) {
     if (session_.liste().empty()) return false;
 
     const std::optional<QString> choix = services_.fichiers->Enregistrer(d);
-    if (choix && section::EcrireFichierSur(OctetsDeChemin(*choix), section::TexteListe(session_.liste())) !=
-                     section::ErreurFichier::Aucune) {
-        services_.messages->Erreur(tr("Impossible de créer le fichier %1").arg(*choix));
-        return false;
+    if (choix) {
+        const section::ErreurFichier e =
+            section::EcrireFichierSur(OctetsDeChemin(*choix), section::TexteListe(session_.liste()));
+        if (e != section::ErreurFichier::Aucune) {
+            services_.messages->Erreur(
+                MessageSiLien(*choix, e).value_or(tr("Impossible de créer le fichier %1").arg(*choix)));
+            return false;
+        }
     }
     // The dialog's file name: the chosen one, or the preset bare name.
     RepListes_ = DossierDe(choix ? *choix : d.nomFichier);

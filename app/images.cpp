@@ -2,6 +2,7 @@
 #include "images.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <cstring>
 #include <utility>
@@ -127,6 +128,16 @@ section::ErreurFichier EcrireFichierImage(const section::Raster& r, const QStrin
     return section::EcrireFichierSur(OctetsDeChemin(chemin),
                                      std::string_view(octets.constData(), static_cast<std::size_t>(octets.size())),
                                      options);
+}
+
+std::optional<QString> MessageSiLien(const QString& chemin, section::ErreurFichier e) {
+    if (e != section::ErreurFichier::LienSymbolique) return std::nullopt;
+    return QString::fromStdString(section::MessageLienSymbolique(QDir::toNativeSeparators(chemin).toStdString()));
+}
+
+std::optional<QString> MessageSiLien(const QString& chemin, const std::string& raison) {
+    if (raison.empty() || raison != section::RaisonErreur(section::ErreurFichier::LienSymbolique)) return std::nullopt;
+    return MessageSiLien(chemin, section::ErreurFichier::LienSymbolique);
 }
 
 bool EcrireImage(const section::Raster& r, const QString& chemin, const char* format) {

@@ -34,6 +34,13 @@ section::ErreurFichier EcrireFichierImage(const section::Raster& r, const QStrin
 // The same, true when written.
 bool EcrireImage(const section::Raster& r, const QString& chemin, const char* format = "BMP");
 
+// For a write refused because the name chosen is a symbolic link, the
+// engine's message naming it (« … est un lien symbolique : choisissez un
+// autre nom »); nothing for any other outcome. `raison` is the reason an
+// engine write returned as text.
+std::optional<QString> MessageSiLien(const QString& chemin, section::ErreurFichier e);
+std::optional<QString> MessageSiLien(const QString& chemin, const std::string& raison);
+
 // Loads the seven textures from `dossier` in their order. Returns the index
 // of the first file that failed (holders before it keep their pictures),
 // 7 when the set as a whole is refused, or -1 when all loaded.

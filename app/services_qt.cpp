@@ -50,20 +50,25 @@ public:
         }
     }
 
+    // A file name is shown as text, whatever it holds.
+    void Avertir(const QString& texte) {
+        QMessageBox boite(QMessageBox::Warning, windowTitle(), texte, QMessageBox::Ok, this);
+        boite.setTextFormat(Qt::PlainText);
+        boite.exec();
+    }
+
     void accept() override {
         const QStringList choix = selectedFiles();
         if (!choix.isEmpty()) {
             const QFileInfo fichier(choix.first());
             if (demande_.dossierDoitExister && !fichier.isDir() && !fichier.absoluteDir().exists()) {
-                QMessageBox::warning(this, windowTitle(),
-                                     QCoreApplication::translate("DialogueFichier", "Le dossier %1 n'existe pas.")
-                                         .arg(QDir::toNativeSeparators(fichier.absolutePath())));
+                Avertir(QCoreApplication::translate("DialogueFichier", "Le dossier %1 n'existe pas.")
+                            .arg(QDir::toNativeSeparators(fichier.absolutePath())));
                 return;
             }
             if (demande_.fichierDoitExister && !fichier.isDir() && !fichier.exists()) {
-                QMessageBox::warning(this, windowTitle(),
-                                     QCoreApplication::translate("DialogueFichier", "Le fichier %1 n'existe pas.")
-                                         .arg(QDir::toNativeSeparators(fichier.absoluteFilePath())));
+                Avertir(QCoreApplication::translate("DialogueFichier", "Le fichier %1 n'existe pas.")
+                            .arg(QDir::toNativeSeparators(fichier.absoluteFilePath())));
                 return;
             }
         }
@@ -165,6 +170,9 @@ void MessagesQt::Montrer(int icone, const QString& texte) {
     lignes.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox boite(static_cast<QMessageBox::Icon>(icone), QString::fromLatin1(kTitreApplication),
                       lignes, QMessageBox::Ok, parent_);
+    // Titles and names from files are text, never markup (a link, a
+    // picture, a big green mark).
+    boite.setTextFormat(Qt::PlainText);
     boite.exec();
 }
 
@@ -185,6 +193,7 @@ Reponse QuestionsQt::OuiNonAnnuler(const QString& texte) {
     lignes.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox boite(QMessageBox::Question, QString::fromLatin1(kTitreApplication), lignes,
                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    boite.setTextFormat(Qt::PlainText);
     boite.setDefaultButton(QMessageBox::Cancel);
     boite.setEscapeButton(QMessageBox::Cancel);
     switch (boite.exec()) {

@@ -6,12 +6,75 @@
 // written back it gives the same bytes (the formats have one spelling); a
 // file refused gives a reason; an exercise's fingerprint does not depend
 // on its title; nothing reads outside the input.
+//
+// Under libFuzzer, every mutated input that begins as an exercise or an
+// answer gets its CRC (and an exercise its fingerprint, the events mixed
+// again with it) computed again, so that the fields behind these checks
+// (titles, names, lists, pictures) are fuzzed too, not only the seeds.
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
 #include "section/exercice.h"
 #include "verifier.h"
+
+#ifdef STRATALOOM_LIBFUZZER
+namespace {
+
+std::uint64_t Lire(const std::string& o, std::size_t a, int octets) {
+    std::uint64_t v = 0;
+    for (int i = octets - 1; i >= 0; --i) v = v << 8 | static_cast<unsigned char>(o[a + static_cast<std::size_t>(i)]);
+    return v;
+}
+
+void Ecrire(std::string& o, std::size_t a, std::uint64_t v, int octets) {
+    for (int i = 0; i < octets; ++i) o[a + static_cast<std::size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
+// The exercise's fingerprint computed from what the file holds, the events
+// mixed again with it; nothing when the sizes announced do not fit.
+void RecalerEmpreinte(std::string& o) {
+    constexpr std::size_t kEntete = 36;
+    if (o.size() < kEntete + 4) return;
+    const std::uint64_t w = Lire(o, 12, 4), h = Lire(o, 16, 4), t = Lire(o, 20, 4), n = Lire(o, 24, 4);
+    if (w < 1 || h < 1 || w > 4096 || h > 4096 || t > o.size() || n > o.size() ||
+        kEntete + t + n + 3 * w * h + 4 != o.size())
+        return;
+    section::Exercice e;
+    e.titre = o.substr(kEntete, t);
+    std::string evenements = o.substr(kEntete + t, n);
+    section::MelangerEvenements(evenements, Lire(o, 28, 8));
+    if (section::LignesDeListe(evenements, e.lignes) != section::ErreurFichier::Aucune) return;
+    std::vector<section::Couleur> px(w * h);
+    for (std::size_t i = 0; i < px.size(); ++i) {
+        const std::size_t a = kEntete + t + n + 3 * i;
+        px[i] = section::Rgb(static_cast<unsigned char>(o[a]), static_cast<unsigned char>(o[a + 1]),
+                             static_cast<unsigned char>(o[a + 2]));
+    }
+    e.cible = section::Raster(static_cast<int>(w), static_cast<int>(h), std::move(px));
+    const std::uint64_t empreinte = section::EmpreinteExercice(e);
+    section::MelangerEvenements(evenements, empreinte);
+    o.replace(kEntete + t, n, evenements);
+    Ecrire(o, 28, empreinte, 8);
+}
+
+}  // namespace
+
+extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size, std::size_t max);
+
+extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* data, std::size_t size, std::size_t max,
+                                               unsigned int) {
+    size = LLVMFuzzerMutate(data, size, max);
+    std::string o(reinterpret_cast<const char*>(data), size);
+    const bool exercice = section::EstUnExercice(o);
+    if ((!exercice && !section::EstUneReponse(o)) || o.size() < 32) return size;
+    if (exercice) RecalerEmpreinte(o);
+    Ecrire(o, o.size() - 4, section::Crc32(std::string_view(o).substr(0, o.size() - 4)), 4);
+    std::memcpy(data, o.data(), o.size());
+    return o.size();
+}
+#endif
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace section;

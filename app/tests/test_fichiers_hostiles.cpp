@@ -109,8 +109,8 @@ void TestFichiersHostiles::sauverSurUnPeripheriqueEstRefuse() {
     QVERIFY(S_ISCHR(Mode(null)));
 }
 
-// A list saved over one of mode 0640 keeps it; saved through a symbolic
-// link, the link stays and the file it names gets the list.
+// A list saved over one of mode 0640 keeps it; a symbolic link chosen as
+// the name is refused and named, and the file it names keeps its bytes.
 void TestFichiersHostiles::sauverGardeDroitsEtLiens() {
     Banc b;
     const QString liste = b.Chemin(QStringLiteral("Evenements/classe.lst"));
@@ -127,9 +127,11 @@ void TestFichiersHostiles::sauverGardeDroitsEtLiens() {
     QVERIFY(EcrireFichier(liste, "ancienne\r\n"));
     b.f.fichiers.Repondre(lien);
     b.Action("Sauver1")->trigger();
-    QVERIFY(b.f.messages.messages.empty());
+    QCOMPARE(b.f.messages.messages.size(), std::size_t(1));
+    QCOMPARE(b.f.messages.messages[0].texte,
+             QStringLiteral("« %1 » est un lien symbolique : choisissez un autre nom").arg(QDir::toNativeSeparators(lien)));
     QVERIFY(S_ISLNK(Mode(lien)));
-    QCOMPARE(Octets(liste), attendu);
+    QCOMPARE(Octets(liste), QByteArray("ancienne\r\n"));
 }
 
 void TestFichiersHostiles::modeleSansFinOuBloquant_data() {

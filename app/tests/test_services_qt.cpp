@@ -49,6 +49,8 @@ private Q_SLOTS:
     void ouvrirDansLeDossierDuNomDonne();
     void boitesDeMessage();
     void questionOuiNonAnnuler();
+    void balisesMontreesCommeTexte_data();
+    void balisesMontreesCommeTexte();
     void dossiersProposesDansLePanneau();
 };
 
@@ -201,6 +203,44 @@ void TestServicesQt::boitesDeMessage() {
         QCOMPARE(icone, int(c.icone));
         QCOMPARE(boutons, qsizetype(1));
         QVERIFY(!texte.contains(QLatin1Char('\r')));
+    }
+}
+
+// A title or a file name holding markup is shown as the characters it
+// holds: no link, no picture, no big green mark.
+void TestServicesQt::balisesMontreesCommeTexte_data() {
+    QTest::addColumn<QString>("texte");
+    QTest::newRow("titre avec lien et image")
+        << QStringLiteral("Exercice « <a href=\"file:///etc/passwd\"><font color=red>20/20 clique ICI</font></a>"
+                          "<img src=\"/usr/share/pixmaps/debian-logo.png\"> »");
+    QTest::newRow("nom de fichier en gros titre vert")
+        << QStringLiteral("Chargement impossible : <h1><font color=green>Note 20 sur 20 - exercice valide.exo");
+    QTest::newRow("entités") << QStringLiteral("&lt;b&gt; &amp; <b>gras</b>");
+}
+
+void TestServicesQt::balisesMontreesCommeTexte() {
+    QFETCH(QString, texte);
+    MessagesQt messages;
+    QuestionsQt questions;
+    const std::function<void()> montrer[] = {[&] { messages.Erreur(texte); }, [&] { messages.Information(texte); },
+                                             [&] { questions.OuiNonAnnuler(texte); }};
+    for (const auto& m : montrer) {
+        int format = -1, formatEtiquette = -1;
+        QString lu;
+        QuandModal([&](QWidget* w) {
+            auto* boite = qobject_cast<QMessageBox*>(w);
+            QVERIFY(boite);
+            format = boite->textFormat();
+            const auto* etiquette = boite->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            QVERIFY(etiquette);
+            formatEtiquette = etiquette->textFormat();
+            lu = etiquette->text();
+            boite->button(boite->buttons().size() == 1 ? QMessageBox::Ok : QMessageBox::Cancel)->click();
+        });
+        m();
+        QCOMPARE(format, int(Qt::PlainText));
+        QCOMPARE(formatEtiquette, int(Qt::PlainText));
+        QCOMPARE(lu, texte);
     }
 }
 

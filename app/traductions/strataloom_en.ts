@@ -401,6 +401,15 @@
         <extracomment>%1 is a number of bytes.</extracomment>
         <translation>the file exceeds %1 bytes</translation>
     </message>
+    <message>
+        <source>le nom de l&apos;élève contient un caractère invisible ou de contrôle (%1)</source>
+        <extracomment>%1 is a character&apos;s code, such as U+202E.</extracomment>
+        <translation>the pupil&apos;s name holds an invisible or control character (%1)</translation>
+    </message>
+    <message>
+        <source>le nom de l&apos;élève ne contient ni lettre ni chiffre</source>
+        <translation>the pupil&apos;s name holds no letter or digit</translation>
+    </message>
 </context>
 <context>
     <name>FenetreEnseignant</name>
@@ -584,32 +593,39 @@
         <translation>Cannot load %1 (%2).</translation>
     </message>
     <message>
-        <source>répond à un autre exercice</source>
-        <translation>answers another exercise</translation>
-    </message>
-    <message>
-        <source>coupe reconstituée</source>
-        <translation>section rebuilt</translation>
-    </message>
-    <message>
-        <source>aucun événement</source>
-        <translation>no event</translation>
-    </message>
-    <message>
-        <source>coupe différente</source>
-        <translation>different section</translation>
-    </message>
-    <message>
-        <source>Élève;Fichier;Note (note sur 20);Remarque</source>
-        <translation>Pupil;File;Mark (out of 20);Remark</translation>
-    </message>
-    <message>
         <source>Enregistrer les notes</source>
         <translation>Save the marks</translation>
     </message>
     <message>
         <source>Tableau CSV (*.csv)|*.csv</source>
         <translation>CSV table (*.csv)|*.csv</translation>
+    </message>
+    <message>
+        <source>Copies notées</source>
+        <translation>Answers marked</translation>
+    </message>
+    <message>
+        <source>Notation des copies...</source>
+        <translation>Marking the answers...</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Notation interrompue : %1 copie(s) notée(s) sur %2.</source>
+        <translation>Marking stopped: %1 answer(s) marked out of %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n copie(s) notée(s).</source>
+        <translation>
+            <numerusform>%n answer marked.</numerusform>
+            <numerusform>%n answers marked.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>La série n&apos;a pas été écrite : aucun fichier du dossier n&apos;a changé.</source>
+        <translation>The series was not written: no file in the folder was changed.</translation>
     </message>
 </context>
 <context>
@@ -792,6 +808,15 @@
         <source>erreur inconnue</source>
         <translation>unknown error</translation>
     </message>
+    <message>
+        <source>c&apos;est un lien symbolique : choisissez un autre nom</source>
+        <translation>it is a symbolic link: choose another name</translation>
+    </message>
+    <message>
+        <source>« %1 » est un lien symbolique : choisissez un autre nom</source>
+        <extracomment>%1 is the name of the file the person chose.</extracomment>
+        <translation>“%1” is a symbolic link: choose another name</translation>
+    </message>
 </context>
 <context>
     <name>FichiersQt</name>
@@ -920,6 +945,47 @@
         <source>La coupe ne permet pas de dater %1 et %2 l&apos;un par rapport à l&apos;autre, mais les échanger change la coupe.</source>
         <extracomment>%1 and %2 quoted cards.</extracomment>
         <translation>The section does not date %1 and %2 relative to each other, but swapping them changes the section.</translation>
+    </message>
+</context>
+<context>
+    <name>Listes</name>
+    <message>
+        <source>… et 1 autre ligne ignorée</source>
+        <translation>… and 1 other line ignored</translation>
+    </message>
+    <message>
+        <source>… et %1 autres lignes ignorées</source>
+        <extracomment>%1 is a number of lines, more than one.</extracomment>
+        <translation>… and %1 other lines ignored</translation>
+    </message>
+</context>
+<context>
+    <name>Notes</name>
+    <message>
+        <source>aucun événement reconnu</source>
+        <translation>no event recognised</translation>
+    </message>
+    <message>
+        <source>même coupe que le corrigé</source>
+        <translation>same section as the key</translation>
+    </message>
+    <message>
+        <source>coupe différente</source>
+        <translation>different section</translation>
+    </message>
+    <message>
+        <source>répond à un autre exercice</source>
+        <translation>answers another exercise</translation>
+    </message>
+    <message>
+        <source>même nom d&apos;élève que %1</source>
+        <extracomment>%1 lists the other answer files, separated by commas.</extracomment>
+        <translation>same pupil&apos;s name as %1</translation>
+    </message>
+    <message>
+        <source>plus de %1 événements : réponse non rejouée</source>
+        <extracomment>%1 is a number of events.</extracomment>
+        <translation>more than %1 events: answer not replayed</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The chronology as JSON, for the renderer and the tools that read it.
-#include "noms.h"
+#include "designations.h"
 #include "section/chronologie.h"
 
 namespace section {

@@ -10,7 +10,7 @@
 #include <random>
 #include <utility>
 
-#include "noms.h"
+#include "designations.h"
 #include "section/formations.h"
 #include "section/textes.h"
 

@@ -3,6 +3,7 @@
 // the layout). The readers trust nothing: sizes are checked against their
 // limits and against the length actually there before anything is read.
 #include "section/exercice.h"
+#include "section/noms.h"
 
 #include <array>
 #include <cstdio>
@@ -148,6 +149,8 @@ std::uint32_t Crc32(std::string_view octets) {
     return c ^ 0xFFFFFFFFu;
 }
 
+void MelangerEvenements(std::string& octets, std::uint64_t empreinte) { Melanger(octets, empreinte); }
+
 std::uint64_t EmpreinteExercice(const Exercice& e) {
     std::uint64_t h = Fnv(0xCBF29CE484222325ull, TexteListe(e.lignes));
     std::string taille;
@@ -194,12 +197,7 @@ std::string VerifierExercice(const Exercice& e) {
 }
 
 std::string VerifierReponse(const Reponse& r) {
-    if (r.eleve.empty() || QueDesEspaces(r.eleve)) return Texte("Exercice", "le nom de l'élève est vide");
-    if (r.eleve.size() > kNomEleveMax)
-        //: %1 is a number of bytes.
-        return Remplir(Texte("Exercice", "le nom de l'élève dépasse %1 octets"), {Nombre(kNomEleveMax)});
-    if (!TexteAffichable(r.eleve))
-        return Texte("Exercice", "le nom de l'élève n'est pas un texte UTF-8 sans caractère de contrôle");
+    if (std::string m = VerifierNomEleve(r.eleve); !m.empty()) return m;
     if (r.lignes.size() > kLignesListeMax)
         //: %1 is a number of lines.
         return Remplir(Texte("Exercice", "la liste des événements dépasse %1 lignes"), {Nombre(kLignesListeMax)});
@@ -306,6 +304,9 @@ std::string LireReponse(std::string_view o, Reponse& r) {
     lu.eleve = std::string(o.substr(kEnteteReponse, p));
     if (!TexteAffichable(lu.eleve) || QueDesEspaces(lu.eleve))
         return Texte("Exercice", "le nom de l'élève n'est pas un texte UTF-8 lisible");
+    // A name no answer could have been written with (a right-to-left
+    // override, a zero-width space...) is a file made to deceive.
+    if (std::string m = VerifierNomEleve(lu.eleve); !m.empty()) return m;
     const std::string_view evenements = o.substr(kEnteteReponse + p, n);
     if (std::string m = LignesDe(evenements, lu.lignes); !m.empty()) return m;
     if (TexteListe(lu.lignes) != evenements) return Texte("Exercice", "la liste des événements est abîmée");

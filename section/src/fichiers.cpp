@@ -108,8 +108,15 @@ std::string RaisonErreur(ErreurFichier e) {
     case ErreurFichier::TropEtroite: return Texte("Fichiers", "Couche1.bmp doit faire plus de 100 pixels de large");
     case ErreurFichier::Ecriture: return Texte("Fichiers", "l'écriture a échoué");
     case ErreurFichier::DisquePlein: return Texte("Fichiers", "le disque est plein");
+    case ErreurFichier::LienSymbolique:
+        return Texte("Fichiers", "c'est un lien symbolique : choisissez un autre nom");
     }
     return Texte("Fichiers", "erreur inconnue");
+}
+
+std::string MessageLienSymbolique(std::string_view nom) {
+    //: %1 is the name of the file the person chose.
+    return Remplir(Texte("Fichiers", "« %1 » est un lien symbolique : choisissez un autre nom"), {nom});
 }
 
 ErreurFichier LireDescripteur(int fd, std::size_t max, std::string& octets) {
@@ -241,22 +248,6 @@ std::string DossierDe(const std::string& chemin) {
     return fin == 0 ? "/" : chemin.substr(0, fin);
 }
 
-// The file a path names once symbolic links are followed, as a path that
-// may not exist yet (a link to a file still to be made). Empty when the
-// links loop.
-std::string CibleDe(std::string chemin) {
-    for (int n = 0; n < 40; ++n) {
-        struct stat st {};
-        if (::lstat(chemin.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return chemin;
-        char lien[PATH_MAX];
-        const ssize_t l = ::readlink(chemin.c_str(), lien, sizeof lien - 1);
-        if (l <= 0) return chemin;
-        const std::string suite(lien, static_cast<std::size_t>(l));
-        chemin = suite.front() == '/' ? suite : DossierDe(chemin) + "/" + suite;
-    }
-    return {};
-}
-
 // The descriptor a stream a command writes to by name stands for
 // (/dev/stdout, /dev/fd/3...), or -1. Such a stream is written on that
 // descriptor, where it stands: opened again by its name, a standard output
@@ -288,7 +279,7 @@ ErreurFichier EcrireSurFlux(int fd, std::string_view octets, const OptionsEcritu
 }
 
 ErreurFichier EcrireDirectement(const std::string& chemin, std::string_view octets, const OptionsEcriture& o) {
-    const int fd = ::open(chemin.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::open(chemin.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW);
     if (fd < 0) return ErreurOuverture(errno);
     ErreurFichier e = ToutEcrire(fd, octets, o);
     if (::close(fd) != 0 && e == ErreurFichier::Aucune) e = ErreurEcriture(errno);
@@ -309,22 +300,23 @@ ErreurFichier EcrireFichierSur(const std::string& chemin, std::string_view octet
         if (const int flux = DescripteurDuFlux(chemin); flux >= 0) return EcrireSurFlux(flux, octets, o);
     }
     struct stat st {};
-    const bool existe = ::stat(chemin.c_str(), &st) == 0;
+    const bool existe = ::lstat(chemin.c_str(), &st) == 0;
+    if (existe && S_ISLNK(st.st_mode)) return ErreurFichier::LienSymbolique;
     if (existe && !S_ISREG(st.st_mode)) {
         // A device, a pipe, a folder: never renamed over.
         if (o.directSurSpecial && (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode)))
             return EcrireDirectement(chemin, octets, o);
         return ErreurFichier::PasUnFichier;
     }
-    const std::string cible = CibleDe(chemin);
-    if (cible.empty()) return ErreurFichier::Ouverture;
-    if (existe && ::access(cible.c_str(), W_OK) != 0) return ErreurFichier::Ouverture;
+    if (existe && ::access(chemin.c_str(), W_OK) != 0) return ErreurFichier::Ouverture;
 
     // The new bytes go to a temporary file beside the target, renamed over
     // it once every byte is on the disk.
-    const std::size_t barre = cible.find_last_of('/');
-    std::string temporaire = DossierDe(cible) + "/." +
-                             (barre == std::string::npos ? cible : cible.substr(barre + 1)) + ".XXXXXX";
+    // rename() replaces the name itself: a link made there meanwhile is
+    // replaced, never followed.
+    const std::size_t barre = chemin.find_last_of('/');
+    std::string temporaire = DossierDe(chemin) + "/." +
+                             (barre == std::string::npos ? chemin : chemin.substr(barre + 1)) + ".XXXXXX";
     const int fd = ::mkostemp(temporaire.data(), O_CLOEXEC);
     // No room left for one more file (its inode) is a full disk too.
     if (fd < 0) return errno == ENOSPC || errno == EDQUOT ? ErreurFichier::DisquePlein : ErreurOuverture(errno);
@@ -337,7 +329,7 @@ ErreurFichier EcrireFichierSur(const std::string& chemin, std::string_view octet
     if (e == ErreurFichier::Aucune && ::fsync(fd) != 0 && errno != EINVAL && errno != EROFS)
         e = ErreurEcriture(errno);
     if (::close(fd) != 0 && e == ErreurFichier::Aucune) e = ErreurEcriture(errno);
-    if (e == ErreurFichier::Aucune && ::rename(temporaire.c_str(), cible.c_str()) != 0) e = ErreurEcriture(errno);
+    if (e == ErreurFichier::Aucune && ::rename(temporaire.c_str(), chemin.c_str()) != 0) e = ErreurEcriture(errno);
     if (e != ErreurFichier::Aucune) ::unlink(temporaire.c_str());
     return e;
 }

@@ -7,7 +7,7 @@
 #include <optional>
 #include <set>
 
-#include "noms.h"
+#include "designations.h"
 #include "section/chronologie.h"
 #include "section/textes.h"
 

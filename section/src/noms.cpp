@@ -1,129 +1,112 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "noms.h"
+// Pupils' names: refused characters, and the key two names compare by.
+#include "section/noms.h"
 
+#include <algorithm>
+#include <cstdio>
+
+#include "section/exercice.h"
 #include "section/textes.h"
 
 namespace section {
 
-LettresVue Lettres(const Session& s) {
-    LettresVue l;
-    for (const Lettre& x : LettresFormations(FormationsDeLaVue(s.section()))) l[x.formation] = x.lettre;
-    return l;
+namespace {
+
+struct Plage {
+    char32_t debut, fin;
+};
+
+#include "unicode_noms.inc"
+
+template <std::size_t N>
+bool Dans(const Plage (&plages)[N], char32_t c) {
+    const auto* p = std::upper_bound(plages, plages + N, c, [](char32_t v, const Plage& q) { return v < q.debut; });
+    return p != plages && c <= (p - 1)->fin;
 }
 
-std::string NomCarte(Evenement e, const std::string& lettre) {
-    const bool vue = !lettre.empty();
-    switch (e) {
-    case Evenement::Sedimentation:
-        //: %1 is the letter of the layer in the view.
-        return vue ? Remplir(Texte("Cartes", "Dépôt de la couche %1"), {lettre}) : Texte("Cartes", "Dépôt d'une couche");
-    case Evenement::Volcanisme:
-        //: %1 is the letter of the lava flow in the view.
-        return vue ? Remplir(Texte("Cartes", "Épanchement de la coulée de lave %1"), {lettre})
-                   : Texte("Cartes", "Épanchement d'une coulée de lave");
-    case Evenement::Erosion: return Texte("Cartes", "Érosion");
-    case Evenement::Plutonisme:
-        //: %1 is the letter of the granite in the view.
-        return vue ? Remplir(Texte("Cartes", "Mise en place du granite %1"), {lettre})
-                   : Texte("Cartes", "Mise en place d'un granite");
-    case Evenement::Compression: return Texte("Cartes", "Plissement (compression)");
-    case Evenement::Chevauchement: return Texte("Cartes", "Chevauchement (faille inverse)");
-    case Evenement::Distension: return Texte("Cartes", "Faille normale (distension)");
+bool Espace(char32_t c) {
+    return c == 0x20 || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F ||
+           c == 0x3000;
+}
+
+// Simple lower case of the Latin, Greek and Cyrillic letters pupils' names
+// use; other characters stay as they are.
+char32_t Minuscule(char32_t c) {
+    if (c >= 'A' && c <= 'Z') return c + 0x20;
+    if ((c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 0x20;
+    if (c >= 0x100 && c <= 0x137 && c % 2 == 0) return c + 1;      // Ā .. Ķ
+    if (c >= 0x139 && c <= 0x148 && c % 2 == 1) return c + 1;      // Ĺ .. Ň
+    if (c >= 0x14A && c <= 0x177 && c % 2 == 0) return c + 1;      // Ŋ .. Ŷ
+    if (c == 0x178) return 0xFF;                                    // Ÿ
+    if (c >= 0x179 && c <= 0x17E && c % 2 == 1) return c + 1;      // Ź .. Ž
+    if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 0x20;   // Greek
+    if (c >= 0x410 && c <= 0x42F) return c + 0x20;                 // Cyrillic
+    if (c >= 0x400 && c <= 0x40F) return c + 0x50;
+    return c;
+}
+
+void Utf8(std::string& r, char32_t c) {
+    if (c < 0x80) {
+        r += static_cast<char>(c);
+    } else if (c < 0x800) {
+        r += static_cast<char>(0xC0 | (c >> 6));
+        r += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        r += static_cast<char>(0xE0 | (c >> 12));
+        r += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        r += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        r += static_cast<char>(0xF0 | (c >> 18));
+        r += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        r += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        r += static_cast<char>(0x80 | (c & 0x3F));
     }
+}
+
+}  // namespace
+
+std::string VerifierNomEleve(std::string_view nom) {
+    if (nom.find_first_not_of(' ') == std::string_view::npos) return Texte("Exercice", "le nom de l'élève est vide");
+    if (nom.size() > kNomEleveMax)
+        //: %1 is a number of bytes.
+        return Remplir(Texte("Exercice", "le nom de l'élève dépasse %1 octets"), {std::to_string(kNomEleveMax)});
+    bool lettre = false;
+    for (std::string_view reste = nom; !reste.empty();) {
+        char32_t c = 0;
+        const std::size_t n = LongueurUtf8(reste, c);
+        if (n == 0 || c < 0x20 || (c >= 0x7F && c <= 0x9F))
+            return Texte("Exercice", "le nom de l'élève n'est pas un texte UTF-8 sans caractère de contrôle");
+        if (Dans(kRefuses, c)) {
+            char code[16];
+            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+            //: %1 is a character's code, such as U+202E.
+            return Remplir(Texte("Exercice", "le nom de l'élève contient un caractère invisible ou de contrôle (%1)"),
+                           {code});
+        }
+        lettre = lettre || Dans(kLettresChiffres, c);
+        reste.remove_prefix(n);
+    }
+    if (!lettre) return Texte("Exercice", "le nom de l'élève ne contient ni lettre ni chiffre");
     return {};
 }
 
-std::string Cite(const std::string& s) {
-    //: A card's name quoted in a sentence.
-    return Remplir(Texte("Ordre", "« %1 »"), {s});
-}
-
-std::string Designation(const Liste& l, const LettresVue& lettres, int f) {
-    const auto it = lettres.find(static_cast<Formation>(f));
-    const bool vue = it != lettres.end();
-    const std::string lettre = vue ? it->second : std::string();
-    if (f == 0)
-        //: %1 is the letter of the starting series in the view.
-        return vue ? Remplir(Texte("Ordre", "la série de départ %1"), {lettre}) : Texte("Ordre", "la série de départ");
-    const auto e = f > 0 && static_cast<std::size_t>(f) < l.size() ? EvenementDeLigne(l[static_cast<std::size_t>(f)])
-                                                                  : std::nullopt;
-    if (!e) return Texte("Ordre", "la couche");
-    switch (*e) {
-    case Evenement::Sedimentation:
-        //: %1 is the letter of the layer in the view.
-        return vue ? Remplir(Texte("Ordre", "la couche %1"), {lettre}) : Texte("Ordre", "la couche");
-    case Evenement::Volcanisme:
-        //: %1 is the letter of the lava flow in the view.
-        return vue ? Remplir(Texte("Ordre", "la coulée %1"), {lettre}) : Texte("Ordre", "la coulée");
-    case Evenement::Plutonisme:
-        //: %1 is the letter of the granite in the view.
-        return vue ? Remplir(Texte("Ordre", "le granite %1"), {lettre}) : Texte("Ordre", "le granite");
-    case Evenement::Distension:
-        //: %1 is the letter of the fault traces in the view.
-        return vue ? Remplir(Texte("Ordre", "la faille %1"), {lettre}) : Texte("Ordre", "la faille");
-    case Evenement::Chevauchement:
-        //: %1 is the letter of the thrust plane in the view.
-        return vue ? Remplir(Texte("Ordre", "le plan de chevauchement %1"), {lettre})
-                   : Texte("Ordre", "le chevauchement");
-    case Evenement::Erosion:
-        //: %1 is the letter of the erosion surface in the view.
-        return vue ? Remplir(Texte("Ordre", "la surface d'érosion %1"), {lettre}) : Texte("Ordre", "la surface d'érosion");
-    case Evenement::Compression: return Texte("Ordre", "le plissement");
+std::string CleNomEleve(std::string_view nom) {
+    std::string r;
+    bool espace = false;
+    for (std::string_view reste = nom; !reste.empty();) {
+        char32_t c = 0;
+        std::size_t n = LongueurUtf8(reste, c);
+        if (n == 0) c = 0xFFFD, n = 1;
+        reste.remove_prefix(n);
+        if (Espace(c)) {
+            espace = true;
+            continue;
+        }
+        if (espace && !r.empty()) r += ' ';
+        espace = false;
+        Utf8(r, Minuscule(c));
     }
-    return {};
-}
-
-std::string Clause(const Liste& l, const LettresVue& lettres, const Relation& r) {
-    const std::string ancien = Designation(l, lettres, r.ancien), recent = Designation(l, lettres, r.recent);
-    const std::string f = r.formations.empty() ? ancien : Designation(l, lettres, r.formations.back());
-    // The folding or the thrust of a deformation relation.
-    const int evenement = r.temoin == Temoin::Plisse ? r.recent : r.ancien;
-    const bool pli = evenement > 0 && static_cast<std::size_t>(evenement) < l.size() &&
-                     EvenementDeLigne(l[static_cast<std::size_t>(evenement)]) == Evenement::Compression;
-    const std::string deformation = pli ? Texte("Ordre", "le plissement") : Texte("Ordre", "le chevauchement");
-    switch (r.temoin) {
-    case Temoin::Repose:
-    case Temoin::ReposeSurSurface:
-        //: %1 rests on %2.
-        return Remplir(Texte("Relations", "%1 repose sur %2 (principe de superposition)"), {recent, ancien});
-    case Temoin::TraceRecoupe:
-    case Temoin::Granite:
-        //: %1 (a fault, a thrust plane, a granite) cuts %2.
-        return Remplir(Texte("Relations", "%1 recoupe %2 (principe de recoupement)"), {recent, ancien});
-    case Temoin::Scelle:
-        //: %1 (a layer) covers the top of the fault %2 without being cut.
-        return Remplir(Texte("Relations", "%1 scelle %2 (principe de recoupement)"), {recent, ancien});
-    case Temoin::Filon:
-        //: %1 is a lava flow; its feeder dyke cuts %2.
-        return Remplir(Texte("Relations", "le filon qui alimente %1 recoupe %2 (principe de recoupement)"),
-                       {recent, ancien});
-    case Temoin::Tronque:
-        //: %1 is an erosion surface that truncates %2.
-        return Remplir(Texte("Relations", "%1 tronque %2 (principe de recoupement)"), {recent, ancien});
-    case Temoin::Plisse:
-        return pli
-                   //: %1 is the folded formation.
-                   ? Remplir(Texte("Relations", "le plissement affecte %1 (principe de recoupement)"), {ancien})
-                   //: %1 is the formation the thrust offsets.
-                   : Remplir(Texte("Relations", "le chevauchement décale %1 (principe de recoupement)"), {ancien});
-    case Temoin::ReposeSurPli:
-        //: %1 rests on %3, which %2 (a folding or a thrust) deformed, and was not deformed itself.
-        return Remplir(Texte("Relations", "%1 repose sur %3 sans avoir subi %2 qui l'a déformée (principe de recoupement)"),
-                       {recent, deformation, f});
-    case Temoin::IntrusionPli:
-        //: %1 is an intrusion (granite, lava feeder) crossing %3, already deformed by %2.
-        return Remplir(Texte("Relations", "%1 recoupe %3, déjà déformée par %2 (principe de recoupement)"),
-                       {recent, deformation, f});
-    case Temoin::DiscordancePli:
-        //: %1 is an erosion surface truncating %3, already deformed by %2.
-        return Remplir(Texte("Relations", "discordance : %1 tronque %3, déjà déformée par %2"),
-                       {recent, Designation(l, lettres, r.ancien) == ancien && !pli && EvenementDeLigne(l[static_cast<std::size_t>(r.ancien)]) == Evenement::Distension ? ancien : deformation, f});
-    case Temoin::Discordance:
-        //: %1 rests on the erosion surface %2, which truncates deformed formations.
-        return Remplir(Texte("Relations", "discordance : %1 repose sur %2, qui tronque des formations déformées"),
-                       {recent, ancien});
-    }
-    return {};
+    return r;
 }
 
 }  // namespace section

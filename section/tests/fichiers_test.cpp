@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Safe writes: a write that fails at any byte, on purpose or on a really
 // full disk, leaves the old file byte for byte and nothing beside it; a
-// replaced file keeps its mode and owner; a symbolic link stays a link;
+// replaced file keeps its mode and owner; a symbolic link is refused;
 // devices, pipes, folders and the standard streams are written to or
 // refused, never renamed over.
 #include <gtest/gtest.h>
@@ -171,75 +171,70 @@ TEST(EcritureSure, LeFichierRemplaceGardeSonProprietaire) {
 
 // --- Symbolic links ------------------------------------------------------------
 
+// A pupil's link in a shared folder, named as the file the teacher saves:
+// refused, whatever it points to, and nothing anywhere changes.
 struct Lien {
     const char* nom;
     std::vector<std::pair<std::string, std::string>> liens;  // name -> what it points to
     std::string ecrit;                                       // the name written to
-    std::string cible;                                       // the file that gets the bytes
 };
 
 void PrintTo(const Lien& l, std::ostream* os) { *os << l.nom; }
 
 class LienSymbolique : public ::testing::TestWithParam<Lien> {};
 
-TEST_P(LienSymbolique, ResteUnLienEtSaCibleRecoitLesOctets) {
+TEST_P(LienSymbolique, EstRefuseEtRienNeChange) {
     const Lien& l = GetParam();
     DossierTemporaire d;
     ASSERT_EQ(::mkdir((d / "sous").c_str(), 0755), 0);
     ASSERT_EQ(::mkdir((d / "cibles").c_str(), 0755), 0);
-    ASSERT_TRUE(Ecrire(d / l.cible, kAncien));
-    for (const auto& [nom, vers] : l.liens) ASSERT_EQ(::symlink(vers.c_str(), (d / nom).c_str()), 0) << nom;
-    const auto avant = Contenu(d / "cibles");
-    EXPECT_EQ(EcrireFichierSur(d / l.ecrit, Nouveau()), ErreurFichier::Aucune);
-    EXPECT_EQ(Octets(d / l.cible), Nouveau());
+    ASSERT_TRUE(Ecrire(d / "cibles/vrai.json", kAncien));
     for (const auto& [nom, vers] : l.liens) {
-        EXPECT_TRUE(EstUnLien(d / nom)) << nom;
-        EXPECT_EQ(test::fs::read_symlink(d / nom).string(), vers) << nom;
+        const std::string v = vers.front() == '@' ? d / vers.substr(1) : vers;  // '@': absolute, in d
+        ASSERT_EQ(::symlink(v.c_str(), (d / nom).c_str()), 0) << nom;
     }
-    EXPECT_EQ(Contenu(d / "cibles"), avant);
-    // A failed write through the link keeps the target too.
-    EXPECT_EQ(EcrireFichierSur(d / l.ecrit, kAncien + "en plus", QuiEchoue(10)), ErreurFichier::DisquePlein);
-    EXPECT_EQ(Octets(d / l.cible), Nouveau());
-    EXPECT_EQ(Contenu(d / "cibles"), avant);
+    const auto avantCibles = Contenu(d / "cibles");
+    const auto avantSous = Contenu(d / "sous");
+    OptionsEcriture directes;
+    directes.directSurSpecial = true;
+    for (const OptionsEcriture& o : {OptionsEcriture{}, directes})
+        EXPECT_EQ(EcrireFichierSur(d / l.ecrit, Nouveau(), o), ErreurFichier::LienSymbolique);
+    EXPECT_EQ(Octets(d / "cibles/vrai.json"), kAncien);
+    for (const auto& [nom, vers] : l.liens) EXPECT_TRUE(EstUnLien(d / nom)) << nom;
+    EXPECT_EQ(Contenu(d / "cibles"), avantCibles);
+    EXPECT_EQ(Contenu(d / "sous"), avantSous);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Liens, LienSymbolique,
     ::testing::Values(
-        Lien{"relatif_vers_un_autre_dossier", {{"sous/lien", "../cibles/vrai.json"}}, "sous/lien", "cibles/vrai.json"},
+        Lien{"relatif_vers_un_autre_dossier", {{"sous/notes.csv", "../cibles/vrai.json"}}, "sous/notes.csv"},
+        Lien{"absolu", {{"sous/notes.csv", "@cibles/vrai.json"}}, "sous/notes.csv"},
         Lien{"chaine_de_deux_liens",
              {{"sous/premier", "second"}, {"sous/second", "../cibles/vrai.json"}},
-             "sous/premier",
-             "cibles/vrai.json"}),
+             "sous/premier"},
+        // A dangling link would create its target: a .desktop file, say.
+        Lien{"pendant", {{"sous/notes.csv", "../cibles/lanceur.desktop"}}, "sous/notes.csv"},
+        Lien{"pendant_absolu", {{"sous/notes.csv", "@cibles/lanceur.desktop"}}, "sous/notes.csv"},
+        Lien{"boucle", {{"sous/a", "b"}, {"sous/b", "a"}}, "sous/a"},
+        Lien{"vers_un_dossier", {{"sous/notes.csv", "../cibles"}}, "sous/notes.csv"},
+        Lien{"vers_dev_null", {{"sous/notes.csv", "/dev/null"}}, "sous/notes.csv"}),
     [](const ::testing::TestParamInfo<Lien>& i) { return std::string(i.param.nom); });
 
-// A link by its absolute name, which holds the temporary folder's.
-TEST(EcritureSure, UnLienAbsoluResteUnLien) {
+// The folders on the way may be links: the teacher chose them.
+TEST(EcritureSure, UnDossierLienResteUtilisable) {
     DossierTemporaire d;
-    ASSERT_TRUE(Ecrire(d / "vrai.json", kAncien));
-    ASSERT_EQ(::symlink((d / "vrai.json").c_str(), (d / "lien").c_str()), 0);
-    EXPECT_EQ(EcrireFichierSur(d / "lien", Nouveau()), ErreurFichier::Aucune);
-    EXPECT_TRUE(EstUnLien(d / "lien"));
-    EXPECT_EQ(Octets(d / "vrai.json"), Nouveau());
-    EXPECT_EQ(Contenu(d.Chemin()), (std::set<std::string>{"lien", "vrai.json"}));
+    ASSERT_EQ(::mkdir((d / "vrai").c_str(), 0755), 0);
+    ASSERT_EQ(::symlink("vrai", (d / "raccourci").c_str()), 0);
+    EXPECT_EQ(EcrireFichierSur(d / "raccourci/notes.csv", Nouveau()), ErreurFichier::Aucune);
+    EXPECT_EQ(Octets(d / "vrai/notes.csv"), Nouveau());
+    EXPECT_TRUE(EstUnLien(d / "raccourci"));
 }
 
-TEST(EcritureSure, UnLienPendantCreeSaCible) {
-    DossierTemporaire d;
-    ASSERT_EQ(::symlink("a-venir.bmp", (d / "lien.bmp").c_str()), 0);
-    EXPECT_EQ(EcrireFichierSur(d / "lien.bmp", Nouveau()), ErreurFichier::Aucune);
-    EXPECT_TRUE(EstUnLien(d / "lien.bmp"));
-    EXPECT_EQ(Octets(d / "a-venir.bmp"), Nouveau());
-}
-
-TEST(EcritureSure, UneBoucleDeLiensEstRefusee) {
-    DossierTemporaire d;
-    ASSERT_EQ(::symlink("b", (d / "a").c_str()), 0);
-    ASSERT_EQ(::symlink("a", (d / "b").c_str()), 0);
-    EXPECT_NE(EcrireFichierSur(d / "a", Nouveau()), ErreurFichier::Aucune);
-    EXPECT_TRUE(EstUnLien(d / "a"));
-    EXPECT_TRUE(EstUnLien(d / "b"));
-    EXPECT_EQ(Contenu(d.Chemin()), (std::set<std::string>{"a", "b"}));
+TEST(EcritureSure, LeRefusDUnLienLeNomme) {
+    EXPECT_EQ(MessageLienSymbolique("/classe/notes.csv"),
+              "« /classe/notes.csv » est un lien symbolique : choisissez un autre nom");
+    EXPECT_EQ(RaisonErreur(ErreurFichier::LienSymbolique), "c'est un lien symbolique : choisissez un autre nom");
 }
 
 // --- What is not a regular file --------------------------------------------------
@@ -336,8 +331,8 @@ TEST(EcritureSure, UnFluxNommeEstEcritLaOuIlEnEst) {
     int tube[2];
     ASSERT_EQ(::pipe(tube), 0);
     EXPECT_EQ(EcrireFichierSur("/dev/fd/" + std::to_string(tube[1]), kAncien, directes), ErreurFichier::Aucune);
-    // Not asked to write to a stream: a pipe is not a file.
-    EXPECT_EQ(EcrireFichierSur("/dev/fd/" + std::to_string(tube[1]), kAncien), ErreurFichier::PasUnFichier);
+    // Not asked to write to a stream: /proc/self/fd/N is a link.
+    EXPECT_EQ(EcrireFichierSur("/dev/fd/" + std::to_string(tube[1]), kAncien), ErreurFichier::LienSymbolique);
     ::close(tube[1]);
     std::string lu(4096, '\0');
     const ssize_t n = ::read(tube[0], lu.data(), lu.size());

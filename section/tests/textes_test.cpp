@@ -466,6 +466,7 @@ const std::vector<std::pair<ErreurFichier, std::string>> kRaisonsFichier = {
     {ErreurFichier::TropEtroite, "Couche1.bmp doit faire plus de 100 pixels de large"},
     {ErreurFichier::Ecriture, "l'écriture a échoué"},
     {ErreurFichier::DisquePlein, "le disque est plein"},
+    {ErreurFichier::LienSymbolique, "c'est un lien symbolique : choisissez un autre nom"},
     {static_cast<ErreurFichier>(99), "erreur inconnue"},
 };
 

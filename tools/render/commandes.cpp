@@ -13,19 +13,30 @@
 #include "dessin_formations.h"
 #include "images.h"
 #include "rendu.h"
+#include "section/textes.h"
 
 namespace rendu {
 
+// A message's bytes for the terminal: names and lines from files may hold
+// escape sequences (a title, a cleared screen, a colour, the clipboard),
+// shown as "\x1b" and never acted upon. File names keep their bytes
+// (OctetsDeChemin), so a name that is not UTF-8 shows its bytes as "\xe9".
+std::string PourTerminal(const QString& texte) { return section::SansControles(OctetsDeChemin(texte)); }
+
 void Signaler(const QString& message) {
-    const QByteArray t = QStringLiteral("strataloom-render : %1\n").arg(message).toUtf8();
-    std::fwrite(t.constData(), 1, static_cast<std::size_t>(t.size()), stderr);
+    const std::string t = "strataloom-render : " + PourTerminal(message) + "\n";
+    std::fwrite(t.data(), 1, t.size(), stderr);
     std::fflush(stderr);
 }
 
 void Afficher(const QString& ligne) {
-    const QByteArray t = (ligne + QLatin1Char('\n')).toUtf8();
-    std::fwrite(t.constData(), 1, static_cast<std::size_t>(t.size()), stdout);
+    // The program's own texts (the help) may span lines: each is shown.
+    std::string t;
+    for (const QString& l : ligne.split(QLatin1Char('\n'))) t += PourTerminal(l) + "\n";
+    std::fwrite(t.data(), 1, t.size(), stdout);
 }
+
+void AfficherOctets(std::string_view octets) { std::fwrite(octets.data(), 1, octets.size(), stdout); }
 
 int TerminerSortie(int code) {
     if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return code;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <string_view>
 
 #include "options.h"
 #include "section/session.h"
@@ -14,10 +15,14 @@ constexpr int kSucces = 0;
 constexpr int kEchec = 1;   // a file could not be read or written
 constexpr int kUsage = 2;   // the command line is wrong
 
-// Writes "strataloom-render : message" on standard error.
+// Writes "strataloom-render : message" on standard error, its control
+// characters escaped (section::SansControles): one line whatever it quotes.
 void Signaler(const QString& message);
-// Writes a line of UTF-8 text on standard output.
+// Writes a line of UTF-8 text on standard output, control characters
+// escaped; a '\n' in `ligne` starts another line.
 void Afficher(const QString& ligne);
+// Writes bytes already made safe (the class's CSV) on standard output.
+void AfficherOctets(std::string_view octets);
 
 // Flushes standard output: a CSV or a score that could not be written is a
 // failure (exit 1, with a message), never a silent success.

@@ -33,12 +33,14 @@ std::optional<std::string> Octets(const QString& chemin, Erreur& erreur) {
     if (e == section::ErreurFichier::TropGros) raison = QStringLiteral("le fichier dépasse 16 Mio");
     erreur.message = QStringLiteral("Chargement impossible : %1 (%2)")
                          .arg(Cite(entree ? QStringLiteral("entrée standard") : chemin), raison);
+    erreur.raison = raison;
     return std::nullopt;
 }
 
 bool Refus(const QString& chemin, const std::string& raison, Erreur& erreur) {
     if (raison.empty()) return false;
     erreur.message = QStringLiteral("Chargement impossible : %1 (%2)").arg(Cite(chemin), Texte(raison));
+    erreur.raison = Texte(raison);
     return true;
 }
 

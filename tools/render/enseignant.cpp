@@ -11,6 +11,7 @@
 #include "devoirs.h"
 #include "section/comparaison.h"
 #include "section/correction.h"
+#include "section/tableur.h"
 
 namespace rendu {
 
@@ -18,16 +19,6 @@ namespace {
 
 QString Part(std::int64_t part, std::int64_t total) {
     return QString::fromStdString(section::Pourcentage(part, total));
-}
-
-// A CSV field: quoted when it holds the separator, a quote or a line break.
-QString ChampCsv(const QString& s) {
-    if (!s.contains(QLatin1Char(';')) && !s.contains(QLatin1Char('"')) &&
-        !s.contains(QLatin1Char('\n')) && !s.contains(QLatin1Char('\r')))
-        return s;
-    QString q = s;
-    q.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + q + QLatin1Char('"');
 }
 
 std::optional<section::Liste> Lire(const QString& chemin) {
@@ -82,21 +73,11 @@ int CommandeComparer(const Options& o, section::Session& a) {
     return kSucces;
 }
 
-// CSV on standard output, one row per answer in the order given, shares in
-// percent with a decimal comma:
-//   fichier              the answer's file name
-//   eleve                the pupil's name (answer files only)
-//   note_sur_20          the mark, 0 to 20 (section::Noter): 20 for the key's
-//                        section pixel for pixel, 0 without any event
-//   roche_identique_%    of the pixels that are rock in either section, the
-//                        share of the same colour (the sky does not count)
-//   pixels_identiques_%  of all the pixels, the share of the same colour
-//   evenements_reconnus  lines of the answer naming an event (the first,
-//                        the base layer, not counted)
-//   formations_en_ecart  formations missing or in excess
-//   remarque             "même coupe que le corrigé", or why there is no mark
-// An answer that cannot be read, or answers another exercise than the key,
-// keeps its row with the marks empty and its reason as the remark.
+// The class's CSV (section::CsvDesNotes) on standard output, one row per
+// answer in the order given, the same table the window saves. An answer
+// that cannot be read, or answers another exercise than the key, keeps its
+// row with the marks empty and its reason as the remark, and is also
+// reported on standard error.
 int CommandeNoter(const Options& o, section::Session& a) {
     Erreur erreur;
     const auto cle = LireCorrige(o.cle, erreur);
@@ -115,36 +96,35 @@ int CommandeNoter(const Options& o, section::Session& a) {
                                     "les réponses sont comparées à la coupe que ses événements donnent ici")
                          .arg(Cite(o.cle)));
     }
-    Afficher(QStringLiteral("fichier;eleve;note_sur_20;roche_identique_%;pixels_identiques_%;"
-                            "evenements_reconnus;formations_en_ecart;remarque"));
+    std::vector<section::LigneNotes> lignes;
     int code = kSucces;
     for (const QString& chemin : o.listes) {
-        const QString fichier = ChampCsv(chemin);
+        section::LigneNotes l;
+        l.fichier = OctetsDeChemin(chemin);
         const auto copie = LireCopie(chemin, erreur);
         if (!copie) {
             Signaler(erreur.message);
-            Afficher(fichier + QStringLiteral(";;;;;;;") + ChampCsv(QStringLiteral("illisible")));
+            l.remarque = erreur.raison.toStdString();
+            lignes.push_back(std::move(l));
             code = kEchec;
             continue;
         }
-        const QString eleve = ChampCsv(copie->eleve);
+        l.eleve = copie->eleve.toStdString();
         if (empreinte && copie->exercice && *copie->exercice != *empreinte) {
             Signaler(QStringLiteral("%1 répond à un autre exercice que %2").arg(Cite(chemin), Cite(o.cle)));
-            Afficher(fichier + QLatin1Char(';') + eleve + QStringLiteral(";;;;;;") +
-                     ChampCsv(QStringLiteral("répond à un autre exercice")));
+            l.remarque = section::RemarqueAutreExercice();
+            lignes.push_back(std::move(l));
             code = kEchec;
             continue;
         }
         a.Charger(copie->lignes);
-        const section::Note n = section::Noter(modele, a);
-        const QString remarque = n.memeCoupe && n.evenementsReconnus > 0 ? QStringLiteral("même coupe que le corrigé")
-                                 : n.evenementsReconnus == 0             ? QStringLiteral("aucun événement reconnu")
-                                                                         : QString();
-        Afficher(fichier + QLatin1Char(';') + eleve + QLatin1Char(';') + QString::number(n.points) +
-                 QLatin1Char(';') + Part(n.rocheIdentique, n.roche) + QLatin1Char(';') +
-                 Part(n.identiques, n.pixels) + QLatin1Char(';') + QString::number(n.evenementsReconnus) +
-                 QLatin1Char(';') + QString::number(n.formationsEnEcart) + QLatin1Char(';') + remarque);
+        l.note = section::Noter(modele, a);
+        l.remarque = section::RemarqueNote(*l.note, l.note->memeCoupe ? section::Verification{}
+                                                                        : section::VerifierCoupe(modele, a));
+        lignes.push_back(std::move(l));
     }
+    section::SignalerHomonymes(lignes);
+    AfficherOctets(section::CsvDesNotes(lignes));
     return code;
 }
 

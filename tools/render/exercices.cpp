@@ -4,10 +4,14 @@
 #include "exercices.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <vector>
 
 #include "commandes.h"
 #include "feuille.h"
+#include "fiches_pdf.h"
+#include "images.h"
+#include "section/bmp.h"
 #include "rendu.h"
 #include "section/serie.h"
 
@@ -28,6 +32,16 @@ int CommandeExercices(const Options& o, section::Session& a) {
     regles.graine = o.graine;
     const std::vector<section::ExerciceTire> serie = section::TirerSerie(a, regles);
     std::vector<section::Liste> listes;
+    // The lists, their pictures and a sheet in the same folder are written
+    // whole or not at all, never mixed with an older series there.
+    section::EcritureGroupee ecriture(OctetsDeChemin(dossier.absolutePath()));
+    const auto echec = [&](section::ErreurFichier e) {
+        const QString fautif = ecriture.Fautif().empty() ? dossier.absolutePath()
+                                                         : dossier.filePath(CheminDeOctets(ecriture.Fautif()));
+        Signaler(ErreurEcriture(fautif, e).message +
+                 QStringLiteral(" ; la série n'a pas été écrite, aucun fichier du dossier n'a changé"));
+        return kEchec;
+    };
     for (int i = 1; i <= static_cast<int>(serie.size()); ++i) {
         const section::Liste& liste = serie[static_cast<std::size_t>(i - 1)].liste;
         if (!serie[static_cast<std::size_t>(i - 1)].conforme)
@@ -36,19 +50,28 @@ int CommandeExercices(const Options& o, section::Session& a) {
                          .arg(i));
         // The model is what loading the saved list shows.
         a.Charger(liste);
-        std::optional<Erreur> e =
-            EcrireFichier(section::TexteListe(liste), dossier.filePath(NomExercice(o.graine, i, ".lst")));
-        if (!e) e = EcrireImageSelonNom(a.vue(), dossier.filePath(NomExercice(o.graine, i, ".bmp")), true);
-        if (e) {
-            Signaler(e->message);
-            return kEchec;
-        }
+        section::ErreurFichier e =
+            ecriture.Ajouter(OctetsDeChemin(NomExercice(o.graine, i, ".lst")), section::TexteListe(liste));
+        if (e == section::ErreurFichier::Aucune)
+            e = ecriture.Ajouter(OctetsDeChemin(NomExercice(o.graine, i, ".bmp")), section::EcrireBmp(a.vue()));
+        if (e != section::ErreurFichier::Aucune) return echec(e);
         listes.push_back(liste);
     }
-    if (o.fiche.isEmpty()) return kSucces;
     std::vector<QString> titres;
     for (int i = 1; i <= o.exercices; ++i)
         titres.push_back(QStringLiteral("Exercice %1 (série %2)").arg(QString::number(i), QString::number(o.graine)));
+    const QFileInfo fiche(o.fiche);
+    const bool ficheDansLeDossier = !o.fiche.isEmpty() && fiche.absolutePath() == dossier.absolutePath();
+    if (ficheDansLeDossier) {
+        const auto octets = DocumentFiches(a, listes, titres, QStringLiteral("strataloom-render " STRATALOOM_VERSION));
+        const section::ErreurFichier e =
+            octets ? ecriture.Ajouter(OctetsDeChemin(fiche.fileName()),
+                                      std::string_view(octets->constData(), static_cast<std::size_t>(octets->size())))
+                   : section::ErreurFichier::Ecriture;
+        if (e != section::ErreurFichier::Aucune) return echec(e);
+    }
+    if (const section::ErreurFichier e = ecriture.Terminer(); e != section::ErreurFichier::Aucune) return echec(e);
+    if (o.fiche.isEmpty() || ficheDansLeDossier) return kSucces;
     if (const auto e = EcrireFiches(o.fiche, a, listes, titres)) {
         Signaler(e->message);
         return kEchec;

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <cstdio>
 #include <memory>
 
 #include "commandes.h"
@@ -40,7 +41,8 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) args << CheminDeOctets(argv[i]);
     const auto analyse = rendu::Analyser(args);
     if (const QString* erreur = std::get_if<QString>(&analyse)) {
-        rendu::Signaler(*erreur + QStringLiteral("\nEssayez « strataloom-render --help »."));
+        rendu::Signaler(*erreur);
+        std::fputs("Essayez « strataloom-render --help ».\n", stderr);
         return rendu::kUsage;
     }
     const rendu::Options& o = std::get<rendu::Options>(analyse);

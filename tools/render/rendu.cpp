@@ -3,8 +3,12 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "commandes.h"
 #include "images.h"
+#include "section/textes.h"
 
 namespace rendu {
 
@@ -23,11 +27,15 @@ section::OptionsEcriture Directes() {
 QString Cite(const QString& chemin) { return QStringLiteral("« %1 »").arg(chemin); }
 
 void SignalerLignesIgnorees(const QString& nom, const section::Liste& lignes) {
-    for (const std::size_t i : section::LignesNonRejouees(lignes))
+    const std::vector<std::size_t> ignorees = section::LignesNonRejouees(lignes);
+    const std::size_t nommees = std::min(ignorees.size(), section::kLignesIgnoreesNommees);
+    for (std::size_t k = 0; k < nommees; ++k)
         Signaler(QStringLiteral("%1, ligne %2 ignorée : %3")
                      .arg(nom)
-                     .arg(i + 1)
-                     .arg(Cite(QString::fromStdString(section::Utf8DeLigne(lignes[i])))));
+                     .arg(ignorees[k] + 1)
+                     .arg(Cite(QString::fromStdString(section::Utf8DeLigne(lignes[ignorees[k]])))));
+    if (ignorees.size() > nommees)
+        Signaler(QStringLiteral("%1 : %2").arg(nom, QString::fromStdString(section::AutresLignesIgnorees(ignorees.size() - nommees))));
 }
 
 std::optional<Erreur> ChargerBase(const QString& dossier, section::Session& s) {
@@ -39,9 +47,10 @@ std::optional<Erreur> ChargerBase(const QString& dossier, section::Session& s) {
     if (fautif >= 0) {
         const QString fichier = dossier + QLatin1Char('/') + QLatin1String(section::kFichiersTextures[fautif]);
         return Erreur{QStringLiteral("Un ou plusieurs fichiers d'images sont absents : %1 manque ou est illisible (%2)")
-                          .arg(Cite(fichier), Raison(e))};
+                          .arg(Cite(fichier), Raison(e)),
+                      Raison(e)};
     }
-    return Erreur{QStringLiteral("Les images de %1 ne font pas une coupe (%2)").arg(Cite(dossier), Raison(e))};
+    return Erreur{QStringLiteral("Les images de %1 ne font pas une coupe (%2)").arg(Cite(dossier), Raison(e)), Raison(e)};
 }
 
 std::optional<section::Liste> LireFichierListe(const QString& chemin, Erreur& erreur) {
@@ -63,7 +72,9 @@ std::optional<section::Liste> LireFichierListe(const QString& chemin, Erreur& er
 }
 
 Erreur ErreurEcriture(const QString& chemin, section::ErreurFichier e) {
-    return Erreur{QStringLiteral("Impossible de créer le fichier %1 (%2)").arg(chemin, Raison(e))};
+    if (e == section::ErreurFichier::LienSymbolique)
+        return Erreur{QString::fromStdString(section::MessageLienSymbolique(chemin.toStdString())), Raison(e)};
+    return Erreur{QStringLiteral("Impossible de créer le fichier %1 (%2)").arg(chemin, Raison(e)), Raison(e)};
 }
 
 std::optional<Erreur> EcrireImageSelonNom(const section::Raster& r, const QString& chemin, bool bmpSeulement) {

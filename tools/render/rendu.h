@@ -15,6 +15,7 @@ namespace rendu {
 // A French message for standard error, naming the file concerned.
 struct Erreur {
     QString message;
+    QString raison;  // the reason alone, for a table's remark (may be empty)
 };
 
 // "« chemin »", the way messages quote file names.
@@ -27,7 +28,8 @@ std::optional<Erreur> ChargerBase(const QString& dossier, section::Session& s);
 // Names on standard error each line of the list `nom` that a replay does
 // not apply: "plis.lst, ligne 3 ignorée : « Seisme »". Lines count from 1,
 // the first line (the "Sédimentation" of the base layer) being line 1; it
-// is named only when it holds anything else.
+// is named only when it holds anything else. The first five are named,
+// the others counted in one line: "plis.lst : … et 12 autres lignes ignorées".
 void SignalerLignesIgnorees(const QString& nom, const section::Liste& lignes);
 
 // Reads a list file ("-": standard input) and splits it into lines, with

@@ -76,6 +76,9 @@ struct Reponse {
 // its picture's size and its pixels. Equal lists with equal pictures give
 // equal fingerprints, whatever the title.
 std::uint64_t EmpreinteExercice(const Exercice& e);
+// Mixes (or, applied again, unmixes) an exercise file's event bytes with
+// the key stream drawn from its fingerprint.
+void MelangerEvenements(std::string& octets, std::uint64_t empreinte);
 // The fingerprint as 16 lowercase hexadecimal digits.
 std::string TexteEmpreinte(std::uint64_t empreinte);
 

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 #include <sys/types.h>
 
 #include "section/evenements.h"
@@ -29,11 +30,15 @@ enum class ErreurFichier {
     TropEtroite,    // a Couche1.bmp no wider than the hidden margin
     Ecriture,       // a write, the flush or the final rename failed
     DisquePlein,    // ... because the disk is full
+    LienSymbolique, // a write to a name that is a symbolic link, dangling or not
 };
 
 // The reason, for messages ("le disque est plein"), in the current language
 // (see textes.h): French without a translator.
 std::string RaisonErreur(ErreurFichier e);
+// What a write refused with LienSymbolique tells the person who chose the
+// name: "« nom » est un lien symbolique : choisissez un autre nom".
+std::string MessageLienSymbolique(std::string_view nom);
 
 // Reads a regular file whole, at most `max` bytes: a bigger one is
 // TropGros, found without reading past max + 1 bytes. Anything that is not
@@ -77,9 +82,47 @@ struct OptionsEcriture {
 // only by a complete new one: a temporary file beside it gets every byte,
 // checked, and is flushed to disk before it is renamed over the old one.
 // On any failure the old file stays byte for byte and no temporary file
-// remains. A replaced file keeps its permissions; a symbolic link stays a
-// link, and the file it names is the one replaced.
+// remains. A replaced file keeps its permissions. A name that is a symbolic
+// link, dangling or not, is refused (LienSymbolique) and left as it is: a
+// link someone else put in a shared folder must not choose which of the
+// writer's files is replaced, or created. The folders on the way may be
+// links; only the last name is checked. The standard streams written where
+// they stand (directSurSpecial) are not files and are not concerned.
 ErreurFichier EcrireFichierSur(const std::string& chemin, std::string_view octets,
                                const OptionsEcriture& options = {});
+
+// Files written together into one folder, whole or not at all (a series of
+// exercises and its sheet): each is first written, safely, into a hidden
+// folder made inside the destination; Terminer() then checks every
+// destination name (no link, nothing that is not a regular file) and
+// renames the new files into place. If any step fails, none of the new
+// files remains, every old file is as it was (one already replaced is put
+// back) and the hidden folder is removed, as it is when the object is
+// destroyed before Terminer() succeeded.
+class EcritureGroupee {
+public:
+    explicit EcritureGroupee(std::string dossier, OptionsEcriture options = {});
+    ~EcritureGroupee();
+    EcritureGroupee(const EcritureGroupee&) = delete;
+    EcritureGroupee& operator=(const EcritureGroupee&) = delete;
+
+    // `nom` is a bare file name (no '/'), given once.
+    ErreurFichier Ajouter(const std::string& nom, std::string_view octets);
+    ErreurFichier Terminer();
+    // The name of the file at fault after a failure (empty when the hidden
+    // folder itself could not be made).
+    const std::string& Fautif() const { return fautif_; }
+
+private:
+    void Abandonner();
+
+    std::string dossier_;
+    OptionsEcriture options_;
+    std::string attente_;  // the hidden folder, empty until made
+    std::vector<std::string> noms_;
+    std::string fautif_;
+    ErreurFichier erreur_ = ErreurFichier::Aucune;
+    bool termine_ = false;
+};
 
 }  // namespace section

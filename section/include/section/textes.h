@@ -10,6 +10,7 @@
 // never translated.
 #pragma once
 
+#include <cstddef>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -30,5 +31,24 @@ std::string Texte(const char* contexte, const char* francais);
 // the values given) stays as it is, and a % followed by anything but 1 .. 9
 // is copied: "%10" is the first value then "0".
 std::string Remplir(std::string_view modele, std::initializer_list<std::string_view> valeurs);
+
+// Text from a file (a title, a name, a list line, a file name), made safe
+// to print on a terminal or in a table: its valid UTF-8 is kept, except
+// the C0 control characters and DEL, written "\x1b", and the C1 ones
+// (U+0080 .. U+009F), written "\u009b"; a byte that is not part of valid
+// UTF-8 is written "\xe9". Nothing it returns can move a cursor, change a
+// colour or a title, or end a line.
+std::string SansControles(std::string_view texte);
+
+// The length of the valid UTF-8 sequence at the start of `t` (shortest
+// form, no surrogate, at most U+10FFFF) with its code point, or 0.
+std::size_t LongueurUtf8(std::string_view t, char32_t& point);
+
+// A file's ignored lines are named at most this many times; the rest are
+// counted in one line (AutresLignesIgnorees), so that a junk file cannot
+// flood a terminal.
+constexpr std::size_t kLignesIgnoreesNommees = 5;
+// "… et 9 995 autres lignes ignorées" (n > 0).
+std::string AutresLignesIgnorees(std::size_t n);
 
 }  // namespace section

@@ -3,6 +3,7 @@
 // against a key, step pictures, random exercises and printable sheets.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -30,6 +31,18 @@ class EnseignantTest : public QObject {
     QString base_;
     QString Chemin(const QString& nom) const { return tmp_.filePath(nom); }
     QStringList Base() const { return {QStringLiteral("--base"), base_}; }
+
+    // The rows of the class's CSV on standard output: a byte order mark,
+    // then rows ending in CR LF, the header first.
+    static QStringList LignesCsv(const QByteArray& out) {
+        if (!out.startsWith("\xEF\xBB\xBF") || !out.endsWith("\r\n")) return {QStringLiteral("format inattendu")};
+        QStringList l = QString::fromUtf8(out.mid(3).chopped(2)).split(QStringLiteral("\r\n"));
+        if (l.value(0) != QStringLiteral("Fichier;Élève;Note sur 20;Roche identique (%);Pixels identiques (%);"
+                                         "Événements reconnus;Formations en écart;Remarque"))
+            return {QStringLiteral("en-tête inattendu")};
+        return l;
+    }
+    static QString Nom(const QString& chemin) { return QFileInfo(chemin).fileName(); }
 
     // Replays `liste` with the window's rules: every event must be enabled
     // when its turn comes.
@@ -121,15 +134,13 @@ private Q_SLOTS:
         const auto s = Lancer(Base() + QStringList{QStringLiteral("--grade"), k, e1, e3, e2});
         QCOMPARE(s.code, 1);
         QVERIFY(QString::fromUtf8(s.err).contains(e3));
-        const QStringList lignes = QString::fromUtf8(s.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList lignes = LignesCsv(s.out);
         QCOMPARE(lignes.size(), 4);
-        QCOMPARE(lignes[0], QStringLiteral("fichier;eleve;note_sur_20;roche_identique_%;pixels_identiques_%;"
-                                           "evenements_reconnus;formations_en_ecart;remarque"));
-        QCOMPARE(lignes[1], QStringLiteral("\"%1\";;20;100,0;100,0;4;0;même coupe que le corrigé").arg(e1));
-        QCOMPARE(lignes[2], e3 + QStringLiteral(";;;;;;;illisible"));
-        const QStringList champs = lignes[3].split(QLatin1Char(';'));
-        QCOMPARE(champs.size(), 8);
-        QCOMPARE(champs[0], e2);
+        QCOMPARE(lignes[1], QStringLiteral("\"eleve;1.lst\";;20;100,0;100,0;4;0;même coupe que le corrigé"));
+        QCOMPARE(lignes[2], QStringLiteral("eleve3.lst;;;;;;;le fichier ou son dossier n'existe pas"));
+        // The remark, last, may hold "; " between what differs, and is then quoted.
+        const QStringList champs = lignes[3].split(QLatin1Char(';')).mid(0, 7) << lignes[3].section(QLatin1Char(';'), 7);
+        QCOMPARE(champs[0], QStringLiteral("eleve2.lst"));
         QCOMPARE(champs[5], QStringLiteral("3"));
         const section::Session m = essai::Charge(base_, cle), a = essai::Charge(base_, moinsUn);
         const section::Note n = section::Noter(m, a);
@@ -138,7 +149,8 @@ private Q_SLOTS:
         QCOMPARE(champs[3], QString::fromStdString(section::Pourcentage(n.rocheIdentique, n.roche)));
         QCOMPARE(champs[4], QString::fromStdString(section::Pourcentage(n.identiques, n.pixels)));
         QCOMPARE(champs[6], QString::number(n.formationsEnEcart));
-        QCOMPARE(champs[7], QString());
+        // Below 20, the remark says what differs.
+        QVERIFY(!champs[7].isEmpty());
         // All readable: exit 0.
         QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--grade"), k, e2}).code, 0);
         // An unreadable key grades nothing.
@@ -196,6 +208,42 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(rendu::NomExercice(7, 3, ".lst"), QStringLiteral("exercice-7-03.lst"));
+    }
+
+    // A series meets a pupil's link among its names: nothing is written,
+    // the older series stays whole, and the message says so.
+    void serieEntiereOuRien() {
+        const QString d = Chemin(QStringLiteral("ex-lien"));
+        QVERIFY(QDir().mkpath(d));
+        const QStringList args{QStringLiteral("--exercise"), QStringLiteral("3"), QStringLiteral("--events"),
+                               QStringLiteral("4"), QStringLiteral("--seed"), QStringLiteral("5"), QStringLiteral("--out-dir"), d,
+                               QStringLiteral("--sheet"), d + QStringLiteral("/fiches.pdf")};
+        for (const char* nom : {"exercice-5-01.lst", "exercice-5-03.bmp", "fiches.pdf"}) {
+            QFile f(d + QLatin1Char('/') + QLatin1String(nom));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray("ancien ") + nom);
+        }
+        QVERIFY(QFile::link(QStringLiteral("../ailleurs.desktop"), d + QStringLiteral("/exercice-5-02.bmp")));
+        const auto contenu = [&] {
+            QStringList r;
+            for (const QFileInfo& i : QDir(d).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name))
+                r << i.fileName() + QLatin1Char('=') + QString::fromUtf8(i.isSymLink() ? i.symLinkTarget().toUtf8() : essai::Lire(i.filePath()));
+            return r;
+        };
+        const QStringList avant = contenu();
+        const auto s = Lancer(Base() + args);
+        QCOMPARE(s.code, 1);
+        const QString err = QString::fromUtf8(s.err);
+        QVERIFY2(err.contains(QStringLiteral("exercice-5-02.bmp » est un lien symbolique")) &&
+                     err.contains(QStringLiteral("la série n'a pas été écrite, aucun fichier du dossier n'a changé")),
+                 qPrintable(err));
+        QCOMPARE(contenu(), avant);
+        QVERIFY(!QFileInfo::exists(Chemin(QStringLiteral("ailleurs.desktop"))));
+        // The link removed, the whole series and its sheet are written.
+        QVERIFY(QFile::remove(d + QStringLiteral("/exercice-5-02.bmp")));
+        QCOMPARE(Lancer(Base() + args).code, 0);
+        QCOMPARE(QDir(d).entryList(QDir::Files | QDir::Hidden, QDir::Name).size(), 7);
+        QVERIFY(essai::Lire(d + QStringLiteral("/fiches.pdf")).startsWith("%PDF"));
     }
 
     void exercicesIdentiquesPourUneGraine() {
@@ -258,6 +306,59 @@ private Q_SLOTS:
         QVERIFY(QString::fromUtf8(f.err).contains(QStringLiteral("non/la.pdf")));
     }
 
+    // --make-answer uses the engine's check of names (exit 1 with the
+    // reason); the grading flags one name given twice.
+    void nomsDEleves_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("raison");  // empty: written
+        QTest::newRow("ordinaire") << QStringLiteral("Alice") << QString();
+        QTest::newRow("formule acceptée") << QStringLiteral("=1+1") << QString();
+        QTest::newRow("espace sans chasse") << QStringLiteral("Alice\u200B") << QStringLiteral("(U+200B)");
+        QTest::newRow("droite à gauche") << QStringLiteral("Bob \u202E02/02") << QStringLiteral("(U+202E)");
+        QTest::newRow("insécables seules") << QStringLiteral("\u00A0\u00A0") << QStringLiteral("ni lettre ni chiffre");
+    }
+
+    void nomsDEleves() {
+        QFETCH(QString, nom);
+        QFETCH(QString, raison);
+        const QString lst = essai::EcrireListe(Chemin(QStringLiteral("noms.lst")), {kSed, "Compression"});
+        const QString exo = Chemin(QStringLiteral("noms.exo"));
+        QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--make-exercise"), exo, lst}).code, 0);
+        const QString rep = Chemin(QStringLiteral("nom.rep"));
+        QFile::remove(rep);
+        const auto r = Lancer(Base() + QStringList{QStringLiteral("--make-answer"), rep, QStringLiteral("--for"), exo,
+                                                   QStringLiteral("--pupil"), nom, lst});
+        if (raison.isEmpty()) {
+            QCOMPARE(r.code, 0);
+            QVERIFY(QFile::exists(rep));
+            return;
+        }
+        QCOMPARE(r.code, 1);
+        QVERIFY2(QString::fromUtf8(r.err).contains(raison), r.err.constData());
+        QVERIFY(!QFile::exists(rep));
+    }
+
+    void memeNomDeuxFois() {
+        const QString lst = essai::EcrireListe(Chemin(QStringLiteral("deux.lst")), {kSed, "Compression"});
+        const QString exo = Chemin(QStringLiteral("deux.exo"));
+        QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--make-exercise"), exo, lst}).code, 0);
+        QStringList reponses;
+        for (const auto& [fichier, nom] : {std::pair{"alice1.rep", "Alice"}, std::pair{"alice2.rep", " ALICE  "},
+                                           std::pair{"bruno.rep", "Bruno"}}) {
+            reponses << Chemin(QLatin1String(fichier));
+            QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--make-answer"), reponses.back(), QStringLiteral("--for"),
+                                                 exo, QStringLiteral("--pupil"), QString::fromUtf8(nom), lst}).code, 0);
+        }
+        const auto s = Lancer(Base() + QStringList{QStringLiteral("--grade"), exo} + reponses);
+        QCOMPARE(s.code, 0);
+        const QStringList lignes = LignesCsv(s.out);
+        QCOMPARE(lignes.size(), 4);
+        QCOMPARE(lignes[1], QStringLiteral("alice1.rep;Alice;20;100,0;100,0;1;0;\"même coupe que le corrigé ; même nom d'élève que alice2.rep\""));
+        QVERIFY2(lignes[2].startsWith(QStringLiteral("alice2.rep; ALICE  ;20;")), qPrintable(lignes[2]));
+        QVERIFY2(lignes[2].endsWith(QStringLiteral("même nom d'élève que alice1.rep\"")), qPrintable(lignes[2]));
+        QVERIFY2(!lignes[3].contains(QStringLiteral("même nom")), qPrintable(lignes[3]));
+    }
+
     void exerciceEtReponsesDUneClasse() {
         const Liste cle{kSed, kSed, "Compression", "Erosion", kSed};
         const QString lst = essai::EcrireListe(Chemin(QStringLiteral("devoir.lst")), cle);
@@ -302,15 +403,16 @@ private Q_SLOTS:
         t.close();
         const auto s = Lancer(Base() + QStringList{QStringLiteral("--grade"), exo, juste, vide, ailleurs, tronquee, lst});
         QCOMPARE(s.code, 1);
-        const QStringList lignes = QString::fromUtf8(s.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList lignes = LignesCsv(s.out);
         QCOMPARE(lignes.size(), 6);
-        QCOMPARE(lignes[1], juste + QStringLiteral(";Zoé;20;100,0;100,0;4;0;même coupe que le corrigé"));
-        QVERIFY2(lignes[2].startsWith(vide + QStringLiteral(";Paul;0;")), qPrintable(lignes[2]));
+        QCOMPARE(lignes[1], Nom(juste) + QStringLiteral(";Zoé;20;100,0;100,0;4;0;même coupe que le corrigé"));
+        QVERIFY2(lignes[2].startsWith(Nom(vide) + QStringLiteral(";Paul;0;")), qPrintable(lignes[2]));
         QCOMPARE(lignes[2].section(QLatin1Char(';'), 5, 5), QStringLiteral("0"));
         QCOMPARE(lignes[2].section(QLatin1Char(';'), 7, 7), QStringLiteral("aucun événement reconnu"));
-        QCOMPARE(lignes[3], ailleurs + QStringLiteral(";Léa;;;;;;répond à un autre exercice"));
-        QCOMPARE(lignes[4], tronquee + QStringLiteral(";;;;;;;illisible"));
-        QVERIFY(lignes[5].startsWith(lst + QStringLiteral(";;20;")));
+        QCOMPARE(lignes[3], Nom(ailleurs) + QStringLiteral(";Léa;;;;;;répond à un autre exercice"));
+        QVERIFY2(lignes[4].startsWith(QStringLiteral("tronquee.rep;;;;;;;")) && lignes[4].contains(QStringLiteral("tronqué")),
+                 qPrintable(lignes[4]));
+        QVERIFY(lignes[5].startsWith(Nom(lst) + QStringLiteral(";;20;")));
         const QString err = QString::fromUtf8(s.err);
         QVERIFY2(err.contains(QStringLiteral("tronqué")), qPrintable(err));
         QVERIFY(err.contains(QStringLiteral("répond à un autre exercice")));
@@ -329,6 +431,60 @@ private Q_SLOTS:
         QVERIFY2(QString::fromUtf8(k.err).contains(QStringLiteral("abîmé")), k.err.constData());
         // Nor can an answer be written for it.
         QVERIFY(reponse(QStringLiteral("pour_abime"), QStringLiteral("Zoé"), cle, casse).isEmpty());
+    }
+
+    // Names a pupil chose reach the CSV as text, never as a formula or a
+    // control code; a junk list floods nothing.
+    void notesSansFormuleNiCodeDeControle_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("champ");
+        QTest::newRow("égal") << QStringLiteral("=1+1.lst") << QStringLiteral("'=1+1.lst");
+        QTest::newRow("commande") << QStringLiteral("+cmd|' -C calc'!A0.lst") << QStringLiteral("'+cmd|' -C calc'!A0.lst");
+        QTest::newRow("moins") << QStringLiteral("-2+3.lst") << QStringLiteral("'-2+3.lst");
+        QTest::newRow("arobase") << QStringLiteral("@SUM(1+1).lst") << QStringLiteral("'@SUM(1+1).lst");
+        QTest::newRow("effacer l'écran") << QStringLiteral("\x1b[2J.lst") << QStringLiteral("\\x1b[2J.lst");
+        QTest::newRow("titre du terminal") << QStringLiteral("\x1b]0;20 sur 20\x07.lst")
+                                           << QStringLiteral("\\x1b]0;20 sur 20\\x07.lst");
+    }
+
+    void notesSansFormuleNiCodeDeControle() {
+        QFETCH(QString, nom);
+        QFETCH(QString, champ);
+        const Liste cle{kSed, "Compression"};
+        const QString k = essai::EcrireListe(Chemin(QStringLiteral("cle-hostile.lst")), cle);
+        const QString dossier = Chemin(QStringLiteral("hostiles"));
+        QVERIFY(QDir().mkpath(dossier));
+        const QString e = essai::EcrireListe(dossier + QLatin1Char('/') + nom, {kSed, "Compression", "\x1b[31mNote : 20/20"});
+        const auto s = Lancer(Base() + QStringList{QStringLiteral("--grade"), k, e});
+        QCOMPARE(s.code, 0);
+        const QStringList lignes = LignesCsv(s.out);
+        QCOMPARE(lignes.size(), 2);
+        QVERIFY2(lignes[1].startsWith(champ.contains(QLatin1Char(';')) ? QLatin1Char('"') + champ + QStringLiteral("\";")
+                                                                        : champ + QLatin1Char(';')),
+                 qPrintable(lignes[1]));
+        for (const QByteArray& flux : {s.out, s.err})
+            for (const char c : flux) QVERIFY2(c == '\n' || c == '\r' || static_cast<unsigned char>(c) >= 0x20, flux.constData());
+        QVERIFY2(s.err.contains("\\x1b[31mNote : 20/20"), s.err.constData());
+    }
+
+    void lignesIgnoreesAuPlusCinq() {
+        const Liste cle{kSed, "Compression"};
+        const QString k = essai::EcrireListe(Chemin(QStringLiteral("cle-cinq.lst")), cle);
+        Liste junk{kSed};
+        for (int i = 0; i < 9999; ++i) junk.push_back("Seisme " + std::to_string(i));
+        const QString e = essai::EcrireListe(Chemin(QStringLiteral("junk.lst")), junk);
+        const auto s = Lancer(Base() + QStringList{QStringLiteral("--grade"), k, e});
+        QCOMPARE(s.code, 0);
+        const QStringList err = QString::fromUtf8(s.err).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(err.size(), 6);
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(err[i], QStringLiteral("strataloom-render : %1, ligne %2 ignorée : « Seisme %3 »").arg(e).arg(i + 2).arg(i));
+        QCOMPARE(err[5], QStringLiteral("strataloom-render : %1 : … et 9994 autres lignes ignorées").arg(e));
+        // Up to five, each is named and nothing is counted.
+        const QString cinq = essai::EcrireListe(Chemin(QStringLiteral("cinq.lst")), Liste(junk.begin(), junk.begin() + 6));
+        const auto c = Lancer(Base() + QStringList{QStringLiteral("--grade"), k, cinq});
+        QCOMPARE(QString::fromUtf8(c.err).split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(), 5);
+        QVERIFY(!c.err.contains("autre"));
     }
 
     void verificationDUneListe() {

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A class's marks as a table for a spreadsheet, the one format every front
+// end writes: UTF-8 with a byte order mark, ';' between fields, CR LF after
+// each row, decimal commas, a header first.
+//
+// Names and file names come from pupils: a field is never read by a
+// spreadsheet as a formula (one that begins with '=', '+', '-', '@', a tab
+// or a carriage return gets a leading '\''), holds no control character
+// (SansControles) and is quoted when it holds ';' or '"'.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "section/correction.h"
+
+namespace section {
+
+// One answer's row, in the order the files were given.
+struct LigneNotes {
+    std::string fichier;       // the path as given: only the name after its last '/' is written
+    std::string eleve;         // empty for a plain list
+    std::optional<Note> note;  // empty when the file was not marked
+    std::string remarque;      // never empty below 20 (see RemarqueNote)
+};
+
+// The header, fixed: later columns go after it.
+inline constexpr std::string_view kEnteteNotes =
+    "Fichier;\xC3\x89l\xC3\xA8ve;Note sur 20;Roche identique (%);Pixels identiques (%);"
+    "\xC3\x89v\xC3\xA9nements reconnus;Formations en \xC3\xA9" "cart;Remarque";
+
+// One field as the table holds it.
+std::string ChampCsv(std::string_view texte);
+// The whole table: byte order mark, header, one row per entry; no summary.
+std::string CsvDesNotes(const std::vector<LigneNotes>& lignes);
+
+// What a marked answer's row says, in the current language: no recognised
+// event, the same section as the model, or what differs (VerifierCoupe's
+// remarks, or "coupe différente"). Never empty.
+std::string RemarqueNote(const Note& n, const Verification& v);
+// Adds to the remark of every row whose pupil's name is also another
+// row's (compared by CleNomEleve) which files share it: "même nom d'élève
+// que b.rep, c.rep". Rows without a name are left as they are.
+void SignalerHomonymes(std::vector<LigneNotes>& lignes);
+// The file name written for a row: what follows the last '/'.
+std::string_view NomSansDossier(std::string_view chemin);
+
+// An answer of more events than this is not replayed by a class's
+// grading in the window: one such answer would hold the teacher's window
+// for seconds. Its row says so (RemarqueTropLongue).
+constexpr std::size_t kEvenementsNotesMax = 300;
+bool TropLonguePourNoter(const Liste& lignes);
+std::string RemarqueTropLongue();
+
+// The remark of an answer to another exercise than the one marked.
+std::string RemarqueAutreExercice();
+
+}  // namespace section

@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "designations.h"
+
+#include "section/textes.h"
+
+namespace section {
+
+LettresVue Lettres(const Session& s) {
+    LettresVue l;
+    for (const Lettre& x : LettresFormations(FormationsDeLaVue(s.section()))) l[x.formation] = x.lettre;
+    return l;
+}
+
+std::string NomCarte(Evenement e, const std::string& lettre) {
+    const bool vue = !lettre.empty();
+    switch (e) {
+    case Evenement::Sedimentation:
+        //: %1 is the letter of the layer in the view.
+        return vue ? Remplir(Texte("Cartes", "Dépôt de la couche %1"), {lettre}) : Texte("Cartes", "Dépôt d'une couche");
+    case Evenement::Volcanisme:
+        //: %1 is the letter of the lava flow in the view.
+        return vue ? Remplir(Texte("Cartes", "Épanchement de la coulée de lave %1"), {lettre})
+                   : Texte("Cartes", "Épanchement d'une coulée de lave");
+    case Evenement::Erosion: return Texte("Cartes", "Érosion");
+    case Evenement::Plutonisme:
+        //: %1 is the letter of the granite in the view.
+        return vue ? Remplir(Texte("Cartes", "Mise en place du granite %1"), {lettre})
+                   : Texte("Cartes", "Mise en place d'un granite");
+    case Evenement::Compression: return Texte("Cartes", "Plissement (compression)");
+    case Evenement::Chevauchement: return Texte("Cartes", "Chevauchement (faille inverse)");
+    case Evenement::Distension: return Texte("Cartes", "Faille normale (distension)");
+    }
+    return {};
+}
+
+std::string Cite(const std::string& s) {
+    //: A card's name quoted in a sentence.
+    return Remplir(Texte("Ordre", "« %1 »"), {s});
+}
+
+std::string Designation(const Liste& l, const LettresVue& lettres, int f) {
+    const auto it = lettres.find(static_cast<Formation>(f));
+    const bool vue = it != lettres.end();
+    const std::string lettre = vue ? it->second : std::string();
+    if (f == 0)
+        //: %1 is the letter of the starting series in the view.
+        return vue ? Remplir(Texte("Ordre", "la série de départ %1"), {lettre}) : Texte("Ordre", "la série de départ");
+    const auto e = f > 0 && static_cast<std::size_t>(f) < l.size() ? EvenementDeLigne(l[static_cast<std::size_t>(f)])
+                                                                  : std::nullopt;
+    if (!e) return Texte("Ordre", "la couche");
+    switch (*e) {
+    case Evenement::Sedimentation:
+        //: %1 is the letter of the layer in the view.
+        return vue ? Remplir(Texte("Ordre", "la couche %1"), {lettre}) : Texte("Ordre", "la couche");
+    case Evenement::Volcanisme:
+        //: %1 is the letter of the lava flow in the view.
+        return vue ? Remplir(Texte("Ordre", "la coulée %1"), {lettre}) : Texte("Ordre", "la coulée");
+    case Evenement::Plutonisme:
+        //: %1 is the letter of the granite in the view.
+        return vue ? Remplir(Texte("Ordre", "le granite %1"), {lettre}) : Texte("Ordre", "le granite");
+    case Evenement::Distension:
+        //: %1 is the letter of the fault traces in the view.
+        return vue ? Remplir(Texte("Ordre", "la faille %1"), {lettre}) : Texte("Ordre", "la faille");
+    case Evenement::Chevauchement:
+        //: %1 is the letter of the thrust plane in the view.
+        return vue ? Remplir(Texte("Ordre", "le plan de chevauchement %1"), {lettre})
+                   : Texte("Ordre", "le chevauchement");
+    case Evenement::Erosion:
+        //: %1 is the letter of the erosion surface in the view.
+        return vue ? Remplir(Texte("Ordre", "la surface d'érosion %1"), {lettre}) : Texte("Ordre", "la surface d'érosion");
+    case Evenement::Compression: return Texte("Ordre", "le plissement");
+    }
+    return {};
+}
+
+std::string Clause(const Liste& l, const LettresVue& lettres, const Relation& r) {
+    const std::string ancien = Designation(l, lettres, r.ancien), recent = Designation(l, lettres, r.recent);
+    const std::string f = r.formations.empty() ? ancien : Designation(l, lettres, r.formations.back());
+    // The folding or the thrust of a deformation relation.
+    const int evenement = r.temoin == Temoin::Plisse ? r.recent : r.ancien;
+    const bool pli = evenement > 0 && static_cast<std::size_t>(evenement) < l.size() &&
+                     EvenementDeLigne(l[static_cast<std::size_t>(evenement)]) == Evenement::Compression;
+    const std::string deformation = pli ? Texte("Ordre", "le plissement") : Texte("Ordre", "le chevauchement");
+    switch (r.temoin) {
+    case Temoin::Repose:
+    case Temoin::ReposeSurSurface:
+        //: %1 rests on %2.
+        return Remplir(Texte("Relations", "%1 repose sur %2 (principe de superposition)"), {recent, ancien});
+    case Temoin::TraceRecoupe:
+    case Temoin::Granite:
+        //: %1 (a fault, a thrust plane, a granite) cuts %2.
+        return Remplir(Texte("Relations", "%1 recoupe %2 (principe de recoupement)"), {recent, ancien});
+    case Temoin::Scelle:
+        //: %1 (a layer) covers the top of the fault %2 without being cut.
+        return Remplir(Texte("Relations", "%1 scelle %2 (principe de recoupement)"), {recent, ancien});
+    case Temoin::Filon:
+        //: %1 is a lava flow; its feeder dyke cuts %2.
+        return Remplir(Texte("Relations", "le filon qui alimente %1 recoupe %2 (principe de recoupement)"),
+                       {recent, ancien});
+    case Temoin::Tronque:
+        //: %1 is an erosion surface that truncates %2.
+        return Remplir(Texte("Relations", "%1 tronque %2 (principe de recoupement)"), {recent, ancien});
+    case Temoin::Plisse:
+        return pli
+                   //: %1 is the folded formation.
+                   ? Remplir(Texte("Relations", "le plissement affecte %1 (principe de recoupement)"), {ancien})
+                   //: %1 is the formation the thrust offsets.
+                   : Remplir(Texte("Relations", "le chevauchement décale %1 (principe de recoupement)"), {ancien});
+    case Temoin::ReposeSurPli:
+        //: %1 rests on %3, which %2 (a folding or a thrust) deformed, and was not deformed itself.
+        return Remplir(Texte("Relations", "%1 repose sur %3 sans avoir subi %2 qui l'a déformée (principe de recoupement)"),
+                       {recent, deformation, f});
+    case Temoin::IntrusionPli:
+        //: %1 is an intrusion (granite, lava feeder) crossing %3, already deformed by %2.
+        return Remplir(Texte("Relations", "%1 recoupe %3, déjà déformée par %2 (principe de recoupement)"),
+                       {recent, deformation, f});
+    case Temoin::DiscordancePli:
+        //: %1 is an erosion surface truncating %3, already deformed by %2.
+        return Remplir(Texte("Relations", "discordance : %1 tronque %3, déjà déformée par %2"),
+                       {recent, Designation(l, lettres, r.ancien) == ancien && !pli && EvenementDeLigne(l[static_cast<std::size_t>(r.ancien)]) == Evenement::Distension ? ancien : deformation, f});
+    case Temoin::Discordance:
+        //: %1 rests on the erosion surface %2, which truncates deformed formations.
+        return Remplir(Texte("Relations", "discordance : %1 repose sur %2, qui tronque des formations déformées"),
+                       {recent, ancien});
+    }
+    return {};
+}
+
+}  // namespace section

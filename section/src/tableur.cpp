@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The marks of a class as one CSV format.
+#include "section/tableur.h"
+
+#include <map>
+
+#include "section/comparaison.h"
+#include "section/noms.h"
+#include "section/textes.h"
+
+namespace section {
+
+std::string ChampCsv(std::string_view texte) {
+    std::string t;
+    // A spreadsheet reads these first characters as the start of a formula.
+    if (!texte.empty() && (texte[0] == '=' || texte[0] == '+' || texte[0] == '-' || texte[0] == '@' ||
+                           texte[0] == '\t' || texte[0] == '\r'))
+        t = "'";
+    t += SansControles(texte);
+    if (t.find_first_of(";\"") == std::string::npos) return t;
+    std::string q = "\"";
+    for (const char c : t) {
+        if (c == '"') q += '"';
+        q += c;
+    }
+    return q + '"';
+}
+
+std::string_view NomSansDossier(std::string_view chemin) {
+    const std::size_t barre = chemin.find_last_of('/');
+    return barre == std::string_view::npos ? chemin : chemin.substr(barre + 1);
+}
+
+void SignalerHomonymes(std::vector<LigneNotes>& lignes) {
+    std::map<std::string, std::vector<std::size_t>> parNom;
+    for (std::size_t i = 0; i < lignes.size(); ++i)
+        if (!lignes[i].eleve.empty()) parNom[CleNomEleve(lignes[i].eleve)].push_back(i);
+    for (const auto& [cle, rangs] : parNom) {
+        if (rangs.size() < 2) continue;
+        for (const std::size_t i : rangs) {
+            std::string autres;
+            for (const std::size_t j : rangs)
+                if (j != i) (autres += autres.empty() ? "" : ", ") += NomSansDossier(lignes[j].fichier);
+            //: %1 lists the other answer files, separated by commas.
+            const std::string m = Remplir(Texte("Notes", "même nom d'élève que %1"), {autres});
+            std::string& r = lignes[i].remarque;
+            r = r.empty() ? m : r + " ; " + m;
+        }
+    }
+}
+
+std::string CsvDesNotes(const std::vector<LigneNotes>& lignes) {
+    std::string r = "\xEF\xBB\xBF";
+    r += kEnteteNotes;
+    r += "\r\n";
+    for (const LigneNotes& l : lignes) {
+        r += ChampCsv(NomSansDossier(l.fichier));
+        r += ';';
+        r += ChampCsv(l.eleve);
+        r += ';';
+        if (l.note) {
+            const Note& n = *l.note;
+            r += std::to_string(n.points) + ';' + Pourcentage(n.rocheIdentique, n.roche) + ';' +
+                 Pourcentage(n.identiques, n.pixels) + ';' + std::to_string(n.evenementsReconnus) + ';' +
+                 std::to_string(n.formationsEnEcart) + ';';
+        } else {
+            r += ";;;;;";
+        }
+        r += ChampCsv(l.remarque);
+        r += "\r\n";
+    }
+    return r;
+}
+
+std::string RemarqueNote(const Note& n, const Verification& v) {
+    if (n.evenementsReconnus == 0) return Texte("Notes", "aucun événement reconnu");
+    if (n.memeCoupe) return Texte("Notes", "même coupe que le corrigé");
+    std::string r;
+    for (const Remarque& m : v.remarques) r += (r.empty() ? "" : " ; ") + m.texte;
+    return r.empty() ? Texte("Notes", "coupe différente") : r;
+}
+
+bool TropLonguePourNoter(const Liste& lignes) { return lignes.size() > kEvenementsNotesMax + 1; }
+
+std::string RemarqueTropLongue() {
+    //: %1 is a number of events.
+    return Remplir(Texte("Notes", "plus de %1 événements : réponse non rejouée"), {std::to_string(kEvenementsNotesMax)});
+}
+
+std::string RemarqueAutreExercice() { return Texte("Notes", "répond à un autre exercice"); }
+
+}  // namespace section

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Pupils' names: what one engine check refuses, with its reason, for the
+// window, the page and --make-answer; an answer file holding such a name is
+// refused when read; two answers with one name are flagged.
+#include <gtest/gtest.h>
+
+#include "section/exercice.h"
+#include "section/noms.h"
+#include "section/tableur.h"
+
+namespace section {
+namespace {
+
+struct Nom {
+    const char* cas;
+    std::string nom;
+    std::string raison;  // empty: accepted
+};
+
+void PrintTo(const Nom& n, std::ostream* os) { *os << n.cas; }
+
+const std::string kInvisible = "le nom de l'élève contient un caractère invisible ou de contrôle (";
+const std::string kControle = "le nom de l'élève n'est pas un texte UTF-8 sans caractère de contrôle";
+const std::string kSansLettre = "le nom de l'élève ne contient ni lettre ni chiffre";
+
+class NomEleve : public ::testing::TestWithParam<Nom> {};
+
+TEST_P(NomEleve, EstJugeUneFois) {
+    const Nom& n = GetParam();
+    EXPECT_EQ(VerifierNomEleve(n.nom), n.raison);
+    // The answer check gives the same reason.
+    Reponse r{n.nom, 42, {"S\xE9" "dimentation", "Erosion"}};
+    EXPECT_EQ(VerifierReponse(r), n.raison);
+    // And an answer file made without the check is refused when read.
+    Reponse lu;
+    const std::string raison = LireReponse(TexteReponse(r), lu);
+    if (n.raison.empty())
+        EXPECT_EQ(raison, "");
+    else
+        EXPECT_NE(raison, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Noms, NomEleve,
+    ::testing::Values(
+        Nom{"ordinaire", "Alice", ""},
+        Nom{"accents_et_espace", "\xC3\x89lise Martin", ""},
+        Nom{"apostrophe", "O'Brien", ""},
+        Nom{"chiffres_seuls", "42", ""},
+        Nom{"ideogrammes", "\xE6\x9D\x8E\xE9\x9B\xB7", ""},
+        Nom{"egal_accepte", "=1+1", ""},
+        Nom{"plus_accepte", "+cmd|' /C calc'!A0", ""},
+        Nom{"moins_accepte", "-2+3", ""},
+        Nom{"arobase_accepte", "@SUM(1+1)", ""},
+        Nom{"vide", "", "le nom de l'élève est vide"},
+        Nom{"espaces", "   ", "le nom de l'élève est vide"},
+        Nom{"espaces_insecables", "\xC2\xA0\xC2\xA0\xC2\xA0", kSansLettre},
+        Nom{"ponctuation", "...!?", kSansLettre},
+        Nom{"espace_sans_chasse", "Alice\xE2\x80\x8B", kInvisible + "U+200B)"},
+        Nom{"forcage_droite_a_gauche", "Bob \xE2\x80\xAE" "02/02", kInvisible + "U+202E)"},
+        Nom{"isolat_bidi", "\xE2\x81\xA6x", kInvisible + "U+2066)"},
+        Nom{"cesure_conditionnelle", "Al\xC2\xAD" "ice", kInvisible + "U+00AD)"},
+        Nom{"indicateur_d_ordre", "\xEF\xBB\xBF" "Alice", kInvisible + "U+FEFF)"},
+        Nom{"usage_prive", "\xEE\x80\x80" "a", kInvisible + "U+E000)"},
+        Nom{"non_attribue", "a\xCD\xB8", kInvisible + "U+0378)"},
+        Nom{"controle_c1", "a\xC2\x9B" "2J", kControle},
+        Nom{"echappement", "a\x1b[2J", kControle},
+        Nom{"pas_utf8", "Zo\xE9", kControle},
+        Nom{"trop_long", std::string(101, 'a'), "le nom de l'élève dépasse 100 octets"}),
+    [](const ::testing::TestParamInfo<Nom>& i) { return std::string(i.param.cas); });
+
+TEST(CleNomEleve, CasseEtEspacesReplies) {
+    EXPECT_EQ(CleNomEleve("  ALICE  Martin "), "alice martin");
+    EXPECT_EQ(CleNomEleve("alice\xC2\xA0martin"), "alice martin");
+    EXPECT_EQ(CleNomEleve("\xC3\x89LISE"), CleNomEleve("\xC3\xA9lise"));
+    EXPECT_EQ(CleNomEleve("\xC5\x92" "DIPE"), CleNomEleve("\xC5\x93" "dipe"));  // Œ, œ
+    EXPECT_EQ(CleNomEleve("\xD0\x90\xD0\x9D\xD0\x9D\xD0\x90"), CleNomEleve("\xD0\xB0\xD0\xBD\xD0\xBD\xD0\xB0"));
+    EXPECT_NE(CleNomEleve("Alice"), CleNomEleve("Alicia"));
+    EXPECT_NE(CleNomEleve("\xC3\x89lise"), CleNomEleve("Elise"));  // an accent is not a case
+}
+
+TEST(SignalerHomonymes, ChaqueCopieNommeLesAutres) {
+    std::vector<LigneNotes> l = {
+        {"classe/a.rep", "Alice", std::nullopt, "le fichier est abîmé"},
+        {"classe/b.rep", "Bruno", std::nullopt, "coupe différente"},
+        {"classe/c.rep", "  ALICE ", std::nullopt, ""},
+        {"classe/d.rep", "alice", std::nullopt, "même coupe que le corrigé"},
+        {"e.lst", "", std::nullopt, "x"},
+        {"f.lst", "", std::nullopt, "y"},
+    };
+    SignalerHomonymes(l);
+    EXPECT_EQ(l[0].remarque, "le fichier est abîmé ; même nom d'élève que c.rep, d.rep");
+    EXPECT_EQ(l[1].remarque, "coupe différente");
+    EXPECT_EQ(l[2].remarque, "même nom d'élève que a.rep, d.rep");
+    EXPECT_EQ(l[3].remarque, "même coupe que le corrigé ; même nom d'élève que a.rep, c.rep");
+    EXPECT_EQ(l[4].remarque, "x");  // plain lists carry no name
+    EXPECT_EQ(l[5].remarque, "y");
+}
+
+}  // namespace
+}  // namespace section
