@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "images.h"
+#include "section/chronologie.h"
 #include "section/session.h"
 
 namespace {
@@ -107,6 +108,19 @@ TEST(Echantillons, CanBeBuiltStepByStepWithOnlyEnabledCommands) {
         EXPECT_EQ(a.liste(), l);
         EXPECT_TRUE(a.vue() == r.vue()) << "clicked and replayed pictures differ";
         EXPECT_EQ(a.disponibilite(), r.disponibilite());
+    }
+}
+
+// A sample is a lesson: the picture gives the order of its events.
+TEST(Echantillons, AreLegible) {
+    for (const QString& nom : Listes(DossierSources())) {
+        const Liste l = section::LireListe(Octets(DossierSources() + QLatin1Char('/') + nom));
+        Session a = SessionPrete();
+        a.Charger(l);
+        section::Chronologie c = section::LireChronologie(a);
+        section::EvaluerLisibilite(a.textures(), l, c);
+        EXPECT_TRUE(c.lisible) << nom.toStdString() << ": "
+                               << (c.ecarts.empty() ? std::string() : c.ecarts.front().texte);
     }
 }
 

@@ -3,7 +3,10 @@
 // (the same bytes as a saved .lst file) go to the browser's storage, and the
 // next opening of the page offers them back. The model picture is kept for
 // the tab only, so a tab the tablet discarded and reloads gets it back.
-// A browser that refuses storage (private window, full disk) keeps nothing.
+// A browser that refuses storage (private window) keeps nothing. When the
+// storage is full, the list kept before (older than the one on screen) is
+// removed, so that a reload never brings back an older list, and the pupil
+// is told once.
 
 const Conservation = (() => {
   const kListe = "strataloom.liste";
@@ -42,9 +45,21 @@ const Conservation = (() => {
     }
   };
 
+  let plein = null;
+  let signale = false;
+  // `f` is called the first time the storage refuses the list.
+  function SiPlein(f) {
+    plein = f;
+  }
+
   function GarderListe(octets) {
     const s = local();
-    if (s) Ecrire(s, kListe, ChaineDOctets(octets));
+    if (!s || Ecrire(s, kListe, ChaineDOctets(octets))) return;
+    Ecrire(s, kListe, null);
+    if (!signale && plein) {
+      signale = true;
+      plein();
+    }
   }
 
   // The list is written once the handler that changed it has returned, and
@@ -83,5 +98,5 @@ const Conservation = (() => {
     return v === null || v === undefined ? null : OctetsDeChaine(v);
   }
 
-  return { GarderListe, Noter, ListeGardee, GarderModele, ModeleGarde };
+  return { GarderListe, Noter, ListeGardee, GarderModele, ModeleGarde, SiPlein };
 })();

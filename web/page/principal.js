@@ -321,6 +321,7 @@ const Fenetre = (() => {
   const pret = new Promise((r) => (signalerPret = r));
 
   async function Demarrer() {
+    Conservation.SiPlein(() => Boites.Information(TEXTES.stockagePlein));
     moteur = await StrataloomMoteur();
     session = new moteur.Session();
     table = moteur.evenements();

@@ -35,6 +35,9 @@ const TEXTES = Object.freeze({
   aucunEvenement: "la couche de départ seule",
   reprendre: "Reprendre",
   nouvelleCoupe: "Nouvelle coupe",
+  stockagePlein:
+    "Le navigateur n'a plus de place pour garder ta coupe : si tu fermes la page, elle sera perdue.\r" +
+    "Pense à la sauver avec « Sauver la liste des événements ».",
 });
 
 // "%1" replaced by a value, as the desktop's messages do.

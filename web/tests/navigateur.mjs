@@ -128,6 +128,7 @@ test("les libellés de la page sont ceux du programme de bureau", async () => {
   });
   const textes = await nav.executer(() => Object.entries(window.strataloom.textes));
   const propres = new Set(["reprise", "unEvenement", "nEvenements", "aucunEvenement", "reprendre", "nouvelleCoupe",
+    "stockagePlein",
     "nomListe", "nomTexte", "nomImage"]);
   const absents = [];
   for (const s of page) if (!bureau.has(s) && !["OK", "?"].includes(s)) absents.push(s);
@@ -596,6 +597,29 @@ test("la liste survit à la fermeture de l'onglet et se propose au retour", asyn
   await nav.executerAsync(() => window.strataloom.pret);
   await FermerAvertissement();
   egal(await Boite(), null, "plus rien à reprendre");
+});
+
+test("un stockage plein : l'élève est prévenu une fois, aucune liste plus ancienne ne revient", async () => {
+  await nav.cliquer("#Efface");
+  await nav.cliquer("#Sedim");
+  // From now on the browser refuses every write, as a full storage does.
+  await nav.executer(() => {
+    Storage.prototype.setItem = function () {
+      throw new DOMException("plein", "QuotaExceededError");
+    };
+  });
+  await nav.cliquer("#Sedim");
+  const b = await Boite();
+  verifier(b && b.texte.includes("n'a plus de place pour garder ta coupe"), `avertissement attendu : ${JSON.stringify(b)}`);
+  await nav.cliquer("dialog[open] button");
+  await nav.cliquer("#Plissa");
+  egal(await Boite(), null, "prévenu une seule fois");
+  // The list kept before the storage filled up is older than the one on screen: it never comes back.
+  await nav.ouvrir(url);
+  await nav.executerAsync(() => window.strataloom.pret);
+  await FermerAvertissement();
+  egal(await Boite(), null, "aucune liste plus ancienne proposée");
+  await nav.executerAsync(() => window.strataloom.demarrage);
 });
 
 test("un modèle chargé revient quand l'onglet se recharge", async () => {
