@@ -45,8 +45,8 @@ int CommandeExercices(const Options& o, section::Session& a) {
     for (int i = 1; i <= static_cast<int>(serie.size()); ++i) {
         const section::Liste& liste = serie[static_cast<std::size_t>(i - 1)].liste;
         if (!serie[static_cast<std::size_t>(i - 1)].conforme)
-            Signaler(QStringLiteral("exercice %1 : aucun tirage ne laisse une trace de chaque événement sur une "
-                                    "coupe assez rocheuse et nouvelle ; le dernier est gardé")
+            Signaler(QStringLiteral("exercice %1 : aucun tirage ne donne une coupe lisible, vraisemblable, assez "
+                                    "rocheuse et nouvelle ; le dernier est gardé (voir --chronologie)")
                          .arg(i));
         // The model is what loading the saved list shows.
         a.Charger(liste);
