@@ -7,6 +7,8 @@
 #include <cstring>
 #include <utility>
 
+#include "section/encodage.h"
+
 QImage VersImage(const section::Raster& r) {
     QImage img(r.width(), r.height(), QImage::Format_RGB32);
     if (img.isNull()) return img;
@@ -25,53 +27,11 @@ section::Raster DeImage(const QImage& source) {
     return section::Raster(img.width(), img.height(), std::move(px));
 }
 
-namespace {
-
-void Utf8(std::string& o, char32_t c) {
-    if (c < 0x80) {
-        o += static_cast<char>(c);
-    } else if (c < 0x800) {
-        o += static_cast<char>(0xC0 | c >> 6);
-        o += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        o += static_cast<char>(0xE0 | c >> 12);
-        o += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-        o += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        o += static_cast<char>(0xF0 | c >> 18);
-        o += static_cast<char>(0x80 | (c >> 12 & 0x3F));
-        o += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-        o += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// The code point of a well-formed UTF-8 sequence at `p` and its length, or
-// a length of 0.
-std::pair<char32_t, std::size_t> Sequence(std::string_view s, std::size_t p) {
-    const auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[p + i]); };
-    const unsigned c0 = b(0);
-    std::size_t n = 0;
-    char32_t c = 0, min = 0;
-    if (c0 < 0x80) return {c0, 1};
-    if (c0 >= 0xC2 && c0 <= 0xDF) n = 2, c = c0 & 0x1F, min = 0x80;
-    else if (c0 >= 0xE0 && c0 <= 0xEF) n = 3, c = c0 & 0x0F, min = 0x800;
-    else if (c0 >= 0xF0 && c0 <= 0xF4) n = 4, c = c0 & 0x07, min = 0x10000;
-    else return {0, 0};
-    if (p + n > s.size()) return {0, 0};
-    for (std::size_t i = 1; i < n; ++i) {
-        if ((b(i) & 0xC0) != 0x80) return {0, 0};
-        c = c << 6 | (b(i) & 0x3F);
-    }
-    if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return {0, 0};
-    return {c, n};
-}
-
-}  // namespace
-
 QString CheminDeOctets(std::string_view octets) {
     QString s;
     for (std::size_t p = 0; p < octets.size();) {
-        const auto [c, n] = Sequence(octets, p);
+        char32_t c = 0;
+        const std::size_t n = section::SequenceUtf8(octets, p, c);
         if (n == 0) {
             s += QChar(static_cast<char16_t>(0xDC00 + static_cast<unsigned char>(octets[p])));
             ++p;
@@ -94,14 +54,14 @@ std::string OctetsDeChemin(const QString& chemin) {
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t u = chemin[i].unicode();
         if (QChar::isHighSurrogate(u) && i + 1 < n && QChar::isLowSurrogate(chemin[i + 1].unicode())) {
-            Utf8(o, QChar::surrogateToUcs4(u, chemin[i + 1].unicode()));
+            section::AjouterUtf8(o, QChar::surrogateToUcs4(u, chemin[i + 1].unicode()));
             ++i;
         } else if (u >= 0xDC80 && u <= 0xDCFF) {
             o += static_cast<char>(u - 0xDC00);  // a byte that was not UTF-8
         } else if (QChar::isSurrogate(u)) {
-            Utf8(o, 0xFFFD);
+            section::AjouterUtf8(o, 0xFFFD);
         } else {
-            Utf8(o, u);
+            section::AjouterUtf8(o, u);
         }
     }
     return o;

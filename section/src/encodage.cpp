@@ -1,24 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// List files typed in another editor: UTF-8 read as Windows-1252 lines.
+// Character encodings: one UTF-8 sequence decoded or a character encoded,
+// and list files typed in another editor (UTF-8) read as Windows-1252 lines.
+#include "section/encodage.h"
 #include "section/evenements.h"
 
 namespace section {
 
 namespace {
 
-// The 32 characters that Windows-1252 puts at 0x80..0x9F (0 where the byte
-// is unassigned).
-constexpr char16_t k80[32] = {
-    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0, 0x017D, 0, 0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
-
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
-// Decodes one UTF-8 sequence at `i`; returns its length, 0 when the bytes
-// there are not a well-formed sequence (overlong forms, surrogates and code
-// points past U+10FFFF are refused).
-std::size_t Sequence(std::string_view t, std::size_t i, char32_t& cp) {
+}  // namespace
+
+std::size_t SequenceUtf8(std::string_view t, std::size_t i, char32_t& cp) {
     const auto b0 = static_cast<unsigned char>(t[i]);
     if (b0 < 0x80) {
         cp = b0;
@@ -40,14 +34,30 @@ std::size_t Sequence(std::string_view t, std::size_t i, char32_t& cp) {
     return n;
 }
 
-}  // namespace
+void AjouterUtf8(std::string& o, char32_t c) {
+    if (c < 0x80) {
+        o += static_cast<char>(c);
+    } else if (c < 0x800) {
+        o += static_cast<char>(0xC0 | c >> 6);
+        o += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        o += static_cast<char>(0xE0 | c >> 12);
+        o += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        o += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        o += static_cast<char>(0xF0 | c >> 18);
+        o += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+        o += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        o += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
 
 bool LuEnUtf8(std::string_view octets) {
     const bool bom = octets.substr(0, kBom.size()) == kBom;
     bool multi = bom;
     char32_t cp = 0;
     for (std::size_t i = 0; i < octets.size();) {
-        const std::size_t n = Sequence(octets, i, cp);
+        const std::size_t n = SequenceUtf8(octets, i, cp);
         if (n == 0) return false;
         multi = multi || n > 1;
         i += n;
@@ -61,7 +71,7 @@ std::string Cp1252DeUtf8(std::string_view octets) {
     out.reserve(octets.size());
     char32_t cp = 0;
     for (std::size_t i = 0; i < octets.size();) {
-        const std::size_t n = Sequence(octets, i, cp);
+        const std::size_t n = SequenceUtf8(octets, i, cp);
         if (n == 0) {  // not reached after LuEnUtf8; kept safe all the same
             out += '?';
             ++i;
@@ -73,8 +83,9 @@ std::string Cp1252DeUtf8(std::string_view octets) {
             continue;
         }
         char c = '?';  // no Windows-1252 form
-        for (std::size_t k = 0; k < 32; ++k)
-            if (k80[k] != 0 && k80[k] == cp) c = static_cast<char>(0x80 + k);
+        if (cp != 0xFFFD)
+            for (unsigned b = 0x80; b < 0xA0; ++b)
+                if (CaractereCp1252(static_cast<unsigned char>(b)) == cp) c = static_cast<char>(b);
         out += c;
     }
     return out;

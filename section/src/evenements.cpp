@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The event table's dispatch, the availability rules, the list-file text
 // and the replay of a list.
+#include "section/encodage.h"
 #include "section/evenements.h"
 
 #include "section/textes.h"
@@ -219,27 +220,9 @@ void Rejouer(Section& s, const Liste& liste) {
 
 std::string Utf8DeLigne(std::string_view ligne) {
     // Windows-1252 to UTF-8; the five unassigned bytes become U+FFFD.
-    static constexpr char16_t k80[32] = {
-        0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
-        0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
     std::string out;
     out.reserve(ligne.size() + 8);
-    for (const char ch : ligne) {
-        const auto b = static_cast<unsigned char>(ch);
-        const unsigned cp = b < 0x80 ? b : b < 0xA0 ? k80[b - 0x80] : b;
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | cp >> 6);
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | cp >> 12);
-            out += static_cast<char>(0x80 | (cp >> 6 & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        }
-    }
+    for (const char ch : ligne) AjouterUtf8(out, CaractereCp1252(static_cast<unsigned char>(ch)));
     return out;
 }
 
