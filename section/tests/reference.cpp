@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -85,37 +87,59 @@ void Polyline(Raster& o, Point a, Point b) {
         }
 }
 
-void MesureSurface(Section& s) {
-    const Raster& o = s.Observe;
-    const int w = o.width(), h = o.height();
-    int i = 0;
-    while (o.Pixels(1, i) == kBleu && i < h) ++i;
-    int low = i, high = i;
-    for (int x = 2; x < w; ++x) {
-        if (o.Pixels(x, i) == kBleu) {
-            while (o.Pixels(x, i) == kBleu && i < h) ++i;
-            if (i > low) low = i;
-        } else {
-            while (o.Pixels(x, i) != kBleu && i > 0) --i;
-            if (i < high) high = i;
-        }
-    }
-    s.SurfaceBas = low + 1;
-    s.SurfaceHaut = high + 1;
+namespace {
+
+// Column x of Observe as sky (true) or not, row by row from the top; every
+// row is "not sky" in a column outside the raster.
+std::vector<bool> Ciel(const Raster& o, int x) {
+    std::vector<bool> ciel(static_cast<std::size_t>(std::max(o.height(), 0)));
+    for (std::size_t y = 0; y < ciel.size(); ++y) ciel[y] = o.Pixels(x, static_cast<int>(y)) == kBleu;
+    return ciel;
 }
 
-Colonne ScruteColonne(const Section& s, int x) {
+// The first row at or below `depuis` whose sky state is `etat`, or the
+// column's height when there is none.
+int Premiere(const std::vector<bool>& ciel, int depuis, bool etat) {
+    const auto debut = ciel.begin() + std::min<std::ptrdiff_t>(depuis, std::ssize(ciel));
+    return static_cast<int>(std::find(debut, ciel.end(), etat) - ciel.begin());
+}
+
+}  // namespace
+
+// The row the surface walk reaches in each column from 1 on: column 1's
+// first rock row (or H), then from the row p reached in the column before:
+// in sky, the first rock row at or below p (or H); in rock (or at H), the
+// lowest sky row above p, or row 0 when no row from 1 up to p is sky. The
+// extent is the lowest and the highest rows of that walk, plus one.
+void MesureSurface(Section& s) {
     const Raster& o = s.Observe;
-    const int h = o.height();
-    int b = 0;
-    while (o.Pixels(x, b) == kBleu && b < h) ++b;
-    Colonne c{};
-    c.r1 = b + 1;
-    while (o.Pixels(x, b) != kBleu && b < h) ++b;
-    c.r2 = b;
-    while (o.Pixels(x, b) == kBleu && b < h) ++b;
-    c.r3 = b;
-    return c;
+    std::vector<int> chemin{Premiere(Ciel(o, 1), 0, false)};
+    for (int x = 2; x < o.width(); ++x) {
+        const std::vector<bool> ciel = Ciel(o, x);
+        const int p = chemin.back();
+        if (p < std::ssize(ciel) && ciel[static_cast<std::size_t>(p)]) {
+            chemin.push_back(Premiere(ciel, p, false));
+            continue;
+        }
+        int haut = 0;
+        for (int y = 1; y < p && y < std::ssize(ciel); ++y)
+            if (ciel[static_cast<std::size_t>(y)]) haut = y;
+        chemin.push_back(haut);
+    }
+    // Rows count downwards: the smallest is the highest.
+    const auto [plusHaute, plusBasse] = std::minmax_element(chemin.begin(), chemin.end());
+    s.SurfaceBas = *plusBasse + 1;
+    s.SurfaceHaut = *plusHaute + 1;
+}
+
+// From the top: the first rock row (r1 is one below it), then the first sky
+// row after it (r2), then the first rock row after that (r3); H where a
+// search finds nothing.
+Colonne ScruteColonne(const Section& s, int x) {
+    const std::vector<bool> ciel = Ciel(s.Observe, x);
+    const int surface = Premiere(ciel, 0, false);
+    const int trou = Premiere(ciel, surface, true);
+    return {surface + 1, trou, Premiere(ciel, trou, false)};
 }
 
 int HautSocle(const Section& s) {

@@ -27,6 +27,9 @@ void FillRect(Raster& o, Rect r);
 // pixel given the pen's colour and FormationCourante.
 void Polyline(Raster& o, Point a, Point b);
 
+// The probes read from each column's sky and rock rows (std::find over a
+// column, the surface walk recorded then reduced), written apart from the
+// engine's pixel walks so that the comparison can catch a fault in either.
 void MesureSurface(Section& s);
 Colonne ScruteColonne(const Section& s, int x);
 int HautSocle(const Section& s);
