@@ -15,6 +15,10 @@
 #include <string>
 #include <string_view>
 
+// Marks a text kept in a table to be translated where it is shown
+// (Texte(contexte, texte) at that point): it stands for the text itself.
+#define TEXTE_NOOP(contexte, texte) texte
+
 namespace section {
 
 // Texts the engine writes for people go through one translator, which a
