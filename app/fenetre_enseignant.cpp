@@ -21,9 +21,11 @@
 #include "fiches_pdf.h"
 #include "images.h"
 #include "noms.h"
-#include "section/correction.h"
 #include "section/exercice.h"
 #include "section/tableur.h"
+#include "section/verification.h"
+#include "section/note.h"
+#include "section/exercice_session.h"
 
 namespace {
 

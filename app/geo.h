@@ -16,9 +16,9 @@
 #include <optional>
 
 #include "dessin_formations.h"
-#include "section/correction.h"
 #include "section/exercice.h"
 #include "section/session.h"
+#include "section/verification.h"
 #include "services.h"
 
 class QAction;

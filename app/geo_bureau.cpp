@@ -17,6 +17,7 @@
 #include "geo.h"
 #include "geo_vue.h"
 #include "noms.h"
+#include "section/disponibilite.h"
 
 namespace {
 

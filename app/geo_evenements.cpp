@@ -9,6 +9,7 @@
 #include "geo_curseur.h"
 #include "geo_vue.h"
 #include "images.h"
+#include "section/encodage.h"
 
 void TGEOLOGIE::SedimClick(QObject* Sender) {
     const std::optional<section::Evenement> e = section::EvenementDeTag(TagDe(Sender));

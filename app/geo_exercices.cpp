@@ -16,7 +16,9 @@
 #include "fenetre_enseignant.h"
 #include "ordonner.h"
 #include "section/chronologie.h"
-#include "section/correction.h"
+#include "section/verification.h"
+#include "section/note.h"
+#include "section/exercice_session.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "geo.h"
 #include "geo_curseur.h"
 #include "images.h"
+#include "section/liste.h"
 
 void TGEOLOGIE::Sauver1Click(QObject* Sender) { SauverListe(TagDe(Sender)); }
 

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "section/evenements.h"
+#include "section/encodage.h"
 
 namespace {
 

@@ -16,6 +16,8 @@
 #include <algorithm>
 
 #include "dessin_formations.h"
+#include "section/ordre.h"
+#include "section/exercice_session.h"
 
 namespace {
 

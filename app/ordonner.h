@@ -11,9 +11,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "section/correction.h"
 #include "section/exercice.h"
 #include "section/session.h"
+#include "section/ordre.h"
 
 class QLabel;
 class QListWidget;

@@ -9,8 +9,8 @@
 
 #include "banc.h"
 #include "feuille.h"
-#include "section/correction.h"
 #include "section/serie.h"
+#include "section/note.h"
 
 namespace banc {
 

@@ -14,6 +14,8 @@
 #include <string_view>
 
 #include "section/session.h"
+#include "section/liste.h"
+#include "section/encodage.h"
 #include "textures_essai.h"
 #include "verifier.h"
 

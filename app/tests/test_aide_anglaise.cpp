@@ -14,7 +14,9 @@
 #include <QTextDocumentFragment>
 #include <QtTest>
 
-#include <section/evenements.h>
+#include "section/disponibilite.h"
+#include "section/encodage.h"
+#include "section/evenements.h"
 
 #include "aide_qt.h"
 #include "dossiers.h"

@@ -13,6 +13,7 @@
 #include <QFileDialog>
 #include <QtTest>
 
+#include "section/liste.h"
 #include "banc.h"
 #include "dossier_essai.h"
 #include "images.h"

@@ -13,6 +13,7 @@
 #include "images.h"
 #include "section/bmp.h"
 #include "section/session.h"
+#include "section/encodage.h"
 
 namespace {
 

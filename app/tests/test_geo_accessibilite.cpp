@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QtTest>
 
+#include "section/liste.h"
 #include "banc.h"
 #include "geo_vue.h"
 #include "images.h"

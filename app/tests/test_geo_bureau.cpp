@@ -8,6 +8,7 @@
 #include <QTextDocumentFragment>
 #include <QtTest>
 
+#include "section/disponibilite.h"
 #include "banc.h"
 #include "geo_vue.h"
 #include "menu_raccourcis.h"

@@ -8,6 +8,7 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include "section/liste.h"
 #include "banc.h"
 #include "images.h"
 

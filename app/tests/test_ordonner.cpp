@@ -11,9 +11,10 @@
 #include <QtTest>
 #include <algorithm>
 
+#include "section/ordre.h"
+#include "section/exercice_session.h"
 #include "dessin_formations.h"
 #include "ordonner.h"
-#include "section/correction.h"
 #include "textures_essai.h"
 
 namespace {

@@ -18,6 +18,9 @@
 #include "images.h"
 #include "section/chronologie.h"
 #include "section/session.h"
+#include "section/disponibilite.h"
+#include "section/liste.h"
+#include "section/encodage.h"
 
 namespace {
 

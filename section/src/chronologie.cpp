@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The relations the view shows, read from the followed replay (releve.h).
 #include "section/chronologie.h"
+#include "section/note.h"
 
 #include <algorithm>
 #include <map>

@@ -2,6 +2,7 @@
 // The chronology as JSON, for the renderer and the tools that read it.
 #include "designations.h"
 #include "section/chronologie.h"
+#include "section/encodage.h"
 
 namespace section {
 

@@ -91,4 +91,12 @@ std::string Cp1252DeUtf8(std::string_view octets) {
     return out;
 }
 
+std::string Utf8DeLigne(std::string_view ligne) {
+    // Windows-1252 to UTF-8; the five unassigned bytes become U+FFFD.
+    std::string out;
+    out.reserve(ligne.size() + 8);
+    for (const char ch : ligne) AjouterUtf8(out, CaractereCp1252(static_cast<unsigned char>(ch)));
+    return out;
+}
+
 }  // namespace section

@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "section/textes.h"
+#include "section/liste.h"
 
 namespace section {
 

@@ -13,6 +13,7 @@
 #include <array>
 
 #include "section/textes.h"
+#include "section/liste.h"
 
 namespace section {
 

@@ -10,6 +10,7 @@
 #include "designations.h"
 #include "section/chronologie.h"
 #include "section/textes.h"
+#include "section/liste.h"
 
 namespace section {
 

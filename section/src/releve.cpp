@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "section/textures.h"
+#include "section/liste.h"
 
 namespace section {
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One pupil's session: reset, events, undo, list replay and the state report.
 #include "section/session.h"
+#include "section/disponibilite.h"
+#include "section/liste.h"
+#include "section/encodage.h"
 
 #include <cmath>
 #include <cstdio>

@@ -7,6 +7,8 @@
 #include "section/comparaison.h"
 #include "section/noms.h"
 #include "section/textes.h"
+#include "section/verification.h"
+#include "section/note.h"
 
 namespace section {
 

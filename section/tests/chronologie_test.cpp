@@ -11,7 +11,6 @@
 
 #include "releve.h"
 #include "section/chronologie.h"
-#include "section/correction.h"
 #include "textures_essai.h"
 
 namespace section {

@@ -6,8 +6,11 @@
 
 #include <algorithm>
 
-#include "section/correction.h"
 #include "section/formations.h"
+#include "section/verification.h"
+#include "section/ordre.h"
+#include "section/note.h"
+#include "section/exercice_session.h"
 #include "textures_essai.h"
 
 namespace section {

@@ -4,6 +4,8 @@
 
 #include "section/evenements.h"
 #include "section/fichiers.h"
+#include "section/liste.h"
+#include "section/encodage.h"
 
 using namespace section;
 

@@ -16,6 +16,7 @@
 #include "aleatoire.h"
 #include "reference.h"
 #include "section/evenements.h"
+#include "section/liste.h"
 
 namespace section {
 namespace {

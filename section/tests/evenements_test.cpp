@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "section/evenements.h"
+#include "section/disponibilite.h"
+#include "section/liste.h"
+#include "section/encodage.h"
 #include "texte.h"
 
 namespace section {

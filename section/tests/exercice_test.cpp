@@ -11,6 +11,7 @@
 
 #include "dossier_essai.h"
 #include "section/exercice.h"
+#include "section/liste.h"
 
 namespace section {
 namespace {

@@ -14,6 +14,7 @@
 
 #include "dossier_essai.h"
 #include "section/fichiers.h"
+#include "section/liste.h"
 #include "textures_essai.h"
 
 namespace section {

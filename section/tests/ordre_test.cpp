@@ -4,7 +4,6 @@
 // hand, so that each case says which relation it is about.
 #include <gtest/gtest.h>
 
-#include "section/correction.h"
 #include "section/ordre.h"
 #include "textures_essai.h"
 

@@ -8,6 +8,8 @@
 
 #include "aleatoire.h"
 #include "section/session.h"
+#include "section/disponibilite.h"
+#include "section/liste.h"
 #include "textures_essai.h"
 #include "texte.h"
 

@@ -15,6 +15,8 @@
 #include <string>
 
 #include "section/session.h"
+#include "section/disponibilite.h"
+#include "section/liste.h"
 #include "textures_essai.h"
 
 namespace section {

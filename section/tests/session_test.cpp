@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "section/session.h"
+#include "section/disponibilite.h"
 
 namespace section {
 namespace {

@@ -6,6 +6,8 @@
 
 #include "section/tableur.h"
 #include "section/textes.h"
+#include "section/verification.h"
+#include "section/note.h"
 
 namespace section {
 namespace {

@@ -12,11 +12,13 @@
 #include <utility>
 #include <vector>
 
-#include "section/correction.h"
 #include "section/exercice.h"
 #include "section/fichiers.h"
 #include "section/legende.h"
 #include "section/textes.h"
+#include "section/disponibilite.h"
+#include "section/verification.h"
+#include "section/ordre.h"
 #include "textures_essai.h"
 
 namespace section {

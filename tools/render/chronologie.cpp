@@ -6,8 +6,8 @@
 #include "commandes.h"
 #include "devoirs.h"
 #include "images.h"
-#include "section/correction.h"
 #include "section/ordre.h"
+#include "section/exercice_session.h"
 
 namespace rendu {
 

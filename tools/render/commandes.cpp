@@ -14,6 +14,7 @@
 #include "images.h"
 #include "rendu.h"
 #include "section/textes.h"
+#include "section/note.h"
 
 namespace rendu {
 

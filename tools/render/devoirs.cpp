@@ -11,7 +11,9 @@
 #include "images.h"
 #include "section/chronologie.h"
 #include "section/comparaison.h"
-#include "section/correction.h"
+#include "section/verification.h"
+#include "section/note.h"
+#include "section/exercice_session.h"
 
 namespace rendu {
 
@@ -131,10 +133,7 @@ int CommandeDevoir(const Options& o, section::Session& a) {
     }
     a.Charger(*liste);
     section::Exercice e;
-    e.titre = o.titre.toStdString();
-    e.lignes = *liste;
-    e.cible = a.vue();
-    if (const std::string r = section::VerifierExercice(e); !r.empty()) {
+    if (const std::string r = section::ExerciceDeSession(a, o.titre.toStdString(), e); !r.empty()) {
         Signaler(QStringLiteral("Impossible d'écrire l'exercice %1 (%2)").arg(Cite(o.devoir), Texte(r)));
         return kEchec;
     }

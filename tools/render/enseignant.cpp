@@ -10,8 +10,8 @@
 #include "rendu.h"
 #include "devoirs.h"
 #include "section/comparaison.h"
-#include "section/correction.h"
 #include "section/tableur.h"
+#include "section/notation_classe.h"
 
 namespace rendu {
 
@@ -85,46 +85,27 @@ int CommandeNoter(const Options& o, section::Session& a) {
         Signaler(erreur.message);
         return kEchec;
     }
-    section::Session modele;
-    modele.DefinirTextures(a.textures());
-    modele.Charger(cle->lignes);
     std::optional<std::uint64_t> empreinte;
-    if (cle->exercice) {
-        empreinte = section::EmpreinteExercice(*cle->exercice);
-        if (!(modele.vue() == cle->exercice->cible))
-            Signaler(QStringLiteral("attention : ces textures ne redonnent pas l'image de l'exercice %1 ; "
-                                    "les réponses sont comparées à la coupe que ses événements donnent ici")
-                         .arg(Cite(o.cle)));
-    }
-    std::vector<section::LigneNotes> lignes;
+    if (cle->exercice) empreinte = section::EmpreinteExercice(*cle->exercice);
+    section::NotationClasse classe(a.textures(), cle->lignes, empreinte, false);
+    if (cle->exercice && !(classe.modele().vue() == cle->exercice->cible))
+        Signaler(QStringLiteral("attention : ces textures ne redonnent pas l'image de l'exercice %1 ; "
+                                "les réponses sont comparées à la coupe que ses événements donnent ici")
+                     .arg(Cite(o.cle)));
     int code = kSucces;
     for (const QString& chemin : o.listes) {
-        section::LigneNotes l;
-        l.fichier = OctetsDeChemin(chemin);
         const auto copie = LireCopie(chemin, erreur);
         if (!copie) {
             Signaler(erreur.message);
-            l.remarque = erreur.raison.toStdString();
-            lignes.push_back(std::move(l));
+            classe.Refuser(OctetsDeChemin(chemin), erreur.raison.toStdString());
             code = kEchec;
-            continue;
-        }
-        l.eleve = copie->eleve.toStdString();
-        if (empreinte && copie->exercice && *copie->exercice != *empreinte) {
+        } else if (!classe.Noter(OctetsDeChemin(chemin), copie->eleve.toStdString(), copie->exercice,
+                                 copie->lignes)) {
             Signaler(QStringLiteral("%1 répond à un autre exercice que %2").arg(Cite(chemin), Cite(o.cle)));
-            l.remarque = section::RemarqueAutreExercice();
-            lignes.push_back(std::move(l));
             code = kEchec;
-            continue;
         }
-        a.Charger(copie->lignes);
-        l.note = section::Noter(modele, a);
-        l.remarque = section::RemarqueNote(*l.note, l.note->memeCoupe ? section::Verification{}
-                                                                        : section::VerifierCoupe(modele, a));
-        lignes.push_back(std::move(l));
     }
-    section::SignalerHomonymes(lignes);
-    AfficherOctets(section::CsvDesNotes(lignes));
+    AfficherOctets(section::CsvDesNotes(classe.Lignes()));
     return code;
 }
 

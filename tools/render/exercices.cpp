@@ -14,6 +14,7 @@
 #include "section/bmp.h"
 #include "rendu.h"
 #include "section/serie.h"
+#include "section/liste.h"
 
 namespace rendu {
 

@@ -9,6 +9,8 @@
 #include "commandes.h"
 #include "images.h"
 #include "section/textes.h"
+#include "section/liste.h"
+#include "section/encodage.h"
 
 namespace rendu {
 

@@ -19,14 +19,19 @@
 #include <vector>
 
 #include "section/bmp.h"
-#include "section/correction.h"
 #include "section/exercice.h"
 #include "section/evenements.h"
 #include "section/fichiers.h"
 #include "section/formations.h"
 #include "section/legende.h"
+#include "section/legende_vue.h"
 #include "section/session.h"
 #include "section/textures.h"
+#include "section/disponibilite.h"
+#include "section/liste.h"
+#include "section/encodage.h"
+#include "section/note.h"
+#include "section/exercice_session.h"
 
 namespace {
 
@@ -56,9 +61,6 @@ val Octets(const std::string& octets) {
     return val(emscripten::typed_memory_view(octets.size(),
                                              reinterpret_cast<const std::uint8_t*>(octets.data())));
 }
-
-// The tints' opacity over the view, as the desktop paints them.
-constexpr std::uint32_t kAlphaTeinte = 120;
 
 // What loading a list gives the page, for its message.
 enum Chargement : int {
@@ -202,77 +204,56 @@ public:
         return liste;
     }
 
-    // The legend, one entry per letter: {lettre, texte, teinte (0xRRGGBB),
-    // sansLettre, echantillon}. The text is the engine's, with the note
-    // the desktop adds for a formation too thin to carry its letter. The
-    // sample is the square of the formation's first label ({gauche, haut,
-    // cote}), or for a formation without one its commonest colour in the
-    // view ({couleur: 0xRRGGBB}).
+    // The legend, one entry per letter (section::LignesLegende): {lettre,
+    // texte, teinte (0xRRGGBB), sansLettre, echantillon}. The sample is the
+    // square of the formation's first label ({gauche, haut, cote}), or for
+    // a formation without one its commonest colour ({couleur: 0xRRGGBB}).
     val Legende() const {
         val liste = val::array();
-        if (!session_.Prete()) return liste;
-        const section::PlanFormations plan = section::FormationsDeLaVue(session_.section());
-        std::map<section::Formation, section::Rect> carres;
-        for (const section::Etiquette& e : section::PlacerEtiquettes(plan)) carres.emplace(e.formation, e.boite);
-        const section::Raster& vue = session_.vue();
-        std::map<section::Formation, std::map<section::Couleur, int>> couleurs;
-        for (int y = 0; y < plan.hauteur && y < vue.height(); ++y) {
-            const section::Couleur* ligne = vue.row(y);
-            for (int x = 0; x < plan.largeur && x < vue.width(); ++x) {
-                const section::Formation f = plan.At(x, y);
-                if (f >= 0 && !carres.count(f)) ++couleurs[f][ligne[x]];
-            }
-        }
-        for (const section::EntreeLegende& e : session_.Legende()) {
-            const auto carre = carres.find(e.formation);
-            const bool sansLettre = carre == carres.end();
-            std::string texte = section::TexteLegende(e);
-            if (sansLettre) texte += " — trop mince pour porter sa lettre";
+        for (const section::LigneLegende& l : section::LignesLegende(session_)) {
             val echantillon = val::object();
-            if (!sansLettre) {
-                echantillon.set("gauche", carre->second.left);
-                echantillon.set("haut", carre->second.top);
-                echantillon.set("cote", carre->second.right - carre->second.left);
+            if (!l.sansLettre) {
+                echantillon.set("gauche", l.carre.left);
+                echantillon.set("haut", l.carre.top);
+                echantillon.set("cote", l.carre.right - l.carre.left);
             } else {
-                const std::map<section::Couleur, int>& c = couleurs[e.formation];
-                const auto commune = std::max_element(
-                    c.begin(), c.end(), [](const auto& u, const auto& v) { return u.second < v.second; });
-                echantillon.set("couleur", commune == c.end() ? 0xFFFFFF : static_cast<int>(commune->first & 0xFFFFFFu));
+                echantillon.set("couleur", static_cast<int>(l.couleur));
             }
             val o = val::object();
-            o.set("lettre", e.lettre);
-            o.set("texte", texte);
-            o.set("teinte", static_cast<int>(e.teinte & 0xFFFFFFu));
-            o.set("sansLettre", sansLettre);
+            o.set("lettre", l.entree.lettre);
+            o.set("texte", l.texte);
+            o.set("teinte", static_cast<int>(l.entree.teinte & 0xFFFFFFu));
+            o.set("sansLettre", l.sansLettre);
             o.set("echantillon", echantillon);
             liste.call<void>("push", o);
         }
         return liste;
     }
 
+    // The tooltips of the command of tag 1..7 and of its "?" button:
+    // {commande, aide} (section::BullesEvenement).
+    val Bulles(int tag) const {
+        val o = val::object();
+        const std::optional<section::Evenement> e = section::EvenementDeTag(tag);
+        if (!e) return o;
+        const section::Bulles b = section::BullesEvenement(*e, Raison(tag));
+        o.set("commande", b.commande);
+        o.set("aide", b.aide);
+        return o;
+    }
+
     // The tints as a picture of the view's size, R G B A bytes like
-    // vueRgba: each formation pixel the tint of its legend entry at alpha
-    // 120 of 255, every other pixel transparent.
+    // vueRgba (section::PlanTeintes), every other pixel transparent.
     val TeintesRgba() {
+        const std::vector<std::uint32_t> teintes = section::PlanTeintes(session_);
         const section::Raster& vue = session_.vue();
-        const int l = vue.width();
-        const int h = vue.height();
-        rgba_.assign(static_cast<std::size_t>(std::max(l, 0)) * static_cast<std::size_t>(std::max(h, 0)), 0u);
-        if (!session_.Prete()) return Rgba(rgba_);
-        const section::PlanFormations plan = section::FormationsDeLaVue(session_.section());
-        if (plan.empty()) return Rgba(rgba_);
-        std::map<section::Formation, std::uint32_t> teintes;
-        for (const section::EntreeLegende& e : session_.Legende()) {
-            const std::uint32_t c = e.teinte;
-            teintes[e.formation] = (kAlphaTeinte << 24) | (c & 0x0000FF00u) | ((c >> 16) & 0xFFu) | ((c & 0xFFu) << 16);
+        rgba_.assign(static_cast<std::size_t>(std::max(vue.width(), 0)) * static_cast<std::size_t>(std::max(vue.height(), 0)),
+                     0u);
+        // 0xAARRGGBB to the bytes R G B A of a little-endian word.
+        for (std::size_t i = 0; i < teintes.size() && i < rgba_.size(); ++i) {
+            const std::uint32_t c = teintes[i];
+            rgba_[i] = (c & 0xFF00FF00u) | ((c >> 16) & 0xFFu) | ((c & 0xFFu) << 16);
         }
-        for (int y = 0; y < plan.hauteur && y < h; ++y)
-            for (int x = 0; x < plan.largeur && x < l; ++x) {
-                const auto it = teintes.find(plan.At(x, y));
-                if (it != teintes.end())
-                    rgba_[static_cast<std::size_t>(y) * static_cast<std::size_t>(l) + static_cast<std::size_t>(x)] =
-                        it->second;
-            }
         return Rgba(rgba_);
     }
 
@@ -366,5 +347,6 @@ EMSCRIPTEN_BINDINGS(strataloom) {
         .function("etiquettes", &SessionWeb::Etiquettes)
         .function("legende", &SessionWeb::Legende)
         .function("teintesRgba", &SessionWeb::TeintesRgba)
+        .function("bulles", &SessionWeb::Bulles)
         .function("etatJson", &SessionWeb::EtatJson);
 }

@@ -32,4 +32,19 @@ std::size_t SequenceUtf8(std::string_view t, std::size_t i, char32_t& cp);
 // Appends the UTF-8 form of `c` (at most U+10FFFF) to `o`.
 void AjouterUtf8(std::string& o, char32_t c);
 
+// True when the bytes are well-formed UTF-8 holding at least one multi-byte
+// sequence, or begin with the UTF-8 byte-order mark and are well-formed
+// after it. Pure ASCII, and any byte string that is not well-formed UTF-8
+// (every Windows-1252 list with an accented letter before a plain one),
+// is not. A Windows-1252 text whose non-ASCII bytes happen to pair up as
+// UTF-8 ("\xC3\xA9", that is "Ã©") is read as UTF-8: no event name holds
+// such a pair.
+bool LuEnUtf8(std::string_view octets);
+// UTF-8 to Windows-1252, without its byte-order mark; a character that has
+// no Windows-1252 form becomes "?", which keeps the line visible and
+// matches no event name.
+std::string Cp1252DeUtf8(std::string_view octets);
+// Converts a list line for display (Windows-1252 to UTF-8).
+std::string Utf8DeLigne(std::string_view ligne);
+
 }  // namespace section

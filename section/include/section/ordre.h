@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// An order of an exercise's events given as a list (a pupil's "Ordonner"
-// typed as a list file): which card each line is, and its mark.
+// "Ordonner": the model's events as cards to put in order, an order judged
+// by the chronology the model's view shows, and an order given as a list
+// (a pupil's "Ordonner" typed as a list file): which card each line is, and
+// its mark.
 //
 // Lines of the same kind are interchangeable for a pupil (two
 // "Sédimentation" look alike), so a list is matched to the cards in the
@@ -9,6 +11,10 @@
 // breaks the fewest.
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <map>
+#include <string>
 #include <vector>
 
 #include "section/chronologie.h"
@@ -16,9 +22,64 @@
 
 namespace section {
 
-// Beyond this many ways to match lines of identical kinds, the remaining
-// ones are not tried (the best among those tried is kept).
+// The most ways of matching events of identical kinds that are tried (8!):
+// beyond, each kind is matched in list order.
 constexpr long long kAppariementsMax = 40320;
+
+struct Carte {
+    int id = 0;            // index of the event in the model's list (never shown)
+    Evenement evenement{};
+    std::string nom;       // UTF-8, in the current language: "Dépôt de la couche B", "Érosion"...
+};
+// The model's recognised events (lines 1 .. n-1) as cards, named after the
+// letters of the model's view (LettresFormations), in an order shuffled by
+// `graine` so that the cards never come in the answer's order unless the
+// draw happens to give it (never for two cards or more when another order
+// exists).
+std::vector<Carte> CartesDuModele(const Session& modele, std::uint64_t graine);
+// The list that puts the model's events in the order of `ids` (card ids):
+// the model's first line, then each card's line.
+Liste ListeDesCartes(const Session& modele, const std::vector<int>& ids);
+
+struct VerificationOrdre {
+    bool juste = false;
+    bool complet = true;  // false when `ids` is not an order of all the cards
+    // For a wrong order: the first pair, in the pupil's order, that the
+    // pupil put the wrong way round; `avant` must come before `apres`.
+    int avant = -1;
+    int apres = -1;
+    Principe principe = Principe::Aucun;
+    std::string texte;  // UTF-8, addressed to the pupil, in the current language (textes.h)
+};
+// Judges the order `ids` by the chronology the model's view shows: an
+// order that keeps every relation is right, whatever the hidden list says
+// (where it differs from the model's in a pair the section does not date,
+// the sentence says so). A wrong order names the first relation it breaks,
+// by the pupil's order, with its principle and the letters. `essai` (a
+// session on the model's textures) tells whether a right order also gives
+// the model's view, for the sentence.
+VerificationOrdre VerifierOrdre(const Session& modele, const std::vector<Carte>& cartes,
+                                const std::vector<int>& ids, Session& essai);
+VerificationOrdre VerifierOrdre(const Session& modele, const Chronologie& c, const std::vector<Carte>& cartes,
+                                const std::vector<int>& ids, Session& essai);
+
+// Per kind (indexed by tag 1..7): the list indices of its events (lines
+// 1 .. n-1), in list order.
+using ParSorte = std::array<std::vector<int>, 8>;
+ParSorte EvenementsParSorte(const Liste& l);
+
+// How the events of a pupil's list stand for the model's: each model event
+// (list index) matched with at most one of the pupil's list lines of the
+// same kind, chosen so as to break the fewest relations of the chronology,
+// then keep the most.
+struct Appariement {
+    std::map<int, int> position;  // model's list index -> pupil's list index
+    int rompues = 0;              // relations between matched events put the wrong way round
+    int tenues = 0;               // those kept
+};
+// Every way of matching is tried while they number at most
+// kAppariementsMax; beyond, each kind is matched in list order.
+Appariement Apparier(const Chronologie& c, const Liste& modele, const Liste& eleve);
 
 // The number of relations of `c` that the order `ids` (card ids, each once)
 // puts the wrong way round; a relation whose ends are not both in `ids`

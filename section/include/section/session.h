@@ -12,6 +12,7 @@
 #include "section/formations.h"
 #include "section/legende.h"
 #include "section/textures.h"
+#include "section/disponibilite.h"
 
 namespace section {
 

@@ -13,8 +13,9 @@
 #include <string>
 #include <string_view>
 #include <vector>
+#include "section/verification.h"
+#include "section/note.h"
 
-#include "section/correction.h"
 
 namespace section {
 

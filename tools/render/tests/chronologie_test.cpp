@@ -12,7 +12,6 @@
 
 #include "outils.h"
 #include "section/chronologie.h"
-#include "section/correction.h"
 #include "section/ordre.h"
 
 using essai::kSed;

@@ -16,9 +16,11 @@
 #include "images.h"
 #include "outils.h"
 #include "section/comparaison.h"
-#include "section/correction.h"
 #include "section/exercice.h"
 #include "section/serie.h"
+#include "section/liste.h"
+#include "section/encodage.h"
+#include "section/note.h"
 
 using essai::kSed;
 using essai::Lancer;

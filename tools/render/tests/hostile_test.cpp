@@ -31,6 +31,7 @@
 #include "dossier_essai.h"
 #include "outils.h"
 #include "section/bmp.h"
+#include "section/liste.h"
 #include "textures_essai.h"
 
 extern char** environ;

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include "images.h"
+#include "section/liste.h"
 
 namespace essai {
 

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "section/encodage.h"
 #include "images.h"
 #include "options.h"
 #include "outils.h"

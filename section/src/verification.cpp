@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// "Vérifier" and "Ordonner": what differs between a pupil's section and the
-// model's, told from the views and their formation planes, and the events
-// of the model as cards to put in order.
-#include "section/correction.h"
+// "Vérifier": what differs between a pupil's section and the model's.
+#include "section/verification.h"
 
 #include <algorithm>
 #include <map>
@@ -25,12 +23,6 @@ GenreFormation GenreDe(Evenement e) {
     case Evenement::Distension: return GenreFormation::Faille;
     default: return GenreFormation::Couche;
     }
-}
-
-bool ChargerExercice(Session& modele, const Exercice& e) {
-    if (!modele.SuitFormations()) modele.SuivreFormations(true);
-    modele.Charger(e.lignes);
-    return modele.vue() == e.cible;
 }
 
 namespace {
@@ -134,93 +126,6 @@ Verification VerifierCoupe(const Session& modele, const Session& eleve) {
         v.remarques.push_back(
             {Ecart::StructureDeplacee,
              Texte("Correction", "Ta coupe n'est pas tout à fait celle du modèle : regarde les zones en couleur.")});
-    return v;
-}
-
-std::vector<Carte> CartesDuModele(const Session& modele, std::uint64_t graine) {
-    const std::map<Formation, std::string> lettres = Lettres(modele);
-    std::vector<Carte> cartes;
-    const Liste& l = modele.liste();
-    for (std::size_t i = 1; i < l.size(); ++i) {
-        const auto e = EvenementDeLigne(l[i]);
-        if (!e) continue;
-        const auto it = lettres.find(static_cast<Formation>(i));
-        cartes.push_back({static_cast<int>(i), *e, NomCarte(*e, it == lettres.end() ? std::string() : it->second)});
-    }
-    std::mt19937_64 tirage(graine);
-    for (std::size_t i = cartes.size(); i > 1; --i)
-        std::swap(cartes[i - 1], cartes[static_cast<std::size_t>(tirage() % i)]);
-    const bool dansLOrdre = std::is_sorted(cartes.begin(), cartes.end(),
-                                           [](const Carte& a, const Carte& b) { return a.id < b.id; });
-    if (cartes.size() >= 2 && dansLOrdre) std::rotate(cartes.begin(), cartes.begin() + 1, cartes.end());
-    return cartes;
-}
-
-Liste ListeDesCartes(const Session& modele, const std::vector<int>& ids) {
-    const Liste& l = modele.liste();
-    Liste r{l.empty() ? Ligne(kLigneInitiale) : l.front()};
-    for (const int id : ids)
-        if (id >= 1 && static_cast<std::size_t>(id) < l.size()) r.push_back(l[static_cast<std::size_t>(id)]);
-    return r;
-}
-
-VerificationOrdre VerifierOrdre(const Session& modele, const std::vector<Carte>& cartes,
-                                const std::vector<int>& ids, Session& essai) {
-    return VerifierOrdre(modele, LireChronologie(modele), cartes, ids, essai);
-}
-
-VerificationOrdre VerifierOrdre(const Session& modele, const Chronologie& c, const std::vector<Carte>& cartes,
-                                const std::vector<int>& ids, Session& essai) {
-    VerificationOrdre v;
-    std::vector<int> attendus, donnes = ids;
-    for (const Carte& carte : cartes) attendus.push_back(carte.id);
-    std::sort(attendus.begin(), attendus.end());
-    std::sort(donnes.begin(), donnes.end());
-    if (attendus != donnes) {
-        v.complet = false;
-        v.texte = Texte("Ordre", "Place toutes les cartes, chacune une seule fois, avant de vérifier.");
-        return v;
-    }
-    essai.Charger(ListeDesCartes(modele, ids));
-    const bool memeVue = essai.vue() == modele.vue() && !modele.vue().empty();
-    std::map<int, std::string> noms;
-    for (const Carte& carte : cartes) noms[carte.id] = carte.nom;
-    const LettresVue lettres = Lettres(modele);
-    const Liste& l = modele.liste();
-    const Relation* rompue = c.lue ? PremiereRelationRompue(c, ids) : nullptr;
-    v.juste = c.lue ? rompue == nullptr : memeVue;
-    if (v.juste) {
-        v.texte = memeVue ? Texte("Ordre", "Bravo : cet ordre redonne exactement la coupe du modèle.")
-                          : Texte("Ordre", "Bravo : cet ordre respecte tout ce que montre la coupe.");
-        // Where the pupil's order differs from the model's in a pair the
-        // section does not date, say that it cannot be dated.
-        for (std::size_t i = 0; i < ids.size(); ++i)
-            for (std::size_t j = i + 1; j < ids.size(); ++j)
-                if (ids[i] > ids[j] && !c.Avant(ids[j], ids[i]) && !c.Avant(ids[i], ids[j])) {
-                    const std::string a = Designation(l, lettres, ids[j]), b = Designation(l, lettres, ids[i]);
-                    v.texte = memeVue
-                                  //: %1 and %2 name formations or events ("la couche B", "le plissement").
-                                  ? Remplir(Texte("Ordre", "Bravo : cet ordre redonne exactement la coupe du modèle. La "
-                                                           "coupe ne permet pas de dater %1 et %2 l'un par rapport à l'autre."),
-                                            {a, b})
-                                  //: %1 and %2 name formations or events ("la couche B", "le plissement").
-                                  : Remplir(Texte("Ordre", "Bravo : cet ordre respecte tout ce que montre la coupe. La "
-                                                           "coupe ne permet pas de dater %1 et %2 l'un par rapport à l'autre."),
-                                            {a, b});
-                    return v;
-                }
-        return v;
-    }
-    if (!rompue) {
-        v.texte = Texte("Ordre", "Cet ordre ne redonne pas la coupe du modèle.");
-        return v;
-    }
-    v.avant = rompue->ancien;
-    v.apres = rompue->recent;
-    v.principe = rompue->principe;
-    //: %1 and %2 quoted cards, %1 to put after %2; %3 says what the section shows and its principle.
-    v.texte = Remplir(Texte("Ordre", "%1 doit venir après %2 : %3."),
-                      {Cite(noms[v.apres]), Cite(noms[v.avant]), Clause(l, lettres, *rompue)});
     return v;
 }
 

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A class's answers marked one after the other against one model: the rows
+// of the marks table (tableur.h) that the teacher's window shows and the
+// renderer prints, made the same way by both.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "section/chronologie.h"
+#include "section/session.h"
+#include "section/tableur.h"
+
+namespace section {
+
+class NotationClasse {
+public:
+    // `modele`: the list of the exercise or of the answer key, replayed on
+    // `textures` with the formation plane on. `empreinte`: the exercise's
+    // (EmpreinteExercice), when answers must be to that exercise. With
+    // `limiterLongueur`, an answer of more than kEvenementsNotesMax events
+    // is not replayed (TropLonguePourNoter).
+    NotationClasse(const Textures& textures, const Liste& modele, std::optional<std::uint64_t> empreinte,
+                   bool limiterLongueur);
+
+    // The model as replayed here (its view, for a caller that compares it
+    // with the exercise's picture).
+    const Session& modele() const { return modele_; }
+
+    // The row of an answer that gave no list: `raison` says why.
+    void Refuser(std::string fichier, std::string raison);
+    // Marks the list of one answer: `exercice`, the fingerprint the answer
+    // names (none for a plain list). An answer to another exercise than
+    // the model's keeps its row with no mark and the remark saying so; the
+    // call then returns false.
+    bool Noter(std::string fichier, std::string eleve, std::optional<std::uint64_t> exercice, const Liste& lignes);
+
+    // The rows in the order given, pupils' names shared by several rows
+    // pointed out (SignalerHomonymes).
+    std::vector<LigneNotes> Lignes() const;
+    std::size_t Nombre() const { return lignes_.size(); }
+
+private:
+    Session modele_;
+    Session eleve_;
+    Chronologie chronologie_;
+    std::optional<std::uint64_t> empreinte_;
+    bool limiterLongueur_;
+    std::vector<LigneNotes> lignes_;
+};
+
+}  // namespace section

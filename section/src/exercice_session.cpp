@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "section/exercice_session.h"
+
+namespace section {
+
+bool ChargerExercice(Session& modele, const Exercice& e) {
+    if (!modele.SuitFormations()) modele.SuivreFormations(true);
+    modele.Charger(e.lignes);
+    return modele.vue() == e.cible;
+}
+
+std::string ExerciceDeSession(const Session& s, std::string_view titre, Exercice& e) {
+    e.titre = std::string(titre);
+    e.lignes = s.liste();
+    e.cible = s.vue();
+    return VerifierExercice(e);
+}
+
+}  // namespace section

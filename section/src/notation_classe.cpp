@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "section/notation_classe.h"
+
+#include <utility>
+
+#include "section/note.h"
+#include "section/verification.h"
+
+namespace section {
+
+NotationClasse::NotationClasse(const Textures& textures, const Liste& modele, std::optional<std::uint64_t> empreinte,
+                               bool limiterLongueur)
+    : empreinte_(empreinte), limiterLongueur_(limiterLongueur) {
+    modele_.DefinirTextures(textures);
+    modele_.SuivreFormations(true);
+    modele_.Charger(modele);
+    chronologie_ = LireChronologie(modele_);
+    eleve_.DefinirTextures(textures);
+    eleve_.SuivreFormations(true);
+}
+
+void NotationClasse::Refuser(std::string fichier, std::string raison) {
+    LigneNotes l;
+    l.fichier = std::move(fichier);
+    l.remarque = std::move(raison);
+    lignes_.push_back(std::move(l));
+}
+
+bool NotationClasse::Noter(std::string fichier, std::string eleve, std::optional<std::uint64_t> exercice,
+                           const Liste& lignes) {
+    LigneNotes l;
+    l.fichier = std::move(fichier);
+    l.eleve = std::move(eleve);
+    const bool memeExercice = !empreinte_ || !exercice || *exercice == *empreinte_;
+    if (!memeExercice) {
+        l.remarque = RemarqueAutreExercice();
+    } else if (limiterLongueur_ && TropLonguePourNoter(lignes)) {
+        l.remarque = RemarqueTropLongue();
+    } else {
+        eleve_.Charger(lignes);
+        l.note = section::Noter(modele_, chronologie_, eleve_);
+        l.remarque = RemarqueNote(*l.note, l.note->memeCoupe ? Verification{} : VerifierCoupe(modele_, eleve_));
+    }
+    lignes_.push_back(std::move(l));
+    return memeExercice;
+}
+
+std::vector<LigneNotes> NotationClasse::Lignes() const {
+    std::vector<LigneNotes> l = lignes_;
+    SignalerHomonymes(l);
+    return l;
+}
+
+}  // namespace section
