@@ -11,13 +11,13 @@
 #include <QToolTip>
 #include <QtTest>
 
-#include "geo2.h"
+#include "a_propos.h"
 #include "icone.h"
 
 namespace {
 
 template <typename T>
-T* Controle(const TAboutBox& boite, const char* nom) {
+T* Controle(const BoiteAPropos& boite, const char* nom) {
     T* c = boite.findChild<T*>(QString::fromLatin1(nom));
     if (!c) qWarning("no control %s", nom);
     return c;
@@ -32,7 +32,7 @@ void SurvolerIcone(QLabel* icone) {
 
 // Runs the box modally; `pendant` runs once it is up, then OK is pressed
 // with the Return key.
-int ExecuterPuisValider(TAboutBox& boite, const std::function<void()>& pendant) {
+int ExecuterPuisValider(BoiteAPropos& boite, const std::function<void()>& pendant) {
     QTimer::singleShot(0, &boite, [&] {
         QTRY_VERIFY(boite.isVisible());
         pendant();
@@ -53,7 +53,7 @@ private Q_SLOTS:
     void cleanup() { QToolTip::hideText(); }
 
     void fenetre_titre_taille_fixe_police_grasse() {
-        TAboutBox boite;
+        BoiteAPropos boite;
         QCOMPARE(boite.windowTitle(), QStringLiteral("A propos"));
         QCOMPARE(boite.size(), QSize(396, 220));
         QCOMPARE(boite.minimumSize(), QSize(396, 220));
@@ -65,7 +65,7 @@ private Q_SLOTS:
     }
 
     void centree_a_chaque_affichage() {
-        TAboutBox boite;
+        BoiteAPropos boite;
         for (int fois = 0; fois < 2; ++fois) {
             boite.show();
             QVERIFY(QTest::qWaitForWindowExposed(&boite));
@@ -97,7 +97,7 @@ private Q_SLOTS:
         QFETCH(QPoint, position);
         QFETCH(QSize, taille);
         QFETCH(QString, texte);
-        TAboutBox boite;
+        BoiteAPropos boite;
         auto* panneau = Controle<QFrame>(boite, "Panel1");
         QVERIFY(panneau);
         QCOMPARE(panneau->geometry(), QRect(11, 11, 373, 152));
@@ -113,7 +113,7 @@ private Q_SLOTS:
     }
 
     void image_et_icone_montrees() {
-        TAboutBox boite;
+        BoiteAPropos boite;
         auto* image = Controle<QLabel>(boite, "Image1");
         QVERIFY(image);
         const QImage logo = image->pixmap().toImage();
@@ -130,7 +130,7 @@ private Q_SLOTS:
     // Lowered outside: dark top-left, light bottom-right; raised inside: the
     // other way round.
     void panneau_biseaute() {
-        TAboutBox boite;
+        BoiteAPropos boite;
         auto* panneau = Controle<QFrame>(boite, "Panel1");
         QVERIFY(panneau);
         const QImage vue = panneau->grab().toImage();
@@ -148,7 +148,7 @@ private Q_SLOTS:
     }
 
     void bouton_ok() {
-        TAboutBox boite;
+        BoiteAPropos boite;
         auto* ok = Controle<QPushButton>(boite, "OKButton");
         QVERIFY(ok);
         QCOMPARE(ok->parentWidget(), &boite);
@@ -161,7 +161,7 @@ private Q_SLOTS:
     }
 
     void ok_a_le_focus_et_valide() {
-        TAboutBox boite;
+        BoiteAPropos boite;
         auto* ok = Controle<QPushButton>(boite, "OKButton");
         QVERIFY(ok);
         for (int fois = 0; fois < 2; ++fois) {
@@ -176,7 +176,7 @@ private Q_SLOTS:
     }
 
     void clic_sur_ok_valide() {
-        TAboutBox boite;
+        BoiteAPropos boite;
         QTimer::singleShot(0, &boite, [&] {
             QTRY_VERIFY(boite.isVisible());
             QTest::mouseClick(boite.boutonOk(), Qt::LeftButton);
@@ -186,7 +186,7 @@ private Q_SLOTS:
     }
 
     void infobulle_eteinte_avant_le_premier_clic() {
-        TAboutBox boite;
+        BoiteAPropos boite;
         boite.show();
         QVERIFY(QTest::qWaitForWindowExposed(&boite));
         QLabel* icone = boite.icone();
@@ -199,7 +199,7 @@ private Q_SLOTS:
     }
 
     void infobulle_allumee_apres_un_clic_pour_toujours() {
-        TAboutBox boite;
+        BoiteAPropos boite;
         QLabel* icone = boite.icone();
         const int premier = ExecuterPuisValider(boite, [&] {
             QTest::mouseClick(icone, Qt::LeftButton);
@@ -224,7 +224,7 @@ private Q_SLOTS:
         QVERIFY(vue);
         QCOMPARE(texte, QStringLiteral("Hello !"));
         // More clicks change nothing.
-        boite.ProgramIconClick();
+        boite.ActiverBulleIcone();
         QCOMPARE(icone->toolTip(), QStringLiteral("Hello !"));
     }
 

@@ -17,7 +17,7 @@
 #include <QtTest>
 
 #include "banc.h"
-#include "geo_vue.h"
+#include "vue_image.h"
 #include "images.h"
 #include "langue.h"
 #include "section/exercice.h"
@@ -183,7 +183,7 @@ void TestAnglais::fenetresSecondairesEnAnglais() {
     QVERIFY(b.Action("Ordonner1")->isEnabled());
     b.Action("Verifier1")->trigger();
     b.Action("Ordonner1")->trigger();
-    QPointer<QDialog> ordre = b.w->FenetreOrdre();
+    QPointer<QDialog> ordre = b.w->fenetreOrdonner();
     QVERIFY(ordre);
     ordre->findChild<QAbstractButton*>(QStringLiteral("Verifier"))->click();
     b.Action("Espaceenseignant1")->trigger();

@@ -81,7 +81,7 @@ void TestFichiersHostiles::sauverSurUnDisquePleinGardeLaListe() {
     const QByteArray ancien("S\xE9" "dimentation\r\nErosion\r\n");
     QVERIFY(EcrireFichier(liste, ancien));
     QVERIFY(EcrireFichier(image, ancien));
-    b.w->SedimClick(b.Action(section::kEvenements[6].menu));  // a list of two lines to save
+    b.w->AppliquerEvenement(section::Evenement::Distension);  // a list of two lines to save
     QVERIFY(section::test::Remplir(QFile::encodeName(point).toStdString() + "/bourre"));
     const QStringList avant = Contenu(point);
     b.f.fichiers.Repondre(liste);
@@ -151,7 +151,7 @@ void TestFichiersHostiles::modeleSansFinOuBloquant() {
     QVERIFY(TextureUnie(1, 1, qRgb(0, 0, 255)).save(petit, "BMP"));
     b.f.fichiers.Repondre(petit);
     b.Action("Importermodle1")->trigger();
-    QCOMPARE(b.w->ImageModele().size(), QSize(1, 1));
+    QCOMPARE(b.w->imageModele().size(), QSize(1, 1));
     QString chemin = QStringLiteral("/dev/zero");
     if (genre == QLatin1String("lien")) {
         chemin = b.Chemin(QStringLiteral("Modeles/zero.bmp"));
@@ -168,7 +168,7 @@ void TestFichiersHostiles::modeleSansFinOuBloquant() {
     b.Action("Importermodle1")->trigger();
     QVERIFY2(!gardien.Bloque(), "la lecture du modèle attendait un écrivain");
     QCOMPARE(b.f.messages.Nombre(Genre::Erreur, kModeleImpossible), 1);
-    QCOMPARE(b.w->ImageModele().size(), QSize(1, 1));
+    QCOMPARE(b.w->imageModele().size(), QSize(1, 1));
 }
 
 // "Charger une liste d'événements" on a FIFO: refused at once, the window

@@ -9,7 +9,7 @@
 #include <QtTest>
 
 #include "banc.h"
-#include "geo_vue.h"
+#include "vue_image.h"
 #include "menu_raccourcis.h"
 
 using Genre = FauxMessages::Genre;
@@ -315,7 +315,7 @@ void TestBureau::modelesDansLesDocumentsSiLeDossierEstFige() {
     qputenv("HOME", QFile::encodeName(maison.path()));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(maison.filePath(QStringLiteral(".config"))));
     const QString eleve = maison.filePath(QStringLiteral("Documents/Strataloom/Modeles"));
-    QCOMPARE(TGEOLOGIE::RepModelesEleve(), eleve);
+    QCOMPARE(FenetrePrincipale::RepModelesEleve(), eleve);
 
     // A Modeles folder that can be written: the dialogs start there, and the
     // pupil's folder is neither made nor offered.
@@ -323,11 +323,11 @@ void TestBureau::modelesDansLesDocumentsSiLeDossierEstFige() {
         Banc b;
         b.f.fichiers.Annuler();
         b.Action("Sauvercommemodle1")->trigger();
-        QCOMPARE(b.f.fichiers.enregistrements[0].dossierInitial, b.w->RepModeles());
+        QCOMPARE(b.f.fichiers.enregistrements[0].dossierInitial, b.w->repModeles());
         QVERIFY(!QFileInfo::exists(eleve));
         b.f.fichiers.Annuler();
         b.Action("Importermodle1")->trigger();
-        QCOMPARE(b.f.fichiers.ouvertures[0].dossiersProposes, QStringList{b.w->RepModeles()});
+        QCOMPARE(b.f.fichiers.ouvertures[0].dossiersProposes, QStringList{b.w->repModeles()});
     }
     // One that cannot (here a file stands in its place, which even the
     // superuser cannot write into): the pupil's folder, made on the way.
@@ -336,7 +336,7 @@ void TestBureau::modelesDansLesDocumentsSiLeDossierEstFige() {
     QVERIFY(EcrireFichier(b.Chemin(QStringLiteral("Modeles")), "pas un dossier"));
     b.f.fichiers.Annuler();
     b.Action("Importermodle1")->trigger();
-    QCOMPARE(b.f.fichiers.ouvertures[0].dossiersProposes, QStringList{b.w->RepModeles()});
+    QCOMPARE(b.f.fichiers.ouvertures[0].dossiersProposes, QStringList{b.w->repModeles()});
     const QString nom = QDir(eleve).filePath(QStringLiteral("mon-modele.bmp"));
     b.f.fichiers.Repondre(nom);
     b.Action("Sauvercommemodle1")->trigger();
@@ -346,11 +346,11 @@ void TestBureau::modelesDansLesDocumentsSiLeDossierEstFige() {
     // The load dialog starts among the shipped models, the pupil's beside them.
     b.f.fichiers.Repondre(nom);
     b.Action("Importermodle1")->trigger();
-    QCOMPARE(b.f.fichiers.ouvertures[1].dossierInitial, b.w->RepModeles());
-    QCOMPARE(b.f.fichiers.ouvertures[1].dossiersProposes, (QStringList{b.w->RepModeles(), eleve}));
+    QCOMPARE(b.f.fichiers.ouvertures[1].dossierInitial, b.w->repModeles());
+    QCOMPARE(b.f.fichiers.ouvertures[1].dossiersProposes, (QStringList{b.w->repModeles(), eleve}));
     QVERIFY(Vue(b, "Visu")->isEnabled());
     // "Exporter l'image affichée" keeps its documents folder.
-    const QString documents = b.w->RepDocuments();
+    const QString documents = b.w->repDocuments();
     QCOMPARE(documents, maison.filePath(QStringLiteral("Documents")));
     b.f.fichiers.Annuler();
     b.Action("ExporterImage1")->trigger();

@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "banc.h"
-#include "geo_vue.h"
+#include "vue_image.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "banc.h"
 #include "dossiers.h"
-#include "geo_vue.h"
+#include "vue_image.h"
 
 using Genre = FauxMessages::Genre;
 
@@ -26,6 +26,13 @@ const char* const kMenus[8] = {nullptr, "Sdimentation1", "Coulevolcanique1", "Er
                                "Distension1"};
 
 QRect Cadre(const QWidget* w) { return w ? w->geometry() : QRect(); }
+
+// The shortcuts of a menu item, each after a space, in the portable form.
+QString Raccourcis(const QAction* a) {
+    QString t;
+    for (const QKeySequence& r : a->shortcuts()) t += QLatin1Char(' ') + r.toString(QKeySequence::PortableText);
+    return t;
+}
 
 }  // namespace
 
@@ -89,12 +96,12 @@ void TestDemarrage::boutonsDuPanneau() {
         QPushButton* e = b.Bouton(kBoutons[k]);
         QVERIFY2(e, kBoutons[k]);
         QCOMPARE(e->text(), libelles[k - 1]);
-        QCOMPARE(TagDe(e), k);
         QCOMPARE(e->geometry(), QRect(1, t, 161, 31));
         QPushButton* a = b.Bouton(qPrintable(QStringLiteral("AideBt%1").arg(k)));
         QVERIFY(a);
         QCOMPARE(a->text(), QStringLiteral("?"));
-        QCOMPARE(TagDe(a), 10 + k);
+        a->click();  // the event's own help topic
+        QCOMPARE(b.f.aide.appels.back().contexte, 10 + k);
         QCOMPARE(a->geometry(), QRect(169, t, 25, 31));
         QCOMPARE(e->parentWidget()->objectName(), QStringLiteral("Panel1"));
     }
@@ -116,36 +123,35 @@ void TestDemarrage::menu() {
     QCOMPARE(menus[2]->text(), QStringLiteral("Affichage"));
     QCOMPARE(menus[3]->text(), QStringLiteral("Exercice"));
     QCOMPARE(menus[4]->text(), QStringLiteral("?"));
-    // Caption and tag of each item; "-" for a separator.
+    // Caption and shortcuts of each item; "-" for a separator.
     const QStringList attendus[5] = {
-        {QStringLiteral("Charger une image modèle/0"), QStringLiteral("Sauver en tant que modèle/1"),
-         QStringLiteral("Exporter l'image affichée/2"), QStringLiteral("-"),
-         QStringLiteral("Charger une liste d'événements/0"),
-         QStringLiteral("Sauver la liste des événements/1"),
-         QStringLiteral("Exporter la liste des événements/2"), QStringLiteral("-"),
-         QStringLiteral("&Quitter/0")},
-        {kSedimentation + QStringLiteral("/1"), QStringLiteral("Volcanisme/2"),
-         QStringLiteral("Erosion/3"), QStringLiteral("Plutonisme/4"), QStringLiteral("Compression/5"),
-         QStringLiteral("Chevauchement/6"), QStringLiteral("Distension/7"), QStringLiteral("-"),
-         QStringLiteral("Annuler/0"), QStringLiteral("Retour début/0")},
-        {QStringLiteral("Lettres des formations/0"), QStringLiteral("Teintes des formations/0"),
-         QStringLiteral("-"), QStringLiteral("Légende.../0")},
-        {QStringLiteral("Ouvrir un exercice.../0"), QStringLiteral("Vérifier ma coupe/0"),
-         QStringLiteral("Ordonner les événements.../0"), QStringLiteral("-"),
-         QStringLiteral("Enregistrer ma réponse.../0"), QStringLiteral("-"),
-         QStringLiteral("Créer un exercice avec cette coupe.../0"), QStringLiteral("Espace enseignant.../0")},
-        {QStringLiteral("&Aide/0"), QStringLiteral("Avertissement/0"),
-         QStringLiteral("A &propos.../0")}};
+        {QStringLiteral("Charger une image modèle"), QStringLiteral("Sauver en tant que modèle"),
+         QStringLiteral("Exporter l'image affichée"), QStringLiteral("-"),
+         QStringLiteral("Charger une liste d'événements Ctrl+O"),
+         QStringLiteral("Sauver la liste des événements Ctrl+S"),
+         QStringLiteral("Exporter la liste des événements"), QStringLiteral("-"),
+         QStringLiteral("&Quitter Alt+F4 Ctrl+Q")},
+        {kSedimentation, QStringLiteral("Volcanisme"),
+         QStringLiteral("Erosion"), QStringLiteral("Plutonisme"), QStringLiteral("Compression"),
+         QStringLiteral("Chevauchement"), QStringLiteral("Distension"), QStringLiteral("-"),
+         QStringLiteral("Annuler Ctrl+Z"), QStringLiteral("Retour début")},
+        {QStringLiteral("Lettres des formations Ctrl+L"), QStringLiteral("Teintes des formations Ctrl+T"),
+         QStringLiteral("-"), QStringLiteral("Légende...")},
+        {QStringLiteral("Ouvrir un exercice... Ctrl+E"), QStringLiteral("Vérifier ma coupe F5"),
+         QStringLiteral("Ordonner les événements..."), QStringLiteral("-"),
+         QStringLiteral("Enregistrer ma réponse..."), QStringLiteral("-"),
+         QStringLiteral("Créer un exercice avec cette coupe..."), QStringLiteral("Espace enseignant...")},
+        {QStringLiteral("&Aide F1"), QStringLiteral("Avertissement"),
+         QStringLiteral("A &propos...")}};
     for (int m = 0; m < 5; ++m) {
         QStringList vus;
         for (QAction* a : menus[m]->menu()->actions())
-            vus << (a->isSeparator() ? QStringLiteral("-")
-                                     : QStringLiteral("%1/%2").arg(a->text()).arg(TagDe(a)));
+            vus << (a->isSeparator() ? QStringLiteral("-") : a->text() + Raccourcis(a));
         QCOMPARE(vus, attendus[m]);
     }
     QCOMPARE(b.Action("Quitter1")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
     QCOMPARE(b.Action("Aide1")->shortcut(), QKeySequence(Qt::Key_F1));
-    for (int k = 1; k <= 7; ++k) QCOMPARE(TagDe(b.Action(kMenus[k])), k);
+    for (int k = 1; k <= 7; ++k) QCOMPARE(b.Action(kMenus[k])->text(), b.Bouton(kBoutons[k])->text());
     for (const char* nom : {"Importermodle1", "Sauvercommemodle1", "ExporterImage1", "Charger1",
                             "Sauver1", "Exporterliste1", "Annuler1", "Retourdbut1", "Avertissement1",
                             "Apropos1"})
@@ -163,7 +169,7 @@ void TestDemarrage::etatApresRemiseAZero() {
                      .color(QPalette::ButtonText),
                  QColor(Qt::black));
     QCOMPARE(b.w->session().section().FacteurPli, 1.0);
-    QVERIFY(b.w->SansSon());
+    QVERIFY(b.w->sansSon());
     QVERIFY(!b.w->finDemandee());
     QVERIFY(b.f.messages.messages.empty());
     QVERIFY(QApplication::overrideCursor() == nullptr);
@@ -223,21 +229,21 @@ void TestDemarrage::disponibiliteDependDeLaSurface() {
 void TestDemarrage::dossiers() {
     Banc b;
     const QString appli = b.dossier.path() + QLatin1Char('/');
-    QCOMPARE(b.w->RepAppli(), appli);
-    QCOMPARE(b.w->RepBase(), appli + QStringLiteral("Base"));
-    QCOMPARE(b.w->RepEvenements(), appli + QStringLiteral("Evenements"));
-    QCOMPARE(b.w->RepModeles(), appli + QStringLiteral("Modeles"));
-    QCOMPARE(b.w->RepDocuments(),
+    QCOMPARE(b.w->repAppli(), appli);
+    QCOMPARE(b.w->repBase(), appli + QStringLiteral("Base"));
+    QCOMPARE(b.w->repEvenements(), appli + QStringLiteral("Evenements"));
+    QCOMPARE(b.w->repModeles(), appli + QStringLiteral("Modeles"));
+    QCOMPARE(b.w->repDocuments(),
              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    QCOMPARE(b.w->RepListes(), b.w->RepDocuments());
-    QCOMPARE(b.w->FichierAide(), appli + QStringLiteral("strataloom.hlp"));
+    QCOMPARE(b.w->repListes(), b.w->repDocuments());
+    QCOMPARE(b.w->fichierAide(), appli + QStringLiteral("strataloom.hlp"));
 }
 
 void TestDemarrage::texturesAbsentes() {
     Banc b({}, false);
     QVERIFY(QFile::remove(b.Chemin(QStringLiteral("Base/Coulee0.bmp"))));
     b.Creer();
-    QSignalSpy fin(b.w.get(), &TGEOLOGIE::FinDemandee);
+    QSignalSpy fin(b.w.get(), &FenetrePrincipale::FinDemandee);
     QCOMPARE(b.f.messages.messages.size(), std::size_t(1));
     QCOMPARE(b.f.messages.messages[0].genre, Genre::Erreur);
     QCOMPARE(b.f.messages.messages[0].texte, kAbsents);
@@ -252,7 +258,7 @@ void TestDemarrage::texturesAbsentes() {
     QVERIFY(t.ImCoulee0.empty());
     // Nothing can run on the missing picture.
     for (int k = 1; k <= 7; ++k) QVERIFY(!b.Bouton(kBoutons[k])->isEnabled());
-    b.w->SedimClick(b.Bouton("Coulee"));
+    b.w->AppliquerEvenement(section::Evenement::Volcanisme);  // even forced, nothing runs
     QCOMPARE(b.Liste(), QStringList{kSedimentation});
     QVERIFY(QApplication::overrideCursor() == nullptr);
 }
@@ -291,7 +297,7 @@ void TestDemarrage::texturesDisparuesAvantUnRetourDebut() {
     QVERIFY(b.w->finDemandee());
     QVERIFY(!b.Bouton("Annuler")->isEnabled());
     QVERIFY(!b.Bouton("Casse")->isEnabled());
-    b.w->SedimClick(b.Action("Distension1"));
+    b.w->AppliquerEvenement(section::Evenement::Distension);
     QCOMPARE(b.Liste(), QStringList{kSedimentation});
 }
 

@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "banc.h"
-#include "geo_vue.h"
+#include "vue_image.h"
 #include "images.h"
 
 using Genre = FauxMessages::Genre;
@@ -86,7 +86,7 @@ void TestEvenements::deuxRetoursDeSuiteImpossibles() {
     b.Action("Annuler1")->trigger();  // disabled: nothing happens
     QCOMPARE(b.Liste().size(), 2);
     // Reached anyway, the undo says it cannot and changes nothing.
-    b.w->AnnulerClick();
+    b.w->Annuler();
     QCOMPARE(b.f.messages.Nombre(Genre::Simple, QStringLiteral("Retour impossible")), 1);
     QCOMPARE(b.Liste().size(), 2);
 }
@@ -142,11 +142,11 @@ void TestEvenements::sonFermeAvantChaqueEvenement() {
     QVERIFY(QTest::qWaitForWindowExposed(b.w.get()));
     QWidget* cible = QApplication::focusWidget() ? QApplication::focusWidget() : b.w.get();
     QTest::keyClick(cible, Qt::Key_S, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
-    QVERIFY(!b.w->SansSon());
+    QVERIFY(!b.w->sansSon());
     b.f.son.appels.clear();
     b.Action("Compression1")->trigger();
     b.Bouton("Casse")->click();
-    const QString base = b.w->RepBase() + QLatin1Char('/');
+    const QString base = b.w->repBase() + QLatin1Char('/');
     QCOMPARE(b.f.son.appels,
              (QStringList{QStringLiteral("Fermer"), QStringLiteral("Jouer ") + base + "Plisse.Wav",
                           QStringLiteral("Fermer"), QStringLiteral("Jouer ") + base + "Casse.Wav"}));
@@ -181,7 +181,7 @@ void TestEvenements::suiteAleatoireSurLesDonneesLivrees() {
     if (!QFileInfo::exists(base + QStringLiteral("/Coulee0.bmp")))
         QSKIP("no shipped textures beside the test program");
     FauxServices f;
-    TGEOLOGIE w(f.services());
+    FenetrePrincipale w(f.services());
     QVERIFY(!w.finDemandee());
     QVERIFY(f.messages.messages.empty());
     const char* const boutons[] = {"Sedim", "Coulee", "Nivele", "Granite", "Plissa", "Chevauche", "Casse"};

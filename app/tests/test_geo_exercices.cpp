@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "banc.h"
-#include "geo_vue.h"
+#include "vue_image.h"
 #include "images.h"
 
 using Genre = FauxMessages::Genre;
@@ -60,7 +60,7 @@ void TestExercices::ouvrirFaitDuModeleLaCible() {
     b.f.questions.reponses.push_back(Reponse::Non);  // the unsaved list may go
     b.Action("Ouvrirexercice1")->trigger();
     QVERIFY(b.w->exercice().has_value());
-    QCOMPARE(b.w->ImageModele(), VersImage(b.w->exercice()->cible));
+    QCOMPARE(b.w->imageModele(), VersImage(b.w->exercice()->cible));
     QCOMPARE(b.Liste(), QStringList{QStringLiteral("Sédimentation")});
     QVERIFY(b.Action("Verifier1")->isEnabled());
     QVERIFY(DernierMessage(b).contains(QStringLiteral("Le pli érodé")));
@@ -148,7 +148,7 @@ void TestExercices::exerciceEnArgument() {
     const QString exo = EcrireExercice(b, kListe, QStringLiteral("pli.exo"));
     b.w->OuvrirArguments({b.executable, exo});
     QVERIFY(b.w->exercice().has_value());
-    QCOMPARE(b.w->ImageModele(), VersImage(b.w->exercice()->cible));
+    QCOMPARE(b.w->imageModele(), VersImage(b.w->exercice()->cible));
 }
 
 // The teacher's road: the section on screen becomes an exercise that a
@@ -206,7 +206,7 @@ void TestExercices::ordonnerLesCartesDeLExercice() {
     b.Action("Ouvrirexercice1")->trigger();
     QVERIFY(b.Action("Ordonner1")->isEnabled());
     b.Action("Ordonner1")->trigger();
-    QPointer<QDialog> fenetre = b.w->FenetreOrdre();
+    QPointer<QDialog> fenetre = b.w->fenetreOrdonner();
     QVERIFY(fenetre);
     QVERIFY(!fenetre->isModal());
     QCOMPARE(fenetre->windowTitle(), QStringLiteral("Ordonner les événements"));
@@ -223,13 +223,13 @@ void TestExercices::ordonnerLesCartesDeLExercice() {
 void TestExercices::espaceEnseignantGardeSaFenetre() {
     Banc b;
     b.Action("Espaceenseignant1")->trigger();
-    QDialog* f = b.w->FenetreEnseignantOuverte();
+    QDialog* f = b.w->fenetreEnseignant();
     QVERIFY(f);
     QCOMPARE(f->windowTitle(), QStringLiteral("Espace enseignant"));
     QVERIFY(!f->isModal());
     f->close();
     b.Action("Espaceenseignant1")->trigger();
-    QCOMPARE(b.w->FenetreEnseignantOuverte(), f);  // the same window, with what was set in it
+    QCOMPARE(b.w->fenetreEnseignant(), f);  // the same window, with what was set in it
 }
 
 QTEST_MAIN(TestExercices)

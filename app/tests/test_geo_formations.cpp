@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "banc.h"
-#include "geo_vue.h"
+#include "vue_image.h"
 #include "images.h"
 
 namespace {
@@ -54,7 +54,7 @@ void TestFormations::laVueGardeSesPixels() {
 
     b.Action("Lettres1")->trigger();
     b.Action("Teintes1")->trigger();
-    b.w->LegendeClick();
+    b.w->MontrerLegende();
     QVERIFY(!Visu(b)->surcouche().isNull());
     QCOMPARE(Visu(b)->image(), sans);
     QCOMPARE(Visu(b)->image(), VersImage(b.w->session().vue()));
@@ -104,8 +104,8 @@ void TestFormations::lesLettresSeVoientSurLEcran() {
 
 void TestFormations::legendeSuitLaCoupe() {
     Banc b;
-    b.w->LegendeClick();
-    QDialog* fenetre = b.w->FenetreLegende();
+    b.w->MontrerLegende();
+    QDialog* fenetre = b.w->fenetreLegende();
     QVERIFY(fenetre);
     QVERIFY(!fenetre->isModal());
     QCOMPARE(fenetre->windowTitle(), QStringLiteral("Légende des formations"));

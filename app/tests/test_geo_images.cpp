@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "banc.h"
-#include "geo_vue.h"
+#include "vue_image.h"
 #include "images.h"
 
 using Genre = FauxMessages::Genre;
@@ -72,18 +72,18 @@ void TestImages::modeleSauveEtRechargeCouvreLaVue() {
     const DemandeFichier& d = b.f.fichiers.ouvertures.at(0);
     QCOMPARE(d.filtre, QStringLiteral("Bitmaps (*.bmp)|*.bmp"));
     QCOMPARE(d.extensionDefaut, QString());
-    QCOMPARE(d.dossierInitial, b.w->RepModeles());
+    QCOMPARE(d.dossierInitial, b.w->repModeles());
     QCOMPARE(d.nomFichier, QString());
     QVERIFY(d.fichierDoitExister && d.dossierDoitExister && d.apercuImage);
     Vues v(b);
     QVERIFY(v.visu->isEnabled());
     QCOMPARE(v.visu->toolTip(), kInfo);
-    QCOMPARE(b.w->ImageModele().size(), v.visu->size());
+    QCOMPARE(b.w->imageModele().size(), v.visu->size());
     // The section stays in view; the model is the view saved earlier.
     QVERIFY(v.visu->isVisible());
-    QVERIFY(b.w->ImageModele() != v.visu->image());
+    QVERIFY(b.w->imageModele() != v.visu->image());
     b.Bouton("Granite")->click();
-    QCOMPARE(b.w->ImageModele(), v.visu->image());
+    QCOMPARE(b.w->imageModele(), v.visu->image());
 }
 
 void TestImages::clicGaucheMontreLeModele() {
@@ -96,7 +96,7 @@ void TestImages::clicGaucheMontreLeModele() {
     QVERIFY(v.modele->isVisible());
     QVERIFY(QApplication::overrideCursor());
     QCOMPARE(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
-    b.w->VisuMouseUp();
+    b.w->MontrerCoupe();
     QVERIFY(v.visu->isVisible());
     QVERIFY(!v.modele->isVisible());
     QVERIFY(QApplication::overrideCursor() == nullptr);
@@ -146,11 +146,11 @@ void TestImages::modeleIllisibleOuAnnule() {
     b.f.fichiers.Repondre(faux);
     b.Action("Importermodle1")->trigger();
     QCOMPARE(b.f.messages.messages.size(), std::size_t(2));
-    QCOMPARE(b.w->ImageModele().size(), QSize(30, 20));
+    QCOMPARE(b.w->imageModele().size(), QSize(30, 20));
     QVERIFY(v.visu->isEnabled());
     b.f.fichiers.Annuler();
     b.Action("Importermodle1")->trigger();
-    QCOMPARE(b.w->ImageModele().size(), QSize(30, 20));
+    QCOMPARE(b.w->imageModele().size(), QSize(30, 20));
 }
 
 void TestImages::modeleDessineSansEchelle() {
@@ -196,37 +196,37 @@ void TestImages::exporterEcritUnBmpQuelQueSoitLeNom() {
 
 void TestImages::dossiersDesImages() {
     Banc b;
-    const QString documents = b.w->RepDocuments();
+    const QString documents = b.w->repDocuments();
     b.f.fichiers.Annuler();
     b.Action("Sauvercommemodle1")->trigger();
-    QCOMPARE(b.f.fichiers.enregistrements.at(0).dossierInitial, b.w->RepModeles());
-    QCOMPARE(b.w->RepDocuments(), documents);
+    QCOMPARE(b.f.fichiers.enregistrements.at(0).dossierInitial, b.w->repModeles());
+    QCOMPARE(b.w->repDocuments(), documents);
     b.f.fichiers.Annuler();
     b.Action("ExporterImage1")->trigger();
     QCOMPARE(b.f.fichiers.enregistrements.at(1).dossierInitial, documents);
-    QCOMPARE(b.w->RepDocuments(), QString());  // "Exemple.bmp" has no folder
+    QCOMPARE(b.w->repDocuments(), QString());  // "Exemple.bmp" has no folder
     // A model saved elsewhere: a cancelled export then takes its folder.
     QVERIFY(QDir().mkpath(b.Chemin(QStringLiteral("ailleurs"))));
     b.f.fichiers.Repondre(b.Chemin(QStringLiteral("ailleurs/m.bmp")));
     b.Action("Sauvercommemodle1")->trigger();
-    QCOMPARE(b.w->RepDocuments(), QString());
+    QCOMPARE(b.w->repDocuments(), QString());
     b.f.fichiers.Annuler();
     b.Action("ExporterImage1")->trigger();
-    QCOMPARE(b.w->RepDocuments(), b.Chemin(QStringLiteral("ailleurs")));
+    QCOMPARE(b.w->repDocuments(), b.Chemin(QStringLiteral("ailleurs")));
     b.Bouton("Efface")->click();
-    QCOMPARE(b.w->RepDocuments(), documents);
+    QCOMPARE(b.w->repDocuments(), documents);
 }
 
 void TestImages::ecritureImpossible() {
     Banc b;
-    const QString documents = b.w->RepDocuments();
+    const QString documents = b.w->repDocuments();
     const QString absent = b.Chemin(QStringLiteral("absent/vue.bmp"));
     b.f.fichiers.Repondre(absent);
     b.Action("ExporterImage1")->trigger();
     QCOMPARE(b.f.messages.Nombre(Genre::Erreur,
                                  QStringLiteral("Impossible de créer le fichier ") + absent),
              1);
-    QCOMPARE(b.w->RepDocuments(), documents);
+    QCOMPARE(b.w->repDocuments(), documents);
     QVERIFY(!QFileInfo::exists(absent));
 }
 

@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "banc.h"
-#include "geo_vue.h"
+#include "vue_image.h"
 
 using Genre = FauxMessages::Genre;
 
@@ -67,16 +67,16 @@ void TestListes::sauverApresRemiseAZero() {
     QCOMPARE(d.filtre, QStringLiteral("Fichier Strataloom (*.lst)|*.lst"));
     QCOMPARE(d.nomFichier, QStringLiteral("Exemple.lst"));
     QCOMPARE(d.extensionDefaut, QStringLiteral("lst"));
-    QCOMPARE(d.dossierInitial, b.w->RepDocuments());
+    QCOMPARE(d.dossierInitial, b.w->repDocuments());
     QVERIFY(d.confirmerEcrasement && d.dossierDoitExister && !d.fichierDoitExister);
     // The next save starts in the folder of the written file.
-    QCOMPARE(b.w->RepListes(), b.dossier.path());
+    QCOMPARE(b.w->repListes(), b.dossier.path());
     b.f.fichiers.Annuler();
     b.Action("Sauver1")->trigger();
     QCOMPARE(b.f.fichiers.enregistrements[1].dossierInitial, b.dossier.path());
     // A reset brings it back to its start.
     b.Bouton("Efface")->click();
-    QCOMPARE(b.w->RepListes(), b.w->RepDocuments());
+    QCOMPARE(b.w->repListes(), b.w->repDocuments());
 }
 
 void TestListes::exporterEcritLesMemesOctets() {
@@ -97,10 +97,10 @@ void TestListes::annulerVideRepListes() {
     Banc b;
     for (const char* commande : {"Sauver1", "Exporterliste1"}) {
         b.Bouton("Efface")->click();
-        QVERIFY(!b.w->RepListes().isEmpty());
+        QVERIFY(!b.w->repListes().isEmpty());
         b.f.fichiers.Annuler();
         b.Action(commande)->trigger();
-        QCOMPARE(b.w->RepListes(), QString());
+        QCOMPARE(b.w->repListes(), QString());
     }
     b.f.fichiers.Annuler();
     b.Action("Sauver1")->trigger();
@@ -111,14 +111,14 @@ void TestListes::annulerVideRepListes() {
 
 void TestListes::ecritureImpossible() {
     Banc b;
-    const QString avant = b.w->RepListes();
+    const QString avant = b.w->repListes();
     const QString absent = b.Chemin(QStringLiteral("absent/coupe.lst"));
     b.f.fichiers.Repondre(absent);
     b.Action("Sauver1")->trigger();
     QCOMPARE(b.f.messages.Nombre(Genre::Erreur,
                                  QStringLiteral("Impossible de créer le fichier ") + absent),
              1);
-    QCOMPARE(b.w->RepListes(), avant);
+    QCOMPARE(b.w->repListes(), avant);
     // A folder of that name stays a folder, with what it holds.
     const QString dossier = b.Chemin(QStringLiteral("coupe.lst"));
     QVERIFY(QDir().mkpath(dossier));
@@ -128,7 +128,7 @@ void TestListes::ecritureImpossible() {
     QCOMPARE(b.f.messages.messages.size(), std::size_t(2));
     QVERIFY(QFileInfo(dossier).isDir());
     QCOMPARE(Octets(dossier + QStringLiteral("/garde.txt")), QByteArray("garde"));
-    QCOMPARE(b.w->RepListes(), avant);
+    QCOMPARE(b.w->repListes(), avant);
     QCOMPARE(b.Liste(), QStringList{kSedimentation});
 }
 
@@ -136,11 +136,11 @@ void TestListes::listeVideSansDialogue() {
     Banc b;
     Charger(b, QStringLiteral("vide.lst"), QByteArray());
     QCOMPARE(b.Liste(), QStringList());
-    const QString avant = b.w->RepListes();
+    const QString avant = b.w->repListes();
     b.Action("Sauver1")->trigger();
     b.Action("Exporterliste1")->trigger();
     QVERIFY(b.f.fichiers.enregistrements.empty());
-    QCOMPARE(b.w->RepListes(), avant);
+    QCOMPARE(b.w->repListes(), avant);
     // Events then start the list at its first line.
     b.Bouton("Casse")->click();
     QCOMPARE(b.Liste(), QStringList{QStringLiteral("Distension")});
@@ -153,7 +153,7 @@ void TestListes::chargerDemandeEtGardeLeNom() {
     QCOMPARE(d.titre, QStringLiteral("Chargement d'une liste d'évennements géologiques"));
     QCOMPARE(d.filtre, QStringLiteral("Géologie|*.lst"));
     QCOMPARE(d.extensionDefaut, QStringLiteral("lst"));
-    QCOMPARE(d.dossierInitial, b.w->RepEvenements());
+    QCOMPARE(d.dossierInitial, b.w->repEvenements());
     QCOMPARE(d.nomFichier, QString());
     QVERIFY(d.fichierDoitExister && d.dossierDoitExister);
     b.f.fichiers.Annuler();
@@ -226,8 +226,8 @@ void TestListes::chargerRejoue() {
     for (int k = 1; k <= 7; ++k)
         QCOMPARE(b.Bouton(qPrintable(QStringLiteral("AideBt%1").arg(k)))->palette().color(QPalette::ButtonText),
                  QColor(Qt::black));
-    QCOMPARE(b.w->RepListes(), b.w->RepDocuments());
-    QVERIFY(!b.w->RepListes().isEmpty());
+    QCOMPARE(b.w->repListes(), b.w->repDocuments());
+    QVERIFY(!b.w->repListes().isEmpty());
     QVERIFY(b.f.son.appels.size() == 1);  // only the pluton's, before the load
     QVERIFY(b.f.messages.messages.empty());
     // New events are appended to the loaded list.

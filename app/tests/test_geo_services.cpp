@@ -99,7 +99,7 @@ void TestServices::avertissementALaPremiereActivationSeulement() {
 void TestServices::accordDeTouchesBasculeLeSon() {
     Banc b;
     Activer(b.w.get());
-    QVERIFY(b.w->SansSon());
+    QVERIFY(b.w->sansSon());
     // From a focused button the key climbs to the window: one switch only,
     // and the button still gets the key.
     QPushButton* sedim = b.Bouton("Sedim");
@@ -108,18 +108,18 @@ void TestServices::accordDeTouchesBasculeLeSon() {
     CompteTouches compte;
     sedim->installEventFilter(&compte);
     QTest::keyClick(sedim, Qt::Key_S, kAccord);
-    QVERIFY(!b.w->SansSon());
+    QVERIFY(!b.w->sansSon());
     QCOMPARE(compte.n, 1);
     QTest::keyClick(sedim, Qt::Key_S, kAccord);
-    QVERIFY(b.w->SansSon());
+    QVERIFY(b.w->sansSon());
     // The list box, which takes letters for itself, still lets it through.
     QWidget* liste = b.w->findChild<QListWidget*>(QStringLiteral("ListBox1"));
     liste->setFocus();
     QTest::keyClick(liste, Qt::Key_S, kAccord);
-    QVERIFY(!b.w->SansSon());
+    QVERIFY(!b.w->sansSon());
     // A reset keeps the switch.
     b.Bouton("Efface")->click();
-    QVERIFY(!b.w->SansSon());
+    QVERIFY(!b.w->sansSon());
 }
 
 void TestServices::accordsVoisinsSansEffet_data() {
@@ -139,7 +139,7 @@ void TestServices::accordsVoisinsSansEffet() {
     Activer(b.w.get());
     QWidget* cible = QApplication::focusWidget() ? QApplication::focusWidget() : b.w.get();
     QTest::keyClick(cible, static_cast<Qt::Key>(touche), Qt::KeyboardModifiers(modificateurs));
-    QVERIFY(b.w->SansSon());
+    QVERIFY(b.w->sansSon());
 }
 
 void TestServices::aPropos() {

@@ -216,7 +216,7 @@ void TestHostile::textureInutilisable() {
     QVERIFY(b.w->finDemandee());
     for (int k = 1; k <= 7; ++k) {
         QVERIFY(!Menu(b, k)->isEnabled());
-        b.w->SedimClick(Menu(b, k));  // even forced, nothing runs
+        b.w->AppliquerEvenement(section::kEvenements[static_cast<std::size_t>(k - 1)].evenement);  // even forced, nothing runs
     }
     QCOMPARE(b.w->session().liste().size(), std::size_t(1));
     b.Bouton("Efface")->click();
@@ -268,13 +268,13 @@ void TestHostile::texturesDeTaillesInhabituelles() {
         "dimentation\r\n");
     for (int tour = 0; tour < 2; ++tour)
         for (int k = 1; k <= 7; ++k) {
-            b.w->SedimClick(Menu(b, k));
+            Menu(b, k)->trigger();
             const std::string_view ligne =
                 section::kEvenements[static_cast<std::size_t>(k - 1)].ligne;
             liste += QByteArray(ligne.data(), static_cast<qsizetype>(ligne.size())) + "\r\n";
             if (k % 3 == 0) {  // undone and done again
-                b.w->AnnulerClick();
-                b.w->SedimClick(Menu(b, k));
+                b.w->Annuler();
+                Menu(b, k)->trigger();
             }
             QCOMPARE(QSize(s.W(), s.H()), QSize(largeur, hauteur));
             QCOMPARE(QSize(s.Visu.width(), s.Visu.height()), QSize(largeur - 100, 480));
@@ -316,7 +316,7 @@ void TestHostile::modelesExtremes() {
     b.f.fichiers.Repondre(petit);
     b.Action("Importermodle1")->trigger();
     QVERIFY(b.f.messages.messages.empty());
-    QCOMPARE(b.w->ImageModele().size(), QSize(1, 1));
+    QCOMPARE(b.w->imageModele().size(), QSize(1, 1));
     const int pas = (16000 + 31) / 32 * 4;
     const QString grand = b.Chemin(QStringLiteral("Modeles/grand.bmp"));
     QVERIFY(
@@ -325,7 +325,7 @@ void TestHostile::modelesExtremes() {
     b.Action("Importermodle1")->trigger();
     QCOMPARE(b.f.messages.Nombre(Genre::Erreur, QStringLiteral("Impossible de charger le fichier")),
              1);
-    QCOMPARE(b.w->ImageModele().size(), QSize(1, 1));
+    QCOMPARE(b.w->imageModele().size(), QSize(1, 1));
 }
 
 // --- Lists -------------------------------------------------------------------

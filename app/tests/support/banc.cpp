@@ -8,7 +8,7 @@ Banc::Banc(TaillesTextures t, bool creerFenetre) {
     if (creerFenetre) Creer();
 }
 
-void Banc::Creer() { w = std::make_unique<TGEOLOGIE>(f.services(), executable); }
+void Banc::Creer() { w = std::make_unique<FenetrePrincipale>(f.services(), executable); }
 
 QPushButton* Banc::Bouton(const char* nom) const {
     return w->findChild<QPushButton*>(QLatin1String(nom));

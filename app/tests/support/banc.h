@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "faux_services.h"
-#include "geo.h"
+#include "fenetre_principale.h"
 
 struct Banc {
     explicit Banc(TaillesTextures t = {}, bool creerFenetre = true);
@@ -19,7 +19,7 @@ struct Banc {
     QTemporaryDir dossier;
     QString executable;
     FauxServices f;
-    std::unique_ptr<TGEOLOGIE> w;
+    std::unique_ptr<FenetrePrincipale> w;
 
     QPushButton* Bouton(const char* nom) const;
     QAction* Action(const char* nom) const;

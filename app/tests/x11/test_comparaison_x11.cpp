@@ -15,7 +15,7 @@
 #include <QtTest>
 
 #include "banc.h"
-#include "geo_vue.h"
+#include "vue_image.h"
 
 namespace {
 
@@ -73,7 +73,7 @@ struct Poste {
     // A place of the view where the section and the model differ.
     bool ChoisirTemoin() {
         const QImage coupe = visu->image();
-        const QImage autre = b.w->ImageModele();
+        const QImage autre = b.w->imageModele();
         for (int y = 0; y < coupe.height(); y += 4)
             for (int x = 0; x < coupe.width(); x += 4)
                 if (coupe.pixel(x, y) != autre.pixel(x, y)) {

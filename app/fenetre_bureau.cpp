@@ -1,21 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window as a desktop program: keyboard shortcuts and the comparison
-// held on the space bar, tooltips that say what each command does and why
-// it is off, the question before unsaved work is lost, a list file named on
-// the command line, and the pupil's own models folder when the program's
-// cannot be written.
+// The window as a desktop program: the comparison held on the space bar,
+// tooltips that say what each command does and why it is off, the question
+// before unsaved work is lost, a list file named on the command line, and
+// the pupil's own models folder when the program's cannot be written.
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QPushButton>
 #include <QUrl>
 
 #include "dossiers.h"
-#include "geo.h"
-#include "geo_vue.h"
+#include "fenetre_principale.h"
+#include "vue_image.h"
 #include "noms.h"
 
 namespace {
@@ -26,26 +24,13 @@ QString Texte(std::string_view utf8) {
 
 }  // namespace
 
-void TGEOLOGIE::CreerRaccourcis() {
-    const auto action = [this](const char* nom) { return findChild<QAction*>(QLatin1String(nom)); };
-    Annuler1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    action("Charger1")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    action("Sauver1")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    // Alt+F4 stays the first: the menu shows both.
-    action("Quitter1")->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_F4), QKeySequence(Qt::CTRL | Qt::Key_Q)});
-    if (auto* evenements = findChild<QMenu*>(QStringLiteral("Evnements1"))) evenements->setToolTipsVisible(true);
-    // Once a model is loaded, the view takes the focus from a click or Tab;
-    // the space bar held down then shows the model.
-    Visu->setFocusPolicy(Qt::StrongFocus);
-}
-
 // Each command says what it does, and when it is off why, in the engine's
 // words; its "?" says what its help holds, and why the command is off.
-void TGEOLOGIE::MajBulles() {
-    for (const section::TypeEvenement& t : section::kEvenements) {
-        const auto k = static_cast<std::size_t>(t.tag);
+void FenetrePrincipale::MajBulles() {
+    for (std::size_t k = 0; k < section::kEvenements.size(); ++k) {
+        const section::TypeEvenement& t = section::kEvenements[k];
         std::string_view raison;
-        if (!boutons_[k]->isEnabled()) {
+        if (!boutonsEvenements_[k]->isEnabled()) {
             raison = texturesOk_ ? session_.disponibilite().Raison(t.evenement) : section::raison::SansCoupe;
             if (raison.empty()) raison = section::raison::SansCoupe;
         }
@@ -56,9 +41,9 @@ void TGEOLOGIE::MajBulles() {
             bulle += QLatin1Char('\n') + tr("Impossible pour l'instant : %1.").arg(Texte(section::TexteRaison(raison)));
             aide += QLatin1Char('\n') + tr("« %1 » est impossible pour l'instant : %2.").arg(nom, Texte(section::TexteRaison(raison)));
         }
-        boutons_[k]->setToolTip(bulle);
-        menus_[k]->setToolTip(bulle);
-        BoutonsAide[k]->setToolTip(aide);
+        boutonsEvenements_[k]->setToolTip(bulle);
+        articlesEvenements_[k]->setToolTip(bulle);
+        boutonsAide_[k]->setToolTip(aide);
     }
 }
 
@@ -66,7 +51,7 @@ void TGEOLOGIE::MajBulles() {
 // loaded, shows the model until it is released. Held, the key repeats:
 // every press and release of it belongs to the comparison until the
 // release, wherever the focus went when the view was hidden.
-bool TGEOLOGIE::ComparaisonClavier(QObject* objet, QEvent* e) {
+bool FenetrePrincipale::ComparaisonClavier(QObject* objet, QEvent* e) {
     if (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease) return false;
     const auto* touche = static_cast<QKeyEvent*>(e);
     if (touche->key() != Qt::Key_Space) return false;
@@ -78,33 +63,33 @@ bool TGEOLOGIE::ComparaisonClavier(QObject* objet, QEvent* e) {
     }
     if (e->type() != QEvent::KeyPress || touche->isAutoRepeat() || touche->modifiers() != Qt::NoModifier)
         return false;
-    if (widget != Visu || !Visu->isEnabled() || !Visu->hasFocus()) return false;
+    if (widget != vue_ || !vue_->isEnabled() || !vue_->hasFocus()) return false;
     comparaisonClavier_ = true;
-    VisuMouseDown(Qt::LeftButton);
+    MontrerModele(Qt::LeftButton);
     return true;
 }
 
-void TGEOLOGIE::FinComparaisonClavier() {
+void FenetrePrincipale::FinComparaisonClavier() {
     if (!comparaisonClavier_) return;
     comparaisonClavier_ = false;
-    VisuMouseUp();
-    Visu->setFocus(Qt::OtherFocusReason);
+    MontrerCoupe();
+    vue_->setFocus(Qt::OtherFocusReason);
 }
 
 // Events beyond the first line that differ from the list last saved or
 // loaded. The reset list, "Sédimentation" alone, holds nothing to lose.
-bool TGEOLOGIE::ModificationsNonEnregistrees() const {
+bool FenetrePrincipale::ModificationsNonEnregistrees() const {
     const section::Liste& l = session_.liste();
     return l.size() > 1 && l != listeEnregistree_;
 }
 
 // True when the command may go on: nothing to lose, "Non", or "Oui" and
 // the list saved.
-bool TGEOLOGIE::ConfirmerAbandon() {
+bool FenetrePrincipale::ConfirmerAbandon() {
     if (!ModificationsNonEnregistrees() || !services_.questions) return true;
     switch (services_.questions->OuiNonAnnuler(
         tr("La liste des événements n'a pas été sauvée.\rVoulez-vous la sauver ?"))) {
-    case Reponse::Oui: return SauverListe(1);
+    case Reponse::Oui: return EnregistrerListe();
     case Reponse::Non: return true;
     case Reponse::Annuler: break;
     }
@@ -112,7 +97,7 @@ bool TGEOLOGIE::ConfirmerAbandon() {
 }
 
 // "&Quitter", Alt+F4, Ctrl+Q and the window's close box all come here.
-void TGEOLOGIE::closeEvent(QCloseEvent* e) {
+void FenetrePrincipale::closeEvent(QCloseEvent* e) {
     if (!ConfirmerAbandon()) {
         e->ignore();
         return;
@@ -121,14 +106,14 @@ void TGEOLOGIE::closeEvent(QCloseEvent* e) {
 }
 
 // The first argument after the program's name; any other is left alone.
-void TGEOLOGIE::OuvrirArguments(const QStringList& arguments) {
+void FenetrePrincipale::OuvrirArguments(const QStringList& arguments) {
     if (arguments.size() < 2 || arguments.at(1).isEmpty()) return;
     QString chemin = arguments.at(1);
     if (chemin.startsWith(QLatin1String("file:"))) chemin = QUrl(chemin).toLocalFile();
     OuvrirFichier(chemin);
 }
 
-void TGEOLOGIE::OuvrirFichier(const QString& chemin) {
+void FenetrePrincipale::OuvrirFichier(const QString& chemin) {
     const QFileInfo fichier(chemin);
     if (fichier.suffix().compare(QLatin1String("exo"), Qt::CaseInsensitive) == 0) {
         OuvrirExercice(chemin);
@@ -147,7 +132,7 @@ void TGEOLOGIE::OuvrirFichier(const QString& chemin) {
     ChargerListe(nomListeOuverte_);
 }
 
-QString TGEOLOGIE::RepModelesEleve() {
+QString FenetrePrincipale::RepModelesEleve() {
     QString documents = DossierDocumentsSysteme();
     if (documents.isEmpty()) documents = QDir::homePath();
     return QDir::toNativeSeparators(QDir(documents).filePath(QStringLiteral("Strataloom/Modeles")));
@@ -156,18 +141,18 @@ QString TGEOLOGIE::RepModelesEleve() {
 // The program's Modeles folder when it can be written (the program run
 // from its build or a folder of the pupil's), else the pupil's own,
 // created the first time it is needed.
-QString TGEOLOGIE::DossierSauvegardeModeles() const {
-    const QFileInfo programme(RepModeles_);
-    if (programme.isDir() && programme.isWritable()) return RepModeles_;
+QString FenetrePrincipale::DossierSauvegardeModeles() const {
+    const QFileInfo programme(repModeles_);
+    if (programme.isDir() && programme.isWritable()) return repModeles_;
     const QString eleve = RepModelesEleve();
     if (QDir().mkpath(eleve)) return eleve;
-    return RepModeles_;
+    return repModeles_;
 }
 
 // The model load dialog starts among the shipped models and offers the
 // pupil's folder beside them, once it exists.
-QStringList TGEOLOGIE::DossiersModeles() const {
-    QStringList dossiers{RepModeles_};
+QStringList FenetrePrincipale::DossiersModeles() const {
+    QStringList dossiers{repModeles_};
     const QString eleve = RepModelesEleve();
     if (QFileInfo(eleve).isDir()) dossiers << eleve;
     return dossiers;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "geo_vue.h"
+#include "vue_image.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "geo2.h"
+#include "a_propos.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -53,7 +53,7 @@ QLabel* Etiquette(QWidget* parent, const char* nom, const QString& texte, int x,
 
 }  // namespace
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+BoiteAPropos::BoiteAPropos(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(tr("A propos"));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
@@ -62,61 +62,61 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     gras.setBold(true);
     setFont(gras);
 
-    Panel1 = new PanneauBiseaute(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel1->setGeometry(11, 11, 373, 152);
+    panneau_ = new PanneauBiseaute(this);
+    panneau_->setObjectName(QStringLiteral("Panel1"));
+    panneau_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panneau_->setGeometry(11, 11, 373, 152);
 
-    ProductName = Etiquette(Panel1, "ProductName", tr("STRATALOOM"), 13, 13);
-    Version = Etiquette(Panel1, "Version",
+    nomProduit_ = Etiquette(panneau_, "ProductName", tr("STRATALOOM"), 13, 13);
+    version_ = Etiquette(panneau_, "Version",
                         tr("Version %1").arg(QStringLiteral(STRATALOOM_VERSION)), 15, 35);
 
     // The logo keeps its transparency: the panel shows through it.
     const QPixmap logo = LogoProgramme();
-    Image1 = new QLabel(Panel1);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(logo);
-    Image1->setGeometry(153, 17, logo.width(), logo.height());
+    logo_ = new QLabel(panneau_);
+    logo_->setObjectName(QStringLiteral("Image1"));
+    logo_->setPixmap(logo);
+    logo_->setGeometry(153, 17, logo.width(), logo.height());
 
-    ProgramIcon = new QLabel(Panel1);
-    ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
-    ProgramIcon->setGeometry(15, 93, 50, 50);
-    ProgramIcon->setAlignment(Qt::AlignCenter);
-    ProgramIcon->setPixmap(IconeProgramme().pixmap(QSize(48, 48)));
-    ProgramIcon->installEventFilter(this);
+    icone_ = new QLabel(panneau_);
+    icone_->setObjectName(QStringLiteral("ProgramIcon"));
+    icone_->setGeometry(15, 93, 50, 50);
+    icone_->setAlignment(Qt::AlignCenter);
+    icone_->setPixmap(IconeProgramme().pixmap(QSize(48, 48)));
+    icone_->installEventFilter(this);
 
-    Credits = Etiquette(Panel1, "Credits", tr("Conçu par l'équipe Strataloom"), 80, 101);
+    credits_ = Etiquette(panneau_, "Credits", tr("Conçu par l'équipe Strataloom"), 80, 101);
 
-    OKButton = new QPushButton(CocheOk(), tr("OK"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
+    boutonOk_ = new QPushButton(CocheOk(), tr("OK"), this);
+    boutonOk_->setObjectName(QStringLiteral("OKButton"));
     QFont policeOk = font();
     policeOk.setFamily(QStringLiteral("MS Sans Serif"));  // the nearest face when absent
     policeOk.setBold(true);
-    OKButton->setFont(policeOk);
-    OKButton->setGeometry(139, 178, 102, 35);
-    OKButton->setDefault(true);
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    boutonOk_->setFont(policeOk);
+    boutonOk_->setGeometry(139, 178, 102, 35);
+    boutonOk_->setDefault(true);
+    connect(boutonOk_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TAboutBox::ProgramIconClick() { ProgramIcon->setToolTip(tr("Hello !")); }
+void BoiteAPropos::ActiverBulleIcone() { icone_->setToolTip(tr("Hello !")); }
 
-bool TAboutBox::eventFilter(QObject* objet, QEvent* e) {
-    if (objet == ProgramIcon && e->type() == QEvent::MouseButtonRelease) {
+bool BoiteAPropos::eventFilter(QObject* objet, QEvent* e) {
+    if (objet == icone_ && e->type() == QEvent::MouseButtonRelease) {
         const auto* souris = static_cast<QMouseEvent*>(e);
         if (souris->button() == Qt::LeftButton &&
-            ProgramIcon->rect().contains(souris->position().toPoint()))
-            ProgramIconClick();
+            icone_->rect().contains(souris->position().toPoint()))
+            ActiverBulleIcone();
     }
     return QDialog::eventFilter(objet, e);
 }
 
 // Centred on the screen at every showing; OK takes the focus.
-void TAboutBox::showEvent(QShowEvent* e) {
+void BoiteAPropos::showEvent(QShowEvent* e) {
     if (const QScreen* ecran = screen()) {
         const QRect zone = ecran->availableGeometry();
         const QSize cadre = frameGeometry().size();
         move(zone.center() - QRect(QPoint(), cadre).center());
     }
     QDialog::showEvent(e);
-    OKButton->setFocus(Qt::OtherFocusReason);
+    boutonOk_->setFocus(Qt::OtherFocusReason);
 }

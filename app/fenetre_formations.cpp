@@ -8,47 +8,26 @@
 #include <QDialog>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "geo.h"
-#include "geo_vue.h"
+#include "fenetre_principale.h"
+#include "vue_image.h"
 
-void TGEOLOGIE::CreerMenuAffichage() {
-    QMenu* affichage = menuBar()->addMenu(tr("Affichage"));
-    affichage->setObjectName(QStringLiteral("Affichage1"));
-    Lettres1 = affichage->addAction(tr("Lettres des formations"));
-    Lettres1->setObjectName(QStringLiteral("Lettres1"));
-    Lettres1->setCheckable(true);
-    Lettres1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    connect(Lettres1, &QAction::toggled, this, &TGEOLOGIE::LettresClick);
-    Teintes1 = affichage->addAction(tr("Teintes des formations"));
-    Teintes1->setObjectName(QStringLiteral("Teintes1"));
-    Teintes1->setCheckable(true);
-    Teintes1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    connect(Teintes1, &QAction::toggled, this, &TGEOLOGIE::TeintesClick);
-    affichage->addSeparator();
-    QAction* legende = affichage->addAction(tr("Légende..."));
-    legende->setObjectName(QStringLiteral("Legende1"));
-    connect(legende, &QAction::triggered, this, &TGEOLOGIE::LegendeClick);
-}
-
-void TGEOLOGIE::LettresClick(bool oui) {
+void FenetrePrincipale::AfficherLettres(bool oui) {
     affichage_.lettres = oui;
-    if (Lettres1 && Lettres1->isChecked() != oui) Lettres1->setChecked(oui);
+    if (articleLettres_ && articleLettres_->isChecked() != oui) articleLettres_->setChecked(oui);
     AfficherFormations();
 }
 
-void TGEOLOGIE::TeintesClick(bool oui) {
+void FenetrePrincipale::AfficherTeintes(bool oui) {
     affichage_.teintes = oui;
-    if (Teintes1 && Teintes1->isChecked() != oui) Teintes1->setChecked(oui);
+    if (articleTeintes_ && articleTeintes_->isChecked() != oui) articleTeintes_->setChecked(oui);
     AfficherFormations();
 }
 
-void TGEOLOGIE::LegendeClick() {
+void FenetrePrincipale::MontrerLegende() {
     if (!fenetreLegende_) {
         fenetreLegende_ = new QDialog(this);
         fenetreLegende_->setObjectName(QStringLiteral("Legende"));
@@ -78,12 +57,12 @@ void TGEOLOGIE::LegendeClick() {
     fenetreLegende_->raise();
 }
 
-QStringList TGEOLOGIE::LignesLegende() const { return TextesLegende(session_); }
+QStringList FenetrePrincipale::LignesLegende() const { return TextesLegende(session_); }
 
-void TGEOLOGIE::AfficherFormations() {
-    if (!Visu) return;
+void FenetrePrincipale::AfficherFormations() {
+    if (!vue_) return;
     const bool surcouche = texturesOk_ && (affichage_.lettres || affichage_.teintes);
-    Visu->setSurcouche(surcouche ? SurcoucheFormations(session_, affichage_) : QImage());
+    vue_->setSurcouche(surcouche ? SurcoucheFormations(session_, affichage_) : QImage());
     if (!imageLegende_) return;
     const QStringList lignes = LignesLegende();
     imageLegende_->setAccessibleDescription(lignes.join(QLatin1Char('\n')));

@@ -10,29 +10,29 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
-class TAboutBox : public QDialog {
+class BoiteAPropos : public QDialog {
     Q_OBJECT
 public:
-    explicit TAboutBox(QWidget* parent = nullptr);
+    explicit BoiteAPropos(QWidget* parent = nullptr);
 
     // Switches the icon's tooltip on, for good.
-    void ProgramIconClick();
+    void ActiverBulleIcone();
 
     // The controls, for tests.
-    QFrame* panel() const { return Panel1; }
-    QLabel* icone() const { return ProgramIcon; }
-    QPushButton* boutonOk() const { return OKButton; }
+    QFrame* panneau() const { return panneau_; }
+    QLabel* icone() const { return icone_; }
+    QPushButton* boutonOk() const { return boutonOk_; }
 
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
 private:
-    QFrame* Panel1 = nullptr;
-    QLabel* ProductName = nullptr;
-    QLabel* Version = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* ProgramIcon = nullptr;
-    QLabel* Credits = nullptr;
-    QPushButton* OKButton = nullptr;
+    QFrame* panneau_ = nullptr;
+    QLabel* nomProduit_ = nullptr;
+    QLabel* version_ = nullptr;
+    QLabel* logo_ = nullptr;
+    QLabel* icone_ = nullptr;
+    QLabel* credits_ = nullptr;
+    QPushButton* boutonOk_ = nullptr;
 };

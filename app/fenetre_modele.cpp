@@ -4,8 +4,8 @@
 #include <QApplication>
 
 #include "dossiers.h"
-#include "geo.h"
-#include "geo_vue.h"
+#include "fenetre_principale.h"
+#include "vue_image.h"
 #include "images.h"
 
 namespace {
@@ -14,13 +14,13 @@ const QString kFiltreBitmaps = QStringLiteral("Bitmaps (*.bmp)|*.bmp");
 
 }  // namespace
 
-void TGEOLOGIE::Importermodle1Click() {
+void FenetrePrincipale::ChargerModele() {
     DemandeFichier d;  // OpenPictureDialog1
     d.filtre = kFiltreBitmaps;
     d.dossierDoitExister = true;
     d.fichierDoitExister = true;
     d.apercuImage = true;
-    d.dossierInitial = RepModeles_;
+    d.dossierInitial = repModeles_;
     d.dossiersProposes = DossiersModeles();
     const std::optional<QString> choix = services_.fichiers->Ouvrir(d);
     if (!choix) return;
@@ -29,37 +29,40 @@ void TGEOLOGIE::Importermodle1Click() {
         services_.messages->Erreur(tr("Impossible de charger le fichier"));
         return;
     }
-    modele_ = VersImage(*image);
-    Modele->setImage(modele_);
-    Visu->setEnabled(true);
-    Visu->setToolTip(tr("Clic pour afficher le modèle..."));
+    imageModele_ = VersImage(*image);
+    vueModele_->setImage(imageModele_);
+    vue_->setEnabled(true);
+    vue_->setToolTip(tr("Clic pour afficher le modèle..."));
 }
 
-void TGEOLOGIE::VisuMouseDown(Qt::MouseButton Button) {
-    if (Button != Qt::LeftButton) return;
+void FenetrePrincipale::MontrerModele(Qt::MouseButton bouton) {
+    if (bouton != Qt::LeftButton) return;
     if (!curseurModele_) QApplication::setOverrideCursor(Qt::BusyCursor);
     curseurModele_ = true;
-    Visu->hide();
-    Modele->show();
+    vue_->hide();
+    vueModele_->show();
 }
 
-void TGEOLOGIE::VisuMouseUp() {
-    Modele->hide();
-    Visu->show();
+void FenetrePrincipale::MontrerCoupe() {
+    vueModele_->hide();
+    vue_->show();
     if (curseurModele_) QApplication::restoreOverrideCursor();
     curseurModele_ = false;
 }
 
-void TGEOLOGIE::ExporterImage1Click(QObject* Sender) {
-    const int k = TagDe(Sender);
-    if (k != 1 && k != 2) return;
+void FenetrePrincipale::EnregistrerModele() { SauverImage(true); }
+
+void FenetrePrincipale::ExporterImage() { SauverImage(false); }
+
+// The picture in view, into the models folder or the documents folder.
+void FenetrePrincipale::SauverImage(bool commeModele) {
     DemandeFichier d;  // SavePictureDialog1
     d.filtre = kFiltreBitmaps;
     d.extensionDefaut = QStringLiteral("bmp");
     d.confirmerEcrasement = true;
     d.apercuImage = true;
     d.nomFichier = nomImage_;
-    d.dossierInitial = k == 1 ? DossierSauvegardeModeles() : RepDocuments_;
+    d.dossierInitial = commeModele ? DossierSauvegardeModeles() : repDocuments_;
     const std::optional<QString> choix = services_.fichiers->Enregistrer(d);
     if (choix) {
         nomImage_ = *choix;  // offered again next time, by either command
@@ -71,5 +74,5 @@ void TGEOLOGIE::ExporterImage1Click(QObject* Sender) {
             return;
         }
     }
-    if (k == 2) RepDocuments_ = DossierDe(nomImage_);
+    if (!commeModele) repDocuments_ = DossierDe(nomImage_);
 }

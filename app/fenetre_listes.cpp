@@ -3,22 +3,24 @@
 #include <QFileInfo>
 
 #include "dossiers.h"
-#include "geo.h"
-#include "geo_curseur.h"
+#include "fenetre_principale.h"
+#include "curseur_occupe.h"
 #include "images.h"
 
-void TGEOLOGIE::Sauver1Click(QObject* Sender) { SauverListe(TagDe(Sender)); }
+bool FenetrePrincipale::EnregistrerListe() { return SauverListe(false); }
 
-// True when the list was written.
-bool TGEOLOGIE::SauverListe(int k) {
-    if (k != 1 && k != 2) return false;
+void FenetrePrincipale::ExporterListe() { SauverListe(true); }
+
+// The list as a list file or, `texte`, as a text export; true when it was
+// written.
+bool FenetrePrincipale::SauverListe(bool texte) {
     DemandeFichier d;  // SaveDialog2
     d.titre = tr("Sauvegarde de la liste des évennements géologiques");
     d.extensionDefaut = QStringLiteral("lst");
     d.confirmerEcrasement = true;
     d.dossierDoitExister = true;
-    d.dossierInitial = RepListes_;
-    if (k == 1) {
+    d.dossierInitial = repListes_;
+    if (!texte) {
         d.nomFichier = QStringLiteral("Exemple.lst");
         d.filtre = tr("Fichier Strataloom (*.lst)|*.lst");
     } else {
@@ -38,13 +40,13 @@ bool TGEOLOGIE::SauverListe(int k) {
         }
     }
     // The dialog's file name: the chosen one, or the preset bare name.
-    RepListes_ = DossierDe(choix ? *choix : d.nomFichier);
+    repListes_ = DossierDe(choix ? *choix : d.nomFichier);
     // The text export is no save of the list.
-    if (choix && k == 1) listeEnregistree_ = session_.liste();
+    if (choix && !texte) listeEnregistree_ = session_.liste();
     return choix.has_value();
 }
 
-void TGEOLOGIE::Charger1Click() {
+void FenetrePrincipale::ChargerListe() {
     if (!ConfirmerAbandon()) return;
     DemandeFichier d;  // OpenDialog1
     d.titre = tr("Chargement d'une liste d'évennements géologiques");
@@ -52,7 +54,7 @@ void TGEOLOGIE::Charger1Click() {
     d.extensionDefaut = QStringLiteral("lst");
     d.dossierDoitExister = true;
     d.fichierDoitExister = true;
-    d.dossierInitial = RepEvenements_;
+    d.dossierInitial = repEvenements_;
     d.nomFichier = nomListeOuverte_;
     const std::optional<QString> choix = services_.fichiers->Ouvrir(d);
     if (!choix) return;
@@ -63,9 +65,9 @@ void TGEOLOGIE::Charger1Click() {
 }
 
 // Reset, read, replay; what the list then holds counts as saved.
-void TGEOLOGIE::ChargerListe(const QString& chemin) {
+void FenetrePrincipale::ChargerListe(const QString& chemin) {
     repaint();
-    InitProfil();
+    Reinitialiser();
     if (!texturesOk_) return;
     section::Liste lignes;
     const bool lue = section::LireFichierListe(OctetsDeChemin(chemin), lignes) == section::ErreurFichier::Aucune;

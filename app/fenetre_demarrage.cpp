@@ -1,64 +1,55 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the main window and the section reset.
-#include "geo.h"
+#include "fenetre_principale.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QMetaObject>
-#include <QPushButton>
 
 #include "dossiers.h"
-#include "geo_curseur.h"
+#include "curseur_occupe.h"
 #include "images.h"
 
-int TagDe(const QObject* commande) {
-    if (!commande) return 0;
-    if (const auto* action = qobject_cast<const QAction*>(commande)) return action->data().toInt();
-    return commande->property("tag").toInt();
-}
-
-TGEOLOGIE::TGEOLOGIE(const Services& services, const QString& executable, QWidget* parent)
+FenetrePrincipale::FenetrePrincipale(const Services& services, const QString& executable, QWidget* parent)
     : QMainWindow(parent),
       services_(services),
       executable_(executable.isEmpty() ? QCoreApplication::applicationFilePath() : executable) {
     setObjectName(QStringLiteral("GEOLOGIE"));
     CreerControles();
     CreerMenu();
-    CreerRaccourcis();
-    FormCreate();
+    Demarrer();
     // Key preview: the window sees every key before the focused control.
     qApp->installEventFilter(this);
 }
 
-TGEOLOGIE::~TGEOLOGIE() {
+FenetrePrincipale::~FenetrePrincipale() {
     if (curseurModele_) QApplication::restoreOverrideCursor();
 }
 
-void TGEOLOGIE::FormCreate() {
-    FichierAide_ = FichierAideDe(executable_, LangueActive());
-    SansSon_ = true;
-    InitProfil();
+void FenetrePrincipale::Demarrer() {
+    fichierAide_ = FichierAideDe(executable_, LangueActive());
+    sansSon_ = true;
+    Reinitialiser();
     Centrer();
 }
 
 // The seven pictures must all load and make a section (the file layer's
 // rules); anything else leaves the session without a section, every
 // command off.
-bool TGEOLOGIE::ChargerTexturesBase() {
+bool FenetrePrincipale::ChargerTexturesBase() {
     section::Textures t;
-    const bool lues = ChargerTextures(RepBase_, t) < 0;
+    const bool lues = ChargerTextures(repBase_, t) < 0;
     session_.DefinirTextures(std::move(t));
     return lues && session_.Prete();
 }
 
-void TGEOLOGIE::InitProfil() {
+void FenetrePrincipale::Reinitialiser() {
     CurseurOccupe curseur;
-    RepAppli_ = RepAppliDe(executable_);
-    RepBase_ = RepAppli_ + QStringLiteral("Base");
-    RepEvenements_ = RepAppli_ + QStringLiteral("Evenements");
-    RepModeles_ = RepAppli_ + QStringLiteral("Modeles");
-    RepDocuments_ = DossierDocumentsSysteme();
-    RepListes_ = RepDocuments_;
+    repAppli_ = RepAppliDe(executable_);
+    repBase_ = repAppli_ + QStringLiteral("Base");
+    repEvenements_ = repAppli_ + QStringLiteral("Evenements");
+    repModeles_ = repAppli_ + QStringLiteral("Modeles");
+    repDocuments_ = DossierDocumentsSysteme();
+    repListes_ = repDocuments_;
 
     texturesOk_ = ChargerTexturesBase();
     try {
@@ -75,13 +66,13 @@ void TGEOLOGIE::InitProfil() {
     }
     Rafraichir();
     curseur.Restaurer();
-    CouleursAide(0);
+    CouleursAide(std::nullopt);
 }
 
-void TGEOLOGIE::DemanderFin() {
+void FenetrePrincipale::DemanderFin() {
     if (finDemandee_) return;
     finDemandee_ = true;
-    QMetaObject::invokeMethod(this, &TGEOLOGIE::FinDemandee, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &FenetrePrincipale::FinDemandee, Qt::QueuedConnection);
 }
 
-void TGEOLOGIE::Quitter1Click() { close(); }
+void FenetrePrincipale::Quitter() { close(); }

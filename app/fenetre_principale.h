@@ -16,6 +16,7 @@
 #include <optional>
 
 #include "dessin_formations.h"
+#include "section/commandes.h"
 #include "section/correction.h"
 #include "section/exercice.h"
 #include "section/session.h"
@@ -26,57 +27,62 @@ class QDialog;
 class QFrame;
 class QLabel;
 class QListWidget;
+class QMenu;
 class QPushButton;
 class VueImage;
 
-class TGEOLOGIE : public QMainWindow {
+class FenetrePrincipale : public QMainWindow {
     Q_OBJECT
 public:
     // `executable`: the program's full file name, from which the data
     // folders and the help file derive; empty for the running program's.
-    explicit TGEOLOGIE(const Services& services, const QString& executable = QString(),
-                       QWidget* parent = nullptr);
-    ~TGEOLOGIE() override;
+    explicit FenetrePrincipale(const Services& services, const QString& executable = QString(),
+                               QWidget* parent = nullptr);
+    ~FenetrePrincipale() override;
 
     // How the about box is shown (modally); set by the program entry.
     void setApropos(std::function<void()> montrer) { apropos_ = std::move(montrer); }
 
     // Reset of the section, the list, undo, folders and help colours.
-    void InitProfil();
+    void Reinitialiser();
 
-    // Handlers; each reads the tag of its sender where a family shares one.
-    void SedimClick(QObject* Sender);
-    void AnnulerClick();
-    void EffaceClick();
-    void Sauver1Click(QObject* Sender);
-    void Charger1Click();
-    void Importermodle1Click();
-    void VisuMouseDown(Qt::MouseButton Button);
-    void VisuMouseUp();
-    void ExporterImage1Click(QObject* Sender);
-    void Aide1Click();
-    void AideBt1Click(QObject* Sender);
-    void Avertissement1Click();
-    void Apropos1Click();
-    void Quitter1Click();
+    // One handler per command of the menu bar and the panel; each one is
+    // connected with what it applies (fenetre_menus.cpp).
+    void AppliquerEvenement(section::Evenement e);
+    void Annuler();
+    void RetourDebut();
+    void ChargerModele();
+    void EnregistrerModele();
+    void ExporterImage();
+    void ChargerListe();
+    bool EnregistrerListe();  // true when the list was written
+    void ExporterListe();
+    void Quitter();
+    void Aide();
+    void AideEvenement(section::Evenement e);
+    void Avertissement();
+    void APropos();
+    // The model in the view's place while the view is pressed.
+    void MontrerModele(Qt::MouseButton bouton);
+    void MontrerCoupe();
     // The "Affichage" menu: letters and tints over the view, the legend.
-    void LettresClick(bool oui);
-    void TeintesClick(bool oui);
-    void LegendeClick();
-    // The "Exercice" menu (geo_exercices.cpp).
-    void OuvrirExerciceClick();
+    void AfficherLettres(bool oui);
+    void AfficherTeintes(bool oui);
+    void MontrerLegende();
+    // The "Exercice" menu (fenetre_exercices.cpp).
+    void OuvrirExercice();
     bool OuvrirExercice(const QString& chemin);
-    void VerifierClick();
-    void EnregistrerReponseClick();
-    void CreerExerciceClick();
-    void OrdonnerClick();
-    void EspaceEnseignantClick();
-    QDialog* FenetreEnseignantOuverte() const { return fenetreEnseignant_; }
-    QDialog* FenetreOrdre() const { return fenetreOrdonner_; }
+    void Verifier();
+    void EnregistrerReponse();
+    void CreerExercice();
+    void OrdonnerEvenements();
+    void OuvrirEspaceEnseignant();
+    QDialog* fenetreEnseignant() const { return fenetreEnseignant_; }
+    QDialog* fenetreOrdonner() const { return fenetreOrdonner_; }
     const std::optional<section::Exercice>& exercice() const { return exercice_; }
 
     // The program's arguments: a list file named after the program opens as
-    // "Charger une liste d'événements" would open it (geo_bureau.cpp).
+    // "Charger une liste d'événements" would open it (fenetre_bureau.cpp).
     void OuvrirArguments(const QStringList& arguments);
     // A list file, from the command line or the desktop: a name without the
     // ".lst" extension gets a message and changes nothing.
@@ -89,19 +95,19 @@ public:
 
     // State, for the program entry and for tests.
     const section::Session& session() const { return session_; }
-    bool SansSon() const { return SansSon_; }
+    bool sansSon() const { return sansSon_; }
     bool finDemandee() const { return finDemandee_; }
-    const QString& RepAppli() const { return RepAppli_; }
-    const QString& RepBase() const { return RepBase_; }
-    const QString& RepEvenements() const { return RepEvenements_; }
-    const QString& RepModeles() const { return RepModeles_; }
-    const QString& RepDocuments() const { return RepDocuments_; }
-    const QString& RepListes() const { return RepListes_; }
-    const QString& FichierAide() const { return FichierAide_; }
-    const QImage& ImageModele() const { return modele_; }
+    const QString& repAppli() const { return repAppli_; }
+    const QString& repBase() const { return repBase_; }
+    const QString& repEvenements() const { return repEvenements_; }
+    const QString& repModeles() const { return repModeles_; }
+    const QString& repDocuments() const { return repDocuments_; }
+    const QString& repListes() const { return repListes_; }
+    const QString& fichierAide() const { return fichierAide_; }
+    const QImage& imageModele() const { return imageModele_; }
     const Affichage& affichage() const { return affichage_; }
     // The legend window, once shown; its lines, for tests and screen readers.
-    QDialog* FenetreLegende() const { return fenetreLegende_; }
+    QDialog* fenetreLegende() const { return fenetreLegende_; }
     QStringList LignesLegende() const;
 
 Q_SIGNALS:
@@ -117,107 +123,105 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    // Layout (geo_disposition.cpp).
+    // Layout (fenetre_disposition.cpp).
     void CreerControles();
+    // The menu bar from the engine's table, each item connected to the
+    // handler of its command (fenetre_menus.cpp).
     void CreerMenu();
-    void CreerMenuAffichage();  // geo_formations.cpp
-    void CreerMenuExercice();   // geo_exercices.cpp
+    QAction* CreerArticle(QMenu* menu, const section::ArticleMenu& article);
+    void Connecter(QAction* action, section::Commande commande);
     void MajMenuExercice();
     std::optional<QString> DemanderEnregistrement(const QString& titre, const QString& filtre,
                                                   const QString& extension, const QString& nom);
     void MontrerEcarts(const section::Verification& v);
     void Centrer();
 
-    // Start-up and reset (geo.cpp).
-    void FormCreate();
+    // Start-up and reset (fenetre_demarrage.cpp).
+    void Demarrer();
     bool ChargerTexturesBase();
     void DemanderFin();
 
-    // Everything the window shows of the session (geo_evenements.cpp): undo,
+    // Everything the window shows of the session (fenetre_evenements.cpp): undo,
     // list, view and availability.
     void Rafraichir();
     void AppliquerDisponibilite();
     void AfficherListe();
-    void AfficherProfil();
-    void CouleursAide(int rouge);
-    // Letters, tints and legend after the view changed (geo_formations.cpp).
+    void AfficherCoupe();
+    void CouleursAide(std::optional<section::Evenement> rouge);
+    // Letters, tints and legend after the view changed (fenetre_formations.cpp).
     void AfficherFormations();
 
     // Keys, tooltips, unsaved work, list argument, pupil's models
-    // (geo_bureau.cpp).
-    void CreerRaccourcis();
+    // (fenetre_bureau.cpp).
     void MajBulles();
     // Accessible names, once, and descriptions after each refresh
-    // (geo_accessibilite.cpp).
+    // (fenetre_accessibilite.cpp).
     void NommerControles();
     void DecrireControles();
     bool ConfirmerAbandon();
-    bool SauverListe(int k);
+    bool SauverListe(bool texte);
     void ChargerListe(const QString& chemin);
+    void SauverImage(bool commeModele);
     bool ComparaisonClavier(QObject* objet, QEvent* e);
     void FinComparaisonClavier();
     QString DossierSauvegardeModeles() const;
     QStringList DossiersModeles() const;
 
-    // Sound and keys (geo_services.cpp).
-    void JoueSon(const QString& nom);
-    bool FormKeyDown(QObject* cible, QKeyEvent* e);
-    void FormActivate();
+    // Sound and keys (fenetre_aide_son.cpp).
+    void JouerSon(const QString& nom);
+    bool BasculerSon(QObject* cible, QKeyEvent* e);
+    void PremiereActivation();
 
     Services services_;
     section::Session session_;
     QString executable_;
     bool texturesOk_ = false;
     bool finDemandee_ = false;
-    bool SansSon_ = true;
+    bool sansSon_ = true;
     bool dejaActivee_ = false;
     bool curseurModele_ = false;
     bool comparaisonClavier_ = false;  // the model shown while Space is held
     section::Liste listeEnregistree_;  // as last saved or loaded
 
-    QString RepAppli_, RepBase_, RepEvenements_, RepModeles_, RepDocuments_, RepListes_;
-    QString FichierAide_;
+    QString repAppli_, repBase_, repEvenements_, repModeles_, repDocuments_, repListes_;
+    QString fichierAide_;
 
     // What the dialogs keep from one showing to the next.
     QString nomListeOuverte_;               // OpenDialog1: last chosen file
     QString nomImage_ = QStringLiteral("Exemple.bmp");  // SavePictureDialog1
-    QImage modele_;
+    QImage imageModele_;
 
     std::function<void()> apropos_;
 
     Affichage affichage_{false, false, false};
-    QAction* Lettres1 = nullptr;
-    QAction* Teintes1 = nullptr;
+    QAction* articleLettres_ = nullptr;
+    QAction* articleTeintes_ = nullptr;
     QDialog* fenetreLegende_ = nullptr;
 
     std::optional<section::Exercice> exercice_;
     section::Session modeleExercice_;  // the exercise's list replayed: its target
     QString eleve_;                    // the name last given with an answer
-    QAction* Verifier1 = nullptr;
-    QAction* Reponse1 = nullptr;
-    QAction* CreerExercice1 = nullptr;
-    QAction* Ordonner1 = nullptr;
-    QAction* EspaceEnseignant1 = nullptr;
+    QAction* articleVerifier_ = nullptr;
+    QAction* articleReponse_ = nullptr;
+    QAction* articleCreerExercice_ = nullptr;
+    QAction* articleOrdonner_ = nullptr;
+    QAction* articleEspaceEnseignant_ = nullptr;
     QDialog* fenetreEnseignant_ = nullptr;
     QPointer<QDialog> fenetreOrdonner_;  // the cards window, while open
     std::uint64_t donne_ = 0;            // how many times the cards were dealt
     QString titreExercice_;  // the title last given to a new exercise
     QLabel* imageLegende_ = nullptr;
 
-    // Controls; arrays indexed by tag, index 0 unused.
-    QFrame* Bevel1 = nullptr;
-    QFrame* Panel1 = nullptr;
-    VueImage* Visu = nullptr;
-    VueImage* Modele = nullptr;
-    std::array<QPushButton*, 8> boutons_{};
-    std::array<QAction*, 8> menus_{};
-    std::array<QPushButton*, 8> BoutonsAide{};
-    QListWidget* ListBox1 = nullptr;
-    QPushButton* Annuler = nullptr;
-    QPushButton* Efface = nullptr;
-    QAction* Annuler1 = nullptr;
+    // Controls; the event arrays in the order of the event table.
+    QFrame* cadreVue_ = nullptr;
+    QFrame* panneauCommandes_ = nullptr;
+    VueImage* vue_ = nullptr;
+    VueImage* vueModele_ = nullptr;
+    std::array<QPushButton*, 7> boutonsEvenements_{};
+    std::array<QAction*, 7> articlesEvenements_{};
+    std::array<QPushButton*, 7> boutonsAide_{};
+    QListWidget* listeEvenements_ = nullptr;
+    QPushButton* boutonAnnuler_ = nullptr;
+    QPushButton* boutonRetourDebut_ = nullptr;
+    QAction* articleAnnuler_ = nullptr;
 };
-
-// The tag of a command: the data of a menu item, the "tag" property of a
-// button; 0 when it has none.
-int TagDe(const QObject* commande);

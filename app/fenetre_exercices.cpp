@@ -7,11 +7,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QMenu>
-#include <QMenuBar>
 
-#include "geo.h"
-#include "geo_vue.h"
+#include "fenetre_principale.h"
+#include "vue_image.h"
 #include "images.h"
 #include "fenetre_enseignant.h"
 #include "ordonner.h"
@@ -20,67 +18,39 @@
 
 namespace {
 
-QString FiltreExercices() { return QCoreApplication::translate("TGEOLOGIE", "Exercices Strataloom (*.exo)|*.exo"); }
-QString FiltreReponses() { return QCoreApplication::translate("TGEOLOGIE", "Réponses Strataloom (*.rep)|*.rep"); }
+QString FiltreExercices() { return QCoreApplication::translate("FenetrePrincipale", "Exercices Strataloom (*.exo)|*.exo"); }
+QString FiltreReponses() { return QCoreApplication::translate("FenetrePrincipale", "Réponses Strataloom (*.rep)|*.rep"); }
 
 QString Texte(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 }  // namespace
 
-void TGEOLOGIE::CreerMenuExercice() {
-    QMenu* menu = menuBar()->addMenu(tr("Exercice"));
-    menu->setObjectName(QStringLiteral("Exercice1"));
-    QAction* ouvrir = menu->addAction(tr("Ouvrir un exercice..."));
-    ouvrir->setObjectName(QStringLiteral("Ouvrirexercice1"));
-    ouvrir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    connect(ouvrir, &QAction::triggered, this, &TGEOLOGIE::OuvrirExerciceClick);
-    Verifier1 = menu->addAction(tr("Vérifier ma coupe"));
-    Verifier1->setObjectName(QStringLiteral("Verifier1"));
-    Verifier1->setShortcut(QKeySequence(Qt::Key_F5));
-    connect(Verifier1, &QAction::triggered, this, &TGEOLOGIE::VerifierClick);
-    Ordonner1 = menu->addAction(tr("Ordonner les événements..."));
-    Ordonner1->setObjectName(QStringLiteral("Ordonner1"));
-    connect(Ordonner1, &QAction::triggered, this, &TGEOLOGIE::OrdonnerClick);
-    menu->addSeparator();
-    Reponse1 = menu->addAction(tr("Enregistrer ma réponse..."));
-    Reponse1->setObjectName(QStringLiteral("Reponse1"));
-    connect(Reponse1, &QAction::triggered, this, &TGEOLOGIE::EnregistrerReponseClick);
-    menu->addSeparator();
-    CreerExercice1 = menu->addAction(tr("Créer un exercice avec cette coupe..."));
-    CreerExercice1->setObjectName(QStringLiteral("Creerexercice1"));
-    connect(CreerExercice1, &QAction::triggered, this, &TGEOLOGIE::CreerExerciceClick);
-    EspaceEnseignant1 = menu->addAction(tr("Espace enseignant..."));
-    EspaceEnseignant1->setObjectName(QStringLiteral("Espaceenseignant1"));
-    connect(EspaceEnseignant1, &QAction::triggered, this, &TGEOLOGIE::EspaceEnseignantClick);
-    MajMenuExercice();
-}
-
 // The save dialog of an exercise or an answer file, in the documents
 // folder, named after `nom`.
-std::optional<QString> TGEOLOGIE::DemanderEnregistrement(const QString& titre, const QString& filtre,
+std::optional<QString> FenetrePrincipale::DemanderEnregistrement(const QString& titre, const QString& filtre,
                                                          const QString& extension, const QString& nom) {
     DemandeFichier d;
     d.titre = titre;
     d.filtre = filtre;
     d.extensionDefaut = extension;
-    d.dossierInitial = RepDocuments_;
+    d.dossierInitial = repDocuments_;
     d.nomFichier = nom + QLatin1Char('.') + extension;
     d.confirmerEcrasement = true;
     return services_.fichiers->Enregistrer(d);
 }
 
-void TGEOLOGIE::MajMenuExercice() {
+void FenetrePrincipale::MajMenuExercice() {
     const bool ouvert = exercice_.has_value();
-    if (Verifier1) Verifier1->setEnabled(ouvert && texturesOk_);
-    if (Reponse1) Reponse1->setEnabled(ouvert && texturesOk_);
-    if (Ordonner1) Ordonner1->setEnabled(ouvert && texturesOk_);
-    if (CreerExercice1) CreerExercice1->setEnabled(texturesOk_);
-    if (EspaceEnseignant1) EspaceEnseignant1->setEnabled(texturesOk_);
+    if (articleVerifier_) articleVerifier_->setEnabled(ouvert && texturesOk_);
+    if (articleReponse_) articleReponse_->setEnabled(ouvert && texturesOk_);
+    if (articleOrdonner_) articleOrdonner_->setEnabled(ouvert && texturesOk_);
+    if (articleCreerExercice_) articleCreerExercice_->setEnabled(texturesOk_);
+    if (articleEspaceEnseignant_) articleEspaceEnseignant_->setEnabled(texturesOk_);
 }
 
 // The teacher's road: the section on screen and its list become an
 // exercise file to hand out.
-void TGEOLOGIE::CreerExerciceClick() {
+void FenetrePrincipale::CreerExercice() {
     if (!texturesOk_ || !services_.questions) return;
     if (session_.liste().size() <= 1) {
         services_.messages->Information(tr("Applique d'abord les événements de l'exercice : la coupe de départ "
@@ -121,19 +91,19 @@ void TGEOLOGIE::CreerExerciceClick() {
     }
 }
 
-void TGEOLOGIE::OuvrirExerciceClick() {
+void FenetrePrincipale::OuvrirExercice() {
     DemandeFichier d;
     d.titre = tr("Ouvrir un exercice");
     d.filtre = FiltreExercices();
     d.extensionDefaut = QStringLiteral("exo");
-    d.dossierInitial = RepDocuments_;
+    d.dossierInitial = repDocuments_;
     d.dossierDoitExister = true;
     d.fichierDoitExister = true;
     const std::optional<QString> choix = services_.fichiers->Ouvrir(d);
     if (choix) OuvrirExercice(*choix);
 }
 
-bool TGEOLOGIE::OuvrirExercice(const QString& chemin) {
+bool FenetrePrincipale::OuvrirExercice(const QString& chemin) {
     if (!texturesOk_) return false;
     section::Exercice e;
     const std::string raison = section::LireFichierExercice(OctetsDeChemin(chemin), e);
@@ -155,10 +125,10 @@ bool TGEOLOGIE::OuvrirExercice(const QString& chemin) {
     exercice_ = std::move(e);
     modeleExercice_ = std::move(modele);
     // The target is the model to compare with, as a loaded model picture.
-    modele_ = VersImage(exercice_->cible);
-    Modele->setImage(modele_);
-    Visu->setEnabled(true);
-    Visu->setToolTip(tr("Clic pour afficher le modèle..."));
+    imageModele_ = VersImage(exercice_->cible);
+    vueModele_->setImage(imageModele_);
+    vue_->setEnabled(true);
+    vue_->setToolTip(tr("Clic pour afficher le modèle..."));
     session_.Reinitialiser();
     listeEnregistree_ = session_.liste();
     Rafraichir();
@@ -173,7 +143,7 @@ bool TGEOLOGIE::OuvrirExercice(const QString& chemin) {
 
 // The exercise's events as cards to put in order, in a window of its own
 // beside the section; each opening deals them again.
-void TGEOLOGIE::OrdonnerClick() {
+void FenetrePrincipale::OrdonnerEvenements() {
     if (!exercice_ || !texturesOk_) return;
     if (fenetreOrdonner_) fenetreOrdonner_->close();
     fenetreOrdonner_ = new FenetreOrdonner(*exercice_, session_.textures(), ++donne_, this);
@@ -183,14 +153,14 @@ void TGEOLOGIE::OrdonnerClick() {
 
 // Series of exercises and their sheets, and a class's answers graded, in a
 // window of its own, kept from one opening to the next.
-void TGEOLOGIE::EspaceEnseignantClick() {
+void FenetrePrincipale::OuvrirEspaceEnseignant() {
     if (!texturesOk_) return;
-    if (!fenetreEnseignant_) fenetreEnseignant_ = new FenetreEnseignant(services_, session_.textures(), RepDocuments_, this);
+    if (!fenetreEnseignant_) fenetreEnseignant_ = new FenetreEnseignant(services_, session_.textures(), repDocuments_, this);
     fenetreEnseignant_->show();
     fenetreEnseignant_->raise();
 }
 
-void TGEOLOGIE::VerifierClick() {
+void FenetrePrincipale::Verifier() {
     if (!exercice_ || !texturesOk_) return;
     const section::Verification v = section::VerifierCoupe(modeleExercice_, session_);
     const section::Note n = section::Noter(modeleExercice_, session_);
@@ -208,8 +178,8 @@ void TGEOLOGIE::VerifierClick() {
 }
 
 // The differing pixels in magenta over the view, until the section changes.
-void TGEOLOGIE::MontrerEcarts(const section::Verification& v) {
-    const QImage& vue = Visu->image();
+void FenetrePrincipale::MontrerEcarts(const section::Verification& v) {
+    const QImage& vue = vue_->image();
     QImage ecarts = SurcoucheFormations(session_, affichage_);
     if (ecarts.size() != vue.size()) {
         ecarts = QImage(vue.size(), QImage::Format_ARGB32_Premultiplied);
@@ -222,10 +192,10 @@ void TGEOLOGIE::MontrerEcarts(const section::Verification& v) {
         for (int x = 0; x < v.largeur && x < ecarts.width(); ++x)
             if (masque[x]) ligne[x] = magenta;
     }
-    Visu->setSurcouche(ecarts);
+    vue_->setSurcouche(ecarts);
 }
 
-void TGEOLOGIE::EnregistrerReponseClick() {
+void FenetrePrincipale::EnregistrerReponse() {
     if (!exercice_ || !services_.questions) return;
     const std::optional<QString> nom = services_.questions->Demander(tr("Ton nom, pour ton professeur :"), eleve_);
     if (!nom || nom->trimmed().isEmpty()) return;
