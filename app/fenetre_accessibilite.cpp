@@ -9,7 +9,7 @@
 
 #include "fenetre_principale.h"
 #include "vue_image.h"
-#include "noms.h"
+#include "dessin/noms.h"
 
 void FenetrePrincipale::NommerControles() {
     setAccessibleName(tr("Strataloom"));
@@ -22,7 +22,7 @@ void FenetrePrincipale::NommerControles() {
     boutonAnnuler_->setAccessibleDescription(tr("Annule le dernier événement de la liste"));
     boutonRetourDebut_->setAccessibleDescription(tr("Revient à la coupe de départ et vide la liste"));
     for (std::size_t k = 0; k < section::kEvenements.size(); ++k)
-        boutonsAide_[k]->setAccessibleName(tr("Aide : %1").arg(NomAffiche(section::kEvenements[k].ligne)));
+        boutonsAide_[k]->setAccessibleName(tr("Aide : %1").arg(dessin::NomAffiche(section::kEvenements[k].ligne)));
 }
 
 void FenetrePrincipale::DecrireControles() {
@@ -31,7 +31,7 @@ void FenetrePrincipale::DecrireControles() {
         boutonsAide_[k]->setAccessibleDescription(boutonsAide_[k]->toolTip());
     }
     const section::Liste& liste = session_.liste();
-    const QString dernier = liste.empty() ? QString() : NomAffiche(liste.back());
+    const QString dernier = liste.empty() ? QString() : dessin::NomAffiche(liste.back());
     const int n = static_cast<int>(liste.size()) - 1;
     listeEvenements_->setAccessibleDescription(n <= 0   ? tr("Aucun événement appliqué depuis le départ")
                                        : n == 1 ? tr("Un événement après le départ : %1").arg(dernier)

@@ -14,7 +14,7 @@
 #include "dossiers.h"
 #include "fenetre_principale.h"
 #include "vue_image.h"
-#include "noms.h"
+#include "dessin/noms.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ void FenetrePrincipale::MajBulles() {
             raison = texturesOk_ ? session_.disponibilite().Raison(t.evenement) : section::raison::SansCoupe;
             if (raison.empty()) raison = section::raison::SansCoupe;
         }
-        const QString nom = NomAffiche(t.ligne);
+        const QString nom = dessin::NomAffiche(t.ligne);
         QString bulle = Texte(section::DescriptionEvenement(t.evenement));
         QString aide = tr("Ouvre l'aide de « %1 » : ce que fait cet événement et quand il est possible.").arg(nom);
         if (!raison.empty()) {

@@ -7,7 +7,7 @@
 
 #include "dossiers.h"
 #include "curseur_occupe.h"
-#include "images.h"
+#include "dessin/images.h"
 
 FenetrePrincipale::FenetrePrincipale(const Services& services, const QString& executable, QWidget* parent)
     : QMainWindow(parent),
@@ -37,7 +37,7 @@ void FenetrePrincipale::Demarrer() {
 // command off.
 bool FenetrePrincipale::ChargerTexturesBase() {
     section::Textures t;
-    const bool lues = ChargerTextures(repBase_, t) < 0;
+    const bool lues = dessin::ChargerTextures(repBase_, t) < 0;
     session_.DefinirTextures(std::move(t));
     return lues && session_.Prete();
 }

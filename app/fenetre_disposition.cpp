@@ -8,7 +8,7 @@
 
 #include "fenetre_principale.h"
 #include "vue_image.h"
-#include "noms.h"
+#include "dessin/noms.h"
 
 void FenetrePrincipale::CreerControles() {
     setWindowTitle(tr("STRATALOOM"));
@@ -52,7 +52,7 @@ void FenetrePrincipale::CreerControles() {
     for (std::size_t i = 0; i < section::kEvenements.size(); ++i) {
         const section::TypeEvenement& t = section::kEvenements[i];
         const int haut = 1 + 40 * static_cast<int>(i);
-        auto* bouton = new QPushButton(NomAffiche(t.ligne), panneauCommandes_);
+        auto* bouton = new QPushButton(dessin::NomAffiche(t.ligne), panneauCommandes_);
         bouton->setObjectName(QLatin1String(t.bouton));
         bouton->setGeometry(1, haut, 161, 31);
         connect(bouton, &QPushButton::clicked, this, [this, e = t.evenement] { AppliquerEvenement(e); });

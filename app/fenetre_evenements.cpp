@@ -8,7 +8,7 @@
 #include "fenetre_principale.h"
 #include "curseur_occupe.h"
 #include "vue_image.h"
-#include "images.h"
+#include "dessin/images.h"
 
 void FenetrePrincipale::AppliquerEvenement(section::Evenement e) {
     if (!texturesOk_) return;
@@ -72,7 +72,7 @@ void FenetrePrincipale::AfficherCoupe() {
     const section::Raster& vue = session_.vue();
     vue_->setFixedSize(vue.width(), vue.height());
     vueModele_->setFixedSize(vue.width(), vue.height());
-    vue_->setImage(VersImage(vue));
+    vue_->setImage(dessin::VersImage(vue));
     AfficherFormations();
 }
 

@@ -10,7 +10,7 @@
 
 #include "fenetre_principale.h"
 #include "vue_image.h"
-#include "images.h"
+#include "dessin/images.h"
 #include "fenetre_enseignant.h"
 #include "ordonner.h"
 #include "section/chronologie.h"
@@ -71,9 +71,9 @@ void FenetrePrincipale::CreerExercice() {
     const std::optional<QString> chemin =
         DemanderEnregistrement(tr("Créer un exercice"), FiltreExercices(), QStringLiteral("exo"), titre->trimmed());
     if (!chemin) return;
-    if (const std::string raison = section::EcrireFichierExercice(OctetsDeChemin(*chemin), e); !raison.empty()) {
+    if (const std::string raison = section::EcrireFichierExercice(dessin::OctetsDeChemin(*chemin), e); !raison.empty()) {
         services_.messages->Erreur(
-            MessageSiLien(*chemin, raison).value_or(tr("Impossible de créer le fichier %1").arg(*chemin)));
+            dessin::MessageSiLien(*chemin, raison).value_or(tr("Impossible de créer le fichier %1").arg(*chemin)));
         return;
     }
     titreExercice_ = titre->trimmed();
@@ -106,7 +106,7 @@ void FenetrePrincipale::OuvrirExercice() {
 bool FenetrePrincipale::OuvrirExercice(const QString& chemin) {
     if (!texturesOk_) return false;
     section::Exercice e;
-    const std::string raison = section::LireFichierExercice(OctetsDeChemin(chemin), e);
+    const std::string raison = section::LireFichierExercice(dessin::OctetsDeChemin(chemin), e);
     if (!raison.empty()) {
         services_.messages->Erreur(tr("Impossible d'ouvrir l'exercice %1 : %2")
                                        .arg(QDir::toNativeSeparators(chemin), Texte(raison)));
@@ -125,7 +125,7 @@ bool FenetrePrincipale::OuvrirExercice(const QString& chemin) {
     exercice_ = std::move(e);
     modeleExercice_ = std::move(modele);
     // The target is the model to compare with, as a loaded model picture.
-    imageModele_ = VersImage(exercice_->cible);
+    imageModele_ = dessin::VersImage(exercice_->cible);
     vueModele_->setImage(imageModele_);
     vue_->setEnabled(true);
     vue_->setToolTip(tr("Clic pour afficher le modèle..."));
@@ -180,7 +180,7 @@ void FenetrePrincipale::Verifier() {
 // The differing pixels in magenta over the view, until the section changes.
 void FenetrePrincipale::MontrerEcarts(const section::Verification& v) {
     const QImage& vue = vue_->image();
-    QImage ecarts = SurcoucheFormations(session_, affichage_);
+    QImage ecarts = dessin::SurcoucheFormations(session_, affichage_);
     if (ecarts.size() != vue.size()) {
         ecarts = QImage(vue.size(), QImage::Format_ARGB32_Premultiplied);
         ecarts.fill(Qt::transparent);
@@ -210,9 +210,9 @@ void FenetrePrincipale::EnregistrerReponse() {
     const std::optional<QString> chemin =
         DemanderEnregistrement(tr("Enregistrer ma réponse"), FiltreReponses(), QStringLiteral("rep"), nom->trimmed());
     if (!chemin) return;
-    if (const std::string raison = section::EcrireFichierReponse(OctetsDeChemin(*chemin), r); !raison.empty()) {
+    if (const std::string raison = section::EcrireFichierReponse(dessin::OctetsDeChemin(*chemin), r); !raison.empty()) {
         services_.messages->Erreur(
-            MessageSiLien(*chemin, raison).value_or(tr("Impossible de créer le fichier %1").arg(*chemin)));
+            dessin::MessageSiLien(*chemin, raison).value_or(tr("Impossible de créer le fichier %1").arg(*chemin)));
         return;
     }
     eleve_ = nom->trimmed();

@@ -57,12 +57,12 @@ void FenetrePrincipale::MontrerLegende() {
     fenetreLegende_->raise();
 }
 
-QStringList FenetrePrincipale::LignesLegende() const { return TextesLegende(session_); }
+QStringList FenetrePrincipale::LignesLegende() const { return dessin::TextesLegende(session_); }
 
 void FenetrePrincipale::AfficherFormations() {
     if (!vue_) return;
     const bool surcouche = texturesOk_ && (affichage_.lettres || affichage_.teintes);
-    vue_->setSurcouche(surcouche ? SurcoucheFormations(session_, affichage_) : QImage());
+    vue_->setSurcouche(surcouche ? dessin::SurcoucheFormations(session_, affichage_) : QImage());
     if (!imageLegende_) return;
     const QStringList lignes = LignesLegende();
     imageLegende_->setAccessibleDescription(lignes.join(QLatin1Char('\n')));
@@ -75,12 +75,12 @@ void FenetrePrincipale::AfficherFormations() {
     normale.setBold(false);
     const QFontMetrics m(normale);
     const int hauteurLigne = m.height() + m.height() / 4;
-    QImage image(std::max(360, LargeurLegende(session_, m)), static_cast<int>(lignes.size()) * hauteurLigne + 2,
+    QImage image(std::max(360, dessin::LargeurLegende(session_, m)), static_cast<int>(lignes.size()) * hauteurLigne + 2,
                  QImage::Format_RGB32);
     image.fill(palette().color(QPalette::Window));
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);
-    DessinerLegende(p, QRect(0, 1, image.width(), image.height() - 1), session_, affichage_, normale);
+    dessin::DessinerLegende(p, QRect(0, 1, image.width(), image.height() - 1), session_, affichage_, normale);
     p.end();
     imageLegende_->setPixmap(QPixmap::fromImage(image));
 }

@@ -5,7 +5,7 @@
 #include "dossiers.h"
 #include "fenetre_principale.h"
 #include "curseur_occupe.h"
-#include "images.h"
+#include "dessin/images.h"
 
 bool FenetrePrincipale::EnregistrerListe() { return SauverListe(false); }
 
@@ -32,10 +32,10 @@ bool FenetrePrincipale::SauverListe(bool texte) {
     const std::optional<QString> choix = services_.fichiers->Enregistrer(d);
     if (choix) {
         const section::ErreurFichier e =
-            section::EcrireFichierSur(OctetsDeChemin(*choix), section::TexteListe(session_.liste()));
+            section::EcrireFichierSur(dessin::OctetsDeChemin(*choix), section::TexteListe(session_.liste()));
         if (e != section::ErreurFichier::Aucune) {
             services_.messages->Erreur(
-                MessageSiLien(*choix, e).value_or(tr("Impossible de créer le fichier %1").arg(*choix)));
+                dessin::MessageSiLien(*choix, e).value_or(tr("Impossible de créer le fichier %1").arg(*choix)));
             return false;
         }
     }
@@ -70,7 +70,7 @@ void FenetrePrincipale::ChargerListe(const QString& chemin) {
     Reinitialiser();
     if (!texturesOk_) return;
     section::Liste lignes;
-    const bool lue = section::LireFichierListe(OctetsDeChemin(chemin), lignes) == section::ErreurFichier::Aucune;
+    const bool lue = section::LireFichierListe(dessin::OctetsDeChemin(chemin), lignes) == section::ErreurFichier::Aucune;
     // On failure the list keeps the "Sédimentation" of the reset section it shows.
     if (!lue) services_.messages->Information(tr("Chargement impossible"));
     CurseurOccupe curseur;

@@ -9,7 +9,7 @@
 
 #include "fenetre_principale.h"
 #include "menu_raccourcis.h"
-#include "noms.h"
+#include "dessin/noms.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ void FenetrePrincipale::CreerMenu() {
                 // and why it is off.
                 for (std::size_t i = 0; i < section::kEvenements.size(); ++i) {
                     const section::TypeEvenement& t = section::kEvenements[i];
-                    QAction* a = menu->addAction(NomAffiche(t.ligne));
+                    QAction* a = menu->addAction(dessin::NomAffiche(t.ligne));
                     a->setObjectName(QLatin1String(t.menu));
                     connect(a, &QAction::triggered, this, [this, e = t.evenement] { AppliquerEvenement(e); });
                     articlesEvenements_[i] = a;

@@ -6,7 +6,7 @@
 #include "dossiers.h"
 #include "fenetre_principale.h"
 #include "vue_image.h"
-#include "images.h"
+#include "dessin/images.h"
 
 namespace {
 
@@ -24,12 +24,12 @@ void FenetrePrincipale::ChargerModele() {
     d.dossiersProposes = DossiersModeles();
     const std::optional<QString> choix = services_.fichiers->Ouvrir(d);
     if (!choix) return;
-    const std::optional<section::Raster> image = LireBmp(*choix);
+    const std::optional<section::Raster> image = dessin::LireBmp(*choix);
     if (!image) {
         services_.messages->Erreur(tr("Impossible de charger le fichier"));
         return;
     }
-    imageModele_ = VersImage(*image);
+    imageModele_ = dessin::VersImage(*image);
     vueModele_->setImage(imageModele_);
     vue_->setEnabled(true);
     vue_->setToolTip(tr("Clic pour afficher le modèle..."));
@@ -67,10 +67,10 @@ void FenetrePrincipale::SauverImage(bool commeModele) {
     if (choix) {
         nomImage_ = *choix;  // offered again next time, by either command
         // Always a BMP, whatever the extension of the name.
-        if (const section::ErreurFichier e = EcrireFichierImage(session_.vue(), *choix, "BMP");
+        if (const section::ErreurFichier e = dessin::EcrireFichierImage(session_.vue(), *choix, "BMP");
             e != section::ErreurFichier::Aucune) {
             services_.messages->Erreur(
-                MessageSiLien(*choix, e).value_or(tr("Impossible de créer le fichier %1").arg(*choix)));
+                dessin::MessageSiLien(*choix, e).value_or(tr("Impossible de créer le fichier %1").arg(*choix)));
             return;
         }
     }

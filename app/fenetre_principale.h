@@ -15,7 +15,7 @@
 #include <functional>
 #include <optional>
 
-#include "dessin_formations.h"
+#include "dessin/formations.h"
 #include "section/commandes.h"
 #include "section/correction.h"
 #include "section/exercice.h"
@@ -105,7 +105,7 @@ public:
     const QString& repListes() const { return repListes_; }
     const QString& fichierAide() const { return fichierAide_; }
     const QImage& imageModele() const { return imageModele_; }
-    const Affichage& affichage() const { return affichage_; }
+    const dessin::Affichage& affichage() const { return affichage_; }
     // The legend window, once shown; its lines, for tests and screen readers.
     QDialog* fenetreLegende() const { return fenetreLegende_; }
     QStringList LignesLegende() const;
@@ -193,7 +193,7 @@ private:
 
     std::function<void()> apropos_;
 
-    Affichage affichage_{false, false, false};
+    dessin::Affichage affichage_{false, false, false};
     QAction* articleLettres_ = nullptr;
     QAction* articleTeintes_ = nullptr;
     QDialog* fenetreLegende_ = nullptr;

@@ -18,7 +18,7 @@
 
 #include "banc.h"
 #include "vue_image.h"
-#include "images.h"
+#include "dessin/images.h"
 #include "langue.h"
 #include "section/exercice.h"
 
@@ -101,7 +101,7 @@ QString EcrireExercice(Banc& b, const section::Liste& lignes, const QString& nom
     e.lignes = lignes;
     e.cible = s.vue();
     const QString chemin = b.Chemin(nom);
-    if (!section::EcrireFichierExercice(OctetsDeChemin(chemin), e).empty()) return {};
+    if (!section::EcrireFichierExercice(dessin::OctetsDeChemin(chemin), e).empty()) return {};
     return chemin;
 }
 

@@ -11,7 +11,7 @@
 #include <QtTest>
 
 #include "banc.h"
-#include "images.h"
+#include "dessin/images.h"
 
 using Genre = FauxMessages::Genre;
 
@@ -92,7 +92,7 @@ void TestEcritures::ecritureSansPerte() {
     const QStringList avant =
         QDir(dossier).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     if (ecrivain == 0) {
-        QVERIFY(!EcrireImage(b.w->session().vue(), chemin));
+        QVERIFY(!dessin::EcrireImage(b.w->session().vue(), chemin));
     } else {
         b.f.fichiers.Repondre(chemin);
         b.Action(ecrivain == 1 ? "Sauver1" : "ExporterImage1")->trigger();
@@ -118,8 +118,8 @@ void TestEcritures::ecritureRemplaceUnFichierOrdinaire() {
     Banc b;
     const QString chemin = b.Chemin(QStringLiteral("Modeles/vue.bmp"));
     QVERIFY(EcrireFichier(chemin, QByteArray(100000, 'x')));
-    QVERIFY(EcrireImage(b.w->session().vue(), chemin));
-    const std::optional<section::Raster> relu = LireBmp(chemin);
+    QVERIFY(dessin::EcrireImage(b.w->session().vue(), chemin));
+    const std::optional<section::Raster> relu = dessin::LireBmp(chemin);
     QVERIFY(relu && *relu == b.w->session().vue());
     QCOMPARE(QDir(b.Chemin(QStringLiteral("Modeles"))).entryList(QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("vue.bmp")});

@@ -14,7 +14,7 @@
 
 #include "banc.h"
 #include "fenetre_enseignant.h"
-#include "images.h"
+#include "dessin/images.h"
 #include "section/exercice.h"
 #include "section/serie.h"
 #include "section/tableur.h"
@@ -41,7 +41,7 @@ bool EcrireReponse(const QString& chemin, const std::string& eleve, std::uint64_
     r.eleve = eleve;
     r.exercice = exercice;
     r.lignes = lignes;
-    return section::EcrireFichierReponse(OctetsDeChemin(chemin), r).empty();
+    return section::EcrireFichierReponse(dessin::OctetsDeChemin(chemin), r).empty();
 }
 
 QString Case(const QTableWidget* t, int rang, int colonne) {
@@ -99,7 +99,7 @@ void TestFenetreEnseignant::serie_ecrite_comme_le_tirage() {
     QCOMPARE(exo.size(), 3);
     for (int i = 0; i < 3; ++i) {
         section::Exercice e;
-        QCOMPARE(section::LireFichierExercice(OctetsDeChemin(QDir(dossier).filePath(exo[i])), e), std::string());
+        QCOMPARE(section::LireFichierExercice(dessin::OctetsDeChemin(QDir(dossier).filePath(exo[i])), e), std::string());
         QCOMPARE(e.titre, "Exercice " + std::to_string(i + 1));
         QVERIFY(e.lignes == attendue[static_cast<std::size_t>(i)].liste);
         for (std::size_t k = 1; k < e.lignes.size(); ++k) {
@@ -132,7 +132,7 @@ void TestFenetreEnseignant::classe_notee_ligne_par_ligne() {
     const section::Textures& tex = b.w->session().textures();
     const section::Exercice e = Exemple(tex, kListe);
     const QString exo = b.Chemin(QStringLiteral("pli.exo"));
-    QCOMPARE(section::EcrireFichierExercice(OctetsDeChemin(exo), e), std::string());
+    QCOMPARE(section::EcrireFichierExercice(dessin::OctetsDeChemin(exo), e), std::string());
     const std::uint64_t empreinte = section::EmpreinteExercice(e);
     const QString classe = b.Chemin(QStringLiteral("classe"));
     QVERIFY(QDir().mkpath(classe));
@@ -176,7 +176,7 @@ void TestFenetreEnseignant::csv_pour_un_tableur() {
     const section::Textures& tex = b.w->session().textures();
     const section::Exercice e = Exemple(tex, kListe);
     const QString exo = b.Chemin(QStringLiteral("pli.exo"));
-    QCOMPARE(section::EcrireFichierExercice(OctetsDeChemin(exo), e), std::string());
+    QCOMPARE(section::EcrireFichierExercice(dessin::OctetsDeChemin(exo), e), std::string());
     const QString classe = b.Chemin(QStringLiteral("classe"));
     QVERIFY(QDir().mkpath(classe));
     QVERIFY(EcrireReponse(classe + QStringLiteral("/a.rep"), "Élise; la 2e", section::EmpreinteExercice(e), kListe));
@@ -201,7 +201,7 @@ void TestFenetreEnseignant::classe_de_trente_cinq() {
     const section::Textures& tex = b.w->session().textures();
     const section::Exercice e = Exemple(tex, kListe);
     const QString exo = b.Chemin(QStringLiteral("pli.exo"));
-    QCOMPARE(section::EcrireFichierExercice(OctetsDeChemin(exo), e), std::string());
+    QCOMPARE(section::EcrireFichierExercice(dessin::OctetsDeChemin(exo), e), std::string());
     const QString classe = b.Chemin(QStringLiteral("classe"));
     QVERIFY(QDir().mkpath(classe));
     for (int i = 0; i < 35; ++i)
@@ -245,7 +245,7 @@ void TestFenetreEnseignant::csv_jamais_a_travers_un_lien() {
     const section::Textures& tex = b.w->session().textures();
     const section::Exercice e = Exemple(tex, kListe);
     const QString exo = b.Chemin(QStringLiteral("pli.exo"));
-    QCOMPARE(section::EcrireFichierExercice(OctetsDeChemin(exo), e), std::string());
+    QCOMPARE(section::EcrireFichierExercice(dessin::OctetsDeChemin(exo), e), std::string());
     const QString classe = b.Chemin(QStringLiteral("classe"));
     QVERIFY(QDir().mkpath(classe));
     QVERIFY(QDir().mkpath(b.Chemin(QStringLiteral("prive"))));
@@ -338,7 +338,7 @@ void TestFenetreEnseignant::chaque_entree_a_sa_ligne() {
     const section::Textures& tex = b.w->session().textures();
     const section::Exercice e = Exemple(tex, kListe);
     const QString exo = b.Chemin(QStringLiteral("pli.exo"));
-    QCOMPARE(section::EcrireFichierExercice(OctetsDeChemin(exo), e), std::string());
+    QCOMPARE(section::EcrireFichierExercice(dessin::OctetsDeChemin(exo), e), std::string());
     const std::uint64_t empreinte = section::EmpreinteExercice(e);
     const QString classe = b.Chemin(QStringLiteral("classe"));
     QVERIFY(QDir().mkpath(classe));
@@ -402,7 +402,7 @@ void TestFenetreEnseignant::annuler_arrete_la_notation() {
     const section::Textures& tex = b.w->session().textures();
     const section::Exercice e = Exemple(tex, kListe);
     const QString exo = b.Chemin(QStringLiteral("pli.exo"));
-    QCOMPARE(section::EcrireFichierExercice(OctetsDeChemin(exo), e), std::string());
+    QCOMPARE(section::EcrireFichierExercice(dessin::OctetsDeChemin(exo), e), std::string());
     const QString classe = b.Chemin(QStringLiteral("classe"));
     QVERIFY(QDir().mkpath(classe));
     for (int i = 0; i < 5; ++i)

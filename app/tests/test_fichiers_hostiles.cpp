@@ -15,7 +15,7 @@
 
 #include "banc.h"
 #include "dossier_essai.h"
-#include "images.h"
+#include "dessin/images.h"
 #include "services_qt.h"
 
 using Genre = FauxMessages::Genre;

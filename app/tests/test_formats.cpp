@@ -10,7 +10,7 @@
 #include <QJsonObject>
 #include <QtTest>
 
-#include "images.h"
+#include "dessin/images.h"
 #include "section/bmp.h"
 #include "section/session.h"
 
@@ -96,7 +96,7 @@ void TestFormats::decodeurCommeQImage() {
     QVERIFY(attendu.loadFromData(octets, "BMP"));
     const std::optional<section::Raster> r = section::LireBmp(Vue(octets), section::kBudgetPixels);
     QVERIFY(r.has_value());
-    QCOMPARE(VersImage(*r), attendu.convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(dessin::VersImage(*r), attendu.convertToFormat(QImage::Format_RGB32));
 }
 
 // Every picture of the fuzzing seed corpus that the engine accepts, Qt
@@ -120,7 +120,7 @@ void TestFormats::corpusCommeQImage() {
         // those pixels undefined (they vary from run to run), the engine
         // gives them the first palette colour.
         if (nom == QLatin1String("rle4.bmp")) continue;
-        QVERIFY2(VersImage(*r) == qt.convertToFormat(QImage::Format_RGB32), qPrintable(nom));
+        QVERIFY2(dessin::VersImage(*r) == qt.convertToFormat(QImage::Format_RGB32), qPrintable(nom));
         ++comparees;
     }
     QVERIFY(comparees >= 12);
@@ -140,7 +140,7 @@ void TestFormats::ecritureCommeQImage() {
     img.setDotsPerMeterX(3780);
     img.setDotsPerMeterY(3780);
     const QByteArray attendu = SauveQt(img);
-    const std::string ecrit = section::EcrireBmp(DeImage(img));
+    const std::string ecrit = section::EcrireBmp(dessin::DeImage(img));
     QCOMPARE(QByteArray::fromStdString(ecrit), attendu);
 }
 

@@ -8,7 +8,7 @@
 
 #include "banc.h"
 #include "vue_image.h"
-#include "images.h"
+#include "dessin/images.h"
 
 namespace {
 
@@ -111,7 +111,7 @@ void TestAccessibilite::focusVisibleSurLaCoupe() {
     QVERIFY(QTest::qWaitFor([&] { return v->hasFocus(); }));
     const QImage avec = v->grab().toImage();
     QVERIFY(avec != sans);
-    QCOMPARE(v->image(), VersImage(b.w->session().vue()));  // only the screen shows it
+    QCOMPARE(v->image(), dessin::VersImage(b.w->session().vue()));  // only the screen shows it
     b.Bouton("Sedim")->setFocus();
     QVERIFY(QTest::qWaitFor([&] { return !v->hasFocus(); }));
     QCOMPARE(v->grab().toImage(), sans);

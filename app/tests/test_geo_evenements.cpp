@@ -6,7 +6,7 @@
 
 #include "banc.h"
 #include "vue_image.h"
-#include "images.h"
+#include "dessin/images.h"
 
 using Genre = FauxMessages::Genre;
 
@@ -56,7 +56,7 @@ void TestEvenements::boutonEtMenuAppliquentEtListent() {
     direct.Reinitialiser();
     using E = section::Evenement;
     for (E e : {E::Sedimentation, E::Erosion, E::Compression}) direct.Appliquer(e);
-    QCOMPARE(Vue(b), VersImage(direct.vue()));
+    QCOMPARE(Vue(b), dessin::VersImage(direct.vue()));
 }
 
 void TestEvenements::annulerRetireLaDerniereLigneEtRestaureLImage() {

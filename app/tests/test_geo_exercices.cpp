@@ -7,7 +7,7 @@
 
 #include "banc.h"
 #include "vue_image.h"
-#include "images.h"
+#include "dessin/images.h"
 
 using Genre = FauxMessages::Genre;
 
@@ -25,7 +25,7 @@ QString EcrireExercice(Banc& b, const section::Liste& lignes, const QString& nom
     e.lignes = lignes;
     e.cible = s.vue();
     const QString chemin = b.Chemin(nom);
-    if (!section::EcrireFichierExercice(OctetsDeChemin(chemin), e).empty()) return {};
+    if (!section::EcrireFichierExercice(dessin::OctetsDeChemin(chemin), e).empty()) return {};
     return chemin;
 }
 
@@ -60,7 +60,7 @@ void TestExercices::ouvrirFaitDuModeleLaCible() {
     b.f.questions.reponses.push_back(Reponse::Non);  // the unsaved list may go
     b.Action("Ouvrirexercice1")->trigger();
     QVERIFY(b.w->exercice().has_value());
-    QCOMPARE(b.w->imageModele(), VersImage(b.w->exercice()->cible));
+    QCOMPARE(b.w->imageModele(), dessin::VersImage(b.w->exercice()->cible));
     QCOMPARE(b.Liste(), QStringList{QStringLiteral("Sédimentation")});
     QVERIFY(b.Action("Verifier1")->isEnabled());
     QVERIFY(DernierMessage(b).contains(QStringLiteral("Le pli érodé")));
@@ -82,7 +82,7 @@ void TestExercices::verifierDitOuEtCommentLaCoupeDiffere() {
     QVERIFY(!avis.contains(QStringLiteral("Note : 20/20")));
     QVERIFY(avis.contains(QStringLiteral("/20")));
     // Where it differs, over the view and not in it.
-    QCOMPARE(visu->image(), VersImage(b.w->session().vue()));
+    QCOMPARE(visu->image(), dessin::VersImage(b.w->session().vue()));
     QVERIFY(!visu->surcouche().isNull());
     int magenta = 0;
     for (int y = 0; y < visu->surcouche().height(); ++y)
@@ -114,7 +114,7 @@ void TestExercices::enregistrerLaReponse() {
     b.f.fichiers.Repondre(rep);
     b.Action("Reponse1")->trigger();
     section::Reponse r;
-    QCOMPARE(QString::fromStdString(section::LireFichierReponse(OctetsDeChemin(rep), r)), QString());
+    QCOMPARE(QString::fromStdString(section::LireFichierReponse(dessin::OctetsDeChemin(rep), r)), QString());
     QCOMPARE(r.eleve, std::string("Camille"));
     QCOMPARE(r.exercice, section::EmpreinteExercice(*b.w->exercice()));
     QCOMPARE(r.lignes, b.w->session().liste());
@@ -148,7 +148,7 @@ void TestExercices::exerciceEnArgument() {
     const QString exo = EcrireExercice(b, kListe, QStringLiteral("pli.exo"));
     b.w->OuvrirArguments({b.executable, exo});
     QVERIFY(b.w->exercice().has_value());
-    QCOMPARE(b.w->imageModele(), VersImage(b.w->exercice()->cible));
+    QCOMPARE(b.w->imageModele(), dessin::VersImage(b.w->exercice()->cible));
 }
 
 // The teacher's road: the section on screen becomes an exercise that a
@@ -166,7 +166,7 @@ void TestExercices::creerUnExerciceDeLaCoupe() {
     b.f.fichiers.Repondre(exo);
     b.Action("Creerexercice1")->trigger();
     section::Exercice e;
-    QCOMPARE(QString::fromStdString(section::LireFichierExercice(OctetsDeChemin(exo), e)), QString());
+    QCOMPARE(QString::fromStdString(section::LireFichierExercice(dessin::OctetsDeChemin(exo), e)), QString());
     QCOMPARE(e.titre, std::string("Un pli sous une discordance"));
     QVERIFY(e.lignes == liste);
     QVERIFY(e.cible == vue);
@@ -190,7 +190,7 @@ void TestExercices::creerUnExerciceIllisibleAvertit() {
     b.f.fichiers.Repondre(exo);
     b.Action("Creerexercice1")->trigger();
     section::Exercice e;
-    QCOMPARE(QString::fromStdString(section::LireFichierExercice(OctetsDeChemin(exo), e)), QString());
+    QCOMPARE(QString::fromStdString(section::LireFichierExercice(dessin::OctetsDeChemin(exo), e)), QString());
     QVERIFY(b.f.messages.messages.back().genre == Genre::Information);
     const QString avis = DernierMessage(b);
     QVERIFY2(avis.contains(QStringLiteral("est enregistré")) && avis.contains(QStringLiteral("Mise en place du granite")) &&

@@ -7,7 +7,7 @@
 
 #include "banc.h"
 #include "vue_image.h"
-#include "images.h"
+#include "dessin/images.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ void TestFormations::laVueGardeSesPixels() {
     b.w->MontrerLegende();
     QVERIFY(!Visu(b)->surcouche().isNull());
     QCOMPARE(Visu(b)->image(), sans);
-    QCOMPARE(Visu(b)->image(), VersImage(b.w->session().vue()));
+    QCOMPARE(Visu(b)->image(), dessin::VersImage(b.w->session().vue()));
     const QString apres = b.Chemin(QStringLiteral("avec.bmp"));
     b.f.fichiers.Repondre(apres);
     b.Action("ExporterImage1")->trigger();
@@ -67,9 +67,9 @@ void TestFormations::laVueGardeSesPixels() {
     // Undo and a new event keep the overlay on a view that is still the
     // session's own.
     b.Bouton("Annuler")->click();
-    QCOMPARE(Visu(b)->image(), VersImage(b.w->session().vue()));
+    QCOMPARE(Visu(b)->image(), dessin::VersImage(b.w->session().vue()));
     b.Bouton("Sedim")->click();
-    QCOMPARE(Visu(b)->image(), VersImage(b.w->session().vue()));
+    QCOMPARE(Visu(b)->image(), dessin::VersImage(b.w->session().vue()));
     QCOMPARE(Visu(b)->surcouche().size(), Visu(b)->image().size());
 }
 

@@ -7,7 +7,7 @@
 
 #include "banc.h"
 #include "vue_image.h"
-#include "images.h"
+#include "dessin/images.h"
 
 using Genre = FauxMessages::Genre;
 
@@ -180,7 +180,7 @@ void TestImages::exporterEcritUnBmpQuelQueSoitLeNom() {
     b.f.fichiers.Repondre(chemin);
     b.Action("ExporterImage1")->trigger();
     QVERIFY(Octets(chemin).startsWith("BM"));
-    const std::optional<section::Raster> relu = LireBmp(chemin);
+    const std::optional<section::Raster> relu = dessin::LireBmp(chemin);
     QVERIFY(relu);
     QVERIFY(*relu == b.w->session().vue());
     const DemandeFichier& d = b.f.fichiers.enregistrements.at(0);

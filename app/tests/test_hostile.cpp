@@ -9,7 +9,7 @@
 #include <QtTest>
 
 #include "banc.h"
-#include "images.h"
+#include "dessin/images.h"
 
 using Genre = FauxMessages::Genre;
 
@@ -146,21 +146,21 @@ void TestHostile::lectureBmp() {
     QTemporaryDir d;
     const QString chemin = Ecrire(d, QStringLiteral("image.bmp"), octets);
     QVERIFY(!chemin.isEmpty());
-    const std::optional<section::Raster> r = LireBmp(chemin);
+    const std::optional<section::Raster> r = dessin::LireBmp(chemin);
     QCOMPARE(r.has_value(), taille.isValid());
     if (r) QCOMPARE(QSize(r->width(), r->height()), taille);
     // A texture folder holding it as its first picture loads no further.
     QVERIFY(QFile::copy(chemin, d.filePath(QStringLiteral("Couche1.bmp"))));
     section::Textures t;
-    QCOMPARE(ChargerTextures(d.path(), t), r ? 1 : 0);
+    QCOMPARE(dessin::ChargerTextures(d.path(), t), r ? 1 : 0);
 }
 
 void TestHostile::hautEnBasCommeBasEnHaut() {
     QTemporaryDir d;
-    const auto bas = LireBmp(Ecrire(d, QStringLiteral("b.bmp"), Bmp(3, 2, 24, Pixels3x2(false))));
-    const auto haut = LireBmp(Ecrire(d, QStringLiteral("h.bmp"), Bmp(3, -2, 24, Pixels3x2(true))));
+    const auto bas = dessin::LireBmp(Ecrire(d, QStringLiteral("b.bmp"), Bmp(3, 2, 24, Pixels3x2(false))));
+    const auto haut = dessin::LireBmp(Ecrire(d, QStringLiteral("h.bmp"), Bmp(3, -2, 24, Pixels3x2(true))));
     const auto os2 =
-        LireBmp(Ecrire(d, QStringLiteral("o.bmp"), Bmp(3, 2, 24, Pixels3x2(false), {}, 0, true)));
+        dessin::LireBmp(Ecrire(d, QStringLiteral("o.bmp"), Bmp(3, 2, 24, Pixels3x2(false), {}, 0, true)));
     QVERIFY(bas && haut && os2);
     QCOMPARE(bas->Pixels(0, 0), section::kBleu);
     QCOMPARE(bas->Pixels(1, 0), section::kRouge);
@@ -171,9 +171,9 @@ void TestHostile::hautEnBasCommeBasEnHaut() {
 
 void TestHostile::lectureBmpCheminsInvalides() {
     QTemporaryDir d;
-    QVERIFY(!LireBmp(d.filePath(QStringLiteral("absent.bmp"))));
-    QVERIFY(!LireBmp(d.path()));
-    QVERIFY(!LireBmp(QString()));
+    QVERIFY(!dessin::LireBmp(d.filePath(QStringLiteral("absent.bmp"))));
+    QVERIFY(!dessin::LireBmp(d.path()));
+    QVERIFY(!dessin::LireBmp(QString()));
 }
 
 // --- Textures through the window ---------------------------------------------

@@ -11,7 +11,7 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "dessin_formations.h"
+#include "dessin/formations.h"
 #include "ordonner.h"
 #include "section/correction.h"
 #include "textures_essai.h"
@@ -209,23 +209,23 @@ void TestOrdonner::laCoupeEstLaVueDuModeleAvecSesLettres() {
     section::Session modele;
     modele.DefinirTextures(t_);
     QVERIFY(section::ChargerExercice(modele, e));
-    Affichage a;
+    dessin::Affichage a;
     a.lettres = true;
-    const QImage attendue = VueAnnotee(modele, a);
+    const QImage attendue = dessin::VueAnnotee(modele, a);
     QCOMPARE(w.image(), attendue);
     const QLabel* coupe = Etiquette(w, "Coupe");
     QVERIFY(coupe);
     QCOMPARE(coupe->pixmap().toImage().convertToFormat(attendue.format()), attendue);
     // Letters on: not the bare view.
-    Affichage nue;
+    dessin::Affichage nue;
     nue.lettres = false;
-    QVERIFY(w.image() != VueAnnotee(modele, nue));
+    QVERIFY(w.image() != dessin::VueAnnotee(modele, nue));
     // The legend below it, by letter.
     const QLabel* legende = Etiquette(w, "Legende");
     QVERIFY(legende);
     QVERIFY(!legende->pixmap().isNull());
-    QVERIFY(!TextesLegende(modele).isEmpty());
-    QCOMPARE(legende->accessibleDescription(), TextesLegende(modele).join(QLatin1Char('\n')));
+    QVERIFY(!dessin::TextesLegende(modele).isEmpty());
+    QCOMPARE(legende->accessibleDescription(), dessin::TextesLegende(modele).join(QLatin1Char('\n')));
 }
 
 void TestOrdonner::rienNeDonneLaReponse() {

@@ -6,7 +6,7 @@
 #include <QFileInfo>
 
 #include "commandes.h"
-#include "images.h"
+#include "dessin/images.h"
 #include "rendu.h"
 #include "devoirs.h"
 #include "section/comparaison.h"
@@ -39,7 +39,7 @@ constexpr int kEtapesMax = 999;
 
 int CommandeComparer(const Options& o, section::Session& a) {
     section::Raster lu;
-    if (const section::ErreurFichier e = section::LireFichierBmp(OctetsDeChemin(o.modele), lu);
+    if (const section::ErreurFichier e = section::LireFichierBmp(dessin::OctetsDeChemin(o.modele), lu);
         e != section::ErreurFichier::Aucune) {
         Signaler(QStringLiteral("Impossible de charger le fichier %1 (%2)")
                      .arg(Cite(o.modele), QString::fromStdString(section::RaisonErreur(e))));
@@ -100,7 +100,7 @@ int CommandeNoter(const Options& o, section::Session& a) {
     int code = kSucces;
     for (const QString& chemin : o.listes) {
         section::LigneNotes l;
-        l.fichier = OctetsDeChemin(chemin);
+        l.fichier = dessin::OctetsDeChemin(chemin);
         const auto copie = LireCopie(chemin, erreur);
         if (!copie) {
             Signaler(erreur.message);

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "noms.h"
+#include "dessin/noms.h"
 
 #include <QCoreApplication>
 
 #include "section/evenements.h"
+
+namespace dessin {
 
 namespace {
 
@@ -21,3 +23,5 @@ QString NomAffiche(std::string_view ligne) {
     const std::string utf8 = section::Utf8DeLigne(ligne);
     return QCoreApplication::translate("Evenements", utf8.c_str());
 }
+
+}  // namespace dessin

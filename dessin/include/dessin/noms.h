@@ -6,5 +6,9 @@
 #include <QString>
 #include <string_view>
 
+namespace dessin {
+
 // `ligne`: a list line, in the list files' encoding ("Sédimentation"...).
 QString NomAffiche(std::string_view ligne);
+
+}  // namespace dessin

@@ -16,6 +16,8 @@
 
 class QPainter;
 
+namespace dessin {
+
 struct Affichage {
     bool lettres = true;      // a letter on each piece large enough
     bool teintes = false;     // a tint per formation
@@ -51,3 +53,5 @@ int DessinerLegende(QPainter& p, const QRect& zone, const section::Session& s, c
 
 // The annotated view with its legend below it, for a worksheet.
 QImage FeuilleFormations(const section::Session& s, const Affichage& a);
+
+}  // namespace dessin

@@ -11,7 +11,7 @@
 
 #include "section/session.h"
 
-namespace rendu {
+namespace dessin {
 
 // The PDF's bytes: one two-page sheet per list, titled by `titres` (same
 // count), replaying each list in `a`; `createur` names the program in the
@@ -20,4 +20,4 @@ namespace rendu {
 std::optional<QByteArray> DocumentFiches(section::Session& a, const std::vector<section::Liste>& listes,
                                          const std::vector<QString>& titres, const QString& createur);
 
-}  // namespace rendu
+}  // namespace dessin

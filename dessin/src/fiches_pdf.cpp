@@ -1,6 +1,6 @@
 // The printable sheets drawn into a PDF in memory: the pupil's page and the
 // answer key of each exercise.
-#include "fiches_pdf.h"
+#include "dessin/fiches_pdf.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -10,11 +10,11 @@
 #include <QPdfWriter>
 #include <algorithm>
 
-#include "dessin_formations.h"
-#include "images.h"
-#include "noms.h"
+#include "dessin/formations.h"
+#include "dessin/images.h"
+#include "dessin/noms.h"
 
-namespace rendu {
+namespace dessin {
 
 namespace {
 
@@ -193,4 +193,4 @@ std::optional<QByteArray> DocumentFiches(section::Session& a, const std::vector<
     return octets;
 }
 
-}  // namespace rendu
+}  // namespace dessin

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "images.h"
+#include "dessin/images.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -8,6 +8,8 @@
 #include <utility>
 
 #include "section/encodage.h"
+
+namespace dessin {
 
 QImage VersImage(const section::Raster& r) {
     QImage img(r.width(), r.height(), QImage::Format_RGB32);
@@ -109,3 +111,5 @@ int ChargerTextures(const QString& dossier, section::Textures& t) {
     if (section::ChargerTextures(OctetsDeChemin(dossier), t, fautif) == section::ErreurFichier::Aucune) return -1;
     return fautif < 0 ? 7 : fautif;
 }
+
+}  // namespace dessin

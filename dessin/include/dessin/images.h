@@ -11,6 +11,8 @@
 
 #include "section/fichiers.h"
 
+namespace dessin {
+
 // The raster as an image sharing no memory with it (Format_RGB32).
 QImage VersImage(const section::Raster& r);
 section::Raster DeImage(const QImage& image);
@@ -45,3 +47,5 @@ std::optional<QString> MessageSiLien(const QString& chemin, const std::string& r
 // of the first file that failed (holders before it keep their pictures),
 // 7 when the set as a whole is refused, or -1 when all loaded.
 int ChargerTextures(const QString& dossier, section::Textures& t);
+
+}  // namespace dessin

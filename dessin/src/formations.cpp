@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dessin_formations.h"
+#include "dessin/formations.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -8,7 +8,9 @@
 #include <algorithm>
 #include <map>
 
-#include "images.h"
+#include "dessin/images.h"
+
+namespace dessin {
 
 namespace {
 
@@ -193,3 +195,5 @@ QImage FeuilleFormations(const section::Session& s, const Affichage& a) {
                     a, police);
     return feuille;
 }
+
+}  // namespace dessin
