@@ -3,6 +3,9 @@
 
 #include <QFile>
 
+#include "dessin/images.h"
+#include "section/exercice.h"
+
 Banc::Banc(TaillesTextures t, bool creerFenetre) {
     executable = CreerDossierAppli(dossier.path(), t);
     if (creerFenetre) Creer();
@@ -32,4 +35,17 @@ QByteArray Octets(const QString& chemin) {
 bool EcrireFichier(const QString& chemin, const QByteArray& octets) {
     QFile f(chemin);
     return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
+}
+
+QString EcrireExercice(const Banc& b, const section::Liste& lignes, const QString& nom, const std::string& titre) {
+    section::Session s;
+    s.DefinirTextures(b.w->session().textures());
+    s.Charger(lignes);
+    section::Exercice e;
+    e.titre = titre;
+    e.lignes = lignes;
+    e.cible = s.vue();
+    const QString chemin = b.Chemin(nom);
+    if (!section::EcrireFichierExercice(dessin::OctetsDeChemin(chemin), e).empty()) return {};
+    return chemin;
 }

@@ -27,6 +27,11 @@ struct Banc {
     QString Chemin(const QString& nom) const { return dossier.filePath(nom); }
 };
 
+// An exercise titled `titre`, made on the window's own textures from
+// `lignes`, written as `nom` in the test's folder; its path, or an empty
+// one when it could not be written.
+QString EcrireExercice(const Banc& b, const section::Liste& lignes, const QString& nom, const std::string& titre);
+
 // Bytes of a file, or an empty array.
 QByteArray Octets(const QString& chemin);
 bool EcrireFichier(const QString& chemin, const QByteArray& octets);

@@ -15,21 +15,8 @@ namespace {
 
 const section::Ligne kSed = section::Ligne(section::kLigneInitiale);
 
-// An exercise made on the window's own textures from `lignes`.
-QString EcrireExercice(Banc& b, const section::Liste& lignes, const QString& nom) {
-    section::Session s;
-    s.DefinirTextures(b.w->session().textures());
-    s.Charger(lignes);
-    section::Exercice e;
-    e.titre = "Le pli érodé";
-    e.lignes = lignes;
-    e.cible = s.vue();
-    const QString chemin = b.Chemin(nom);
-    if (!section::EcrireFichierExercice(dessin::OctetsDeChemin(chemin), e).empty()) return {};
-    return chemin;
-}
-
 const section::Liste kListe{kSed, "Compression", "Erosion", kSed};
+const std::string kTitre = "Le pli érodé";
 
 QString DernierMessage(const Banc& b) { return b.f.messages.messages.empty() ? QString() : b.f.messages.messages.back().texte; }
 
@@ -54,7 +41,7 @@ void TestExercices::ouvrirFaitDuModeleLaCible() {
     QVERIFY(!b.Action("Verifier1")->isEnabled());
     QVERIFY(!b.Action("Reponse1")->isEnabled());
     b.Bouton("Sedim")->click();
-    const QString chemin = EcrireExercice(b, kListe, QStringLiteral("pli.exo"));
+    const QString chemin = EcrireExercice(b, kListe, QStringLiteral("pli.exo"), kTitre);
     QVERIFY(!chemin.isEmpty());
     b.f.fichiers.Repondre(chemin);
     b.f.questions.reponses.push_back(Reponse::Non);  // the unsaved list may go
@@ -70,7 +57,7 @@ void TestExercices::ouvrirFaitDuModeleLaCible() {
 
 void TestExercices::verifierDitOuEtCommentLaCoupeDiffere() {
     Banc b;
-    b.f.fichiers.Repondre(EcrireExercice(b, kListe, QStringLiteral("pli.exo")));
+    b.f.fichiers.Repondre(EcrireExercice(b, kListe, QStringLiteral("pli.exo"), kTitre));
     b.Action("Ouvrirexercice1")->trigger();
     QVERIFY(b.w->exercice().has_value());
     auto* visu = b.w->findChild<VueImage*>(QStringLiteral("Visu"));
@@ -101,7 +88,7 @@ void TestExercices::verifierDitOuEtCommentLaCoupeDiffere() {
 
 void TestExercices::enregistrerLaReponse() {
     Banc b;
-    const QString exo = EcrireExercice(b, kListe, QStringLiteral("pli.exo"));
+    const QString exo = EcrireExercice(b, kListe, QStringLiteral("pli.exo"), kTitre);
     b.f.fichiers.Repondre(exo);
     b.Action("Ouvrirexercice1")->trigger();
     b.Bouton("Plissa")->click();
@@ -126,7 +113,7 @@ void TestExercices::enregistrerLaReponse() {
 
 void TestExercices::exerciceAbimeRefuse() {
     Banc b;
-    const QString exo = EcrireExercice(b, kListe, QStringLiteral("pli.exo"));
+    const QString exo = EcrireExercice(b, kListe, QStringLiteral("pli.exo"), kTitre);
     QByteArray octets = Octets(exo);
     octets[octets.size() / 2] = static_cast<char>(octets[octets.size() / 2] ^ 0x55);
     const QString abime = b.Chemin(QStringLiteral("abime.exo"));
@@ -145,7 +132,7 @@ void TestExercices::exerciceAbimeRefuse() {
 // Double-clicked in the file manager: the program's argument.
 void TestExercices::exerciceEnArgument() {
     Banc b;
-    const QString exo = EcrireExercice(b, kListe, QStringLiteral("pli.exo"));
+    const QString exo = EcrireExercice(b, kListe, QStringLiteral("pli.exo"), kTitre);
     b.w->OuvrirArguments({b.executable, exo});
     QVERIFY(b.w->exercice().has_value());
     QCOMPARE(b.w->imageModele(), dessin::VersImage(b.w->exercice()->cible));
@@ -202,7 +189,7 @@ void TestExercices::creerUnExerciceIllisibleAvertit() {
 void TestExercices::ordonnerLesCartesDeLExercice() {
     Banc b;
     QVERIFY(!b.Action("Ordonner1")->isEnabled());
-    b.f.fichiers.Repondre(EcrireExercice(b, kListe, QStringLiteral("pli.exo")));
+    b.f.fichiers.Repondre(EcrireExercice(b, kListe, QStringLiteral("pli.exo"), kTitre));
     b.Action("Ouvrirexercice1")->trigger();
     QVERIFY(b.Action("Ordonner1")->isEnabled());
     b.Action("Ordonner1")->trigger();
@@ -215,7 +202,7 @@ void TestExercices::ordonnerLesCartesDeLExercice() {
     QCOMPARE(cartes->count(), static_cast<int>(kListe.size()) - 1);
     // The pupil's own section is not touched by the cards.
     QCOMPARE(b.Liste(), QStringList{QStringLiteral("Sédimentation")});
-    b.f.fichiers.Repondre(EcrireExercice(b, {kSed, "Distension"}, QStringLiteral("autre.exo")));
+    b.f.fichiers.Repondre(EcrireExercice(b, {kSed, "Distension"}, QStringLiteral("autre.exo"), kTitre));
     b.Action("Ouvrirexercice1")->trigger();
     QTRY_VERIFY(fenetre.isNull() || !fenetre->isVisible());
 }
@@ -233,4 +220,4 @@ void TestExercices::espaceEnseignantGardeSaFenetre() {
 }
 
 QTEST_MAIN(TestExercices)
-#include "test_geo_exercices.moc"
+#include "fenetre_exercices_test.moc"

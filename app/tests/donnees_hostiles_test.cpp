@@ -385,4 +385,4 @@ void TestHostile::listeDeCentMilleLignes() {
 }
 
 QTEST_MAIN(TestHostile)
-#include "test_hostile.moc"
+#include "donnees_hostiles_test.moc"

@@ -17,6 +17,7 @@
 #include <section/evenements.h>
 
 #include "aide_qt.h"
+#include "rubriques.h"
 #include "dossiers.h"
 
 namespace {
@@ -72,13 +73,6 @@ QString Sujet(const QString& html, const QString& id) {
     qsizetype fin = html.indexOf(QStringLiteral("<h2"), debut + 1);
     if (fin < 0) fin = html.size();
     return html.mid(debut, fin - debut);
-}
-
-// The heading of level 2 that reads exactly `titre`, or a null cursor.
-QTextCursor Titre2(QTextDocument* document, const QString& titre) {
-    for (QTextBlock bloc = document->begin(); bloc.isValid(); bloc = bloc.next())
-        if (bloc.blockFormat().headingLevel() == 2 && bloc.text() == titre) return QTextCursor(bloc);
-    return QTextCursor();
 }
 
 // The window's captions of the seven events, in the order of their topics
@@ -227,26 +221,14 @@ private Q_SLOTS:
         QCOMPARE(b->source().fragment(), QStringLiteral("contexte-17"));
         QCOMPARE(b->source().toLocalFile(), QFileInfo(hlp).absoluteFilePath());
         QVERIFY(b->verticalScrollBar()->value() > 0);
-        const QTextCursor titre = Titre2(b->document(), QStringLiteral("Extension"));
-        QVERIFY(!titre.isNull());
-        const QRect r = b->cursorRect(titre);
-        QVERIFY2(r.top() >= -2 && r.top() < b->viewport()->height() / 4, qPrintable(QString::number(r.top())));
+        QVERIFY(EnHautDeLaVue(b, Titre2(b->document(), QStringLiteral("Extension"))));
         // The topic before it is above the view.
         const QTextCursor avant = Titre2(b->document(), QStringLiteral("Overthrust"));
         QVERIFY(!avant.isNull());
         QVERIFY(b->cursorRect(avant).bottom() < 0);
-        int images = 0;
-        for (QTextBlock bloc = b->document()->begin(); bloc.isValid(); bloc = bloc.next())
-            for (auto it = bloc.begin(); !it.atEnd(); ++it) {
-                const QTextCharFormat f = it.fragment().charFormat();
-                if (!f.isImageFormat()) continue;
-                const QUrl source(f.toImageFormat().name());
-                const QVariant image = b->document()->resource(QTextDocument::ImageResource, source);
-                QVERIFY2(!image.value<QImage>().isNull() || !image.value<QPixmap>().isNull(),
-                         qPrintable(source.toString()));
-                ++images;
-            }
-        QCOMPARE(images, 14 + 3);
+        const ImagesDocument images = Images(b->document());
+        QVERIFY2(images.absentes.isEmpty(), qPrintable(images.absentes.join(QLatin1Char(' '))));
+        QCOMPARE(images.nombre, 14 + 3);
     }
 
     void fichier_aide_selon_la_langue() {
@@ -286,4 +268,4 @@ private:
 };
 
 QTEST_MAIN(TestAideAnglaise)
-#include "test_aide_anglaise.moc"
+#include "aide_anglaise_test.moc"

@@ -361,4 +361,4 @@ void TestBureau::modelesDansLesDocumentsSiLeDossierEstFige() {
 }
 
 QTEST_MAIN(TestBureau)
-#include "test_geo_bureau.moc"
+#include "fenetre_bureau_test.moc"

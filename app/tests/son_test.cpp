@@ -189,4 +189,4 @@ private:
 };
 
 QTEST_MAIN(TestSon)
-#include "test_son.moc"
+#include "son_test.moc"

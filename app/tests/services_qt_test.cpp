@@ -298,4 +298,4 @@ void TestServicesQt::dossiersProposesDansLePanneau() {
 }
 
 QTEST_MAIN(TestServicesQt)
-#include "test_services_qt.moc"
+#include "services_qt_test.moc"

@@ -282,4 +282,4 @@ void TestFichiersHostiles::listesALaLimiteDesLignes() {
 }
 
 QTEST_MAIN(TestFichiersHostiles)
-#include "test_fichiers_hostiles.moc"
+#include "fichiers_hostiles_test.moc"

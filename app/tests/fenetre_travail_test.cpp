@@ -198,4 +198,4 @@ void TestTravail::retourDebutNeDemandeRien() {
 }
 
 QTEST_MAIN(TestTravail)
-#include "test_geo_travail.moc"
+#include "fenetre_travail_test.moc"

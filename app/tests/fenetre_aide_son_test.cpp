@@ -151,4 +151,4 @@ void TestServices::aPropos() {
 }
 
 QTEST_MAIN(TestServices)
-#include "test_geo_services.moc"
+#include "fenetre_aide_son_test.moc"

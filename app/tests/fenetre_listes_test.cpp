@@ -276,4 +276,4 @@ void TestListes::finsDeLigneEquivalentes() {
 }
 
 QTEST_MAIN(TestListes)
-#include "test_geo_listes.moc"
+#include "fenetre_listes_test.moc"

@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "aide_qt.h"
+#include "rubriques.h"
 
 namespace {
 
@@ -41,12 +42,7 @@ bool Ecrire(const QString& chemin, const QByteArray& octets) {
 }
 
 // The title line of a topic lies at the top of the browser's view.
-bool TitreEnHaut(QTextBrowser* b, const QString& titre) {
-    const QTextCursor trouve = b->document()->find(titre);
-    if (trouve.isNull()) return false;
-    const QRect r = b->cursorRect(trouve);
-    return r.top() >= -2 && r.top() < b->viewport()->height() / 4;
-}
+bool TitreEnHaut(QTextBrowser* b, const QString& titre) { return EnHautDeLaVue(b, b->document()->find(titre)); }
 
 const QList<int> kTous = {0, 11, 12, 13, 14, 15, 16, 17};
 
@@ -234,26 +230,12 @@ private Q_SLOTS:
             QVERIFY(b);
             aide.fenetre()->show();
             QVERIFY(QTest::qWaitForWindowExposed(aide.fenetre()));
-            QTextCursor titre = b->document()->find(titres[c - 11]);
             // The heading, not a mention of the event in an earlier topic.
-            while (!titre.isNull() && titre.blockFormat().headingLevel() != 2 && titre.block().text() != titres[c - 11])
-                titre = b->document()->find(titres[c - 11], titre);
-            QVERIFY2(!titre.isNull(), qPrintable(titres[c - 11]));
-            const QRect r = b->cursorRect(titre);
-            QVERIFY2(r.top() >= -2 && r.top() < b->viewport()->height() / 4, qPrintable(titres[c - 11]));
+            QVERIFY2(EnHautDeLaVue(b, Titre2(b->document(), titres[c - 11])), qPrintable(titres[c - 11]));
         }
-        int images = 0;
-        for (QTextBlock bloc = b->document()->begin(); bloc.isValid(); bloc = bloc.next())
-            for (auto it = bloc.begin(); !it.atEnd(); ++it) {
-                const QTextCharFormat f = it.fragment().charFormat();
-                if (!f.isImageFormat()) continue;
-                const QUrl source(f.toImageFormat().name());
-                const QVariant image = b->document()->resource(QTextDocument::ImageResource, source);
-                const QImage lue = image.value<QImage>();
-                QVERIFY2(!lue.isNull() || !image.value<QPixmap>().isNull(), qPrintable(source.toString()));
-                ++images;
-            }
-        QCOMPARE(images, 14 + 3);  // before and after each event, and the exercise windows
+        const ImagesDocument images = Images(b->document());
+        QVERIFY2(images.absentes.isEmpty(), qPrintable(images.absentes.join(QLatin1Char(' '))));
+        QCOMPARE(images.nombre, 14 + 3);  // before and after each event, and the exercise windows
     }
 
 private:
@@ -262,4 +244,4 @@ private:
 };
 
 QTEST_MAIN(TestAide)
-#include "test_aide.moc"
+#include "aide_test.moc"

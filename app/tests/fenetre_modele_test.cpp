@@ -231,4 +231,4 @@ void TestImages::ecritureImpossible() {
 }
 
 QTEST_MAIN(TestImages)
-#include "test_geo_images.moc"
+#include "fenetre_modele_test.moc"

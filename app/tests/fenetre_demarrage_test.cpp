@@ -361,4 +361,4 @@ void TestDemarrage::fichierAide() {
 }
 
 QTEST_MAIN(TestDemarrage)
-#include "test_geo_demarrage.moc"
+#include "fenetre_demarrage_test.moc"

@@ -126,4 +126,4 @@ void TestEcritures::ecritureRemplaceUnFichierOrdinaire() {
 }
 
 QTEST_MAIN(TestEcritures)
-#include "test_ecritures_sures.moc"
+#include "ecritures_sures_test.moc"

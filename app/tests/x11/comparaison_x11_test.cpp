@@ -296,4 +296,4 @@ void TestComparaisonX11::clicDroitNeMontreRien() {
 }
 
 QTEST_MAIN(TestComparaisonX11)
-#include "test_comparaison_x11.moc"
+#include "comparaison_x11_test.moc"

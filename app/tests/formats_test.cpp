@@ -177,4 +177,4 @@ void TestFormats::etatCommeQJson() {
 }
 
 QTEST_MAIN(TestFormats)
-#include "test_formats.moc"
+#include "formats_test.moc"

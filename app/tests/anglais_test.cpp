@@ -92,19 +92,6 @@ QStringList Francais(const QStringList& textes) {
     return restes;
 }
 
-QString EcrireExercice(Banc& b, const section::Liste& lignes, const QString& nom) {
-    section::Session s;
-    s.DefinirTextures(b.w->session().textures());
-    s.Charger(lignes);
-    section::Exercice e;
-    e.titre = "The eroded fold";
-    e.lignes = lignes;
-    e.cible = s.vue();
-    const QString chemin = b.Chemin(nom);
-    if (!section::EcrireFichierExercice(dessin::OctetsDeChemin(chemin), e).empty()) return {};
-    return chemin;
-}
-
 }  // namespace
 
 class TestAnglais : public QObject {
@@ -178,7 +165,7 @@ void TestAnglais::fenetresSecondairesEnAnglais() {
     Banc b;
     b.w->show();
     b.Action("Legende1")->trigger();
-    b.f.fichiers.Repondre(EcrireExercice(b, {kSed, "Compression", "Erosion", kSed}, QStringLiteral("pli.exo")));
+    b.f.fichiers.Repondre(EcrireExercice(b, {kSed, "Compression", "Erosion", kSed}, QStringLiteral("pli.exo"), "The eroded fold"));
     b.Action("Ouvrirexercice1")->trigger();
     QVERIFY(b.Action("Ordonner1")->isEnabled());
     b.Action("Verifier1")->trigger();
@@ -212,4 +199,4 @@ void TestAnglais::listesToujoursEnMotsFrancais() {
 }
 
 QTEST_MAIN(TestAnglais)
-#include "test_anglais.moc"
+#include "anglais_test.moc"

@@ -278,4 +278,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestAboutBox)
-#include "test_aboutbox.moc"
+#include "a_propos_test.moc"

@@ -49,6 +49,14 @@ QString Case(const QTableWidget* t, int rang, int colonne) {
     return i ? i->text() : QString();
 }
 
+// Exercise `e` saved as `exo` beside an empty "classe" folder, the set-up
+// of every grading test; the folder, or an empty name when either failed.
+QString PreparerClasse(const Banc& b, const section::Exercice& e, const QString& exo) {
+    const QString classe = b.Chemin(QStringLiteral("classe"));
+    if (!section::EcrireFichierExercice(dessin::OctetsDeChemin(exo), e).empty() || !QDir().mkpath(classe)) return {};
+    return classe;
+}
+
 }  // namespace
 
 class TestFenetreEnseignant : public QObject {
@@ -132,10 +140,9 @@ void TestFenetreEnseignant::classe_notee_ligne_par_ligne() {
     const section::Textures& tex = b.w->session().textures();
     const section::Exercice e = Exemple(tex, kListe);
     const QString exo = b.Chemin(QStringLiteral("pli.exo"));
-    QCOMPARE(section::EcrireFichierExercice(dessin::OctetsDeChemin(exo), e), std::string());
+    const QString classe = PreparerClasse(b, e, exo);
+    QVERIFY(!classe.isEmpty());
     const std::uint64_t empreinte = section::EmpreinteExercice(e);
-    const QString classe = b.Chemin(QStringLiteral("classe"));
-    QVERIFY(QDir().mkpath(classe));
     QVERIFY(EcrireReponse(classe + QStringLiteral("/a_juste.rep"), "Alice", empreinte, kListe));
     QVERIFY(EcrireReponse(classe + QStringLiteral("/b_faux.rep"), "Bruno", empreinte,
                           {kSed, "Compression", kSed}));
@@ -176,9 +183,8 @@ void TestFenetreEnseignant::csv_pour_un_tableur() {
     const section::Textures& tex = b.w->session().textures();
     const section::Exercice e = Exemple(tex, kListe);
     const QString exo = b.Chemin(QStringLiteral("pli.exo"));
-    QCOMPARE(section::EcrireFichierExercice(dessin::OctetsDeChemin(exo), e), std::string());
-    const QString classe = b.Chemin(QStringLiteral("classe"));
-    QVERIFY(QDir().mkpath(classe));
+    const QString classe = PreparerClasse(b, e, exo);
+    QVERIFY(!classe.isEmpty());
     QVERIFY(EcrireReponse(classe + QStringLiteral("/a.rep"), "Élise; la 2e", section::EmpreinteExercice(e), kListe));
     FenetreEnseignant f(b.f.services(), tex, b.dossier.path());
     QVERIFY(f.NoterClasse(exo, classe));
@@ -201,9 +207,8 @@ void TestFenetreEnseignant::classe_de_trente_cinq() {
     const section::Textures& tex = b.w->session().textures();
     const section::Exercice e = Exemple(tex, kListe);
     const QString exo = b.Chemin(QStringLiteral("pli.exo"));
-    QCOMPARE(section::EcrireFichierExercice(dessin::OctetsDeChemin(exo), e), std::string());
-    const QString classe = b.Chemin(QStringLiteral("classe"));
-    QVERIFY(QDir().mkpath(classe));
+    const QString classe = PreparerClasse(b, e, exo);
+    QVERIFY(!classe.isEmpty());
     for (int i = 0; i < 35; ++i)
         QVERIFY(EcrireReponse(classe + QStringLiteral("/eleve%1.rep").arg(i, 2, 10, QLatin1Char('0')),
                               "Élève " + std::to_string(i), section::EmpreinteExercice(e),
@@ -245,9 +250,8 @@ void TestFenetreEnseignant::csv_jamais_a_travers_un_lien() {
     const section::Textures& tex = b.w->session().textures();
     const section::Exercice e = Exemple(tex, kListe);
     const QString exo = b.Chemin(QStringLiteral("pli.exo"));
-    QCOMPARE(section::EcrireFichierExercice(dessin::OctetsDeChemin(exo), e), std::string());
-    const QString classe = b.Chemin(QStringLiteral("classe"));
-    QVERIFY(QDir().mkpath(classe));
+    const QString classe = PreparerClasse(b, e, exo);
+    QVERIFY(!classe.isEmpty());
     QVERIFY(QDir().mkpath(b.Chemin(QStringLiteral("prive"))));
     const QString cible = QDir(classe).filePath(vers);
     if (cibleExiste) QVERIFY(EcrireFichier(cible, "à garder"));
@@ -338,10 +342,9 @@ void TestFenetreEnseignant::chaque_entree_a_sa_ligne() {
     const section::Textures& tex = b.w->session().textures();
     const section::Exercice e = Exemple(tex, kListe);
     const QString exo = b.Chemin(QStringLiteral("pli.exo"));
-    QCOMPARE(section::EcrireFichierExercice(dessin::OctetsDeChemin(exo), e), std::string());
+    const QString classe = PreparerClasse(b, e, exo);
+    QVERIFY(!classe.isEmpty());
     const std::uint64_t empreinte = section::EmpreinteExercice(e);
-    const QString classe = b.Chemin(QStringLiteral("classe"));
-    QVERIFY(QDir().mkpath(classe));
     const auto chemin = [&](const char* nom) { return classe + QLatin1Char('/') + QLatin1String(nom); };
     const auto octets = [&](const char* nom) { return QFile::encodeName(chemin(nom)); };
     QVERIFY(EcrireReponse(chemin("a_juste.rep"), "Alice", empreinte, kListe));
@@ -402,9 +405,8 @@ void TestFenetreEnseignant::annuler_arrete_la_notation() {
     const section::Textures& tex = b.w->session().textures();
     const section::Exercice e = Exemple(tex, kListe);
     const QString exo = b.Chemin(QStringLiteral("pli.exo"));
-    QCOMPARE(section::EcrireFichierExercice(dessin::OctetsDeChemin(exo), e), std::string());
-    const QString classe = b.Chemin(QStringLiteral("classe"));
-    QVERIFY(QDir().mkpath(classe));
+    const QString classe = PreparerClasse(b, e, exo);
+    QVERIFY(!classe.isEmpty());
     for (int i = 0; i < 5; ++i)
         QVERIFY(EcrireReponse(classe + QStringLiteral("/e%1.rep").arg(i), "Élève " + std::to_string(i),
                               section::EmpreinteExercice(e), kListe));
@@ -428,4 +430,4 @@ void TestFenetreEnseignant::annuler_arrete_la_notation() {
 }
 
 QTEST_MAIN(TestFenetreEnseignant)
-#include "test_fenetre_enseignant.moc"
+#include "fenetre_enseignant_test.moc"

@@ -264,4 +264,4 @@ void TestOrdonner::chaqueControleAUnNom() {
 }
 
 QTEST_MAIN(TestOrdonner)
-#include "test_ordonner.moc"
+#include "ordonner_test.moc"

@@ -2,7 +2,7 @@
 // The comparison with the model when the press and the release reach the
 // window as the platform delivers them: sent to the window itself, they go
 // through Qt's choice of the control that receives them, as the X server's
-// do, instead of being handed to one control. test_comparaison_x11 does the
+// do, instead of being handed to one control. comparaison_x11_test does the
 // same with the mouse of a real X server.
 #include <QtTest>
 
@@ -94,4 +94,4 @@ void TestComparaison::relachementHorsDeLaVue() {
 }
 
 QTEST_MAIN(TestComparaison)
-#include "test_geo_comparaison.moc"
+#include "fenetre_comparaison_test.moc"

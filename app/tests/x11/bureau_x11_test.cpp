@@ -133,4 +133,4 @@ void TestBureauX11::barreDEspaceTenueSurLaVue() {
 }
 
 QTEST_MAIN(TestBureauX11)
-#include "test_bureau_x11.moc"
+#include "bureau_x11_test.moc"

@@ -118,4 +118,4 @@ void TestAccessibilite::focusVisibleSurLaCoupe() {
 }
 
 QTEST_MAIN(TestAccessibilite)
-#include "test_geo_accessibilite.moc"
+#include "fenetre_accessibilite_test.moc"

@@ -128,4 +128,4 @@ void TestFormations::legendeSuitLaCoupe() {
 }
 
 QTEST_MAIN(TestFormations)
-#include "test_geo_formations.moc"
+#include "fenetre_formations_test.moc"

@@ -219,4 +219,4 @@ void TestEvenements::suiteAleatoireSurLesDonneesLivrees() {
 }
 
 QTEST_MAIN(TestEvenements)
-#include "test_geo_evenements.moc"
+#include "fenetre_evenements_test.moc"
