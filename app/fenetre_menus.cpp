@@ -66,11 +66,19 @@ QAction* FenetrePrincipale::CreerArticle(QMenu* menu, const section::ArticleMenu
 }
 
 // Each command with its handler; the items whose state follows the
-// session are kept.
+// session are kept (`garde`).
 void FenetrePrincipale::Connecter(QAction* a, section::Commande commande) {
     using section::Commande;
     using F = FenetrePrincipale;
-    const auto declencher = [this, a](auto gestionnaire) { connect(a, &QAction::triggered, this, gestionnaire); };
+    const auto declencher = [this, a](auto gestionnaire, QAction** garde = nullptr) {
+        connect(a, &QAction::triggered, this, gestionnaire);
+        if (garde) *garde = a;
+    };
+    // The check mark of Lettres and Teintes is what they apply.
+    const auto basculer = [this, a](void (F::*gestionnaire)(bool), QAction** garde) {
+        connect(a, &QAction::toggled, this, gestionnaire);
+        *garde = a;
+    };
     switch (commande) {
     case Commande::ChargerModele: declencher(&F::ChargerModele); break;
     case Commande::EnregistrerModele: declencher(&F::EnregistrerModele); break;
@@ -79,42 +87,17 @@ void FenetrePrincipale::Connecter(QAction* a, section::Commande commande) {
     case Commande::EnregistrerListe: declencher(&F::EnregistrerListe); break;
     case Commande::ExporterListe: declencher(&F::ExporterListe); break;
     case Commande::Quitter: declencher(&F::Quitter); break;
-    case Commande::Annuler:
-        articleAnnuler_ = a;
-        a->setEnabled(false);
-        declencher(&F::Annuler);
-        break;
+    case Commande::Annuler: declencher(&F::Annuler, &articleAnnuler_); break;
     case Commande::RetourDebut: declencher(&F::RetourDebut); break;
-    case Commande::Lettres:
-        articleLettres_ = a;
-        connect(a, &QAction::toggled, this, &F::AfficherLettres);
-        break;
-    case Commande::Teintes:
-        articleTeintes_ = a;
-        connect(a, &QAction::toggled, this, &F::AfficherTeintes);
-        break;
+    case Commande::Lettres: basculer(&F::AfficherLettres, &articleLettres_); break;
+    case Commande::Teintes: basculer(&F::AfficherTeintes, &articleTeintes_); break;
     case Commande::Legende: declencher(&F::MontrerLegende); break;
     case Commande::OuvrirExercice: declencher(qOverload<>(&F::OuvrirExercice)); break;
-    case Commande::Verifier:
-        articleVerifier_ = a;
-        declencher(&F::Verifier);
-        break;
-    case Commande::Ordonner:
-        articleOrdonner_ = a;
-        declencher(&F::OrdonnerEvenements);
-        break;
-    case Commande::EnregistrerReponse:
-        articleReponse_ = a;
-        declencher(&F::EnregistrerReponse);
-        break;
-    case Commande::CreerExercice:
-        articleCreerExercice_ = a;
-        declencher(&F::CreerExercice);
-        break;
-    case Commande::EspaceEnseignant:
-        articleEspaceEnseignant_ = a;
-        declencher(&F::OuvrirEspaceEnseignant);
-        break;
+    case Commande::Verifier: declencher(&F::Verifier, &articleVerifier_); break;
+    case Commande::Ordonner: declencher(&F::OrdonnerEvenements, &articleOrdonner_); break;
+    case Commande::EnregistrerReponse: declencher(&F::EnregistrerReponse, &articleReponse_); break;
+    case Commande::CreerExercice: declencher(&F::CreerExercice, &articleCreerExercice_); break;
+    case Commande::EspaceEnseignant: declencher(&F::OuvrirEspaceEnseignant, &articleEspaceEnseignant_); break;
     case Commande::Aide: declencher(&F::Aide); break;
     case Commande::Avertissement: declencher(&F::Avertissement); break;
     case Commande::APropos: declencher(&F::APropos); break;

@@ -18,7 +18,8 @@ namespace {
 const QString kAbsents = QStringLiteral("Un ou plusieurs fichiers d'images sont absents");
 const QString kImpossible = QStringLiteral("Chargement impossible");
 
-// The menu item of the event with tag k.
+// The event with tag k and its menu item.
+section::Evenement Evenement(int k) { return section::kEvenements[static_cast<std::size_t>(k - 1)].evenement; }
 QAction* Menu(const Banc& b, int k) {
     return b.Action(section::kEvenements[static_cast<std::size_t>(k - 1)].menu);
 }
@@ -216,7 +217,7 @@ void TestHostile::textureInutilisable() {
     QVERIFY(b.w->finDemandee());
     for (int k = 1; k <= 7; ++k) {
         QVERIFY(!Menu(b, k)->isEnabled());
-        b.w->AppliquerEvenement(section::kEvenements[static_cast<std::size_t>(k - 1)].evenement);  // even forced, nothing runs
+        b.w->AppliquerEvenement(Evenement(k));  // even forced, nothing runs
     }
     QCOMPARE(b.w->session().liste().size(), std::size_t(1));
     b.Bouton("Efface")->click();
@@ -268,13 +269,13 @@ void TestHostile::texturesDeTaillesInhabituelles() {
         "dimentation\r\n");
     for (int tour = 0; tour < 2; ++tour)
         for (int k = 1; k <= 7; ++k) {
-            Menu(b, k)->trigger();
+            b.w->AppliquerEvenement(Evenement(k));
             const std::string_view ligne =
                 section::kEvenements[static_cast<std::size_t>(k - 1)].ligne;
             liste += QByteArray(ligne.data(), static_cast<qsizetype>(ligne.size())) + "\r\n";
             if (k % 3 == 0) {  // undone and done again
                 b.w->Annuler();
-                Menu(b, k)->trigger();
+                b.w->AppliquerEvenement(Evenement(k));
             }
             QCOMPARE(QSize(s.W(), s.H()), QSize(largeur, hauteur));
             QCOMPARE(QSize(s.Visu.width(), s.Visu.height()), QSize(largeur - 100, 480));
