@@ -28,15 +28,7 @@ bool Activer(Banc& b) {
 VueImage* Vue(const Banc& b, const char* nom) { return b.w->findChild<VueImage*>(QLatin1String(nom)); }
 
 // A model saved from the view after a granite, the view back at its start.
-void ChargerModele(Banc& b) {
-    b.Bouton("Granite")->click();
-    const QString chemin = b.Chemin(QStringLiteral("Modeles/modele.bmp"));
-    b.f.fichiers.Repondre(chemin);
-    b.Action("Sauvercommemodle1")->trigger();
-    b.Bouton("Efface")->click();
-    b.f.fichiers.Repondre(chemin);
-    b.Action("Importermodle1")->trigger();
-}
+void ChargerModele(Banc& b) { b.ChargerModele(b.EnregistrerModeleGranite()); }
 
 struct MenuOuvert : MenuRaccourcis {
     using MenuRaccourcis::initStyleOption;

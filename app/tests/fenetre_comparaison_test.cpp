@@ -16,13 +16,7 @@ struct Poste {
         b.w->show();
         visu = b.w->findChild<VueImage*>(QStringLiteral("Visu"));
         modele = b.w->findChild<VueImage*>(QStringLiteral("Modele"));
-        b.Bouton("Granite")->click();
-        const QString chemin = b.Chemin(QStringLiteral("Modeles/modele.bmp"));
-        b.f.fichiers.Repondre(chemin);
-        b.Action("Sauvercommemodle1")->trigger();
-        b.Bouton("Efface")->click();
-        b.f.fichiers.Repondre(chemin);
-        b.Action("Importermodle1")->trigger();
+        b.ChargerModele(b.EnregistrerModeleGranite());
         fenetre = b.w->windowHandle();
         centre = visu->mapTo(b.w.get(), visu->rect().center());
     }

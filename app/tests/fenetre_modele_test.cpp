@@ -26,12 +26,7 @@ struct Vues {
 // A window on screen, with a model saved from its own view after an event.
 QString PreparerModele(Banc& b) {
     b.w->show();
-    b.Bouton("Granite")->click();
-    const QString chemin = b.Chemin(QStringLiteral("Modeles/modele.bmp"));
-    b.f.fichiers.Repondre(chemin);
-    b.Action("Sauvercommemodle1")->trigger();
-    b.Bouton("Efface")->click();
-    return chemin;
+    return b.EnregistrerModeleGranite();
 }
 
 }  // namespace

@@ -37,6 +37,20 @@ bool EcrireFichier(const QString& chemin, const QByteArray& octets) {
     return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
 }
 
+QString Banc::EnregistrerModeleGranite() {
+    Bouton("Granite")->click();
+    const QString chemin = Chemin(QStringLiteral("Modeles/modele.bmp"));
+    f.fichiers.Repondre(chemin);
+    Action("Sauvercommemodle1")->trigger();
+    Bouton("Efface")->click();
+    return chemin;
+}
+
+void Banc::ChargerModele(const QString& chemin) {
+    f.fichiers.Repondre(chemin);
+    Action("Importermodle1")->trigger();
+}
+
 QString EcrireExercice(const Banc& b, const section::Liste& lignes, const QString& nom, const std::string& titre) {
     section::Session s;
     s.DefinirTextures(b.w->session().textures());

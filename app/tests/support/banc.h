@@ -24,6 +24,11 @@ struct Banc {
     QPushButton* Bouton(const char* nom) const;
     QAction* Action(const char* nom) const;
     QStringList Liste() const;  // the lines shown by ListBox1
+    // A model saved from the view after a granite, the view back at its
+    // start; the model's path.
+    QString EnregistrerModeleGranite();
+    // The model picture at `chemin` loaded from the menu.
+    void ChargerModele(const QString& chemin);
     QString Chemin(const QString& nom) const { return dossier.filePath(nom); }
 };
 

@@ -3,26 +3,15 @@
 // the command line, then Ctrl+Z, Ctrl+Q and the space bar held on the view,
 // typed by xdotool and delivered by the server through Qt's xcb platform.
 // sous_xvfb.sh starts the server.
-#include <QProcess>
 #include <QtTest>
 
 #include "banc.h"
+#include "xdotool.h"
 #include "vue_image.h"
 
 namespace {
 
 constexpr int kAttente = 10000;  // ms, only a ceiling
-
-bool Xdotool(const QStringList& arguments) {
-    QProcess p;
-    p.start(QStringLiteral("xdotool"), arguments);
-    if (!p.waitForFinished(kAttente)) return false;
-    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-        qWarning() << "xdotool" << arguments << p.readAllStandardError();
-        return false;
-    }
-    return true;
-}
 
 bool Touche(const QString& touche) { return Xdotool({QStringLiteral("key"), touche}); }
 
@@ -106,13 +95,7 @@ void TestBureauX11::ctrlQDemandeAvantDeFermer() {
 void TestBureauX11::barreDEspaceTenueSurLaVue() {
     Banc b;
     QVERIFY(Montrer(b));
-    b.Bouton("Granite")->click();
-    const QString modele = b.Chemin(QStringLiteral("Modeles/modele.bmp"));
-    b.f.fichiers.Repondre(modele);
-    b.Action("Sauvercommemodle1")->trigger();
-    b.Bouton("Efface")->click();
-    b.f.fichiers.Repondre(modele);
-    b.Action("Importermodle1")->trigger();
+    b.ChargerModele(b.EnregistrerModeleGranite());
     auto* visu = b.w->findChild<VueImage*>(QStringLiteral("Visu"));
     auto* vueModele = b.w->findChild<VueImage*>(QStringLiteral("Modele"));
     QVERIFY(visu->isEnabled());

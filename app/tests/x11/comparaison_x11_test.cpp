@@ -10,11 +10,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QProcess>
 #include <QScreen>
 #include <QtTest>
 
 #include "banc.h"
+#include "xdotool.h"
 #include "vue_image.h"
 
 namespace {
@@ -37,17 +37,6 @@ protected:
     }
 };
 
-bool Xdotool(const QStringList& arguments) {
-    QProcess p;
-    p.start(QStringLiteral("xdotool"), arguments);
-    if (!p.waitForFinished(kAttente)) return false;
-    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-        qWarning() << "xdotool" << arguments << p.readAllStandardError();
-        return false;
-    }
-    return true;
-}
-
 QRgb PixelEcran(QPoint global) {
     const QImage i = QGuiApplication::primaryScreen()->grabWindow(0, global.x(), global.y(), 1, 1).toImage();
     return i.isNull() ? 0 : i.pixel(0, 0) | 0xff000000u;
@@ -63,11 +52,7 @@ struct Poste {
     }
 
     void PreparerModele() {
-        b.Bouton("Granite")->click();
-        chemin = b.Chemin(QStringLiteral("Modeles/modele.bmp"));
-        b.f.fichiers.Repondre(chemin);
-        b.Action("Sauvercommemodle1")->trigger();
-        b.Bouton("Efface")->click();
+        chemin = b.EnregistrerModeleGranite();
     }
 
     // A place of the view where the section and the model differ.
