@@ -21,13 +21,8 @@ struct Poste {
         centre = visu->mapTo(b.w.get(), visu->rect().center());
     }
 
-    bool EnComparaison() const {
-        return !visu->isVisible() && modele->isVisible() && QApplication::overrideCursor() &&
-               QApplication::overrideCursor()->shape() == Qt::BusyCursor;
-    }
-    bool CoupeEnVue() const {
-        return visu->isVisible() && !modele->isVisible() && !QApplication::overrideCursor();
-    }
+    bool EnComparaison() const { return b.EnComparaison(); }
+    bool CoupeEnVue() const { return b.CoupeEnVue(); }
 
     Banc b;
     VueImage* visu = nullptr;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "banc.h"
 
+#include <QApplication>
 #include <QFile>
 
 #include "dessin/images.h"
@@ -49,6 +50,19 @@ QString Banc::EnregistrerModeleGranite() {
 void Banc::ChargerModele(const QString& chemin) {
     f.fichiers.Repondre(chemin);
     Action("Importermodle1")->trigger();
+}
+
+bool Banc::EnComparaison() const {
+    const auto* vue = w->findChild<QWidget*>(QStringLiteral("Visu"));
+    const auto* modele = w->findChild<QWidget*>(QStringLiteral("Modele"));
+    return !vue->isVisible() && modele->isVisible() && QApplication::overrideCursor() &&
+           QApplication::overrideCursor()->shape() == Qt::BusyCursor;
+}
+
+bool Banc::CoupeEnVue() const {
+    const auto* vue = w->findChild<QWidget*>(QStringLiteral("Visu"));
+    const auto* modele = w->findChild<QWidget*>(QStringLiteral("Modele"));
+    return vue->isVisible() && !modele->isVisible() && !QApplication::overrideCursor();
 }
 
 QString EcrireExercice(const Banc& b, const section::Liste& lignes, const QString& nom, const std::string& titre) {

@@ -29,6 +29,10 @@ struct Banc {
     QString EnregistrerModeleGranite();
     // The model picture at `chemin` loaded from the menu.
     void ChargerModele(const QString& chemin);
+    // The model shown in the view's place, with the busy cursor of a
+    // comparison; the section back in view, no cursor left over.
+    bool EnComparaison() const;
+    bool CoupeEnVue() const;
     QString Chemin(const QString& nom) const { return dossier.filePath(nom); }
 };
 

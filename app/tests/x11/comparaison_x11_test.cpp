@@ -74,13 +74,8 @@ struct Poste {
         return QTest::qWaitFor([&] { return PixelEcran(temoin) == couleur; }, kAttente);
     }
 
-    bool EnComparaison() const {
-        return !visu->isVisible() && modele->isVisible() && QApplication::overrideCursor() &&
-               QApplication::overrideCursor()->shape() == Qt::BusyCursor;
-    }
-    bool CoupeEnVue() const {
-        return visu->isVisible() && !modele->isVisible() && !QApplication::overrideCursor();
-    }
+    bool EnComparaison() const { return b.EnComparaison(); }
+    bool CoupeEnVue() const { return b.CoupeEnVue(); }
 
     Banc b;
     VueImage* visu = nullptr;
