@@ -18,9 +18,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "fiches_pdf.h"
-#include "images.h"
-#include "noms.h"
+#include "dessin/fiches_pdf.h"
+#include "dessin/images.h"
+#include "dessin/noms.h"
 #include "section/exercice.h"
 #include "section/tableur.h"
 #include "section/verification.h"
@@ -44,7 +44,7 @@ QStringList EntreesReponses(const QString& dossier) {
             continue;
         }
         std::string debut;
-        const section::ErreurFichier e = section::LireFichier(OctetsDeChemin(d.filePath(nom)), 16, debut);
+        const section::ErreurFichier e = section::LireFichier(dessin::OctetsDeChemin(d.filePath(nom)), 16, debut);
         if ((e == section::ErreurFichier::Aucune || e == section::ErreurFichier::TropGros) &&
             section::EstUneReponse(debut))
             r << nom;
@@ -94,7 +94,7 @@ QWidget* FenetreEnseignant::OngletSerie() {
     genres->setAccessibleName(tr("Événements permis"));
     auto* grille = new QGridLayout(genres);
     for (const section::TypeEvenement& t : section::kEvenements) {
-        auto* c = new QCheckBox(NomAffiche(t.ligne), genres);
+        auto* c = new QCheckBox(dessin::NomAffiche(t.ligne), genres);
         c->setObjectName(QStringLiteral("Permis%1").arg(t.tag));
         c->setAccessibleName(tr("Permettre : %1").arg(c->text()));
         c->setChecked(true);
@@ -225,10 +225,10 @@ bool FenetreEnseignant::CreerSerie() {
     const QString prefixe = prefixe_->text().trimmed();
     // Written whole or not at all: an older series in the folder is never
     // left mixed with a part of the new one.
-    section::EcritureGroupee ecriture(OctetsDeChemin(dossier.absolutePath()));
+    section::EcritureGroupee ecriture(dessin::OctetsDeChemin(dossier.absolutePath()));
     const auto echec = [&](const QString& nom, section::ErreurFichier e, const QString& raison) {
         const QString chemin = nom.isEmpty() ? dossier.absolutePath() : dossier.filePath(nom);
-        Erreur(MessageSiLien(chemin, e).value_or(
+        Erreur(dessin::MessageSiLien(chemin, e).value_or(
                    tr("Impossible d'écrire %1 (%2).").arg(QDir::toNativeSeparators(chemin), raison)) +
                QLatin1Char('\n') + tr("La série n'a pas été écrite : aucun fichier du dossier n'a changé."));
         return false;
@@ -246,7 +246,7 @@ bool FenetreEnseignant::CreerSerie() {
                                 .arg(numero, 2, 10, QLatin1Char('0'));
         if (const std::string r = section::VerifierExercice(e); !r.empty())
             return echec(nom, section::ErreurFichier::Aucune, Texte(r));
-        if (const section::ErreurFichier ef = ecriture.Ajouter(OctetsDeChemin(nom), section::TexteExercice(e));
+        if (const section::ErreurFichier ef = ecriture.Ajouter(dessin::OctetsDeChemin(nom), section::TexteExercice(e));
             ef != section::ErreurFichier::Aucune)
             return echec(nom, ef, Texte(section::RaisonErreur(ef)));
         listes.push_back(e.lignes);
@@ -254,14 +254,14 @@ bool FenetreEnseignant::CreerSerie() {
     }
     const QString pdf = QStringLiteral("fiches.pdf");
     const auto octets =
-        rendu::DocumentFiches(a, listes, titres, QStringLiteral("Strataloom " STRATALOOM_VERSION));
+        dessin::DocumentFiches(a, listes, titres, QStringLiteral("Strataloom " STRATALOOM_VERSION));
     section::ErreurFichier ef =
-        octets ? ecriture.Ajouter(OctetsDeChemin(pdf),
+        octets ? ecriture.Ajouter(dessin::OctetsDeChemin(pdf),
                                   std::string_view(octets->constData(), static_cast<std::size_t>(octets->size())))
                : section::ErreurFichier::Ecriture;
     if (ef == section::ErreurFichier::Aucune) ef = ecriture.Terminer();
     if (ef != section::ErreurFichier::Aucune) {
-        return echec(CheminDeOctets(ecriture.Fautif()), ef, Texte(section::RaisonErreur(ef)));
+        return echec(dessin::CheminDeOctets(ecriture.Fautif()), ef, Texte(section::RaisonErreur(ef)));
     }
     bilanSerie_->setText(tr("%n exercice(s) écrit(s) dans %1, avec leurs fiches (fiches.pdf).", nullptr,
                             static_cast<int>(serie.size()))
@@ -302,7 +302,7 @@ void FenetreEnseignant::AjouterLigne(const section::LigneNotes& l) {
     const int rang = table_->rowCount();
     table_->insertRow(rang);
     table_->setItem(rang, 0, new QTableWidgetItem(Texte(l.eleve)));
-    table_->setItem(rang, 1, new QTableWidgetItem(CheminDeOctets(l.fichier)));
+    table_->setItem(rang, 1, new QTableWidgetItem(dessin::CheminDeOctets(l.fichier)));
     table_->setItem(rang, 2, new QTableWidgetItem(l.note ? QString::number(l.note->points) : QString()));
     table_->setItem(rang, 3, new QTableWidgetItem(Texte(l.remarque)));
     notes_.push_back(l);
@@ -314,7 +314,7 @@ bool FenetreEnseignant::NoterClasse(const QString& cheminExercice, const QString
     bilanClasse_->clear();
     notes_.clear();
     section::Exercice e;
-    if (const std::string r = section::LireFichierExercice(OctetsDeChemin(cheminExercice), e); !r.empty()) {
+    if (const std::string r = section::LireFichierExercice(dessin::OctetsDeChemin(cheminExercice), e); !r.empty()) {
         Erreur(tr("Chargement impossible : %1 (%2).").arg(QDir::toNativeSeparators(cheminExercice), Texte(r)));
         return false;
     }
@@ -338,12 +338,12 @@ bool FenetreEnseignant::NoterClasse(const QString& cheminExercice, const QString
         QCoreApplication::processEvents();
         if (progression.wasCanceled()) break;
         section::LigneNotes l;
-        l.fichier = OctetsDeChemin(nom);
+        l.fichier = dessin::OctetsDeChemin(nom);
         section::Reponse r;
         // Whatever the entry is (a pipe, a folder, a link that leads
         // nowhere or loops, a file that cannot be read or is damaged), the
         // reading says why it is no answer.
-        if (std::string raison = section::LireFichierReponse(OctetsDeChemin(QDir(dossier).filePath(nom)), r);
+        if (std::string raison = section::LireFichierReponse(dessin::OctetsDeChemin(QDir(dossier).filePath(nom)), r);
             !raison.empty()) {
             l.remarque = std::move(raison);
         } else {
@@ -390,9 +390,9 @@ bool FenetreEnseignant::EnregistrerCsv() {
     if (!choix) return false;
     const QByteArray octets = TexteCsv();
     const section::ErreurFichier e = section::EcrireFichierSur(
-        OctetsDeChemin(*choix), std::string_view(octets.constData(), static_cast<std::size_t>(octets.size())));
+        dessin::OctetsDeChemin(*choix), std::string_view(octets.constData(), static_cast<std::size_t>(octets.size())));
     if (e != section::ErreurFichier::Aucune) {
-        Erreur(MessageSiLien(*choix, e).value_or(
+        Erreur(dessin::MessageSiLien(*choix, e).value_or(
             tr("Impossible d'écrire %1 (%2).").arg(QDir::toNativeSeparators(*choix), Texte(section::RaisonErreur(e)))));
         return false;
     }

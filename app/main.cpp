@@ -9,8 +9,8 @@
 
 #include "aide_qt.h"
 #include "dossiers.h"
-#include "geo.h"
-#include "geo2.h"
+#include "fenetre_principale.h"
+#include "a_propos.h"
 #include "icone.h"
 #include "langue.h"
 #include "services_qt.h"
@@ -63,20 +63,20 @@ int main(int argc, char* argv[]) {
     QuestionsQt questions;
     const Services services{&fichiers, &messages, &son, &aide, &questions};
 
-    TGEOLOGIE GEOLOGIE(services);
+    FenetrePrincipale fenetre(services);
     // Missing pictures: the message has been shown, the program ends.
-    if (GEOLOGIE.finDemandee()) return EXIT_FAILURE;
-    QObject::connect(&GEOLOGIE, &TGEOLOGIE::FinDemandee, &app, &QCoreApplication::quit,
+    if (fenetre.finDemandee()) return EXIT_FAILURE;
+    QObject::connect(&fenetre, &FenetrePrincipale::FinDemandee, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    fichiers.setParent(&GEOLOGIE);
-    messages.setParent(&GEOLOGIE);
-    questions.setParent(&GEOLOGIE);
+    fichiers.setParent(&fenetre);
+    messages.setParent(&fenetre);
+    questions.setParent(&fenetre);
 
-    TAboutBox AboutBox;
-    GEOLOGIE.setApropos([&AboutBox] { AboutBox.exec(); });
+    BoiteAPropos aPropos;
+    fenetre.setApropos([&aPropos] { aPropos.exec(); });
 
-    GEOLOGIE.show();
+    fenetre.show();
     // "strataloom liste.lst", from a shell or a double click on the file.
-    GEOLOGIE.OuvrirArguments(QApplication::arguments());
+    fenetre.OuvrirArguments(QApplication::arguments());
     return app.exec();
 }

@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "dessin_formations.h"
+#include "dessin/formations.h"
 #include "section/ordre.h"
 #include "section/exercice_session.h"
 
@@ -25,18 +25,18 @@ constexpr int kRoleCarte = Qt::UserRole + 1;
 
 // The legend as a picture on the window's background, one line per letter.
 QImage ImageLegende(const section::Session& s, const QFont& police, const QColor& fond) {
-    const QStringList lignes = TextesLegende(s);
+    const QStringList lignes = dessin::TextesLegende(s);
     if (lignes.isEmpty()) return {};
     const QFontMetrics m(police);
     const int hauteurLigne = m.height() + m.height() / 4;
-    QImage image(std::max(360, LargeurLegende(s, m)), static_cast<int>(lignes.size()) * hauteurLigne + 2,
+    QImage image(std::max(360, dessin::LargeurLegende(s, m)), static_cast<int>(lignes.size()) * hauteurLigne + 2,
                  QImage::Format_RGB32);
     image.fill(fond);
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);
-    Affichage a;
+    dessin::Affichage a;
     a.lettres = true;
-    DessinerLegende(p, QRect(0, 1, image.width(), image.height() - 1), s, a, police);
+    dessin::DessinerLegende(p, QRect(0, 1, image.width(), image.height() - 1), s, a, police);
     return image;
 }
 
@@ -55,9 +55,9 @@ FenetreOrdonner::FenetreOrdonner(const section::Exercice& e, const section::Text
     cartes_ = section::CartesDuModele(modele_, graine);
 
     // The section and its legend on the left.
-    Affichage a;
+    dessin::Affichage a;
     a.lettres = true;
-    image_ = VueAnnotee(modele_, a);
+    image_ = dessin::VueAnnotee(modele_, a);
     auto* coupe = new QLabel(this);
     coupe->setObjectName(QStringLiteral("Coupe"));
     coupe->setPixmap(QPixmap::fromImage(image_));
@@ -66,7 +66,7 @@ FenetreOrdonner::FenetreOrdonner(const section::Exercice& e, const section::Text
     auto* legende = new QLabel(this);
     legende->setObjectName(QStringLiteral("Legende"));
     legende->setAccessibleName(tr("Légende des formations"));
-    const QStringList lignes = TextesLegende(modele_);
+    const QStringList lignes = dessin::TextesLegende(modele_);
     legende->setAccessibleDescription(lignes.join(QLatin1Char('\n')));
     QFont normale = font();
     normale.setBold(false);

@@ -14,7 +14,7 @@
 #include <utility>
 
 #include "banc.h"
-#include "geo.h"
+#include "fenetre_principale.h"
 
 namespace banc {
 
@@ -54,10 +54,10 @@ void Repeindre() {
 
 struct Fenetre {
     Silence services;
-    std::unique_ptr<TGEOLOGIE> w;
+    std::unique_ptr<FenetrePrincipale> w;
 
     bool Ouvrir() {
-        w = std::make_unique<TGEOLOGIE>(services.Tous(), QStringLiteral(STRATALOOM_PROGRAMME));
+        w = std::make_unique<FenetrePrincipale>(services.Tous(), QStringLiteral(STRATALOOM_PROGRAMME));
         if (w->finDemandee()) return false;
         w->show();
         Repeindre();

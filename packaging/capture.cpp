@@ -14,7 +14,7 @@
 #include <cstdio>
 #include <optional>
 
-#include "geo.h"
+#include "fenetre_principale.h"
 #include "icone.h"
 #include "services.h"
 #include "services_qt.h"
@@ -73,9 +73,9 @@ int main(int argc, char* argv[]) {
     AideMuette aide;
     const Services services{&fichiers, &messages, &son, &aide};
 
-    TGEOLOGIE fenetre(services, args.at(1));
+    FenetrePrincipale fenetre(services, args.at(1));
     if (fenetre.finDemandee()) return 1;
-    fenetre.Charger1Click();
+    fenetre.ChargerListe();
     if (fenetre.session().liste().size() < 2) {
         MessagesCapture::Ecrire(QStringLiteral("la liste %1 n'a pas été rejouée").arg(args.at(2)));
         return 1;

@@ -41,6 +41,33 @@
     </message>
 </context>
 <context>
+    <name>BoiteAPropos</name>
+    <message>
+        <source>A propos</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>STRATALOOM</source>
+        <translation>STRATALOOM</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Conçu par l&apos;équipe Strataloom</source>
+        <translation>Designed by the Strataloom team</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Hello !</source>
+        <translation>Hello!</translation>
+    </message>
+</context>
+<context>
     <name>Cartes</name>
     <message>
         <source>Dépôt de la couche %1</source>
@@ -84,6 +111,113 @@
     <message>
         <source>Faille normale (distension)</source>
         <translation>Normal fault (extension)</translation>
+    </message>
+</context>
+<context>
+    <name>Commandes</name>
+    <message>
+        <source>Charger une image modèle</source>
+        <translation>Load a model picture</translation>
+    </message>
+    <message>
+        <source>Sauver en tant que modèle</source>
+        <translation>Save as a model</translation>
+    </message>
+    <message>
+        <source>Exporter l&apos;image affichée</source>
+        <translation>Export the displayed picture</translation>
+    </message>
+    <message>
+        <source>Charger une liste d&apos;événements</source>
+        <translation>Load an event list</translation>
+    </message>
+    <message>
+        <source>Sauver la liste des événements</source>
+        <translation>Save the event list</translation>
+    </message>
+    <message>
+        <source>Exporter la liste des événements</source>
+        <translation>Export the event list</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Retour début</source>
+        <translation>Back to start</translation>
+    </message>
+    <message>
+        <source>Lettres des formations</source>
+        <translation>Formation letters</translation>
+    </message>
+    <message>
+        <source>Teintes des formations</source>
+        <translation>Formation tints</translation>
+    </message>
+    <message>
+        <source>Légende...</source>
+        <translation>Legend...</translation>
+    </message>
+    <message>
+        <source>Ouvrir un exercice...</source>
+        <translation>Open an exercise...</translation>
+    </message>
+    <message>
+        <source>Vérifier ma coupe</source>
+        <translation>Check my section</translation>
+    </message>
+    <message>
+        <source>Ordonner les événements...</source>
+        <translation>Put the events in order...</translation>
+    </message>
+    <message>
+        <source>Enregistrer ma réponse...</source>
+        <translation>Save my answer...</translation>
+    </message>
+    <message>
+        <source>Créer un exercice avec cette coupe...</source>
+        <translation>Create an exercise from this section...</translation>
+    </message>
+    <message>
+        <source>Espace enseignant...</source>
+        <translation>Teacher&apos;s space...</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Avertissement</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>A &amp;propos...</source>
+        <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <source>&amp;Fichier</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Evénements</source>
+        <translation>Events</translation>
+    </message>
+    <message>
+        <source>Affichage</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Exercice</source>
+        <translation>Exercise</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
     </message>
 </context>
 <context>
@@ -704,6 +838,237 @@
     </message>
 </context>
 <context>
+    <name>FenetrePrincipale</name>
+    <message>
+        <source>Un ou plusieurs fichiers d&apos;images sont absents</source>
+        <translation>One or more picture files are missing</translation>
+    </message>
+    <message>
+        <source>Strataloom</source>
+        <translation>Strataloom</translation>
+    </message>
+    <message>
+        <source>Cadre de la coupe</source>
+        <translation>Frame of the section</translation>
+    </message>
+    <message>
+        <source>Commandes</source>
+        <translation>Commands</translation>
+    </message>
+    <message>
+        <source>Coupe géologique</source>
+        <translation>Geological cross-section</translation>
+    </message>
+    <message>
+        <source>Image modèle</source>
+        <translation>Model picture</translation>
+    </message>
+    <message>
+        <source>L&apos;image modèle, montrée à la place de la coupe pour la comparer</source>
+        <translation>The model picture, shown in place of the section to compare them</translation>
+    </message>
+    <message>
+        <source>Liste des événements</source>
+        <translation>Event list</translation>
+    </message>
+    <message>
+        <source>Annule le dernier événement de la liste</source>
+        <translation>Undoes the last event of the list</translation>
+    </message>
+    <message>
+        <source>Revient à la coupe de départ et vide la liste</source>
+        <translation>Goes back to the starting section and empties the list</translation>
+    </message>
+    <message>
+        <source>Aide : %1</source>
+        <translation>Help: %1</translation>
+    </message>
+    <message>
+        <source>Aucun événement appliqué depuis le départ</source>
+        <translation>No event applied since the start</translation>
+    </message>
+    <message>
+        <source>Un événement après le départ : %1</source>
+        <translation>One event after the start: %1</translation>
+    </message>
+    <message>
+        <source>%1 événements après le départ, le dernier : %2</source>
+        <translation>%1 events after the start, the last one: %2</translation>
+    </message>
+    <message>
+        <source>Aucune formation visible</source>
+        <translation>No formation visible</translation>
+    </message>
+    <message>
+        <source>Formations visibles, de gauche à droite : %1</source>
+        <translation>Formations in view, from left to right: %1</translation>
+    </message>
+    <message>
+        <source>Ouvre l&apos;aide de « %1 » : ce que fait cet événement et quand il est possible.</source>
+        <translation>Opens the help on “%1”: what this event does and when it is possible.</translation>
+    </message>
+    <message>
+        <source>Impossible pour l&apos;instant : %1.</source>
+        <translation>Not possible for now: %1.</translation>
+    </message>
+    <message>
+        <source>« %1 » est impossible pour l&apos;instant : %2.</source>
+        <translation>“%1” is not possible for now: %2.</translation>
+    </message>
+    <message>
+        <source>La liste des événements n&apos;a pas été sauvée.<byte value="xd"/>Voulez-vous la sauver ?</source>
+        <translation>The event list has not been saved.<byte value="xd"/>Do you want to save it?</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;est pas une liste d&apos;événements : Strataloom n&apos;ouvre que les listes d&apos;événements (.lst) et les exercices (.exo).</source>
+        <translation>The file %1 is not an event list: Strataloom opens only event lists (.lst) and exercises (.exo).</translation>
+    </message>
+    <message>
+        <source>STRATALOOM</source>
+        <translation>STRATALOOM</translation>
+    </message>
+    <message>
+        <source>liste des événements géologiques</source>
+        <translation>list of the geological events</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Retour début</source>
+        <translation>Back to start</translation>
+    </message>
+    <message>
+        <source>Retour impossible</source>
+        <translation>Cannot go back</translation>
+    </message>
+    <message>
+        <source>Applique d&apos;abord les événements de l&apos;exercice : la coupe de départ seule ne fait pas un exercice.</source>
+        <translation>Apply the exercise&apos;s events first: the starting section alone does not make an exercise.</translation>
+    </message>
+    <message>
+        <source>Le titre de l&apos;exercice, tel que les élèves le liront :</source>
+        <translation>The title of the exercise, as the pupils will read it:</translation>
+    </message>
+    <message>
+        <source>Exercice impossible à créer : %1</source>
+        <translation>Cannot create the exercise: %1</translation>
+    </message>
+    <message>
+        <source>Créer un exercice</source>
+        <translation>Create an exercise</translation>
+    </message>
+    <message>
+        <source>Impossible de créer le fichier %1</source>
+        <translation>Cannot create the file %1</translation>
+    </message>
+    <message>
+        <source>Ouvrir un exercice</source>
+        <translation>Open an exercise</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir l&apos;exercice %1 : %2</source>
+        <translation>Cannot open the exercise %1: %2</translation>
+    </message>
+    <message>
+        <source>L&apos;exercice %1 a été préparé avec d&apos;autres images de roches : sa coupe ne peut pas être refaite ici.</source>
+        <translation>The exercise %1 was prepared with other rock pictures: its section cannot be rebuilt here.</translation>
+    </message>
+    <message>
+        <source>Clic pour afficher le modèle...</source>
+        <translation>Click to show the model...</translation>
+    </message>
+    <message>
+        <source>Exercice « %1 » : construis la coupe du modèle. Appuie sur la coupe pour voir le modèle, puis choisis « Vérifier ma coupe » dans le menu Exercice.</source>
+        <translation>Exercise “%1”: build the model&apos;s section. Press on the section to see the model, then choose “Check my section” in the Exercise menu.</translation>
+    </message>
+    <message>
+        <source>Note : %1/20</source>
+        <translation>Mark: %1/20</translation>
+    </message>
+    <message>
+        <source>Bravo : ta coupe est exactement celle du modèle.</source>
+        <translation>Well done: your section is exactly the model&apos;s.</translation>
+    </message>
+    <message>
+        <source>Ta coupe n&apos;est pas encore celle du modèle : les zones en magenta diffèrent.</source>
+        <translation>Your section is not the model&apos;s yet: the areas in magenta differ.</translation>
+    </message>
+    <message>
+        <source>Ton nom, pour ton professeur :</source>
+        <translation>Your name, for your teacher:</translation>
+    </message>
+    <message>
+        <source>Réponse impossible à enregistrer : %1</source>
+        <translation>Cannot save the answer: %1</translation>
+    </message>
+    <message>
+        <source>Enregistrer ma réponse</source>
+        <translation>Save my answer</translation>
+    </message>
+    <message>
+        <source>Légende des formations</source>
+        <translation>Legend of the formations</translation>
+    </message>
+    <message>
+        <source>Les lettres nomment les formations dans l&apos;ordre où on les rencontre de gauche à droite, pas selon leur âge.</source>
+        <translation>The letters name the formations in the order they are met from left to right, not by their age.</translation>
+    </message>
+    <message>
+        <source>Aucune formation n&apos;est visible.</source>
+        <translation>No formation is visible.</translation>
+    </message>
+    <message>
+        <source>Impossible de charger le fichier</source>
+        <translation>Cannot load the file</translation>
+    </message>
+    <message>
+        <source>Sauvegarde de la liste des évennements géologiques</source>
+        <translation>Saving the list of geological events</translation>
+    </message>
+    <message>
+        <source>Fichier Strataloom (*.lst)|*.lst</source>
+        <translation>Strataloom file (*.lst)|*.lst</translation>
+    </message>
+    <message>
+        <source>Fichier texte (*.txt)|*.txt</source>
+        <translation>Text file (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>Chargement d&apos;une liste d&apos;évennements géologiques</source>
+        <translation>Loading a list of geological events</translation>
+    </message>
+    <message>
+        <source>Géologie|*.lst</source>
+        <translation>Geology|*.lst</translation>
+    </message>
+    <message>
+        <source>Chargement impossible</source>
+        <translation>Cannot load</translation>
+    </message>
+    <message>
+        <source>Vous allez travailler dans le domaine sédimentaire uniquement.<byte value="xd"/>L&apos;histoire géologique antérieure de la région ne sera pas prise<byte value="xd"/>en compte. L&apos;influence des stuctures géologiques antérieures<byte value="xd"/>sera donc négligée</source>
+        <translation>You are going to work in the sedimentary domain only.<byte value="xd"/>The earlier geological history of the region will not be<byte value="xd"/>taken into account. The influence of earlier geological<byte value="xd"/>structures will therefore be neglected.</translation>
+    </message>
+    <message>
+        <source>Exercices Strataloom (*.exo)|*.exo</source>
+        <translation>Strataloom exercises (*.exo)|*.exo</translation>
+    </message>
+    <message>
+        <source>Réponses Strataloom (*.rep)|*.rep</source>
+        <translation>Strataloom answers (*.rep)|*.rep</translation>
+    </message>
+    <message>
+        <source>L&apos;exercice est enregistré, mais sa coupe ne suffit pas à retrouver l&apos;ordre de ses événements :
+%1
+Les élèves risquent d&apos;être refusés en lisant correctement la coupe.</source>
+        <translation>The exercise is saved, but its section is not enough to find the order of its events:
+%1
+Pupils may be refused although they read the section correctly.</translation>
+    </message>
+</context>
+<context>
     <name>FichesPdf</name>
     <message>
         <source>Nom : ................................   Classe : ..........   Date : ................</source>
@@ -1150,360 +1515,6 @@
         <source>discordance : %1 repose sur %2, qui tronque des formations déformées</source>
         <extracomment>%1 rests on the erosion surface %2, which truncates deformed formations.</extracomment>
         <translation>unconformity: %1 rests on %2, which truncates deformed formations</translation>
-    </message>
-</context>
-<context>
-    <name>TAboutBox</name>
-    <message>
-        <source>A propos</source>
-        <translation>About</translation>
-    </message>
-    <message>
-        <source>STRATALOOM</source>
-        <translation>STRATALOOM</translation>
-    </message>
-    <message>
-        <source>Version %1</source>
-        <translation>Version %1</translation>
-    </message>
-    <message>
-        <source>Conçu par l&apos;équipe Strataloom</source>
-        <translation>Designed by the Strataloom team</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Hello !</source>
-        <translation>Hello!</translation>
-    </message>
-</context>
-<context>
-    <name>TGEOLOGIE</name>
-    <message>
-        <source>Un ou plusieurs fichiers d&apos;images sont absents</source>
-        <translation>One or more picture files are missing</translation>
-    </message>
-    <message>
-        <source>Strataloom</source>
-        <translation>Strataloom</translation>
-    </message>
-    <message>
-        <source>Cadre de la coupe</source>
-        <translation>Frame of the section</translation>
-    </message>
-    <message>
-        <source>Commandes</source>
-        <translation>Commands</translation>
-    </message>
-    <message>
-        <source>Coupe géologique</source>
-        <translation>Geological cross-section</translation>
-    </message>
-    <message>
-        <source>Image modèle</source>
-        <translation>Model picture</translation>
-    </message>
-    <message>
-        <source>L&apos;image modèle, montrée à la place de la coupe pour la comparer</source>
-        <translation>The model picture, shown in place of the section to compare them</translation>
-    </message>
-    <message>
-        <source>Liste des événements</source>
-        <translation>Event list</translation>
-    </message>
-    <message>
-        <source>Annule le dernier événement de la liste</source>
-        <translation>Undoes the last event of the list</translation>
-    </message>
-    <message>
-        <source>Revient à la coupe de départ et vide la liste</source>
-        <translation>Goes back to the starting section and empties the list</translation>
-    </message>
-    <message>
-        <source>Aide : %1</source>
-        <translation>Help: %1</translation>
-    </message>
-    <message>
-        <source>Aucun événement appliqué depuis le départ</source>
-        <translation>No event applied since the start</translation>
-    </message>
-    <message>
-        <source>Un événement après le départ : %1</source>
-        <translation>One event after the start: %1</translation>
-    </message>
-    <message>
-        <source>%1 événements après le départ, le dernier : %2</source>
-        <translation>%1 events after the start, the last one: %2</translation>
-    </message>
-    <message>
-        <source>Aucune formation visible</source>
-        <translation>No formation visible</translation>
-    </message>
-    <message>
-        <source>Formations visibles, de gauche à droite : %1</source>
-        <translation>Formations in view, from left to right: %1</translation>
-    </message>
-    <message>
-        <source>Ouvre l&apos;aide de « %1 » : ce que fait cet événement et quand il est possible.</source>
-        <translation>Opens the help on “%1”: what this event does and when it is possible.</translation>
-    </message>
-    <message>
-        <source>Impossible pour l&apos;instant : %1.</source>
-        <translation>Not possible for now: %1.</translation>
-    </message>
-    <message>
-        <source>« %1 » est impossible pour l&apos;instant : %2.</source>
-        <translation>“%1” is not possible for now: %2.</translation>
-    </message>
-    <message>
-        <source>La liste des événements n&apos;a pas été sauvée.<byte value="xd"/>Voulez-vous la sauver ?</source>
-        <translation>The event list has not been saved.<byte value="xd"/>Do you want to save it?</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 n&apos;est pas une liste d&apos;événements : Strataloom n&apos;ouvre que les listes d&apos;événements (.lst) et les exercices (.exo).</source>
-        <translation>The file %1 is not an event list: Strataloom opens only event lists (.lst) and exercises (.exo).</translation>
-    </message>
-    <message>
-        <source>STRATALOOM</source>
-        <translation>STRATALOOM</translation>
-    </message>
-    <message>
-        <source>liste des événements géologiques</source>
-        <translation>list of the geological events</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Undo</translation>
-    </message>
-    <message>
-        <source>Retour début</source>
-        <translation>Back to start</translation>
-    </message>
-    <message>
-        <source>&amp;Fichier</source>
-        <translation>&amp;File</translation>
-    </message>
-    <message>
-        <source>Charger une image modèle</source>
-        <translation>Load a model picture</translation>
-    </message>
-    <message>
-        <source>Sauver en tant que modèle</source>
-        <translation>Save as a model</translation>
-    </message>
-    <message>
-        <source>Exporter l&apos;image affichée</source>
-        <translation>Export the displayed picture</translation>
-    </message>
-    <message>
-        <source>Charger une liste d&apos;événements</source>
-        <translation>Load an event list</translation>
-    </message>
-    <message>
-        <source>Sauver la liste des événements</source>
-        <translation>Save the event list</translation>
-    </message>
-    <message>
-        <source>Exporter la liste des événements</source>
-        <translation>Export the event list</translation>
-    </message>
-    <message>
-        <source>&amp;Quitter</source>
-        <translation>&amp;Quit</translation>
-    </message>
-    <message>
-        <source>Evénements</source>
-        <translation>Events</translation>
-    </message>
-    <message>
-        <source>?</source>
-        <translation>?</translation>
-    </message>
-    <message>
-        <source>&amp;Aide</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>Avertissement</source>
-        <translation>Warning</translation>
-    </message>
-    <message>
-        <source>A &amp;propos...</source>
-        <translation>&amp;About...</translation>
-    </message>
-    <message>
-        <source>Retour impossible</source>
-        <translation>Cannot go back</translation>
-    </message>
-    <message>
-        <source>Exercice</source>
-        <translation>Exercise</translation>
-    </message>
-    <message>
-        <source>Ouvrir un exercice...</source>
-        <translation>Open an exercise...</translation>
-    </message>
-    <message>
-        <source>Vérifier ma coupe</source>
-        <translation>Check my section</translation>
-    </message>
-    <message>
-        <source>Ordonner les événements...</source>
-        <translation>Put the events in order...</translation>
-    </message>
-    <message>
-        <source>Enregistrer ma réponse...</source>
-        <translation>Save my answer...</translation>
-    </message>
-    <message>
-        <source>Créer un exercice avec cette coupe...</source>
-        <translation>Create an exercise from this section...</translation>
-    </message>
-    <message>
-        <source>Espace enseignant...</source>
-        <translation>Teacher&apos;s space...</translation>
-    </message>
-    <message>
-        <source>Applique d&apos;abord les événements de l&apos;exercice : la coupe de départ seule ne fait pas un exercice.</source>
-        <translation>Apply the exercise&apos;s events first: the starting section alone does not make an exercise.</translation>
-    </message>
-    <message>
-        <source>Le titre de l&apos;exercice, tel que les élèves le liront :</source>
-        <translation>The title of the exercise, as the pupils will read it:</translation>
-    </message>
-    <message>
-        <source>Exercice impossible à créer : %1</source>
-        <translation>Cannot create the exercise: %1</translation>
-    </message>
-    <message>
-        <source>Créer un exercice</source>
-        <translation>Create an exercise</translation>
-    </message>
-    <message>
-        <source>Impossible de créer le fichier %1</source>
-        <translation>Cannot create the file %1</translation>
-    </message>
-    <message>
-        <source>Ouvrir un exercice</source>
-        <translation>Open an exercise</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;ouvrir l&apos;exercice %1 : %2</source>
-        <translation>Cannot open the exercise %1: %2</translation>
-    </message>
-    <message>
-        <source>L&apos;exercice %1 a été préparé avec d&apos;autres images de roches : sa coupe ne peut pas être refaite ici.</source>
-        <translation>The exercise %1 was prepared with other rock pictures: its section cannot be rebuilt here.</translation>
-    </message>
-    <message>
-        <source>Clic pour afficher le modèle...</source>
-        <translation>Click to show the model...</translation>
-    </message>
-    <message>
-        <source>Exercice « %1 » : construis la coupe du modèle. Appuie sur la coupe pour voir le modèle, puis choisis « Vérifier ma coupe » dans le menu Exercice.</source>
-        <translation>Exercise “%1”: build the model&apos;s section. Press on the section to see the model, then choose “Check my section” in the Exercise menu.</translation>
-    </message>
-    <message>
-        <source>Note : %1/20</source>
-        <translation>Mark: %1/20</translation>
-    </message>
-    <message>
-        <source>Bravo : ta coupe est exactement celle du modèle.</source>
-        <translation>Well done: your section is exactly the model&apos;s.</translation>
-    </message>
-    <message>
-        <source>Ta coupe n&apos;est pas encore celle du modèle : les zones en magenta diffèrent.</source>
-        <translation>Your section is not the model&apos;s yet: the areas in magenta differ.</translation>
-    </message>
-    <message>
-        <source>Ton nom, pour ton professeur :</source>
-        <translation>Your name, for your teacher:</translation>
-    </message>
-    <message>
-        <source>Réponse impossible à enregistrer : %1</source>
-        <translation>Cannot save the answer: %1</translation>
-    </message>
-    <message>
-        <source>Enregistrer ma réponse</source>
-        <translation>Save my answer</translation>
-    </message>
-    <message>
-        <source>Affichage</source>
-        <translation>View</translation>
-    </message>
-    <message>
-        <source>Lettres des formations</source>
-        <translation>Formation letters</translation>
-    </message>
-    <message>
-        <source>Teintes des formations</source>
-        <translation>Formation tints</translation>
-    </message>
-    <message>
-        <source>Légende...</source>
-        <translation>Legend...</translation>
-    </message>
-    <message>
-        <source>Légende des formations</source>
-        <translation>Legend of the formations</translation>
-    </message>
-    <message>
-        <source>Les lettres nomment les formations dans l&apos;ordre où on les rencontre de gauche à droite, pas selon leur âge.</source>
-        <translation>The letters name the formations in the order they are met from left to right, not by their age.</translation>
-    </message>
-    <message>
-        <source>Aucune formation n&apos;est visible.</source>
-        <translation>No formation is visible.</translation>
-    </message>
-    <message>
-        <source>Impossible de charger le fichier</source>
-        <translation>Cannot load the file</translation>
-    </message>
-    <message>
-        <source>Sauvegarde de la liste des évennements géologiques</source>
-        <translation>Saving the list of geological events</translation>
-    </message>
-    <message>
-        <source>Fichier Strataloom (*.lst)|*.lst</source>
-        <translation>Strataloom file (*.lst)|*.lst</translation>
-    </message>
-    <message>
-        <source>Fichier texte (*.txt)|*.txt</source>
-        <translation>Text file (*.txt)|*.txt</translation>
-    </message>
-    <message>
-        <source>Chargement d&apos;une liste d&apos;évennements géologiques</source>
-        <translation>Loading a list of geological events</translation>
-    </message>
-    <message>
-        <source>Géologie|*.lst</source>
-        <translation>Geology|*.lst</translation>
-    </message>
-    <message>
-        <source>Chargement impossible</source>
-        <translation>Cannot load</translation>
-    </message>
-    <message>
-        <source>Vous allez travailler dans le domaine sédimentaire uniquement.<byte value="xd"/>L&apos;histoire géologique antérieure de la région ne sera pas prise<byte value="xd"/>en compte. L&apos;influence des stuctures géologiques antérieures<byte value="xd"/>sera donc négligée</source>
-        <translation>You are going to work in the sedimentary domain only.<byte value="xd"/>The earlier geological history of the region will not be<byte value="xd"/>taken into account. The influence of earlier geological<byte value="xd"/>structures will therefore be neglected.</translation>
-    </message>
-    <message>
-        <source>Exercices Strataloom (*.exo)|*.exo</source>
-        <translation>Strataloom exercises (*.exo)|*.exo</translation>
-    </message>
-    <message>
-        <source>Réponses Strataloom (*.rep)|*.rep</source>
-        <translation>Strataloom answers (*.rep)|*.rep</translation>
-    </message>
-    <message>
-        <source>L&apos;exercice est enregistré, mais sa coupe ne suffit pas à retrouver l&apos;ordre de ses événements :
-%1
-Les élèves risquent d&apos;être refusés en lisant correctement la coupe.</source>
-        <translation>The exercise is saved, but its section is not enough to find the order of its events:
-%1
-Pupils may be refused although they read the section correctly.</translation>
     </message>
 </context>
 <context>

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "images.h"
+#include "dessin/images.h"
 #include "section/chronologie.h"
 #include "section/session.h"
 #include "section/disponibilite.h"
@@ -45,7 +45,7 @@ std::string Octets(const QString& chemin) {
 Session SessionPrete() {
     Session a;
     section::Textures t;
-    const int echec = ChargerTextures(DossierDonnees() + QStringLiteral("/Base"), t);
+    const int echec = dessin::ChargerTextures(DossierDonnees() + QStringLiteral("/Base"), t);
     EXPECT_EQ(echec, -1) << "texture " << echec << " missing from " << STRATALOOM_DATA_DIR;
     a.DefinirTextures(std::move(t));
     a.Reinitialiser();
@@ -192,7 +192,7 @@ TEST(Modeles, EachSampleHasItsModelThePictureOfItsReplay) {
                                QFileInfo(nom).completeBaseName() + QStringLiteral(".bmp");
         ASSERT_TRUE(QFileInfo::exists(modele)) << modele.toStdString();
         EXPECT_EQ(QImageReader(modele).format(), QByteArray("bmp"));
-        const auto image = LireBmp(modele);
+        const auto image = dessin::LireBmp(modele);
         ASSERT_TRUE(image.has_value()) << "unreadable or truncated";
         Session a = SessionPrete();
         a.Charger(section::LireListe(Octets(DossierSources() + QLatin1Char('/') + nom)));
@@ -227,11 +227,11 @@ TEST(ImagesAide, EachEventHasItsBeforeAndAfterPicture) {
             a.Appliquer(*ev);
             if (i + 1 == avant.size()) {
                 QImage image(DossierDonnees() + QStringLiteral("/aide/%1-avant.png").arg(QString::fromStdString(nom)));
-                EXPECT_TRUE(!image.isNull() && DeImage(image) == a.vue()) << "before";
+                EXPECT_TRUE(!image.isNull() && dessin::DeImage(image) == a.vue()) << "before";
             }
         }
         QImage image(DossierDonnees() + QStringLiteral("/aide/%1-apres.png").arg(QString::fromStdString(nom)));
         ASSERT_FALSE(image.isNull());
-        EXPECT_TRUE(DeImage(image) == a.vue()) << "after";
+        EXPECT_TRUE(dessin::DeImage(image) == a.vue()) << "after";
     }
 }

@@ -5,7 +5,7 @@
 
 #include "commandes.h"
 #include "devoirs.h"
-#include "images.h"
+#include "dessin/images.h"
 #include "section/ordre.h"
 #include "section/exercice_session.h"
 

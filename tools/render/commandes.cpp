@@ -10,8 +10,8 @@
 #include <cstdio>
 #include <sys/stat.h>
 
-#include "dessin_formations.h"
-#include "images.h"
+#include "dessin/formations.h"
+#include "dessin/images.h"
 #include "rendu.h"
 #include "section/textes.h"
 #include "section/note.h"
@@ -22,7 +22,7 @@ namespace rendu {
 // escape sequences (a title, a cleared screen, a colour, the clipboard),
 // shown as "\x1b" and never acted upon. File names keep their bytes
 // (OctetsDeChemin), so a name that is not UTF-8 shows its bytes as "\xe9".
-std::string PourTerminal(const QString& texte) { return section::SansControles(OctetsDeChemin(texte)); }
+std::string PourTerminal(const QString& texte) { return section::SansControles(dessin::OctetsDeChemin(texte)); }
 
 void Signaler(const QString& message) {
     const std::string t = "strataloom-render : " + PourTerminal(message) + "\n";
@@ -47,7 +47,7 @@ int TerminerSortie(int code) {
 
 bool PreparerDossier(const QString& dossier) {
     // By bytes, so a name that is not UTF-8 makes the folder it names.
-    const std::string chemin = OctetsDeChemin(dossier);
+    const std::string chemin = dessin::OctetsDeChemin(dossier);
     bool fait = !chemin.empty();
     for (std::size_t fin = 1; fait && fin <= chemin.size(); ++fin) {
         if (fin < chemin.size() && chemin[fin] != '/') continue;
@@ -108,9 +108,9 @@ int CommandeRendu(const Options& o, section::Session& a) {
     if (!o.section.isEmpty()) rendre(EcrireImageSelonNom(a.observe(), o.section, true));
     if (!o.etat.isEmpty()) rendre(EcrireFichier(EtatJson(a), o.etat));
     if (!o.formations.isEmpty()) {
-        Affichage affichage;
+        dessin::Affichage affichage;
         affichage.impression = true;
-        rendre(EcrireImageSelonNom(DeImage(FeuilleFormations(a, affichage)), o.formations));
+        rendre(EcrireImageSelonNom(dessin::DeImage(dessin::FeuilleFormations(a, affichage)), o.formations));
     }
     return code;
 }

@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "commandes.h"
-#include "images.h"
+#include "dessin/images.h"
 #include "section/chronologie.h"
 #include "section/comparaison.h"
 #include "section/verification.h"
@@ -29,7 +29,7 @@ std::optional<std::string> Octets(const QString& chemin, Erreur& erreur) {
     std::string octets;
     const section::ErreurFichier e =
         entree ? section::LireDescripteur(STDIN_FILENO, section::kOctetsListeMax, octets)
-               : section::LireFichier(OctetsDeChemin(chemin), section::kOctetsListeMax, octets);
+               : section::LireFichier(dessin::OctetsDeChemin(chemin), section::kOctetsListeMax, octets);
     if (e == section::ErreurFichier::Aucune) return octets;
     QString raison = Texte(section::RaisonErreur(e));
     if (e == section::ErreurFichier::TropGros) raison = QStringLiteral("le fichier dépasse 16 Mio");
@@ -148,7 +148,7 @@ int CommandeDevoir(const Options& o, section::Session& a) {
 // A pupil's answer: the name, the fingerprint of the exercise and the list.
 int CommandeCopie(const Options& o, section::Session&) {
     section::Exercice exercice;
-    if (const std::string r = section::LireFichierExercice(OctetsDeChemin(o.pour), exercice); !r.empty()) {
+    if (const std::string r = section::LireFichierExercice(dessin::OctetsDeChemin(o.pour), exercice); !r.empty()) {
         Signaler(QStringLiteral("Chargement impossible : %1 (%2)").arg(Cite(o.pour), Texte(r)));
         return kEchec;
     }
@@ -177,7 +177,7 @@ int CommandeCopie(const Options& o, section::Session&) {
 // with --diff, the picture of the differences.
 int CommandeVerifier(const Options& o, section::Session& a) {
     section::Exercice exercice;
-    if (const std::string r = section::LireFichierExercice(OctetsDeChemin(o.verifier), exercice); !r.empty()) {
+    if (const std::string r = section::LireFichierExercice(dessin::OctetsDeChemin(o.verifier), exercice); !r.empty()) {
         Signaler(QStringLiteral("Chargement impossible : %1 (%2)").arg(Cite(o.verifier), Texte(r)));
         return kEchec;
     }

@@ -6,12 +6,13 @@
 #include <QFileInfo>
 
 #include "commandes.h"
-#include "images.h"
+#include "dessin/images.h"
 #include "rendu.h"
 #include "devoirs.h"
 #include "section/comparaison.h"
 #include "section/tableur.h"
 #include "section/notation_classe.h"
+#include "section/note.h"
 
 namespace rendu {
 
@@ -39,7 +40,7 @@ constexpr int kEtapesMax = 999;
 
 int CommandeComparer(const Options& o, section::Session& a) {
     section::Raster lu;
-    if (const section::ErreurFichier e = section::LireFichierBmp(OctetsDeChemin(o.modele), lu);
+    if (const section::ErreurFichier e = section::LireFichierBmp(dessin::OctetsDeChemin(o.modele), lu);
         e != section::ErreurFichier::Aucune) {
         Signaler(QStringLiteral("Impossible de charger le fichier %1 (%2)")
                      .arg(Cite(o.modele), QString::fromStdString(section::RaisonErreur(e))));
@@ -97,9 +98,9 @@ int CommandeNoter(const Options& o, section::Session& a) {
         const auto copie = LireCopie(chemin, erreur);
         if (!copie) {
             Signaler(erreur.message);
-            classe.Refuser(OctetsDeChemin(chemin), erreur.raison.toStdString());
+            classe.Refuser(dessin::OctetsDeChemin(chemin), erreur.raison.toStdString());
             code = kEchec;
-        } else if (!classe.Noter(OctetsDeChemin(chemin), copie->eleve.toStdString(), copie->exercice,
+        } else if (!classe.Noter(dessin::OctetsDeChemin(chemin), copie->eleve.toStdString(), copie->exercice,
                                  copie->lignes)) {
             Signaler(QStringLiteral("%1 répond à un autre exercice que %2").arg(Cite(chemin), Cite(o.cle)));
             code = kEchec;

@@ -9,8 +9,8 @@
 
 #include "commandes.h"
 #include "feuille.h"
-#include "fiches_pdf.h"
-#include "images.h"
+#include "dessin/fiches_pdf.h"
+#include "dessin/images.h"
 #include "section/bmp.h"
 #include "rendu.h"
 #include "section/serie.h"
@@ -35,10 +35,10 @@ int CommandeExercices(const Options& o, section::Session& a) {
     std::vector<section::Liste> listes;
     // The lists, their pictures and a sheet in the same folder are written
     // whole or not at all, never mixed with an older series there.
-    section::EcritureGroupee ecriture(OctetsDeChemin(dossier.absolutePath()));
+    section::EcritureGroupee ecriture(dessin::OctetsDeChemin(dossier.absolutePath()));
     const auto echec = [&](section::ErreurFichier e) {
         const QString fautif = ecriture.Fautif().empty() ? dossier.absolutePath()
-                                                         : dossier.filePath(CheminDeOctets(ecriture.Fautif()));
+                                                         : dossier.filePath(dessin::CheminDeOctets(ecriture.Fautif()));
         Signaler(ErreurEcriture(fautif, e).message +
                  QStringLiteral(" ; la série n'a pas été écrite, aucun fichier du dossier n'a changé"));
         return kEchec;
@@ -52,9 +52,9 @@ int CommandeExercices(const Options& o, section::Session& a) {
         // The model is what loading the saved list shows.
         a.Charger(liste);
         section::ErreurFichier e =
-            ecriture.Ajouter(OctetsDeChemin(NomExercice(o.graine, i, ".lst")), section::TexteListe(liste));
+            ecriture.Ajouter(dessin::OctetsDeChemin(NomExercice(o.graine, i, ".lst")), section::TexteListe(liste));
         if (e == section::ErreurFichier::Aucune)
-            e = ecriture.Ajouter(OctetsDeChemin(NomExercice(o.graine, i, ".bmp")), section::EcrireBmp(a.vue()));
+            e = ecriture.Ajouter(dessin::OctetsDeChemin(NomExercice(o.graine, i, ".bmp")), section::EcrireBmp(a.vue()));
         if (e != section::ErreurFichier::Aucune) return echec(e);
         listes.push_back(liste);
     }
@@ -64,9 +64,9 @@ int CommandeExercices(const Options& o, section::Session& a) {
     const QFileInfo fiche(o.fiche);
     const bool ficheDansLeDossier = !o.fiche.isEmpty() && fiche.absolutePath() == dossier.absolutePath();
     if (ficheDansLeDossier) {
-        const auto octets = DocumentFiches(a, listes, titres, QStringLiteral("strataloom-render " STRATALOOM_VERSION));
+        const auto octets = dessin::DocumentFiches(a, listes, titres, QStringLiteral("strataloom-render " STRATALOOM_VERSION));
         const section::ErreurFichier e =
-            octets ? ecriture.Ajouter(OctetsDeChemin(fiche.fileName()),
+            octets ? ecriture.Ajouter(dessin::OctetsDeChemin(fiche.fileName()),
                                       std::string_view(octets->constData(), static_cast<std::size_t>(octets->size())))
                    : section::ErreurFichier::Ecriture;
         if (e != section::ErreurFichier::Aucune) return echec(e);

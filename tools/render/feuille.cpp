@@ -2,7 +2,7 @@
 #include "feuille.h"
 
 #include "commandes.h"
-#include "fiches_pdf.h"
+#include "dessin/fiches_pdf.h"
 #include "rendu.h"
 
 namespace rendu {
@@ -11,7 +11,7 @@ std::optional<Erreur> EcrireFiches(const QString& chemin, section::Session& a,
                                    const std::vector<section::Liste>& listes,
                                    const std::vector<QString>& titres) {
     // The document is made in memory, then written safely in one go.
-    const auto octets = DocumentFiches(a, listes, titres, QStringLiteral("strataloom-render " STRATALOOM_VERSION));
+    const auto octets = dessin::DocumentFiches(a, listes, titres, QStringLiteral("strataloom-render " STRATALOOM_VERSION));
     if (!octets) return ErreurEcriture(chemin, section::ErreurFichier::Ecriture);
     return EcrireFichier(*octets, chemin);
 }

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "commandes.h"
-#include "images.h"
+#include "dessin/images.h"
 #include "options.h"
 
 namespace {
@@ -38,7 +38,7 @@ std::unique_ptr<QGuiApplication> ApplicationGraphique(int& argc, char** argv) {
 int main(int argc, char** argv) {
     QStringList args;
     // Names keep their bytes, whatever they are and whatever the locale.
-    for (int i = 1; i < argc; ++i) args << CheminDeOctets(argv[i]);
+    for (int i = 1; i < argc; ++i) args << dessin::CheminDeOctets(argv[i]);
     const auto analyse = rendu::Analyser(args);
     if (const QString* erreur = std::get_if<QString>(&analyse)) {
         rendu::Signaler(*erreur);

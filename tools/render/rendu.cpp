@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "commandes.h"
-#include "images.h"
+#include "dessin/images.h"
 #include "section/textes.h"
 #include "section/liste.h"
 #include "section/encodage.h"
@@ -43,7 +43,7 @@ void SignalerLignesIgnorees(const QString& nom, const section::Liste& lignes) {
 std::optional<Erreur> ChargerBase(const QString& dossier, section::Session& s) {
     section::Textures t;
     int fautif = -1;
-    const section::ErreurFichier e = section::ChargerTextures(OctetsDeChemin(dossier), t, fautif);
+    const section::ErreurFichier e = section::ChargerTextures(dessin::OctetsDeChemin(dossier), t, fautif);
     s.DefinirTextures(std::move(t));
     if (e == section::ErreurFichier::Aucune && s.Prete()) return std::nullopt;
     if (fautif >= 0) {
@@ -59,7 +59,7 @@ std::optional<section::Liste> LireFichierListe(const QString& chemin, Erreur& er
     const bool entree = chemin == QLatin1String("-");
     std::string octets;
     section::ErreurFichier e = entree ? section::LireDescripteur(STDIN_FILENO, section::kOctetsListeMax, octets)
-                                      : section::LireFichier(OctetsDeChemin(chemin), section::kOctetsListeMax, octets);
+                                      : section::LireFichier(dessin::OctetsDeChemin(chemin), section::kOctetsListeMax, octets);
     section::Liste lignes;
     if (e == section::ErreurFichier::Aucune) e = section::LignesDeListe(octets, lignes);
     const QString nom = entree ? QStringLiteral("entrée standard") : chemin;
@@ -81,13 +81,13 @@ Erreur ErreurEcriture(const QString& chemin, section::ErreurFichier e) {
 
 std::optional<Erreur> EcrireImageSelonNom(const section::Raster& r, const QString& chemin, bool bmpSeulement) {
     const bool png = !bmpSeulement && chemin.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
-    const section::ErreurFichier e = EcrireFichierImage(r, chemin, png ? "PNG" : "BMP", Directes());
+    const section::ErreurFichier e = dessin::EcrireFichierImage(r, chemin, png ? "PNG" : "BMP", Directes());
     if (e != section::ErreurFichier::Aucune) return ErreurEcriture(chemin, e);
     return std::nullopt;
 }
 
 std::optional<Erreur> EcrireFichier(std::string_view octets, const QString& chemin) {
-    const section::ErreurFichier e = section::EcrireFichierSur(OctetsDeChemin(chemin), octets, Directes());
+    const section::ErreurFichier e = section::EcrireFichierSur(dessin::OctetsDeChemin(chemin), octets, Directes());
     if (e != section::ErreurFichier::Aucune) return ErreurEcriture(chemin, e);
     return std::nullopt;
 }

@@ -12,6 +12,7 @@
 #include "section/chronologie.h"
 #include "section/session.h"
 #include "section/tableur.h"
+#include "section/note.h"
 
 namespace section {
 

@@ -13,7 +13,7 @@
 #include <random>
 
 #include "exercices.h"
-#include "images.h"
+#include "dessin/images.h"
 #include "outils.h"
 #include "section/comparaison.h"
 #include "section/exercice.h"
@@ -80,7 +80,7 @@ private Q_SLOTS:
         QCOMPARE(s.out, QByteArray("Ressemblance : 100,0 % des pixels, 100,0 % sol/ciel\n"));
         QImage carte(ecarts);
         QCOMPARE(carte.size(), QSize(540, 480));
-        const section::Raster r = DeImage(carte);
+        const section::Raster r = dessin::DeImage(carte);
         for (std::size_t i = 0; i < r.size(); ++i) QVERIFY(r.data()[i] != section::kCouleurEcart);
     }
 
@@ -89,7 +89,7 @@ private Q_SLOTS:
         const QString lst = essai::EcrireListe(Chemin(QStringLiteral("d.lst")), faite);
         const QString modele = Chemin(QStringLiteral("autre.bmp"));
         const section::Session m = essai::Charge(base_, modeleListe), a = essai::Charge(base_, faite);
-        QVERIFY(EcrireImage(m.vue(), modele));
+        QVERIFY(dessin::EcrireImage(m.vue(), modele));
         const QString ecarts = Chemin(QStringLiteral("ecarts.bmp"));
         const auto s = Lancer(Base() + QStringList{QStringLiteral("--compare"), modele, lst, QStringLiteral("--diff"), ecarts});
         QCOMPARE(s.code, 0);
@@ -99,7 +99,7 @@ private Q_SLOTS:
                                     .arg(QString::fromStdString(section::Pourcentage(c.identiques, c.pixels)),
                                          QString::fromStdString(section::Pourcentage(c.accordSolCiel, c.pixels)));
         QCOMPARE(QString::fromUtf8(s.out), attendu);
-        const auto carte = LireBmp(ecarts);
+        const auto carte = dessin::LireBmp(ecarts);
         QVERIFY(carte.has_value());
         QVERIFY(*carte == section::CarteEcarts(m.vue(), a.vue()));
     }
@@ -111,7 +111,7 @@ private Q_SLOTS:
         section::Raster petit(300, 200);
         petit.CopyRect({0, 0, 300, 200}, a.vue(), {0, 0, 300, 200});
         const QString modele = Chemin(QStringLiteral("petit.bmp"));
-        QVERIFY(EcrireImage(petit, modele));
+        QVERIFY(dessin::EcrireImage(petit, modele));
         const auto s = Lancer(Base() + QStringList{QStringLiteral("--compare"), modele, lst});
         QCOMPARE(s.code, 0);
         const QStringList lignes = QString::fromUtf8(s.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -172,7 +172,7 @@ private Q_SLOTS:
                                         QStringLiteral("etape-04.bmp")}));
         for (int i = 0; i < 5; ++i) {
             const Liste prefixe(liste.begin(), liste.begin() + i + 1);
-            const auto lu = LireBmp(QDir(dossier).filePath(fichiers[i]));
+            const auto lu = dessin::LireBmp(QDir(dossier).filePath(fichiers[i]));
             QVERIFY(lu.has_value());
             QVERIFY2(*lu == essai::Charge(base_, prefixe).vue(), qPrintable(fichiers[i]));
         }
@@ -184,7 +184,7 @@ private Q_SLOTS:
         section::Session a;
         {
             section::Textures t;
-            QCOMPARE(ChargerTextures(base_, t), -1);
+            QCOMPARE(dessin::ChargerTextures(base_, t), -1);
             a.DefinirTextures(std::move(t));
         }
         for (std::uint32_t graine : {0u, 42u, 4294967295u}) {
@@ -268,12 +268,12 @@ private Q_SLOTS:
             section::Session a;
             {
                 section::Textures t;
-                QCOMPARE(ChargerTextures(base_, t), -1);
+                QCOMPARE(dessin::ChargerTextures(base_, t), -1);
                 a.DefinirTextures(std::move(t));
             }
             QString quoi;
             QVERIFY2(RejoueSansEtapeInterdite(a, liste, quoi), qPrintable(quoi));
-            const auto modele = LireBmp(QDir(d1).filePath(rendu::NomExercice(17, i, ".bmp")));
+            const auto modele = dessin::LireBmp(QDir(d1).filePath(rendu::NomExercice(17, i, ".bmp")));
             QVERIFY(modele.has_value());
             QVERIFY(*modele == essai::Charge(base_, liste).vue());
         }
@@ -510,7 +510,7 @@ private Q_SLOTS:
         const section::Note n = section::Noter(essai::Charge(base_, cle), essai::Charge(base_, moinsUne));
         QVERIFY(sortie.endsWith(QStringLiteral("Note : %1/20\n").arg(n.points)));
         QVERIFY(n.points <= 16);
-        const auto carte = LireBmp(ecarts);
+        const auto carte = dessin::LireBmp(ecarts);
         QVERIFY(carte.has_value());
         QCOMPARE(*carte, section::CarteEcarts(essai::Charge(base_, cle).vue(), essai::Charge(base_, moinsUne).vue()));
     }
@@ -598,7 +598,7 @@ private Q_SLOTS:
         const QString bmp = Chemin(QStringLiteral("formations.bmp"));
         QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--formations"), Chemin(QStringLiteral("f2.png")),
                                              QStringLiteral("-o"), bmp, lst}).code, 0);
-        const auto image = LireBmp(bmp);
+        const auto image = dessin::LireBmp(bmp);
         QVERIFY(image && *image == vue);
     }
 

@@ -27,7 +27,7 @@
 #include <thread>
 #include <vector>
 
-#include "images.h"
+#include "dessin/images.h"
 #include "dossier_essai.h"
 #include "outils.h"
 #include "section/bmp.h"
@@ -135,7 +135,7 @@ Resultat Executer(const Lancement& l) {
 }
 
 QStringList Contenu(const std::string& dossier) {
-    return QDir(CheminDeOctets(dossier)).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    return QDir(dessin::CheminDeOctets(dossier)).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
 mode_t Mode(const std::string& chemin) {
@@ -172,10 +172,10 @@ private Q_SLOTS:
     void initTestCase() {
         QVERIFY(tmp_.isValid());
         ::signal(SIGPIPE, SIG_IGN);
-        racine_ = OctetsDeChemin(tmp_.path());
+        racine_ = dessin::OctetsDeChemin(tmp_.path());
         base_ = Chemin("Base");
-        QVERIFY(QDir().mkpath(CheminDeOctets(base_)));
-        QVERIFY(essai::EcrireTextures(CheminDeOctets(base_)));
+        QVERIFY(QDir().mkpath(dessin::CheminDeOctets(base_)));
+        QVERIFY(essai::EcrireTextures(dessin::CheminDeOctets(base_)));
         // Couche1 101 pixels wide: a view of 1 x 480, a picture of 2 KB.
         petite_ = Chemin("BasePetite");
         QVERIFY(EcrireTextures(petite_, section::test::TexturesSimples(101, 600)));
@@ -224,7 +224,7 @@ private Q_SLOTS:
         for (const Cas& c : cas) {
             const Resultat r = Rendre(c.args, c.base);
             QCOMPARE(r.code, 1);
-            QVERIFY2(r.Err().contains(QStringLiteral("Impossible de créer le fichier ") + CheminDeOctets(c.fichier)),
+            QVERIFY2(r.Err().contains(QStringLiteral("Impossible de créer le fichier ") + dessin::CheminDeOctets(c.fichier)),
                      r.err.c_str());
             QVERIFY2(r.Err().contains(QStringLiteral("le disque est plein")), r.err.c_str());
             for (const std::string& f : {etat, bmp, png}) QCOMPARE(Octets(f), ancien);
@@ -252,7 +252,7 @@ private Q_SLOTS:
         QCOMPARE(r.code, 0);
         r = Rendre({liste_, "--state", d + "/full"});
         QCOMPARE(r.code, 1);
-        QVERIFY2(r.Err().contains(QStringLiteral("Impossible de créer le fichier ") + CheminDeOctets(d + "/full")),
+        QVERIFY2(r.Err().contains(QStringLiteral("Impossible de créer le fichier ") + dessin::CheminDeOctets(d + "/full")),
                  r.err.c_str());
         QVERIFY(r.Err().contains(QStringLiteral("le disque est plein")));
         // A block device is not written to: refused, with the reason.
@@ -336,9 +336,9 @@ private Q_SLOTS:
             QVERIFY2(!r.tue, c.nom);
             QCOMPARE(r.code, 1);
             QVERIFY2(r.Err().contains(QString::fromStdString(c.message)), c.nom);
-            QVERIFY2(r.Err().contains(QStringLiteral("« ") + CheminDeOctets(c.cite) + QStringLiteral(" »")), r.err.c_str());
+            QVERIFY2(r.Err().contains(QStringLiteral("« ") + dessin::CheminDeOctets(c.cite) + QStringLiteral(" »")), r.err.c_str());
         }
-        QVERIFY(!QFile::exists(CheminDeOctets(Chemin("x.bmp"))));
+        QVERIFY(!QFile::exists(dessin::CheminDeOctets(Chemin("x.bmp"))));
         // Standard input stays a list source, be it a pipe...
         Resultat r = Executer({{"--base", base_, "-", "--state", "/dev/stdout"}, liste_});
         QCOMPARE(r.code, 0);
@@ -368,18 +368,18 @@ private Q_SLOTS:
             const std::string nom = section::kFichiersTextures[i];
             QVERIFY(Ecrire(rle + "/" + nom, bombe));
             if (i < 6) QVERIFY(Ecrire(rle6 + "/" + nom, bombe));
-            QVERIFY(mono.save(CheminDeOctets(unBit + "/" + nom), "BMP"));
+            QVERIFY(mono.save(dessin::CheminDeOctets(unBit + "/" + nom), "BMP"));
         }
         QVERIFY(Octets(unBit + "/Couche1.bmp").size() >= pas * 2048);
         for (const std::string& d : {rle, rle6, unBit}) {
             const Resultat r = Rendre({liste_, "-o", Chemin("x.bmp")}, d);
             QVERIFY(!r.tue);
             QCOMPARE(r.code, 1);
-            QVERIFY2(r.Err().contains(QStringLiteral("Les images de « ") + CheminDeOctets(d)) &&
+            QVERIFY2(r.Err().contains(QStringLiteral("Les images de « ") + dessin::CheminDeOctets(d)) &&
                          r.Err().contains(QStringLiteral("les images sont trop grandes")),
                      r.err.c_str());
         }
-        QVERIFY(!QFile::exists(CheminDeOctets(Chemin("x.bmp"))));
+        QVERIFY(!QFile::exists(dessin::CheminDeOctets(Chemin("x.bmp"))));
     }
 
     // --- Lists: the window's limits ---------------------------------------------
@@ -396,7 +396,7 @@ private Q_SLOTS:
             Resultat r = Rendre({l, "-o", Chemin("x.bmp")});
             QVERIFY(!r.tue);
             QCOMPARE(r.code, 1);
-            QVERIFY2(r.Err().contains(QStringLiteral("Chargement impossible : « ") + CheminDeOctets(l)) &&
+            QVERIFY2(r.Err().contains(QStringLiteral("Chargement impossible : « ") + dessin::CheminDeOctets(l)) &&
                          r.Err().contains(QStringLiteral("plus de 10 000 lignes")),
                      r.err.c_str());
             r = Executer({{"--base", base_, "--grade", liste_, l}});
@@ -406,7 +406,7 @@ private Q_SLOTS:
             QCOMPARE(r.code, 1);
             QVERIFY(r.Err().contains(QStringLiteral("plus de 10 000 lignes")));
         }
-        QVERIFY(!QFile::exists(CheminDeOctets(Chemin("x.bmp"))));
+        QVERIFY(!QFile::exists(dessin::CheminDeOctets(Chemin("x.bmp"))));
         QCOMPARE(Rendre({juste, "-o", Chemin("x.bmp")}).code, 0);  // 10,000 lines are a list
     }
 
@@ -453,9 +453,9 @@ private Q_SLOTS:
         const std::string dossier = d + "/images-\xE9l\xE8ves";
         r = Executer({{"--base", base_, "--out-dir", dossier, liste}, "/dev/null", {}, false, lang.toStdString()});
         QVERIFY2(r.code == 0, r.err.c_str());
-        const auto vue = LireBmp(CheminDeOctets(dossier + "/\xE9rosion.bmp"));
+        const auto vue = dessin::LireBmp(dessin::CheminDeOctets(dossier + "/\xE9rosion.bmp"));
         QVERIFY(vue.has_value());
-        QVERIFY(*vue == essai::Charge(CheminDeOctets(base_), section::LireListe(kListe)).vue());
+        QVERIFY(*vue == essai::Charge(dessin::CheminDeOctets(base_), section::LireListe(kListe)).vue());
     }
 };
 

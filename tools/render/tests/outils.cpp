@@ -5,7 +5,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 
-#include "images.h"
+#include "dessin/images.h"
 #include "section/liste.h"
 
 namespace essai {
@@ -55,7 +55,7 @@ bool EcrireTextures(const QString& dossier) {
         Motif(640, 600, Rgb(120, 160, 110), Rgb(100, 140, 90), 8),
         granit, granit0, coulee, coulee0};
     for (int i = 0; i < 7; ++i)
-        if (!EcrireImage(textures[i], dossier + QLatin1Char('/') + QLatin1String(section::kFichiersTextures[i])))
+        if (!dessin::EcrireImage(textures[i], dossier + QLatin1Char('/') + QLatin1String(section::kFichiersTextures[i])))
             return false;
     return true;
 }
@@ -107,7 +107,7 @@ int PagesPdf(const QByteArray& pdf) {
 section::Session Charge(const QString& dossier, const section::Liste& liste) {
     section::Session a;
     section::Textures t;
-    ChargerTextures(dossier, t);
+    dessin::ChargerTextures(dossier, t);
     a.DefinirTextures(std::move(t));
     a.Charger(liste);
     return a;

@@ -11,8 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "dessin/images.h"
 #include "section/encodage.h"
-#include "images.h"
 #include "options.h"
 #include "outils.h"
 
@@ -143,7 +143,7 @@ private Q_SLOTS:
         QCOMPARE(QString::fromUtf8(s.err).split(QLatin1Char('\n'), Qt::SkipEmptyParts), attendu);
         QCOMPARE(s.code, 0);
         const section::Session a = essai::Charge(base_, liste);
-        const auto lu = LireBmp(bmp);
+        const auto lu = dessin::LireBmp(bmp);
         QVERIFY(lu.has_value());
         QCOMPARE(lu->width(), a.observe().width() - 100);
         QCOMPARE(lu->height(), 480);
@@ -151,11 +151,11 @@ private Q_SLOTS:
         // Byte for byte what the window's picture export writes, but for the
         // resolution fields, which follow the screen of the writing process.
         const QString reference = Chemin(QStringLiteral("reference.bmp"));
-        QVERIFY(EcrireImage(a.vue(), reference));
+        QVERIFY(dessin::EcrireImage(a.vue(), reference));
         QCOMPARE(essai::SansResolution(essai::Lire(bmp)), essai::SansResolution(essai::Lire(reference)));
         // The whole section is a BMP whatever its name says.
         QVERIFY(essai::Lire(sec).startsWith("BM"));
-        const auto coupe = LireBmp(sec);
+        const auto coupe = dessin::LireBmp(sec);
         QVERIFY(coupe.has_value());
         QVERIFY(*coupe == a.observe());
     }
@@ -168,7 +168,7 @@ private Q_SLOTS:
         QVERIFY(essai::Lire(png).startsWith("\x89PNG"));
         QImage img(png);
         QVERIFY(!img.isNull());
-        QVERIFY(DeImage(img) == essai::Charge(base_, liste).vue());
+        QVERIFY(dessin::DeImage(img) == essai::Charge(base_, liste).vue());
     }
 
     void etatApresLeRejeu() {
@@ -214,7 +214,7 @@ private Q_SLOTS:
         const QString bmp = Chemin(QStringLiteral("stdin.bmp"));
         const QByteArray cr = QByteArray(kSed.data()) + "\rCompression\rErosion";
         QCOMPARE(Lancer({QStringLiteral("--base"), base_, QStringLiteral("-"), QStringLiteral("-o"), bmp}, cr).code, 0);
-        const auto lu = LireBmp(bmp);
+        const auto lu = dessin::LireBmp(bmp);
         QVERIFY(lu.has_value());
         QVERIFY(*lu == essai::Charge(base_, liste).vue());
     }
@@ -304,8 +304,8 @@ private Q_SLOTS:
         const auto s = Lancer({QStringLiteral("--base"), base_, QStringLiteral("--out-dir"), dossier, a, absente, b});
         QCOMPARE(s.code, 1);  // one list missing, the others still drawn
         QVERIFY(QString::fromUtf8(s.err).contains(absente));
-        const auto ia = LireBmp(dossier + QStringLiteral("/classe-a.bmp"));
-        const auto ib = LireBmp(dossier + QStringLiteral("/classe.b.bmp"));
+        const auto ia = dessin::LireBmp(dossier + QStringLiteral("/classe-a.bmp"));
+        const auto ib = dessin::LireBmp(dossier + QStringLiteral("/classe.b.bmp"));
         QVERIFY(ia && ib);
         QVERIFY(*ia == essai::Charge(base_, l1).vue());
         QVERIFY(*ib == essai::Charge(base_, l2).vue());

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Help, the warning, the sound effects with their key chord, the about box.
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QMetaObject>
+#include <QTimer>
+
+#include "fenetre_principale.h"
+
+void FenetrePrincipale::JouerSon(const QString& nom) {
+    if (sansSon_) return;
+    if (!services_.son->Jouer(repBase_ + QDir::separator() + nom)) services_.son->Fermer();
+}
+
+bool FenetrePrincipale::eventFilter(QObject* objet, QEvent* e) {
+    if (ComparaisonClavier(objet, e)) return true;
+    if (e->type() == QEvent::KeyPress) BasculerSon(objet, static_cast<QKeyEvent*>(e));
+    // The press that shows the model hides the view it went to, and Qt then
+    // forgets the control the press belonged to: the release of that press
+    // reaches the window alone, and no control. Wherever a release lands,
+    // it ends a comparison in progress.
+    if (e->type() == QEvent::MouseButtonRelease && curseurModele_) MontrerCoupe();
+    return QMainWindow::eventFilter(objet, e);  // the event goes on to its receiver
+}
+
+// Ctrl+Alt+Shift+S, those three modifiers exactly, switches the sounds on or
+// off. A key travels from the focused control up to the window, passing the
+// filter at each step: it is looked at only at its first receiver.
+bool FenetrePrincipale::BasculerSon(QObject* cible, QKeyEvent* e) {
+    auto* widget = qobject_cast<QWidget*>(cible);
+    if (!widget || widget->window() != this) return false;
+    QWidget* focus = QApplication::focusWidget();
+    QWidget* premier = focus && focus->window() == this ? focus : this;
+    if (widget != premier) return false;
+    constexpr Qt::KeyboardModifiers kTous =
+        Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier | Qt::MetaModifier;
+    constexpr Qt::KeyboardModifiers kAccord =
+        Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier;
+    if (e->key() != Qt::Key_S || (e->modifiers() & kTous) != kAccord) return false;
+    sansSon_ = !sansSon_;
+    return true;
+}
+
+void FenetrePrincipale::Aide() { services_.aide->Montrer(fichierAide_, 0); }
+
+void FenetrePrincipale::AideEvenement(section::Evenement e) {
+    services_.aide->Montrer(fichierAide_, section::Type(e).contexte);
+}
+
+void FenetrePrincipale::Avertissement() {
+    services_.messages->Information(
+        tr("Vous allez travailler dans le domaine sédimentaire uniquement.\r"
+           "L'histoire géologique antérieure de la région ne sera pas prise\r"
+           "en compte. L'influence des stuctures géologiques antérieures\r"
+           "sera donc négligée"));
+}
+
+// Only the first activation, at start-up, shows the warning: coming back
+// from the program's own boxes or from another application does not.
+void FenetrePrincipale::PremiereActivation() {
+    if (dejaActivee_) return;
+    dejaActivee_ = true;
+    QMetaObject::invokeMethod(this, &FenetrePrincipale::Avertissement, Qt::QueuedConnection);
+}
+
+// Shown for the first time, the window asks for the focus, as a new main
+// window does: the activation brings up the warning.
+void FenetrePrincipale::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (!dejaActivee_) QTimer::singleShot(0, this, [this] { activateWindow(); });
+}
+
+void FenetrePrincipale::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) PremiereActivation();
+    // Space released in another window: the comparison ends with the focus.
+    if (e->type() == QEvent::ActivationChange && !isActiveWindow()) FinComparaisonClavier();
+    QMainWindow::changeEvent(e);
+}
+
+void FenetrePrincipale::APropos() {
+    if (apropos_) apropos_();
+}

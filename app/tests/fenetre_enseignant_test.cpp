@@ -1,0 +1,433 @@
+// The teacher's window: a series written to a folder, a class marked, the
+// table saved for a spreadsheet.
+#include <QCheckBox>
+#include <QFile>
+#include <sys/stat.h>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressDialog>
+#include <unistd.h>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "banc.h"
+#include "fenetre_enseignant.h"
+#include "dessin/images.h"
+#include "section/exercice.h"
+#include "section/serie.h"
+#include "section/tableur.h"
+
+namespace {
+
+const section::Ligne kSed = section::Ligne(section::kLigneInitiale);
+const section::Liste kListe{kSed, "Compression", "Erosion", kSed};
+
+section::Exercice Exemple(const section::Textures& t, const section::Liste& lignes) {
+    section::Session s;
+    s.DefinirTextures(t);
+    s.Charger(lignes);
+    section::Exercice e;
+    e.titre = "Le pli érodé";
+    e.lignes = lignes;
+    e.cible = s.vue();
+    return e;
+}
+
+bool EcrireReponse(const QString& chemin, const std::string& eleve, std::uint64_t exercice,
+                   const section::Liste& lignes) {
+    section::Reponse r;
+    r.eleve = eleve;
+    r.exercice = exercice;
+    r.lignes = lignes;
+    return section::EcrireFichierReponse(dessin::OctetsDeChemin(chemin), r).empty();
+}
+
+QString Case(const QTableWidget* t, int rang, int colonne) {
+    const QTableWidgetItem* i = t->item(rang, colonne);
+    return i ? i->text() : QString();
+}
+
+// Exercise `e` saved as `exo` beside an empty "classe" folder, the set-up
+// of every grading test; the folder, or an empty name when either failed.
+QString PreparerClasse(const Banc& b, const section::Exercice& e, const QString& exo) {
+    const QString classe = b.Chemin(QStringLiteral("classe"));
+    if (!section::EcrireFichierExercice(dessin::OctetsDeChemin(exo), e).empty() || !QDir().mkpath(classe)) return {};
+    return classe;
+}
+
+}  // namespace
+
+class TestFenetreEnseignant : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void serie_ecrite_comme_le_tirage();
+    void serie_annulee_rien_ecrit();
+    void classe_notee_ligne_par_ligne();
+    void csv_pour_un_tableur();
+    void classe_de_trente_cinq();
+    void csv_jamais_a_travers_un_lien_data();
+    void csv_jamais_a_travers_un_lien();
+    void serie_jamais_a_travers_un_lien();
+    void serie_entiere_ou_rien();
+    void chaque_entree_a_sa_ligne();
+    void annuler_arrete_la_notation();
+};
+
+void TestFenetreEnseignant::serie_ecrite_comme_le_tirage() {
+    Banc b;
+    const section::Textures& tex = b.w->session().textures();
+    FenetreEnseignant f(b.f.services(), tex, b.dossier.path());
+    QCOMPARE(f.windowTitle(), QStringLiteral("Espace enseignant"));
+    QVERIFY(!f.isModal());
+    f.findChild<QSpinBox*>(QStringLiteral("NombreExercices"))->setValue(3);
+    f.findChild<QSpinBox*>(QStringLiteral("EvenementsParExercice"))->setValue(3);
+    // Only sedimentation, erosion and compression.
+    for (int tag : {2, 4, 6, 7}) f.findChild<QCheckBox*>(QStringLiteral("Permis%1").arg(tag))->setChecked(false);
+    QCOMPARE(f.findChild<QCheckBox*>(QStringLiteral("Permis1"))->text(), QStringLiteral("Sédimentation"));
+    f.findChild<QLineEdit*>(QStringLiteral("Graine"))->setText(QStringLiteral("4242"));
+    const QString dossier = b.Chemin(QStringLiteral("serie"));
+    QVERIFY(QDir().mkpath(dossier));
+    b.f.fichiers.Repondre(dossier);
+    QVERIFY(f.CreerSerie());
+    QCOMPARE(b.f.fichiers.dossiers.size(), std::size_t(1));
+
+    section::ReglesSerie r;
+    r.exercices = 3;
+    r.evenements = 3;
+    r.graine = 4242;
+    r.permis = {false, true, false, true, false, true, false, false};
+    section::Session a;
+    a.DefinirTextures(tex);
+    const auto attendue = section::TirerSerie(a, r);
+    QCOMPARE(attendue.size(), std::size_t(3));
+
+    const QStringList exo = QDir(dossier).entryList({QStringLiteral("*.exo")}, QDir::Files, QDir::Name);
+    QCOMPARE(exo.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        section::Exercice e;
+        QCOMPARE(section::LireFichierExercice(dessin::OctetsDeChemin(QDir(dossier).filePath(exo[i])), e), std::string());
+        QCOMPARE(e.titre, "Exercice " + std::to_string(i + 1));
+        QVERIFY(e.lignes == attendue[static_cast<std::size_t>(i)].liste);
+        for (std::size_t k = 1; k < e.lignes.size(); ++k) {
+            const int tag = section::TagDeLigne(e.lignes[k]);
+            QVERIFY2(tag == 1 || tag == 3 || tag == 5, e.lignes[k].c_str());
+        }
+    }
+    const QByteArray pdf = Octets(QDir(dossier).filePath(QStringLiteral("fiches.pdf")));
+    QVERIFY(pdf.startsWith("%PDF"));
+    const QString bilan = f.findChild<QLabel*>(QStringLiteral("BilanSerie"))->text();
+    QVERIFY2(bilan.contains(QStringLiteral("3 ")) && bilan.contains(QDir::toNativeSeparators(dossier)),
+             qPrintable(bilan));
+}
+
+void TestFenetreEnseignant::serie_annulee_rien_ecrit() {
+    Banc b;
+    FenetreEnseignant f(b.f.services(), b.w->session().textures(), b.dossier.path());
+    b.f.fichiers.Annuler();
+    QVERIFY(!f.CreerSerie());
+    QVERIFY(QDir(b.dossier.path()).entryList({QStringLiteral("*.exo"), QStringLiteral("*.pdf")}).isEmpty());
+    // A seed that is not a number is said, nothing asked.
+    f.findChild<QLineEdit*>(QStringLiteral("Graine"))->setText(QStringLiteral("abc"));
+    QVERIFY(!f.CreerSerie());
+    QCOMPARE(b.f.fichiers.dossiers.size(), std::size_t(1));
+    QCOMPARE(b.f.messages.messages.size(), std::size_t(1));
+}
+
+void TestFenetreEnseignant::classe_notee_ligne_par_ligne() {
+    Banc b;
+    const section::Textures& tex = b.w->session().textures();
+    const section::Exercice e = Exemple(tex, kListe);
+    const QString exo = b.Chemin(QStringLiteral("pli.exo"));
+    const QString classe = PreparerClasse(b, e, exo);
+    QVERIFY(!classe.isEmpty());
+    const std::uint64_t empreinte = section::EmpreinteExercice(e);
+    QVERIFY(EcrireReponse(classe + QStringLiteral("/a_juste.rep"), "Alice", empreinte, kListe));
+    QVERIFY(EcrireReponse(classe + QStringLiteral("/b_faux.rep"), "Bruno", empreinte,
+                          {kSed, "Compression", kSed}));
+    QVERIFY(EcrireReponse(classe + QStringLiteral("/c_autre.rep"), "Chloé", empreinte ^ 1, kListe));
+    QVERIFY(EcrireReponse(classe + QStringLiteral("/d_abime.rep"), "Dina", empreinte, kListe));
+    QByteArray abime = Octets(classe + QStringLiteral("/d_abime.rep"));
+    abime[abime.size() - 6] = static_cast<char>(abime[abime.size() - 6] ^ 0x55);
+    QVERIFY(EcrireFichier(classe + QStringLiteral("/d_abime.rep"), abime));
+    QVERIFY(EcrireFichier(classe + QStringLiteral("/notes.txt"), "pas une copie"));
+
+    FenetreEnseignant f(b.f.services(), tex, b.dossier.path());
+    b.f.fichiers.Repondre(exo);
+    b.f.fichiers.Repondre(classe);
+    QVERIFY(f.ChoisirExercice());
+    QVERIFY(f.ChoisirCopies());
+    const auto* t = f.findChild<QTableWidget*>(QStringLiteral("TableNotes"));
+    QCOMPARE(t->columnCount(), 4);
+    QCOMPARE(t->horizontalHeaderItem(2)->text(), QStringLiteral("Note /20"));
+    QCOMPARE(t->rowCount(), 4);
+    QCOMPARE(Case(t, 0, 0), QStringLiteral("Alice"));
+    QCOMPARE(Case(t, 0, 1), QStringLiteral("a_juste.rep"));
+    QCOMPARE(Case(t, 0, 2), QStringLiteral("20"));
+    QCOMPARE(Case(t, 1, 0), QStringLiteral("Bruno"));
+    QVERIFY(!Case(t, 1, 2).isEmpty());
+    QVERIFY(Case(t, 1, 2).toInt() < 20);
+    QVERIFY(!Case(t, 1, 3).isEmpty());
+    QCOMPARE(Case(t, 2, 0), QStringLiteral("Chloé"));
+    QCOMPARE(Case(t, 2, 2), QString());
+    QCOMPARE(Case(t, 2, 3), QStringLiteral("répond à un autre exercice"));
+    QCOMPARE(Case(t, 3, 1), QStringLiteral("d_abime.rep"));
+    QCOMPARE(Case(t, 3, 2), QString());
+    QVERIFY2(Case(t, 3, 3).contains(QStringLiteral("abîmé")), qPrintable(Case(t, 3, 3)));
+    QVERIFY(b.f.messages.messages.empty());
+}
+
+void TestFenetreEnseignant::csv_pour_un_tableur() {
+    Banc b;
+    const section::Textures& tex = b.w->session().textures();
+    const section::Exercice e = Exemple(tex, kListe);
+    const QString exo = b.Chemin(QStringLiteral("pli.exo"));
+    const QString classe = PreparerClasse(b, e, exo);
+    QVERIFY(!classe.isEmpty());
+    QVERIFY(EcrireReponse(classe + QStringLiteral("/a.rep"), "Élise; la 2e", section::EmpreinteExercice(e), kListe));
+    FenetreEnseignant f(b.f.services(), tex, b.dossier.path());
+    QVERIFY(f.NoterClasse(exo, classe));
+    const QString csv = b.Chemin(QStringLiteral("notes.csv"));
+    b.f.fichiers.Repondre(csv);
+    QVERIFY(f.EnregistrerCsv());
+    const QByteArray octets = Octets(csv);
+    QVERIFY(octets.startsWith("\xEF\xBB\xBF"));
+    const QList<QByteArray> lignes = octets.mid(3).split('\n');
+    QCOMPARE(lignes.size(), 3);  // header, one row, nothing after the last CR LF
+    QCOMPARE(lignes[0], QByteArray::fromStdString(std::string(section::kEnteteNotes)) + '\r');
+    // The file first, then the pupil; shares with a decimal comma.
+    QCOMPARE(lignes[1], QByteArray("a.rep;\"\xC3\x89lise; la 2e\";20;100,0;100,0;3;0;m\xC3\xAAme coupe que le corrig\xC3\xA9\r"));
+    QCOMPARE(lignes[2], QByteArray());
+    QCOMPARE(octets, f.TexteCsv());
+}
+
+void TestFenetreEnseignant::classe_de_trente_cinq() {
+    Banc b;
+    const section::Textures& tex = b.w->session().textures();
+    const section::Exercice e = Exemple(tex, kListe);
+    const QString exo = b.Chemin(QStringLiteral("pli.exo"));
+    const QString classe = PreparerClasse(b, e, exo);
+    QVERIFY(!classe.isEmpty());
+    for (int i = 0; i < 35; ++i)
+        QVERIFY(EcrireReponse(classe + QStringLiteral("/eleve%1.rep").arg(i, 2, 10, QLatin1Char('0')),
+                              "Élève " + std::to_string(i), section::EmpreinteExercice(e),
+                              i % 2 ? kListe : section::Liste{kSed, "Erosion", kSed}));
+    FenetreEnseignant f(b.f.services(), tex, b.dossier.path());
+    // Its speed is measured by the benchmarks (Enseignant/Noter35).
+    QVERIFY(f.NoterClasse(exo, classe));
+    QTableWidget* table = f.findChild<QTableWidget*>(QStringLiteral("TableNotes"));
+    QCOMPARE(table->rowCount(), 35);
+    int vingt = 0;
+    for (int r = 0; r < table->rowCount(); ++r) vingt += table->item(r, 2)->text() == QStringLiteral("20");
+    QCOMPARE(vingt, 17);  // the odd pupils rebuilt the section
+}
+
+namespace {
+
+bool EstUnLien(const QString& chemin) {
+    struct stat st {};
+    return ::lstat(QFile::encodeName(chemin).constData(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+}  // namespace
+
+// A pupil's link named notes.csv: the teacher's file it points to stays as
+// it was, a dangling one creates nothing, and the refusal names the link.
+// The dialog opens in Documents, never in the answers' folder.
+void TestFenetreEnseignant::csv_jamais_a_travers_un_lien_data() {
+    QTest::addColumn<QString>("vers");  // relative to the test's folder
+    QTest::addColumn<bool>("cibleExiste");
+    QTest::newRow("vers un fichier de l'enseignant") << QStringLiteral("../prive/bulletin.txt") << true;
+    QTest::newRow("pendant vers un lanceur") << QStringLiteral("../prive/notes.desktop") << false;
+    QTest::newRow("vers lui-même") << QStringLiteral("notes.csv") << false;
+}
+
+void TestFenetreEnseignant::csv_jamais_a_travers_un_lien() {
+    QFETCH(QString, vers);
+    QFETCH(bool, cibleExiste);
+    Banc b;
+    const section::Textures& tex = b.w->session().textures();
+    const section::Exercice e = Exemple(tex, kListe);
+    const QString exo = b.Chemin(QStringLiteral("pli.exo"));
+    const QString classe = PreparerClasse(b, e, exo);
+    QVERIFY(!classe.isEmpty());
+    QVERIFY(QDir().mkpath(b.Chemin(QStringLiteral("prive"))));
+    const QString cible = QDir(classe).filePath(vers);
+    if (cibleExiste) QVERIFY(EcrireFichier(cible, "à garder"));
+    QVERIFY(EcrireReponse(classe + QStringLiteral("/a.rep"), "Alice", section::EmpreinteExercice(e), kListe));
+    const QString lien = classe + QStringLiteral("/notes.csv");
+    QVERIFY(QFile::link(vers, lien));
+
+    const QString documents = b.Chemin(QStringLiteral("Documents"));
+    FenetreEnseignant f(b.f.services(), tex, documents);
+    b.f.fichiers.Repondre(exo);
+    b.f.fichiers.Repondre(classe);
+    QVERIFY(f.ChoisirExercice());
+    QVERIFY(f.ChoisirCopies());
+    b.f.fichiers.Repondre(lien);
+    QVERIFY(!f.EnregistrerCsv());
+    QCOMPARE(b.f.fichiers.enregistrements.back().dossierInitial, documents);
+    QCOMPARE(b.f.messages.messages.size(), std::size_t(1));
+    QCOMPARE(b.f.messages.messages[0].texte,
+             QStringLiteral("« %1 » est un lien symbolique : choisissez un autre nom").arg(QDir::toNativeSeparators(lien)));
+    QVERIFY(EstUnLien(lien));
+    if (cibleExiste)
+        QCOMPARE(Octets(cible), QByteArray("à garder"));
+    else
+        QVERIFY(!QFileInfo::exists(cible) || EstUnLien(cible));
+    QCOMPARE(QDir(b.Chemin(QStringLiteral("prive"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             cibleExiste ? QStringList{QStringLiteral("bulletin.txt")} : QStringList{});
+}
+
+// A series whose sheet name is already a link: refused, the link kept.
+void TestFenetreEnseignant::serie_jamais_a_travers_un_lien() {
+    Banc b;
+    FenetreEnseignant f(b.f.services(), b.w->session().textures(), b.dossier.path());
+    f.findChild<QSpinBox*>(QStringLiteral("NombreExercices"))->setValue(2);
+    const QString dossier = b.Chemin(QStringLiteral("serie"));
+    QVERIFY(QDir().mkpath(dossier));
+    const QString fiches = dossier + QStringLiteral("/fiches.pdf");
+    QVERIFY(QFile::link(QStringLiteral("../ailleurs.pdf"), fiches));
+    b.f.fichiers.Repondre(dossier);
+    QVERIFY(!f.CreerSerie());
+    QCOMPARE(b.f.messages.messages.size(), std::size_t(1));
+    QVERIFY2(b.f.messages.messages[0].texte.contains(QStringLiteral("est un lien symbolique")),
+             qPrintable(b.f.messages.messages[0].texte));
+    QVERIFY(EstUnLien(fiches));
+    QVERIFY(!QFileInfo::exists(b.Chemin(QStringLiteral("ailleurs.pdf"))));
+}
+
+// A series that cannot be written whole is not written at all: the older
+// series in the folder stays as it was, nothing new beside it.
+void TestFenetreEnseignant::serie_entiere_ou_rien() {
+    Banc b;
+    FenetreEnseignant f(b.f.services(), b.w->session().textures(), b.dossier.path());
+    f.findChild<QSpinBox*>(QStringLiteral("NombreExercices"))->setValue(3);
+    const QString dossier = b.Chemin(QStringLiteral("serie"));
+    QVERIFY(QDir().mkpath(dossier));
+    for (const char* nom : {"Exercice 01.exo", "Exercice 04.exo", "fiches.pdf"})
+        QVERIFY(EcrireFichier(dossier + QLatin1Char('/') + QLatin1String(nom), QByteArray("ancien ") + nom));
+    QVERIFY(QDir().mkpath(dossier + QStringLiteral("/Exercice 03.exo")));  // in the way
+    const auto contenu = [&] {
+        QStringList r;
+        for (const QFileInfo& i : QDir(dossier).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                                                             QDir::Name))
+            r << i.fileName() + QLatin1Char('=') + QString::fromUtf8(i.isFile() ? Octets(i.filePath()) : "dossier");
+        return r;
+    };
+    const QStringList avant = contenu();
+    b.f.fichiers.Repondre(dossier);
+    QVERIFY(!f.CreerSerie());
+    QCOMPARE(contenu(), avant);
+    QCOMPARE(b.f.messages.messages.size(), std::size_t(1));
+    const QString m = b.f.messages.messages[0].texte;
+    QVERIFY2(m.contains(QStringLiteral("Exercice 03.exo")) && m.contains(QStringLiteral("ce n'est pas un fichier ordinaire")) &&
+                 m.endsWith(QStringLiteral("La série n'a pas été écrite : aucun fichier du dossier n'a changé.")),
+             qPrintable(m));
+    // Out of the way, the whole series replaces the old one's files.
+    QVERIFY(QDir(dossier + QStringLiteral("/Exercice 03.exo")).removeRecursively());
+    b.f.fichiers.Repondre(dossier);
+    QVERIFY(f.CreerSerie());
+    QCOMPARE(QDir(dossier).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             (QStringList{QStringLiteral("Exercice 01.exo"), QStringLiteral("Exercice 02.exo"),
+                          QStringLiteral("Exercice 03.exo"), QStringLiteral("Exercice 04.exo"), QStringLiteral("fiches.pdf")}));
+    QVERIFY(Octets(dossier + QStringLiteral("/fiches.pdf")).startsWith("%PDF"));
+}
+
+// Every entry of the answers' folder that looks like an answer has its row:
+// nothing a pupil puts there makes a pupil disappear from the table.
+void TestFenetreEnseignant::chaque_entree_a_sa_ligne() {
+    Banc b;
+    const section::Textures& tex = b.w->session().textures();
+    const section::Exercice e = Exemple(tex, kListe);
+    const QString exo = b.Chemin(QStringLiteral("pli.exo"));
+    const QString classe = PreparerClasse(b, e, exo);
+    QVERIFY(!classe.isEmpty());
+    const std::uint64_t empreinte = section::EmpreinteExercice(e);
+    const auto chemin = [&](const char* nom) { return classe + QLatin1Char('/') + QLatin1String(nom); };
+    const auto octets = [&](const char* nom) { return QFile::encodeName(chemin(nom)); };
+    QVERIFY(EcrireReponse(chemin("a_juste.rep"), "Alice", empreinte, kListe));
+    QVERIFY(EcrireReponse(chemin(".cachee.rep"), "Camille", empreinte, kListe));
+    QVERIFY(EcrireReponse(chemin("renommee.txt"), "Rémi", empreinte, kListe));
+    QVERIFY(EcrireReponse(chemin("rien.rep"), "Nina", empreinte, {kSed, "rien"}));
+    section::Liste longue{kSed};
+    for (int i = 0; i < 301; ++i) longue.push_back(i % 2 ? "Erosion" : kSed);
+    QVERIFY(EcrireReponse(chemin("longue.rep"), "Léo", empreinte, longue));
+    QVERIFY(EcrireReponse(chemin("fermee.rep"), "Fred", empreinte, kListe));
+    QVERIFY(::chmod(octets("fermee.rep").constData(), 0) == 0);
+    QCOMPARE(::mkfifo(octets("tube.rep").constData(), 0600), 0);
+    QVERIFY(QFile::link(QStringLiteral("boucle.rep"), chemin("boucle.rep")));
+    QVERIFY(QFile::link(QStringLiteral("absente.rep"), chemin("pendant.rep")));
+    QVERIFY(QDir().mkpath(chemin("dossier.rep")));
+    QVERIFY(EcrireFichier(chemin("notes.txt"), "pas une copie"));
+
+    FenetreEnseignant f(b.f.services(), tex, b.dossier.path());
+    QVERIFY(f.NoterClasse(exo, classe));
+    const auto* t = f.findChild<QTableWidget*>(QStringLiteral("TableNotes"));
+    QMap<QString, int> rang;
+    for (int i = 0; i < t->rowCount(); ++i) rang[Case(t, i, 1)] = i;
+    const bool root = ::geteuid() == 0;
+    struct Attendu {
+        const char* fichier;
+        const char* note;       // nullptr: no mark
+        const char* remarque;   // contained in the remark
+    };
+    const Attendu attendus[] = {
+        {"a_juste.rep", "20", "même coupe que le corrigé"},
+        {".cachee.rep", "20", "même coupe que le corrigé"},
+        {"renommee.txt", "20", "même coupe que le corrigé"},
+        {"rien.rep", "0", "aucun événement reconnu"},
+        {"longue.rep", nullptr, "plus de 300 événements : réponse non rejouée"},
+        {"fermee.rep", root ? "20" : nullptr, root ? "même coupe" : "ne peut pas être ouvert"},
+        {"tube.rep", nullptr, "ce n'est pas un fichier ordinaire"},
+        {"boucle.rep", nullptr, "ne peut pas être ouvert"},
+        {"pendant.rep", nullptr, "n'existe pas"},
+        {"dossier.rep", nullptr, "ce n'est pas un fichier ordinaire"},
+    };
+    QCOMPARE(t->rowCount(), int(std::size(attendus)));
+    QVERIFY(!rang.contains(QStringLiteral("notes.txt")));
+    for (const Attendu& a : attendus) {
+        const QString fichier = QString::fromUtf8(a.fichier);
+        QVERIFY2(rang.contains(fichier), a.fichier);
+        const int i = rang[fichier];
+        QCOMPARE(Case(t, i, 2), a.note ? QString::fromUtf8(a.note) : QString());
+        QVERIFY2(Case(t, i, 3).contains(QString::fromUtf8(a.remarque)), qPrintable(fichier + QLatin1String(": ") + Case(t, i, 3)));
+    }
+    QCOMPARE(f.findChild<QLabel*>(QStringLiteral("BilanClasse"))->text(), QStringLiteral("10 copie(s) notée(s)."));
+    QVERIFY(b.f.messages.messages.empty());
+}
+
+// "Annuler" on the progress bar stops the grading at once; grading again
+// gives every row.
+void TestFenetreEnseignant::annuler_arrete_la_notation() {
+    Banc b;
+    const section::Textures& tex = b.w->session().textures();
+    const section::Exercice e = Exemple(tex, kListe);
+    const QString exo = b.Chemin(QStringLiteral("pli.exo"));
+    const QString classe = PreparerClasse(b, e, exo);
+    QVERIFY(!classe.isEmpty());
+    for (int i = 0; i < 5; ++i)
+        QVERIFY(EcrireReponse(classe + QStringLiteral("/e%1.rep").arg(i), "Élève " + std::to_string(i),
+                              section::EmpreinteExercice(e), kListe));
+    FenetreEnseignant f(b.f.services(), tex, b.dossier.path());
+    bool trouvee = false;
+    QTimer::singleShot(0, &f, [&] {
+        if (auto* p = f.findChild<QProgressDialog*>(QStringLiteral("ProgressionNotes"))) {
+            trouvee = true;
+            QCOMPARE(p->maximum(), 5);
+            p->cancel();
+        }
+    });
+    QVERIFY(f.NoterClasse(exo, classe));
+    QVERIFY(trouvee);
+    const auto* t = f.findChild<QTableWidget*>(QStringLiteral("TableNotes"));
+    QCOMPARE(t->rowCount(), 0);
+    QCOMPARE(f.findChild<QLabel*>(QStringLiteral("BilanClasse"))->text(),
+             QStringLiteral("Notation interrompue : 0 copie(s) notée(s) sur 5."));
+    QVERIFY(f.NoterClasse(exo, classe));
+    QCOMPARE(t->rowCount(), 5);
+}
+
+QTEST_MAIN(TestFenetreEnseignant)
+#include "fenetre_enseignant_test.moc"

@@ -1,0 +1,223 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The "Exercice" menu: an exercise file opened as the model, the pupil's
+// section checked against it (where and how it differs, the mark), the
+// answer saved for the teacher; a damaged file refused with a message.
+#include <QListWidget>
+#include <QtTest>
+
+#include "banc.h"
+#include "vue_image.h"
+#include "dessin/images.h"
+
+using Genre = FauxMessages::Genre;
+
+namespace {
+
+const section::Ligne kSed = section::Ligne(section::kLigneInitiale);
+
+const section::Liste kListe{kSed, "Compression", "Erosion", kSed};
+const std::string kTitre = "Le pli érodé";
+
+QString DernierMessage(const Banc& b) { return b.f.messages.messages.empty() ? QString() : b.f.messages.messages.back().texte; }
+
+}  // namespace
+
+class TestExercices : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void ouvrirFaitDuModeleLaCible();
+    void verifierDitOuEtCommentLaCoupeDiffere();
+    void enregistrerLaReponse();
+    void exerciceAbimeRefuse();
+    void exerciceEnArgument();
+    void creerUnExerciceDeLaCoupe();
+    void creerUnExerciceIllisibleAvertit();
+    void ordonnerLesCartesDeLExercice();
+    void espaceEnseignantGardeSaFenetre();
+};
+
+void TestExercices::ouvrirFaitDuModeleLaCible() {
+    Banc b;
+    QVERIFY(!b.Action("Verifier1")->isEnabled());
+    QVERIFY(!b.Action("Reponse1")->isEnabled());
+    b.Bouton("Sedim")->click();
+    const QString chemin = EcrireExercice(b, kListe, QStringLiteral("pli.exo"), kTitre);
+    QVERIFY(!chemin.isEmpty());
+    b.f.fichiers.Repondre(chemin);
+    b.f.questions.reponses.push_back(Reponse::Non);  // the unsaved list may go
+    b.Action("Ouvrirexercice1")->trigger();
+    QVERIFY(b.w->exercice().has_value());
+    QCOMPARE(b.w->imageModele(), dessin::VersImage(b.w->exercice()->cible));
+    QCOMPARE(b.Liste(), QStringList{QStringLiteral("Sédimentation")});
+    QVERIFY(b.Action("Verifier1")->isEnabled());
+    QVERIFY(DernierMessage(b).contains(QStringLiteral("Le pli érodé")));
+    // Press-to-compare shows the target.
+    QVERIFY(b.w->findChild<VueImage*>(QStringLiteral("Visu"))->isEnabled());
+}
+
+void TestExercices::verifierDitOuEtCommentLaCoupeDiffere() {
+    Banc b;
+    b.f.fichiers.Repondre(EcrireExercice(b, kListe, QStringLiteral("pli.exo"), kTitre));
+    b.Action("Ouvrirexercice1")->trigger();
+    QVERIFY(b.w->exercice().has_value());
+    auto* visu = b.w->findChild<VueImage*>(QStringLiteral("Visu"));
+
+    b.Bouton("Plissa")->click();  // the layer on top is missing
+    b.Action("Verifier1")->trigger();
+    const QString avis = DernierMessage(b);
+    QVERIFY2(avis.contains(QStringLiteral("pas encore celle du modèle")), qPrintable(avis));
+    QVERIFY(!avis.contains(QStringLiteral("Note : 20/20")));
+    QVERIFY(avis.contains(QStringLiteral("/20")));
+    // Where it differs, over the view and not in it.
+    QCOMPARE(visu->image(), dessin::VersImage(b.w->session().vue()));
+    QVERIFY(!visu->surcouche().isNull());
+    int magenta = 0;
+    for (int y = 0; y < visu->surcouche().height(); ++y)
+        for (int x = 0; x < visu->surcouche().width(); ++x) magenta += qAlpha(visu->surcouche().pixel(x, y)) > 0;
+    QVERIFY(magenta > 0);
+    // The next event takes the marks away.
+    b.Bouton("Nivele")->click();
+    QVERIFY(visu->surcouche().isNull());
+
+    b.Bouton("Sedim")->click();
+    b.Action("Verifier1")->trigger();
+    QVERIFY2(DernierMessage(b).contains(QStringLiteral("Bravo")), qPrintable(DernierMessage(b)));
+    QVERIFY(DernierMessage(b).contains(QStringLiteral("Note : 20/20")));
+    QVERIFY(visu->surcouche().isNull());
+}
+
+void TestExercices::enregistrerLaReponse() {
+    Banc b;
+    const QString exo = EcrireExercice(b, kListe, QStringLiteral("pli.exo"), kTitre);
+    b.f.fichiers.Repondre(exo);
+    b.Action("Ouvrirexercice1")->trigger();
+    b.Bouton("Plissa")->click();
+    // No name: nothing is asked or written.
+    b.f.questions.textes.push_back(std::nullopt);
+    b.Action("Reponse1")->trigger();
+    QVERIFY(b.f.fichiers.reponses.empty());
+    const QString rep = b.Chemin(QStringLiteral("camille.rep"));
+    b.f.questions.textes.push_back(QStringLiteral("  Camille  "));
+    b.f.fichiers.Repondre(rep);
+    b.Action("Reponse1")->trigger();
+    section::Reponse r;
+    QCOMPARE(QString::fromStdString(section::LireFichierReponse(dessin::OctetsDeChemin(rep), r)), QString());
+    QCOMPARE(r.eleve, std::string("Camille"));
+    QCOMPARE(r.exercice, section::EmpreinteExercice(*b.w->exercice()));
+    QCOMPARE(r.lignes, b.w->session().liste());
+    // Saved with the answer: leaving asks nothing.
+    const int questions = static_cast<int>(b.f.questions.questions.size());
+    b.w->close();
+    QCOMPARE(static_cast<int>(b.f.questions.questions.size()), questions);
+}
+
+void TestExercices::exerciceAbimeRefuse() {
+    Banc b;
+    const QString exo = EcrireExercice(b, kListe, QStringLiteral("pli.exo"), kTitre);
+    QByteArray octets = Octets(exo);
+    octets[octets.size() / 2] = static_cast<char>(octets[octets.size() / 2] ^ 0x55);
+    const QString abime = b.Chemin(QStringLiteral("abime.exo"));
+    QVERIFY(EcrireFichier(abime, octets));
+    b.Bouton("Sedim")->click();
+    b.f.fichiers.Repondre(abime);
+    b.Action("Ouvrirexercice1")->trigger();
+    QVERIFY(!b.w->exercice().has_value());
+    QVERIFY(b.f.messages.messages.back().genre == Genre::Erreur);
+    QVERIFY(DernierMessage(b).startsWith(QStringLiteral("Impossible d'ouvrir l'exercice")));
+    // The pupil's section is left as it was.
+    QCOMPARE(b.Liste().size(), 2);
+    QVERIFY(!b.Action("Verifier1")->isEnabled());
+}
+
+// Double-clicked in the file manager: the program's argument.
+void TestExercices::exerciceEnArgument() {
+    Banc b;
+    const QString exo = EcrireExercice(b, kListe, QStringLiteral("pli.exo"), kTitre);
+    b.w->OuvrirArguments({b.executable, exo});
+    QVERIFY(b.w->exercice().has_value());
+    QCOMPARE(b.w->imageModele(), dessin::VersImage(b.w->exercice()->cible));
+}
+
+// The teacher's road: the section on screen becomes an exercise that a
+// pupil then opens and solves.
+void TestExercices::creerUnExerciceDeLaCoupe() {
+    Banc b;
+    b.Action("Creerexercice1")->trigger();  // a fresh section is no exercise
+    QVERIFY(DernierMessage(b).contains(QStringLiteral("Applique d'abord")));
+    QVERIFY(b.f.questions.questions.isEmpty());
+    for (const char* bouton : {"Plissa", "Nivele", "Sedim"}) b.Bouton(bouton)->click();
+    const section::Liste liste = b.w->session().liste();
+    const section::Raster vue = b.w->session().vue();
+    const QString exo = b.Chemin(QStringLiteral("pli.exo"));
+    b.f.questions.textes.push_back(QStringLiteral("Un pli sous une discordance"));
+    b.f.fichiers.Repondre(exo);
+    b.Action("Creerexercice1")->trigger();
+    section::Exercice e;
+    QCOMPARE(QString::fromStdString(section::LireFichierExercice(dessin::OctetsDeChemin(exo), e)), QString());
+    QCOMPARE(e.titre, std::string("Un pli sous une discordance"));
+    QVERIFY(e.lignes == liste);
+    QVERIFY(e.cible == vue);
+    // A pupil opens it and rebuilds the section by clicking.
+    Banc eleve;
+    eleve.f.fichiers.Repondre(exo);
+    eleve.Action("Ouvrirexercice1")->trigger();
+    QVERIFY(eleve.w->exercice().has_value());
+    for (const char* bouton : {"Plissa", "Nivele", "Sedim"}) eleve.Bouton(bouton)->click();
+    eleve.Action("Verifier1")->trigger();
+    QVERIFY(DernierMessage(eleve).contains(QStringLiteral("20/20")));
+}
+
+// A section whose picture does not give its order is saved as built, and
+// the teacher is told which events the picture shows the other way round.
+void TestExercices::creerUnExerciceIllisibleAvertit() {
+    Banc b;
+    for (const char* bouton : {"Sedim", "Granite", "Plissa", "Sedim"}) b.Bouton(bouton)->click();
+    const QString exo = b.Chemin(QStringLiteral("granite.exo"));
+    b.f.questions.textes.push_back(QStringLiteral("Un granite plissé ?"));
+    b.f.fichiers.Repondre(exo);
+    b.Action("Creerexercice1")->trigger();
+    section::Exercice e;
+    QCOMPARE(QString::fromStdString(section::LireFichierExercice(dessin::OctetsDeChemin(exo), e)), QString());
+    QVERIFY(b.f.messages.messages.back().genre == Genre::Information);
+    const QString avis = DernierMessage(b);
+    QVERIFY2(avis.contains(QStringLiteral("est enregistré")) && avis.contains(QStringLiteral("Mise en place du granite")) &&
+                 avis.contains(QStringLiteral("Plissement (compression)")),
+             qPrintable(avis));
+}
+
+// The cards window opens on the exercise open, and a new exercise closes it.
+void TestExercices::ordonnerLesCartesDeLExercice() {
+    Banc b;
+    QVERIFY(!b.Action("Ordonner1")->isEnabled());
+    b.f.fichiers.Repondre(EcrireExercice(b, kListe, QStringLiteral("pli.exo"), kTitre));
+    b.Action("Ouvrirexercice1")->trigger();
+    QVERIFY(b.Action("Ordonner1")->isEnabled());
+    b.Action("Ordonner1")->trigger();
+    QPointer<QDialog> fenetre = b.w->fenetreOrdonner();
+    QVERIFY(fenetre);
+    QVERIFY(!fenetre->isModal());
+    QCOMPARE(fenetre->windowTitle(), QStringLiteral("Ordonner les événements"));
+    auto* cartes = fenetre->findChild<QListWidget*>(QStringLiteral("Cartes"));
+    QVERIFY(cartes);
+    QCOMPARE(cartes->count(), static_cast<int>(kListe.size()) - 1);
+    // The pupil's own section is not touched by the cards.
+    QCOMPARE(b.Liste(), QStringList{QStringLiteral("Sédimentation")});
+    b.f.fichiers.Repondre(EcrireExercice(b, {kSed, "Distension"}, QStringLiteral("autre.exo"), kTitre));
+    b.Action("Ouvrirexercice1")->trigger();
+    QTRY_VERIFY(fenetre.isNull() || !fenetre->isVisible());
+}
+
+void TestExercices::espaceEnseignantGardeSaFenetre() {
+    Banc b;
+    b.Action("Espaceenseignant1")->trigger();
+    QDialog* f = b.w->fenetreEnseignant();
+    QVERIFY(f);
+    QCOMPARE(f->windowTitle(), QStringLiteral("Espace enseignant"));
+    QVERIFY(!f->isModal());
+    f->close();
+    b.Action("Espaceenseignant1")->trigger();
+    QCOMPARE(b.w->fenetreEnseignant(), f);  // the same window, with what was set in it
+}
+
+QTEST_MAIN(TestExercices)
+#include "fenetre_exercices_test.moc"
