@@ -58,6 +58,22 @@ constexpr std::array kCatalogue{
                                "Le navigateur n'a plus de place pour garder ta coupe : si tu fermes la page, elle "
                                "sera perdue.\r"
                                "Pense à la sauver avec « Sauver la liste des événements ».")},
+    EntreeCatalogue{T::TitreLegende, "titreLegende", TEXTE_NOOP("Fenetre", "Légende des formations")},
+    EntreeCatalogue{T::NoteLegende, "noteLegende",
+                    TEXTE_NOOP("Fenetre",
+                               "Les lettres nomment les formations dans l'ordre où on les rencontre de gauche à "
+                               "droite, pas selon leur âge.")},
+    EntreeCatalogue{T::Fermer, "fermer", TEXTE_NOOP("Fenetre", "Fermer")},
+    EntreeCatalogue{T::TitreAPropos, "titreAPropos", TEXTE_NOOP("Fenetre", "A propos")},
+    EntreeCatalogue{T::Version, "version", TEXTE_NOOP("Fenetre", "Version %1")},
+    EntreeCatalogue{T::Credits, "credits", TEXTE_NOOP("Fenetre", "Conçu par l'équipe Strataloom")},
+    EntreeCatalogue{T::TitreAide, "titreAide", TEXTE_NOOP("Fenetre", "Aide de Strataloom")},
+    EntreeCatalogue{T::Precedent, "precedent", TEXTE_NOOP("Fenetre", "Précédent")},
+    EntreeCatalogue{T::Suivant, "suivant", TEXTE_NOOP("Fenetre", "Suivant")},
+    EntreeCatalogue{T::Sommaire, "sommaire", TEXTE_NOOP("Fenetre", "Sommaire")},
+    EntreeCatalogue{T::CoupeGeologique, "coupeGeologique", TEXTE_NOOP("Fenetre", "Coupe géologique")},
+    EntreeCatalogue{T::ImageModele, "imageModele", TEXTE_NOOP("Fenetre", "Image modèle")},
+    EntreeCatalogue{T::ListeEvenements, "listeEvenements", TEXTE_NOOP("Fenetre", "liste des événements géologiques")},
 };
 
 // The table is indexed by its key.
@@ -67,7 +83,7 @@ constexpr bool DansLOrdre() {
     return true;
 }
 static_assert(DansLOrdre(), "kCatalogue must follow the order of TexteFenetre");
-static_assert(kCatalogue.size() == static_cast<std::size_t>(T::StockagePlein) + 1, "a key without its text");
+static_assert(kCatalogue.size() == static_cast<std::size_t>(T::ListeEvenements) + 1, "a key without its text");
 
 }  // namespace
 

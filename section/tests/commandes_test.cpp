@@ -63,7 +63,7 @@ TEST(Commandes, CatalogueDeLaFenetre) {
         EXPECT_EQ(TexteDeFenetre(e.cle), std::string("Fenetre|") + e.francais);
         DefinirTraducteur(nullptr);
     }
-    EXPECT_EQ(noms.size(), static_cast<std::size_t>(TexteFenetre::StockagePlein) + 1);
+    EXPECT_EQ(noms.size(), static_cast<std::size_t>(TexteFenetre::ListeEvenements) + 1);
 }
 
 }  // namespace

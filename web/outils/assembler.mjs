@@ -71,7 +71,6 @@ const remplacements = {
   "@DONNEES@": PourScript("const STRATALOOM_DONNEES = " + JSON.stringify(donnees) + ";"),
   "@MOTEUR@": PourScript(readFileSync(o.moteur, "utf8")),
   "@PAGE@": PourScript(pageJs),
-  "@VERSION@": o.version,
   "@LOGO@": dataUrlPng(join(o.icones, "logo.png")),
   "@ICONE48@": dataUrlPng(join(o.icones, "strataloom-48.png")),
   "@ICONE32@": dataUrlPng(join(o.icones, "strataloom-32.png")),

@@ -4,9 +4,10 @@
 // <message><source>French</source><translation>English</translation>).
 // Kept: every context the engine's texts use (Texte("C", ...) and
 // TEXTE_NOOP("C", ...) in section/ and web/src/), as {C: {french: english}};
-// and under "*" the window's other translations, French text to English
-// where the text has one translation only, for an engine text whose own
-// context does not hold it yet.
+// and under "*" the window's other translations, French text to English,
+// for an engine text whose own context does not hold it yet. A French text
+// translated differently in two contexts ("Annuler": "Undo", "Cancel")
+// takes the translation of the larger context, the main window's.
 import { readFileSync, readdirSync } from "node:fs";
 import { join } from "node:path";
 
@@ -56,14 +57,12 @@ export function TraductionsDuMoteur(xml, racine) {
   const moteur = ContextesDuMoteur(racine);
   const r = {};
   for (const c of moteur) if (ts[c] && Object.keys(ts[c]).length) r[c] = ts[c];
-  const autres = new Map();
-  for (const [c, messages] of Object.entries(ts)) {
-    if (moteur.has(c)) continue;
-    for (const [s, t] of Object.entries(messages)) {
-      const deja = autres.get(s);
-      autres.set(s, deja === undefined || deja === t ? t : null);
-    }
-  }
-  r["*"] = Object.fromEntries([...autres].filter(([, t]) => t !== null));
+  const autres = {};
+  const parTaille = Object.entries(ts)
+    .filter(([c]) => !moteur.has(c))
+    .sort(([a, x], [b, y]) => Object.keys(x).length - Object.keys(y).length || (a < b ? 1 : -1));
+  // From the smallest context to the largest: the larger one's word stays.
+  for (const [, messages] of parTaille) Object.assign(autres, messages);
+  r["*"] = autres;
   return r;
 }

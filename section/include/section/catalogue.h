@@ -39,6 +39,20 @@ enum class TexteFenetre : int {
     Reprendre,
     NouvelleCoupe,
     StockagePlein,
+    // Titles, buttons and names for screen readers of the window's parts.
+    TitreLegende,
+    NoteLegende,
+    Fermer,
+    TitreAPropos,
+    Version,                 // %1: the version number
+    Credits,
+    TitreAide,
+    Precedent,
+    Suivant,
+    Sommaire,
+    CoupeGeologique,
+    ImageModele,
+    ListeEvenements,
 };
 
 struct EntreeCatalogue {
@@ -47,7 +61,7 @@ struct EntreeCatalogue {
     const char* francais;  // UTF-8; lines separated by a lone CR
 };
 
-// Every text of the catalogue, in the order of TexteFenetre.
+// Every text of the catalogue, in the order of TexteFenetre, one per key.
 std::span<const EntreeCatalogue> Catalogue();
 
 // The text of `cle` in the current language.
