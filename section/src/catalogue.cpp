@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "section/evenements.h"
 #include "section/textes.h"
 
 namespace section {
@@ -76,6 +77,14 @@ constexpr std::array kCatalogue{
     EntreeCatalogue{T::ListeEvenements, "listeEvenements", TEXTE_NOOP("Fenetre", "liste des événements géologiques")},
 };
 
+// The event names NomEvenement translates, as the texts' tools find them.
+[[maybe_unused]] constexpr const char* kNomsEvenements[] = {
+    TEXTE_NOOP("Evenements", "Sédimentation"), TEXTE_NOOP("Evenements", "Volcanisme"),
+    TEXTE_NOOP("Evenements", "Erosion"),       TEXTE_NOOP("Evenements", "Plutonisme"),
+    TEXTE_NOOP("Evenements", "Compression"),   TEXTE_NOOP("Evenements", "Chevauchement"),
+    TEXTE_NOOP("Evenements", "Distension"),
+};
+
 // The table is indexed by its key.
 constexpr bool DansLOrdre() {
     for (std::size_t i = 0; i < kCatalogue.size(); ++i)
@@ -91,6 +100,11 @@ std::span<const EntreeCatalogue> Catalogue() { return kCatalogue; }
 
 std::string TexteDeFenetre(TexteFenetre cle) {
     return Texte("Fenetre", kCatalogue[static_cast<std::size_t>(cle)].francais);
+}
+
+std::string NomEvenement(std::string_view ligne) {
+    const std::string utf8 = Utf8DeLigne(ligne);
+    return Texte("Evenements", utf8.c_str());
 }
 
 }  // namespace section

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar's table and the window's catalogue of texts, which both
 // front ends build from: names that identify one item each, every item
-// offered somewhere, every caption and text present, and each text shown
-// through the translator in its context.
+// offered somewhere, every caption and text present, and each text and
+// event caption shown through the translator in its context.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -10,6 +10,7 @@
 
 #include "section/catalogue.h"
 #include "section/commandes.h"
+#include "section/evenements.h"
 #include "section/textes.h"
 
 namespace section {
@@ -43,7 +44,7 @@ TEST(Commandes, TableDesMenus) {
             if (cadre) continue;
             EXPECT_TRUE(unique(a.nom)) << "object name used twice";
             EXPECT_TRUE(commandes.insert(a.commande).second) << "command in two items";
-            if (!a.raccourcis[0]) EXPECT_EQ(a.raccourcis[1], nullptr) << "a second shortcut without a first";
+            EXPECT_TRUE(a.raccourcis[0] || !a.raccourcis[1]) << "a second shortcut without a first";
         }
     }
     // Every command has its item, but the events' row and the separator.
@@ -64,6 +65,13 @@ TEST(Commandes, CatalogueDeLaFenetre) {
         DefinirTraducteur(nullptr);
     }
     EXPECT_EQ(noms.size(), static_cast<std::size_t>(TexteFenetre::ListeEvenements) + 1);
+    // The events' captions: their list word, translated in its context.
+    for (const TypeEvenement& e : kEvenements) {
+        EXPECT_EQ(NomEvenement(e.ligne), Utf8DeLigne(e.ligne));
+        DefinirTraducteur(&Anglais);
+        EXPECT_EQ(NomEvenement(e.ligne), "Evenements|" + Utf8DeLigne(e.ligne));
+        DefinirTraducteur(nullptr);
+    }
 }
 
 }  // namespace

@@ -108,7 +108,7 @@ function ArticlesEvenements(evenements, commandes) {
   return evenements.map((e) => {
     const b = Bouton(e.menu, "menuitem");
     b.dataset.tag = e.tag;
-    b.textContent = e.libelle;
+    b.textContent = e.nom;
     b.addEventListener("click", () => commandes.Evenement(e.tag));
     return b;
   });

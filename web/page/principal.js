@@ -43,7 +43,7 @@ const Fenetre = (() => {
       b.type = "button";
       b.id = e.bouton;
       b.dataset.tag = e.tag;
-      b.textContent = e.libelle;
+      b.textContent = e.nom;
       b.addEventListener("click", () => SedimClick(e.tag));
       const aide = document.createElement("button");
       aide.type = "button";
@@ -51,7 +51,7 @@ const Fenetre = (() => {
       aide.className = "aide";
       aide.dataset.tag = e.contexte;
       aide.textContent = "?";
-      aide.setAttribute("aria-label", "? " + e.libelle);
+      aide.setAttribute("aria-label", "? " + e.nom);
       aide.addEventListener("click", () => AideBt1Click(e.contexte));
       panneau.append(b, aide);
       boutons.set(e.tag, b);
@@ -98,8 +98,8 @@ const Fenetre = (() => {
       const bulle = e.description + (raison ? "\n" + Remplir(TEXTES.impossiblePourLInstant, raison) : "");
       boutons.get(e.tag).title = bulle;
       articles.get(e.tag).title = bulle;
-      boutonsAide.get(e.tag).title = Remplir(TEXTES.bulleAide, e.libelle) +
-        (raison ? "\n" + Remplir(TEXTES.aideImpossible, e.libelle, raison) : "");
+      boutonsAide.get(e.tag).title = Remplir(TEXTES.bulleAide, e.nom) +
+        (raison ? "\n" + Remplir(TEXTES.aideImpossible, e.nom, raison) : "");
     }
     const u = session.annulable();
     annuler.disabled = !u;

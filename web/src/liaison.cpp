@@ -293,14 +293,15 @@ private:
     std::string tampon_;
 };
 
-// The event table for the page: tag, caption, help context, wave file and
-// what the event does.
+// The event table for the page: tag, list word and caption, help context,
+// wave file and what the event does.
 val Evenements() {
     val table = val::array();
     for (const section::TypeEvenement& e : section::kEvenements) {
         val ligne = val::object();
         ligne.set("tag", e.tag);
-        ligne.set("libelle", section::Utf8DeLigne(e.ligne));
+        ligne.set("libelle", section::Utf8DeLigne(e.ligne));  // the list's word
+        ligne.set("nom", section::NomEvenement(e.ligne));     // the captions
         ligne.set("bouton", std::string(e.bouton));
         ligne.set("menu", std::string(e.menu));
         ligne.set("aide", std::string(e.aide));

@@ -741,7 +741,8 @@ test("la page en anglais quand le navigateur préfère l'anglais : menus et mess
     langue: document.documentElement.lang,
     titres: Array.from(document.querySelectorAll("#menus .titre-menu"), (t) => [t.id, t.textContent, t.dataset.touche]),
     fichier: Array.from(document.querySelectorAll("#menu-Fichier1 button"), (a) => [a.id, a.textContent]),
-    panneau: [document.getElementById("Annuler").textContent, document.getElementById("Efface").textContent],
+    panneau: [document.getElementById("Annuler").textContent, document.getElementById("Efface").textContent,
+      document.getElementById("Sedim").textContent, document.getElementById("Sdimentation1").textContent],
   }));
   egal(menus.langue, "en", "langue du document");
   egal(menus.titres, [["Fichier1", "File", "f"], ["Evnements1", "Events", undefined], ["Affichage1", "View", undefined],
@@ -749,7 +750,7 @@ test("la page en anglais quand le navigateur préfère l'anglais : menus et mess
   egal(menus.fichier.map(([id]) => id), ["Importermodle1", "Sauvercommemodle1", "ExporterImage1", "Charger1", "Sauver1",
     "Exporterliste1"], "articles du menu Fichier");
   egal(menus.fichier[3][1], "Load an event list", "« Charger une liste d'événements » en anglais");
-  egal(menus.panneau, ["Undo", "Back to start"], "boutons du panneau en anglais");
+  egal(menus.panneau, ["Undo", "Back to start", "Sedimentation", "Sedimentation"], "boutons du panneau en anglais");
   await nav.fermer();
   nav = null;
 });
