@@ -35,13 +35,9 @@ void FenetrePrincipale::MajBulles() {
             raison = texturesOk_ ? session_.disponibilite().Raison(t.evenement) : section::raison::SansCoupe;
             if (raison.empty()) raison = section::raison::SansCoupe;
         }
-        const QString nom = dessin::NomAffiche(t.ligne);
-        QString bulle = Texte(section::DescriptionEvenement(t.evenement));
-        QString aide = tr("Ouvre l'aide de « %1 » : ce que fait cet événement et quand il est possible.").arg(nom);
-        if (!raison.empty()) {
-            bulle += QLatin1Char('\n') + tr("Impossible pour l'instant : %1.").arg(Texte(section::TexteRaison(raison)));
-            aide += QLatin1Char('\n') + tr("« %1 » est impossible pour l'instant : %2.").arg(nom, Texte(section::TexteRaison(raison)));
-        }
+        const section::Bulles bulles = section::BullesEvenement(t.evenement, raison);
+        const QString bulle = Texte(bulles.commande);
+        const QString aide = Texte(bulles.aide);
         boutonsEvenements_[k]->setToolTip(bulle);
         articlesEvenements_[k]->setToolTip(bulle);
         boutonsAide_[k]->setToolTip(aide);

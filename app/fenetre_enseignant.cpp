@@ -26,6 +26,7 @@
 #include "section/verification.h"
 #include "section/note.h"
 #include "section/exercice_session.h"
+#include "section/notation_classe.h"
 
 namespace {
 
@@ -235,17 +236,14 @@ bool FenetreEnseignant::CreerSerie() {
     };
     for (std::size_t i = 0; i < serie.size(); ++i) {
         const int numero = static_cast<int>(i) + 1;
-        section::Exercice e;
         const QString titre = QStringLiteral("%1 %2").arg(prefixe).arg(numero).trimmed();
-        e.titre = titre.toStdString();
-        e.lignes = serie[i].liste;
-        a.Charger(e.lignes);
-        e.cible = a.vue();
+        a.Charger(serie[i].liste);
+        section::Exercice e;
+        const std::string raison = section::ExerciceDeSession(a, titre.toStdString(), e);
         const QString nom = QStringLiteral("%1 %2.exo")
                                 .arg(prefixe.isEmpty() ? tr("Exercice") : prefixe)
                                 .arg(numero, 2, 10, QLatin1Char('0'));
-        if (const std::string r = section::VerifierExercice(e); !r.empty())
-            return echec(nom, section::ErreurFichier::Aucune, Texte(r));
+        if (!raison.empty()) return echec(nom, section::ErreurFichier::Aucune, Texte(raison));
         if (const section::ErreurFichier ef = ecriture.Ajouter(dessin::OctetsDeChemin(nom), section::TexteExercice(e));
             ef != section::ErreurFichier::Aucune)
             return echec(nom, ef, Texte(section::RaisonErreur(ef)));
@@ -318,13 +316,7 @@ bool FenetreEnseignant::NoterClasse(const QString& cheminExercice, const QString
         Erreur(tr("Chargement impossible : %1 (%2).").arg(QDir::toNativeSeparators(cheminExercice), Texte(r)));
         return false;
     }
-    const std::uint64_t empreinte = section::EmpreinteExercice(e);
-    section::Session modele;
-    modele.DefinirTextures(textures_);
-    section::ChargerExercice(modele, e);
-    section::Session eleve;
-    eleve.DefinirTextures(textures_);
-    eleve.SuivreFormations(true);
+    section::NotationClasse classe(textures_, e.lignes, section::EmpreinteExercice(e), true);
 
     const QStringList entrees = EntreesReponses(dossier);
     QProgressDialog progression(tr("Notation des copies..."), tr("Annuler"), 0, static_cast<int>(entrees.size()), this);
@@ -332,39 +324,25 @@ bool FenetreEnseignant::NoterClasse(const QString& cheminExercice, const QString
     progression.setWindowModality(Qt::WindowModal);
     progression.setMinimumDuration(500);
     notationEnCours_ = true;
-    std::vector<section::LigneNotes> lignes;
     for (const QString& nom : entrees) {
-        progression.setValue(static_cast<int>(lignes.size()));
+        progression.setValue(static_cast<int>(classe.Nombre()));
         QCoreApplication::processEvents();
         if (progression.wasCanceled()) break;
-        section::LigneNotes l;
-        l.fichier = dessin::OctetsDeChemin(nom);
         section::Reponse r;
         // Whatever the entry is (a pipe, a folder, a link that leads
         // nowhere or loops, a file that cannot be read or is damaged), the
         // reading says why it is no answer.
         if (std::string raison = section::LireFichierReponse(dessin::OctetsDeChemin(QDir(dossier).filePath(nom)), r);
             !raison.empty()) {
-            l.remarque = std::move(raison);
+            classe.Refuser(dessin::OctetsDeChemin(nom), std::move(raison));
         } else {
-            l.eleve = r.eleve;
-            if (r.exercice != empreinte) {
-                l.remarque = section::RemarqueAutreExercice();
-            } else if (section::TropLonguePourNoter(r.lignes)) {
-                l.remarque = section::RemarqueTropLongue();
-            } else {
-                eleve.Charger(r.lignes);
-                l.note = section::Noter(modele, eleve);
-                l.remarque = section::RemarqueNote(
-                    *l.note, l.note->memeCoupe ? section::Verification{} : section::VerifierCoupe(modele, eleve));
-            }
+            classe.Noter(dessin::OctetsDeChemin(nom), r.eleve, r.exercice, r.lignes);
         }
-        lignes.push_back(std::move(l));
     }
     const bool interrompue = progression.wasCanceled();
     progression.reset();
     notationEnCours_ = false;
-    section::SignalerHomonymes(lignes);
+    const std::vector<section::LigneNotes> lignes = classe.Lignes();
     for (const section::LigneNotes& l : lignes) AjouterLigne(l);
     bilanClasse_->setText(interrompue ? tr("Notation interrompue : %1 copie(s) notée(s) sur %2.")
                                             .arg(lignes.size())

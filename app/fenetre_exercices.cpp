@@ -63,10 +63,8 @@ void FenetrePrincipale::CreerExercice() {
         services_.questions->Demander(tr("Le titre de l'exercice, tel que les élèves le liront :"), titreExercice_);
     if (!titre || titre->trimmed().isEmpty()) return;
     section::Exercice e;
-    e.titre = titre->trimmed().toStdString();
-    e.lignes = session_.liste();
-    e.cible = session_.vue();
-    if (const std::string raison = section::VerifierExercice(e); !raison.empty()) {
+    if (const std::string raison = section::ExerciceDeSession(session_, titre->trimmed().toStdString(), e);
+        !raison.empty()) {
         services_.messages->Erreur(tr("Exercice impossible à créer : %1").arg(Texte(raison)));
         return;
     }

@@ -291,13 +291,6 @@
     </message>
 </context>
 <context>
-    <name>DessinFormations</name>
-    <message>
-        <source>%1 — trop mince pour porter sa lettre</source>
-        <translation>%1 — too thin to carry its letter</translation>
-    </message>
-</context>
-<context>
     <name>DialogueFichier</name>
     <message>
         <source>Le dossier %1 n&apos;existe pas.</source>
@@ -353,6 +346,18 @@
     <message>
         <source>les images de la coupe manquent : aucun événement n&apos;est possible</source>
         <translation>the pictures of the section are missing: no event is possible</translation>
+    </message>
+    <message>
+        <source>Ouvre l&apos;aide de « %1 » : ce que fait cet événement et quand il est possible.</source>
+        <translation>Opens the help on “%1”: what this event does and when it is possible.</translation>
+    </message>
+    <message>
+        <source>Impossible pour l&apos;instant : %1.</source>
+        <translation>Not possible for now: %1.</translation>
+    </message>
+    <message>
+        <source>« %1 » est impossible pour l&apos;instant : %2.</source>
+        <translation>“%1” is not possible for now: %2.</translation>
     </message>
 </context>
 <context>
@@ -543,6 +548,149 @@
     <message>
         <source>le nom de l&apos;élève ne contient ni lettre ni chiffre</source>
         <translation>the pupil&apos;s name holds no letter or digit</translation>
+    </message>
+</context>
+<context>
+    <name>Fenetre</name>
+    <message>
+        <source>Strataloom</source>
+        <translation>Strataloom</translation>
+    </message>
+    <message>
+        <source>Vous allez travailler dans le domaine sédimentaire uniquement.<byte value="xd"/>L&apos;histoire géologique antérieure de la région ne sera pas prise<byte value="xd"/>en compte. L&apos;influence des stuctures géologiques antérieures<byte value="xd"/>sera donc négligée</source>
+        <translation>You are going to work in the sedimentary domain only.<byte value="xd"/>The earlier geological history of the region will not be<byte value="xd"/>taken into account. The influence of earlier geological<byte value="xd"/>structures will therefore be neglected.</translation>
+    </message>
+    <message>
+        <source>Un ou plusieurs fichiers d&apos;images sont absents</source>
+        <translation>One or more picture files are missing</translation>
+    </message>
+    <message>
+        <source>Chargement impossible</source>
+        <translation>Cannot load</translation>
+    </message>
+    <message>
+        <source>Impossible de charger le fichier</source>
+        <translation>Cannot load the file</translation>
+    </message>
+    <message>
+        <source>Retour impossible</source>
+        <translation>Cannot go back</translation>
+    </message>
+    <message>
+        <source>Clic pour afficher le modèle...</source>
+        <translation>Click to show the model...</translation>
+    </message>
+    <message>
+        <source>Hello !</source>
+        <translation>Hello!</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Aucune formation n&apos;est visible.</source>
+        <translation>No formation is visible.</translation>
+    </message>
+    <message>
+        <source>La rubrique %1 est absente du fichier d&apos;aide.</source>
+        <translation>Topic %1 is missing from the help file.</translation>
+    </message>
+    <message>
+        <source>Aide indisponible</source>
+        <translation>Help unavailable</translation>
+    </message>
+    <message>
+        <source>Exemple.lst</source>
+        <translation>Exemple.lst</translation>
+    </message>
+    <message>
+        <source>Liste.txt</source>
+        <translation>Liste.txt</translation>
+    </message>
+    <message>
+        <source>Exemple.bmp</source>
+        <translation>Exemple.bmp</translation>
+    </message>
+    <message>
+        <source>La coupe commencée dans ce navigateur a été gardée : %1.<byte value="xd"/>Voulez-vous la reprendre ?</source>
+        <translation>The section started in this browser has been kept: %1.<byte value="xd"/>Do you want to go on with it?</translation>
+    </message>
+    <message>
+        <source>un événement après la couche de départ</source>
+        <translation>one event after the starting layer</translation>
+    </message>
+    <message>
+        <source>%1 événements après la couche de départ</source>
+        <translation>%1 events after the starting layer</translation>
+    </message>
+    <message>
+        <source>la couche de départ seule</source>
+        <translation>the starting layer alone</translation>
+    </message>
+    <message>
+        <source>Reprendre</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Nouvelle coupe</source>
+        <translation>New section</translation>
+    </message>
+    <message>
+        <source>Le navigateur n&apos;a plus de place pour garder ta coupe : si tu fermes la page, elle sera perdue.<byte value="xd"/>Pense à la sauver avec « Sauver la liste des événements ».</source>
+        <translation>The browser has no room left to keep your section: if you close the page, it will be lost.<byte value="xd"/>Remember to save it with “Save the event list”.</translation>
+    </message>
+    <message>
+        <source>Légende des formations</source>
+        <translation>Legend of the formations</translation>
+    </message>
+    <message>
+        <source>Les lettres nomment les formations dans l&apos;ordre où on les rencontre de gauche à droite, pas selon leur âge.</source>
+        <translation>The letters name the formations in the order they are met from left to right, not by their age.</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>A propos</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Conçu par l&apos;équipe Strataloom</source>
+        <translation>Designed by the Strataloom team</translation>
+    </message>
+    <message>
+        <source>Aide de Strataloom</source>
+        <translation>Strataloom help</translation>
+    </message>
+    <message>
+        <source>Précédent</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Suivant</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Sommaire</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>Coupe géologique</source>
+        <translation>Geological cross-section</translation>
+    </message>
+    <message>
+        <source>Image modèle</source>
+        <translation>Model picture</translation>
+    </message>
+    <message>
+        <source>liste des événements géologiques</source>
+        <translation>list of the geological events</translation>
     </message>
 </context>
 <context>
@@ -902,18 +1050,6 @@
     <message>
         <source>Formations visibles, de gauche à droite : %1</source>
         <translation>Formations in view, from left to right: %1</translation>
-    </message>
-    <message>
-        <source>Ouvre l&apos;aide de « %1 » : ce que fait cet événement et quand il est possible.</source>
-        <translation>Opens the help on “%1”: what this event does and when it is possible.</translation>
-    </message>
-    <message>
-        <source>Impossible pour l&apos;instant : %1.</source>
-        <translation>Not possible for now: %1.</translation>
-    </message>
-    <message>
-        <source>« %1 » est impossible pour l&apos;instant : %2.</source>
-        <translation>“%1” is not possible for now: %2.</translation>
     </message>
     <message>
         <source>La liste des événements n&apos;a pas été sauvée.<byte value="xd"/>Voulez-vous la sauver ?</source>
@@ -1284,6 +1420,10 @@ Pupils may be refused although they read the section correctly.</translation>
         <source>%1 : %2 (%3)</source>
         <extracomment>A line of the legend: %1 the letter, %2 the rocks, %3 the kind of event.</extracomment>
         <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 — trop mince pour porter sa lettre</source>
+        <translation>%1 — too thin to carry its letter</translation>
     </message>
 </context>
 <context>

@@ -9,19 +9,13 @@
 #include <map>
 
 #include "dessin/images.h"
+#include "section/legende_vue.h"
 
 namespace dessin {
 
 namespace {
 
 QColor Couleur(section::Couleur c) { return QColor::fromRgb(static_cast<QRgb>(c)); }
-
-// The tint of each formation of the legend, by formation index.
-std::map<section::Formation, section::Couleur> Teintes(const std::vector<section::EntreeLegende>& l) {
-    std::map<section::Formation, section::Couleur> t;
-    for (const section::EntreeLegende& e : l) t[e.formation] = e.teinte;
-    return t;
-}
 
 // A letter in a white box with a dark rim: legible on every rock.
 void DessinerLettre(QPainter& p, const QRectF& boite, const QString& lettre) {
@@ -36,8 +30,6 @@ void DessinerLettre(QPainter& p, const QRectF& boite, const QString& lettre) {
     p.drawText(boite, Qt::AlignCenter, lettre);
 }
 
-constexpr int kAlphaTeinte = 120;
-
 }  // namespace
 
 QImage SurcoucheFormations(const section::Session& s, const Affichage& a) {
@@ -47,16 +39,14 @@ QImage SurcoucheFormations(const section::Session& s, const Affichage& a) {
     img.fill(Qt::transparent);
     const section::PlanFormations plan = section::FormationsDeLaVue(s.section());
     if (plan.empty()) return img;
-    const std::vector<section::EntreeLegende> legende = s.Legende();
     if (a.teintes) {
-        const auto teintes = Teintes(legende);
-        for (int y = 0; y < plan.hauteur && y < img.height(); ++y) {
+        const std::vector<std::uint32_t> teintes = section::PlanTeintes(s);
+        for (int y = 0; y < img.height(); ++y) {
             auto* ligne = reinterpret_cast<QRgb*>(img.scanLine(y));
-            for (int x = 0; x < plan.largeur && x < img.width(); ++x) {
-                const auto it = teintes.find(plan.At(x, y));
-                if (it == teintes.end()) continue;
-                const QColor c = Couleur(it->second);
-                ligne[x] = qPremultiply(qRgba(c.red(), c.green(), c.blue(), kAlphaTeinte));
+            for (int x = 0; x < img.width(); ++x) {
+                const std::size_t i = static_cast<std::size_t>(y) * static_cast<std::size_t>(img.width()) +
+                                      static_cast<std::size_t>(x);
+                if (i < teintes.size() && teintes[i] != 0) ligne[x] = qPremultiply(static_cast<QRgb>(teintes[i]));
             }
         }
     }
@@ -101,28 +91,9 @@ QImage VueAnnotee(const section::Session& s, const Affichage& a) {
     return img;
 }
 
-namespace {
-
-// The square of the first label of each formation that has one.
-std::map<section::Formation, QRect> CarresDesLettres(const section::Session& s) {
-    std::map<section::Formation, QRect> carres;
-    for (const section::Etiquette& e : section::PlacerEtiquettes(section::FormationsDeLaVue(s.section())))
-        carres.emplace(e.formation, QRect(e.boite.left, e.boite.top, e.boite.right - e.boite.left,
-                                          e.boite.bottom - e.boite.top));
-    return carres;
-}
-
-}  // namespace
-
 QStringList TextesLegende(const section::Session& s) {
     QStringList l;
-    const auto carres = CarresDesLettres(s);
-    for (const section::EntreeLegende& e : s.Legende()) {
-        QString texte = QString::fromStdString(section::TexteLegende(e));
-        if (!carres.count(e.formation))
-            texte = QCoreApplication::translate("DessinFormations", "%1 — trop mince pour porter sa lettre").arg(texte);
-        l << texte;
-    }
+    for (const section::LigneLegende& ligne : section::LignesLegende(s)) l << QString::fromStdString(ligne.texte);
     return l;
 }
 
@@ -134,20 +105,9 @@ int LargeurLegende(const section::Session& s, const QFontMetrics& m) {
 
 int DessinerLegende(QPainter& p, const QRect& zone, const section::Session& s, const Affichage& a,
                     const QFont& police) {
-    const std::vector<section::EntreeLegende> legende = s.Legende();
+    const std::vector<section::LigneLegende> legende = section::LignesLegende(s);
     if (legende.empty()) return 0;
-    const QStringList textes = TextesLegende(s);
     const QImage vue = VueAnnotee(s, {false, a.teintes, a.impression});
-    const section::PlanFormations plan = section::FormationsDeLaVue(s.section());
-    // A sample of each formation: the square its first letter sits on, or
-    // for a formation too thin for one, its commonest colour.
-    const auto carres = CarresDesLettres(s);
-    std::map<section::Formation, std::map<QRgb, int>> couleurs;
-    for (int y = 0; y < plan.hauteur && y < vue.height(); ++y)
-        for (int x = 0; x < plan.largeur && x < vue.width(); ++x) {
-            const section::Formation f = plan.At(x, y);
-            if (f >= 0 && !carres.count(f)) ++couleurs[f][vue.pixel(x, y)];
-        }
     p.save();
     p.setFont(police);
     const QFontMetrics m = p.fontMetrics();
@@ -155,22 +115,24 @@ int DessinerLegende(QPainter& p, const QRect& zone, const section::Session& s, c
     const int carre = m.height();
     int y = zone.top();
     for (std::size_t i = 0; i < legende.size(); ++i) {
-        const section::EntreeLegende& e = legende[i];
+        const section::LigneLegende& l = legende[i];
         const QRect echantillon(zone.left(), y + (hauteur - carre) / 2, carre, carre);
-        if (const auto it = carres.find(e.formation); it != carres.end()) {
-            p.drawImage(echantillon, vue, it->second);
+        if (!l.sansLettre) {
+            const section::Rect& c = l.carre;
+            p.drawImage(echantillon, vue, QRect(c.left, c.top, c.right - c.left, c.bottom - c.top));
         } else {
-            const std::map<QRgb, int>& c = couleurs[e.formation];
-            const auto commune = std::max_element(c.begin(), c.end(),
-                                                  [](const auto& u, const auto& v) { return u.second < v.second; });
-            p.fillRect(echantillon, commune == c.end() ? QColor(Qt::white) : QColor::fromRgb(commune->first));
+            // The formation's commonest colour, under its tint as the view shows it.
+            p.fillRect(echantillon, QColor::fromRgb(static_cast<QRgb>(l.couleur)));
+            if (a.teintes)
+                p.fillRect(echantillon, QColor::fromRgba(qRgba(qRed(l.entree.teinte), qGreen(l.entree.teinte),
+                                                               qBlue(l.entree.teinte), section::kOpaciteTeinte)));
         }
         p.setPen(QPen(Qt::black, std::max(1, carre / 16)));
         p.setBrush(Qt::NoBrush);
         p.drawRect(echantillon);
         const QRect ligne(zone.left() + carre * 2, y, zone.width() - carre * 2, hauteur);
         p.drawText(ligne, Qt::AlignLeft | Qt::AlignVCenter,
-                   m.elidedText(textes.value(static_cast<qsizetype>(i)), Qt::ElideRight, ligne.width()));
+                   m.elidedText(QString::fromStdString(l.texte), Qt::ElideRight, ligne.width()));
         y += hauteur;
         if (y + hauteur > zone.bottom() + 1) break;
     }

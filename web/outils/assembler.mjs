@@ -3,35 +3,25 @@
 // page's style and scripts, the engine (WebAssembly inside its JavaScript),
 // and the data made by the project's generator: the seven textures
 // (gzip-compressed BMP files), the seven sounds (WAV files), the help
-// document, the icon and the logo. The same file is written as the static
-// folder's index.html.
+// document, the icon and the logo, and the English translations of the
+// engine's texts. The same file is written as the static folder's
+// index.html.
 //
 //   node assembler.mjs --moteur build-web/moteur.js --donnees DIR --icones DIR
 //                      --version 2.1.0 --sortie build-web
+//                      [--traductions app/traductions/strataloom_en.ts]
 //
 // DIR for --donnees is the generator's bin folder (Base/, strataloom.hlp).
 import { readFileSync, writeFileSync, mkdirSync } from "node:fs";
 import { gzipSync } from "node:zlib";
 import { dirname, join } from "node:path";
 import { fileURLToPath } from "node:url";
+import { LierModules } from "./modules.mjs";
+import { TraductionsDuMoteur } from "./traductions.mjs";
 
 const ici = dirname(fileURLToPath(import.meta.url));
+const racine = join(ici, "..", "..");
 const page = join(ici, "..", "page");
-
-// The page's scripts, in the order they need each other.
-const SCRIPTS = [
-  "textes.js",
-  "donnees.js",
-  "vue.js",
-  "menus.js",
-  "formations.js",
-  "boites.js",
-  "aide.js",
-  "son.js",
-  "fichiers.js",
-  "conservation.js",
-  "principal.js",
-];
 const TEXTURES = ["Couche1.bmp", "Couche2.bmp", "Couche3.bmp", "Granit.bmp", "Granit0.bmp", "Coulee.bmp", "Coulee0.bmp"];
 const SONS = ["Sedime.Wav", "Coulee.Wav", "Erode.Wav", "Granite.Wav", "Plisse.Wav", "Chevauche.Wav", "Casse.Wav"];
 
@@ -43,6 +33,7 @@ function Options(argv) {
   }
   for (const n of ["moteur", "donnees", "icones", "version", "sortie"])
     if (!o[n]) throw new Error(`--${n} manque`);
+  o.traductions ??= join(racine, "app", "traductions", "strataloom_en.ts");
   return o;
 }
 
@@ -67,10 +58,11 @@ const donnees = {
     /src="aide\/([a-z-]+\.png)"/g,
     (_, nom) => `src="${dataUrlPng(join(o.donnees, "aide", nom))}"`,
   ),
+  // The page in English: the engine's texts by context (see traductions.mjs).
+  traductions: { en: TraductionsDuMoteur(readFileSync(o.traductions, "utf8"), racine) },
 };
 
-const scripts = SCRIPTS.map((n) => `// ${n}\n` + readFileSync(join(page, n), "utf8")).join("\n");
-const pageJs = `(() => {\n"use strict";\n${scripts}\n})();\n`;
+const pageJs = LierModules(page, "principal.js");
 
 // Placeholders are replaced by function so that "$" in the inserted text
 // stays as it is.
@@ -79,7 +71,6 @@ const remplacements = {
   "@DONNEES@": PourScript("const STRATALOOM_DONNEES = " + JSON.stringify(donnees) + ";"),
   "@MOTEUR@": PourScript(readFileSync(o.moteur, "utf8")),
   "@PAGE@": PourScript(pageJs),
-  "@VERSION@": o.version,
   "@LOGO@": dataUrlPng(join(o.icones, "logo.png")),
   "@ICONE48@": dataUrlPng(join(o.icones, "strataloom-48.png")),
   "@ICONE32@": dataUrlPng(join(o.icones, "strataloom-32.png")),

@@ -3,9 +3,13 @@
 // scrolled to the topic of a context number (0, and 11 to 17 for the seven
 // events), each topic starting at the anchor "contexte-N". Links between
 // topics stay in the window; "Précédent" and "Suivant" walk back and forth
-// through the topics shown, "Sommaire" goes to topic 0.
+// through the topics shown, "Sommaire" goes to topic 0. The document is
+// French in either language of the page.
 
-const Aide = (() => {
+import { DONNEES } from "./donnees.js";
+import { TEXTES, Remplir } from "./textes.js";
+
+export const Aide = (() => {
   const fenetre = document.getElementById("FenetreAide");
   const navigateur = document.getElementById("Navigateur");
   const message = document.getElementById("Message");
@@ -21,7 +25,7 @@ const Aide = (() => {
   function Preparer() {
     if (racine) return;
     racine = navigateur.attachShadow ? navigateur.attachShadow({ mode: "open" }) : navigateur;
-    const html = STRATALOOM_DONNEES.aide || "";
+    const html = DONNEES.aide || "";
     const doc = new DOMParser().parseFromString(html, "text/html");
     const contenu = document.createElement("div");
     contenu.className = "document-aide";

@@ -3,7 +3,9 @@
 // button) and the about box. One box at a time; a message asked for while
 // another is open waits for it to close.
 
-const Boites = (() => {
+import { TEXTES } from "./textes.js";
+
+export const Boites = (() => {
   const boite = document.getElementById("boite-message");
   const texte = document.getElementById("texte-message");
   const boutons = document.getElementById("boutons-message");

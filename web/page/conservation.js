@@ -8,7 +8,9 @@
 // removed, so that a reload never brings back an older list, and the pupil
 // is told once.
 
-const Conservation = (() => {
+import { ChaineDOctets, OctetsDeChaine } from "./donnees.js";
+
+export const Conservation = (() => {
   const kListe = "strataloom.liste";
   const kModele = "strataloom.modele";
 

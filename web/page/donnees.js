@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The data the build put inside the page (STRATALOOM_DONNEES): the seven
 // textures as gzip-compressed BMP files, the seven sounds as WAV files, the
-// help document and the pictures of the about box, all in base64.
+// help document and the pictures of the about box, all in base64, and the
+// translations of the engine's texts.
 
-function OctetsDeBase64(texte) {
+// Written by the build into a script of its own, before the page's.
+export const DONNEES = STRATALOOM_DONNEES;
+
+export function OctetsDeBase64(texte) {
   const binaire = atob(texte);
   const octets = new Uint8Array(binaire.length);
   for (let i = 0; i < binaire.length; ++i) octets[i] = binaire.charCodeAt(i);
@@ -12,14 +16,14 @@ function OctetsDeBase64(texte) {
 
 // Bytes to a string of the same code units (0..255), for the browser's
 // storage; and back.
-function ChaineDOctets(octets) {
+export function ChaineDOctets(octets) {
   let s = "";
   for (let i = 0; i < octets.length; i += 8192)
     s += String.fromCharCode.apply(null, octets.subarray(i, i + 8192));
   return s;
 }
 
-function OctetsDeChaine(s) {
+export function OctetsDeChaine(s) {
   const octets = new Uint8Array(s.length);
   for (let i = 0; i < s.length; ++i) octets[i] = s.charCodeAt(i) & 0xff;
   return octets;
@@ -33,8 +37,8 @@ async function Decompresser(octets) {
 
 // The seven texture files, in the engine's order; an entry is null where a
 // file is missing or does not decompress.
-async function TexturesEmbarquees(noms) {
-  const textures = STRATALOOM_DONNEES.textures || {};
+export async function TexturesEmbarquees(noms) {
+  const textures = DONNEES.textures || {};
   return Promise.all(
     noms.map(async (nom) => {
       if (!textures[nom]) return null;

@@ -4,7 +4,7 @@
 // "Liste.txt", "Exemple.bmp"); what it reads through an open dialog comes
 // from the browser's file picker. Bytes go out and in unchanged.
 
-const Fichiers = (() => {
+export const Fichiers = (() => {
   function Telecharger(octets, nom, type) {
     const url = URL.createObjectURL(new Blob([octets], { type }));
     const lien = document.createElement("a");

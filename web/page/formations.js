@@ -8,8 +8,13 @@
 // The overlay covers the view's box exactly; it holds k x k device pixels
 // per view pixel (k the view's factor), so a tint covers its view pixel's
 // k x k square and the letters are drawn at the screen's own resolution.
+// The menu's items and their shortcuts are the menu bar's (menus.js); the
+// commands here say what they switch to.
 
-const Formations = (() => {
+import { Vue } from "./vue.js";
+import { TEXTES } from "./textes.js";
+
+export const Formations = (() => {
   const couche = document.getElementById("Formations");
   const ctx = couche.getContext("2d");
   const visu = document.getElementById("Visu");
@@ -17,8 +22,6 @@ const Formations = (() => {
   // read back for the legend's samples.
   const toileTeintes = document.createElement("canvas");
   const ctxTeintes = toileTeintes.getContext("2d");
-  const lettres1 = document.getElementById("Lettres1");
-  const teintes1 = document.getElementById("Teintes1");
   const panneau = document.getElementById("Legende");
   const lignes = document.getElementById("LignesLegende");
   let session = null;
@@ -219,35 +222,22 @@ const Formations = (() => {
 
   // --- The menu's commands ---
 
-  function Basculer(article, oui) {
-    article.setAttribute("aria-checked", String(oui));
+  // Each switch gives its new state, which its menu item shows.
+  function Basculer() {
     if (session && teintes && session.prete()) PeindreTeintes(session.largeurVue(), session.hauteurVue());
     Dessiner();
     if (!panneau.hidden) RemplirLegende();
   }
-  const LettresClick = () => {
+  function BasculerLettres() {
     lettres = !lettres;
-    Basculer(lettres1, lettres);
-  };
-  const TeintesClick = () => {
+    Basculer();
+    return lettres;
+  }
+  function BasculerTeintes() {
     teintes = !teintes;
-    Basculer(teintes1, teintes);
-  };
-  lettres1.addEventListener("click", LettresClick);
-  teintes1.addEventListener("click", TeintesClick);
-  document.getElementById("Legende1").addEventListener("click", OuvrirLegende);
-
-  // Ctrl+L and Ctrl+T, as on the desktop; not while a box waits for an
-  // answer.
-  document.addEventListener("keydown", (e) => {
-    if (!e.ctrlKey || e.altKey || e.shiftKey || e.metaKey || e.repeat) return;
-    if (document.querySelector("dialog[open]")) return;
-    const touche = e.key.toLowerCase();
-    if (touche !== "l" && touche !== "t") return;
-    e.preventDefault();
-    if (touche === "l") LettresClick();
-    else TeintesClick();
-  });
+    Basculer();
+    return teintes;
+  }
 
   Vue.ApresAjustement(Dessiner);
 
@@ -261,6 +251,9 @@ const Formations = (() => {
 
   return {
     Afficher,
+    BasculerLettres,
+    BasculerTeintes,
+    OuvrirLegende,
     lettres: () => lettres,
     teintes: () => teintes,
   };

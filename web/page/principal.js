@@ -1,8 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's handlers: each reads its command's tag, calls the engine's
-// session and the services (boxes, sounds, help, files), then shows the
-// session's state once: list, view and its formations, undo and
-// availability.
+// The window's handlers, one per command of the menu bar and per button:
+// each calls the engine's session and the services (boxes, sounds, help,
+// files), then shows the session's state once: list, view and its
+// formations, undo and availability.
+
+import { TexturesEmbarquees } from "./donnees.js";
+import { TEXTES, ChoisirLangue, Remplir } from "./textes.js";
+import { Vue } from "./vue.js";
+import { ConstruireMenus } from "./menus.js";
+import { PoserLibelles } from "./libelles.js";
+import { Formations } from "./formations.js";
+import { Boites } from "./boites.js";
+import { Aide } from "./aide.js";
+import { Son } from "./son.js";
+import { Fichiers } from "./fichiers.js";
+import { Conservation } from "./conservation.js";
 
 const Fenetre = (() => {
   let moteur = null;
@@ -12,7 +24,7 @@ const Fenetre = (() => {
   const articles = new Map(); // tag -> menu item
   const boutonsAide = new Map(); // tag -> "?" button
   const annuler = document.getElementById("Annuler");
-  const annuler1 = document.getElementById("Annuler1");
+  let annuler1 = null; // the menu's, once the bar is built
   const liste = document.getElementById("ListBox1");
   const zone = document.getElementById("zone-vue");
   const visu = document.getElementById("Visu");
@@ -23,17 +35,15 @@ const Fenetre = (() => {
   let conserver = false;
 
   // The seven commands and their "?" buttons, from the engine's table, in
-  // the panel and in the "Evénements" menu.
+  // the panel (the menu bar has its own items: menus.js).
   function CreerCommandes() {
     const panneau = document.getElementById("commandes");
-    const menu = document.getElementById("menu-Evnements1");
-    const fin = document.getElementById("fin-evenements");
     for (const e of table) {
       const b = document.createElement("button");
       b.type = "button";
       b.id = e.bouton;
       b.dataset.tag = e.tag;
-      b.textContent = e.libelle;
+      b.textContent = e.nom;
       b.addEventListener("click", () => SedimClick(e.tag));
       const aide = document.createElement("button");
       aide.type = "button";
@@ -41,21 +51,12 @@ const Fenetre = (() => {
       aide.className = "aide";
       aide.dataset.tag = e.contexte;
       aide.textContent = "?";
-      aide.setAttribute("aria-label", "? " + e.libelle);
+      aide.setAttribute("aria-label", "? " + e.nom);
       aide.addEventListener("click", () => AideBt1Click(e.contexte));
       panneau.append(b, aide);
       boutons.set(e.tag, b);
       boutonsAide.set(e.tag, aide);
-
-      const a = document.createElement("button");
-      a.type = "button";
-      a.setAttribute("role", "menuitem");
-      a.id = e.menu;
-      a.dataset.tag = e.tag;
-      a.textContent = e.libelle;
-      a.addEventListener("click", () => SedimClick(e.tag));
-      menu.insertBefore(a, fin);
-      articles.set(e.tag, a);
+      articles.set(e.tag, document.getElementById(e.menu));
     }
   }
 
@@ -92,13 +93,11 @@ const Fenetre = (() => {
       const actif = session.disponible(e.tag);
       boutons.get(e.tag).disabled = !actif;
       articles.get(e.tag).disabled = !actif;
-      // What the event does and why it is off, as the desktop's tooltips.
-      const raison = session.raison(e.tag);
-      const bulle = e.description + (raison ? "\n" + Remplir(TEXTES.impossiblePourLInstant, raison) : "");
-      boutons.get(e.tag).title = bulle;
-      articles.get(e.tag).title = bulle;
-      boutonsAide.get(e.tag).title = Remplir(TEXTES.bulleAide, e.libelle) +
-        (raison ? "\n" + Remplir(TEXTES.aideImpossible, e.libelle, raison) : "");
+      // What the event does and why it is off, in the engine's words.
+      const bulles = session.bulles(e.tag);
+      boutons.get(e.tag).title = bulles.commande;
+      articles.get(e.tag).title = bulles.commande;
+      boutonsAide.get(e.tag).title = bulles.aide;
     }
     const u = session.annulable();
     annuler.disabled = !u;
@@ -164,12 +163,15 @@ const Fenetre = (() => {
 
   // --- List files ---
 
-  function Sauver1Click(k) {
+  // "Sauver la liste des événements" and "Exporter la liste des
+  // événements": the same bytes, under the names and types the desktop's
+  // two dialogs give them.
+  function TelechargerListe(nom, type) {
     if (session.nombreLignes() === 0) return;
-    const octets = session.texteListe().slice();
-    if (k === 1) Fichiers.Telecharger(octets, TEXTES.nomListe, "application/octet-stream");
-    else Fichiers.Telecharger(octets, TEXTES.nomTexte, "text/plain");
+    Fichiers.Telecharger(session.texteListe().slice(), nom, type);
   }
+  const Sauver1Click = () => TelechargerListe(TEXTES.nomListe, "application/octet-stream");
+  const Exporterliste1Click = () => TelechargerListe(TEXTES.nomTexte, "text/plain");
 
   const choixListe = document.getElementById("choix-liste");
   const Charger1Click = () => Fichiers.Choisir(choixListe);
@@ -254,8 +256,8 @@ const Fenetre = (() => {
   });
   zone.addEventListener("blur", Relacher);
 
-  // "Sauver en tant que modèle" (1) and "Exporter l'image affichée" (2):
-  // the view as the desktop's BMP, whatever the command.
+  // "Sauver en tant que modèle" and "Exporter l'image affichée": the view
+  // as the desktop's BMP, both.
   function ExporterImage1Click() {
     if (!session.prete()) return;
     Fichiers.Telecharger(session.vueBmp().slice(), TEXTES.nomImage, "image/bmp");
@@ -271,28 +273,30 @@ const Fenetre = (() => {
   const uneBoiteOuverte = () => !!document.querySelector("dialog[open]");
 
   document.addEventListener("keydown", (e) => {
-    if (uneBoiteOuverte()) return;
-    if (Son.EstAccord(e)) Son.Basculer();
-    if (e.key === "F1" && !e.ctrlKey && !e.altKey && !e.shiftKey && !e.metaKey) {
-      e.preventDefault();
-      Aide1Click();
-    }
+    if (!uneBoiteOuverte() && Son.EstAccord(e)) Son.Basculer();
   });
 
-  const Lier = (id, f) => document.getElementById(id).addEventListener("click", f);
-  Lier("Annuler", AnnulerClick);
-  Lier("Annuler1", AnnulerClick);
-  Lier("Efface", InitProfil);
-  Lier("Retourdbut1", InitProfil);
-  Lier("Importermodle1", Importermodle1Click);
-  Lier("Sauvercommemodle1", () => ExporterImage1Click(1));
-  Lier("ExporterImage1", () => ExporterImage1Click(2));
-  Lier("Charger1", Charger1Click);
-  Lier("Sauver1", () => Sauver1Click(1));
-  Lier("Exporterliste1", () => Sauver1Click(2));
-  Lier("Aide1", Aide1Click);
-  Lier("Avertissement1", Avertissement1Click);
-  Lier("Apropos1", Apropos1Click);
+  // The menu bar's commands (the engine's names) and their handlers.
+  const COMMANDES = {
+    ChargerModele: Importermodle1Click,
+    EnregistrerModele: ExporterImage1Click,
+    ExporterImage: ExporterImage1Click,
+    ChargerListe: Charger1Click,
+    EnregistrerListe: Sauver1Click,
+    ExporterListe: Exporterliste1Click,
+    Evenement: (tag) => SedimClick(tag),
+    Annuler: AnnulerClick,
+    RetourDebut: InitProfil,
+    Lettres: () => Formations.BasculerLettres(),
+    Teintes: () => Formations.BasculerTeintes(),
+    Legende: () => Formations.OuvrirLegende(),
+    Aide: Aide1Click,
+    Avertissement: Avertissement1Click,
+    APropos: Apropos1Click,
+  };
+
+  document.getElementById("Annuler").addEventListener("click", AnnulerClick);
+  document.getElementById("Efface").addEventListener("click", InitProfil);
 
   // --- Start-up ---
 
@@ -323,8 +327,14 @@ const Fenetre = (() => {
   async function Demarrer() {
     Conservation.SiPlein(() => Boites.Information(TEXTES.stockagePlein));
     moteur = await StrataloomMoteur();
+    ChoisirLangue(moteur);
     session = new moteur.Session();
     table = moteur.evenements();
+    const menus = moteur.menus();
+    ConstruireMenus(menus, table, COMMANDES);
+    PoserLibelles(menus);
+    annuler1 = document.getElementById("Annuler1");
+    annuler1.disabled = true;
     CreerCommandes();
     const noms = moteur.fichiersTextures();
     const fichiers = await TexturesEmbarquees(noms);

@@ -5,7 +5,9 @@
 // a page make sound only after a key press or a touch: the first chord is
 // one, and the player is prepared then.
 
-const Son = (() => {
+import { DONNEES, OctetsDeBase64 } from "./donnees.js";
+
+export const Son = (() => {
   let sansSon = true;
   let contexte = null;
   const tampons = new Map(); // wave file name -> AudioBuffer
@@ -23,7 +25,7 @@ const Son = (() => {
       } catch (e) {
         return;
       }
-      const sons = STRATALOOM_DONNEES.sons || {};
+      const sons = DONNEES.sons || {};
       for (const nom of Object.keys(sons)) {
         let octets;
         try {

@@ -5,7 +5,7 @@
 // whole number of device pixels, k x k, with no smoothing: the canvas's
 // CSS size is the picture's size times k / devicePixelRatio.
 
-const Vue = (() => {
+export const Vue = (() => {
   const zone = document.getElementById("zone-vue");
   const visu = document.getElementById("Visu");
   const modele = document.getElementById("Modele");

@@ -3,13 +3,16 @@
 // uses: a 1280 x 800 tablet (also at two device pixels per CSS pixel) and a
 // 1366 x 768 laptop. For looking at, not for checking.
 //
-//   node web/tests/captures.mjs build-web/strataloom.html DOSSIER
+//   node web/tests/captures.mjs build-web/strataloom.html DOSSIER [LANGUES]
+//
+// LANGUES is the browser's preferred languages ("en-US,en"), French when
+// not given; the pictures' names then start with the first one.
 import { writeFileSync, mkdirSync } from "node:fs";
 import { resolve, join } from "node:path";
 import { pathToFileURL } from "node:url";
 import { Navigateur } from "./webdriver.mjs";
 
-const [page, dossier] = process.argv.slice(2);
+const [page, dossier, langues] = process.argv.slice(2);
 if (!page || !dossier) {
   console.error("usage : node captures.mjs PAGE.html DOSSIER");
   process.exit(2);
@@ -24,9 +27,11 @@ const tailles = [
 ];
 
 for (const t of tailles) {
-  const n = await Navigateur.Lancer(t);
+  const n = await Navigateur.Lancer({ ...t, langues });
+  const prefixe = langues ? langues.split(",")[0] + "-" : "";
   try {
-    const capture = async (etape) => writeFileSync(join(dossier, `${t.nom}-${etape}.png`), await n.capture());
+    const capture = async (etape) =>
+      writeFileSync(join(dossier, `${prefixe}${t.nom}-${etape}.png`), await n.capture());
     await n.ouvrir(url);
     await n.executerAsync(() => window.strataloom.pret);
     await capture("1-avertissement");

@@ -117,6 +117,8 @@ writeFileSync(join(profil, "user.js"), [
   'user_pref("datareporting.policy.dataSubmissionEnabled", false);',
   'user_pref("app.update.enabled", false);',
   'user_pref("network.proxy.type", 0);',
+  // The page speaks the browser's first language: French here.
+  'user_pref("intl.accept_languages", "fr-FR, fr");',
 ].join("\n"));
 const ff = spawn(binaire, ["--headless", "--marionette", "--no-remote", "--profile", profil,
   "--width=1280", "--height=800"], { stdio: "ignore" });

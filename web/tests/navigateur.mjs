@@ -137,6 +137,28 @@ test("les libellés de la page sont ceux du programme de bureau", async () => {
   for (const e of table) verifier(bureau.has(e.libelle), `libellé ${e.libelle}`);
 });
 
+test("les textes de la fenêtre viennent du moteur : aucun script de la page n'en garde une copie", async () => {
+  const textes = Object.values(await nav.executer(() => window.strataloom.textes));
+  verifier(textes.length > 20, "textes de la fenêtre");
+  const dossier = join(racine, "web", "page");
+  const copies = [];
+  for (const f of readdirSync(dossier).filter((n) => n.endsWith(".js"))) {
+    const source = readFileSync(join(dossier, f), "utf8")
+      .replace(/\/\*[\s\S]*?\*\//g, "")
+      .replace(/(^|\s)\/\/.*$/gm, "$1")
+      // Element ids are the desktop's object names ("Fermer"), not texts.
+      .replace(/getElementById\("\w+"\)/g, "");
+    const litteraux = Array.from(source.matchAll(/(["'`])((?:\\.|(?!\1)[^\\\n])*)\1/g), (m) => m[2]);
+    for (const t of textes)
+      for (const ligne of t.split("\r"))
+        for (const l of litteraux)
+          // A short text counts when a literal is that text, a longer one
+          // when a literal holds it.
+          if (ligne.length < 8 ? l === ligne : l.includes(ligne)) copies.push(`${f} : ${ligne}`);
+  }
+  egal(copies, [], "textes du moteur recopiés dans la page");
+});
+
 // --- The sample lists, clicked through ---
 
 for (const nom of listes) {
@@ -706,6 +728,32 @@ async function VerifierNettete(echelle) {
 for (const echelle of [1, 1.5, 2])
   test(`la vue à l'écran : chaque pixel sur k × k pixels de l'écran, sans lissage (${echelle} pixel${echelle > 1 ? "s" : ""} d'écran par pixel CSS)`,
     () => VerifierNettete(echelle));
+
+// --- In English ---
+
+test("la page en anglais quand le navigateur préfère l'anglais : menus et messages du programme anglais", async () => {
+  await Ouvrir({ langues: "en-US,en" });
+  const b = await Boite();
+  verifier(b && b.texte.startsWith("You are going to work in the sedimentary domain only."),
+    `avertissement en anglais attendu : ${JSON.stringify(b)}`);
+  await nav.cliquer("#boite-message button");
+  const menus = await nav.executer(() => ({
+    langue: document.documentElement.lang,
+    titres: Array.from(document.querySelectorAll("#menus .titre-menu"), (t) => [t.id, t.textContent, t.dataset.touche]),
+    fichier: Array.from(document.querySelectorAll("#menu-Fichier1 button"), (a) => [a.id, a.textContent]),
+    panneau: [document.getElementById("Annuler").textContent, document.getElementById("Efface").textContent,
+      document.getElementById("Sedim").textContent, document.getElementById("Sdimentation1").textContent],
+  }));
+  egal(menus.langue, "en", "langue du document");
+  egal(menus.titres, [["Fichier1", "File", "f"], ["Evnements1", "Events", undefined], ["Affichage1", "View", undefined],
+    ["Interrogation1", "?", undefined]], "titres des menus en anglais");
+  egal(menus.fichier.map(([id]) => id), ["Importermodle1", "Sauvercommemodle1", "ExporterImage1", "Charger1", "Sauver1",
+    "Exporterliste1"], "articles du menu Fichier");
+  egal(menus.fichier[3][1], "Load an event list", "« Charger une liste d'événements » en anglais");
+  egal(menus.panneau, ["Undo", "Back to start", "Sedimentation", "Sedimentation"], "boutons du panneau en anglais");
+  await nav.fermer();
+  nav = null;
+});
 
 // A test that failed half-way may leave a box or a menu open.
 async function Ranger() {

@@ -67,7 +67,11 @@ export class Navigateur {
       `--window-size=${o.largeur || 1280},${o.hauteur || 800}`,
     ];
     if (o.echelle) args.push(`--force-device-scale-factor=${o.echelle}`);
-    const prefs = { "profile.default_content_settings.popups": 0 };
+    // The page speaks the browser's first language: French unless a test
+    // asks for another ("en-US,en").
+    const langues = o.langues || "fr-FR,fr";
+    args.push(`--lang=${langues.split(",")[0]}`);
+    const prefs = { "profile.default_content_settings.popups": 0, "intl.accept_languages": langues };
     if (o.telechargements) {
       prefs["download.default_directory"] = o.telechargements;
       prefs["download.prompt_for_download"] = false;

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The menu bar's table and the window's catalogue of texts, which both
+// front ends build from: names that identify one item each, every item
+// offered somewhere, every caption and text present, and each text and
+// event caption shown through the translator in its context.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "section/catalogue.h"
+#include "section/commandes.h"
+#include "section/encodage.h"
+#include "section/evenements.h"
+#include "section/textes.h"
+
+namespace section {
+namespace {
+
+TEST(Commandes, TableDesMenus) {
+    std::set<std::string> noms;
+    std::set<Commande> commandes;
+    const auto unique = [&noms](const char* nom) { return noms.insert(nom).second; };
+    for (const MenuBarre& m : Menus()) {
+        SCOPED_TRACE(m.nom);
+        EXPECT_TRUE(unique(m.nom)) << "menu name used twice";
+        EXPECT_FALSE(SansEsperluette(m.libelle).empty());
+        ASSERT_FALSE(m.articles.empty());
+        // A menu offered in an edition holds an item for it.
+        for (const Edition e : {Edition::Fenetre, Edition::Navigateur}) {
+            if (!Offert(m.edition, e)) continue;
+            bool article = false;
+            for (const ArticleMenu& a : m.articles)
+                article = article || (a.commande != Commande::Separateur && Offert(a.edition, e));
+            EXPECT_TRUE(article) << "a menu without items";
+        }
+        for (const ArticleMenu& a : m.articles) {
+            SCOPED_TRACE(a.nom);
+            EXPECT_TRUE(Offert(a.edition, Edition::Toutes)) << "an item offered nowhere";
+            const bool cadre = a.commande == Commande::Separateur || a.commande == Commande::Evenements;
+            // Separators and the events' row have no name nor caption of
+            // their own; every other item has both, and one command.
+            EXPECT_EQ(*a.nom == '\0', cadre);
+            EXPECT_EQ(SansEsperluette(a.libelle).empty(), cadre);
+            if (cadre) continue;
+            EXPECT_TRUE(unique(a.nom)) << "object name used twice";
+            EXPECT_TRUE(commandes.insert(a.commande).second) << "command in two items";
+            EXPECT_TRUE(a.raccourcis[0] || !a.raccourcis[1]) << "a second shortcut without a first";
+        }
+    }
+    // Every command has its item, but the events' row and the separator.
+    EXPECT_EQ(commandes.size(), static_cast<std::size_t>(Commande::Separateur) - 1);
+}
+
+std::string Anglais(const char* contexte, const char* francais) { return std::string(contexte) + "|" + francais; }
+
+TEST(Commandes, CatalogueDeLaFenetre) {
+    std::set<std::string> noms;
+    for (const EntreeCatalogue& e : Catalogue()) {
+        SCOPED_TRACE(e.nom);
+        EXPECT_TRUE(noms.insert(e.nom).second) << "key name used twice";
+        EXPECT_STRNE(e.francais, "");
+        EXPECT_EQ(TexteDeFenetre(e.cle), e.francais);
+        DefinirTraducteur(&Anglais);
+        EXPECT_EQ(TexteDeFenetre(e.cle), std::string("Fenetre|") + e.francais);
+        DefinirTraducteur(nullptr);
+    }
+    EXPECT_EQ(noms.size(), static_cast<std::size_t>(TexteFenetre::ListeEvenements) + 1);
+    // The events' captions: their list word, translated in its context.
+    for (const TypeEvenement& e : kEvenements) {
+        EXPECT_EQ(NomEvenement(e.ligne), Utf8DeLigne(e.ligne));
+        DefinirTraducteur(&Anglais);
+        EXPECT_EQ(NomEvenement(e.ligne), "Evenements|" + Utf8DeLigne(e.ligne));
+        DefinirTraducteur(nullptr);
+    }
+}
+
+}  // namespace
+}  // namespace section
