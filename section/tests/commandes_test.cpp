@@ -12,6 +12,7 @@
 #include "section/commandes.h"
 #include "section/encodage.h"
 #include "section/evenements.h"
+#include "section/section.h"
 #include "section/textes.h"
 
 namespace section {
@@ -73,6 +74,17 @@ TEST(Commandes, CatalogueDeLaFenetre) {
         EXPECT_EQ(NomEvenement(e.ligne), "Evenements|" + Utf8DeLigne(e.ligne));
         DefinirTraducteur(nullptr);
     }
+}
+
+// The build files list Base/ once (cmake/FichiersBase.cmake): the same
+// textures in the same order as the section reads them, and the event
+// table's sounds.
+TEST(Commandes, FichiersDeBaseCommeLesListentLesConstructions) {
+    std::string textures, sons;
+    for (const char* f : kFichiersTextures) textures += (textures.empty() ? "" : ",") + std::string(f);
+    for (const TypeEvenement& e : kEvenements) sons += (sons.empty() ? "" : ",") + std::string(e.son);
+    EXPECT_EQ(textures, STRATALOOM_TEXTURES_CMAKE);
+    EXPECT_EQ(sons, STRATALOOM_SONS_CMAKE);
 }
 
 }  // namespace

@@ -22,8 +22,15 @@ import { TraductionsDuMoteur } from "./traductions.mjs";
 const ici = dirname(fileURLToPath(import.meta.url));
 const racine = join(ici, "..", "..");
 const page = join(ici, "..", "page");
-const TEXTURES = ["Couche1.bmp", "Couche2.bmp", "Couche3.bmp", "Granit.bmp", "Granit0.bmp", "Coulee.bmp", "Coulee0.bmp"];
-const SONS = ["Sedime.Wav", "Coulee.Wav", "Erode.Wav", "Granite.Wav", "Plisse.Wav", "Chevauche.Wav", "Casse.Wav"];
+// The files of Base/, as the build files list them.
+function ListeCMake(nom) {
+  const texte = readFileSync(join(ici, "..", "..", "cmake", "FichiersBase.cmake"), "utf8");
+  const m = texte.match(new RegExp(`set\\(${nom} ([^)]*)\\)`));
+  if (!m) throw new Error(`${nom} manque dans cmake/FichiersBase.cmake`);
+  return m[1].trim().split(/\s+/);
+}
+const TEXTURES = ListeCMake("STRATALOOM_TEXTURES");
+const SONS = ListeCMake("STRATALOOM_SONS");
 
 function Options(argv) {
   const o = {};

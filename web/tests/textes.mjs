@@ -75,7 +75,9 @@ export function TextesDuBureau(dossierApp) {
   const fichiers = readdirSync(dossierApp)
     .filter((f) => /\.(cpp|h)$/.test(f))
     .map((f) => join(dossierApp, f));
-  fichiers.push(join(dossierApp, "..", "section", "include", "section", "evenements.h"));
+  // The engine's tables the window shows: events, reasons, menus.
+  for (const f of ["include/section/evenements.h", "include/section/disponibilite.h", "src/commandes.cpp"])
+    fichiers.push(join(dossierApp, "..", "section", f));
   const textes = new Set();
   for (const f of fichiers) {
     for (const t of Litteraux(readFileSync(f, "utf8"))) {

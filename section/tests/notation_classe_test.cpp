@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A class marked against one model, an exercise made from a session, and
+// the tooltips of the event commands: what the window, the renderer and
+// the page all take from the engine.
+#include <gtest/gtest.h>
+
+#include "section/disponibilite.h"
+#include "section/exercice_session.h"
+#include "section/notation_classe.h"
+#include "section/note.h"
+#include "textures_essai.h"
+
+namespace section {
+namespace {
+
+using E = Evenement;
+
+Liste LignesDe(std::initializer_list<E> evenements) {
+    Liste l{Ligne(kLigneInitiale)};
+    for (const E e : evenements) l.emplace_back(Type(e).ligne);
+    return l;
+}
+
+struct CasCopie {
+    const char* nom;
+    std::optional<std::uint64_t> exercice;  // the fingerprint the answer names
+    Liste lignes;
+    bool limiter;
+    bool accepte;      // Noter's answer
+    bool notee;        // a mark in the row
+};
+
+TEST(NotationClasse, EachAnswerGetsItsRowAndTheMarkOfAFreshSession) {
+    const Textures t = test::TexturesSimples(640, 600);
+    const Liste modele = LignesDe({E::Sedimentation, E::Compression, E::Erosion});
+    const std::uint64_t empreinte = 0x1234;
+    Liste longue = LignesDe({});
+    longue.resize(kEvenementsNotesMax + 2, Ligne(Type(E::Erosion).ligne));
+    const CasCopie cas[] = {
+        {"the model's own list", empreinte, modele, true, true, true},
+        {"a plain list names no exercise", std::nullopt, LignesDe({E::Sedimentation}), true, true, true},
+        {"another exercise", empreinte + 1, modele, true, false, false},
+        {"too long for the window", empreinte, longue, true, true, false},
+        {"too long, no limit asked", empreinte, longue, false, true, true},
+    };
+    for (const CasCopie& c : cas) {
+        SCOPED_TRACE(c.nom);
+        NotationClasse classe(t, modele, empreinte, c.limiter);
+        EXPECT_EQ(classe.Noter("a/copie.rep", "Lou", c.exercice, c.lignes), c.accepte);
+        const std::vector<LigneNotes> l = classe.Lignes();
+        ASSERT_EQ(l.size(), 1u);
+        EXPECT_EQ(l[0].fichier, "a/copie.rep");
+        EXPECT_EQ(l[0].eleve, "Lou");
+        EXPECT_FALSE(l[0].remarque.empty());
+        ASSERT_EQ(l[0].note.has_value(), c.notee);
+        if (!c.notee) continue;
+        Session m, e;
+        for (Session* s : {&m, &e}) {
+            s->DefinirTextures(t);
+            s->SuivreFormations(true);
+        }
+        m.Charger(modele);
+        e.Charger(c.lignes);
+        EXPECT_EQ(l[0].note->points, Noter(m, e).points);
+    }
+}
+
+TEST(NotationClasse, RefusedAnswersKeepTheirRowAndNamesSharedAreShown) {
+    NotationClasse classe(test::TexturesSimples(640, 600), LignesDe({E::Sedimentation}), std::nullopt, true);
+    classe.Refuser("illisible.rep", "le fichier est tronqué");
+    classe.Noter("a.rep", "Lou", std::nullopt, LignesDe({E::Sedimentation}));
+    classe.Noter("b.rep", "lou", std::nullopt, LignesDe({E::Erosion}));
+    const std::vector<LigneNotes> l = classe.Lignes();
+    ASSERT_EQ(l.size(), 3u);
+    EXPECT_EQ(l[0].remarque, "le fichier est tronqué");
+    EXPECT_FALSE(l[0].note);
+    EXPECT_EQ(l[1].note->points, kNoteMax);
+    EXPECT_NE(l[1].remarque.find("b.rep"), std::string::npos);
+    EXPECT_NE(l[2].remarque.find("a.rep"), std::string::npos);
+}
+
+TEST(ExerciceDeSession, TakesTheListAndTheViewOrSaysWhyNot) {
+    Session s;
+    s.DefinirTextures(test::TexturesSimples(640, 600));
+    s.Reinitialiser();
+    s.Appliquer(E::Sedimentation);
+    Exercice e;
+    EXPECT_EQ(ExerciceDeSession(s, "Coupe 1", e), "");
+    EXPECT_EQ(e.titre, "Coupe 1");
+    EXPECT_EQ(e.lignes, s.liste());
+    EXPECT_TRUE(e.cible == s.vue());
+    EXPECT_NE(ExerciceDeSession(s, std::string(5000, 'x'), e), "");
+}
+
+TEST(BullesEvenement, SayWhatTheCommandDoesAndWhyItIsOff) {
+    const Bulles on = BullesEvenement(E::Erosion, {});
+    EXPECT_EQ(on.commande, DescriptionEvenement(E::Erosion));
+    EXPECT_EQ(on.aide, "Ouvre l'aide de « Erosion » : ce que fait cet événement et quand il est possible.");
+    const Bulles off = BullesEvenement(E::Erosion, raison::TropBasPourEroder);
+    EXPECT_EQ(off.commande, on.commande + "\nImpossible pour l'instant : " + std::string(raison::TropBasPourEroder) + ".");
+    EXPECT_EQ(off.aide, on.aide + "\n« Erosion » est impossible pour l'instant : " +
+                            std::string(raison::TropBasPourEroder) + ".");
+    EXPECT_EQ(NomEvenement(E::Sedimentation), "Sédimentation");
+}
+
+}  // namespace
+}  // namespace section
