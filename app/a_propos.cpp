@@ -12,6 +12,7 @@
 #include <qdrawutil.h>
 
 #include "icone.h"
+#include "langue.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ QLabel* Etiquette(QWidget* parent, const char* nom, const QString& texte, int x,
 
 BoiteAPropos::BoiteAPropos(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(tr("A propos"));
+    setWindowTitle(TexteCatalogue(section::TexteFenetre::TitreAPropos));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(396, 220);
     QFont gras = font();
@@ -69,7 +70,7 @@ BoiteAPropos::BoiteAPropos(QWidget* parent) : QDialog(parent) {
 
     nomProduit_ = Etiquette(panneau_, "ProductName", tr("STRATALOOM"), 13, 13);
     version_ = Etiquette(panneau_, "Version",
-                        tr("Version %1").arg(QStringLiteral(STRATALOOM_VERSION)), 15, 35);
+                        TexteCatalogue(section::TexteFenetre::Version).arg(QStringLiteral(STRATALOOM_VERSION)), 15, 35);
 
     // The logo keeps its transparency: the panel shows through it.
     const QPixmap logo = LogoProgramme();
@@ -85,9 +86,9 @@ BoiteAPropos::BoiteAPropos(QWidget* parent) : QDialog(parent) {
     icone_->setPixmap(IconeProgramme().pixmap(QSize(48, 48)));
     icone_->installEventFilter(this);
 
-    credits_ = Etiquette(panneau_, "Credits", tr("Conçu par l'équipe Strataloom"), 80, 101);
+    credits_ = Etiquette(panneau_, "Credits", TexteCatalogue(section::TexteFenetre::Credits), 80, 101);
 
-    boutonOk_ = new QPushButton(CocheOk(), tr("OK"), this);
+    boutonOk_ = new QPushButton(CocheOk(), TexteCatalogue(section::TexteFenetre::Ok), this);
     boutonOk_->setObjectName(QStringLiteral("OKButton"));
     QFont policeOk = font();
     policeOk.setFamily(QStringLiteral("MS Sans Serif"));  // the nearest face when absent
@@ -98,7 +99,7 @@ BoiteAPropos::BoiteAPropos(QWidget* parent) : QDialog(parent) {
     connect(boutonOk_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void BoiteAPropos::ActiverBulleIcone() { icone_->setToolTip(tr("Hello !")); }
+void BoiteAPropos::ActiverBulleIcone() { icone_->setToolTip(TexteCatalogue(section::TexteFenetre::Hello)); }
 
 bool BoiteAPropos::eventFilter(QObject* objet, QEvent* e) {
     if (objet == icone_ && e->type() == QEvent::MouseButtonRelease) {

@@ -10,13 +10,14 @@
 #include "fenetre_principale.h"
 #include "vue_image.h"
 #include "dessin/noms.h"
+#include "langue.h"
 
 void FenetrePrincipale::NommerControles() {
-    setAccessibleName(tr("Strataloom"));
+    setAccessibleName(TexteCatalogue(section::TexteFenetre::TitreApplication));
     cadreVue_->setAccessibleName(tr("Cadre de la coupe"));
     panneauCommandes_->setAccessibleName(tr("Commandes"));
-    vue_->setAccessibleName(tr("Coupe géologique"));
-    vueModele_->setAccessibleName(tr("Image modèle"));
+    vue_->setAccessibleName(TexteCatalogue(section::TexteFenetre::CoupeGeologique));
+    vueModele_->setAccessibleName(TexteCatalogue(section::TexteFenetre::ImageModele));
     vueModele_->setAccessibleDescription(tr("L'image modèle, montrée à la place de la coupe pour la comparer"));
     listeEvenements_->setAccessibleName(tr("Liste des événements"));
     boutonAnnuler_->setAccessibleDescription(tr("Annule le dernier événement de la liste"));

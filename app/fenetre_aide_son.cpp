@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "fenetre_principale.h"
+#include "langue.h"
 
 void FenetrePrincipale::JouerSon(const QString& nom) {
     if (sansSon_) return;
@@ -50,10 +51,7 @@ void FenetrePrincipale::AideEvenement(section::Evenement e) {
 
 void FenetrePrincipale::Avertissement() {
     services_.messages->Information(
-        tr("Vous allez travailler dans le domaine sédimentaire uniquement.\r"
-           "L'histoire géologique antérieure de la région ne sera pas prise\r"
-           "en compte. L'influence des stuctures géologiques antérieures\r"
-           "sera donc négligée"));
+        TexteCatalogue(section::TexteFenetre::Avertissement));
 }
 
 // Only the first activation, at start-up, shows the warning: coming back

@@ -27,21 +27,12 @@ QString Texte(std::string_view utf8) {
 
 // Each command says what it does, and when it is off why, in the engine's
 // words; its "?" says what its help holds, and why the command is off.
-void FenetrePrincipale::MajBulles() {
-    for (std::size_t k = 0; k < section::kEvenements.size(); ++k) {
-        const section::TypeEvenement& t = section::kEvenements[k];
-        std::string_view raison;
-        if (!boutonsEvenements_[k]->isEnabled()) {
-            raison = texturesOk_ ? session_.disponibilite().Raison(t.evenement) : section::raison::SansCoupe;
-            if (raison.empty()) raison = section::raison::SansCoupe;
-        }
-        const section::Bulles bulles = section::BullesEvenement(t.evenement, raison);
-        const QString bulle = Texte(bulles.commande);
-        const QString aide = Texte(bulles.aide);
-        boutonsEvenements_[k]->setToolTip(bulle);
-        articlesEvenements_[k]->setToolTip(bulle);
-        boutonsAide_[k]->setToolTip(aide);
-    }
+void FenetrePrincipale::MajBulles(std::size_t k, std::string_view raison) {
+    const section::Bulles bulles = section::BullesEvenement(section::kEvenements[k].evenement, raison);
+    const QString bulle = Texte(bulles.commande);
+    boutonsEvenements_[k]->setToolTip(bulle);
+    articlesEvenements_[k]->setToolTip(bulle);
+    boutonsAide_[k]->setToolTip(Texte(bulles.aide));
 }
 
 // The space bar, pressed while the view has the focus and a model is

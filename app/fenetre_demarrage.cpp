@@ -8,6 +8,7 @@
 #include "dossiers.h"
 #include "curseur_occupe.h"
 #include "dessin/images.h"
+#include "langue.h"
 
 FenetrePrincipale::FenetrePrincipale(const Services& services, const QString& executable, QWidget* parent)
     : QMainWindow(parent),
@@ -61,7 +62,7 @@ void FenetrePrincipale::Reinitialiser() {
         // Nothing may run on pictures that did not load: the commands stay
         // off until the program ends.
         curseur.Restaurer();
-        services_.messages->Erreur(tr("Un ou plusieurs fichiers d'images sont absents"));
+        services_.messages->Erreur(TexteCatalogue(section::TexteFenetre::TexturesAbsentes));
         DemanderFin();
     }
     Rafraichir();

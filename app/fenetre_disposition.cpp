@@ -9,6 +9,7 @@
 #include "fenetre_principale.h"
 #include "vue_image.h"
 #include "dessin/noms.h"
+#include "langue.h"
 
 void FenetrePrincipale::CreerControles() {
     setWindowTitle(tr("STRATALOOM"));
@@ -68,7 +69,7 @@ void FenetrePrincipale::CreerControles() {
     listeEvenements_ = new QListWidget(panneauCommandes_);
     listeEvenements_->setObjectName(QStringLiteral("ListBox1"));
     listeEvenements_->setGeometry(1, 281, 192, 151);
-    listeEvenements_->setToolTip(tr("liste des événements géologiques"));
+    listeEvenements_->setToolTip(TexteCatalogue(section::TexteFenetre::ListeEvenements));
 
     boutonAnnuler_ = new QPushButton(tr("Annuler"), panneauCommandes_);
     boutonAnnuler_->setObjectName(QStringLiteral("Annuler"));

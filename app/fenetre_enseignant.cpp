@@ -27,6 +27,7 @@
 #include "section/note.h"
 #include "section/exercice_session.h"
 #include "section/notation_classe.h"
+#include "langue.h"
 
 namespace {
 
@@ -68,7 +69,7 @@ FenetreEnseignant::FenetreEnseignant(const Services& services, const section::Te
     onglets_->addTab(OngletSerie(), tr("Préparer une série"));
     onglets_->addTab(OngletClasse(), tr("Noter une classe"));
     disposition->addWidget(onglets_);
-    auto* fermer = new QPushButton(tr("Fermer"), this);
+    auto* fermer = new QPushButton(TexteCatalogue(section::TexteFenetre::Fermer), this);
     fermer->setObjectName(QStringLiteral("Fermer"));
     fermer->setAccessibleName(tr("Fermer l'espace enseignant"));
     connect(fermer, &QPushButton::clicked, this, &QDialog::close);

@@ -10,6 +10,7 @@
 #include "vue_image.h"
 #include "dessin/images.h"
 #include "section/encodage.h"
+#include "langue.h"
 
 void FenetrePrincipale::AppliquerEvenement(section::Evenement e) {
     if (!texturesOk_) return;
@@ -36,7 +37,7 @@ void FenetrePrincipale::Annuler() {
         fait = false;
     }
     Rafraichir();
-    if (!fait) services_.messages->Simple(tr("Retour impossible"));
+    if (!fait) services_.messages->Simple(TexteCatalogue(section::TexteFenetre::RetourImpossible));
 }
 
 void FenetrePrincipale::RetourDebut() { Reinitialiser(); }
@@ -53,11 +54,12 @@ void FenetrePrincipale::Rafraichir() {
 // disabled while the section can be worked on.
 void FenetrePrincipale::AppliquerDisponibilite() {
     for (std::size_t k = 0; k < section::kEvenements.size(); ++k) {
-        const bool actif = texturesOk_ && session_.disponibilite().ParTag(section::kEvenements[k].tag);
-        boutonsEvenements_[k]->setEnabled(actif);
-        articlesEvenements_[k]->setEnabled(actif);
+        const section::Evenement e = section::kEvenements[k].evenement;
+        const std::string_view raison = texturesOk_ ? session_.RaisonRefus(e) : section::raison::SansCoupe;
+        boutonsEvenements_[k]->setEnabled(raison.empty());
+        articlesEvenements_[k]->setEnabled(raison.empty());
+        MajBulles(k, raison);
     }
-    MajBulles();
     DecrireControles();
     MajMenuExercice();
 }

@@ -17,6 +17,7 @@
 #include "section/verification.h"
 #include "section/note.h"
 #include "section/exercice_session.h"
+#include "langue.h"
 
 namespace {
 
@@ -128,7 +129,7 @@ bool FenetrePrincipale::OuvrirExercice(const QString& chemin) {
     imageModele_ = dessin::VersImage(exercice_->cible);
     vueModele_->setImage(imageModele_);
     vue_->setEnabled(true);
-    vue_->setToolTip(tr("Clic pour afficher le modèle..."));
+    vue_->setToolTip(TexteCatalogue(section::TexteFenetre::ClicModele));
     session_.Reinitialiser();
     listeEnregistree_ = session_.liste();
     Rafraichir();

@@ -14,6 +14,7 @@
 
 #include "fenetre_principale.h"
 #include "vue_image.h"
+#include "langue.h"
 
 void FenetrePrincipale::AfficherLettres(bool oui) {
     affichage_.lettres = oui;
@@ -31,11 +32,10 @@ void FenetrePrincipale::MontrerLegende() {
     if (!fenetreLegende_) {
         fenetreLegende_ = new QDialog(this);
         fenetreLegende_->setObjectName(QStringLiteral("Legende"));
-        fenetreLegende_->setWindowTitle(tr("Légende des formations"));
+        fenetreLegende_->setWindowTitle(TexteCatalogue(section::TexteFenetre::TitreLegende));
         fenetreLegende_->setModal(false);
         auto* disposition = new QVBoxLayout(fenetreLegende_);
-        auto* note = new QLabel(tr("Les lettres nomment les formations dans l'ordre où on les rencontre "
-                                   "de gauche à droite, pas selon leur âge."),
+        auto* note = new QLabel(TexteCatalogue(section::TexteFenetre::NoteLegende),
                                 fenetreLegende_);
         note->setWordWrap(true);
         imageLegende_ = new QLabel(fenetreLegende_);
@@ -67,7 +67,7 @@ void FenetrePrincipale::AfficherFormations() {
     const QStringList lignes = LignesLegende();
     imageLegende_->setAccessibleDescription(lignes.join(QLatin1Char('\n')));
     if (lignes.isEmpty()) {
-        imageLegende_->setText(tr("Aucune formation n'est visible."));
+        imageLegende_->setText(TexteCatalogue(section::TexteFenetre::AucuneFormation));
         return;
     }
     const QFont police = font();

@@ -7,6 +7,7 @@
 #include "curseur_occupe.h"
 #include "dessin/images.h"
 #include "section/liste.h"
+#include "langue.h"
 
 bool FenetrePrincipale::EnregistrerListe() { return SauverListe(false); }
 
@@ -73,7 +74,7 @@ void FenetrePrincipale::ChargerListe(const QString& chemin) {
     section::Liste lignes;
     const bool lue = section::LireFichierListe(dessin::OctetsDeChemin(chemin), lignes) == section::ErreurFichier::Aucune;
     // On failure the list keeps the "Sédimentation" of the reset section it shows.
-    if (!lue) services_.messages->Information(tr("Chargement impossible"));
+    if (!lue) services_.messages->Information(TexteCatalogue(section::TexteFenetre::ChargementImpossible));
     CurseurOccupe curseur;
     try {
         if (lue) session_.Charger(std::move(lignes));  // reset, list, replay, view, availability

@@ -7,6 +7,7 @@
 #include "fenetre_principale.h"
 #include "vue_image.h"
 #include "dessin/images.h"
+#include "langue.h"
 
 namespace {
 
@@ -26,13 +27,13 @@ void FenetrePrincipale::ChargerModele() {
     if (!choix) return;
     const std::optional<section::Raster> image = dessin::LireBmp(*choix);
     if (!image) {
-        services_.messages->Erreur(tr("Impossible de charger le fichier"));
+        services_.messages->Erreur(TexteCatalogue(section::TexteFenetre::ImpossibleDeCharger));
         return;
     }
     imageModele_ = dessin::VersImage(*image);
     vueModele_->setImage(imageModele_);
     vue_->setEnabled(true);
-    vue_->setToolTip(tr("Clic pour afficher le modèle..."));
+    vue_->setToolTip(TexteCatalogue(section::TexteFenetre::ClicModele));
 }
 
 void FenetrePrincipale::MontrerModele(Qt::MouseButton bouton) {

@@ -153,7 +153,7 @@ private:
 
     // Keys, tooltips, unsaved work, list argument, pupil's models
     // (fenetre_bureau.cpp).
-    void MajBulles();
+    void MajBulles(std::size_t k, std::string_view raison);
     // Accessible names, once, and descriptions after each refresh
     // (fenetre_accessibilite.cpp).
     void NommerControles();

@@ -36,6 +36,8 @@ Langue LangueDuSysteme() {
 
 Langue LangueActive() { return langueActive; }
 
+QString TexteCatalogue(section::TexteFenetre cle) { return QString::fromStdString(section::TexteDeFenetre(cle)); }
+
 QString CodeDe(Langue langue) {
     return langue == Langue::Anglais ? QStringLiteral("en") : QStringLiteral("fr");
 }

@@ -11,6 +11,8 @@
 #include <memory>
 #include <vector>
 
+#include "section/catalogue.h"
+
 enum class Langue { Francais, Anglais };
 
 // The language for the user's preferred languages, most preferred first
@@ -23,6 +25,10 @@ Langue LangueDuSysteme();
 // The language the texts are in: French until Traductions::Installer has
 // installed another one.
 Langue LangueActive();
+
+// A text of the window's catalogue (section/catalogue.h), the one the
+// browser page shows too, in the current language.
+QString TexteCatalogue(section::TexteFenetre cle);
 
 // "en" or "fr", as in file names.
 QString CodeDe(Langue langue);

@@ -18,6 +18,7 @@
 #include "dessin/formations.h"
 #include "section/ordre.h"
 #include "section/exercice_session.h"
+#include "langue.h"
 
 namespace {
 
@@ -65,14 +66,14 @@ FenetreOrdonner::FenetreOrdonner(const section::Exercice& e, const section::Text
     coupe->setAccessibleDescription(tr("La coupe du modèle, avec la lettre de chaque formation."));
     auto* legende = new QLabel(this);
     legende->setObjectName(QStringLiteral("Legende"));
-    legende->setAccessibleName(tr("Légende des formations"));
+    legende->setAccessibleName(TexteCatalogue(section::TexteFenetre::TitreLegende));
     const QStringList lignes = dessin::TextesLegende(modele_);
     legende->setAccessibleDescription(lignes.join(QLatin1Char('\n')));
     QFont normale = font();
     normale.setBold(false);
     const QImage imageLegende = ImageLegende(modele_, normale, palette().color(QPalette::Window));
     if (imageLegende.isNull())
-        legende->setText(tr("Aucune formation n'est visible."));
+        legende->setText(TexteCatalogue(section::TexteFenetre::AucuneFormation));
     else
         legende->setPixmap(QPixmap::fromImage(imageLegende));
     auto* gauche = new QVBoxLayout;
@@ -133,7 +134,7 @@ FenetreOrdonner::FenetreOrdonner(const section::Exercice& e, const section::Text
     verifier->setObjectName(QStringLiteral("Verifier"));
     verifier->setAccessibleName(tr("Vérifier l'ordre des événements"));
     verifier->setEnabled(modele_.Prete() && !cartes_.empty());
-    QPushButton* fermer = boutons->addButton(tr("Fermer"), QDialogButtonBox::RejectRole);
+    QPushButton* fermer = boutons->addButton(TexteCatalogue(section::TexteFenetre::Fermer), QDialogButtonBox::RejectRole);
     fermer->setObjectName(QStringLiteral("Fermer"));
     fermer->setAccessibleName(tr("Fermer la fenêtre"));
     verifier->setAutoDefault(false);

@@ -97,6 +97,17 @@ private:
     QLabel* apercu_ = nullptr;
 };
 
+// The proposed folders in the dialog's side bar, after its own places.
+void ProposerDossiers(QFileDialog& dlg, const QStringList& dossiers) {
+    if (dossiers.isEmpty()) return;
+    QList<QUrl> places = dlg.sidebarUrls();
+    for (const QString& dossier : dossiers) {
+        const QUrl url = QUrl::fromLocalFile(dossier);
+        if (!places.contains(url)) places << url;
+    }
+    dlg.setSidebarUrls(places);
+}
+
 }  // namespace
 
 std::optional<QString> FichiersQt::Ouvrir(const DemandeFichier& d) { return Dialogue(d, true); }
@@ -111,14 +122,7 @@ std::optional<QString> FichiersQt::ChoisirDossier(const DemandeFichier& d) {
     dlg.setWindowTitle(!d.titre.isEmpty() ? d.titre : QCoreApplication::translate("FichiersQt", "Choisir un dossier"));
     dlg.setFileMode(QFileDialog::Directory);
     dlg.setOption(QFileDialog::ShowDirsOnly);
-    if (!d.dossiersProposes.isEmpty()) {
-        QList<QUrl> places = dlg.sidebarUrls();
-        for (const QString& dossier : d.dossiersProposes) {
-            const QUrl url = QUrl::fromLocalFile(dossier);
-            if (!places.contains(url)) places << url;
-        }
-        dlg.setSidebarUrls(places);
-    }
+    ProposerDossiers(dlg, d.dossiersProposes);
     if (!d.dossierInitial.isEmpty()) dlg.setDirectory(d.dossierInitial);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
     return dlg.selectedFiles().front();
@@ -137,14 +141,7 @@ std::optional<QString> FichiersQt::Dialogue(const DemandeFichier& d, bool ouvrir
     const QStringList filtres = FiltresQt(d.filtre);
     if (!filtres.isEmpty()) dlg.setNameFilters(filtres);
     if (!d.extensionDefaut.isEmpty()) dlg.setDefaultSuffix(d.extensionDefaut);
-    if (!d.dossiersProposes.isEmpty()) {
-        QList<QUrl> places = dlg.sidebarUrls();
-        for (const QString& dossier : d.dossiersProposes) {
-            const QUrl url = QUrl::fromLocalFile(dossier);
-            if (!places.contains(url)) places << url;
-        }
-        dlg.setSidebarUrls(places);
-    }
+    ProposerDossiers(dlg, d.dossiersProposes);
 
     // A preset full name opens in its own folder; a bare name in the
     // initial folder, or where the dialog chooses when there is none.

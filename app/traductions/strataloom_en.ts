@@ -43,28 +43,8 @@
 <context>
     <name>BoiteAPropos</name>
     <message>
-        <source>A propos</source>
-        <translation>About</translation>
-    </message>
-    <message>
         <source>STRATALOOM</source>
         <translation>STRATALOOM</translation>
-    </message>
-    <message>
-        <source>Version %1</source>
-        <translation>Version %1</translation>
-    </message>
-    <message>
-        <source>Conçu par l&apos;équipe Strataloom</source>
-        <translation>Designed by the Strataloom team</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Hello !</source>
-        <translation>Hello!</translation>
     </message>
 </context>
 <context>
@@ -708,10 +688,6 @@
         <translation>Mark a class</translation>
     </message>
     <message>
-        <source>Fermer</source>
-        <translation>Close</translation>
-    </message>
-    <message>
         <source>Fermer l&apos;espace enseignant</source>
         <translation>Close the teacher&apos;s space</translation>
     </message>
@@ -925,14 +901,6 @@
         <translation>The model&apos;s section, with each formation&apos;s letter.</translation>
     </message>
     <message>
-        <source>Légende des formations</source>
-        <translation>Legend of the formations</translation>
-    </message>
-    <message>
-        <source>Aucune formation n&apos;est visible.</source>
-        <translation>No formation is visible.</translation>
-    </message>
-    <message>
         <source>Range les événements du plus ancien (en haut) au plus récent (en bas). Fais glisser une carte, ou choisis-la puis appuie sur « Monter » ou « Descendre » (Alt+Haut, Alt+Bas).</source>
         <translation>Put the events in order from the oldest (at the top) to the most recent (at the bottom). Drag a card, or choose it and press “Move up” or “Move down” (Alt+Up, Alt+Down).</translation>
     </message>
@@ -977,10 +945,6 @@
         <translation>Check the order of the events</translation>
     </message>
     <message>
-        <source>Fermer</source>
-        <translation>Close</translation>
-    </message>
-    <message>
         <source>Fermer la fenêtre</source>
         <translation>Close the window</translation>
     </message>
@@ -988,28 +952,12 @@
 <context>
     <name>FenetrePrincipale</name>
     <message>
-        <source>Un ou plusieurs fichiers d&apos;images sont absents</source>
-        <translation>One or more picture files are missing</translation>
-    </message>
-    <message>
-        <source>Strataloom</source>
-        <translation>Strataloom</translation>
-    </message>
-    <message>
         <source>Cadre de la coupe</source>
         <translation>Frame of the section</translation>
     </message>
     <message>
         <source>Commandes</source>
         <translation>Commands</translation>
-    </message>
-    <message>
-        <source>Coupe géologique</source>
-        <translation>Geological cross-section</translation>
-    </message>
-    <message>
-        <source>Image modèle</source>
-        <translation>Model picture</translation>
     </message>
     <message>
         <source>L&apos;image modèle, montrée à la place de la coupe pour la comparer</source>
@@ -1064,20 +1012,12 @@
         <translation>STRATALOOM</translation>
     </message>
     <message>
-        <source>liste des événements géologiques</source>
-        <translation>list of the geological events</translation>
-    </message>
-    <message>
         <source>Annuler</source>
         <translation>Undo</translation>
     </message>
     <message>
         <source>Retour début</source>
         <translation>Back to start</translation>
-    </message>
-    <message>
-        <source>Retour impossible</source>
-        <translation>Cannot go back</translation>
     </message>
     <message>
         <source>Applique d&apos;abord les événements de l&apos;exercice : la coupe de départ seule ne fait pas un exercice.</source>
@@ -1112,10 +1052,6 @@
         <translation>The exercise %1 was prepared with other rock pictures: its section cannot be rebuilt here.</translation>
     </message>
     <message>
-        <source>Clic pour afficher le modèle...</source>
-        <translation>Click to show the model...</translation>
-    </message>
-    <message>
         <source>Exercice « %1 » : construis la coupe du modèle. Appuie sur la coupe pour voir le modèle, puis choisis « Vérifier ma coupe » dans le menu Exercice.</source>
         <translation>Exercise “%1”: build the model&apos;s section. Press on the section to see the model, then choose “Check my section” in the Exercise menu.</translation>
     </message>
@@ -1144,22 +1080,6 @@
         <translation>Save my answer</translation>
     </message>
     <message>
-        <source>Légende des formations</source>
-        <translation>Legend of the formations</translation>
-    </message>
-    <message>
-        <source>Les lettres nomment les formations dans l&apos;ordre où on les rencontre de gauche à droite, pas selon leur âge.</source>
-        <translation>The letters name the formations in the order they are met from left to right, not by their age.</translation>
-    </message>
-    <message>
-        <source>Aucune formation n&apos;est visible.</source>
-        <translation>No formation is visible.</translation>
-    </message>
-    <message>
-        <source>Impossible de charger le fichier</source>
-        <translation>Cannot load the file</translation>
-    </message>
-    <message>
         <source>Sauvegarde de la liste des évennements géologiques</source>
         <translation>Saving the list of geological events</translation>
     </message>
@@ -1178,14 +1098,6 @@
     <message>
         <source>Géologie|*.lst</source>
         <translation>Geology|*.lst</translation>
-    </message>
-    <message>
-        <source>Chargement impossible</source>
-        <translation>Cannot load</translation>
-    </message>
-    <message>
-        <source>Vous allez travailler dans le domaine sédimentaire uniquement.<byte value="xd"/>L&apos;histoire géologique antérieure de la région ne sera pas prise<byte value="xd"/>en compte. L&apos;influence des stuctures géologiques antérieures<byte value="xd"/>sera donc négligée</source>
-        <translation>You are going to work in the sedimentary domain only.<byte value="xd"/>The earlier geological history of the region will not be<byte value="xd"/>taken into account. The influence of earlier geological<byte value="xd"/>structures will therefore be neglected.</translation>
     </message>
     <message>
         <source>Exercices Strataloom (*.exo)|*.exo</source>

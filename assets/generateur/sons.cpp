@@ -14,8 +14,18 @@ constexpr double kDeuxPi = 2.0 * std::numbers::pi;
 
 using Signal = std::vector<double>;
 
-Signal Vide(double secondes) { return Signal(static_cast<std::size_t>(secondes * kFs), 0.0); }
 double Temps(std::size_t i) { return static_cast<double>(i) / kFs; }
+
+Signal Vide(double secondes) { return Signal(static_cast<std::size_t>(secondes * kFs), 0.0); }
+
+// A signal of `duree` seconds whose sample i at time t is echantillon(i, t),
+// computed in order (the recipes keep their filters' state between samples).
+template <class F>
+Signal Sonner(double duree, F&& echantillon) {
+    Signal s = Vide(duree);
+    for (std::size_t i = 0; i < s.size(); ++i) s[i] = echantillon(i, Temps(i));
+    return s;
+}
 
 // xorshift32 with a fixed seed per sound: the same noise on every run.
 class Alea {
@@ -97,19 +107,17 @@ std::vector<std::int16_t> EnEchantillons(const Signal& s) {
 // middle, through a band-pass that takes the hiss away.
 Signal Sedimentation() {
     const double duree = 1.5;
-    Signal s = Vide(duree);
     Alea alea(0x5ed1u);
     Resonateur bande(1800.0, 0.9);
     PasseBas doux(3000.0), doux2(3000.0);
     double grain = 0.0;
     const double amorti = std::exp(-1.0 / (0.003 * kFs));
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        const double t = Temps(i), env = Enveloppe(t, duree, 0.25, 0.6);
+    return Sonner(duree, [&](std::size_t, double t) {
+        const double env = Enveloppe(t, duree, 0.25, 0.6);
         if (alea.Uniforme() < 700.0 / kFs * env) grain += 0.3 + 0.7 * alea.Uniforme();
         grain *= amorti;
-        s[i] = doux2(doux(bande(alea.Bruit() * grain) + 0.04 * env * alea.Bruit()));
-    }
-    return s;
+        return doux2(doux(bande(alea.Bruit() * grain) + 0.04 * env * alea.Bruit()));
+    });
 }
 
 // A bubbling rumble: low filtered noise and bubbles, each a short sine
@@ -142,52 +150,46 @@ Signal Volcanisme() {
 // back down, swelling in gusts.
 Signal Erosion() {
     const double duree = 1.6;
-    Signal s = Vide(duree);
     Alea alea(0xe20de);
     Resonateur vent(500.0, 2.5);
     PasseBas souffle(900.0);
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        const double t = Temps(i), u = t / duree;
+    return Sonner(duree, [&](std::size_t i, double t) {
+        const double u = t / duree;
         if (i % 32 == 0)
             vent.Accorder(450.0 +
                           900.0 * std::sin(std::numbers::pi * u) * (0.8 + 0.2 * std::sin(9.0 * t)));
         const double rafale = 0.75 + 0.25 * std::sin(kDeuxPi * 2.3 * t);
         const double b = alea.Bruit();
-        s[i] = (vent(b) + 0.25 * souffle(b)) * rafale * Enveloppe(t, duree, 0.45, 0.7);
-    }
-    return s;
+        return (vent(b) + 0.25 * souffle(b)) * rafale * Enveloppe(t, duree, 0.45, 0.7);
+    });
 }
 
 // A deep hum rising from 55 Hz towards 98 Hz, with two soft harmonics.
 Signal Plutonisme() {
     const double duree = 1.8;
-    Signal s = Vide(duree);
     Alea alea(0x9a4u);
     PasseBas texture(200.0);
     double phase = 0.0;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        const double t = Temps(i);
+    return Sonner(duree, [&](std::size_t, double t) {
         const double f =
             55.0 * std::pow(98.0 / 55.0, t / duree) * (1.0 + 0.004 * std::sin(kDeuxPi * 5.0 * t));
         phase += kDeuxPi * f / kFs;
         const double son =
             std::sin(phase) + 0.45 * std::sin(2.0 * phase) + 0.2 * std::sin(3.0 * phase);
-        s[i] = (son + 0.8 * texture(alea.Bruit())) * Enveloppe(t, duree, 0.35, 0.45);
-    }
-    return s;
+        return (son + 0.8 * texture(alea.Bruit())) * Enveloppe(t, duree, 0.35, 0.45);
+    });
 }
 
 // A creaking bend: stick-slip clicks, faster then slower, ringing two
 // wooden resonances whose pitch rises as the strata bend.
 Signal Compression() {
     const double duree = 1.3;
-    Signal s = Vide(duree);
     Alea alea(0x911u);
     Resonateur bois(400.0, 14.0), bois2(1100.0, 10.0);
     PasseBas feutre(2500.0);
     double prochain = 0.0;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        const double t = Temps(i), u = t / duree;
+    return Sonner(duree, [&](std::size_t i, double t) {
+        const double u = t / duree;
         if (i % 32 == 0) {
             bois.Accorder(380.0 + 90.0 * u);
             bois2.Accorder(1050.0 + 200.0 * u);
@@ -198,26 +200,22 @@ Signal Compression() {
             prochain = t + (0.8 + 0.4 * alea.Uniforme()) / rythme;
             choc = 0.6 + 0.4 * alea.Uniforme();
         }
-        s[i] = feutre(bois(choc) + 0.5 * bois2(choc)) * Enveloppe(t, duree, 0.15, 0.35);
-    }
-    return s;
+        return feutre(bois(choc) + 0.5 * bois2(choc)) * Enveloppe(t, duree, 0.15, 0.35);
+    });
 }
 
 // A grinding slide: rough, low noise in jerks, over a falling groan.
 Signal Chevauchement() {
     const double duree = 1.5;
-    Signal s = Vide(duree);
     Alea alea(0xc4e7u);
     PasseBas grain(500.0), grain2(500.0), rugosite(30.0);
     double phase = 0.0;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        const double t = Temps(i);
+    return Sonner(duree, [&](std::size_t, double t) {
         const double saccade = 0.35 + std::abs(rugosite(alea.Bruit())) * 12.0;
         phase += kDeuxPi * (95.0 - 30.0 * t / duree) / kFs;
-        s[i] = (grain2(grain(alea.Bruit())) * saccade + 0.08 * std::sin(phase)) *
+        return (grain2(grain(alea.Bruit())) * saccade + 0.08 * std::sin(phase)) *
                Enveloppe(t, duree, 0.12, 0.4);
-    }
-    return s;
+    });
 }
 
 // A crack: a sharp burst, a low thump, then a few falling fragments.

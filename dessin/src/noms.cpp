@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dessin/noms.h"
 
-#include "section/catalogue.h"
+#include "section/evenements.h"
 
 namespace dessin {
 

@@ -2,10 +2,7 @@
 #include "section/catalogue.h"
 
 #include <array>
-#include <optional>
 
-#include "section/encodage.h"
-#include "section/evenements.h"
 #include "section/textes.h"
 
 namespace section {
@@ -88,11 +85,6 @@ std::span<const EntreeCatalogue> Catalogue() { return kCatalogue; }
 
 std::string TexteDeFenetre(TexteFenetre cle) {
     return Texte("Fenetre", kCatalogue[static_cast<std::size_t>(cle)].francais);
-}
-
-std::string NomEvenement(std::string_view ligne) {
-    if (const std::optional<Evenement> e = EvenementDeLigne(ligne)) return NomEvenement(*e);
-    return Utf8DeLigne(ligne);
 }
 
 }  // namespace section

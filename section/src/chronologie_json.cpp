@@ -3,31 +3,9 @@
 #include "designations.h"
 #include "section/chronologie.h"
 #include "section/encodage.h"
+#include "json.h"
 
 namespace section {
-
-namespace {
-
-void Chaine(std::string& o, std::string_view utf8) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    o += '"';
-    for (const char c : utf8) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            o += '\\';
-            o += c;
-        } else if (u < 0x20) {
-            o += "\\u00";
-            o += kHex[u >> 4];
-            o += kHex[u & 0xF];
-        } else {
-            o += c;
-        }
-    }
-    o += '"';
-}
-
-}  // namespace
 
 std::string ChronologieJson(const Session& modele, const Chronologie& c) {
     const Liste& l = modele.liste();
@@ -42,11 +20,11 @@ std::string ChronologieJson(const Session& modele, const Chronologie& c) {
         o += premier ? "\n" : ",\n";
         premier = false;
         o += "        {\"id\": " + std::to_string(i) + ", \"evenement\": ";
-        Chaine(o, Utf8DeLigne(l[i]));
+        ChaineJson(o, Utf8DeLigne(l[i]));
         o += ", \"nom\": ";
-        Chaine(o, NomCarte(*e, lettre));
+        ChaineJson(o, NomCarte(*e, lettre));
         o += ", \"lettre\": ";
-        Chaine(o, lettre);
+        ChaineJson(o, lettre);
         o += "}";
     }
     o += premier ? "],\n" : "\n    ],\n";
@@ -60,10 +38,10 @@ std::string ChronologieJson(const Session& modele, const Chronologie& c) {
         for (std::size_t k = 0; k < r.formations.size(); ++k) {
             const auto it = lettres.find(r.formations[k]);
             if (k) o += ", ";
-            Chaine(o, it == lettres.end() ? std::string() : it->second);
+            ChaineJson(o, it == lettres.end() ? std::string() : it->second);
         }
         o += "], \"x\": " + std::to_string(r.ou.x) + ", \"y\": " + std::to_string(r.ou.y) + ", \"texte\": ";
-        Chaine(o, Clause(l, lettres, r));
+        ChaineJson(o, Clause(l, lettres, r));
         o += "}";
     }
     o += premier ? "],\n" : "\n    ],\n";
@@ -76,7 +54,7 @@ std::string ChronologieJson(const Session& modele, const Chronologie& c) {
         premier = false;
         o += "        {\"ancien\": " + std::to_string(e.ancien) + ", \"recent\": " + std::to_string(e.recent) +
              ", \"texte\": ";
-        Chaine(o, e.texte);
+        ChaineJson(o, e.texte);
         o += "}";
     }
     o += premier ? "]\n}\n" : "\n    ]\n}\n";

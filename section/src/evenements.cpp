@@ -63,6 +63,11 @@ std::string NomEvenement(Evenement e) {
     return {};
 }
 
+std::string NomEvenement(std::string_view ligne) {
+    if (const std::optional<Evenement> e = EvenementDeLigne(ligne)) return NomEvenement(*e);
+    return Utf8DeLigne(ligne);
+}
+
 void OperationsEvenement(Section& s, Evenement e) {
     switch (e) {
     case Evenement::Sedimentation: Sedimenter(s); break;

@@ -4,10 +4,7 @@
 #include "section/disponibilite.h"
 #include "section/liste.h"
 #include "section/encodage.h"
-
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include "json.h"
 
 namespace section {
 
@@ -130,58 +127,11 @@ EtatSession Session::Etat() const {
     return e;
 }
 
-namespace {
-
-// A JSON string: quotes, backslashes and control characters escaped, the
-// rest as UTF-8.
-void Chaine(std::string& out, std::string_view utf8) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    out += '"';
-    for (const char c : utf8) {
-        const auto u = static_cast<unsigned char>(c);
-        switch (u) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\b': out += "\\b"; break;
-        case '\f': out += "\\f"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (u < 0x20) {
-                out += "\\u00";
-                out += kHex[u >> 4];
-                out += kHex[u & 0xF];
-            } else {
-                out += c;
-            }
-        }
-    }
-    out += '"';
-}
-
-// The shortest text that reads back as the same double; whole numbers
-// without a decimal point or an exponent.
-std::string Nombre(double v) {
-    char tampon[40];
-    if (v == std::nearbyint(v) && std::fabs(v) < 1e15) {
-        std::snprintf(tampon, sizeof tampon, "%.0f", v == 0 ? 0.0 : v);
-        return tampon;
-    }
-    for (int chiffres = 1; chiffres <= 17; ++chiffres) {
-        std::snprintf(tampon, sizeof tampon, "%.*g", chiffres, v);
-        if (std::strtod(tampon, nullptr) == v) break;
-    }
-    return tampon;
-}
-
-}  // namespace
-
 std::string EtatJson(const EtatSession& e) {
     // Keys in code-point order, as a JSON object is written by most tools.
     std::string o = "{\n";
-    o += "    \"FacteurPli\": " + Nombre(e.FacteurPli) + ",\n";
-    o += "    \"FacteurPliPrec\": " + Nombre(e.FacteurPliPrec) + ",\n";
+    o += "    \"FacteurPli\": " + NombreJson(e.FacteurPli) + ",\n";
+    o += "    \"FacteurPliPrec\": " + NombreJson(e.FacteurPliPrec) + ",\n";
     o += "    \"HautSocle\": " + std::to_string(e.HautSocle) + ",\n";
     o += "    \"SurfaceBas\": " + std::to_string(e.SurfaceBas) + ",\n";
     o += "    \"SurfaceHaut\": " + std::to_string(e.SurfaceHaut) + ",\n";
@@ -193,7 +143,7 @@ std::string EtatJson(const EtatSession& e) {
                                            Evenement::Volcanisme};
     for (std::size_t i = 0; i < std::size(kOrdre); ++i) {
         o += "        ";
-        Chaine(o, Utf8DeLigne(Type(kOrdre[i]).ligne));
+        ChaineJson(o, Utf8DeLigne(Type(kOrdre[i]).ligne));
         o += e.commandes[kOrdre[i]] ? ": true" : ": false";
         o += i + 1 < std::size(kOrdre) ? ",\n" : "\n";
     }
@@ -203,7 +153,7 @@ std::string EtatJson(const EtatSession& e) {
         const FormationVue& f = e.formations[i];
         o += i ? ",\n" : "\n";
         o += "        {\n            \"evenement\": ";
-        Chaine(o, Utf8DeLigne(f.evenement));
+        ChaineJson(o, Utf8DeLigne(f.evenement));
         o += ",\n            \"indice\": " + std::to_string(f.indice);
         o += ",\n            \"pixels\": " + std::to_string(f.pixels) + "\n        }";
     }
@@ -211,7 +161,7 @@ std::string EtatJson(const EtatSession& e) {
     o += "    \"lignes\": [\n";
     for (std::size_t i = 0; i < e.lignes.size(); ++i) {
         o += "        ";
-        Chaine(o, Utf8DeLigne(e.lignes[i]));
+        ChaineJson(o, Utf8DeLigne(e.lignes[i]));
         o += i + 1 < e.lignes.size() ? ",\n" : "\n";
     }
     o += "    ]\n";

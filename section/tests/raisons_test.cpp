@@ -94,8 +94,18 @@ TEST(Raisons, WithoutASectionEveryCommandSaysSo) {
     s.DefinirTextures(Textures{});
     s.Reinitialiser();
     ASSERT_FALSE(s.Prete());
-    for (const TypeEvenement& t : kEvenements)
+    for (const TypeEvenement& t : kEvenements) {
         EXPECT_EQ(s.disponibilite().Raison(t.evenement), raison::SansCoupe) << t.tag;
+        EXPECT_EQ(s.RaisonRefus(t.evenement), raison::SansCoupe) << t.tag;
+    }
+    // Pictures that fail their checks make no section either, whatever the
+    // rules said of the last one.
+    Session prete;
+    prete.DefinirTextures(test::TexturesSimples(640, 600));
+    prete.Reinitialiser();
+    ASSERT_TRUE(prete.RaisonRefus(E::Sedimentation).empty());
+    prete.DefinirTextures(Textures{});
+    EXPECT_EQ(prete.RaisonRefus(E::Sedimentation), raison::SansCoupe);
 }
 
 // On random walks of a real session, a command is off exactly when it has
@@ -115,6 +125,7 @@ TEST(Raisons, OffExactlyWithAReasonOfItsKind) {
             for (const TypeEvenement& t : kEvenements) {
                 const std::string_view r = d.Raison(t.evenement);
                 EXPECT_EQ(r.empty(), d[t.evenement]) << t.tag;
+                EXPECT_EQ(s.RaisonRefus(t.evenement), r) << t.tag;
                 if (r.empty()) {
                     actifs.push_back(t.evenement);
                     continue;

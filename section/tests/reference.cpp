@@ -267,15 +267,18 @@ void Chevaucher(Section& sec) {
     Raster& o = sec.Observe;
     const int w = o.width(), h = o.height();
     const GeometrieChevauchement g = MesureChevauchement(sec);
-    for (int x = g.x0; x <= g.x0 + g.s; ++x) {
-        const int u = x - g.s;
-        const int ys = PremiereRoche(o, u);
-        const int q = g.Rampe(x);
-        CopyRect(o, {u, ys - q, u + 1, ys}, o, {x, 0, x + 1, q});
-    }
-    for (int x = g.x0 + g.s + 1; x < w; ++x) {
-        const int r = g.Rampe(x);
-        CopyRect(o, {x - g.s, 0, x - g.s + 1, r - g.h}, o, {x, g.h, x + 1, r});
+    // Each column from x0 on moves s columns to the left, read as it stands
+    // when its turn comes (left to right): a column of the leading edge (the
+    // first s + 1) sends its rows above the ramp down onto the surface of
+    // the column it lands on; a column further right slides up the ramp, its
+    // rows from h down to the ramp landing from row 0.
+    for (int x = g.x0; x < w; ++x) {
+        const int arrivee = x - g.s;
+        const bool front = x <= g.x0 + g.s;
+        const int depart = front ? 0 : g.h;
+        const int hauteur = g.Rampe(x) - depart;
+        const int fond = front ? PremiereRoche(o, arrivee) : hauteur;
+        CopyRect(o, {arrivee, fond - hauteur, arrivee + 1, fond}, o, {x, depart, x + 1, depart + hauteur});
     }
     reference::Polyline(o, {g.xA, h}, {g.xL, g.yL});
     o.BrushColor = kRouge;

@@ -33,13 +33,17 @@ void Polyline(Raster& o, Point a, Point b);
 void MesureSurface(Section& s);
 Colonne ScruteColonne(const Section& s, int x);
 int HautSocle(const Section& s);
+// Visu as the top-left of Observe, pixel for pixel.
 void AfficheProfil(Section& s);
 
+// The operations, each a loop over columns or rows with the reference's own
+// copy, fill and line.
 void Sedimenter(Section& s);
 void Eroder(Section& s);
 void PlacerPluton(Section& s);
 void PlacerCoulee(Section& s);
-int DecalagePli(const Section& s, int x);  // extended precision throughout
+// Extended precision throughout, as the engine's fold.
+int DecalagePli(const Section& s, int x);
 void Plisser(Section& s);
 void Chevaucher(Section& s);
 void Distendre(Section& s);

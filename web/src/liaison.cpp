@@ -102,14 +102,17 @@ public:
 
     bool Annuler() { return session_.Annuler(); }
     bool Annulable() const { return session_.annulable(); }
-    bool Disponible(int tag) const { return session_.Prete() && session_.disponibilite().ParTag(tag); }
+    bool Disponible(int tag) const {
+        const std::optional<section::Evenement> e = section::EvenementDeTag(tag);
+        return e && session_.RaisonRefus(*e).empty();
+    }
     // Why the command of tag 1..7 is off, in the engine's words (UTF-8);
     // empty when it is on.
     std::string Raison(int tag) const {
         const std::optional<section::Evenement> e = section::EvenementDeTag(tag);
-        if (!e || Disponible(tag)) return {};
-        const std::string_view r = session_.disponibilite().Raison(*e);
-        return section::TexteRaison(r.empty() ? section::raison::SansCoupe : r);
+        if (!e) return {};
+        const std::string_view r = session_.RaisonRefus(*e);
+        return r.empty() ? std::string() : section::TexteRaison(r);
     }
 
     // Reset, then the file's lines replace the list and are replayed. A file
@@ -240,7 +243,7 @@ public:
         val o = val::object();
         const std::optional<section::Evenement> e = section::EvenementDeTag(tag);
         if (!e) return o;
-        const section::Bulles b = section::BullesEvenement(*e, Raison(tag));
+        const section::Bulles b = section::BullesEvenement(*e, session_.RaisonRefus(*e));
         o.set("commande", b.commande);
         o.set("aide", b.aide);
         return o;

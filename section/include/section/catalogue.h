@@ -65,10 +65,4 @@ std::span<const EntreeCatalogue> Catalogue();
 // The text of `cle` in the current language.
 std::string TexteDeFenetre(TexteFenetre cle);
 
-// An event's name as a window shows it on its button and menu item: the
-// word of its list line (Windows-1252, "S\xE9dimentation") in the current
-// language, context "Evenements", UTF-8. The list files, and the list a
-// window shows, keep the French word in every language.
-std::string NomEvenement(std::string_view ligne);
-
 }  // namespace section

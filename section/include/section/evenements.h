@@ -74,6 +74,10 @@ std::string DescriptionEvenement(Evenement e);
 // The name of kind `e` as a command shows it, in the current language (see
 // textes.h); the list files keep the French word in every language.
 std::string NomEvenement(Evenement e);
+// The name of a list line's event the same way ("S\xE9dimentation", the
+// list files' Windows-1252, gives "Sédimentation" in French, UTF-8); a
+// line that names no event, as it reads.
+std::string NomEvenement(std::string_view ligne);
 // The table row of tag 1..7, or nullptr.
 const TypeEvenement* EvenementParTag(int tag);
 // The kind of tag 1..7, or nothing.

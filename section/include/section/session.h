@@ -81,6 +81,10 @@ public:
     bool annulable() const { return annulable_; }
     const Disponibilite& disponibilite() const { return dispo_; }
     bool Disponible(Evenement e) const { return dispo_[e]; }
+    // Why kind e's command is off, one of the reasons of disponibilite.h;
+    // empty when it is on. Without its pictures the session makes no
+    // section, and every command is off for raison::SansCoupe.
+    std::string_view RaisonRefus(Evenement e) const { return prete_ ? dispo_.Raison(e) : raison::SansCoupe; }
 
     EtatSession Etat() const;
 
