@@ -36,15 +36,15 @@ int HautSocle(const Section& s);
 // Visu as the top-left of Observe, pixel for pixel.
 void AfficheProfil(Section& s);
 
-// The operations, each a loop over columns or rows with the reference's own
-// copy, fill and line.
+// The operations in the order of the command panel, each a loop over
+// columns or rows with the reference's own copy, fill and line.
 void Sedimenter(Section& s);
+void PlacerCoulee(Section& s);
 void Eroder(Section& s);
 void PlacerPluton(Section& s);
-void PlacerCoulee(Section& s);
-// Extended precision throughout, as the engine's fold.
-int DecalagePli(const Section& s, int x);
 void Plisser(Section& s);
+// The fold's offset of column x, in extended precision throughout.
+int DecalagePli(const Section& s, int x);
 void Chevaucher(Section& s);
 void Distendre(Section& s);
 
