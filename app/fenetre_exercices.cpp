@@ -18,6 +18,7 @@
 #include "section/note.h"
 #include "section/exercice_session.h"
 #include "langue.h"
+#include "section/comparaison.h"
 
 namespace {
 
@@ -186,7 +187,8 @@ void FenetrePrincipale::MontrerEcarts(const section::Verification& v) {
         ecarts = QImage(vue.size(), QImage::Format_ARGB32_Premultiplied);
         ecarts.fill(Qt::transparent);
     }
-    const QRgb magenta = qPremultiply(qRgba(255, 0, 255, 170));
+    constexpr section::Couleur c = section::kCouleurEcart;
+    const QRgb magenta = qPremultiply(qRgba(c >> 16 & 0xFF, c >> 8 & 0xFF, c & 0xFF, 170));
     for (int y = 0; y < v.hauteur && y < ecarts.height(); ++y) {
         auto* ligne = reinterpret_cast<QRgb*>(ecarts.scanLine(y));
         const std::uint8_t* masque = v.masque.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(v.largeur);
