@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Ordonner les événements": the cards in a list the pupil reorders with
-// the mouse (drag and drop), the buttons or Alt+Up / Alt+Down; "Vérifier"
-// hands the order to the engine and shows its sentence.
+// the mouse (drag and drop), the buttons or Alt+Up / Alt+Down, each card
+// after the first justified by a principle and a formation chosen in two
+// lists; "Vérifier" hands the order and the justifications to the engine
+// and shows its sentences and the order's mark.
 #include "ordonner.h"
 
 #include <QAbstractItemView>
+#include <QComboBox>
+#include <QFormLayout>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -23,6 +27,7 @@
 namespace {
 
 constexpr int kRoleCarte = Qt::UserRole + 1;
+constexpr int kRoleNom = Qt::UserRole + 2;  // the card's name without its justification
 
 // The legend as a picture on the window's background, one line per letter.
 QImage ImageLegende(const section::Session& s, const QFont& police, const QColor& fond) {
@@ -54,6 +59,8 @@ FenetreOrdonner::FenetreOrdonner(const section::Exercice& e, const section::Text
     memesTextures_ = section::ChargerExercice(modele_, e);
     essai_.DefinirTextures(textures);
     cartes_ = section::CartesDuModele(modele_, graine);
+    chronologie_ = section::LireChronologie(modele_);
+    temoins_ = section::TemoinsProposes(modele_, chronologie_);
 
     // The section and its legend on the left.
     dessin::Affichage a;
@@ -100,6 +107,7 @@ FenetreOrdonner::FenetreOrdonner(const section::Exercice& e, const section::Text
     for (const section::Carte& c : cartes_) {
         auto* item = new QListWidgetItem(QString::fromStdString(c.nom), liste_);
         item->setData(kRoleCarte, c.id);
+        item->setData(kRoleNom, item->text());
     }
     if (liste_->count() > 0) liste_->setCurrentRow(0);
     liste_->installEventFilter(this);
@@ -116,6 +124,34 @@ FenetreOrdonner::FenetreOrdonner(const section::Exercice& e, const section::Text
     auto* deplacement = new QHBoxLayout;
     deplacement->addWidget(monter_);
     deplacement->addWidget(descendre_);
+
+    // The chosen card's justification: two lists the same for every card,
+    // in an order that tells nothing.
+    principe_ = new QComboBox(this);
+    principe_->setObjectName(QStringLiteral("Principe"));
+    principe_->setAccessibleName(tr("Principe qui date la carte choisie"));
+    principe_->addItem(tr("(choisis un principe)"), static_cast<int>(section::PrincipeCite::Aucun));
+    for (const section::PrincipeCite p : section::kPrincipesCites)
+        principe_->addItem(QString::fromStdString(section::NomPrincipeCite(p)), static_cast<int>(p));
+    temoin_ = new QComboBox(this);
+    temoin_->setObjectName(QStringLiteral("Temoin"));
+    temoin_->setAccessibleName(tr("Formation ou structure qui le montre"));
+    temoin_->addItem(tr("(choisis une formation)"), -1);
+    for (const section::TemoinPropose& t : temoins_) temoin_->addItem(QString::fromStdString(t.nom), t.formation);
+    etatJustification_ = new QLabel(this);
+    etatJustification_->setObjectName(QStringLiteral("EtatJustification"));
+    etatJustification_->setWordWrap(true);
+    auto* justifier = new QFormLayout;
+    auto* etiquettePrincipe = new QLabel(tr("&Principe :"), this);
+    etiquettePrincipe->setBuddy(principe_);
+    auto* etiquetteTemoin = new QLabel(tr("&Montré par :"), this);
+    etiquetteTemoin->setBuddy(temoin_);
+    justifier->addRow(etatJustification_);
+    justifier->addRow(etiquettePrincipe, principe_);
+    justifier->addRow(etiquetteTemoin, temoin_);
+    connect(principe_, &QComboBox::activated, this, &FenetreOrdonner::JustificationChoisie);
+    connect(temoin_, &QComboBox::activated, this, &FenetreOrdonner::JustificationChoisie);
+    connect(liste_, &QListWidget::currentRowChanged, this, &FenetreOrdonner::CarteChoisie);
 
     resultat_ = new QLabel(this);
     resultat_->setObjectName(QStringLiteral("Resultat"));
@@ -146,6 +182,7 @@ FenetreOrdonner::FenetreOrdonner(const section::Exercice& e, const section::Text
     droite->addWidget(consigne);
     droite->addWidget(liste_, 1);
     droite->addLayout(deplacement);
+    droite->addLayout(justifier);
     droite->addWidget(resultat_);
     droite->addWidget(boutons);
 
@@ -156,6 +193,62 @@ FenetreOrdonner::FenetreOrdonner(const section::Exercice& e, const section::Text
     // A drop, like a button, makes the last sentence out of date.
     connect(liste_->model(), &QAbstractItemModel::rowsMoved, this, &FenetreOrdonner::OrdreChange);
     connect(liste_->model(), &QAbstractItemModel::rowsInserted, this, &FenetreOrdonner::OrdreChange);
+    CarteChoisie();
+}
+
+std::vector<section::Justification> FenetreOrdonner::justifications() const {
+    std::vector<section::Justification> j;
+    for (const int id : ordre()) {
+        const auto it = justifications_.find(id);
+        j.push_back(it == justifications_.end() ? section::Justification{} : it->second);
+    }
+    return j;
+}
+
+void FenetreOrdonner::CarteChoisie() {
+    const int rang = liste_->currentRow();
+    const bool premiere = rang <= 0;
+    principe_->setEnabled(!premiere);
+    temoin_->setEnabled(!premiere);
+    etatJustification_->setText(
+        rang < 0   ? QString()
+        : premiere ? tr("La première carte, la plus ancienne, n'a pas à être justifiée.")
+                   : tr("Justifie « %1 » : quel principe la date par rapport à une carte placée avant elle, "
+                        "et quelle formation ou structure le montre ?")
+                         .arg(liste_->item(rang)->data(kRoleNom).toString()));
+    if (rang < 0) return;
+    const auto it = justifications_.find(liste_->item(rang)->data(kRoleCarte).toInt());
+    const section::Justification j = it == justifications_.end() ? section::Justification{} : it->second;
+    principe_->setCurrentIndex(std::max(0, principe_->findData(static_cast<int>(j.principe))));
+    temoin_->setCurrentIndex(std::max(0, temoin_->findData(j.temoin)));
+}
+
+void FenetreOrdonner::JustificationChoisie() {
+    const int rang = liste_->currentRow();
+    if (rang <= 0) return;
+    section::Justification& j = justifications_[liste_->item(rang)->data(kRoleCarte).toInt()];
+    j.principe = static_cast<section::PrincipeCite>(principe_->currentData().toInt());
+    j.temoin = temoin_->currentData().toInt();
+    NommerCartes();
+    OrdreChange();
+}
+
+// "Dépôt de la couche A — superposition, la couche B": each card with the
+// justification chosen for it, whatever its place.
+void FenetreOrdonner::NommerCartes() {
+    for (int i = 0; i < liste_->count(); ++i) {
+        QListWidgetItem* item = liste_->item(i);
+        QString texte = item->data(kRoleNom).toString();
+        const auto it = justifications_.find(item->data(kRoleCarte).toInt());
+        if (i > 0 && it != justifications_.end()) {
+            QStringList parties;
+            if (it->second.principe != section::PrincipeCite::Aucun)
+                parties << QString::fromStdString(section::NomPrincipeCite(it->second.principe));
+            if (const int k = temoin_->findData(it->second.temoin); k > 0) parties << temoin_->itemText(k);
+            if (!parties.isEmpty()) texte += QStringLiteral(" \u2014 ") + parties.join(QStringLiteral(", "));
+        }
+        item->setText(texte);
+    }
 }
 
 std::vector<int> FenetreOrdonner::ordre() const {
@@ -180,13 +273,23 @@ void FenetreOrdonner::Deplacer(int pas) {
 
 void FenetreOrdonner::OrdreChange() {
     verification_ = {};
+    avis_.clear();
+    note_ = -1;
+    NommerCartes();
+    CarteChoisie();
     if (memesTextures_) resultat_->clear();
 }
 
 void FenetreOrdonner::Verifier() {
     if (!modele_.Prete() || cartes_.empty()) return;
-    verification_ = section::VerifierOrdre(modele_, cartes_, ordre(), essai_);
-    resultat_->setText(QString::fromStdString(verification_.texte));
+    const std::vector<int> ids = ordre();
+    verification_ = section::VerifierOrdre(modele_, chronologie_, cartes_, ids, essai_);
+    avis_ = section::JugerJustifications(modele_, chronologie_, ids, justifications());
+    note_ = section::NoteOrdreJustifie(chronologie_, ids, avis_);
+    QStringList lignes{QString::fromStdString(verification_.texte)};
+    for (const section::AvisJustification& a : avis_) lignes << QString::fromStdString(a.texte);
+    lignes << QString::fromStdString(section::TexteNoteOrdre(note_));
+    resultat_->setText(lignes.join(QLatin1Char('\n')));
     resultat_->setAccessibleDescription(resultat_->text());
 }
 

@@ -14,7 +14,10 @@
 #include "section/exercice.h"
 #include "section/session.h"
 #include "section/ordre.h"
+#include "section/justification.h"
+#include <map>
 
+class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -37,6 +40,12 @@ public:
     QImage image() const { return image_; }
     // What the last check said; juste is false before any check.
     const section::VerificationOrdre& verification() const { return verification_; }
+    // The justification of each card in the order ordre() gives (the first
+    // one is never read), and the verdicts and mark of the last check.
+    std::vector<section::Justification> justifications() const;
+    const std::vector<section::AvisJustification>& avis() const { return avis_; }
+    // The order's mark out of 20 at the last check, -1 before any.
+    int note() const { return note_; }
 
 public Q_SLOTS:
     void Monter();      // the selected card one place up
@@ -49,15 +58,28 @@ protected:
 private:
     void Deplacer(int pas);
     void OrdreChange();
+    // The combo boxes show the chosen card's justification; the cards show
+    // theirs after their names.
+    void CarteChoisie();
+    void JustificationChoisie();
+    void NommerCartes();
 
     section::Session modele_;
     section::Session essai_;
     std::vector<section::Carte> cartes_;
+    section::Chronologie chronologie_;
+    std::vector<section::TemoinPropose> temoins_;
+    std::map<int, section::Justification> justifications_;  // by card id
     section::VerificationOrdre verification_;
+    std::vector<section::AvisJustification> avis_;
+    int note_ = -1;
     bool memesTextures_ = false;
     QImage image_;
     QListWidget* liste_ = nullptr;
     QPushButton* monter_ = nullptr;
     QPushButton* descendre_ = nullptr;
     QLabel* resultat_ = nullptr;
+    QComboBox* principe_ = nullptr;
+    QComboBox* temoin_ = nullptr;
+    QLabel* etatJustification_ = nullptr;
 };

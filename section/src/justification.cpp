@@ -141,4 +141,9 @@ int NoteOrdreJustifie(const Chronologie& c, const std::vector<int>& ids, const s
     return static_cast<int>((2 * num + den) / (2 * den));
 }
 
+std::string TexteNoteOrdre(int note) {
+    //: %1 is the order's mark, %2 the most it can be (20).
+    return Remplir(Texte("Justifications", "Note de l'ordre : %1/%2"), {std::to_string(note), std::to_string(kNoteMax)});
+}
+
 }  // namespace section

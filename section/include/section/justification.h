@@ -69,5 +69,7 @@ std::vector<AvisJustification> JugerJustifications(const Session& modele, const 
 // of the rest, rounded half up; NoteOrdre alone when none is counted.
 constexpr int kPointsOrdre = 12;
 int NoteOrdreJustifie(const Chronologie& c, const std::vector<int>& ids, const std::vector<AvisJustification>& avis);
+// "Note de l'ordre : 16/20", in the current language.
+std::string TexteNoteOrdre(int note);
 
 }  // namespace section
