@@ -39,8 +39,13 @@ bool FenetrePrincipale::BasculerSon(QObject* cible, QKeyEvent* e) {
     constexpr Qt::KeyboardModifiers kAccord =
         Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier;
     if (e->key() != Qt::Key_S || (e->modifiers() & kTous) != kAccord) return false;
-    sansSon_ = !sansSon_;
+    ActiverSons(sansSon_);
     return true;
+}
+
+void FenetrePrincipale::ActiverSons(bool actif) {
+    sansSon_ = !actif;
+    if (articleSons_ && articleSons_->isChecked() != actif) articleSons_->setChecked(actif);
 }
 
 void FenetrePrincipale::Aide() { services_.aide->Montrer(fichierAide_, 0); }

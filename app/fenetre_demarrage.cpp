@@ -28,7 +28,7 @@ FenetrePrincipale::~FenetrePrincipale() {
 
 void FenetrePrincipale::Demarrer() {
     fichierAide_ = FichierAideDe(executable_, LangueActive());
-    sansSon_ = true;
+    ActiverSons(false);
     Reinitialiser();
     Centrer();
 }

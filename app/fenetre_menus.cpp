@@ -74,7 +74,7 @@ void FenetrePrincipale::Connecter(QAction* a, section::Commande commande) {
         connect(a, &QAction::triggered, this, gestionnaire);
         if (garde) *garde = a;
     };
-    // The check mark of Lettres and Teintes is what they apply.
+    // The check mark of Lettres, Teintes and Sons is what they apply.
     const auto basculer = [this, a](void (F::*gestionnaire)(bool), QAction** garde) {
         connect(a, &QAction::toggled, this, gestionnaire);
         *garde = a;
@@ -92,6 +92,7 @@ void FenetrePrincipale::Connecter(QAction* a, section::Commande commande) {
     case Commande::Lettres: basculer(&F::AfficherLettres, &articleLettres_); break;
     case Commande::Teintes: basculer(&F::AfficherTeintes, &articleTeintes_); break;
     case Commande::Legende: declencher(&F::MontrerLegende); break;
+    case Commande::Sons: basculer(&F::ActiverSons, &articleSons_); break;
     case Commande::OuvrirExercice: declencher(qOverload<>(&F::OuvrirExercice)); break;
     case Commande::Verifier: declencher(&F::Verifier, &articleVerifier_); break;
     case Commande::Ordonner: declencher(&F::OrdonnerEvenements, &articleOrdonner_); break;

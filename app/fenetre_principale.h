@@ -170,6 +170,8 @@ private:
     // Sound and keys (fenetre_aide_son.cpp).
     void JouerSon(const QString& nom);
     bool BasculerSon(QObject* cible, QKeyEvent* e);
+    // The "Sons" item and the key chord: sounds on or off.
+    void ActiverSons(bool actif);
     void PremiereActivation();
 
     Services services_;
@@ -196,6 +198,7 @@ private:
     dessin::Affichage affichage_{false, false, false};
     QAction* articleLettres_ = nullptr;
     QAction* articleTeintes_ = nullptr;
+    QAction* articleSons_ = nullptr;
     QDialog* fenetreLegende_ = nullptr;
 
     std::optional<section::Exercice> exercice_;

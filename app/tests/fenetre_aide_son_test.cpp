@@ -120,6 +120,15 @@ void TestServices::accordDeTouchesBasculeLeSon() {
     // A reset keeps the switch.
     b.Bouton("Efface")->click();
     QVERIFY(!b.w->sansSon());
+    // The "Sons" item shows the switch and makes it too.
+    QAction* sons = b.Action("Sons1");
+    QVERIFY(sons->isCheckable());
+    QVERIFY(sons->isChecked());
+    sons->trigger();
+    QVERIFY(b.w->sansSon());
+    QTest::keyClick(liste, Qt::Key_S, kAccord);
+    QVERIFY(sons->isChecked());
+    QVERIFY(!b.w->sansSon());
 }
 
 void TestServices::accordsVoisinsSansEffet_data() {

@@ -199,6 +199,10 @@
         <source>?</source>
         <translation>?</translation>
     </message>
+    <message>
+        <source>Sons</source>
+        <translation>Sounds</translation>
+    </message>
 </context>
 <context>
     <name>Correction</name>
@@ -948,6 +952,38 @@
         <source>Fermer la fenêtre</source>
         <translation>Close the window</translation>
     </message>
+    <message>
+        <source>Principe qui date la carte choisie</source>
+        <translation>Principle that dates the chosen card</translation>
+    </message>
+    <message>
+        <source>(choisis un principe)</source>
+        <translation>(choose a principle)</translation>
+    </message>
+    <message>
+        <source>Formation ou structure qui le montre</source>
+        <translation>Formation or structure that shows it</translation>
+    </message>
+    <message>
+        <source>(choisis une formation)</source>
+        <translation>(choose a formation)</translation>
+    </message>
+    <message>
+        <source>&amp;Principe :</source>
+        <translation>&amp;Principle:</translation>
+    </message>
+    <message>
+        <source>&amp;Montré par :</source>
+        <translation>&amp;Shown by:</translation>
+    </message>
+    <message>
+        <source>La première carte, la plus ancienne, n&apos;a pas à être justifiée.</source>
+        <translation>The first card, the oldest, needs no justification.</translation>
+    </message>
+    <message>
+        <source>Justifie « %1 » : quel principe la date par rapport à une carte placée avant elle, et quelle formation ou structure le montre ?</source>
+        <translation>Justify “%1”: which principle dates it against a card placed before it, and which formation or structure shows it?</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePrincipale</name>
@@ -1244,6 +1280,56 @@ Pupils may be refused although they read the section correctly.</translation>
     <message>
         <source>Enregistrer sous</source>
         <translation>Save as</translation>
+    </message>
+</context>
+<context>
+    <name>Justifications</name>
+    <message>
+        <source>superposition</source>
+        <translation>superposition</translation>
+    </message>
+    <message>
+        <source>recoupement</source>
+        <translation>cross-cutting</translation>
+    </message>
+    <message>
+        <source>continuité</source>
+        <translation>lateral continuity</translation>
+    </message>
+    <message>
+        <source>inclusion</source>
+        <translation>inclusion</translation>
+    </message>
+    <message>
+        <source>discordance</source>
+        <translation>unconformity</translation>
+    </message>
+    <message>
+        <source>%1 : justification juste.</source>
+        <extracomment>%1 is a card&apos;s name in quotes.</extracomment>
+        <translation>%1: the justification is right.</translation>
+    </message>
+    <message>
+        <source>%1 : choisis un principe et une formation.</source>
+        <translation>%1: choose a principle and a formation.</translation>
+    </message>
+    <message>
+        <source>%1 : %2 date bien cette carte, mais pas par le principe de %3.</source>
+        <extracomment>%2 is a formation (&quot;la couche B&quot;), %3 a principle (&quot;superposition&quot;).</extracomment>
+        <translation>%1: %2 does date this card, but not by the principle of %3.</translation>
+    </message>
+    <message>
+        <source>%1 : %2 ne permet pas de dater cette carte par rapport à une carte placée avant elle.</source>
+        <translation>%1: %2 does not date this card against a card placed before it.</translation>
+    </message>
+    <message>
+        <source>%1 : la coupe ne date cette carte par rapport à aucune carte placée avant elle ; sa justification n&apos;est pas comptée.</source>
+        <translation>%1: the section dates this card against no card placed before it; its justification is not counted.</translation>
+    </message>
+    <message>
+        <source>Note de l&apos;ordre : %1/%2</source>
+        <extracomment>%1 is the order&apos;s mark, %2 the most it can be (20).</extracomment>
+        <translation>Order mark: %1/%2</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,8 @@ constexpr std::array kAffichage{
     ArticleMenu{C::Teintes, "Teintes1", TEXTE_NOOP("Commandes", "Teintes des formations"), {"Ctrl+T", nullptr}, true, E::Toutes},
     kSeparateur,
     ArticleMenu{C::Legende, "Legende1", TEXTE_NOOP("Commandes", "Légende..."), kAucun, false, E::Toutes},
+    ArticleMenu{C::Separateur, "", "", kAucun, false, E::Fenetre},
+    ArticleMenu{C::Sons, "Sons1", TEXTE_NOOP("Commandes", "Sons"), kAucun, true, E::Fenetre},
 };
 
 constexpr std::array kExercice{

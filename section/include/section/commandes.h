@@ -29,6 +29,7 @@ enum class Commande : int {
     Lettres,
     Teintes,
     Legende,
+    Sons,
     OuvrirExercice,
     Verifier,
     Ordonner,
