@@ -72,12 +72,14 @@ bool FenetrePrincipale::ModificationsNonEnregistrees() const {
 }
 
 // True when the command may go on: nothing to lose, "Non", or "Oui" and
-// the list saved.
+// the work saved. While an exercise is open, the work is the answer.
 bool FenetrePrincipale::ConfirmerAbandon() {
     if (!ModificationsNonEnregistrees() || !services_.questions) return true;
+    const bool reponse = exercice_.has_value();
     switch (services_.questions->OuiNonAnnuler(
-        tr("La liste des événements n'a pas été sauvée.\rVoulez-vous la sauver ?"))) {
-    case Reponse::Oui: return EnregistrerListe();
+        reponse ? tr("Ta réponse à l'exercice n'a pas été enregistrée.\rVeux-tu l'enregistrer ?")
+                : tr("La liste des événements n'a pas été sauvée.\rVoulez-vous la sauver ?"))) {
+    case Reponse::Oui: return reponse ? EnregistrerReponse() : EnregistrerListe();
     case Reponse::Non: return true;
     case Reponse::Annuler: break;
     }

@@ -198,27 +198,28 @@ void FenetrePrincipale::MontrerEcarts(const section::Verification& v) {
     vue_->setSurcouche(ecarts);
 }
 
-void FenetrePrincipale::EnregistrerReponse() {
-    if (!exercice_ || !services_.questions) return;
+bool FenetrePrincipale::EnregistrerReponse() {
+    if (!exercice_ || !services_.questions) return false;
     const std::optional<QString> nom = services_.questions->Demander(tr("Ton nom, pour ton professeur :"), eleve_);
-    if (!nom || nom->trimmed().isEmpty()) return;
+    if (!nom || nom->trimmed().isEmpty()) return false;
     section::Reponse r;
     r.eleve = nom->trimmed().toStdString();
     r.exercice = section::EmpreinteExercice(*exercice_);
     r.lignes = session_.liste();
     if (const std::string raison = section::VerifierReponse(r); !raison.empty()) {
         services_.messages->Erreur(tr("Réponse impossible à enregistrer : %1").arg(Texte(raison)));
-        return;
+        return false;
     }
     const std::optional<QString> chemin =
         DemanderEnregistrement(tr("Enregistrer ma réponse"), FiltreReponses(), QStringLiteral("rep"), nom->trimmed());
-    if (!chemin) return;
+    if (!chemin) return false;
     if (const std::string raison = section::EcrireFichierReponse(dessin::OctetsDeChemin(*chemin), r); !raison.empty()) {
         services_.messages->Erreur(
             dessin::MessageSiLien(*chemin, raison).value_or(tr("Impossible de créer le fichier %1").arg(*chemin)));
-        return;
+        return false;
     }
     eleve_ = nom->trimmed();
     // The answer keeps the list: it is saved as far as leaving goes.
     listeEnregistree_ = session_.liste();
+    return true;
 }

@@ -73,7 +73,7 @@ public:
     void OuvrirExercice();
     bool OuvrirExercice(const QString& chemin);
     void Verifier();
-    void EnregistrerReponse();
+    bool EnregistrerReponse();  // true when the answer was written
     void CreerExercice();
     void OrdonnerEvenements();
     void OuvrirEspaceEnseignant();

@@ -28,6 +28,7 @@ private Q_SLOTS:
     void ouvrirFaitDuModeleLaCible();
     void verifierDitOuEtCommentLaCoupeDiffere();
     void enregistrerLaReponse();
+    void quitterProposeDEnregistrerLaReponse();
     void exerciceAbimeRefuse();
     void exerciceEnArgument();
     void creerUnExerciceDeLaCoupe();
@@ -109,6 +110,33 @@ void TestExercices::enregistrerLaReponse() {
     const int questions = static_cast<int>(b.f.questions.questions.size());
     b.w->close();
     QCOMPARE(static_cast<int>(b.f.questions.questions.size()), questions);
+}
+
+// Leaving, or opening another exercise, with an answer not saved offers to
+// save the answer, not the list; "Annuler" or no name keeps everything.
+void TestExercices::quitterProposeDEnregistrerLaReponse() {
+    Banc b;
+    b.w->show();
+    const QString exo = EcrireExercice(b, kListe, QStringLiteral("pli.exo"), kTitre);
+    b.f.fichiers.Repondre(exo);
+    b.Action("Ouvrirexercice1")->trigger();
+    b.Bouton("Plissa")->click();
+    b.f.questions.reponses.push_back(Reponse::Oui);
+    b.f.questions.textes.push_back(std::nullopt);  // the name asked, then not given
+    QVERIFY(!b.w->close());
+    QVERIFY(b.f.questions.questions.contains(QStringLiteral("Ta réponse à l'exercice n'a pas été enregistrée.\rVeux-tu l'enregistrer ?")));
+    QVERIFY(b.f.fichiers.enregistrements.empty());
+    // Another exercise: "Oui", a name and a file, then it opens.
+    const QString rep = b.Chemin(QStringLiteral("lou.rep"));
+    b.f.questions.reponses.push_back(Reponse::Oui);
+    b.f.questions.textes.push_back(QStringLiteral("Lou"));
+    b.f.fichiers.Repondre(exo);
+    b.f.fichiers.Repondre(rep);
+    b.Action("Ouvrirexercice1")->trigger();
+    section::Reponse r;
+    QCOMPARE(QString::fromStdString(section::LireFichierReponse(dessin::OctetsDeChemin(rep), r)), QString());
+    QCOMPARE(r.eleve, std::string("Lou"));
+    QCOMPARE(b.Liste(), QStringList{QStringLiteral("Sédimentation")});
 }
 
 void TestExercices::exerciceAbimeRefuse() {

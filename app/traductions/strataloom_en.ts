@@ -1151,6 +1151,10 @@ Les élèves risquent d&apos;être refusés en lisant correctement la coupe.</so
 %1
 Pupils may be refused although they read the section correctly.</translation>
     </message>
+    <message>
+        <source>Ta réponse à l&apos;exercice n&apos;a pas été enregistrée.<byte value="xd"/>Veux-tu l&apos;enregistrer ?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FichesPdf</name>
