@@ -1153,7 +1153,7 @@ Pupils may be refused although they read the section correctly.</translation>
     </message>
     <message>
         <source>Ta réponse à l&apos;exercice n&apos;a pas été enregistrée.<byte value="xd"/>Veux-tu l&apos;enregistrer ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Your answer to the exercise has not been saved.<byte value="xd"/>Do you want to save it?</translation>
     </message>
 </context>
 <context>
