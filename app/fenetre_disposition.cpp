@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's controls, placed as the learner knows them.
 #include <QFrame>
+#include <QLabel>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QPushButton>
@@ -81,7 +82,24 @@ void FenetrePrincipale::CreerControles() {
     boutonRetourDebut_->setObjectName(QStringLiteral("Efface"));
     boutonRetourDebut_->setGeometry(1, 481, 192, 31);
     connect(boutonRetourDebut_, &QPushButton::clicked, this, &FenetrePrincipale::RetourDebut);
+
+    // The status line, in the free strip under the view and the panel: what
+    // the program just wrote.
+    ligneEtat_ = new QLabel(client);
+    ligneEtat_->setObjectName(QStringLiteral("LigneEtat"));
+    ligneEtat_->setGeometry(12, 524, 766, 24);
+    QFont normale = font();
+    normale.setBold(false);
+    ligneEtat_->setFont(normale);
+    ligneEtat_->setTextFormat(Qt::PlainText);
+    ligneEtat_->setAccessibleName(tr("Ligne d'état"));
     NommerControles();
+}
+
+void FenetrePrincipale::Annoncer(const QString& texte) {
+    ligneEtat_->setText(ligneEtat_->fontMetrics().elidedText(texte, Qt::ElideMiddle, ligneEtat_->width()));
+    ligneEtat_->setToolTip(texte);
+    ligneEtat_->setAccessibleDescription(texte);
 }
 
 // Centred on the screen with integer halves, from the outer window size.

@@ -79,6 +79,7 @@ void FenetrePrincipale::CreerExercice() {
         return;
     }
     titreExercice_ = titre->trimmed();
+    Annoncer(tr("Exercice enregistré : %1").arg(QDir::toNativeSeparators(*chemin)));
     // Saved as built; the teacher is told where the picture does not give
     // the list's order, in the engine's words.
     section::Chronologie c = section::LireChronologie(session_);
@@ -219,6 +220,7 @@ bool FenetrePrincipale::EnregistrerReponse() {
         return false;
     }
     eleve_ = nom->trimmed();
+    Annoncer(tr("Réponse enregistrée : %1").arg(QDir::toNativeSeparators(*chemin)));
     // The answer keeps the list: it is saved as far as leaving goes.
     listeEnregistree_ = session_.liste();
     return true;

@@ -74,6 +74,8 @@ public:
     bool OuvrirExercice(const QString& chemin);
     void Verifier();
     bool EnregistrerReponse();  // true when the answer was written
+    // Says in the status line what was just written.
+    void Annoncer(const QString& texte);
     void CreerExercice();
     void OrdonnerEvenements();
     void OuvrirEspaceEnseignant();
@@ -217,6 +219,7 @@ private:
 
     // Controls; the event arrays in the order of the event table.
     QFrame* cadreVue_ = nullptr;
+    QLabel* ligneEtat_ = nullptr;
     QFrame* panneauCommandes_ = nullptr;
     VueImage* vue_ = nullptr;
     VueImage* vueModele_ = nullptr;

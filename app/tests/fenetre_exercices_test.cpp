@@ -2,6 +2,7 @@
 // The "Exercice" menu: an exercise file opened as the model, the pupil's
 // section checked against it (where and how it differs, the mark), the
 // answer saved for the teacher; a damaged file refused with a message.
+#include <QLabel>
 #include <QListWidget>
 #include <QtTest>
 
@@ -106,6 +107,8 @@ void TestExercices::enregistrerLaReponse() {
     QCOMPARE(r.eleve, std::string("Camille"));
     QCOMPARE(r.exercice, section::EmpreinteExercice(*b.w->exercice()));
     QCOMPARE(r.lignes, b.w->session().liste());
+    QCOMPARE(b.w->findChild<QLabel*>(QStringLiteral("LigneEtat"))->toolTip(),
+             QStringLiteral("Réponse enregistrée : %1").arg(QDir::toNativeSeparators(rep)));
     // Saved with the answer: leaving asks nothing.
     const int questions = static_cast<int>(b.f.questions.questions.size());
     b.w->close();
@@ -185,6 +188,8 @@ void TestExercices::creerUnExerciceDeLaCoupe() {
     QCOMPARE(e.titre, std::string("Un pli sous une discordance"));
     QVERIFY(e.lignes == liste);
     QVERIFY(e.cible == vue);
+    QCOMPARE(b.w->findChild<QLabel*>(QStringLiteral("LigneEtat"))->toolTip(),
+             QStringLiteral("Exercice enregistré : %1").arg(QDir::toNativeSeparators(exo)));
     // A pupil opens it and rebuilds the section by clicking.
     Banc eleve;
     eleve.f.fichiers.Repondre(exo);

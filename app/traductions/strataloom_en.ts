@@ -1155,6 +1155,18 @@ Pupils may be refused although they read the section correctly.</translation>
         <source>Ta réponse à l&apos;exercice n&apos;a pas été enregistrée.<byte value="xd"/>Veux-tu l&apos;enregistrer ?</source>
         <translation>Your answer to the exercise has not been saved.<byte value="xd"/>Do you want to save it?</translation>
     </message>
+    <message>
+        <source>Ligne d&apos;état</source>
+        <translation>Status line</translation>
+    </message>
+    <message>
+        <source>Exercice enregistré : %1</source>
+        <translation>Exercise saved: %1</translation>
+    </message>
+    <message>
+        <source>Réponse enregistrée : %1</source>
+        <translation>Answer saved: %1</translation>
+    </message>
 </context>
 <context>
     <name>FichesPdf</name>
