@@ -39,7 +39,8 @@ std::string DescriptionEvenement(Evenement e) {
         return Texte("Evenements", "Une coulée de lave arrive par la droite et s'étale sur la surface.");
     case Evenement::Erosion: return Texte("Evenements", "Le haut de la coupe est raboté : il reste une surface plane.");
     case Evenement::Plutonisme:
-        return Texte("Evenements", "Un massif de granite monte en profondeur, près du bord droit.");
+        return Texte("Evenements",
+                     "Un magma granitique s'injecte en profondeur, près du bord droit, et y cristallise.");
     case Evenement::Compression: return Texte("Evenements", "Les couches sont serrées et se plissent.");
     case Evenement::Chevauchement:
         return Texte("Evenements",

@@ -55,7 +55,7 @@ inline constexpr std::array<TypeEvenement, 7> kEvenements = {{
     {Evenement::Erosion, 3, "Erosion", "Nivele", "Erosion1", "AideBt3", 13, "Erode.Wav",
      "Le haut de la coupe est raboté : il reste une surface plane."},
     {Evenement::Plutonisme, 4, "Plutonisme", "Granite", "Plutongranitique1", "AideBt4", 14, "Granite.Wav",
-     "Un massif de granite monte en profondeur, près du bord droit."},
+     "Un magma granitique s'injecte en profondeur, près du bord droit, et y cristallise."},
     {Evenement::Compression, 5, "Compression", "Plissa", "Compression1", "AideBt5", 15, "Plisse.Wav",
      "Les couches sont serrées et se plissent."},
     {Evenement::Chevauchement, 6, "Chevauchement", "Chevauche", "Chevauchement1", "AideBt6", 16, "Chevauche.Wav",
