@@ -395,8 +395,8 @@
         <translation>A new layer is deposited on the surface; on an uneven surface, it fills the hollows first.</translation>
     </message>
     <message>
-        <source>Une coulée de lave arrive par la droite et s&apos;étale sur la surface.</source>
-        <translation>A lava flow comes in from the right and spreads over the surface.</translation>
+        <source>Une coulée de lave sort d&apos;un petit volcan près du bord droit et s&apos;étale sur la surface ; son filon recoupe les couches.</source>
+        <translation>A lava flow pours out of a small volcano near the right edge and spreads over the surface; its dyke cuts across the layers.</translation>
     </message>
     <message>
         <source>Le haut de la coupe est raboté : il reste une surface plane.</source>

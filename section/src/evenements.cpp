@@ -36,7 +36,9 @@ std::string DescriptionEvenement(Evenement e) {
         return Texte("Evenements",
                      "Une nouvelle couche se dépose sur la surface ; sur un relief, elle comble d'abord les creux.");
     case Evenement::Volcanisme:
-        return Texte("Evenements", "Une coulée de lave arrive par la droite et s'étale sur la surface.");
+        return Texte("Evenements",
+                     "Une coulée de lave sort d'un petit volcan près du bord droit et s'étale sur la surface ; son "
+                     "filon recoupe les couches.");
     case Evenement::Erosion: return Texte("Evenements", "Le haut de la coupe est raboté : il reste une surface plane.");
     case Evenement::Plutonisme:
         return Texte("Evenements",

@@ -51,7 +51,8 @@ inline constexpr std::array<TypeEvenement, 7> kEvenements = {{
     {Evenement::Sedimentation, 1, "S\xE9" "dimentation", "Sedim", "Sdimentation1", "AideBt1", 11, "Sedime.Wav",
      "Une nouvelle couche se dépose sur la surface ; sur un relief, elle comble d'abord les creux."},
     {Evenement::Volcanisme, 2, "Volcanisme", "Coulee", "Coulevolcanique1", "AideBt2", 12, "Coulee.Wav",
-     "Une coulée de lave arrive par la droite et s'étale sur la surface."},
+     "Une coulée de lave sort d'un petit volcan près du bord droit et s'étale sur la surface ; son filon recoupe les "
+     "couches."},
     {Evenement::Erosion, 3, "Erosion", "Nivele", "Erosion1", "AideBt3", 13, "Erode.Wav",
      "Le haut de la coupe est raboté : il reste une surface plane."},
     {Evenement::Plutonisme, 4, "Plutonisme", "Granite", "Plutongranitique1", "AideBt4", 14, "Granite.Wav",
