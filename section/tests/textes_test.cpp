@@ -452,7 +452,7 @@ TEST_F(Textes, LesVerdictsSontFaitsDeTextesTraduits) {
               "of cross-cutting relationships).");
     EXPECT_EQ(Ordre("HDP", {3, 1, 2}).texte,
               "“Intrusion of granite D” must come after “Thrust (reverse fault)”: granite D cuts across starting "
-              "sequence A, already deformed by the thrust (principle of cross-cutting relationships).");
+              "series A, already deformed by the thrust (principle of cross-cutting relationships).");
 }
 
 // ---- The files ----
