@@ -81,7 +81,7 @@ QString Sujet(const QString& html, const QString& id) {
 // 11 to 17.
 const QStringList kEvenementsAnglais = {
     QStringLiteral("Sedimentation"), QStringLiteral("Volcanism"),  QStringLiteral("Erosion"),
-    QStringLiteral("Plutonism"),     QStringLiteral("Compression"), QStringLiteral("Overthrust"),
+    QStringLiteral("Plutonism"),     QStringLiteral("Compression"), QStringLiteral("Thrust"),
     QStringLiteral("Extension")};
 
 }  // namespace
@@ -225,7 +225,7 @@ private Q_SLOTS:
         QVERIFY(b->verticalScrollBar()->value() > 0);
         QVERIFY(EnHautDeLaVue(b, Titre2(b->document(), QStringLiteral("Extension"))));
         // The topic before it is above the view.
-        const QTextCursor avant = Titre2(b->document(), QStringLiteral("Overthrust"));
+        const QTextCursor avant = Titre2(b->document(), QStringLiteral("Thrust"));
         QVERIFY(!avant.isNull());
         QVERIFY(b->cursorRect(avant).bottom() < 0);
         const ImagesDocument images = Images(b->document());

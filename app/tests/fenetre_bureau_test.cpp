@@ -190,10 +190,11 @@ void TestBureau::bullesDisentPourquoi() {
     QCOMPARE(s.disponibilite().Raison(section::Evenement::Volcanisme), section::raison::PasPlane);
     QCOMPARE(b.Bouton("Coulee")->toolTip(),
              Texte(section::Type(section::Evenement::Volcanisme).description) +
-                 QStringLiteral("\nImpossible pour l'instant : la surface doit être plane : fais d'abord une érosion."));
+                 QStringLiteral("\nImpossible pour l'instant : Strataloom ne sait poser une coulée que sur une "
+                                "surface plane : fais d'abord une érosion."));
     QVERIFY(b.Bouton("AideBt2")->toolTip().endsWith(
-        QStringLiteral("\n« Volcanisme » est impossible pour l'instant : la surface doit être plane : fais d'abord "
-                       "une érosion.")));
+        QStringLiteral("\n« Volcanisme » est impossible pour l'instant : Strataloom ne sait poser une coulée que "
+                       "sur une surface plane : fais d'abord une érosion.")));
     QCOMPARE(b.Action("Coulevolcanique1")->toolTip(), b.Bouton("Coulee")->toolTip());
     // A distension: each of the three commands gives its own reason.
     b.Bouton("Casse")->click();

@@ -61,11 +61,11 @@
     <message>
         <source>Épanchement de la coulée de lave %1</source>
         <extracomment>%1 is the letter of the lava flow in the view.</extracomment>
-        <translation>Outpouring of lava flow %1</translation>
+        <translation>Lava flow %1</translation>
     </message>
     <message>
         <source>Épanchement d&apos;une coulée de lave</source>
-        <translation>Outpouring of a lava flow</translation>
+        <translation>A lava flow</translation>
     </message>
     <message>
         <source>Érosion</source>
@@ -86,7 +86,7 @@
     </message>
     <message>
         <source>Chevauchement (faille inverse)</source>
-        <translation>Overthrust (reverse fault)</translation>
+        <translation>Thrust (reverse fault)</translation>
     </message>
     <message>
         <source>Faille normale (distension)</source>
@@ -289,15 +289,15 @@
     <name>Disponibilite</name>
     <message>
         <source>plus de place pour une nouvelle couche : fais d&apos;abord une érosion</source>
-        <translation>no more room for a new layer: do an erosion first</translation>
+        <translation>no more room for a new layer: apply an erosion first</translation>
     </message>
     <message>
-        <source>la surface doit être plane : fais d&apos;abord une érosion</source>
-        <translation>the surface must be flat: do an erosion first</translation>
+        <source>Strataloom ne sait poser une coulée que sur une surface plane : fais d&apos;abord une érosion</source>
+        <translation>Strataloom can only lay a lava flow on a flat surface: apply an erosion first</translation>
     </message>
     <message>
-        <source>la surface est trop haute pour que la lave s&apos;y étale : fais d&apos;abord une érosion</source>
-        <translation>the surface is too high for the lava to spread over it: do an erosion first</translation>
+        <source>la surface est trop près du haut de l&apos;image pour y dessiner la coulée : fais d&apos;abord une érosion</source>
+        <translation>the surface is too close to the top of the picture to draw the lava flow there: apply an erosion first</translation>
     </message>
     <message>
         <source>la surface est déjà trop près du bas de l&apos;image : une érosion la ferait disparaître</source>
@@ -308,24 +308,24 @@
         <translation>the surface is too close to the bottom of the picture: there are not enough layers left to cut through</translation>
     </message>
     <message>
-        <source>une distension figure dans la liste : une région étirée ne reçoit plus de granite</source>
-        <translation>an extension is in the list: a stretched region receives no more granite</translation>
+        <source>une distension figure dans la liste : Strataloom ne sait pas mettre en place un granite dans une région déjà étirée</source>
+        <translation>an extension is in the list: Strataloom cannot intrude a granite into a region it has already stretched</translation>
     </message>
     <message>
-        <source>une distension figure dans la liste : une région étirée ne peut plus être comprimée</source>
-        <translation>an extension is in the list: a stretched region can no longer be compressed</translation>
+        <source>une distension figure dans la liste : Strataloom ne sait pas comprimer une région déjà étirée</source>
+        <translation>an extension is in the list: Strataloom cannot compress a region it has already stretched</translation>
     </message>
     <message>
-        <source>une distension figure dans la liste : une région étirée ne peut plus chevaucher</source>
-        <translation>an extension is in the list: a stretched region can no longer be thrust</translation>
+        <source>une distension figure dans la liste : Strataloom ne sait pas faire chevaucher une région déjà étirée</source>
+        <translation>an extension is in the list: Strataloom cannot thrust a region it has already stretched</translation>
     </message>
     <message>
         <source>la surface est trop près du haut de l&apos;image : les couches qui montent n&apos;auraient plus de place</source>
         <translation>the surface is too close to the top of the picture: the layers moving up would have no room left</translation>
     </message>
     <message>
-        <source>la bande rouge du fond remonterait dans l&apos;image : plus de chevauchement possible</source>
-        <translation>the red band at the bottom would rise into the picture: no more overthrusts possible</translation>
+        <source>la bande rouge qui marque la base de la nappe remonterait dans l&apos;image : Strataloom ne sait pas faire un chevauchement de plus</source>
+        <translation>the red band marking the base of the thrust sheet would rise into the picture: Strataloom cannot add another thrust</translation>
     </message>
     <message>
         <source>les images de la coupe manquent : aucun événement n&apos;est possible</source>
@@ -368,7 +368,7 @@
     </message>
     <message>
         <source>Chevauchement</source>
-        <translation>Overthrust</translation>
+        <translation>Thrust</translation>
     </message>
     <message>
         <source>Distension</source>
@@ -376,19 +376,19 @@
     </message>
     <message>
         <source>Une nouvelle couche se dépose sur la surface ; sur un relief, elle comble d&apos;abord les creux.</source>
-        <translation>A new layer is deposited on the surface; over a relief, it fills the hollows first.</translation>
+        <translation>A new layer is deposited on the surface; on an uneven surface, it fills the hollows first.</translation>
     </message>
     <message>
-        <source>Une coulée de lave arrive par la droite et s&apos;étale sur la surface.</source>
-        <translation>A lava flow comes in from the right and spreads over the surface.</translation>
+        <source>Une coulée de lave sort d&apos;un petit volcan près du bord droit et s&apos;étale sur la surface ; son filon recoupe les couches.</source>
+        <translation>A lava flow pours out of a small volcano near the right edge and spreads over the surface; its dyke cuts across the layers.</translation>
     </message>
     <message>
         <source>Le haut de la coupe est raboté : il reste une surface plane.</source>
         <translation>The top of the section is planed off: a flat surface remains.</translation>
     </message>
     <message>
-        <source>Un massif de granite monte en profondeur, près du bord droit.</source>
-        <translation>A granite body rises at depth, near the right edge.</translation>
+        <source>Un magma granitique s&apos;injecte en profondeur, près du bord droit, et y cristallise.</source>
+        <translation>A granitic magma intrudes at depth, near the right edge, and crystallises there.</translation>
     </message>
     <message>
         <source>Les couches sont serrées et se plissent.</source>
@@ -602,15 +602,15 @@
     </message>
     <message>
         <source>un événement après la couche de départ</source>
-        <translation>one event after the starting layer</translation>
+        <translation>one event after the starting series</translation>
     </message>
     <message>
         <source>%1 événements après la couche de départ</source>
-        <translation>%1 events after the starting layer</translation>
+        <translation>%1 events after the starting series</translation>
     </message>
     <message>
         <source>la couche de départ seule</source>
-        <translation>the starting layer alone</translation>
+        <translation>the starting series alone</translation>
     </message>
     <message>
         <source>Reprendre</source>
@@ -1372,7 +1372,7 @@ Pupils may be refused although they read the section correctly.</translation>
     </message>
     <message>
         <source>sédimentation qui comble un relief</source>
-        <translation>sedimentation filling a relief</translation>
+        <translation>sedimentation filling a hollow</translation>
     </message>
     <message>
         <source>basalte : coulée et filon</source>
@@ -1404,7 +1404,7 @@ Pupils may be refused although they read the section correctly.</translation>
     </message>
     <message>
         <source>chevauchement</source>
-        <translation>overthrust</translation>
+        <translation>thrust</translation>
     </message>
     <message>
         <source>failles normales</source>
@@ -1583,11 +1583,11 @@ Pupils may be refused although they read the section correctly.</translation>
     <message>
         <source>la série de départ %1</source>
         <extracomment>%1 is the letter of the starting series in the view.</extracomment>
-        <translation>starting sequence %1</translation>
+        <translation>starting series %1</translation>
     </message>
     <message>
         <source>la série de départ</source>
-        <translation>the starting sequence</translation>
+        <translation>the starting series</translation>
     </message>
     <message>
         <source>la faille %1</source>

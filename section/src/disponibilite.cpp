@@ -7,9 +7,10 @@ namespace section {
 
 // Rows grow downwards: a large SurfaceHaut is a low surface. Sedimentation
 // needs room above the surface, erosion must leave the surface above the
-// bottom of the view, a thrust needs its red band well below the view, and a
-// stretched section can no longer be folded, thrust or intruded. A command
-// off keeps the reason of the first rule it fails.
+// bottom of the view, a thrust needs the red band that marks the base of its
+// sheet well below the view, and the program does not fold, thrust or intrude
+// a section it has stretched (a limit of the drawing, not of nature). A
+// command off keeps the reason of the first rule it fails.
 Disponibilite MajBoutons(Section& s, const Liste& liste) {
     bool sansDistension = true;
     for (const Ligne& l : liste) {
@@ -67,9 +68,13 @@ std::vector<std::string_view> RaisonsPossibles(Evenement e) {
 std::string TexteRaison(std::string_view r) {
     if (r == raison::PasDePlaceCouche)
         return Texte("Disponibilite", "plus de place pour une nouvelle couche : fais d'abord une érosion");
-    if (r == raison::PasPlane) return Texte("Disponibilite", "la surface doit être plane : fais d'abord une érosion");
+    if (r == raison::PasPlane)
+        return Texte("Disponibilite",
+                     "Strataloom ne sait poser une coulée que sur une surface plane : fais d'abord une érosion");
     if (r == raison::TropHautePourCoulee)
-        return Texte("Disponibilite", "la surface est trop haute pour que la lave s'y étale : fais d'abord une érosion");
+        return Texte("Disponibilite",
+                     "la surface est trop près du haut de l'image pour y dessiner la coulée : fais d'abord une "
+                     "érosion");
     if (r == raison::TropBasPourEroder)
         return Texte("Disponibilite",
                      "la surface est déjà trop près du bas de l'image : une érosion la ferait disparaître");
@@ -78,18 +83,22 @@ std::string TexteRaison(std::string_view r) {
                      "la surface est trop près du bas de l'image : il ne reste plus assez de couches à traverser");
     if (r == raison::DistensionPluton)
         return Texte("Disponibilite",
-                     "une distension figure dans la liste : une région étirée ne reçoit plus de granite");
+                     "une distension figure dans la liste : Strataloom ne sait pas mettre en place un granite dans "
+                     "une région déjà étirée");
     if (r == raison::DistensionCompression)
         return Texte("Disponibilite",
-                     "une distension figure dans la liste : une région étirée ne peut plus être comprimée");
+                     "une distension figure dans la liste : Strataloom ne sait pas comprimer une région déjà étirée");
     if (r == raison::DistensionChevauchement)
-        return Texte("Disponibilite", "une distension figure dans la liste : une région étirée ne peut plus chevaucher");
+        return Texte("Disponibilite",
+                     "une distension figure dans la liste : Strataloom ne sait pas faire chevaucher une région déjà "
+                     "étirée");
     if (r == raison::TropHautPourChevaucher)
         return Texte("Disponibilite",
                      "la surface est trop près du haut de l'image : les couches qui montent n'auraient plus de place");
     if (r == raison::BandeRouge)
         return Texte("Disponibilite",
-                     "la bande rouge du fond remonterait dans l'image : plus de chevauchement possible");
+                     "la bande rouge qui marque la base de la nappe remonterait dans l'image : Strataloom ne sait "
+                     "pas faire un chevauchement de plus");
     if (r == raison::SansCoupe)
         return Texte("Disponibilite", "les images de la coupe manquent : aucun événement n'est possible");
     return std::string(r);

@@ -36,10 +36,13 @@ std::string DescriptionEvenement(Evenement e) {
         return Texte("Evenements",
                      "Une nouvelle couche se dépose sur la surface ; sur un relief, elle comble d'abord les creux.");
     case Evenement::Volcanisme:
-        return Texte("Evenements", "Une coulée de lave arrive par la droite et s'étale sur la surface.");
+        return Texte("Evenements",
+                     "Une coulée de lave sort d'un petit volcan près du bord droit et s'étale sur la surface ; son "
+                     "filon recoupe les couches.");
     case Evenement::Erosion: return Texte("Evenements", "Le haut de la coupe est raboté : il reste une surface plane.");
     case Evenement::Plutonisme:
-        return Texte("Evenements", "Un massif de granite monte en profondeur, près du bord droit.");
+        return Texte("Evenements",
+                     "Un magma granitique s'injecte en profondeur, près du bord droit, et y cristallise.");
     case Evenement::Compression: return Texte("Evenements", "Les couches sont serrées et se plissent.");
     case Evenement::Chevauchement:
         return Texte("Evenements",

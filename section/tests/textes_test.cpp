@@ -81,7 +81,7 @@ std::string Anglais(const char* contexte, const char* francais) {
         {{"Relations", "%1 recoupe %3, déjà déformée par %2 (principe de recoupement)"},
          "%1 cuts across %3, already deformed by %2 (principle of cross-cutting relationships)"},
         {{"Ordre", "la faille %1"}, "fault %1"},
-        {{"Ordre", "la série de départ %1"}, "starting sequence %1"},
+        {{"Ordre", "la série de départ %1"}, "starting series %1"},
         {{"Ordre", "le chevauchement"}, "the thrust"},
         {{"Cartes", "Chevauchement (faille inverse)"}, "Thrust (reverse fault)"},
         {{"Ordre", "la couche %1"}, "layer %1"},
@@ -90,8 +90,9 @@ std::string Anglais(const char* contexte, const char* francais) {
         {{"Cartes", "Dépôt de la couche %1"}, "Deposition of layer %1"},
         {{"Cartes", "Mise en place du granite %1"}, "Intrusion of granite %1"},
         {{"Cartes", "Faille normale (distension)"}, "Normal fault (extension)"},
-        {{"Disponibilite", "la surface doit être plane : fais d'abord une érosion"},
-         "the surface must be flat: erode it first"},
+        {{"Disponibilite",
+          "Strataloom ne sait poser une coulée que sur une surface plane : fais d'abord une érosion"},
+         "Strataloom can only lay a lava flow on a flat surface: apply an erosion first"},
     };
     const auto it = kTable.find({contexte, francais});
     return it == kTable.end() ? std::string(francais) : it->second;
@@ -197,7 +198,8 @@ TEST_F(Textes, LeTraducteurEstLuAChaqueAppel) {
     EXPECT_EQ(TexteRaison(raison::PasPlane), "⟨" + std::string(raison::PasPlane) + "⟩");
     DefinirTraducteur(Anglais);
     EXPECT_EQ(Texte("Legende", "grès"), "sandstone");
-    EXPECT_EQ(TexteRaison(raison::PasPlane), "the surface must be flat: erode it first");
+    EXPECT_EQ(TexteRaison(raison::PasPlane),
+              "Strataloom can only lay a lava flow on a flat surface: apply an erosion first");
     // A text the translator does not know, or knows in another context.
     EXPECT_EQ(Texte("Legende", "pli"), "pli");
     EXPECT_EQ(Texte("Correction", "grès"), "grès");
@@ -450,7 +452,7 @@ TEST_F(Textes, LesVerdictsSontFaitsDeTextesTraduits) {
               "of cross-cutting relationships).");
     EXPECT_EQ(Ordre("HDP", {3, 1, 2}).texte,
               "“Intrusion of granite D” must come after “Thrust (reverse fault)”: granite D cuts across starting "
-              "sequence A, already deformed by the thrust (principle of cross-cutting relationships).");
+              "series A, already deformed by the thrust (principle of cross-cutting relationships).");
 }
 
 // ---- The files ----

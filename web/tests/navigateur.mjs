@@ -428,7 +428,7 @@ test("les bulles des commandes disent ce qu'elles font et pourquoi elles sont gr
     verifier(b.aide.endsWith(`« ${e.libelle} » est impossible pour l'instant : ${m[1]}.`), `${b.id} : « ? » ${b.aide}`);
   }
   const par = Object.fromEntries(bulles.map((b) => [b.id, b]));
-  verifier(par.Coulee.bulle.includes("la surface doit être plane"), "Volcanisme sur une surface plissée");
+  verifier(par.Coulee.bulle.includes("Strataloom ne sait poser une coulée que sur une surface plane"), "Volcanisme sur une surface plissée");
   verifier(par.Plissa.bulle.includes("une distension figure dans la liste"), "Compression après une distension");
   verifier(par.Casse.actif, "Distension toujours possible");
   await nav.cliquer("#Efface");

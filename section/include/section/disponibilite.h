@@ -27,29 +27,38 @@ constexpr int kFondVolcanisme = 82;
 // A pluton needs the surface this far above the bottom of the view.
 constexpr int kMargePluton = 15;
 
-// Why a command is off, in a pupil's words (UTF-8, French). Every front end
-// shows these words (through TexteRaison, in its language), and the help's
-// "Quand est-ce possible ?" paragraphs quote them. Each rule of MajBoutons
-// that can fail has its own reason.
+// Why a command is off, in a pupil's words (UTF-8, French); where the limit
+// is the program's and not nature's, the reason says so ("Strataloom ne sait
+// pas..."). Every front end shows these words (through TexteRaison, in its
+// language), and the help's "Quand est-ce possible ?" paragraphs quote them.
+// Each rule of MajBoutons that can fail has its own reason.
 namespace raison {
 inline constexpr std::string_view PasDePlaceCouche = "plus de place pour une nouvelle couche : fais d'abord une érosion";
-inline constexpr std::string_view PasPlane = "la surface doit être plane : fais d'abord une érosion";
+// The program lays a flow only on flat ground; lava itself spreads on any.
+inline constexpr std::string_view PasPlane =
+    "Strataloom ne sait poser une coulée que sur une surface plane : fais d'abord une érosion";
 inline constexpr std::string_view TropHautePourCoulee =
-    "la surface est trop haute pour que la lave s'y étale : fais d'abord une érosion";
+    "la surface est trop près du haut de l'image pour y dessiner la coulée : fais d'abord une érosion";
 inline constexpr std::string_view TropBasPourEroder =
     "la surface est déjà trop près du bas de l'image : une érosion la ferait disparaître";
 inline constexpr std::string_view TropBasPourPluton =
     "la surface est trop près du bas de l'image : il ne reste plus assez de couches à traverser";
+// The three below are limits of the program: a stretched region can very
+// well be intruded, compressed or thrust later in nature.
 inline constexpr std::string_view DistensionPluton =
-    "une distension figure dans la liste : une région étirée ne reçoit plus de granite";
+    "une distension figure dans la liste : Strataloom ne sait pas mettre en place un granite dans une région "
+    "déjà étirée";
 inline constexpr std::string_view DistensionCompression =
-    "une distension figure dans la liste : une région étirée ne peut plus être comprimée";
+    "une distension figure dans la liste : Strataloom ne sait pas comprimer une région déjà étirée";
 inline constexpr std::string_view DistensionChevauchement =
-    "une distension figure dans la liste : une région étirée ne peut plus chevaucher";
+    "une distension figure dans la liste : Strataloom ne sait pas faire chevaucher une région déjà étirée";
 inline constexpr std::string_view TropHautPourChevaucher =
     "la surface est trop près du haut de l'image : les couches qui montent n'auraient plus de place";
+// The red band is the base of the thrust sheet that Chevaucher paints below
+// the view; each thrust lifts it a little.
 inline constexpr std::string_view BandeRouge =
-    "la bande rouge du fond remonterait dans l'image : plus de chevauchement possible";
+    "la bande rouge qui marque la base de la nappe remonterait dans l'image : Strataloom ne sait pas faire un "
+    "chevauchement de plus";
 // Every command is off because the section could not be made.
 inline constexpr std::string_view SansCoupe = "les images de la coupe manquent : aucun événement n'est possible";
 }  // namespace raison
