@@ -75,8 +75,9 @@ export function TextesDuBureau(dossierApp) {
   const fichiers = readdirSync(dossierApp)
     .filter((f) => /\.(cpp|h)$/.test(f))
     .map((f) => join(dossierApp, f));
-  // The engine's tables the window shows: events, reasons, menus.
-  for (const f of ["include/section/evenements.h", "include/section/disponibilite.h", "src/commandes.cpp"])
+  // The engine's tables the window shows: events, reasons, menus, and the
+  // catalogue of the texts it shares with the page.
+  for (const f of ["include/section/evenements.h", "include/section/disponibilite.h", "src/commandes.cpp", "src/catalogue.cpp"])
     fichiers.push(join(dossierApp, "..", "section", f));
   const textes = new Set();
   for (const f of fichiers) {
