@@ -95,4 +95,10 @@ std::optional<Textures> TexturesLivrees() {
     return TexturesDe(chemin.substr(0, chemin.rfind('/')) + "/Base");
 }
 
+Liste ListeDeCodes(std::string_view codes) {
+    Liste l{Ligne(kLigneInitiale)};
+    for (const char c : codes) l.emplace_back(kEvenements.at(std::string_view("SVEPCHD").find(c)).ligne);
+    return l;
+}
+
 }  // namespace section::test

@@ -5,8 +5,10 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "aleatoire.h"
+#include "section/evenements.h"
 #include "section/section.h"
 
 namespace section::test {
@@ -31,5 +33,10 @@ Textures TexturesDessinees(Alea& a, int w, int h);
 std::optional<Textures> TexturesDe(const std::string& dossier);
 // The Base folder beside the running program, when the data was generated.
 std::optional<Textures> TexturesLivrees();
+
+// The list of the base layer then one event per letter: S sedimentation,
+// V volcanism, E erosion, P pluton, C compression, H overthrust,
+// D distension ("SSCES": two layers, folded, eroded, a layer on top).
+Liste ListeDeCodes(std::string_view codes);
 
 }  // namespace section::test

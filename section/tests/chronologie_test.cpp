@@ -16,13 +16,7 @@
 namespace section {
 namespace {
 
-// The base layer then one event per letter: S sedimentation, V volcanism,
-// E erosion, P pluton, C compression, H overthrust, D distension.
-Liste L(std::string_view codes) {
-    Liste l{Ligne(kLigneInitiale)};
-    for (const char c : codes) l.emplace_back(kEvenements.at(std::string_view("SVEPCHD").find(c)).ligne);
-    return l;
-}
+Liste L(std::string_view codes) { return test::ListeDeCodes(codes); }
 
 class Chrono : public ::testing::Test {
 protected:
@@ -136,7 +130,9 @@ TEST_F(Chrono, LeReleveSuitLePlanDesFormations) {
         EXPECT_TRUE(std::equal(r.formation.begin(), r.formation.end(), o.formations())) << "graine 2026, essai " << essai;
         for (std::size_t m = 0; m < r.mouvements.size(); ++m)
             for (std::size_t p = 0; p < r.formation.size(); ++p)
-                if (r.formation[p] >= r.mouvements[m]) ASSERT_EQ(r.dy[m][p], Releve::kAbsent) << essai;
+                if (r.formation[p] >= r.mouvements[m]) {
+                    ASSERT_EQ(r.dy[m][p], Releve::kAbsent) << essai;
+                }
     }
 }
 

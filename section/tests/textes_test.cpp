@@ -106,17 +106,7 @@ protected:
 
 // ---- Sessions on plain textures ----
 
-// The list of the base layer then one event per letter: S sedimentation,
-// V volcanism, E erosion, P pluton, C compression, H overthrust,
-// D distension.
-Liste L(std::string_view codes) {
-    Liste l{Ligne(kLigneInitiale)};
-    for (const char c : codes) {
-        const auto i = std::string_view("SVEPCHD").find(c);
-        l.emplace_back(kEvenements.at(i).ligne);
-    }
-    return l;
-}
+Liste L(std::string_view codes) { return test::ListeDeCodes(codes); }
 
 Session Chargee(std::string_view codes) {
     Session s;
