@@ -5,6 +5,7 @@ namespace section {
 
 bool ChargerExercice(Session& modele, const Exercice& e) {
     if (!modele.SuitFormations()) modele.SuivreFormations(true);
+    modele.DefinirGraineLettres(e.graineLettres);
     modele.Charger(e.lignes);
     return modele.vue() == e.cible;
 }
@@ -13,6 +14,7 @@ std::string ExerciceDeSession(const Session& s, std::string_view titre, Exercice
     e.titre = std::string(titre);
     e.lignes = s.liste();
     e.cible = s.vue();
+    e.graineLettres = s.GraineLettres();
     return VerifierExercice(e);
 }
 
