@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
+#include <QSettings>
 #include <QVBoxLayout>
 
 #include "fenetre_principale.h"
@@ -17,6 +18,7 @@
 
 void FenetrePrincipale::AfficherLettres(bool oui) {
     affichage_.lettres = oui;
+    if (memoriserAffichage_) QSettings(QStringLiteral("Strataloom"), QStringLiteral("strataloom")).setValue(QStringLiteral("affichage/lettres"), oui);
     if (articleLettres_ && articleLettres_->isChecked() != oui) articleLettres_->setChecked(oui);
     AfficherFormations();
 }
@@ -27,6 +29,11 @@ void FenetrePrincipale::AfficherTeintes(bool oui) {
     AfficherFormations();
 }
 
+void FenetrePrincipale::MemoriserAffichage() {
+    memoriserAffichage_ = true;
+    AfficherLettres(QSettings(QStringLiteral("Strataloom"), QStringLiteral("strataloom")).value(QStringLiteral("affichage/lettres"), affichage_.lettres).toBool());
+}
+
 void FenetrePrincipale::MontrerLegende() {
     if (!fenetreLegende_) {
         fenetreLegende_ = new QDialog(this);
@@ -34,8 +41,9 @@ void FenetrePrincipale::MontrerLegende() {
         fenetreLegende_->setWindowTitle(tr("Légende des formations"));
         fenetreLegende_->setModal(false);
         auto* disposition = new QVBoxLayout(fenetreLegende_);
-        auto* note = new QLabel(tr("Les lettres nomment les formations dans l'ordre où on les rencontre "
-                                   "de gauche à droite, pas selon leur âge."),
+        auto* note = new QLabel(tr("Les lettres des formations sont tirées au hasard : elles ne disent ni leur "
+                                   "âge ni leur place. Les failles (F), le plan de chevauchement (T) et les "
+                                   "surfaces d'érosion (S) sont des structures, à part."),
                                 fenetreLegende_);
         note->setWordWrap(true);
         imageLegende_ = new QLabel(fenetreLegende_);
@@ -75,7 +83,7 @@ void FenetrePrincipale::AfficherFormations() {
     normale.setBold(false);
     const QFontMetrics m(normale);
     const int hauteurLigne = m.height() + m.height() / 4;
-    QImage image(std::max(360, dessin::LargeurLegende(session_, m)), static_cast<int>(lignes.size()) * hauteurLigne + 2,
+    QImage image(std::max(360, dessin::LargeurLegende(session_, m)), dessin::LignesDeLegende(session_) * hauteurLigne + 2,
                  QImage::Format_RGB32);
     image.fill(palette().color(QPalette::Window));
     QPainter p(&image);

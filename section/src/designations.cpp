@@ -40,8 +40,15 @@ std::string Designation(const Liste& l, const LettresVue& lettres, int f) {
     const bool vue = it != lettres.end();
     const std::string lettre = vue ? it->second : std::string();
     if (f == 0)
-        //: %1 lists the letters of the bands of the starting series in the view: "A, D, E".
-        return vue ? Remplir(Texte("Ordre", "la série de départ (%1)"), {lettre}) : Texte("Ordre", "la série de départ");
+    {
+        if (!vue) return Texte("Ordre", "la série de départ");
+        // The letters of its bands, when the legend tells them apart.
+        if (lettre.find(',') != std::string::npos)
+            //: %1 lists the letters of the bands of the starting series in the view: "A, D, E".
+            return Remplir(Texte("Ordre", "la série de départ (%1)"), {lettre});
+        //: %1 is the letter of the starting series in the view.
+        return Remplir(Texte("Ordre", "la série de départ %1"), {lettre});
+    }
     const auto e = f > 0 && static_cast<std::size_t>(f) < l.size() ? EvenementDeLigne(l[static_cast<std::size_t>(f)])
                                                                   : std::nullopt;
     if (!e) return Texte("Ordre", "la couche");

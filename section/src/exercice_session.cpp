@@ -18,4 +18,11 @@ std::string ExerciceDeSession(const Session& s, std::string_view titre, Exercice
     return VerifierExercice(e);
 }
 
+std::uint32_t GraineLettresDeSession(const Session& s) {
+    Exercice e;
+    e.lignes = s.liste();
+    e.cible = s.vue();
+    return GraineLettresParDefaut(EmpreinteExercice(e));
+}
+
 }  // namespace section

@@ -14,21 +14,27 @@ namespace section {
 
 std::vector<std::vector<Couleur>> BandesDeDepart(const Raster& c) {
     std::vector<std::vector<Couleur>> bandes;
-    if (c.empty() || c.width() <= 0) return bandes;
+    if (c.empty() || c.width() <= 0 || c.height() <= 0) return bandes;
+    // The top row is the series' surface line: the rows all of its colour
+    // are the contacts. A row of one other colour (a joint of the
+    // limestone) belongs to its band.
+    const auto uniforme = [&](int y, Couleur v) {
+        const Couleur* ligne = c.row(y);
+        return std::all_of(ligne, ligne + c.width(), [&](Couleur p) { return p == v; });
+    };
+    const Couleur trait = c.row(0)[0];
+    if (!uniforme(0, trait)) return bandes;
     std::vector<Couleur> courante;
     const auto fermer = [&] {
-        std::sort(courante.begin(), courante.end());
-        courante.erase(std::unique(courante.begin(), courante.end()), courante.end());
         if (!courante.empty()) bandes.push_back(std::move(courante));
         courante.clear();
     };
     for (int y = 0; y < c.height(); ++y) {
         const Couleur* ligne = c.row(y);
-        const bool contact = std::all_of(ligne, ligne + c.width(), [&](Couleur v) { return v == ligne[0]; });
-        if (contact) {
+        if (uniforme(y, trait)) {
             fermer();
         } else {
-            courante.insert(courante.end(), ligne, ligne + c.width());
+            for (int x = 0; x < c.width(); ++x) courante.push_back(ligne[x] & 0xFFFFFFu);
             std::sort(courante.begin(), courante.end());
             courante.erase(std::unique(courante.begin(), courante.end()), courante.end());
         }
@@ -54,6 +60,8 @@ std::string TexteStructure(const Structure& s) {
     //: A line of the structures' legend: %1 the label (F1, T, S1), %2 what it is.
     return Remplir(Texte("Legende", "%1 : %2"), {s.etiquette, Decrire(d).roches});
 }
+
+std::string TitreStructures() { return Texte("Legende", "Structures"); }
 
 namespace {
 

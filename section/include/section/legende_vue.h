@@ -24,10 +24,11 @@ constexpr std::uint32_t kOpaciteTeinte = 120;
 // kPremiereBande + k, a number no list line reaches.
 constexpr Formation kPremiereBande = 0x40000000;
 
-// The bands of a base-layer texture: its rows split by the rows of one
-// colour across the whole width (the contact lines), each band the set of
-// colours its rows hold, sorted. Empty when the texture does not split into
-// bands of colours no other band uses: the series is then one entry.
+// The bands of a base-layer texture: its rows split by the rows all of the
+// colour of its top row (the surface line and the contact lines), each band
+// the set of colours (0xRRGGBB) its rows hold, sorted. Empty when the top row is not of
+// one colour or the texture does not split into at least two bands of
+// colours no other band uses: the series is then one entry.
 std::vector<std::vector<Couleur>> BandesDeDepart(const Raster& couche1);
 
 enum class SorteStructure : std::uint8_t { Faille, Chevauchement, SurfaceErosion };
@@ -46,6 +47,8 @@ struct Structure {
 
 // "F1 : faille normale", in the current language (see textes.h).
 std::string TexteStructure(const Structure& s);
+// The heading of the structures' part of the legend: "Structures".
+std::string TitreStructures();
 
 // One reading of the session's view for the legend.
 struct VueLegende {
