@@ -23,8 +23,7 @@ Depot DepotDe(Evenement e) {
 }
 
 Depot RocheDeCouche(std::uint32_t graine, Formation formation) {
-    static constexpr std::array<Depot, 5> kRoches = {Depot::Gres, Depot::Marne, Depot::CalcaireCouche,
-                                                     Depot::ArgileCouche, Depot::Craie};
+    static constexpr std::array<Depot, 4> kRoches = {Depot::Gres, Depot::Marne, Depot::Sable, Depot::Craie};
     // splitmix64 of the seed and the line: any seed spreads the rocks.
     std::uint64_t z = (static_cast<std::uint64_t>(graine) << 32 | static_cast<std::uint32_t>(formation)) +
                       0x9E3779B97F4A7C15ull;
@@ -51,8 +50,7 @@ DescriptionDepot Decrire(Depot d) {
     case Depot::Couche: return {Texte("Legende", "roche sédimentaire"), sedimentation()};
     case Depot::Gres: return {Texte("Legende", "grès"), sedimentation()};
     case Depot::Marne: return {Texte("Legende", "marne"), sedimentation()};
-    case Depot::CalcaireCouche: return {Texte("Legende", "calcaire"), sedimentation()};
-    case Depot::ArgileCouche: return {Texte("Legende", "argile"), sedimentation()};
+    case Depot::Sable: return {Texte("Legende", "sable"), sedimentation()};
     case Depot::Craie: return {Texte("Legende", "craie à silex"), sedimentation()};
     case Depot::Basalte: return {Texte("Legende", "basalte : coulée et filon"), Texte("Legende", "volcanisme")};
     case Depot::Granite: return {Texte("Legende", "granite"), Texte("Legende", "plutonisme")};

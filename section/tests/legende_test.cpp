@@ -120,8 +120,7 @@ TEST(Legende, TheRockOfALayerComesFromTheSeedAndTheLineOnly) {
             EXPECT_EQ(d, RocheDeCouche(g, f));
             vues.insert(d);
         }
-    EXPECT_EQ(vues, (std::set<Depot>{Depot::Gres, Depot::Marne, Depot::CalcaireCouche, Depot::ArgileCouche,
-                                     Depot::Craie}));
+    EXPECT_EQ(vues, (std::set<Depot>{Depot::Gres, Depot::Marne, Depot::Sable, Depot::Craie}));
 }
 
 TEST(Legende, NoLegendWithoutAPlaneOrTextures) {

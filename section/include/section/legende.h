@@ -28,8 +28,7 @@ enum class Depot : std::uint8_t {
     Couche,            // a sedimentation, before its rock is chosen
     Gres,              // the rocks a sedimentation may be named
     Marne,
-    CalcaireCouche,
-    ArgileCouche,
+    Sable,
     Craie,
     Basalte,           // the lava flow and its feeder dyke
     Granite,           // the pluton
@@ -43,8 +42,8 @@ enum class Depot : std::uint8_t {
 Depot DepotDe(Evenement e);
 
 // The rock the legend gives the layer of list line `formation`: drawn from
-// the letter seed and the line among grès, marne, calcaire, argile and
-// craie. Strataloom does not work out which rock a sea or a river would
+// the letter seed and the line among grès, marne, sable and craie (never a
+// rock of the starting series, whose patterns differ). Strataloom does not work out which rock a sea or a river would
 // lay; it only names one, and the help says so.
 Depot RocheDeCouche(std::uint32_t graine, Formation formation);
 
