@@ -567,7 +567,7 @@ private Q_SLOTS:
         const section::VueLegende v = section::LireVueLegende(a);
         const section::Raster& vue = a.vue();
         QCOMPARE(feuille.width(), vue.width());
-        const int lignes = static_cast<int>(a.Legende().size());
+        const int lignes = static_cast<int>(a.Legende().size() + v.structures.size());
         QVERIFY(lignes >= 3);
         QVERIFY(feuille.height() > vue.height() + lignes * 10);
         const auto& etiquettes = v.etiquettes;
@@ -644,8 +644,8 @@ private Q_SLOTS:
         const QString texte = QString::fromUtf8(p.readAllStandardOutput());
         QVERIFY2(texte.contains(titre), qPrintable(texte));
         QVERIFY(!texte.contains(QStringLiteral("titre")));  // not the file's name
-        QVERIFY2(texte.contains(QStringLiteral("failles normales (distension)")), qPrintable(texte));
-        QVERIFY(texte.contains(QStringLiteral("calcaire, argile, conglomérat")));
+        QVERIFY2(texte.contains(QStringLiteral("F1 : faille normale")), qPrintable(texte));
+        QVERIFY(texte.contains(QStringLiteral(" : calcaire")));
         // The answer page of a long list: no line ends on an event's number.
         section::Liste longue{kSed};
         for (int i = 0; i < 40; ++i) longue.push_back(i % 2 ? "Distension" : "Chevauchement");
