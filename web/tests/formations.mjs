@@ -157,8 +157,12 @@ const Panneau = (nav) =>
       modal: p.getAttribute("aria-modal"),
       titre: p.querySelector(".barre-titre").textContent,
       note: document.getElementById("note-legende").textContent,
-      lignes: Array.from(document.querySelectorAll("#LignesLegende li"), (li) => li.textContent),
-      echantillons: document.querySelectorAll("#LignesLegende li > canvas.echantillon:first-child").length,
+      // The rocks' lines; the structures come apart, under their heading.
+      lignes: Array.from(document.querySelectorAll("#LignesLegende li:not(.titre-structures):not([data-structure])"),
+        (li) => li.textContent),
+      structures: Array.from(document.querySelectorAll("#LignesLegende li.titre-structures, #LignesLegende li[data-structure]"),
+        (li) => li.textContent),
+      echantillons: document.querySelectorAll("#LignesLegende li:not([data-structure]) > canvas.echantillon:first-child").length,
       focus: document.activeElement.id,
       boiteModale: !!document.querySelector("dialog[open]"),
       // Every line in sight, and the view left uncovered.
@@ -334,7 +338,7 @@ export function TestsFormations(c) {
       VerifierLegende(p, await Formations(nav), "volcan.lst");
       await Charger("fosse-comblee.lst");
       p = await Panneau(nav);
-      egal(p.lignes.slice(-2), ["Structures", "F1 : faille normale"], "les failles, une structure à part");
+      egal(p.structures, ["Structures", "F1 : faille normale"], "les failles, une structure à part");
       egal([p.toutVu, p.surLaVue], [true, false], "six lignes en vue, à côté de la coupe");
       VerifierLegende(p, await Formations(nav), "fosse-comblee.lst");
       // With the tints on, the samples change, not the words.
