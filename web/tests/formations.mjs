@@ -56,6 +56,7 @@ function LireFormations() {
     vue: [s.largeurVue(), s.hauteurVue()],
     k: window.strataloom.vue.facteur(),
     etiquettes: s.etiquettes(),
+    structures: s.structures(),
     legende: s.legende(),
     teintes: b64(s.teintesRgba()),
     lettres1: document.getElementById("Lettres1").getAttribute("aria-checked"),
@@ -79,6 +80,10 @@ export function VerifierLettres(f, ou) {
   verifier(f.etiquettes.length > 0, `${ou} : aucune étiquette`);
   const dans = new Uint8Array(f.largeur * f.hauteur);
   const px = (x, y) => (y * f.largeur + x) * 4;
+  // A structure's label: above and right of its place, a few letters wide.
+  for (const st of f.structures || [])
+    for (let y = Math.max(0, (st.y - 17) * k); y < (st.y + 1) * k && y < f.hauteur; ++y)
+      for (let x = Math.max(0, st.x * k); x < (st.x + 50) * k && x < f.largeur; ++x) dans[y * f.largeur + x] = 1;
   for (const e of f.etiquettes) {
     for (let y = e.haut * k; y < (e.haut + e.cote) * k; ++y)
       for (let x = e.gauche * k; x < (e.gauche + e.cote) * k; ++x) dans[y * f.largeur + x] = 1;
