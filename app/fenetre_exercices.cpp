@@ -132,6 +132,8 @@ bool FenetrePrincipale::OuvrirExercice(const QString& chemin) {
     vueModele_->setImage(imageModele_);
     vue_->setEnabled(true);
     vue_->setToolTip(TexteCatalogue(section::TexteFenetre::ClicModele));
+    // The pupil's section shows the exercise's letters.
+    session_.DefinirGraineLettres(exercice_->graineLettres);
     session_.Reinitialiser();
     listeEnregistree_ = session_.liste();
     Rafraichir();

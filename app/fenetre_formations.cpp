@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
+#include <QSettings>
 #include <QVBoxLayout>
 
 #include "fenetre_principale.h"
@@ -18,6 +19,7 @@
 
 void FenetrePrincipale::AfficherLettres(bool oui) {
     affichage_.lettres = oui;
+    if (memoriserAffichage_) QSettings(QStringLiteral("Strataloom"), QStringLiteral("strataloom")).setValue(QStringLiteral("affichage/lettres"), oui);
     if (articleLettres_ && articleLettres_->isChecked() != oui) articleLettres_->setChecked(oui);
     AfficherFormations();
 }
@@ -26,6 +28,11 @@ void FenetrePrincipale::AfficherTeintes(bool oui) {
     affichage_.teintes = oui;
     if (articleTeintes_ && articleTeintes_->isChecked() != oui) articleTeintes_->setChecked(oui);
     AfficherFormations();
+}
+
+void FenetrePrincipale::MemoriserAffichage() {
+    memoriserAffichage_ = true;
+    AfficherLettres(QSettings(QStringLiteral("Strataloom"), QStringLiteral("strataloom")).value(QStringLiteral("affichage/lettres"), affichage_.lettres).toBool());
 }
 
 void FenetrePrincipale::MontrerLegende() {
@@ -75,7 +82,7 @@ void FenetrePrincipale::AfficherFormations() {
     normale.setBold(false);
     const QFontMetrics m(normale);
     const int hauteurLigne = m.height() + m.height() / 4;
-    QImage image(std::max(360, dessin::LargeurLegende(session_, m)), static_cast<int>(lignes.size()) * hauteurLigne + 2,
+    QImage image(std::max(360, dessin::LargeurLegende(session_, m)), dessin::LignesDeLegende(session_) * hauteurLigne + 2,
                  QImage::Format_RGB32);
     image.fill(palette().color(QPalette::Window));
     QPainter p(&image);

@@ -67,6 +67,10 @@ public:
     void MontrerCoupe();
     // The "Affichage" menu: letters and tints over the view, the legend.
     void AfficherLettres(bool oui);
+    // From now on the letters' check mark is kept in the user's settings,
+    // and the one kept is applied now (the program calls it; tests do not,
+    // so that they always start without letters).
+    void MemoriserAffichage();
     void AfficherTeintes(bool oui);
     void MontrerLegende();
     // The "Exercice" menu (fenetre_exercices.cpp).
@@ -198,6 +202,7 @@ private:
     std::function<void()> apropos_;
 
     dessin::Affichage affichage_{false, false, false};
+    bool memoriserAffichage_ = false;
     QAction* articleLettres_ = nullptr;
     QAction* articleTeintes_ = nullptr;
     QAction* articleSons_ = nullptr;

@@ -68,6 +68,7 @@ int main(int argc, char* argv[]) {
     if (fenetre.finDemandee()) return EXIT_FAILURE;
     QObject::connect(&fenetre, &FenetrePrincipale::FinDemandee, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    fenetre.MemoriserAffichage();
     fichiers.setParent(&fenetre);
     messages.setParent(&fenetre);
     questions.setParent(&fenetre);

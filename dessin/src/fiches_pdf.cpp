@@ -66,7 +66,7 @@ void PageEleve(QPainter& p, const QRect& page, const QString& titre, const secti
     // The picture, its legend, then the numbered lines in up to three
     // columns.
     const QFont policeLegende = Police(9);
-    const int lignesLegende = static_cast<int>(a.Legende().size());
+    const int lignesLegende = LignesDeLegende(a);
     const int hauteurLegende = lignesLegende * (QFontMetrics(policeLegende, p.device()).height() * 5 / 4) + Mm(4);
     const int colonnes = std::clamp((evenements + 7) / 8, 1, 3);
     const int rangs = (evenements + colonnes - 1) / colonnes;

@@ -30,17 +30,76 @@ void DessinerLettre(QPainter& p, const QRectF& boite, const QString& lettre) {
     p.drawText(boite, Qt::AlignCenter, lettre);
 }
 
+// A structure's label: its text in a white box with square corners and a
+// thick rim, next to the trace it names.
+void DessinerEtiquetteStructure(QPainter& p, const QPoint& place, const QString& texte, int cote) {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setBold(true);
+    f.setPixelSize(std::max(6, cote * 3 / 4));
+    p.setFont(f);
+    const int largeur = QFontMetrics(f).horizontalAdvance(texte) + 4;
+    // Above and to the right of the trace's pixel, so the trace stays seen.
+    const QRectF boite(place.x() + 2, place.y() - cote - 2, largeur, cote);
+    p.setPen(QPen(QColor(20, 20, 20), 1.5));
+    p.setBrush(QColor(255, 255, 255, 235));
+    p.drawRect(boite.adjusted(0.5, 0.5, -0.5, -0.5));
+    p.setPen(Qt::black);
+    p.drawText(boite, Qt::AlignCenter, texte);
+}
+
 }  // namespace
 
+void DessinerSymbole(QPainter& p, const QRectF& zone, section::SorteStructure sorte) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const double y = zone.center().y(), g = zone.left(), d = zone.right();
+    const double h = zone.height();
+    switch (sorte) {
+    case section::SorteStructure::Faille:
+        // A thick solid line.
+        p.setPen(QPen(Qt::black, std::max(2.0, h / 5), Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(QPointF(g, y), QPointF(d, y));
+        break;
+    case section::SorteStructure::Chevauchement: {
+        // A line with teeth on the side of the upper block.
+        p.setPen(QPen(Qt::black, std::max(1.0, h / 10)));
+        p.drawLine(QPointF(g, y + h / 6), QPointF(d, y + h / 6));
+        p.setBrush(Qt::black);
+        const double dent = h / 3;
+        for (double x = g + dent / 2; x + dent <= d; x += dent * 1.6) {
+            const QPointF t[3] = {{x, y + h / 6}, {x + dent, y + h / 6}, {x + dent / 2, y + h / 6 - dent}};
+            p.drawPolygon(t, 3);
+        }
+        break;
+    }
+    case section::SorteStructure::SurfaceErosion: {
+        // A wavy line.
+        p.setPen(QPen(Qt::black, std::max(1.0, h / 10)));
+        QPainterPath chemin(QPointF(g, y));
+        const double pas = h / 2;
+        bool haut = true;
+        for (double x = g; x + pas <= d + 0.01; x += pas, haut = !haut)
+            chemin.quadTo(QPointF(x + pas / 2, y + (haut ? -h / 4 : h / 4)), QPointF(x + pas, y));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(chemin);
+        break;
+    }
+    }
+    p.restore();
+}
+
 QImage SurcoucheFormations(const section::Session& s, const Affichage& a) {
+    return SurcoucheFormations(s, section::LireVueLegende(s), a);
+}
+
+QImage SurcoucheFormations(const section::Session& s, const section::VueLegende& v, const Affichage& a) {
     const section::Raster& vue = s.vue();
     QImage img(vue.width(), vue.height(), QImage::Format_ARGB32_Premultiplied);
     if (img.isNull()) return img;
     img.fill(Qt::transparent);
-    const section::PlanFormations plan = section::FormationsDeLaVue(s.section());
-    if (plan.empty()) return img;
+    if (v.plan.empty()) return img;
     if (a.teintes) {
-        const std::vector<std::uint32_t> teintes = section::PlanTeintes(s);
+        const std::vector<std::uint32_t> teintes = section::PlanTeintes(s, v);
         for (int y = 0; y < img.height(); ++y) {
             auto* ligne = reinterpret_cast<QRgb*>(img.scanLine(y));
             for (int x = 0; x < img.width(); ++x) {
@@ -52,21 +111,25 @@ QImage SurcoucheFormations(const section::Session& s, const Affichage& a) {
     }
     if (a.lettres) {
         QPainter p(&img);
-        DessinerLettres(p, s);
+        DessinerLettres(p, v);
     }
     return img;
 }
 
-void DessinerLettres(QPainter& p, const section::Session& s) {
-    const section::PlanFormations plan = section::FormationsDeLaVue(s.section());
-    if (plan.empty()) return;
+void DessinerLettres(QPainter& p, const section::Session& s) { DessinerLettres(p, section::LireVueLegende(s)); }
+
+void DessinerLettres(QPainter& p, const section::VueLegende& v) {
+    if (v.plan.empty()) return;
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    for (const section::Etiquette& e : section::PlacerEtiquettes(plan)) {
+    for (const section::Etiquette& e : v.etiquettes) {
         const QRectF boite(e.boite.left, e.boite.top, e.boite.right - e.boite.left, e.boite.bottom - e.boite.top);
         DessinerLettre(p, boite, QString::fromStdString(e.lettre));
     }
+    for (const section::Structure& st : v.structures)
+        DessinerEtiquetteStructure(p, QPoint(st.place.x, st.place.y), QString::fromStdString(st.etiquette),
+                                   section::kCoteEtiquette);
     p.restore();
 }
 
@@ -92,29 +155,43 @@ QImage VueAnnotee(const section::Session& s, const Affichage& a) {
 }
 
 QStringList TextesLegende(const section::Session& s) {
+    const section::VueLegende v = section::LireVueLegende(s);
     QStringList l;
-    for (const section::LigneLegende& ligne : section::LignesLegende(s)) l << QString::fromStdString(ligne.texte);
+    for (const section::LigneLegende& ligne : section::LignesLegende(s, v)) l << QString::fromStdString(ligne.texte);
+    for (const section::Structure& st : v.structures) l << QString::fromStdString(section::TexteStructure(st));
     return l;
 }
 
+int LignesDeLegende(const section::Session& s) {
+    const section::VueLegende v = section::LireVueLegende(s);
+    return static_cast<int>(v.entrees.size() + (v.structures.empty() ? 0 : v.structures.size() + 1));
+}
+
 int LargeurLegende(const section::Session& s, const QFontMetrics& m) {
-    int texte = 0;
+    int texte = m.horizontalAdvance(QString::fromStdString(section::TitreStructures()));
     for (const QString& l : TextesLegende(s)) texte = std::max(texte, m.horizontalAdvance(l));
     return m.height() * 2 + texte + m.height() / 2;
 }
 
 int DessinerLegende(QPainter& p, const QRect& zone, const section::Session& s, const Affichage& a,
                     const QFont& police) {
-    const std::vector<section::LigneLegende> legende = section::LignesLegende(s);
-    if (legende.empty()) return 0;
-    const QImage vue = VueAnnotee(s, {false, a.teintes, a.impression});
+    const section::VueLegende v = section::LireVueLegende(s);
+    const std::vector<section::LigneLegende> legende = section::LignesLegende(s, v);
+    if (legende.empty() && v.structures.empty()) return 0;
+    QImage vue = VersImage(s.vue());
+    if (a.impression) BlanchirCiel(vue);
+    if (a.teintes) {
+        QPainter teinte(&vue);
+        teinte.drawImage(0, 0, SurcoucheFormations(s, v, {false, true, false}));
+    }
     p.save();
     p.setFont(police);
     const QFontMetrics m = p.fontMetrics();
     const int hauteur = std::max(m.height(), 8) + m.height() / 4;
     const int carre = m.height();
     int y = zone.top();
-    for (std::size_t i = 0; i < legende.size(); ++i) {
+    const auto place = [&] { return y + hauteur <= zone.bottom() + 1; };
+    for (std::size_t i = 0; i < legende.size() && place(); ++i) {
         const section::LigneLegende& l = legende[i];
         const QRect echantillon(zone.left(), y + (hauteur - carre) / 2, carre, carre);
         if (!l.sansLettre) {
@@ -134,7 +211,26 @@ int DessinerLegende(QPainter& p, const QRect& zone, const section::Session& s, c
         p.drawText(ligne, Qt::AlignLeft | Qt::AlignVCenter,
                    m.elidedText(QString::fromStdString(l.texte), Qt::ElideRight, ligne.width()));
         y += hauteur;
-        if (y + hauteur > zone.bottom() + 1) break;
+    }
+    // The structures apart, under their heading: a line symbol each.
+    if (!v.structures.empty() && place()) {
+        QFont gras = police;
+        gras.setBold(true);
+        p.setFont(gras);
+        p.setPen(Qt::black);
+        p.drawText(QRect(zone.left(), y, zone.width(), hauteur), Qt::AlignLeft | Qt::AlignVCenter,
+                   QString::fromStdString(section::TitreStructures()));
+        p.setFont(police);
+        y += hauteur;
+    }
+    for (std::size_t i = 0; i < v.structures.size() && place(); ++i) {
+        const section::Structure& st = v.structures[i];
+        DessinerSymbole(p, QRectF(zone.left(), y + (hauteur - carre) / 2.0, carre * 1.6, carre), st.sorte);
+        const QRect ligne(zone.left() + carre * 2, y, zone.width() - carre * 2, hauteur);
+        p.setPen(Qt::black);
+        p.drawText(ligne, Qt::AlignLeft | Qt::AlignVCenter,
+                   m.elidedText(QString::fromStdString(section::TexteStructure(st)), Qt::ElideRight, ligne.width()));
+        y += hauteur;
     }
     p.restore();
     return y - zone.top();
@@ -146,7 +242,7 @@ QImage FeuilleFormations(const section::Session& s, const Affichage& a) {
     QFont police(QStringLiteral("DejaVu Sans"));
     police.setPixelSize(13);
     const int marge = 8;
-    const int lignes = static_cast<int>(s.Legende().size());
+    const int lignes = LignesDeLegende(s);
     const int hauteurLigne = QFontMetrics(police).height() + QFontMetrics(police).height() / 4;
     QImage feuille(vue.width(), vue.height() + 2 * marge + lignes * hauteurLigne, QImage::Format_RGB32);
     feuille.fill(Qt::white);

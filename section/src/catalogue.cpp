@@ -55,8 +55,9 @@ constexpr std::array kCatalogue{
     EntreeCatalogue{T::TitreLegende, "titreLegende", TEXTE_NOOP("Fenetre", "Légende des formations")},
     EntreeCatalogue{T::NoteLegende, "noteLegende",
                     TEXTE_NOOP("Fenetre",
-                               "Les lettres nomment les formations dans l'ordre où on les rencontre de gauche à "
-                               "droite, pas selon leur âge.")},
+                               "Les lettres des formations sont tirées au hasard : elles ne disent ni leur âge ni "
+                               "leur place. Les failles (F), le plan de chevauchement (T) et les surfaces d'érosion "
+                               "(S) sont des structures, à part.")},
     EntreeCatalogue{T::Fermer, "fermer", TEXTE_NOOP("Fenetre", "Fermer")},
     EntreeCatalogue{T::TitreAPropos, "titreAPropos", TEXTE_NOOP("Fenetre", "A propos")},
     EntreeCatalogue{T::Version, "version", TEXTE_NOOP("Fenetre", "Version %1")},

@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "designations.h"
 
+#include "section/legende_vue.h"
 #include "section/textes.h"
 
 namespace section {
 
-LettresVue Lettres(const Session& s) {
-    LettresVue l;
-    for (const Lettre& x : LettresFormations(FormationsDeLaVue(s.section()))) l[x.formation] = x.lettre;
-    return l;
-}
+LettresVue Lettres(const Session& s) { return LireVueLegende(s).designations; }
 
 std::string NomCarte(Evenement e, const std::string& lettre) {
     const bool vue = !lettre.empty();
@@ -43,8 +40,15 @@ std::string Designation(const Liste& l, const LettresVue& lettres, int f) {
     const bool vue = it != lettres.end();
     const std::string lettre = vue ? it->second : std::string();
     if (f == 0)
+    {
+        if (!vue) return Texte("Ordre", "la série de départ");
+        // The letters of its bands, when the legend tells them apart.
+        if (lettre.find(',') != std::string::npos)
+            //: %1 lists the letters of the bands of the starting series in the view: "A, D, E".
+            return Remplir(Texte("Ordre", "la série de départ (%1)"), {lettre});
         //: %1 is the letter of the starting series in the view.
-        return vue ? Remplir(Texte("Ordre", "la série de départ %1"), {lettre}) : Texte("Ordre", "la série de départ");
+        return Remplir(Texte("Ordre", "la série de départ %1"), {lettre});
+    }
     const auto e = f > 0 && static_cast<std::size_t>(f) < l.size() ? EvenementDeLigne(l[static_cast<std::size_t>(f)])
                                                                   : std::nullopt;
     if (!e) return Texte("Ordre", "la couche");
@@ -59,14 +63,14 @@ std::string Designation(const Liste& l, const LettresVue& lettres, int f) {
         //: %1 is the letter of the granite in the view.
         return vue ? Remplir(Texte("Ordre", "le granite %1"), {lettre}) : Texte("Ordre", "le granite");
     case Evenement::Distension:
-        //: %1 is the letter of the fault traces in the view.
+        //: %1 is the label of the fault traces in the view (F1, F2...).
         return vue ? Remplir(Texte("Ordre", "la faille %1"), {lettre}) : Texte("Ordre", "la faille");
     case Evenement::Chevauchement:
-        //: %1 is the letter of the thrust plane in the view.
+        //: %1 is the label of the thrust plane in the view (T).
         return vue ? Remplir(Texte("Ordre", "le plan de chevauchement %1"), {lettre})
                    : Texte("Ordre", "le chevauchement");
     case Evenement::Erosion:
-        //: %1 is the letter of the erosion surface in the view.
+        //: %1 is the label of the erosion surface in the view (S1, S2...).
         return vue ? Remplir(Texte("Ordre", "la surface d'érosion %1"), {lettre}) : Texte("Ordre", "la surface d'érosion");
     case Evenement::Compression: return Texte("Ordre", "le plissement");
     }

@@ -12,7 +12,9 @@
 namespace section {
 
 using LettresVue = std::map<Formation, std::string>;
-// The letter of each formation of the session's view.
+// The letter of each rock formation of the session's view, the label of
+// each structure (F1, T, S2), and for the starting series the letters of
+// its bands (LireVueLegende): the names the legend gives.
 LettresVue Lettres(const Session& s);
 // A card's name: with the letter of the formation the event laid when the
 // view shows it, without when it does not.

@@ -17,8 +17,10 @@ namespace {
 
 constexpr std::string_view kMagieExercice{"SLEXERC\x1A", 8};
 constexpr std::string_view kMagieReponse{"SLREPON\x1A", 8};
-constexpr std::uint16_t kVersion = 1;
-constexpr std::size_t kEnteteExercice = 36;
+constexpr std::uint16_t kVersion = 1;  // answer files
+constexpr std::uint16_t kVersionExercice = 2;
+constexpr std::size_t kEnteteExerciceV1 = 36;
+constexpr std::size_t kEnteteExercice = 40;
 constexpr std::size_t kEnteteReponse = 28;
 
 void Ecrire16(std::string& o, std::uint16_t v) {
@@ -116,11 +118,18 @@ std::string Entete(std::string_view o, std::string_view magie, std::size_t entet
     if (o.size() < magie.size() || o.substr(0, magie.size()) != magie)
         return exercice ? Texte("Exercice", "ce n'est pas un fichier d'exercice")
                         : Texte("Exercice", "ce n'est pas un fichier de réponse");
-    if (o.size() < entete + 4) return Texte("Exercice", "le fichier est tronqué");
-    if (const auto v = Lire(o, 8, 2); v != kVersion)
+    if (o.size() < 10 + 4) return Texte("Exercice", "le fichier est tronqué");
+    const auto v = Lire(o, 8, 2);
+    if (exercice && v != 1 && v != kVersionExercice)
+        //: %1 is the version number the file announces.
+        return Remplir(Texte("Exercice", "version %1 du format inconnue (ce programme lit les versions 1 et 2)"),
+                       {std::to_string(v)});
+    if (!exercice && v != kVersion)
         //: %1 is the version number the file announces.
         return Remplir(Texte("Exercice", "version %1 du format inconnue (ce programme lit la version 1)"),
                        {std::to_string(v)});
+    if (exercice && v == 1) entete = kEnteteExerciceV1;
+    if (o.size() < entete + 4) return Texte("Exercice", "le fichier est tronqué");
     if (Lire(o, 10, 2) != 0) return Texte("Exercice", "l'en-tête est abîmé");
     return {};
 }
@@ -151,6 +160,10 @@ std::uint32_t Crc32(std::string_view octets) {
 }
 
 void MelangerEvenements(std::string& octets, std::uint64_t empreinte) { Melanger(octets, empreinte); }
+
+std::uint32_t GraineLettresParDefaut(std::uint64_t empreinte) {
+    return static_cast<std::uint32_t>(empreinte & 0xFFFFFFFFu);
+}
 
 std::uint64_t EmpreinteExercice(const Exercice& e) {
     std::uint64_t h = Fnv(0xCBF29CE484222325ull, TexteListe(e.lignes));
@@ -214,13 +227,14 @@ std::string TexteExercice(const Exercice& e) {
     std::string evenements = TexteListe(e.lignes);
     Melanger(evenements, empreinte);
     std::string o(kMagieExercice);
-    Ecrire16(o, kVersion);
+    Ecrire16(o, kVersionExercice);
     Ecrire16(o, 0);
     Ecrire32(o, static_cast<std::uint32_t>(e.cible.width()));
     Ecrire32(o, static_cast<std::uint32_t>(e.cible.height()));
     Ecrire32(o, static_cast<std::uint32_t>(e.titre.size()));
     Ecrire32(o, static_cast<std::uint32_t>(evenements.size()));
     Ecrire64(o, empreinte);
+    Ecrire32(o, e.graineLettres);
     o += e.titre;
     o += evenements;
     o.reserve(o.size() + 3 * e.cible.size() + 4);
@@ -250,6 +264,8 @@ std::string TexteReponse(const Reponse& r) {
 
 std::string LireExercice(std::string_view o, Exercice& e) {
     if (std::string r = Entete(o, kMagieExercice, kEnteteExercice, true); !r.empty()) return r;
+    const bool v1 = Lire(o, 8, 2) == 1;
+    const std::size_t entete = v1 ? kEnteteExerciceV1 : kEnteteExercice;
     const std::uint64_t w = Lire(o, 12, 4), h = Lire(o, 16, 4), t = Lire(o, 20, 4), n = Lire(o, 24, 4);
     if (w < 1 || h < 1 || w > kCoteCibleMax || h > kCoteCibleMax ||
         w * h > static_cast<std::uint64_t>(kPixelsCibleMax))
@@ -263,19 +279,20 @@ std::string LireExercice(std::string_view o, Exercice& e) {
         //: %1 is a number of bytes.
         return Remplir(Texte("Exercice", "la liste des événements annoncée est vide ou dépasse %1 octets"),
                        {Nombre(kOctetsEvenementsMax)});
-    if (std::string r = Longueur(o, kEnteteExercice + t + n + 3 * w * h + 4); !r.empty()) return r;
+    if (std::string r = Longueur(o, entete + t + n + 3 * w * h + 4); !r.empty()) return r;
     const std::uint64_t empreinte = Lire(o, 28, 8);
     Exercice lu;
-    lu.titre = std::string(o.substr(kEnteteExercice, t));
+    lu.graineLettres = v1 ? GraineLettresParDefaut(empreinte) : static_cast<std::uint32_t>(Lire(o, 36, 4));
+    lu.titre = std::string(o.substr(entete, t));
     if (!TexteAffichable(lu.titre))
         return Texte("Exercice", "le titre n'est pas un texte UTF-8 sans caractère de contrôle");
-    std::string evenements(o.substr(kEnteteExercice + t, n));
+    std::string evenements(o.substr(entete + t, n));
     Melanger(evenements, empreinte);
     if (std::string r = LignesDe(evenements, lu.lignes); !r.empty()) return r;
     if (lu.lignes.empty() || TexteListe(lu.lignes) != evenements)
         return Texte("Exercice", "la liste des événements est abîmée");
     std::vector<Couleur> px(w * h);
-    const std::size_t debut = kEnteteExercice + t + n;
+    const std::size_t debut = entete + t + n;
     for (std::size_t i = 0; i < px.size(); ++i) {
         const std::size_t a = debut + 3 * i;
         px[i] = Rgb(static_cast<unsigned char>(o[a]), static_cast<unsigned char>(o[a + 1]),

@@ -5,6 +5,7 @@ namespace section {
 
 bool ChargerExercice(Session& modele, const Exercice& e) {
     if (!modele.SuitFormations()) modele.SuivreFormations(true);
+    modele.DefinirGraineLettres(e.graineLettres);
     modele.Charger(e.lignes);
     return modele.vue() == e.cible;
 }
@@ -13,7 +14,15 @@ std::string ExerciceDeSession(const Session& s, std::string_view titre, Exercice
     e.titre = std::string(titre);
     e.lignes = s.liste();
     e.cible = s.vue();
+    e.graineLettres = s.GraineLettres();
     return VerifierExercice(e);
+}
+
+std::uint32_t GraineLettresDeSession(const Session& s) {
+    Exercice e;
+    e.lignes = s.liste();
+    e.cible = s.vue();
+    return GraineLettresParDefaut(EmpreinteExercice(e));
 }
 
 }  // namespace section

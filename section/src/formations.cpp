@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <limits>
 #include <map>
+#include <random>
 
 namespace section {
 
@@ -72,7 +73,7 @@ std::string NomDeLettre(int rang) {
 // The first pixel met in the column-by-column reading is the one with the
 // smallest x * hauteur + y; on each run of one formation along a row, its
 // first pixel.
-std::vector<Lettre> LettresFormations(const PlanFormations& p) {
+std::vector<Formation> OrdreDeLecture(const PlanFormations& p) {
     std::map<Formation, long long> premier;
     ParPlages(p, [&](Formation f, int x, int y, int) {
         const long long cle = static_cast<long long>(x) * p.hauteur + y;
@@ -83,10 +84,34 @@ std::vector<Lettre> LettresFormations(const PlanFormations& p) {
     ordre.reserve(premier.size());
     for (const auto& [f, cle] : premier) ordre.emplace_back(cle, f);
     std::sort(ordre.begin(), ordre.end());
-    std::vector<Lettre> l;
-    l.reserve(ordre.size());
+    std::vector<Formation> o;
+    o.reserve(ordre.size());
+    for (const auto& [cle, f] : ordre) o.push_back(f);
+    return o;
+}
+
+std::vector<int> PermutationLettres(std::size_t n, std::uint32_t graine) {
+    std::vector<int> p(n);
+    for (std::size_t i = 0; i < n; ++i) p[i] = static_cast<int>(i);
+    std::mt19937 g(graine);
+    for (std::size_t i = n; i > 1; --i) {
+        // A draw in [0, i) by rejection: no bias, and no library-specific
+        // distribution.
+        const std::uint32_t borne = static_cast<std::uint32_t>(i);
+        const std::uint32_t limite = 0xFFFFFFFFu - 0xFFFFFFFFu % borne;
+        std::uint32_t t = static_cast<std::uint32_t>(g());
+        while (t >= limite) t = static_cast<std::uint32_t>(g());
+        std::swap(p[i - 1], p[t % borne]);
+    }
+    return p;
+}
+
+std::vector<Lettre> LettresFormations(const PlanFormations& p, std::uint32_t graine) {
+    const std::vector<Formation> ordre = OrdreDeLecture(p);
+    const std::vector<int> rangs = PermutationLettres(ordre.size(), graine);
+    std::vector<Lettre> l(ordre.size());
     for (std::size_t i = 0; i < ordre.size(); ++i)
-        l.push_back({ordre[i].second, NomDeLettre(static_cast<int>(i))});
+        l[static_cast<std::size_t>(rangs[i])] = {ordre[i], NomDeLettre(rangs[i])};
     return l;
 }
 
@@ -164,7 +189,7 @@ std::vector<int> Morceaux(const PlanFormations& p, std::vector<Morceau>& morceau
 
 }  // namespace
 
-std::vector<Etiquette> PlacerEtiquettes(const PlanFormations& p, int cote) {
+std::vector<Etiquette> PlacerEtiquettes(const PlanFormations& p, const std::vector<Lettre>& lettres, int cote) {
     std::vector<Etiquette> e;
     if (p.empty() || cote <= 0 || static_cast<long long>(p.largeur) * p.hauteur >
                                       std::numeric_limits<int>::max())
@@ -197,12 +222,11 @@ std::vector<Etiquette> PlacerEtiquettes(const PlanFormations& p, int cote) {
         }
     }
 
-    const std::vector<Lettre> lettres = LettresFormations(p);
     std::map<Formation, std::size_t> rang;
     for (std::size_t r = 0; r < lettres.size(); ++r) rang[lettres[r].formation] = r;
     std::vector<std::pair<std::pair<std::size_t, long long>, Etiquette>> tri;
     for (const Morceau& m : morceaux) {
-        if (m.cote < cote) continue;
+        if (m.cote < cote || !rang.count(m.formation)) continue;
         // The label's square, centred in the square kept.
         const int gauche = m.x - m.cote + 1 + (m.cote - cote) / 2;
         const int haut = m.y - m.cote + 1 + (m.cote - cote) / 2;

@@ -9,9 +9,9 @@
 
 namespace section {
 
-Depot DepotDe(Evenement e, bool surfacePlane) {
+Depot DepotDe(Evenement e) {
     switch (e) {
-    case Evenement::Sedimentation: return surfacePlane ? Depot::Gres : Depot::Craie;
+    case Evenement::Sedimentation: return Depot::Couche;
     case Evenement::Volcanisme: return Depot::Basalte;
     case Evenement::Erosion: return Depot::SurfaceErosion;
     case Evenement::Plutonisme: return Depot::Granite;
@@ -22,20 +22,42 @@ Depot DepotDe(Evenement e, bool surfacePlane) {
     return Depot::Aucun;
 }
 
+Depot RocheDeCouche(std::uint32_t graine, Formation formation) {
+    static constexpr std::array<Depot, 4> kRoches = {Depot::Gres, Depot::Marne, Depot::Sable, Depot::Craie};
+    // splitmix64 of the seed and the line: any seed spreads the rocks.
+    std::uint64_t z = (static_cast<std::uint64_t>(graine) << 32 | static_cast<std::uint32_t>(formation)) +
+                      0x9E3779B97F4A7C15ull;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    z ^= z >> 31;
+    return kRoches[static_cast<std::size_t>(z % kRoches.size())];
+}
+
+bool EstStructure(Depot d) {
+    return d == Depot::SurfaceErosion || d == Depot::Chevauchement || d == Depot::Failles;
+}
+
 DescriptionDepot Decrire(Depot d) {
+    const auto depart = [] { return Texte("Legende", "série de départ"); };
+    const auto sedimentation = [] { return Texte("Legende", "sédimentation"); };
     switch (d) {
     case Depot::Aucun: break;
     case Depot::SerieDeDepart:
         return {Texte("Legende", "calcaire, argile, conglomérat"), Texte("Legende", "série de départ, sédimentaire")};
-    case Depot::Gres: return {Texte("Legende", "grès"), Texte("Legende", "sédimentation sur une surface plane")};
-    case Depot::Craie:
-        return {Texte("Legende", "craie à silex"), Texte("Legende", "sédimentation qui comble un relief")};
+    case Depot::Calcaire: return {Texte("Legende", "calcaire"), depart()};
+    case Depot::Argile: return {Texte("Legende", "argile"), depart()};
+    case Depot::Conglomerat: return {Texte("Legende", "conglomérat"), depart()};
+    case Depot::Couche: return {Texte("Legende", "roche sédimentaire"), sedimentation()};
+    case Depot::Gres: return {Texte("Legende", "grès"), sedimentation()};
+    case Depot::Marne: return {Texte("Legende", "marne"), sedimentation()};
+    case Depot::Sable: return {Texte("Legende", "sable"), sedimentation()};
+    case Depot::Craie: return {Texte("Legende", "craie à silex"), sedimentation()};
     case Depot::Basalte: return {Texte("Legende", "basalte : coulée et filon"), Texte("Legende", "volcanisme")};
     case Depot::Granite: return {Texte("Legende", "granite"), Texte("Legende", "plutonisme")};
     case Depot::SurfaceErosion: return {Texte("Legende", "surface d'érosion"), Texte("Legende", "érosion")};
     case Depot::Chevauchement:
         return {Texte("Legende", "plan de chevauchement"), Texte("Legende", "chevauchement")};
-    case Depot::Failles: return {Texte("Legende", "failles normales"), Texte("Legende", "distension")};
+    case Depot::Failles: return {Texte("Legende", "faille normale"), Texte("Legende", "distension")};
     case Depot::Pli: return {Texte("Legende", "pli"), Texte("Legende", "compression")};
     }
     return {Texte("Legende", "formation inconnue"), Texte("Legende", "événement inconnu")};
@@ -54,24 +76,12 @@ Couleur TeinteDeRang(int rang) {
     return Rgb(sombre(c >> 16 & 0xFF), sombre(c >> 8 & 0xFF), sombre(c & 0xFF));
 }
 
-std::vector<EntreeLegende> Legende(const PlanFormations& p, const std::vector<Depot>& depots) {
-    std::vector<EntreeLegende> l;
-    const std::vector<Effectif> effectifs = CompterFormations(p);
-    const std::vector<Lettre> lettres = LettresFormations(p);
-    l.reserve(lettres.size());
-    for (std::size_t r = 0; r < lettres.size(); ++r) {
-        const Formation f = lettres[r].formation;
-        const auto i = static_cast<std::size_t>(f);
-        int pixels = 0;
-        for (const Effectif& e : effectifs)
-            if (e.formation == f) pixels = e.pixels;
-        l.push_back({f, lettres[r].lettre, i < depots.size() ? depots[i] : Depot::Aucun,
-                     TeinteDeRang(static_cast<int>(r)), pixels});
-    }
-    return l;
+std::string TexteLegende(const EntreeLegende& e) {
+    //: A line of the pupils' legend: %1 the letter, %2 the rock.
+    return Remplir(Texte("Legende", "%1 : %2"), {e.lettre, Decrire(e.depot).roches});
 }
 
-std::string TexteLegende(const EntreeLegende& e) {
+std::string TexteLegendeCorrige(const EntreeLegende& e) {
     const DescriptionDepot d = Decrire(e.depot);
     //: A line of the legend: %1 the letter, %2 the rocks, %3 the kind of event.
     return Remplir(Texte("Legende", "%1 : %2 (%3)"), {e.lettre, d.roches, d.origine});

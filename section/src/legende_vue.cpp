@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// One reading of the view for the legend: the legend plane (bands of the
+// starting series told apart by their colours, structures set aside), the
+// letters, their places and the structures' labels.
 #include "section/legende_vue.h"
 
 #include <algorithm>
@@ -9,23 +12,206 @@
 
 namespace section {
 
-std::vector<LigneLegende> LignesLegende(const Session& s) {
+std::vector<std::vector<Couleur>> BandesDeDepart(const Raster& c) {
+    std::vector<std::vector<Couleur>> bandes;
+    if (c.empty() || c.width() <= 0 || c.height() <= 0) return bandes;
+    // The top row is the series' surface line: the rows all of its colour
+    // are the contacts. A row of one other colour (a joint of the
+    // limestone) belongs to its band.
+    const auto uniforme = [&](int y, Couleur v) {
+        const Couleur* ligne = c.row(y);
+        return std::all_of(ligne, ligne + c.width(), [&](Couleur p) { return p == v; });
+    };
+    const Couleur trait = c.row(0)[0];
+    if (!uniforme(0, trait)) return bandes;
+    std::vector<Couleur> courante;
+    const auto fermer = [&] {
+        if (!courante.empty()) bandes.push_back(std::move(courante));
+        courante.clear();
+    };
+    for (int y = 0; y < c.height(); ++y) {
+        const Couleur* ligne = c.row(y);
+        if (uniforme(y, trait)) {
+            fermer();
+        } else {
+            for (int x = 0; x < c.width(); ++x) courante.push_back(ligne[x] & 0xFFFFFFu);
+            std::sort(courante.begin(), courante.end());
+            courante.erase(std::unique(courante.begin(), courante.end()), courante.end());
+        }
+    }
+    fermer();
+    // Each colour must tell its band: no colour in two bands.
+    std::vector<Couleur> toutes;
+    std::size_t total = 0;
+    for (const auto& b : bandes) {
+        toutes.insert(toutes.end(), b.begin(), b.end());
+        total += b.size();
+    }
+    std::sort(toutes.begin(), toutes.end());
+    if (bandes.size() < 2 || std::unique(toutes.begin(), toutes.end()) != toutes.end() || toutes.size() != total)
+        return {};
+    return bandes;
+}
+
+std::string TexteStructure(const Structure& s) {
+    Depot d = Depot::Failles;
+    if (s.sorte == SorteStructure::Chevauchement) d = Depot::Chevauchement;
+    if (s.sorte == SorteStructure::SurfaceErosion) d = Depot::SurfaceErosion;
+    //: A line of the structures' legend: %1 the label (F1, T, S1), %2 what it is.
+    return Remplir(Texte("Legende", "%1 : %2"), {s.etiquette, Decrire(d).roches});
+}
+
+std::string TitreStructures() { return Texte("Legende", "Structures"); }
+
+namespace {
+
+// Only the three bands of the series the program's textures draw get a rock
+// each; any other split keeps the series one entry.
+constexpr Depot kBandes[] = {Depot::Calcaire, Depot::Argile, Depot::Conglomerat};
+
+std::uint64_t Brassage(std::uint32_t graine, Formation f) {
+    std::uint64_t z = (static_cast<std::uint64_t>(graine) << 32 | static_cast<std::uint32_t>(f)) ^ 0xD1B54A32D192ED03ull;
+    z = (z ^ (z >> 33)) * 0xFF51AFD7ED558CCDull;
+    z = (z ^ (z >> 33)) * 0xC4CEB9FE1A85EC53ull;
+    return z ^ (z >> 33);
+}
+
+Depot DepotDeLigne(const Session& s, Formation f) {
+    const auto i = static_cast<std::size_t>(f);
+    return f >= 0 && i < s.depots().size() ? s.depots()[i] : Depot::Aucun;
+}
+
+}  // namespace
+
+VueLegende LireVueLegende(const Session& s) {
+    VueLegende v;
+    if (!s.Prete()) return v;
+    const PlanFormations vue = FormationsDeLaVue(s.section());
+    if (vue.empty()) return v;
+    const Raster& couleurs = s.vue();
+    const int w = std::min(vue.largeur, couleurs.width()), h = std::min(vue.hauteur, couleurs.height());
+    if (w <= 0 || h <= 0) return v;
+
+    // Colour -> band, for the pixels of formation 0.
+    const std::vector<std::vector<Couleur>> bandes = BandesDeDepart(s.textures().ImSedim1);
+    const bool parBandes = bandes.size() == std::size(kBandes);
+    std::vector<std::pair<Couleur, int>> bandeDe;
+    if (parBandes)
+        for (std::size_t k = 0; k < bandes.size(); ++k)
+            for (const Couleur c : bandes[k]) bandeDe.emplace_back(c, static_cast<int>(k));
+    std::sort(bandeDe.begin(), bandeDe.end());
+
+    struct Trace {
+        int pixels = 0;
+        long long sx = 0, sy = 0;
+    };
+    std::map<Formation, Trace> traces;
+    v.cases.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), kSansFormation);
+    for (int y = 0; y < h; ++y) {
+        const Couleur* ligne = couleurs.row(y);
+        for (int x = 0; x < w; ++x) {
+            const Formation f = vue.At(x, y);
+            Formation& c = v.cases[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x)];
+            if (f < 0) continue;
+            if (f == 0 && parBandes) {
+                const Couleur px = ligne[x] & 0xFFFFFFu;
+                const auto it = std::lower_bound(bandeDe.begin(), bandeDe.end(), std::make_pair(px, -1));
+                if (it != bandeDe.end() && it->first == px) c = kPremiereBande + it->second;
+                // A contact line belongs to no band.
+            } else if (EstStructure(DepotDeLigne(s, f))) {
+                Trace& t = traces[f];
+                ++t.pixels;
+                t.sx += x;
+                t.sy += y;
+            } else {
+                c = f;
+            }
+        }
+    }
+    v.plan = {v.cases.data(), w, h, w};
+
+    // The rock entries, their letters and places.
+    const std::uint32_t graine = s.GraineLettres();
+    const std::vector<Lettre> lettres = LettresFormations(v.plan, graine);
+    std::map<Formation, int> effectifs;
+    for (const Effectif& e : CompterFormations(v.plan)) effectifs[e.formation] = e.pixels;
+    std::vector<std::string> lettresDepart;
+    for (std::size_t r = 0; r < lettres.size(); ++r) {
+        const Formation f = lettres[r].formation;
+        Depot d = f >= kPremiereBande ? kBandes[f - kPremiereBande] : DepotDeLigne(s, f);
+        if (d == Depot::Couche) d = RocheDeCouche(graine, f);
+        v.entrees.push_back({f, lettres[r].lettre, d, TeinteDeRang(static_cast<int>(r)), effectifs[f]});
+        if (f >= kPremiereBande)
+            lettresDepart.push_back(lettres[r].lettre);
+        else
+            v.designations[f] = lettres[r].lettre;
+    }
+    if (!lettresDepart.empty()) {
+        std::string t;
+        for (const std::string& l : lettresDepart) t += (t.empty() ? "" : ", ") + l;
+        v.designations[0] = t;
+    }
+    v.etiquettes = PlacerEtiquettes(v.plan, lettres);
+
+    // The structures: numbered within their kind in an order the seed draws.
+    std::map<SorteStructure, std::vector<std::pair<std::uint64_t, Formation>>> parSorte;
+    for (const auto& [f, t] : traces) {
+        const Depot d = DepotDeLigne(s, f);
+        const SorteStructure sorte = d == Depot::Failles          ? SorteStructure::Faille
+                                     : d == Depot::Chevauchement ? SorteStructure::Chevauchement
+                                                                 : SorteStructure::SurfaceErosion;
+        parSorte[sorte].emplace_back(Brassage(graine, f), f);
+    }
+    for (auto& [sorte, liste] : parSorte) {
+        std::sort(liste.begin(), liste.end());
+        const char* prefixe = sorte == SorteStructure::Faille ? "F" : sorte == SorteStructure::Chevauchement ? "T" : "S";
+        for (std::size_t i = 0; i < liste.size(); ++i) {
+            const Formation f = liste[i].second;
+            const Trace& t = traces[f];
+            std::string etiquette = prefixe;
+            if (sorte != SorteStructure::Chevauchement || liste.size() > 1) etiquette += std::to_string(i + 1);
+            v.structures.push_back({f, sorte, etiquette, {}, t.pixels});
+            v.designations[f] = etiquette;
+        }
+    }
+    // Each label's place: the trace's pixel nearest its centre of mass.
+    if (!v.structures.empty()) {
+        std::map<Formation, std::pair<double, Point>> proche;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const Formation f = vue.At(x, y);
+                const auto t = traces.find(f);
+                if (t == traces.end()) continue;
+                const double n = t->second.pixels;
+                const double dx = x - static_cast<double>(t->second.sx) / n;
+                const double dy = y - static_cast<double>(t->second.sy) / n;
+                const double d = dx * dx + dy * dy;
+                auto [it, neuf] = proche.emplace(f, std::make_pair(d, Point{x, y}));
+                if (!neuf && d < it->second.first) it->second = {d, Point{x, y}};
+            }
+        for (Structure& st : v.structures) st.place = proche[st.formation].second;
+    }
+    return v;
+}
+
+std::vector<LigneLegende> LignesLegende(const Session& s) { return LignesLegende(s, LireVueLegende(s)); }
+
+std::vector<LigneLegende> LignesLegende(const Session& s, const VueLegende& v) {
     std::vector<LigneLegende> lignes;
-    if (!s.Prete()) return lignes;
-    const PlanFormations plan = FormationsDeLaVue(s.section());
+    if (!s.Prete() || v.plan.empty()) return lignes;
     std::map<Formation, Rect> carres;
-    for (const Etiquette& e : PlacerEtiquettes(plan)) carres.emplace(e.formation, e.boite);
-    // The colours of the formations without a letter, counted over the view.
+    for (const Etiquette& e : v.etiquettes) carres.emplace(e.formation, e.boite);
+    // The colours of the entries without a letter, counted over the view.
     const Raster& vue = s.vue();
     std::map<Formation, std::map<Couleur, int>> couleurs;
-    for (int y = 0; y < plan.hauteur && y < vue.height(); ++y) {
+    for (int y = 0; y < v.plan.hauteur && y < vue.height(); ++y) {
         const Couleur* ligne = vue.row(y);
-        for (int x = 0; x < plan.largeur && x < vue.width(); ++x) {
-            const Formation f = plan.At(x, y);
+        for (int x = 0; x < v.plan.largeur && x < vue.width(); ++x) {
+            const Formation f = v.plan.At(x, y);
             if (f >= 0 && !carres.count(f)) ++couleurs[f][ligne[x]];
         }
     }
-    for (const EntreeLegende& e : s.Legende()) {
+    for (const EntreeLegende& e : v.entrees) {
         LigneLegende l{e, TexteLegende(e)};
         if (const auto carre = carres.find(e.formation); carre != carres.end()) {
             l.carre = carre->second;
@@ -34,7 +220,7 @@ std::vector<LigneLegende> LignesLegende(const Session& s) {
             l.texte = Remplir(Texte("Legende", "%1 — trop mince pour porter sa lettre"), {l.texte});
             const std::map<Couleur, int>& c = couleurs[e.formation];
             const auto commune =
-                std::max_element(c.begin(), c.end(), [](const auto& u, const auto& v) { return u.second < v.second; });
+                std::max_element(c.begin(), c.end(), [](const auto& u, const auto& w) { return u.second < w.second; });
             if (commune != c.end()) l.couleur = commune->first & 0xFFFFFFu;
         }
         lignes.push_back(std::move(l));
@@ -42,19 +228,33 @@ std::vector<LigneLegende> LignesLegende(const Session& s) {
     return lignes;
 }
 
-std::vector<std::uint32_t> PlanTeintes(const Session& s) {
+std::vector<std::uint32_t> PlanTeintes(const Session& s) { return PlanTeintes(s, LireVueLegende(s)); }
+
+std::vector<std::uint32_t> PlanTeintes(const Session& s, const VueLegende& v) {
     if (!s.Prete()) return {};
     const Raster& vue = s.vue();
     const int l = std::max(vue.width(), 0), h = std::max(vue.height(), 0);
     std::vector<std::uint32_t> teintes(static_cast<std::size_t>(l) * static_cast<std::size_t>(h), 0u);
-    const PlanFormations plan = FormationsDeLaVue(s.section());
-    std::map<Formation, std::uint32_t> parFormation;
-    for (const EntreeLegende& e : s.Legende()) parFormation[e.formation] = (kOpaciteTeinte << 24) | (e.teinte & 0xFFFFFFu);
-    for (int y = 0; y < plan.hauteur && y < h; ++y)
-        for (int x = 0; x < plan.largeur && x < l; ++x)
-            if (const auto it = parFormation.find(plan.At(x, y)); it != parFormation.end())
-                teintes[static_cast<std::size_t>(y) * static_cast<std::size_t>(l) + static_cast<std::size_t>(x)] =
-                    it->second;
+    // One tint per list line, then one per band: an index, not a search, per pixel.
+    std::vector<std::uint32_t> parLigne, parBande;
+    for (const EntreeLegende& e : v.entrees) {
+        const std::uint32_t t = (kOpaciteTeinte << 24) | (e.teinte & 0xFFFFFFu);
+        std::vector<std::uint32_t>& table = e.formation >= kPremiereBande ? parBande : parLigne;
+        const auto i = static_cast<std::size_t>(e.formation >= kPremiereBande ? e.formation - kPremiereBande : e.formation);
+        if (table.size() <= i) table.resize(i + 1, 0u);
+        table[i] = t;
+    }
+    for (int y = 0; y < v.plan.hauteur && y < h; ++y) {
+        std::uint32_t* ligne = teintes.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(l);
+        for (int x = 0; x < v.plan.largeur && x < l; ++x) {
+            const Formation f = v.plan.At(x, y);
+            if (f < 0) continue;
+            const bool bande = f >= kPremiereBande;
+            const auto i = static_cast<std::size_t>(bande ? f - kPremiereBande : f);
+            const std::vector<std::uint32_t>& table = bande ? parBande : parLigne;
+            if (i < table.size()) ligne[x] = table[i];
+        }
+    }
     return teintes;
 }
 

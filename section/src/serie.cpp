@@ -205,4 +205,14 @@ std::vector<ExerciceTire> TirerSerie(Session& a, const ReglesSerie& r) {
     return serie;
 }
 
+std::uint32_t GraineLettresSerie(std::uint32_t graineSerie, int numero) {
+    // splitmix64 of the two: neighbouring numbers give unrelated seeds.
+    std::uint64_t z = (static_cast<std::uint64_t>(graineSerie) << 32 | static_cast<std::uint32_t>(numero)) +
+                      0x9E3779B97F4A7C15ull;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    z ^= z >> 31;
+    return static_cast<std::uint32_t>(z >> 32);
+}
+
 }  // namespace section

@@ -4,6 +4,7 @@
 #include "section/disponibilite.h"
 #include "section/liste.h"
 #include "section/encodage.h"
+#include "section/legende_vue.h"
 #include "json.h"
 
 namespace section {
@@ -43,7 +44,7 @@ void Session::Appliquer(Evenement e) {
     if (LitLaSurface(e)) MesureSurface(sec_);
     // What the event lays is the formation of the line it appends.
     sec_.DebuterEvenement(static_cast<Formation>(liste_.size()));
-    depots_.push_back(DepotDe(e, sec_.SurfacePlane()));
+    depots_.push_back(DepotDe(e));
     OperationsEvenement(sec_, e);
     liste_.emplace_back(Type(e).ligne);
     Rafraichir();
@@ -94,19 +95,14 @@ void Session::RejouerDepot(std::size_t i) {
     sec_.DebuterEvenement(static_cast<Formation>(i));  // what line i lays
     const std::optional<Evenement> e = EvenementDeLigne(liste_[i]);
     Depot d = Depot::Aucun;
-    if (e) {
-        // A sedimentation lays sandstone or chalk as the surface is flat or
-        // not, which it measures first anyway.
-        if (*e == Evenement::Sedimentation) MesureSurface(sec_);
-        d = DepotDe(*e, sec_.SurfacePlane());
-    }
+    if (e) d = DepotDe(*e);
     depots_.push_back(d);
     RejouerLigne(sec_, liste_[i]);
 }
 
 std::vector<EntreeLegende> Session::Legende() const {
     if (!prete_) return {};
-    return section::Legende(FormationsDeLaVue(sec_), depots_);
+    return LireVueLegende(*this).entrees;
 }
 
 EtatSession Session::Etat() const {

@@ -58,7 +58,48 @@ TEST(FichierExercice, UnAllerRetourGardeChaqueChamp) {
     EXPECT_EQ(EmpreinteExercice(lu), EmpreinteExercice(e));
     EXPECT_TRUE(EstUnExercice(o));
     EXPECT_FALSE(EstUneReponse(o));
-    EXPECT_EQ(o.size(), 36 + e.titre.size() + TexteListe(e.lignes).size() + 3 * 35 + 4);
+    EXPECT_EQ(o.size(), 40 + e.titre.size() + TexteListe(e.lignes).size() + 3 * 35 + 4);
+}
+
+// A version 1 file as the program once wrote it: the same bytes without
+// the letter seed.
+std::string EnVersion1(std::string o) {
+    o.erase(36, 4);
+    o[8] = 1;
+    Resceller(o);
+    return o;
+}
+
+TEST(FichierExercice, LaVersion2GardeLaGraineDesLettresHorsDeLEmpreinte) {
+    Exercice e = Petit();
+    const std::uint64_t empreinte = EmpreinteExercice(e);
+    for (const std::uint32_t graine : {0u, 1u, 0xDEADBEEFu, 0xFFFFFFFFu}) {
+        e.graineLettres = graine;
+        EXPECT_EQ(EmpreinteExercice(e), empreinte) << graine;
+        const std::string o = TexteExercice(e);
+        EXPECT_EQ(o[8], 2);
+        Exercice lu;
+        ASSERT_EQ(LireExercice(o, lu), "");
+        EXPECT_EQ(lu.graineLettres, graine);
+        EXPECT_EQ(lu.lignes, e.lignes);
+    }
+}
+
+TEST(FichierExercice, LaVersion1SeLitToujoursEtTireSaGraineDeLEmpreinte) {
+    Exercice e = Petit();
+    e.graineLettres = 12345;
+    const std::string v1 = EnVersion1(TexteExercice(e));
+    EXPECT_EQ(v1.size(), 36 + e.titre.size() + TexteListe(e.lignes).size() + 3 * 35 + 4);
+    Exercice lu;
+    ASSERT_EQ(LireExercice(v1, lu), "");
+    EXPECT_EQ(lu.titre, e.titre);
+    EXPECT_EQ(lu.lignes, e.lignes);
+    EXPECT_TRUE(lu.cible == e.cible);
+    EXPECT_EQ(lu.graineLettres, GraineLettresParDefaut(EmpreinteExercice(e)));
+    EXPECT_EQ(GraineLettresParDefaut(0x0123456789abcdefull), 0x89abcdefu);
+    // Cut short or with a byte too many, it is refused as a version 2 file is.
+    EXPECT_EQ(LireExercice(v1.substr(0, v1.size() - 1), lu), "le fichier est tronqué");
+    EXPECT_EQ(LireExercice(v1 + "x", lu), "le fichier a des octets en trop après la fin");
 }
 
 TEST(FichierExercice, LesEvenementsNeSeLisentPasDansLeFichier) {
@@ -118,7 +159,8 @@ TEST(FichierExercice, LesTaillesAnnonceesSontVerifieesAvantTouteLecture) {
         {"titre trop long", 20, static_cast<std::uint32_t>(kTitreMax + 1), "le titre annoncé dépasse"},
         {"liste vide", 24, 0, "la liste des événements annoncée"},
         {"liste énorme", 24, 0x7FFFFFFFu, "la liste des événements annoncée"},
-        {"version 2", 8, 2 | (0u << 16), "version 2 du format inconnue"},
+        {"version 3", 8, 3 | (0u << 16), "version 3 du format inconnue"},
+        {"version 0", 8, 0, "version 0 du format inconnue"},
     };
     for (const Cas& c : cas) {
         std::string v = o;

@@ -68,31 +68,27 @@ TEST(NomDeLettre, RunsFromAToZThenOnTwoAndThreeLetters) {
     EXPECT_EQ(NomDeLettre(702), "AAA");
 }
 
-// Formation 2 is younger than 1 and 0 but is met first: letters follow the
-// place, column by column from the left, each column from the top.
-TEST(LettresFormations, FollowTheFirstColumnWhereEachFormationShows) {
+// The letters of the reading order, A first: what the labels' tests below
+// place, whatever the seed would draw.
+std::vector<Lettre> ParLecture(const PlanFormations& p) {
+    std::vector<Lettre> l;
+    for (const Formation f : OrdreDeLecture(p)) l.push_back({f, NomDeLettre(static_cast<int>(l.size()))});
+    return l;
+}
+
+// Formation 2 is younger than 1 and 0 but is met first: the reading order
+// goes column by column from the left, each column from the top.
+TEST(OrdreDeLecture, FollowsTheFirstColumnWhereEachFormationShows) {
     const Raster r = Plan({"2200",
                            "1100",
                            "1.33"});
-    const std::vector<Lettre> l = LettresFormations(Tout(r));
-    ASSERT_EQ(l.size(), 4u);
-    EXPECT_EQ(l[0].formation, 2);
-    EXPECT_EQ(l[0].lettre, "A");
-    EXPECT_EQ(l[1].formation, 1);
-    EXPECT_EQ(l[1].lettre, "B");
-    EXPECT_EQ(l[2].formation, 0);
-    EXPECT_EQ(l[2].lettre, "C");
-    EXPECT_EQ(l[3].formation, 3);
-    EXPECT_EQ(l[3].lettre, "D");
+    EXPECT_EQ(OrdreDeLecture(Tout(r)), (std::vector<Formation>{2, 1, 0, 3}));
 }
 
-TEST(LettresFormations, AColumnIsReadDownBeforeTheNextOne) {
+TEST(OrdreDeLecture, AColumnIsReadDownBeforeTheNextOne) {
     // Formation 4 shows in row 0 of column 1, formation 3 in row 2 of column 0.
     const Raster r = Plan({".4", "..", "3."});
-    const std::vector<Lettre> l = LettresFormations(Tout(r));
-    ASSERT_EQ(l.size(), 2u);
-    EXPECT_EQ(l[0].formation, 3);
-    EXPECT_EQ(l[1].formation, 4);
+    EXPECT_EQ(OrdreDeLecture(Tout(r)), (std::vector<Formation>{3, 4}));
 }
 
 // With squares of 3: formation 5 in two pieces that each hold one, 7 too
@@ -105,7 +101,7 @@ TEST(PlacerEtiquettes, OneLabelPerPieceThatHoldsTheSquareSameLetterOnEach) {
                            "000000000000",
                            "000000000000",
                            "9.........99"});
-    const std::vector<Etiquette> e = PlacerEtiquettes(Tout(r), 3);
+    const std::vector<Etiquette> e = PlacerEtiquettes(Tout(r), ParLecture(Tout(r)), 3);
     // Letters: 5 A, 0 B, 9 C, 7 D.
     ASSERT_EQ(e.size(), 3u);
     EXPECT_EQ(e[0].formation, 5);
@@ -141,7 +137,7 @@ TEST(PlacerEtiquettes, ALabelGoesToTheMiddleOfALargePiece) {
     r.FormationCourante = 0;
     r.BrushColor = kBlanc;
     r.FillRect({0, 0, 100, 60});
-    const std::vector<Etiquette> e = PlacerEtiquettes(Tout(r));
+    const std::vector<Etiquette> e = PlacerEtiquettes(Tout(r), ParLecture(Tout(r)));
     ASSERT_EQ(e.size(), 1u);
     EXPECT_EQ(e[0].boite.right - e[0].boite.left, kCoteEtiquette);
     EXPECT_EQ(e[0].boite.bottom - e[0].boite.top, kCoteEtiquette);
@@ -151,11 +147,11 @@ TEST(PlacerEtiquettes, ALabelGoesToTheMiddleOfALargePiece) {
 
 TEST(PlacerEtiquettes, NothingWithoutAPlaneOrOnEmptyPixels) {
     const Raster sans(20, 20, kBleu);
-    EXPECT_TRUE(PlacerEtiquettes(Tout(sans)).empty());
+    EXPECT_TRUE(PlacerEtiquettes(Tout(sans), ParLecture(Tout(sans))).empty());
     Raster vide(20, 20, kBleu);
     vide.ActiverFormations();
-    EXPECT_TRUE(PlacerEtiquettes(Tout(vide)).empty());
-    EXPECT_TRUE(LettresFormations(Tout(vide)).empty());
+    EXPECT_TRUE(PlacerEtiquettes(Tout(vide), ParLecture(Tout(vide))).empty());
+    EXPECT_TRUE(LettresFormations(Tout(vide), 7).empty());
 }
 
 // --- Random planes against a plain search -----------------------------------
@@ -214,8 +210,8 @@ TEST(PlacerEtiquettes, RandomPlanesGetOneLabelOnEachPieceThatHoldsASquare) {
         }
         const PlanFormations p = Tout(r);
         const Recherche attendue = Chercher(p, cote);
-        const std::vector<Etiquette> e = PlacerEtiquettes(p, cote);
-        const std::vector<Lettre> lettres = LettresFormations(p);
+        const std::vector<Lettre> lettres = LettresFormations(p, graine);
+        const std::vector<Etiquette> e = PlacerEtiquettes(p, lettres, cote);
         std::set<int> etiquetes;
         for (const Etiquette& t : e) {
             ASSERT_EQ(t.boite.right - t.boite.left, cote);

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "section/session.h"
+#include "section/formations.h"
 #include "textures_essai.h"
 
 namespace section {
@@ -26,7 +27,9 @@ Liste LignesDe(std::initializer_list<E> evenements) {
     return l;
 }
 
-TEST(Depots, ASedimentationLaysSandstoneOnAFlatSurfaceAndChalkInARelief) {
+// The shape of the ground plays no part: a layer on a flat surface and one
+// in a relief are both Couche until the legend names their rock.
+TEST(Depots, ASedimentationLaysALayerWhateverTheShapeOfTheGround) {
     Session s = Prete();
     ASSERT_TRUE(s.section().SurfacePlane());
     s.Appliquer(E::Sedimentation);
@@ -34,7 +37,7 @@ TEST(Depots, ASedimentationLaysSandstoneOnAFlatSurfaceAndChalkInARelief) {
     ASSERT_FALSE(s.section().SurfacePlane());
     s.Appliquer(E::Sedimentation);
     s.Appliquer(E::Distension);
-    const std::vector<Depot> attendus{Depot::SerieDeDepart, Depot::Gres, Depot::Pli, Depot::Craie,
+    const std::vector<Depot> attendus{Depot::SerieDeDepart, Depot::Couche, Depot::Pli, Depot::Couche,
                                       Depot::Failles};
     EXPECT_EQ(s.depots(), attendus);
     ASSERT_TRUE(s.Annuler());
@@ -74,29 +77,30 @@ TEST(Depots, AfterAFailedLoadTheNextEventIsFormationZero) {
     s.Charger({});
     EXPECT_TRUE(s.depots().empty());
     s.Appliquer(E::Sedimentation);
-    EXPECT_EQ(s.depots(), std::vector<Depot>{Depot::Gres});
+    EXPECT_EQ(s.depots(), std::vector<Depot>{Depot::Couche});
     EXPECT_EQ(s.depots().size(), s.liste().size());
 }
 
-TEST(Legende, NamesEveryFormationOfTheViewByPlaceNotByAge) {
+// The test textures draw no bands: the starting series is one entry.
+TEST(Legende, NamesEveryFormationOfTheViewByItsRock) {
     Session s = Prete();
     const std::vector<EntreeLegende> depart = s.Legende();
     ASSERT_EQ(depart.size(), 1u);
     EXPECT_EQ(depart[0].lettre, "A");
-    EXPECT_EQ(TexteLegende(depart[0]), "A : calcaire, argile, conglomérat (série de départ, sédimentaire)");
+    EXPECT_EQ(TexteLegende(depart[0]), "A : calcaire, argile, conglomérat");
 
     s.Appliquer(E::Sedimentation);
     s.Appliquer(E::Sedimentation);
     const std::vector<EntreeLegende> l = s.Legende();
     ASSERT_EQ(l.size(), 3u);
-    // Read from the top of the first column: the youngest layer comes first.
-    EXPECT_EQ(l[0].formation, 2);
-    EXPECT_EQ(l[1].formation, 1);
-    EXPECT_EQ(l[2].formation, 0);
-    EXPECT_EQ(l[0].depot, Depot::Gres);
-    EXPECT_EQ(l[2].depot, Depot::SerieDeDepart);
-    EXPECT_EQ(TexteLegende(l[1]), "B : grès (sédimentation sur une surface plane)");
-    // The two sandstones read the same, their tints differ.
+    std::set<Formation> formations;
+    for (std::size_t i = 0; i < l.size(); ++i) {
+        EXPECT_EQ(l[i].lettre, NomDeLettre(static_cast<int>(i)));  // by letter
+        formations.insert(l[i].formation);
+        if (l[i].formation > 0) EXPECT_EQ(l[i].depot, RocheDeCouche(s.GraineLettres(), l[i].formation));
+    }
+    EXPECT_EQ(formations, (std::set<Formation>{0, 1, 2}));
+    // Two layers, their tints differ.
     EXPECT_NE(l[0].teinte, l[1].teinte);
 
     long long pixels = 0;
@@ -106,6 +110,17 @@ TEST(Legende, NamesEveryFormationOfTheViewByPlaceNotByAge) {
     for (int y = 0; y < v.hauteur; ++y)
         for (int x = 0; x < v.largeur; ++x) roche += v.At(x, y) >= 0;
     EXPECT_EQ(pixels, roche);
+}
+
+TEST(Legende, TheRockOfALayerComesFromTheSeedAndTheLineOnly) {
+    std::set<Depot> vues;
+    for (std::uint32_t g = 0; g < 64; ++g)
+        for (Formation f = 1; f < 8; ++f) {
+            const Depot d = RocheDeCouche(g, f);
+            EXPECT_EQ(d, RocheDeCouche(g, f));
+            vues.insert(d);
+        }
+    EXPECT_EQ(vues, (std::set<Depot>{Depot::Gres, Depot::Marne, Depot::Sable, Depot::Craie}));
 }
 
 TEST(Legende, NoLegendWithoutAPlaneOrTextures) {

@@ -70,8 +70,9 @@ bool ToutTraduit(const std::string& s) {
 std::string Anglais(const char* contexte, const char* francais) {
     static const std::map<std::pair<std::string, std::string>, std::string> kTable = {
         {{"Legende", "%1 : %2 (%3)"}, "%1: %2 (%3)"},
+        {{"Legende", "%1 : %2"}, "%1: %2"},
         {{"Legende", "grès"}, "sandstone"},
-        {{"Legende", "sédimentation sur une surface plane"}, "sedimentation on a flat surface"},
+        {{"Legende", "sédimentation"}, "sedimentation"},
         {{"Correction", "Il manque à ta coupe %1 que montre le modèle."}, "The model shows %1 that your section lacks."},
         {{"Correction", "%1 couches de roche"}, "%1 rock layers"},
         {{"Ordre", "« %1 »"}, "“%1”"},
@@ -205,11 +206,11 @@ TEST_F(Textes, LeTraducteurRecoitLeContexteEtLeTexteEntier) {
         demandes.emplace_back(contexte, francais);
         return std::string(francais);
     });
-    EXPECT_EQ(TexteLegende({1, "B", Depot::Gres, 0, 1}), "B : grès (sédimentation sur une surface plane)");
+    EXPECT_EQ(TexteLegendeCorrige({1, "B", Depot::Gres, 0, 1}), "B : grès (sédimentation)");
     std::sort(demandes.begin(), demandes.end());
+    demandes.erase(std::unique(demandes.begin(), demandes.end()), demandes.end());
     EXPECT_EQ(demandes, (std::vector<std::pair<std::string, std::string>>{
-                            {"Legende", "%1 : %2 (%3)"}, {"Legende", "grès"},
-                            {"Legende", "sédimentation sur une surface plane"}}));
+                            {"Legende", "%1 : %2 (%3)"}, {"Legende", "grès"}, {"Legende", "sédimentation"}}));
 }
 
 // ---- Availability and the kinds ----
@@ -264,40 +265,72 @@ TEST_F(Textes, PourquoiDitLaRaisonDansLaLangueDuProgramme) {
 
 // ---- The legend ----
 
-const std::vector<std::pair<Depot, std::string>> kLignesLegende = {
-    {Depot::Aucun, "C : formation inconnue (événement inconnu)"},
-    {Depot::SerieDeDepart, "C : calcaire, argile, conglomérat (série de départ, sédimentaire)"},
-    {Depot::Gres, "C : grès (sédimentation sur une surface plane)"},
-    {Depot::Craie, "C : craie à silex (sédimentation qui comble un relief)"},
-    {Depot::Basalte, "C : basalte : coulée et filon (volcanisme)"},
-    {Depot::Granite, "C : granite (plutonisme)"},
-    {Depot::SurfaceErosion, "C : surface d'érosion (érosion)"},
-    {Depot::Chevauchement, "C : plan de chevauchement (chevauchement)"},
-    {Depot::Failles, "C : failles normales (distension)"},
-    {Depot::Pli, "C : pli (compression)"},
+// Each kind of legend entry: the pupil's line names the rock or the trace
+// and never the event; the teacher's line adds the event.
+struct LigneAttendue {
+    Depot depot;
+    std::string eleve;
+    std::string corrige;
+};
+const std::vector<LigneAttendue> kLignesLegende = {
+    {Depot::Aucun, "C : formation inconnue", "C : formation inconnue (événement inconnu)"},
+    {Depot::SerieDeDepart, "C : calcaire, argile, conglomérat",
+     "C : calcaire, argile, conglomérat (série de départ, sédimentaire)"},
+    {Depot::Calcaire, "C : calcaire", "C : calcaire (série de départ)"},
+    {Depot::Argile, "C : argile", "C : argile (série de départ)"},
+    {Depot::Conglomerat, "C : conglomérat", "C : conglomérat (série de départ)"},
+    {Depot::Couche, "C : roche sédimentaire", "C : roche sédimentaire (sédimentation)"},
+    {Depot::Gres, "C : grès", "C : grès (sédimentation)"},
+    {Depot::Marne, "C : marne", "C : marne (sédimentation)"},
+    {Depot::Sable, "C : sable", "C : sable (sédimentation)"},
+    {Depot::Craie, "C : craie à silex", "C : craie à silex (sédimentation)"},
+    {Depot::Basalte, "C : basalte : coulée et filon", "C : basalte : coulée et filon (volcanisme)"},
+    {Depot::Granite, "C : granite", "C : granite (plutonisme)"},
+    {Depot::SurfaceErosion, "C : surface d'érosion", "C : surface d'érosion (érosion)"},
+    {Depot::Chevauchement, "C : plan de chevauchement", "C : plan de chevauchement (chevauchement)"},
+    {Depot::Failles, "C : faille normale", "C : faille normale (distension)"},
+    {Depot::Pli, "C : pli", "C : pli (compression)"},
 };
 
 TEST_F(Textes, SansTraducteurLesLignesDeLaLegendeSontCellesDeToujours) {
-    for (const auto& [depot, ligne] : kLignesLegende) EXPECT_EQ(TexteLegende({3, "C", depot, 0, 10}), ligne);
+    for (const LigneAttendue& l : kLignesLegende) {
+        EXPECT_EQ(TexteLegende({3, "C", l.depot, 0, 10}), l.eleve);
+        EXPECT_EQ(TexteLegendeCorrige({3, "C", l.depot, 0, 10}), l.corrige);
+    }
     const DescriptionDepot d = Decrire(Depot::Basalte);
     EXPECT_EQ(d.roches, "basalte : coulée et filon");
     EXPECT_EQ(d.origine, "volcanisme");
 }
 
+TEST_F(Textes, LaLegendeDeLEleveNeNommeJamaisLEvenement) {
+    for (const LigneAttendue& l : kLignesLegende) {
+        // A structure's name is what it is (a thrust plane, an erosion
+        // surface), and the structures have a legend of their own.
+        if (EstStructure(l.depot)) continue;
+        const std::string ligne = TexteLegende({3, "C", l.depot, 0, 10});
+        EXPECT_EQ(ligne.find('('), std::string::npos) << ligne;
+        const std::string origine = Decrire(l.depot).origine;
+        EXPECT_EQ(ligne.find(origine), std::string::npos) << ligne;
+    }
+}
+
 TEST_F(Textes, LesLignesDeLaLegendeSontFaitesDeTextesTraduits) {
     DefinirTraducteur(Marque);
-    EXPECT_EQ(TexteLegende({1, "A", Depot::Gres, 0, 1}), "⟨A : ⟨grès⟩ (⟨sédimentation sur une surface plane⟩)⟩");
+    EXPECT_EQ(TexteLegende({1, "A", Depot::Gres, 0, 1}), "⟨A : ⟨grès⟩⟩");
+    EXPECT_EQ(TexteLegendeCorrige({1, "A", Depot::Gres, 0, 1}), "⟨A : ⟨grès⟩ (⟨sédimentation⟩)⟩");
     DefinirTraducteur(Gomme);
-    for (const auto& [depot, ligne] : kLignesLegende) {
-        EXPECT_EQ(TexteLegende({3, "C", depot, 0, 10}), "Cxxxxx") << ligne;
-        const DescriptionDepot d = Decrire(depot);
+    for (const LigneAttendue& l : kLignesLegende) {
+        EXPECT_EQ(TexteLegende({3, "C", l.depot, 0, 10}), "Cxx") << l.eleve;
+        EXPECT_EQ(TexteLegendeCorrige({3, "C", l.depot, 0, 10}), "Cxxxxx") << l.corrige;
+        const DescriptionDepot d = Decrire(l.depot);
         EXPECT_EQ(d.roches, "x");
         EXPECT_EQ(d.origine, "x");
     }
     for (const std::string_view m : kModeles)
         for (const EntreeLegende& e : Chargee(m).Legende()) EXPECT_TRUE(ToutTraduit(TexteLegende(e))) << m;
     DefinirTraducteur(Anglais);
-    EXPECT_EQ(TexteLegende({1, "AB", Depot::Gres, 0, 1}), "AB: sandstone (sedimentation on a flat surface)");
+    EXPECT_EQ(TexteLegende({1, "AB", Depot::Gres, 0, 1}), "AB: sandstone");
+    EXPECT_EQ(TexteLegendeCorrige({1, "AB", Depot::Gres, 0, 1}), "AB: sandstone (sedimentation)");
 }
 
 // ---- "Vérifier" ----
@@ -352,19 +385,19 @@ TEST_F(Textes, LesRemarquesSontFaitesDeTextesTraduits) {
 // ---- The cards ----
 
 TEST_F(Textes, SansTraducteurLesCartesSontCellesDeToujours) {
-    EXPECT_EQ(Noms("SESSS"), (std::vector<std::string>{"2 Érosion", "5 Dépôt de la couche A", "1 Dépôt d'une couche",
-                                                        "3 Dépôt de la couche C", "4 Dépôt de la couche B"}));
-    EXPECT_EQ(Noms("SVS"), (std::vector<std::string>{"2 Épanchement de la coulée de lave D",
-                                                      "1 Dépôt de la couche B", "3 Dépôt de la couche A"}));
+    EXPECT_EQ(Noms("SESSS"), (std::vector<std::string>{"2 Érosion", "5 Dépôt de la couche C", "1 Dépôt d'une couche",
+                                                        "3 Dépôt de la couche D", "4 Dépôt de la couche B"}));
+    EXPECT_EQ(Noms("SVS"), (std::vector<std::string>{"2 Épanchement de la coulée de lave A",
+                                                      "1 Dépôt de la couche B", "3 Dépôt de la couche C"}));
     EXPECT_EQ(Noms("SVE"), (std::vector<std::string>{"2 Épanchement d'une coulée de lave", "1 Dépôt d'une couche",
                                                       "3 Érosion"}));
-    EXPECT_EQ(Noms("SPE"), (std::vector<std::string>{"2 Mise en place du granite C", "1 Dépôt d'une couche",
+    EXPECT_EQ(Noms("SPE"), (std::vector<std::string>{"2 Mise en place du granite A", "1 Dépôt d'une couche",
                                                       "3 Érosion"}));
     EXPECT_EQ(Noms("SPH").at(0), "2 Mise en place d'un granite");
     EXPECT_EQ(Noms("SC").at(0), "2 Plissement (compression)");
     EXPECT_EQ(Noms("HDP"), (std::vector<std::string>{"2 Faille normale (distension)",
                                                       "1 Chevauchement (faille inverse)",
-                                                      "3 Mise en place du granite D"}));
+                                                      "3 Mise en place du granite A"}));
 }
 
 TEST_F(Textes, LesNomsDesCartesSontDesTextesTraduits) {
@@ -375,10 +408,10 @@ TEST_F(Textes, LesNomsDesCartesSontDesTextesTraduits) {
             EXPECT_TRUE(ToutTraduit(c.nom)) << m << " : " << c.nom;
             noms.insert(c.nom);
         }
-    EXPECT_TRUE(noms.count("x") && noms.count("xA") && noms.count("xD")) << noms.size();
+    EXPECT_TRUE(noms.count("x") && noms.count("xA") && noms.count("xC")) << noms.size();
     DefinirTraducteur(Anglais);
     EXPECT_EQ(Noms("HDP"), (std::vector<std::string>{"2 Normal fault (extension)", "1 Thrust (reverse fault)",
-                                                      "3 Intrusion of granite D"}));
+                                                      "3 Intrusion of granite A"}));
 }
 
 // ---- "Ordonner" ----
@@ -397,22 +430,22 @@ TEST_F(Textes, SansTraducteurLesVerdictsSontCeuxDeToujours) {
     const VerificationOrdre couche = Ordre("DS", {2, 1});
     EXPECT_EQ(couche.principe, Principe::Recoupement);
     EXPECT_EQ(couche.texte,
-              "« Dépôt de la couche A » doit venir après « Faille normale (distension) » : la couche A scelle la "
-              "faille C (principe de recoupement).");
+              "« Dépôt de la couche B » doit venir après « Faille normale (distension) » : la couche B scelle la "
+              "faille F1 (principe de recoupement).");
     EXPECT_EQ(Ordre("VSS", {2, 3, 1}).texte,
-              "« Dépôt de la couche A » doit venir après « Épanchement de la coulée de lave D » : la couche A repose "
-              "sur la coulée D (principe de superposition).");
+              "« Dépôt de la couche C » doit venir après « Épanchement de la coulée de lave A » : la couche C repose "
+              "sur la coulée A (principe de superposition).");
     const VerificationOrdre surface = Ordre("DE", {2, 1});
     EXPECT_EQ(surface.principe, Principe::Recoupement);
     EXPECT_EQ(surface.texte,
-              "« Érosion » doit venir après « Faille normale (distension) » : la surface d'érosion A tronque la "
-              "faille C (principe de recoupement).");
+              "« Érosion » doit venir après « Faille normale (distension) » : la surface d'érosion S1 tronque la "
+              "faille F1 (principe de recoupement).");
     // A granite crossing what a thrust deformed is younger than the thrust.
     const VerificationOrdre granite = Ordre("HDP", {3, 1, 2});
     EXPECT_EQ(granite.principe, Principe::Recoupement);
     EXPECT_EQ(granite.texte,
-              "« Mise en place du granite D » doit venir après « Chevauchement (faille inverse) » : le granite D "
-              "recoupe la série de départ A, déjà déformée par le chevauchement (principe de recoupement).");
+              "« Mise en place du granite A » doit venir après « Chevauchement (faille inverse) » : le granite A "
+              "recoupe la série de départ B, déjà déformée par le chevauchement (principe de recoupement).");
     // A model without a section: no order gives it.
     const Session sansCoupe;
     Session essai;
@@ -425,24 +458,24 @@ TEST_F(Textes, LesVerdictsSontFaitsDeTextesTraduits) {
         const VerificationOrdre v = Ordre(modele, ids);
         EXPECT_TRUE(ToutTraduit(v.texte)) << modele << " : " << v.texte;
     }
-    // The sentence (x), its quoted cards (xxAx, xxx), the clause (x) and what it names (xA, xC).
-    EXPECT_EQ(Ordre("DS", {2, 1}).texte, "xxAx" "x" "xxx" "x" "xA" "x" "xC" "x" "x");
+    // The sentence (x), its quoted cards (xxBx, xxx), the clause (x) and what it names (xB, xF1).
+    EXPECT_EQ(Ordre("DS", {2, 1}).texte, "xxBx" "x" "xxx" "x" "xB" "x" "xF1" "x" "x");
     const Session sansCoupe;
     Session essai;
     EXPECT_EQ(VerifierOrdre(sansCoupe, {}, {}, essai).texte, "x");
 
     DefinirTraducteur(Marque);
     EXPECT_EQ(Ordre("DS", {2, 1}).texte,
-              "⟨⟨« ⟨Dépôt de la couche A⟩ »⟩ doit venir après ⟨« ⟨Faille normale (distension)⟩ »⟩ : "
-              "⟨⟨la couche A⟩ scelle ⟨la faille C⟩ (principe de recoupement)⟩.⟩");
+              "⟨⟨« ⟨Dépôt de la couche B⟩ »⟩ doit venir après ⟨« ⟨Faille normale (distension)⟩ »⟩ : "
+              "⟨⟨la couche B⟩ scelle ⟨la faille F1⟩ (principe de recoupement)⟩.⟩");
 
     DefinirTraducteur(Anglais);
     EXPECT_EQ(Ordre("DS", {2, 1}).texte,
-              "“Deposition of layer A” must come after “Normal fault (extension)”: layer A seals fault C (principle "
+              "“Deposition of layer B” must come after “Normal fault (extension)”: layer B seals fault F1 (principle "
               "of cross-cutting relationships).");
     EXPECT_EQ(Ordre("HDP", {3, 1, 2}).texte,
-              "“Intrusion of granite D” must come after “Thrust (reverse fault)”: granite D cuts across starting "
-              "series A, already deformed by the thrust (principle of cross-cutting relationships).");
+              "“Intrusion of granite A” must come after “Thrust (reverse fault)”: granite A cuts across starting "
+              "series B, already deformed by the thrust (principle of cross-cutting relationships).");
 }
 
 // ---- The files ----
@@ -547,9 +580,9 @@ std::vector<std::string> RaisonsDesLecteurs() {
 
 TEST_F(Textes, SansTraducteurLesRaisonsDesLecteursSontCellesDeToujours) {
     std::string o = TexteExercice(Petit());
-    o[8] = 2;
+    o[8] = 3;
     Exercice e;
-    EXPECT_EQ(LireExercice(Rescelle(o), e), "version 2 du format inconnue (ce programme lit la version 1)");
+    EXPECT_EQ(LireExercice(Rescelle(o), e), "version 3 du format inconnue (ce programme lit les versions 1 et 2)");
     o = TexteExercice(Petit());
     o[12] = 0;
     EXPECT_EQ(LireExercice(Rescelle(o), e), "l'image de la coupe annoncée (0 x 2 pixels) est vide ou trop grande");
@@ -646,7 +679,7 @@ TEST_F(Textes, LesContextesSontCeuxDesSujets) {
     DefinirTraducteur(Gomme);
     for (const std::string_view r : ToutesLesRaisons()) TexteRaison(r);
     for (const TypeEvenement& t : kEvenements) DescriptionEvenement(t.evenement);
-    for (const auto& [depot, ligne] : kLignesLegende) TexteLegende({3, "C", depot, 0, 10});
+    for (const LigneAttendue& l : kLignesLegende) TexteLegendeCorrige({3, "C", l.depot, 0, 10});
     for (const auto& [modele, eleve] : kCoupes) Remarques(modele, eleve);
     for (const std::string_view m : kModeles) Noms(m);
     for (const auto& [modele, ids] : kOrdres) Ordre(modele, ids);

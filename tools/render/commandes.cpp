@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 
 #include "dessin/formations.h"
+#include "section/exercice_session.h"
 #include "dessin/images.h"
 #include "rendu.h"
 #include "section/textes.h"
@@ -110,6 +111,10 @@ int CommandeRendu(const Options& o, section::Session& a) {
     if (!o.formations.isEmpty()) {
         dessin::Affichage affichage;
         affichage.impression = true;
+        affichage.lettres = !o.sansLettres;
+        // A plain list takes its letters from its fingerprint, as an
+        // exercise file without a seed would.
+        a.DefinirGraineLettres(section::GraineLettresDeSession(a));
         rendre(EcrireImageSelonNom(dessin::DeImage(dessin::FeuilleFormations(a, affichage)), o.formations));
     }
     return code;

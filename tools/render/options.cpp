@@ -54,6 +54,8 @@ QString Verifier(const Options& o, const QStringList& vues) {
     const int n = static_cast<int>(o.listes.size());
     if (vue("--formations") && o.mode != Mode::Rendu)
         return QStringLiteral("--formations ne va qu'avec le rendu d'une seule liste");
+    if (vue("--no-letters") && !vue("--formations"))
+        return QStringLiteral("--no-letters ne va qu'avec --formations");
     if (vue("--title") && o.mode != Mode::Fiche && o.mode != Mode::Devoir)
         return QStringLiteral("--title ne va qu'avec --sheet et une liste, ou --make-exercise");
     switch (o.mode) {
@@ -139,6 +141,12 @@ std::variant<Options, QString> Analyser(const QStringList& args) {
             o.mode = Mode::Aide;
             return o;
         }
+        if (a == QLatin1String("--no-letters")) {
+            if (vues.contains(a)) return QStringLiteral("l'option %1 est donnée deux fois").arg(Guillemets(a));
+            vues << a;
+            o.sansLettres = true;
+            continue;
+        }
         if (a == QLatin1String("--version")) {
             o.mode = Mode::Version;
             return o;
@@ -223,7 +231,7 @@ QString TexteAide() {
     return QStringLiteral(
         "Utilisation :\n"
         "  strataloom-render [--base DOSSIER] [-o IMAGE] [--section IMAGE] [--state FICHIER.json]\n"
-        "                    [--formations IMAGE.png] LISTE\n"
+        "                    [--formations IMAGE.png [--no-letters]] LISTE\n"
         "  strataloom-render [--base DOSSIER] --out-dir DOSSIER LISTE...\n"
         "  strataloom-render [--base DOSSIER] --compare MODELE.bmp [--diff IMAGE] LISTE\n"
         "  strataloom-render [--base DOSSIER] --grade CORRIGE LISTE...\n"
@@ -246,7 +254,9 @@ QString TexteAide() {
         "  --section IMAGE    coupe entière, en BMP\n"
         "  --state FICHIER    état après le rejeu, en JSON\n"
         "  --formations IMAGE image affichée avec la lettre de chaque formation et la\n"
-        "                     légende des roches, pour une fiche (PNG si le nom finit par .png)\n"
+        "                     légende des roches et des structures, pour une fiche (PNG si\n"
+        "                     le nom finit par .png)\n"
+        "  --no-letters       avec --formations : sans lettres ni étiquettes sur la coupe\n"
         "  --out-dir DOSSIER  une image par liste, nommée d'après la liste\n"
         "  --compare MODELE   ressemblance entre la coupe et une image modèle\n"
         "  --diff IMAGE       avec --compare ou --check : image des écarts (en magenta)\n"

@@ -39,6 +39,7 @@ struct Options {
     QString etapes;    // --steps
     QString fiche;     // --sheet
     QString formations;  // --formations
+    bool sansLettres = false;  // --no-letters
     QString titre;     // --title
     QString devoir;    // --make-exercise
     QString copie;     // --make-answer

@@ -68,6 +68,70 @@ export const Formations = (() => {
     ctx.fillText(e.lettre, e.gauche + e.cote / 2, e.haut + e.cote / 2);
   }
 
+  // A structure's label, beside a pixel of its trace: square corners and a
+  // thick rim, unlike a letter.
+  function DessinerStructure(st) {
+    const cote = 14;
+    ctx.font = `bold ${Math.floor(cote * 0.75)}px "DejaVu Sans", Verdana, system-ui, sans-serif`;
+    const largeur = ctx.measureText(st.etiquette).width + 4;
+    const x = st.x + 2;
+    const y = st.y - cote - 2;
+    ctx.fillStyle = "rgba(255, 255, 255, " + 235 / 255 + ")";
+    ctx.fillRect(x, y, largeur, cote);
+    ctx.lineWidth = 1.5;
+    ctx.strokeStyle = "rgb(20, 20, 20)";
+    ctx.strokeRect(x + 0.5, y + 0.5, largeur - 1, cote - 1);
+    ctx.textAlign = "center";
+    ctx.textBaseline = "middle";
+    ctx.fillStyle = "#000";
+    ctx.fillText(st.etiquette, x + largeur / 2, y + cote / 2);
+  }
+
+  // The legend's symbol of a structure, told apart in black and white: a
+  // thick line (fault), a line with teeth (thrust), a wavy line (erosion).
+  function Symbole(sorte) {
+    const dpr = window.devicePixelRatio || 1;
+    const l = 26;
+    const h = 16;
+    const c = document.createElement("canvas");
+    c.className = "echantillon";
+    c.width = Math.round(l * dpr);
+    c.height = Math.round(h * dpr);
+    c.style.width = l + "px";
+    c.style.height = h + "px";
+    c.setAttribute("aria-hidden", "true");
+    const g = c.getContext("2d");
+    g.scale(dpr, dpr);
+    g.strokeStyle = g.fillStyle = "#000";
+    const y = h / 2;
+    g.beginPath();
+    if (sorte === "faille") {
+      g.lineWidth = 3.5;
+      g.moveTo(0, y);
+      g.lineTo(l, y);
+      g.stroke();
+    } else if (sorte === "chevauchement") {
+      g.lineWidth = 1.5;
+      g.moveTo(0, y + 3);
+      g.lineTo(l, y + 3);
+      g.stroke();
+      for (let x = 2; x + 5 <= l; x += 8) {
+        g.beginPath();
+        g.moveTo(x, y + 3);
+        g.lineTo(x + 5, y + 3);
+        g.lineTo(x + 2.5, y - 2);
+        g.closePath();
+        g.fill();
+      }
+    } else {
+      g.lineWidth = 1.5;
+      g.moveTo(0, y);
+      for (let x = 0, haut = true; x + 8 <= l + 0.01; x += 8, haut = !haut) g.quadraticCurveTo(x + 4, haut ? y - 4 : y + 4, x + 8, y);
+      g.stroke();
+    }
+    return c;
+  }
+
   // The overlay for the session's state and the view's factor.
   function Dessiner() {
     if (!session || !session.prete() || (!lettres && !teintes)) {
@@ -88,6 +152,7 @@ export const Formations = (() => {
     if (lettres) {
       ctx.setTransform(k, 0, 0, k, 0, 0);
       for (const e of session.etiquettes()) DessinerLettre(e);
+      for (const st of session.structures()) DessinerStructure(st);
       ctx.setTransform(1, 0, 0, 1, 0, 0);
     }
     couche.hidden = false;
@@ -134,6 +199,22 @@ export const Formations = (() => {
       l.append(Echantillon(entree), t);
       return l;
     });
+    const structures = session && session.prete() ? session.structures() : [];
+    if (structures.length) {
+      const titre = document.createElement("li");
+      titre.className = "titre-structures";
+      titre.textContent = session.titreStructures();
+      li.push(titre);
+      for (const st of structures) {
+        const l = document.createElement("li");
+        l.dataset.structure = st.etiquette;
+        const t = document.createElement("span");
+        t.className = "texte-legende";
+        t.textContent = st.texte;
+        l.append(Symbole(st.sorte), t);
+        li.push(l);
+      }
+    }
     if (!li.length) {
       const l = document.createElement("li");
       l.className = "vide";

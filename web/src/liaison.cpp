@@ -183,6 +183,8 @@ public:
         titre_ = e.titre;
         exercice_.DefinirTextures(session_.textures());
         section::ChargerExercice(exercice_, e);
+        // The pupil's section shows the exercise's letters.
+        session_.DefinirGraineLettres(e.graineLettres);
         return {};
     }
     std::string TitreExercice() const { return titre_; }
@@ -200,7 +202,7 @@ public:
     // [{lettre, gauche, haut, cote}], the square in view pixels.
     val Etiquettes() const {
         val liste = val::array();
-        for (const section::Etiquette& e : section::PlacerEtiquettes(section::FormationsDeLaVue(session_.section()))) {
+        for (const section::Etiquette& e : section::LireVueLegende(session_).etiquettes) {
             val o = val::object();
             o.set("lettre", e.lettre);
             o.set("gauche", e.boite.left);
@@ -236,6 +238,26 @@ public:
         }
         return liste;
     }
+
+    // The structures of the view (section::LireVueLegende), apart from the
+    // letters: [{etiquette, texte, sorte ("faille", "chevauchement",
+    // "erosion"), x, y}], (x, y) a pixel of the trace for the label.
+    val Structures() const {
+        val liste = val::array();
+        for (const section::Structure& st : section::LireVueLegende(session_).structures) {
+            val o = val::object();
+            o.set("etiquette", st.etiquette);
+            o.set("texte", section::TexteStructure(st));
+            o.set("sorte", std::string(st.sorte == section::SorteStructure::Faille          ? "faille"
+                                       : st.sorte == section::SorteStructure::Chevauchement ? "chevauchement"
+                                                                                            : "erosion"));
+            o.set("x", st.place.x);
+            o.set("y", st.place.y);
+            liste.call<void>("push", o);
+        }
+        return liste;
+    }
+    std::string TitreStructures() const { return section::TitreStructures(); }
 
     // The tooltips of the command of tag 1..7 and of its "?" button:
     // {commande, aide} (section::BullesEvenement).
@@ -462,6 +484,8 @@ EMSCRIPTEN_BINDINGS(strataloom) {
         .function("titreExercice", &SessionWeb::TitreExercice)
         .function("noteExercice", &SessionWeb::NoteExercice)
         .function("etiquettes", &SessionWeb::Etiquettes)
+        .function("structures", &SessionWeb::Structures)
+        .function("titreStructures", &SessionWeb::TitreStructures)
         .function("legende", &SessionWeb::Legende)
         .function("teintesRgba", &SessionWeb::TeintesRgba)
         .function("bulles", &SessionWeb::Bulles)

@@ -12,6 +12,7 @@
 #include <QRect>
 #include <vector>
 
+#include "section/legende_vue.h"
 #include "section/session.h"
 
 class QPainter;
@@ -26,11 +27,19 @@ struct Affichage {
 
 // A transparent picture of the view's size holding what `a` asks for
 // (tints and letters; the print palette is not an overlay).
+// The same from a reading of the view already made.
 QImage SurcoucheFormations(const section::Session& s, const Affichage& a);
+QImage SurcoucheFormations(const section::Session& s, const section::VueLegende& v, const Affichage& a);
 
-// Draws the letters in the view's coordinates (the painter's transform
-// may scale them, as on paper).
+// Draws the letters and the structures' labels in the view's coordinates
+// (the painter's transform may scale them, as on paper).
 void DessinerLettres(QPainter& p, const section::Session& s);
+void DessinerLettres(QPainter& p, const section::VueLegende& v);
+
+// The legend's symbol of a kind of structure, across `zone`: a thick solid
+// line for a fault, a line with teeth for a thrust plane, a wavy line for
+// an erosion surface (told apart in black and white).
+void DessinerSymbole(QPainter& p, const QRectF& zone, section::SorteStructure sorte);
 
 // The print palette: the sky (and every empty pixel) white.
 void BlanchirCiel(QImage& image);
@@ -39,15 +48,18 @@ void BlanchirCiel(QImage& image);
 // painted over it.
 QImage VueAnnotee(const section::Session& s, const Affichage& a);
 
-// The legend's lines, by letter: "A : grès (sédimentation sur une surface
-// plane)", with a note on a formation too thin to carry its letter.
+// The legend's lines, by letter: "A : grès", with a note on a formation too
+// thin to carry its letter; then the structures, "F1 : faille normale".
 QStringList TextesLegende(const section::Session& s);
+// The lines DessinerLegende draws: the letters, then the structures under
+// their heading.
+int LignesDeLegende(const section::Session& s);
 // The width the legend needs in that font.
 int LargeurLegende(const section::Session& s, const QFontMetrics& m);
 
 // Draws the legend in `zone`, one line per letter: a sample of the
-// formation as the picture shows it, its letter, its rock types and the
-// kind of event. Returns the height used.
+// formation as the picture shows it, its letter and its rock; then the
+// structures, each with its symbol and label. Returns the height used.
 int DessinerLegende(QPainter& p, const QRect& zone, const section::Session& s, const Affichage& a,
                     const QFont& police);
 

@@ -9,25 +9,29 @@
 // total length before it looks at any content, then the CRC, then the
 // content; a file longer or shorter by one byte is refused.
 //
-// Exercise file (.exo), version 1:
+// Exercise file (.exo), version 2 (written) and version 1 (still read):
 //   offset  size  field
 //        0     8  magic "SLEXERC" then 0x1A
-//        8     2  version, 1
+//        8     2  version, 2 (or 1)
 //       10     2  0 (reserved)
 //       12     4  width of the target picture, 1 .. 4096
 //       16     4  height of the target picture, 1 .. 4096 (at most 4 Mi pixels)
 //       20     4  t, bytes of the title, 0 .. kTitreMax (UTF-8, no control character)
 //       24     4  n, bytes of the events, 1 .. kOctetsEvenementsMax
 //       28     8  the exercise's fingerprint (EmpreinteExercice)
-//       36     t  the title
-//   36 + t     n  the events: the list file's bytes (TexteListe, CR LF after
+//       36     4  version 2 only: the letter seed (GraineLettres), any value;
+//                 it is not part of the fingerprint. Let H be 40 in
+//                 version 2, 36 in version 1.
+//        H     t  the title
+//    H + t     n  the events: the list file's bytes (TexteListe, CR LF after
 //                 each line, first line "Sédimentation") mixed with a key
 //                 stream drawn from the fingerprint, so that the answer does
 //                 not show in a text editor. It hides; it does not protect.
 //                 At most kLignesListeMax lines.
-//   36+t+n  3wh   the target picture, rows from the top, each pixel R G B
+//   H+t+n  3wh    the target picture, rows from the top, each pixel R G B
 //   end - 4    4  CRC-32
-// The fingerprint must match the events and the picture read.
+// The fingerprint must match the events and the picture read. A version 1
+// file takes its letter seed from the low 32 bits of its fingerprint.
 //
 // Answer file (.rep), version 1:
 //        0     8  magic "SLREPON" then 0x1A
@@ -57,13 +61,16 @@ constexpr std::size_t kOctetsEvenementsMax = 256u * 1024;
 constexpr int kCoteCibleMax = 4096;
 constexpr std::int64_t kPixelsCibleMax = 4LL * 1024 * 1024;
 // No well-formed file of either kind is larger.
-constexpr std::size_t kOctetsExerciceMax = 40 + kTitreMax + kOctetsEvenementsMax +
+constexpr std::size_t kOctetsExerciceMax = 44 + kTitreMax + kOctetsEvenementsMax +
                                            3 * static_cast<std::size_t>(kPixelsCibleMax);
 
 struct Exercice {
     std::string titre;  // UTF-8, may be empty
     Liste lignes;       // the events that built the target, as a list
     Raster cible;       // the target picture: the view the list gives
+    // Shuffles the letters of the formations (see LettresFormations): the
+    // window, the sheets and the page show the same letters for it.
+    std::uint32_t graineLettres = 0;
 };
 
 struct Reponse {
@@ -79,6 +86,8 @@ std::uint64_t EmpreinteExercice(const Exercice& e);
 // Mixes (or, applied again, unmixes) an exercise file's event bytes with
 // the key stream drawn from its fingerprint.
 void MelangerEvenements(std::string& octets, std::uint64_t empreinte);
+// The letter seed a file without one (version 1, a plain list) takes.
+std::uint32_t GraineLettresParDefaut(std::uint64_t empreinte);
 // The fingerprint as 16 lowercase hexadecimal digits.
 std::string TexteEmpreinte(std::uint64_t empreinte);
 

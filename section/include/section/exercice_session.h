@@ -11,15 +11,20 @@
 
 namespace section {
 
-// Makes `modele` the model of an exercise: its list loaded, formation plane
-// on. True when the view this gives is the exercise's target picture;
+// Makes `modele` the model of an exercise: its letter seed set, its list
+// loaded, formation plane on. True when the view this gives is the exercise's target picture;
 // false when the session's textures are not those the exercise was made
 // with (the checks then compare with the section these textures give).
 bool ChargerExercice(Session& modele, const Exercice& e);
 
 // An exercise titled `titre` (UTF-8) from the session as
-// it stands: its list and its view as the target. Returns why such an
+// it stands: its list and its view as the target, its letter seed. Returns why such an
 // exercise cannot be made (VerifierExercice), or "" when `e` holds it.
 std::string ExerciceDeSession(const Session& s, std::string_view titre, Exercice& e);
+
+// The letter seed of a plain list as the session shows it: the one an
+// exercise of that list and view without a seed of its own would take
+// (GraineLettresParDefaut of its fingerprint).
+std::uint32_t GraineLettresDeSession(const Session& s);
 
 }  // namespace section

@@ -39,15 +39,25 @@ struct Effectif {
 // base layer, included); empty pixels are not counted.
 std::vector<Effectif> CompterFormations(const PlanFormations& p);
 
-// Letters by place, not by age: the formation met first when the block is
-// read column by column from the left, each column from the top, is A, the
-// next one met is B, and so on.
+// The formations of the block in reading order: column by column from the
+// left, each column from the top, by the first pixel met.
+std::vector<Formation> OrdreDeLecture(const PlanFormations& p);
+
+// Letters by neither place nor age: the formations in reading order get the
+// ranks of a permutation drawn from a letter seed (PermutationLettres), so
+// that in a plain stack A is no more often the youngest layer than any
+// other. The same block and seed always give the same letters.
 struct Lettre {
     Formation formation;
     std::string lettre;
 };
-// The formations of the block in that order, with their letters.
-std::vector<Lettre> LettresFormations(const PlanFormations& p);
+// The formations of the block with their letters, by letter (A, B, C...).
+std::vector<Lettre> LettresFormations(const PlanFormations& p, std::uint32_t graine);
+// A permutation of 0 .. n-1 drawn from `graine`: Fisher-Yates driven by
+// std::mt19937, whose output the C++ standard fixes, with an unbiased draw
+// written here (not std::uniform_int_distribution, which each library
+// implements its own way): the same on every machine and in WebAssembly.
+std::vector<int> PermutationLettres(std::size_t n, std::uint32_t graine);
 // The letter of rank 0, 1, ...: A .. Z, then AA .. AZ, BA .. ZZ, AAA ...
 std::string NomDeLettre(int rang);
 
@@ -70,7 +80,9 @@ struct Etiquette {
 // whose centre lies nearest the piece's centre of mass (the first in
 // reading order of their bottom-right corners on a tie), and the letter is
 // centred in it. Labels come by letter, then by the reading order of their
-// square; pieces too small for a square get none.
-std::vector<Etiquette> PlacerEtiquettes(const PlanFormations& p, int cote = kCoteEtiquette);
+// square; pieces too small for a square get none, and so do formations
+// `lettres` does not name.
+std::vector<Etiquette> PlacerEtiquettes(const PlanFormations& p, const std::vector<Lettre>& lettres,
+                                        int cote = kCoteEtiquette);
 
 }  // namespace section

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What each formation of the view is, for the legend a pupil reads: the
-// rock or the trace an event lays, the kind of event that laid it, and a
-// tint that tells formations of the same rock apart. Never the rank of the
-// event in the list: the legend must not give the order away.
+// rock or the trace an event lays, and a tint that tells formations of the
+// same rock apart. Never the rank of the event in the list, nor the event
+// itself: the legend must not give the answer away (the teacher's answer key
+// may add the event).
 #pragma once
 
 #include <cstdint>
@@ -15,12 +16,20 @@
 
 namespace section {
 
-// What one line of the list lays.
+// What one line of the list lays, or what one band of the starting series
+// is. A sedimentation lays Couche; the legend names its rock
+// (RocheDeCouche).
 enum class Depot : std::uint8_t {
     Aucun,             // a line that is no event
-    SerieDeDepart,     // the base layer of the reset
-    Gres,              // a sedimentation on a flat surface (Couche2)
-    Craie,             // a sedimentation that fills a relief (Couche3)
+    SerieDeDepart,     // the base layer of the reset, bands not told apart
+    Calcaire,          // the bands of the starting series
+    Argile,
+    Conglomerat,
+    Couche,            // a sedimentation, before its rock is chosen
+    Gres,              // the rocks a sedimentation may be named
+    Marne,
+    Sable,
+    Craie,
     Basalte,           // the lava flow and its feeder dyke
     Granite,           // the pluton
     SurfaceErosion,    // the cut line an erosion draws
@@ -29,13 +38,22 @@ enum class Depot : std::uint8_t {
     Pli,               // a compression lays nothing of its own
 };
 
-// The deposit of an event, given whether the surface is flat just before
-// it (only a sedimentation depends on it).
-Depot DepotDe(Evenement e, bool surfacePlane);
+// The deposit of an event (the shape of the ground plays no part).
+Depot DepotDe(Evenement e);
+
+// The rock the legend gives the layer of list line `formation`: drawn from
+// the letter seed and the line among grès, marne, sable and craie (never a
+// rock of the starting series, whose patterns differ). Strataloom does not work out which rock a sea or a river would
+// lay; it only names one, and the help says so.
+Depot RocheDeCouche(std::uint32_t graine, Formation formation);
+
+// Whether a deposit is a structure (a trace: fault, thrust plane, erosion
+// surface) rather than a rock formation.
+bool EstStructure(Depot d);
 
 // In the current language (see textes.h), French without a translator.
 struct DescriptionDepot {
-    std::string roches;   // UTF-8: the rock types, or what the trace is
+    std::string roches;   // UTF-8: the rock, or what the trace is
     std::string origine;  // UTF-8: the kind of event that laid it
 };
 DescriptionDepot Decrire(Depot d);
@@ -44,18 +62,18 @@ DescriptionDepot Decrire(Depot d);
 Couleur TeinteDeRang(int rang);
 
 struct EntreeLegende {
-    Formation formation;
+    Formation formation;  // a formation, or a band of the starting series (see legende_vue.h)
     std::string lettre;
     Depot depot;
     Couleur teinte;
     int pixels;  // in the block
 };
-// One entry per formation of the block, by letter; `depots` gives the
-// deposit of each formation index (a missing one counts as Aucun).
-std::vector<EntreeLegende> Legende(const PlanFormations& p, const std::vector<Depot>& depots);
 
-// "A : calcaire, argile, conglomérat (série de départ, sédimentaire)",
-// UTF-8, in the current language (see textes.h).
+// "A : grès", UTF-8, in the current language (see textes.h): what a pupil
+// reads, the rock and never the event.
 std::string TexteLegende(const EntreeLegende& e);
+// "A : grès (sédimentation)": the same with the kind of event, for the
+// teacher's answer key.
+std::string TexteLegendeCorrige(const EntreeLegende& e);
 
 }  // namespace section

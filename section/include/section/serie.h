@@ -48,6 +48,11 @@ struct ExerciceTire {
 };
 std::vector<ExerciceTire> TirerSerie(Session& a, const ReglesSerie& r);
 
+// The letter seed of exercise `numero` (1, 2, ...) of the series drawn from
+// `graineSerie`: the same series gives the same letters, and two exercises
+// of one series shuffle their letters differently.
+std::uint32_t GraineLettresSerie(std::uint32_t graineSerie, int numero);
+
 // The checks one draw must pass, for tests and for a list a teacher made:
 // whether leaving out line i (1 .. n-1) gives the same view as the whole
 // list, for each i; true where the event leaves no trace.

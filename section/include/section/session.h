@@ -5,6 +5,7 @@
 // section's rasters directly.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -88,10 +89,17 @@ public:
 
     EtatSession Etat() const;
 
+    // The seed the letters of the formations are shuffled by (see
+    // LettresFormations): set when an exercise is opened, kept by reset,
+    // undo and replay, so that every view of one exercise shows the same
+    // letters. 0 until set.
+    void DefinirGraineLettres(std::uint32_t graine) { graineLettres_ = graine; }
+    std::uint32_t GraineLettres() const { return graineLettres_; }
+
     // What each line of the list laid, index for index with liste().
     const std::vector<Depot>& depots() const { return depots_; }
     // The legend of the formations in the view, by letter; empty without a
-    // formation plane.
+    // formation plane (see LireVueLegende, which gives the rest of it).
     std::vector<EntreeLegende> Legende() const;
 
 private:
@@ -106,6 +114,7 @@ private:
     bool annulable_ = false;
     bool prete_ = false;
     bool formations_ = true;
+    std::uint32_t graineLettres_ = 0;
     Disponibilite dispo_{};
 };
 

@@ -12,6 +12,9 @@
 #include <QTest>
 #include <random>
 
+#include "section/exercice_session.h"
+#include "section/legende_vue.h"
+
 #include "exercices.h"
 #include "dessin/images.h"
 #include "outils.h"
@@ -558,17 +561,26 @@ private Q_SLOTS:
         QVERIFY2(s.code == 0, s.err.constData());
         QImage feuille;
         QVERIFY(feuille.load(png, "PNG"));
-        const section::Session a = essai::Charge(base_, liste);
+        section::Session a = essai::Charge(base_, liste);
+        // A plain list: the letters of its fingerprint, as the renderer draws them.
+        a.DefinirGraineLettres(section::GraineLettresDeSession(a));
+        const section::VueLegende v = section::LireVueLegende(a);
         const section::Raster& vue = a.vue();
         QCOMPARE(feuille.width(), vue.width());
-        const int lignes = static_cast<int>(a.Legende().size());
+        const int lignes = static_cast<int>(a.Legende().size() + v.structures.size());
         QVERIFY(lignes >= 3);
         QVERIFY(feuille.height() > vue.height() + lignes * 10);
-        const auto etiquettes = section::PlacerEtiquettes(section::FormationsDeLaVue(a.section()));
+        const auto& etiquettes = v.etiquettes;
         QVERIFY(!etiquettes.empty());
+        QVERIFY(!v.structures.empty());  // the faults' label
         const auto surEtiquette = [&](int x, int y) {
             for (const section::Etiquette& e : etiquettes)
                 if (x >= e.boite.left - 1 && x <= e.boite.right && y >= e.boite.top - 1 && y <= e.boite.bottom)
+                    return true;
+            // A structure's label: above and right of its place, a few letters wide.
+            for (const section::Structure& st : v.structures)
+                if (x >= st.place.x && x <= st.place.x + 48 && y >= st.place.y - section::kCoteEtiquette - 4 &&
+                    y <= st.place.y)
                     return true;
             return false;
         };
@@ -594,6 +606,19 @@ private Q_SLOTS:
         for (int y = vue.height(); y < feuille.height(); ++y)
             for (int x = 0; x < feuille.width(); ++x) encre += qGray(feuille.pixel(x, y)) < 128;
         QVERIFY(encre > lignes * 100);
+        // Without letters, only the print palette: every rock pixel as on screen.
+        const QString sans = Chemin(QStringLiteral("sans-lettres.png"));
+        QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--formations"), sans, QStringLiteral("--no-letters"), lst})
+                     .code,
+                 0);
+        QImage nue;
+        QVERIFY(nue.load(sans, "PNG"));
+        for (int y = 0; y < vue.height(); ++y)
+            for (int x = 0; x < vue.width(); ++x) {
+                const section::Couleur c = vue.Pixels(x, y) & 0xFFFFFFu;
+                if (c != (section::kBleu & 0xFFFFFFu)) QCOMPARE(nue.pixel(x, y) & 0xFFFFFFu, QRgb(c));
+            }
+        QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--no-letters"), lst}).code, 2);
         // Asked together, -o still writes the view as it is.
         const QString bmp = Chemin(QStringLiteral("formations.bmp"));
         QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--formations"), Chemin(QStringLiteral("f2.png")),
@@ -619,8 +644,8 @@ private Q_SLOTS:
         const QString texte = QString::fromUtf8(p.readAllStandardOutput());
         QVERIFY2(texte.contains(titre), qPrintable(texte));
         QVERIFY(!texte.contains(QStringLiteral("titre")));  // not the file's name
-        QVERIFY2(texte.contains(QStringLiteral("failles normales (distension)")), qPrintable(texte));
-        QVERIFY(texte.contains(QStringLiteral("calcaire, argile, conglomérat")));
+        QVERIFY2(texte.contains(QStringLiteral("F1 : faille normale")), qPrintable(texte));
+        QVERIFY(texte.contains(QStringLiteral(" : calcaire")));
         // The answer page of a long list: no line ends on an event's number.
         section::Liste longue{kSed};
         for (int i = 0; i < 40; ++i) longue.push_back(i % 2 ? "Distension" : "Chevauchement");
