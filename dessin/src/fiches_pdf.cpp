@@ -33,6 +33,9 @@ QFont Police(double points, bool gras = false) {
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setPointSizeF(points);
     f.setBold(gras);
+    // Spaced letters set no ligature: "fi" stays two letters, so that the
+    // sheet's text can be searched and read back.
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 0.1);
     return f;
 }
 
