@@ -9,6 +9,7 @@
 
 #include "section/ordre.h"
 #include "section/ordres_acceptes.h"
+#include "textures_essai.h"
 
 namespace section {
 namespace {
@@ -106,6 +107,35 @@ TEST(OrdresAcceptes, ExactementLesPermutationsQuiGardentLesRelations) {
         EXPECT_EQ(bornes.size(), std::min<std::size_t>(toutes.size(), kOrdresAcceptesMax));
         EXPECT_TRUE(std::equal(bornes.begin(), bornes.end(), trouves.begin()));
     }
+}
+
+// A key read from a real view (a fold eroded then covered): one line per
+// accepted order, each naming every card once, the list's own order among
+// them when it keeps the relations; each relation with what dates it.
+TEST(CleDesOrdres, UnPliEnDiscordance) {
+    Session modele;
+    modele.DefinirTextures(test::TexturesSimples(640, 600));
+    ASSERT_TRUE(modele.Prete());
+    modele.Charger({Ligne(kLigneInitiale), "Compression", "Erosion", Ligne(kLigneInitiale)});
+    const Chronologie c = LireChronologie(modele);
+    const CleOrdres cle = CleDesOrdres(modele, c);
+    ASSERT_TRUE(cle.lue);
+    const std::vector<int> ids{1, 2, 3};
+    const auto ordres = OrdresAcceptes(c, ids);
+    ASSERT_FALSE(cle.tropPourLister);
+    ASSERT_EQ(cle.ordres.size(), ordres.size());
+    std::vector<std::string> cartes;
+    for (const Carte& k : CartesDuModele(modele, 1)) cartes.push_back(k.nom);
+    std::sort(cartes.begin(), cartes.end());
+    for (std::vector<std::string> o : cle.ordres) {
+        std::sort(o.begin(), o.end());
+        EXPECT_EQ(o, cartes);
+    }
+    if (RelationsRompues(c, ids) == 0) EXPECT_EQ(ordres.front(), ids);
+    EXPECT_EQ(cle.relations.size(), RelationsQuiFixent(c, ids).size());
+    EXPECT_FALSE(cle.relations.empty());
+    for (const std::string& r : cle.relations)
+        EXPECT_TRUE(r.find("principe") != std::string::npos || r.find("Discordance") != std::string::npos) << r;
 }
 
 }  // namespace
