@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QCoreApplication>
 #include <QRandomGenerator>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -27,11 +28,26 @@
 #include "section/note.h"
 #include "section/exercice_session.h"
 #include "section/notation_classe.h"
+#include "section/serie_exercices.h"
 #include "langue.h"
 
 namespace {
 
 QString Texte(const std::string& s) { return QString::fromStdString(s); }
+
+// Where the seed of the series is kept between two openings of the window.
+const QString kCleGraine = QStringLiteral("enseignant/graine");
+
+// The folder a series is written into, inside the one the teacher chose:
+// "<titre> - <graine>", with the characters a folder name cannot hold
+// replaced by "-".
+QString SousDossierSerie(const QString& titre, const QString& graine) {
+    QString nom = titre.isEmpty() ? graine : QStringLiteral("%1 - %2").arg(titre, graine);
+    for (QChar& c : nom)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') || c.unicode() < 0x20)
+            c = QLatin1Char('-');
+    return nom.trimmed();
+}
 
 // The entries of the answers' folder that look like answers, by name (any
 // entry ending in .rep, hidden or not, whatever it is) or by content (a
@@ -117,11 +133,17 @@ QWidget* FenetreEnseignant::OngletSerie() {
     connect(nouvelle, &QPushButton::clicked, this, &FenetreEnseignant::NouvelleGraine);
     ligneGraine->addWidget(nouvelle);
     forme->addRow(tr("Graine :"), ligneGraine);
-    NouvelleGraine();
+    // The seed stays from one opening to the next, so that a series can be
+    // drawn again; a new one only on demand.
+    const QString gardee = QSettings().value(kCleGraine).toString();
+    if (gardee.isEmpty()) NouvelleGraine();
+    else graine_->setText(gardee);
+    connect(graine_, &QLineEdit::textChanged, this,
+            [](const QString& texte) { QSettings().setValue(kCleGraine, texte.trimmed()); });
 
-    prefixe_ = new QLineEdit(tr("Exercice"), page);
+    prefixe_ = new QLineEdit(tr("Datation relative"), page);
     prefixe_->setObjectName(QStringLiteral("PrefixeTitre"));
-    prefixe_->setAccessibleName(tr("Début du titre des exercices"));
+    prefixe_->setAccessibleName(tr("Titre de la série"));
     forme->addRow(tr("Titre :"), prefixe_);
 
     auto* creer = new QPushButton(tr("Créer la série..."), page);
@@ -204,29 +226,46 @@ section::ReglesSerie FenetreEnseignant::Regles() const {
 
 bool FenetreEnseignant::CreerSerie() {
     bool lu = false;
-    graine_->text().trimmed().toUInt(&lu);
+    const std::uint32_t graine = graine_->text().trimmed().toUInt(&lu);
     if (!lu) {
         Erreur(tr("La graine doit être un nombre entier de 0 à 4294967295."));
         return false;
     }
     if (!services_.fichiers) return false;
+    const QString titre = prefixe_->text().trimmed();
+    const QString sousDossier = SousDossierSerie(titre, QString::number(graine));
     DemandeFichier d;
-    d.titre = tr("Dossier de la série");
+    d.titre = tr("Dossier où créer « %1 »").arg(sousDossier);
     d.dossierInitial = dossierDocuments_;
     if (!dossierDocuments_.isEmpty()) d.dossiersProposes << dossierDocuments_;
     const std::optional<QString> choix = services_.fichiers->ChoisirDossier(d);
     if (!choix) return false;
-    const QDir dossier(*choix);
+    const QDir dossier(QDir(*choix).filePath(sousDossier));
 
+    // Every name the series would take, checked first: one already there,
+    // whatever it is, and nothing is written.
     const section::ReglesSerie regles = Regles();
+    QStringList noms;
+    for (int i = 1; i <= regles.exercices; ++i) noms << Texte(section::NomFichierSerie(graine, i, ".exo"));
+    const QString pdf = Texte(section::NomFichesSerie(graine));
+    noms << pdf;
+    for (const QString& nom : noms)
+        if (section::CheminOccupe(dessin::OctetsDeChemin(dossier.filePath(nom)))) {
+            Erreur(tr("Le fichier %1 existe déjà.").arg(QDir::toNativeSeparators(dossier.filePath(nom))) +
+                   QLatin1Char('\n') + tr("La série n'a pas été écrite : aucun fichier du dossier n'a changé."));
+            return false;
+        }
+    if (!QDir().mkpath(dossier.absolutePath())) {
+        Erreur(tr("Impossible de créer le dossier %1.").arg(QDir::toNativeSeparators(dossier.absolutePath())));
+        return false;
+    }
+
     section::Session a;
     a.DefinirTextures(textures_);
     const std::vector<section::ExerciceTire> serie = section::TirerSerie(a, regles);
     std::vector<section::Liste> listes;
     std::vector<QString> titres;
-    const QString prefixe = prefixe_->text().trimmed();
-    // Written whole or not at all: an older series in the folder is never
-    // left mixed with a part of the new one.
+    // Written whole or not at all.
     section::EcritureGroupee ecriture(dessin::OctetsDeChemin(dossier.absolutePath()));
     const auto echec = [&](const QString& nom, section::ErreurFichier e, const QString& raison) {
         const QString chemin = nom.isEmpty() ? dossier.absolutePath() : dossier.filePath(nom);
@@ -237,23 +276,18 @@ bool FenetreEnseignant::CreerSerie() {
     };
     for (std::size_t i = 0; i < serie.size(); ++i) {
         const int numero = static_cast<int>(i) + 1;
-        const QString titre = QStringLiteral("%1 %2").arg(prefixe).arg(numero).trimmed();
-        a.Charger(serie[i].liste);
         section::Exercice e;
-        const std::string raison = section::ExerciceDeSession(a, titre.toStdString(), e);
-        const QString nom = QStringLiteral("%1 %2.exo")
-                                .arg(prefixe.isEmpty() ? tr("Exercice") : prefixe)
-                                .arg(numero, 2, 10, QLatin1Char('0'));
+        const std::string raison = section::ExerciceDeSerie(a, serie[i].liste, graine, numero, titre.toStdString(), e);
+        const QString nom = Texte(section::NomFichierSerie(graine, numero, ".exo"));
         if (!raison.empty()) return echec(nom, section::ErreurFichier::Aucune, Texte(raison));
         if (const section::ErreurFichier ef = ecriture.Ajouter(dessin::OctetsDeChemin(nom), section::TexteExercice(e));
             ef != section::ErreurFichier::Aucune)
             return echec(nom, ef, Texte(section::RaisonErreur(ef)));
         listes.push_back(e.lignes);
-        titres.push_back(titre);
+        titres.push_back(Texte(e.titre));
     }
-    const QString pdf = QStringLiteral("fiches.pdf");
     const auto octets =
-        dessin::DocumentFiches(a, listes, titres, QStringLiteral("Strataloom " STRATALOOM_VERSION));
+        dessin::DocumentFiches(a, listes, titres, QStringLiteral("Strataloom " STRATALOOM_VERSION), graine);
     section::ErreurFichier ef =
         octets ? ecriture.Ajouter(dessin::OctetsDeChemin(pdf),
                                   std::string_view(octets->constData(), static_cast<std::size_t>(octets->size())))
@@ -262,9 +296,9 @@ bool FenetreEnseignant::CreerSerie() {
     if (ef != section::ErreurFichier::Aucune) {
         return echec(dessin::CheminDeOctets(ecriture.Fautif()), ef, Texte(section::RaisonErreur(ef)));
     }
-    bilanSerie_->setText(tr("%n exercice(s) écrit(s) dans %1, avec leurs fiches (fiches.pdf).", nullptr,
+    bilanSerie_->setText(tr("%n exercice(s) écrit(s) dans %1, avec leurs fiches (%2).", nullptr,
                             static_cast<int>(serie.size()))
-                             .arg(QDir::toNativeSeparators(dossier.absolutePath())));
+                             .arg(QDir::toNativeSeparators(dossier.absolutePath()), pdf));
     return true;
 }
 

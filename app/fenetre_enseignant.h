@@ -28,10 +28,12 @@ public:
 
     // "Préparer une série": the rules the controls give.
     section::ReglesSerie Regles() const;
-    // Asks a folder, writes the series there (Exercice NN .exo files and
-    // fiches.pdf); false when cancelled or when a write failed (said).
+    // Asks a folder and writes the series into a new sub-folder of it named
+    // after the title and the seed ("<titre> - <graine>"): exercice-S-NN.exo
+    // files and fiches-S.pdf. Nothing is written when any of these names is
+    // already taken there. False when cancelled or refused (said).
     bool CreerSerie();
-    // A fresh seed in the seed field.
+    // A fresh seed in the seed field (kept for the next opening).
     void NouvelleGraine();
 
     // "Noter une classe": asks the exercise file, then the folder of the

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QProgressDialog>
 #include <unistd.h>
 #include <QSpinBox>
@@ -62,6 +64,11 @@ QString PreparerClasse(const Banc& b, const section::Exercice& e, const QString&
 class TestFenetreEnseignant : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // The kept seed goes to a settings file of the tests, never the user's.
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().clear();
+    }
     void serie_ecrite_comme_le_tirage();
     void serie_annulee_rien_ecrit();
     void classe_notee_ligne_par_ligne();
@@ -87,11 +94,15 @@ void TestFenetreEnseignant::serie_ecrite_comme_le_tirage() {
     for (int tag : {2, 4, 6, 7}) f.findChild<QCheckBox*>(QStringLiteral("Permis%1").arg(tag))->setChecked(false);
     QCOMPARE(f.findChild<QCheckBox*>(QStringLiteral("Permis1"))->text(), QStringLiteral("Sédimentation"));
     f.findChild<QLineEdit*>(QStringLiteral("Graine"))->setText(QStringLiteral("4242"));
-    const QString dossier = b.Chemin(QStringLiteral("serie"));
-    QVERIFY(QDir().mkpath(dossier));
-    b.f.fichiers.Repondre(dossier);
+    f.findChild<QLineEdit*>(QStringLiteral("PrefixeTitre"))->setText(QStringLiteral("Les plis"));
+    const QString parent = b.Chemin(QStringLiteral("serie"));
+    QVERIFY(QDir().mkpath(parent));
+    b.f.fichiers.Repondre(parent);
     QVERIFY(f.CreerSerie());
     QCOMPARE(b.f.fichiers.dossiers.size(), std::size_t(1));
+    // A new sub-folder named after the title and the seed, proposed in the dialog.
+    const QString dossier = parent + QStringLiteral("/Les plis - 4242");
+    QVERIFY(b.f.fichiers.dossiers.back().titre.contains(QStringLiteral("Les plis - 4242")));
 
     section::ReglesSerie r;
     r.exercices = 3;
@@ -104,22 +115,31 @@ void TestFenetreEnseignant::serie_ecrite_comme_le_tirage() {
     QCOMPARE(attendue.size(), std::size_t(3));
 
     const QStringList exo = QDir(dossier).entryList({QStringLiteral("*.exo")}, QDir::Files, QDir::Name);
-    QCOMPARE(exo.size(), 3);
+    QCOMPARE(exo, (QStringList{QStringLiteral("exercice-4242-01.exo"), QStringLiteral("exercice-4242-02.exo"),
+                               QStringLiteral("exercice-4242-03.exo")}));
     for (int i = 0; i < 3; ++i) {
         section::Exercice e;
         QCOMPARE(section::LireFichierExercice(dessin::OctetsDeChemin(QDir(dossier).filePath(exo[i])), e), std::string());
-        QCOMPARE(e.titre, "Exercice " + std::to_string(i + 1));
+        QCOMPARE(e.titre, "Exercice " + std::to_string(i + 1) + " — Les plis");
         QVERIFY(e.lignes == attendue[static_cast<std::size_t>(i)].liste);
         for (std::size_t k = 1; k < e.lignes.size(); ++k) {
             const int tag = section::TagDeLigne(e.lignes[k]);
             QVERIFY2(tag == 1 || tag == 3 || tag == 5, e.lignes[k].c_str());
         }
     }
-    const QByteArray pdf = Octets(QDir(dossier).filePath(QStringLiteral("fiches.pdf")));
+    const QByteArray pdf = Octets(QDir(dossier).filePath(QStringLiteral("fiches-4242.pdf")));
     QVERIFY(pdf.startsWith("%PDF"));
     const QString bilan = f.findChild<QLabel*>(QStringLiteral("BilanSerie"))->text();
     QVERIFY2(bilan.contains(QStringLiteral("3 ")) && bilan.contains(QDir::toNativeSeparators(dossier)),
              qPrintable(bilan));
+    // The seed stays for the next opening; "Nouvelle graine" draws another.
+    FenetreEnseignant g(b.f.services(), tex, b.dossier.path());
+    QLineEdit* graine = g.findChild<QLineEdit*>(QStringLiteral("Graine"));
+    QCOMPARE(graine->text(), QStringLiteral("4242"));
+    g.NouvelleGraine();
+    QVERIFY(graine->text() != QStringLiteral("4242"));
+    QCOMPARE(FenetreEnseignant(b.f.services(), tex, b.dossier.path()).findChild<QLineEdit*>(QStringLiteral("Graine"))->text(),
+             graine->text());
 }
 
 void TestFenetreEnseignant::serie_annulee_rien_ecrit() {
@@ -285,54 +305,62 @@ void TestFenetreEnseignant::serie_jamais_a_travers_un_lien() {
     Banc b;
     FenetreEnseignant f(b.f.services(), b.w->session().textures(), b.dossier.path());
     f.findChild<QSpinBox*>(QStringLiteral("NombreExercices"))->setValue(2);
-    const QString dossier = b.Chemin(QStringLiteral("serie"));
+    f.findChild<QLineEdit*>(QStringLiteral("Graine"))->setText(QStringLiteral("8"));
+    f.findChild<QLineEdit*>(QStringLiteral("PrefixeTitre"))->setText(QStringLiteral("Série"));
+    const QString dossier = b.Chemin(QStringLiteral("serie/Série - 8"));
     QVERIFY(QDir().mkpath(dossier));
-    const QString fiches = dossier + QStringLiteral("/fiches.pdf");
-    QVERIFY(QFile::link(QStringLiteral("../ailleurs.pdf"), fiches));
-    b.f.fichiers.Repondre(dossier);
+    const QString fiches = dossier + QStringLiteral("/fiches-8.pdf");
+    QVERIFY(QFile::link(QStringLiteral("../../ailleurs.pdf"), fiches));
+    b.f.fichiers.Repondre(b.Chemin(QStringLiteral("serie")));
     QVERIFY(!f.CreerSerie());
     QCOMPARE(b.f.messages.messages.size(), std::size_t(1));
-    QVERIFY2(b.f.messages.messages[0].texte.contains(QStringLiteral("est un lien symbolique")),
+    QVERIFY2(b.f.messages.messages[0].texte.contains(QStringLiteral("fiches-8.pdf existe déjà")),
              qPrintable(b.f.messages.messages[0].texte));
     QVERIFY(EstUnLien(fiches));
     QVERIFY(!QFileInfo::exists(b.Chemin(QStringLiteral("ailleurs.pdf"))));
+    QCOMPARE(QDir(dossier).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+             QStringList{QStringLiteral("fiches-8.pdf")});
 }
 
-// A series that cannot be written whole is not written at all: the older
-// series in the folder stays as it was, nothing new beside it.
+// A second series drawn into the same folder with the same seed finds its
+// names taken: nothing is written, the first series stays as it was.
 void TestFenetreEnseignant::serie_entiere_ou_rien() {
     Banc b;
     FenetreEnseignant f(b.f.services(), b.w->session().textures(), b.dossier.path());
     f.findChild<QSpinBox*>(QStringLiteral("NombreExercices"))->setValue(3);
-    const QString dossier = b.Chemin(QStringLiteral("serie"));
-    QVERIFY(QDir().mkpath(dossier));
-    for (const char* nom : {"Exercice 01.exo", "Exercice 04.exo", "fiches.pdf"})
-        QVERIFY(EcrireFichier(dossier + QLatin1Char('/') + QLatin1String(nom), QByteArray("ancien ") + nom));
-    QVERIFY(QDir().mkpath(dossier + QStringLiteral("/Exercice 03.exo")));  // in the way
+    f.findChild<QLineEdit*>(QStringLiteral("Graine"))->setText(QStringLiteral("31"));
+    f.findChild<QLineEdit*>(QStringLiteral("PrefixeTitre"))->setText(QStringLiteral("Contrôle"));
+    const QString parent = b.Chemin(QStringLiteral("serie"));
+    const QString dossier = parent + QStringLiteral("/Contrôle - 31");
+    QVERIFY(QDir().mkpath(parent));
+    b.f.fichiers.Repondre(parent);
+    QVERIFY(f.CreerSerie());
     const auto contenu = [&] {
         QStringList r;
         for (const QFileInfo& i : QDir(dossier).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
                                                              QDir::Name))
-            r << i.fileName() + QLatin1Char('=') + QString::fromUtf8(i.isFile() ? Octets(i.filePath()) : "dossier");
+            r << i.fileName() + QLatin1Char('=') + QString::fromLatin1(i.isFile() ? Octets(i.filePath()).toHex() : "dossier");
         return r;
     };
     const QStringList avant = contenu();
-    b.f.fichiers.Repondre(dossier);
+    QCOMPARE(avant.size(), 4);
+    // Fewer exercises this time: still refused, since fiches-31.pdf is there.
+    f.findChild<QSpinBox*>(QStringLiteral("NombreExercices"))->setValue(1);
+    b.f.fichiers.Repondre(parent);
     QVERIFY(!f.CreerSerie());
     QCOMPARE(contenu(), avant);
     QCOMPARE(b.f.messages.messages.size(), std::size_t(1));
     const QString m = b.f.messages.messages[0].texte;
-    QVERIFY2(m.contains(QStringLiteral("Exercice 03.exo")) && m.contains(QStringLiteral("ce n'est pas un fichier ordinaire")) &&
+    QVERIFY2(m.contains(QStringLiteral("exercice-31-01.exo existe déjà")) &&
                  m.endsWith(QStringLiteral("La série n'a pas été écrite : aucun fichier du dossier n'a changé.")),
              qPrintable(m));
-    // Out of the way, the whole series replaces the old one's files.
-    QVERIFY(QDir(dossier + QStringLiteral("/Exercice 03.exo")).removeRecursively());
-    b.f.fichiers.Repondre(dossier);
+    // Another seed: another sub-folder, the first series untouched.
+    f.findChild<QLineEdit*>(QStringLiteral("Graine"))->setText(QStringLiteral("32"));
+    b.f.fichiers.Repondre(parent);
     QVERIFY(f.CreerSerie());
-    QCOMPARE(QDir(dossier).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-             (QStringList{QStringLiteral("Exercice 01.exo"), QStringLiteral("Exercice 02.exo"),
-                          QStringLiteral("Exercice 03.exo"), QStringLiteral("Exercice 04.exo"), QStringLiteral("fiches.pdf")}));
-    QVERIFY(Octets(dossier + QStringLiteral("/fiches.pdf")).startsWith("%PDF"));
+    QCOMPARE(contenu(), avant);
+    QCOMPARE(QDir(parent + QStringLiteral("/Contrôle - 32")).entryList(QDir::Files, QDir::Name),
+             (QStringList{QStringLiteral("exercice-32-01.exo"), QStringLiteral("fiches-32.pdf")}));
 }
 
 // Every entry of the answers' folder that looks like an answer has its row:

@@ -1,5 +1,6 @@
-// The printable sheets drawn into a PDF in memory: the pupil's page and the
-// answer key of each exercise.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The printable sheets drawn into a PDF in memory: every pupil's page, then
+// every answer key, each page carrying the series' seed.
 #include "dessin/fiches_pdf.h"
 
 #include <QBuffer>
@@ -13,6 +14,7 @@
 #include "dessin/formations.h"
 #include "dessin/images.h"
 #include "dessin/noms.h"
+#include "section/ordres_acceptes.h"
 
 namespace dessin {
 
@@ -20,13 +22,20 @@ namespace {
 
 constexpr int kResolution = 300;  // dots per inch of the PDF's drawing surface
 constexpr int kLargeurVignette = 270;
+// Sky rows kept above the highest rock of the view on a pupil's page.
+constexpr int kMargeCiel = 12;
 
 int Mm(double mm) { return static_cast<int>(mm * kResolution / 25.4 + 0.5); }
+
+QString Tr(const char* texte) { return QCoreApplication::translate("FichesPdf", texte); }
 
 QFont Police(double points, bool gras = false) {
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setPointSizeF(points);
     f.setBold(gras);
+    // Spaced letters set no ligature: "fi" stays two letters, so that the
+    // sheet's text can be searched and read back.
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 0.1);
     return f;
 }
 
@@ -38,58 +47,100 @@ int Paragraphe(QPainter& p, const QRect& zone, const QString& texte, const QFont
     return r.height();
 }
 
-// The pupil's page: title, the section to rebuild, the numbered column.
-void PageEleve(QPainter& p, const QRect& page, const QString& titre, const section::Session& a,
-               int evenements) {
+// The first view row worth printing: kMargeCiel rows above the highest
+// rock pixel over all columns (0 when rock reaches the top or there is none).
+int HautImprime(const section::Raster& v) {
+    for (int y = 0; y < v.height(); ++y) {
+        const section::Couleur* ligne = v.row(y);
+        for (int x = 0; x < v.width(); ++x)
+            if (ligne[x] != section::kBleu) return std::max(0, y - kMargeCiel);
+    }
+    return 0;
+}
+
+// The seed at the foot of every page, so that a lost series can be drawn
+// again; the page's usable area ends above it.
+QRect AvecPied(QPainter& p, const QRect& page, std::optional<std::uint32_t> graine) {
+    if (!graine) return page;
+    const int hauteur = Mm(6);
+    p.setFont(Police(9));
+    p.drawText(QRect(page.left(), page.bottom() - hauteur, page.width(), hauteur), Qt::AlignRight | Qt::AlignBottom,
+               Tr("Graine de la série : %1").arg(*graine));
+    return page.adjusted(0, 0, 0, -hauteur - Mm(2));
+}
+
+// The table the pupil fills: a number, the event, and its justification.
+void TableauEvenements(QPainter& p, const QRect& zone, int evenements) {
+    const int rangs = evenements + 1;
+    const int hauteur = std::clamp(zone.height() / std::max(1, rangs), Mm(4), Mm(10));
+    const int colNumero = Mm(10), colEvenement = (zone.width() - colNumero) * 2 / 5;
+    const int x1 = zone.left() + colNumero, x2 = x1 + colEvenement;
+    p.setPen(QPen(Qt::black, Mm(0.25)));
+    p.setFont(Police(std::min(10.0, hauteur * 72.0 / kResolution * 0.55), true));
+    const auto cellule = [&](int x, int w, int y, const QString& t) {
+        p.drawText(QRect(x + Mm(1.5), y, w - Mm(3), hauteur), Qt::AlignLeft | Qt::AlignVCenter, t);
+    };
+    cellule(zone.left(), colNumero, zone.top(), Tr("N°"));
+    cellule(x1, colEvenement, zone.top(), Tr("Événement"));
+    cellule(x2, zone.right() - x2, zone.top(), Tr("Justifie : principe et observation"));
+    p.setFont(Police(std::min(10.0, hauteur * 72.0 / kResolution * 0.55)));
+    for (int i = 1; i < rangs; ++i) cellule(zone.left(), colNumero, zone.top() + i * hauteur, QString::number(i));
+    const int bas = zone.top() + rangs * hauteur;
+    for (int i = 0; i <= rangs; ++i) p.drawLine(zone.left(), zone.top() + i * hauteur, zone.right(), zone.top() + i * hauteur);
+    for (const int x : {zone.left(), x1, x2, zone.right()}) p.drawLine(x, zone.top(), x, bas);
+}
+
+// The pupil's page: title, the section to rebuild cropped to its rocks,
+// its legend, the table of events to order and justify.
+void PageEleve(QPainter& p, QRect page, const QString& titre, const section::Session& a, int evenements,
+               std::optional<std::uint32_t> graine) {
+    page = AvecPied(p, page, graine);
     const section::Raster& cible = a.vue();
     int y = page.top();
     y += Paragraphe(p, QRect(page.left(), y, page.width(), Mm(20)), titre, Police(18, true)) + Mm(3);
     y += Paragraphe(p, QRect(page.left(), y, page.width(), Mm(10)),
-                    QCoreApplication::translate("FichesPdf", "Nom : ................................   Classe : ..........   "
-                                                              "Date : ................"),
+                    Tr("Nom : ................................   Classe : ..........   Date : ................"),
                     Police(10)) + Mm(4);
-    QString consigne = QCoreApplication::translate("FichesPdf", 
-        "Cette coupe géologique part d'une couche de sédiments. Retrouve, dans l'ordre, les %1 "
-        "événements géologiques qui l'ont formée et écris-les sur les lignes numérotées.").arg(evenements);
+    QString consigne =
+        Tr("Cette coupe géologique part d'une série sédimentaire de départ (calcaire, argile, conglomérat). "
+           "Retrouve, dans l'ordre, les %1 événements géologiques qui l'ont formée, et justifie la place de "
+           "chacun par un principe de datation relative et ce que tu observes sur la coupe.")
+            .arg(evenements);
     if (evenements == 1)
-        consigne = QCoreApplication::translate("FichesPdf", "Cette coupe géologique part d'une couche de sédiments. Retrouve "
-                                  "l'événement géologique qui l'a formée et écris-le sur la ligne numérotée.");
-    consigne += QLatin1Char(' ') + QCoreApplication::translate("FichesPdf", "Les lettres nomment les formations, dans l'ordre où on les rencontre "
-                               "de gauche à droite ; la légende donne leurs roches.");
+        consigne = Tr("Cette coupe géologique part d'une série sédimentaire de départ (calcaire, argile, "
+                      "conglomérat). Retrouve l'événement géologique qui l'a formée, et justifie ta réponse par "
+                      "un principe de datation relative et ce que tu observes sur la coupe.");
+    consigne += QLatin1Char(' ') + Tr("Les lettres nomment les formations ; elles ne disent rien de leur âge. "
+                                      "La légende donne leurs roches.");
     y += Paragraphe(p, QRect(page.left(), y, page.width(), Mm(30)), consigne, Police(11)) + Mm(2);
     QStringList noms;
     for (const section::TypeEvenement& e : section::kEvenements) noms << NomAffiche(e.ligne);
     y += Paragraphe(p, QRect(page.left(), y, page.width(), Mm(20)),
-                    QCoreApplication::translate("FichesPdf", "Événements possibles : %1.").arg(noms.join(QStringLiteral(", "))),
-                    Police(10)) + Mm(4);
+                    Tr("Événements possibles : %1.").arg(noms.join(QStringLiteral(", "))), Police(10)) + Mm(4);
 
-    // The picture, its legend, then the numbered lines in up to three
-    // columns.
+    // The picture, cropped to its rocks, then its legend and the table.
+    const int haut = HautImprime(cible);
+    const int hauteurVue = std::max(1, cible.height() - haut), largeurVue = std::max(1, cible.width());
     const QFont policeLegende = Police(9);
     const int lignesLegende = LignesDeLegende(a);
     const int hauteurLegende = lignesLegende * (QFontMetrics(policeLegende, p.device()).height() * 5 / 4) + Mm(4);
-    const int colonnes = std::clamp((evenements + 7) / 8, 1, 3);
-    const int rangs = (evenements + colonnes - 1) / colonnes;
-    int hauteurLigne = Mm(8);
-    const int reste = page.bottom() - y - hauteurLegende;
-    int hauteurImage = std::min(page.width() * cible.height() / std::max(1, cible.width()),
-                                reste - rangs * hauteurLigne - Mm(6));
-    if (hauteurImage < reste / 2) {
-        hauteurImage = reste / 2;
-        hauteurLigne = std::max(Mm(3), (reste - hauteurImage - Mm(6)) / std::max(1, rangs));
-    }
-    const int largeurImage = std::min(page.width(), hauteurImage * cible.width() / std::max(1, cible.height()));
+    const int tableau = (evenements + 1) * Mm(9);
+    const int reste = page.bottom() - y - hauteurLegende - Mm(6);
+    int hauteurImage = std::min(page.width() * hauteurVue / largeurVue, reste - tableau);
+    hauteurImage = std::max(hauteurImage, reste / 3);
+    const int largeurImage = std::min(page.width(), hauteurImage * largeurVue / hauteurVue);
     const QRect cadre(page.left() + (page.width() - largeurImage) / 2, y, largeurImage,
-                      largeurImage * cible.height() / std::max(1, cible.width()));
+                      largeurImage * hauteurVue / largeurVue);
     Affichage papier;
     papier.impression = true;
     papier.lettres = false;
-    p.drawImage(cadre, VueAnnotee(a, papier));
+    p.drawImage(cadre, VueAnnotee(a, papier), QRect(0, haut, largeurVue, hauteurVue));
     // The letters drawn on paper at the picture's scale, sharp at any size.
     p.save();
-    p.translate(cadre.topLeft());
-    p.scale(static_cast<double>(cadre.width()) / std::max(1, cible.width()),
-            static_cast<double>(cadre.height()) / std::max(1, cible.height()));
+    p.setClipRect(cadre);
+    const double echelle = static_cast<double>(cadre.width()) / largeurVue;
+    p.translate(cadre.left(), cadre.top() - haut * echelle);
+    p.scale(echelle, static_cast<double>(cadre.height()) / hauteurVue);
     DessinerLettres(p, a);
     p.restore();
     p.setPen(QPen(Qt::black, Mm(0.3)));
@@ -97,34 +148,52 @@ void PageEleve(QPainter& p, const QRect& page, const QString& titre, const secti
     y = cadre.bottom() + Mm(3);
     y += DessinerLegende(p, QRect(page.left(), y, page.width(), hauteurLegende), a, papier, policeLegende);
     y += Mm(3);
-
-    p.setFont(Police(std::min(12.0, hauteurLigne * 72.0 / kResolution * 0.6)));
-    const int largeurColonne = page.width() / colonnes;
-    for (int i = 0; i < evenements; ++i) {
-        const int c = i / rangs, r = i % rangs;
-        const QRect zone(page.left() + c * largeurColonne, y + r * hauteurLigne, largeurColonne - Mm(4),
-                         hauteurLigne);
-        p.drawText(zone, Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("%1.").arg(i + 1));
-        p.drawLine(zone.left() + Mm(9), zone.bottom() - Mm(1), zone.right(), zone.bottom() - Mm(1));
-    }
+    TableauEvenements(p, QRect(page.left(), y, page.width(), page.bottom() - y), evenements);
 }
 
-// The answer key: the list, then every step, as large as the page allows.
-void PageCorrige(QPainter& p, const QRect& page, const QString& titre, const section::Liste& liste,
-                 const std::vector<QImage>& etapes) {
+// The answer key: the accepted orders, the relations with their
+// principles, then every step of the model.
+void PageCorrige(QPainter& p, QRect page, const QString& titre, const section::Liste& liste,
+                 const section::CleOrdres& cle, const std::vector<QImage>& etapes,
+                 std::optional<std::uint32_t> graine) {
+    page = AvecPied(p, page, graine);
     int y = page.top();
-    y += Paragraphe(p, QRect(page.left(), y, page.width(), Mm(20)), QCoreApplication::translate("FichesPdf", "Corrigé — %1").arg(titre),
-                    Police(16, true)) + Mm(3);
-    QStringList reponse;
-    // A number and its event never part at the end of a line.
-    for (std::size_t i = 1; i < liste.size(); ++i)
-        reponse << QStringLiteral("%1.\u00A0%2").arg(i).arg(NomAffiche(liste[i]));
-    if (reponse.isEmpty()) reponse << QCoreApplication::translate("FichesPdf", "aucun événement");
-    y += Paragraphe(p, QRect(page.left(), y, page.width(), page.height() / 3),
-                    QCoreApplication::translate("FichesPdf", "Réponse : %1").arg(reponse.join(QStringLiteral(" ; "))), Police(10)) + Mm(4);
+    y += Paragraphe(p, QRect(page.left(), y, page.width(), Mm(20)), Tr("Corrigé — %1").arg(titre), Police(16, true)) +
+         Mm(3);
+    const QFont texte = Police(10), gras = Police(10, true);
+    const auto bloc = [&](const QString& t, const QFont& f, int apres) {
+        y += Paragraphe(p, QRect(page.left(), y, page.width(), page.bottom() - y), t, f) + apres;
+    };
+    const QString fleche = QStringLiteral(" → ");
+    if (!cle.lue) {
+        bloc(Tr("Strataloom ne sait pas lire la chronologie de cette coupe."), texte, Mm(3));
+    } else if (cle.tropPourLister) {
+        bloc(Tr("Plus de %1 ordres sont acceptés : tout ordre qui respecte les relations ci-dessous est juste.")
+                 .arg(section::kOrdresAcceptesListes),
+             gras, Mm(3));
+    } else {
+        bloc(cle.ordres.size() == 1 ? Tr("Un seul ordre est accepté :")
+                                    : Tr("%1 ordres sont acceptés, tous justes :").arg(cle.ordres.size()),
+             gras, Mm(1));
+        for (std::size_t i = 0; i < cle.ordres.size(); ++i) {
+            QStringList noms;
+            for (const std::string& n : cle.ordres[i]) noms << QString::fromStdString(n);
+            bloc(QStringLiteral("%1.\u00A0%2").arg(i + 1).arg(noms.join(fleche)), texte, Mm(1));
+        }
+        y += Mm(2);
+    }
+    if (!cle.relations.empty()) {
+        bloc(Tr("Ce que montre la coupe, avec le principe qui date chaque relation :"), gras, Mm(1));
+        for (const std::string& r : cle.relations) {
+            QString phrase = QString::fromStdString(r);
+            if (!phrase.isEmpty()) phrase[0] = phrase[0].toUpper();
+            bloc(QStringLiteral("•\u00A0%1.").arg(phrase), texte, Mm(0.5));
+        }
+        y += Mm(3);
+    }
 
     const int n = static_cast<int>(etapes.size());
-    if (n == 0) return;
+    if (n == 0 || page.bottom() - y < Mm(30)) return;
     const int ecart = Mm(3), legende = Mm(5);
     const int reste = page.bottom() - y;
     const int rapportH = etapes.front().height(), rapportW = std::max(1, etapes.front().width());
@@ -141,12 +210,11 @@ void PageCorrige(QPainter& p, const QRect& page, const QString& titre, const sec
     for (int i = 0; i < n; ++i) {
         const int x0 = page.left() + (i % colonnes) * (w + ecart);
         const int y0 = y + (i / colonnes) * (h + legende + ecart);
-        QString nom = i == 0 ? QCoreApplication::translate("FichesPdf", "départ") : NomAffiche(liste[static_cast<std::size_t>(i)]);
-        if (i > 0 && section::TagDeLigne(liste[static_cast<std::size_t>(i)]) == 0)
-            nom = QCoreApplication::translate("FichesPdf", "%1 (sans effet)").arg(nom);
+        QString nom = i == 0 ? Tr("départ") : NomAffiche(liste[static_cast<std::size_t>(i)]);
+        if (i > 0 && section::TagDeLigne(liste[static_cast<std::size_t>(i)]) == 0) nom = Tr("%1 (sans effet)").arg(nom);
         p.setFont(petite);
-        const QString legendeTexte = p.fontMetrics().elidedText(
-            QCoreApplication::translate("FichesPdf", "Étape %1 : %2").arg(i).arg(nom), Qt::ElideRight, w);
+        const QString legendeTexte =
+            p.fontMetrics().elidedText(Tr("Étape %1 : %2").arg(i).arg(nom), Qt::ElideRight, w);
         p.drawText(QRect(x0, y0, w, legende), Qt::AlignLeft | Qt::AlignVCenter, legendeTexte);
         const QRect cadre(x0, y0 + legende, w, h);
         p.drawImage(cadre, etapes[static_cast<std::size_t>(i)]);
@@ -158,21 +226,31 @@ void PageCorrige(QPainter& p, const QRect& page, const QString& titre, const sec
 }  // namespace
 
 std::optional<QByteArray> DocumentFiches(section::Session& a, const std::vector<section::Liste>& listes,
-                                         const std::vector<QString>& titres, const QString& createur) {
+                                         const std::vector<QString>& titres, const QString& createur,
+                                         std::optional<std::uint32_t> graine) {
     QByteArray octets;
     QBuffer f(&octets);
     if (!f.open(QIODevice::WriteOnly)) return std::nullopt;
+    const std::size_t n = std::min(listes.size(), titres.size());
     {
         QPdfWriter pdf(&f);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                       QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
         pdf.setResolution(kResolution);
-        pdf.setTitle(QCoreApplication::translate("FichesPdf", "Strataloom — fiches d'exercices"));
+        pdf.setTitle(Tr("Strataloom — fiches d'exercices"));
         pdf.setCreator(createur);
         QPainter p(&pdf);
         if (!p.isActive()) return std::nullopt;
         const QRect page(0, 0, pdf.width(), pdf.height());
-        for (std::size_t i = 0; i < listes.size() && i < titres.size(); ++i) {
+        // Every pupil's page first, so that the pupils' pages print as one
+        // bundle and the keys as another.
+        for (std::size_t i = 0; i < n; ++i) {
+            if (i > 0) pdf.newPage();
+            a.Charger(listes[i]);
+            const int evenements = listes[i].empty() ? 0 : static_cast<int>(listes[i].size()) - 1;
+            PageEleve(p, page, titres[i], a, evenements, graine);
+        }
+        for (std::size_t i = 0; i < n; ++i) {
             const section::Liste& liste = listes[i];
             std::vector<QImage> etapes;
             a.PourChaqueEtape(liste, [&](int, const section::Raster& vue) {
@@ -181,11 +259,9 @@ std::optional<QByteArray> DocumentFiches(section::Session& a, const std::vector<
                 etapes.push_back(etape.scaledToWidth(kLargeurVignette, Qt::SmoothTransformation));
                 return true;
             });
-            if (i > 0) pdf.newPage();
-            const int evenements = liste.empty() ? 0 : static_cast<int>(liste.size()) - 1;
-            PageEleve(p, page, titres[i], a, evenements);
+            a.Charger(liste);
             pdf.newPage();
-            PageCorrige(p, page, titres[i], liste, etapes);
+            PageCorrige(p, page, titres[i], liste, section::CleDesOrdres(a), etapes, graine);
         }
         if (!p.end()) return std::nullopt;
     }

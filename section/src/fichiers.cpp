@@ -335,4 +335,9 @@ ErreurFichier EcrireFichierSur(const std::string& chemin, std::string_view octet
     return e;
 }
 
+bool CheminOccupe(const std::string& chemin) {
+    struct stat st {};
+    return ::lstat(chemin.c_str(), &st) == 0;
+}
+
 }  // namespace section

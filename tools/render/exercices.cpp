@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing random exercises, and the --exercise command that saves each
-// list with its model picture (and, with --sheet, the printable sheets).
+// list with its model picture and its exercise file (and, with --sheet,
+// the printable sheets), never over a file that is already there.
 #include "exercices.h"
 
 #include <QDir>
@@ -8,20 +9,18 @@
 #include <vector>
 
 #include "commandes.h"
-#include "feuille.h"
 #include "dessin/fiches_pdf.h"
 #include "dessin/images.h"
-#include "section/bmp.h"
 #include "rendu.h"
-#include "section/serie.h"
+#include "section/bmp.h"
 #include "section/liste.h"
+#include "section/serie.h"
+#include "section/serie_exercices.h"
 
 namespace rendu {
 
 QString NomExercice(std::uint32_t graine, int numero, const char* extension) {
-    return QStringLiteral("exercice-%1-%2%3")
-        .arg(QString::number(graine), QStringLiteral("%1").arg(numero, 2, 10, QLatin1Char('0')),
-             QLatin1String(extension));
+    return QString::fromStdString(section::NomFichierSerie(graine, numero, extension));
 }
 
 int CommandeExercices(const Options& o, section::Session& a) {
@@ -31,10 +30,29 @@ int CommandeExercices(const Options& o, section::Session& a) {
     regles.exercices = o.exercices;
     regles.evenements = o.evenements;
     regles.graine = o.graine;
+    const QFileInfo fiche(o.fiche);
+    const bool ficheDansLeDossier = !o.fiche.isEmpty() && fiche.absolutePath() == dossier.absolutePath();
+
+    // Every name the series would take, checked before anything is drawn:
+    // one already there, whatever it is, and nothing is written.
+    QStringList chemins;
+    for (int i = 1; i <= o.exercices; ++i)
+        for (const char* ext : {".lst", ".bmp", ".exo"}) chemins << dossier.filePath(NomExercice(o.graine, i, ext));
+    if (!o.fiche.isEmpty()) chemins << o.fiche;
+    for (const QString& c : chemins)
+        if (section::CheminOccupe(dessin::OctetsDeChemin(c))) {
+            Signaler(QStringLiteral("le fichier %1 existe déjà : la série n'a pas été écrite, aucun fichier n'a "
+                                    "changé (choisissez un autre dossier ou une autre graine)")
+                         .arg(Cite(c)));
+            return kEchec;
+        }
+
     const std::vector<section::ExerciceTire> serie = section::TirerSerie(a, regles);
+    const std::string titre = o.titre.toStdString();
     std::vector<section::Liste> listes;
-    // The lists, their pictures and a sheet in the same folder are written
-    // whole or not at all, never mixed with an older series there.
+    std::vector<QString> titres;
+    // The lists, their pictures and exercises, and a sheet in the same
+    // folder are written whole or not at all.
     section::EcritureGroupee ecriture(dessin::OctetsDeChemin(dossier.absolutePath()));
     const auto echec = [&](section::ErreurFichier e) {
         const QString fautif = ecriture.Fautif().empty() ? dossier.absolutePath()
@@ -50,30 +68,44 @@ int CommandeExercices(const Options& o, section::Session& a) {
                                     "rocheuse et nouvelle ; le dernier est gardé (voir --chronologie)")
                          .arg(i));
         // The model is what loading the saved list shows.
-        a.Charger(liste);
+        section::Exercice exercice;
+        if (const std::string r = section::ExerciceDeSerie(a, liste, o.graine, i, titre, exercice); !r.empty()) {
+            Signaler(QStringLiteral("exercice %1 : impossible de l'écrire (%2) ; la série n'a pas été écrite")
+                         .arg(i)
+                         .arg(QString::fromStdString(r)));
+            return kEchec;
+        }
         section::ErreurFichier e =
             ecriture.Ajouter(dessin::OctetsDeChemin(NomExercice(o.graine, i, ".lst")), section::TexteListe(liste));
         if (e == section::ErreurFichier::Aucune)
             e = ecriture.Ajouter(dessin::OctetsDeChemin(NomExercice(o.graine, i, ".bmp")), section::EcrireBmp(a.vue()));
+        if (e == section::ErreurFichier::Aucune)
+            e = ecriture.Ajouter(dessin::OctetsDeChemin(NomExercice(o.graine, i, ".exo")),
+                                 section::TexteExercice(exercice));
         if (e != section::ErreurFichier::Aucune) return echec(e);
         listes.push_back(liste);
+        titres.push_back(QString::fromStdString(exercice.titre));
     }
-    std::vector<QString> titres;
-    for (int i = 1; i <= o.exercices; ++i)
-        titres.push_back(QStringLiteral("Exercice %1 (série %2)").arg(QString::number(i), QString::number(o.graine)));
-    const QFileInfo fiche(o.fiche);
-    const bool ficheDansLeDossier = !o.fiche.isEmpty() && fiche.absolutePath() == dossier.absolutePath();
+    const QString createur = QStringLiteral("strataloom-render " STRATALOOM_VERSION);
+    std::optional<QByteArray> octets;
+    if (!o.fiche.isEmpty()) {
+        octets = dessin::DocumentFiches(a, listes, titres, createur, o.graine);
+        if (!octets) {
+            Signaler(ErreurEcriture(o.fiche, section::ErreurFichier::Ecriture).message +
+                     QStringLiteral(" ; la série n'a pas été écrite"));
+            return kEchec;
+        }
+    }
     if (ficheDansLeDossier) {
-        const auto octets = dessin::DocumentFiches(a, listes, titres, QStringLiteral("strataloom-render " STRATALOOM_VERSION));
-        const section::ErreurFichier e =
-            octets ? ecriture.Ajouter(dessin::OctetsDeChemin(fiche.fileName()),
-                                      std::string_view(octets->constData(), static_cast<std::size_t>(octets->size())))
-                   : section::ErreurFichier::Ecriture;
-        if (e != section::ErreurFichier::Aucune) return echec(e);
+        if (const section::ErreurFichier e =
+                ecriture.Ajouter(dessin::OctetsDeChemin(fiche.fileName()),
+                                 std::string_view(octets->constData(), static_cast<std::size_t>(octets->size())));
+            e != section::ErreurFichier::Aucune)
+            return echec(e);
     }
     if (const section::ErreurFichier e = ecriture.Terminer(); e != section::ErreurFichier::Aucune) return echec(e);
-    if (o.fiche.isEmpty() || ficheDansLeDossier) return kSucces;
-    if (const auto e = EcrireFiches(o.fiche, a, listes, titres)) {
+    if (!octets || ficheDansLeDossier) return kSucces;
+    if (const auto e = EcrireFichier(*octets, o.fiche)) {
         Signaler(e->message);
         return kEchec;
     }

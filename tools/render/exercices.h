@@ -10,7 +10,8 @@
 
 namespace rendu {
 
-// "exercice-S-NN" followed by `extension` (".lst", ".bmp").
+// "exercice-S-NN" followed by `extension` (".lst", ".bmp", ".exo"):
+// section::NomFichierSerie.
 QString NomExercice(std::uint32_t graine, int numero, const char* extension);
 
 }  // namespace rendu

@@ -56,8 +56,8 @@ QString Verifier(const Options& o, const QStringList& vues) {
         return QStringLiteral("--formations ne va qu'avec le rendu d'une seule liste");
     if (vue("--no-letters") && !vue("--formations"))
         return QStringLiteral("--no-letters ne va qu'avec --formations");
-    if (vue("--title") && o.mode != Mode::Fiche && o.mode != Mode::Devoir)
-        return QStringLiteral("--title ne va qu'avec --sheet et une liste, ou --make-exercise");
+    if (vue("--title") && o.mode != Mode::Fiche && o.mode != Mode::Devoir && o.mode != Mode::Exercices)
+        return QStringLiteral("--title ne va qu'avec --exercise, --sheet et une liste, ou --make-exercise");
     switch (o.mode) {
     case Mode::Exercices:
         if (!vue("--events") || !vue("--seed") || !vue("--out-dir"))
@@ -237,7 +237,7 @@ QString TexteAide() {
         "  strataloom-render [--base DOSSIER] --grade CORRIGE LISTE...\n"
         "  strataloom-render [--base DOSSIER] --steps DOSSIER LISTE\n"
         "  strataloom-render [--base DOSSIER] --exercise N --events K --seed S --out-dir DOSSIER\n"
-        "                    [--sheet FICHE.pdf]\n"
+        "                    [--title TITRE] [--sheet FICHE.pdf]\n"
         "  strataloom-render [--base DOSSIER] --sheet FICHE.pdf [--title TITRE] LISTE\n"
         "  strataloom-render [--base DOSSIER] --make-exercise EXERCICE.exo [--title TITRE] LISTE\n"
         "  strataloom-render [--base DOSSIER] --make-answer REPONSE.rep --for EXERCICE.exo\n"
@@ -263,13 +263,17 @@ QString TexteAide() {
         "  --grade CORRIGE    note sur 20 chaque liste ou réponse (.rep) contre le corrigé,\n"
         "                     liste .lst ou exercice .exo (CSV sur la sortie ; 20 : même coupe)\n"
         "  --steps DOSSIER    une image par événement : etape-00.bmp, etape-01.bmp...\n"
-        "  --exercise N       N exercices tirés au hasard (avec --events, --seed, --out-dir)\n"
+        "  --exercise N       N exercices tirés au hasard (avec --events, --seed, --out-dir),\n"
+        "                     écrits dans le dossier (créé s'il manque) : exercice-S-NN.lst,\n"
+        "                     .bmp et .exo ; si l'un de ces fichiers (ou la fiche) existe\n"
+        "                     déjà, rien n'est écrit\n"
         "  --events K         nombre d'événements par exercice (1 à 99)\n"
         "  --seed S           graine du tirage : la même graine donne les mêmes exercices\n"
-        "  --sheet FICHE.pdf  fiche d'exercice A4 à imprimer, avec son corrigé\n"
+        "  --sheet FICHE.pdf  fiches A4 à imprimer : les pages des élèves, puis les corrigés\n"
         "  --make-exercise EXERCICE.exo\n"
         "                     exercice à distribuer : l'image de la coupe et ses événements\n"
-        "  --title TITRE      avec --sheet : le titre de la fiche ; avec --make-exercise :\n"
+        "  --title TITRE      avec --exercise : le titre de la série (« Exercice 3 — TITRE ») ;\n"
+        "                     avec --sheet : le titre de la fiche ; avec --make-exercise :\n"
         "                     celui de l'exercice\n"
         "  --make-answer REPONSE.rep\n"
         "                     réponse d'un élève : son nom, l'exercice et sa liste\n"

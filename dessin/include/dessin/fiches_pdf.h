@@ -1,11 +1,14 @@
-// Printable A4 exercise sheets (PDF): per exercise a page for the pupil
-// with the section to rebuild and a numbered column for the events, then
-// a page with the answer key and the picture of every step. Shared by the
-// window and strataloom-render.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Printable A4 exercise sheets (PDF): a page per exercise for the pupil
+// with the section to rebuild and a table of the events to order and
+// justify, then a page per exercise with its answer key (the accepted
+// orders, the relations and their principles, the picture of every step).
+// Shared by the window and strataloom-render.
 #pragma once
 
 #include <QByteArray>
 #include <QString>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -13,11 +16,13 @@
 
 namespace dessin {
 
-// The PDF's bytes: one two-page sheet per list, titled by `titres` (same
-// count), replaying each list in `a`; `createur` names the program in the
-// document's properties. Nothing when the drawing failed. Needs a
-// QGuiApplication (fonts).
+// The PDF's bytes: the pupils' pages of every list, then their answer
+// keys, titled by `titres` (same count), replaying each list in `a`;
+// `createur` names the program in the document's properties; `graine`, the
+// series' seed, is printed at the foot of every page. Nothing when the
+// drawing failed. Needs a QGuiApplication (fonts).
 std::optional<QByteArray> DocumentFiches(section::Session& a, const std::vector<section::Liste>& listes,
-                                         const std::vector<QString>& titres, const QString& createur);
+                                         const std::vector<QString>& titres, const QString& createur,
+                                         std::optional<std::uint32_t> graine = std::nullopt);
 
 }  // namespace dessin

@@ -78,6 +78,11 @@ struct OptionsEcriture {
     std::function<ssize_t(int fd, const void* octets, std::size_t n)> ecrire;
 };
 
+// Whether `chemin` names anything at all: a file, a folder, a device, or a
+// symbolic link, even one that leads nowhere. A series refuses to write
+// over any of them.
+bool CheminOccupe(const std::string& chemin);
+
 // Writes `octets` to `chemin` so that the old file, if any, is replaced
 // only by a complete new one: a temporary file beside it gets every byte,
 // checked, and is flushed to disk before it is renamed over the old one.

@@ -215,54 +215,83 @@ private Q_SLOTS:
         QCOMPARE(rendu::NomExercice(7, 3, ".lst"), QStringLiteral("exercice-7-03.lst"));
     }
 
-    // A series meets a pupil's link among its names: nothing is written,
-    // the older series stays whole, and the message says so.
+    // A series meets files, or a pupil's link, among its names: nothing is
+    // written, what was there stays, and the message names the file.
     void serieEntiereOuRien() {
         const QString d = Chemin(QStringLiteral("ex-lien"));
         QVERIFY(QDir().mkpath(d));
         const QStringList args{QStringLiteral("--exercise"), QStringLiteral("3"), QStringLiteral("--events"),
                                QStringLiteral("4"), QStringLiteral("--seed"), QStringLiteral("5"), QStringLiteral("--out-dir"), d,
                                QStringLiteral("--sheet"), d + QStringLiteral("/fiches.pdf")};
-        for (const char* nom : {"exercice-5-01.lst", "exercice-5-03.bmp", "fiches.pdf"}) {
-            QFile f(d + QLatin1Char('/') + QLatin1String(nom));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(QByteArray("ancien ") + nom);
-        }
-        QVERIFY(QFile::link(QStringLiteral("../ailleurs.desktop"), d + QStringLiteral("/exercice-5-02.bmp")));
         const auto contenu = [&] {
             QStringList r;
             for (const QFileInfo& i : QDir(d).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name))
                 r << i.fileName() + QLatin1Char('=') + QString::fromUtf8(i.isSymLink() ? i.symLinkTarget().toUtf8() : essai::Lire(i.filePath()));
             return r;
         };
-        const QStringList avant = contenu();
-        const auto s = Lancer(Base() + args);
-        QCOMPARE(s.code, 1);
-        const QString err = QString::fromUtf8(s.err);
-        QVERIFY2(err.contains(QStringLiteral("exercice-5-02.bmp » est un lien symbolique")) &&
-                     err.contains(QStringLiteral("la série n'a pas été écrite, aucun fichier du dossier n'a changé")),
-                 qPrintable(err));
-        QCOMPARE(contenu(), avant);
-        QVERIFY(!QFileInfo::exists(Chemin(QStringLiteral("ailleurs.desktop"))));
-        // The link removed, the whole series and its sheet are written.
-        QVERIFY(QFile::remove(d + QStringLiteral("/exercice-5-02.bmp")));
-        QCOMPARE(Lancer(Base() + args).code, 0);
-        QCOMPARE(QDir(d).entryList(QDir::Files | QDir::Hidden, QDir::Name).size(), 7);
-        QVERIFY(essai::Lire(d + QStringLiteral("/fiches.pdf")).startsWith("%PDF"));
+        struct Cas {
+            const char* nom;
+            bool lien;
+        };
+        for (const Cas& k : {Cas{"exercice-5-02.bmp", true}, Cas{"exercice-5-03.exo", false}, Cas{"fiches.pdf", false}}) {
+            const QString chemin = d + QLatin1Char('/') + QLatin1String(k.nom);
+            if (k.lien) {
+                QVERIFY(QFile::link(QStringLiteral("../ailleurs.desktop"), chemin));
+            } else {
+                QFile f(chemin);
+                QVERIFY(f.open(QIODevice::WriteOnly));
+                f.write(QByteArray("ancien ") + k.nom);
+            }
+            const QStringList avant = contenu();
+            const auto s = Lancer(Base() + args);
+            QCOMPARE(s.code, 1);
+            const QString err = QString::fromUtf8(s.err);
+            QVERIFY2(err.contains(QLatin1String(k.nom) + QStringLiteral(" » existe déjà")) &&
+                         err.contains(QStringLiteral("la série n'a pas été écrite, aucun fichier n'a changé")),
+                     qPrintable(err));
+            QCOMPARE(contenu(), avant);
+            QVERIFY(!QFileInfo::exists(Chemin(QStringLiteral("ailleurs.desktop"))));
+            QVERIFY(QFile::remove(chemin));
+        }
+        // The names free, the whole series and its sheet are written, into a
+        // folder the command makes.
+        const QString neuf = d + QStringLiteral("/neuf/dedans");
+        QStringList ailleurs = args;
+        ailleurs[ailleurs.indexOf(d)] = neuf;
+        ailleurs.last() = neuf + QStringLiteral("/fiches.pdf");
+        QCOMPARE(Lancer(Base() + ailleurs).code, 0);
+        QCOMPARE(QDir(neuf).entryList(QDir::Files | QDir::Hidden, QDir::Name).size(), 10);
+        QVERIFY(essai::Lire(neuf + QStringLiteral("/fiches.pdf")).startsWith("%PDF"));
+        // Drawn a second time into the same folder: refused.
+        QCOMPARE(Lancer(Base() + ailleurs).code, 1);
     }
 
     void exercicesIdentiquesPourUneGraine() {
         const QString d1 = Chemin(QStringLiteral("ex1")), d2 = Chemin(QStringLiteral("ex2")), d3 = Chemin(QStringLiteral("ex3"));
         const QStringList args{QStringLiteral("--exercise"), QStringLiteral("3"), QStringLiteral("--events"),
-                               QStringLiteral("6"), QStringLiteral("--seed"), QStringLiteral("17"), QStringLiteral("--out-dir")};
-        QCOMPARE(Lancer(Base() + args + QStringList{d1}).code, 0);
-        QCOMPARE(Lancer(Base() + args + QStringList{d2}).code, 0);
-        const QStringList f1 = QDir(d1).entryList(QDir::Files, QDir::Name);
-        QCOMPARE(f1, (QStringList{QStringLiteral("exercice-17-01.bmp"), QStringLiteral("exercice-17-01.lst"),
-                                  QStringLiteral("exercice-17-02.bmp"), QStringLiteral("exercice-17-02.lst"),
-                                  QStringLiteral("exercice-17-03.bmp"), QStringLiteral("exercice-17-03.lst")}));
-        QCOMPARE(QDir(d2).entryList(QDir::Files, QDir::Name), f1);
+                               QStringLiteral("6"), QStringLiteral("--seed"), QStringLiteral("17"),
+                               QStringLiteral("--title"), QStringLiteral("Les failles"), QStringLiteral("--out-dir")};
+        // The same seed, title and settings: the same bytes in every list,
+        // picture and exercise file (the sheets differ only in their date).
+        QCOMPARE(Lancer(Base() + args + QStringList{d1, QStringLiteral("--sheet"), d1 + QStringLiteral("/f.pdf")}).code, 0);
+        QCOMPARE(Lancer(Base() + args + QStringList{d2, QStringLiteral("--sheet"), d2 + QStringLiteral("/f.pdf")}).code, 0);
+        const QStringList f1 = QDir(d1).entryList({QStringLiteral("exercice-*")}, QDir::Files, QDir::Name);
+        QCOMPARE(f1, (QStringList{QStringLiteral("exercice-17-01.bmp"), QStringLiteral("exercice-17-01.exo"),
+                                  QStringLiteral("exercice-17-01.lst"), QStringLiteral("exercice-17-02.bmp"),
+                                  QStringLiteral("exercice-17-02.exo"), QStringLiteral("exercice-17-02.lst"),
+                                  QStringLiteral("exercice-17-03.bmp"), QStringLiteral("exercice-17-03.exo"),
+                                  QStringLiteral("exercice-17-03.lst")}));
+        QCOMPARE(QDir(d2).entryList({QStringLiteral("exercice-*")}, QDir::Files, QDir::Name), f1);
         for (const QString& f : f1) QCOMPARE(essai::Lire(QDir(d1).filePath(f)), essai::Lire(QDir(d2).filePath(f)));
+        // Each exercise file holds its list and its title.
+        for (int i = 1; i <= 3; ++i) {
+            section::Exercice e;
+            QCOMPARE(section::LireFichierExercice(dessin::OctetsDeChemin(QDir(d1).filePath(rendu::NomExercice(17, i, ".exo"))), e),
+                     std::string());
+            QCOMPARE(QString::fromStdString(e.titre), QStringLiteral("Exercice %1 — Les failles").arg(i));
+            QCOMPARE(QByteArray::fromStdString(section::TexteListe(e.lignes)),
+                     essai::Lire(QDir(d1).filePath(rendu::NomExercice(17, i, ".lst"))));
+        }
         for (int i = 1; i <= 3; ++i) {
             const QByteArray octets = essai::Lire(QDir(d1).filePath(rendu::NomExercice(17, i, ".lst")));
             const Liste liste = section::LireListe(std::string_view(octets.constData(), static_cast<std::size_t>(octets.size())));

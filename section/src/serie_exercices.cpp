@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The exercises of a drawn series as files.
+#include "section/serie_exercices.h"
+
+#include <cstdio>
+
+#include "section/exercice_session.h"
+#include "section/textes.h"
+
+namespace section {
+
+std::string NomFichierSerie(std::uint32_t graine, int numero, std::string_view extension) {
+    char nn[16];
+    std::snprintf(nn, sizeof nn, "%02d", numero);
+    return "exercice-" + std::to_string(graine) + "-" + nn + std::string(extension);
+}
+
+std::string NomFichesSerie(std::uint32_t graine) { return "fiches-" + std::to_string(graine) + ".pdf"; }
+
+std::string TitreExerciceSerie(int numero, std::string_view titre) {
+    const std::string n = std::to_string(numero);
+    if (titre.empty()) return Remplir(Texte("Serie", "Exercice %1"), {n});
+    //: %1 is the number of the exercise in the series, %2 the series' title.
+    return Remplir(Texte("Serie", "Exercice %1 — %2"), {n, titre});
+}
+
+std::string ExerciceDeSerie(Session& a, const Liste& liste, std::uint32_t graine, int numero,
+                            std::string_view titre, Exercice& e) {
+    // The seed will also choose the letters of each exercise; today it only
+    // names the files.
+    (void)graine;
+    a.Charger(liste);
+    return ExerciceDeSession(a, TitreExerciceSerie(numero, titre), e);
+}
+
+}  // namespace section
