@@ -42,7 +42,7 @@ void FenetrePrincipale::DecrireControles() {
     const QStringList formations = LignesLegende();
     vue_->setAccessibleDescription(formations.isEmpty()
                                        ? tr("Aucune formation visible")
-                                       : tr("Formations visibles, de gauche à droite : %1")
+                                       : tr("Formations visibles : %1")
                                              .arg(formations.join(QStringLiteral(" ; "))));
     if (isVisible()) {
         QAccessibleEvent e(vue_, QAccessible::DescriptionChanged);

@@ -65,10 +65,11 @@ void FenetrePrincipale::FinComparaisonClavier() {
 }
 
 // Events beyond the first line that differ from the list last saved or
-// loaded. The reset list, "Sédimentation" alone, holds nothing to lose.
+// loaded, or an order checked since the answer was last saved. The reset
+// list, "Sédimentation" alone, holds nothing to lose.
 bool FenetrePrincipale::ModificationsNonEnregistrees() const {
     const section::Liste& l = session_.liste();
-    return l.size() > 1 && l != listeEnregistree_;
+    return (l.size() > 1 && l != listeEnregistree_) || ordreDonne_ != ordreEnregistre_;
 }
 
 // True when the command may go on: nothing to lose, "Non", or "Oui" and

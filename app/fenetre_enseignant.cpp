@@ -57,7 +57,8 @@ QStringList EntreesReponses(const QString& dossier) {
     QStringList r;
     for (const QString& nom : d.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
                                           QDir::Name | QDir::IgnoreCase)) {
-        if (nom.endsWith(QLatin1String(".rep"), Qt::CaseInsensitive)) {
+        if (nom.endsWith(QLatin1String(".rep"), Qt::CaseInsensitive) ||
+            nom.endsWith(QLatin1String(".lst"), Qt::CaseInsensitive)) {
             r << nom;
             continue;
         }
@@ -187,10 +188,10 @@ QWidget* FenetreEnseignant::OngletClasse() {
     grille->setColumnStretch(1, 1);
     disposition->addLayout(grille);
 
-    table_ = new QTableWidget(0, 4, page);
+    table_ = new QTableWidget(0, 5, page);
     table_->setObjectName(QStringLiteral("TableNotes"));
     table_->setAccessibleName(tr("Notes de la classe"));
-    table_->setHorizontalHeaderLabels({tr("Élève"), tr("Fichier"), tr("Note /20"), tr("Remarque")});
+    table_->setHorizontalHeaderLabels({tr("Élève"), tr("Fichier"), tr("Note /20"), tr("Ordre /20"), tr("Remarque")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->horizontalHeader()->setStretchLastSection(true);
     disposition->addWidget(table_);
@@ -334,10 +335,14 @@ bool FenetreEnseignant::ChoisirCopies() {
 void FenetreEnseignant::AjouterLigne(const section::LigneNotes& l) {
     const int rang = table_->rowCount();
     table_->insertRow(rang);
-    table_->setItem(rang, 0, new QTableWidgetItem(Texte(l.eleve)));
-    table_->setItem(rang, 1, new QTableWidgetItem(dessin::CheminDeOctets(l.fichier)));
+    const QString fichier = dessin::CheminDeOctets(l.fichier);
+    // A list file names no pupil: the file's name stands for one.
+    table_->setItem(rang, 0, new QTableWidgetItem(l.eleve.empty() ? QFileInfo(fichier).completeBaseName()
+                                                                  : Texte(l.eleve)));
+    table_->setItem(rang, 1, new QTableWidgetItem(fichier));
     table_->setItem(rang, 2, new QTableWidgetItem(l.note ? QString::number(l.note->points) : QString()));
-    table_->setItem(rang, 3, new QTableWidgetItem(Texte(l.remarque)));
+    table_->setItem(rang, 3, new QTableWidgetItem(l.noteOrdre ? QString::number(*l.noteOrdre) : QString()));
+    table_->setItem(rang, 4, new QTableWidgetItem(Texte(l.remarque)));
     notes_.push_back(l);
 }
 
@@ -363,16 +368,25 @@ bool FenetreEnseignant::NoterClasse(const QString& cheminExercice, const QString
         progression.setValue(static_cast<int>(classe.Nombre()));
         QCoreApplication::processEvents();
         if (progression.wasCanceled()) break;
-        section::Reponse r;
         // Whatever the entry is (a pipe, a folder, a link that leads
         // nowhere or loops, a file that cannot be read or is damaged), the
-        // reading says why it is no answer.
-        if (std::string raison = section::LireFichierReponse(dessin::OctetsDeChemin(QDir(dossier).filePath(nom)), r);
-            !raison.empty()) {
-            classe.Refuser(dessin::OctetsDeChemin(nom), std::move(raison));
-        } else {
-            classe.Noter(dessin::OctetsDeChemin(nom), r.eleve, r.exercice, r.lignes);
+        // reading says why it is no answer. A list file is a copy without a
+        // name or an exercise, as the renderer's grading reads it.
+        const std::string chemin = dessin::OctetsDeChemin(QDir(dossier).filePath(nom));
+        if (nom.endsWith(QLatin1String(".lst"), Qt::CaseInsensitive)) {
+            section::Liste lignes;
+            if (const section::ErreurFichier erreur = section::LireFichierListe(chemin, lignes);
+                erreur != section::ErreurFichier::Aucune)
+                classe.Refuser(dessin::OctetsDeChemin(nom), section::RaisonErreur(erreur));
+            else
+                classe.Noter(dessin::OctetsDeChemin(nom), {}, std::nullopt, lignes);
+            continue;
         }
+        section::Reponse r;
+        if (std::string raison = section::LireFichierReponse(chemin, r); !raison.empty())
+            classe.Refuser(dessin::OctetsDeChemin(nom), std::move(raison));
+        else
+            classe.Noter(dessin::OctetsDeChemin(nom), r.eleve, r.exercice, r.lignes, r.ordre);
     }
     const bool interrompue = progression.wasCanceled();
     progression.reset();

@@ -126,6 +126,8 @@ bool FenetrePrincipale::OuvrirExercice(const QString& chemin) {
     if (!ConfirmerAbandon()) return false;
     if (fenetreOrdonner_) fenetreOrdonner_->close();
     exercice_ = std::move(e);
+    ordreDonne_.reset();
+    ordreEnregistre_.reset();
     modeleExercice_ = std::move(modele);
     // The target is the model to compare with, as a loaded model picture.
     imageModele_ = dessin::VersImage(exercice_->cible);
@@ -151,8 +153,10 @@ bool FenetrePrincipale::OuvrirExercice(const QString& chemin) {
 void FenetrePrincipale::OrdonnerEvenements() {
     if (!exercice_ || !texturesOk_) return;
     if (fenetreOrdonner_) fenetreOrdonner_->close();
-    fenetreOrdonner_ = new FenetreOrdonner(*exercice_, session_.textures(), ++donne_, this);
+    auto* fenetre = new FenetreOrdonner(*exercice_, session_.textures(), ++donne_, this);
+    fenetreOrdonner_ = fenetre;
     fenetreOrdonner_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(fenetre, &FenetreOrdonner::OrdreVerifie, this, [this](const section::OrdreDonne& o) { ordreDonne_ = o; });
     fenetreOrdonner_->show();
 }
 
@@ -209,6 +213,7 @@ bool FenetrePrincipale::EnregistrerReponse() {
     r.eleve = nom->trimmed().toStdString();
     r.exercice = section::EmpreinteExercice(*exercice_);
     r.lignes = session_.liste();
+    r.ordre = ordreDonne_;
     if (const std::string raison = section::VerifierReponse(r); !raison.empty()) {
         services_.messages->Erreur(tr("Réponse impossible à enregistrer : %1").arg(Texte(raison)));
         return false;
@@ -223,7 +228,8 @@ bool FenetrePrincipale::EnregistrerReponse() {
     }
     eleve_ = nom->trimmed();
     Annoncer(tr("Réponse enregistrée : %1").arg(QDir::toNativeSeparators(*chemin)));
-    // The answer keeps the list: it is saved as far as leaving goes.
+    // The answer keeps the list and the order: saved as far as leaving goes.
     listeEnregistree_ = session_.liste();
+    ordreEnregistre_ = ordreDonne_;
     return true;
 }

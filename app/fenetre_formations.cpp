@@ -50,27 +50,55 @@ void FenetrePrincipale::MontrerLegende() {
         disposition->addWidget(note);
         disposition->addWidget(imageLegende_);
         AfficherFormations();
-        // Beside the main window where the screen has room, so the section
-        // stays in sight.
         fenetreLegende_->adjustSize();
-        const QScreen* ecran = screen();
-        const QRect cadre = frameGeometry();
-        const QPoint place(cadre.right() + 8, cadre.top());
-        if (ecran && ecran->availableGeometry().contains(QRect(place, fenetreLegende_->size())))
-            fenetreLegende_->move(place);
+        PlacerLegende();
     }
     AfficherFormations();
     fenetreLegende_->show();
     fenetreLegende_->raise();
 }
 
-QStringList FenetrePrincipale::LignesLegende() const { return dessin::TextesLegende(session_); }
+// Beside the main window, never over the section: to the right, else to
+// the left, below or above, where the screen has room; else against the
+// screen's edge on the side with the most room.
+void FenetrePrincipale::PlacerLegende() {
+    const QScreen* ecran = screen();
+    if (!ecran || !fenetreLegende_) return;
+    const QRect libre = ecran->availableGeometry();
+    const QRect cadre = frameGeometry();
+    const QSize taille = fenetreLegende_->frameGeometry().size().expandedTo(fenetreLegende_->sizeHint());
+    constexpr int kEcart = 8;
+    const QPoint places[] = {{cadre.right() + kEcart, cadre.top()},
+                             {cadre.left() - kEcart - taille.width(), cadre.top()},
+                             {cadre.left(), cadre.bottom() + kEcart},
+                             {cadre.left(), cadre.top() - kEcart - taille.height()}};
+    for (const QPoint& p : places)
+        if (libre.contains(QRect(p, taille))) {
+            fenetreLegende_->move(p);
+            return;
+        }
+    const bool droite = libre.right() - cadre.right() >= cadre.left() - libre.left();
+    fenetreLegende_->move(droite ? libre.right() - taille.width() : libre.left(), std::max(libre.top(), cadre.top()));
+}
+
+const section::Session& FenetrePrincipale::SessionAffichee() const {
+    return exercice_ && vueModele_ && vueModele_->isVisible() ? modeleExercice_ : session_;
+}
+
+QStringList FenetrePrincipale::LignesLegende() const { return dessin::TextesLegende(SessionAffichee()); }
 
 void FenetrePrincipale::AfficherFormations() {
     if (!vue_) return;
     const bool surcouche = texturesOk_ && (affichage_.lettres || affichage_.teintes);
     vue_->setSurcouche(surcouche ? dessin::SurcoucheFormations(session_, affichage_) : QImage());
+    // The model of an exercise is a section too: its letters while it is
+    // pressed. A model picture alone has none.
+    if (vueModele_)
+        vueModele_->setSurcouche(surcouche && exercice_ && vueModele_->isVisible()
+                                     ? dessin::SurcoucheFormations(modeleExercice_, affichage_)
+                                     : QImage());
     if (!imageLegende_) return;
+    const section::Session& affichee = SessionAffichee();
     const QStringList lignes = LignesLegende();
     imageLegende_->setAccessibleDescription(lignes.join(QLatin1Char('\n')));
     if (lignes.isEmpty()) {
@@ -82,12 +110,16 @@ void FenetrePrincipale::AfficherFormations() {
     normale.setBold(false);
     const QFontMetrics m(normale);
     const int hauteurLigne = m.height() + m.height() / 4;
-    QImage image(std::max(360, dessin::LargeurLegende(session_, m)), dessin::LignesDeLegende(session_) * hauteurLigne + 2,
+    QImage image(std::max(360, dessin::LargeurLegende(affichee, m)), dessin::LignesDeLegende(affichee) * hauteurLigne + 2,
                  QImage::Format_RGB32);
     image.fill(palette().color(QPalette::Window));
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);
-    dessin::DessinerLegende(p, QRect(0, 1, image.width(), image.height() - 1), session_, affichage_, normale);
+    dessin::DessinerLegende(p, QRect(0, 1, image.width(), image.height() - 1), affichee, affichage_, normale);
     p.end();
     imageLegende_->setPixmap(QPixmap::fromImage(image));
+    // The window grows with its text: never a clipped line.
+    const QSize voulue = fenetreLegende_->sizeHint();
+    if (fenetreLegende_->width() < voulue.width() || fenetreLegende_->height() < voulue.height())
+        fenetreLegende_->resize(fenetreLegende_->size().expandedTo(voulue));
 }

@@ -42,13 +42,17 @@ void FenetrePrincipale::MontrerModele(Qt::MouseButton bouton) {
     curseurModele_ = true;
     vue_->hide();
     vueModele_->show();
+    // Letters, tints and legend follow the picture in view.
+    AfficherFormations();
 }
 
 void FenetrePrincipale::MontrerCoupe() {
+    const bool modele = vueModele_->isVisible();
     vueModele_->hide();
     vue_->show();
     if (curseurModele_) QApplication::restoreOverrideCursor();
     curseurModele_ = false;
+    if (modele) AfficherFormations();
 }
 
 void FenetrePrincipale::EnregistrerModele() { SauverImage(true); }

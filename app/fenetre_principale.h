@@ -156,6 +156,10 @@ private:
     void CouleursAide(std::optional<section::Evenement> rouge);
     // Letters, tints and legend after the view changed (fenetre_formations.cpp).
     void AfficherFormations();
+    void PlacerLegende();
+    // The session whose picture is in view: the exercise's model while it
+    // is pressed, else the pupil's.
+    const section::Session& SessionAffichee() const;
 
     // Keys, tooltips, unsaved work, list argument, pupil's models
     // (fenetre_bureau.cpp).
@@ -190,6 +194,9 @@ private:
     bool curseurModele_ = false;
     bool comparaisonClavier_ = false;  // the model shown while Space is held
     section::Liste listeEnregistree_;  // as last saved or loaded
+    // The exercise's order as last checked in "Ordonner", and as last saved
+    // in an answer.
+    std::optional<section::OrdreDonne> ordreDonne_, ordreEnregistre_;
 
     QString repAppli_, repBase_, repEvenements_, repModeles_, repDocuments_, repListes_;
     QString fichierAide_;

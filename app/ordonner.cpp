@@ -291,6 +291,7 @@ void FenetreOrdonner::Verifier() {
     lignes << QString::fromStdString(section::TexteNoteOrdre(note_));
     resultat_->setText(lignes.join(QLatin1Char('\n')));
     resultat_->setAccessibleDescription(resultat_->text());
+    Q_EMIT OrdreVerifie(section::OrdreDonne{ids, justifications(), note_});
 }
 
 bool FenetreOrdonner::eventFilter(QObject* objet, QEvent* evenement) {

@@ -47,6 +47,11 @@ public:
     // The order's mark out of 20 at the last check, -1 before any.
     int note() const { return note_; }
 
+Q_SIGNALS:
+    // Each check gives the order, its justifications and its mark, for
+    // the pupil's answer.
+    void OrdreVerifie(const section::OrdreDonne& ordre);
+
 public Q_SLOTS:
     void Monter();      // the selected card one place up
     void Descendre();   // one place down

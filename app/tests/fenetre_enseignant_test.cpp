@@ -18,6 +18,7 @@
 #include "fenetre_enseignant.h"
 #include "dessin/images.h"
 #include "section/exercice.h"
+#include "section/liste.h"
 #include "section/serie.h"
 #include "section/tableur.h"
 
@@ -38,11 +39,12 @@ section::Exercice Exemple(const section::Textures& t, const section::Liste& lign
 }
 
 bool EcrireReponse(const QString& chemin, const std::string& eleve, std::uint64_t exercice,
-                   const section::Liste& lignes) {
+                   const section::Liste& lignes, std::optional<section::OrdreDonne> ordre = std::nullopt) {
     section::Reponse r;
     r.eleve = eleve;
     r.exercice = exercice;
     r.lignes = lignes;
+    r.ordre = std::move(ordre);
     return section::EcrireFichierReponse(dessin::OctetsDeChemin(chemin), r).empty();
 }
 
@@ -163,7 +165,11 @@ void TestFenetreEnseignant::classe_notee_ligne_par_ligne() {
     const QString classe = PreparerClasse(b, e, exo);
     QVERIFY(!classe.isEmpty());
     const std::uint64_t empreinte = section::EmpreinteExercice(e);
-    QVERIFY(EcrireReponse(classe + QStringLiteral("/a_juste.rep"), "Alice", empreinte, kListe));
+    // Alice also ordered the cards, the right way, without a justification.
+    const section::OrdreDonne ordre{{1, 2, 3}, std::vector<section::Justification>(3), 0};
+    QVERIFY(EcrireReponse(classe + QStringLiteral("/a_juste.rep"), "Alice", empreinte, kListe, ordre));
+    QVERIFY(EcrireFichier(classe + QStringLiteral("/e_liste.lst"),
+                          QByteArray::fromStdString(section::TexteListe(kListe))));
     QVERIFY(EcrireReponse(classe + QStringLiteral("/b_faux.rep"), "Bruno", empreinte,
                           {kSed, "Compression", kSed}));
     QVERIFY(EcrireReponse(classe + QStringLiteral("/c_autre.rep"), "Chloé", empreinte ^ 1, kListe));
@@ -179,22 +185,30 @@ void TestFenetreEnseignant::classe_notee_ligne_par_ligne() {
     QVERIFY(f.ChoisirExercice());
     QVERIFY(f.ChoisirCopies());
     const auto* t = f.findChild<QTableWidget*>(QStringLiteral("TableNotes"));
-    QCOMPARE(t->columnCount(), 4);
+    constexpr int kOrdre = 3, kRemarque = 4;
+    QCOMPARE(t->columnCount(), 5);
     QCOMPARE(t->horizontalHeaderItem(2)->text(), QStringLiteral("Note /20"));
-    QCOMPARE(t->rowCount(), 4);
+    QCOMPARE(t->horizontalHeaderItem(kOrdre)->text(), QStringLiteral("Ordre /20"));
+    QCOMPARE(t->rowCount(), 5);
     QCOMPARE(Case(t, 0, 0), QStringLiteral("Alice"));
     QCOMPARE(Case(t, 0, 1), QStringLiteral("a_juste.rep"));
     QCOMPARE(Case(t, 0, 2), QStringLiteral("20"));
+    // A right order without justifications earns the order's points only.
+    QCOMPARE(Case(t, 0, kOrdre), QString::number(section::kPointsOrdre));
     QCOMPARE(Case(t, 1, 0), QStringLiteral("Bruno"));
     QVERIFY(!Case(t, 1, 2).isEmpty());
     QVERIFY(Case(t, 1, 2).toInt() < 20);
-    QVERIFY(!Case(t, 1, 3).isEmpty());
+    QCOMPARE(Case(t, 1, kOrdre), QString());
+    QVERIFY(!Case(t, 1, kRemarque).isEmpty());
     QCOMPARE(Case(t, 2, 0), QStringLiteral("Chloé"));
     QCOMPARE(Case(t, 2, 2), QString());
-    QCOMPARE(Case(t, 2, 3), QStringLiteral("répond à un autre exercice"));
+    QCOMPARE(Case(t, 2, kRemarque), QStringLiteral("répond à un autre exercice"));
     QCOMPARE(Case(t, 3, 1), QStringLiteral("d_abime.rep"));
     QCOMPARE(Case(t, 3, 2), QString());
-    QVERIFY2(Case(t, 3, 3).contains(QStringLiteral("abîmé")), qPrintable(Case(t, 3, 3)));
+    QVERIFY2(Case(t, 3, kRemarque).contains(QStringLiteral("abîmé")), qPrintable(Case(t, 3, kRemarque)));
+    // A list handed in is marked too, the file naming the pupil.
+    QCOMPARE(Case(t, 4, 0), QStringLiteral("e_liste"));
+    QCOMPARE(Case(t, 4, 2), QStringLiteral("20"));
     QVERIFY(b.f.messages.messages.empty());
 }
 
@@ -217,7 +231,7 @@ void TestFenetreEnseignant::csv_pour_un_tableur() {
     QCOMPARE(lignes.size(), 3);  // header, one row, nothing after the last CR LF
     QCOMPARE(lignes[0], QByteArray::fromStdString(std::string(section::kEnteteNotes)) + '\r');
     // The file first, then the pupil; shares with a decimal comma.
-    QCOMPARE(lignes[1], QByteArray("a.rep;\"\xC3\x89lise; la 2e\";20;100,0;100,0;3;0;m\xC3\xAAme coupe que le corrig\xC3\xA9\r"));
+    QCOMPARE(lignes[1], QByteArray("a.rep;\"\xC3\x89lise; la 2e\";20;100,0;100,0;3;0;m\xC3\xAAme coupe que le corrig\xC3\xA9;\r"));
     QCOMPARE(lignes[2], QByteArray());
     QCOMPARE(octets, f.TexteCsv());
 }
@@ -420,7 +434,7 @@ void TestFenetreEnseignant::chaque_entree_a_sa_ligne() {
         QVERIFY2(rang.contains(fichier), a.fichier);
         const int i = rang[fichier];
         QCOMPARE(Case(t, i, 2), a.note ? QString::fromUtf8(a.note) : QString());
-        QVERIFY2(Case(t, i, 3).contains(QString::fromUtf8(a.remarque)), qPrintable(fichier + QLatin1String(": ") + Case(t, i, 3)));
+        QVERIFY2(Case(t, i, 4).contains(QString::fromUtf8(a.remarque)), qPrintable(fichier + QLatin1String(": ") + Case(t, i, 4)));
     }
     QCOMPARE(f.findChild<QLabel*>(QStringLiteral("BilanClasse"))->text(), QStringLiteral("10 copie(s) notée(s)."));
     QVERIFY(b.f.messages.messages.empty());

@@ -7,8 +7,11 @@
 #include <QtTest>
 
 #include "banc.h"
+#include "ordonner.h"
 #include "vue_image.h"
+#include "dessin/formations.h"
 #include "dessin/images.h"
+#include "section/exercice_session.h"
 
 using Genre = FauxMessages::Genre;
 
@@ -53,8 +56,17 @@ void TestExercices::ouvrirFaitDuModeleLaCible() {
     QCOMPARE(b.Liste(), QStringList{QStringLiteral("Sédimentation")});
     QVERIFY(b.Action("Verifier1")->isEnabled());
     QVERIFY(DernierMessage(b).contains(QStringLiteral("Le pli érodé")));
-    // Press-to-compare shows the target.
+    // Press-to-compare shows the target, and the legend follows it.
     QVERIFY(b.w->findChild<VueImage*>(QStringLiteral("Visu"))->isEnabled());
+    const QStringList eleve = b.w->LignesLegende();
+    section::Session modele;
+    modele.DefinirTextures(b.w->session().textures());
+    QVERIFY(section::ChargerExercice(modele, *b.w->exercice()));
+    b.w->MontrerModele(Qt::LeftButton);
+    QCOMPARE(b.w->LignesLegende(), dessin::TextesLegende(modele));
+    QVERIFY(b.w->LignesLegende() != eleve);
+    b.w->MontrerCoupe();
+    QCOMPARE(b.w->LignesLegende(), eleve);
 }
 
 void TestExercices::verifierDitOuEtCommentLaCoupeDiffere() {
@@ -235,6 +247,22 @@ void TestExercices::ordonnerLesCartesDeLExercice() {
     QCOMPARE(cartes->count(), static_cast<int>(kListe.size()) - 1);
     // The pupil's own section is not touched by the cards.
     QCOMPARE(b.Liste(), QStringList{QStringLiteral("Sédimentation")});
+    // An order checked belongs to the answer: leaving asks to save it, and
+    // the answer file keeps it with its mark.
+    auto* ordonner = qobject_cast<FenetreOrdonner*>(fenetre.data());
+    ordonner->Verifier();
+    b.w->show();
+    b.f.questions.reponses.push_back(Reponse::Annuler);
+    QVERIFY(!b.w->close());
+    const QString rep = b.Chemin(QStringLiteral("ordre.rep"));
+    b.f.questions.textes.push_back(QStringLiteral("Lou"));
+    b.f.fichiers.Repondre(rep);
+    b.Action("Reponse1")->trigger();
+    section::Reponse r;
+    QCOMPARE(QString::fromStdString(section::LireFichierReponse(dessin::OctetsDeChemin(rep), r)), QString());
+    QVERIFY(r.ordre.has_value());
+    QCOMPARE(r.ordre->cartes, ordonner->ordre());
+    QCOMPARE(r.ordre->note, ordonner->note());
     b.f.fichiers.Repondre(EcrireExercice(b, {kSed, "Distension"}, QStringLiteral("autre.exo"), kTitre));
     b.Action("Ouvrirexercice1")->trigger();
     QTRY_VERIFY(fenetre.isNull() || !fenetre->isVisible());

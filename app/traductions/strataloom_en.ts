@@ -427,11 +427,6 @@
         <translation>the file is truncated</translation>
     </message>
     <message>
-        <source>version %1 du format inconnue (ce programme lit la version 1)</source>
-        <extracomment>%1 is the version number the file announces.</extracomment>
-        <translation>unknown format version %1 (this program reads version 1)</translation>
-    </message>
-    <message>
         <source>l&apos;en-tête est abîmé</source>
         <translation>the header is damaged</translation>
     </message>
@@ -533,6 +528,15 @@
         <source>le nom de l&apos;élève ne contient ni lettre ni chiffre</source>
         <translation>the pupil&apos;s name holds no letter or digit</translation>
     </message>
+    <message>
+        <source>version %1 du format inconnue (ce programme lit les versions 1 et 2)</source>
+        <extracomment>%1 is the version number the file announces.</extracomment>
+        <translation>unknown format version %1 (this program reads versions 1 and 2)</translation>
+    </message>
+    <message>
+        <source>l&apos;ordre des événements est illisible</source>
+        <translation>the order of the events cannot be read</translation>
+    </message>
 </context>
 <context>
     <name>Fenetre</name>
@@ -629,10 +633,6 @@
         <translation>Legend of the formations</translation>
     </message>
     <message>
-        <source>Les lettres nomment les formations dans l&apos;ordre où on les rencontre de gauche à droite, pas selon leur âge.</source>
-        <translation>The letters name the formations in the order they are met from left to right, not by their age.</translation>
-    </message>
-    <message>
         <source>Fermer</source>
         <translation>Close</translation>
     </message>
@@ -675,6 +675,10 @@
     <message>
         <source>liste des événements géologiques</source>
         <translation>list of the geological events</translation>
+    </message>
+    <message>
+        <source>Les lettres des formations sont tirées au hasard : elles ne disent ni leur âge ni leur place. Les failles (F), le plan de chevauchement (T) et les surfaces d&apos;érosion (S) sont des structures, à part.</source>
+        <translation>The formations&apos; letters are drawn at random: they tell neither their age nor their place. Faults (F), the thrust plane (T) and erosion surfaces (S) are structures, listed apart.</translation>
     </message>
 </context>
 <context>
@@ -734,14 +738,6 @@
     <message>
         <source>Graine :</source>
         <translation>Seed:</translation>
-    </message>
-    <message>
-        <source>Exercice</source>
-        <translation>Exercise</translation>
-    </message>
-    <message>
-        <source>Début du titre des exercices</source>
-        <translation>Beginning of the exercises&apos; titles</translation>
     </message>
     <message>
         <source>Titre :</source>
@@ -824,19 +820,8 @@
         <translation>The seed must be a whole number from 0 to 4294967295.</translation>
     </message>
     <message>
-        <source>Dossier de la série</source>
-        <translation>Folder of the series</translation>
-    </message>
-    <message>
         <source>Impossible d&apos;écrire %1 (%2).</source>
         <translation>Cannot write %1 (%2).</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n exercice(s) écrit(s) dans %1, avec leurs fiches (fiches.pdf).</source>
-        <translation>
-            <numerusform>%n exercise written in %1, with its sheets (fiches.pdf).</numerusform>
-            <numerusform>%n exercises written in %1, with their sheets (fiches.pdf).</numerusform>
-        </translation>
     </message>
     <message>
         <source>Exercice à noter</source>
@@ -888,6 +873,37 @@
     <message>
         <source>La série n&apos;a pas été écrite : aucun fichier du dossier n&apos;a changé.</source>
         <translation>The series was not written: no file in the folder was changed.</translation>
+    </message>
+    <message>
+        <source>Datation relative</source>
+        <translation>Relative dating</translation>
+    </message>
+    <message>
+        <source>Titre de la série</source>
+        <translation>Title of the series</translation>
+    </message>
+    <message>
+        <source>Ordre /20</source>
+        <translation>Order /20</translation>
+    </message>
+    <message>
+        <source>Dossier où créer « %1 »</source>
+        <translation>Folder in which to create “%1”</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 existe déjà.</source>
+        <translation>The file %1 already exists.</translation>
+    </message>
+    <message>
+        <source>Impossible de créer le dossier %1.</source>
+        <translation>Cannot create the folder %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n exercice(s) écrit(s) dans %1, avec leurs fiches (%2).</source>
+        <translation>
+            <numerusform>%n exercise written in %1, with its sheets (%2).</numerusform>
+            <numerusform>%n exercises written in %1, with their sheets (%2).</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1032,10 +1048,6 @@
         <translation>No formation visible</translation>
     </message>
     <message>
-        <source>Formations visibles, de gauche à droite : %1</source>
-        <translation>Formations in view, from left to right: %1</translation>
-    </message>
-    <message>
         <source>La liste des événements n&apos;a pas été sauvée.<byte value="xd"/>Voulez-vous la sauver ?</source>
         <translation>The event list has not been saved.<byte value="xd"/>Do you want to save it?</translation>
     </message>
@@ -1167,56 +1179,9 @@ Pupils may be refused although they read the section correctly.</translation>
         <source>Réponse enregistrée : %1</source>
         <translation>Answer saved: %1</translation>
     </message>
-</context>
-<context>
-    <name>FichesPdf</name>
     <message>
-        <source>Nom : ................................   Classe : ..........   Date : ................</source>
-        <translation>Name: ................................   Class: ..........   Date: ................</translation>
-    </message>
-    <message>
-        <source>Cette coupe géologique part d&apos;une couche de sédiments. Retrouve, dans l&apos;ordre, les %1 événements géologiques qui l&apos;ont formée et écris-les sur les lignes numérotées.</source>
-        <translation>This geological cross-section starts from a layer of sediments. Find, in order, the %1 geological events that formed it and write them on the numbered lines.</translation>
-    </message>
-    <message>
-        <source>Cette coupe géologique part d&apos;une couche de sédiments. Retrouve l&apos;événement géologique qui l&apos;a formée et écris-le sur la ligne numérotée.</source>
-        <translation>This geological cross-section starts from a layer of sediments. Find the geological event that formed it and write it on the numbered line.</translation>
-    </message>
-    <message>
-        <source>Les lettres nomment les formations, dans l&apos;ordre où on les rencontre de gauche à droite ; la légende donne leurs roches.</source>
-        <translation>The letters name the formations in the order they are met from left to right; the legend gives their rocks.</translation>
-    </message>
-    <message>
-        <source>Événements possibles : %1.</source>
-        <translation>Possible events: %1.</translation>
-    </message>
-    <message>
-        <source>Corrigé — %1</source>
-        <translation>Answer key — %1</translation>
-    </message>
-    <message>
-        <source>aucun événement</source>
-        <translation>no event</translation>
-    </message>
-    <message>
-        <source>Réponse : %1</source>
-        <translation>Answer: %1</translation>
-    </message>
-    <message>
-        <source>départ</source>
-        <translation>start</translation>
-    </message>
-    <message>
-        <source>%1 (sans effet)</source>
-        <translation>%1 (no effect)</translation>
-    </message>
-    <message>
-        <source>Étape %1 : %2</source>
-        <translation>Step %1: %2</translation>
-    </message>
-    <message>
-        <source>Strataloom — fiches d&apos;exercices</source>
-        <translation>Strataloom — exercise sheets</translation>
+        <source>Formations visibles : %1</source>
+        <translation>Visible formations: %1</translation>
     </message>
 </context>
 <context>
@@ -1363,16 +1328,8 @@ Pupils may be refused although they read the section correctly.</translation>
         <translation>sandstone</translation>
     </message>
     <message>
-        <source>sédimentation sur une surface plane</source>
-        <translation>sedimentation on a flat surface</translation>
-    </message>
-    <message>
         <source>craie à silex</source>
         <translation>chalk with flints</translation>
-    </message>
-    <message>
-        <source>sédimentation qui comble un relief</source>
-        <translation>sedimentation filling a hollow</translation>
     </message>
     <message>
         <source>basalte : coulée et filon</source>
@@ -1407,10 +1364,6 @@ Pupils may be refused although they read the section correctly.</translation>
         <translation>thrust</translation>
     </message>
     <message>
-        <source>failles normales</source>
-        <translation>normal faults</translation>
-    </message>
-    <message>
         <source>distension</source>
         <translation>extension</translation>
     </message>
@@ -1438,6 +1391,53 @@ Pupils may be refused although they read the section correctly.</translation>
     <message>
         <source>%1 — trop mince pour porter sa lettre</source>
         <translation>%1 — too thin to carry its letter</translation>
+    </message>
+    <message>
+        <source>série de départ</source>
+        <translation>starting series</translation>
+    </message>
+    <message>
+        <source>sédimentation</source>
+        <translation>sedimentation</translation>
+    </message>
+    <message>
+        <source>calcaire</source>
+        <translation>limestone</translation>
+    </message>
+    <message>
+        <source>argile</source>
+        <translation>clay</translation>
+    </message>
+    <message>
+        <source>conglomérat</source>
+        <translation>conglomerate</translation>
+    </message>
+    <message>
+        <source>roche sédimentaire</source>
+        <translation>sedimentary rock</translation>
+    </message>
+    <message>
+        <source>marne</source>
+        <translation>marl</translation>
+    </message>
+    <message>
+        <source>sable</source>
+        <translation>sand</translation>
+    </message>
+    <message>
+        <source>faille normale</source>
+        <translation>normal fault</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <extracomment>A line of the pupils&apos; legend: %1 the letter, %2 the rock.
+----------
+A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Structures</source>
+        <translation>Structures</translation>
     </message>
 </context>
 <context>
@@ -1591,12 +1591,12 @@ Pupils may be refused although they read the section correctly.</translation>
     </message>
     <message>
         <source>la faille %1</source>
-        <extracomment>%1 is the letter of the fault traces in the view.</extracomment>
+        <extracomment>%1 is the label of the fault traces in the view (F1, F2...).</extracomment>
         <translation>fault %1</translation>
     </message>
     <message>
         <source>le plan de chevauchement %1</source>
-        <extracomment>%1 is the letter of the thrust plane in the view.</extracomment>
+        <extracomment>%1 is the label of the thrust plane in the view (T).</extracomment>
         <translation>thrust plane %1</translation>
     </message>
     <message>
@@ -1605,12 +1605,17 @@ Pupils may be refused although they read the section correctly.</translation>
     </message>
     <message>
         <source>la surface d&apos;érosion %1</source>
-        <extracomment>%1 is the letter of the erosion surface in the view.</extracomment>
+        <extracomment>%1 is the label of the erosion surface in the view (S1, S2...).</extracomment>
         <translation>erosion surface %1</translation>
     </message>
     <message>
         <source>le plissement</source>
         <translation>the folding</translation>
+    </message>
+    <message>
+        <source>la série de départ (%1)</source>
+        <extracomment>%1 lists the letters of the bands of the starting series in the view: &quot;A, D, E&quot;.</extracomment>
+        <translation>the starting series (%1)</translation>
     </message>
 </context>
 <context>
@@ -1669,6 +1674,18 @@ Pupils may be refused although they read the section correctly.</translation>
         <source>discordance : %1 repose sur %2, qui tronque des formations déformées</source>
         <extracomment>%1 rests on the erosion surface %2, which truncates deformed formations.</extracomment>
         <translation>unconformity: %1 rests on %2, which truncates deformed formations</translation>
+    </message>
+</context>
+<context>
+    <name>Serie</name>
+    <message>
+        <source>Exercice %1</source>
+        <translation>Exercise %1</translation>
+    </message>
+    <message>
+        <source>Exercice %1 — %2</source>
+        <extracomment>%1 is the number of the exercise in the series, %2 the series&apos; title.</extracomment>
+        <translation>Exercise %1 — %2</translation>
     </message>
 </context>
 <context>

@@ -14,7 +14,9 @@
 #include "dessin/formations.h"
 #include "dessin/images.h"
 #include "dessin/noms.h"
+#include "section/legende_vue.h"
 #include "section/ordres_acceptes.h"
+#include "section/serie.h"
 
 namespace dessin {
 
@@ -154,8 +156,8 @@ void PageEleve(QPainter& p, QRect page, const QString& titre, const section::Ses
 // The answer key: the accepted orders, the relations with their
 // principles, then every step of the model.
 void PageCorrige(QPainter& p, QRect page, const QString& titre, const section::Liste& liste,
-                 const section::CleOrdres& cle, const std::vector<QImage>& etapes,
-                 std::optional<std::uint32_t> graine) {
+                 const section::CleOrdres& cle, const std::vector<section::EntreeLegende>& roches,
+                 const std::vector<QImage>& etapes, std::optional<std::uint32_t> graine) {
     page = AvecPied(p, page, graine);
     int y = page.top();
     y += Paragraphe(p, QRect(page.left(), y, page.width(), Mm(20)), Tr("Corrigé — %1").arg(titre), Police(16, true)) +
@@ -165,6 +167,12 @@ void PageCorrige(QPainter& p, QRect page, const QString& titre, const section::L
         y += Paragraphe(p, QRect(page.left(), y, page.width(), page.bottom() - y), t, f) + apres;
     };
     const QString fleche = QStringLiteral(" → ");
+    // The pupil's legend names rocks only; the key adds the event behind each.
+    if (!roches.empty()) {
+        QStringList lignes;
+        for (const section::EntreeLegende& e : roches) lignes << QString::fromStdString(section::TexteLegendeCorrige(e));
+        bloc(Tr("Légende : %1.").arg(lignes.join(QStringLiteral(" ; "))), texte, Mm(3));
+    }
     if (!cle.lue) {
         bloc(Tr("Strataloom ne sait pas lire la chronologie de cette coupe."), texte, Mm(3));
     } else if (cle.tropPourLister) {
@@ -223,6 +231,15 @@ void PageCorrige(QPainter& p, QRect page, const QString& titre, const section::L
     }
 }
 
+// List i of a series is its exercise i + 1, lettered as that exercise's
+// file; a list alone takes the letters of its fingerprint.
+void Lettres(section::Session& a, std::size_t i, std::optional<std::uint32_t> graine) {
+    if (graine)
+        a.DefinirGraineLettres(section::GraineLettresSerie(*graine, static_cast<int>(i) + 1));
+    else
+        a.OublierGraineLettres();
+}
+
 }  // namespace
 
 std::optional<QByteArray> DocumentFiches(section::Session& a, const std::vector<section::Liste>& listes,
@@ -246,6 +263,7 @@ std::optional<QByteArray> DocumentFiches(section::Session& a, const std::vector<
         // bundle and the keys as another.
         for (std::size_t i = 0; i < n; ++i) {
             if (i > 0) pdf.newPage();
+            Lettres(a, i, graine);
             a.Charger(listes[i]);
             const int evenements = listes[i].empty() ? 0 : static_cast<int>(listes[i].size()) - 1;
             PageEleve(p, page, titres[i], a, evenements, graine);
@@ -259,9 +277,11 @@ std::optional<QByteArray> DocumentFiches(section::Session& a, const std::vector<
                 etapes.push_back(etape.scaledToWidth(kLargeurVignette, Qt::SmoothTransformation));
                 return true;
             });
+            Lettres(a, i, graine);
             a.Charger(liste);
             pdf.newPage();
-            PageCorrige(p, page, titres[i], liste, section::CleDesOrdres(a), etapes, graine);
+            PageCorrige(p, page, titres[i], liste, section::CleDesOrdres(a), section::LireVueLegende(a).entrees,
+                        etapes, graine);
         }
         if (!p.end()) return std::nullopt;
     }

@@ -5,11 +5,13 @@
 #include "section/exercice.h"
 #include "section/noms.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
 #include "section/textes.h"
 #include "section/liste.h"
+#include "section/note.h"
 
 namespace section {
 
@@ -17,7 +19,9 @@ namespace {
 
 constexpr std::string_view kMagieExercice{"SLEXERC\x1A", 8};
 constexpr std::string_view kMagieReponse{"SLREPON\x1A", 8};
-constexpr std::uint16_t kVersion = 1;  // answer files
+constexpr std::uint16_t kVersionReponse = 2;  // written when the answer holds an order
+constexpr std::size_t kEnteteReponseV2 = 32;
+constexpr std::uint16_t kSansTemoin = 0xFFFF;
 constexpr std::uint16_t kVersionExercice = 2;
 constexpr std::size_t kEnteteExerciceV1 = 36;
 constexpr std::size_t kEnteteExercice = 40;
@@ -113,6 +117,26 @@ std::string LignesDe(std::string_view octets, Liste& lignes) {
     }
 }
 
+// Whether an order fits its fields: 1 .. kCartesMax cards, each a list
+// index once, a known principle and a formation or none for each, a mark
+// out of kNoteMax.
+bool OrdreEcrivable(const OrdreDonne& o) {
+    const auto carte = [](int c) { return c >= 1 && c <= static_cast<int>(kCartesMax); };
+    if (o.cartes.empty() || o.cartes.size() > kCartesMax || o.justifications.size() != o.cartes.size() ||
+        o.note < 0 || o.note > kNoteMax)
+        return false;
+    std::vector<bool> vue(kCartesMax + 1, false);
+    for (std::size_t i = 0; i < o.cartes.size(); ++i) {
+        const Justification& j = o.justifications[i];
+        if (!carte(o.cartes[i]) || vue[static_cast<std::size_t>(o.cartes[i])]) return false;
+        vue[static_cast<std::size_t>(o.cartes[i])] = true;
+        if (static_cast<int>(j.principe) < 0 || static_cast<int>(j.principe) > static_cast<int>(PrincipeCite::Discordance))
+            return false;
+        if (j.temoin != -1 && (j.temoin < 0 || j.temoin > static_cast<int>(kCartesMax))) return false;
+    }
+    return true;
+}
+
 // The common start of both readers: magic, version, reserved field.
 std::string Entete(std::string_view o, std::string_view magie, std::size_t entete, bool exercice) {
     if (o.size() < magie.size() || o.substr(0, magie.size()) != magie)
@@ -124,11 +148,12 @@ std::string Entete(std::string_view o, std::string_view magie, std::size_t entet
         //: %1 is the version number the file announces.
         return Remplir(Texte("Exercice", "version %1 du format inconnue (ce programme lit les versions 1 et 2)"),
                        {std::to_string(v)});
-    if (!exercice && v != kVersion)
+    if (!exercice && v != 1 && v != kVersionReponse)
         //: %1 is the version number the file announces.
-        return Remplir(Texte("Exercice", "version %1 du format inconnue (ce programme lit la version 1)"),
+        return Remplir(Texte("Exercice", "version %1 du format inconnue (ce programme lit les versions 1 et 2)"),
                        {std::to_string(v)});
     if (exercice && v == 1) entete = kEnteteExerciceV1;
+    if (!exercice && v == kVersionReponse) entete = kEnteteReponseV2;
     if (o.size() < entete + 4) return Texte("Exercice", "le fichier est tronqué");
     if (Lire(o, 10, 2) != 0) return Texte("Exercice", "l'en-tête est abîmé");
     return {};
@@ -212,6 +237,7 @@ std::string VerifierExercice(const Exercice& e) {
 
 std::string VerifierReponse(const Reponse& r) {
     if (std::string m = VerifierNomEleve(r.eleve); !m.empty()) return m;
+    if (r.ordre && !OrdreEcrivable(*r.ordre)) return Texte("Exercice", "l'ordre des événements est illisible");
     if (r.lignes.size() > kLignesListeMax)
         //: %1 is a number of lines.
         return Remplir(Texte("Exercice", "la liste des événements dépasse %1 lignes"), {Nombre(kLignesListeMax)});
@@ -251,13 +277,24 @@ std::string TexteExercice(const Exercice& e) {
 std::string TexteReponse(const Reponse& r) {
     const std::string evenements = TexteListe(r.lignes);
     std::string o(kMagieReponse);
-    Ecrire16(o, kVersion);
+    Ecrire16(o, r.ordre ? kVersionReponse : 1);
     Ecrire16(o, 0);
     Ecrire64(o, r.exercice);
     Ecrire32(o, static_cast<std::uint32_t>(r.eleve.size()));
     Ecrire32(o, static_cast<std::uint32_t>(evenements.size()));
+    if (r.ordre) {
+        Ecrire16(o, static_cast<std::uint16_t>(r.ordre->cartes.size()));
+        Ecrire16(o, static_cast<std::uint16_t>(r.ordre->note));
+    }
     o += r.eleve;
     o += evenements;
+    if (r.ordre)
+        for (std::size_t i = 0; i < r.ordre->cartes.size(); ++i) {
+            const Justification& j = r.ordre->justifications[i];
+            Ecrire16(o, static_cast<std::uint16_t>(r.ordre->cartes[i]));
+            Ecrire16(o, static_cast<std::uint16_t>(j.principe));
+            Ecrire16(o, j.temoin < 0 ? kSansTemoin : static_cast<std::uint16_t>(j.temoin));
+        }
     Ecrire32(o, Crc32(o));
     return o;
 }
@@ -307,7 +344,12 @@ std::string LireExercice(std::string_view o, Exercice& e) {
 
 std::string LireReponse(std::string_view o, Reponse& r) {
     if (std::string m = Entete(o, kMagieReponse, kEnteteReponse, false); !m.empty()) return m;
+    const bool v2 = Lire(o, 8, 2) == kVersionReponse;
+    const std::size_t entete = v2 ? kEnteteReponseV2 : kEnteteReponse;
     const std::uint64_t p = Lire(o, 20, 4), n = Lire(o, 24, 4);
+    const std::uint64_t k = v2 ? Lire(o, 28, 2) : 0;
+    if (v2 && (k < 1 || k > kCartesMax || Lire(o, 30, 2) > static_cast<std::uint64_t>(kNoteMax)))
+        return Texte("Exercice", "l'ordre des événements est illisible");
     if (p < 1 || p > kNomEleveMax)
         //: %1 is a number of bytes.
         return Remplir(Texte("Exercice", "le nom de l'élève annoncé est vide ou dépasse %1 octets"),
@@ -316,18 +358,30 @@ std::string LireReponse(std::string_view o, Reponse& r) {
         //: %1 is a number of bytes.
         return Remplir(Texte("Exercice", "la liste des événements annoncée dépasse %1 octets"),
                        {Nombre(kOctetsEvenementsMax)});
-    if (std::string m = Longueur(o, kEnteteReponse + p + n + 4); !m.empty()) return m;
+    if (std::string m = Longueur(o, entete + p + n + 6 * k + 4); !m.empty()) return m;
     Reponse lu;
     lu.exercice = Lire(o, 12, 8);
-    lu.eleve = std::string(o.substr(kEnteteReponse, p));
+    lu.eleve = std::string(o.substr(entete, p));
     if (!TexteAffichable(lu.eleve) || QueDesEspaces(lu.eleve))
         return Texte("Exercice", "le nom de l'élève n'est pas un texte UTF-8 lisible");
     // A name no answer could have been written with (a right-to-left
     // override, a zero-width space...) is a file made to deceive.
     if (std::string m = VerifierNomEleve(lu.eleve); !m.empty()) return m;
-    const std::string_view evenements = o.substr(kEnteteReponse + p, n);
+    const std::string_view evenements = o.substr(entete + p, n);
     if (std::string m = LignesDe(evenements, lu.lignes); !m.empty()) return m;
     if (TexteListe(lu.lignes) != evenements) return Texte("Exercice", "la liste des événements est abîmée");
+    if (v2) {
+        OrdreDonne ordre;
+        ordre.note = static_cast<int>(Lire(o, 30, 2));
+        for (std::size_t a = entete + p + n, i = 0; i < k; ++i, a += 6) {
+            ordre.cartes.push_back(static_cast<int>(Lire(o, a, 2)));
+            const auto temoin = Lire(o, a + 4, 2);
+            ordre.justifications.push_back({static_cast<PrincipeCite>(std::min<std::uint64_t>(Lire(o, a + 2, 2), 0xFF)),
+                                            temoin == kSansTemoin ? -1 : static_cast<int>(temoin)});
+        }
+        if (!OrdreEcrivable(ordre)) return Texte("Exercice", "l'ordre des événements est illisible");
+        lu.ordre = std::move(ordre);
+    }
     r = std::move(lu);
     return {};
 }

@@ -201,14 +201,18 @@ std::vector<LigneLegende> LignesLegende(const Session& s, const VueLegende& v) {
     if (!s.Prete() || v.plan.empty()) return lignes;
     std::map<Formation, Rect> carres;
     for (const Etiquette& e : v.etiquettes) carres.emplace(e.formation, e.boite);
-    // The colours of the entries without a letter, counted over the view.
+    // The colours of the entries without a letter, counted over the view;
+    // most views have none, and then the view is not read.
+    std::vector<Formation> sansLettre;
+    for (const EntreeLegende& e : v.entrees)
+        if (!carres.count(e.formation)) sansLettre.push_back(e.formation);
     const Raster& vue = s.vue();
     std::map<Formation, std::map<Couleur, int>> couleurs;
-    for (int y = 0; y < v.plan.hauteur && y < vue.height(); ++y) {
+    for (int y = 0; !sansLettre.empty() && y < v.plan.hauteur && y < vue.height(); ++y) {
         const Couleur* ligne = vue.row(y);
         for (int x = 0; x < v.plan.largeur && x < vue.width(); ++x) {
             const Formation f = v.plan.At(x, y);
-            if (f >= 0 && !carres.count(f)) ++couleurs[f][ligne[x]];
+            if (f >= 0 && std::find(sansLettre.begin(), sansLettre.end(), f) != sansLettre.end()) ++couleurs[f][ligne[x]];
         }
     }
     for (const EntreeLegende& e : v.entrees) {

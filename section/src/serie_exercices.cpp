@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "section/exercice_session.h"
+#include "section/serie.h"
 #include "section/textes.h"
 
 namespace section {
@@ -26,9 +27,9 @@ std::string TitreExerciceSerie(int numero, std::string_view titre) {
 
 std::string ExerciceDeSerie(Session& a, const Liste& liste, std::uint32_t graine, int numero,
                             std::string_view titre, Exercice& e) {
-    // The seed will also choose the letters of each exercise; today it only
-    // names the files.
-    (void)graine;
+    // The series' seed also draws each exercise's letters, so that drawing
+    // the series again gives the same sheets.
+    a.DefinirGraineLettres(GraineLettresSerie(graine, numero));
     a.Charger(liste);
     return ExerciceDeSession(a, TitreExerciceSerie(numero, titre), e);
 }

@@ -5,9 +5,14 @@
 #include "section/liste.h"
 #include "section/encodage.h"
 #include "section/legende_vue.h"
+#include "section/exercice_session.h"
 #include "json.h"
 
 namespace section {
+
+std::uint32_t Session::GraineLettres() const {
+    return graineLettres_ ? *graineLettres_ : GraineLettresDeSession(*this);
+}
 
 void Session::DefinirTextures(Textures t) {
     sec_.tex = std::move(t);

@@ -69,6 +69,8 @@ std::string CsvDesNotes(const std::vector<LigneNotes>& lignes) {
             r += ";;;;;";
         }
         r += ChampCsv(l.remarque);
+        r += ';';
+        if (l.noteOrdre) r += std::to_string(*l.noteOrdre);
         r += "\r\n";
     }
     return r;

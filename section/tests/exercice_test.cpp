@@ -38,6 +38,19 @@ Reponse PetiteReponse() {
     return r;
 }
 
+// The same answer with an order given in "Ordonner", written as version 2.
+Reponse ReponseOrdonnee() {
+    Reponse r = PetiteReponse();
+    r.ordre = OrdreDonne{{2, 1, 4, 3},
+                         {{}, {PrincipeCite::Superposition, 0}, {PrincipeCite::Discordance, 4}, {PrincipeCite::Recoupement, -1}},
+                         14};
+    return r;
+}
+
+void Poser16(std::string& o, std::size_t a, std::uint16_t v) {
+    o[a] = static_cast<char>(v & 0xFF);
+    o[a + 1] = static_cast<char>(v >> 8);
+}
 void Poser32(std::string& o, std::size_t a, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) o[a + static_cast<std::size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
 }
@@ -215,15 +228,21 @@ TEST(FichierExercice, CeQuiNePeutPasSEcrireEstDitAvant) {
 }
 
 TEST(FichierReponse, UnAllerRetourGardeChaqueChamp) {
+    // Version 1 without an order, so that older readers take it; 2 with one.
+    for (const Reponse& r : {PetiteReponse(), ReponseOrdonnee()}) {
+        ASSERT_EQ(VerifierReponse(r), "");
+        const std::string o = TexteReponse(r);
+        EXPECT_EQ(o[8], r.ordre ? 2 : 1);
+        Reponse lu;
+        ASSERT_EQ(LireReponse(o, lu), "");
+        EXPECT_EQ(lu.eleve, r.eleve);
+        EXPECT_EQ(lu.exercice, r.exercice);
+        EXPECT_EQ(lu.lignes, r.lignes);
+        EXPECT_EQ(lu.ordre, r.ordre);
+        EXPECT_TRUE(EstUneReponse(o));
+    }
     const Reponse r = PetiteReponse();
-    ASSERT_EQ(VerifierReponse(r), "");
-    const std::string o = TexteReponse(r);
     Reponse lu;
-    ASSERT_EQ(LireReponse(o, lu), "");
-    EXPECT_EQ(lu.eleve, r.eleve);
-    EXPECT_EQ(lu.exercice, r.exercice);
-    EXPECT_EQ(lu.lignes, r.lignes);
-    EXPECT_TRUE(EstUneReponse(o));
     Reponse vide = r;
     vide.lignes.clear();
     ASSERT_EQ(LireReponse(TexteReponse(vide), lu), "");
@@ -231,7 +250,7 @@ TEST(FichierReponse, UnAllerRetourGardeChaqueChamp) {
 }
 
 TEST(FichierReponse, ToutFichierTronqueOuAbimeEstRefuse) {
-    const std::string o = TexteReponse(PetiteReponse());
+    for (const std::string& o : {TexteReponse(PetiteReponse()), TexteReponse(ReponseOrdonnee())}) {
     for (std::size_t n = 0; n < o.size(); ++n) {
         Reponse lu;
         EXPECT_NE(LireReponse(std::string_view(o).substr(0, n), lu), "") << n << " octets";
@@ -244,6 +263,8 @@ TEST(FichierReponse, ToutFichierTronqueOuAbimeEstRefuse) {
     }
     Reponse lu;
     EXPECT_NE(LireReponse(o + std::string(1, '\0'), lu), "");
+    }
+    Reponse lu;
     EXPECT_EQ(LireReponse(TexteExercice(Petit()), lu), "ce n'est pas un fichier de réponse");
 }
 
@@ -270,13 +291,47 @@ TEST(FichierReponse, LeNomEtLesTaillesSontVerifies) {
     EXPECT_EQ(LireReponse(v, lu), "le nom de l'élève n'est pas un texte UTF-8 lisible");
 }
 
+// An order whose fields no answer could have been written with.
+TEST(FichierReponse, UnOrdreImpossibleEstRefuse) {
+    const std::string o = TexteReponse(ReponseOrdonnee());
+    const std::size_t cartes = o.size() - 4 - 6 * 4;  // the first card's field
+    const struct {
+        const char* quoi;
+        std::size_t champ;
+        std::uint16_t valeur;
+    } kCas[] = {
+        {"note au-dessus de 20", 30, 21},
+        {"carte 0", cartes, 0},
+        {"carte en double", cartes + 6, 2},
+        {"principe inconnu", cartes + 8, 6},
+        {"formation hors limites", cartes + 10, 5000},
+    };
+    for (const auto& c : kCas) {
+        std::string v = o;
+        Poser16(v, c.champ, c.valeur);
+        Resceller(v);
+        Reponse lu;
+        EXPECT_EQ(LireReponse(v, lu), "l'ordre des événements est illisible") << c.quoi;
+    }
+    Reponse r = ReponseOrdonnee();
+    r.ordre->justifications.pop_back();
+    EXPECT_EQ(VerifierReponse(r), "l'ordre des événements est illisible");
+    std::string v = TexteReponse(PetiteReponse());
+    v[8] = 3;
+    Resceller(v);
+    Reponse lu;
+    EXPECT_EQ(LireReponse(v, lu), "version 3 du format inconnue (ce programme lit les versions 1 et 2)");
+}
+
 // Seeded random damage: a reader either refuses with a reason or reads a
 // file that it would write back byte for byte.
 TEST(FichiersExercice, DesFichiersAbimesAuHasardSontRefusesOuRelusALIdentique) {
-    const std::string exercice = TexteExercice(Petit()), reponse = TexteReponse(PetiteReponse());
+    const std::string exercice = TexteExercice(Petit());
+    const std::string reponses[] = {TexteReponse(PetiteReponse()), TexteReponse(ReponseOrdonnee())};
     for (std::uint32_t graine = 1; graine <= 3000; ++graine) {
         SCOPED_TRACE("graine " + std::to_string(graine));
         std::mt19937 g(graine);
+        const std::string& reponse = reponses[graine / 2 % 2];
         std::string o = graine % 2 ? exercice : reponse;
         const int coups = 1 + static_cast<int>(g() % 4);
         for (int k = 0; k < coups; ++k) {

@@ -97,7 +97,9 @@ TEST(Legende, NamesEveryFormationOfTheViewByItsRock) {
     for (std::size_t i = 0; i < l.size(); ++i) {
         EXPECT_EQ(l[i].lettre, NomDeLettre(static_cast<int>(i)));  // by letter
         formations.insert(l[i].formation);
-        if (l[i].formation > 0) EXPECT_EQ(l[i].depot, RocheDeCouche(s.GraineLettres(), l[i].formation));
+        if (l[i].formation > 0) {
+            EXPECT_EQ(l[i].depot, RocheDeCouche(s.GraineLettres(), l[i].formation));
+        }
     }
     EXPECT_EQ(formations, (std::set<Formation>{0, 1, 2}));
     // Two layers, their tints differ.

@@ -12,6 +12,7 @@
 #include "section/exercice_session.h"
 #include "section/legende_vue.h"
 #include "section/serie.h"
+#include "section/serie_exercices.h"
 #include "textures_essai.h"
 
 namespace section {
@@ -97,6 +98,12 @@ TEST(ChargerExercice, TheModelTakesTheExercisesSeedAndAnExerciseKeepsTheSessions
     ASSERT_TRUE(ChargerExercice(modele, e));
     EXPECT_EQ(modele.GraineLettres(), 77u);
     EXPECT_EQ(GraineLettresDeSession(s), GraineLettresParDefaut(EmpreinteExercice(e)));
+    // Without a seed of its own a session letters its list as an exercise
+    // file without one would; an exercise of a series takes the series'.
+    s.OublierGraineLettres();
+    EXPECT_EQ(s.GraineLettres(), GraineLettresDeSession(s));
+    ASSERT_EQ(ExerciceDeSerie(s, s.liste(), 2024, 3, "", e), "");
+    EXPECT_EQ(e.graineLettres, GraineLettresSerie(2024, 3));
 }
 
 // Bands split by the rows of one colour; a texture without them, or whose
@@ -146,7 +153,9 @@ TEST(VueLegende, TheShippedStartingSeriesIsThreeRocksEachWithItsLetter) {
     for (int y = 0; y < v.plan.hauteur; ++y)
         for (int x = 0; x < v.plan.largeur; ++x) {
             const Formation f = v.plan.At(x, y);
-            if (vue.At(x, y) == 0) ASSERT_TRUE(f == kSansFormation || (f >= kPremiereBande && f < kPremiereBande + 3));
+            if (vue.At(x, y) == 0) {
+                ASSERT_TRUE(f == kSansFormation || (f >= kPremiereBande && f < kPremiereBande + 3));
+            }
         }
 }
 

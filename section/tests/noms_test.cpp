@@ -29,7 +29,7 @@ TEST_P(NomEleve, EstJugeUneFois) {
     const Nom& n = GetParam();
     EXPECT_EQ(VerifierNomEleve(n.nom), n.raison);
     // The answer check gives the same reason.
-    Reponse r{n.nom, 42, {"S\xE9" "dimentation", "Erosion"}};
+    Reponse r{n.nom, 42, {"S\xE9" "dimentation", "Erosion"}, std::nullopt};
     EXPECT_EQ(VerifierReponse(r), n.raison);
     // And an answer file made without the check is refused when read.
     Reponse lu;
@@ -81,12 +81,12 @@ TEST(CleNomEleve, CasseEtEspacesReplies) {
 
 TEST(SignalerHomonymes, ChaqueCopieNommeLesAutres) {
     std::vector<LigneNotes> l = {
-        {"classe/a.rep", "Alice", std::nullopt, "le fichier est abîmé"},
-        {"classe/b.rep", "Bruno", std::nullopt, "coupe différente"},
-        {"classe/c.rep", "  ALICE ", std::nullopt, ""},
-        {"classe/d.rep", "alice", std::nullopt, "même coupe que le corrigé"},
-        {"e.lst", "", std::nullopt, "x"},
-        {"f.lst", "", std::nullopt, "y"},
+        {"classe/a.rep", "Alice", std::nullopt, "le fichier est abîmé", std::nullopt},
+        {"classe/b.rep", "Bruno", std::nullopt, "coupe différente", std::nullopt},
+        {"classe/c.rep", "  ALICE ", std::nullopt, "", std::nullopt},
+        {"classe/d.rep", "alice", std::nullopt, "même coupe que le corrigé", std::nullopt},
+        {"e.lst", "", std::nullopt, "x", std::nullopt},
+        {"f.lst", "", std::nullopt, "y", std::nullopt},
     };
     SignalerHomonymes(l);
     EXPECT_EQ(l[0].remarque, "le fichier est abîmé ; même nom d'élève que c.rep, d.rep");

@@ -6,6 +6,7 @@
 
 #include "section/disponibilite.h"
 #include "section/exercice_session.h"
+#include "section/justification.h"
 #include "section/notation_classe.h"
 #include "section/note.h"
 #include "textures_essai.h"
@@ -77,6 +78,35 @@ TEST(NotationClasse, RefusedAnswersKeepTheirRowAndNamesSharedAreShown) {
     EXPECT_EQ(l[1].note->points, kNoteMax);
     EXPECT_NE(l[1].remarque.find("b.rep"), std::string::npos);
     EXPECT_NE(l[2].remarque.find("a.rep"), std::string::npos);
+}
+
+// The order an answer gives is marked again against the model: the mark
+// the file says the pupil saw is never taken.
+TEST(NotationClasse, TheOrderGivenIsMarkedAgain) {
+    const Liste modele = LignesDe({E::Sedimentation, E::Compression, E::Erosion});
+    const struct {
+        const char* nom;
+        std::vector<int> cartes;
+        std::optional<int> note;  // nullopt: no mark; -1: below kPointsOrdre
+    } cas[] = {
+        {"right, no justification", {1, 2, 3}, kPointsOrdre},
+        {"the wrong way round", {3, 2, 1}, -1},
+        {"a card missing", {1, 2}, std::nullopt},
+        {"another exercise's card", {1, 2, 7}, std::nullopt},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.nom);
+        NotationClasse classe(test::TexturesSimples(640, 600), modele, std::nullopt, true);
+        const OrdreDonne ordre{c.cartes, std::vector<Justification>(c.cartes.size()), kNoteMax};
+        classe.Noter("a.rep", "Lou", std::nullopt, modele, ordre);
+        const std::optional<int> n = classe.Lignes()[0].noteOrdre;
+        ASSERT_EQ(n.has_value(), c.note.has_value());
+        if (c.note == -1) {
+            EXPECT_LT(*n, kPointsOrdre);
+        } else if (c.note) {
+            EXPECT_EQ(*n, *c.note);
+        }
+    }
 }
 
 TEST(ExerciceDeSession, TakesTheListAndTheViewOrSaysWhyNot) {

@@ -131,7 +131,9 @@ TEST(CleDesOrdres, UnPliEnDiscordance) {
         std::sort(o.begin(), o.end());
         EXPECT_EQ(o, cartes);
     }
-    if (RelationsRompues(c, ids) == 0) EXPECT_EQ(ordres.front(), ids);
+    if (RelationsRompues(c, ids) == 0) {
+        EXPECT_EQ(ordres.front(), ids);
+    }
     EXPECT_EQ(cle.relations.size(), RelationsQuiFixent(c, ids).size());
     EXPECT_FALSE(cle.relations.empty());
     for (const std::string& r : cle.relations)

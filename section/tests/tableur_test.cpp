@@ -83,17 +83,17 @@ Note Marque(int points, bool meme, int evenements) {
 
 TEST(CsvDesNotes, FormatEntier) {
     const std::vector<LigneNotes> lignes = {
-        {"/classe/a.rep", "Alice", Marque(20, true, 4), "même coupe que le corrigé"},
-        {"classe/b.rep", "=1+1", Marque(6, false, 3), "il manque une couche"},
-        {"c.rep", "", std::nullopt, "le fichier est abîmé"},
+        {"/classe/a.rep", "Alice", Marque(20, true, 4), "même coupe que le corrigé", 16},
+        {"classe/b.rep", "=1+1", Marque(6, false, 3), "il manque une couche", std::nullopt},
+        {"c.rep", "", std::nullopt, "le fichier est abîmé", std::nullopt},
     };
     EXPECT_EQ(CsvDesNotes(lignes),
               "\xEF\xBB\xBF"
               "Fichier;\xC3\x89l\xC3\xA8ve;Note sur 20;Roche identique (%);Pixels identiques (%);"
-              "\xC3\x89v\xC3\xA9nements reconnus;Formations en \xC3\xA9" "cart;Remarque\r\n"
-              "a.rep;Alice;20;100,0;100,0;4;0;même coupe que le corrigé\r\n"
-              "b.rep;'=1+1;6;50,0;99,9;3;1;il manque une couche\r\n"
-              "c.rep;;;;;;;le fichier est abîmé\r\n");
+              "\xC3\x89v\xC3\xA9nements reconnus;Formations en \xC3\xA9" "cart;Remarque;Ordre sur 20\r\n"
+              "a.rep;Alice;20;100,0;100,0;4;0;même coupe que le corrigé;16\r\n"
+              "b.rep;'=1+1;6;50,0;99,9;3;1;il manque une couche;\r\n"
+              "c.rep;;;;;;;le fichier est abîmé;\r\n");
 }
 
 TEST(CsvDesNotes, SansLigneRienQueLEntete) {
@@ -104,7 +104,7 @@ TEST(CsvDesNotes, SansLigneRienQueLEntete) {
 TEST(CsvDesNotes, UnNomHostileNeCassePasLaLigne) {
     const std::string hostiles[] = {"a;b", "\"", "\r\n", "x\ny", ";;;;;;;", "\"\";\"", "\x1b[2J"};
     for (const std::string& h : hostiles) {
-        const std::string csv = CsvDesNotes({{h + ".rep", h, Marque(12, false, 2), h}});
+        const std::string csv = CsvDesNotes({{h + ".rep", h, Marque(12, false, 2), h, 12}});
         const std::size_t debut = csv.find("\r\n") + 2;
         const std::string ligne = csv.substr(debut);
         EXPECT_EQ(ligne.find("\r\n"), ligne.size() - 2) << h;
@@ -115,7 +115,7 @@ TEST(CsvDesNotes, UnNomHostileNeCassePasLaLigne) {
             if (c == '"') entre = !entre;
             if (c == ';' && !entre) ++champs;
         }
-        EXPECT_EQ(champs, 8) << h;
+        EXPECT_EQ(champs, 9) << h;
         for (const char c : ligne.substr(0, ligne.size() - 2))
             EXPECT_FALSE(static_cast<unsigned char>(c) < 0x20 || c == 0x7f) << h;
     }

@@ -112,6 +112,7 @@ Liste L(std::string_view codes) { return test::ListeDeCodes(codes); }
 Session Chargee(std::string_view codes) {
     Session s;
     s.DefinirTextures(test::TexturesSimples(640, 600));
+    s.DefinirGraineLettres(0);  // the letters the sentences below name
     s.Charger(L(codes));
     return s;
 }
@@ -504,7 +505,7 @@ TEST_F(Textes, LesRaisonsDesFichiersPassentParLeTraducteur) {
 }
 
 Exercice Petit() { return {"Titre", L("E"), Raster(3, 2, kBleu)}; }
-Reponse PetiteReponse() { return {"Léa", 42, L("E")}; }
+Reponse PetiteReponse() { return {"Léa", 42, L("E"), std::nullopt}; }
 
 // The CRC-32 of the bytes before it set right, so the content is read.
 std::string Rescelle(std::string o) {

@@ -112,9 +112,6 @@ int CommandeRendu(const Options& o, section::Session& a) {
         dessin::Affichage affichage;
         affichage.impression = true;
         affichage.lettres = !o.sansLettres;
-        // A plain list takes its letters from its fingerprint, as an
-        // exercise file without a seed would.
-        a.DefinirGraineLettres(section::GraineLettresDeSession(a));
         rendre(EcrireImageSelonNom(dessin::DeImage(dessin::FeuilleFormations(a, affichage)), o.formations));
     }
     return code;

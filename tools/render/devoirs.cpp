@@ -109,6 +109,7 @@ std::optional<Copie> LireCopie(const QString& chemin, Erreur& erreur) {
         SignalerLignesIgnorees(chemin, c.lignes);
         c.eleve = Texte(r.eleve);
         c.exercice = r.exercice;
+        c.ordre = std::move(r.ordre);
         return c;
     }
     auto lignes = Lignes(chemin, *octets, erreur);

@@ -24,6 +24,7 @@ struct Copie {
     section::Liste lignes;
     QString eleve;
     std::optional<std::uint64_t> exercice;
+    std::optional<section::OrdreDonne> ordre;  // the order given in "Ordonner", if any
 };
 
 // Told apart by their first bytes, not by their names; "-" reads standard

@@ -19,7 +19,8 @@ namespace dessin {
 // The PDF's bytes: the pupils' pages of every list, then their answer
 // keys, titled by `titres` (same count), replaying each list in `a`;
 // `createur` names the program in the document's properties; `graine`, the
-// series' seed, is printed at the foot of every page. Nothing when the
+// series' seed, is printed at the foot of every page and letters list i as
+// exercise i + 1 of the series (GraineLettresSerie). Nothing when the
 // drawing failed. Needs a QGuiApplication (fonts).
 std::optional<QByteArray> DocumentFiches(section::Session& a, const std::vector<section::Liste>& listes,
                                          const std::vector<QString>& titres, const QString& createur,

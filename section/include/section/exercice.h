@@ -33,25 +33,38 @@
 // The fingerprint must match the events and the picture read. A version 1
 // file takes its letter seed from the low 32 bits of its fingerprint.
 //
-// Answer file (.rep), version 1:
+// Answer file (.rep), version 2 when the pupil ordered the events in
+// "Ordonner", else version 1 (both read):
 //        0     8  magic "SLREPON" then 0x1A
-//        8     2  version, 1
+//        8     2  version, 1 or 2
 //       10     2  0 (reserved)
 //       12     8  fingerprint of the exercise answered
 //       20     4  p, bytes of the pupil's name, 1 .. kNomEleveMax (UTF-8, no
 //                 control character, not only spaces)
 //       24     4  n, bytes of the events, 0 .. kOctetsEvenementsMax
-//       28     p  the name
-//   28 + p     n  the events, plain list-file bytes (an empty answer is 0 bytes)
+//       28     2  version 2 only: k, cards in the order given, 1 .. kCartesMax
+//       30     2  version 2 only: the order's mark the pupil was shown, 0 .. 20
+//                 Let H be 32 in version 2, 28 in version 1.
+//        H     p  the name
+//    H + p     n  the events, plain list-file bytes (an empty answer is 0 bytes)
+//  H+p+n      6k  version 2 only: the cards in the pupil's order, each as
+//                 three 2-byte fields: the card (the list index of the
+//                 exercise's event, 1 .. kCartesMax, each once), the principle
+//                 named (0 none, 1 superposition, 2 recoupement, 3 continuité,
+//                 4 inclusion, 5 discordance) and the formation named (a list
+//                 index of the exercise, 0 .. kCartesMax, or 0xFFFF for none)
 //   end - 4    4  CRC-32
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "section/evenements.h"
 #include "section/fichiers.h"
+#include "section/justification.h"
 
 namespace section {
 
@@ -73,10 +86,24 @@ struct Exercice {
     std::uint32_t graineLettres = 0;
 };
 
+// The most cards an order in an answer file holds.
+constexpr std::size_t kCartesMax = 4096;
+
+// The order a pupil gave in "Ordonner les événements": the cards (list
+// indexes of the exercise's events) from the oldest, the justification of
+// each (the first card's is never read) and the order's mark shown.
+struct OrdreDonne {
+    std::vector<int> cartes;
+    std::vector<Justification> justifications;  // as many as cartes
+    int note = 0;                               // 0 .. kNoteMax
+    bool operator==(const OrdreDonne&) const = default;
+};
+
 struct Reponse {
     std::string eleve;           // UTF-8
     std::uint64_t exercice = 0;  // fingerprint of the exercise answered
     Liste lignes;                // the pupil's events, as a list
+    std::optional<OrdreDonne> ordre;  // none when the pupil did not order the events
 };
 
 // What identifies an exercise: a 64-bit FNV-1a hash of its list-file bytes,

@@ -41,6 +41,7 @@ std::vector<TemoinPropose> TemoinsProposes(const Session& modele, const Chronolo
 struct Justification {
     PrincipeCite principe = PrincipeCite::Aucun;
     int temoin = -1;  // a list index of the model, -1 when none is chosen
+    bool operator==(const Justification&) const = default;
 };
 
 enum class Avis {

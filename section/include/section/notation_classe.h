@@ -10,11 +10,17 @@
 #include <vector>
 
 #include "section/chronologie.h"
+#include "section/exercice.h"
 #include "section/session.h"
 #include "section/tableur.h"
 #include "section/note.h"
 
 namespace section {
+
+// The mark of an order given for `modele`'s events (NoteOrdreJustifie of
+// its justifications as JugerJustifications judges them); none when its
+// cards are not exactly the model's.
+std::optional<int> NoteOrdreDonne(const Session& modele, const Chronologie& c, const OrdreDonne& ordre);
 
 class NotationClasse {
 public:
@@ -36,7 +42,10 @@ public:
     // names (none for a plain list). An answer to another exercise than
     // the model's keeps its row with no mark and the remark saying so; the
     // call then returns false.
-    bool Noter(std::string fichier, std::string eleve, std::optional<std::uint64_t> exercice, const Liste& lignes);
+    // `ordre`, the order the answer gives in "Ordonner", is marked again
+    // here (NoteOrdreDonne), never taken from the file.
+    bool Noter(std::string fichier, std::string eleve, std::optional<std::uint64_t> exercice, const Liste& lignes,
+               const std::optional<OrdreDonne>& ordre = std::nullopt);
 
     // The rows in the order given, pupils' names shared by several rows
     // pointed out (SignalerHomonymes).

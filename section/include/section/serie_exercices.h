@@ -25,7 +25,8 @@ std::string TitreExerciceSerie(int numero, std::string_view titre);
 
 // Exercise `numero` of the series drawn from `graine`: `liste` loaded into
 // `a` (which then shows it), titled by TitreExerciceSerie. Every front end
-// builds the exercises of a series here. Returns why the exercise cannot be
+// builds the exercises of a series here; its letters are drawn from
+// GraineLettresSerie(graine, numero). Returns why the exercise cannot be
 // made (ExerciceDeSession), or "" when `e` holds it.
 std::string ExerciceDeSerie(Session& a, const Liste& liste, std::uint32_t graine, int numero,
                             std::string_view titre, Exercice& e);

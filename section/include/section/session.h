@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <functional>
 #include <string>
 
@@ -92,9 +93,12 @@ public:
     // The seed the letters of the formations are shuffled by (see
     // LettresFormations): set when an exercise is opened, kept by reset,
     // undo and replay, so that every view of one exercise shows the same
-    // letters. 0 until set.
+    // letters. Until set, or once forgotten, it is drawn from the list and
+    // the view (GraineLettresDeSession), as for an exercise file without
+    // one, so that a plain list shows the same letters wherever it is drawn.
     void DefinirGraineLettres(std::uint32_t graine) { graineLettres_ = graine; }
-    std::uint32_t GraineLettres() const { return graineLettres_; }
+    void OublierGraineLettres() { graineLettres_.reset(); }
+    std::uint32_t GraineLettres() const;
 
     // What each line of the list laid, index for index with liste().
     const std::vector<Depot>& depots() const { return depots_; }
@@ -114,7 +118,7 @@ private:
     bool annulable_ = false;
     bool prete_ = false;
     bool formations_ = true;
-    std::uint32_t graineLettres_ = 0;
+    std::optional<std::uint32_t> graineLettres_;
     Disponibilite dispo_{};
 };
 

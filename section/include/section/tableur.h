@@ -25,12 +25,15 @@ struct LigneNotes {
     std::string eleve;         // empty for a plain list
     std::optional<Note> note;  // empty when the file was not marked
     std::string remarque;      // never empty below 20 (see RemarqueNote)
+    // The mark of the order given in "Ordonner" (NoteOrdreJustifie), when
+    // the answer holds one for this exercise's events.
+    std::optional<int> noteOrdre;
 };
 
 // The header, fixed: later columns go after it.
 inline constexpr std::string_view kEnteteNotes =
     "Fichier;\xC3\x89l\xC3\xA8ve;Note sur 20;Roche identique (%);Pixels identiques (%);"
-    "\xC3\x89v\xC3\xA9nements reconnus;Formations en \xC3\xA9" "cart;Remarque";
+    "\xC3\x89v\xC3\xA9nements reconnus;Formations en \xC3\xA9" "cart;Remarque;Ordre sur 20";
 
 // One field as the table holds it.
 std::string ChampCsv(std::string_view texte);
