@@ -82,7 +82,7 @@ void FenetrePrincipale::PlacerLegende() {
 }
 
 const section::Session& FenetrePrincipale::SessionAffichee() const {
-    return exercice_ && vueModele_ && vueModele_->isVisible() ? modeleExercice_ : session_;
+    return exercice_ && modeleEnVue_ ? modeleExercice_ : session_;
 }
 
 QStringList FenetrePrincipale::LignesLegende() const { return dessin::TextesLegende(SessionAffichee()); }
@@ -94,7 +94,7 @@ void FenetrePrincipale::AfficherFormations() {
     // The model of an exercise is a section too: its letters while it is
     // pressed. A model picture alone has none.
     if (vueModele_)
-        vueModele_->setSurcouche(surcouche && exercice_ && vueModele_->isVisible()
+        vueModele_->setSurcouche(surcouche && exercice_ && modeleEnVue_
                                      ? dessin::SurcoucheFormations(modeleExercice_, affichage_)
                                      : QImage());
     if (!imageLegende_) return;
@@ -105,18 +105,9 @@ void FenetrePrincipale::AfficherFormations() {
         imageLegende_->setText(TexteCatalogue(section::TexteFenetre::AucuneFormation));
         return;
     }
-    const QFont police = font();
-    QFont normale = police;
+    QFont normale = font();
     normale.setBold(false);
-    const QFontMetrics m(normale);
-    const int hauteurLigne = m.height() + m.height() / 4;
-    QImage image(std::max(360, dessin::LargeurLegende(affichee, m)), dessin::LignesDeLegende(affichee) * hauteurLigne + 2,
-                 QImage::Format_RGB32);
-    image.fill(palette().color(QPalette::Window));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    dessin::DessinerLegende(p, QRect(0, 1, image.width(), image.height() - 1), affichee, affichage_, normale);
-    p.end();
+    const QImage image = dessin::ImageLegende(affichee, affichage_, normale, palette().color(QPalette::Window));
     imageLegende_->setPixmap(QPixmap::fromImage(image));
     // The window grows with its text: never a clipped line.
     const QSize voulue = fenetreLegende_->sizeHint();

@@ -40,6 +40,7 @@ void FenetrePrincipale::MontrerModele(Qt::MouseButton bouton) {
     if (bouton != Qt::LeftButton) return;
     if (!curseurModele_) QApplication::setOverrideCursor(Qt::BusyCursor);
     curseurModele_ = true;
+    modeleEnVue_ = true;
     vue_->hide();
     vueModele_->show();
     // Letters, tints and legend follow the picture in view.
@@ -47,7 +48,8 @@ void FenetrePrincipale::MontrerModele(Qt::MouseButton bouton) {
 }
 
 void FenetrePrincipale::MontrerCoupe() {
-    const bool modele = vueModele_->isVisible();
+    const bool modele = modeleEnVue_;
+    modeleEnVue_ = false;
     vueModele_->hide();
     vue_->show();
     if (curseurModele_) QApplication::restoreOverrideCursor();

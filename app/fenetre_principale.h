@@ -192,6 +192,7 @@ private:
     bool sansSon_ = true;
     bool dejaActivee_ = false;
     bool curseurModele_ = false;
+    bool modeleEnVue_ = false;  // the model is shown in the view's place
     bool comparaisonClavier_ = false;  // the model shown while Space is held
     section::Liste listeEnregistree_;  // as last saved or loaded
     // The exercise's order as last checked in "Ordonner", and as last saved

@@ -29,23 +29,6 @@ namespace {
 constexpr int kRoleCarte = Qt::UserRole + 1;
 constexpr int kRoleNom = Qt::UserRole + 2;  // the card's name without its justification
 
-// The legend as a picture on the window's background, one line per letter.
-QImage ImageLegende(const section::Session& s, const QFont& police, const QColor& fond) {
-    const QStringList lignes = dessin::TextesLegende(s);
-    if (lignes.isEmpty()) return {};
-    const QFontMetrics m(police);
-    const int hauteurLigne = m.height() + m.height() / 4;
-    QImage image(std::max(360, dessin::LargeurLegende(s, m)), static_cast<int>(lignes.size()) * hauteurLigne + 2,
-                 QImage::Format_RGB32);
-    image.fill(fond);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    dessin::Affichage a;
-    a.lettres = true;
-    dessin::DessinerLegende(p, QRect(0, 1, image.width(), image.height() - 1), s, a, police);
-    return image;
-}
-
 }  // namespace
 
 FenetreOrdonner::FenetreOrdonner(const section::Exercice& e, const section::Textures& textures,
@@ -78,7 +61,9 @@ FenetreOrdonner::FenetreOrdonner(const section::Exercice& e, const section::Text
     legende->setAccessibleDescription(lignes.join(QLatin1Char('\n')));
     QFont normale = font();
     normale.setBold(false);
-    const QImage imageLegende = ImageLegende(modele_, normale, palette().color(QPalette::Window));
+    dessin::Affichage lettres;
+    lettres.lettres = true;
+    const QImage imageLegende = dessin::ImageLegende(modele_, lettres, normale, palette().color(QPalette::Window));
     if (imageLegende.isNull())
         legende->setText(TexteCatalogue(section::TexteFenetre::AucuneFormation));
     else

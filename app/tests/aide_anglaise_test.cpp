@@ -230,7 +230,7 @@ private Q_SLOTS:
         QVERIFY(b->cursorRect(avant).bottom() < 0);
         const ImagesDocument images = Images(b->document());
         QVERIFY2(images.absentes.isEmpty(), qPrintable(images.absentes.join(QLatin1Char(' '))));
-        QCOMPARE(images.nombre, 14 + 3);
+        QCOMPARE(images.nombre, 14 + 3 + 2);
     }
 
     void fichier_aide_selon_la_langue() {

@@ -235,7 +235,7 @@ private Q_SLOTS:
         }
         const ImagesDocument images = Images(b->document());
         QVERIFY2(images.absentes.isEmpty(), qPrintable(images.absentes.join(QLatin1Char(' '))));
-        QCOMPARE(images.nombre, 14 + 3);  // before and after each event, and the exercise windows
+        QCOMPARE(images.nombre, 14 + 3 + 2);  // before and after each event, the exercise windows, a sheet and its key
     }
 
 private:

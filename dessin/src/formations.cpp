@@ -15,8 +15,6 @@ namespace dessin {
 
 namespace {
 
-QColor Couleur(section::Couleur c) { return QColor::fromRgb(static_cast<QRgb>(c)); }
-
 // A letter in a white box with a dark rim: legible on every rock.
 void DessinerLettre(QPainter& p, const QRectF& boite, const QString& lettre) {
     p.setPen(QPen(QColor(20, 20, 20), 1.0));
@@ -252,6 +250,19 @@ QImage FeuilleFormations(const section::Session& s, const Affichage& a) {
     DessinerLegende(p, QRect(marge, vue.height() + marge, vue.width() - 2 * marge, lignes * hauteurLigne + 1), s,
                     a, police);
     return feuille;
+}
+
+QImage ImageLegende(const section::Session& s, const Affichage& a, const QFont& police, const QColor& fond,
+                    int largeurMin) {
+    if (TextesLegende(s).isEmpty()) return {};
+    const QFontMetrics m(police);
+    const int hauteurLigne = m.height() + m.height() / 4;
+    QImage image(std::max(largeurMin, LargeurLegende(s, m)), LignesDeLegende(s) * hauteurLigne + 2, QImage::Format_RGB32);
+    image.fill(fond);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    DessinerLegende(p, QRect(0, 1, image.width(), image.height() - 1), s, a, police);
+    return image;
 }
 
 }  // namespace dessin

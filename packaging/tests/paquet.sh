@@ -81,7 +81,7 @@ attendu=$essai/attendu.txt
     echo "usr/lib/strataloom/Modeles/$n.bmp"
   done
   for f in "$echantillons"/../aide/*.lst; do echo "usr/lib/strataloom/aide/$(basename "$f" .lst).png"; done
-  for n in verifier ordonner enseignant fiche-eleve fiche-corrige; do echo "usr/lib/strataloom/aide/fenetre-$n.png"; done
+  for n in fenetre-verifier fenetre-ordonner fenetre-enseignant fiche-eleve fiche-corrige; do echo "usr/lib/strataloom/aide/$n.png"; done
   echo usr/lib/strataloom/traductions/strataloom_en.qm
   echo usr/share/applications/fr.strataloom.Strataloom.desktop
   echo usr/share/metainfo/fr.strataloom.Strataloom.metainfo.xml

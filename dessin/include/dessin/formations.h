@@ -62,6 +62,10 @@ int LargeurLegende(const section::Session& s, const QFontMetrics& m);
 // structures, each with its symbol and label. Returns the height used.
 int DessinerLegende(QPainter& p, const QRect& zone, const section::Session& s, const Affichage& a,
                     const QFont& police);
+// The whole legend as a picture on `fond`, at least `largeurMin` wide and
+// tall enough for every line; a null image when the section shows none.
+QImage ImageLegende(const section::Session& s, const Affichage& a, const QFont& police, const QColor& fond,
+                    int largeurMin = 360);
 
 // The annotated view with its legend below it, for a worksheet.
 QImage FeuilleFormations(const section::Session& s, const Affichage& a);

@@ -76,7 +76,7 @@ private Q_SLOTS:
             QVERIFY(!corrige.contains(QStringLiteral("justification"), Qt::CaseInsensitive));
             QVERIFY(!corrige.contains(QStringLiteral("Justifie")));
             // The key's legend tells the event behind each rock.
-            QVERIFY2(corrige.simplified().contains(QStringLiteral("(série de départ)")), qPrintable(corrige));
+            QVERIFY2(corrige.simplified().contains(QStringLiteral("(série de départ")), qPrintable(corrige));
         }
     }
 };
