@@ -95,6 +95,12 @@ FenetreOrdonner::FenetreOrdonner(const section::Exercice& e, const section::Text
         item->setData(kRoleNom, item->text());
     }
     if (liste_->count() > 0) liste_->setCurrentRow(0);
+    // Every card in sight, its justification on a second line if need be:
+    // however long the check's text, the list keeps its height.
+    liste_->setWordWrap(true);
+    liste_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    liste_->setMinimumHeight(liste_->fontMetrics().lineSpacing() * 2 * std::max(liste_->count(), 3) +
+                             2 * liste_->frameWidth());
     liste_->installEventFilter(this);
     consigne->setBuddy(liste_);
 

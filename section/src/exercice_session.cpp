@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "section/exercice_session.h"
+#include "section/liste.h"
 
 namespace section {
 
@@ -19,10 +20,13 @@ std::string ExerciceDeSession(const Session& s, std::string_view titre, Exercice
 }
 
 std::uint32_t GraineLettresDeSession(const Session& s) {
-    Exercice e;
-    e.lignes = s.liste();
-    e.cible = s.vue();
-    return GraineLettresParDefaut(EmpreinteExercice(e));
+    // FNV-1a of the list's file bytes: the list alone fixes the view.
+    std::uint64_t h = 0xCBF29CE484222325ull;
+    for (const unsigned char c : TexteListe(s.liste())) {
+        h ^= c;
+        h *= 0x100000001B3ull;
+    }
+    return GraineLettresParDefaut(h);
 }
 
 }  // namespace section

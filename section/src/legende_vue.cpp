@@ -93,7 +93,7 @@ VueLegende LireVueLegende(const Session& s) {
     if (w <= 0 || h <= 0) return v;
 
     // Colour -> band, for the pixels of formation 0.
-    const std::vector<std::vector<Couleur>> bandes = BandesDeDepart(s.textures().ImSedim1);
+    const std::vector<std::vector<Couleur>>& bandes = s.BandesDepart();
     const bool parBandes = bandes.size() == std::size(kBandes);
     std::vector<std::pair<Couleur, int>> bandeDe;
     if (parBandes)
@@ -106,6 +106,12 @@ VueLegende LireVueLegende(const Session& s) {
         long long sx = 0, sy = 0;
     };
     std::map<Formation, Trace> traces;
+    std::vector<bool> structure(s.depots().size());
+    for (std::size_t i = 0; i < structure.size(); ++i) structure[i] = EstStructure(s.depots()[i]);
+    // Neighbouring pixels mostly share their colour: the last band found is
+    // kept rather than searched again.
+    Couleur dernierPx = 0xFFFFFFFFu;
+    Formation derniereBande = kSansFormation;
     v.cases.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), kSansFormation);
     for (int y = 0; y < h; ++y) {
         const Couleur* ligne = couleurs.row(y);
@@ -115,10 +121,14 @@ VueLegende LireVueLegende(const Session& s) {
             if (f < 0) continue;
             if (f == 0 && parBandes) {
                 const Couleur px = ligne[x] & 0xFFFFFFu;
-                const auto it = std::lower_bound(bandeDe.begin(), bandeDe.end(), std::make_pair(px, -1));
-                if (it != bandeDe.end() && it->first == px) c = kPremiereBande + it->second;
-                // A contact line belongs to no band.
-            } else if (EstStructure(DepotDeLigne(s, f))) {
+                if (px != dernierPx) {
+                    dernierPx = px;
+                    const auto it = std::lower_bound(bandeDe.begin(), bandeDe.end(), std::make_pair(px, -1));
+                    // A contact line belongs to no band.
+                    derniereBande = it != bandeDe.end() && it->first == px ? kPremiereBande + it->second : kSansFormation;
+                }
+                c = derniereBande;
+            } else if (static_cast<std::size_t>(f) < structure.size() && structure[static_cast<std::size_t>(f)]) {
                 Trace& t = traces[f];
                 ++t.pixels;
                 t.sx += x;

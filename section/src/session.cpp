@@ -11,12 +11,18 @@
 namespace section {
 
 std::uint32_t Session::GraineLettres() const {
-    return graineLettres_ ? *graineLettres_ : GraineLettresDeSession(*this);
+    if (graineLettres_) return *graineLettres_;
+    // Hashing the view is worth keeping while the list stays the same.
+    if (!graineDeLaListe_ || graineDeLaListe_->first != liste_)
+        graineDeLaListe_ = std::pair(liste_, GraineLettresDeSession(*this));
+    return graineDeLaListe_->second;
 }
 
 void Session::DefinirTextures(Textures t) {
     sec_.tex = std::move(t);
     prete_ = !VerifierTextures(sec_.tex).has_value();
+    bandes_ = BandesDeDepart(sec_.tex.ImSedim1);
+    graineDeLaListe_.reset();
 }
 
 void Session::Rafraichir() {

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
+#include <vector>
 #include <functional>
 #include <string>
 
@@ -93,12 +95,15 @@ public:
     // The seed the letters of the formations are shuffled by (see
     // LettresFormations): set when an exercise is opened, kept by reset,
     // undo and replay, so that every view of one exercise shows the same
-    // letters. Until set, or once forgotten, it is drawn from the list and
-    // the view (GraineLettresDeSession), as for an exercise file without
-    // one, so that a plain list shows the same letters wherever it is drawn.
+    // letters. Until set, or once forgotten, it is drawn from the list
+    // (GraineLettresDeSession), so that a plain list shows the same letters
+    // wherever it is drawn.
     void DefinirGraineLettres(std::uint32_t graine) { graineLettres_ = graine; }
     void OublierGraineLettres() { graineLettres_.reset(); }
     std::uint32_t GraineLettres() const;
+    // The colours of each band of the starting series (BandesDeDepart of
+    // the textures), read once when the textures are set.
+    const std::vector<std::vector<Couleur>>& BandesDepart() const { return bandes_; }
 
     // What each line of the list laid, index for index with liste().
     const std::vector<Depot>& depots() const { return depots_; }
@@ -119,6 +124,8 @@ private:
     bool prete_ = false;
     bool formations_ = true;
     std::optional<std::uint32_t> graineLettres_;
+    mutable std::optional<std::pair<Liste, std::uint32_t>> graineDeLaListe_;  // the seed a list without one takes
+    std::vector<std::vector<Couleur>> bandes_;
     Disponibilite dispo_{};
 };
 
