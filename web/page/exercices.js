@@ -153,6 +153,7 @@ export const Exercices = (() => {
     EffacerEcarts,
     EnregistrerReponse,
     Ordonner: () => Ordonner.Ouvrir(),
+    panneauOrdonner: Ordonner,
     Reprendre,
     MajMenu,
     dernier: () => dernier,

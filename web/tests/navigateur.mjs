@@ -20,6 +20,7 @@ import {
 import { RgbaDePng, PremierEcart } from "./images.mjs";
 import { TextesDuBureau } from "./textes.mjs";
 import { TestsFormations, Formations, VerifierTeintes, Basculer } from "./formations.mjs";
+import { TestsExercices } from "./exercices.mjs";
 
 const racine = resolve(dirname(fileURLToPath(import.meta.url)), "..", "..");
 const args = process.argv.slice(2);
@@ -245,12 +246,14 @@ test("sauver et exporter la liste : les octets du programme de bureau", async ()
   await nav.cliquer("#Plissa");
   await nav.cliquer("#Fichier1");
   await nav.cliquer("#Sauver1");
+  await nav.cliquer("#ValiderSaisie");
   const lst = await Telecharge(telechargements);
   egal(lst.nom, "Exemple.lst", "nom proposé");
   const attendu = Buffer.concat([readFileSync(join(echantillons, "granite.lst")), Buffer.from("Compression\r\n")]);
   egal(lst.octets.toString("hex"), attendu.toString("hex"), "octets de la liste sauvée");
   await nav.cliquer("#Fichier1");
   await nav.cliquer("#Exporterliste1");
+  await nav.cliquer("#ValiderSaisie");
   const txt = await Telecharge(telechargements);
   egal(txt.nom, "Liste.txt", "nom proposé pour le texte");
   egal(txt.octets.toString("hex"), attendu.toString("hex"), "octets du texte exporté");
@@ -268,6 +271,7 @@ test("après Retour début, la liste sauvée fait 15 octets", async () => {
   await nav.cliquer("#Efface");
   await nav.cliquer("#Fichier1");
   await nav.cliquer("#Sauver1");
+  await nav.cliquer("#ValiderSaisie");
   const lst = await Telecharge(telechargements);
   egal(lst.octets.toString("hex"), Buffer.from("S\xe9dimentation\r\n", "latin1").toString("hex"), "octets");
 });
@@ -316,6 +320,7 @@ test("sauver et exporter l'image : le BMP du programme de bureau", async () => {
   for (const id of ["Sauvercommemodle1", "ExporterImage1"]) {
     await nav.cliquer("#Fichier1");
     await nav.cliquer("#" + id);
+    await nav.cliquer("#ValiderSaisie");
     const bmp = await Telecharge(telechargements);
     egal(bmp.nom, "Exemple.bmp", `${id} : nom proposé`);
     verifier(bmp.octets.equals(r.bmp), `${id} : les octets diffèrent de ceux de strataloom-render`);
@@ -690,6 +695,13 @@ test("des textures illisibles : « Un ou plusieurs fichiers d'images sont absent
 
 TestsFormations({ nav: () => nav, rendu, echantillons, telechargements, ChargerParLeMenu });
 
+// --- The exercise menu ---
+
+TestsExercices({
+  nav: () => nav, echantillons, telechargements, temp, url, ChargerParLeMenu, Ouvrir, FermerAvertissement, Boite,
+  programme: rendu.programme, base: rendu.base,
+});
+
 // --- Drawn sharp, at whole device pixels ---
 
 async function VerifierNettete(echelle) {
@@ -746,7 +758,7 @@ test("la page en anglais quand le navigateur préfère l'anglais : menus et mess
   }));
   egal(menus.langue, "en", "langue du document");
   egal(menus.titres, [["Fichier1", "File", "f"], ["Evnements1", "Events", undefined], ["Affichage1", "View", undefined],
-    ["Interrogation1", "?", undefined]], "titres des menus en anglais");
+    ["Exercice1", "Exercise", undefined], ["Interrogation1", "?", undefined]], "titres des menus en anglais");
   egal(menus.fichier.map(([id]) => id), ["Importermodle1", "Sauvercommemodle1", "ExporterImage1", "Charger1", "Sauver1",
     "Exporterliste1"], "articles du menu Fichier");
   egal(menus.fichier[3][1], "Load an event list", "« Charger une liste d'événements » en anglais");
