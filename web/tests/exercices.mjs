@@ -28,6 +28,7 @@ export function TestsExercices(c) {
     execFileSync(c.programme, ["--base", c.base, ...args], { encoding: "utf8", stdio: ["ignore", "pipe", "pipe"] });
   const exo = join(c.temp, "Discordance.exo");
   const modele = join(c.echantillons, "discordance-faillee.lst");
+  let exoFait = false; // the exercise file made by the renderer
 
   async function OuvrirExercice(chemin) {
     await nav().cliquer("#Exercice1");
@@ -46,6 +47,7 @@ export function TestsExercices(c) {
 
   test("exercice : ouvert par le menu, la coupe recommence et la cible devient le modèle", async () => {
     rendu("--make-exercise", exo, "--title", "Discordance", modele);
+    exoFait = true;
     await nav().cliquer("#Sedim");
     const avant = await nav().executer(() => document.getElementById("Verifier1").disabled);
     egal(avant, true, "« Vérifier ma coupe » grisé sans exercice");
@@ -178,6 +180,10 @@ export function TestsExercices(c) {
       await c.FermerAvertissement();
       const b = await c.Boite();
       if (b && b.boutons.length > 1) await nav().cliquer("#boite-message button");
+      if (!exoFait) rendu("--make-exercise", exo, "--title", "Discordance", modele);
+      exoFait = true;
+      await OuvrirExercice(exo);
+      await LireEtFermer();
       await nav().cliquer("#Affichage1");
       await nav().cliquer("#Legende1");
       const r = await nav().executer((ids) => {
@@ -190,10 +196,25 @@ export function TestsExercices(c) {
           return x.left < l.right && l.left < x.right && x.top < l.bottom && l.top < x.bottom;
         });
         const d = document.documentElement;
-        return { couverts, debordeX: d.scrollWidth > window.innerWidth + 1 };
+        const dehors = ids.filter((id) => {
+          const x = rect(document.getElementById(id));
+          return x.left < 0 || x.top < 0 || x.right > window.innerWidth || x.bottom > window.innerHeight;
+        });
+        return { couverts, dehors, debordeX: d.scrollWidth > window.innerWidth + 1 };
       }, LIBRES);
-      egal(r, { couverts: [], debordeX: false }, "contrôles couverts, page plus large que l'écran");
+      egal(r, { couverts: [], dehors: [], debordeX: false }, "contrôles couverts ou coupés, page plus large que l'écran");
       await nav().cliquer("#FermerLegende");
+      // "Ordonner" fits the screen: its buttons in sight.
+      await nav().cliquer("#Exercice1");
+      await nav().cliquer("#Ordonner1");
+      const o = await nav().executer(() => ["Monter", "Descendre", "VerifierOrdre", "FermerOrdonner"].filter((id) => {
+        const el = document.getElementById(id);
+        el.scrollIntoView({ block: "nearest" });
+        const x = el.getBoundingClientRect();
+        return x.left < 0 || x.top < 0 || x.right > window.innerWidth || x.bottom > window.innerHeight;
+      }));
+      egal(o, [], "boutons d'« Ordonner » hors de l'écran");
+      await nav().cliquer("#FermerOrdonner");
     });
 
   test("exercice : la page en anglais nomme le menu et le bouton comme le programme anglais", async () => {
