@@ -67,7 +67,7 @@ export const Ordonner = (() => {
     legende.replaceChildren();
     for (const ligne of session.legendeExercice()) {
       const li = document.createElement("li");
-      li.textContent = ligne.sansLettre ? ligne.texte : ligne.lettre + " \u2014 " + ligne.texte;
+      li.textContent = ligne.texte;
       legende.append(li);
     }
   }
