@@ -30,6 +30,7 @@ export const Exercices = (() => {
     textes = moteur.textesExercice();
     Saisie.Libeller(textes);
     Ordonner.Installer(s, textes, (ordre) => Conservation.GarderOrdre(ordre));
+    ArticleLien();
     MajMenu();
   }
 
@@ -37,7 +38,7 @@ export const Exercices = (() => {
   // button shows only with one.
   function MajMenu() {
     const ouvert = !!session && session.exerciceOuvert();
-    for (const id of ["Verifier1", "Ordonner1", "Reponse1"]) {
+    for (const id of ["Verifier1", "Ordonner1", "Reponse1", "Lienexercice1"]) {
       const a = document.getElementById(id);
       if (a) a.disabled = !ouvert;
     }
@@ -131,6 +132,71 @@ export const Exercices = (() => {
     Fichiers.Telecharger(octets, fichier, "application/octet-stream");
   }
 
+  // --- The exercise as a page address ---
+
+  // The page's own item, under "Enregistrer ma réponse...".
+  function ArticleLien() {
+    const reponse = document.getElementById("Reponse1");
+    if (!reponse || document.getElementById("Lienexercice1")) return;
+    const b = document.createElement("button");
+    b.type = "button";
+    b.id = "Lienexercice1";
+    b.setAttribute("role", "menuitem");
+    const l = document.createElement("span");
+    l.className = "libelle";
+    l.textContent = textes.copierLien;
+    b.append(l);
+    b.addEventListener("click", CopierLien);
+    reponse.after(b);
+  }
+
+  // The address of this page with the exercise in its fragment, copied
+  // where the browser lets the page write, and shown to be copied by hand.
+  async function CopierLien() {
+    if (!session || !session.exerciceOuvert()) return;
+    const lien = session.lienExercice();
+    if (!lien) {
+      await Boites.Information(textes.lienTropLong);
+      return;
+    }
+    const adresse = location.href.split("#")[0] + "#exercice=" + lien;
+    try {
+      if (navigator.clipboard) await navigator.clipboard.writeText(adresse);
+    } catch (e) {
+      // Not allowed here: the box below shows it.
+    }
+    const lignes = [textes.lienCopie, adresse];
+    if (location.protocol === "file:") lignes.push(textes.lienLocal);
+    await Boites.Information(lignes.join("\r"));
+  }
+
+  // An address that carries an exercise opens it once; the fragment is then
+  // taken off, so that a reload keeps the pupil's section.
+  async function DepuisAdresse() {
+    const m = /^#exercice=([A-Za-z0-9_-]*)$/.exec(location.hash);
+    if (!m || !session) return false;
+    history.replaceState(null, "", location.href.split("#")[0]);
+    const raison = session.ouvrirLien(m[1]);
+    if (raison) {
+      await Boites.Erreur(raison);
+      return false;
+    }
+    Ordonner.Fermer();
+    EffacerEcarts();
+    fenetre.ModeleDeLExercice();
+    fenetre.Rafraichir();
+    MajMenu();
+    const titre = session.titreExercice();
+    Conservation.GarderExercice((titre || "exercice") + ".exo", session.octetsExercice().slice());
+    await Boites.Information(Remplir(textes.ouvert, titre));
+    return true;
+  }
+
+  // A link pasted into the address bar of the page already open.
+  window.addEventListener("hashchange", () => {
+    if (session && !document.querySelector("dialog[open]")) DepuisAdresse();
+  });
+
   // Takes back the exercise and the order kept by an earlier visit; the
   // list is taken back after, by the window.
   async function Reprendre() {
@@ -155,6 +221,8 @@ export const Exercices = (() => {
     Ordonner: () => Ordonner.Ouvrir(),
     panneauOrdonner: Ordonner,
     Reprendre,
+    DepuisAdresse,
+    CopierLien,
     MajMenu,
     dernier: () => dernier,
   };

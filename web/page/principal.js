@@ -411,6 +411,8 @@ const Fenetre = (() => {
       if (choix === "reprendre") Reprendre(reprise.octets);
       else Conservation.GarderListe(session.texteListe().slice());
     }
+    // A link that carries an exercise opens it, over whatever was taken back.
+    await Exercices.DepuisAdresse();
   }
 
   const demarrage = Demarrer();

@@ -9,6 +9,7 @@
 #include "section/comparaison.h"
 #include "section/exercice_session.h"
 #include "section/fichiers.h"
+#include "section/lien_exercice.h"
 #include "section/note.h"
 #include "section/textes.h"
 #include "section/verification.h"
@@ -23,6 +24,25 @@ std::string ExerciceWeb::Ouvrir(const std::string& nom, const std::string& octet
     if (const std::string raison = section::LireExercice(octets, e); !raison.empty())
         return section::Remplir(section::Texte("FenetrePrincipale", "Impossible d'ouvrir l'exercice %1 : %2"),
                                 {nom, raison});
+    return Ouvrir(nom, std::move(e), eleve);
+}
+
+std::string ExerciceWeb::OuvrirLien(const std::string& texte, section::Session& eleve) {
+    section::Exercice e;
+    if (const std::string raison = section::LireLienExercice(texte, eleve.textures(), e); !raison.empty())
+        return section::Remplir(section::Texte("Page", "Impossible d'ouvrir l'exercice de ce lien : %1"), {raison});
+    return Ouvrir(e.titre, std::move(e), eleve);
+}
+
+std::string ExerciceWeb::Lien() const { return exercice_ ? section::TexteLienExercice(*exercice_) : std::string(); }
+
+emscripten::val ExerciceWeb::Octets() {
+    if (!exercice_) return val::null();
+    tampon_ = section::TexteExercice(*exercice_);
+    return val(emscripten::typed_memory_view(tampon_.size(), reinterpret_cast<const std::uint8_t*>(tampon_.data())));
+}
+
+std::string ExerciceWeb::Ouvrir(const std::string& nom, section::Exercice e, section::Session& eleve) {
     section::Session modele;
     modele.DefinirTextures(eleve.textures());
     if (!section::ChargerExercice(modele, e))
@@ -217,8 +237,13 @@ val TextesExercice() {
                           "puis choisis « Vérifier ma coupe » dans le menu Exercice."));
     t.set("enregistrerReponse", Texte("FenetrePrincipale", "Enregistrer ma réponse"));
     t.set("nomFichier", Texte("Page", "Nom du fichier :"));
-    t.set("enregistrer", Texte("Page", "Enregistrer"));
-    t.set("renoncer", Texte("Page", "Ne pas enregistrer"));
+    t.set("enregistrer", Texte("Fenetre", "OK"));
+    t.set("renoncer", Texte("FenetreEnseignant", "Annuler"));
     t.set("verifierCoupe", Texte("Commandes", "Vérifier ma coupe"));
+    t.set("copierLien", Texte("Page", "Copier le lien de l'exercice"));
+    t.set("lienCopie", Texte("Page", "Le lien de l'exercice, à copier et à donner aux élèves :"));
+    t.set("lienLocal", Texte("Page", "Cette page est ouverte depuis un fichier : ce lien ne fonctionne que sur cet "
+                                     "ordinateur. Déposez la page sur un site web pour le donner aux élèves."));
+    t.set("lienTropLong", Texte("Page", "La liste de cet exercice est trop longue pour tenir dans un lien."));
     return t;
 }

@@ -27,7 +27,14 @@ public:
     // changes; or "" once the exercise is open, the pupil's section reset
     // with the exercise's letters.
     std::string Ouvrir(const std::string& nom, const std::string& octets, section::Session& eleve);
+    // The same from a link's text (after "#exercice="), the target rebuilt
+    // from these textures and checked by its fingerprint.
+    std::string OuvrirLien(const std::string& texte, section::Session& eleve);
     bool Ouvert() const { return exercice_.has_value(); }
+    // The open exercise's link text ("" when none, or its list is too long)
+    // and its file's bytes (null when none).
+    std::string Lien() const;
+    emscripten::val Octets();
     std::string Titre() const { return exercice_ ? exercice_->titre : std::string(); }
     const section::Raster& Cible() const { return exercice_->cible; }
     const section::Session& Modele() const { return modele_; }
@@ -55,6 +62,8 @@ public:
     emscripten::val Reponse(const std::string& nom, const section::Session& eleve);
 
 private:
+    std::string Ouvrir(const std::string& nom, section::Exercice e, section::Session& eleve);
+
     std::optional<section::Exercice> exercice_;
     section::Session modele_;
     section::Session essai_;

@@ -183,6 +183,13 @@ public:
         modele_ = exercice_.Cible();
         return {};
     }
+    std::string OuvrirLien(const std::string& texte) {
+        if (std::string raison = exercice_.OuvrirLien(texte, session_); !raison.empty()) return raison;
+        modele_ = exercice_.Cible();
+        return {};
+    }
+    std::string LienExercice() const { return exercice_.Lien(); }
+    val OctetsExercice() { return exercice_.Octets(); }
     bool ExerciceOuvert() const { return exercice_.Ouvert(); }
     std::string TitreExercice() const { return exercice_.Titre(); }
     val Verifier() { return exercice_.Verifier(session_); }
@@ -496,6 +503,9 @@ EMSCRIPTEN_BINDINGS(strataloom) {
         .function("modeleRgba", &SessionWeb::ModeleRgba)
         .function("ouvrirExercice", &SessionWeb::OuvrirExercice)
         .function("exerciceOuvert", &SessionWeb::ExerciceOuvert)
+        .function("ouvrirLien", &SessionWeb::OuvrirLien)
+        .function("lienExercice", &SessionWeb::LienExercice)
+        .function("octetsExercice", &SessionWeb::OctetsExercice)
         .function("titreExercice", &SessionWeb::TitreExercice)
         .function("verifier", &SessionWeb::Verifier)
         .function("masqueRgba", &SessionWeb::MasqueRgba)

@@ -162,6 +162,7 @@ export function TestsExercices(c) {
     const avant = await nav().executer(() => [window.strataloom.session().texteListe().length,
       window.strataloom.session().ordreDonne()]);
     await nav().executerAsync(() => new Promise((r) => setTimeout(r, 50)));
+    egal(await nav().executer(() => (localStorage.getItem("strataloom.liste") || "").length), avant[0], "liste gardée");
     await nav().ouvrir(c.url);
     await nav().executerAsync(() => window.strataloom.pret);
     await c.FermerAvertissement();
@@ -170,6 +171,41 @@ export function TestsExercices(c) {
     const apres = await nav().executer(() => [window.strataloom.session().titreExercice(),
       window.strataloom.session().texteListe().length, window.strataloom.session().ordreDonne()]);
     egal(apres, ["Discordance", ...avant], "exercice, liste et ordre repris");
+  });
+
+  // Every box the start-up shows, closed by its first button, in order.
+  async function BoitesDuDemarrage() {
+    const textes = [];
+    for (let b; (b = await c.Boite()); ) {
+      textes.push(b.texte || "");
+      await nav().cliquer(`#${b.id} button`);
+    }
+    return textes;
+  }
+
+  test("exercice : le lien de l'exercice rouvre le même exercice ; un lien abîmé est refusé", async () => {
+    await nav().cliquer("#Exercice1");
+    await nav().cliquer("#Lienexercice1");
+    const b = await LireEtFermer();
+    const adresse = b.texte.split("\n").find((l) => l.includes("#exercice="));
+    verifier(adresse && adresse.startsWith(c.url + "#exercice="), `adresse : ${b.texte}`);
+    verifier(b.texte.includes("ne fonctionne que sur cet ordinateur"), "avertissement file:// absent");
+    await nav().ouvrir("about:blank");
+    await nav().ouvrir(adresse);
+    await nav().executerAsync(() => window.strataloom.pret);
+    const textes = await BoitesDuDemarrage();
+    verifier(textes.some((t) => t.includes("« Discordance »")), `message d'ouverture : ${JSON.stringify(textes)}`);
+    const e = await nav().executer(() => [window.strataloom.session().titreExercice(), location.hash,
+      window.strataloom.session().lignes()]);
+    egal(e, ["Discordance", "", ["Sédimentation"]], "exercice ouvert par le lien, adresse sans fragment");
+    // One character changed in the fingerprint: refused, with its reason.
+    const lien = adresse.split("#exercice=")[1];
+    const abime = lien.slice(0, -3) + (lien.at(-3) === "A" ? "B" : "A") + lien.slice(-2);
+    // Pasted into the open page's address: refused, with its reason.
+    await nav().executer((a) => (location.hash = a), "#exercice=" + abime);
+    const refus = await BoitesDuDemarrage();
+    verifier(refus.some((t) => t.startsWith("Impossible d'ouvrir l'exercice de ce lien : ")),
+      `refus attendu : ${JSON.stringify(refus)}`);
   });
 
   // The legend open, the controls it must leave free.
