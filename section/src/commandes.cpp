@@ -39,17 +39,17 @@ constexpr std::array kAffichage{
     ArticleMenu{C::Teintes, "Teintes1", TEXTE_NOOP("Commandes", "Teintes des formations"), {"Ctrl+T", nullptr}, true, E::Toutes},
     kSeparateur,
     ArticleMenu{C::Legende, "Legende1", TEXTE_NOOP("Commandes", "Légende..."), kAucun, false, E::Toutes},
-    ArticleMenu{C::Separateur, "", "", kAucun, false, E::Fenetre},
-    ArticleMenu{C::Sons, "Sons1", TEXTE_NOOP("Commandes", "Sons"), kAucun, true, E::Fenetre},
+    kSeparateur,
+    ArticleMenu{C::Sons, "Sons1", TEXTE_NOOP("Commandes", "Sons"), kAucun, true, E::Toutes},
 };
 
 constexpr std::array kExercice{
     ArticleMenu{C::OuvrirExercice, "Ouvrirexercice1", TEXTE_NOOP("Commandes", "Ouvrir un exercice..."), {"Ctrl+E", nullptr}, false,
-                E::Fenetre},
-    ArticleMenu{C::Verifier, "Verifier1", TEXTE_NOOP("Commandes", "Vérifier ma coupe"), {"F5", nullptr}, false, E::Fenetre},
-    ArticleMenu{C::Ordonner, "Ordonner1", TEXTE_NOOP("Commandes", "Ordonner les événements..."), kAucun, false, E::Fenetre},
-    ArticleMenu{C::Separateur, "", "", kAucun, false, E::Fenetre},
-    ArticleMenu{C::EnregistrerReponse, "Reponse1", TEXTE_NOOP("Commandes", "Enregistrer ma réponse..."), kAucun, false, E::Fenetre},
+                E::Toutes},
+    ArticleMenu{C::Verifier, "Verifier1", TEXTE_NOOP("Commandes", "Vérifier ma coupe"), {"F5", nullptr}, false, E::Toutes},
+    ArticleMenu{C::Ordonner, "Ordonner1", TEXTE_NOOP("Commandes", "Ordonner les événements..."), kAucun, false, E::Toutes},
+    kSeparateur,
+    ArticleMenu{C::EnregistrerReponse, "Reponse1", TEXTE_NOOP("Commandes", "Enregistrer ma réponse..."), kAucun, false, E::Toutes},
     ArticleMenu{C::Separateur, "", "", kAucun, false, E::Fenetre},
     ArticleMenu{C::CreerExercice, "Creerexercice1", TEXTE_NOOP("Commandes", "Créer un exercice avec cette coupe..."), kAucun, false,
                 E::Fenetre},
@@ -66,7 +66,7 @@ constexpr std::array kMenus{
     MenuBarre{"Fichier1", TEXTE_NOOP("Commandes", "&Fichier"), kFichier, E::Toutes},
     MenuBarre{"Evnements1", TEXTE_NOOP("Commandes", "Evénements"), kEvenementsMenu, E::Toutes},
     MenuBarre{"Affichage1", TEXTE_NOOP("Commandes", "Affichage"), kAffichage, E::Toutes},
-    MenuBarre{"Exercice1", TEXTE_NOOP("Commandes", "Exercice"), kExercice, E::Fenetre},
+    MenuBarre{"Exercice1", TEXTE_NOOP("Commandes", "Exercice"), kExercice, E::Toutes},
     MenuBarre{"Interrogation1", TEXTE_NOOP("Commandes", "?"), kInterrogation, E::Toutes},
 };
 

@@ -53,6 +53,34 @@ TEST(Commandes, TableDesMenus) {
     EXPECT_EQ(commandes.size(), static_cast<std::size_t>(Commande::Separateur) - 1);
 }
 
+// What each edition offers: the page has the pupil's exercise commands and
+// the sounds, not the teacher's nor "Quitter" (a tab is closed).
+TEST(Commandes, CommandesParEdition) {
+    struct Cas {
+        Commande commande;
+        bool fenetre;
+        bool navigateur;
+    };
+    const Cas cas[] = {
+        {Commande::OuvrirExercice, true, true}, {Commande::Verifier, true, true},
+        {Commande::Ordonner, true, true},       {Commande::EnregistrerReponse, true, true},
+        {Commande::Sons, true, true},           {Commande::CreerExercice, true, false},
+        {Commande::EspaceEnseignant, true, false}, {Commande::Quitter, true, false},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(static_cast<int>(c.commande));
+        int trouves = 0;
+        for (const MenuBarre& m : Menus())
+            for (const ArticleMenu& a : m.articles) {
+                if (a.commande != c.commande) continue;
+                ++trouves;
+                EXPECT_EQ(Offert(a.edition, Edition::Fenetre) && Offert(m.edition, Edition::Fenetre), c.fenetre);
+                EXPECT_EQ(Offert(a.edition, Edition::Navigateur) && Offert(m.edition, Edition::Navigateur), c.navigateur);
+            }
+        EXPECT_EQ(trouves, 1);
+    }
+}
+
 std::string Anglais(const char* contexte, const char* francais) { return std::string(contexte) + "|" + francais; }
 
 TEST(Commandes, CatalogueDeLaFenetre) {

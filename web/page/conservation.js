@@ -13,6 +13,9 @@ import { ChaineDOctets, OctetsDeChaine } from "./donnees.js";
 export const Conservation = (() => {
   const kListe = "strataloom.liste";
   const kModele = "strataloom.modele";
+  const kExercice = "strataloom.exercice";
+  const kNomExercice = "strataloom.exercice.nom";
+  const kOrdre = "strataloom.ordre";
 
   function Ecrire(stockage, cle, valeur) {
     try {
@@ -54,13 +57,59 @@ export const Conservation = (() => {
     plein = f;
   }
 
+  function Signaler() {
+    if (!signale && plein) {
+      signale = true;
+      plein();
+    }
+  }
+
   function GarderListe(octets) {
     const s = local();
     if (!s || Ecrire(s, kListe, ChaineDOctets(octets))) return;
     Ecrire(s, kListe, null);
-    if (!signale && plein) {
-      signale = true;
-      plein();
+    Signaler();
+  }
+
+  // The exercise open (its file's bytes and name; null when none) and the
+  // last order checked in "Ordonner" ({cartes, justifications}, or null).
+  // An exercise that does not fit leaves nothing of itself behind.
+  function GarderExercice(nom, octets) {
+    const s = local();
+    if (!s) return;
+    Ecrire(s, kOrdre, null);
+    if (octets === null) {
+      Ecrire(s, kExercice, null);
+      Ecrire(s, kNomExercice, null);
+      return;
+    }
+    if (Ecrire(s, kExercice, ChaineDOctets(octets)) && Ecrire(s, kNomExercice, nom)) return;
+    Ecrire(s, kExercice, null);
+    Ecrire(s, kNomExercice, null);
+    Signaler();
+  }
+
+  function ExerciceGarde() {
+    const s = local();
+    const v = s && Lire(s, kExercice);
+    if (v === null || v === undefined) return null;
+    return { nom: Lire(s, kNomExercice) || "", octets: OctetsDeChaine(v) };
+  }
+
+  function GarderOrdre(ordre) {
+    const s = local();
+    if (s && !Ecrire(s, kOrdre, ordre === null ? null : JSON.stringify(ordre))) Signaler();
+  }
+
+  function OrdreGarde() {
+    const s = local();
+    const v = s && Lire(s, kOrdre);
+    if (!v) return null;
+    try {
+      const o = JSON.parse(v);
+      return o && Array.isArray(o.cartes) && Array.isArray(o.justifications) ? o : null;
+    } catch (e) {
+      return null;
     }
   }
 
@@ -100,5 +149,16 @@ export const Conservation = (() => {
     return v === null || v === undefined ? null : OctetsDeChaine(v);
   }
 
-  return { GarderListe, Noter, ListeGardee, GarderModele, ModeleGarde, SiPlein };
+  return {
+    GarderListe,
+    Noter,
+    ListeGardee,
+    GarderModele,
+    ModeleGarde,
+    GarderExercice,
+    ExerciceGarde,
+    GarderOrdre,
+    OrdreGarde,
+    SiPlein,
+  };
 })();

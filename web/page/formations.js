@@ -225,29 +225,43 @@ export const Formations = (() => {
     Placer();
   }
 
-  // Until it is moved by hand, the panel sits beside the view, from the
-  // list of events down, so the section stays in sight: its lines wrap
-  // rather than cover the view, and it rises over the commands only as far
-  // as it needs to show every line. A narrow window, where the commands go
-  // under the view, keeps it in its corner.
+  // Until it is moved by hand, the panel never covers a control: it goes
+  // beside the commands when there is room on their right, else under the
+  // window's client area, where it shows every line if it can; only when
+  // neither place is wide and tall enough does it go over the view (a
+  // picture, not a control), in the view's bottom-left corner.
   let deplace = false;
+  const LARGEUR_MIN = 200;
+  const HAUTEUR_MIN = 120;
   function Placer() {
     if (deplace || panneau.hidden) return;
     const commandes = document.getElementById("Panel1").getBoundingClientRect();
-    const liste = document.getElementById("ListBox1").getBoundingClientRect();
+    const client = document.querySelector(".client").getBoundingClientRect();
     const menus = document.getElementById("menus").getBoundingClientRect();
-    const place = window.innerWidth - commandes.left - 12;
-    const cote = window.innerWidth > 820 && place >= 360;
-    for (const p of ["left", "top", "right", "bottom", "maxWidth", "maxHeight"]) panneau.style[p] = "";
-    if (!cote) return;
-    panneau.style.left = commandes.left + "px";
-    panneau.style.right = "auto";
-    panneau.style.bottom = "auto";
-    panneau.style.maxWidth = place + "px";
-    panneau.style.maxHeight = "none";
-    const haut = Math.max(menus.bottom + 4, Math.min(liste.top, window.innerHeight - panneau.offsetHeight - 12));
-    panneau.style.top = haut + "px";
-    panneau.style.maxHeight = Math.max(160, window.innerHeight - haut - 12) + "px";
+    const vue = document.getElementById("Bevel1").getBoundingClientRect();
+    const marge = 12;
+    const places = [
+      { left: commandes.right + marge, top: menus.bottom + 4 },
+      { left: marge, top: client.bottom + 4 },
+    ].map((p) => ({ ...p, largeur: window.innerWidth - p.left - marge, hauteur: window.innerHeight - p.top - marge }));
+    const Poser = (p) => {
+      panneau.style.left = p.left + "px";
+      panneau.style.top = p.top + "px";
+      panneau.style.right = "auto";
+      panneau.style.bottom = "auto";
+      panneau.style.maxWidth = Math.max(0, Math.floor(p.largeur)) + "px";
+      panneau.style.maxHeight = "none";
+      const entier = panneau.offsetHeight <= p.hauteur;
+      panneau.style.maxHeight = Math.max(0, Math.floor(p.hauteur)) + "px";
+      return entier;
+    };
+    const possibles = places.filter((p) => p.largeur >= LARGEUR_MIN && p.hauteur >= HAUTEUR_MIN);
+    for (const p of possibles) if (Poser(p)) return;
+    if (possibles.length) {
+      Poser(possibles.reduce((a, b) => (b.hauteur > a.hauteur ? b : a)));
+      return;
+    }
+    Poser({ left: vue.left, top: vue.top, largeur: vue.width, hauteur: vue.height });
   }
   window.addEventListener("resize", Placer);
 

@@ -26,7 +26,7 @@ const CONTENUS = {
 // Element id -> the catalogue's name for screen readers (and tooltip).
 const NOMS = { Visu: "coupeGeologique", Modele: "imageModele" };
 // The panel's buttons and the menu commands whose captions they take.
-const BOUTONS = { Annuler: "Annuler", Efface: "RetourDebut" };
+const BOUTONS = { Annuler: "Annuler", Efface: "RetourDebut", VerifierCoupe: "Verifier" };
 
 // A caption of the menu table as shown: without its "&" ("&&" is "&").
 const SansEsperluette = (libelle) => libelle.replace(/&(.)/g, "$1");

@@ -14,6 +14,9 @@
 // items that carry them show none.
 
 const RACCOURCIS_DE_LA_PAGE = new Set(["Ctrl+L", "Ctrl+T", "F1"]);
+// The page's own key for a command whose key the browser keeps: F5
+// reloads the page, so "Vérifier ma coupe" answers F9.
+const RACCOURCIS_PROPRES = { Verifier: "F9" };
 // The items that open a panel of their own rather than a box.
 const OUVRENT_UN_PANNEAU = new Set(["Legende"]);
 const ARTICLE = '[role="menuitem"], [role="menuitemcheckbox"]';
@@ -88,8 +91,15 @@ function Article(a, commandes) {
   const b = Bouton(a.nom, a.cochable ? "menuitemcheckbox" : "menuitem");
   if (a.cochable) b.setAttribute("aria-checked", "false");
   if (OUVRENT_UN_PANNEAU.has(a.commande)) b.setAttribute("aria-haspopup", "dialog");
-  Libeller(b, a.libelle);
+  // The caption in a box of its own, so that the item's layout (caption
+  // left, shortcut right) never spreads its letters apart.
+  const libelle = document.createElement("span");
+  libelle.className = "libelle";
+  Libeller(libelle, a.libelle);
+  b.append(libelle);
+  if (libelle.dataset.touche) b.dataset.touche = libelle.dataset.touche;
   const siens = a.raccourcis.filter((r) => RACCOURCIS_DE_LA_PAGE.has(r));
+  if (RACCOURCIS_PROPRES[a.commande]) siens.push(RACCOURCIS_PROPRES[a.commande]);
   if (siens.length) {
     b.setAttribute("aria-keyshortcuts", siens.map((r) => r.replace(/^Ctrl\+/, "Control+")).join(" "));
     b.dataset.raccourci = siens[0];

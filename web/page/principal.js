@@ -15,6 +15,8 @@ import { Aide } from "./aide.js";
 import { Son } from "./son.js";
 import { Fichiers } from "./fichiers.js";
 import { Conservation } from "./conservation.js";
+import { Exercices } from "./exercices.js";
+import { Saisie } from "./saisie.js";
 
 const Fenetre = (() => {
   let moteur = null;
@@ -125,6 +127,9 @@ const Fenetre = (() => {
     Formations.Afficher(session);
     AppliquerDisponibilite();
     GarderFocus(focus);
+    // The differing pixels shown by "Vérifier ma coupe" last until the
+    // section changes.
+    Exercices.EffacerEcarts();
     if (conserver) Conservation.Noter(() => session.texteListe().slice());
     if (!premierDessin) {
       premierDessin = true;
@@ -166,9 +171,12 @@ const Fenetre = (() => {
   // "Sauver la liste des événements" and "Exporter la liste des
   // événements": the same bytes, under the names and types the desktop's
   // two dialogs give them.
-  function TelechargerListe(nom, type) {
+  // The name is asked first, the desktop's offered.
+  async function TelechargerListe(nom, type) {
     if (session.nombreLignes() === 0) return;
-    Fichiers.Telecharger(session.texteListe().slice(), nom, type);
+    const octets = session.texteListe().slice();
+    const choisi = await Saisie.NomDeFichier(nom);
+    if (choisi !== null) Fichiers.Telecharger(octets, choisi, type);
   }
   const Sauver1Click = () => TelechargerListe(TEXTES.nomListe, "application/octet-stream");
   const Exporterliste1Click = () => TelechargerListe(TEXTES.nomTexte, "text/plain");
@@ -258,9 +266,11 @@ const Fenetre = (() => {
 
   // "Sauver en tant que modèle" and "Exporter l'image affichée": the view
   // as the desktop's BMP, both.
-  function ExporterImage1Click() {
+  async function ExporterImage1Click() {
     if (!session.prete()) return;
-    Fichiers.Telecharger(session.vueBmp().slice(), TEXTES.nomImage, "image/bmp");
+    const octets = session.vueBmp().slice();
+    const choisi = await Saisie.NomDeFichier(TEXTES.nomImage);
+    if (choisi !== null) Fichiers.Telecharger(octets, choisi, "image/bmp");
   }
 
   // --- Help, warning, sounds, about box ---
@@ -272,8 +282,16 @@ const Fenetre = (() => {
 
   const uneBoiteOuverte = () => !!document.querySelector("dialog[open]");
 
+  // "Sons" in the menu and the key chord switch the same sounds; the item's
+  // mark follows both.
+  function BasculerSons() {
+    Son.Basculer();
+    const a = document.getElementById("Sons1");
+    if (a) a.setAttribute("aria-checked", String(!Son.silencieux()));
+    return !Son.silencieux();
+  }
   document.addEventListener("keydown", (e) => {
-    if (!uneBoiteOuverte() && Son.EstAccord(e)) Son.Basculer();
+    if (!uneBoiteOuverte() && Son.EstAccord(e)) BasculerSons();
   });
 
   // The menu bar's commands (the engine's names) and their handlers.
@@ -290,6 +308,11 @@ const Fenetre = (() => {
     Lettres: () => Formations.BasculerLettres(),
     Teintes: () => Formations.BasculerTeintes(),
     Legende: () => Formations.OuvrirLegende(),
+    Sons: BasculerSons,
+    OuvrirExercice: () => Exercices.Ouvrir(),
+    Verifier: () => Exercices.Verifier(),
+    Ordonner: () => Exercices.Ordonner(),
+    EnregistrerReponse: () => Exercices.EnregistrerReponse(),
     Aide: Aide1Click,
     Avertissement: Avertissement1Click,
     APropos: Apropos1Click,
@@ -336,10 +359,25 @@ const Fenetre = (() => {
     annuler1 = document.getElementById("Annuler1");
     annuler1.disabled = true;
     CreerCommandes();
+    const sons = document.getElementById("Sons1");
+    if (sons) sons.setAttribute("aria-checked", String(!Son.silencieux()));
     const noms = moteur.fichiersTextures();
     const fichiers = await TexturesEmbarquees(noms);
     const defaut = session.definirTextures(fichiers.map((o) => o || new Uint8Array(0)));
     Vue.Ajuster();
+    Exercices.Installer(moteur, session, {
+      Rafraichir: () => {
+        Rafraichir();
+        CouleursAide(0);
+      },
+      ModeleDeLExercice: () => {
+        Vue.AfficherModele(session);
+        ActiverVue();
+      },
+    });
+    // The exercise open at the last visit comes back first: it starts the
+    // section again, under the list taken back below.
+    const avecExercice = defaut < 0 && (await Exercices.Reprendre());
     const initiale = session.texteListe().slice();
     const reprise = defaut < 0 ? ListeAReprendre(initiale) : null;
     // A tab the browser discarded comes back as it was, without a word.
@@ -348,7 +386,7 @@ const Fenetre = (() => {
     else Rafraichir();
     CouleursAide(0);
     const modeleGarde = Conservation.ModeleGarde();
-    if (modeleGarde) ChargerModele(modeleGarde);
+    if (modeleGarde && !avecExercice) ChargerModele(modeleGarde);
     signalerPret();
     if (defaut >= 0) {
       await Boites.Erreur(TEXTES.texturesAbsentes);
@@ -373,6 +411,8 @@ const Fenetre = (() => {
       if (choix === "reprendre") Reprendre(reprise.octets);
       else Conservation.GarderListe(session.texteListe().slice());
     }
+    // A link that carries an exercise opens it, over whatever was taken back.
+    await Exercices.DepuisAdresse();
   }
 
   const demarrage = Demarrer();
@@ -387,6 +427,7 @@ const Fenetre = (() => {
     son: Son,
     vue: Vue,
     formations: Formations,
+    exercices: Exercices,
   };
 })();
 

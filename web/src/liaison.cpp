@@ -36,6 +36,7 @@
 #include "section/encodage.h"
 #include "section/note.h"
 #include "section/exercice_session.h"
+#include "exercice_web.h"
 
 namespace {
 
@@ -174,35 +175,51 @@ public:
     int LargeurModeleVisible() const { return std::min(modele_.width(), session_.vue().width()); }
     int HauteurModeleVisible() const { return std::min(modele_.height(), session_.vue().height()); }
 
-    // An exercise file: its target picture becomes the model. Returns the
-    // French reason of a refusal, or an empty string.
-    std::string ChargerExercice(const std::string& octets) {
-        section::Exercice e;
-        if (std::string raison = section::LireExercice(octets, e); !raison.empty()) return raison;
-        modele_ = e.cible;
-        titre_ = e.titre;
-        exercice_.DefinirTextures(session_.textures());
-        section::ChargerExercice(exercice_, e);
-        // The pupil's section shows the exercise's letters.
-        session_.DefinirGraineLettres(e.graineLettres);
+    // An exercise file (named `nom` in messages): its target picture
+    // becomes the model, the section starts again with its letters.
+    // Returns the reason of a refusal, or an empty string.
+    std::string OuvrirExercice(const std::string& nom, const std::string& octets) {
+        if (std::string raison = exercice_.Ouvrir(nom, octets, session_); !raison.empty()) return raison;
+        modele_ = exercice_.Cible();
         return {};
     }
-    std::string TitreExercice() const { return titre_; }
-    // The mark out of 20 of the section in view against the exercise's
-    // (section::Noter); -1 before an exercise is loaded.
-    int NoteExercice() const {
-        if (!exercice_.Prete()) return -1;
-        return section::Noter(exercice_, session_).points;
+    std::string OuvrirLien(const std::string& texte) {
+        if (std::string raison = exercice_.OuvrirLien(texte, session_); !raison.empty()) return raison;
+        modele_ = exercice_.Cible();
+        return {};
     }
+    std::string LienExercice() const { return exercice_.Lien(); }
+    val OctetsExercice() { return exercice_.Octets(); }
+    bool ExerciceOuvert() const { return exercice_.Ouvert(); }
+    std::string TitreExercice() const { return exercice_.Titre(); }
+    val Verifier() { return exercice_.Verifier(session_); }
+    val MasqueRgba() { return exercice_.MasqueRgba(); }
+    val Cartes() { return exercice_.Cartes(); }
+    val Principes() const { return exercice_.Principes(); }
+    val Temoins() const { return exercice_.Temoins(); }
+    val VerifierOrdre(val ids, val justifications) { return exercice_.VerifierOrdre(ids, justifications); }
+    val OrdreDonne() const { return exercice_.OrdreDonne(); }
+    val Reponse(const std::string& nom) { return exercice_.Reponse(nom, session_); }
+    // The exercise's section for "Ordonner": its view, letters and legend.
+    int LargeurExercice() const { return exercice_.Modele().vue().width(); }
+    int HauteurExercice() const { return exercice_.Modele().vue().height(); }
+    val VueExerciceRgba() {
+        const section::Raster& v = exercice_.Modele().vue();
+        VersRgba(v, v.width(), v.height(), rgba_);
+        return Rgba(rgba_);
+    }
+    val EtiquettesExercice() const { return EtiquettesDe(exercice_.Modele()); }
+    val LegendeExercice() const { return LegendeDe(exercice_.Modele()); }
 
     // --- The formations, for the "Affichage" menu: drawn over the view by
     // the page, never into it ---
 
     // The labels of the view's formations, as the engine places them:
     // [{lettre, gauche, haut, cote}], the square in view pixels.
-    val Etiquettes() const {
+    val Etiquettes() const { return EtiquettesDe(session_); }
+    static val EtiquettesDe(const section::Session& s) {
         val liste = val::array();
-        for (const section::Etiquette& e : section::LireVueLegende(session_).etiquettes) {
+        for (const section::Etiquette& e : section::LireVueLegende(s).etiquettes) {
             val o = val::object();
             o.set("lettre", e.lettre);
             o.set("gauche", e.boite.left);
@@ -217,9 +234,10 @@ public:
     // texte, teinte (0xRRGGBB), sansLettre, echantillon}. The sample is the
     // square of the formation's first label ({gauche, haut, cote}), or for
     // a formation without one its commonest colour ({couleur: 0xRRGGBB}).
-    val Legende() const {
+    val Legende() const { return LegendeDe(session_); }
+    static val LegendeDe(const section::Session& s) {
         val liste = val::array();
-        for (const section::LigneLegende& l : section::LignesLegende(session_)) {
+        for (const section::LigneLegende& l : section::LignesLegende(s)) {
             val echantillon = val::object();
             if (!l.sansLettre) {
                 echantillon.set("gauche", l.carre.left);
@@ -292,8 +310,7 @@ public:
 private:
     section::Session session_;
     section::Raster modele_;
-    section::Session exercice_;  // the exercise's list loaded, for the mark
-    std::string titre_;
+    ExerciceWeb exercice_;
     std::vector<std::uint32_t> rgba_;
     std::string tampon_;
 };
@@ -332,6 +349,7 @@ int CompterLignes(const std::string& octets) {
 // pixel budget at 32 bits a pixel with its headers.
 double OctetsListeMax() { return static_cast<double>(section::kOctetsListeMax); }
 double OctetsModeleMax() { return static_cast<double>(section::kBudgetPixels) * 4 + 65536; }
+double OctetsExerciceMax() { return static_cast<double>(section::kOctetsExerciceMax); }
 
 val FichiersTextures() {
     val noms = val::array();
@@ -359,6 +377,7 @@ const char* NomCommande(section::Commande c) {
     case C::Lettres: return "Lettres";
     case C::Teintes: return "Teintes";
     case C::Legende: return "Legende";
+    case C::Sons: return "Sons";
     case C::OuvrirExercice: return "OuvrirExercice";
     case C::Verifier: return "Verifier";
     case C::Ordonner: return "Ordonner";
@@ -453,8 +472,10 @@ EMSCRIPTEN_BINDINGS(strataloom) {
     emscripten::function("compterLignes", &CompterLignes);
     emscripten::function("octetsListeMax", &OctetsListeMax);
     emscripten::function("octetsModeleMax", &OctetsModeleMax);
+    emscripten::function("octetsExerciceMax", &OctetsExerciceMax);
     emscripten::function("menus", &Menus);
     emscripten::function("textes", &Textes);
+    emscripten::function("textesExercice", &TextesExercice);
     emscripten::function("definirTraductions", &DefinirTraductions);
     emscripten::class_<SessionWeb>("Session")
         .constructor<>()
@@ -480,9 +501,25 @@ EMSCRIPTEN_BINDINGS(strataloom) {
         .function("largeurModeleVisible", &SessionWeb::LargeurModeleVisible)
         .function("hauteurModeleVisible", &SessionWeb::HauteurModeleVisible)
         .function("modeleRgba", &SessionWeb::ModeleRgba)
-        .function("chargerExercice", &SessionWeb::ChargerExercice)
+        .function("ouvrirExercice", &SessionWeb::OuvrirExercice)
+        .function("exerciceOuvert", &SessionWeb::ExerciceOuvert)
+        .function("ouvrirLien", &SessionWeb::OuvrirLien)
+        .function("lienExercice", &SessionWeb::LienExercice)
+        .function("octetsExercice", &SessionWeb::OctetsExercice)
         .function("titreExercice", &SessionWeb::TitreExercice)
-        .function("noteExercice", &SessionWeb::NoteExercice)
+        .function("verifier", &SessionWeb::Verifier)
+        .function("masqueRgba", &SessionWeb::MasqueRgba)
+        .function("cartes", &SessionWeb::Cartes)
+        .function("principes", &SessionWeb::Principes)
+        .function("temoins", &SessionWeb::Temoins)
+        .function("verifierOrdre", &SessionWeb::VerifierOrdre)
+        .function("ordreDonne", &SessionWeb::OrdreDonne)
+        .function("reponse", &SessionWeb::Reponse)
+        .function("largeurExercice", &SessionWeb::LargeurExercice)
+        .function("hauteurExercice", &SessionWeb::HauteurExercice)
+        .function("vueExerciceRgba", &SessionWeb::VueExerciceRgba)
+        .function("etiquettesExercice", &SessionWeb::EtiquettesExercice)
+        .function("legendeExercice", &SessionWeb::LegendeExercice)
         .function("etiquettes", &SessionWeb::Etiquettes)
         .function("structures", &SessionWeb::Structures)
         .function("titreStructures", &SessionWeb::TitreStructures)

@@ -5,6 +5,8 @@
 //     the same events replayed by the page's engine, against the native
 //     renderer replaying the same events;
 //   - the time from opening the file to the first drawn section;
+//   - "Vérifier ma coupe" in the page for a six-event exercise made by
+//     strataloom-render --make-exercise, against a section of four events;
 //   - the size of the file.
 //
 //   node web/tests/bench.mjs --page build-web/strataloom.html
@@ -17,7 +19,7 @@
 // and by strataloom-render. Each figure is the best of several runs, the
 // machine being shared.
 import { execFileSync } from "node:child_process";
-import { mkdtempSync, writeFileSync, rmSync, statSync } from "node:fs";
+import { mkdtempSync, readFileSync, writeFileSync, rmSync, statSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join, resolve, dirname } from "node:path";
 import { pathToFileURL, fileURLToPath } from "node:url";
@@ -116,6 +118,41 @@ function Rejouer(listeB64, n) {
   return (longue - courte) / n;
 }
 
+// "Vérifier ma coupe", in the page: the engine's check and mark alone, and
+// the command's whole handler up to the box (the overlay drawn). Best of 9.
+async function Verifier(exo, partielle) {
+  const octets = (b64) => Uint8Array.from(atob(b64), (c) => c.charCodeAt(0));
+  const s = window.strataloom.session();
+  if (s.ouvrirExercice("bench.exo", octets(exo))) throw new Error("exercice refusé");
+  s.chargerListe(octets(partielle));
+  let moteur = Infinity;
+  let commande = Infinity;
+  for (let i = 0; i < 9; ++i) {
+    let t = performance.now();
+    s.verifier();
+    s.masqueRgba();
+    moteur = Math.min(moteur, performance.now() - t);
+    t = performance.now();
+    window.strataloom.exercices.Verifier();
+    commande = Math.min(commande, performance.now() - t);
+    await new Promise((r) => setTimeout(r, 0));
+    for (const d of document.querySelectorAll("dialog[open]")) d.close();
+    await new Promise((r) => setTimeout(r, 0));
+  }
+  return { moteur, commande };
+}
+
+const SIX = ["S\xe9dimentation", "S\xe9dimentation", "Compression", "Erosion", "S\xe9dimentation", "Distension",
+  "S\xe9dimentation"];
+function Exercice() {
+  const liste = join(temp, "six.lst");
+  const exo = join(temp, "six.exo");
+  writeFileSync(liste, Buffer.from(SIX.map((l) => l + "\r\n").join(""), "latin1"));
+  execFileSync(programme, ["--base", base, "--make-exercise", exo, "--title", "Six", liste]);
+  const partielle = Buffer.from(SIX.slice(0, 5).map((l) => l + "\r\n").join(""), "latin1");
+  return [readFileSync(exo).toString("base64"), partielle.toString("base64")];
+}
+
 const url = pathToFileURL(page).href;
 const nav = await Navigateur.Lancer({ largeur: 1280, hauteur: 800 });
 let r;
@@ -152,7 +189,8 @@ try {
   }
   const rejeu = await nav.executer(Rejouer, liste, nombre);
   const natif = Natif(Buffer.from(liste, "base64"), nombre);
-  r = { clic, moteur, rejeu, natif, ouverture: mediane(ouvertures), image: mediane(images), taille: statSync(page).size };
+  const verification = await nav.executerAsync(Verifier, ...Exercice());
+  r = { verification, clic, moteur, rejeu, natif, ouverture: mediane(ouvertures), image: mediane(images), taille: statSync(page).size };
 } finally {
   await nav.fermer();
   rmSync(temp, { recursive: true, force: true });
@@ -168,4 +206,6 @@ ligne("événement du moteur au clic (copie pour Annuler, vue, règles)", r.mote
 ligne("clic entier (le même, plus dessin, liste, boutons, stockage)", r.clic);
 console.log(`Ouverture du fichier → première coupe dessinée : ${Math.round(r.ouverture)} ms ` +
   `(image suivante : ${Math.round(r.image)} ms), médiane de 7 ouvertures`);
+console.log(`« Vérifier ma coupe », exercice de six événements, coupe de quatre : moteur ` +
+  `${ms(r.verification.moteur).trim()}, commande entière ${ms(r.verification.commande).trim()} (meilleur de 9)`);
 console.log(`Taille du fichier : ${(r.taille / 1e6).toFixed(2).replace(".", ",")} Mo (${r.taille} octets)`);

@@ -3,16 +3,20 @@
 // uses: a 1280 x 800 tablet (also at two device pixels per CSS pixel) and a
 // 1366 x 768 laptop. For looking at, not for checking.
 //
-//   node web/tests/captures.mjs build-web/strataloom.html DOSSIER [LANGUES]
+//   node web/tests/captures.mjs build-web/strataloom.html DOSSIER [LANGUES] [EXERCICE.exo]
 //
 // LANGUES is the browser's preferred languages ("en-US,en"), French when
-// not given; the pictures' names then start with the first one.
+// not given ("fr" to give an exercise); the pictures' names then start
+// with the first one. With an exercise file (strataloom-render
+// --make-exercise), a 1024 x 768 screen only: the exercise opened, a
+// section half built checked ("Vérifier ma coupe") and the cards ordered.
 import { writeFileSync, mkdirSync } from "node:fs";
 import { resolve, join } from "node:path";
 import { pathToFileURL } from "node:url";
 import { Navigateur } from "./webdriver.mjs";
 
-const [page, dossier, langues] = process.argv.slice(2);
+const [page, dossier, langueDonnee, exercice] = process.argv.slice(2);
+const langues = langueDonnee === "fr" ? undefined : langueDonnee;
 if (!page || !dossier) {
   console.error("usage : node captures.mjs PAGE.html DOSSIER");
   process.exit(2);
@@ -20,7 +24,7 @@ if (!page || !dossier) {
 mkdirSync(dossier, { recursive: true });
 const url = pathToFileURL(resolve(page)).href;
 
-const tailles = [
+const tailles = exercice ? [{ nom: "exercice-1024x768", largeur: 1024, hauteur: 768 }] : [
   { nom: "tablette-1280x800", largeur: 1280, hauteur: 800 },
   { nom: "tablette-1280x800-x2", largeur: 1280, hauteur: 800, echelle: 2 },
   { nom: "portable-1366x768", largeur: 1366, hauteur: 768 },
@@ -36,6 +40,10 @@ for (const t of tailles) {
     await n.executerAsync(() => window.strataloom.pret);
     await capture("1-avertissement");
     await n.cliquer("#boite-message button");
+    if (exercice) {
+      await Exercice(n, capture);
+      continue;
+    }
     for (const id of ["Sedim", "Sedim", "Plissa", "Nivele", "Sedim"]) await n.cliquer("#" + id);
     await capture("2-coupe");
     await n.cliquer("#Evnements1");
@@ -64,3 +72,28 @@ for (const t of tailles) {
   }
 }
 console.log(`captures dans ${dossier}`);
+
+// The exercise's windows: opened, checked half built, the cards ordered
+// with a justification chosen.
+async function Exercice(n, capture) {
+  await n.cliquer("#Exercice1");
+  await n.cliquer("#Ouvrirexercice1");
+  await n.envoyerFichier("#choix-exercice", resolve(exercice));
+  await n.executerAsync(() => new Promise((r) => setTimeout(r, 50)));
+  await capture("2-ouvert");
+  await n.cliquer("#boite-message button");
+  for (const id of ["Sedim", "Plissa", "Nivele"]) await n.cliquer("#" + id);
+  await n.cliquer("#VerifierCoupe");
+  await n.executerAsync(() => new Promise((r) => setTimeout(r, 50)));
+  await capture("3-verifier");
+  await n.cliquer("#boite-message button");
+  await n.cliquer("#Exercice1");
+  await n.cliquer("#Ordonner1");
+  await n.executer(() => {
+    const s = document.querySelector("#Cartes li:nth-child(2) select");
+    s.selectedIndex = 1;
+    s.dispatchEvent(new Event("change"));
+  });
+  await n.cliquer("#VerifierOrdre");
+  await capture("4-ordonner");
+}

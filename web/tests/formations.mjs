@@ -231,6 +231,7 @@ export function TestsFormations(c) {
     const r = ComparerAuRendu(avant, c.rendu, "avant les lettres");
     await nav.cliquer("#Fichier1");
     await nav.cliquer("#ExporterImage1");
+    await nav.cliquer("#ValiderSaisie");
     const bmpAvant = await Telecharge(c.telechargements);
     let f = await Formations(nav);
     egal([f.lettres1, f.teintes1, f.visible], ["false", "false", false], "au départ, ni lettres ni teintes");
@@ -248,11 +249,13 @@ export function TestsFormations(c) {
       egal(apres.octetsListe.toString("hex"), avant.octetsListe.toString("hex"), "octets de la liste");
       await nav.cliquer("#Fichier1");
       await nav.cliquer("#ExporterImage1");
+      await nav.cliquer("#ValiderSaisie");
       const bmp = await Telecharge(c.telechargements);
       verifier(bmp.octets.equals(bmpAvant.octets), "le BMP exporté change avec les lettres et les teintes");
       verifier(bmp.octets.equals(r.bmp), "le BMP exporté n'est pas celui de strataloom-render");
       await nav.cliquer("#Fichier1");
       await nav.cliquer("#Sauver1");
+      await nav.cliquer("#ValiderSaisie");
       const lst = await Telecharge(c.telechargements);
       egal(lst.octets.toString("hex"), readFileSync(echantillon("discordance-faillee.lst")).toString("hex"),
         "liste sauvée avec lettres et teintes");
@@ -377,12 +380,13 @@ export function TestsFormations(c) {
         articles: Array.from(document.querySelectorAll("#menu-Affichage1 button"),
           (b) => [b.id, b.getAttribute("role"), b.textContent, b.getAttribute("aria-keyshortcuts")]),
       }));
-      egal(roles.titres, ["Fichier", "Evénements", "Affichage", "?"], "titres des menus");
+      egal(roles.titres, ["Fichier", "Evénements", "Affichage", "Exercice", "?"], "titres des menus");
       egal(roles.menu, "menu", "rôle du menu Affichage");
       egal(roles.articles, [
         ["Lettres1", "menuitemcheckbox", "Lettres des formations", "Control+L"],
         ["Teintes1", "menuitemcheckbox", "Teintes des formations", "Control+T"],
         ["Legende1", "menuitem", "Légende...", null],
+        ["Sons1", "menuitemcheckbox", "Sons", null],
       ], "articles du menu Affichage");
       egal(await etat(), ["false", "false", false], "au départ");
       await Raccourci(nav, "l");

@@ -1,0 +1,229 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The "Exercice" menu: an exercise opened from a file (the menu's picker or
+// a file dropped on the page), "Vérifier ma coupe" with the differing
+// pixels over the view, and the pupil's answer downloaded. Every verdict,
+// remark, mark and byte of the answer comes from the engine through the
+// session; this module shows them. "Ordonner les événements" is ordonner.js.
+
+import { TEXTES, Remplir } from "./textes.js";
+import { Boites } from "./boites.js";
+import { Fichiers } from "./fichiers.js";
+import { Conservation } from "./conservation.js";
+import { Saisie } from "./saisie.js";
+import { Ordonner } from "./ordonner.js";
+
+export const Exercices = (() => {
+  let moteur = null;
+  let session = null;
+  let fenetre = null; // {Rafraichir, ModeleDeLExercice}: what the window does around an opening
+  let textes = {};
+  let eleve = ""; // the name last given, offered again
+  let dernier = null; // the last "Vérifier ma coupe", for the tests
+  const choix = document.getElementById("choix-exercice");
+  const bouton = document.getElementById("VerifierCoupe");
+  const ecarts = document.getElementById("Ecarts");
+
+  function Installer(m, s, f) {
+    moteur = m;
+    session = s;
+    fenetre = f;
+    textes = moteur.textesExercice();
+    Saisie.Libeller(textes);
+    Ordonner.Installer(s, textes, (ordre) => Conservation.GarderOrdre(ordre));
+    ArticleLien();
+    MajMenu();
+  }
+
+  // The items that need an exercise are off without one; the panel's
+  // button shows only with one.
+  function MajMenu() {
+    const ouvert = !!session && session.exerciceOuvert();
+    for (const id of ["Verifier1", "Ordonner1", "Reponse1", "Lienexercice1"]) {
+      const a = document.getElementById(id);
+      if (a) a.disabled = !ouvert;
+    }
+    bouton.hidden = !ouvert;
+  }
+
+  // Opens the exercise of these bytes; a refusal says why and changes
+  // nothing. `muet`: no message on success (taken back at start-up).
+  async function OuvrirOctets(nom, octets, muet) {
+    const raison = octets === null ? TEXTES.impossibleDeCharger : session.ouvrirExercice(nom, octets);
+    if (raison) {
+      if (!muet) await Boites.Erreur(raison);
+      return false;
+    }
+    Ordonner.Fermer();
+    EffacerEcarts();
+    fenetre.ModeleDeLExercice();
+    fenetre.Rafraichir();
+    MajMenu();
+    if (!muet) {
+      Conservation.GarderExercice(nom, octets);
+      const titre = session.titreExercice() || nom.replace(/\.exo$/i, "");
+      await Boites.Information(Remplir(textes.ouvert, titre));
+    }
+    return true;
+  }
+
+  const Ouvrir = () => Fichiers.Choisir(choix);
+  async function Fichier(f) {
+    if (!session) return;
+    if (Fichiers.Extension(f.name).toLowerCase() !== "exo") return;
+    await OuvrirOctets(f.name, await Fichiers.Lire(f, moteur.octetsExerciceMax()), false);
+  }
+  Fichiers.SurChoix(choix, Fichier);
+
+  // A .exo dropped anywhere on the page opens like one chosen.
+  document.addEventListener("dragover", (e) => {
+    if (e.dataTransfer && Array.from(e.dataTransfer.types || []).includes("Files")) e.preventDefault();
+  });
+  document.addEventListener("drop", (e) => {
+    const f = e.dataTransfer && e.dataTransfer.files && e.dataTransfer.files[0];
+    if (!f) return;
+    e.preventDefault();
+    if (!document.querySelector("dialog[open]")) Fichier(f);
+  });
+
+  // --- Vérifier ma coupe ---
+
+  function EffacerEcarts() {
+    ecarts.hidden = true;
+  }
+
+  function MontrerEcarts(r) {
+    ecarts.width = session.largeurVue();
+    ecarts.height = session.hauteurVue();
+    const ctx = ecarts.getContext("2d");
+    ctx.clearRect(0, 0, ecarts.width, ecarts.height);
+    if (r.largeur > 0 && r.hauteur > 0) {
+      const rgba = session.masqueRgba();
+      ctx.putImageData(new ImageData(new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, rgba.length), r.largeur, r.hauteur), 0, 0);
+    }
+    ecarts.hidden = false;
+  }
+
+  async function Verifier() {
+    if (!session || !session.exerciceOuvert() || document.querySelector("dialog[open]")) return;
+    const r = session.verifier();
+    dernier = { note: r.note, memeCoupe: r.memeCoupe, lignes: r.lignes, pixels: r.pixels };
+    if (r.memeCoupe) EffacerEcarts();
+    else MontrerEcarts(r);
+    await Boites.Information(r.lignes.join("\r"));
+  }
+  bouton.addEventListener("click", Verifier);
+
+  // --- Enregistrer ma réponse ---
+
+  async function EnregistrerReponse() {
+    if (!session || !session.exerciceOuvert()) return;
+    const nom = await Saisie.Demander(textes.nomEleve, eleve);
+    if (nom === null) return;
+    const r = session.reponse(nom);
+    if (r.raison) {
+      await Boites.Erreur(r.raison);
+      return;
+    }
+    const octets = r.octets.slice();
+    const titre = session.titreExercice();
+    const fichier = await Saisie.NomDeFichier((titre ? nom + " - " + titre : nom) + ".rep");
+    if (fichier === null) return;
+    eleve = nom;
+    Fichiers.Telecharger(octets, fichier, "application/octet-stream");
+  }
+
+  // --- The exercise as a page address ---
+
+  // The page's own item, under "Enregistrer ma réponse...".
+  function ArticleLien() {
+    const reponse = document.getElementById("Reponse1");
+    if (!reponse || document.getElementById("Lienexercice1")) return;
+    const b = document.createElement("button");
+    b.type = "button";
+    b.id = "Lienexercice1";
+    b.setAttribute("role", "menuitem");
+    const l = document.createElement("span");
+    l.className = "libelle";
+    l.textContent = textes.copierLien;
+    b.append(l);
+    b.addEventListener("click", CopierLien);
+    reponse.after(b);
+  }
+
+  // The address of this page with the exercise in its fragment, copied
+  // where the browser lets the page write, and shown to be copied by hand.
+  async function CopierLien() {
+    if (!session || !session.exerciceOuvert()) return;
+    const lien = session.lienExercice();
+    if (!lien) {
+      await Boites.Information(textes.lienTropLong);
+      return;
+    }
+    const adresse = location.href.split("#")[0] + "#exercice=" + lien;
+    try {
+      if (navigator.clipboard) await navigator.clipboard.writeText(adresse);
+    } catch (e) {
+      // Not allowed here: the box below shows it.
+    }
+    const lignes = [textes.lienCopie, adresse];
+    if (location.protocol === "file:") lignes.push(textes.lienLocal);
+    await Boites.Information(lignes.join("\r"));
+  }
+
+  // An address that carries an exercise opens it once; the fragment is then
+  // taken off, so that a reload keeps the pupil's section.
+  async function DepuisAdresse() {
+    const m = /^#exercice=([A-Za-z0-9_-]*)$/.exec(location.hash);
+    if (!m || !session) return false;
+    history.replaceState(null, "", location.href.split("#")[0]);
+    const raison = session.ouvrirLien(m[1]);
+    if (raison) {
+      await Boites.Erreur(raison);
+      return false;
+    }
+    Ordonner.Fermer();
+    EffacerEcarts();
+    fenetre.ModeleDeLExercice();
+    fenetre.Rafraichir();
+    MajMenu();
+    const titre = session.titreExercice();
+    Conservation.GarderExercice((titre || "exercice") + ".exo", session.octetsExercice().slice());
+    await Boites.Information(Remplir(textes.ouvert, titre));
+    return true;
+  }
+
+  // A link pasted into the address bar of the page already open.
+  window.addEventListener("hashchange", () => {
+    if (session && !document.querySelector("dialog[open]")) DepuisAdresse();
+  });
+
+  // Takes back the exercise and the order kept by an earlier visit; the
+  // list is taken back after, by the window.
+  async function Reprendre() {
+    const garde = Conservation.ExerciceGarde();
+    if (!garde) return false;
+    const ordre = Conservation.OrdreGarde();
+    if (!(await OuvrirOctets(garde.nom, garde.octets, true))) {
+      Conservation.GarderExercice(null, null);
+      return false;
+    }
+    if (ordre) Ordonner.Reprendre(ordre);
+    return true;
+  }
+
+  return {
+    Installer,
+    Ouvrir,
+    OuvrirOctets,
+    Verifier,
+    EffacerEcarts,
+    EnregistrerReponse,
+    Ordonner: () => Ordonner.Ouvrir(),
+    panneauOrdonner: Ordonner,
+    Reprendre,
+    DepuisAdresse,
+    CopierLien,
+    MajMenu,
+    dernier: () => dernier,
+  };
+})();

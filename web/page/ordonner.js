@@ -1,0 +1,213 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// "Ordonner les événements": the exercise's section with its letters and
+// legend, the engine's cards to put from the oldest (top) to the most
+// recent, moved by a finger, a pen, the mouse (Monter / Descendre) or the
+// keyboard (Alt+Up / Alt+Down on the list), and for each card after the
+// first a principle and the formation that shows it, chosen in the lists
+// the engine offers. "Vérifier" hands the order to the engine, which
+// judges it, the justifications and the mark; their sentences are shown
+// as they come.
+
+import { TEXTES } from "./textes.js";
+
+export const Ordonner = (() => {
+  const boite = document.getElementById("Ordonner");
+  const toile = document.getElementById("CoupeOrdonner");
+  const legende = document.getElementById("LegendeOrdonner");
+  const liste = document.getElementById("Cartes");
+  const resultat = document.getElementById("Resultat");
+  let session = null;
+  let textes = {};
+  let garder = () => {};
+  let cartes = []; // [{id, nom}] in the pupil's order
+  const justifications = new Map(); // card id -> {principe, temoin}
+  let choisie = 0;
+  let dernier = null; // the last check's {lignes, note}, for the tests
+
+  function Installer(s, t, g) {
+    session = s;
+    textes = t;
+    garder = g;
+    const el = (id) => document.getElementById(id);
+    el("titre-ordonner").textContent = t.titreOrdonner;
+    el("Consigne").textContent = t.consigne;
+    el("Monter").textContent = t.monter;
+    el("Descendre").textContent = t.descendre;
+    el("VerifierOrdre").textContent = t.verifier;
+    el("FermerOrdonner").textContent = TEXTES.fermer;
+    liste.setAttribute("aria-label", t.cartes);
+    resultat.setAttribute("aria-label", t.resultat);
+    toile.setAttribute("aria-label", t.coupe);
+  }
+
+  const SansEsperluette = (t) => t.replace(/&(.)/g, "$1");
+
+  // The section at one canvas pixel per view pixel, its letters drawn in
+  // white boxes, and the legend's lines beside it.
+  function DessinerCoupe() {
+    const l = session.largeurExercice();
+    const h = session.hauteurExercice();
+    toile.width = l;
+    toile.height = h;
+    if (l === 0 || h === 0) return;
+    const ctx = toile.getContext("2d");
+    const rgba = session.vueExerciceRgba();
+    ctx.putImageData(new ImageData(new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, rgba.length), l, h), 0, 0);
+    for (const e of session.etiquettesExercice()) {
+      ctx.fillStyle = "rgba(255, 255, 255, 0.92)";
+      ctx.fillRect(e.gauche, e.haut, e.cote, e.cote);
+      ctx.strokeStyle = "#141414";
+      ctx.strokeRect(e.gauche + 0.5, e.haut + 0.5, e.cote - 1, e.cote - 1);
+      ctx.font = `bold ${Math.max(6, Math.floor(e.cote * 0.75))}px "DejaVu Sans", Verdana, sans-serif`;
+      ctx.textAlign = "center";
+      ctx.textBaseline = "middle";
+      ctx.fillStyle = "#000";
+      ctx.fillText(e.lettre, e.gauche + e.cote / 2, e.haut + e.cote / 2);
+    }
+    legende.replaceChildren();
+    for (const ligne of session.legendeExercice()) {
+      const li = document.createElement("li");
+      li.textContent = ligne.texte;
+      legende.append(li);
+    }
+  }
+
+  function Choix(libelle, vide, options, valeur, change) {
+    const etiquette = document.createElement("label");
+    etiquette.className = "choix-justification";
+    const nom = document.createElement("span");
+    nom.textContent = SansEsperluette(libelle);
+    const select = document.createElement("select");
+    select.append(new Option(vide, String(vide === textes.choisisPrincipe ? 0 : -1)));
+    for (const [v, t] of options) select.append(new Option(t, String(v)));
+    select.value = String(valeur);
+    select.addEventListener("change", () => change(Number(select.value)));
+    etiquette.append(nom, select);
+    return etiquette;
+  }
+
+  // The cards as they stand; the chosen one keeps the keyboard's focus.
+  function Afficher(focus) {
+    const principes = session.principes().map((p) => [p.valeur, p.nom]);
+    const temoins = session.temoins().map((t) => [t.formation, t.nom]);
+    liste.replaceChildren();
+    cartes.forEach((c, i) => {
+      const li = document.createElement("li");
+      li.setAttribute("role", "option");
+      li.dataset.id = c.id;
+      li.setAttribute("aria-selected", String(i === choisie));
+      li.classList.toggle("choisie", i === choisie);
+      const nom = document.createElement("span");
+      nom.className = "nom-carte";
+      nom.textContent = c.nom;
+      li.append(nom);
+      const j = justifications.get(c.id) || { principe: 0, temoin: -1 };
+      if (i === 0) {
+        const note = document.createElement("span");
+        note.className = "premiere-carte";
+        note.textContent = textes.premiereCarte;
+        li.append(note);
+      } else {
+        li.title = textes.justifie.replace("%1", c.nom);
+        li.append(
+          Choix(textes.principe, textes.choisisPrincipe, principes, j.principe, (v) => Justifier(c.id, "principe", v)),
+          Choix(textes.montrePar, textes.choisisFormation, temoins, j.temoin, (v) => Justifier(c.id, "temoin", v)),
+        );
+      }
+      li.addEventListener("pointerdown", () => Choisir(i, false));
+      liste.append(li);
+    });
+    liste.setAttribute("aria-activedescendant", "");
+    if (focus) liste.focus();
+  }
+
+  function Choisir(i, focus) {
+    if (i === choisie) return;
+    choisie = i;
+    Array.from(liste.children).forEach((li, k) => {
+      li.classList.toggle("choisie", k === i);
+      li.setAttribute("aria-selected", String(k === i));
+    });
+    if (focus) liste.children[i].scrollIntoView({ block: "nearest" });
+  }
+
+  function Justifier(id, champ, valeur) {
+    const j = justifications.get(id) || { principe: 0, temoin: -1 };
+    j[champ] = valeur;
+    justifications.set(id, j);
+    Change();
+  }
+
+  // Any change makes the last sentences out of date.
+  function Change() {
+    resultat.textContent = "";
+  }
+
+  function Deplacer(pas) {
+    const vers = choisie + pas;
+    if (vers < 0 || vers >= cartes.length) return;
+    [cartes[choisie], cartes[vers]] = [cartes[vers], cartes[choisie]];
+    choisie = vers;
+    Afficher(true);
+    Change();
+  }
+
+  liste.addEventListener("keydown", (e) => {
+    if (e.target !== liste) return;
+    if (e.key !== "ArrowUp" && e.key !== "ArrowDown") return;
+    e.preventDefault();
+    const pas = e.key === "ArrowUp" ? -1 : 1;
+    if (e.altKey) Deplacer(pas);
+    else Choisir(Math.min(cartes.length - 1, Math.max(0, choisie + pas)), true);
+  });
+  document.getElementById("Monter").addEventListener("click", () => Deplacer(-1));
+  document.getElementById("Descendre").addEventListener("click", () => Deplacer(1));
+
+  function Justifications() {
+    return cartes.map((c) => justifications.get(c.id) || { principe: 0, temoin: -1 });
+  }
+
+  function Verifier() {
+    const ids = cartes.map((c) => c.id);
+    const r = session.verifierOrdre(ids, Justifications());
+    if (!r.lignes) return;
+    dernier = { lignes: r.lignes, note: r.note, juste: r.juste };
+    resultat.textContent = r.lignes.join("\n");
+    if (r.complet) garder({ cartes: ids, justifications: Justifications() });
+  }
+  document.getElementById("VerifierOrdre").addEventListener("click", Verifier);
+  document.getElementById("FermerOrdonner").addEventListener("click", () => boite.close());
+
+  // Each opening deals the cards again, as the window does.
+  function Ouvrir() {
+    if (!session || !session.exerciceOuvert()) return;
+    cartes = session.cartes();
+    justifications.clear();
+    choisie = 0;
+    resultat.textContent = "";
+    DessinerCoupe();
+    Afficher(false);
+    boite.showModal();
+    liste.focus();
+  }
+
+  function Fermer() {
+    if (boite.open) boite.close();
+    dernier = null;
+  }
+
+  // An order kept by an earlier visit is judged again by the engine, so
+  // that the answer holds it with the mark the engine gives.
+  function Reprendre(ordre) {
+    session.verifierOrdre(ordre.cartes, ordre.justifications);
+  }
+
+  return {
+    Installer,
+    Ouvrir,
+    Fermer,
+    Reprendre,
+    dernier: () => dernier,
+    cartes: () => cartes.map((c) => c.id),
+  };
+})();

@@ -1,0 +1,249 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "exercice_web.h"
+
+#include <emscripten/val.h>
+
+#include <algorithm>
+#include <utility>
+
+#include "section/comparaison.h"
+#include "section/exercice_session.h"
+#include "section/fichiers.h"
+#include "section/lien_exercice.h"
+#include "section/note.h"
+#include "section/textes.h"
+#include "section/verification.h"
+
+using emscripten::val;
+
+std::string ExerciceWeb::Ouvrir(const std::string& nom, const std::string& octets, section::Session& eleve) {
+    section::Exercice e;
+    if (octets.size() > section::kOctetsExerciceMax)
+        return section::Remplir(section::Texte("FenetrePrincipale", "Impossible d'ouvrir l'exercice %1 : %2"),
+                                {nom, section::RaisonErreur(section::ErreurFichier::TropGros)});
+    if (const std::string raison = section::LireExercice(octets, e); !raison.empty())
+        return section::Remplir(section::Texte("FenetrePrincipale", "Impossible d'ouvrir l'exercice %1 : %2"),
+                                {nom, raison});
+    return Ouvrir(nom, std::move(e), eleve);
+}
+
+std::string ExerciceWeb::OuvrirLien(const std::string& texte, section::Session& eleve) {
+    section::Exercice e;
+    if (const std::string raison = section::LireLienExercice(texte, eleve.textures(), e); !raison.empty())
+        return section::Remplir(section::Texte("Page", "Impossible d'ouvrir l'exercice de ce lien : %1"), {raison});
+    return Ouvrir(e.titre, std::move(e), eleve);
+}
+
+std::string ExerciceWeb::Lien() const { return exercice_ ? section::TexteLienExercice(*exercice_) : std::string(); }
+
+emscripten::val ExerciceWeb::Octets() {
+    if (!exercice_) return val::null();
+    tampon_ = section::TexteExercice(*exercice_);
+    return val(emscripten::typed_memory_view(tampon_.size(), reinterpret_cast<const std::uint8_t*>(tampon_.data())));
+}
+
+std::string ExerciceWeb::Ouvrir(const std::string& nom, section::Exercice e, section::Session& eleve) {
+    section::Session modele;
+    modele.DefinirTextures(eleve.textures());
+    if (!section::ChargerExercice(modele, e))
+        return section::Remplir(section::Texte("FenetrePrincipale",
+                                               "L'exercice %1 a été préparé avec d'autres images de roches : sa "
+                                               "coupe ne peut pas être refaite ici."),
+                                {nom});
+    modele_ = std::move(modele);
+    essai_.DefinirTextures(eleve.textures());
+    chronologie_ = section::LireChronologie(modele_);
+    temoins_ = section::TemoinsProposes(modele_, chronologie_);
+    cartes_.clear();
+    ordre_.reset();
+    verification_ = {};
+    // The pupil's section starts again, with the exercise's letters.
+    eleve.DefinirGraineLettres(e.graineLettres);
+    eleve.Reinitialiser();
+    exercice_ = std::move(e);
+    return {};
+}
+
+val ExerciceWeb::Verifier(const section::Session& eleve) {
+    val r = val::object();
+    if (!exercice_) return r;
+    verification_ = section::VerifierCoupe(modele_, eleve);
+    const section::Note n = section::Noter(modele_, eleve);
+    val lignes = val::array();
+    if (verification_.memeCoupe) {
+        lignes.call<void>("push", section::Texte("FenetrePrincipale", "Bravo : ta coupe est exactement celle du modèle."));
+    } else {
+        lignes.call<void>("push", section::Texte("FenetrePrincipale",
+                                                 "Ta coupe n'est pas encore celle du modèle : les zones en magenta diffèrent."));
+        for (const section::Remarque& m : verification_.remarques) lignes.call<void>("push", "- " + m.texte);
+    }
+    lignes.call<void>("push",
+                      section::Remplir(section::Texte("FenetrePrincipale", "Note : %1/20"), {std::to_string(n.points)}));
+    r.set("memeCoupe", verification_.memeCoupe);
+    r.set("note", n.points);
+    r.set("lignes", lignes);
+    r.set("largeur", verification_.largeur);
+    r.set("hauteur", verification_.hauteur);
+    r.set("pixels", static_cast<double>(verification_.pixelsDifferents));
+    return r;
+}
+
+val ExerciceWeb::MasqueRgba() {
+    const section::Verification& v = verification_;
+    rgba_.assign(v.masque.size(), 0u);
+    constexpr section::Couleur c = section::kCouleurEcart;
+    // Bytes R G B A of a little-endian word, alpha 170 as the window paints it.
+    const std::uint32_t magenta = (170u << 24) | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+    for (std::size_t i = 0; i < v.masque.size(); ++i)
+        if (v.masque[i]) rgba_[i] = magenta;
+    return val(emscripten::typed_memory_view(rgba_.size() * 4, reinterpret_cast<const std::uint8_t*>(rgba_.data())));
+}
+
+val ExerciceWeb::Cartes() {
+    val liste = val::array();
+    if (!exercice_) return liste;
+    // Each opening deals the cards again, as the window does.
+    cartes_ = section::CartesDuModele(modele_, ++donne_);
+    for (const section::Carte& c : cartes_) {
+        val o = val::object();
+        o.set("id", c.id);
+        o.set("nom", c.nom);
+        liste.call<void>("push", o);
+    }
+    return liste;
+}
+
+val ExerciceWeb::Principes() const {
+    val liste = val::array();
+    for (const section::PrincipeCite p : section::kPrincipesCites) {
+        val o = val::object();
+        o.set("valeur", static_cast<int>(p));
+        o.set("nom", section::NomPrincipeCite(p));
+        liste.call<void>("push", o);
+    }
+    return liste;
+}
+
+val ExerciceWeb::Temoins() const {
+    val liste = val::array();
+    for (const section::TemoinPropose& t : temoins_) {
+        val o = val::object();
+        o.set("formation", t.formation);
+        o.set("nom", t.nom);
+        liste.call<void>("push", o);
+    }
+    return liste;
+}
+
+val ExerciceWeb::VerifierOrdre(val idsJs, val justificationsJs) {
+    val r = val::object();
+    if (!exercice_ || !modele_.Prete()) return r;
+    if (cartes_.empty()) cartes_ = section::CartesDuModele(modele_, ++donne_);
+    // Only the dealt cards, each once: anything else the page might send
+    // is judged as an incomplete order by the engine.
+    const int n = std::min(idsJs["length"].as<int>(), static_cast<int>(section::kCartesMax));
+    std::vector<int> ids;
+    std::vector<section::Justification> justifications;
+    for (int i = 0; i < n; ++i) {
+        ids.push_back(idsJs[i].as<int>());
+        section::Justification j;
+        const val o = justificationsJs[i];
+        if (!o.isUndefined() && !o.isNull()) {
+            const int p = o["principe"].as<int>();
+            for (const section::PrincipeCite c : section::kPrincipesCites)
+                if (static_cast<int>(c) == p) j.principe = c;
+            const int t = o["temoin"].as<int>();
+            for (const section::TemoinPropose& x : temoins_)
+                if (x.formation == t) j.temoin = t;
+        }
+        justifications.push_back(j);
+    }
+    const section::VerificationOrdre v = section::VerifierOrdre(modele_, chronologie_, cartes_, ids, essai_);
+    const std::vector<section::AvisJustification> avis =
+        section::JugerJustifications(modele_, chronologie_, ids, justifications);
+    const int note = section::NoteOrdreJustifie(chronologie_, ids, avis);
+    val lignes = val::array();
+    lignes.call<void>("push", v.texte);
+    for (const section::AvisJustification& a : avis) lignes.call<void>("push", a.texte);
+    lignes.call<void>("push", section::TexteNoteOrdre(note));
+    r.set("lignes", lignes);
+    r.set("note", note);
+    r.set("juste", v.juste);
+    r.set("complet", v.complet);
+    if (v.complet) ordre_ = section::OrdreDonne{ids, justifications, note};
+    return r;
+}
+
+val ExerciceWeb::OrdreDonne() const {
+    if (!ordre_) return val::null();
+    val cartes = val::array();
+    val justifications = val::array();
+    for (std::size_t i = 0; i < ordre_->cartes.size(); ++i) {
+        cartes.call<void>("push", ordre_->cartes[i]);
+        val j = val::object();
+        j.set("principe", static_cast<int>(ordre_->justifications[i].principe));
+        j.set("temoin", ordre_->justifications[i].temoin);
+        justifications.call<void>("push", j);
+    }
+    val o = val::object();
+    o.set("cartes", cartes);
+    o.set("justifications", justifications);
+    o.set("note", ordre_->note);
+    return o;
+}
+
+val ExerciceWeb::Reponse(const std::string& nom, const section::Session& eleve) {
+    val r = val::object();
+    if (!exercice_) return r;
+    section::Reponse rep;
+    rep.eleve = nom;
+    rep.exercice = section::EmpreinteExercice(*exercice_);
+    rep.lignes = eleve.liste();
+    rep.ordre = ordre_;
+    if (const std::string raison = section::VerifierReponse(rep); !raison.empty()) {
+        r.set("raison",
+              section::Remplir(section::Texte("FenetrePrincipale", "Réponse impossible à enregistrer : %1"), {raison}));
+        return r;
+    }
+    tampon_ = section::TexteReponse(rep);
+    r.set("octets", val(emscripten::typed_memory_view(tampon_.size(), reinterpret_cast<const std::uint8_t*>(tampon_.data()))));
+    return r;
+}
+
+val TextesExercice() {
+    using section::Texte;
+    val t = val::object();
+    t.set("titreOrdonner", Texte("FenetreOrdonner", "Ordonner les événements"));
+    t.set("consigne", Texte("FenetreOrdonner",
+                            "Range les événements du plus ancien (en haut) au plus récent (en bas). Fais glisser une "
+                            "carte, ou choisis-la puis appuie sur « Monter » ou « Descendre » (Alt+Haut, Alt+Bas)."));
+    t.set("cartes", Texte("FenetreOrdonner", "Événements à ranger"));
+    t.set("monter", Texte("FenetreOrdonner", "Monter"));
+    t.set("descendre", Texte("FenetreOrdonner", "Descendre"));
+    t.set("choisisPrincipe", Texte("FenetreOrdonner", "(choisis un principe)"));
+    t.set("choisisFormation", Texte("FenetreOrdonner", "(choisis une formation)"));
+    t.set("principe", Texte("FenetreOrdonner", "&Principe :"));
+    t.set("montrePar", Texte("FenetreOrdonner", "&Montré par :"));
+    t.set("premiereCarte", Texte("FenetreOrdonner", "La première carte, la plus ancienne, n'a pas à être justifiée."));
+    t.set("justifie", Texte("FenetreOrdonner",
+                            "Justifie « %1 » : quel principe la date par rapport à une carte placée avant elle, et "
+                            "quelle formation ou structure le montre ?"));
+    t.set("verifier", Texte("FenetreOrdonner", "Vérifier"));
+    t.set("resultat", Texte("FenetreOrdonner", "Résultat de la vérification"));
+    t.set("coupe", Texte("FenetreOrdonner", "Coupe à expliquer"));
+    t.set("nomEleve", Texte("FenetrePrincipale", "Ton nom, pour ton professeur :"));
+    t.set("ouvert", Texte("FenetrePrincipale",
+                          "Exercice « %1 » : construis la coupe du modèle. Appuie sur la coupe pour voir le modèle, "
+                          "puis choisis « Vérifier ma coupe » dans le menu Exercice."));
+    t.set("enregistrerReponse", Texte("FenetrePrincipale", "Enregistrer ma réponse"));
+    t.set("nomFichier", Texte("Page", "Nom du fichier :"));
+    t.set("enregistrer", Texte("Fenetre", "OK"));
+    t.set("renoncer", Texte("FenetreEnseignant", "Annuler"));
+    t.set("verifierCoupe", Texte("Commandes", "Vérifier ma coupe"));
+    t.set("copierLien", Texte("Page", "Copier le lien de l'exercice"));
+    t.set("lienCopie", Texte("Page", "Le lien de l'exercice, à copier et à donner aux élèves :"));
+    t.set("lienLocal", Texte("Page", "Cette page est ouverte depuis un fichier : ce lien ne fonctionne que sur cet "
+                                     "ordinateur. Déposez la page sur un site web pour le donner aux élèves."));
+    t.set("lienTropLong", Texte("Page", "La liste de cet exercice est trop longue pour tenir dans un lien."));
+    return t;
+}

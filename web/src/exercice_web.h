@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page's exercise: the file opened, its model session, the check of
+// the pupil's section against it, the cards of "Ordonner les événements"
+// and their judgement, and the answer file. Every verdict, remark, mark
+// and card name comes from section/; this class only keeps the state the
+// window keeps and hands the results to JavaScript.
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "section/chronologie.h"
+#include "section/exercice.h"
+#include "section/justification.h"
+#include "section/ordre.h"
+#include "section/session.h"
+#include "section/verification.h"
+
+class ExerciceWeb {
+public:
+    // Reads the file (named `nom` in messages) against the pupil's textures. Returns the
+    // reason of a refusal (UTF-8, current language), and then nothing
+    // changes; or "" once the exercise is open, the pupil's section reset
+    // with the exercise's letters.
+    std::string Ouvrir(const std::string& nom, const std::string& octets, section::Session& eleve);
+    // The same from a link's text (after "#exercice="), the target rebuilt
+    // from these textures and checked by its fingerprint.
+    std::string OuvrirLien(const std::string& texte, section::Session& eleve);
+    bool Ouvert() const { return exercice_.has_value(); }
+    // The open exercise's link text ("" when none, or its list is too long)
+    // and its file's bytes (null when none).
+    std::string Lien() const;
+    emscripten::val Octets();
+    std::string Titre() const { return exercice_ ? exercice_->titre : std::string(); }
+    const section::Raster& Cible() const { return exercice_->cible; }
+    const section::Session& Modele() const { return modele_; }
+
+    // "Vérifier ma coupe": {memeCoupe, note, lignes: [...], largeur,
+    // hauteur}; the differing pixels then come from MasqueRgba.
+    emscripten::val Verifier(const section::Session& eleve);
+    // The last check's differing pixels as R G B A bytes of its block,
+    // kCouleurEcart two thirds opaque, every other pixel transparent.
+    emscripten::val MasqueRgba();
+
+    // A new deal of the cards: [{id, nom}].
+    emscripten::val Cartes();
+    emscripten::val Principes() const;  // [{valeur, nom}]
+    emscripten::val Temoins() const;    // [{formation, nom}]
+    // Judges the order `ids` with its justifications ([{principe, temoin}],
+    // one per card): {lignes: [...], note, juste, complet}. The order
+    // becomes the one an answer keeps.
+    emscripten::val VerifierOrdre(emscripten::val ids, emscripten::val justifications);
+    // The last order checked: {cartes, justifications, note} or null.
+    emscripten::val OrdreDonne() const;
+
+    // The answer file's bytes for `nom`: {raison} when it cannot be
+    // written, else {octets}.
+    emscripten::val Reponse(const std::string& nom, const section::Session& eleve);
+
+private:
+    std::string Ouvrir(const std::string& nom, section::Exercice e, section::Session& eleve);
+
+    std::optional<section::Exercice> exercice_;
+    section::Session modele_;
+    section::Session essai_;
+    section::Chronologie chronologie_;
+    std::vector<section::Carte> cartes_;
+    std::vector<section::TemoinPropose> temoins_;
+    std::optional<section::OrdreDonne> ordre_;
+    std::uint64_t donne_ = 0;
+    section::Verification verification_;
+    std::vector<std::uint32_t> rgba_;
+    std::string tampon_;
+};
+
+// The window's words for the exercise commands, {nom: texte}, in the
+// current language (the window's own texts and contexts).
+emscripten::val TextesExercice();

@@ -1,0 +1,268 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The "Exercice" menu in the browser, against strataloom-render: an
+// exercise made by --make-exercise opened by the file picker, "Vérifier ma
+// coupe" giving --check's mark and remarks, the cards ordered and justified
+// from the keyboard, the answer downloaded and graded by --grade with the
+// same marks, the layouts of a small screen and of a tablet, and the
+// English page. Registered by navigateur.mjs; `c` as for formations.mjs,
+// plus Ouvrir(options), FermerAvertissement(), Boite(), temp and the
+// renderer's path and Base folder.
+import { execFileSync } from "node:child_process";
+import { readFileSync, writeFileSync } from "node:fs";
+import { join } from "node:path";
+import { test, verifier, egal, Telecharge } from "./outils.mjs";
+
+const ALT = "\uE00A";
+const HAUT = "\uE013";
+const BAS = "\uE015";
+const F9 = "\uE039";
+
+// A list of lines (UTF-8 words) as the desktop writes it.
+const Liste = (lignes) => Buffer.from(lignes.map((l) => l + "\r\n").join(""), "latin1");
+export const SIX_EVENEMENTS = Liste(["Sédimentation", "Sédimentation", "Compression", "Erosion", "Sédimentation",
+  "Distension", "Sédimentation"]);
+
+export function TestsExercices(c) {
+  const nav = () => c.nav();
+  const rendu = (...args) =>
+    execFileSync(c.programme, ["--base", c.base, ...args], { encoding: "utf8", stdio: ["ignore", "pipe", "pipe"] });
+  const exo = join(c.temp, "Discordance.exo");
+  const modele = join(c.echantillons, "discordance-faillee.lst");
+  let exoFait = false; // the exercise file made by the renderer
+
+  async function OuvrirExercice(chemin) {
+    await nav().cliquer("#Exercice1");
+    await nav().cliquer("#Ouvrirexercice1");
+    await nav().envoyerFichier("#choix-exercice", chemin);
+    await nav().executerAsync(() => new Promise((r) => setTimeout(r, 0)));
+  }
+
+  // The page's box, closed after reading it.
+  async function LireEtFermer() {
+    const b = await c.Boite();
+    verifier(b, "aucune boîte affichée");
+    await nav().cliquer(`#${b.id} button`);
+    return b;
+  }
+
+  test("exercice : ouvert par le menu, la coupe recommence et la cible devient le modèle", async () => {
+    rendu("--make-exercise", exo, "--title", "Discordance", modele);
+    exoFait = true;
+    await nav().cliquer("#Sedim");
+    const avant = await nav().executer(() => document.getElementById("Verifier1").disabled);
+    egal(avant, true, "« Vérifier ma coupe » grisé sans exercice");
+    await OuvrirExercice(exo);
+    const b = await LireEtFermer();
+    verifier(b.texte.includes("« Discordance »"), `message d'ouverture : ${b.texte}`);
+    const e = await nav().executer(() => ({
+      lignes: window.strataloom.session().lignes(),
+      titre: window.strataloom.session().titreExercice(),
+      bouton: !document.getElementById("VerifierCoupe").hidden,
+      articles: ["Verifier1", "Ordonner1", "Reponse1"].map((id) => document.getElementById(id).disabled),
+      comparable: document.getElementById("zone-vue").classList.contains("comparable"),
+    }));
+    egal(e.lignes, ["Sédimentation"], "la coupe recommence");
+    egal([e.titre, e.bouton, e.articles, e.comparable], ["Discordance", true, [false, false, false], true], "état ouvert");
+    // A file that is not an exercise: the engine's reason, nothing changes.
+    const mauvais = join(c.temp, "abime.exo");
+    writeFileSync(mauvais, readFileSync(exo).subarray(0, 60));
+    await nav().cliquer("#Sedim");
+    await OuvrirExercice(mauvais);
+    const refus = await LireEtFermer();
+    verifier(refus.classe.includes("erreur") && refus.texte.startsWith("Impossible d'ouvrir l'exercice abime.exo : "),
+      `refus attendu : ${JSON.stringify(refus)}`);
+    const apres = await nav().executer(() => [window.strataloom.session().titreExercice(), window.strataloom.session().nombreLignes()]);
+    egal(apres, ["Discordance", 2], "un fichier refusé ne change rien");
+  });
+
+  test("exercice : « Vérifier ma coupe » (F9) donne la note et les remarques de strataloom-render --check", async () => {
+    const partielle = join(c.temp, "partielle.lst");
+    writeFileSync(partielle, Liste(["Sédimentation", "Sédimentation", "Compression", "Erosion"]));
+    await c.ChargerParLeMenu(partielle);
+    await nav().executer(() => document.getElementById("Visu").focus());
+    await nav().touches(F9);
+    const b = await LireEtFermer();
+    const attendu = rendu("--check", exo, partielle).trim().split("\n");
+    const page = b.texte.split("\n");
+    egal(page.at(-1), attendu.at(-1), "note");
+    egal(page.slice(1, -1), attendu.slice(1, -1), "remarques");
+    // The differing pixels in magenta over the view, as many as the engine counts.
+    const m = await nav().executer(() => {
+      const t = document.getElementById("Ecarts");
+      const d = t.getContext("2d").getImageData(0, 0, t.width, t.height).data;
+      let n = 0;
+      for (let i = 0; i < d.length; i += 4) if (d[i] === 255 && d[i + 1] === 0 && d[i + 2] === 255 && d[i + 3] > 0) ++n;
+      return { visible: !t.hidden, n, pixels: window.strataloom.exercices.dernier().pixels };
+    });
+    verifier(m.visible && m.n > 0, "écarts non montrés");
+    egal(m.n, m.pixels, "pixels en magenta");
+    // The section changes: the overlay goes.
+    await nav().cliquer("#Sedim");
+    egal(await nav().executer(() => document.getElementById("Ecarts").hidden), true, "écarts effacés après un événement");
+    // The model's own list: 20/20 from the button beside the commands.
+    await c.ChargerParLeMenu(modele);
+    await nav().cliquer("#VerifierCoupe");
+    const juste = await LireEtFermer();
+    egal(juste.texte.split("\n").at(-1), rendu("--check", exo, modele).trim().split("\n").at(-1), "note de la bonne coupe");
+  });
+
+  test("exercice : ordonner et justifier au clavier, puis la réponse notée par strataloom-render --grade", async () => {
+    await nav().cliquer("#Exercice1");
+    await nav().cliquer("#Ordonner1");
+    const ids = await nav().executer(() => window.strataloom.exercices.panneauOrdonner.cartes());
+    verifier(ids.length === 5, `cartes : ${ids}`);
+    // Sorted by the list's order (the model's own, always right) with
+    // Alt+Up only: a selection sort from the keyboard.
+    const ordre = [...ids];
+    await nav().executer(() => document.getElementById("Cartes").focus());
+    let rang = 0; // the chosen card
+    for (let cible = 0; cible < ordre.length; ++cible) {
+      const min = ordre.indexOf(Math.min(...ordre.slice(cible)));
+      const pas = [];
+      for (; rang < min; ++rang) pas.push(BAS);
+      for (; rang > min; --rang) pas.push(HAUT);
+      for (let k = min; k > cible; --k) pas.push([ALT, HAUT]);
+      if (pas.length) await nav().touches(...pas);
+      ordre.splice(cible, 0, ...ordre.splice(min, 1));
+      rang = cible;
+    }
+    egal(await nav().executer(() => window.strataloom.exercices.panneauOrdonner.cartes()), [...ids].sort((a, b) => a - b),
+      "ordre après les touches");
+    // One justification chosen from the keyboard: the second card's principle.
+    await nav().executer(() => document.querySelector("#Cartes li:nth-child(2) select").focus());
+    await nav().touches(BAS);
+    await nav().cliquer("#VerifierOrdre");
+    const r = await nav().executer(() => ({
+      texte: document.getElementById("Resultat").textContent,
+      dernier: window.strataloom.exercices.panneauOrdonner.dernier(),
+    }));
+    verifier(r.dernier && r.dernier.juste, `ordre juste attendu : ${r.texte}`);
+    egal(r.texte.split("\n").at(-1), `Note de l'ordre : ${r.dernier.note}/20`, "note de l'ordre affichée");
+    await nav().cliquer("#FermerOrdonner");
+    // The answer: name asked, then the file name, then the download.
+    await nav().cliquer("#Exercice1");
+    await nav().cliquer("#Reponse1");
+    await nav().executer(() => (document.getElementById("champ-saisie").value = "Inès Martin"));
+    await nav().cliquer("#ValiderSaisie");
+    egal(await nav().executer(() => document.getElementById("champ-saisie").value), "Inès Martin - Discordance.rep",
+      "nom de fichier proposé");
+    await nav().cliquer("#ValiderSaisie");
+    const rep = await Telecharge(c.telechargements);
+    egal(rep.nom, "Inès Martin - Discordance.rep", "nom du fichier");
+    const chemin = join(c.temp, "reponse.rep");
+    writeFileSync(chemin, rep.octets);
+    const csv = rendu("--grade", exo, chemin).trim().split("\n");
+    const champs = csv[1].split(";");
+    egal(champs[1], "Inès Martin", "élève");
+    egal(champs[2], rendu("--check", exo, modele).trim().match(/Note : (\d+)\/20/)[1], "note de la coupe");
+    egal(champs.at(-1), String(r.dernier.note), "note de l'ordre");
+  });
+
+  test("exercice : l'exercice, la liste et l'ordre vérifié survivent à la fermeture de la page", async () => {
+    const avant = await nav().executer(() => [window.strataloom.session().texteListe().length,
+      window.strataloom.session().ordreDonne()]);
+    await nav().executerAsync(() => new Promise((r) => setTimeout(r, 50)));
+    egal(await nav().executer(() => (localStorage.getItem("strataloom.liste") || "").length), avant[0], "liste gardée");
+    await nav().ouvrir(c.url);
+    await nav().executerAsync(() => window.strataloom.pret);
+    await c.FermerAvertissement();
+    const b = await c.Boite();
+    if (b && b.boutons.length > 1) await nav().cliquer("#boite-message button");
+    const apres = await nav().executer(() => [window.strataloom.session().titreExercice(),
+      window.strataloom.session().texteListe().length, window.strataloom.session().ordreDonne()]);
+    egal(apres, ["Discordance", ...avant], "exercice, liste et ordre repris");
+  });
+
+  // Every box the start-up shows, closed by its first button, in order.
+  async function BoitesDuDemarrage() {
+    const textes = [];
+    for (let b; (b = await c.Boite()); ) {
+      textes.push(b.texte || "");
+      await nav().cliquer(`#${b.id} button`);
+    }
+    return textes;
+  }
+
+  test("exercice : le lien de l'exercice rouvre le même exercice ; un lien abîmé est refusé", async () => {
+    await nav().cliquer("#Exercice1");
+    await nav().cliquer("#Lienexercice1");
+    const b = await LireEtFermer();
+    const adresse = b.texte.split("\n").find((l) => l.includes("#exercice="));
+    verifier(adresse && adresse.startsWith(c.url + "#exercice="), `adresse : ${b.texte}`);
+    verifier(b.texte.includes("ne fonctionne que sur cet ordinateur"), "avertissement file:// absent");
+    await nav().ouvrir("about:blank");
+    await nav().ouvrir(adresse);
+    await nav().executerAsync(() => window.strataloom.pret);
+    const textes = await BoitesDuDemarrage();
+    verifier(textes.some((t) => t.includes("« Discordance »")), `message d'ouverture : ${JSON.stringify(textes)}`);
+    const e = await nav().executer(() => [window.strataloom.session().titreExercice(), location.hash,
+      window.strataloom.session().lignes()]);
+    egal(e, ["Discordance", "", ["Sédimentation"]], "exercice ouvert par le lien, adresse sans fragment");
+    // One character changed in the fingerprint: refused, with its reason.
+    const lien = adresse.split("#exercice=")[1];
+    const abime = lien.slice(0, -3) + (lien.at(-3) === "A" ? "B" : "A") + lien.slice(-2);
+    // Pasted into the open page's address: refused, with its reason.
+    await nav().executer((a) => (location.hash = a), "#exercice=" + abime);
+    const refus = await BoitesDuDemarrage();
+    verifier(refus.some((t) => t.startsWith("Impossible d'ouvrir l'exercice de ce lien : ")),
+      `refus attendu : ${JSON.stringify(refus)}`);
+  });
+
+  // The legend open, the controls it must leave free.
+  const LIBRES = ["ListBox1", "Annuler", "Efface", "VerifierCoupe"];
+  for (const [largeur, hauteur] of [[1400, 1000], [1024, 768], [800, 1280]])
+    test(`exercice : à ${largeur} × ${hauteur}, la légende ne couvre aucun contrôle et rien n'est coupé`, async () => {
+      await c.Ouvrir({ largeur, hauteur });
+      await c.FermerAvertissement();
+      const b = await c.Boite();
+      if (b && b.boutons.length > 1) await nav().cliquer("#boite-message button");
+      if (!exoFait) rendu("--make-exercise", exo, "--title", "Discordance", modele);
+      exoFait = true;
+      await OuvrirExercice(exo);
+      await LireEtFermer();
+      await nav().cliquer("#Affichage1");
+      await nav().cliquer("#Legende1");
+      const r = await nav().executer((ids) => {
+        const rect = (el) => el.getBoundingClientRect();
+        const l = rect(document.getElementById("Legende"));
+        const couverts = ids.filter((id) => {
+          const el = document.getElementById(id);
+          if (el.hidden) return false;
+          const x = rect(el);
+          return x.left < l.right && l.left < x.right && x.top < l.bottom && l.top < x.bottom;
+        });
+        const d = document.documentElement;
+        const dehors = ids.filter((id) => {
+          const x = rect(document.getElementById(id));
+          return x.left < 0 || x.top < 0 || x.right > window.innerWidth || x.bottom > window.innerHeight;
+        });
+        return { couverts, dehors, debordeX: d.scrollWidth > window.innerWidth + 1 };
+      }, LIBRES);
+      egal(r, { couverts: [], dehors: [], debordeX: false }, "contrôles couverts ou coupés, page plus large que l'écran");
+      await nav().cliquer("#FermerLegende");
+      // "Ordonner" fits the screen: its buttons in sight.
+      await nav().cliquer("#Exercice1");
+      await nav().cliquer("#Ordonner1");
+      const o = await nav().executer(() => ["Monter", "Descendre", "VerifierOrdre", "FermerOrdonner"].filter((id) => {
+        const el = document.getElementById(id);
+        el.scrollIntoView({ block: "nearest" });
+        const x = el.getBoundingClientRect();
+        return x.left < 0 || x.top < 0 || x.right > window.innerWidth || x.bottom > window.innerHeight;
+      }));
+      egal(o, [], "boutons d'« Ordonner » hors de l'écran");
+      await nav().cliquer("#FermerOrdonner");
+    });
+
+  test("exercice : la page en anglais nomme le menu et le bouton comme le programme anglais", async () => {
+    await c.Ouvrir({ langues: "en-US,en" });
+    await nav().cliquer("#boite-message button");
+    const b = await c.Boite();
+    if (b && b.boutons.length > 1) await nav().cliquer("#boite-message button");
+    const t = await nav().executer(() => [document.getElementById("Exercice1").textContent,
+      document.getElementById("Ouvrirexercice1").textContent, document.getElementById("VerifierCoupe").textContent,
+      document.getElementById("Sons1").textContent]);
+    egal(t, ["Exercise", "Open an exercise...", "Check my section", "Sounds"], "menu Exercice en anglais");
+    await c.Ouvrir();
+    await c.FermerAvertissement();
+  });
+}
