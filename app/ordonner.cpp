@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -137,6 +138,8 @@ FenetreOrdonner::FenetreOrdonner(const section::Exercice& e, const section::Text
     etiquettePrincipe->setBuddy(principe_);
     auto* etiquetteTemoin = new QLabel(tr("&Montré par :"), this);
     etiquetteTemoin->setBuddy(temoin_);
+    // The question keeps its lines: never squeezed by the check's text.
+    etatJustification_->setMinimumHeight(etatJustification_->fontMetrics().lineSpacing() * 4);
     justifier->addRow(etatJustification_);
     justifier->addRow(etiquettePrincipe, principe_);
     justifier->addRow(etiquetteTemoin, temoin_);
@@ -174,7 +177,15 @@ FenetreOrdonner::FenetreOrdonner(const section::Exercice& e, const section::Text
     droite->addWidget(liste_, 1);
     droite->addLayout(deplacement);
     droite->addLayout(justifier);
-    droite->addWidget(resultat_);
+    // However many verdicts, the check's text scrolls rather than pushing
+    // the cards or the buttons out of sight.
+    auto* defilement = new QScrollArea(this);
+    defilement->setWidget(resultat_);
+    defilement->setWidgetResizable(true);
+    defilement->setFrameShape(QFrame::NoFrame);
+    defilement->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    defilement->setMinimumHeight(resultat_->minimumHeight());
+    droite->addWidget(defilement, 1);
     droite->addWidget(boutons);
 
     auto* disposition = new QHBoxLayout(this);

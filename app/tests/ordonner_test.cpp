@@ -317,6 +317,9 @@ void TestOrdonner::justifierAuClavierSeul() {
     Bouton(w, "Verifier")->click();
     QCOMPARE(w.avis().back().avis, section::Avis::MauvaisPrincipe);
     QCOMPARE(w.note(), 18);
+    // The picture of the README and the help, when asked for.
+    if (const QString image = qEnvironmentVariable("STRATALOOM_CAPTURE_ORDONNER"); !image.isEmpty())
+        QVERIFY(w.grab().save(image));
     // Justifications follow their cards when the order changes.
     l->setCurrentRow(4);
     QTest::keyClick(l, Qt::Key_Up, Qt::AltModifier);

@@ -1441,6 +1441,29 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
     </message>
 </context>
 <context>
+    <name>LienExercice</name>
+    <message>
+        <source>ce lien ne contient pas d&apos;exercice</source>
+        <translation>this link holds no exercise</translation>
+    </message>
+    <message>
+        <source>le lien est trop long</source>
+        <translation>the link is too long</translation>
+    </message>
+    <message>
+        <source>le lien est tronqué</source>
+        <translation>the link is truncated</translation>
+    </message>
+    <message>
+        <source>la coupe du lien ne peut pas être refaite ici</source>
+        <translation>the link&apos;s section cannot be rebuilt here</translation>
+    </message>
+    <message>
+        <source>ce lien a été fait avec d&apos;autres images de roches, ou il est abîmé : sa coupe ne peut pas être refaite ici</source>
+        <translation>this link was made with other rock pictures, or it is damaged: its section cannot be rebuilt here</translation>
+    </message>
+</context>
+<context>
     <name>Lisibilite</name>
     <message>
         <source>La liste place %1 avant %2, mais la coupe montre le contraire : %3.</source>
@@ -1616,6 +1639,33 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
         <source>la série de départ (%1)</source>
         <extracomment>%1 lists the letters of the bands of the starting series in the view: &quot;A, D, E&quot;.</extracomment>
         <translation>the starting series (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Impossible d&apos;ouvrir l&apos;exercice de ce lien : %1</source>
+        <translation>Cannot open the exercise of this link: %1</translation>
+    </message>
+    <message>
+        <source>Nom du fichier :</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>Copier le lien de l&apos;exercice</source>
+        <translation>Copy the exercise&apos;s link</translation>
+    </message>
+    <message>
+        <source>Le lien de l&apos;exercice, à copier et à donner aux élèves :</source>
+        <translation>The exercise&apos;s link, to copy and give to the pupils:</translation>
+    </message>
+    <message>
+        <source>Cette page est ouverte depuis un fichier : ce lien ne fonctionne que sur cet ordinateur. Déposez la page sur un site web pour le donner aux élèves.</source>
+        <translation>This page was opened from a file: this link only works on this computer. Put the page on a website to give it to the pupils.</translation>
+    </message>
+    <message>
+        <source>La liste de cet exercice est trop longue pour tenir dans un lien.</source>
+        <translation>This exercise&apos;s list is too long to fit in a link.</translation>
     </message>
 </context>
 <context>

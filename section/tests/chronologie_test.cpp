@@ -90,12 +90,12 @@ TEST_F(Chrono, UnEcartNommeLesLettresPourLeProfesseur) {
     const Chronologie c = Lire(L("SSPCS"));
     ASSERT_FALSE(c.ecarts.empty());
     EXPECT_EQ(c.ecarts.front().texte,
-              "La liste place « Mise en place du granite E » avant « Plissement (compression) », mais la coupe montre "
-              "le contraire : le granite E recoupe la série de départ (B, C, G), déjà déformée par le plissement "
+              "La liste place « Mise en place du granite D » avant « Plissement (compression) », mais la coupe montre "
+              "le contraire : le granite D recoupe la série de départ (A, B, E), déjà déformée par le plissement "
               "(principe de recoupement).");
     const Chronologie d = Lire(L("SSDS"));
     ASSERT_EQ(d.ecarts.size(), 1u);
-    EXPECT_NE(d.ecarts.front().texte.find("ne permet pas de dater « Faille normale (distension) » et « Dépôt de la couche A »"),
+    EXPECT_NE(d.ecarts.front().texte.find("ne permet pas de dater « Faille normale (distension) » et « Dépôt de la couche D »"),
               std::string::npos)
         << d.ecarts.front().texte;
 }
