@@ -14,6 +14,25 @@
 import { Vue } from "./vue.js";
 import { TEXTES } from "./textes.js";
 
+// A structure's label (F1, T, S1) in a white box beside its trace, in
+// view pixels; shared by the view's overlay and Ordonner's section.
+export function DessinerStructure(ctx, st) {
+  const cote = 14;
+  ctx.font = `bold ${Math.floor(cote * 0.75)}px "DejaVu Sans", Verdana, system-ui, sans-serif`;
+  const largeur = ctx.measureText(st.etiquette).width + 4;
+  const x = st.x + 2;
+  const y = st.y - cote - 2;
+  ctx.fillStyle = "rgba(255, 255, 255, " + 235 / 255 + ")";
+  ctx.fillRect(x, y, largeur, cote);
+  ctx.lineWidth = 1.5;
+  ctx.strokeStyle = "rgb(20, 20, 20)";
+  ctx.strokeRect(x + 0.5, y + 0.5, largeur - 1, cote - 1);
+  ctx.textAlign = "center";
+  ctx.textBaseline = "middle";
+  ctx.fillStyle = "#000";
+  ctx.fillText(st.etiquette, x + largeur / 2, y + cote / 2);
+}
+
 export const Formations = (() => {
   const couche = document.getElementById("Formations");
   const ctx = couche.getContext("2d");
@@ -70,23 +89,6 @@ export const Formations = (() => {
 
   // A structure's label, beside a pixel of its trace: square corners and a
   // thick rim, unlike a letter.
-  function DessinerStructure(st) {
-    const cote = 14;
-    ctx.font = `bold ${Math.floor(cote * 0.75)}px "DejaVu Sans", Verdana, system-ui, sans-serif`;
-    const largeur = ctx.measureText(st.etiquette).width + 4;
-    const x = st.x + 2;
-    const y = st.y - cote - 2;
-    ctx.fillStyle = "rgba(255, 255, 255, " + 235 / 255 + ")";
-    ctx.fillRect(x, y, largeur, cote);
-    ctx.lineWidth = 1.5;
-    ctx.strokeStyle = "rgb(20, 20, 20)";
-    ctx.strokeRect(x + 0.5, y + 0.5, largeur - 1, cote - 1);
-    ctx.textAlign = "center";
-    ctx.textBaseline = "middle";
-    ctx.fillStyle = "#000";
-    ctx.fillText(st.etiquette, x + largeur / 2, y + cote / 2);
-  }
-
   // The legend's symbol of a structure, told apart in black and white: a
   // thick line (fault), a line with teeth (thrust), a wavy line (erosion).
   function Symbole(sorte) {
@@ -152,7 +154,7 @@ export const Formations = (() => {
     if (lettres) {
       ctx.setTransform(k, 0, 0, k, 0, 0);
       for (const e of session.etiquettes()) DessinerLettre(e);
-      for (const st of session.structures()) DessinerStructure(st);
+      for (const st of session.structures()) DessinerStructure(ctx, st);
       ctx.setTransform(1, 0, 0, 1, 0, 0);
     }
     couche.hidden = false;

@@ -9,6 +9,7 @@
 // as they come.
 
 import { TEXTES } from "./textes.js";
+import { DessinerStructure } from "./formations.js";
 
 export const Ordonner = (() => {
   const boite = document.getElementById("Ordonner");
@@ -64,10 +65,25 @@ export const Ordonner = (() => {
       ctx.fillStyle = "#000";
       ctx.fillText(e.lettre, e.gauche + e.cote / 2, e.haut + e.cote / 2);
     }
+    const structures = session.structuresExercice();
+    for (const st of structures) DessinerStructure(ctx, st);
     legende.replaceChildren();
     for (const ligne of session.legendeExercice()) {
       const li = document.createElement("li");
       li.textContent = ligne.texte;
+      legende.append(li);
+    }
+    // The structures apart, under their heading, as in the window.
+    if (structures.length) {
+      const titre = document.createElement("li");
+      titre.className = "titre-structures";
+      titre.textContent = session.titreStructures();
+      legende.append(titre);
+    }
+    for (const st of structures) {
+      const li = document.createElement("li");
+      li.dataset.structure = st.etiquette;
+      li.textContent = st.texte;
       legende.append(li);
     }
   }

@@ -210,6 +210,7 @@ public:
     }
     val EtiquettesExercice() const { return EtiquettesDe(exercice_.Modele()); }
     val LegendeExercice() const { return LegendeDe(exercice_.Modele()); }
+    val StructuresExercice() const { return StructuresDe(exercice_.Modele()); }
 
     // --- The formations, for the "Affichage" menu: drawn over the view by
     // the page, never into it ---
@@ -260,9 +261,10 @@ public:
     // The structures of the view (section::LireVueLegende), apart from the
     // letters: [{etiquette, texte, sorte ("faille", "chevauchement",
     // "erosion"), x, y}], (x, y) a pixel of the trace for the label.
-    val Structures() const {
+    val Structures() const { return StructuresDe(session_); }
+    static val StructuresDe(const section::Session& s) {
         val liste = val::array();
-        for (const section::Structure& st : section::LireVueLegende(session_).structures) {
+        for (const section::Structure& st : section::LireVueLegende(s).structures) {
             val o = val::object();
             o.set("etiquette", st.etiquette);
             o.set("texte", section::TexteStructure(st));
@@ -520,6 +522,7 @@ EMSCRIPTEN_BINDINGS(strataloom) {
         .function("vueExerciceRgba", &SessionWeb::VueExerciceRgba)
         .function("etiquettesExercice", &SessionWeb::EtiquettesExercice)
         .function("legendeExercice", &SessionWeb::LegendeExercice)
+        .function("structuresExercice", &SessionWeb::StructuresExercice)
         .function("etiquettes", &SessionWeb::Etiquettes)
         .function("structures", &SessionWeb::Structures)
         .function("titreStructures", &SessionWeb::TitreStructures)

@@ -111,6 +111,10 @@ export function TestsExercices(c) {
     await nav().cliquer("#Ordonner1");
     const ids = await nav().executer(() => window.strataloom.exercices.panneauOrdonner.cartes());
     verifier(ids.length === 5, `cartes : ${ids}`);
+    // The faulted exercise's legend lists its structures apart, as the window's does.
+    const structures = await nav().executer(() =>
+      [...document.querySelectorAll("#LegendeOrdonner [data-structure]")].map((l) => l.dataset.structure));
+    verifier(structures.includes("F1"), `structures : ${structures}`);
     // Sorted by the list's order (the model's own, always right) with
     // Alt+Up only: a selection sort from the keyboard.
     const ordre = [...ids];
@@ -156,6 +160,10 @@ export function TestsExercices(c) {
     egal(champs[1], "Inès Martin", "élève");
     egal(champs[2], rendu("--check", exo, modele).trim().match(/Note : (\d+)\/20/)[1], "note de la coupe");
     egal(champs.at(-1), String(r.dernier.note), "note de l'ordre");
+    // Opened, checked, ordered and handed in: nothing went to the network
+    // (the log also holds the browser's own chrome:// pages and local files).
+    const reseau = (await nav().requetes()).filter((u) => /^(https?|wss?|ftp):/i.test(u));
+    egal(reseau, [], "requêtes du navigateur vers le réseau");
   });
 
   test("exercice : l'exercice, la liste et l'ordre vérifié survivent à la fermeture de la page", async () => {

@@ -80,7 +80,12 @@ export class Navigateur {
       capabilities: {
         alwaysMatch: {
           browserName: "chrome",
-          "goog:chromeOptions": { binary: o.binaire || "/usr/bin/chromium", args, prefs },
+          "goog:chromeOptions": {
+            binary: o.binaire || "/usr/bin/chromium", args, prefs,
+            perfLoggingPrefs: { enableNetwork: true, enablePage: false },
+          },
+          // The network's events, for the tests that check the page asks for nothing.
+          "goog:loggingPrefs": { performance: "ALL" },
         },
       },
     });
@@ -114,6 +119,18 @@ export class Navigateur {
 
   cdp(cmd, params) {
     return this.commande("POST", "/goog/cdp/execute", { cmd, params });
+  }
+
+  // Every URL the browser asked for since the last call, read from its
+  // network log (Network.requestWillBeSent in Chromium's performance log).
+  async requetes() {
+    const entrees = await this.commande("POST", "/se/log", { type: "performance" });
+    const urls = [];
+    for (const e of entrees) {
+      const m = JSON.parse(e.message).message;
+      if (m.method === "Network.requestWillBeSent") urls.push(m.params.request.url);
+    }
+    return urls;
   }
 
   ouvrir(url) {
