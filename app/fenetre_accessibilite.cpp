@@ -24,6 +24,13 @@ void FenetrePrincipale::NommerControles() {
     boutonRetourDebut_->setAccessibleDescription(tr("Revient à la coupe de départ et vide la liste"));
     for (std::size_t k = 0; k < section::kEvenements.size(); ++k)
         boutonsAide_[k]->setAccessibleName(tr("Aide : %1").arg(dessin::NomAffiche(section::kEvenements[k].ligne)));
+    // The formations in view are read from the legend only when a screen
+    // reader asks: building it on every click would slow every click.
+    vue_->DefinirDescription([this] {
+        const QStringList formations = LignesLegende();
+        return formations.isEmpty() ? tr("Aucune formation visible")
+                                    : tr("Formations visibles : %1").arg(formations.join(QStringLiteral(" ; ")));
+    });
 }
 
 void FenetrePrincipale::DecrireControles() {
@@ -39,11 +46,6 @@ void FenetrePrincipale::DecrireControles() {
                                                 : tr("%1 événements après le départ, le dernier : %2")
                                                       .arg(n)
                                                       .arg(dernier));
-    const QStringList formations = LignesLegende();
-    vue_->setAccessibleDescription(formations.isEmpty()
-                                       ? tr("Aucune formation visible")
-                                       : tr("Formations visibles : %1")
-                                             .arg(formations.join(QStringLiteral(" ; "))));
     if (isVisible()) {
         QAccessibleEvent e(vue_, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&e);

@@ -1,13 +1,47 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "vue_image.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
+
+namespace {
+
+// What a screen reader sees of an image control: a widget whose
+// description is asked of the control when read.
+class AccessibleVueImage : public QAccessibleWidget {
+public:
+    explicit AccessibleVueImage(VueImage* vue) : QAccessibleWidget(vue) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Description) {
+            const QString texte = static_cast<const VueImage*>(widget())->Description();
+            if (!texte.isNull()) return texte;
+        }
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* InterfaceVueImage(const QString& classe, QObject* objet) {
+    if (classe == QLatin1String("VueImage") && objet && objet->isWidgetType())
+        return new AccessibleVueImage(static_cast<VueImage*>(objet));
+    return nullptr;
+}
+
+}  // namespace
 
 VueImage::VueImage(QWidget* parent) : QWidget(parent) {
     // The window background shows wherever the picture does not reach.
     setAttribute(Qt::WA_OpaquePaintEvent, false);
+    static const bool installee = [] {
+        QAccessible::installFactory(InterfaceVueImage);
+        return true;
+    }();
+    (void)installee;
 }
+
+void VueImage::DefinirDescription(std::function<QString()> description) { description_ = std::move(description); }
+
+QString VueImage::Description() const { return description_ ? description_() : QString(); }
 
 void VueImage::setImage(const QImage& image) {
     image_ = image;

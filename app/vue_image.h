@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 class VueImage : public QWidget {
     Q_OBJECT
 public:
@@ -19,6 +21,11 @@ public:
     // leaves the image itself as it is; a null one shows none.
     void setSurcouche(const QImage& surcouche);
     const QImage& surcouche() const { return surcouche_; }
+    // The description a screen reader reads, computed only when one asks
+    // (describing the section means reading its whole legend); none by
+    // default, then the widget's own accessible description is read.
+    void DefinirDescription(std::function<QString()> description);
+    QString Description() const;
 
 Q_SIGNALS:
     void MouseDown(Qt::MouseButton bouton);
@@ -34,4 +41,5 @@ protected:
 private:
     QImage image_;
     QImage surcouche_;
+    std::function<QString()> description_;
 };

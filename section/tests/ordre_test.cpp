@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "section/ordre.h"
+#include "chronologie_essai.h"
 #include "textures_essai.h"
 
 namespace section {
@@ -12,22 +13,11 @@ namespace {
 
 const Ligne kSed(kLigneInitiale);
 
-Chronologie Relations(std::initializer_list<std::pair<int, int>> paires) {
-    Chronologie c;
-    c.lue = true;
-    for (const auto& [a, r] : paires) {
-        Relation rel;
-        rel.ancien = a;
-        rel.recent = r;
-        rel.principe = Principe::Superposition;
-        c.relations.push_back(rel);
-    }
-    return c;
-}
+using test::ChronologieDeRelations;
 
 TEST(NoteOrdre, UneRelationRompueCoute10PuisChacune3) {
     // A chain 1 -> 2 -> 3 -> 4 -> 5 -> 6 and the starting series under 1.
-    const Chronologie c = Relations({{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 6}, {1, 6}});
+    const Chronologie c = ChronologieDeRelations({{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 6}, {1, 6}});
     struct Cas {
         const char* nom;
         std::vector<int> ids;
@@ -61,7 +51,7 @@ protected:
 TEST_F(Appariement, LignesAttribueesAuxCartes) {
     // Two flows, the second under the last layer; the first dates nothing.
     modele_.Charger({kSed, "Volcanisme", "Volcanisme", kSed});
-    const Chronologie c = Relations({{2, 3}});
+    const Chronologie c = ChronologieDeRelations({{2, 3}});
     struct Cas {
         const char* nom;
         Liste ordre;
@@ -89,7 +79,7 @@ TEST_F(Appariement, LaMeilleureAttributionGardeLeMoinsDeRelationsRompues) {
     // Two layers, a fold, then three more: every match of the five
     // identical lines is tried (120 < kAppariementsMax).
     modele_.Charger({kSed, kSed, kSed, "Compression", kSed, kSed, kSed});
-    const Chronologie c = Relations({{1, 3}, {2, 3}, {3, 4}, {3, 5}, {3, 6}});
+    const Chronologie c = ChronologieDeRelations({{1, 3}, {2, 3}, {3, 4}, {3, 5}, {3, 6}});
     const Liste pupille{kSed, "Compression", kSed, kSed, kSed, kSed, kSed};
     const std::vector<int> ids = IdsDeListe(modele_, c, pupille);
     ASSERT_EQ(ids.size(), 6u);

@@ -9,23 +9,13 @@
 
 #include "section/ordre.h"
 #include "section/ordres_acceptes.h"
+#include "chronologie_essai.h"
 #include "textures_essai.h"
 
 namespace section {
 namespace {
 
-Chronologie Relations(std::initializer_list<std::pair<int, int>> paires) {
-    Chronologie c;
-    c.lue = true;
-    for (const auto& [a, r] : paires) {
-        Relation rel;
-        rel.ancien = a;
-        rel.recent = r;
-        rel.principe = Principe::Superposition;
-        c.relations.push_back(rel);
-    }
-    return c;
-}
+using test::ChronologieDeRelations;
 
 using Ordres = std::vector<std::vector<int>>;
 
@@ -37,33 +27,33 @@ TEST(OrdresAcceptes, TableDeChronologies) {
         Ordres attendus;
     };
     const Cas cas[] = {
-        {"chaine entiere", Relations({{0, 1}, {1, 2}, {2, 3}}), {1, 2, 3}, {{1, 2, 3}}},
-        {"chaine donnee dans le desordre", Relations({{1, 2}, {2, 3}}), {3, 1, 2}, {{1, 2, 3}}},
-        {"deux evenements que rien ne date", Relations({{0, 1}}), {1, 2}, {{1, 2}, {2, 1}}},
+        {"chaine entiere", ChronologieDeRelations({{0, 1}, {1, 2}, {2, 3}}), {1, 2, 3}, {{1, 2, 3}}},
+        {"chaine donnee dans le desordre", ChronologieDeRelations({{1, 2}, {2, 3}}), {3, 1, 2}, {{1, 2, 3}}},
+        {"deux evenements que rien ne date", ChronologieDeRelations({{0, 1}}), {1, 2}, {{1, 2}, {2, 1}}},
         // A layer, then a fold and a granite the view does not order, then an
         // erosion that truncates both: two orders.
-        {"fourche puis jonction", Relations({{1, 2}, {1, 3}, {2, 4}, {3, 4}}), {1, 2, 3, 4},
+        {"fourche puis jonction", ChronologieDeRelations({{1, 2}, {1, 3}, {2, 4}, {3, 4}}), {1, 2, 3, 4},
          {{1, 2, 3, 4}, {1, 3, 2, 4}}},
         // One event dated against nothing, beside a chain of two: three places.
-        {"un evenement libre", Relations({{1, 2}}), {1, 2, 3}, {{1, 2, 3}, {1, 3, 2}, {3, 1, 2}}},
-        {"relation par un evenement absent des cartes", Relations({{1, 5}, {5, 2}}), {2, 1}, {{1, 2}}},
-        {"cycle", Relations({{1, 2}, {2, 1}}), {1, 2}, {}},
-        {"aucune carte", Relations({}), {}, {{}}},
+        {"un evenement libre", ChronologieDeRelations({{1, 2}}), {1, 2, 3}, {{1, 2, 3}, {1, 3, 2}, {3, 1, 2}}},
+        {"relation par un evenement absent des cartes", ChronologieDeRelations({{1, 5}, {5, 2}}), {2, 1}, {{1, 2}}},
+        {"cycle", ChronologieDeRelations({{1, 2}, {2, 1}}), {1, 2}, {}},
+        {"aucune carte", ChronologieDeRelations({}), {}, {{}}},
         // Four free events: 24 orders, the enumeration stops at 7.
-        {"trop d'ordres", Relations({}), {1, 2, 3, 4},
+        {"trop d'ordres", ChronologieDeRelations({}), {1, 2, 3, 4},
          {{1, 2, 3, 4}, {1, 2, 4, 3}, {1, 3, 2, 4}, {1, 3, 4, 2}, {1, 4, 2, 3}, {1, 4, 3, 2}, {2, 1, 3, 4}}},
     };
     for (const Cas& k : cas) {
         SCOPED_TRACE(k.nom);
         EXPECT_EQ(OrdresAcceptes(k.c, k.ids), k.attendus);
     }
-    EXPECT_TRUE(OrdresAcceptes(Relations({}), {1, 2}, 0).empty());
-    EXPECT_EQ(OrdresAcceptes(Relations({}), {1, 2, 3}, 2).size(), 2u);
+    EXPECT_TRUE(OrdresAcceptes(ChronologieDeRelations({}), {1, 2}, 0).empty());
+    EXPECT_EQ(OrdresAcceptes(ChronologieDeRelations({}), {1, 2, 3}, 2).size(), 2u);
 }
 
 TEST(RelationsQuiFixent, SansCellesQueDAutresImpliquent) {
     // 1 -> 2 -> 3 and 1 -> 3 (implied); 0 -> 1 kept; 4 is no card.
-    const Chronologie c = Relations({{0, 1}, {1, 2}, {2, 3}, {1, 3}, {3, 4}});
+    const Chronologie c = ChronologieDeRelations({{0, 1}, {1, 2}, {2, 3}, {1, 3}, {3, 4}});
     const std::vector<Relation> r = RelationsQuiFixent(c, {1, 2, 3});
     std::vector<std::pair<int, int>> paires;
     for (const Relation& x : r) paires.emplace_back(x.ancien, x.recent);
