@@ -110,6 +110,7 @@ export function TestsScorm(c) {
   const modele = join(c.echantillons, "discordance-faillee.lst");
   let adresse = null; // the platform page, once served
   let lignes = null; // the pupil's list at the end of the first launch
+  let garde = ""; // and the work the platform kept then
 
   // The mark strataloom-render --check gives the list the page holds.
   async function NoteDuRendu() {
@@ -200,6 +201,7 @@ export function TestsScorm(c) {
     verifier(r.suspend.startsWith("SLR1.") && r.suspend.length <= 4096, `travail gardé : ${r.suspend}`);
     egal(r.appels, ["LMSInitialize", "LMSCommit"], "appels à la plateforme");
     const q = await Quitter();
+    garde = q.suspend;
     egal(q.appels.filter((f) => f === "LMSFinish"), ["LMSFinish"], "LMSFinish une fois à la fermeture");
     egal(q.appels.at(-1), "LMSFinish", "LMSFinish en dernier");
     egal(q.core.exit, "suspend", "sortie");
@@ -207,18 +209,8 @@ export function TestsScorm(c) {
   });
 
   surPlateforme("plateforme : relancé, le travail revient ; l'ordre vérifié et « Rendre » donnent statut et interactions", async () => {
-    verifier(lignes, "le premier lancement a échoué");
-    await nav().cadre(null);
-    const premier = { cmi: { core: { student_name: ELEVE }, student_data: { mastery_score: "10" } } };
-    await Lancer(premier);
-    await Boites();
-    // A first launch, then the work the platform kept given back.
-    for (const id of ["Sedim", "Sedim", "Plissa", "Nivele"]) await nav().cliquer("#" + id);
-    await nav().cliquer("#VerifierCoupe");
-    await Boites();
-    await nav().executer(() => localStorage.clear());
-    const garde = (await Quitter()).suspend;
-    await Lancer({ ...premier, cmi: { ...premier.cmi, suspend_data: garde } });
+    verifier(garde, "le premier lancement a échoué");
+    await Lancer({ cmi: { core: { student_name: ELEVE }, student_data: { mastery_score: "10" }, suspend_data: garde } });
     egal(await Boites(), [], "boîtes à la reprise");
     egal(await nav().executer(() => window.strataloom.session().lignes()), lignes, "liste reprise de la plateforme");
     // Ordered as dealt, then sorted right from the keyboard.
@@ -283,5 +275,17 @@ export function TestsScorm(c) {
     }));
     egal(apres.lignes, [...avant, "Sédimentation"], "la liste de la page");
     egal(apres.gardee, apres.liste, "la liste gardée par le navigateur");
+    // A list too long for the platform: the pupil is told, the browser keeps it.
+    const longue = join(dossier, "longue.lst");
+    writeFileSync(longue, Buffer.from("Sédimentation\r\n" + "Erosion\r\n".repeat(4100), "latin1"));
+    await c.ChargerParLeMenu(longue);
+    egal(await Boites(), ["La plateforme ne peut pas garder ton travail : ton travail dépasse les 4096 caractères que " +
+      "la plateforme garde. Il reste gardé dans ce navigateur."], "travail trop long");
+    await nav().executerAsync(() => new Promise((r) => setTimeout(r, 50)));
+    egal(await nav().executer(() => (localStorage.getItem("strataloom.liste") || "").length), 15 + 9 * 4100,
+      "la longue liste gardée par le navigateur");
+    await nav().cadre(null);
+    const garde = await nav().executer(() => API.cmi.suspend_data);
+    verifier(garde.startsWith("SLR1.") && garde.length < 100, `travail que la plateforme garde : ${garde.length} caractères`);
   });
 }
