@@ -106,17 +106,14 @@ export const Plateforme = (() => {
 
   const Ecrire = (element, valeur) => Appeler("LMSSetValue", element, String(valeur));
 
-  // The work as the platform keeps it; a work too long for it is told
-  // once and stays in the browser's storage.
+  // The work as the platform keeps it. A work too long for it is told
+  // once and stays in the browser's storage; the platform then keeps
+  // nothing, so that the next visit takes back the browser's, newer.
   function GarderTravail() {
     const t = session.texteReprise();
-    if (t.raison) {
-      if (!tropLongDit && !fermee) Boites.Information(t.raison);
-      tropLongDit = true;
-      return true;
-    }
-    tropLongDit = false;
-    return Ecrire("cmi.suspend_data", t.texte);
+    if (t.raison && !tropLongDit && !fermee) Boites.Information(t.raison);
+    tropLongDit = !!t.raison;
+    return Ecrire("cmi.suspend_data", t.raison ? "" : t.texte);
   }
 
   // Score, status and, with an order checked, an interaction; then the
