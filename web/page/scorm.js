@@ -230,6 +230,8 @@ export const Plateforme = (() => {
     if (ouverte) {
       const eleve = Lire("cmi.core.student_name");
       maitrise = Lire("cmi.student_data.mastery_score");
+      // A first visit tells the platform the exercise has begun.
+      if (Lire("cmi.core.lesson_status") === "not attempted") Ecrire("cmi.core.lesson_status", "incomplete");
       Montrer(eleve);
       if (eleve) Exercices.DefinirEleve(eleve);
       const texte = Lire("cmi.suspend_data");

@@ -183,6 +183,9 @@ export function TestsScorm(c) {
       verifier: !document.getElementById("VerifierCoupe").hidden,
     }));
     egal(e, { titre: "Discordance", eleve: `Élève : ${ELEVE}`, rendre: true, verifier: true }, "page du paquet");
+    await nav().cadre(null);
+    egal(await nav().executer(() => API.cmi.core.lesson_status), "incomplete", "statut au premier lancement");
+    await nav().cadre(0);
     for (const id of ["Sedim", "Sedim", "Plissa", "Nivele"]) await nav().cliquer("#" + id);
     await nav().cliquer("#VerifierCoupe");
     const verdict = await Boites();
