@@ -19,6 +19,7 @@ export const Exercices = (() => {
   let textes = {};
   let eleve = ""; // the name last given, offered again
   let dernier = null; // the last "Vérifier ma coupe", for the tests
+  let suivi = () => {}; // told of each check: "coupe" or "ordre" (scorm.js)
   const choix = document.getElementById("choix-exercice");
   const bouton = document.getElementById("VerifierCoupe");
   const ecarts = document.getElementById("Ecarts");
@@ -29,7 +30,10 @@ export const Exercices = (() => {
     fenetre = f;
     textes = moteur.textesExercice();
     Saisie.Libeller(textes);
-    Ordonner.Installer(s, textes, (ordre) => Conservation.GarderOrdre(ordre));
+    Ordonner.Installer(s, textes, (ordre) => {
+      Conservation.GarderOrdre(ordre);
+      suivi("ordre");
+    });
     ArticleLien();
     MajMenu();
   }
@@ -45,12 +49,19 @@ export const Exercices = (() => {
     bouton.hidden = !ouvert;
   }
 
-  // Opens the exercise of these bytes; a refusal says why and changes
-  // nothing. `muet`: no message on success (taken back at start-up).
-  async function OuvrirOctets(nom, octets, muet) {
-    const raison = octets === null ? TEXTES.impossibleDeCharger : session.ouvrirExercice(nom, octets);
+  // What every opening does once the engine has answered: a refusal
+  // (`raison`) is shown and changes nothing; an exercise opened closes the
+  // last one's panels, its target becomes the model, the section and the
+  // menu follow, then it is kept for the next visit and announced. `mode`:
+  // "annoncer" (a file or a link), "paquet" (a package's own exercise: its
+  // refusal shown, the rest is the platform's, scorm.js), or "muet" (taken
+  // back at start-up). `nom` and `octets`: the file's, or null for those
+  // of the exercise now open.
+  async function Ouvert(raison, nom, octets, mode) {
     if (raison) {
-      if (!muet) await Boites.Erreur(raison);
+      // A package's page goes on starting under its box.
+      if (mode === "paquet") Boites.Erreur(raison);
+      else if (mode !== "muet") await Boites.Erreur(raison);
       return false;
     }
     Ordonner.Fermer();
@@ -58,19 +69,25 @@ export const Exercices = (() => {
     fenetre.ModeleDeLExercice();
     fenetre.Rafraichir();
     MajMenu();
-    if (!muet) {
-      Conservation.GarderExercice(nom, octets);
-      const titre = session.titreExercice() || nom.replace(/\.exo$/i, "");
-      await Boites.Information(Remplir(textes.ouvert, titre));
+    if (mode === "annoncer") {
+      const titre = session.titreExercice();
+      const fichier = nom || (titre || "exercice") + ".exo";
+      Conservation.GarderExercice(fichier, octets || session.octetsExercice().slice());
+      await Boites.Information(Remplir(textes.ouvert, titre || fichier.replace(/\.exo$/i, "")));
     }
     return true;
+  }
+
+  // Opens the exercise of these bytes (null: unreadable).
+  function OuvrirOctets(nom, octets, mode) {
+    return Ouvert(octets === null ? TEXTES.impossibleDeCharger : session.ouvrirExercice(nom, octets), nom, octets, mode);
   }
 
   const Ouvrir = () => Fichiers.Choisir(choix);
   async function Fichier(f) {
     if (!session) return;
     if (Fichiers.Extension(f.name).toLowerCase() !== "exo") return;
-    await OuvrirOctets(f.name, await Fichiers.Lire(f, moteur.octetsExerciceMax()), false);
+    await OuvrirOctets(f.name, await Fichiers.Lire(f, moteur.octetsExerciceMax()), "annoncer");
   }
   Fichiers.SurChoix(choix, Fichier);
 
@@ -107,6 +124,7 @@ export const Exercices = (() => {
     if (!session || !session.exerciceOuvert() || document.querySelector("dialog[open]")) return;
     const r = session.verifier();
     dernier = { note: r.note, memeCoupe: r.memeCoupe, lignes: r.lignes, pixels: r.pixels };
+    suivi("coupe");
     if (r.memeCoupe) EffacerEcarts();
     else MontrerEcarts(r);
     await Boites.Information(r.lignes.join("\r"));
@@ -176,20 +194,7 @@ export const Exercices = (() => {
     const m = /^#exercice=([A-Za-z0-9_-]*)$/.exec(location.hash);
     if (!m || !session) return false;
     history.replaceState(null, "", location.href.split("#")[0]);
-    const raison = session.ouvrirLien(m[1]);
-    if (raison) {
-      await Boites.Erreur(raison);
-      return false;
-    }
-    Ordonner.Fermer();
-    EffacerEcarts();
-    fenetre.ModeleDeLExercice();
-    fenetre.Rafraichir();
-    MajMenu();
-    const titre = session.titreExercice();
-    Conservation.GarderExercice((titre || "exercice") + ".exo", session.octetsExercice().slice());
-    await Boites.Information(Remplir(textes.ouvert, titre));
-    return true;
+    return Ouvert(session.ouvrirLien(m[1]), null, null, "annoncer");
   }
 
   // A link pasted into the address bar of the page already open.
@@ -203,7 +208,7 @@ export const Exercices = (() => {
     const garde = Conservation.ExerciceGarde();
     if (!garde) return false;
     const ordre = Conservation.OrdreGarde();
-    if (!(await OuvrirOctets(garde.nom, garde.octets, true))) {
+    if (!(await OuvrirOctets(garde.nom, garde.octets, "muet"))) {
       Conservation.GarderExercice(null, null);
       return false;
     }
@@ -211,8 +216,15 @@ export const Exercices = (() => {
     return true;
   }
 
+  // The name a platform gives, offered for the answer.
+  function DefinirEleve(nom) {
+    if (!eleve) eleve = nom;
+  }
+
   return {
     Installer,
+    Suivre: (f) => (suivi = f),
+    DefinirEleve,
     Ouvrir,
     OuvrirOctets,
     Verifier,

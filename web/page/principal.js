@@ -17,6 +17,7 @@ import { Fichiers } from "./fichiers.js";
 import { Conservation } from "./conservation.js";
 import { Exercices } from "./exercices.js";
 import { Saisie } from "./saisie.js";
+import { Plateforme } from "./scorm.js";
 
 const Fenetre = (() => {
   let moteur = null;
@@ -131,6 +132,7 @@ const Fenetre = (() => {
     // section changes.
     Exercices.EffacerEcarts();
     if (conserver) Conservation.Noter(() => session.texteListe().slice());
+    Plateforme.Noter();
     if (!premierDessin) {
       premierDessin = true;
       performance.mark("strataloom-premier-dessin");
@@ -375,6 +377,15 @@ const Fenetre = (() => {
         ActiverVue();
       },
     });
+    // A package's page opens its own exercise at once, without the start-up
+    // boxes, and takes its work back from the platform (scorm.js).
+    if (defaut < 0 && (await Plateforme.Demarrer(moteur, session))) {
+      conserver = true;
+      Rafraichir();
+      CouleursAide(0);
+      signalerPret();
+      return;
+    }
     // The exercise open at the last visit comes back first: it starts the
     // section again, under the list taken back below.
     const avecExercice = defaut < 0 && (await Exercices.Reprendre());
@@ -428,6 +439,7 @@ const Fenetre = (() => {
     vue: Vue,
     formations: Formations,
     exercices: Exercices,
+    plateforme: Plateforme,
   };
 })();
 

@@ -135,10 +135,31 @@ val ExerciceWeb::Temoins() const {
     return liste;
 }
 
+ExerciceWeb::Jugement ExerciceWeb::JugerOrdre(const std::vector<int>& ids,
+                                             const std::vector<section::Justification>& donnees) {
+    if (cartes_.empty()) cartes_ = section::CartesDuModele(modele_, ++donne_);
+    // Only the principles and formations offered: anything else the page
+    // might send counts as no choice.
+    std::vector<section::Justification> justifications;
+    for (const section::Justification& d : donnees) {
+        section::Justification j;
+        for (const section::PrincipeCite c : section::kPrincipesCites)
+            if (c == d.principe) j.principe = c;
+        for (const section::TemoinPropose& x : temoins_)
+            if (x.formation == d.temoin) j.temoin = d.temoin;
+        justifications.push_back(j);
+    }
+    Jugement r;
+    r.verification = section::VerifierOrdre(modele_, chronologie_, cartes_, ids, essai_);
+    r.avis = section::JugerJustifications(modele_, chronologie_, ids, justifications);
+    r.note = section::NoteOrdreJustifie(chronologie_, ids, r.avis);
+    if (r.verification.complet) ordre_ = section::OrdreDonne{ids, justifications, r.note};
+    return r;
+}
+
 val ExerciceWeb::VerifierOrdre(val idsJs, val justificationsJs) {
     val r = val::object();
     if (!exercice_ || !modele_.Prete()) return r;
-    if (cartes_.empty()) cartes_ = section::CartesDuModele(modele_, ++donne_);
     // Only the dealt cards, each once: anything else the page might send
     // is judged as an incomplete order by the engine.
     const int n = std::min(idsJs["length"].as<int>(), static_cast<int>(section::kCartesMax));
@@ -149,28 +170,20 @@ val ExerciceWeb::VerifierOrdre(val idsJs, val justificationsJs) {
         section::Justification j;
         const val o = justificationsJs[i];
         if (!o.isUndefined() && !o.isNull()) {
-            const int p = o["principe"].as<int>();
-            for (const section::PrincipeCite c : section::kPrincipesCites)
-                if (static_cast<int>(c) == p) j.principe = c;
-            const int t = o["temoin"].as<int>();
-            for (const section::TemoinPropose& x : temoins_)
-                if (x.formation == t) j.temoin = t;
+            j.principe = static_cast<section::PrincipeCite>(o["principe"].as<int>());
+            j.temoin = o["temoin"].as<int>();
         }
         justifications.push_back(j);
     }
-    const section::VerificationOrdre v = section::VerifierOrdre(modele_, chronologie_, cartes_, ids, essai_);
-    const std::vector<section::AvisJustification> avis =
-        section::JugerJustifications(modele_, chronologie_, ids, justifications);
-    const int note = section::NoteOrdreJustifie(chronologie_, ids, avis);
+    const Jugement jugement = JugerOrdre(ids, justifications);
     val lignes = val::array();
-    lignes.call<void>("push", v.texte);
-    for (const section::AvisJustification& a : avis) lignes.call<void>("push", a.texte);
-    lignes.call<void>("push", section::TexteNoteOrdre(note));
+    lignes.call<void>("push", jugement.verification.texte);
+    for (const section::AvisJustification& a : jugement.avis) lignes.call<void>("push", a.texte);
+    lignes.call<void>("push", section::TexteNoteOrdre(jugement.note));
     r.set("lignes", lignes);
-    r.set("note", note);
-    r.set("juste", v.juste);
-    r.set("complet", v.complet);
-    if (v.complet) ordre_ = section::OrdreDonne{ids, justifications, note};
+    r.set("note", jugement.note);
+    r.set("juste", jugement.verification.juste);
+    r.set("complet", jugement.verification.complet);
     return r;
 }
 

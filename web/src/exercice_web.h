@@ -61,7 +61,31 @@ public:
     // written, else {octets}.
     emscripten::val Reponse(const std::string& nom, const section::Session& eleve);
 
+    // --- Inside a learning platform (plateforme_web.cpp) ---
+
+    // The pupil's work as the text the platform keeps: {texte}, or {raison}
+    // (a sentence for the pupil) when it cannot keep it.
+    emscripten::val TexteReprise(const section::Session& eleve) const;
+    // Takes a kept text back: the list replayed in `eleve`, the order judged
+    // again. Returns the reason of a refusal (a sentence for the pupil),
+    // and then nothing changes; or "".
+    std::string Reprendre(const std::string& texte, section::Session& eleve);
+    // What the platform is told of the work: {score, min, max, reussi
+    // (against the mastery score `maitrise`, else `seuil`), reponse (the
+    // last order checked as a sequencing response, "" when none), resultat
+    // ("correct", "wrong" or "")}.
+    emscripten::val Plateforme(const std::string& maitrise, double seuil, const section::Session& eleve) const;
+
 private:
+    struct Jugement {
+        section::VerificationOrdre verification;
+        std::vector<section::AvisJustification> avis;
+        int note = 0;
+    };
+    // Judges an order and its justifications (those the page offers; any
+    // other choice counts as none); a complete order becomes the one an
+    // answer keeps.
+    Jugement JugerOrdre(const std::vector<int>& ids, const std::vector<section::Justification>& justifications);
     std::string Ouvrir(const std::string& nom, section::Exercice e, section::Session& eleve);
 
     std::optional<section::Exercice> exercice_;

@@ -200,6 +200,10 @@ public:
     val VerifierOrdre(val ids, val justifications) { return exercice_.VerifierOrdre(ids, justifications); }
     val OrdreDonne() const { return exercice_.OrdreDonne(); }
     val Reponse(const std::string& nom) { return exercice_.Reponse(nom, session_); }
+    // Inside a learning platform (plateforme_web.cpp).
+    val TexteReprise() const { return exercice_.TexteReprise(session_); }
+    std::string ReprendreTravail(const std::string& texte) { return exercice_.Reprendre(texte, session_); }
+    val Plateforme(const std::string& maitrise, double seuil) const { return exercice_.Plateforme(maitrise, seuil, session_); }
     // The exercise's section for "Ordonner": its view, letters and legend.
     int LargeurExercice() const { return exercice_.Modele().vue().width(); }
     int HauteurExercice() const { return exercice_.Modele().vue().height(); }
@@ -517,6 +521,9 @@ EMSCRIPTEN_BINDINGS(strataloom) {
         .function("verifierOrdre", &SessionWeb::VerifierOrdre)
         .function("ordreDonne", &SessionWeb::OrdreDonne)
         .function("reponse", &SessionWeb::Reponse)
+        .function("texteReprise", &SessionWeb::TexteReprise)
+        .function("reprendreTravail", &SessionWeb::ReprendreTravail)
+        .function("plateforme", &SessionWeb::Plateforme)
         .function("largeurExercice", &SessionWeb::LargeurExercice)
         .function("hauteurExercice", &SessionWeb::HauteurExercice)
         .function("vueExerciceRgba", &SessionWeb::VueExerciceRgba)

@@ -22,6 +22,25 @@ const Liste = (lignes) => Buffer.from(lignes.map((l) => l + "\r\n").join(""), "l
 export const SIX_EVENEMENTS = Liste(["Sédimentation", "Sédimentation", "Compression", "Erosion", "Sédimentation",
   "Distension", "Sédimentation"]);
 
+// The cards of "Ordonner" (their ids as dealt) sorted by the list's order,
+// the model's own and always right, with the arrows and Alt+Up only: a
+// selection sort from the keyboard.
+export async function RangerAuClavier(nav, ids) {
+  const ordre = [...ids];
+  await nav.executer(() => document.getElementById("Cartes").focus());
+  let rang = 0; // the chosen card
+  for (let cible = 0; cible < ordre.length; ++cible) {
+    const min = ordre.indexOf(Math.min(...ordre.slice(cible)));
+    const pas = [];
+    for (; rang < min; ++rang) pas.push(BAS);
+    for (; rang > min; --rang) pas.push(HAUT);
+    for (let k = min; k > cible; --k) pas.push([ALT, HAUT]);
+    if (pas.length) await nav.touches(...pas);
+    ordre.splice(cible, 0, ...ordre.splice(min, 1));
+    rang = cible;
+  }
+}
+
 export function TestsExercices(c) {
   const nav = () => c.nav();
   const rendu = (...args) =>
@@ -115,21 +134,7 @@ export function TestsExercices(c) {
     const structures = await nav().executer(() =>
       [...document.querySelectorAll("#LegendeOrdonner [data-structure]")].map((l) => l.dataset.structure));
     verifier(structures.includes("F1"), `structures : ${structures}`);
-    // Sorted by the list's order (the model's own, always right) with
-    // Alt+Up only: a selection sort from the keyboard.
-    const ordre = [...ids];
-    await nav().executer(() => document.getElementById("Cartes").focus());
-    let rang = 0; // the chosen card
-    for (let cible = 0; cible < ordre.length; ++cible) {
-      const min = ordre.indexOf(Math.min(...ordre.slice(cible)));
-      const pas = [];
-      for (; rang < min; ++rang) pas.push(BAS);
-      for (; rang > min; --rang) pas.push(HAUT);
-      for (let k = min; k > cible; --k) pas.push([ALT, HAUT]);
-      if (pas.length) await nav().touches(...pas);
-      ordre.splice(cible, 0, ...ordre.splice(min, 1));
-      rang = cible;
-    }
+    await RangerAuClavier(nav(), ids);
     egal(await nav().executer(() => window.strataloom.exercices.panneauOrdonner.cartes()), [...ids].sort((a, b) => a - b),
       "ordre après les touches");
     // One justification chosen from the keyboard: the second card's principle.

@@ -153,6 +153,12 @@ export class Navigateur {
     return r && r.ok;
   }
 
+  // Commands go to the `n`th frame of the current document, or with
+  // `n` null back to the top document.
+  cadre(n) {
+    return this.commande("POST", "/frame", { id: n });
+  }
+
   delais(script) {
     return this.commande("POST", "/timeouts", { script });
   }

@@ -1,0 +1,293 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page inside a learning platform. A platform page, written by the
+// test, holds a SCORM 1.2 run-time from npm (scorm-again, a test tool, never
+// in the page) and frames the package's exercise page: the pupil's name
+// shown, events applied, "Vérifier ma coupe" reported with
+// strataloom-render --check's mark, the work taken back from the platform
+// at the next launch, the order checked and handed in with "Rendre", the
+// end of the visit when the page closes, and a platform that refuses.
+// Everything is read back from the run-time, in the top document.
+// Registered by navigateur.mjs; `c` as for exercices.mjs, plus page (the
+// built page) and racine (the source tree).
+import { execFileSync } from "node:child_process";
+import { mkdirSync, readFileSync, writeFileSync } from "node:fs";
+import { createServer } from "node:http";
+import { join, normalize } from "node:path";
+import { test, verifier, egal } from "./outils.mjs";
+import { RangerAuClavier } from "./exercices.mjs";
+
+// The unzipped package of one exercise, as the package's shape has it:
+// strataloom.js holds the texts of the page's three marked scripts, each
+// followed by "\n"; exercice-01.html is the page with those scripts
+// replaced by the exercise's data and a reference to strataloom.js.
+export function FairePaquet(page, exo, nom, seuil, dossier) {
+  const html = readFileSync(page, "utf8");
+  const scripts = [...html.matchAll(/<script data-strataloom="(\w+)">([\s\S]*?)<\/script>/g)];
+  egal(scripts.map((m) => m[1]), ["donnees", "moteur", "page"], "scripts marqués de la page");
+  const debut = scripts[0].index;
+  const fin = scripts[2].index + scripts[2][0].length;
+  const sco = { exercice: readFileSync(exo).toString("base64"), nom, seuil };
+  mkdirSync(dossier, { recursive: true });
+  writeFileSync(join(dossier, "strataloom.js"), scripts.map((m) => m[2] + "\n").join(""));
+  writeFileSync(join(dossier, "exercice-01.html"), html.slice(0, debut) +
+    `<script>window.STRATALOOM_SCO = ${JSON.stringify(sco)};</script>\n<script src="strataloom.js"></script>` +
+    html.slice(fin));
+  return join(dossier, "exercice-01.html");
+}
+
+// The platform's side: a fresh run-time at each launch, its calls counted;
+// `refuser` makes every LMSCommit fail with error 101.
+const PAGE_PLATEFORME = `<!DOCTYPE html>
+<html lang="fr"><head><meta charset="utf-8"><title>Plateforme</title>
+<script src="scorm12.js"></script>
+<script>
+window.appels = [];
+let refus = "";
+function Lancer(donnees, refuser) {
+  window.API = new Scorm12API({ autocommit: false, logLevel: 5 });
+  API.loadFromJSON(donnees);
+  for (const f of ["LMSInitialize", "LMSCommit", "LMSFinish"]) {
+    const vraie = API[f].bind(API);
+    API[f] = (a) => {
+      appels.push(f);
+      if (refuser && f === "LMSCommit") {
+        refus = "101";
+        return "false";
+      }
+      return vraie(a);
+    };
+  }
+  const derniere = API.LMSGetLastError.bind(API);
+  API.LMSGetLastError = () => {
+    const e = refus || derniere();
+    refus = "";
+    return e;
+  };
+  return Charger("paquet/exercice-01.html");
+}
+function Charger(adresse) {
+  const cadre = document.getElementById("sco");
+  return new Promise((r) => {
+    cadre.addEventListener("load", r, { once: true });
+    cadre.src = adresse;
+  });
+}
+</script></head>
+<body style="margin:0"><iframe id="sco" style="width:1260px;height:760px;border:0"></iframe></body></html>
+`;
+
+const ELEVE = "Martin, Inès";
+// The platform's pages over HTTP on this machine, as a platform serves
+// them (the browser keeps frames of file:// pages apart): the folder's
+// files, and the run-time as /scorm12.js. Resolves to the address.
+function Servir(dossier, runtime) {
+  const types = { html: "text/html; charset=utf-8", js: "text/javascript; charset=utf-8" };
+  const serveur = createServer((q, r) => {
+    const chemin = decodeURIComponent(new URL(q.url, "http://x").pathname);
+    const fichier = chemin === "/scorm12.js" ? runtime : join(dossier, normalize(chemin));
+    try {
+      const octets = readFileSync(fichier);
+      r.writeHead(200, { "Content-Type": types[fichier.split(".").pop()] || "application/octet-stream" });
+      r.end(octets);
+    } catch (e) {
+      r.writeHead(404);
+      r.end();
+    }
+  });
+  serveur.unref();
+  return new Promise((ok) => serveur.listen(0, "127.0.0.1", () => ok(`http://127.0.0.1:${serveur.address().port}/`)));
+}
+
+// A card's letter in a sequencing response: its list index, 1 .. 9 then a .. z.
+const Lettres = (ids) => ids.map((id) => "123456789abcdefghijklmnopqrstuvwxyz"[id - 1]).join(",");
+
+export function TestsScorm(c) {
+  const nav = () => c.nav();
+  const rendu = (...args) =>
+    execFileSync(c.programme, ["--base", c.base, ...args], { encoding: "utf8", stdio: ["ignore", "pipe", "pipe"] });
+  const dossier = join(c.temp, "plateforme");
+  const exo = join(dossier, "Discordance.exo");
+  const modele = join(c.echantillons, "discordance-faillee.lst");
+  let adresse = null; // the platform page, once served
+  let lignes = null; // the pupil's list at the end of the first launch
+  let garde = ""; // and the work the platform kept then
+
+  // The mark strataloom-render --check gives the list the page holds.
+  async function NoteDuRendu() {
+    const octets = await nav().executer(() => Array.from(window.strataloom.session().texteListe()));
+    const liste = join(dossier, "liste.lst");
+    writeFileSync(liste, Buffer.from(octets));
+    return rendu("--check", exo, liste).trim().match(/Note : (\d+)\/20$/)[1];
+  }
+
+  // A launch from the top document, then the commands go to the page in
+  // its frame, once it has started.
+  async function Lancer(donnees, refuser = false) {
+    await nav().cadre(null);
+    await nav().executer(() => (window.appels = []));
+    await nav().executerAsync((d, r) => Lancer(d, r), donnees, refuser);
+    await nav().cadre(0);
+    await nav().executerAsync(() => window.strataloom.demarrage);
+  }
+
+  // The frame emptied, as when the pupil leaves: what the run-time holds.
+  async function Quitter() {
+    await nav().cadre(null);
+    await nav().executerAsync(() => Charger("about:blank"));
+    return nav().executer(() => ({
+      appels: window.appels,
+      core: API.renderCMIToJSONObject().cmi.core,
+      suspend: API.cmi.suspend_data,
+      interactions: Object.values(API.renderCMIToJSONObject().cmi.interactions),
+    }));
+  }
+
+  // Every box shown, read and closed in turn.
+  async function Boites() {
+    const textes = [];
+    for (let b; (b = await c.Boite()); ) {
+      textes.push(b.texte);
+      await nav().cliquer(`#${b.id} button`);
+    }
+    return textes;
+  }
+
+  // Each test starts on the platform page and leaves the browser on the
+  // plain page, as the others expect it.
+  const surPlateforme = (nom, corps) =>
+    test(nom, async () => {
+      try {
+        if (adresse) await nav().ouvrir(adresse);
+        await corps();
+      } finally {
+        await nav().cadre(null);
+        await nav().ouvrir(c.url);
+        await nav().executerAsync(() => window.strataloom.pret);
+      }
+    });
+
+  surPlateforme("plateforme : le paquet ouvre son exercice sans boîte, nomme l'élève et donne la note de --check", async () => {
+    mkdirSync(dossier, { recursive: true });
+    rendu("--make-exercise", exo, "--title", "Discordance", modele);
+    FairePaquet(c.page, exo, "Discordance.exo", 12, join(dossier, "paquet"));
+    writeFileSync(join(dossier, "plateforme.html"), PAGE_PLATEFORME);
+    const site = await Servir(dossier, join(c.racine, "web", "node_modules", "scorm-again", "dist", "scorm12.js"));
+    adresse = site + "plateforme.html";
+    await nav().ouvrir(adresse);
+    await Lancer({ cmi: { core: { student_name: ELEVE }, student_data: { mastery_score: "10" } } });
+    egal(await Boites(), [], "boîtes au démarrage");
+    const e = await nav().executer(() => ({
+      titre: window.strataloom.session().titreExercice(),
+      eleve: document.getElementById("ElevePlateforme").textContent,
+      rendre: !!document.getElementById("Rendre").offsetParent,
+      verifier: !document.getElementById("VerifierCoupe").hidden,
+    }));
+    egal(e, { titre: "Discordance", eleve: `Élève : ${ELEVE}`, rendre: true, verifier: true }, "page du paquet");
+    await nav().cadre(null);
+    egal(await nav().executer(() => API.cmi.core.lesson_status), "incomplete", "statut au premier lancement");
+    await nav().cadre(0);
+    for (const id of ["Sedim", "Sedim", "Plissa", "Nivele"]) await nav().cliquer("#" + id);
+    await nav().cliquer("#VerifierCoupe");
+    const verdict = await Boites();
+    const note = await NoteDuRendu();
+    egal(verdict.at(-1).split("\n").at(-1), `Note : ${note}/20`, "note affichée");
+    lignes = await nav().executer(() => window.strataloom.session().lignes());
+    // The browser's own storage emptied: the next launch can only take the
+    // work back from the platform.
+    await nav().executer(() => localStorage.clear());
+    await nav().cadre(null);
+    const r = await nav().executer(() => ({
+      raw: API.cmi.core.score.raw, min: API.cmi.core.score.min, max: API.cmi.core.score.max,
+      statut: API.cmi.core.lesson_status, suspend: API.cmi.suspend_data, appels: window.appels,
+    }));
+    egal([r.raw, r.min, r.max, r.statut], [note, "0", "20", "incomplete"], "score et statut après « Vérifier »");
+    verifier(r.suspend.startsWith("SLR1.") && r.suspend.length <= 4096, `travail gardé : ${r.suspend}`);
+    egal(r.appels, ["LMSInitialize", "LMSCommit"], "appels à la plateforme");
+    const q = await Quitter();
+    garde = q.suspend;
+    egal(q.appels.filter((f) => f === "LMSFinish"), ["LMSFinish"], "LMSFinish une fois à la fermeture");
+    egal(q.appels.at(-1), "LMSFinish", "LMSFinish en dernier");
+    egal(q.core.exit, "suspend", "sortie");
+    verifier(/^\d{2,4}:\d{2}:\d{2}/.test(q.core.session_time), `durée : ${q.core.session_time}`);
+  });
+
+  surPlateforme("plateforme : relancé, le travail revient ; l'ordre vérifié et « Rendre » donnent statut et interactions", async () => {
+    verifier(garde, "le premier lancement a échoué");
+    await Lancer({ cmi: { core: { student_name: ELEVE }, student_data: { mastery_score: "10" }, suspend_data: garde } });
+    egal(await Boites(), [], "boîtes à la reprise");
+    egal(await nav().executer(() => window.strataloom.session().lignes()), lignes, "liste reprise de la plateforme");
+    // Ordered as dealt, then sorted right from the keyboard.
+    await nav().cliquer("#Exercice1");
+    await nav().cliquer("#Ordonner1");
+    const ids = await nav().executer(() => window.strataloom.exercices.panneauOrdonner.cartes());
+    await nav().cliquer("#VerifierOrdre");
+    const donne = await nav().executer(() => window.strataloom.exercices.panneauOrdonner.dernier().juste);
+    await RangerAuClavier(nav(), ids);
+    await nav().cliquer("#VerifierOrdre");
+    const trie = [...ids].sort((a, b) => a - b);
+    egal(await nav().executer(() => window.strataloom.exercices.panneauOrdonner.dernier().juste), true, "ordre rangé");
+    await nav().cliquer("#FermerOrdonner");
+    await nav().cliquer("#Rendre");
+    const note = await NoteDuRendu();
+    egal(await Boites(), [`Ton travail est rendu à la plateforme. Note de ta coupe : ${note}/20.`], "message de « Rendre »");
+    await nav().cadre(null);
+    let r = await nav().executer(() => ({
+      raw: API.cmi.core.score.raw, statut: API.cmi.core.lesson_status,
+      interactions: Object.values(API.renderCMIToJSONObject().cmi.interactions)
+        .map((i) => [i.id, i.type, i.student_response, i.result]),
+    }));
+    egal(r.raw, note, "score rendu");
+    egal(r.statut, Number(note) >= 10 ? "passed" : "failed", "statut rendu, face au score de maîtrise 10");
+    egal(r.interactions, [
+      ["ordre", "sequencing", Lettres(ids), donne ? "correct" : "wrong"],
+      ["ordre", "sequencing", Lettres(trie), "correct"],
+      ["ordre", "sequencing", Lettres(trie), "correct"],
+    ], "interactions");
+    // The model's own list handed in again: 20, passed.
+    await nav().cadre(0);
+    await c.ChargerParLeMenu(modele);
+    await nav().cliquer("#Rendre");
+    await Boites();
+    const juste = await NoteDuRendu();
+    await nav().cadre(null);
+    r = await nav().executer(() => [API.cmi.core.score.raw, API.cmi.core.lesson_status]);
+    egal(r, [juste, "passed"], "la coupe du modèle rendue");
+    egal(juste, "20", "note de la coupe du modèle");
+    const q = await Quitter();
+    egal(q.appels.filter((f) => f === "LMSFinish").length, 1, "LMSFinish une fois");
+    egal([q.appels[0], q.core.exit], ["LMSInitialize", ""], "premier appel, sortie après « Rendre »");
+  });
+
+  surPlateforme("plateforme : une plateforme qui refuse : le message, le travail reste dans la page", async () => {
+    await nav().cadre(null);
+    await Lancer({ cmi: { core: { student_name: ELEVE } } }, true);
+    // Nothing kept by the platform: the work this browser kept comes back.
+    egal(await Boites(), [], "boîtes au démarrage");
+    const avant = await nav().executer(() => window.strataloom.session().lignes());
+    verifier(avant.length > 1, `travail du navigateur repris : ${avant}`);
+    await nav().cliquer("#Sedim");
+    await nav().cliquer("#VerifierCoupe");
+    const textes = await Boites();
+    verifier(textes.some((t) => t.startsWith("La plateforme d'apprentissage a refusé LMSCommit : General Exception (erreur 101).")),
+      `message attendu : ${JSON.stringify(textes)}`);
+    await nav().executerAsync(() => new Promise((r) => setTimeout(r, 50)));
+    const apres = await nav().executer(() => ({
+      lignes: window.strataloom.session().lignes(),
+      liste: Array.from(window.strataloom.session().texteListe()).join(),
+      gardee: Array.from(localStorage.getItem("strataloom.liste") || "", (x) => x.charCodeAt(0)).join(),
+    }));
+    egal(apres.lignes, [...avant, "Sédimentation"], "la liste de la page");
+    egal(apres.gardee, apres.liste, "la liste gardée par le navigateur");
+    // A list too long for the platform: the pupil is told, the browser keeps it.
+    const longue = join(dossier, "longue.lst");
+    writeFileSync(longue, Buffer.from("Sédimentation\r\n" + "Erosion\r\n".repeat(4100), "latin1"));
+    await c.ChargerParLeMenu(longue);
+    egal(await Boites(), ["La plateforme ne peut pas garder ton travail : ton travail dépasse les 4096 caractères que " +
+      "la plateforme garde. Il reste gardé dans ce navigateur."], "travail trop long");
+    await nav().executerAsync(() => new Promise((r) => setTimeout(r, 50)));
+    egal(await nav().executer(() => (localStorage.getItem("strataloom.liste") || "").length), 15 + 9 * 4100,
+      "la longue liste gardée par le navigateur");
+    await nav().cadre(null);
+    egal(await nav().executer(() => API.cmi.suspend_data), "", "la plateforme ne garde plus un travail plus ancien");
+  });
+}
