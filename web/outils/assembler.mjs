@@ -2,10 +2,13 @@
 // Puts the browser edition together in one self-contained HTML file: the
 // page's style and scripts, the engine (WebAssembly inside its JavaScript),
 // and the data made by the project's generator: the seven textures
-// (gzip-compressed BMP files), the seven sounds (WAV files), the help
+// (gzip-compressed BMP files), the seven sounds (gzip-compressed WAV
+// files), the help
 // document, the icon and the logo, and the English translations of the
 // engine's texts. The same file is written as the static folder's
-// index.html.
+// index.html. The npm packages the page uses (web/package.json, installed
+// by scripts/web.sh) go inside the page's script, ahead of its modules:
+// fflate, which makes the teacher's zip, as its browser build.
 //
 //   node assembler.mjs --moteur build-web/moteur.js --donnees DIR --icones DIR
 //                      --version 2.1.0 --sortie build-web
@@ -59,7 +62,9 @@ const donnees = {
   textures: Object.fromEntries(
     TEXTURES.map((n) => [n, base64(gzipSync(readFileSync(join(o.donnees, "Base", n)), { level: 9 }))]),
   ),
-  sons: Object.fromEntries(SONS.map((n) => [n, base64(readFileSync(join(o.donnees, "Base", n)))])),
+  sons: Object.fromEntries(
+    SONS.map((n) => [n, base64(gzipSync(readFileSync(join(o.donnees, "Base", n)), { level: 9 }))]),
+  ),
   // The help's pictures (aide/*.png beside the help file) go inside it.
   aide: readFileSync(join(o.donnees, "strataloom.hlp"), "utf8").replace(
     /src="aide\/([a-z-]+\.png)"/g,
@@ -69,7 +74,8 @@ const donnees = {
   traductions: { en: TraductionsDuMoteur(readFileSync(o.traductions, "utf8"), racine) },
 };
 
-const pageJs = LierModules(page, "principal.js");
+const paquets = [join(ici, "..", "node_modules", "fflate", "umd", "index.js")];
+const pageJs = paquets.map((f) => readFileSync(f, "utf8") + "\n").join("") + LierModules(page, "principal.js");
 
 // Placeholders are replaced by function so that "$" in the inserted text
 // stays as it is.

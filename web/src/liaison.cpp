@@ -36,6 +36,7 @@
 #include "section/encodage.h"
 #include "section/note.h"
 #include "section/exercice_session.h"
+#include "enseignant_web.h"
 #include "exercice_web.h"
 
 namespace {
@@ -306,6 +307,27 @@ public:
         return Rgba(rgba_);
     }
 
+    // --- The teacher's space (enseignant_web.h) ---
+    val CreerExercice(const std::string& titre) { return enseignant_.CreerExercice(session_, titre); }
+    val TirerSerie(val regles) { return enseignant_.TirerSerie(session_.textures(), regles); }
+    // Exercise i's sheets, with the letters, legend and structures of its
+    // section as the view's are given.
+    val Fiche(int i) {
+        val f = enseignant_.Fiche(i);
+        if (f.hasOwnProperty("titre")) {
+            f.set("etiquettes", EtiquettesDe(enseignant_.SessionSerie()));
+            f.set("legende", LegendeDe(enseignant_.SessionSerie()));
+            f.set("structures", StructuresDe(enseignant_.SessionSerie()));
+        }
+        return f;
+    }
+    val ImageFiche() { return enseignant_.ImageFiche(); }
+    val ImageEtape(int k) { return enseignant_.ImageEtape(k); }
+    val TextesFiches() const { return enseignant_.TextesFiches(); }
+    val NoterClasse(const std::string& nom, const std::string& modele, val fichiers) {
+        return enseignant_.NoterClasse(session_.textures(), nom, modele, fichiers);
+    }
+
     // The state report, as strataloom-render --state writes it.
     std::string EtatJson() const { return section::EtatJson(session_.Etat()); }
 
@@ -313,6 +335,7 @@ private:
     section::Session session_;
     section::Raster modele_;
     ExerciceWeb exercice_;
+    EnseignantWeb enseignant_;
     std::vector<std::uint32_t> rgba_;
     std::string tampon_;
 };
@@ -478,6 +501,7 @@ EMSCRIPTEN_BINDINGS(strataloom) {
     emscripten::function("menus", &Menus);
     emscripten::function("textes", &Textes);
     emscripten::function("textesExercice", &TextesExercice);
+    emscripten::function("textesEnseignant", &TextesEnseignant);
     emscripten::function("definirTraductions", &DefinirTraductions);
     emscripten::class_<SessionWeb>("Session")
         .constructor<>()
@@ -529,5 +553,12 @@ EMSCRIPTEN_BINDINGS(strataloom) {
         .function("legende", &SessionWeb::Legende)
         .function("teintesRgba", &SessionWeb::TeintesRgba)
         .function("bulles", &SessionWeb::Bulles)
+        .function("creerExercice", &SessionWeb::CreerExercice)
+        .function("tirerSerie", &SessionWeb::TirerSerie)
+        .function("fiche", &SessionWeb::Fiche)
+        .function("imageFiche", &SessionWeb::ImageFiche)
+        .function("imageEtape", &SessionWeb::ImageEtape)
+        .function("textesFiches", &SessionWeb::TextesFiches)
+        .function("noterClasse", &SessionWeb::NoterClasse)
         .function("etatJson", &SessionWeb::EtatJson);
 }
