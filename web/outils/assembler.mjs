@@ -8,7 +8,10 @@
 // engine's texts. The same file is written as the static folder's
 // index.html. The npm packages the page uses (web/package.json, installed
 // by scripts/web.sh) go inside the page's script, ahead of its modules:
-// fflate, which makes the teacher's zip, as its browser build.
+// fflate, which makes the teacher's zip, as its browser build. The
+// engine's WebAssembly, which emscripten inlines in base64, is taken out of
+// its script and carried gzip-compressed like the textures; the page hands
+// it back to the engine at start (wasmBinary).
 //
 //   node assembler.mjs --moteur build-web/moteur.js --donnees DIR --icones DIR
 //                      --version 2.1.0 --sortie build-web
@@ -75,6 +78,12 @@ const donnees = {
 };
 
 const paquets = [join(ici, "..", "node_modules", "fflate", "umd", "index.js")];
+// The engine's script without its WebAssembly, and that WebAssembly.
+const WASM = /(wasmBinaryFile=")data:application\/octet-stream;base64,([A-Za-z0-9+/=]+)(")/;
+const moteurJs = readFileSync(o.moteur, "utf8");
+const wasm = WASM.exec(moteurJs);
+if (!wasm) throw new Error(`${o.moteur} : WebAssembly en base64 introuvable`);
+donnees.moteur = base64(gzipSync(Buffer.from(wasm[2], "base64"), { level: 9 }));
 const pageJs = paquets.map((f) => readFileSync(f, "utf8") + "\n").join("") + LierModules(page, "principal.js");
 
 // Placeholders are replaced by function so that "$" in the inserted text
@@ -82,7 +91,7 @@ const pageJs = paquets.map((f) => readFileSync(f, "utf8") + "\n").join("") + Lie
 const remplacements = {
   "@STYLE@": readFileSync(join(page, "style.css"), "utf8"),
   "@DONNEES@": PourScript("const STRATALOOM_DONNEES = " + JSON.stringify(donnees) + ";"),
-  "@MOTEUR@": PourScript(readFileSync(o.moteur, "utf8")),
+  "@MOTEUR@": PourScript(moteurJs.replace(WASM, (_, a, b, c) => a + "data:application/octet-stream;base64," + c)),
   "@PAGE@": PourScript(pageJs),
   "@LOGO@": dataUrlPng(join(o.icones, "logo.png")),
   "@ICONE48@": dataUrlPng(join(o.icones, "strataloom-48.png")),

@@ -36,6 +36,11 @@ export async function Decompresser(octets) {
   return new Uint8Array(await new Response(flux).arrayBuffer());
 }
 
+// The engine's WebAssembly, carried compressed beside its script.
+export async function MoteurEmbarque() {
+  return Decompresser(OctetsDeBase64(DONNEES.moteur));
+}
+
 // The seven texture files, in the engine's order; an entry is null where a
 // file is missing or does not decompress.
 export async function TexturesEmbarquees(noms) {

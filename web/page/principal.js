@@ -4,7 +4,7 @@
 // files), then shows the session's state once: list, view and its
 // formations, undo and availability.
 
-import { TexturesEmbarquees } from "./donnees.js";
+import { TexturesEmbarquees, MoteurEmbarque } from "./donnees.js";
 import { TEXTES, ChoisirLangue, Remplir } from "./textes.js";
 import { Vue } from "./vue.js";
 import { ConstruireMenus } from "./menus.js";
@@ -352,7 +352,7 @@ const Fenetre = (() => {
 
   async function Demarrer() {
     Conservation.SiPlein(() => Boites.Information(TEXTES.stockagePlein));
-    moteur = await StrataloomMoteur();
+    moteur = await StrataloomMoteur({ wasmBinary: await MoteurEmbarque() });
     ChoisirLangue(moteur);
     session = new moteur.Session();
     table = moteur.evenements();

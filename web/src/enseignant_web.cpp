@@ -247,7 +247,7 @@ val TextesEnseignant() {
     mettre("titreSerie", Texte("FenetreEnseignant", "Titre :"));
     mettre("titreDefaut", Texte("FenetreEnseignant", "Datation relative"));
     mettre("graineInvalide", Texte("FenetreEnseignant", "La graine doit être un nombre entier de 0 à 4294967295."));
-    mettre("telechargerSerie", Texte("Page", "Télécharger la série et ses fiches"));
+    mettre("telechargerSerie", Texte("FenetreEnseignant", "Créer la série..."));
     mettre("imprimerFiches", Texte("Page", "Imprimer les fiches"));
     //: %1 is the name of the downloaded zip file.
     mettre("serieTelechargee", Texte("Page", "Série téléchargée : %1. Les fiches s'ouvrent dans un nouvel onglet, "

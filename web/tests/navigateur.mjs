@@ -21,6 +21,7 @@ import { RgbaDePng, PremierEcart } from "./images.mjs";
 import { TextesDuBureau } from "./textes.mjs";
 import { TestsFormations, Formations, VerifierTeintes, Basculer } from "./formations.mjs";
 import { TestsExercices } from "./exercices.mjs";
+import { TestsEnseignant } from "./enseignant.mjs";
 
 const racine = resolve(dirname(fileURLToPath(import.meta.url)), "..", "..");
 const args = process.argv.slice(2);
@@ -704,6 +705,13 @@ TestsFormations({ nav: () => nav, rendu, echantillons, telechargements, ChargerP
 // --- The exercise menu ---
 
 TestsExercices({
+  nav: () => nav, echantillons, telechargements, temp, url, ChargerParLeMenu, Ouvrir, FermerAvertissement, Boite,
+  programme: rendu.programme, base: rendu.base,
+});
+
+// --- The teacher's space ---
+
+TestsEnseignant({
   nav: () => nav, echantillons, telechargements, temp, url, ChargerParLeMenu, Ouvrir, FermerAvertissement, Boite,
   programme: rendu.programme, base: rendu.base,
 });
