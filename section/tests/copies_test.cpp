@@ -34,8 +34,8 @@ struct Fixture {
         s.Charger(modele);
         EXPECT_EQ(ExerciceDeSession(s, "Plis", exercice), "");
     }
-    std::string Reponse(std::uint64_t empreinte, const Liste& l) const {
-        Reponse r;
+    std::string FichierReponse(std::uint64_t empreinte, const Liste& l) const {
+        section::Reponse r;
         r.eleve = "Lou";
         r.exercice = empreinte;
         r.lignes = l;
@@ -46,7 +46,7 @@ struct Fixture {
 TEST(Copies, EachFileIsReadByItsBytesAndKeepsItsRow) {
     const Fixture f;
     const std::uint64_t empreinte = EmpreinteExercice(f.exercice);
-    std::string abimee = f.Reponse(empreinte, f.modele);
+    std::string abimee = f.FichierReponse(empreinte, f.modele);
     abimee[abimee.size() / 2] ^= 0x55;
     struct Cas {
         const char* nom;
@@ -56,11 +56,11 @@ TEST(Copies, EachFileIsReadByItsBytesAndKeepsItsRow) {
         const char* remarque;  // part of the row's remark ("" any)
     };
     const Cas cas[] = {
-        {"the model's list as an answer", f.Reponse(empreinte, f.modele), true, true, ""},
+        {"the model's list as an answer", f.FichierReponse(empreinte, f.modele), true, true, ""},
         {"a plain list", TexteListe(LignesDe({E::Sedimentation})), true, true, ""},
-        {"another exercise's answer", f.Reponse(empreinte ^ 1, f.modele), true, false, "autre exercice"},
+        {"another exercise's answer", f.FichierReponse(empreinte ^ 1, f.modele), true, false, "autre exercice"},
         {"a damaged answer", abimee, false, false, "abîmé"},
-        {"a truncated answer", f.Reponse(empreinte, f.modele).substr(0, 30), false, false, "tronqué"},
+        {"a truncated answer", f.FichierReponse(empreinte, f.modele).substr(0, 30), false, false, "tronqué"},
         {"too big", std::string(kOctetsCopieMax + 1, 'a'), false, false, "16 Mio"},
     };
     for (const Cas& c : cas) {
