@@ -165,7 +165,8 @@ val EnseignantWeb::Fiche(int i) {
     f.set("hauteurEtape", v.height());
     f.set("etapes", etapes);
     f.set("titreCorrige", section::TitreCorrigeFiche(titres_[static_cast<std::size_t>(i)]));
-    f.set("legendeCorrige", section::LegendeCorrigeFiche(section::LireVueLegende(serie_).entrees));
+    legende_ = section::LireVueLegende(serie_);
+    f.set("legendeCorrige", section::LegendeCorrigeFiche(legende_.entrees));
     val cle = val::array();
     for (const section::LigneCorrige& l : section::LignesCleFiche(section::CleDesOrdres(serie_))) {
         val o = val::object();

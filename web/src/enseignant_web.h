@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "section/legende_vue.h"
 #include "section/session.h"
 
 // The teacher's words for the page's dialog, {nom: texte}, in the current
@@ -49,8 +50,10 @@ public:
     emscripten::val NoterClasse(const section::Textures& textures, const std::string& nomModele,
                                 const std::string& modele, emscripten::val fichiers);
 
-    // The section the sheets are read from (the last Fiche's exercise).
+    // The section the sheets are read from (the last Fiche's exercise) and
+    // its legend, read once.
     const section::Session& SessionSerie() const { return serie_; }
+    const section::VueLegende& LegendeSerie() const { return legende_; }
 
 private:
     section::Session serie_;
@@ -60,4 +63,5 @@ private:
     std::vector<std::uint32_t> vue_;
     int largeurVue_ = 0;
     std::vector<std::vector<std::uint32_t>> etapes_;
+    section::VueLegende legende_;
 };

@@ -219,9 +219,10 @@ public:
     // The labels of the view's formations, as the engine places them:
     // [{lettre, gauche, haut, cote}], the square in view pixels.
     val Etiquettes() const { return EtiquettesDe(session_); }
-    static val EtiquettesDe(const section::Session& s) {
+    static val EtiquettesDe(const section::Session& s) { return EtiquettesDe(section::LireVueLegende(s)); }
+    static val EtiquettesDe(const section::VueLegende& v) {
         val liste = val::array();
-        for (const section::Etiquette& e : section::LireVueLegende(s).etiquettes) {
+        for (const section::Etiquette& e : v.etiquettes) {
             val o = val::object();
             o.set("lettre", e.lettre);
             o.set("gauche", e.boite.left);
@@ -237,9 +238,10 @@ public:
     // square of the formation's first label ({gauche, haut, cote}), or for
     // a formation without one its commonest colour ({couleur: 0xRRGGBB}).
     val Legende() const { return LegendeDe(session_); }
-    static val LegendeDe(const section::Session& s) {
+    static val LegendeDe(const section::Session& s) { return LegendeDe(s, section::LireVueLegende(s)); }
+    static val LegendeDe(const section::Session& s, const section::VueLegende& v) {
         val liste = val::array();
-        for (const section::LigneLegende& l : section::LignesLegende(s)) {
+        for (const section::LigneLegende& l : section::LignesLegende(s, v)) {
             val echantillon = val::object();
             if (!l.sansLettre) {
                 echantillon.set("gauche", l.carre.left);
@@ -263,9 +265,10 @@ public:
     // letters: [{etiquette, texte, sorte ("faille", "chevauchement",
     // "erosion"), x, y}], (x, y) a pixel of the trace for the label.
     val Structures() const { return StructuresDe(session_); }
-    static val StructuresDe(const section::Session& s) {
+    static val StructuresDe(const section::Session& s) { return StructuresDe(section::LireVueLegende(s)); }
+    static val StructuresDe(const section::VueLegende& v) {
         val liste = val::array();
-        for (const section::Structure& st : section::LireVueLegende(s).structures) {
+        for (const section::Structure& st : v.structures) {
             val o = val::object();
             o.set("etiquette", st.etiquette);
             o.set("texte", section::TexteStructure(st));
@@ -315,9 +318,10 @@ public:
     val Fiche(int i) {
         val f = enseignant_.Fiche(i);
         if (f.hasOwnProperty("titre")) {
-            f.set("etiquettes", EtiquettesDe(enseignant_.SessionSerie()));
-            f.set("legende", LegendeDe(enseignant_.SessionSerie()));
-            f.set("structures", StructuresDe(enseignant_.SessionSerie()));
+            const section::VueLegende& v = enseignant_.LegendeSerie();
+            f.set("etiquettes", EtiquettesDe(v));
+            f.set("legende", LegendeDe(enseignant_.SessionSerie(), v));
+            f.set("structures", StructuresDe(v));
         }
         return f;
     }

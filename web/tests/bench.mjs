@@ -165,7 +165,7 @@ async function Serie() {
   const v = (id, x) => (document.getElementById(id).value = x);
   v("NombreExercices", "30");
   v("EvenementsParExercice", "6");
-  v("Graine", "2026");
+  v("Graine", "1");
   let tout = Infinity;
   let tirage = Infinity;
   for (let i = 0; i < 3; ++i) {
@@ -173,11 +173,25 @@ async function Serie() {
     await f.enseignant.Serie();
     tout = Math.min(tout, performance.now() - t);
     t = performance.now();
-    f.session().tirerSerie({ nombre: 30, evenements: 6, graine: 2026, titre: "" });
+    f.session().tirerSerie({ nombre: 30, evenements: 6, graine: 1, titre: "" });
     tirage = Math.min(tirage, performance.now() - t);
   }
   document.getElementById("EspaceEnseignant").close();
   return { tout, tirage };
+}
+
+// The same series drawn by strataloom-render (its lists, pictures and
+// exercise files written), wall-clock, best of 3.
+function SerieNative() {
+  let meilleur = Infinity;
+  for (let i = 0; i < 3; ++i) {
+    const dossier = join(temp, `serie-${i}`);
+    const debut = process.hrtime.bigint();
+    execFileSync(programme, ["--base", base, "--exercise", "30", "--events", "6", "--seed", "1", "--out-dir", dossier],
+      { stdio: "ignore" });
+    meilleur = Math.min(meilleur, Number(process.hrtime.bigint() - debut) / 1e6);
+  }
+  return meilleur;
 }
 
 // A class of 35 files graded against an exercise, from the files given to
@@ -249,6 +263,7 @@ try {
   const verification = await nav.executerAsync(Verifier, ...Exercice());
   const serie = await nav.executerAsync(Serie);
   const classe = await nav.executerAsync(Classe, Exercice()[0], ListesDeClasse());
+  serie.natif = SerieNative();
   r = { serie, classe, verification, clic, moteur, rejeu, natif, ouverture: mediane(ouvertures), image: mediane(images), taille: statSync(page).size };
 } finally {
   await nav.fermer();
@@ -268,6 +283,7 @@ console.log(`Ouverture du fichier → première coupe dessinée : ${Math.round(r
 console.log(`« Vérifier ma coupe », exercice de six événements, coupe de quatre : moteur ` +
   `${ms(r.verification.moteur).trim()}, commande entière ${ms(r.verification.commande).trim()} (meilleur de 9)`);
 console.log(`Espace enseignant : série de 30 exercices de 6 événements (tirage, fiches, zip) ` +
-  `${Math.round(r.serie.tout)} ms, dont le tirage du moteur ${Math.round(r.serie.tirage)} ms ; ` +
+  `${Math.round(r.serie.tout)} ms, dont le tirage du moteur ${Math.round(r.serie.tirage)} ms ` +
+  `(strataloom-render --exercise, même graine : ${Math.round(r.serie.natif)} ms) ; ` +
   `classe de 35 copies notées ${Math.round(r.classe)} ms (meilleur de 3)`);
 console.log(`Taille du fichier : ${(r.taille / 1e6).toFixed(2).replace(".", ",")} Mo (${r.taille} octets)`);
