@@ -134,7 +134,8 @@ void PageCorrige(QPainter& p, QRect page, const QString& titre, const section::L
                  const std::vector<QImage>& etapes, std::optional<std::uint32_t> graine) {
     page = AvecPied(p, page, graine);
     int y = page.top();
-    y += Paragraphe(p, QRect(page.left(), y, page.width(), Mm(20)), Q(section::TitreCorrigeFiche(titre.toStdString())), Police(16, true)) +
+    y += Paragraphe(p, QRect(page.left(), y, page.width(), Mm(20)), Q(section::TitreCorrigeFiche(titre.toStdString())),
+                    Police(16, true)) +
          Mm(3);
     const QFont texte = Police(10), gras = Police(10, true);
     const auto bloc = [&](const QString& t, const QFont& f, int apres) {
