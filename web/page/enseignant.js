@@ -208,10 +208,17 @@ export const Enseignant = (() => {
     const regles = { nombre: entier("NombreExercices", 10), evenements: entier("EvenementsParExercice", 6),
       permis, graine: Number(graine), titre: v("TitreSerie").value.trim() };
     const serie = session.tirerSerie(regles);
+    // An exercise that cannot be written: nothing is downloaded, as the
+    // window writes nothing.
+    const refus = serie.find((e) => e.raison);
+    if (refus) {
+      await Boites.Erreur(`${refus.nom} : ${refus.raison}`);
+      return null;
+    }
     const nom = NomSerie(regles.titre, graine);
     const html = PageDesFiches(session, serie.length, document.documentElement.lang, DessinerStructure);
     const contenu = {};
-    for (const e of serie) if (e.octets) contenu[e.nom] = [e.octets, { level: 0 }];
+    for (const e of serie) contenu[e.nom] = [e.octets, { level: 0 }];
     const nomFiches = `fiches-${graine}.html`;
     contenu[nomFiches] = self.fflate.strToU8(html);
     const zip = self.fflate.zipSync(contenu, { level: 6 });
