@@ -30,6 +30,12 @@ if [ ! -w /usr/share/emscripten/cache ] && [ -z "${EM_CACHE:-}" ]; then
   export EM_CACHE="$HOME/.cache/emscripten"
 fi
 
+# The npm packages the page carries (web/package.json), as the lock file
+# pins them: installed again only when missing or when the lock changed.
+if [ ! -d web/node_modules ] || [ web/package-lock.json -nt web/node_modules/.package-lock.json ]; then
+  (cd web && npm ci --ignore-scripts --no-audit --no-fund)
+fi
+
 mkdir -p "$sortie/obj"
 # One object per source, rebuilt when the source or a header changed; the
 # web build's own flags are part of what an object depends on.

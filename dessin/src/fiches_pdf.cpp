@@ -4,7 +4,6 @@
 #include "dessin/fiches_pdf.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPageLayout>
 #include <QPainter>
@@ -14,6 +13,7 @@
 #include "dessin/formations.h"
 #include "dessin/images.h"
 #include "dessin/noms.h"
+#include "section/fiches.h"
 #include "section/legende_vue.h"
 #include "section/ordres_acceptes.h"
 #include "section/serie.h"
@@ -24,12 +24,9 @@ namespace {
 
 constexpr int kResolution = 300;  // dots per inch of the PDF's drawing surface
 constexpr int kLargeurVignette = 270;
-// Sky rows kept above the highest rock of the view on a pupil's page.
-constexpr int kMargeCiel = 12;
-
 int Mm(double mm) { return static_cast<int>(mm * kResolution / 25.4 + 0.5); }
 
-QString Tr(const char* texte) { return QCoreApplication::translate("FichesPdf", texte); }
+QString Q(const std::string& texte) { return QString::fromStdString(texte); }
 
 QFont Police(double points, bool gras = false) {
     QFont f(QStringLiteral("DejaVu Sans"));
@@ -49,17 +46,6 @@ int Paragraphe(QPainter& p, const QRect& zone, const QString& texte, const QFont
     return r.height();
 }
 
-// The first view row worth printing: kMargeCiel rows above the highest
-// rock pixel over all columns (0 when rock reaches the top or there is none).
-int HautImprime(const section::Raster& v) {
-    for (int y = 0; y < v.height(); ++y) {
-        const section::Couleur* ligne = v.row(y);
-        for (int x = 0; x < v.width(); ++x)
-            if (ligne[x] != section::kBleu) return std::max(0, y - kMargeCiel);
-    }
-    return 0;
-}
-
 // The seed at the foot of every page, so that a lost series can be drawn
 // again; the page's usable area ends above it.
 QRect AvecPied(QPainter& p, const QRect& page, std::optional<std::uint32_t> graine) {
@@ -67,7 +53,7 @@ QRect AvecPied(QPainter& p, const QRect& page, std::optional<std::uint32_t> grai
     const int hauteur = Mm(6);
     p.setFont(Police(9));
     p.drawText(QRect(page.left(), page.bottom() - hauteur, page.width(), hauteur), Qt::AlignRight | Qt::AlignBottom,
-               Tr("Graine de la série : %1").arg(*graine));
+               Q(section::PiedFiche(*graine)));
     return page.adjusted(0, 0, 0, -hauteur - Mm(2));
 }
 
@@ -82,9 +68,10 @@ void TableauEvenements(QPainter& p, const QRect& zone, int evenements) {
     const auto cellule = [&](int x, int w, int y, const QString& t) {
         p.drawText(QRect(x + Mm(1.5), y, w - Mm(3), hauteur), Qt::AlignLeft | Qt::AlignVCenter, t);
     };
-    cellule(zone.left(), colNumero, zone.top(), Tr("N°"));
-    cellule(x1, colEvenement, zone.top(), Tr("Événement"));
-    cellule(x2, zone.right() - x2, zone.top(), Tr("Justifie : principe et observation"));
+    const section::ColonnesFiche colonnes = section::ColonnesTableauFiche();
+    cellule(zone.left(), colNumero, zone.top(), Q(colonnes.numero));
+    cellule(x1, colEvenement, zone.top(), Q(colonnes.evenement));
+    cellule(x2, zone.right() - x2, zone.top(), Q(colonnes.justifie));
     p.setFont(Police(std::min(10.0, hauteur * 72.0 / kResolution * 0.55)));
     for (int i = 1; i < rangs; ++i) cellule(zone.left(), colNumero, zone.top() + i * hauteur, QString::number(i));
     const int bas = zone.top() + rangs * hauteur;
@@ -101,27 +88,14 @@ void PageEleve(QPainter& p, QRect page, const QString& titre, const section::Ses
     int y = page.top();
     y += Paragraphe(p, QRect(page.left(), y, page.width(), Mm(20)), titre, Police(18, true)) + Mm(3);
     y += Paragraphe(p, QRect(page.left(), y, page.width(), Mm(10)),
-                    Tr("Nom : ................................   Classe : ..........   Date : ................"),
-                    Police(10)) + Mm(4);
-    QString consigne =
-        Tr("Cette coupe géologique part d'une série sédimentaire de départ (calcaire, argile, conglomérat). "
-           "Retrouve, dans l'ordre, les %1 événements géologiques qui l'ont formée, et justifie la place de "
-           "chacun par un principe de datation relative et ce que tu observes sur la coupe.")
-            .arg(evenements);
-    if (evenements == 1)
-        consigne = Tr("Cette coupe géologique part d'une série sédimentaire de départ (calcaire, argile, "
-                      "conglomérat). Retrouve l'événement géologique qui l'a formée, et justifie ta réponse par "
-                      "un principe de datation relative et ce que tu observes sur la coupe.");
-    consigne += QLatin1Char(' ') + Tr("Les lettres nomment les formations ; elles ne disent rien de leur âge. "
-                                      "La légende donne leurs roches.");
+                    Q(section::EnteteEleveFiche()), Police(10)) + Mm(4);
+    const QString consigne = Q(section::ConsigneFiche(evenements));
     y += Paragraphe(p, QRect(page.left(), y, page.width(), Mm(30)), consigne, Police(11)) + Mm(2);
-    QStringList noms;
-    for (const section::TypeEvenement& e : section::kEvenements) noms << NomAffiche(e.ligne);
-    y += Paragraphe(p, QRect(page.left(), y, page.width(), Mm(20)),
-                    Tr("Événements possibles : %1.").arg(noms.join(QStringLiteral(", "))), Police(10)) + Mm(4);
+    y += Paragraphe(p, QRect(page.left(), y, page.width(), Mm(20)), Q(section::EvenementsPossiblesFiche()),
+                    Police(10)) + Mm(4);
 
     // The picture, cropped to its rocks, then its legend and the table.
-    const int haut = HautImprime(cible);
+    const int haut = section::HautImprimeFiche(cible);
     const int hauteurVue = std::max(1, cible.height() - haut), largeurVue = std::max(1, cible.width());
     const QFont policeLegende = Police(9);
     const int lignesLegende = LignesDeLegende(a);
@@ -160,44 +134,27 @@ void PageCorrige(QPainter& p, QRect page, const QString& titre, const section::L
                  const std::vector<QImage>& etapes, std::optional<std::uint32_t> graine) {
     page = AvecPied(p, page, graine);
     int y = page.top();
-    y += Paragraphe(p, QRect(page.left(), y, page.width(), Mm(20)), Tr("Corrigé — %1").arg(titre), Police(16, true)) +
+    y += Paragraphe(p, QRect(page.left(), y, page.width(), Mm(20)), Q(section::TitreCorrigeFiche(titre.toStdString())),
+                    Police(16, true)) +
          Mm(3);
     const QFont texte = Police(10), gras = Police(10, true);
     const auto bloc = [&](const QString& t, const QFont& f, int apres) {
         y += Paragraphe(p, QRect(page.left(), y, page.width(), page.bottom() - y), t, f) + apres;
     };
-    const QString fleche = QStringLiteral(" → ");
     // The pupil's legend names rocks only; the key adds the event behind each.
-    if (!roches.empty()) {
-        QStringList lignes;
-        for (const section::EntreeLegende& e : roches) lignes << QString::fromStdString(section::TexteLegendeCorrige(e));
-        bloc(Tr("Légende : %1.").arg(lignes.join(QStringLiteral(" ; "))), texte, Mm(3));
-    }
-    if (!cle.lue) {
-        bloc(Tr("Strataloom ne sait pas lire la chronologie de cette coupe."), texte, Mm(3));
-    } else if (cle.tropPourLister) {
-        bloc(Tr("Plus de %1 ordres sont acceptés : tout ordre qui respecte les relations ci-dessous est juste.")
-                 .arg(section::kOrdresAcceptesListes),
-             gras, Mm(3));
-    } else {
-        bloc(cle.ordres.size() == 1 ? Tr("Un seul ordre est accepté :")
-                                    : Tr("%1 ordres sont acceptés, tous justes :").arg(cle.ordres.size()),
-             gras, Mm(1));
-        for (std::size_t i = 0; i < cle.ordres.size(); ++i) {
-            QStringList noms;
-            for (const std::string& n : cle.ordres[i]) noms << QString::fromStdString(n);
-            bloc(QStringLiteral("%1.\u00A0%2").arg(i + 1).arg(noms.join(fleche)), texte, Mm(1));
-        }
-        y += Mm(2);
-    }
-    if (!cle.relations.empty()) {
-        bloc(Tr("Ce que montre la coupe, avec le principe qui date chaque relation :"), gras, Mm(1));
-        for (const std::string& r : cle.relations) {
-            QString phrase = QString::fromStdString(r);
-            if (!phrase.isEmpty()) phrase[0] = phrase[0].toUpper();
-            bloc(QStringLiteral("•\u00A0%1.").arg(phrase), texte, Mm(0.5));
-        }
-        y += Mm(3);
+    if (!roches.empty()) bloc(Q(section::LegendeCorrigeFiche(roches)), texte, Mm(3));
+    using S = section::LigneCorrige::Sorte;
+    const std::vector<section::LigneCorrige> lignes = section::LignesCleFiche(cle);
+    for (std::size_t i = 0; i < lignes.size(); ++i) {
+        const section::LigneCorrige& l = lignes[i];
+        const bool dernier = i + 1 == lignes.size() || (lignes[i + 1].sorte != l.sorte && l.sorte != S::Titre);
+        if (l.sorte == S::Texte) bloc(Q(l.texte), texte, Mm(3));
+        else if (l.sorte == S::Titre && i == 0 && cle.tropPourLister) bloc(Q(l.texte), gras, Mm(3));
+        // A heading of orders with none under it (the relations loop).
+        else if (l.sorte == S::Titre && i == 0 && cle.ordres.empty()) bloc(Q(l.texte), gras, Mm(1) + Mm(2));
+        else if (l.sorte == S::Titre) bloc(Q(l.texte), gras, Mm(1));
+        else if (l.sorte == S::Ordre) bloc(Q(l.texte), texte, Mm(1) + (dernier ? Mm(2) : 0));
+        else bloc(Q(l.texte), texte, Mm(0.5) + (dernier ? Mm(3) : 0));
     }
 
     const int n = static_cast<int>(etapes.size());
@@ -218,11 +175,9 @@ void PageCorrige(QPainter& p, QRect page, const QString& titre, const section::L
     for (int i = 0; i < n; ++i) {
         const int x0 = page.left() + (i % colonnes) * (w + ecart);
         const int y0 = y + (i / colonnes) * (h + legende + ecart);
-        QString nom = i == 0 ? Tr("départ") : NomAffiche(liste[static_cast<std::size_t>(i)]);
-        if (i > 0 && section::TagDeLigne(liste[static_cast<std::size_t>(i)]) == 0) nom = Tr("%1 (sans effet)").arg(nom);
         p.setFont(petite);
         const QString legendeTexte =
-            p.fontMetrics().elidedText(Tr("Étape %1 : %2").arg(i).arg(nom), Qt::ElideRight, w);
+            p.fontMetrics().elidedText(Q(section::LegendeEtapeFiche(liste, i)), Qt::ElideRight, w);
         p.drawText(QRect(x0, y0, w, legende), Qt::AlignLeft | Qt::AlignVCenter, legendeTexte);
         const QRect cadre(x0, y0 + legende, w, h);
         p.drawImage(cadre, etapes[static_cast<std::size_t>(i)]);
@@ -254,7 +209,7 @@ std::optional<QByteArray> DocumentFiches(section::Session& a, const std::vector<
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                       QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
         pdf.setResolution(kResolution);
-        pdf.setTitle(Tr("Strataloom — fiches d'exercices"));
+        pdf.setTitle(Q(section::TitreDocumentFiches()));
         pdf.setCreator(createur);
         QPainter p(&pdf);
         if (!p.isActive()) return std::nullopt;

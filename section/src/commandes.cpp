@@ -50,10 +50,10 @@ constexpr std::array kExercice{
     ArticleMenu{C::Ordonner, "Ordonner1", TEXTE_NOOP("Commandes", "Ordonner les événements..."), kAucun, false, E::Toutes},
     kSeparateur,
     ArticleMenu{C::EnregistrerReponse, "Reponse1", TEXTE_NOOP("Commandes", "Enregistrer ma réponse..."), kAucun, false, E::Toutes},
-    ArticleMenu{C::Separateur, "", "", kAucun, false, E::Fenetre},
+    ArticleMenu{C::Separateur, "", "", kAucun, false, E::Toutes},
     ArticleMenu{C::CreerExercice, "Creerexercice1", TEXTE_NOOP("Commandes", "Créer un exercice avec cette coupe..."), kAucun, false,
-                E::Fenetre},
-    ArticleMenu{C::EspaceEnseignant, "Espaceenseignant1", TEXTE_NOOP("Commandes", "Espace enseignant..."), kAucun, false, E::Fenetre},
+                E::Toutes},
+    ArticleMenu{C::EspaceEnseignant, "Espaceenseignant1", TEXTE_NOOP("Commandes", "Espace enseignant..."), kAucun, false, E::Toutes},
 };
 
 constexpr std::array kInterrogation{

@@ -54,7 +54,7 @@ TEST(Commandes, TableDesMenus) {
 }
 
 // What each edition offers: the page has the pupil's exercise commands and
-// the sounds, not the teacher's nor "Quitter" (a tab is closed).
+// the sounds and the teacher's, not "Quitter" (a tab is closed).
 TEST(Commandes, CommandesParEdition) {
     struct Cas {
         Commande commande;
@@ -64,8 +64,8 @@ TEST(Commandes, CommandesParEdition) {
     const Cas cas[] = {
         {Commande::OuvrirExercice, true, true}, {Commande::Verifier, true, true},
         {Commande::Ordonner, true, true},       {Commande::EnregistrerReponse, true, true},
-        {Commande::Sons, true, true},           {Commande::CreerExercice, true, false},
-        {Commande::EspaceEnseignant, true, false}, {Commande::Quitter, true, false},
+        {Commande::Sons, true, true},           {Commande::CreerExercice, true, true},
+        {Commande::EspaceEnseignant, true, true}, {Commande::Quitter, true, false},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(static_cast<int>(c.commande));

@@ -32,7 +32,7 @@ std::optional<std::string> Octets(const QString& chemin, Erreur& erreur) {
                : section::LireFichier(dessin::OctetsDeChemin(chemin), section::kOctetsListeMax, octets);
     if (e == section::ErreurFichier::Aucune) return octets;
     QString raison = Texte(section::RaisonErreur(e));
-    if (e == section::ErreurFichier::TropGros) raison = QStringLiteral("le fichier dépasse 16 Mio");
+    if (e == section::ErreurFichier::TropGros) raison = Texte(section::RaisonCopieTropGrosse());
     erreur.message = QStringLiteral("Chargement impossible : %1 (%2)")
                          .arg(Cite(entree ? QStringLiteral("entrée standard") : chemin), raison);
     erreur.raison = raison;
@@ -46,17 +46,9 @@ bool Refus(const QString& chemin, const std::string& raison, Erreur& erreur) {
     return true;
 }
 
-// A plain list's lines; those that will not be replayed are reported, as
-// for every list the renderer reads.
-std::optional<section::Liste> Lignes(const QString& chemin, const std::string& octets, Erreur& erreur) {
-    section::Liste lignes;
-    const section::ErreurFichier e = section::LignesDeListe(octets, lignes);
-    if (e == section::ErreurFichier::Aucune) {
-        SignalerLignesIgnorees(chemin == QLatin1String("-") ? QStringLiteral("entrée standard") : chemin, lignes);
-        return lignes;
-    }
-    Refus(chemin, section::RaisonErreur(e), erreur);
-    return std::nullopt;
+// How a plain list is named when its ignored lines are reported.
+QString Nom(const QString& chemin) {
+    return chemin == QLatin1String("-") ? QStringLiteral("entrée standard") : chemin;
 }
 
 // The exercise is saved as the teacher made it; when its picture does not
@@ -85,16 +77,8 @@ std::optional<Corrige> LireCorrige(const QString& chemin, Erreur& erreur) {
     const auto octets = Octets(chemin, erreur);
     if (!octets) return std::nullopt;
     Corrige c;
-    if (section::EstUnExercice(*octets)) {
-        section::Exercice e;
-        if (Refus(chemin, section::LireExercice(*octets, e), erreur)) return std::nullopt;
-        c.lignes = e.lignes;
-        c.exercice = std::move(e);
-        return c;
-    }
-    auto lignes = Lignes(chemin, *octets, erreur);
-    if (!lignes) return std::nullopt;
-    c.lignes = std::move(*lignes);
+    if (Refus(chemin, section::LireCorrige(*octets, c), erreur)) return std::nullopt;
+    if (!c.exercice) SignalerLignesIgnorees(Nom(chemin), c.lignes);
     return c;
 }
 
@@ -102,19 +86,8 @@ std::optional<Copie> LireCopie(const QString& chemin, Erreur& erreur) {
     const auto octets = Octets(chemin, erreur);
     if (!octets) return std::nullopt;
     Copie c;
-    if (section::EstUneReponse(*octets)) {
-        section::Reponse r;
-        if (Refus(chemin, section::LireReponse(*octets, r), erreur)) return std::nullopt;
-        c.lignes = std::move(r.lignes);
-        SignalerLignesIgnorees(chemin, c.lignes);
-        c.eleve = Texte(r.eleve);
-        c.exercice = r.exercice;
-        c.ordre = std::move(r.ordre);
-        return c;
-    }
-    auto lignes = Lignes(chemin, *octets, erreur);
-    if (!lignes) return std::nullopt;
-    c.lignes = std::move(*lignes);
+    if (Refus(chemin, section::LireCopie(*octets, c), erreur)) return std::nullopt;
+    SignalerLignesIgnorees(section::EstUneReponse(*octets) ? chemin : Nom(chemin), c.lignes);
     return c;
 }
 

@@ -9,23 +9,13 @@
 #include <optional>
 
 #include "rendu.h"
-#include "section/exercice.h"
+#include "section/copies.h"
 
 namespace rendu {
 
-// A key for --grade: a plain list, or an exercise file (its list with it).
-struct Corrige {
-    section::Liste lignes;
-    std::optional<section::Exercice> exercice;
-};
-// A pupil's work: a plain list, or an answer file (its name and the
-// fingerprint of the exercise it answers with it).
-struct Copie {
-    section::Liste lignes;
-    QString eleve;
-    std::optional<std::uint64_t> exercice;
-    std::optional<section::OrdreDonne> ordre;  // the order given in "Ordonner", if any
-};
+// A key for --grade and a pupil's work, read by the engine (copies.h).
+using section::Copie;
+using section::Corrige;
 
 // Told apart by their first bytes, not by their names; "-" reads standard
 // input. A failure gives "Chargement impossible : « chemin » (raison)".

@@ -100,7 +100,7 @@ int CommandeNoter(const Options& o, section::Session& a) {
             Signaler(erreur.message);
             classe.Refuser(dessin::OctetsDeChemin(chemin), erreur.raison.toStdString());
             code = kEchec;
-        } else if (!classe.Noter(dessin::OctetsDeChemin(chemin), copie->eleve.toStdString(), copie->exercice,
+        } else if (!classe.Noter(dessin::OctetsDeChemin(chemin), copie->eleve, copie->exercice,
                                  copie->lignes, copie->ordre)) {
             Signaler(QStringLiteral("%1 répond à un autre exercice que %2").arg(Cite(chemin), Cite(o.cle)));
             code = kEchec;

@@ -2,10 +2,16 @@
 // Puts the browser edition together in one self-contained HTML file: the
 // page's style and scripts, the engine (WebAssembly inside its JavaScript),
 // and the data made by the project's generator: the seven textures
-// (gzip-compressed BMP files), the seven sounds (WAV files), the help
+// (gzip-compressed BMP files), the seven sounds (gzip-compressed WAV
+// files), the help
 // document, the icon and the logo, and the English translations of the
 // engine's texts. The same file is written as the static folder's
-// index.html.
+// index.html. The npm packages the page uses (web/package.json, installed
+// by scripts/web.sh) go inside the page's script, ahead of its modules:
+// fflate, which makes the teacher's zip, as its browser build. The
+// engine's WebAssembly, which emscripten inlines in base64, is taken out of
+// its script and carried gzip-compressed like the textures; the page hands
+// it back to the engine at start (wasmBinary).
 //
 //   node assembler.mjs --moteur build-web/moteur.js --donnees DIR --icones DIR
 //                      --version 2.1.0 --sortie build-web
@@ -59,7 +65,9 @@ const donnees = {
   textures: Object.fromEntries(
     TEXTURES.map((n) => [n, base64(gzipSync(readFileSync(join(o.donnees, "Base", n)), { level: 9 }))]),
   ),
-  sons: Object.fromEntries(SONS.map((n) => [n, base64(readFileSync(join(o.donnees, "Base", n)))])),
+  sons: Object.fromEntries(
+    SONS.map((n) => [n, base64(gzipSync(readFileSync(join(o.donnees, "Base", n)), { level: 9 }))]),
+  ),
   // The help's pictures (aide/*.png beside the help file) go inside it.
   aide: readFileSync(join(o.donnees, "strataloom.hlp"), "utf8").replace(
     /src="aide\/([a-z-]+\.png)"/g,
@@ -69,14 +77,21 @@ const donnees = {
   traductions: { en: TraductionsDuMoteur(readFileSync(o.traductions, "utf8"), racine) },
 };
 
-const pageJs = LierModules(page, "principal.js");
+const paquets = [join(ici, "..", "node_modules", "fflate", "umd", "index.js")];
+// The engine's script without its WebAssembly, and that WebAssembly.
+const WASM = /(wasmBinaryFile=")data:application\/octet-stream;base64,([A-Za-z0-9+/=]+)(")/;
+const moteurJs = readFileSync(o.moteur, "utf8");
+const wasm = WASM.exec(moteurJs);
+if (!wasm) throw new Error(`${o.moteur} : WebAssembly en base64 introuvable`);
+donnees.moteur = base64(gzipSync(Buffer.from(wasm[2], "base64"), { level: 9 }));
+const pageJs = paquets.map((f) => readFileSync(f, "utf8") + "\n").join("") + LierModules(page, "principal.js");
 
 // Placeholders are replaced by function so that "$" in the inserted text
 // stays as it is.
 const remplacements = {
   "@STYLE@": readFileSync(join(page, "style.css"), "utf8"),
   "@DONNEES@": PourScript("const STRATALOOM_DONNEES = " + JSON.stringify(donnees) + ";"),
-  "@MOTEUR@": PourScript(readFileSync(o.moteur, "utf8")),
+  "@MOTEUR@": PourScript(moteurJs.replace(WASM, (_, a, b, c) => a + "data:application/octet-stream;base64," + c)),
   "@PAGE@": PourScript(pageJs),
   "@LOGO@": dataUrlPng(join(o.icones, "logo.png")),
   "@ICONE48@": dataUrlPng(join(o.icones, "strataloom-48.png")),

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The data the build put inside the page (STRATALOOM_DONNEES): the seven
-// textures as gzip-compressed BMP files, the seven sounds as WAV files, the
+// textures as gzip-compressed BMP files, the seven sounds as gzip-compressed
+// WAV files, the
 // help document and the pictures of the about box, all in base64, and the
 // translations of the engine's texts.
 
@@ -29,10 +30,15 @@ export function OctetsDeChaine(s) {
   return octets;
 }
 
-async function Decompresser(octets) {
+export async function Decompresser(octets) {
   if (typeof DecompressionStream !== "function") throw new Error("DecompressionStream");
   const flux = new Blob([octets]).stream().pipeThrough(new DecompressionStream("gzip"));
   return new Uint8Array(await new Response(flux).arrayBuffer());
+}
+
+// The engine's WebAssembly, carried compressed beside its script.
+export async function MoteurEmbarque() {
+  return Decompresser(OctetsDeBase64(DONNEES.moteur));
 }
 
 // The seven texture files, in the engine's order; an entry is null where a

@@ -4,7 +4,7 @@
 // files), then shows the session's state once: list, view and its
 // formations, undo and availability.
 
-import { TexturesEmbarquees } from "./donnees.js";
+import { TexturesEmbarquees, MoteurEmbarque } from "./donnees.js";
 import { TEXTES, ChoisirLangue, Remplir } from "./textes.js";
 import { Vue } from "./vue.js";
 import { ConstruireMenus } from "./menus.js";
@@ -18,6 +18,7 @@ import { Conservation } from "./conservation.js";
 import { Exercices } from "./exercices.js";
 import { Saisie } from "./saisie.js";
 import { Plateforme } from "./scorm.js";
+import { Enseignant } from "./enseignant.js";
 
 const Fenetre = (() => {
   let moteur = null;
@@ -315,6 +316,8 @@ const Fenetre = (() => {
     Verifier: () => Exercices.Verifier(),
     Ordonner: () => Exercices.Ordonner(),
     EnregistrerReponse: () => Exercices.EnregistrerReponse(),
+    CreerExercice: () => Enseignant.CreerExercice(),
+    EspaceEnseignant: () => Enseignant.Ouvrir(),
     Aide: Aide1Click,
     Avertissement: Avertissement1Click,
     APropos: Apropos1Click,
@@ -351,7 +354,7 @@ const Fenetre = (() => {
 
   async function Demarrer() {
     Conservation.SiPlein(() => Boites.Information(TEXTES.stockagePlein));
-    moteur = await StrataloomMoteur();
+    moteur = await StrataloomMoteur({ wasmBinary: await MoteurEmbarque() });
     ChoisirLangue(moteur);
     session = new moteur.Session();
     table = moteur.evenements();
@@ -377,6 +380,7 @@ const Fenetre = (() => {
         ActiverVue();
       },
     });
+    Enseignant.Installer(moteur, session);
     // A package's page opens its own exercise at once, without the start-up
     // boxes, and takes its work back from the platform (scorm.js).
     if (defaut < 0 && (await Plateforme.Demarrer(moteur, session))) {
@@ -440,6 +444,7 @@ const Fenetre = (() => {
     formations: Formations,
     exercices: Exercices,
     plateforme: Plateforme,
+    enseignant: Enseignant,
   };
 })();
 

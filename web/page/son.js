@@ -5,7 +5,7 @@
 // a page make sound only after a key press or a touch: the first chord is
 // one, and the player is prepared then.
 
-import { DONNEES, OctetsDeBase64 } from "./donnees.js";
+import { DONNEES, OctetsDeBase64, Decompresser } from "./donnees.js";
 
 export const Son = (() => {
   let sansSon = true;
@@ -27,15 +27,16 @@ export const Son = (() => {
       }
       const sons = DONNEES.sons || {};
       for (const nom of Object.keys(sons)) {
-        let octets;
-        try {
-          octets = OctetsDeBase64(sons[nom]);
-        } catch (e) {
-          continue;
-        }
-        // A wave file that does not decode stays silent.
+        // A wave file that does not decompress or decode stays silent.
         decodages.push(
-          new Promise((fini) => {
+          new Promise(async (fini) => {
+            let octets;
+            try {
+              octets = await Decompresser(OctetsDeBase64(sons[nom]));
+            } catch (e) {
+              fini();
+              return;
+            }
             try {
               const p = contexte.decodeAudioData(
                 octets.buffer,

@@ -36,6 +36,7 @@
 #include "section/encodage.h"
 #include "section/note.h"
 #include "section/exercice_session.h"
+#include "enseignant_web.h"
 #include "exercice_web.h"
 
 namespace {
@@ -222,9 +223,10 @@ public:
     // The labels of the view's formations, as the engine places them:
     // [{lettre, gauche, haut, cote}], the square in view pixels.
     val Etiquettes() const { return EtiquettesDe(session_); }
-    static val EtiquettesDe(const section::Session& s) {
+    static val EtiquettesDe(const section::Session& s) { return EtiquettesDe(section::LireVueLegende(s)); }
+    static val EtiquettesDe(const section::VueLegende& v) {
         val liste = val::array();
-        for (const section::Etiquette& e : section::LireVueLegende(s).etiquettes) {
+        for (const section::Etiquette& e : v.etiquettes) {
             val o = val::object();
             o.set("lettre", e.lettre);
             o.set("gauche", e.boite.left);
@@ -240,9 +242,10 @@ public:
     // square of the formation's first label ({gauche, haut, cote}), or for
     // a formation without one its commonest colour ({couleur: 0xRRGGBB}).
     val Legende() const { return LegendeDe(session_); }
-    static val LegendeDe(const section::Session& s) {
+    static val LegendeDe(const section::Session& s) { return LegendeDe(s, section::LireVueLegende(s)); }
+    static val LegendeDe(const section::Session& s, const section::VueLegende& v) {
         val liste = val::array();
-        for (const section::LigneLegende& l : section::LignesLegende(s)) {
+        for (const section::LigneLegende& l : section::LignesLegende(s, v)) {
             val echantillon = val::object();
             if (!l.sansLettre) {
                 echantillon.set("gauche", l.carre.left);
@@ -266,9 +269,10 @@ public:
     // letters: [{etiquette, texte, sorte ("faille", "chevauchement",
     // "erosion"), x, y}], (x, y) a pixel of the trace for the label.
     val Structures() const { return StructuresDe(session_); }
-    static val StructuresDe(const section::Session& s) {
+    static val StructuresDe(const section::Session& s) { return StructuresDe(section::LireVueLegende(s)); }
+    static val StructuresDe(const section::VueLegende& v) {
         val liste = val::array();
-        for (const section::Structure& st : section::LireVueLegende(s).structures) {
+        for (const section::Structure& st : v.structures) {
             val o = val::object();
             o.set("etiquette", st.etiquette);
             o.set("texte", section::TexteStructure(st));
@@ -310,6 +314,28 @@ public:
         return Rgba(rgba_);
     }
 
+    // --- The teacher's space (enseignant_web.h) ---
+    val CreerExercice(const std::string& titre) { return enseignant_.CreerExercice(session_, titre); }
+    val TirerSerie(val regles) { return enseignant_.TirerSerie(session_.textures(), regles); }
+    // Exercise i's sheets, with the letters, legend and structures of its
+    // section as the view's are given.
+    val Fiche(int i) {
+        val f = enseignant_.Fiche(i);
+        if (f.hasOwnProperty("titre")) {
+            const section::VueLegende& v = enseignant_.LegendeSerie();
+            f.set("etiquettes", EtiquettesDe(v));
+            f.set("legende", LegendeDe(enseignant_.SessionSerie(), v));
+            f.set("structures", StructuresDe(v));
+        }
+        return f;
+    }
+    val ImageFiche() { return enseignant_.ImageFiche(); }
+    val ImageEtape(int k) { return enseignant_.ImageEtape(k); }
+    val TextesFiches() const { return enseignant_.TextesFiches(); }
+    val NoterClasse(const std::string& nom, const std::string& modele, val fichiers) {
+        return enseignant_.NoterClasse(session_.textures(), nom, modele, fichiers);
+    }
+
     // The state report, as strataloom-render --state writes it.
     std::string EtatJson() const { return section::EtatJson(session_.Etat()); }
 
@@ -317,6 +343,7 @@ private:
     section::Session session_;
     section::Raster modele_;
     ExerciceWeb exercice_;
+    EnseignantWeb enseignant_;
     std::vector<std::uint32_t> rgba_;
     std::string tampon_;
 };
@@ -482,6 +509,7 @@ EMSCRIPTEN_BINDINGS(strataloom) {
     emscripten::function("menus", &Menus);
     emscripten::function("textes", &Textes);
     emscripten::function("textesExercice", &TextesExercice);
+    emscripten::function("textesEnseignant", &TextesEnseignant);
     emscripten::function("definirTraductions", &DefinirTraductions);
     emscripten::class_<SessionWeb>("Session")
         .constructor<>()
@@ -536,5 +564,12 @@ EMSCRIPTEN_BINDINGS(strataloom) {
         .function("legende", &SessionWeb::Legende)
         .function("teintesRgba", &SessionWeb::TeintesRgba)
         .function("bulles", &SessionWeb::Bulles)
+        .function("creerExercice", &SessionWeb::CreerExercice)
+        .function("tirerSerie", &SessionWeb::TirerSerie)
+        .function("fiche", &SessionWeb::Fiche)
+        .function("imageFiche", &SessionWeb::ImageFiche)
+        .function("imageEtape", &SessionWeb::ImageEtape)
+        .function("textesFiches", &SessionWeb::TextesFiches)
+        .function("noterClasse", &SessionWeb::NoterClasse)
         .function("etatJson", &SessionWeb::EtatJson);
 }

@@ -7,6 +7,9 @@
 //   - the time from opening the file to the first drawn section;
 //   - "Vérifier ma coupe" in the page for a six-event exercise made by
 //     strataloom-render --make-exercise, against a section of four events;
+//   - the teacher's space: a series of 30 exercises of 6 events drawn in
+//     the page with its zip and printable sheets, and a class of 35 files
+//     graded against an exercise (files read, marks, table);
 //   - the size of the file.
 //
 //   node web/tests/bench.mjs --page build-web/strataloom.html
@@ -153,6 +156,74 @@ function Exercice() {
   return [readFileSync(exo).toString("base64"), partielle.toString("base64")];
 }
 
+// The teacher's series of 30, whole (draw, sheets, zip), best of 3; the
+// engine's draw alone beside it.
+async function Serie() {
+  const f = window.strataloom;
+  window.open = () => ({});
+  f.enseignant.Ouvrir();
+  const v = (id, x) => (document.getElementById(id).value = x);
+  v("NombreExercices", "30");
+  v("EvenementsParExercice", "6");
+  v("Graine", "1");
+  let tout = Infinity;
+  let tirage = Infinity;
+  for (let i = 0; i < 3; ++i) {
+    let t = performance.now();
+    await f.enseignant.Serie();
+    tout = Math.min(tout, performance.now() - t);
+    t = performance.now();
+    f.session().tirerSerie({ nombre: 30, evenements: 6, graine: 1, titre: "" });
+    tirage = Math.min(tirage, performance.now() - t);
+  }
+  document.getElementById("EspaceEnseignant").close();
+  return { tout, tirage };
+}
+
+// The same series drawn by strataloom-render (its lists, pictures and
+// exercise files written), wall-clock, best of 3.
+function SerieNative() {
+  let meilleur = Infinity;
+  for (let i = 0; i < 3; ++i) {
+    const dossier = join(temp, `serie-${i}`);
+    const debut = process.hrtime.bigint();
+    execFileSync(programme, ["--base", base, "--exercise", "30", "--events", "6", "--seed", "1", "--out-dir", dossier],
+      { stdio: "ignore" });
+    meilleur = Math.min(meilleur, Number(process.hrtime.bigint() - debut) / 1e6);
+  }
+  return meilleur;
+}
+
+// A class of 35 files graded against an exercise, from the files given to
+// the table shown; best of 3.
+async function Classe(exo, listes) {
+  const octets = (b64) => Uint8Array.from(atob(b64), (c) => c.charCodeAt(0));
+  const e = window.strataloom.enseignant;
+  await e.Recevoir([new File([octets(exo)], "bench.exo")], true);
+  const fichiers = listes.map((l, i) => new File([octets(l)], `eleve-${String(i).padStart(2, "0")}.lst`));
+  let meilleur = Infinity;
+  for (let i = 0; i < 3; ++i) {
+    const t = performance.now();
+    await e.Recevoir(fichiers, false);
+    meilleur = Math.min(meilleur, performance.now() - t);
+  }
+  if (e.classe().lignes.length !== listes.length) throw new Error("classe incomplète");
+  return meilleur;
+}
+
+// 35 pupils' lists: the six events' list with one line left out or doubled.
+function ListesDeClasse() {
+  const listes = [];
+  for (let i = 0; i < 35; ++i) {
+    const l = [...SIX];
+    const k = 1 + (i % (SIX.length - 1));
+    if (i % 2) l.splice(k, 1);
+    else l.splice(k, 0, SIX[k]);
+    listes.push(Buffer.from(l.map((x) => x + "\r\n").join(""), "latin1").toString("base64"));
+  }
+  return listes;
+}
+
 const url = pathToFileURL(page).href;
 const nav = await Navigateur.Lancer({ largeur: 1280, hauteur: 800 });
 let r;
@@ -190,7 +261,10 @@ try {
   const rejeu = await nav.executer(Rejouer, liste, nombre);
   const natif = Natif(Buffer.from(liste, "base64"), nombre);
   const verification = await nav.executerAsync(Verifier, ...Exercice());
-  r = { verification, clic, moteur, rejeu, natif, ouverture: mediane(ouvertures), image: mediane(images), taille: statSync(page).size };
+  const serie = await nav.executerAsync(Serie);
+  const classe = await nav.executerAsync(Classe, Exercice()[0], ListesDeClasse());
+  serie.natif = SerieNative();
+  r = { serie, classe, verification, clic, moteur, rejeu, natif, ouverture: mediane(ouvertures), image: mediane(images), taille: statSync(page).size };
 } finally {
   await nav.fermer();
   rmSync(temp, { recursive: true, force: true });
@@ -208,4 +282,8 @@ console.log(`Ouverture du fichier → première coupe dessinée : ${Math.round(r
   `(image suivante : ${Math.round(r.image)} ms), médiane de 7 ouvertures`);
 console.log(`« Vérifier ma coupe », exercice de six événements, coupe de quatre : moteur ` +
   `${ms(r.verification.moteur).trim()}, commande entière ${ms(r.verification.commande).trim()} (meilleur de 9)`);
+console.log(`Espace enseignant : série de 30 exercices de 6 événements (tirage, fiches, zip) ` +
+  `${Math.round(r.serie.tout)} ms, dont le tirage du moteur ${Math.round(r.serie.tirage)} ms ` +
+  `(strataloom-render --exercise, même graine : ${Math.round(r.serie.natif)} ms) ; ` +
+  `classe de 35 copies notées ${Math.round(r.classe)} ms (meilleur de 3)`);
 console.log(`Taille du fichier : ${(r.taille / 1e6).toFixed(2).replace(".", ",")} Mo (${r.taille} octets)`);

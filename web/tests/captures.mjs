@@ -10,13 +10,16 @@
 // with the first one. With an exercise file (strataloom-render
 // --make-exercise), a 1024 x 768 screen only: the exercise opened, a
 // section half built checked ("Vérifier ma coupe") and the cards ordered.
+// With "enseignant" for LANGUES: the teacher's space at 1024 x 768, then
+// the printable sheets of a series of two drawn there.
 import { writeFileSync, mkdirSync } from "node:fs";
 import { resolve, join } from "node:path";
 import { pathToFileURL } from "node:url";
 import { Navigateur } from "./webdriver.mjs";
 
 const [page, dossier, langueDonnee, exercice] = process.argv.slice(2);
-const langues = langueDonnee === "fr" ? undefined : langueDonnee;
+const enseignant = langueDonnee === "enseignant";
+const langues = langueDonnee === "fr" || enseignant ? undefined : langueDonnee;
 if (!page || !dossier) {
   console.error("usage : node captures.mjs PAGE.html DOSSIER");
   process.exit(2);
@@ -24,7 +27,7 @@ if (!page || !dossier) {
 mkdirSync(dossier, { recursive: true });
 const url = pathToFileURL(resolve(page)).href;
 
-const tailles = exercice ? [{ nom: "exercice-1024x768", largeur: 1024, hauteur: 768 }] : [
+const tailles = enseignant ? [{ nom: "enseignant-1024x768", largeur: 1024, hauteur: 768 }] : exercice ? [{ nom: "exercice-1024x768", largeur: 1024, hauteur: 768 }] : [
   { nom: "tablette-1280x800", largeur: 1280, hauteur: 800 },
   { nom: "tablette-1280x800-x2", largeur: 1280, hauteur: 800, echelle: 2 },
   { nom: "portable-1366x768", largeur: 1366, hauteur: 768 },
@@ -40,6 +43,10 @@ for (const t of tailles) {
     await n.executerAsync(() => window.strataloom.pret);
     await capture("1-avertissement");
     await n.cliquer("#boite-message button");
+    if (enseignant) {
+      await Enseignant(n, capture);
+      continue;
+    }
     if (exercice) {
       await Exercice(n, capture);
       continue;
@@ -96,4 +103,28 @@ async function Exercice(n, capture) {
   });
   await n.cliquer("#VerifierOrdre");
   await capture("4-ordonner");
+}
+
+// The teacher's space: the series' tab filled in, then the sheets of a
+// series of two opened as the tab the page opens would show them.
+async function Enseignant(n, capture) {
+  for (const id of ["Sedim", "Plissa", "Nivele", "Sedim"]) await n.cliquer("#" + id);
+  await n.cliquer("#Exercice1");
+  await n.cliquer("#Espaceenseignant1");
+  await n.executer(() => {
+    document.getElementById("NombreExercices").value = "2";
+    document.getElementById("Graine").value = "2026";
+    window.open = () => ({});
+  });
+  await capture("1-serie");
+  await n.cliquer("#TelechargerSerie");
+  await n.executerAsync(() => new Promise((r) => setTimeout(r, 100)));
+  await capture("2-serie-faite");
+  const html = await n.executer(() => window.strataloom.enseignant.fiches().html);
+  const fiches = join(dossier, "fiches.html");
+  writeFileSync(fiches, html);
+  await n.ouvrir(pathToFileURL(resolve(fiches)).href);
+  await capture("3-fiches");
+  await n.executer(() => document.querySelectorAll(".page")[2].scrollIntoView());
+  await capture("4-corrige");
 }

@@ -22,6 +22,7 @@ import { TextesDuBureau } from "./textes.mjs";
 import { TestsFormations, Formations, VerifierTeintes, Basculer } from "./formations.mjs";
 import { TestsExercices } from "./exercices.mjs";
 import { TestsScorm } from "./scorm.mjs";
+import { TestsEnseignant } from "./enseignant.mjs";
 
 const racine = resolve(dirname(fileURLToPath(import.meta.url)), "..", "..");
 const args = process.argv.slice(2);
@@ -710,6 +711,13 @@ TestsExercices({
 });
 TestsScorm({
   nav: () => nav, echantillons, temp, url, page, racine, ChargerParLeMenu, Boite,
+  programme: rendu.programme, base: rendu.base,
+});
+
+// --- The teacher's space ---
+
+TestsEnseignant({
+  nav: () => nav, echantillons, telechargements, temp, url, ChargerParLeMenu, Ouvrir, FermerAvertissement, Boite,
   programme: rendu.programme, base: rendu.base,
 });
 

@@ -16,18 +16,6 @@ if ! scripts/web.sh; then
   exit 1
 fi
 
-# The test tools from npm (web/package-lock.json, a run-time of the learning
-# platforms), installed again when the lock changed.
-verrou=$(md5sum web/package-lock.json | cut -d' ' -f1)
-if [ "$(cat web/node_modules/.strataloom-verrou 2>/dev/null)" != "$verrou" ]; then
-  if ! (cd web && npm ci --no-audit --no-fund); then
-    echo "web/tests/run.sh : npm ci a échoué dans web/" >&2
-    echo "0 passed, 1 failed"
-    exit 1
-  fi
-  echo "$verrou" > web/node_modules/.strataloom-verrou
-fi
-
 journal=$(mktemp)
 trap 'rm -f "$journal"' EXIT
 node web/tests/navigateur.mjs --page "$sortie/strataloom.html" \

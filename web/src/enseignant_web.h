@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The teacher's space of the page: an exercise made from the section on
+// screen, a series drawn from a seed with the words and pictures of its
+// printable sheets, and a class graded from its files' bytes. Every file's
+// bytes, every text, mark and remark comes from section/ (the same
+// functions the window and the renderer call); this class only keeps the
+// series drawn and hands the results to JavaScript.
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "section/legende_vue.h"
+#include "section/session.h"
+
+// The teacher's words for the page's dialog, {nom: texte}, in the current
+// language (the window's own texts and contexts).
+emscripten::val TextesEnseignant();
+
+class EnseignantWeb {
+public:
+    // The exercise of `eleve`'s list titled `titre`, as strataloom-render
+    // --make-exercise writes it: {octets, lien, avertissements: [...]} or
+    // {raison} when it cannot be made.
+    emscripten::val CreerExercice(const section::Session& eleve, const std::string& titre);
+
+    // Draws a series ({nombre, evenements, permis: [8 booleans by tag],
+    // graine, titre}) with `textures`: [{nom, octets, conforme}], the
+    // exercise files as strataloom-render --exercise names and writes them.
+    emscripten::val TirerSerie(const section::Textures& textures, emscripten::val regles);
+    // The sheets of exercise i of the last series: its texts and sizes;
+    // the pictures then come from ImageFiche and ImageEtape.
+    emscripten::val Fiche(int i);
+    // The pupil's picture of the last Fiche (R G B A, sky white, cropped to
+    // its rocks) and step k of its key (sky white).
+    emscripten::val ImageFiche();
+    emscripten::val ImageEtape(int k);
+    // The words of the sheets that do not depend on an exercise.
+    emscripten::val TextesFiches() const;
+
+    // Grades `fichiers` ([{nom, octets}], or {nom, octets: null, tropGros}
+    // for a file the browser did not read), in the order of their names
+    // (section::AvantDansLaClasse), against
+    // the model's bytes (an exercise or a list): {lignes: [{fichier, eleve,
+    // note, noteOrdre, remarque}], csv} or {raison} when the model cannot
+    // be read.
+    emscripten::val NoterClasse(const section::Textures& textures, const std::string& nomModele,
+                                const std::string& modele, emscripten::val fichiers);
+
+    // The section the sheets are read from (the last Fiche's exercise) and
+    // its legend, read once.
+    const section::Session& SessionSerie() const { return serie_; }
+    const section::VueLegende& LegendeSerie() const { return legende_; }
+
+private:
+    section::Session serie_;
+    std::vector<section::Liste> listes_;
+    std::vector<std::string> titres_;
+    std::uint32_t graine_ = 0;
+    std::vector<std::uint32_t> vue_;
+    int largeurVue_ = 0;
+    std::vector<std::vector<std::uint32_t>> etapes_;
+    section::VueLegende legende_;
+};
