@@ -17,6 +17,7 @@ import { Fichiers } from "./fichiers.js";
 import { Conservation } from "./conservation.js";
 import { Exercices } from "./exercices.js";
 import { Saisie } from "./saisie.js";
+import { Paquet } from "./paquet.js";
 
 const Fenetre = (() => {
   let moteur = null;
@@ -313,6 +314,7 @@ const Fenetre = (() => {
     Verifier: () => Exercices.Verifier(),
     Ordonner: () => Exercices.Ordonner(),
     EnregistrerReponse: () => Exercices.EnregistrerReponse(),
+    ExporterScorm: () => Paquet.Exporter(),
     Aide: Aide1Click,
     Avertissement: Avertissement1Click,
     APropos: Apropos1Click,
@@ -375,6 +377,7 @@ const Fenetre = (() => {
         ActiverVue();
       },
     });
+    Paquet.Installer(moteur, session);
     // The exercise open at the last visit comes back first: it starts the
     // section again, under the list taken back below.
     const avecExercice = defaut < 0 && (await Exercices.Reprendre());
@@ -428,6 +431,7 @@ const Fenetre = (() => {
     vue: Vue,
     formations: Formations,
     exercices: Exercices,
+    paquet: Paquet,
   };
 })();
 

@@ -21,6 +21,7 @@ import { RgbaDePng, PremierEcart } from "./images.mjs";
 import { TextesDuBureau } from "./textes.mjs";
 import { TestsFormations, Formations, VerifierTeintes, Basculer } from "./formations.mjs";
 import { TestsExercices } from "./exercices.mjs";
+import { TestsPaquetScorm } from "./scorm_paquet.mjs";
 
 const racine = resolve(dirname(fileURLToPath(import.meta.url)), "..", "..");
 const args = process.argv.slice(2);
@@ -705,6 +706,13 @@ TestsFormations({ nav: () => nav, rendu, echantillons, telechargements, ChargerP
 
 TestsExercices({
   nav: () => nav, echantillons, telechargements, temp, url, ChargerParLeMenu, Ouvrir, FermerAvertissement, Boite,
+  programme: rendu.programme, base: rendu.base,
+});
+
+// --- The exercise as a package for a course platform ---
+
+TestsPaquetScorm({
+  nav: () => nav, echantillons, telechargements, temp, page, Ouvrir, FermerAvertissement, Boite,
   programme: rendu.programme, base: rendu.base,
 });
 
