@@ -3,6 +3,8 @@
 // course platform, each exercise built as "Créer la série..." builds it
 // (section::ExerciceDeSerie) and named as its file would be.
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 
 #include "fenetre_enseignant.h"
 #include "paquet_qt.h"

@@ -13,6 +13,7 @@
 
 #include "banc.h"
 #include "fenetre_enseignant.h"
+#include "section/paquet_scorm.h"
 #include "section/serie_exercices.h"
 
 using Genre = FauxMessages::Genre;

@@ -121,6 +121,8 @@ const Regle kRegles[] = {
      }},
 };
 
+void PrintTo(const Regle& r, std::ostream* os) { *os << r.nom; }
+
 class RegleManifeste : public ::testing::TestWithParam<Regle> {};
 
 TEST_P(RegleManifeste, SurUneSerieDeTrois) { GetParam().verifier(Manifeste(Serie(7, 3), 13, "Roches & <plis> « ici »")); }
@@ -207,6 +209,17 @@ TEST(Paquet, NomsDansLArchive) {
     EXPECT_EQ(z.Ajouter("A.txt", "1"), "");
     EXPECT_NE(z.Ajouter("a.TXT", "2"), "");
     EXPECT_EQ(z.Entrees(), 1u);
+}
+
+TEST(Paquet, SeuilLu) {
+    struct Cas {
+        const char* reponse;
+        std::optional<int> seuil;
+    };
+    const Cas cas[] = {{"10", 10}, {" 0 ", 0}, {"20", 20}, {"07", 7}, {"21", std::nullopt}, {"-1", std::nullopt},
+                       {"+5", std::nullopt}, {"1.5", std::nullopt}, {"", std::nullopt}, {"  ", std::nullopt},
+                       {"dix", std::nullopt}, {"100", std::nullopt}, {"1 0", std::nullopt}};
+    for (const Cas& c : cas) EXPECT_EQ(LireSeuil(c.reponse), c.seuil) << "« " << c.reponse << " »";
 }
 
 // ---- an independent reading of the archive ----

@@ -70,10 +70,17 @@ export function TestsPaquetScorm(c) {
 
     await nav().cliquer("#Exercice1");
     await nav().cliquer("#ExporterScorm1");
+    egal(await nav().executer(() => document.getElementById("boite-saisie").open), true, "seuil demandé");
     egal(await nav().executer(() => document.getElementById("champ-saisie").value), "10", "seuil proposé");
     await nav().executer(() => (document.getElementById("champ-saisie").value = "13"));
     await nav().cliquer("#ValiderSaisie");
-    egal(await nav().executer(() => document.getElementById("champ-saisie").value), "Paquet.zip", "nom proposé");
+    // The package is made before the name is asked: a few frames.
+    const nom = await nav().executerAsync(async () => {
+      const champ = document.getElementById("champ-saisie");
+      for (let i = 0; i < 100 && champ.value === "13"; ++i) await new Promise((r) => setTimeout(r, 50));
+      return champ.value;
+    });
+    egal(nom, "Paquet.zip", "nom proposé");
     await nav().cliquer("#ValiderSaisie");
     const telecharge = await Telecharge(c.telechargements);
     egal(telecharge.nom, "Paquet.zip", "nom du paquet");
