@@ -55,10 +55,18 @@ export const Paquet = (() => {
     return (session.titreExercice() || "exercice") + ".exo";
   }
 
-  // The package's bytes for the open exercise: {zip} or {raison}.
+  // The package's bytes for the open exercise: {zip} or {raison}. A page
+  // that lost its marked scripts (one opened from a package) gives no
+  // bytes, and the engine says why.
   function Faire(seuil) {
     const exercice = { nom: NomExercice(), octets: session.octetsExercice().slice() };
-    const r = moteur.paquetScorm(OctetsDeLaPage(), [exercice], seuil, "");
+    let page = new Uint8Array(0);
+    try {
+      page = OctetsDeLaPage();
+    } catch (e) {
+      // refused below
+    }
+    const r = moteur.paquetScorm(page, [exercice], seuil, "");
     return r.raison ? { raison: r.raison } : { zip: r.zip.slice() };
   }
 
