@@ -152,6 +152,11 @@ QWidget* FenetreEnseignant::OngletSerie() {
     creer->setAccessibleName(tr("Créer la série dans un dossier"));
     connect(creer, &QPushButton::clicked, this, [this] { CreerSerie(); });
     forme->addRow(creer);
+    auto* paquet = new QPushButton(tr("Exporter la série pour l'ENT (SCORM)..."), page);
+    paquet->setObjectName(QStringLiteral("ExporterSerieScorm"));
+    paquet->setAccessibleName(tr("Exporter la série en un paquet pour l'ENT"));
+    connect(paquet, &QPushButton::clicked, this, [this] { ExporterSerieScorm(); });
+    forme->addRow(paquet);
     bilanSerie_ = new QLabel(page);
     bilanSerie_->setObjectName(QStringLiteral("BilanSerie"));
     bilanSerie_->setWordWrap(true);

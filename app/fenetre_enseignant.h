@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QDialog>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "section/serie.h"
@@ -33,6 +34,10 @@ public:
     // files and fiches-S.pdf. Nothing is written when any of these names is
     // already taken there. False when cancelled or refused (said).
     bool CreerSerie();
+    // The same series (the controls' rules and seed) as one package for a
+    // school's course platform, one exercise after the other
+    // (enseignant_paquet.cpp). The path written, or nothing.
+    std::optional<QString> ExporterSerieScorm();
     // A fresh seed in the seed field (kept for the next opening).
     void NouvelleGraine();
 

@@ -13,6 +13,7 @@
 #include "dessin/images.h"
 #include "fenetre_enseignant.h"
 #include "ordonner.h"
+#include "paquet_qt.h"
 #include "section/chronologie.h"
 #include "section/verification.h"
 #include "section/note.h"
@@ -50,6 +51,19 @@ void FenetrePrincipale::MajMenuExercice() {
     if (articleOrdonner_) articleOrdonner_->setEnabled(ouvert && texturesOk_);
     if (articleCreerExercice_) articleCreerExercice_->setEnabled(texturesOk_);
     if (articleEspaceEnseignant_) articleEspaceEnseignant_->setEnabled(texturesOk_);
+    if (articleScorm_) articleScorm_->setEnabled(ouvert);
+}
+
+// The exercise open, as it was read, for the school's course platform.
+std::optional<QString> FenetrePrincipale::ExporterScorm() {
+    if (!exercice_) return std::nullopt;
+    const QFileInfo fichier(cheminExercice_);
+    const std::vector<section::ExercicePaquet> exercices{
+        {fichier.fileName().toStdString(), section::TexteExercice(*exercice_)}};
+    const std::optional<QString> chemin =
+        ExporterPaquetScorm(services_, exercices, QString(), fichier.completeBaseName(), repDocuments_);
+    if (chemin) Annoncer(tr("Paquet pour l'ENT enregistré : %1").arg(QDir::toNativeSeparators(*chemin)));
+    return chemin;
 }
 
 // The teacher's road: the section on screen and its list become an
@@ -126,6 +140,7 @@ bool FenetrePrincipale::OuvrirExercice(const QString& chemin) {
     if (!ConfirmerAbandon()) return false;
     if (fenetreOrdonner_) fenetreOrdonner_->close();
     exercice_ = std::move(e);
+    cheminExercice_ = chemin;
     ordreDonne_.reset();
     ordreEnregistre_.reset();
     modeleExercice_ = std::move(modele);

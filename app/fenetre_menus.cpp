@@ -97,6 +97,7 @@ void FenetrePrincipale::Connecter(QAction* a, section::Commande commande) {
     case Commande::Verifier: declencher(&F::Verifier, &articleVerifier_); break;
     case Commande::Ordonner: declencher(&F::OrdonnerEvenements, &articleOrdonner_); break;
     case Commande::EnregistrerReponse: declencher(&F::EnregistrerReponse, &articleReponse_); break;
+    case Commande::ExporterScorm: declencher(&F::ExporterScorm, &articleScorm_); break;
     case Commande::CreerExercice: declencher(&F::CreerExercice, &articleCreerExercice_); break;
     case Commande::EspaceEnseignant: declencher(&F::OuvrirEspaceEnseignant, &articleEspaceEnseignant_); break;
     case Commande::Aide: declencher(&F::Aide); break;

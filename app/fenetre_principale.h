@@ -81,6 +81,9 @@ public:
     // Says in the status line what was just written.
     void Annoncer(const QString& texte);
     void CreerExercice();
+    // The open exercise as a package for a course platform (paquet_qt.h);
+    // the path written, or nothing.
+    std::optional<QString> ExporterScorm();
     void OrdonnerEvenements();
     void OuvrirEspaceEnseignant();
     QDialog* fenetreEnseignant() const { return fenetreEnseignant_; }
@@ -224,6 +227,8 @@ private:
     QAction* articleCreerExercice_ = nullptr;
     QAction* articleOrdonner_ = nullptr;
     QAction* articleEspaceEnseignant_ = nullptr;
+    QAction* articleScorm_ = nullptr;
+    QString cheminExercice_;  // the file the open exercise was read from
     QDialog* fenetreEnseignant_ = nullptr;
     QPointer<QDialog> fenetreOrdonner_;  // the cards window, while open
     std::uint64_t donne_ = 0;            // how many times the cards were dealt

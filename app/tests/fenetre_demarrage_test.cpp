@@ -139,8 +139,8 @@ void TestDemarrage::menu() {
          QStringLiteral("-"), QStringLiteral("Légende..."), QStringLiteral("-"), QStringLiteral("Sons")},
         {QStringLiteral("Ouvrir un exercice... Ctrl+E"), QStringLiteral("Vérifier ma coupe F5"),
          QStringLiteral("Ordonner les événements..."), QStringLiteral("-"),
-         QStringLiteral("Enregistrer ma réponse..."), QStringLiteral("-"),
-         QStringLiteral("Créer un exercice avec cette coupe..."), QStringLiteral("Espace enseignant...")},
+         QStringLiteral("Enregistrer ma réponse..."), QStringLiteral("Exporter pour l'ENT (SCORM)..."),
+         QStringLiteral("-"), QStringLiteral("Créer un exercice avec cette coupe..."), QStringLiteral("Espace enseignant...")},
         {QStringLiteral("&Aide F1"), QStringLiteral("Avertissement"),
          QStringLiteral("A &propos...")}};
     for (int m = 0; m < 5; ++m) {

@@ -6,11 +6,13 @@
 # beside itself through the link on bin/ and draw the model shipped with
 # the list. Then installs the build tree into another prefix with
 # `cmake --install` and does the same from there.
-#   paquet.sh BUILD_DIR SCRATCH_DIR SAMPLE_LISTS_DIR
+#   paquet.sh BUILD_DIR SCRATCH_DIR SAMPLE_LISTS_DIR [BROWSER_PAGE]
+# The browser page goes beside the program when it has been built.
 set -eu
 construction=$1
 essai=$2
 echantillons=$3
+page=${4:-}
 rm -rf "$essai"
 mkdir -p "$essai"
 echec=0
@@ -71,6 +73,7 @@ attendu=$essai/attendu.txt
   echo usr/bin/strataloom
   echo usr/bin/strataloom-render
   for f in strataloom strataloom-render strataloom.hlp strataloom_en.hlp; do echo "usr/lib/strataloom/$f"; done
+  if [ -n "$page" ] && [ -f "$page" ]; then echo usr/lib/strataloom/strataloom.html; fi
   for f in Couche1.bmp Couche2.bmp Couche3.bmp Granit.bmp Granit0.bmp Coulee.bmp Coulee0.bmp \
            Sedime.Wav Coulee.Wav Erode.Wav Granite.Wav Plisse.Wav Chevauche.Wav Casse.Wav; do
     echo "usr/lib/strataloom/Base/$f"
@@ -118,6 +121,13 @@ appstreamcli validate --no-net "$r/share/metainfo/fr.strataloom.Strataloom.metai
 
 # The unpacked program, started through its link, finds its Base.
 essayer_rendu "$r" plis-erodes
+
+# ... and the browser page beside it, for a course package.
+if [ -n "$page" ] && [ -f "$page" ]; then
+  "$r/bin/strataloom-render" --make-exercise "$essai/plis.exo" "$r/lib/strataloom/Evenements/plis-erodes.lst" &&
+    "$r/bin/strataloom-render" --scorm "$essai/plis.zip" "$essai/plis.exo" ||
+    erreur "strataloom-render --scorm ne trouve pas la page installée"
+fi
 
 # Without a display the launcher says so instead of letting Qt abort.
 if env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$r/bin/strataloom" \

@@ -50,6 +50,8 @@ constexpr std::array kExercice{
     ArticleMenu{C::Ordonner, "Ordonner1", TEXTE_NOOP("Commandes", "Ordonner les événements..."), kAucun, false, E::Toutes},
     kSeparateur,
     ArticleMenu{C::EnregistrerReponse, "Reponse1", TEXTE_NOOP("Commandes", "Enregistrer ma réponse..."), kAucun, false, E::Toutes},
+    ArticleMenu{C::ExporterScorm, "ExporterScorm1", TEXTE_NOOP("Commandes", "Exporter pour l'ENT (SCORM)..."), kAucun, false,
+                E::Toutes},
     ArticleMenu{C::Separateur, "", "", kAucun, false, E::Toutes},
     ArticleMenu{C::CreerExercice, "Creerexercice1", TEXTE_NOOP("Commandes", "Créer un exercice avec cette coupe..."), kAucun, false,
                 E::Toutes},

@@ -66,6 +66,7 @@ TEST(Commandes, CommandesParEdition) {
         {Commande::Ordonner, true, true},       {Commande::EnregistrerReponse, true, true},
         {Commande::Sons, true, true},           {Commande::CreerExercice, true, true},
         {Commande::EspaceEnseignant, true, true}, {Commande::Quitter, true, false},
+        {Commande::ExporterScorm, true, true},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(static_cast<int>(c.commande));

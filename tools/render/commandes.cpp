@@ -85,6 +85,7 @@ int Executer(const Options& o, const QString& baseParDefaut) {
     case Mode::Verifier: return CommandeVerifier(o, a);
     case Mode::Chronologie: return CommandeChronologie(o, a);
     case Mode::Ordre: return CommandeOrdre(o, a);
+    case Mode::Scorm:
     case Mode::Aide:
     case Mode::Version: break;
     }

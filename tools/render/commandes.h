@@ -48,5 +48,8 @@ int CommandeCopie(const Options& o, section::Session& a);
 int CommandeVerifier(const Options& o, section::Session& a);
 int CommandeChronologie(const Options& o, section::Session& a);
 int CommandeOrdre(const Options& o, section::Session& a);
+// Needs no textures: the page is looked for beside the program, in
+// `dossierProgramme` (section::TrouverPage), unless --page names it.
+int CommandeScorm(const Options& o, const QString& dossierProgramme);
 
 }  // namespace rendu

@@ -63,6 +63,7 @@ int main(int argc, char** argv) {
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    if (o.mode == rendu::Mode::Scorm) return rendu::TerminerSortie(rendu::CommandeScorm(o, QCoreApplication::applicationDirPath()));
     const int code = rendu::Executer(o, QCoreApplication::applicationDirPath() + QStringLiteral("/Base"));
     return rendu::TerminerSortie(code);
 }

@@ -13,7 +13,7 @@ struct OptionValeur {
     QString Options::*champ;
 };
 
-constexpr std::array<OptionValeur, 18> kValeurs = {{
+constexpr std::array<OptionValeur, 20> kValeurs = {{
     {"--base", &Options::base},
     {"-o", &Options::image},
     {"--section", &Options::section},
@@ -32,6 +32,8 @@ constexpr std::array<OptionValeur, 18> kValeurs = {{
     {"--check", &Options::verifier},
     {"--chronologie", &Options::chronologie},
     {"--check-order", &Options::ordre},
+    {"--scorm", &Options::scorm},
+    {"--page", &Options::page},
 }};
 
 QString Guillemets(const QString& s) { return QStringLiteral("« %1 »").arg(s); }
@@ -56,8 +58,9 @@ QString Verifier(const Options& o, const QStringList& vues) {
         return QStringLiteral("--formations ne va qu'avec le rendu d'une seule liste");
     if (vue("--no-letters") && !vue("--formations"))
         return QStringLiteral("--no-letters ne va qu'avec --formations");
-    if (vue("--title") && o.mode != Mode::Fiche && o.mode != Mode::Devoir && o.mode != Mode::Exercices)
-        return QStringLiteral("--title ne va qu'avec --exercise, --sheet et une liste, ou --make-exercise");
+    if (vue("--title") && o.mode != Mode::Fiche && o.mode != Mode::Devoir && o.mode != Mode::Exercices &&
+        o.mode != Mode::Scorm)
+        return QStringLiteral("--title ne va qu'avec --exercise, --sheet et une liste, --make-exercise ou --scorm");
     switch (o.mode) {
     case Mode::Exercices:
         if (!vue("--events") || !vue("--seed") || !vue("--out-dir"))
@@ -114,6 +117,11 @@ QString Verifier(const Options& o, const QStringList& vues) {
         return refuser({"-o", "--section", "--state", "--out-dir", "--steps", "--sheet", "--exercise",
                         "--compare", "--grade", "--diff"},
                        QStringLiteral("--check-order"));
+    case Mode::Scorm:
+        if (n < 1) return QStringLiteral("--scorm demande au moins un exercice (.exo)");
+        return refuser({"-o", "--section", "--state", "--out-dir", "--steps", "--sheet", "--exercise", "--compare",
+                        "--grade", "--diff", "--formations", "--make-exercise", "--make-answer", "--check"},
+                       QStringLiteral("--scorm"));
     case Mode::Aide:
     case Mode::Version: return {};
     }
@@ -161,7 +169,7 @@ std::variant<Options, QString> Analyser(const QStringList& args) {
             valeurJointe = true;
         }
         const bool numerique = a == QLatin1String("--exercise") || a == QLatin1String("--events") ||
-                               a == QLatin1String("--seed");
+                               a == QLatin1String("--seed") || a == QLatin1String("--pass-mark");
         QString Options::*champ = nullptr;
         for (const OptionValeur& v : kValeurs)
             if (a == QLatin1String(v.nom)) champ = v.champ;
@@ -187,6 +195,9 @@ std::variant<Options, QString> Analyser(const QStringList& args) {
             if (!Entier(valeur, 0, 4294967295LL, nombre))
                 return QStringLiteral("--seed attend un entier de 0 à 4294967295");
             o.graine = static_cast<std::uint32_t>(nombre);
+        } else if (a == QLatin1String("--pass-mark")) {
+            if (!Entier(valeur, 0, 20, nombre)) return QStringLiteral("--pass-mark attend une note de 0 à 20");
+            o.seuil = static_cast<int>(nombre);
         } else if (a == QLatin1String("--sheet")) {
             o.fiche = valeur;
         } else {
@@ -200,12 +211,13 @@ std::variant<Options, QString> Analyser(const QStringList& args) {
         // The chronology commands go alone among those that name their
         // main file in an option.
         QStringList commandes;
-        for (const char* c : {"--chronologie", "--check-order", "--make-exercise", "--make-answer", "--check"})
+        for (const char* c : {"--scorm", "--chronologie", "--check-order", "--make-exercise", "--make-answer", "--check"})
             if (vue(c)) commandes << QLatin1String(c);
-        if (commandes.size() > 1 && (vue("--chronologie") || vue("--check-order")))
+        if (commandes.size() > 1 && (vue("--chronologie") || vue("--check-order") || vue("--scorm")))
             return QStringLiteral("%1 et %2 ne vont pas ensemble").arg(commandes[0], commandes[1]);
     }
-    if (vue("--chronologie")) o.mode = Mode::Chronologie;
+    if (vue("--scorm")) o.mode = Mode::Scorm;
+    else if (vue("--chronologie")) o.mode = Mode::Chronologie;
     else if (vue("--check-order")) o.mode = Mode::Ordre;
     else if (vue("--make-exercise")) o.mode = Mode::Devoir;
     else if (vue("--make-answer")) o.mode = Mode::Copie;
@@ -221,6 +233,8 @@ std::variant<Options, QString> Analyser(const QStringList& args) {
         return QStringLiteral("--events et --seed ne vont qu'avec --exercise");
     if ((vue("--for") || vue("--pupil")) && o.mode != Mode::Copie)
         return QStringLiteral("--for et --pupil ne vont qu'avec --make-answer");
+    if ((vue("--page") || vue("--pass-mark")) && o.mode != Mode::Scorm)
+        return QStringLiteral("--page et --pass-mark ne vont qu'avec --scorm");
     if (vue("--diff") && o.mode != Mode::Comparer && o.mode != Mode::Verifier)
         return QStringLiteral("--diff ne va qu'avec --compare ou --check");
     if (QString e = Verifier(o, vues); !e.isEmpty()) return e;
@@ -245,6 +259,8 @@ QString TexteAide() {
         "  strataloom-render [--base DOSSIER] --check EXERCICE.exo [--diff IMAGE] LISTE\n"
         "  strataloom-render [--base DOSSIER] --chronologie EXERCICE.exo|LISTE\n"
         "  strataloom-render [--base DOSSIER] --check-order EXERCICE.exo ORDRE.lst\n"
+        "  strataloom-render --scorm PAQUET.zip [--page strataloom.html] [--pass-mark N]\n"
+        "                    [--title TITRE] EXERCICE.exo...\n"
         "\n"
         "Rejoue une liste d'événements (.lst) comme « Charger une liste d'événements »\n"
         "et écrit la coupe obtenue. « - » comme LISTE lit l'entrée standard.\n"
@@ -274,7 +290,7 @@ QString TexteAide() {
         "                     exercice à distribuer : l'image de la coupe et ses événements\n"
         "  --title TITRE      avec --exercise : le titre de la série (« Exercice 3 — TITRE ») ;\n"
         "                     avec --sheet : le titre de la fiche ; avec --make-exercise :\n"
-        "                     celui de l'exercice\n"
+        "                     celui de l'exercice ; avec --scorm : celui du paquet\n"
         "  --make-answer REPONSE.rep\n"
         "                     réponse d'un élève : son nom, l'exercice et sa liste\n"
         "  --for EXERCICE     avec --make-answer : l'exercice auquel la liste répond\n"
@@ -290,6 +306,14 @@ QString TexteAide() {
         "                     liste des mêmes événements : ordre juste ou faux, pourquoi,\n"
         "                     la note sur 20 (10 points ôtés pour la première relation\n"
         "                     rompue, 3 pour chacune des suivantes)\n"
+        "  --scorm PAQUET.zip paquet pour l'ENT ou la plateforme de cours (SCORM 1.2) : la\n"
+        "                     page de Strataloom avec chaque exercice, dans l'ordre donné,\n"
+        "                     noté sur 20 par la plateforme ; jamais écrit sur un fichier\n"
+        "                     qui existe déjà\n"
+        "  --page PAGE        avec --scorm : la page strataloom.html à mettre dans le paquet\n"
+        "                     (par défaut : celle installée avec le programme)\n"
+        "  --pass-mark N      avec --scorm : la note sur 20 pour réussir (0 à 20, 10 par\n"
+        "                     défaut)\n"
         "  --help             affiche cette aide\n"
         "  --version          affiche la version\n"
         "\n"

@@ -24,6 +24,7 @@ enum class Mode {
     Verifier,   // --check EXERCISE [--diff FILE] LIST
     Chronologie,  // --chronologie EXERCISE|LIST
     Ordre,      // --check-order EXERCISE ORDER
+    Scorm,      // --scorm PACKAGE [--page PAGE] [--pass-mark N] EXERCISE...
 };
 
 struct Options {
@@ -48,6 +49,9 @@ struct Options {
     QString verifier;  // --check
     QString chronologie;  // --chronologie
     QString ordre;     // --check-order
+    QString scorm;     // --scorm
+    QString page;      // --page
+    int seuil = 10;    // --pass-mark
     int exercices = 0;         // --exercise
     int evenements = 0;        // --events
     std::uint32_t graine = 0;  // --seed

@@ -75,6 +75,9 @@ const donnees = {
   ),
   // The page in English: the engine's texts by context (see traductions.mjs).
   traductions: { en: TraductionsDuMoteur(readFileSync(o.traductions, "utf8"), racine) },
+  // The template itself, placeholders kept: the page rebuilds its own bytes
+  // from it for a course package (paquet.js).
+  modele: readFileSync(join(page, "strataloom.html"), "utf8"),
 };
 
 const paquets = [join(ici, "..", "node_modules", "fflate", "umd", "index.js")];

@@ -42,7 +42,7 @@ export const Exercices = (() => {
   // button shows only with one.
   function MajMenu() {
     const ouvert = !!session && session.exerciceOuvert();
-    for (const id of ["Verifier1", "Ordonner1", "Reponse1", "Lienexercice1"]) {
+    for (const id of ["Verifier1", "Ordonner1", "Reponse1", "Lienexercice1", "ExporterScorm1"]) {
       const a = document.getElementById(id);
       if (a) a.disabled = !ouvert;
     }

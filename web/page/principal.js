@@ -19,6 +19,7 @@ import { Exercices } from "./exercices.js";
 import { Saisie } from "./saisie.js";
 import { Plateforme } from "./scorm.js";
 import { Enseignant } from "./enseignant.js";
+import { Paquet } from "./paquet.js";
 
 const Fenetre = (() => {
   let moteur = null;
@@ -318,6 +319,7 @@ const Fenetre = (() => {
     EnregistrerReponse: () => Exercices.EnregistrerReponse(),
     CreerExercice: () => Enseignant.CreerExercice(),
     EspaceEnseignant: () => Enseignant.Ouvrir(),
+    ExporterScorm: () => Paquet.Exporter(),
     Aide: Aide1Click,
     Avertissement: Avertissement1Click,
     APropos: Apropos1Click,
@@ -381,6 +383,7 @@ const Fenetre = (() => {
       },
     });
     Enseignant.Installer(moteur, session);
+    Paquet.Installer(moteur, session);
     // A package's page opens its own exercise at once, without the start-up
     // boxes, and takes its work back from the platform (scorm.js).
     if (defaut < 0 && (await Plateforme.Demarrer(moteur, session))) {
@@ -445,6 +448,7 @@ const Fenetre = (() => {
     exercices: Exercices,
     plateforme: Plateforme,
     enseignant: Enseignant,
+    paquet: Paquet,
   };
 })();
 

@@ -37,6 +37,7 @@
 #include "section/note.h"
 #include "section/exercice_session.h"
 #include "enseignant_web.h"
+#include "section/paquet_scorm.h"
 #include "exercice_web.h"
 
 namespace {
@@ -384,6 +385,34 @@ double OctetsListeMax() { return static_cast<double>(section::kOctetsListeMax); 
 double OctetsModeleMax() { return static_cast<double>(section::kBudgetPixels) * 4 + 65536; }
 double OctetsExerciceMax() { return static_cast<double>(section::kOctetsExerciceMax); }
 
+// A package for a course platform (section/paquet_scorm.h) from the page's
+// own bytes and exercises [{nom, octets}]: {zip} (a view the page copies at
+// once) or {raison}.
+val PaquetScorm(const std::string& page, val exercices, int seuil, const std::string& titre) {
+    static std::string zip;
+    std::vector<section::ExercicePaquet> liste;
+    const unsigned n = exercices["length"].as<unsigned>();
+    for (unsigned i = 0; i < n && i <= static_cast<unsigned>(section::kExercicesPaquetMax); ++i)
+        liste.push_back({exercices[i]["nom"].as<std::string>(), exercices[i]["octets"].as<std::string>()});
+    val r = val::object();
+    if (const std::string raison = section::PaquetScorm(page, liste, seuil, titre, zip); !raison.empty()) {
+        r.set("raison", raison);
+        return r;
+    }
+    r.set("zip", Octets(zip));
+    return r;
+}
+
+// The pass mark asked before a package: {question, refus}; lireSeuil gives
+// the mark read, or -1.
+val TextesPaquet() {
+    val t = val::object();
+    t.set("question", section::QuestionSeuil());
+    t.set("refus", section::SeuilRefuse());
+    return t;
+}
+int LireSeuil(const std::string& reponse) { return section::LireSeuil(reponse).value_or(-1); }
+
 val FichiersTextures() {
     val noms = val::array();
     for (const char* nom : section::kFichiersTextures) noms.call<void>("push", std::string(nom));
@@ -415,6 +444,7 @@ const char* NomCommande(section::Commande c) {
     case C::Verifier: return "Verifier";
     case C::Ordonner: return "Ordonner";
     case C::EnregistrerReponse: return "EnregistrerReponse";
+    case C::ExporterScorm: return "ExporterScorm";
     case C::CreerExercice: return "CreerExercice";
     case C::EspaceEnseignant: return "EspaceEnseignant";
     case C::Aide: return "Aide";
@@ -506,6 +536,9 @@ EMSCRIPTEN_BINDINGS(strataloom) {
     emscripten::function("octetsListeMax", &OctetsListeMax);
     emscripten::function("octetsModeleMax", &OctetsModeleMax);
     emscripten::function("octetsExerciceMax", &OctetsExerciceMax);
+    emscripten::function("paquetScorm", &PaquetScorm);
+    emscripten::function("textesPaquet", &TextesPaquet);
+    emscripten::function("lireSeuil", &LireSeuil);
     emscripten::function("menus", &Menus);
     emscripten::function("textes", &Textes);
     emscripten::function("textesExercice", &TextesExercice);

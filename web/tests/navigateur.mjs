@@ -23,6 +23,7 @@ import { TestsFormations, Formations, VerifierTeintes, Basculer } from "./format
 import { TestsExercices } from "./exercices.mjs";
 import { TestsScorm } from "./scorm.mjs";
 import { TestsEnseignant } from "./enseignant.mjs";
+import { TestsPaquetScorm } from "./scorm_paquet.mjs";
 
 const racine = resolve(dirname(fileURLToPath(import.meta.url)), "..", "..");
 const args = process.argv.slice(2);
@@ -718,6 +719,13 @@ TestsScorm({
 
 TestsEnseignant({
   nav: () => nav, echantillons, telechargements, temp, url, ChargerParLeMenu, Ouvrir, FermerAvertissement, Boite,
+  programme: rendu.programme, base: rendu.base,
+});
+
+// --- The exercise as a package for a course platform ---
+
+TestsPaquetScorm({
+  nav: () => nav, echantillons, telechargements, temp, page, Ouvrir, FermerAvertissement, Boite,
   programme: rendu.programme, base: rendu.base,
 });
 

@@ -10,29 +10,31 @@
 // Registered by navigateur.mjs; `c` as for exercices.mjs, plus page (the
 // built page) and racine (the source tree).
 import { execFileSync } from "node:child_process";
-import { mkdirSync, readFileSync, writeFileSync } from "node:fs";
+import { mkdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { createRequire } from "node:module";
 import { createServer } from "node:http";
-import { join, normalize } from "node:path";
+import { dirname, join, normalize } from "node:path";
+import { fileURLToPath } from "node:url";
 import { test, verifier, egal } from "./outils.mjs";
 import { RangerAuClavier } from "./exercices.mjs";
 
-// The unzipped package of one exercise, as the package's shape has it:
-// strataloom.js holds the texts of the page's three marked scripts, each
-// followed by "\n"; exercice-01.html is the page with those scripts
-// replaced by the exercise's data and a reference to strataloom.js.
-export function FairePaquet(page, exo, nom, seuil, dossier) {
-  const html = readFileSync(page, "utf8");
-  const scripts = [...html.matchAll(/<script data-strataloom="(\w+)">([\s\S]*?)<\/script>/g)];
-  egal(scripts.map((m) => m[1]), ["donnees", "moteur", "page"], "scripts marqués de la page");
-  const debut = scripts[0].index;
-  const fin = scripts[2].index + scripts[2][0].length;
-  const sco = { exercice: readFileSync(exo).toString("base64"), nom, seuil };
+const { unzipSync } = createRequire(import.meta.url)(
+  join(dirname(fileURLToPath(import.meta.url)), "..", "node_modules", "fflate"),
+);
+
+// The package of one exercise as strataloom-render --scorm makes it,
+// unzipped into `dossier`.
+function FairePaquet(rendu, page, exo, seuil, dossier) {
+  const zip = join(dossier, "..", "paquet.zip");
+  rmSync(zip, { force: true });
+  rendu("--scorm", zip, "--page", page, "--pass-mark", String(seuil), exo);
   mkdirSync(dossier, { recursive: true });
-  writeFileSync(join(dossier, "strataloom.js"), scripts.map((m) => m[2] + "\n").join(""));
-  writeFileSync(join(dossier, "exercice-01.html"), html.slice(0, debut) +
-    `<script>window.STRATALOOM_SCO = ${JSON.stringify(sco)};</script>\n<script src="strataloom.js"></script>` +
-    html.slice(fin));
-  return join(dossier, "exercice-01.html");
+  for (const [nom, octets] of Object.entries(unzipSync(new Uint8Array(readFileSync(zip)))))
+    writeFileSync(join(dossier, nom), octets);
+  // The platform page below frames the manifest's launch page.
+  const manifeste = readFileSync(join(dossier, "imsmanifest.xml"), "utf8");
+  egal(manifeste.match(/<resource [^>]*adlcp:scormtype="sco"[^>]*>/)[0].match(/href="([^"]+)"/)[1],
+    "exercice-01.html", "page de lancement du paquet");
 }
 
 // The platform's side: a fresh run-time at each launch, its calls counted;
@@ -169,7 +171,7 @@ export function TestsScorm(c) {
   surPlateforme("plateforme : le paquet ouvre son exercice sans boîte, nomme l'élève et donne la note de --check", async () => {
     mkdirSync(dossier, { recursive: true });
     rendu("--make-exercise", exo, "--title", "Discordance", modele);
-    FairePaquet(c.page, exo, "Discordance.exo", 12, join(dossier, "paquet"));
+    FairePaquet(rendu, c.page, exo, 12, join(dossier, "paquet"));
     writeFileSync(join(dossier, "plateforme.html"), PAGE_PLATEFORME);
     const site = await Servir(dossier, join(c.racine, "web", "node_modules", "scorm-again", "dist", "scorm12.js"));
     adresse = site + "plateforme.html";

@@ -34,6 +34,7 @@ enum class Commande : int {
     Verifier,
     Ordonner,
     EnregistrerReponse,
+    ExporterScorm,
     CreerExercice,
     EspaceEnseignant,
     Aide,
