@@ -203,6 +203,10 @@
         <source>Sons</source>
         <translation>Sounds</translation>
     </message>
+    <message>
+        <source>Exporter pour l&apos;ENT (SCORM)...</source>
+        <translation>Export for the school platform (SCORM)...</translation>
+    </message>
 </context>
 <context>
     <name>Correction</name>
@@ -905,6 +909,25 @@
             <numerusform>%n exercises written in %1, with their sheets (%2).</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Exercice %1 impossible à faire : %2</source>
+        <translation>Exercise %1 cannot be made: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n exercice(s) dans le paquet pour l&apos;ENT %1.</source>
+        <translation>
+            <numerusform>%n exercise in the package for the school platform %1.</numerusform>
+            <numerusform>%n exercises in the package for the school platform %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Exporter la série pour l&apos;ENT (SCORM)...</source>
+        <translation>Export the series for the school platform (SCORM)...</translation>
+    </message>
+    <message>
+        <source>Exporter la série en un paquet pour l&apos;ENT</source>
+        <translation>Export the series as one package for the school platform</translation>
+    </message>
 </context>
 <context>
     <name>FenetreOrdonner</name>
@@ -1182,6 +1205,113 @@ Pupils may be refused although they read the section correctly.</translation>
     <message>
         <source>Formations visibles : %1</source>
         <translation>Visible formations: %1</translation>
+    </message>
+    <message>
+        <source>Paquet pour l&apos;ENT enregistré : %1</source>
+        <translation>Package for the school platform saved: %1</translation>
+    </message>
+    <message>
+        <source>La page strataloom.html n&apos;est pas installée à côté du programme : le paquet pour l&apos;ENT ne peut pas être fait sans elle.</source>
+        <translation>The page strataloom.html is not installed beside the program: the package for the school platform cannot be made without it.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire la page %1 : %2</source>
+        <translation>Cannot read the page %1: %2</translation>
+    </message>
+    <message>
+        <source>Paquet impossible à faire : %1</source>
+        <translation>Package cannot be made: %1</translation>
+    </message>
+    <message>
+        <source>Exporter pour l&apos;ENT (SCORM)</source>
+        <translation>Export for the school platform (SCORM)</translation>
+    </message>
+    <message>
+        <source>Paquets SCORM (*.zip)|*.zip</source>
+        <translation>SCORM packages (*.zip)|*.zip</translation>
+    </message>
+</context>
+<context>
+    <name>FichesPdf</name>
+    <message>
+        <source>Strataloom — fiches d&apos;exercices</source>
+        <translation>Strataloom — exercise sheets</translation>
+    </message>
+    <message>
+        <source>Graine de la série : %1</source>
+        <translation>Series seed: %1</translation>
+    </message>
+    <message>
+        <source>Nom : ................................   Classe : ..........   Date : ................</source>
+        <translation>Name: ................................   Class: ..........   Date: ................</translation>
+    </message>
+    <message>
+        <source>Cette coupe géologique part d&apos;une série sédimentaire de départ (calcaire, argile, conglomérat). Retrouve l&apos;événement géologique qui l&apos;a formée, et justifie ta réponse par un principe de datation relative et ce que tu observes sur la coupe.</source>
+        <translation>This geological section starts from a starting sedimentary series (limestone, clay, conglomerate). Find the geological event that formed it, and justify your answer with a principle of relative dating and what you see on the section.</translation>
+    </message>
+    <message>
+        <source>Cette coupe géologique part d&apos;une série sédimentaire de départ (calcaire, argile, conglomérat). Retrouve, dans l&apos;ordre, les %1 événements géologiques qui l&apos;ont formée, et justifie la place de chacun par un principe de datation relative et ce que tu observes sur la coupe.</source>
+        <translation>This geological section starts from a starting sedimentary series (limestone, clay, conglomerate). Find, in order, the %1 geological events that formed it, and justify the place of each with a principle of relative dating and what you see on the section.</translation>
+    </message>
+    <message>
+        <source>Les lettres nomment les formations ; elles ne disent rien de leur âge. La légende donne leurs roches.</source>
+        <translation>The letters name the formations; they say nothing of their age. The legend gives their rocks.</translation>
+    </message>
+    <message>
+        <source>Événements possibles : %1.</source>
+        <translation>Possible events: %1.</translation>
+    </message>
+    <message>
+        <source>N°</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Événement</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Justifie : principe et observation</source>
+        <translation>Justify: principle and observation</translation>
+    </message>
+    <message>
+        <source>Corrigé — %1</source>
+        <translation>Answer key — %1</translation>
+    </message>
+    <message>
+        <source>Légende : %1.</source>
+        <translation>Legend: %1.</translation>
+    </message>
+    <message>
+        <source>Strataloom ne sait pas lire la chronologie de cette coupe.</source>
+        <translation>Strataloom cannot read this section&apos;s chronology.</translation>
+    </message>
+    <message>
+        <source>Plus de %1 ordres sont acceptés : tout ordre qui respecte les relations ci-dessous est juste.</source>
+        <translation>More than %1 orders are accepted: any order that keeps the relations below is right.</translation>
+    </message>
+    <message>
+        <source>Un seul ordre est accepté :</source>
+        <translation>Only one order is accepted:</translation>
+    </message>
+    <message>
+        <source>%1 ordres sont acceptés, tous justes :</source>
+        <translation>%1 orders are accepted, all right:</translation>
+    </message>
+    <message>
+        <source>Ce que montre la coupe, avec le principe qui date chaque relation :</source>
+        <translation>What the section shows, with the principle that dates each relation:</translation>
+    </message>
+    <message>
+        <source>Étape %1 : %2</source>
+        <translation>Step %1: %2</translation>
+    </message>
+    <message>
+        <source>départ</source>
+        <translation>start</translation>
+    </message>
+    <message>
+        <source>%1 (sans effet)</source>
+        <translation>%1 (no effect)</translation>
     </message>
 </context>
 <context>
@@ -1529,6 +1659,10 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
         <extracomment>%1 is a number of events.</extracomment>
         <translation>more than %1 events: answer not replayed</translation>
     </message>
+    <message>
+        <source>le fichier dépasse 16 Mio</source>
+        <translation>the file is over 16 MiB</translation>
+    </message>
 </context>
 <context>
     <name>Ordre</name>
@@ -1667,6 +1801,116 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
         <source>La liste de cet exercice est trop longue pour tenir dans un lien.</source>
         <translation>This exercise&apos;s list is too long to fit in a link.</translation>
     </message>
+    <message>
+        <source>Imprimer les fiches</source>
+        <translation>Print the sheets</translation>
+    </message>
+    <message>
+        <source>Série téléchargée : %1. Les fiches s&apos;ouvrent dans un nouvel onglet, d&apos;où le navigateur les imprime ou les enregistre en PDF.</source>
+        <extracomment>%1 is the name of the downloaded zip file.</extracomment>
+        <translation>Series downloaded: %1. The sheets open in a new tab, from which the browser prints them or saves them as PDF.</translation>
+    </message>
+    <message>
+        <source>Le navigateur n&apos;a pas ouvert l&apos;onglet des fiches : choisissez « Imprimer les fiches ».</source>
+        <translation>The browser did not open the sheets&apos; tab: choose “Print the sheets”.</translation>
+    </message>
+    <message>
+        <source>Ou déposez ici l&apos;exercice (.exo) et les réponses des élèves (.rep, .lst), ensemble ou l&apos;un après l&apos;autre.</source>
+        <translation>Or drop the exercise (.exo) and the pupils&apos; answers (.rep, .lst) here, together or one after the other.</translation>
+    </message>
+    <message>
+        <source>Copies notées : %1</source>
+        <extracomment>%1 is a number of answer files.</extracomment>
+        <translation>Answers marked: %1</translation>
+    </message>
+    <message>
+        <source>Ces images de roches ne redonnent pas la coupe de l&apos;exercice : les réponses sont comparées à la coupe que ses événements donnent ici.</source>
+        <translation>These rock pictures do not give the exercise&apos;s section again: the answers are compared with the section its events give here.</translation>
+    </message>
+    <message>
+        <source>La plateforme ne peut pas garder ton travail : %1. Il reste gardé dans ce navigateur.</source>
+        <extracomment>%1 says why, &quot;ton travail dépasse les 4096 caractères que la plateforme garde&quot;.</extracomment>
+        <translation>The platform cannot keep your work: %1. It stays kept in this browser.</translation>
+    </message>
+    <message>
+        <source>Le travail gardé par la plateforme ne peut pas être repris : %1.</source>
+        <extracomment>%1 says why, &quot;le travail gardé est abîmé (la somme de contrôle ne correspond pas)&quot;.</extracomment>
+        <translation>The work kept by the platform cannot be taken back: %1.</translation>
+    </message>
+    <message>
+        <source>Élève : %1</source>
+        <extracomment>The pupil&apos;s name as the learning platform gives it.</extracomment>
+        <translation>Pupil: %1</translation>
+    </message>
+    <message>
+        <source>Rendre</source>
+        <translation>Hand in</translation>
+    </message>
+    <message>
+        <source>Rendre ton travail à la plateforme : la note de ta coupe et ton ordre lui sont transmis. Tu peux encore le changer et le rendre à nouveau.</source>
+        <translation>Hand your work in to the platform: your section&apos;s mark and your order are sent to it. You can still change it and hand it in again.</translation>
+    </message>
+    <message>
+        <source>Ton travail est rendu à la plateforme. Note de ta coupe : %1/20.</source>
+        <extracomment>%1 is the mark out of 20.</extracomment>
+        <translation>Your work has been handed in to the platform. Your section&apos;s mark: %1/20.</translation>
+    </message>
+    <message>
+        <source>Strataloom ne trouve pas la plateforme d&apos;apprentissage : ta note ne lui sera pas transmise. Ton travail reste gardé dans ce navigateur.</source>
+        <translation>Strataloom cannot find the learning platform: your mark will not be sent to it. Your work stays kept in this browser.</translation>
+    </message>
+    <message>
+        <source>La plateforme d&apos;apprentissage a refusé %1 : %2 (erreur %3). Ton travail reste dans la page ; si cela se répète, préviens ton professeur.</source>
+        <extracomment>%1 is the platform&apos;s function called (LMSCommit...), %2 the platform&apos;s own words for the error, %3 its code.</extracomment>
+        <translation>The learning platform refused %1: %2 (error %3). Your work stays in the page; if this happens again, tell your teacher.</translation>
+    </message>
+</context>
+<context>
+    <name>Paquet</name>
+    <message>
+        <source>aucun exercice à mettre dans le paquet</source>
+        <translation>no exercise to put in the package</translation>
+    </message>
+    <message>
+        <source>un paquet tient au plus %1 exercices</source>
+        <translation>a package holds at most %1 exercises</translation>
+    </message>
+    <message>
+        <source>la note pour réussir doit aller de 0 à 20 (et non %1)</source>
+        <translation>the pass mark must be from 0 to 20 (not %1)</translation>
+    </message>
+    <message>
+        <source>l&apos;exercice « %1 » ne peut pas être lu : %2</source>
+        <translation>the exercise “%1” cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>La note sur 20 à partir de laquelle la plateforme compte l&apos;exercice comme réussi (de 0 à 20) :</source>
+        <translation>The mark out of 20 from which the platform counts the exercise as passed (0 to 20):</translation>
+    </message>
+    <message>
+        <source>La note pour réussir doit être un nombre entier de 0 à 20.</source>
+        <translation>The pass mark must be a whole number from 0 to 20.</translation>
+    </message>
+    <message>
+        <source>la page donnée n&apos;est pas celle de Strataloom (ses trois scripts marqués manquent)</source>
+        <translation>the page given is not Strataloom&apos;s (its three marked scripts are missing)</translation>
+    </message>
+    <message>
+        <source>le nom « %1 » ne peut pas entrer dans une archive</source>
+        <translation>the name “%1” cannot go into an archive</translation>
+    </message>
+    <message>
+        <source>le nom « %1 » est donné deux fois</source>
+        <translation>the name “%1” is given twice</translation>
+    </message>
+    <message>
+        <source>l&apos;archive ne peut pas tenir plus de %1 fichiers</source>
+        <translation>the archive cannot hold more than %1 files</translation>
+    </message>
+    <message>
+        <source>l&apos;archive dépasserait %1 Mio</source>
+        <translation>the archive would exceed %1 MiB</translation>
+    </message>
 </context>
 <context>
     <name>Relations</name>
@@ -1724,6 +1968,42 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
         <source>discordance : %1 repose sur %2, qui tronque des formations déformées</source>
         <extracomment>%1 rests on the erosion surface %2, which truncates deformed formations.</extracomment>
         <translation>unconformity: %1 rests on %2, which truncates deformed formations</translation>
+    </message>
+</context>
+<context>
+    <name>Reprise</name>
+    <message>
+        <source>le travail gardé est illisible</source>
+        <translation>the kept work cannot be read</translation>
+    </message>
+    <message>
+        <source>ta liste contient une ligne qui ne nomme aucun événement : la plateforme ne peut pas la garder</source>
+        <translation>your list holds a line that names no event: the platform cannot keep it</translation>
+    </message>
+    <message>
+        <source>l&apos;ordre vérifié ne peut pas être gardé par la plateforme</source>
+        <translation>the checked order cannot be kept by the platform</translation>
+    </message>
+    <message>
+        <source>ton travail dépasse les %1 caractères que la plateforme garde</source>
+        <extracomment>%1 is the most characters a learning platform keeps.</extracomment>
+        <translation>your work is longer than the %1 characters the platform keeps</translation>
+    </message>
+    <message>
+        <source>le travail gardé est trop long</source>
+        <translation>the kept work is too long</translation>
+    </message>
+    <message>
+        <source>le travail gardé par la plateforme n&apos;est pas un travail de Strataloom</source>
+        <translation>the work kept by the platform is not Strataloom work</translation>
+    </message>
+    <message>
+        <source>le travail gardé est abîmé (la somme de contrôle ne correspond pas)</source>
+        <translation>the kept work is damaged (the checksum does not match)</translation>
+    </message>
+    <message>
+        <source>le travail gardé est celui d&apos;un autre exercice</source>
+        <translation>the kept work belongs to another exercise</translation>
     </message>
 </context>
 <context>

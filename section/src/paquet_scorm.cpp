@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 
 #include <array>
-#include <cstdio>
 
 #include "json.h"
 #include "section/exercice.h"
@@ -20,10 +19,10 @@ constexpr std::string_view kFinScript = "</script>";
 constexpr std::string_view kScriptsCommuns = "strataloom.js";
 constexpr std::string_view kRessourceCommune = "commun-strataloom";
 
+// Numbers of exercises in a package, 1 to kExercicesPaquetMax (99).
 std::string DeuxChiffres(int n) {
-    char t[4];
-    std::snprintf(t, sizeof t, "%02d", n);
-    return t;
+    const std::string s = std::to_string(n);
+    return s.size() < 2 ? "0" + s : s;
 }
 
 // Valid UTF-8 without control characters, as XML 1.0 and a JavaScript
