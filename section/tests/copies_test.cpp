@@ -16,17 +16,9 @@
 namespace section {
 namespace {
 
-using E = Evenement;
-
-Liste LignesDe(std::initializer_list<E> evenements) {
-    Liste l{Ligne(kLigneInitiale)};
-    for (const E e : evenements) l.emplace_back(Type(e).ligne);
-    return l;
-}
-
 struct Fixture {
     Textures t = test::TexturesSimples(640, 600);
-    Liste modele = LignesDe({E::Sedimentation, E::Compression, E::Erosion});
+    Liste modele = test::ListeDeCodes("SCE");
     Exercice exercice;
     Fixture() {
         Session s;
@@ -57,7 +49,7 @@ TEST(Copies, EachFileIsReadByItsBytesAndKeepsItsRow) {
     };
     const Cas cas[] = {
         {"the model's list as an answer", f.FichierReponse(empreinte, f.modele), true, true, ""},
-        {"a plain list", TexteListe(LignesDe({E::Sedimentation})), true, true, ""},
+        {"a plain list", TexteListe(test::ListeDeCodes("S")), true, true, ""},
         {"another exercise's answer", f.FichierReponse(empreinte ^ 1, f.modele), true, false, "autre exercice"},
         {"a damaged answer", abimee, false, false, "abîmé"},
         {"a truncated answer", f.FichierReponse(empreinte, f.modele).substr(0, 30), false, false, "tronqué"},
@@ -113,7 +105,7 @@ TEST(Copies, AClassSortsByNameWhateverTheOrderGiven) {
 }
 
 TEST(Fiches, TheKeysLinesAndTheStepsCaptions) {
-    const Liste l = LignesDe({E::Sedimentation, E::Erosion});
+    const Liste l = test::ListeDeCodes("SE");
     struct Cas {
         const char* nom;
         int etape;
