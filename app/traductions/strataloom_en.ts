@@ -1856,13 +1856,32 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
         <translation>Your work has been handed in to the platform. Your section&apos;s mark: %1/20.</translation>
     </message>
     <message>
-        <source>Strataloom ne trouve pas la plateforme d&apos;apprentissage : ta note ne lui sera pas transmise. Ton travail reste gardé dans ce navigateur.</source>
-        <translation>Strataloom cannot find the learning platform: your mark will not be sent to it. Your work stays kept in this browser.</translation>
-    </message>
-    <message>
         <source>La plateforme d&apos;apprentissage a refusé %1 : %2 (erreur %3). Ton travail reste dans la page ; si cela se répète, préviens ton professeur.</source>
         <extracomment>%1 is the platform&apos;s function called (LMSCommit...), %2 the platform&apos;s own words for the error, %3 its code.</extracomment>
         <translation>The learning platform refused %1: %2 (error %3). Your work stays in the page; if this happens again, tell your teacher.</translation>
+    </message>
+    <message>
+        <source>La plateforme ne peut pas garder ton travail : %1. Il n&apos;est gardé que tant que la page reste ouverte.</source>
+        <extracomment>%1 says why, &quot;ton travail dépasse les 4096 caractères que la plateforme garde&quot;. The platform does not name the pupil, so the browser keeps nothing.</extracomment>
+        <translation>The platform cannot keep your work: %1. It is kept only while the page stays open.</translation>
+    </message>
+    <message>
+        <source>Ton travail gardé sur la plateforme y reste tel quel tant que tu ne changes pas ta coupe.</source>
+        <translation>Your work kept on the platform stays there as it is until you change your section.</translation>
+    </message>
+    <message>
+        <source>Strataloom ne trouve pas la plateforme d&apos;apprentissage : ta note ne lui sera pas transmise et ton travail n&apos;est gardé que tant que la page reste ouverte.</source>
+        <extracomment>Without the platform the pupil is not known: the browser keeps nothing of a course package&apos;s work.</extracomment>
+        <translation>Strataloom cannot find the learning platform: your mark will not be sent to it and your work is kept only while the page stays open.</translation>
+    </message>
+    <message>
+        <source>Dans ce cours, seul l&apos;exercice donné par ton professeur s&apos;ouvre : ton travail et ta note restent ceux de cet exercice.</source>
+        <extracomment>A dropped exercise file or an exercise link, refused inside a course package.</extracomment>
+        <translation>In this course, only the exercise your teacher gave opens: your work and your mark stay those of this exercise.</translation>
+    </message>
+    <message>
+        <source>L&apos;exercice affiché n&apos;est pas celui du cours : rien n&apos;est transmis à la plateforme.</source>
+        <translation>The exercise shown is not the course&apos;s: nothing is sent to the platform.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,11 @@
 // storage is full, the list kept before (older than the one on screen) is
 // removed, so that a reload never brings back an older list, and the pupil
 // is told once.
+//
+// Inside a course package (Cloisonner) the work kept belongs to one learner
+// and one exercise: its keys carry both, and without a learner the browser
+// keeps nothing. The keys above stay the page's own outside packages: a
+// package's page neither reads nor writes them.
 
 import { ChaineDOctets, OctetsDeChaine } from "./donnees.js";
 
@@ -16,11 +21,18 @@ export const Conservation = (() => {
   const kExercice = "strataloom.exercice";
   const kNomExercice = "strataloom.exercice.nom";
   const kOrdre = "strataloom.ordre";
+  // null: the keys above; "": nothing kept; else what replaces "strataloom"
+  // at the start of each key.
+  let espace = null;
+  const Nommer = (k) => (espace ? espace + k.slice("strataloom".length) : k);
+  function Cloisonner(prefixe) {
+    espace = String(prefixe);
+  }
 
   function Ecrire(stockage, cle, valeur) {
     try {
-      if (valeur === null) stockage.removeItem(cle);
-      else stockage.setItem(cle, valeur);
+      if (valeur === null) stockage.removeItem(Nommer(cle));
+      else stockage.setItem(Nommer(cle), valeur);
       return true;
     } catch (e) {
       return false;
@@ -29,20 +41,23 @@ export const Conservation = (() => {
 
   function Lire(stockage, cle) {
     try {
-      return stockage.getItem(cle);
+      return stockage.getItem(Nommer(cle));
     } catch (e) {
       return null;
     }
   }
 
   const local = () => {
+    if (espace === "") return null;
     try {
       return window.localStorage;
     } catch (e) {
       return null;
     }
   };
+  // The model picture is the page's alone: a package's model is its exercise.
   const onglet = () => {
+    if (espace !== null) return null;
     try {
       return window.sessionStorage;
     } catch (e) {
@@ -160,5 +175,6 @@ export const Conservation = (() => {
     GarderOrdre,
     OrdreGarde,
     SiPlein,
+    Cloisonner,
   };
 })();

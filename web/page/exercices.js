@@ -20,6 +20,9 @@ export const Exercices = (() => {
   let eleve = ""; // the name last given, offered again
   let dernier = null; // the last "Vérifier ma coupe", for the tests
   let suivi = () => {}; // told of each check: "coupe" or "ordre" (scorm.js)
+  // Inside a course package: gives the words that refuse any other exercise
+  // (a file dropped, a link), and the link's item is left out.
+  let refus = null;
   const choix = document.getElementById("choix-exercice");
   const bouton = document.getElementById("VerifierCoupe");
   const ecarts = document.getElementById("Ecarts");
@@ -87,6 +90,10 @@ export const Exercices = (() => {
   async function Fichier(f) {
     if (!session) return;
     if (Fichiers.Extension(f.name).toLowerCase() !== "exo") return;
+    if (refus) {
+      await Boites.Erreur(refus());
+      return;
+    }
     await OuvrirOctets(f.name, await Fichiers.Lire(f, moteur.octetsExerciceMax()), "annoncer");
   }
   Fichiers.SurChoix(choix, Fichier);
@@ -155,7 +162,7 @@ export const Exercices = (() => {
   // The page's own item, under "Enregistrer ma réponse...".
   function ArticleLien() {
     const reponse = document.getElementById("Reponse1");
-    if (!reponse || document.getElementById("Lienexercice1")) return;
+    if (refus || !reponse || document.getElementById("Lienexercice1")) return;
     const b = document.createElement("button");
     b.type = "button";
     b.id = "Lienexercice1";
@@ -194,6 +201,10 @@ export const Exercices = (() => {
     const m = /^#exercice=([A-Za-z0-9_-]*)$/.exec(location.hash);
     if (!m || !session) return false;
     history.replaceState(null, "", location.href.split("#")[0]);
+    if (refus) {
+      await Boites.Erreur(refus());
+      return false;
+    }
     return Ouvert(session.ouvrirLien(m[1]), null, null, "annoncer");
   }
 
@@ -224,6 +235,7 @@ export const Exercices = (() => {
   return {
     Installer,
     Suivre: (f) => (suivi = f),
+    Verrouiller: (f) => (refus = f),
     DefinirEleve,
     Ouvrir,
     OuvrirOctets,

@@ -361,7 +361,7 @@ const Fenetre = (() => {
     session = new moteur.Session();
     table = moteur.evenements();
     const menus = moteur.menus();
-    ConstruireMenus(menus, table, COMMANDES);
+    ConstruireMenus(Plateforme.Menus(menus), table, COMMANDES);
     PoserLibelles(menus);
     annuler1 = document.getElementById("Annuler1");
     annuler1.disabled = true;

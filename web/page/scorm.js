@@ -9,6 +9,14 @@
 // order's response all come from the engine (session.texteReprise,
 // session.plateforme); this module only calls the platform. Outside a
 // package it does nothing.
+//
+// The package's page works on its own exercise only: the commands that open,
+// make or hand out another are left out of its menus, a file dropped or a
+// link is refused, and nothing is sent to the platform while the exercise
+// on screen has another fingerprint. The browser keeps the work of the
+// learner the platform names (cmi.core.student_id), for this exercise only;
+// without one it keeps nothing. The platform's record is left as it is
+// until the pupil changes the section, checks or hands in.
 
 import { OctetsDeBase64 } from "./donnees.js";
 import { Remplir } from "./textes.js";
@@ -32,6 +40,41 @@ export const Plateforme = (() => {
   let tropLongDit = false;
   let reponseDite = ""; // the last order written as an interaction
   const debut = Date.now();
+  let empreinte = ""; // the package's exercise's fingerprint
+  let eleveId = ""; // the learner the platform names
+  let agi = false; // the pupil changed the section, checked or handed in
+  let depart = ""; // the work on screen once started (Instantane)
+  let aNoter = false;
+  let calme = Promise.resolve(); // resolved once no work waits to be kept
+  let finCalme = () => {};
+
+  // The commands a package's page leaves out of its menus.
+  const kAbsentes = new Set(["OuvrirExercice", "CreerExercice", "EspaceEnseignant", "ExporterScorm"]);
+  if (sco) {
+    Conservation.Cloisonner(""); // nothing kept until the learner is known
+    Exercices.Verrouiller(() => textes.autreExercice);
+  }
+
+  // The engine's table of menus as a package's page shows it: without the
+  // commands above, and without a separator left at an end or doubled.
+  function Menus(menus) {
+    if (!sco) return menus;
+    return menus.map((m) => {
+      const articles = [];
+      for (const a of m.articles) {
+        if (kAbsentes.has(a.commande)) continue;
+        if (a.commande === "Separateur" && (!articles.length || articles.at(-1).commande === "Separateur")) continue;
+        articles.push(a);
+      }
+      while (articles.length && articles.at(-1).commande === "Separateur") articles.pop();
+      return { ...m, articles };
+    });
+  }
+
+  // The exercise on screen is the package's (the engine's fingerprints).
+  const DuPaquet = () => !!empreinte && session.empreinteExercice() === empreinte;
+  // The list and the order on screen, to tell a change of the pupil's.
+  const Instantane = () => Array.from(session.texteListe()).join() + "|" + JSON.stringify(session.ordreDonne());
 
   // The run-time in `w` or one of its parents.
   function Chercher(w) {
@@ -104,13 +147,15 @@ export const Plateforme = (() => {
     }
   }
 
-  const Ecrire = (element, valeur) => Appeler("LMSSetValue", element, String(valeur));
+  // Nothing is written for another exercise than the package's.
+  const Ecrire = (element, valeur) => DuPaquet() && Appeler("LMSSetValue", element, String(valeur));
 
   // The work as the platform keeps it. A work too long for it is told
   // once and stays in the browser's storage; the platform then keeps
   // nothing, so that the next visit takes back the browser's, newer.
   function GarderTravail() {
-    const t = session.texteReprise();
+    if (!agi) return true; // the platform's record stays as it is
+    const t = session.texteReprise(!!eleveId);
     if (t.raison && !tropLongDit && !fermee) Boites.Information(t.raison);
     tropLongDit = !!t.raison;
     return Ecrire("cmi.suspend_data", t.raison ? "" : t.texte);
@@ -138,25 +183,36 @@ export const Plateforme = (() => {
   // A check in the page ("Vérifier ma coupe", or an order checked).
   function Verifie(quoi) {
     if (!ouverte) return;
+    agi = true;
     if (quoi === "ordre") reponseDite = "";
     Rapporter(false);
   }
 
   async function Rendre() {
     if (!ouverte || document.querySelector("dialog[open]")) return;
+    if (!DuPaquet()) {
+      await Boites.Erreur(textes.pasLeMeme);
+      return;
+    }
+    agi = true;
     rendu = true;
     const p = Rapporter(true);
     if (p) await Boites.Information(Remplir(textes.rendu, p.score));
   }
 
-  // The list changed: its kept text follows once the handler has returned.
-  let aNoter = false;
+  // The list changed: its kept text follows once the handler has returned,
+  // from the pupil's first change on.
   function Noter() {
     if (!ouverte || aNoter) return;
     aNoter = true;
+    calme = new Promise((r) => (finCalme = r));
     setTimeout(() => {
       aNoter = false;
-      if (ouverte) GarderTravail();
+      if (ouverte && (agi || Instantane() !== depart)) {
+        agi = true;
+        GarderTravail();
+      }
+      finCalme();
     }, 0);
   }
 
@@ -174,14 +230,8 @@ export const Plateforme = (() => {
   window.addEventListener("pagehide", Fermer);
   window.addEventListener("beforeunload", Fermer);
   document.addEventListener("visibilitychange", () => {
-    if (document.visibilityState === "hidden" && ouverte && GarderTravail()) Appeler("LMSCommit", "");
+    if (document.visibilityState === "hidden" && ouverte && agi && GarderTravail()) Appeler("LMSCommit", "");
   });
-
-  function Egaux(a, b) {
-    if (!a || !b || a.length !== b.length) return false;
-    for (let i = 0; i < a.length; ++i) if (a[i] !== b[i]) return false;
-    return true;
-  }
 
   // The pupil's name above the list, and "Rendre" under "Vérifier ma coupe".
   function Montrer(nom) {
@@ -204,8 +254,8 @@ export const Plateforme = (() => {
   }
 
   // At start-up, the engine ready: the package's exercise opened, the
-  // platform found, the work taken back from it, else from this browser
-  // when it kept the same exercise. False outside a package.
+  // platform found, the work taken back from it, else from what this
+  // browser kept for the same learner and exercise. False outside a package.
   async function Demarrer(m, s) {
     if (!sco) return false;
     moteur = m;
@@ -218,17 +268,15 @@ export const Plateforme = (() => {
       octets = null;
     }
     const nom = String(sco.nom || "exercice.exo");
-    // What this browser kept, read before the opening replaces it.
-    const garde = Conservation.ExerciceGarde();
-    const liste = Conservation.ListeGardee();
-    const ordre = Conservation.OrdreGarde();
     if (!(await Exercices.OuvrirOctets(nom, octets, "paquet"))) return true;
+    empreinte = moteur.empreinteFichierExercice(octets);
     api = TrouverApi();
     if (!api) Boites.Erreur(textes.absente);
     else ouverte = Appeler("LMSInitialize", "");
     let repris = false;
     if (ouverte) {
       const eleve = Lire("cmi.core.student_name");
+      eleveId = Lire("cmi.core.student_id");
       maitrise = Lire("cmi.student_data.mastery_score");
       // A first visit tells the platform the exercise has begun.
       if (Lire("cmi.core.lesson_status") === "not attempted") Ecrire("cmi.core.lesson_status", "incomplete");
@@ -239,20 +287,30 @@ export const Plateforme = (() => {
       if (raison) Boites.Erreur(raison);
       repris = !!texte && !raison;
     }
-    if (!repris && liste && garde && Egaux(garde.octets, octets)) {
-      session.chargerListe(liste);
+    // The learner's own keys, for this exercise; none without a learner.
+    if (eleveId) Conservation.Cloisonner(`strataloom.paquet.${empreinte}.${encodeURIComponent(eleveId)}`);
+    const liste = eleveId && !repris ? Conservation.ListeGardee() : null;
+    if (liste && session.chargerListe(liste) === 0) {
+      const ordre = Conservation.OrdreGarde();
       if (ordre) Exercices.panneauOrdonner.Reprendre(ordre);
+    } else if (liste) {
+      session.reinitialiser();
     }
-    Conservation.GarderExercice(nom, octets);
     const o = session.ordreDonne();
     if (o) Conservation.GarderOrdre({ cartes: o.cartes, justifications: o.justifications });
+    depart = Instantane();
     Exercices.Suivre(Verifie);
+    // A link to another exercise is refused.
+    Exercices.DepuisAdresse();
     return true;
   }
 
   return {
     Demarrer,
+    Menus,
     Noter,
+    // Resolved once the last change of the list is handed to the platform.
+    calme: () => calme,
     Rendre,
     dans: () => ouverte,
   };

@@ -63,12 +63,19 @@ public:
 
     // --- Inside a learning platform (plateforme_web.cpp) ---
 
+    // The open exercise's fingerprint as 16 hexadecimal digits ("" when
+    // none): a course package's page sends the platform nothing for
+    // another exercise.
+    std::string Empreinte() const;
     // The pupil's work as the text the platform keeps: {texte}, or {raison}
-    // (a sentence for the pupil) when it cannot keep it.
-    emscripten::val TexteReprise(const section::Session& eleve) const;
+    // (a sentence for the pupil) when it cannot keep it; the sentence says
+    // whether this browser keeps it (`navigateur`: the pupil is known to
+    // the platform, so the browser keeps the work under the pupil's name).
+    emscripten::val TexteReprise(const section::Session& eleve, bool navigateur) const;
     // Takes a kept text back: the list replayed in `eleve`, the order judged
-    // again. Returns the reason of a refusal (a sentence for the pupil),
-    // and then nothing changes; or "".
+    // again. Returns the reason of a refusal (a sentence for the pupil that
+    // also says the platform's copy stays as it is until the section
+    // changes), and then nothing changes; or "".
     std::string Reprendre(const std::string& texte, section::Session& eleve);
     // What the platform is told of the work: {score, min, max, reussi
     // (against the mastery score `maitrise`, else `seuil`), reponse (the

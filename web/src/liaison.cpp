@@ -203,7 +203,8 @@ public:
     val OrdreDonne() const { return exercice_.OrdreDonne(); }
     val Reponse(const std::string& nom) { return exercice_.Reponse(nom, session_); }
     // Inside a learning platform (plateforme_web.cpp).
-    val TexteReprise() const { return exercice_.TexteReprise(session_); }
+    std::string EmpreinteExercice() const { return exercice_.Empreinte(); }
+    val TexteReprise(bool navigateur) const { return exercice_.TexteReprise(session_, navigateur); }
     std::string ReprendreTravail(const std::string& texte) { return exercice_.Reprendre(texte, session_); }
     val Plateforme(const std::string& maitrise, double seuil) const { return exercice_.Plateforme(maitrise, seuil, session_); }
     // The exercise's section for "Ordonner": its view, letters and legend.
@@ -582,6 +583,7 @@ EMSCRIPTEN_BINDINGS(strataloom) {
         .function("verifierOrdre", &SessionWeb::VerifierOrdre)
         .function("ordreDonne", &SessionWeb::OrdreDonne)
         .function("reponse", &SessionWeb::Reponse)
+        .function("empreinteExercice", &SessionWeb::EmpreinteExercice)
         .function("texteReprise", &SessionWeb::TexteReprise)
         .function("reprendreTravail", &SessionWeb::ReprendreTravail)
         .function("plateforme", &SessionWeb::Plateforme)

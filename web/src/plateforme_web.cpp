@@ -14,7 +14,11 @@
 
 using emscripten::val;
 
-val ExerciceWeb::TexteReprise(const section::Session& eleve) const {
+std::string ExerciceWeb::Empreinte() const {
+    return exercice_ ? section::TexteEmpreinte(section::EmpreinteExercice(*exercice_)) : std::string();
+}
+
+val ExerciceWeb::TexteReprise(const section::Session& eleve, bool navigateur) const {
     val r = val::object();
     if (!exercice_) return r;
     section::Reprise travail;
@@ -23,13 +27,19 @@ val ExerciceWeb::TexteReprise(const section::Session& eleve) const {
     travail.ordre = ordre_;
     std::string raison;
     const std::string texte = section::TexteReprise(travail, raison);
-    if (!raison.empty())
+    if (raison.empty())
+        r.set("texte", texte);
+    else if (navigateur)
         //: %1 says why, "ton travail dépasse les 4096 caractères que la plateforme garde".
         r.set("raison", section::Remplir(section::Texte("Page", "La plateforme ne peut pas garder ton travail : %1. Il "
                                                                 "reste gardé dans ce navigateur."),
                                          {raison}));
     else
-        r.set("texte", texte);
+        //: %1 says why, "ton travail dépasse les 4096 caractères que la plateforme garde". The platform does not
+        //: name the pupil, so the browser keeps nothing.
+        r.set("raison", section::Remplir(section::Texte("Page", "La plateforme ne peut pas garder ton travail : %1. Il "
+                                                                "n'est gardé que tant que la page reste ouverte."),
+                                         {raison}));
     return r;
 }
 
@@ -40,7 +50,10 @@ std::string ExerciceWeb::Reprendre(const std::string& texte, section::Session& e
         !raison.empty())
         //: %1 says why, "le travail gardé est abîmé (la somme de contrôle ne correspond pas)".
         return section::Remplir(section::Texte("Page", "Le travail gardé par la plateforme ne peut pas être repris : %1."),
-                                {raison});
+                                {raison}) +
+               " " +
+               section::Texte("Page", "Ton travail gardé sur la plateforme y reste tel quel tant que tu ne changes pas "
+                                      "ta coupe.");
     eleve.Charger(std::move(travail.lignes));
     if (travail.ordre) JugerOrdre(travail.ordre->cartes, travail.ordre->justifications);
     return {};
@@ -75,8 +88,13 @@ val TextesPlateforme() {
                                        "transmis. Tu peux encore le changer et le rendre à nouveau."));
     //: %1 is the mark out of 20.
     t.set("rendu", Texte("Page", "Ton travail est rendu à la plateforme. Note de ta coupe : %1/20."));
+    //: Without the platform the pupil is not known: the browser keeps nothing of a course package's work.
     t.set("absente", Texte("Page", "Strataloom ne trouve pas la plateforme d'apprentissage : ta note ne lui sera pas "
-                                   "transmise. Ton travail reste gardé dans ce navigateur."));
+                                   "transmise et ton travail n'est gardé que tant que la page reste ouverte."));
+    //: A dropped exercise file or an exercise link, refused inside a course package.
+    t.set("autreExercice", Texte("Page", "Dans ce cours, seul l'exercice donné par ton professeur s'ouvre : ton travail "
+                                         "et ta note restent ceux de cet exercice."));
+    t.set("pasLeMeme", Texte("Page", "L'exercice affiché n'est pas celui du cours : rien n'est transmis à la plateforme."));
     //: %1 is the platform's function called (LMSCommit...), %2 the platform's own words for the error, %3 its code.
     t.set("erreur", Texte("Page", "La plateforme d'apprentissage a refusé %1 : %2 (erreur %3). Ton travail reste dans la "
                                   "page ; si cela se répète, préviens ton professeur."));
@@ -85,9 +103,18 @@ val TextesPlateforme() {
 
 std::string DureePlateforme(double secondes) { return section::DureePlateforme(secondes); }
 
+// The fingerprint of an exercise file's bytes, as 16 hexadecimal digits;
+// "" when they are no exercise.
+std::string EmpreinteFichierExercice(const std::string& octets) {
+    section::Exercice e;
+    if (!section::LireExercice(octets, e).empty()) return {};
+    return section::TexteEmpreinte(section::EmpreinteExercice(e));
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(plateforme) {
     emscripten::function("textesPlateforme", &TextesPlateforme);
     emscripten::function("dureePlateforme", &DureePlateforme);
+    emscripten::function("empreinteFichierExercice", &EmpreinteFichierExercice);
 }

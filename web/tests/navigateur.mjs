@@ -711,7 +711,7 @@ TestsExercices({
   programme: rendu.programme, base: rendu.base,
 });
 TestsScorm({
-  nav: () => nav, echantillons, temp, url, page, racine, ChargerParLeMenu, Boite,
+  nav: () => nav, echantillons, temp, url, page, racine, ChargerParLeMenu, Ouvrir, FermerAvertissement, Boite,
   programme: rendu.programme, base: rendu.base,
 });
 

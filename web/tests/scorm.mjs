@@ -6,6 +6,10 @@
 // strataloom-render --check's mark, the work taken back from the platform
 // at the next launch, the order checked and handed in with "Rendre", the
 // end of the visit when the page closes, and a platform that refuses.
+// Then the package's page on its own exercise and its own learner: two
+// learners on one browser, a platform that names none, the menus without
+// the commands that open or make another exercise, a file dropped and a
+// link refused, and a kept work the page cannot read left as it is.
 // Everything is read back from the run-time, in the top document.
 // Registered by navigateur.mjs; `c` as for exercices.mjs, plus page (the
 // built page) and racine (the source tree).
@@ -44,10 +48,16 @@ const PAGE_PLATEFORME = `<!DOCTYPE html>
 <script src="scorm12.js"></script>
 <script>
 window.appels = [];
+window.ecrits = []; // the elements set, in order
 let refus = "";
-function Lancer(donnees, refuser) {
+function Lancer(donnees, refuser, suffixe) {
   window.API = new Scorm12API({ autocommit: false, logLevel: 5 });
   API.loadFromJSON(donnees);
+  const ecrire = API.LMSSetValue.bind(API);
+  API.LMSSetValue = (e, v) => {
+    ecrits.push(e);
+    return ecrire(e, v);
+  };
   for (const f of ["LMSInitialize", "LMSCommit", "LMSFinish"]) {
     const vraie = API[f].bind(API);
     API[f] = (a) => {
@@ -65,7 +75,7 @@ function Lancer(donnees, refuser) {
     refus = "";
     return e;
   };
-  return Charger("paquet/exercice-01.html");
+  return Charger("paquet/exercice-01.html" + (suffixe || ""));
 }
 function Charger(adresse) {
   const cadre = document.getElementById("sco");
@@ -79,6 +89,8 @@ function Charger(adresse) {
 `;
 
 const ELEVE = "Martin, Inès";
+const ID_ELEVE = "eleve-1";
+const ELEVE2 = "Durand, Léo";
 // The platform's pages over HTTP on this machine, as a platform serves
 // them (the browser keeps frames of file:// pages apart): the folder's
 // files, and the run-time as /scorm12.js. Resolves to the address.
@@ -103,6 +115,18 @@ function Servir(dossier, runtime) {
 // A card's letter in a sequencing response: its list index, 1 .. 9 then a .. z.
 const Lettres = (ids) => ids.map((id) => "123456789abcdefghijklmnopqrstuvwxyz"[id - 1]).join(",");
 
+// The fingerprint of an exercise file, from its header (8 bytes at 28,
+// little-endian), as 16 hexadecimal digits.
+const Empreinte = (fichier) => readFileSync(fichier).readBigUInt64LE(28).toString(16).padStart(16, "0");
+// The keys a package's page keeps a learner's work under, for one exercise.
+const ClesPour = (fichier, id) => `strataloom.paquet.${Empreinte(fichier)}.${encodeURIComponent(id)}`;
+// What a package's page must leave out of its menus.
+const ABSENTS = ["Ouvrirexercice1", "Creerexercice1", "Espaceenseignant1", "ExporterScorm1", "Lienexercice1"];
+const CTRL = "\uE009";
+const ENTREE = "\uE007";
+const BAS = "\uE015";
+const ECHAP = "\uE00C";
+
 export function TestsScorm(c) {
   const nav = () => c.nav();
   const rendu = (...args) =>
@@ -113,6 +137,7 @@ export function TestsScorm(c) {
   let adresse = null; // the platform page, once served
   let lignes = null; // the pupil's list at the end of the first launch
   let garde = ""; // and the work the platform kept then
+  const Cles = (id) => ClesPour(exo, id);
 
   // The mark strataloom-render --check gives the list the page holds.
   async function NoteDuRendu() {
@@ -124,10 +149,13 @@ export function TestsScorm(c) {
 
   // A launch from the top document, then the commands go to the page in
   // its frame, once it has started.
-  async function Lancer(donnees, refuser = false) {
+  async function Lancer(donnees, refuser = false, suffixe = "") {
     await nav().cadre(null);
-    await nav().executer(() => (window.appels = []));
-    await nav().executerAsync((d, r) => Lancer(d, r), donnees, refuser);
+    await nav().executer(() => {
+      window.appels = [];
+      window.ecrits = [];
+    });
+    await nav().executerAsync((d, r, x) => Lancer(d, r, x), donnees, refuser, suffixe);
     await nav().cadre(0);
     await nav().executerAsync(() => window.strataloom.demarrage);
   }
@@ -176,7 +204,7 @@ export function TestsScorm(c) {
     const site = await Servir(dossier, join(c.racine, "web", "node_modules", "scorm-again", "dist", "scorm12.js"));
     adresse = site + "plateforme.html";
     await nav().ouvrir(adresse);
-    await Lancer({ cmi: { core: { student_name: ELEVE }, student_data: { mastery_score: "10" } } });
+    await Lancer({ cmi: { core: { student_id: ID_ELEVE, student_name: ELEVE }, student_data: { mastery_score: "10" } } });
     egal(await Boites(), [], "boîtes au démarrage");
     const e = await nav().executer(() => ({
       titre: window.strataloom.session().titreExercice(),
@@ -215,7 +243,7 @@ export function TestsScorm(c) {
 
   surPlateforme("plateforme : relancé, le travail revient ; l'ordre vérifié et « Rendre » donnent statut et interactions", async () => {
     verifier(garde, "le premier lancement a échoué");
-    await Lancer({ cmi: { core: { student_name: ELEVE }, student_data: { mastery_score: "10" }, suspend_data: garde } });
+    await Lancer({ cmi: { core: { student_id: ID_ELEVE, student_name: ELEVE }, student_data: { mastery_score: "10" }, suspend_data: garde } });
     egal(await Boites(), [], "boîtes à la reprise");
     egal(await nav().executer(() => window.strataloom.session().lignes()), lignes, "liste reprise de la plateforme");
     // Ordered as dealt, then sorted right from the keyboard.
@@ -262,7 +290,7 @@ export function TestsScorm(c) {
 
   surPlateforme("plateforme : une plateforme qui refuse : le message, le travail reste dans la page", async () => {
     await nav().cadre(null);
-    await Lancer({ cmi: { core: { student_name: ELEVE } } }, true);
+    await Lancer({ cmi: { core: { student_id: ID_ELEVE, student_name: ELEVE } } }, true);
     // Nothing kept by the platform: the work this browser kept comes back.
     egal(await Boites(), [], "boîtes au démarrage");
     const avant = await nav().executer(() => window.strataloom.session().lignes());
@@ -273,11 +301,11 @@ export function TestsScorm(c) {
     verifier(textes.some((t) => t.startsWith("La plateforme d'apprentissage a refusé LMSCommit : General Exception (erreur 101).")),
       `message attendu : ${JSON.stringify(textes)}`);
     await nav().executerAsync(() => new Promise((r) => setTimeout(r, 50)));
-    const apres = await nav().executer(() => ({
+    const apres = await nav().executer((cle) => ({
       lignes: window.strataloom.session().lignes(),
       liste: Array.from(window.strataloom.session().texteListe()).join(),
-      gardee: Array.from(localStorage.getItem("strataloom.liste") || "", (x) => x.charCodeAt(0)).join(),
-    }));
+      gardee: Array.from(localStorage.getItem(cle) || "", (x) => x.charCodeAt(0)).join(),
+    }), Cles(ID_ELEVE) + ".liste");
     egal(apres.lignes, [...avant, "Sédimentation"], "la liste de la page");
     egal(apres.gardee, apres.liste, "la liste gardée par le navigateur");
     // A list too long for the platform: the pupil is told, the browser keeps it.
@@ -287,9 +315,216 @@ export function TestsScorm(c) {
     egal(await Boites(), ["La plateforme ne peut pas garder ton travail : ton travail dépasse les 4096 caractères que " +
       "la plateforme garde. Il reste gardé dans ce navigateur."], "travail trop long");
     await nav().executerAsync(() => new Promise((r) => setTimeout(r, 50)));
-    egal(await nav().executer(() => (localStorage.getItem("strataloom.liste") || "").length), 15 + 9 * 4100,
+    egal(await nav().executer((cle) => (localStorage.getItem(cle) || "").length, Cles(ID_ELEVE) + ".liste"), 15 + 9 * 4100,
       "la longue liste gardée par le navigateur");
     await nav().cadre(null);
     egal(await nav().executer(() => API.cmi.suspend_data), "", "la plateforme ne garde plus un travail plus ancien");
+  });
+
+  // --- The package's page: its own learner, its own exercise ---
+
+  // The work kept by the browser for this site, read in the top document.
+  const Stockage = () =>
+    nav().executer(() => Object.fromEntries(Object.keys(localStorage).sort().map((k) => [k, localStorage.getItem(k)])));
+  // Once the page has handed the last change of the list to the platform.
+  const Calme = () => nav().executerAsync(() => window.strataloom.plateforme.calme());
+  const Page = () =>
+    nav().executer(() => ({
+      titre: window.strataloom.session().titreExercice(),
+      lignes: window.strataloom.session().lignes(),
+      ordre: window.strataloom.session().ordreDonne(),
+    }));
+  // An order checked as the cards were dealt.
+  async function Ordonner() {
+    await nav().cliquer("#Exercice1");
+    await nav().cliquer("#Ordonner1");
+    await nav().cliquer("#VerifierOrdre");
+    await nav().cliquer("#FermerOrdonner");
+  }
+  // A kept text's fields: SLR1, exercise, events, order, check.
+  const Champs = (texte) => String(texte).split(".");
+
+  surPlateforme("plateforme : deux élèves sur un navigateur : le second part de l'exercice neuf, rien du premier n'est montré ni transmis", async () => {
+    verifier(adresse, "le premier lancement a échoué");
+    // What the page kept outside packages, under its own keys: for the same
+    // exercise, but nobody can say whose it is.
+    await nav().executer((exo) => {
+      localStorage.clear();
+      localStorage.setItem("strataloom.liste", "S\xe9dimentation\r\nErosion\r\n");
+      localStorage.setItem("strataloom.exercice", exo);
+      localStorage.setItem("strataloom.exercice.nom", "Discordance.exo");
+    }, readFileSync(exo).toString("latin1"));
+    const dehors = await Stockage();
+    const A = { cmi: { core: { student_id: "eleve-A", student_name: ELEVE }, student_data: { mastery_score: "10" } } };
+    await Lancer(A);
+    egal(await Boites(), [], "boîtes au lancement du premier élève");
+    egal((await Page()).lignes, ["Sédimentation"], "le travail gardé hors paquet n'est pas offert");
+    for (const id of ["Sedim", "Plissa", "Sedim"]) await nav().cliquer("#" + id);
+    await Ordonner();
+    await nav().cliquer("#VerifierCoupe");
+    await Boites();
+    await Calme();
+    const travailA = await Page();
+    verifier(travailA.ordre, "l'ordre du premier élève n'est pas vérifié");
+    const qa = await Quitter();
+    egal(Champs(qa.suspend)[2], "SCS", "événements du premier élève sur la plateforme");
+
+    const B = { cmi: { core: { student_id: "eleve-B", student_name: ELEVE2 }, student_data: { mastery_score: "10" } } };
+    await Lancer(B);
+    egal(await Boites(), [], "boîtes au lancement du second élève");
+    egal(await Page(), { titre: "Discordance", lignes: ["Sédimentation"], ordre: null }, "le second élève part de l'exercice neuf");
+    egal(await nav().executer(() => document.getElementById("ElevePlateforme").textContent), `Élève : ${ELEVE2}`, "élève nommé");
+    // Two clicks: what the platform records is the second pupil's own.
+    await nav().cliquer("#VerifierCoupe");
+    await Boites();
+    await nav().cliquer("#Rendre");
+    await Boites();
+    const qb = await Quitter();
+    egal(Champs(qb.suspend).slice(0, 4), ["SLR1", Empreinte(exo), "", ""], "travail du second élève sur la plateforme");
+    egal(qb.interactions, [], "aucun ordre transmis pour le second élève");
+    egal(qb.core.student_id, "eleve-B", "dossier du second élève");
+    // The keys of the page outside packages are neither read nor overwritten.
+    const apres = await Stockage();
+    for (const k of Object.keys(dehors)) egal(apres[k], dehors[k], `clé ${k} après deux élèves`);
+    egal(Object.keys(apres).filter((k) => !(k in dehors) && !k.startsWith("strataloom.paquet.")), [],
+      "clés écrites hors de celles des élèves");
+
+    // The first pupil comes back on a platform that lost his work: this
+    // browser gives him his own back, and only his.
+    await Lancer(A);
+    egal(await Boites(), [], "boîtes au retour du premier élève");
+    egal(await Page(), travailA, "le premier élève retrouve son travail");
+    await Quitter();
+  });
+
+  surPlateforme("plateforme : sans student_id, le navigateur ne garde rien du paquet", async () => {
+    await nav().executer(() => localStorage.clear());
+    await Lancer({ cmi: { core: { student_name: ELEVE } } });
+    egal(await Boites(), [], "boîtes au lancement");
+    for (const id of ["Sedim", "Plissa"]) await nav().cliquer("#" + id);
+    await Ordonner();
+    await nav().cliquer("#VerifierCoupe");
+    await Boites();
+    await Calme();
+    const q = await Quitter();
+    egal(Champs(q.suspend)[2], "SC", "le travail est sur la plateforme");
+    egal(await Stockage(), {}, "ce que le navigateur garde");
+  });
+
+  surPlateforme("plateforme : le menu du paquet : ni ouvrir, ni créer, ni espace enseignant, ni export, ni lien ; dépôt et lien refusés", async () => {
+    const autre = join(dossier, "Autre.exo");
+    rendu("--make-exercise", autre, "--title", "Autre", join(c.echantillons, "plis-erodes.lst"));
+    const autre64 = readFileSync(autre).toString("base64");
+    // The other exercise's link, made by the page outside packages.
+    await nav().ouvrir(c.url);
+    await nav().executerAsync(() => window.strataloom.pret);
+    const lien = await nav().executer((b64) => {
+      const s = window.strataloom.session();
+      const o = Uint8Array.from(atob(b64), (x) => x.charCodeAt(0));
+      return s.ouvrirExercice("Autre.exo", o) || s.lienExercice();
+    }, autre64);
+    verifier(/^[A-Za-z0-9_-]{20,}$/.test(lien), `lien de l'autre exercice : ${lien}`);
+    const REFUS = "Dans ce cours, seul l'exercice donné par ton professeur s'ouvre : ton travail et ta note restent ceux " +
+      "de cet exercice.";
+    await nav().ouvrir(adresse);
+    const donnees = { cmi: { core: { student_id: "eleve-M", student_name: ELEVE } } };
+
+    // A link at the launch: refused, the package's exercise stays.
+    await Lancer(donnees, false, "#exercice=" + lien);
+    egal(await Boites(), [REFUS], "lien au lancement");
+    egal((await Page()).titre, "Discordance", "exercice après le lien au lancement");
+
+    const menu = await nav().executer((ids) => ({
+      absents: ids.filter((id) => document.getElementById(id)),
+      exercice: Array.from(document.getElementById("menu-Exercice1").children, (x) => x.id || x.tagName.toLowerCase()),
+    }), ABSENTS);
+    egal(menu.absents, [], "articles qui devraient manquer");
+    egal(menu.exercice, ["Verifier1", "Ordonner1", "hr", "Reponse1"], "le menu Exercice du paquet");
+    // From the keyboard: the menu walked with the arrows reaches none of them.
+    await nav().executer(() => document.getElementById("Exercice1").focus());
+    await nav().touches(ENTREE);
+    const parcours = [await nav().executer(() => document.activeElement.id)];
+    for (let i = 0; i < 3; ++i) {
+      await nav().touches(BAS);
+      parcours.push(await nav().executer(() => document.activeElement.id));
+    }
+    await nav().touches(ECHAP);
+    egal(parcours, ["Verifier1", "Ordonner1", "Reponse1", "Verifier1"], "articles atteints au clavier");
+    // "Ouvrir un exercice"'s key does nothing.
+    await nav().executer(() => {
+      window.choix = 0;
+      document.getElementById("choix-exercice").addEventListener("click", () => ++window.choix);
+      document.body.focus();
+    });
+    await nav().touches([CTRL, "e"]);
+    egal(await nav().executer(() => window.choix), 0, "Ctrl+E ouvre le choix d'un fichier");
+    egal(await Boites(), [], "boîtes après Ctrl+E");
+
+    // A .exo dropped on the page.
+    await nav().executer((b64) => {
+      const o = Uint8Array.from(atob(b64), (x) => x.charCodeAt(0));
+      const t = new DataTransfer();
+      t.items.add(new File([o], "Autre.exo"));
+      document.getElementById("Visu").dispatchEvent(new DragEvent("drop", { dataTransfer: t, bubbles: true, cancelable: true }));
+    }, autre64);
+    egal(await Boites(), [REFUS], "exercice déposé");
+    egal((await Page()).titre, "Discordance", "exercice après le dépôt");
+    // A link pasted into the address of the page already open.
+    await nav().executer((l) => (location.hash = "#exercice=" + l), lien);
+    egal(await Boites(), [REFUS], "lien collé");
+    const p = await nav().executer(() => ({ titre: window.strataloom.session().titreExercice(), hash: location.hash }));
+    egal(p, { titre: "Discordance", hash: "" }, "exercice et adresse après le lien collé");
+    await Quitter();
+  });
+
+  surPlateforme("plateforme : un travail que la page ne peut reprendre reste tel quel sur la plateforme jusqu'à ce que l'élève agisse", async () => {
+    verifier(garde, "le premier lancement a échoué");
+    // The check digits changed: the engine refuses the text.
+    const illisible = garde.slice(0, -8) + (garde.endsWith("00000000") ? "11111111" : "00000000");
+    const donnees = { cmi: { core: { student_id: "eleve-D", student_name: ELEVE }, suspend_data: illisible } };
+    await Lancer(donnees);
+    const textes = await Boites();
+    egal(textes.length, 1, `une boîte au lancement : ${JSON.stringify(textes)}`);
+    verifier(textes[0].startsWith("Le travail gardé par la plateforme ne peut pas être repris : ") &&
+      textes[0].endsWith(". Ton travail gardé sur la plateforme y reste tel quel tant que tu ne changes pas ta coupe."),
+    `message : ${textes[0]}`);
+    await Calme();
+    await nav().cadre(null);
+    egal(await nav().executer(() => window.ecrits.filter((e) => e === "cmi.suspend_data")), [],
+      "travail écrit avant que l'élève agisse");
+    await nav().cadre(0);
+    // Left without a change: the platform keeps its text.
+    let q = await Quitter();
+    egal(q.suspend, illisible, "travail de la plateforme après une visite sans changement");
+    // The pupil's first event: the work on screen replaces it.
+    await Lancer(donnees);
+    await Boites();
+    await nav().cliquer("#Sedim");
+    await Calme();
+    q = await Quitter();
+    egal(Champs(q.suspend).slice(0, 4), ["SLR1", Empreinte(exo), "S", ""], "travail après le premier événement");
+  });
+
+  test("plateforme : en anglais, le lien refusé et le travail illisible parlent anglais", async () => {
+    verifier(adresse && garde, "le premier lancement a échoué");
+    try {
+      await c.Ouvrir({ langues: "en-US,en" });
+      await nav().ouvrir(adresse);
+      const illisible = garde.slice(0, -8) + (garde.endsWith("00000000") ? "11111111" : "00000000");
+      await Lancer({ cmi: { core: { student_id: "eleve-E", student_name: ELEVE }, suspend_data: illisible } }, false,
+        "#exercice=AAAA");
+      const textes = await Boites();
+      egal(textes.length, 2, `deux boîtes : ${JSON.stringify(textes)}`);
+      verifier(textes.some((t) => t.startsWith("The work kept by the platform cannot be taken back: ") &&
+        t.endsWith(". Your work kept on the platform stays there as it is until you change your section.")),
+      `travail illisible : ${JSON.stringify(textes)}`);
+      verifier(textes.includes("In this course, only the exercise your teacher gave opens: your work and your mark " +
+        "stay those of this exercise."), `lien refusé : ${JSON.stringify(textes)}`);
+      await Quitter();
+    } finally {
+      await nav().cadre(null);
+      await c.Ouvrir();
+      await c.FermerAvertissement();
+    }
   });
 }
