@@ -60,6 +60,7 @@ std::string ExerciceWeb::Ouvrir(const std::string& nom, section::Exercice e, sec
     // The pupil's section starts again, with the exercise's letters.
     eleve.DefinirGraineLettres(e.graineLettres);
     eleve.Reinitialiser();
+    empreinte_ = section::TexteEmpreinte(section::EmpreinteExercice(e));
     exercice_ = std::move(e);
     return {};
 }

@@ -66,7 +66,7 @@ public:
     // The open exercise's fingerprint as 16 hexadecimal digits ("" when
     // none): a course package's page sends the platform nothing for
     // another exercise.
-    std::string Empreinte() const;
+    std::string Empreinte() const { return exercice_ ? empreinte_ : std::string(); }
     // The pupil's work as the text the platform keeps: {texte}, or {raison}
     // (a sentence for the pupil) when it cannot keep it; the sentence says
     // whether this browser keeps it (`navigateur`: the pupil is known to
@@ -96,6 +96,7 @@ private:
     std::string Ouvrir(const std::string& nom, section::Exercice e, section::Session& eleve);
 
     std::optional<section::Exercice> exercice_;
+    std::string empreinte_;  // the open exercise's fingerprint, as Empreinte gives it
     section::Session modele_;
     section::Session essai_;
     section::Chronologie chronologie_;

@@ -14,10 +14,6 @@
 
 using emscripten::val;
 
-std::string ExerciceWeb::Empreinte() const {
-    return exercice_ ? section::TexteEmpreinte(section::EmpreinteExercice(*exercice_)) : std::string();
-}
-
 val ExerciceWeb::TexteReprise(const section::Session& eleve, bool navigateur) const {
     val r = val::object();
     if (!exercice_) return r;
