@@ -505,6 +505,21 @@ export function TestsScorm(c) {
     egal(Champs(q.suspend).slice(0, 4), ["SLR1", Empreinte(exo), "S", ""], "travail après le premier événement");
   });
 
+  surPlateforme("plateforme : le paquet ouvert hors de toute plateforme : l'élève est prévenu, le navigateur ne garde rien", async () => {
+    verifier(adresse, "le premier lancement a échoué");
+    await nav().executer(() => localStorage.clear());
+    await nav().ouvrir(adresse.replace(/plateforme\.html$/, "paquet/exercice-01.html"));
+    await nav().executerAsync(() => window.strataloom.demarrage);
+    egal(await Boites(), ["Strataloom ne trouve pas la plateforme d'apprentissage : ta note ne lui sera pas transmise " +
+      "et ton travail n'est gardé que tant que la page reste ouverte."], "message sans plateforme");
+    await nav().cliquer("#Sedim");
+    await Ordonner();
+    egal((await Page()).lignes, ["Sédimentation", "Sédimentation"], "la page travaille");
+    // Left and opened again: nothing was kept.
+    await nav().ouvrir(adresse);
+    egal(await Stockage(), {}, "ce que le navigateur garde");
+  });
+
   test("plateforme : en anglais, le lien refusé et le travail illisible parlent anglais", async () => {
     verifier(adresse && garde, "le premier lancement a échoué");
     try {
