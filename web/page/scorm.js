@@ -150,9 +150,10 @@ export const Plateforme = (() => {
   // Nothing is written for another exercise than the package's.
   const Ecrire = (element, valeur) => DuPaquet() && Appeler("LMSSetValue", element, String(valeur));
 
-  // The work as the platform keeps it. A work too long for it is told
-  // once and stays in the browser's storage; the platform then keeps
-  // nothing, so that the next visit takes back the browser's, newer.
+  // The work as the platform keeps it, once the pupil has acted. A work
+  // too long for it is told once and stays in the browser's storage when
+  // the platform names the learner; the platform then keeps nothing, so
+  // that the next visit takes back the browser's, newer.
   function GarderTravail() {
     if (!agi) return true; // the platform's record stays as it is
     const t = session.texteReprise(!!eleveId);
