@@ -1864,6 +1864,18 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
         <extracomment>%1 is the platform&apos;s function called (LMSCommit...), %2 the platform&apos;s own words for the error, %3 its code.</extracomment>
         <translation>The learning platform refused %1: %2 (error %3). Your work stays in the page; if this happens again, tell your teacher.</translation>
     </message>
+    <message>
+        <source>Oui</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>Paquet</name>
