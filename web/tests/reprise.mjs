@@ -200,6 +200,8 @@ export function TestsReprise(c) {
     // The tab reloaded on another exercise's link: the list is offered,
     // taken back, then the question comes before the link's exercise.
     const Recharger = async () => {
+      // Through another page: the fragment alone changed would not load it again.
+      await nav().ouvrir("about:blank");
       await nav().ouvrir(c.url + "#exercice=" + liens.Discordance);
       await nav().executerAsync(() => window.strataloom.pret);
       await c.FermerAvertissement();
