@@ -87,6 +87,12 @@ export function TestsExercices(c) {
     const avant = await nav().executer(() => document.getElementById("Verifier1").disabled);
     egal(avant, true, "« Vérifier ma coupe » grisé sans exercice");
     await OuvrirExercice(exo);
+    // Events on screen, no exercise yet: the window's question about the
+    // list comes first; « Non » opens the exercise over them.
+    const q = await c.Boite(true);
+    egal(q && [q.texte, q.boutons], ["La liste des événements n'a pas été sauvée.\nVoulez-vous la sauver ?",
+      ["Oui", "Non", "Annuler"]], "question avant d'ouvrir l'exercice");
+    await nav().cliquer("#boite-message button[value=non]");
     const b = await LireEtFermer();
     verifier(b.texte.includes("« Discordance »"), `message d'ouverture : ${b.texte}`);
     const e = await nav().executer(() => ({
