@@ -1883,6 +1883,18 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
         <source>L&apos;exercice affiché n&apos;est pas celui du cours : rien n&apos;est transmis à la plateforme.</source>
         <translation>The exercise shown is not the course&apos;s: nothing is sent to the platform.</translation>
     </message>
+    <message>
+        <source>Oui</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>Paquet</name>

@@ -10,10 +10,18 @@ export const Boites = (() => {
   const texte = document.getElementById("texte-message");
   const boutons = document.getElementById("boutons-message");
   let file = Promise.resolve();
+  // Boxes shown or waiting their turn.
+  let enCours = 0;
+  function Compter(promesse) {
+    ++enCours;
+    promesse.finally(() => --enCours).catch(() => {});
+    return promesse;
+  }
 
   // icone: "information", "erreur", "question" or "simple" (no icon).
-  // choix: [[caption, value], ...]; the first is the default button.
-  function Montrer(message, icone, choix) {
+  // choix: [[caption, value], ...]; `defaut` (the first unless given) is
+  // the value of the button that has the focus and of Escape.
+  function Montrer(message, icone, choix, defaut = choix[0][1]) {
     const suite = file.then(
       () =>
         new Promise((resolve) => {
@@ -28,21 +36,21 @@ export const Boites = (() => {
             boutons.append(b);
           }
           boite.returnValue = "";
-          boite.addEventListener("close", () => resolve(boite.returnValue || choix[0][1]), {
+          boite.addEventListener("close", () => resolve(boite.returnValue || defaut), {
             once: true,
           });
           boite.showModal();
-          boutons.firstChild.focus();
+          (Array.from(boutons.children).find((b) => b.value === defaut) || boutons.firstChild).focus();
         }),
     );
     file = suite.catch(() => {});
-    return suite;
+    return Compter(suite);
   }
 
   const Information = (m) => Montrer(m, "information", [[TEXTES.ok, "ok"]]);
   const Erreur = (m) => Montrer(m, "erreur", [[TEXTES.ok, "ok"]]);
   const Simple = (m) => Montrer(m, "simple", [[TEXTES.ok, "ok"]]);
-  const Question = (m, choix) => Montrer(m, "question", choix);
+  const Question = (m, choix, defaut) => Montrer(m, "question", choix, defaut);
 
   // The about box: its icon shows "Hello !" once it has been clicked, and
   // from then on in every later showing.
@@ -52,7 +60,7 @@ export const Boites = (() => {
     icone.title = TEXTES.hello;
   });
   function APropos() {
-    return (file = file.then(
+    return Compter(file = file.then(
       () =>
         new Promise((resolve) => {
           apropos.addEventListener("close", resolve, { once: true });
@@ -62,5 +70,8 @@ export const Boites = (() => {
     ));
   }
 
-  return { Information, Erreur, Simple, Question, APropos };
+  // True while a box is shown or waits for one to close.
+  const Occupees = () => enCours > 0;
+
+  return { Information, Erreur, Simple, Question, APropos, Occupees };
 })();

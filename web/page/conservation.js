@@ -28,6 +28,7 @@ export const Conservation = (() => {
   function Cloisonner(prefixe) {
     espace = String(prefixe);
   }
+  const kEnregistre = "strataloom.enregistre";
 
   function Ecrire(stockage, cle, valeur) {
     try {
@@ -128,6 +129,39 @@ export const Conservation = (() => {
     }
   }
 
+  // What the pupil last saved (the list's bytes and the order an answer
+  // holds), so that a later visit knows whether the work it takes back
+  // was saved; null: nothing saved.
+  function GarderEnregistre(enregistre) {
+    const s = local();
+    if (s) Ecrire(s, kEnregistre, enregistre === null ? null : JSON.stringify(enregistre));
+  }
+
+  function Enregistre() {
+    const s = local();
+    const v = s && Lire(s, kEnregistre);
+    try {
+      return v ? JSON.parse(v) : null;
+    } catch (e) {
+      return null;
+    }
+  }
+
+  // Work that ends in the storage (a file being read, the list's write to
+  // come): Garde() resolves once all of it, and whatever it started in
+  // turn, is done.
+  const enCours = new Set();
+  function Suivre(promesse) {
+    const suivie = Promise.resolve(promesse)
+      .catch(() => {})
+      .finally(() => enCours.delete(suivie));
+    enCours.add(suivie);
+    return promesse;
+  }
+  async function Garde() {
+    while (enCours.size) await Promise.all(enCours);
+  }
+
   // The list is written once the handler that changed it has returned, and
   // at the latest when the page is hidden or left: clicks in quick
   // succession make one write.
@@ -139,7 +173,15 @@ export const Conservation = (() => {
     GarderListe(f());
   }
   function Noter(octets) {
-    if (!aEcrire) setTimeout(Ecrire_, 0);
+    if (!aEcrire)
+      Suivre(
+        new Promise((fin) =>
+          setTimeout(() => {
+            Ecrire_();
+            fin();
+          }, 0),
+        ),
+      );
     aEcrire = octets;
   }
   window.addEventListener("pagehide", Ecrire_);
@@ -174,7 +216,11 @@ export const Conservation = (() => {
     ExerciceGarde,
     GarderOrdre,
     OrdreGarde,
+    GarderEnregistre,
+    Enregistre,
     SiPlein,
     Cloisonner,
+    Suivre,
+    Garde,
   };
 })();

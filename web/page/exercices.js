@@ -15,7 +15,7 @@ import { Ordonner } from "./ordonner.js";
 export const Exercices = (() => {
   let moteur = null;
   let session = null;
-  let fenetre = null; // {Rafraichir, ModeleDeLExercice}: what the window does around an opening
+  let fenetre = null; // {Rafraichir, ModeleDeLExercice, EnregistrerListe}: what the window does around an opening
   let textes = {};
   let eleve = ""; // the name last given, offered again
   let dernier = null; // the last "Vérifier ma coupe", for the tests
@@ -67,7 +67,7 @@ export const Exercices = (() => {
       else if (mode !== "muet") await Boites.Erreur(raison);
       return false;
     }
-    Ordonner.Fermer();
+    Ordonner.Oublier();
     EffacerEcarts();
     fenetre.ModeleDeLExercice();
     fenetre.Rafraichir();
@@ -76,6 +76,7 @@ export const Exercices = (() => {
       const titre = session.titreExercice();
       const fichier = nom || (titre || "exercice") + ".exo";
       Conservation.GarderExercice(fichier, octets || session.octetsExercice().slice());
+      GarderEnregistre();
       await Boites.Information(Remplir(textes.ouvert, titre || fichier.replace(/\.exo$/i, "")));
     }
     return true;
@@ -86,6 +87,54 @@ export const Exercices = (() => {
     return Ouvert(octets === null ? TEXTES.impossibleDeCharger : session.ouvrirExercice(nom, octets), nom, octets, mode);
   }
 
+  // --- The pupil's work before another exercise opens ---
+
+  // What was last saved, as the engine now knows it, kept for the next
+  // visit (the list's bytes and the order the answer holds).
+  function GarderEnregistre() {
+    Conservation.GarderEnregistre({ liste: Array.from(session.texteListe()), ordre: session.ordreDonne() });
+  }
+  function Enregistre() {
+    session.marquerEnregistre();
+    GarderEnregistre();
+  }
+
+  // The work taken back at start-up counts as saved when it is what was
+  // last saved.
+  function ReprendreEnregistre() {
+    const e = Conservation.Enregistre();
+    if (!e) return;
+    const meme = (a, b) => JSON.stringify(a) === JSON.stringify(b);
+    if (meme(e.liste, Array.from(session.texteListe())) && meme(e.ordre, session.ordreDonne())) session.marquerEnregistre();
+  }
+
+  // The window's question before the pupil's work is dropped, when the
+  // engine judges that some would be lost. True when the opening may go
+  // on: nothing to lose, "Non", or "Oui" and the work downloaded.
+  async function ConfirmerAbandon() {
+    const question = session.questionAbandon();
+    if (!question) return true;
+    const choix = await Boites.Question(
+      question,
+      [
+        [textes.oui, "oui"],
+        [textes.non, "non"],
+        [textes.annulerQuestion, "annuler"],
+      ],
+      "annuler",
+    );
+    if (choix === "non") return true;
+    if (choix !== "oui") return false;
+    return session.exerciceOuvert() ? EnregistrerReponse() : fenetre.EnregistrerListe();
+  }
+
+  // An exercise the engine has read and rebuilt (`raison` "" ) opens once
+  // the pupil has said what becomes of the work on screen.
+  async function OuvrirPrepare(raison, nom, octets) {
+    if (!raison && !(await ConfirmerAbandon())) return false;
+    return Ouvert(raison || (session.ouvrirPrepare() ? "" : TEXTES.impossibleDeCharger), nom, octets, "annoncer");
+  }
+
   const Ouvrir = () => Fichiers.Choisir(choix);
   async function Fichier(f) {
     if (!session) return;
@@ -94,7 +143,8 @@ export const Exercices = (() => {
       await Boites.Erreur(refus());
       return;
     }
-    await OuvrirOctets(f.name, await Fichiers.Lire(f, moteur.octetsExerciceMax()), "annoncer");
+    const octets = await Conservation.Suivre(Fichiers.Lire(f, moteur.octetsExerciceMax()));
+    await OuvrirPrepare(octets === null ? TEXTES.impossibleDeCharger : session.preparerExercice(f.name, octets), f.name, octets);
   }
   Fichiers.SurChoix(choix, Fichier);
 
@@ -140,21 +190,24 @@ export const Exercices = (() => {
 
   // --- Enregistrer ma réponse ---
 
+  // True once the answer is downloaded.
   async function EnregistrerReponse() {
-    if (!session || !session.exerciceOuvert()) return;
+    if (!session || !session.exerciceOuvert()) return false;
     const nom = await Saisie.Demander(textes.nomEleve, eleve);
-    if (nom === null) return;
+    if (nom === null) return false;
     const r = session.reponse(nom);
     if (r.raison) {
       await Boites.Erreur(r.raison);
-      return;
+      return false;
     }
     const octets = r.octets.slice();
     const titre = session.titreExercice();
     const fichier = await Saisie.NomDeFichier((titre ? nom + " - " + titre : nom) + ".rep");
-    if (fichier === null) return;
+    if (fichier === null) return false;
     eleve = nom;
     Fichiers.Telecharger(octets, fichier, "application/octet-stream");
+    Enregistre();
+    return true;
   }
 
   // --- The exercise as a page address ---
@@ -196,7 +249,9 @@ export const Exercices = (() => {
   }
 
   // An address that carries an exercise opens it once; the fragment is then
-  // taken off, so that a reload keeps the pupil's section.
+  // taken off (whatever the pupil answers), so that a reload keeps the
+  // pupil's section. The link of the exercise already open leaves its work
+  // as it is.
   async function DepuisAdresse() {
     const m = /^#exercice=([A-Za-z0-9_-]*)$/.exec(location.hash);
     if (!m || !session) return false;
@@ -205,7 +260,8 @@ export const Exercices = (() => {
       await Boites.Erreur(refus());
       return false;
     }
-    return Ouvert(session.ouvrirLien(m[1]), null, null, "annoncer");
+    if (session.memeLien(m[1])) return true;
+    return OuvrirPrepare(session.preparerLien(m[1]), null, null);
   }
 
   // A link pasted into the address bar of the page already open.
@@ -245,6 +301,8 @@ export const Exercices = (() => {
     Ordonner: () => Ordonner.Ouvrir(),
     panneauOrdonner: Ordonner,
     Reprendre,
+    ReprendreEnregistre,
+    Enregistre,
     DepuisAdresse,
     CopierLien,
     MajMenu,

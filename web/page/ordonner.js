@@ -194,13 +194,28 @@ export const Ordonner = (() => {
   document.getElementById("VerifierOrdre").addEventListener("click", Verifier);
   document.getElementById("FermerOrdonner").addEventListener("click", () => boite.close());
 
-  // Each opening deals the cards again, as the window does.
+  // The cards as the pupil last left them, checked or not; the first
+  // opening of an exercise takes the order last checked (one taken back
+  // at start-up) or deals the cards.
+  function Donner() {
+    const donne = session.cartes();
+    const ordre = session.ordreDonne();
+    justifications.clear();
+    if (!ordre) return donne;
+    const parId = new Map(donne.map((c) => [c.id, c]));
+    const rangees = ordre.cartes.map((id) => parId.get(id)).filter((c) => c);
+    if (rangees.length !== donne.length) return donne;
+    rangees.forEach((c, i) => justifications.set(c.id, ordre.justifications[i]));
+    return rangees;
+  }
+
   function Ouvrir() {
     if (!session || !session.exerciceOuvert()) return;
-    cartes = session.cartes();
-    justifications.clear();
-    choisie = 0;
-    resultat.textContent = "";
+    if (!cartes.length) {
+      cartes = Donner();
+      choisie = 0;
+      resultat.textContent = "";
+    }
     DessinerCoupe();
     Afficher(false);
     boite.showModal();
@@ -212,9 +227,19 @@ export const Ordonner = (() => {
     dernier = null;
   }
 
+  // Another exercise: its cards are dealt at the next opening.
+  function Oublier() {
+    Fermer();
+    cartes = [];
+    justifications.clear();
+    resultat.textContent = "";
+  }
+
   // An order kept by an earlier visit is judged again by the engine, so
-  // that the answer holds it with the mark the engine gives.
+  // that the answer holds it with the mark the engine gives; the next
+  // opening shows it.
   function Reprendre(ordre) {
+    Oublier();
     session.verifierOrdre(ordre.cartes, ordre.justifications);
   }
 
@@ -222,8 +247,10 @@ export const Ordonner = (() => {
     Installer,
     Ouvrir,
     Fermer,
+    Oublier,
     Reprendre,
     dernier: () => dernier,
     cartes: () => cartes.map((c) => c.id),
+    justifications: () => Justifications(),
   };
 })();

@@ -135,6 +135,9 @@ const Fenetre = (() => {
     Exercices.EffacerEcarts();
     if (conserver) Conservation.Noter(() => session.texteListe().slice());
     Plateforme.Noter();
+    // Both write once the handler has returned: what they write is written
+    // by the next task.
+    Conservation.Suivre(new Promise((r) => setTimeout(r, 0)));
     if (!premierDessin) {
       premierDessin = true;
       performance.mark("strataloom-premier-dessin");
@@ -175,27 +178,40 @@ const Fenetre = (() => {
   // "Sauver la liste des événements" and "Exporter la liste des
   // événements": the same bytes, under the names and types the desktop's
   // two dialogs give them.
-  // The name is asked first, the desktop's offered.
+  // The name is asked first, the desktop's offered. True once downloaded.
   async function TelechargerListe(nom, type) {
-    if (session.nombreLignes() === 0) return;
+    if (session.nombreLignes() === 0) return false;
     const octets = session.texteListe().slice();
     const choisi = await Saisie.NomDeFichier(nom);
-    if (choisi !== null) Fichiers.Telecharger(octets, choisi, type);
+    if (choisi === null) return false;
+    Fichiers.Telecharger(octets, choisi, type);
+    return true;
   }
-  const Sauver1Click = () => TelechargerListe(TEXTES.nomListe, "application/octet-stream");
+  // The list saved (not exported as text) is the work last saved, as in the window.
+  async function Sauver1Click() {
+    const fait = await TelechargerListe(TEXTES.nomListe, "application/octet-stream");
+    if (fait) Exercices.Enregistre();
+    return fait;
+  }
   const Exporterliste1Click = () => TelechargerListe(TEXTES.nomTexte, "text/plain");
 
   const choixListe = document.getElementById("choix-liste");
   const Charger1Click = () => Fichiers.Choisir(choixListe);
-  Fichiers.SurChoix(choixListe, async (f) => {
+  // True when the file's list is on screen, false when refused, null
+  // when the file is not a list.
+  async function LireListe(f) {
     // Only a name with the list extension goes on, in any case.
-    if (Fichiers.Extension(f.name).toLowerCase() !== "lst" || !session) return;
+    if (Fichiers.Extension(f.name).toLowerCase() !== "lst" || !session) return null;
     const octets = await Fichiers.Lire(f, moteur.octetsListeMax());
     const lue = octets !== null && session.chargerListe(octets) === 0;
     if (!lue) session.reinitialiser();
+    else Exercices.Enregistre();
     Rafraichir();
     CouleursAide(0);
-    if (!lue) await Boites.Information(TEXTES.chargementImpossible);
+    return lue;
+  }
+  Fichiers.SurChoix(choixListe, async (f) => {
+    if ((await Conservation.Suivre(LireListe(f))) === false) await Boites.Information(TEXTES.chargementImpossible);
   });
 
   // --- Model and pictures ---
@@ -216,14 +232,15 @@ const Fenetre = (() => {
 
   const choixModele = document.getElementById("choix-modele");
   const Importermodle1Click = () => Fichiers.Choisir(choixModele);
-  Fichiers.SurChoix(choixModele, async (f) => {
-    if (!session) return;
+  // True once the picture is the model and kept for the tab.
+  async function LireModele(f) {
     const octets = await Fichiers.Lire(f, moteur.octetsModeleMax());
-    if (octets === null || !ChargerModele(octets)) {
-      await Boites.Erreur(TEXTES.impossibleDeCharger);
-      return;
-    }
+    if (octets === null || !ChargerModele(octets)) return false;
     Conservation.GarderModele(octets);
+    return true;
+  }
+  Fichiers.SurChoix(choixModele, async (f) => {
+    if (session && !(await Conservation.Suivre(LireModele(f)))) await Boites.Erreur(TEXTES.impossibleDeCharger);
   });
 
   let comparaison = false;
@@ -354,6 +371,27 @@ const Fenetre = (() => {
   let signalerPret;
   const pret = new Promise((r) => (signalerPret = r));
 
+  // The pupil's answer to the offer of the kept list: "reprendre" or
+  // "nouvelle".
+  async function ProposerReprise(reprise) {
+    const quoi =
+      reprise.lignes <= 1
+        ? TEXTES.aucunEvenement
+        : reprise.lignes === 2
+          ? TEXTES.unEvenement
+          : Remplir(TEXTES.nEvenements, reprise.lignes - 1);
+    return Boites.Question(Remplir(TEXTES.reprise, quoi), [
+      [TEXTES.reprendre, "reprendre"],
+      [TEXTES.nouvelleCoupe, "nouvelle"],
+    ]);
+  }
+
+  // The start-up, one step after the other: the engine and the window;
+  // then what the last visit kept comes back in one go, the exercise,
+  // its order and justifications, then the list (offered first, after
+  // the warning, unless the browser discarded the tab); the saved state
+  // of that work; and last, a link's exercise, asked for as any other
+  // opening. Every change is written before the storage is read again.
   async function Demarrer() {
     Conservation.SiPlein(() => Boites.Information(TEXTES.stockagePlein));
     moteur = await StrataloomMoteur({ wasmBinary: await MoteurEmbarque() });
@@ -381,6 +419,7 @@ const Fenetre = (() => {
         Vue.AfficherModele(session);
         ActiverVue();
       },
+      EnregistrerListe: Sauver1Click,
     });
     Enseignant.Installer(moteur, session);
     Paquet.Installer(moteur, session);
@@ -393,8 +432,8 @@ const Fenetre = (() => {
       signalerPret();
       return;
     }
-    // The exercise open at the last visit comes back first: it starts the
-    // section again, under the list taken back below.
+    // The exercise open at the last visit comes back first, with its order:
+    // it starts the section again, under the list taken back below.
     const avecExercice = defaut < 0 && (await Exercices.Reprendre());
     const initiale = session.texteListe().slice();
     const reprise = defaut < 0 ? ListeAReprendre(initiale) : null;
@@ -410,37 +449,39 @@ const Fenetre = (() => {
       await Boites.Erreur(TEXTES.texturesAbsentes);
       return;
     }
-    conserver = revenue || !reprise;
-    if (revenue) return;
-    // The warning comes up over the new window before anything else.
-    await Avertissement1Click();
-    if (reprise) {
-      const quoi =
-        reprise.lignes <= 1
-          ? TEXTES.aucunEvenement
-          : reprise.lignes === 2
-            ? TEXTES.unEvenement
-            : Remplir(TEXTES.nEvenements, reprise.lignes - 1);
-      const choix = await Boites.Question(Remplir(TEXTES.reprise, quoi), [
-        [TEXTES.reprendre, "reprendre"],
-        [TEXTES.nouvelleCoupe, "nouvelle"],
-      ]);
-      conserver = true;
-      if (choix === "reprendre") Reprendre(reprise.octets);
-      else Conservation.GarderListe(session.texteListe().slice());
+    if (!revenue) {
+      // The warning comes up over the new window before anything else.
+      await Avertissement1Click();
+      if (reprise) {
+        if ((await ProposerReprise(reprise)) === "reprendre") Reprendre(reprise.octets);
+        else Conservation.GarderListe(session.texteListe().slice());
+      }
     }
-    // A link that carries an exercise opens it, over whatever was taken back.
+    conserver = true;
+    Exercices.ReprendreEnregistre();
+    Rafraichir();
+    CouleursAide(0);
+    // A link that carries an exercise opens it as any other opening does,
+    // once the work it would replace is on screen; the kept exercise's own
+    // link leaves that work as it is.
     await Exercices.DepuisAdresse();
   }
 
   const demarrage = Demarrer();
+  // Resolved once the start-up is over (its boxes answered) and what it
+  // took back is on screen and in the storage.
+  const repris = demarrage.then(() => Conservation.Garde());
   return {
     pret,
     demarrage,
+    repris,
+    // A promise resolved once the last change is in the storage.
+    garde: () => Conservation.Garde(),
     session: () => session,
     moteur: () => moteur,
     comparaison: () => comparaison,
     textes: TEXTES,
+    boites: Boites,
     aide: Aide,
     son: Son,
     vue: Vue,

@@ -16,7 +16,8 @@
 
 using emscripten::val;
 
-std::string ExerciceWeb::Ouvrir(const std::string& nom, const std::string& octets, section::Session& eleve) {
+std::string ExerciceWeb::Preparer(const std::string& nom, const std::string& octets, const section::Session& eleve) {
+    prepare_.reset();
     section::Exercice e;
     if (octets.size() > section::kOctetsExerciceMax)
         return section::Remplir(section::Texte("FenetrePrincipale", "Impossible d'ouvrir l'exercice %1 : %2"),
@@ -24,14 +25,35 @@ std::string ExerciceWeb::Ouvrir(const std::string& nom, const std::string& octet
     if (const std::string raison = section::LireExercice(octets, e); !raison.empty())
         return section::Remplir(section::Texte("FenetrePrincipale", "Impossible d'ouvrir l'exercice %1 : %2"),
                                 {nom, raison});
-    return Ouvrir(nom, std::move(e), eleve);
+    return Preparer(nom, std::move(e), eleve);
 }
 
-std::string ExerciceWeb::OuvrirLien(const std::string& texte, section::Session& eleve) {
+std::string ExerciceWeb::PreparerLien(const std::string& texte, const section::Session& eleve) {
+    prepare_.reset();
     section::Exercice e;
     if (const std::string raison = section::LireLienExercice(texte, eleve.textures(), e); !raison.empty())
         return section::Remplir(section::Texte("Page", "Impossible d'ouvrir l'exercice de ce lien : %1"), {raison});
-    return Ouvrir(e.titre, std::move(e), eleve);
+    const std::string nom = e.titre;
+    return Preparer(nom, std::move(e), eleve);
+}
+
+std::string ExerciceWeb::Ouvrir(const std::string& nom, const std::string& octets, section::Session& eleve) {
+    if (std::string raison = Preparer(nom, octets, eleve); !raison.empty()) return raison;
+    OuvrirPrepare(eleve);
+    return {};
+}
+
+std::string ExerciceWeb::OuvrirLien(const std::string& texte, section::Session& eleve) {
+    if (std::string raison = PreparerLien(texte, eleve); !raison.empty()) return raison;
+    OuvrirPrepare(eleve);
+    return {};
+}
+
+bool ExerciceWeb::MemeLien(const std::string& texte, const section::Session& eleve) const {
+    if (!exercice_) return false;
+    section::Exercice e;
+    return section::LireLienExercice(texte, eleve.textures(), e).empty() &&
+           section::EmpreinteExercice(e) == section::EmpreinteExercice(*exercice_);
 }
 
 std::string ExerciceWeb::Lien() const { return exercice_ ? section::TexteLienExercice(*exercice_) : std::string(); }
@@ -42,7 +64,7 @@ emscripten::val ExerciceWeb::Octets() {
     return val(emscripten::typed_memory_view(tampon_.size(), reinterpret_cast<const std::uint8_t*>(tampon_.data())));
 }
 
-std::string ExerciceWeb::Ouvrir(const std::string& nom, section::Exercice e, section::Session& eleve) {
+std::string ExerciceWeb::Preparer(const std::string& nom, section::Exercice e, const section::Session& eleve) {
     section::Session modele;
     modele.DefinirTextures(eleve.textures());
     if (!section::ChargerExercice(modele, e))
@@ -50,7 +72,15 @@ std::string ExerciceWeb::Ouvrir(const std::string& nom, section::Exercice e, sec
                                                "L'exercice %1 a été préparé avec d'autres images de roches : sa "
                                                "coupe ne peut pas être refaite ici."),
                                 {nom});
-    modele_ = std::move(modele);
+    prepare_ = Prepare{std::move(e), std::move(modele)};
+    return {};
+}
+
+bool ExerciceWeb::OuvrirPrepare(section::Session& eleve) {
+    if (!prepare_) return false;
+    modele_ = std::move(prepare_->modele);
+    section::Exercice e = std::move(prepare_->exercice);
+    prepare_.reset();
     essai_.DefinirTextures(eleve.textures());
     chronologie_ = section::LireChronologie(modele_);
     temoins_ = section::TemoinsProposes(modele_, chronologie_);
@@ -62,7 +92,7 @@ std::string ExerciceWeb::Ouvrir(const std::string& nom, section::Exercice e, sec
     eleve.Reinitialiser();
     empreinte_ = section::TexteEmpreinte(section::EmpreinteExercice(e));
     exercice_ = std::move(e);
-    return {};
+    return true;
 }
 
 val ExerciceWeb::Verifier(const section::Session& eleve) {
@@ -224,6 +254,16 @@ val ExerciceWeb::Reponse(const std::string& nom, const section::Session& eleve) 
     return r;
 }
 
+std::string QuestionAbandon(const section::Liste& liste, const section::Liste& enregistree,
+                            const std::optional<section::OrdreDonne>& ordre,
+                            const std::optional<section::OrdreDonne>& ordreEnregistre, bool exercice) {
+    if (!((liste.size() > 1 && liste != enregistree) || ordre != ordreEnregistre)) return {};
+    return exercice ? section::Texte("FenetrePrincipale",
+                                     "Ta réponse à l'exercice n'a pas été enregistrée.\rVeux-tu l'enregistrer ?")
+                    : section::Texte("FenetrePrincipale",
+                                     "La liste des événements n'a pas été sauvée.\rVoulez-vous la sauver ?");
+}
+
 val TextesExercice() {
     using section::Texte;
     val t = val::object();
@@ -258,6 +298,11 @@ val TextesExercice() {
     t.set("lienCopie", Texte("Page", "Le lien de l'exercice, à copier et à donner aux élèves :"));
     t.set("lienLocal", Texte("Page", "Cette page est ouverte depuis un fichier : ce lien ne fonctionne que sur cet "
                                      "ordinateur. Déposez la page sur un site web pour le donner aux élèves."));
+    // The buttons of the question asked before work is dropped, as the
+    // window's box has them.
+    t.set("oui", Texte("Page", "Oui"));
+    t.set("non", Texte("Page", "Non"));
+    t.set("annulerQuestion", Texte("Page", "Annuler"));
     t.set("lienTropLong", Texte("Page", "La liste de cet exercice est trop longue pour tenir dans un lien."));
     return t;
 }

@@ -30,6 +30,16 @@ public:
     // The same from a link's text (after "#exercice="), the target rebuilt
     // from these textures and checked by its fingerprint.
     std::string OuvrirLien(const std::string& texte, section::Session& eleve);
+    // The same in two steps, as the window asks before dropping the pupil's
+    // work only for an exercise it can open: Preparer reads the file (or
+    // PreparerLien the link) and rebuilds its target, keeping it aside
+    // (the reason of a refusal, or ""); OuvrirPrepare then opens it.
+    std::string Preparer(const std::string& nom, const std::string& octets, const section::Session& eleve);
+    std::string PreparerLien(const std::string& texte, const section::Session& eleve);
+    bool OuvrirPrepare(section::Session& eleve);
+    // True when a link's text holds the exercise open (the same
+    // fingerprint): opening it would only start the pupil's work again.
+    bool MemeLien(const std::string& texte, const section::Session& eleve) const;
     bool Ouvert() const { return exercice_.has_value(); }
     // The open exercise's link text ("" when none, or its list is too long)
     // and its file's bytes (null when none).
@@ -56,6 +66,7 @@ public:
     emscripten::val VerifierOrdre(emscripten::val ids, emscripten::val justifications);
     // The last order checked: {cartes, justifications, note} or null.
     emscripten::val OrdreDonne() const;
+    const std::optional<section::OrdreDonne>& Ordre() const { return ordre_; }
 
     // The answer file's bytes for `nom`: {raison} when it cannot be
     // written, else {octets}.
@@ -93,7 +104,13 @@ private:
     // other choice counts as none); a complete order becomes the one an
     // answer keeps.
     Jugement JugerOrdre(const std::vector<int>& ids, const std::vector<section::Justification>& justifications);
-    std::string Ouvrir(const std::string& nom, section::Exercice e, section::Session& eleve);
+    std::string Preparer(const std::string& nom, section::Exercice e, const section::Session& eleve);
+
+    struct Prepare {
+        section::Exercice exercice;
+        section::Session modele;
+    };
+    std::optional<Prepare> prepare_;
 
     std::optional<section::Exercice> exercice_;
     std::string empreinte_;  // the open exercise's fingerprint, as Empreinte gives it
@@ -108,6 +125,17 @@ private:
     std::vector<std::uint32_t> rgba_;
     std::string tampon_;
 };
+
+// The work the pupil would lose, judged as the window judges it: events
+// beyond the first line that differ from the list last saved (in a list
+// file or an answer), or an order checked since the answer was last
+// saved. Then the window's question before dropping it, worded for an
+// answer while an exercise is open, for the list otherwise; "" when
+// nothing would be lost (the reset list, "Sédimentation" alone, holds
+// nothing to lose).
+std::string QuestionAbandon(const section::Liste& liste, const section::Liste& enregistree,
+                            const std::optional<section::OrdreDonne>& ordre,
+                            const std::optional<section::OrdreDonne>& ordreEnregistre, bool exercice);
 
 // The window's words for the exercise commands, {nom: texte}, in the
 // current language (the window's own texts and contexts).

@@ -120,6 +120,18 @@ public:
 
     // Reset, then the file's lines replace the list and are replayed. A file
     // the file layer refuses leaves the reset section and its single line.
+    // The pupil's work as last saved: the list (a list file saved or
+    // loaded, an answer saved, an exercise opened) and the order an answer
+    // holds. The page says when; the engine judges what would be lost.
+    void MarquerEnregistre() {
+        listeEnregistree_ = session_.liste();
+        ordreEnregistre_ = exercice_.Ordre();
+    }
+    std::string QuestionAbandon() const {
+        return ::QuestionAbandon(session_.liste(), listeEnregistree_, exercice_.Ordre(), ordreEnregistre_,
+                                 exercice_.Ouvert());
+    }
+
     int ChargerListe(const std::string& octets) {
         section::Liste lignes;
         if (octets.size() > section::kOctetsListeMax ||
@@ -183,12 +195,25 @@ public:
     std::string OuvrirExercice(const std::string& nom, const std::string& octets) {
         if (std::string raison = exercice_.Ouvrir(nom, octets, session_); !raison.empty()) return raison;
         modele_ = exercice_.Cible();
+        MarquerEnregistre();
         return {};
     }
     std::string OuvrirLien(const std::string& texte) {
         if (std::string raison = exercice_.OuvrirLien(texte, session_); !raison.empty()) return raison;
         modele_ = exercice_.Cible();
+        MarquerEnregistre();
         return {};
+    }
+    bool MemeLien(const std::string& texte) const { return exercice_.MemeLien(texte, session_); }
+    std::string PreparerExercice(const std::string& nom, const std::string& octets) {
+        return exercice_.Preparer(nom, octets, session_);
+    }
+    std::string PreparerLien(const std::string& texte) { return exercice_.PreparerLien(texte, session_); }
+    bool OuvrirPrepare() {
+        if (!exercice_.OuvrirPrepare(session_)) return false;
+        modele_ = exercice_.Cible();
+        MarquerEnregistre();
+        return true;
     }
     std::string LienExercice() const { return exercice_.Lien(); }
     val OctetsExercice() { return exercice_.Octets(); }
@@ -345,6 +370,8 @@ private:
     section::Session session_;
     section::Raster modele_;
     ExerciceWeb exercice_;
+    section::Liste listeEnregistree_;
+    std::optional<section::OrdreDonne> ordreEnregistre_;
     EnseignantWeb enseignant_;
     std::vector<std::uint32_t> rgba_;
     std::string tampon_;
@@ -571,6 +598,12 @@ EMSCRIPTEN_BINDINGS(strataloom) {
         .function("modeleRgba", &SessionWeb::ModeleRgba)
         .function("ouvrirExercice", &SessionWeb::OuvrirExercice)
         .function("exerciceOuvert", &SessionWeb::ExerciceOuvert)
+        .function("memeLien", &SessionWeb::MemeLien)
+        .function("preparerExercice", &SessionWeb::PreparerExercice)
+        .function("preparerLien", &SessionWeb::PreparerLien)
+        .function("ouvrirPrepare", &SessionWeb::OuvrirPrepare)
+        .function("marquerEnregistre", &SessionWeb::MarquerEnregistre)
+        .function("questionAbandon", &SessionWeb::QuestionAbandon)
         .function("ouvrirLien", &SessionWeb::OuvrirLien)
         .function("lienExercice", &SessionWeb::LienExercice)
         .function("octetsExercice", &SessionWeb::OctetsExercice)

@@ -41,6 +41,27 @@ export async function RangerAuClavier(nav, ids) {
   }
 }
 
+// The exercise file at `chemin` chosen in "Ouvrir un exercice...", once the
+// page has read it.
+export async function OuvrirExerciceParLeMenu(nav, chemin) {
+  await nav.cliquer("#Exercice1");
+  await nav.cliquer("#Ouvrirexercice1");
+  await nav.envoyerFichier("#choix-exercice", chemin);
+  await nav.executerAsync(() => window.strataloom.garde());
+}
+
+// A link's text pasted after "#exercice=" in the open page's address, once
+// the page has heard of it.
+export const CollerLien = (nav, lien) =>
+  nav.executerAsync(
+    (a) =>
+      new Promise((r) => {
+        window.addEventListener("hashchange", () => r(), { once: true });
+        location.hash = a;
+      }),
+    "#exercice=" + lien,
+  );
+
 export function TestsExercices(c) {
   const nav = () => c.nav();
   const rendu = (...args) =>
@@ -49,16 +70,11 @@ export function TestsExercices(c) {
   const modele = join(c.echantillons, "discordance-faillee.lst");
   let exoFait = false; // the exercise file made by the renderer
 
-  async function OuvrirExercice(chemin) {
-    await nav().cliquer("#Exercice1");
-    await nav().cliquer("#Ouvrirexercice1");
-    await nav().envoyerFichier("#choix-exercice", chemin);
-    await nav().executerAsync(() => new Promise((r) => setTimeout(r, 0)));
-  }
+  const OuvrirExercice = (chemin) => OuvrirExerciceParLeMenu(nav(), chemin);
 
   // The page's box, closed after reading it.
   async function LireEtFermer() {
-    const b = await c.Boite();
+    const b = await c.Boite(true);
     verifier(b, "aucune boîte affichée");
     await nav().cliquer(`#${b.id} button`);
     return b;
@@ -71,6 +87,12 @@ export function TestsExercices(c) {
     const avant = await nav().executer(() => document.getElementById("Verifier1").disabled);
     egal(avant, true, "« Vérifier ma coupe » grisé sans exercice");
     await OuvrirExercice(exo);
+    // Events on screen, no exercise yet: the window's question about the
+    // list comes first; « Non » opens the exercise over them.
+    const q = await c.Boite(true);
+    egal(q && [q.texte, q.boutons], ["La liste des événements n'a pas été sauvée.\nVoulez-vous la sauver ?",
+      ["Oui", "Non", "Annuler"]], "question avant d'ouvrir l'exercice");
+    await nav().cliquer("#boite-message button[value=non]");
     const b = await LireEtFermer();
     verifier(b.texte.includes("« Discordance »"), `message d'ouverture : ${b.texte}`);
     const e = await nav().executer(() => ({
@@ -174,13 +196,15 @@ export function TestsExercices(c) {
   test("exercice : l'exercice, la liste et l'ordre vérifié survivent à la fermeture de la page", async () => {
     const avant = await nav().executer(() => [window.strataloom.session().texteListe().length,
       window.strataloom.session().ordreDonne()]);
-    await nav().executerAsync(() => new Promise((r) => setTimeout(r, 50)));
+    await nav().executerAsync(() => window.strataloom.garde());
     egal(await nav().executer(() => (localStorage.getItem("strataloom.liste") || "").length), avant[0], "liste gardée");
     await nav().ouvrir(c.url);
     await nav().executerAsync(() => window.strataloom.pret);
     await c.FermerAvertissement();
     const b = await c.Boite();
-    if (b && b.boutons.length > 1) await nav().cliquer("#boite-message button");
+    verifier(b && b.boutons.length === 2, `offre de reprise attendue : ${JSON.stringify(b)}`);
+    await nav().cliquer("#boite-message button[value=reprendre]");
+    await nav().executerAsync(() => window.strataloom.repris);
     const apres = await nav().executer(() => [window.strataloom.session().titreExercice(),
       window.strataloom.session().texteListe().length, window.strataloom.session().ordreDonne()]);
     egal(apres, ["Discordance", ...avant], "exercice, liste et ordre repris");
@@ -196,17 +220,17 @@ export function TestsExercices(c) {
     return textes;
   }
 
-  test("exercice : le lien de l'exercice rouvre le même exercice ; un lien abîmé est refusé", async () => {
+  test("exercice : le lien de l'exercice ouvre le même exercice dans un autre navigateur ; un lien abîmé est refusé", async () => {
     await nav().cliquer("#Exercice1");
     await nav().cliquer("#Lienexercice1");
     const b = await LireEtFermer();
     const adresse = b.texte.split("\n").find((l) => l.includes("#exercice="));
     verifier(adresse && adresse.startsWith(c.url + "#exercice="), `adresse : ${b.texte}`);
     verifier(b.texte.includes("ne fonctionne que sur cet ordinateur"), "avertissement file:// absent");
-    await nav().ouvrir("about:blank");
-    await nav().ouvrir(adresse);
-    await nav().executerAsync(() => window.strataloom.pret);
+    // Another browser, which keeps nothing of this one's work.
+    await c.Ouvrir({ adresse });
     const textes = await BoitesDuDemarrage();
+    await nav().executerAsync(() => window.strataloom.repris);
     verifier(textes.some((t) => t.includes("« Discordance »")), `message d'ouverture : ${JSON.stringify(textes)}`);
     const e = await nav().executer(() => [window.strataloom.session().titreExercice(), location.hash,
       window.strataloom.session().lignes()]);
@@ -215,8 +239,10 @@ export function TestsExercices(c) {
     const lien = adresse.split("#exercice=")[1];
     const abime = lien.slice(0, -3) + (lien.at(-3) === "A" ? "B" : "A") + lien.slice(-2);
     // Pasted into the open page's address: refused, with its reason.
-    await nav().executer((a) => (location.hash = a), "#exercice=" + abime);
+    await CollerLien(nav(), abime);
     const refus = await BoitesDuDemarrage();
+    egal(await nav().executer(() => [window.strataloom.session().titreExercice(), location.hash]), ["Discordance", ""],
+      "un lien refusé ne change rien");
     verifier(refus.some((t) => t.startsWith("Impossible d'ouvrir l'exercice de ce lien : ")),
       `refus attendu : ${JSON.stringify(refus)}`);
   });
@@ -275,6 +301,14 @@ export function TestsExercices(c) {
       document.getElementById("Ouvrirexercice1").textContent, document.getElementById("VerifierCoupe").textContent,
       document.getElementById("Sons1").textContent]);
     egal(t, ["Exercise", "Open an exercise...", "Check my section", "Sounds"], "menu Exercice en anglais");
+    // The question asked before work is dropped: the English program's.
+    await nav().cliquer("#Sedim");
+    const q = await nav().executer(() => {
+      const m = window.strataloom.moteur().textesExercice();
+      return [window.strataloom.session().questionAbandon(), m.oui, m.non, m.annulerQuestion];
+    });
+    egal(q, ["The event list has not been saved.\rDo you want to save it?", "Yes", "No", "Cancel"],
+      "question avant d'abandonner la liste, en anglais");
     await c.Ouvrir();
     await c.FermerAvertissement();
   });

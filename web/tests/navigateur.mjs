@@ -24,6 +24,7 @@ import { TestsExercices } from "./exercices.mjs";
 import { TestsScorm } from "./scorm.mjs";
 import { TestsEnseignant } from "./enseignant.mjs";
 import { TestsPaquetScorm } from "./scorm_paquet.mjs";
+import { TestsReprise } from "./reprise.mjs";
 
 const racine = resolve(dirname(fileURLToPath(import.meta.url)), "..", "..");
 const args = process.argv.slice(2);
@@ -49,24 +50,35 @@ const AVERTISSEMENT =
 let nav = null;
 let table = []; // the engine's event table, as the page has it
 
+// A new browser (options as Navigateur.Lancer's) on the page, or on
+// `options.adresse`.
 async function Ouvrir(options = {}) {
   if (nav) await nav.fermer();
   Vider(telechargements);
   nav = await Navigateur.Lancer({ largeur: 1280, hauteur: 800, telechargements, ...options });
   await nav.delais(30000);
-  await nav.ouvrir(url);
+  await nav.ouvrir(options.adresse || url);
   await nav.executerAsync(() => window.strataloom.pret);
   table = await nav.executer(() => window.strataloom.moteur().evenements());
 }
 
-// The box open in the page, waiting a few frames for one that a closed box
-// queued; null when none comes.
-const Boite = () =>
-  nav.executerAsync(async () => {
+// The box open in the page. With `attendue`, waits for one to open;
+// otherwise null when none is open once the page is idle: its last change
+// written (a full storage's message comes then), no box shown or waiting
+// its turn, and still none a few frames later (the clipboard's answer
+// before a link's box is not the page's to wait for).
+const Boite = (attendue = false) =>
+  nav.executerAsync(async (attendue) => {
+    const s = window.strataloom;
+    const ouverte = () => document.querySelector("dialog[open]");
+    const image = () => new Promise((r) => requestAnimationFrame(r));
     let d = null;
-    for (let i = 0; i < 10 && !(d = document.querySelector("dialog[open]")); ++i)
-      await new Promise((r) => requestAnimationFrame(() => setTimeout(r, 0)));
-    if (!d) return null;
+    for (let calme = 0; !(d = ouverte()); ) {
+      if (s) await s.garde();
+      calme = s && s.boites.Occupees() ? 0 : calme + 1;
+      if (!attendue && calme > 3 && !ouverte()) return null;
+      await image();
+    }
     const t = d.querySelector(".texte-message");
     return {
       id: d.id,
@@ -75,7 +87,7 @@ const Boite = () =>
       texte: t ? t.innerText : null,
       boutons: Array.from(d.querySelectorAll("button"), (b) => b.textContent),
     };
-  });
+  }, attendue);
 
 // Closes the start-up warning after checking it.
 async function FermerAvertissement() {
@@ -98,7 +110,7 @@ async function ChargerParLeMenu(chemin) {
   await nav.cliquer("#Fichier1");
   await nav.cliquer("#Charger1");
   await nav.envoyerFichier("#choix-liste", chemin);
-  await nav.executerAsync(() => new Promise((r) => setTimeout(r, 0)));
+  await nav.executerAsync(() => window.strataloom.garde());
 }
 
 // --- Start-up ---
@@ -340,7 +352,7 @@ async function ChargerModele(chemin) {
   await nav.cliquer("#Fichier1");
   await nav.cliquer("#Importermodle1");
   await nav.envoyerFichier("#choix-modele", chemin);
-  await nav.executerAsync(() => new Promise((r) => setTimeout(r, 0)));
+  await nav.executerAsync(() => window.strataloom.garde());
 }
 
 const ModelePixels = () =>
@@ -615,7 +627,7 @@ test("la liste survit à la fermeture de l'onglet et se propose au retour", asyn
   await nav.cliquer("#boite-message button[value=reprendre]");
   // A box's answer reaches the page after the click: the start-up is over
   // once it has been acted on.
-  await nav.executerAsync(() => window.strataloom.demarrage);
+  await nav.executerAsync(() => window.strataloom.repris);
   const repris = await EtatPage(nav);
   egal(repris.octetsListe.toString("hex"), avant.octetsListe.toString("hex"), "liste reprise");
   ComparerAuRendu(repris, rendu, "coupe reprise");
@@ -627,7 +639,7 @@ test("la liste survit à la fermeture de l'onglet et se propose au retour", asyn
   b = await Boite();
   verifier(b && b.boutons.join() === "Reprendre,Nouvelle coupe", `seconde offre attendue : ${JSON.stringify(b)}`);
   await nav.cliquer("#boite-message button[value=nouvelle]");
-  await nav.executerAsync(() => window.strataloom.demarrage);
+  await nav.executerAsync(() => window.strataloom.repris);
   egal((await EtatPage(nav)).lignes, ["Sédimentation"], "nouvelle coupe");
   await nav.ouvrir(url);
   await nav.executerAsync(() => window.strataloom.pret);
@@ -638,6 +650,7 @@ test("la liste survit à la fermeture de l'onglet et se propose au retour", asyn
 test("un stockage plein : l'élève est prévenu une fois, aucune liste plus ancienne ne revient", async () => {
   await nav.cliquer("#Efface");
   await nav.cliquer("#Sedim");
+  await nav.executerAsync(() => window.strataloom.garde());
   // From now on the browser refuses every write, as a full storage does.
   await nav.executer(() => {
     Storage.prototype.setItem = function () {
@@ -655,7 +668,7 @@ test("un stockage plein : l'élève est prévenu une fois, aucune liste plus anc
   await nav.executerAsync(() => window.strataloom.pret);
   await FermerAvertissement();
   egal(await Boite(), null, "aucune liste plus ancienne proposée");
-  await nav.executerAsync(() => window.strataloom.demarrage);
+  await nav.executerAsync(() => window.strataloom.repris);
 });
 
 test("un modèle chargé revient quand l'onglet se recharge", async () => {
@@ -667,7 +680,7 @@ test("un modèle chargé revient quand l'onglet se recharge", async () => {
   await FermerAvertissement();
   const offre = await Boite();
   if (offre) await nav.cliquer("#boite-message button[value=nouvelle]");
-  await nav.executerAsync(() => window.strataloom.demarrage);
+  await nav.executerAsync(() => window.strataloom.repris);
   const pendant = await nav.appuyer("#zone-vue", "mouse", 0, () => EtatPage(nav));
   egal(pendant.modeleVisible, true, "modèle après rechargement");
   const m = await ModelePixels();
@@ -708,6 +721,10 @@ TestsFormations({ nav: () => nav, rendu, echantillons, telechargements, ChargerP
 
 TestsExercices({
   nav: () => nav, echantillons, telechargements, temp, url, ChargerParLeMenu, Ouvrir, FermerAvertissement, Boite,
+  programme: rendu.programme, base: rendu.base,
+});
+TestsReprise({
+  nav: () => nav, echantillons, telechargements, temp, url, Ouvrir, FermerAvertissement, Boite,
   programme: rendu.programme, base: rendu.base,
 });
 TestsScorm({

@@ -26,7 +26,11 @@ const attendre = (ms) => new Promise((r) => setTimeout(r, ms));
 
 export class Navigateur {
   // options: largeur, hauteur (window size), echelle (device scale
-  // factor), telechargements (folder for downloads), binaire, pilote.
+  // factor), telechargements (folder for downloads), binaire, pilote,
+  // profil (a folder of the caller's for the browser's profile, kept when
+  // the browser closes, so that a later launch finds what the pages
+  // stored: a browser closed and opened again; by default a new profile,
+  // removed at the end).
   static async Lancer(options = {}) {
     const n = new Navigateur();
     await n.demarrer(options);
@@ -34,7 +38,8 @@ export class Navigateur {
   }
 
   async demarrer(o) {
-    this.profil = mkdtempSync(join(tmpdir(), "strataloom-chromium-"));
+    this.profilPropre = !o.profil;
+    this.profil = o.profil || mkdtempSync(join(tmpdir(), "strataloom-chromium-"));
     const port = await PortLibre();
     this.pilote = spawn(o.pilote || "/usr/bin/chromedriver", [`--port=${port}`], {
       stdio: ["ignore", "ignore", "pipe"],
@@ -255,6 +260,6 @@ export class Navigateur {
     }
     this.pilote.kill();
     await new Promise((r) => (this.pilote.exitCode !== null ? r() : this.pilote.once("exit", r)));
-    rmSync(this.profil, { recursive: true, force: true });
+    if (this.profilPropre) rmSync(this.profil, { recursive: true, force: true });
   }
 }
