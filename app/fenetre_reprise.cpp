@@ -136,7 +136,8 @@ FenetrePrincipale::Offre FenetrePrincipale::OffrirReprise(bool seulementCetExerc
     const int choix = services_.questions->Choisir(
         Texte(section::QuestionReprise(t, titre.toStdString())),
         {TexteCatalogue(section::TexteFenetre::Reprendre), TexteCatalogue(section::TexteFenetre::NouvelleCoupe)});
-    if (choix != 0) return Offre::Nouvelle;
+    // Only "Nouvelle coupe" lets the kept work go; the box closed takes it back.
+    if (choix == 1) return Offre::Nouvelle;
 
     if (e) InstallerExercice(std::move(*e), std::move(modele), dossier.filePath(kFichierExercice));
     try {

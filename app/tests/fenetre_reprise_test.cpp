@@ -230,6 +230,11 @@ void TestReprise::travailEnregistreRevientAuDemarrage() {
     QVERIFY(!b.w->ModificationsNonEnregistrees());
     QVERIFY(b.w->close());
     QCOMPARE(b.f.questions.questions.size(), qsizetype(1));
+    // The box closed without an answer loses nothing: the work comes back.
+    b.f.questions.choix.push_back(-1);
+    Redemarrer(b, donnees_->path());
+    QCOMPARE(b.f.questions.questions.size(), qsizetype(1));
+    QVERIFY(b.w->session().liste() == liste);
 }
 
 // "Nouvelle coupe": a blank section, and the kept work is forgotten: the
