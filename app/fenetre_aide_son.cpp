@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
-#include <QMetaObject>
 #include <QTimer>
 
 #include "fenetre_principale.h"
@@ -59,23 +58,17 @@ void FenetrePrincipale::Avertissement() {
         TexteCatalogue(section::TexteFenetre::Avertissement));
 }
 
-// Only the first activation, at start-up, shows the warning: coming back
-// from the program's own boxes or from another application does not.
-void FenetrePrincipale::PremiereActivation() {
-    if (dejaActivee_) return;
-    dejaActivee_ = true;
-    QMetaObject::invokeMethod(this, &FenetrePrincipale::Avertissement, Qt::QueuedConnection);
-}
-
 // Shown for the first time, the window asks for the focus, as a new main
-// window does: the activation brings up the warning.
+// window does. The warning is the start-up step's (Commencer), not the
+// activation's: a window manager that activates the window only on the
+// pupil's first click would put the warning over that click.
 void FenetrePrincipale::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     if (!dejaActivee_) QTimer::singleShot(0, this, [this] { activateWindow(); });
 }
 
 void FenetrePrincipale::changeEvent(QEvent* e) {
-    if (e->type() == QEvent::ActivationChange && isActiveWindow()) PremiereActivation();
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) dejaActivee_ = true;
     // Space released in another window: the comparison ends with the focus.
     if (e->type() == QEvent::ActivationChange && !isActiveWindow()) FinComparaisonClavier();
     QMainWindow::changeEvent(e);

@@ -110,6 +110,10 @@ void FenetrePrincipale::OuvrirFichier(const QString& chemin) {
         OuvrirExercice(chemin);
         return;
     }
+    if (fichier.suffix().compare(QLatin1String("rep"), Qt::CaseInsensitive) == 0) {
+        OuvrirReponse(chemin);
+        return;
+    }
     if (fichier.suffix().compare(QLatin1String("lst"), Qt::CaseInsensitive) != 0) {
         services_.messages->Erreur(
             tr("Le fichier %1 n'est pas une liste d'événements : Strataloom n'ouvre que les listes "

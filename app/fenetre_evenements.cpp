@@ -48,6 +48,7 @@ void FenetrePrincipale::Rafraichir() {
     AfficherListe();
     AfficherCoupe();
     AppliquerDisponibilite();
+    GarderTravail();
 }
 
 // A button and its menu item always share their state. Distension is never

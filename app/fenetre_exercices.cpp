@@ -130,19 +130,37 @@ bool FenetrePrincipale::OuvrirExercice(const QString& chemin) {
         return false;
     }
     section::Session modele;
-    modele.DefinirTextures(session_.textures());
-    if (!section::ChargerExercice(modele, e)) {
-        services_.messages->Erreur(tr("L'exercice %1 a été préparé avec d'autres images de roches : sa coupe "
-                                      "ne peut pas être refaite ici.")
-                                       .arg(QDir::toNativeSeparators(chemin)));
-        return false;
-    }
+    if (!ExerciceJouable(e, chemin, modele)) return false;
     if (!ConfirmerAbandon()) return false;
+    InstallerExercice(std::move(e), std::move(modele), chemin);
+    const QString titre = exercice_->titre.empty() ? QFileInfo(chemin).completeBaseName() : Texte(exercice_->titre);
+    services_.messages->Information(
+        tr("Exercice « %1 » : construis la coupe du modèle. Appuie sur la coupe pour voir le modèle, "
+           "puis choisis « Vérifier ma coupe » dans le menu Exercice.")
+            .arg(titre));
+    return true;
+}
+
+// The exercise's section made again on the window's textures: `modele`
+// holds it; false, and the pupil told, when they are not the textures
+// the exercise was made with.
+bool FenetrePrincipale::ExerciceJouable(const section::Exercice& e, const QString& chemin, section::Session& modele) {
+    modele.DefinirTextures(session_.textures());
+    if (section::ChargerExercice(modele, e)) return true;
+    services_.messages->Erreur(tr("L'exercice %1 a été préparé avec d'autres images de roches : sa coupe "
+                                  "ne peut pas être refaite ici.")
+                                   .arg(QDir::toNativeSeparators(chemin)));
+    return false;
+}
+
+void FenetrePrincipale::InstallerExercice(section::Exercice e, section::Session modele, const QString& chemin) {
     if (fenetreOrdonner_) fenetreOrdonner_->close();
     exercice_ = std::move(e);
+    empreinte_ = section::EmpreinteExercice(*exercice_);
     cheminExercice_ = chemin;
     ordreDonne_.reset();
     ordreEnregistre_.reset();
+    cartesPosees_.reset();  // a new exercise deals the cards anew
     modeleExercice_ = std::move(modele);
     // The target is the model to compare with, as a loaded model picture.
     imageModele_ = dessin::VersImage(exercice_->cible);
@@ -155,23 +173,29 @@ bool FenetrePrincipale::OuvrirExercice(const QString& chemin) {
     listeEnregistree_ = session_.liste();
     Rafraichir();
     MajMenuExercice();
-    const QString titre = exercice_->titre.empty() ? QFileInfo(chemin).completeBaseName() : Texte(exercice_->titre);
-    services_.messages->Information(
-        tr("Exercice « %1 » : construis la coupe du modèle. Appuie sur la coupe pour voir le modèle, "
-           "puis choisis « Vérifier ma coupe » dans le menu Exercice.")
-            .arg(titre));
-    return true;
 }
 
 // The exercise's events as cards to put in order, in a window of its own
-// beside the section; each opening deals them again.
+// beside the section.
 void FenetrePrincipale::OrdonnerEvenements() {
     if (!exercice_ || !texturesOk_) return;
     if (fenetreOrdonner_) fenetreOrdonner_->close();
-    auto* fenetre = new FenetreOrdonner(*exercice_, session_.textures(), ++donne_, this);
+    // The cards as the pupil left them, checked again when they are the
+    // order last checked; dealt anew only for a new exercise.
+    const bool verifiees = cartesPosees_ && ordreDonne_ && cartesPosees_->cartes == ordreDonne_->cartes &&
+                           cartesPosees_->justifications == ordreDonne_->justifications;
+    auto* fenetre = new FenetreOrdonner(*exercice_, session_.textures(), ++donne_, this, cartesPosees_, verifiees);
     fenetreOrdonner_ = fenetre;
     fenetreOrdonner_->setAttribute(Qt::WA_DeleteOnClose);
-    connect(fenetre, &FenetreOrdonner::OrdreVerifie, this, [this](const section::OrdreDonne& o) { ordreDonne_ = o; });
+    connect(fenetre, &FenetreOrdonner::OrdreVerifie, this, [this](const section::OrdreDonne& o) {
+        ordreDonne_ = o;
+        cartesPosees_ = section::OrdreDonne{o.cartes, o.justifications, 0};
+        GarderTravail();
+    });
+    connect(fenetre, &FenetreOrdonner::CartesPosees, this, [this](const section::OrdreDonne& o) {
+        cartesPosees_ = o;
+        GarderTravail();
+    });
     fenetreOrdonner_->show();
 }
 
@@ -226,7 +250,7 @@ bool FenetrePrincipale::EnregistrerReponse() {
     if (!nom || nom->trimmed().isEmpty()) return false;
     section::Reponse r;
     r.eleve = nom->trimmed().toStdString();
-    r.exercice = section::EmpreinteExercice(*exercice_);
+    r.exercice = empreinte_;
     r.lignes = session_.liste();
     r.ordre = ordreDonne_;
     if (const std::string raison = section::VerifierReponse(r); !raison.empty()) {
@@ -246,5 +270,6 @@ bool FenetrePrincipale::EnregistrerReponse() {
     // The answer keeps the list and the order: saved as far as leaving goes.
     listeEnregistree_ = session_.liste();
     ordreEnregistre_ = ordreDonne_;
+    GarderTravail();
     return true;
 }

@@ -44,7 +44,10 @@ bool FenetrePrincipale::SauverListe(bool texte) {
     // The dialog's file name: the chosen one, or the preset bare name.
     repListes_ = DossierDe(choix ? *choix : d.nomFichier);
     // The text export is no save of the list.
-    if (choix && !texte) listeEnregistree_ = session_.liste();
+    if (choix && !texte) {
+        listeEnregistree_ = session_.liste();
+        GarderTravail();
+    }
     return choix.has_value();
 }
 

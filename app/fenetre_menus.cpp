@@ -94,6 +94,7 @@ void FenetrePrincipale::Connecter(QAction* a, section::Commande commande) {
     case Commande::Legende: declencher(&F::MontrerLegende); break;
     case Commande::Sons: basculer(&F::ActiverSons, &articleSons_); break;
     case Commande::OuvrirExercice: declencher(qOverload<>(&F::OuvrirExercice)); break;
+    case Commande::OuvrirReponse: declencher(qOverload<>(&F::OuvrirReponse), &articleOuvrirReponse_); break;
     case Commande::Verifier: declencher(&F::Verifier, &articleVerifier_); break;
     case Commande::Ordonner: declencher(&F::OrdonnerEvenements, &articleOrdonner_); break;
     case Commande::EnregistrerReponse: declencher(&F::EnregistrerReponse, &articleReponse_); break;

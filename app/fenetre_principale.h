@@ -76,6 +76,10 @@ public:
     // The "Exercice" menu (fenetre_exercices.cpp).
     void OuvrirExercice();
     bool OuvrirExercice(const QString& chemin);
+    // "Ouvrir une réponse...": a saved answer continued, its exercise
+    // found beside it, kept, open or chosen (fenetre_reprise.cpp).
+    void OuvrirReponse();
+    bool OuvrirReponse(const QString& chemin);
     void Verifier();
     bool EnregistrerReponse();  // true when the answer was written
     // Says in the status line what was just written.
@@ -89,6 +93,21 @@ public:
     QDialog* fenetreEnseignant() const { return fenetreEnseignant_; }
     QDialog* fenetreOrdonner() const { return fenetreOrdonner_; }
     const std::optional<section::Exercice>& exercice() const { return exercice_; }
+    // The order last checked, and the cards as last laid out in "Ordonner".
+    const std::optional<section::OrdreDonne>& ordreDonne() const { return ordreDonne_; }
+    const std::optional<section::OrdreDonne>& cartesPosees() const { return cartesPosees_; }
+
+    // The pupil's work is kept in `dossier` (the program gives the user's
+    // application data folder) after each change, and offered back at the
+    // next start; empty, nothing is kept (fenetre_reprise.cpp).
+    void GarderTravailDans(const QString& dossier);
+    const QString& dossierTravail() const { return dossierTravail_; }
+    // The start-up, as one step once the window is up: the warning, then
+    // the file named in `arguments` (OuvrirArguments) or, without one, the
+    // work kept at the last start offered back. A file wins over the kept
+    // work, which is offered after it only when the file is the kept
+    // exercise itself. Emits Demarre at its end.
+    void Commencer(const QStringList& arguments);
 
     // The program's arguments: a list file named after the program opens as
     // "Charger une liste d'événements" would open it (fenetre_bureau.cpp).
@@ -124,6 +143,8 @@ Q_SIGNALS:
     // in the event loop. Emitted queued, so a receiver connected right after
     // construction still hears it.
     void FinDemandee();
+    // The start-up step (Commencer) is over.
+    void Demarre();
 
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
@@ -140,6 +161,10 @@ private:
     QAction* CreerArticle(QMenu* menu, const section::ArticleMenu& article);
     void Connecter(QAction* action, section::Commande commande);
     void MajMenuExercice();
+    // An exercise read from `chemin` becomes the one open (its model, the
+    // section reset, the cards to deal anew); `modele` is its list replayed.
+    bool ExerciceJouable(const section::Exercice& e, const QString& chemin, section::Session& modele);
+    void InstallerExercice(section::Exercice e, section::Session modele, const QString& chemin);
     std::optional<QString> DemanderEnregistrement(const QString& titre, const QString& filtre,
                                                   const QString& extension, const QString& nom);
     void MontrerEcarts(const section::Verification& v);
@@ -176,6 +201,14 @@ private:
     void ChargerListe(const QString& chemin);
     void SauverImage(bool commeModele);
     bool ComparaisonClavier(QObject* objet, QEvent* e);
+    // The kept work (fenetre_reprise.cpp).
+    void GarderTravail();
+    std::optional<std::string> TexteTravail() const;
+    // What became of the kept work at start-up.
+    enum class Offre { Rien, Reprise, Nouvelle };
+    Offre OffrirReprise(bool seulementCetExercice);
+    std::optional<section::Exercice> ExerciceDeLaReponse(const section::Reponse& r, const QString& chemin,
+                                                         QString& cheminExercice);
     void FinComparaisonClavier();
     QString DossierSauvegardeModeles() const;
     QStringList DossiersModeles() const;
@@ -185,7 +218,6 @@ private:
     bool BasculerSon(QObject* cible, QKeyEvent* e);
     // The "Sons" item and the key chord: sounds on or off.
     void ActiverSons(bool actif);
-    void PremiereActivation();
 
     Services services_;
     section::Session session_;
@@ -201,6 +233,17 @@ private:
     // The exercise's order as last checked in "Ordonner", and as last saved
     // in an answer.
     std::optional<section::OrdreDonne> ordreDonne_, ordreEnregistre_;
+    // The cards as last laid out in "Ordonner", checked or not.
+    std::optional<section::OrdreDonne> cartesPosees_;
+    // The kept work: its folder, whether changes are kept yet (not before
+    // the start-up step offered it back), the text and the exercise's
+    // fingerprint last written or read.
+    QString dossierTravail_;
+    bool garder_ = false;
+    bool commence_ = false;
+    std::string texteGarde_;
+    std::optional<std::uint64_t> exerciceGarde_;
+    bool gardeImpossibleDite_ = false;  // the pupil was told the work cannot be kept
 
     QString repAppli_, repBase_, repEvenements_, repModeles_, repDocuments_, repListes_;
     QString fichierAide_;
@@ -220,6 +263,7 @@ private:
     QDialog* fenetreLegende_ = nullptr;
 
     std::optional<section::Exercice> exercice_;
+    std::uint64_t empreinte_ = 0;      // the open exercise's fingerprint
     section::Session modeleExercice_;  // the exercise's list replayed: its target
     QString eleve_;                    // the name last given with an answer
     QAction* articleVerifier_ = nullptr;
@@ -228,6 +272,7 @@ private:
     QAction* articleOrdonner_ = nullptr;
     QAction* articleEspaceEnseignant_ = nullptr;
     QAction* articleScorm_ = nullptr;
+    QAction* articleOuvrirReponse_ = nullptr;
     QString cheminExercice_;  // the file the open exercise was read from
     QDialog* fenetreEnseignant_ = nullptr;
     QPointer<QDialog> fenetreOrdonner_;  // the cards window, while open

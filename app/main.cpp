@@ -3,6 +3,8 @@
 // main window, the about box, then the event loop until the main window
 // closes.
 #include <QApplication>
+#include <QMetaObject>
+#include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -76,8 +78,13 @@ int main(int argc, char* argv[]) {
     BoiteAPropos aPropos;
     fenetre.setApropos([&aPropos] { aPropos.exec(); });
 
+    // The pupil's work is kept in the user's application data folder.
+    fenetre.GarderTravailDans(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     fenetre.show();
-    // "strataloom liste.lst", from a shell or a double click on the file.
-    fenetre.OuvrirArguments(QApplication::arguments());
+    // Once the event loop runs, one step: the warning, then the file named
+    // ("strataloom liste.lst", "strataloom exercice.exo", a double click on
+    // the file) or the work kept at the last start offered back.
+    QMetaObject::invokeMethod(
+        &fenetre, [&fenetre] { fenetre.Commencer(QApplication::arguments()); }, Qt::QueuedConnection);
     return app.exec();
 }

@@ -23,6 +23,7 @@
 #include "dessin/formations.h"
 #include "section/ordre.h"
 #include "section/exercice_session.h"
+#include "section/travail_garde.h"
 #include "langue.h"
 
 namespace {
@@ -33,7 +34,8 @@ constexpr int kRoleNom = Qt::UserRole + 2;  // the card's name without its justi
 }  // namespace
 
 FenetreOrdonner::FenetreOrdonner(const section::Exercice& e, const section::Textures& textures,
-                                 std::uint64_t graine, QWidget* parent)
+                                 std::uint64_t graine, QWidget* parent,
+                                 const std::optional<section::OrdreDonne>& posees, bool verifiees)
     : QDialog(parent) {
     setObjectName(QStringLiteral("Ordonner"));
     setWindowTitle(tr("Ordonner les événements"));
@@ -95,6 +97,8 @@ FenetreOrdonner::FenetreOrdonner(const section::Exercice& e, const section::Text
         item->setData(kRoleCarte, c.id);
         item->setData(kRoleNom, item->text());
     }
+    const bool reprises = posees && section::OrdreDesCartes(*posees, cartes_);
+    if (reprises) Poser(*posees);
     if (liste_->count() > 0) liste_->setCurrentRow(0);
     // Every card in sight, its justification on a second line if need be:
     // however long the check's text, the list keeps its height.
@@ -195,7 +199,20 @@ FenetreOrdonner::FenetreOrdonner(const section::Exercice& e, const section::Text
     // A drop, like a button, makes the last sentence out of date.
     connect(liste_->model(), &QAbstractItemModel::rowsMoved, this, &FenetreOrdonner::OrdreChange);
     connect(liste_->model(), &QAbstractItemModel::rowsInserted, this, &FenetreOrdonner::OrdreChange);
+    NommerCartes();
     CarteChoisie();
+    if (reprises && verifiees) Verifier();
+}
+
+void FenetreOrdonner::Poser(const section::OrdreDonne& o) {
+    for (std::size_t i = 0; i < o.cartes.size(); ++i) {
+        for (int rang = static_cast<int>(i); rang < liste_->count(); ++rang) {
+            if (liste_->item(rang)->data(kRoleCarte).toInt() != o.cartes[i]) continue;
+            liste_->insertItem(static_cast<int>(i), liste_->takeItem(rang));
+            break;
+        }
+        justifications_[o.cartes[i]] = o.justifications[i];
+    }
 }
 
 std::vector<section::Justification> FenetreOrdonner::justifications() const {
@@ -280,6 +297,7 @@ void FenetreOrdonner::OrdreChange() {
     NommerCartes();
     CarteChoisie();
     if (memesTextures_) resultat_->clear();
+    Q_EMIT CartesPosees(section::OrdreDonne{ordre(), justifications(), 0});
 }
 
 void FenetreOrdonner::Verifier() {

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QImage>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "section/exercice.h"
@@ -26,9 +27,13 @@ class FenetreOrdonner : public QDialog {
     Q_OBJECT
 public:
     // The model is the exercise's list replayed on `textures`; `graine`
-    // shuffles the cards.
+    // shuffles the cards. `posees`, when it is an order of these cards,
+    // lays them out as the pupil last left them, with their
+    // justifications, instead of the deal; `verifiees`: that order was
+    // checked, and the check is shown again.
     FenetreOrdonner(const section::Exercice& e, const section::Textures& textures, std::uint64_t graine,
-                    QWidget* parent = nullptr);
+                    QWidget* parent = nullptr, const std::optional<section::OrdreDonne>& posees = std::nullopt,
+                    bool verifiees = false);
 
     // False when the exercise was made with other textures: the section
     // shown is then the one these textures give.
@@ -51,6 +56,9 @@ Q_SIGNALS:
     // Each check gives the order, its justifications and its mark, for
     // the pupil's answer.
     void OrdreVerifie(const section::OrdreDonne& ordre);
+    // Each move of a card and each justification chosen gives the cards as
+    // they lie (the mark 0), to lay them out so again.
+    void CartesPosees(const section::OrdreDonne& cartes);
 
 public Q_SLOTS:
     void Monter();      // the selected card one place up
@@ -68,6 +76,8 @@ private:
     void CarteChoisie();
     void JustificationChoisie();
     void NommerCartes();
+    // The cards in the order of `o`, each with its justification.
+    void Poser(const section::OrdreDonne& o);
 
     section::Session modele_;
     section::Session essai_;

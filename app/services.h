@@ -70,6 +70,9 @@ public:
     virtual Reponse OuiNonAnnuler(const QString& texte) = 0;
     // A line of text typed in answer, or nothing when cancelled.
     virtual std::optional<QString> Demander(const QString& question, const QString& defaut) = 0;
+    // Question icon, one button per caption, the first the default; the
+    // index of the button pressed, or -1 when the box was closed.
+    virtual int Choisir(const QString& texte, const QStringList& boutons) = 0;
 };
 
 struct Services {

@@ -185,6 +185,19 @@ std::optional<QString> QuestionsQt::Demander(const QString& question, const QStr
     return t;
 }
 
+int QuestionsQt::Choisir(const QString& texte, const QStringList& boutons) {
+    QString lignes = texte;
+    lignes.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox boite(QMessageBox::Question, QString::fromLatin1(kTitreApplication), lignes, QMessageBox::NoButton,
+                      parent_);
+    boite.setTextFormat(Qt::PlainText);
+    QList<QAbstractButton*> poses;
+    for (const QString& libelle : boutons) poses << boite.addButton(libelle, QMessageBox::AcceptRole);
+    if (!poses.isEmpty()) boite.setDefaultButton(qobject_cast<QPushButton*>(poses.front()));
+    boite.exec();
+    return static_cast<int>(poses.indexOf(boite.clickedButton()));
+}
+
 Reponse QuestionsQt::OuiNonAnnuler(const QString& texte) {
     QString lignes = texte;
     lignes.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));

@@ -48,6 +48,7 @@ public:
 
     Reponse OuiNonAnnuler(const QString& texte) override;
     std::optional<QString> Demander(const QString& question, const QString& defaut) override;
+    int Choisir(const QString& texte, const QStringList& boutons) override;
 
 };
 

@@ -101,6 +101,7 @@ private Q_SLOTS:
     void sansTraductionLisibleToutResteFrancais();
     void fenetreToutEnAnglais();
     void fenetresSecondairesEnAnglais();
+    void repriseEnAnglais();
     void listesToujoursEnMotsFrancais();
     void cleanup() { traductions_.reset(); }
 
@@ -145,7 +146,8 @@ void TestAnglais::fenetreToutEnAnglais() {
     QCOMPARE(b.Bouton("Casse")->text(), QStringLiteral("Extension"));
     QCOMPARE(b.Action("Quitter1")->text(), QStringLiteral("&Quit"));
     // The start-up warning.
-    QTRY_VERIFY(!b.f.messages.messages.empty());
+    b.w->Commencer({b.executable});
+    QVERIFY(!b.f.messages.messages.empty());
     for (const auto& m : b.f.messages.messages) QVERIFY2(!ResteDuFrancais(m.texte), qPrintable(m.texte));
     const QStringList auDepart = Francais(Textes(b.w.get()));
     QVERIFY2(auDepart.isEmpty(), qPrintable(auDepart.join(QLatin1Char('\n'))));
@@ -196,6 +198,27 @@ void TestAnglais::listesToujoursEnMotsFrancais() {
     b.f.fichiers.Repondre(chemin);
     b.Action("Sauver1")->trigger();
     QCOMPARE(Octets(chemin), QByteArray("S\xE9" "dimentation\r\nCompression\r\nErosion\r\nVolcanisme\r\n"));
+}
+
+// The kept work offered back at the next start, in English, with the
+// page's buttons.
+void TestAnglais::repriseEnAnglais() {
+    Anglais();
+    QTemporaryDir donnees;
+    Banc b;
+    b.w->GarderTravailDans(donnees.path());
+    b.w->Commencer({b.executable});
+    b.Bouton("Plissa")->click();
+    b.f.questions.reponses.push_back(Reponse::Non);
+    QVERIFY(b.w->close());
+    b.Creer();
+    b.w->GarderTravailDans(donnees.path());
+    b.f.questions.choix.push_back(1);
+    b.w->Commencer({b.executable});
+    QCOMPARE(b.f.questions.questions.back(),
+             QStringLiteral("The section started last time has been kept: one event after the starting series.\r"
+                            "Do you want to go on with it?"));
+    QCOMPARE(b.f.questions.boutonsProposes.back(), (QStringList{QStringLiteral("Resume"), QStringLiteral("New section")}));
 }
 
 QTEST_MAIN(TestAnglais)

@@ -207,6 +207,10 @@
         <source>Exporter pour l&apos;ENT (SCORM)...</source>
         <translation>Export for the school platform (SCORM)...</translation>
     </message>
+    <message>
+        <source>Ouvrir une réponse...</source>
+        <translation>Open an answer...</translation>
+    </message>
 </context>
 <context>
     <name>Correction</name>
@@ -683,6 +687,18 @@
     <message>
         <source>Les lettres des formations sont tirées au hasard : elles ne disent ni leur âge ni leur place. Les failles (F), le plan de chevauchement (T) et les surfaces d&apos;érosion (S) sont des structures, à part.</source>
         <translation>The formations&apos; letters are drawn at random: they tell neither their age nor their place. Faults (F), the thrust plane (T) and erosion surfaces (S) are structures, listed apart.</translation>
+    </message>
+    <message>
+        <source>La coupe commencée la dernière fois a été gardée : %1.<byte value="xd"/>Veux-tu la reprendre ?</source>
+        <translation>The section started last time has been kept: %1.<byte value="xd"/>Do you want to go on with it?</translation>
+    </message>
+    <message>
+        <source>Ton travail sur l&apos;exercice « %1 » a été gardé : %2.<byte value="xd"/>Veux-tu le reprendre ?</source>
+        <translation>Your work on the exercise “%1” has been kept: %2.<byte value="xd"/>Do you want to go on with it?</translation>
+    </message>
+    <message>
+        <source>%1, et l&apos;ordre des événements que tu as vérifié</source>
+        <translation>%1, and the order of the events you checked</translation>
     </message>
 </context>
 <context>
@@ -1229,6 +1245,34 @@ Pupils may be refused although they read the section correctly.</translation>
     <message>
         <source>Paquets SCORM (*.zip)|*.zip</source>
         <translation>SCORM packages (*.zip)|*.zip</translation>
+    </message>
+    <message>
+        <source>Strataloom ne peut pas garder ta coupe dans %1 : si tu fermes la fenêtre, elle sera perdue.<byte value="xd"/>Pense à la sauver avec « Sauver la liste des événements » ou « Enregistrer ma réponse ».</source>
+        <translation>Strataloom cannot keep your section in %1: if you close the window, it will be lost.<byte value="xd"/>Remember to save it with “Save the event list” or “Save my answer”.</translation>
+    </message>
+    <message>
+        <source>Ouvrir une réponse</source>
+        <translation>Open an answer</translation>
+    </message>
+    <message>
+        <source>Choisis l&apos;exercice de cette réponse</source>
+        <translation>Choose the exercise of this answer</translation>
+    </message>
+    <message>
+        <source>L&apos;exercice %1 n&apos;est pas celui de la réponse %2 : choisis l&apos;exercice que tu as fait pour cette réponse.</source>
+        <translation>The exercise %1 is not the one of the answer %2: choose the exercise you did for this answer.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir la réponse %1 : %2</source>
+        <translation>Cannot open the answer %1: %2</translation>
+    </message>
+    <message>
+        <source>Réponse de %1 à l&apos;exercice « %2 » : tu peux continuer ta coupe et ton ordre des événements.</source>
+        <translation>Answer of %1 to the exercise “%2”: you can go on with your section and your order of the events.</translation>
+    </message>
+    <message>
+        <source>Réponse de %1 à l&apos;exercice « %2 » : tu peux continuer ta coupe.</source>
+        <translation>Answer of %1 to the exercise “%2”: you can go on with your section.</translation>
     </message>
 </context>
 <context>
@@ -2035,6 +2079,10 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
     <message>
         <source>le travail gardé est celui d&apos;un autre exercice</source>
         <translation>the kept work belongs to another exercise</translation>
+    </message>
+    <message>
+        <source>le fichier gardé n&apos;est pas un travail de Strataloom</source>
+        <translation>the kept file is not Strataloom work</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,15 @@ constexpr std::array kCatalogue{
     EntreeCatalogue{T::CoupeGeologique, "coupeGeologique", TEXTE_NOOP("Fenetre", "Coupe géologique")},
     EntreeCatalogue{T::ImageModele, "imageModele", TEXTE_NOOP("Fenetre", "Image modèle")},
     EntreeCatalogue{T::ListeEvenements, "listeEvenements", TEXTE_NOOP("Fenetre", "liste des événements géologiques")},
+    EntreeCatalogue{T::RepriseFenetre, "repriseFenetre",
+                    TEXTE_NOOP("Fenetre",
+                               "La coupe commencée la dernière fois a été gardée : %1.\r"
+                               "Veux-tu la reprendre ?")},
+    EntreeCatalogue{T::RepriseExercice, "repriseExercice",
+                    TEXTE_NOOP("Fenetre",
+                               "Ton travail sur l'exercice « %1 » a été gardé : %2.\r"
+                               "Veux-tu le reprendre ?")},
+    EntreeCatalogue{T::AvecOrdre, "avecOrdre", TEXTE_NOOP("Fenetre", "%1, et l'ordre des événements que tu as vérifié")},
 };
 
 // The table is indexed by its key.
@@ -78,7 +87,7 @@ constexpr bool DansLOrdre() {
     return true;
 }
 static_assert(DansLOrdre(), "kCatalogue must follow the order of TexteFenetre");
-static_assert(kCatalogue.size() == static_cast<std::size_t>(T::ListeEvenements) + 1, "a key without its text");
+static_assert(kCatalogue.size() == static_cast<std::size_t>(T::AvecOrdre) + 1, "a key without its text");
 
 }  // namespace
 

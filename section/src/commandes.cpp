@@ -46,6 +46,7 @@ constexpr std::array kAffichage{
 constexpr std::array kExercice{
     ArticleMenu{C::OuvrirExercice, "Ouvrirexercice1", TEXTE_NOOP("Commandes", "Ouvrir un exercice..."), {"Ctrl+E", nullptr}, false,
                 E::Toutes},
+    ArticleMenu{C::OuvrirReponse, "Ouvrirreponse1", TEXTE_NOOP("Commandes", "Ouvrir une réponse..."), kAucun, false, E::Fenetre},
     ArticleMenu{C::Verifier, "Verifier1", TEXTE_NOOP("Commandes", "Vérifier ma coupe"), {"F5", nullptr}, false, E::Toutes},
     ArticleMenu{C::Ordonner, "Ordonner1", TEXTE_NOOP("Commandes", "Ordonner les événements..."), kAucun, false, E::Toutes},
     kSeparateur,

@@ -66,7 +66,7 @@ TEST(Commandes, CommandesParEdition) {
         {Commande::Ordonner, true, true},       {Commande::EnregistrerReponse, true, true},
         {Commande::Sons, true, true},           {Commande::CreerExercice, true, true},
         {Commande::EspaceEnseignant, true, true}, {Commande::Quitter, true, false},
-        {Commande::ExporterScorm, true, true},
+        {Commande::ExporterScorm, true, true},  {Commande::OuvrirReponse, true, false},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(static_cast<int>(c.commande));
@@ -95,7 +95,7 @@ TEST(Commandes, CatalogueDeLaFenetre) {
         EXPECT_EQ(TexteDeFenetre(e.cle), std::string("Fenetre|") + e.francais);
         DefinirTraducteur(nullptr);
     }
-    EXPECT_EQ(noms.size(), static_cast<std::size_t>(TexteFenetre::ListeEvenements) + 1);
+    EXPECT_EQ(noms.size(), static_cast<std::size_t>(TexteFenetre::AvecOrdre) + 1);
     // The events' captions: their list word, translated in its context.
     for (const TypeEvenement& e : kEvenements) {
         EXPECT_EQ(NomEvenement(e.ligne), Utf8DeLigne(e.ligne));

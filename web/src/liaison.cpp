@@ -469,6 +469,7 @@ const char* NomCommande(section::Commande c) {
     case C::Legende: return "Legende";
     case C::Sons: return "Sons";
     case C::OuvrirExercice: return "OuvrirExercice";
+    case C::OuvrirReponse: return "OuvrirReponse";
     case C::Verifier: return "Verifier";
     case C::Ordonner: return "Ordonner";
     case C::EnregistrerReponse: return "EnregistrerReponse";

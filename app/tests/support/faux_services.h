@@ -91,15 +91,31 @@ public:
         reponses.pop_front();
         return r;
     }
-    std::optional<QString> Demander(const QString& question, const QString&) override {
+    std::optional<QString> Demander(const QString& question, const QString& defaut) override {
         questions << question;
+        defauts << defaut;
         if (textes.empty()) return std::nullopt;
         const std::optional<QString> t = textes.front();
         textes.pop_front();
         return t;
     }
+    // The button of `choix` in turn; with none scripted, the box closed (-1).
+    int Choisir(const QString& texte, const QStringList& boutons) override {
+        questions << texte;
+        boutonsProposes.push_back(boutons);
+        if (choix.empty()) {
+            ++sansReponse;
+            return -1;
+        }
+        const int c = choix.front();
+        choix.pop_front();
+        return c;
+    }
     std::deque<Reponse> reponses;
     std::deque<std::optional<QString>> textes;  // what Demander answers, in turn
+    std::deque<int> choix;                      // what Choisir answers, in turn
+    std::vector<QStringList> boutonsProposes;
+    QStringList defauts;  // what Demander offered, in turn
     QStringList questions;
     int sansReponse = 0;
 };

@@ -51,6 +51,10 @@ enum class TexteFenetre : int {
     CoupeGeologique,
     ImageModele,
     ListeEvenements,
+    // The window keeps the pupil's work between two starts.
+    RepriseFenetre,          // %1: one of UnEvenement, NEvenements, AucunEvenement, AvecOrdre
+    RepriseExercice,         // %1: the exercise's title; %2: as above
+    AvecOrdre,               // %1: one of UnEvenement, NEvenements, AucunEvenement
 };
 
 struct EntreeCatalogue {

@@ -31,6 +31,7 @@ enum class Commande : int {
     Legende,
     Sons,
     OuvrirExercice,
+    OuvrirReponse,
     Verifier,
     Ordonner,
     EnregistrerReponse,
