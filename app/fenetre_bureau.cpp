@@ -117,7 +117,7 @@ void FenetrePrincipale::OuvrirFichier(const QString& chemin) {
     if (fichier.suffix().compare(QLatin1String("lst"), Qt::CaseInsensitive) != 0) {
         services_.messages->Erreur(
             tr("Le fichier %1 n'est pas une liste d'événements : Strataloom n'ouvre que les listes "
-               "d'événements (.lst) et les exercices (.exo).")
+               "d'événements (.lst), les exercices (.exo) et les réponses (.rep).")
                 .arg(QDir::toNativeSeparators(chemin)));
         return;
     }

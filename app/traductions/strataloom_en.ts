@@ -1091,8 +1091,8 @@
         <translation>The event list has not been saved.<byte value="xd"/>Do you want to save it?</translation>
     </message>
     <message>
-        <source>Le fichier %1 n&apos;est pas une liste d&apos;événements : Strataloom n&apos;ouvre que les listes d&apos;événements (.lst) et les exercices (.exo).</source>
-        <translation>The file %1 is not an event list: Strataloom opens only event lists (.lst) and exercises (.exo).</translation>
+        <source>Le fichier %1 n&apos;est pas une liste d&apos;événements : Strataloom n&apos;ouvre que les listes d&apos;événements (.lst) les exercices (.exo) et les réponses (.rep).</source>
+        <translation>The file %1 is not an event list: Strataloom opens only event lists (.lst), exercises (.exo) and answers (.rep).</translation>
     </message>
     <message>
         <source>STRATALOOM</source>
