@@ -1091,10 +1091,6 @@
         <translation>The event list has not been saved.<byte value="xd"/>Do you want to save it?</translation>
     </message>
     <message>
-        <source>Le fichier %1 n&apos;est pas une liste d&apos;événements : Strataloom n&apos;ouvre que les listes d&apos;événements (.lst) les exercices (.exo) et les réponses (.rep).</source>
-        <translation>The file %1 is not an event list: Strataloom opens only event lists (.lst), exercises (.exo) and answers (.rep).</translation>
-    </message>
-    <message>
         <source>STRATALOOM</source>
         <translation>STRATALOOM</translation>
     </message>
@@ -1273,6 +1269,10 @@ Pupils may be refused although they read the section correctly.</translation>
     <message>
         <source>Réponse de %1 à l&apos;exercice « %2 » : tu peux continuer ta coupe.</source>
         <translation>Answer of %1 to the exercise “%2”: you can go on with your section.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;est pas une liste d&apos;événements : Strataloom n&apos;ouvre que les listes d&apos;événements (.lst), les exercices (.exo) et les réponses (.rep).</source>
+        <translation>The file %1 is not an event list: Strataloom opens only event lists (.lst), exercises (.exo) and answers (.rep).</translation>
     </message>
 </context>
 <context>
