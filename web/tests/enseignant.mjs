@@ -125,7 +125,11 @@ export function TestsEnseignant(c) {
     await nav().cliquer("#OngletClasse");
     await nav().envoyerFichier("#choix-modele-classe", exo);
     await nav().envoyerFichier("#choix-copies", copies.map((n) => join(d, n)).join("\n"));
-    await nav().executerAsync(() => new Promise((r) => setTimeout(r, 200)));
+    // The class is marked once every file is read: until the sum-up line says so.
+    await nav().executerAsync(async () => {
+      while (!document.getElementById("BilanClasse").textContent)
+        await new Promise((r) => requestAnimationFrame(r));
+    });
     const table = await nav().executer(() =>
       Array.from(document.querySelectorAll("#NotesClasse tr"), (tr) => Array.from(tr.cells, (x) => x.textContent)));
     egal(table.length, 7, "une ligne par fichier, sous l'en-tête");

@@ -300,7 +300,7 @@ export function TestsScorm(c) {
     const textes = await Boites();
     verifier(textes.some((t) => t.startsWith("La plateforme d'apprentissage a refusé LMSCommit : General Exception (erreur 101).")),
       `message attendu : ${JSON.stringify(textes)}`);
-    await nav().executerAsync(() => new Promise((r) => setTimeout(r, 50)));
+    await nav().executerAsync(() => Promise.all([window.strataloom.garde(), window.strataloom.plateforme.calme()]));
     const apres = await nav().executer((cle) => ({
       lignes: window.strataloom.session().lignes(),
       liste: Array.from(window.strataloom.session().texteListe()).join(),
@@ -314,7 +314,7 @@ export function TestsScorm(c) {
     await c.ChargerParLeMenu(longue);
     egal(await Boites(), ["La plateforme ne peut pas garder ton travail : ton travail dépasse les 4096 caractères que " +
       "la plateforme garde. Il reste gardé dans ce navigateur."], "travail trop long");
-    await nav().executerAsync(() => new Promise((r) => setTimeout(r, 50)));
+    await nav().executerAsync(() => Promise.all([window.strataloom.garde(), window.strataloom.plateforme.calme()]));
     egal(await nav().executer((cle) => (localStorage.getItem(cle) || "").length, Cles(ID_ELEVE) + ".liste"), 15 + 9 * 4100,
       "la longue liste gardée par le navigateur");
     await nav().cadre(null);
