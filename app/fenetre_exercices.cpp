@@ -108,16 +108,23 @@ void FenetrePrincipale::CreerExercice() {
     }
 }
 
-void FenetrePrincipale::OuvrirExercice() {
+// The open dialog of an exercise or an answer file, in the documents folder.
+std::optional<QString> FenetrePrincipale::DemanderOuverture(const QString& titre, const QString& filtre,
+                                                            const QString& extension) {
     DemandeFichier d;
-    d.titre = tr("Ouvrir un exercice");
-    d.filtre = FiltreExercices();
-    d.extensionDefaut = QStringLiteral("exo");
+    d.titre = titre;
+    d.filtre = filtre;
+    d.extensionDefaut = extension;
     d.dossierInitial = repDocuments_;
     d.dossierDoitExister = true;
     d.fichierDoitExister = true;
-    const std::optional<QString> choix = services_.fichiers->Ouvrir(d);
-    if (choix) OuvrirExercice(*choix);
+    return services_.fichiers->Ouvrir(d);
+}
+
+void FenetrePrincipale::OuvrirExercice() {
+    if (const std::optional<QString> choix =
+            DemanderOuverture(tr("Ouvrir un exercice"), FiltreExercices(), QStringLiteral("exo")))
+        OuvrirExercice(*choix);
 }
 
 bool FenetrePrincipale::OuvrirExercice(const QString& chemin) {

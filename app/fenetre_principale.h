@@ -165,6 +165,7 @@ private:
     // section reset, the cards to deal anew); `modele` is its list replayed.
     bool ExerciceJouable(const section::Exercice& e, const QString& chemin, section::Session& modele);
     void InstallerExercice(section::Exercice e, section::Session modele, const QString& chemin);
+    std::optional<QString> DemanderOuverture(const QString& titre, const QString& filtre, const QString& extension);
     std::optional<QString> DemanderEnregistrement(const QString& titre, const QString& filtre,
                                                   const QString& extension, const QString& nom);
     void MontrerEcarts(const section::Verification& v);

@@ -202,15 +202,10 @@ void FenetrePrincipale::GarderTravail() {
 }
 
 void FenetrePrincipale::OuvrirReponse() {
-    DemandeFichier d;
-    d.titre = tr("Ouvrir une réponse");
-    d.filtre = QCoreApplication::translate("FenetrePrincipale", "Réponses Strataloom (*.rep)|*.rep");
-    d.extensionDefaut = QStringLiteral("rep");
-    d.dossierInitial = repDocuments_;
-    d.dossierDoitExister = true;
-    d.fichierDoitExister = true;
-    const std::optional<QString> choix = services_.fichiers->Ouvrir(d);
-    if (choix) OuvrirReponse(*choix);
+    if (const std::optional<QString> choix = DemanderOuverture(
+            tr("Ouvrir une réponse"),
+            QCoreApplication::translate("FenetrePrincipale", "Réponses Strataloom (*.rep)|*.rep"), QStringLiteral("rep")))
+        OuvrirReponse(*choix);
 }
 
 // The answer's exercise: the one open, the one kept, one beside the answer,

@@ -63,6 +63,12 @@ QString EcrireReponse(const QString& chemin, std::uint64_t exercice, const secti
     return chemin;
 }
 
+// The fold exercise, chosen in « Ouvrir un exercice... ».
+void OuvrirLePli(Banc& b) {
+    b.f.fichiers.Repondre(EcrireExercice(b, kListe, QStringLiteral("pli.exo"), "Le pli"));
+    b.Action("Ouvrirexercice1")->trigger();
+}
+
 FenetreOrdonner* Ordonner(Banc& b) {
     b.Action("Ordonner1")->trigger();
     return qobject_cast<FenetreOrdonner*>(b.w->fenetreOrdonner());
@@ -141,8 +147,7 @@ void TestReprise::avertissementAvantLeFichierEtAucunClicPerdu() {
 // as last given: checked (with the check shown again) or not.
 void TestReprise::ordonnerRouvreSurLesCartesPosees() {
     Banc b;
-    b.f.fichiers.Repondre(EcrireExercice(b, kListe, QStringLiteral("pli.exo"), "Le pli"));
-    b.Action("Ouvrirexercice1")->trigger();
+    OuvrirLePli(b);
     FenetreOrdonner* o = Ordonner(b);
     QVERIFY(o);
     o->findChild<QListWidget*>(QStringLiteral("Cartes"))->setCurrentRow(2);
@@ -179,8 +184,7 @@ void TestReprise::ordonnerRouvreSurLesCartesPosees() {
 
 void TestReprise::nouvelExerciceDistribueDeNouveau() {
     Banc b;
-    b.f.fichiers.Repondre(EcrireExercice(b, kListe, QStringLiteral("pli.exo"), "Le pli"));
-    b.Action("Ouvrirexercice1")->trigger();
+    OuvrirLePli(b);
     FenetreOrdonner* o = Ordonner(b);
     Justifier(o, 1, section::PrincipeCite::Superposition);
     QVERIFY(b.w->cartesPosees().has_value());
@@ -242,8 +246,7 @@ void TestReprise::travailEnregistreRevientAuDemarrage() {
 void TestReprise::nouvelleCoupeOublieLeTravail() {
     Banc b;
     Redemarrer(b, donnees_->path());
-    b.f.fichiers.Repondre(EcrireExercice(b, kListe, QStringLiteral("pli.exo"), "Le pli"));
-    b.Action("Ouvrirexercice1")->trigger();
+    OuvrirLePli(b);
     b.Bouton("Plissa")->click();
     b.f.questions.reponses.push_back(Reponse::Non);  // quit without saving
     b.f.questions.choix.push_back(kNouvelleCoupe);
@@ -292,8 +295,7 @@ void TestReprise::travailGardeIllisibleIgnore() {
     const QDir donnees(donnees_->path());
     if (travail == "garder") {
         Redemarrer(b, donnees_->path());
-        b.f.fichiers.Repondre(EcrireExercice(b, kListe, QStringLiteral("pli.exo"), "Le pli"));
-        b.Action("Ouvrirexercice1")->trigger();
+        OuvrirLePli(b);
         b.Bouton("Plissa")->click();
         QVERIFY(QFileInfo::exists(donnees.filePath(QStringLiteral("exercice.exo"))));
     } else {
@@ -320,8 +322,7 @@ void TestReprise::travailGardeIllisibleIgnore() {
 void TestReprise::fichierEnArgumentPasseAvant() {
     Banc b;
     Redemarrer(b, donnees_->path());
-    b.f.fichiers.Repondre(EcrireExercice(b, kListe, QStringLiteral("pli.exo"), "Le pli"));
-    b.Action("Ouvrirexercice1")->trigger();
+    OuvrirLePli(b);
     b.Bouton("Plissa")->click();
     const QByteArray garde = Octets(QDir(donnees_->path()).filePath(QStringLiteral("travail.txt")));
     QVERIFY(!garde.isEmpty());
