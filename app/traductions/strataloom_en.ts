@@ -1650,6 +1650,16 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
         <translation>%1 does not show in the section.</translation>
     </message>
     <message>
+        <source>%1 affleure dès sa mise en place : un granite se forme en profondeur et n&apos;affleure qu&apos;après une érosion.</source>
+        <extracomment>%1 a quoted card (a granite).</extracomment>
+        <translation>%1 crops out as soon as it is emplaced: a granite forms at depth and crops out only after an erosion.</translation>
+    </message>
+    <message>
+        <source>%1 repose sur %2, qu&apos;aucune érosion n&apos;a encore mis à l&apos;affleurement : un granite se forme en profondeur.</source>
+        <extracomment>%1 a quoted card (a layer or a flow), %2 a quoted granite.</extracomment>
+        <translation>%1 rests on %2, which no erosion has exposed yet: a granite forms at depth.</translation>
+    </message>
+    <message>
         <source>La coupe montre des relations qui se contredisent.</source>
         <translation>The section shows relations that contradict each other.</translation>
     </message>

@@ -11,6 +11,7 @@
 #include "section/chronologie.h"
 #include "section/textes.h"
 #include "section/liste.h"
+#include "section/vraisemblance.h"
 
 namespace section {
 
@@ -134,6 +135,21 @@ void EvaluerLisibilite(const Textures& textures, const Liste& lignes, Chronologi
             c.ecarts.push_back({i, -1,
                                 //: %1 a quoted card.
                                 Remplir(Texte("Lisibilite", "%1 ne se voit pas sur la coupe."), {nom(i)})});
+    // A section that could not have formed so, step by step.
+    if (const Invraisemblance v = PremiereInvraisemblance(textures, lignes)) {
+        if (v.genre == Invraisemblance::Genre::GraniteAuJour)
+            c.ecarts.push_back({v.ligne, -1,
+                                //: %1 a quoted card (a granite).
+                                Remplir(Texte("Lisibilite", "%1 affleure dès sa mise en place : un granite se forme "
+                                                            "en profondeur et n'affleure qu'après une érosion."),
+                                        {nom(v.ligne)})});
+        else
+            c.ecarts.push_back({v.granite, v.ligne,
+                                //: %1 a quoted card (a layer or a flow), %2 a quoted granite.
+                                Remplir(Texte("Lisibilite", "%1 repose sur %2, qu'aucune érosion n'a encore mis à "
+                                                            "l'affleurement : un granite se forme en profondeur."),
+                                        {nom(v.ligne), nom(v.granite)})});
+    }
     if (c.cycle) {
         c.ecarts.push_back({-1, -1, Texte("Lisibilite", "La coupe montre des relations qui se contredisent.")});
         return;

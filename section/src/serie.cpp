@@ -4,6 +4,7 @@
 
 #include "section/chronologie.h"
 #include "section/formations.h"
+#include "section/vraisemblance.h"
 
 #include <algorithm>
 #include <random>
@@ -22,7 +23,10 @@ int PartDeRoche(const Session& a) {
     return static_cast<int>(roche * 100 / total);
 }
 
-bool Plausible(const Session& a) {
+namespace {
+
+// Plausible without the replay: what the final view alone shows.
+bool PlausibleVue(const Session& a) {
     const PlanFormations p = FormationsDeLaVue(a.section());
     if (p.empty()) return false;
     const Liste& l = a.liste();
@@ -67,6 +71,12 @@ bool Plausible(const Session& a) {
     for (std::size_t i = 1; i < l.size(); ++i)
         if (roche(EvenementDeLigne(l[i])) && (pixels[i] < kPixelsFormationMin || !epais[i])) return false;
     return true;
+}
+
+}  // namespace
+
+bool Plausible(const Session& a) {
+    return PlausibleVue(a) && !PremiereInvraisemblance(a.textures(), a.liste());
 }
 
 std::vector<bool> EvenementsSansTrace(Session& a, const Liste& liste) {
@@ -120,16 +130,21 @@ bool Lisible(const std::vector<int>& tags, Evenement e) {
 }
 
 // One draw: k clicks, each among the least used allowed kinds enabled.
-// `visible` tells whether each click changed the view, which an event
-// that leaves a trace at all nearly always does: a draw where one did not
-// is drawn again before the longer check.
+// A click that makes the section implausible at that step (a granite in
+// the open air, a layer on an uncut granite: SuiviVraisemblance) is taken
+// back and another kind drawn among those left; when none is left the draw
+// fails (`plausible` false). `visible` tells whether each click changed the
+// view, which an event that leaves a trace at all nearly always does: a
+// draw where one did not is drawn again before the longer check.
 Liste Tirer(Session& a, std::mt19937& tirage, const ReglesSerie& r, const std::array<int, 8>& emplois,
-            bool& visible) {
+            bool& visible, bool& plausible) {
     a.Reinitialiser();
     visible = true;
+    plausible = true;
     Raster avant = a.vue();
     std::array<int, 8> compte = emplois;
     std::vector<int> tags;
+    SuiviVraisemblance suivi;
     for (int n = 0; n < r.evenements; ++n) {
         const std::size_t fin = tags.size();
         // No kind three times in a row; no second fold, erosion or granite right after the first.
@@ -144,24 +159,38 @@ Liste Tirer(Session& a, std::mt19937& tirage, const ReglesSerie& r, const std::a
         std::vector<int> varies;
         for (const int t : permis)
             if (t != repete) varies.push_back(t);
-        const std::vector<int>& ouverts = varies.empty() ? permis : varies;
+        std::vector<int> ouverts = varies.empty() ? permis : varies;
         if (ouverts.empty()) break;  // nothing enabled: the list ends here
-        // A kind the series has used least weighs 4, one use more 2, the
-        // others 1: rare kinds come forward, none is shut out.
-        int moins = compte[static_cast<std::size_t>(ouverts.front())];
-        for (const int t : ouverts) moins = std::min(moins, compte[static_cast<std::size_t>(t)]);
-        std::vector<int> poids;
-        unsigned total = 0;
-        for (const int t : ouverts) {
-            const int ecart = std::min(compte[static_cast<std::size_t>(t)] - moins, 2);
-            poids.push_back(4 >> ecart);
-            total += static_cast<unsigned>(4 >> ecart);
+        int tag = 0;
+        while (!ouverts.empty()) {
+            // A kind the series has used least weighs 4, one use more 2, the
+            // others 1: rare kinds come forward, none is shut out.
+            int moins = compte[static_cast<std::size_t>(ouverts.front())];
+            for (const int t : ouverts) moins = std::min(moins, compte[static_cast<std::size_t>(t)]);
+            std::vector<int> poids;
+            unsigned total = 0;
+            for (const int t : ouverts) {
+                const int ecart = std::min(compte[static_cast<std::size_t>(t)] - moins, 2);
+                poids.push_back(4 >> ecart);
+                total += static_cast<unsigned>(4 >> ecart);
+            }
+            unsigned choix = static_cast<unsigned>(tirage() % total);
+            std::size_t k = 0;
+            while (choix >= static_cast<unsigned>(poids[k])) choix -= static_cast<unsigned>(poids[k++]);
+            const Evenement e = *EvenementDeTag(ouverts[k]);
+            suivi.Avant(a.section(), e);
+            a.Appliquer(e);
+            if (!suivi.Apres(a.section(), static_cast<int>(a.liste().size()) - 1, e)) {
+                tag = ouverts[k];
+                break;
+            }
+            a.Annuler();
+            ouverts.erase(ouverts.begin() + static_cast<std::ptrdiff_t>(k));
         }
-        unsigned choix = static_cast<unsigned>(tirage() % total);
-        std::size_t k = 0;
-        while (choix >= static_cast<unsigned>(poids[k])) choix -= static_cast<unsigned>(poids[k++]);
-        const int tag = ouverts[k];
-        a.Appliquer(*EvenementDeTag(tag));
+        if (tag == 0) {
+            plausible = false;
+            break;
+        }
         if (a.vue() == avant) visible = false;
         avant = a.vue();
         tags.push_back(tag);
@@ -178,24 +207,31 @@ std::vector<ExerciceTire> TirerSerie(Session& a, const ReglesSerie& r) {
     std::mt19937 tirage(r.graine);
     std::array<int, 8> emplois{};
     std::vector<Raster> vues;
+    // Once one exercise found no draw that passes, the settings cannot be
+    // met: the exercises left are drawn once each, unchecked.
+    bool impossible = false;
     for (int i = 0; i < r.exercices; ++i) {
         ExerciceTire t;
-        for (int essai = 0; essai < kEssaisSerie; ++essai) {
-            bool visible = true;
+        t.conforme = false;
+        const int essais = impossible ? 1 : kEssaisSerie;
+        for (int essai = 0; essai < essais && !t.conforme; ++essai) {
+            bool visible = true, plausible = true;
             // Rare kinds come forward, but not for ever: a kind the picture
             // can hardly show at this point of the series would hold it up.
-            t.liste = Tirer(a, tirage, r, essai < kEssaisPonderes ? emplois : std::array<int, 8>{}, visible);
+            t.liste = Tirer(a, tirage, r, essai < kEssaisPonderes ? emplois : std::array<int, 8>{}, visible,
+                            plausible);
+            if (impossible) break;
             const Raster vue = a.vue();
-            t.conforme = visible && PartDeRoche(a) >= r.rocheMin && Plausible(a) &&
+            t.conforme = visible && plausible && PartDeRoche(a) >= r.rocheMin && PlausibleVue(a) &&
                          std::find(vues.begin(), vues.end(), vue) == vues.end();
+            if (t.conforme) t.conforme = !UnSansTrace(a, t.liste, vue);
             if (t.conforme) {
-                Chronologie c = LireChronologie(a);
+                Chronologie c = LireChronologie(a.textures(), t.liste);
                 EvaluerLisibilite(a.textures(), t.liste, c);
                 t.conforme = c.lisible;
             }
-            if (t.conforme) t.conforme = !UnSansTrace(a, t.liste, vue);
-            if (t.conforme) break;
         }
+        impossible = impossible || !t.conforme;
         a.Charger(t.liste);
         vues.push_back(a.vue());
         for (std::size_t l = 1; l < t.liste.size(); ++l)

@@ -56,7 +56,9 @@ const std::vector<Cas> kCas = {
      {}},
     // A granite laid before the folding crosses the folded bands: younger, so the list is not legible.
     {"granite avant le pli", "SSPCS", false, {{4, 3, Principe::Recoupement}}, {}},
-    {"granite apres le pli", "SCCP", true, {{2, 4, Principe::Recoupement}, {1, 4, Principe::Recoupement}}, {}},
+    {"granite apres le pli", "SCP", true, {{2, 3, Principe::Recoupement}, {1, 3, Principe::Recoupement}}, {}},
+    // After two folds the pluton's top stands above the valleys: a granite in the open air is not plausible.
+    {"granite au jour apres deux plis", "SCCP", false, {{2, 4, Principe::Recoupement}}, {}},
     // The feeder cuts the layer its flow rests on: cross-cutting first.
     {"coulee", "SSVS", true, {{2, 3, Principe::Recoupement}, {3, 4, Principe::Superposition}}, {}},
     // A layer on the eroded thrust seals it.

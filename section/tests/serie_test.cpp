@@ -138,11 +138,40 @@ TEST(Serie, UneCoupeInvraisemblableEstReconnue) {
         {"discordance", {s, s, "Compression", "Erosion", s}, true},
         {"granite sous le ciel sans erosion", {s, s, "Compression", "Compression", "Plutonisme"}, false},
         {"granite erode puis recouvert", {s, s, "Compression", "Plutonisme", "Erosion", s}, true},
+        // Laid after two folds, the granite already stands above the valleys;
+        // the erosion that follows does not make that plausible.
+        {"granite au jour des sa mise en place", {s, s, "Compression", "Compression", "Plutonisme", "Erosion", s},
+         false},
     };
     for (const auto& k : cas) {
         a->Charger(k.liste);
         EXPECT_EQ(Plausible(*a), k.plausible) << k.nom;
     }
+}
+
+}  // namespace
+}  // namespace section
+
+namespace section {
+namespace {
+
+// Settings no draw can meet: with sedimentation alone, two layers always
+// give the same view, so only the first exercise is new.
+TEST(Serie, DesReglesImpossiblesSontSignaleesEtSeulementElles) {
+    std::optional<Session> a = SurLesTexturesLivrees();
+    if (!a) GTEST_SKIP() << "pas de dossier Base à côté du programme de test";
+    ReglesSerie r;
+    r.exercices = 3;
+    r.evenements = 2;
+    r.graine = 5;
+    r.permis.fill(false);
+    r.permis[Tag(Evenement::Sedimentation)] = true;
+    const std::vector<ExerciceTire> serie = TirerSerie(*a, r);
+    ASSERT_EQ(serie.size(), 3u);
+    EXPECT_TRUE(serie[0].conforme);
+    EXPECT_FALSE(serie[1].conforme);
+    EXPECT_FALSE(serie[2].conforme);
+    for (const ExerciceTire& t : serie) EXPECT_EQ(t.liste, test::ListeDeCodes("SS"));
 }
 
 }  // namespace

@@ -29,22 +29,25 @@ struct ReglesSerie {
 // another is possible, never a Compression, an Erosion or a Plutonisme
 // right after another of its kind, the kinds the series has used least so
 // far weighing 4, one use more 2, the others 1 (all alike after
-// kEssaisPonderes draws of one exercise). A drawn list is kept when
-// every click changed the view, the view holds at least rocheMin % rock,
-// the section is plausible (Plausible), no exercise before it shows the
-// same view, its chronology is legible (EvaluerLisibilite: the order the
-// picture shows is the list's, up to events it cannot date and that
-// commute) and every event changes the view (the list without it shows
-// another view); otherwise it is drawn again, at most kEssaisSerie times,
-// after which the last draw is kept. A list may come out shorter when
-// nothing is enabled.
-constexpr int kEssaisSerie = 60;
+// kEssaisPonderes draws of one exercise); a kind that would make the
+// section implausible at that step (vraisemblance.h) is taken back and
+// another drawn among those left. A drawn list is kept when every click
+// changed the view, the view holds at least rocheMin % rock, the section is
+// plausible (Plausible), no exercise before it shows the same view, every
+// event changes the view (the list without it shows another view) and its
+// chronology is legible (EvaluerLisibilite: the order the picture shows is
+// the list's, up to events it cannot date and that commute); otherwise it
+// is drawn again, at most kEssaisSerie times. Only when no draw passes do
+// the settings fail: that exercise keeps its last draw with `conforme`
+// false, and so does every exercise after it, drawn once. A list may come
+// out shorter when nothing is enabled.
+constexpr int kEssaisSerie = 1000;
 // After this many draws of one exercise, every kind weighs the same.
 constexpr int kEssaisPonderes = 15;
 
 struct ExerciceTire {
     Liste liste;
-    bool conforme = true;  // false when the last draw was kept unchecked
+    bool conforme = true;  // false when the settings could not be met: the last draw was kept
 };
 std::vector<ExerciceTire> TirerSerie(Session& a, const ReglesSerie& r);
 
@@ -60,8 +63,9 @@ std::vector<bool> EvenementsSansTrace(Session& a, const Liste& liste);
 // Whether a pupil can read the section (a session with its formation
 // plane): every layer, lava flow and granite keeps at least
 // kPixelsFormationMin view pixels and a patch kEpaisseurMin rows thick over
-// kLargeurMin columns, and no granite lies under the sky unless an Erosion
-// came after it (a granite cools at depth).
+// kLargeurMin columns, no granite lies under the sky unless an Erosion
+// came after it (a granite cools at depth), and no step of the list breaks
+// the rules of vraisemblance.h (PremiereInvraisemblance).
 constexpr int kPixelsFormationMin = 1000;
 constexpr int kEpaisseurMin = 4;
 constexpr int kLargeurMin = 30;
