@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "releve.h"
+#include "section/liste.h"
 
 namespace section {
 
@@ -99,7 +100,7 @@ using Paire = std::pair<Formation, Formation>;  // (ancien, recent) or (lower, u
 
 class Lecteur {
 public:
-    explicit Lecteur(const Releve& r) : r_(r) {}
+    Lecteur(const Releve& r, const Textures& textures) : r_(r), textures_(textures) {}
 
     Chronologie Lire() {
         LireContactsVerticaux();
@@ -263,6 +264,9 @@ private:
                             pile.push_back({nx, ny});
                         }
                 }
+                // Only a top well inside the view shows where the trace ends:
+                // one on the view's sides or top edge may go on beyond it.
+                if (!DansLaVue(x, y)) continue;
                 // An erosion that cut the trace: its top lay just under the cut.
                 const std::uint64_t sous = r_.sousErosion[r_.Indice(x, y)];
                 for (std::size_t b = 0; b < r_.erosions.size(); ++b)
@@ -277,7 +281,7 @@ private:
                 bool scelle = false;
                 for (int d = 1; d <= 2 && y - d >= 0 && !scelle; ++d)
                     for (const int dx : {0, -1, 1}) {
-                        if (x + dx < 0 || x + dx >= r_.largeurVue) continue;
+                        if (!DansLaVue(x + dx, y - d)) continue;
                         const Formation s = r_.At(x + dx, y - d);
                         if (s <= t || Trace(s)) continue;
                         // One place shows a seal: the trace ends under the layer.
@@ -290,6 +294,12 @@ private:
                         break;
                     }
             }
+    }
+
+    // Whether a contact at (x, y) lies kMargeVue columns from the view's
+    // sides and kMargeVue rows below its top.
+    bool DansLaVue(int x, int y) const {
+        return x >= kMargeVue && x < r_.largeurVue - kMargeVue && y >= kMargeVue;
     }
 
     // The nearest formation from column x going `pas`, within kEcartTrace
@@ -454,10 +464,10 @@ private:
             const auto it = choisies.find(cle);
             if (it == choisies.end() || rang(r.principe) < rang(it->second.principe)) choisies[cle] = std::move(r);
         }
-        for (auto& [cle, r] : choisies) {
-            if (choisies.count({cle.second, cle.first})) c_.cycle = true;
-            c_.relations.push_back(std::move(r));
-        }
+        for (auto& [cle, r] : choisies) c_.relations.push_back(std::move(r));
+        RetirerEchangesSansEffet();
+        for (const Relation& r : c_.relations)
+            if (c_.Entre(r.recent, r.ancien) != &r) c_.cycle = true;
         c_.cycle = c_.cycle || Cycle();
         c_.visible.assign(r_.lignes.size(), false);
         for (int y = 0; y < r_.hauteurVue; ++y)
@@ -502,7 +512,41 @@ private:
         return vus != entrees.size();
     }
 
+    // A relation X < Y that the picture cannot tell from Y < X: the list
+    // replayed with Y moved to just before X gives the very same view
+    // (byte for byte), so a pupil who swaps them is not wrong. Such a pair
+    // is left undated.
+    void RetirerEchangesSansEffet() {
+        if (c_.relations.empty()) return;
+        Section s;
+        s.tex = textures_;
+        const auto vue = [&](const Liste& l) {
+            InitSection(s);
+            Rejouer(s, l);
+            AfficheProfil(s);
+            return s.Visu;
+        };
+        const Raster cible = vue(r_.lignes);
+        std::vector<Relation> gardees;
+        for (Relation& r : c_.relations) {
+            if (r.ancien <= 0 || r.recent <= 0) {
+                gardees.push_back(std::move(r));
+                continue;
+            }
+            Liste l = r_.lignes;
+            const auto y = l[static_cast<std::size_t>(r.recent)];
+            l.erase(l.begin() + r.recent);
+            const int x = r.ancien < r.recent ? r.ancien : r.ancien - 1;
+            l.insert(l.begin() + x, y);
+            // Y already just before X, or two like lines next to each other:
+            // the list is the same, and says nothing of the pair.
+            if (l == r_.lignes || !(vue(l) == cible)) gardees.push_back(std::move(r));
+        }
+        c_.relations = std::move(gardees);
+    }
+
     const Releve& r_;
+    const Textures& textures_;
     Chronologie c_;
     std::vector<Relation> candidats_;
     std::map<Paire, Temoins> repose_;   // (lower, upper): upper rests on lower
@@ -527,7 +571,7 @@ Chronologie LireChronologie(const Textures& textures, const Liste& lignes) {
     if (evenements > kEvenementsChronologieMax) return c;
     Releve r;
     if (!Relever(textures, lignes, r)) return c;
-    return Lecteur(r).Lire();
+    return Lecteur(r, textures).Lire();
 }
 
 Chronologie LireChronologie(const Session& s) { return LireChronologie(s.textures(), s.liste()); }

@@ -65,6 +65,9 @@ const std::vector<Cas> kCas = {
     {"chevauchement scelle", "SHES", true, {{2, 4, Principe::Recoupement}, {1, 2, Principe::Deformation}}, {}},
     // The faults leave the view through its sides: the layer laid after them is not dated against them.
     {"failles hors de la vue", "SSDS", false, {{1, 3, Principe::Recoupement}}, {{3, 4}, {2, 3}}},
+    // The faults meet the layers' base only on the view's right edge: the
+    // picture shows no filled graben, and the layer does not seal them.
+    {"failles au bord de la vue", "DSSSS", false, {{0, 1, Principe::Recoupement}}, {{1, 2}}},
     // An erosion of a flat stack leaves nothing to see.
     {"erosion invisible", "SSES", false, {}, {{3, 4}, {2, 3}}},
 };

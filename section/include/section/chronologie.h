@@ -20,7 +20,8 @@
 //   recoupement    a fault trace or thrust plane with one formation on both
 //                  sides within kEcartTrace columns; the formation just
 //                  above a trace's topmost view pixel (within 2 rows) seals
-//                  it; a lava feeder or a granite cutting what it touches;
+//                  it, where both lie kMargeVue columns from the view's
+//                  sides and rows below its top; a lava feeder or a granite cutting what it touches;
 //                  an erosion surface truncating what lies under it; an
 //                  intrusion crossing a contact folded by an event;
 //   deformation    a contact between two layered formations folded by a
@@ -30,6 +31,8 @@
 //                  not move is younger;
 //   discordance    a layer on an erosion surface that truncates folded or
 //                  faulted formations, and the folding or faulting it seals.
+// A relation X < Y is dropped when the list replayed with Y moved to just
+// before X gives the very same view: a pupil may put them either way.
 // The section never folds an intrusion: a granite or a feeder laid before
 // a fold still crosses the folded layers, and the picture reads it as
 // younger. Such an exercise is not legible (see EvaluerLisibilite).
@@ -47,6 +50,9 @@ constexpr int kTemoinsMin = 8;
 constexpr int kEcartTrace = 3;
 constexpr int kVariationPli = 10;
 constexpr int kFenetrePli = 60;
+// A trace is truncated or sealed only where its top meets the surface or
+// the layer this many columns from the view's sides and rows below its top.
+constexpr int kMargeVue = 8;
 // Beyond this many consistent lists an exercise is not legible.
 constexpr int kOrdresCompatiblesMax = 120;
 // Lists longer than this are not read (the relations come out empty).
