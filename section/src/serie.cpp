@@ -9,6 +9,10 @@
 #include <algorithm>
 #include <random>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace section {
 
 int PartDeRoche(const Session& a) {
@@ -201,7 +205,27 @@ Liste Tirer(Session& a, std::mt19937& tirage, const ReglesSerie& r, const std::a
 
 }  // namespace
 
+namespace {
+
+// Drawing a series makes and drops sections of a few megabytes thousands of
+// times. Left to its defaults, glibc maps each one afresh and hands it back
+// to the system when freed, and faulting those pages in again costs more
+// than the drawing itself: freed blocks are kept for the next section.
+void GarderLesBlocsLiberes() {
+#if defined(__GLIBC__)
+    static const bool fait = [] {
+        mallopt(M_MMAP_THRESHOLD, 64 << 20);
+        mallopt(M_TRIM_THRESHOLD, 128 << 20);
+        return true;
+    }();
+    (void)fait;
+#endif
+}
+
+}  // namespace
+
 std::vector<ExerciceTire> TirerSerie(Session& a, const ReglesSerie& r) {
+    GarderLesBlocsLiberes();
     std::vector<ExerciceTire> serie;
     if (!a.Prete()) return serie;
     std::mt19937 tirage(r.graine);
