@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The teacher's commands: drawing a series of 30 exercises of 6 events
-// (every one checked for traces, rock and novelty), and the same with
+// (every one checked for traces, rock, novelty, plausibility at each step
+// and legibility), one series always the same, and the same with
 // their PDF sheets, on the 640 x 600 textures.
 #include <benchmark/benchmark.h>
 
@@ -59,6 +60,22 @@ void BM_SerieEtFiches(benchmark::State& st) {
     st.counters["exercices"] = 30;
 }
 
+// The same series of 30 every time (seed 2026, 6 events, every kind
+// allowed): each exercise drawn until it passes every rule, the draws that
+// fail included, so that a change in the rules' cost shows as it is.
+void BM_Serie2026(benchmark::State& st) {
+    section::Session a = SessionSerie();
+    int conformes = 0;
+    for (auto _ : st) {
+        auto serie = section::TirerSerie(a, Regles(2026));
+        conformes = 0;
+        for (const section::ExerciceTire& t : serie) conformes += t.conforme;
+        benchmark::DoNotOptimize(serie);
+    }
+    st.counters["exercices"] = 30;
+    st.counters["conformes"] = conformes;
+}
+
 // A class of 35: each pupil's list replayed and marked against the model,
 // as the grading of a folder of answers does.
 void BM_Noter35(benchmark::State& st) {
@@ -87,6 +104,8 @@ void EnregistrerEnseignant() {
     const std::string serie = std::string("Enseignant/Serie30/").append(taille);
     const std::string fiches = std::string("Enseignant/Serie30EtFiches/").append(taille);
     benchmark::RegisterBenchmark(serie.c_str(), BM_Serie)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(std::string("Enseignant/Serie30Graine2026/").append(taille).c_str(), BM_Serie2026)
+        ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(std::string("Enseignant/Noter35/").append(taille).c_str(), BM_Noter35)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(fiches.c_str(), BM_SerieEtFiches)
