@@ -407,6 +407,19 @@ private:
         }
     }
 
+    // Whether the movement of line k moved a view pixel of formation t.
+    bool PlieePar(Formation t, int k) const {
+        const auto m = std::find(r_.mouvements.begin(), r_.mouvements.end(), k);
+        if (m == r_.mouvements.end()) return false;
+        const auto& dy = r_.dy[static_cast<std::size_t>(m - r_.mouvements.begin())];
+        for (int y = 0; y < r_.hauteurVue; ++y)
+            for (int x = 0; x < r_.largeurVue; ++x) {
+                const std::size_t p = r_.Indice(x, y);
+                if (r_.formation[p] == t && dy[p] != Releve::kAbsent && dy[p] != 0) return true;
+            }
+        return false;
+    }
+
     Point Ou(Formation f) const {
         for (int y = 0; y < r_.hauteurVue; ++y)
             for (int x = 0; x < r_.largeurVue; ++x)
@@ -447,6 +460,21 @@ private:
                     if (autre == touche_.end() || !autre->second.Assez()) continue;
                     Noter(k, i, Principe::Recoupement, Temoin::IntrusionPli, {i, p.first, p.second}, w);
                 }
+        // A straight fault trace across a folded contact: the fold is older.
+        for (const auto& [k, paires] : pairesPliees_)
+            for (const auto& [paire, w] : coupe_) {
+                const Formation t = paire.second;
+                if (!w.Assez() || t < k || PlieePar(t, k)) continue;
+                for (const Paire& p : paires) {
+                    if (p.first != paire.first) continue;
+                    if (p.first != p.second) {
+                        const auto autre = coupe_.find({p.second, t});
+                        if (autre == coupe_.end() || !autre->second.Assez()) continue;
+                    }
+                    Noter(k, t, Principe::Recoupement, Temoin::IntrusionPli, {t, p.first}, w);
+                    break;
+                }
+            }
         // Each pair once, with the first principle that applies.
         const auto rang = [](Principe p) {
             switch (p) {
