@@ -68,6 +68,13 @@ const std::vector<Cas> kCas = {
     // The faults meet the layers' base only on the view's right edge: the
     // picture shows no filled graben, and the layer does not seal them.
     {"failles au bord de la vue", "DSSSS", false, {{0, 1, Principe::Recoupement}}, {{1, 2}}},
+    // The graben cut after the folding: its straight traces cross the folded
+    // layers (the fold is older), the fill seals them inside the view.
+    {"fosse apres le pli", "CDSSS", true,
+     {{1, 2, Principe::Recoupement}, {2, 3, Principe::Recoupement}, {1, 3, Principe::Deformation}},
+     {}},
+    // Faults folded with the layers they cut say nothing of the fold's age.
+    {"failles pliees", "DSCS", true, {{0, 1, Principe::Recoupement}, {1, 2, Principe::Recoupement}}, {{1, 3}, {3, 1}}},
     // An erosion of a flat stack leaves nothing to see.
     {"erosion invisible", "SSES", false, {}, {{3, 4}, {2, 3}}},
 };
