@@ -21,6 +21,10 @@ std::optional<QString> FenetreEnseignant::ExporterSerieScorm() {
     section::Session a;
     a.DefinirTextures(textures_);
     const std::vector<section::ExerciceTire> serie = section::TirerSerie(a, Regles());
+    if (const std::string raison = section::RaisonSerieImpossible(serie); !raison.empty()) {
+        Erreur(QString::fromStdString(raison));
+        return std::nullopt;
+    }
     std::vector<section::ExercicePaquet> exercices;
     for (std::size_t i = 0; i < serie.size(); ++i) {
         const int numero = static_cast<int>(i) + 1;

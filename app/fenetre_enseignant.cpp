@@ -269,6 +269,11 @@ bool FenetreEnseignant::CreerSerie() {
     section::Session a;
     a.DefinirTextures(textures_);
     const std::vector<section::ExerciceTire> serie = section::TirerSerie(a, regles);
+    if (const std::string raison = section::RaisonSerieImpossible(serie); !raison.empty()) {
+        Erreur(Texte(raison) + QLatin1Char('\n') +
+               tr("La série n'a pas été écrite : aucun fichier du dossier n'a changé."));
+        return false;
+    }
     std::vector<section::Liste> listes;
     std::vector<QString> titres;
     // Written whole or not at all.

@@ -602,6 +602,13 @@ Chronologie LireChronologie(const Textures& textures, const Liste& lignes) {
     return Lecteur(r, textures).Lire();
 }
 
+Chronologie LireChronologie(const Releve& r, const Textures& textures) {
+    int evenements = 0;
+    for (std::size_t i = 1; i < r.lignes.size(); ++i) evenements += EvenementDeLigne(r.lignes[i]).has_value();
+    if (evenements > kEvenementsChronologieMax) return {};
+    return Lecteur(r, textures).Lire();
+}
+
 Chronologie LireChronologie(const Session& s) { return LireChronologie(s.textures(), s.liste()); }
 
 }  // namespace section

@@ -49,4 +49,11 @@ struct Releve {
 // Replays `lignes` on `textures`; false when no section can be made.
 bool Relever(const Textures& textures, const Liste& lignes, Releve& r);
 
+// What the chronology and the visibility rules read from one replay, for
+// callers that need both (the series).
+struct Chronologie;
+struct EvenementCache;
+Chronologie LireChronologie(const Releve& r, const Textures& textures);
+EvenementCache PremierEvenementCache(const Releve& r);
+
 }  // namespace section

@@ -4,6 +4,8 @@
 
 #include "section/chronologie.h"
 #include "section/formations.h"
+#include "releve.h"
+#include "section/visibilite.h"
 #include "section/vraisemblance.h"
 
 #include <algorithm>
@@ -246,14 +248,19 @@ std::vector<ExerciceTire> TirerSerie(Session& a, const ReglesSerie& r) {
                             plausible);
             if (impossible) break;
             const Raster vue = a.vue();
-            t.conforme = visible && plausible && PartDeRoche(a) >= r.rocheMin && PlausibleVue(a) &&
+            t.conforme = t.liste.size() > 1 && visible && plausible && PartDeRoche(a) >= r.rocheMin && PlausibleVue(a) &&
                          std::find(vues.begin(), vues.end(), vue) == vues.end();
-            if (t.conforme) t.conforme = !UnSansTrace(a, t.liste, vue);
             if (t.conforme) {
-                Chronologie c = LireChronologie(a.textures(), t.liste);
-                EvaluerLisibilite(a.textures(), t.liste, c);
-                t.conforme = c.lisible;
+                // One replay serves the visibility rules and the chronology.
+                Releve releve;
+                t.conforme = Relever(a.textures(), t.liste, releve) && !PremierEvenementCache(releve);
+                if (t.conforme) {
+                    Chronologie c = LireChronologie(releve, a.textures());
+                    EvaluerLisibilite(a.textures(), t.liste, c);
+                    t.conforme = c.lisible;
+                }
             }
+            if (t.conforme) t.conforme = !UnSansTrace(a, t.liste, vue);
         }
         impossible = impossible || !t.conforme;
         a.Charger(t.liste);

@@ -34,4 +34,15 @@ std::string ExerciceDeSerie(Session& a, const Liste& liste, std::uint32_t graine
     return ExerciceDeSession(a, TitreExerciceSerie(numero, titre), e);
 }
 
+std::string RaisonSerieImpossible(const std::vector<ExerciceTire>& serie) {
+    for (std::size_t i = 0; i < serie.size(); ++i)
+        if (!serie[i].conforme)
+            //: %1 is the number of the exercise in the series, %2 how many lists were drawn for it.
+            return Remplir(Texte("Serie", "Ces réglages ne permettent pas de tirer l'exercice %1 : aucune des %2 listes "
+                                          "tirées ne donne une coupe lisible et vraisemblable où chaque événement se "
+                                          "voit. Essayez un autre nombre d'événements ou d'autres types d'événements."),
+                           {std::to_string(i + 1), std::to_string(kEssaisSerie)});
+    return {};
+}
+
 }  // namespace section

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Series of 30 on several seeds, every exercise checked again by replay:
 // plausible at each step, each relation read inside the view's margins and
-// changed by the swap of its two events, and legible.
+// changed by the swap of its two events, every event visible (each rock
+// formation holds a block its letter fits in) and legible.
 #include <gtest/gtest.h>
 
 #include "section/chronologie.h"
+#include "section/formations.h"
 #include "section/serie.h"
+#include "section/visibilite.h"
 #include "section/vraisemblance.h"
 #include "textures_essai.h"
 
@@ -19,6 +22,20 @@ Raster VueEchangee(Session& autre, Liste l, int x, int y) {
     l.insert(l.begin() + (x < y ? x : x - 1), ligne);
     autre.Charger(l);
     return autre.vue();
+}
+
+// Whether formation f fills some block of h rows by w columns of the plane,
+// by counting its pixels over every such block (summed areas).
+bool Bloc(const PlanFormations& p, Formation f, int h, int w) {
+    const int W = p.largeur, H = p.hauteur;
+    std::vector<int> somme(static_cast<std::size_t>((W + 1) * (H + 1)), 0);
+    const auto S = [&](int x, int y) -> int& { return somme[static_cast<std::size_t>(y * (W + 1) + x)]; };
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) S(x + 1, y + 1) = (p.At(x, y) == f) + S(x, y + 1) + S(x + 1, y) - S(x, y);
+    for (int y = 0; y + h <= H; ++y)
+        for (int x = 0; x + w <= W; ++x)
+            if (S(x + w, y + h) - S(x, y + h) - S(x + w, y) + S(x, y) == h * w) return true;
+    return false;
 }
 
 TEST(SerieDeTrente, ChaqueExerciceTientToutesLesReglesAuRejeu) {
@@ -57,6 +74,16 @@ TEST(SerieDeTrente, ChaqueExerciceTientToutesLesReglesAuRejeu) {
                     continue;
                 EXPECT_FALSE(VueEchangee(autre, l, rel.ancien, rel.recent) == vue)
                     << "relation " << rel.ancien << " < " << rel.recent;
+            }
+            // Rule 3: every event visible; each layer, flow and granite
+            // holds a block its 14-pixel letter fits in.
+            const EvenementCache cache = PremierEvenementCache(*t, l);
+            EXPECT_FALSE(cache) << "ligne " << cache.ligne;
+            const PlanFormations p = FormationsDeLaVue(a.section());
+            for (std::size_t i = 1; i < l.size(); ++i) {
+                const auto e = EvenementDeLigne(l[i]);
+                if (e == Evenement::Sedimentation || e == Evenement::Volcanisme || e == Evenement::Plutonisme)
+                    EXPECT_TRUE(Bloc(p, static_cast<Formation>(i), 16, 60)) << "ligne " << i;
             }
             EvaluerLisibilite(*t, l, c);
             EXPECT_TRUE(c.lisible) << (c.ecarts.empty() ? std::string() : c.ecarts.front().texte);

@@ -7,6 +7,7 @@
 
 #include "section/chronologie.h"
 #include "section/serie.h"
+#include "section/serie_exercices.h"
 #include "textures_essai.h"
 
 namespace section {
@@ -172,6 +173,18 @@ TEST(Serie, DesReglesImpossiblesSontSignaleesEtSeulementElles) {
     EXPECT_FALSE(serie[1].conforme);
     EXPECT_FALSE(serie[2].conforme);
     for (const ExerciceTire& t : serie) EXPECT_EQ(t.liste, test::ListeDeCodes("SS"));
+    // The reason names the first exercise no draw could give.
+    const std::string raison = RaisonSerieImpossible(serie);
+    EXPECT_NE(raison.find("l'exercice 2 "), std::string::npos) << raison;
+    EXPECT_EQ(RaisonSerieImpossible({serie[0]}), "");
+    // An erosion alone never has anything to cut: no exercise at all.
+    r.exercices = 1;
+    r.permis.fill(false);
+    r.permis[Tag(Evenement::Erosion)] = true;
+    const std::vector<ExerciceTire> erosion = TirerSerie(*a, r);
+    ASSERT_EQ(erosion.size(), 1u);
+    EXPECT_FALSE(erosion[0].conforme);
+    EXPECT_NE(RaisonSerieImpossible(erosion).find("l'exercice 1 "), std::string::npos);
 }
 
 }  // namespace

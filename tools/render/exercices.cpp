@@ -48,6 +48,10 @@ int CommandeExercices(const Options& o, section::Session& a) {
         }
 
     const std::vector<section::ExerciceTire> serie = section::TirerSerie(a, regles);
+    if (const std::string raison = section::RaisonSerieImpossible(serie); !raison.empty()) {
+        Signaler(QString::fromStdString(raison) + QStringLiteral(" La série n'a pas été écrite."));
+        return kEchec;
+    }
     const std::string titre = o.titre.toStdString();
     std::vector<section::Liste> listes;
     std::vector<QString> titres;
@@ -63,10 +67,6 @@ int CommandeExercices(const Options& o, section::Session& a) {
     };
     for (int i = 1; i <= static_cast<int>(serie.size()); ++i) {
         const section::Liste& liste = serie[static_cast<std::size_t>(i - 1)].liste;
-        if (!serie[static_cast<std::size_t>(i - 1)].conforme)
-            Signaler(QStringLiteral("exercice %1 : aucun tirage ne donne une coupe lisible, vraisemblable, assez "
-                                    "rocheuse et nouvelle ; le dernier est gardé (voir --chronologie)")
-                         .arg(i));
         // The model is what loading the saved list shows.
         section::Exercice exercice;
         if (const std::string r = section::ExerciceDeSerie(a, liste, o.graine, i, titre, exercice); !r.empty()) {

@@ -104,13 +104,17 @@ val EnseignantWeb::TirerSerie(const section::Textures& textures, val reglesJs) {
     graine_ = regles.graine;
     val r = val::array();
     const std::vector<section::ExerciceTire> serie = section::TirerSerie(serie_, regles);
+    // Settings no draw can meet: the page shows why and writes nothing.
+    const std::string impossible = section::RaisonSerieImpossible(serie);
     for (int i = 1; i <= static_cast<int>(serie.size()); ++i) {
         const section::ExerciceTire& tire = serie[static_cast<std::size_t>(i - 1)];
         section::Exercice e;
         val o = val::object();
         o.set("nom", section::NomFichierSerie(regles.graine, i, ".exo"));
         o.set("conforme", tire.conforme);
-        if (const std::string raison = section::ExerciceDeSerie(serie_, tire.liste, regles.graine, i, titre, e);
+        if (!tire.conforme)
+            o.set("raison", impossible);
+        else if (const std::string raison = section::ExerciceDeSerie(serie_, tire.liste, regles.graine, i, titre, e);
             !raison.empty())
             o.set("raison", raison);
         else

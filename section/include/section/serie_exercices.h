@@ -8,8 +8,10 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "section/exercice.h"
+#include "section/serie.h"
 #include "section/session.h"
 
 namespace section {
@@ -30,5 +32,11 @@ std::string TitreExerciceSerie(int numero, std::string_view titre);
 // made (ExerciceDeSession), or "" when `e` holds it.
 std::string ExerciceDeSerie(Session& a, const Liste& liste, std::uint32_t graine, int numero,
                             std::string_view titre, Exercice& e);
+
+// Why a drawn series cannot be written (UTF-8, in the current language):
+// no draw of one of its exercises passed every rule, so the settings
+// cannot be met. "" when every exercise passed; a front end then writes
+// the series, otherwise it shows this and writes nothing.
+std::string RaisonSerieImpossible(const std::vector<ExerciceTire>& serie);
 
 }  // namespace section
