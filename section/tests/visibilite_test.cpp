@@ -38,7 +38,9 @@ TEST(Visibilite, ChaqueEvenementSeVoitSurLaCoupe) {
     for (const auto& k : cas) {
         const EvenementCache c = PremierEvenementCache(*t, test::ListeDeCodes(k.codes));
         EXPECT_EQ(c.genre, k.genre) << k.nom;
-        if (k.genre != G::Aucun) EXPECT_EQ(c.ligne, k.ligne) << k.nom;
+        if (k.genre != G::Aucun) {
+            EXPECT_EQ(c.ligne, k.ligne) << k.nom;
+        }
     }
 }
 
