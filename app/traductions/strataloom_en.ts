@@ -2106,6 +2106,11 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
         <extracomment>%1 is the number of the exercise in the series, %2 the series&apos; title.</extracomment>
         <translation>Exercise %1 — %2</translation>
     </message>
+    <message>
+        <source>Ces réglages ne permettent pas de tirer l&apos;exercice %1 : aucune des %2 listes tirées ne donne une coupe lisible et vraisemblable où chaque événement se voit. Essayez un autre nombre d&apos;événements ou d&apos;autres types d&apos;événements.</source>
+        <extracomment>%1 is the number of the exercise in the series, %2 how many lists were drawn for it.</extracomment>
+        <translation>These settings cannot give exercise %1: none of the %2 lists drawn gives a legible, plausible section in which every event shows. Try another number of events or other kinds of events.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
