@@ -14,6 +14,7 @@
 #include "banc.h"
 #include "fenetre_enseignant.h"
 #include "section/paquet_scorm.h"
+#include "textures_essai.h"
 #include "section/serie_exercices.h"
 
 using Genre = FauxMessages::Genre;
@@ -130,7 +131,9 @@ void TestPaquet::seuilOuPageRefusesRienEcrit() {
 
 void TestPaquet::serieDeLEnseignantCommeLeRendu() {
     Banc b;
-    FenetreEnseignant f(b.f.services(), b.w->session().textures(), b.dossier.path());
+    const std::optional<section::Textures> livrees = section::test::TexturesLivrees();
+    if (!livrees) QSKIP("no Base folder beside the test program");
+    FenetreEnseignant f(b.f.services(), *livrees, b.dossier.path());
     f.findChild<QSpinBox*>(QStringLiteral("NombreExercices"))->setValue(3);
     f.findChild<QSpinBox*>(QStringLiteral("EvenementsParExercice"))->setValue(3);
     f.findChild<QLineEdit*>(QStringLiteral("Graine"))->setText(QStringLiteral("77"));

@@ -36,6 +36,10 @@ class EnseignantTest : public QObject {
     QString base_;
     QString Chemin(const QString& nom) const { return tmp_.filePath(nom); }
     QStringList Base() const { return {QStringLiteral("--base"), base_}; }
+    // A series holds only exercises that pass every rule: drawn on the
+    // program's own rocks (the Base folder the build puts beside it).
+    QString livree_;
+    QStringList BaseLivree() const { return {QStringLiteral("--base"), livree_}; }
 
     // The rows of the class's CSV on standard output: a byte order mark,
     // then rows ending in CR LF, the header first.
@@ -70,6 +74,8 @@ private Q_SLOTS:
         base_ = Chemin(QStringLiteral("Base"));
         QVERIFY(QDir().mkpath(base_));
         QVERIFY(essai::EcrireTextures(base_));
+        livree_ = QCoreApplication::applicationDirPath() + QStringLiteral("/Base");
+        QVERIFY2(QDir(livree_).exists(), qPrintable(livree_));
     }
 
     void comparaisonAvecSonPropreModele() {
@@ -243,7 +249,7 @@ private Q_SLOTS:
                 f.write(QByteArray("ancien ") + k.nom);
             }
             const QStringList avant = contenu();
-            const auto s = Lancer(Base() + args);
+            const auto s = Lancer(BaseLivree() + args);
             QCOMPARE(s.code, 1);
             const QString err = QString::fromUtf8(s.err);
             QVERIFY2(err.contains(QLatin1String(k.nom) + QStringLiteral(" » existe déjà")) &&
@@ -259,11 +265,11 @@ private Q_SLOTS:
         QStringList ailleurs = args;
         ailleurs[ailleurs.indexOf(d)] = neuf;
         ailleurs.last() = neuf + QStringLiteral("/fiches.pdf");
-        QCOMPARE(Lancer(Base() + ailleurs).code, 0);
+        QCOMPARE(Lancer(BaseLivree() + ailleurs).code, 0);
         QCOMPARE(QDir(neuf).entryList(QDir::Files | QDir::Hidden, QDir::Name).size(), 10);
         QVERIFY(essai::Lire(neuf + QStringLiteral("/fiches.pdf")).startsWith("%PDF"));
         // Drawn a second time into the same folder: refused.
-        QCOMPARE(Lancer(Base() + ailleurs).code, 1);
+        QCOMPARE(Lancer(BaseLivree() + ailleurs).code, 1);
     }
 
     void exercicesIdentiquesPourUneGraine() {
@@ -273,8 +279,8 @@ private Q_SLOTS:
                                QStringLiteral("--title"), QStringLiteral("Les failles"), QStringLiteral("--out-dir")};
         // The same seed, title and settings: the same bytes in every list,
         // picture and exercise file (the sheets differ only in their date).
-        QCOMPARE(Lancer(Base() + args + QStringList{d1, QStringLiteral("--sheet"), d1 + QStringLiteral("/f.pdf")}).code, 0);
-        QCOMPARE(Lancer(Base() + args + QStringList{d2, QStringLiteral("--sheet"), d2 + QStringLiteral("/f.pdf")}).code, 0);
+        QCOMPARE(Lancer(BaseLivree() + args + QStringList{d1, QStringLiteral("--sheet"), d1 + QStringLiteral("/f.pdf")}).code, 0);
+        QCOMPARE(Lancer(BaseLivree() + args + QStringList{d2, QStringLiteral("--sheet"), d2 + QStringLiteral("/f.pdf")}).code, 0);
         const QStringList f1 = QDir(d1).entryList({QStringLiteral("exercice-*")}, QDir::Files, QDir::Name);
         QCOMPARE(f1, (QStringList{QStringLiteral("exercice-17-01.bmp"), QStringLiteral("exercice-17-01.exo"),
                                   QStringLiteral("exercice-17-01.lst"), QStringLiteral("exercice-17-02.bmp"),
@@ -300,17 +306,17 @@ private Q_SLOTS:
             section::Session a;
             {
                 section::Textures t;
-                QCOMPARE(dessin::ChargerTextures(base_, t), -1);
+                QCOMPARE(dessin::ChargerTextures(livree_, t), -1);
                 a.DefinirTextures(std::move(t));
             }
             QString quoi;
             QVERIFY2(RejoueSansEtapeInterdite(a, liste, quoi), qPrintable(quoi));
             const auto modele = dessin::LireBmp(QDir(d1).filePath(rendu::NomExercice(17, i, ".bmp")));
             QVERIFY(modele.has_value());
-            QVERIFY(*modele == essai::Charge(base_, liste).vue());
+            QVERIFY(*modele == essai::Charge(livree_, liste).vue());
         }
         // Another seed draws other lists.
-        QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--exercise"), QStringLiteral("3"), QStringLiteral("--events"),
+        QCOMPARE(Lancer(BaseLivree() + QStringList{QStringLiteral("--exercise"), QStringLiteral("3"), QStringLiteral("--events"),
                                              QStringLiteral("6"), QStringLiteral("--seed"), QStringLiteral("18"),
                                              QStringLiteral("--out-dir"), d3}).code, 0);
         bool different = false;
@@ -322,7 +328,7 @@ private Q_SLOTS:
 
     void fichesPdf() {
         const QString pdf = Chemin(QStringLiteral("fiches.pdf"));
-        const auto s = Lancer(Base() + QStringList{QStringLiteral("--exercise"), QStringLiteral("2"), QStringLiteral("--events"),
+        const auto s = Lancer(BaseLivree() + QStringList{QStringLiteral("--exercise"), QStringLiteral("2"), QStringLiteral("--events"),
                                                    QStringLiteral("5"), QStringLiteral("--seed"), QStringLiteral("3"),
                                                    QStringLiteral("--out-dir"), Chemin(QStringLiteral("exf")),
                                                    QStringLiteral("--sheet"), pdf});
@@ -333,9 +339,9 @@ private Q_SLOTS:
         // A sheet for one list: two pages.
         const QString lst = essai::EcrireListe(Chemin(QStringLiteral("fiche.lst")), {kSed, "Compression", "Erosion"});
         const QString une = Chemin(QStringLiteral("une.pdf"));
-        QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--sheet"), une, lst}).code, 0);
+        QCOMPARE(Lancer(BaseLivree() + QStringList{QStringLiteral("--sheet"), une, lst}).code, 0);
         QCOMPARE(essai::PagesPdf(essai::Lire(une)), 2);
-        const auto f = Lancer(Base() + QStringList{QStringLiteral("--sheet"), Chemin(QStringLiteral("non/la.pdf")), lst});
+        const auto f = Lancer(BaseLivree() + QStringList{QStringLiteral("--sheet"), Chemin(QStringLiteral("non/la.pdf")), lst});
         QCOMPARE(f.code, 1);
         QVERIFY(QString::fromUtf8(f.err).contains(QStringLiteral("non/la.pdf")));
     }

@@ -41,7 +41,10 @@ private Q_SLOTS:
         constexpr int kExercices = 3;
         const QString dossier = tmp_.filePath(QStringLiteral("serie"));
         const QString pdf = dossier + QStringLiteral("/fiches.pdf");
-        const auto s = essai::Lancer({QStringLiteral("--base"), base_, QStringLiteral("--exercise"),
+        // Drawn on the program's own rocks: a series holds only exercises
+        // that pass every rule.
+        const QString livree = QCoreApplication::applicationDirPath() + QStringLiteral("/Base");
+        const auto s = essai::Lancer({QStringLiteral("--base"), livree, QStringLiteral("--exercise"),
                                       QString::number(kExercices), QStringLiteral("--events"), QStringLiteral("5"),
                                       QStringLiteral("--seed"), QStringLiteral("4242"), QStringLiteral("--title"),
                                       QStringLiteral("Datation"), QStringLiteral("--out-dir"), dossier,
