@@ -149,7 +149,7 @@ VueLegende LireVueLegende(const Session& s) {
     for (std::size_t r = 0; r < lettres.size(); ++r) {
         const Formation f = lettres[r].formation;
         Depot d = f >= kPremiereBande ? kBandes[f - kPremiereBande] : DepotDeLigne(s, f);
-        if (d == Depot::Couche) d = RocheDeCouche(graine, f);
+        if (d == Depot::Couche) d = RocheDeCouche(s.GraineRoches(), RangDeCouche(s.depots(), f));
         v.entrees.push_back({f, lettres[r].lettre, d, TeinteDeRang(static_cast<int>(r)), effectifs[f]});
         if (f >= kPremiereBande)
             lettresDepart.push_back(lettres[r].lettre);

@@ -101,6 +101,10 @@ public:
     void DefinirGraineLettres(std::uint32_t graine) { graineLettres_ = graine; }
     void OublierGraineLettres() { graineLettres_.reset(); }
     std::uint32_t GraineLettres() const;
+    // The seed the layers' rocks are drawn from (RocheDeCouche): the
+    // exercise's letter seed once set, 0 outside an exercise, so that a
+    // list shows the same rocks wherever it is drawn.
+    std::uint32_t GraineRoches() const { return graineLettres_.value_or(0); }
     // The colours of each band of the starting series (BandesDeDepart of
     // the textures), read once when the textures are set.
     const std::vector<std::vector<Couleur>>& BandesDepart() const { return bandes_; }
