@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "json.h"
 #include "section/formations.h"
 #include "section/session.h"
 
@@ -111,6 +112,38 @@ bool Encre(Roche r, int x, int y) {
 Couleur PixelFigure(Roche r, int x, int y) {
     if (r == Roche::Aucune) return kBlanc;
     return Encre(r, Mod(x, kCoteFigure), Mod(y, kCoteFigure)) ? kNoir : TeinteRoche(r);
+}
+
+std::string_view NomRoche(Roche r) {
+    switch (r) {
+    case Roche::Aucune: break;
+    case Roche::Calcaire: return "calcaire";
+    case Roche::Argile: return "argile";
+    case Roche::Conglomerat: return "conglomérat";
+    case Roche::Gres: return "grès";
+    case Roche::Sable: return "sable";
+    case Roche::Marne: return "marne";
+    case Roche::Craie: return "craie à silex";
+    case Roche::Basalte: return "basalte";
+    case Roche::Granite: return "granite";
+    }
+    return {};
+}
+
+std::string FormationsJson(const VueLegende& v) {
+    std::string out = "{\"formations\":[";
+    bool premiere = true;
+    for (const EntreeLegende& e : v.entrees) {
+        if (!premiere) out += ",";
+        premiere = false;
+        out += "{\"lettre\":";
+        ChaineJson(out, e.lettre);
+        out += ",\"roche\":";
+        ChaineJson(out, e.depot == Depot::SerieDeDepart ? std::string_view("série de départ") : NomRoche(RocheDe(e.depot)));
+        out += ",\"ligne\":" + std::to_string(e.formation >= kPremiereBande ? 0 : e.formation) + "}";
+    }
+    out += "]}\n";
+    return out;
 }
 
 int Gris(Couleur c) {

@@ -290,3 +290,24 @@ TEST(VueRoches, AThrustPlaneCarriesTeethOnTheSection) {
 
 }  // namespace
 }  // namespace section
+
+namespace section {
+namespace {
+
+TEST(FormationsJson, EachBandAndLayerWithItsLetterRockAndLine) {
+    std::optional<Session> a = SurLesTexturesLivrees();
+    if (!a) GTEST_SKIP() << "pas de dossier Base à côté du programme de test";
+    a->Charger(test::ListeDeCodes("SD"));
+    const std::string j = FormationsJson(LireVueLegende(*a));
+    EXPECT_EQ(j.rfind("{\"formations\":[{\"lettre\":\"A\",", 0), 0u) << j;
+    for (const char* bande : {"\"roche\":\"calcaire\",\"ligne\":0}", "\"roche\":\"argile\",\"ligne\":0}",
+                              "\"roche\":\"conglomérat\",\"ligne\":0}"})
+        EXPECT_NE(j.find(bande), std::string::npos) << bande << " in " << j;
+    const std::string couche = "\"roche\":\"" + std::string(NomRoche(RocheDe(RocheDeCouche(0, 1)))) + "\",\"ligne\":1}";
+    EXPECT_NE(j.find(couche), std::string::npos) << j;
+    EXPECT_EQ(j.find("\"ligne\":2"), std::string::npos) << "the faults are no formation";
+    EXPECT_EQ(FormationsJson(VueLegende{}), "{\"formations\":[]}\n");
+}
+
+}  // namespace
+}  // namespace section

@@ -7,6 +7,8 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "section/legende.h"
@@ -58,6 +60,19 @@ Couleur PixelFigure(Roche r, int x, int y);
 // upper block. Empty when the session has no section.
 Raster VueRoches(const Session& s, const VueLegende& v);
 Raster VueRoches(const Session& s);
+
+// The rock's name in the files a teacher's script reads: « calcaire »,
+// « argile », « conglomérat », « grès », « sable », « marne », « craie à
+// silex », « basalte », « granite »; empty for Aucune. UTF-8, never
+// translated.
+std::string_view NomRoche(Roche r);
+
+// The formations of the view as a script checks them, UTF-8 JSON text:
+// {"formations":[{"lettre":"A","roche":"calcaire","ligne":0}, …]}, one entry
+// per legend entry by letter (each band of the starting series its own,
+// `ligne` 0 for them; « série de départ » when its bands are not told
+// apart), `ligne` the list line that laid it.
+std::string FormationsJson(const VueLegende& v);
 
 // The grey a black-and-white copy gives a colour (ITU-R BT.601 weights),
 // 0 .. 255.
