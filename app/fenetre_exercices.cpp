@@ -174,8 +174,10 @@ void FenetrePrincipale::InstallerExercice(section::Exercice e, section::Session 
     vueModele_->setImage(imageModele_);
     vue_->setEnabled(true);
     vue_->setToolTip(TexteCatalogue(section::TexteFenetre::ClicModele));
-    // The pupil's section shows the exercise's letters.
+    // The pupil's section shows the exercise's letters and rocks, each rock
+    // with its figuré.
     session_.DefinirGraineLettres(exercice_->graineLettres);
+    AfficherRoches(true);
     session_.Reinitialiser();
     listeEnregistree_ = session_.liste();
     Rafraichir();

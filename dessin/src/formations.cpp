@@ -97,6 +97,11 @@ QImage SurcoucheFormations(const section::Session& s, const section::VueLegende&
     if (img.isNull()) return img;
     img.fill(Qt::transparent);
     if (v.plan.empty()) return img;
+    if (a.roches) {
+        // The rock view, opaque, hides the core's picture under it.
+        QPainter p(&img);
+        p.drawImage(0, 0, ImageDeBase(s, v, {false, false, a.impression, true}));
+    }
     if (a.teintes) {
         const std::vector<std::uint32_t> teintes = section::PlanTeintes(s, v);
         for (int y = 0; y < img.height(); ++y) {
@@ -104,7 +109,17 @@ QImage SurcoucheFormations(const section::Session& s, const section::VueLegende&
             for (int x = 0; x < img.width(); ++x) {
                 const std::size_t i = static_cast<std::size_t>(y) * static_cast<std::size_t>(img.width()) +
                                       static_cast<std::size_t>(x);
-                if (i < teintes.size() && teintes[i] != 0) ligne[x] = qPremultiply(static_cast<QRgb>(teintes[i]));
+                if (i >= teintes.size() || teintes[i] == 0) continue;
+                const QRgb t = qPremultiply(static_cast<QRgb>(teintes[i]));
+                if (!a.roches) {
+                    ligne[x] = t;
+                } else {
+                    // The tint over the opaque rock view: source over.
+                    const QRgb d = ligne[x];
+                    const int k = 255 - qAlpha(t);
+                    ligne[x] = qRgba(qRed(t) + qRed(d) * k / 255, qGreen(t) + qGreen(d) * k / 255,
+                                     qBlue(t) + qBlue(d) * k / 255, 255);
+                }
             }
         }
     }
@@ -169,8 +184,10 @@ QImage VueAnnotee(const section::Session& s, const Affichage& a) {
     QImage img = ImageDeBase(s, v, a);
     if (img.isNull()) return img;
     if (a.lettres || a.teintes) {
+        Affichage dessus = a;
+        dessus.roches = false;  // already the picture under it
         QPainter p(&img);
-        p.drawImage(0, 0, SurcoucheFormations(s, v, a));
+        p.drawImage(0, 0, SurcoucheFormations(s, v, dessus));
     }
     return img;
 }

@@ -466,6 +466,7 @@ const char* NomCommande(section::Commande c) {
     case C::RetourDebut: return "RetourDebut";
     case C::Lettres: return "Lettres";
     case C::Teintes: return "Teintes";
+    case C::Roches: return "Roches";
     case C::Legende: return "Legende";
     case C::Sons: return "Sons";
     case C::OuvrirExercice: return "OuvrirExercice";

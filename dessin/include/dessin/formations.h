@@ -37,7 +37,8 @@ QImage ImageDeBase(const section::Session& s, const section::VueLegende& v, cons
 void DessinerEchantillon(QPainter& p, const QRect& zone, section::Roche r, double echelle = 1.0);
 
 // A transparent picture of the view's size holding what `a` asks for
-// (tints and letters; the print palette is not an overlay).
+// (tints and letters; the print palette is not an overlay). With
+// `a.roches` it is opaque: the rock view, the tints and letters over it.
 // The same from a reading of the view already made.
 QImage SurcoucheFormations(const section::Session& s, const Affichage& a);
 QImage SurcoucheFormations(const section::Session& s, const section::VueLegende& v, const Affichage& a);
