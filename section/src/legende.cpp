@@ -41,6 +41,13 @@ int RangDeCouche(const std::vector<Depot>& depots, Formation formation) {
     return static_cast<int>(std::count(depots.begin() + 1, depots.begin() + formation + 1, Depot::Couche));
 }
 
+IdentiteFormation IdentiteDeLigne(const std::vector<Depot>& depots, Formation formation) {
+    if (formation < 0 || static_cast<std::size_t>(formation) >= depots.size()) return {};
+    const Depot d = depots[static_cast<std::size_t>(formation)];
+    if (formation == 0) return {d, 0};
+    return {d, static_cast<int>(std::count(depots.begin() + 1, depots.begin() + formation + 1, d))};
+}
+
 bool EstStructure(Depot d) {
     return d == Depot::SurfaceErosion || d == Depot::Chevauchement || d == Depot::Failles;
 }

@@ -75,6 +75,25 @@ struct EntreeLegende {
     Depot depot;
     Couleur teinte;
     int pixels;  // in the block
+    int rang = 0;  // of the letter: 0 for A (NomDeLettre)
+};
+
+// Who a formation is, the same in every section built by lists of one
+// exercise: the k-th formation laid of its kind (genre Couche, Basalte or
+// Granite, k = rang from 1, counted over the list's lines), or a band of the
+// starting series (its rock, rang 0; SerieDeDepart when the bands are one).
+struct IdentiteFormation {
+    Depot genre = Depot::Aucun;
+    int rang = 0;
+    auto operator<=>(const IdentiteFormation&) const = default;
+};
+// The identity of what list line `formation` laid, by `depots` (what each
+// line laid); a band is not a line (see legende_vue.h).
+IdentiteFormation IdentiteDeLigne(const std::vector<Depot>& depots, Formation formation);
+// A letter's rank in the model, by identity.
+struct RangModele {
+    IdentiteFormation identite;
+    int rang;
 };
 
 // "A : grès", UTF-8, in the current language (see textes.h): what a pupil

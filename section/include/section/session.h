@@ -109,6 +109,15 @@ public:
     // the textures), read once when the textures are set.
     const std::vector<std::vector<Couleur>>& BandesDepart() const { return bandes_; }
 
+    // The letters of the model this session's pupil rebuilds (an exercise):
+    // a formation whose identity (IdentiteFormation) the model shows takes
+    // the model's letter, the others the letters after the model's, so that
+    // « la couche D » names one layer in both sections while the pupil
+    // builds. Kept by reset, undo and replay; empty outside an exercise,
+    // where the letters come from the view alone (LettresFormations).
+    void DefinirLettresDuModele(std::vector<RangModele> rangs) { lettresModele_ = std::move(rangs); }
+    const std::vector<RangModele>& LettresDuModele() const { return lettresModele_; }
+
     // What each line of the list laid, index for index with liste().
     const std::vector<Depot>& depots() const { return depots_; }
     // The legend of the formations in the view, by letter; empty without a
@@ -130,6 +139,7 @@ private:
     std::optional<std::uint32_t> graineLettres_;
     mutable std::optional<std::pair<Liste, std::uint32_t>> graineDeLaListe_;  // the seed a list without one takes
     std::vector<std::vector<Couleur>> bandes_;
+    std::vector<RangModele> lettresModele_;
     Disponibilite dispo_{};
 };
 
