@@ -11,6 +11,7 @@
 #include "vue_image.h"
 #include "dessin/formations.h"
 #include "dessin/images.h"
+#include "section/legende_vue.h"
 #include "section/exercice_session.h"
 
 using Genre = FauxMessages::Genre;
@@ -65,6 +66,15 @@ void TestExercices::ouvrirFaitDuModeleLaCible() {
     b.w->MontrerModele(Qt::LeftButton);
     QCOMPARE(b.w->LignesLegende(), dessin::TextesLegende(modele));
     QVERIFY(b.w->LignesLegende() != eleve);
+    // The pupil's formations take the model's letters by identity, and
+    // each rock is drawn with its figuré.
+    const std::vector<section::RangModele> rangs = section::RangsDesLettres(modele);
+    QCOMPARE(b.w->session().LettresDuModele().size(), rangs.size());
+    for (std::size_t i = 0; i < rangs.size(); ++i) {
+        QVERIFY(b.w->session().LettresDuModele()[i].identite == rangs[i].identite);
+        QCOMPARE(b.w->session().LettresDuModele()[i].rang, rangs[i].rang);
+    }
+    QVERIFY(b.Action("Roches1")->isChecked());
     b.w->MontrerCoupe();
     QCOMPARE(b.w->LignesLegende(), eleve);
 }
