@@ -14,6 +14,7 @@
 #include "fenetre_enseignant.h"
 #include "ordonner.h"
 #include "paquet_qt.h"
+#include "section/legende_vue.h"
 #include "section/chronologie.h"
 #include "section/verification.h"
 #include "section/note.h"
@@ -174,8 +175,11 @@ void FenetrePrincipale::InstallerExercice(section::Exercice e, section::Session 
     vueModele_->setImage(imageModele_);
     vue_->setEnabled(true);
     vue_->setToolTip(TexteCatalogue(section::TexteFenetre::ClicModele));
-    // The pupil's section shows the exercise's letters.
+    // The pupil's section shows the exercise's letters and rocks, each rock
+    // with its figuré.
     session_.DefinirGraineLettres(exercice_->graineLettres);
+    session_.DefinirLettresDuModele(section::RangsDesLettres(modeleExercice_));
+    AfficherRoches(true);
     session_.Reinitialiser();
     listeEnregistree_ = session_.liste();
     Rafraichir();

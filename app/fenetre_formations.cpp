@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The "Affichage" menu: the letter of each formation and a tint per
-// formation painted over the view, and the legend in a window of its own
+// The "Affichage" menu: each rock's figuré, the letter of each formation
+// and a tint per formation painted over the view, and the legend in a window of its own
 // (the main window keeps its fixed size). None of it touches the view's
 // pixels, the saved pictures or the list.
 #include <QAction>
@@ -27,6 +27,12 @@ void FenetrePrincipale::AfficherLettres(bool oui) {
 void FenetrePrincipale::AfficherTeintes(bool oui) {
     affichage_.teintes = oui;
     if (articleTeintes_ && articleTeintes_->isChecked() != oui) articleTeintes_->setChecked(oui);
+    AfficherFormations();
+}
+
+void FenetrePrincipale::AfficherRoches(bool oui) {
+    affichage_.roches = oui;
+    if (articleRoches_ && articleRoches_->isChecked() != oui) articleRoches_->setChecked(oui);
     AfficherFormations();
 }
 
@@ -89,7 +95,7 @@ QStringList FenetrePrincipale::LignesLegende() const { return dessin::TextesLege
 
 void FenetrePrincipale::AfficherFormations() {
     if (!vue_) return;
-    const bool surcouche = texturesOk_ && (affichage_.lettres || affichage_.teintes);
+    const bool surcouche = texturesOk_ && (affichage_.lettres || affichage_.teintes || affichage_.roches);
     vue_->setSurcouche(surcouche ? dessin::SurcoucheFormations(session_, affichage_) : QImage());
     // The model of an exercise is a section too: its letters while it is
     // pressed. A model picture alone has none.

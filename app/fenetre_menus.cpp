@@ -91,6 +91,7 @@ void FenetrePrincipale::Connecter(QAction* a, section::Commande commande) {
     case Commande::RetourDebut: declencher(&F::RetourDebut); break;
     case Commande::Lettres: basculer(&F::AfficherLettres, &articleLettres_); break;
     case Commande::Teintes: basculer(&F::AfficherTeintes, &articleTeintes_); break;
+    case Commande::Roches: basculer(&F::AfficherRoches, &articleRoches_); break;
     case Commande::Legende: declencher(&F::MontrerLegende); break;
     case Commande::Sons: basculer(&F::ActiverSons, &articleSons_); break;
     case Commande::OuvrirExercice: declencher(qOverload<>(&F::OuvrirExercice)); break;

@@ -72,6 +72,9 @@ public:
     // so that they always start without letters).
     void MemoriserAffichage();
     void AfficherTeintes(bool oui);
+    // Each rock drawn with its figuré (the engine's rock view) under the
+    // letters and tints; off, the core's picture. On when an exercise opens.
+    void AfficherRoches(bool oui);
     void MontrerLegende();
     // The "Exercice" menu (fenetre_exercices.cpp).
     void OuvrirExercice();
@@ -256,10 +259,11 @@ private:
 
     std::function<void()> apropos_;
 
-    dessin::Affichage affichage_{false, false, false};
+    dessin::Affichage affichage_{false, false, false, false};
     bool memoriserAffichage_ = false;
     QAction* articleLettres_ = nullptr;
     QAction* articleTeintes_ = nullptr;
+    QAction* articleRoches_ = nullptr;
     QAction* articleSons_ = nullptr;
     QDialog* fenetreLegende_ = nullptr;
 

@@ -136,7 +136,7 @@ void TestDemarrage::menu() {
          QStringLiteral("Chevauchement"), QStringLiteral("Distension"), QStringLiteral("-"),
          QStringLiteral("Annuler Ctrl+Z"), QStringLiteral("Retour début")},
         {QStringLiteral("Lettres des formations Ctrl+L"), QStringLiteral("Teintes des formations Ctrl+T"),
-         QStringLiteral("-"), QStringLiteral("Légende..."), QStringLiteral("-"), QStringLiteral("Sons")},
+         QStringLiteral("Roches"), QStringLiteral("-"), QStringLiteral("Légende..."), QStringLiteral("-"), QStringLiteral("Sons")},
         {QStringLiteral("Ouvrir un exercice... Ctrl+E"), QStringLiteral("Ouvrir une réponse..."),
          QStringLiteral("Vérifier ma coupe F5"),
          QStringLiteral("Ordonner les événements..."), QStringLiteral("-"),

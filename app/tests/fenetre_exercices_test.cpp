@@ -11,6 +11,7 @@
 #include "vue_image.h"
 #include "dessin/formations.h"
 #include "dessin/images.h"
+#include "section/legende_vue.h"
 #include "section/exercice_session.h"
 
 using Genre = FauxMessages::Genre;
@@ -65,6 +66,15 @@ void TestExercices::ouvrirFaitDuModeleLaCible() {
     b.w->MontrerModele(Qt::LeftButton);
     QCOMPARE(b.w->LignesLegende(), dessin::TextesLegende(modele));
     QVERIFY(b.w->LignesLegende() != eleve);
+    // The pupil's formations take the model's letters by identity, and
+    // each rock is drawn with its figuré.
+    const std::vector<section::RangModele> rangs = section::RangsDesLettres(modele);
+    QCOMPARE(b.w->session().LettresDuModele().size(), rangs.size());
+    for (std::size_t i = 0; i < rangs.size(); ++i) {
+        QVERIFY(b.w->session().LettresDuModele()[i].identite == rangs[i].identite);
+        QCOMPARE(b.w->session().LettresDuModele()[i].rang, rangs[i].rang);
+    }
+    QVERIFY(b.Action("Roches1")->isChecked());
     b.w->MontrerCoupe();
     QCOMPARE(b.w->LignesLegende(), eleve);
 }
@@ -82,22 +92,30 @@ void TestExercices::verifierDitOuEtCommentLaCoupeDiffere() {
     QVERIFY2(avis.contains(QStringLiteral("pas encore celle du modèle")), qPrintable(avis));
     QVERIFY(!avis.contains(QStringLiteral("Note : 20/20")));
     QVERIFY(avis.contains(QStringLiteral("/20")));
-    // Where it differs, over the view and not in it.
+    // Where it differs, over the view and not in it; the exercise shows
+    // the rock view, opaque, and the marks half transparent over it.
+    QVERIFY(b.Action("Roches1")->isChecked());
     QCOMPARE(visu->image(), dessin::VersImage(b.w->session().vue()));
     QVERIFY(!visu->surcouche().isNull());
-    int magenta = 0;
-    for (int y = 0; y < visu->surcouche().height(); ++y)
-        for (int x = 0; x < visu->surcouche().width(); ++x) magenta += qAlpha(visu->surcouche().pixel(x, y)) > 0;
-    QVERIFY(magenta > 0);
+    const auto marques = [&] {
+        int n = 0;
+        for (int y = 0; y < visu->surcouche().height(); ++y)
+            for (int x = 0; x < visu->surcouche().width(); ++x) n += qAlpha(visu->surcouche().pixel(x, y)) == 170;
+        return n;
+    };
+    QVERIFY(marques() > 0);
     // The next event takes the marks away.
     b.Bouton("Nivele")->click();
+    QCOMPARE(marques(), 0);
+    b.Action("Roches1")->trigger();  // the core's picture, nothing over it
     QVERIFY(visu->surcouche().isNull());
+    b.Action("Roches1")->trigger();
 
     b.Bouton("Sedim")->click();
     b.Action("Verifier1")->trigger();
     QVERIFY2(DernierMessage(b).contains(QStringLiteral("Bravo")), qPrintable(DernierMessage(b)));
     QVERIFY(DernierMessage(b).contains(QStringLiteral("Note : 20/20")));
-    QVERIFY(visu->surcouche().isNull());
+    QCOMPARE(marques(), 0);
 }
 
 void TestExercices::enregistrerLaReponse() {

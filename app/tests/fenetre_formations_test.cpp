@@ -9,6 +9,7 @@
 #include "vue_image.h"
 #include "dessin/images.h"
 #include "section/legende_vue.h"
+#include "section/roches.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ private Q_SLOTS:
     void laVueGardeSesPixels();
     void lesLettresSeVoientSurLEcran();
     void legendeSuitLaCoupe();
+    void lesRochesSeDessinentAvecLeurFigure();
 };
 
 void TestFormations::menuAffichage() {
@@ -101,6 +103,31 @@ void TestFormations::lesLettresSeVoientSurLEcran() {
     b.Action("Lettres1")->trigger();
     b.Action("Teintes1")->trigger();
     QCOMPARE(ecran(), nu);
+}
+
+// « Roches »: off outside an exercise; on, the view's overlay is the
+// engine's rock view, opaque, and the view's own pixels stay the core's.
+void TestFormations::lesRochesSeDessinentAvecLeurFigure() {
+    Banc b;
+    Construire(b);
+    QVERIFY(!b.Action("Roches1")->isChecked());
+    QVERIFY(Visu(b)->surcouche().isNull());
+    b.Action("Roches1")->trigger();
+    QVERIFY(b.w->affichage().roches);
+    const QImage roches = Visu(b)->surcouche().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(roches, dessin::VersImage(section::VueRoches(b.w->session())));
+    QVERIFY(roches != Visu(b)->image());
+    QCOMPARE(Visu(b)->image(), dessin::VersImage(b.w->session().vue()));
+    // Letters over the rocks: the rock view under them, a white box on each.
+    b.Action("Lettres1")->trigger();
+    const QImage lettres = Visu(b)->surcouche();
+    const auto etiquettes = section::LireVueLegende(b.w->session()).etiquettes;
+    QVERIFY(!etiquettes.empty());
+    const section::Etiquette& e = etiquettes.front();
+    QCOMPARE(qGray(lettres.pixel(e.boite.left + 2, e.boite.top + 3)) > 200, true);
+    b.Action("Roches1")->trigger();
+    b.Action("Lettres1")->trigger();
+    QVERIFY(Visu(b)->surcouche().isNull());
 }
 
 void TestFormations::legendeSuitLaCoupe() {

@@ -140,6 +140,10 @@
         <translation>Formation tints</translation>
     </message>
     <message>
+        <source>Roches</source>
+        <translation>Rocks</translation>
+    </message>
+    <message>
         <source>Légende...</source>
         <translation>Legend...</translation>
     </message>

@@ -110,6 +110,7 @@ void PageEleve(QPainter& p, QRect page, const QString& titre, const section::Ses
     Affichage papier;
     papier.impression = true;
     papier.lettres = false;
+    papier.roches = true;
     p.drawImage(cadre, VueAnnotee(a, papier), QRect(0, haut, largeurVue, hauteurVue));
     // The letters drawn on paper at the picture's scale, sharp at any size.
     p.save();
@@ -226,8 +227,10 @@ std::optional<QByteArray> DocumentFiches(section::Session& a, const std::vector<
         for (std::size_t i = 0; i < n; ++i) {
             const section::Liste& liste = listes[i];
             std::vector<QImage> etapes;
-            a.PourChaqueEtape(liste, [&](int, const section::Raster& vue) {
-                QImage etape = VersImage(vue);
+            // Each step in the rock view, its rocks those of the exercise.
+            Lettres(a, i, graine);
+            a.PourChaqueEtape(liste, [&](int, const section::Raster&) {
+                QImage etape = VersImage(section::VueRoches(a));
                 BlanchirCiel(etape);
                 etapes.push_back(etape.scaledToWidth(kLargeurVignette, Qt::SmoothTransformation));
                 return true;

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPaintDevice>
 #include <QPainterPath>
 #include <algorithm>
 #include <map>
@@ -96,6 +97,11 @@ QImage SurcoucheFormations(const section::Session& s, const section::VueLegende&
     if (img.isNull()) return img;
     img.fill(Qt::transparent);
     if (v.plan.empty()) return img;
+    if (a.roches) {
+        // The rock view, opaque, hides the core's picture under it.
+        QPainter p(&img);
+        p.drawImage(0, 0, ImageDeBase(s, v, {false, false, a.impression, true}));
+    }
     if (a.teintes) {
         const std::vector<std::uint32_t> teintes = section::PlanTeintes(s, v);
         for (int y = 0; y < img.height(); ++y) {
@@ -103,7 +109,17 @@ QImage SurcoucheFormations(const section::Session& s, const section::VueLegende&
             for (int x = 0; x < img.width(); ++x) {
                 const std::size_t i = static_cast<std::size_t>(y) * static_cast<std::size_t>(img.width()) +
                                       static_cast<std::size_t>(x);
-                if (i < teintes.size() && teintes[i] != 0) ligne[x] = qPremultiply(static_cast<QRgb>(teintes[i]));
+                if (i >= teintes.size() || teintes[i] == 0) continue;
+                const QRgb t = qPremultiply(static_cast<QRgb>(teintes[i]));
+                if (!a.roches) {
+                    ligne[x] = t;
+                } else {
+                    // The tint over the opaque rock view: source over.
+                    const QRgb d = ligne[x];
+                    const int k = 255 - qAlpha(t);
+                    ligne[x] = qRgba(qRed(t) + qRed(d) * k / 255, qGreen(t) + qGreen(d) * k / 255,
+                                     qBlue(t) + qBlue(d) * k / 255, 255);
+                }
             }
         }
     }
@@ -141,13 +157,37 @@ void BlanchirCiel(QImage& img) {
     }
 }
 
+QImage ImageDeBase(const section::Session& s, const section::VueLegende& v, const Affichage& a) {
+    QImage img = VersImage(a.roches ? section::VueRoches(s, v) : s.vue());
+    if (!img.isNull() && a.impression) BlanchirCiel(img);
+    return img;
+}
+
+void DessinerEchantillon(QPainter& p, const QRect& zone, section::Roche r, double echelle) {
+    echelle = std::max(echelle, 0.25);
+    const int l = std::max(1, static_cast<int>(zone.width() / echelle + 0.5)),
+              h = std::max(1, static_cast<int>(zone.height() / echelle + 0.5));
+    QImage tuile(l, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+        auto* ligne = reinterpret_cast<QRgb*>(tuile.scanLine(y));
+        for (int x = 0; x < l; ++x) ligne[x] = static_cast<QRgb>(section::PixelFigure(r, x, y));
+    }
+    // Pixels kept square and sharp, as the view shows them enlarged.
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.drawImage(zone, tuile);
+    p.restore();
+}
+
 QImage VueAnnotee(const section::Session& s, const Affichage& a) {
-    QImage img = VersImage(s.vue());
+    const section::VueLegende v = section::LireVueLegende(s);
+    QImage img = ImageDeBase(s, v, a);
     if (img.isNull()) return img;
-    if (a.impression) BlanchirCiel(img);
     if (a.lettres || a.teintes) {
+        Affichage dessus = a;
+        dessus.roches = false;  // already the picture under it
         QPainter p(&img);
-        p.drawImage(0, 0, SurcoucheFormations(s, a));
+        p.drawImage(0, 0, SurcoucheFormations(s, v, dessus));
     }
     return img;
 }
@@ -176,11 +216,10 @@ int DessinerLegende(QPainter& p, const QRect& zone, const section::Session& s, c
     const section::VueLegende v = section::LireVueLegende(s);
     const std::vector<section::LigneLegende> legende = section::LignesLegende(s, v);
     if (legende.empty() && v.structures.empty()) return 0;
-    QImage vue = VersImage(s.vue());
-    if (a.impression) BlanchirCiel(vue);
+    QImage vue = ImageDeBase(s, v, a);
     if (a.teintes) {
         QPainter teinte(&vue);
-        teinte.drawImage(0, 0, SurcoucheFormations(s, v, {false, true, false}));
+        teinte.drawImage(0, 0, SurcoucheFormations(s, v, {false, true, false, false}));
     }
     p.save();
     p.setFont(police);
@@ -192,7 +231,16 @@ int DessinerLegende(QPainter& p, const QRect& zone, const section::Session& s, c
     for (std::size_t i = 0; i < legende.size() && place(); ++i) {
         const section::LigneLegende& l = legende[i];
         const QRect echantillon(zone.left(), y + (hauteur - carre) / 2, carre, carre);
-        if (!l.sansLettre) {
+        const section::Roche roche = section::RocheDe(l.entree.depot);
+        if (a.roches && roche != section::Roche::Aucune) {
+            // The rock's figuré, under its tint as the view shows it.
+            // On paper, at about the size a screen shows it.
+            const double echelle = p.device() ? std::max(1.0, p.device()->logicalDpiX() / 96.0) : 1.0;
+            DessinerEchantillon(p, echantillon, roche, echelle);
+            if (a.teintes)
+                p.fillRect(echantillon, QColor::fromRgba(qRgba(qRed(l.entree.teinte), qGreen(l.entree.teinte),
+                                                               qBlue(l.entree.teinte), section::kOpaciteTeinte)));
+        } else if (!l.sansLettre) {
             const section::Rect& c = l.carre;
             p.drawImage(echantillon, vue, QRect(c.left, c.top, c.right - c.left, c.bottom - c.top));
         } else {

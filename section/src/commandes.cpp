@@ -37,6 +37,7 @@ constexpr std::array kEvenementsMenu{
 constexpr std::array kAffichage{
     ArticleMenu{C::Lettres, "Lettres1", TEXTE_NOOP("Commandes", "Lettres des formations"), {"Ctrl+L", nullptr}, true, E::Toutes},
     ArticleMenu{C::Teintes, "Teintes1", TEXTE_NOOP("Commandes", "Teintes des formations"), {"Ctrl+T", nullptr}, true, E::Toutes},
+    ArticleMenu{C::Roches, "Roches1", TEXTE_NOOP("Commandes", "Roches"), kAucun, true, E::Toutes},
     kSeparateur,
     ArticleMenu{C::Legende, "Legende1", TEXTE_NOOP("Commandes", "Légende..."), kAucun, false, E::Toutes},
     kSeparateur,

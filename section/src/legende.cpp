@@ -22,15 +22,30 @@ Depot DepotDe(Evenement e) {
     return Depot::Aucun;
 }
 
-Depot RocheDeCouche(std::uint32_t graine, Formation formation) {
-    static constexpr std::array<Depot, 4> kRoches = {Depot::Gres, Depot::Marne, Depot::Sable, Depot::Craie};
-    // splitmix64 of the seed and the line: any seed spreads the rocks.
-    std::uint64_t z = (static_cast<std::uint64_t>(graine) << 32 | static_cast<std::uint32_t>(formation)) +
+Depot RocheDeCouche(std::uint32_t graine, int k) {
+    static constexpr std::array<Depot, 6> kRoches = {Depot::Gres,           Depot::Sable, Depot::CalcaireDeCouche,
+                                                     Depot::ArgileDeCouche, Depot::Marne, Depot::Craie};
+    // splitmix64 of the seed and the rank: any seed spreads the rocks.
+    std::uint64_t z = (static_cast<std::uint64_t>(graine) << 32 | static_cast<std::uint32_t>(k)) +
                       0x9E3779B97F4A7C15ull;
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
     z ^= z >> 31;
     return kRoches[static_cast<std::size_t>(z % kRoches.size())];
+}
+
+int RangDeCouche(const std::vector<Depot>& depots, Formation formation) {
+    if (formation < 1 || static_cast<std::size_t>(formation) >= depots.size() ||
+        depots[static_cast<std::size_t>(formation)] != Depot::Couche)
+        return 0;
+    return static_cast<int>(std::count(depots.begin() + 1, depots.begin() + formation + 1, Depot::Couche));
+}
+
+IdentiteFormation IdentiteDeLigne(const std::vector<Depot>& depots, Formation formation) {
+    if (formation < 0 || static_cast<std::size_t>(formation) >= depots.size()) return {};
+    const Depot d = depots[static_cast<std::size_t>(formation)];
+    if (formation == 0) return {d, 0};
+    return {d, static_cast<int>(std::count(depots.begin() + 1, depots.begin() + formation + 1, d))};
 }
 
 bool EstStructure(Depot d) {
@@ -52,6 +67,8 @@ DescriptionDepot Decrire(Depot d) {
     case Depot::Marne: return {Texte("Legende", "marne"), sedimentation()};
     case Depot::Sable: return {Texte("Legende", "sable"), sedimentation()};
     case Depot::Craie: return {Texte("Legende", "craie à silex"), sedimentation()};
+    case Depot::CalcaireDeCouche: return {Texte("Legende", "calcaire"), sedimentation()};
+    case Depot::ArgileDeCouche: return {Texte("Legende", "argile"), sedimentation()};
     case Depot::Basalte: return {Texte("Legende", "basalte : coulée et filon"), Texte("Legende", "volcanisme")};
     case Depot::Granite: return {Texte("Legende", "granite"), Texte("Legende", "plutonisme")};
     case Depot::SurfaceErosion: return {Texte("Legende", "surface d'érosion"), Texte("Legende", "érosion")};

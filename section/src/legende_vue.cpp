@@ -142,15 +142,38 @@ VueLegende LireVueLegende(const Session& s) {
 
     // The rock entries, their letters and places.
     const std::uint32_t graine = s.GraineLettres();
-    const std::vector<Lettre> lettres = LettresFormations(v.plan, graine);
+    std::vector<Lettre> lettres = LettresFormations(v.plan, graine);
+    std::vector<int> rangs(lettres.size());
+    for (std::size_t r = 0; r < lettres.size(); ++r) rangs[r] = static_cast<int>(r);
+    if (!s.LettresDuModele().empty()) {
+        // The model's letter for each identity it shows; the others after
+        // the model's, in the order the view's own letters give them.
+        int suivant = 0;
+        for (const RangModele& m : s.LettresDuModele()) suivant = std::max(suivant, m.rang + 1);
+        std::vector<std::pair<int, Lettre>> parRang;
+        for (const Lettre& l : lettres) {
+            const IdentiteFormation id = l.formation >= kPremiereBande
+                                             ? IdentiteFormation{kBandes[l.formation - kPremiereBande], 0}
+                                             : IdentiteDeLigne(s.depots(), l.formation);
+            const auto m = std::find_if(s.LettresDuModele().begin(), s.LettresDuModele().end(),
+                                        [&](const RangModele& r) { return r.identite == id; });
+            const int rang = m != s.LettresDuModele().end() ? m->rang : suivant++;
+            parRang.emplace_back(rang, Lettre{l.formation, NomDeLettre(rang)});
+        }
+        std::sort(parRang.begin(), parRang.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (std::size_t r = 0; r < parRang.size(); ++r) {
+            rangs[r] = parRang[r].first;
+            lettres[r] = parRang[r].second;
+        }
+    }
     std::map<Formation, int> effectifs;
     for (const Effectif& e : CompterFormations(v.plan)) effectifs[e.formation] = e.pixels;
     std::vector<std::string> lettresDepart;
     for (std::size_t r = 0; r < lettres.size(); ++r) {
         const Formation f = lettres[r].formation;
         Depot d = f >= kPremiereBande ? kBandes[f - kPremiereBande] : DepotDeLigne(s, f);
-        if (d == Depot::Couche) d = RocheDeCouche(graine, f);
-        v.entrees.push_back({f, lettres[r].lettre, d, TeinteDeRang(static_cast<int>(r)), effectifs[f]});
+        if (d == Depot::Couche) d = RocheDeCouche(s.GraineRoches(), RangDeCouche(s.depots(), f));
+        v.entrees.push_back({f, lettres[r].lettre, d, TeinteDeRang(rangs[r]), effectifs[f], rangs[r]});
         if (f >= kPremiereBande)
             lettresDepart.push_back(lettres[r].lettre);
         else
@@ -202,6 +225,17 @@ VueLegende LireVueLegende(const Session& s) {
         for (Structure& st : v.structures) st.place = proche[st.formation].second;
     }
     return v;
+}
+
+std::vector<RangModele> RangsDesLettres(const Session& modele) {
+    std::vector<RangModele> rangs;
+    for (const EntreeLegende& e : LireVueLegende(modele).entrees) {
+        const IdentiteFormation id = e.formation >= kPremiereBande
+                                         ? IdentiteFormation{kBandes[e.formation - kPremiereBande], 0}
+                                         : IdentiteDeLigne(modele.depots(), e.formation);
+        rangs.push_back({id, e.rang});
+    }
+    return rangs;
 }
 
 std::vector<LigneLegende> LignesLegende(const Session& s) { return LignesLegende(s, LireVueLegende(s)); }

@@ -97,8 +97,10 @@ TEST(Legende, NamesEveryFormationOfTheViewByItsRock) {
     for (std::size_t i = 0; i < l.size(); ++i) {
         EXPECT_EQ(l[i].lettre, NomDeLettre(static_cast<int>(i)));  // by letter
         formations.insert(l[i].formation);
+        // Outside an exercise the rocks are drawn with seed 0; lines 1 and 2
+        // lay the first and the second layer.
         if (l[i].formation > 0) {
-            EXPECT_EQ(l[i].depot, RocheDeCouche(s.GraineLettres(), l[i].formation));
+            EXPECT_EQ(l[i].depot, RocheDeCouche(0, l[i].formation));
         }
     }
     EXPECT_EQ(formations, (std::set<Formation>{0, 1, 2}));
@@ -114,15 +116,16 @@ TEST(Legende, NamesEveryFormationOfTheViewByItsRock) {
     EXPECT_EQ(pixels, roche);
 }
 
-TEST(Legende, TheRockOfALayerComesFromTheSeedAndTheLineOnly) {
+TEST(Legende, TheRockOfALayerComesFromTheSeedAndItsRankOnly) {
     std::set<Depot> vues;
     for (std::uint32_t g = 0; g < 64; ++g)
-        for (Formation f = 1; f < 8; ++f) {
-            const Depot d = RocheDeCouche(g, f);
-            EXPECT_EQ(d, RocheDeCouche(g, f));
+        for (int k = 1; k < 8; ++k) {
+            const Depot d = RocheDeCouche(g, k);
+            EXPECT_EQ(d, RocheDeCouche(g, k));
             vues.insert(d);
         }
-    EXPECT_EQ(vues, (std::set<Depot>{Depot::Gres, Depot::Marne, Depot::Sable, Depot::Craie}));
+    EXPECT_EQ(vues, (std::set<Depot>{Depot::Gres, Depot::Sable, Depot::CalcaireDeCouche, Depot::ArgileDeCouche,
+                                     Depot::Marne, Depot::Craie}));
 }
 
 TEST(Legende, NoLegendWithoutAPlaneOrTextures) {

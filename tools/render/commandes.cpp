@@ -12,6 +12,7 @@
 
 #include "dessin/formations.h"
 #include "section/exercice_session.h"
+#include "section/roches.h"
 #include "dessin/images.h"
 #include "rendu.h"
 #include "section/textes.h"
@@ -109,10 +110,12 @@ int CommandeRendu(const Options& o, section::Session& a) {
     if (!o.image.isEmpty()) rendre(EcrireImageSelonNom(a.vue(), o.image));
     if (!o.section.isEmpty()) rendre(EcrireImageSelonNom(a.observe(), o.section, true));
     if (!o.etat.isEmpty()) rendre(EcrireFichier(EtatJson(a), o.etat));
+    if (!o.formationsJson.isEmpty()) rendre(EcrireFichier(section::FormationsJson(section::LireVueLegende(a)), o.formationsJson));
     if (!o.formations.isEmpty()) {
         dessin::Affichage affichage;
         affichage.impression = true;
         affichage.lettres = !o.sansLettres;
+        affichage.roches = true;
         rendre(EcrireImageSelonNom(dessin::DeImage(dessin::FeuilleFormations(a, affichage)), o.formations));
     }
     return code;

@@ -13,7 +13,7 @@ struct OptionValeur {
     QString Options::*champ;
 };
 
-constexpr std::array<OptionValeur, 20> kValeurs = {{
+constexpr std::array<OptionValeur, 21> kValeurs = {{
     {"--base", &Options::base},
     {"-o", &Options::image},
     {"--section", &Options::section},
@@ -24,6 +24,7 @@ constexpr std::array<OptionValeur, 20> kValeurs = {{
     {"--grade", &Options::cle},
     {"--steps", &Options::etapes},
     {"--formations", &Options::formations},
+    {"--formations-json", &Options::formationsJson},
     {"--title", &Options::titre},
     {"--make-exercise", &Options::devoir},
     {"--make-answer", &Options::copie},
@@ -56,6 +57,8 @@ QString Verifier(const Options& o, const QStringList& vues) {
     const int n = static_cast<int>(o.listes.size());
     if (vue("--formations") && o.mode != Mode::Rendu)
         return QStringLiteral("--formations ne va qu'avec le rendu d'une seule liste");
+    if (vue("--formations-json") && o.mode != Mode::Rendu)
+        return QStringLiteral("--formations-json ne va qu'avec le rendu d'une seule liste");
     if (vue("--no-letters") && !vue("--formations"))
         return QStringLiteral("--no-letters ne va qu'avec --formations");
     if (vue("--title") && o.mode != Mode::Fiche && o.mode != Mode::Devoir && o.mode != Mode::Exercices &&
@@ -88,8 +91,9 @@ QString Verifier(const Options& o, const QStringList& vues) {
     case Mode::Rendu:
         if (n != 1) return n == 0 ? QStringLiteral("aucune liste d'événements donnée")
                                   : QStringLiteral("une seule liste à la fois (ou --out-dir)");
-        if (o.image.isEmpty() && o.section.isEmpty() && o.etat.isEmpty() && o.formations.isEmpty())
-            return QStringLiteral("rien à écrire : donnez -o, --section, --state ou --formations");
+        if (o.image.isEmpty() && o.section.isEmpty() && o.etat.isEmpty() && o.formations.isEmpty() &&
+            o.formationsJson.isEmpty())
+            return QStringLiteral("rien à écrire : donnez -o, --section, --state, --formations ou --formations-json");
         return {};
     case Mode::Devoir:
         if (n != 1) return QStringLiteral("--make-exercise demande une seule liste");
@@ -120,7 +124,7 @@ QString Verifier(const Options& o, const QStringList& vues) {
     case Mode::Scorm:
         if (n < 1) return QStringLiteral("--scorm demande au moins un exercice (.exo)");
         return refuser({"-o", "--section", "--state", "--out-dir", "--steps", "--sheet", "--exercise", "--compare",
-                        "--grade", "--diff", "--formations", "--make-exercise", "--make-answer", "--check"},
+                        "--grade", "--diff", "--formations", "--formations-json", "--make-exercise", "--make-answer", "--check"},
                        QStringLiteral("--scorm"));
     case Mode::Aide:
     case Mode::Version: return {};
@@ -245,7 +249,8 @@ QString TexteAide() {
     return QStringLiteral(
         "Utilisation :\n"
         "  strataloom-render [--base DOSSIER] [-o IMAGE] [--section IMAGE] [--state FICHIER.json]\n"
-        "                    [--formations IMAGE.png [--no-letters]] LISTE\n"
+        "                    [--formations IMAGE.png [--no-letters]] [--formations-json FICHIER]\n"
+        "                    LISTE\n"
         "  strataloom-render [--base DOSSIER] --out-dir DOSSIER LISTE...\n"
         "  strataloom-render [--base DOSSIER] --compare MODELE.bmp [--diff IMAGE] LISTE\n"
         "  strataloom-render [--base DOSSIER] --grade CORRIGE LISTE...\n"
@@ -269,9 +274,12 @@ QString TexteAide() {
         "  -o IMAGE           image affichée, en BMP (ou PNG si le nom finit par .png)\n"
         "  --section IMAGE    coupe entière, en BMP\n"
         "  --state FICHIER    état après le rejeu, en JSON\n"
-        "  --formations IMAGE image affichée avec la lettre de chaque formation et la\n"
-        "                     légende des roches et des structures, pour une fiche (PNG si\n"
-        "                     le nom finit par .png)\n"
+        "  --formations IMAGE image affichée, chaque roche dessinée avec son figuré, avec la\n"
+        "                     lettre de chaque formation et la légende des roches et des\n"
+        "                     structures, pour une fiche (PNG si le nom finit par .png)\n"
+        "  --formations-json FICHIER\n"
+        "                     les formations de l'image en JSON : lettre, roche et ligne de\n"
+        "                     la liste qui l'a déposée (0 pour la série de départ)\n"
         "  --no-letters       avec --formations : sans lettres ni étiquettes sur la coupe\n"
         "  --out-dir DOSSIER  une image par liste, nommée d'après la liste\n"
         "  --compare MODELE   ressemblance entre la coupe et une image modèle\n"

@@ -40,6 +40,7 @@ struct Options {
     QString etapes;    // --steps
     QString fiche;     // --sheet
     QString formations;  // --formations
+    QString formationsJson;  // --formations-json
     bool sansLettres = false;  // --no-letters
     QString titre;     // --title
     QString devoir;    // --make-exercise

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The "Affichage" menu: a letter on each piece of each formation and a tint
-// per formation, drawn on a canvas of their own over the view, and the
+// The "Affichage" menu: each rock with its figuré (the engine's rock view), a
+// letter on each piece of each formation and a tint per formation, drawn on
+// a canvas of their own over the view, and the
 // legend in a panel that leaves the page usable. The view's canvas, the
 // pictures and the list never change. Where each letter goes, the tints,
 // the legend's words and samples all come from the engine.
@@ -46,6 +47,10 @@ export const Formations = (() => {
   let session = null;
   let lettres = false;
   let teintes = false;
+  let roches = false;
+  // The rock view at one pixel per view pixel, under the tints and letters.
+  const toileRoches = document.createElement("canvas");
+  const ctxRoches = toileRoches.getContext("2d");
   let focusAvant = null; // where the focus was when the legend opened
 
   const ALPHA_TEINTE = 120; // of 255, as the desktop paints the tints
@@ -58,6 +63,14 @@ export const Formations = (() => {
     const rgba = session.teintesRgba();
     // Used at once, before the engine's memory can grow and move.
     ctxTeintes.putImageData(new ImageData(new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, rgba.length), l, h), 0, 0);
+  }
+
+  function PeindreRoches(l, h) {
+    if (toileRoches.width !== l) toileRoches.width = l;
+    if (toileRoches.height !== h) toileRoches.height = h;
+    if (l === 0 || h === 0) return;
+    const rgba = session.rochesRgba();
+    ctxRoches.putImageData(new ImageData(new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, rgba.length), l, h), 0, 0);
   }
 
   // A letter in a white box with a dark rim, legible on every rock; the
@@ -136,7 +149,7 @@ export const Formations = (() => {
 
   // The overlay for the session's state and the view's factor.
   function Dessiner() {
-    if (!session || !session.prete() || (!lettres && !teintes)) {
+    if (!session || !session.prete() || (!lettres && !teintes && !roches)) {
       couche.hidden = true;
       return;
     }
@@ -147,6 +160,10 @@ export const Formations = (() => {
     if (couche.height !== h * k) couche.height = h * k;
     ctx.setTransform(1, 0, 0, 1, 0, 0);
     ctx.clearRect(0, 0, couche.width, couche.height);
+    if (roches) {
+      ctx.imageSmoothingEnabled = false;
+      ctx.drawImage(toileRoches, 0, 0, l * k, h * k);
+    }
     if (teintes) {
       ctx.imageSmoothingEnabled = false;
       ctx.drawImage(toileTeintes, 0, 0, l * k, h * k);
@@ -175,7 +192,19 @@ export const Formations = (() => {
     const g = c.getContext("2d");
     g.imageSmoothingEnabled = false;
     const e = entree.echantillon;
-    if (e.cote) {
+    if (roches && entree.roche) {
+      // The rock's figuré, drawn by the engine as every legend draws it.
+      const rgba = session.figureRgba(entree.roche, cote, cote);
+      const t = document.createElement("canvas");
+      t.width = t.height = cote;
+      t.getContext("2d").putImageData(new ImageData(new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, rgba.length), cote, cote), 0, 0);
+      g.drawImage(t, 0, 0, c.width, c.height);
+      if (teintes) {
+        g.globalAlpha = ALPHA_TEINTE / 255;
+        g.fillStyle = hex(entree.teinte);
+        g.fillRect(0, 0, c.width, c.height);
+      }
+    } else if (e.cote) {
       g.drawImage(visu, e.gauche, e.haut, e.cote, e.cote, 0, 0, c.width, c.height);
       if (teintes) g.drawImage(toileTeintes, e.gauche, e.haut, e.cote, e.cote, 0, 0, c.width, c.height);
     } else {
@@ -322,6 +351,7 @@ export const Formations = (() => {
   // Each switch gives its new state, which its menu item shows.
   function Basculer() {
     if (session && teintes && session.prete()) PeindreTeintes(session.largeurVue(), session.hauteurVue());
+    if (session && roches && session.prete()) PeindreRoches(session.largeurVue(), session.hauteurVue());
     Dessiner();
     if (!panneau.hidden) RemplirLegende();
   }
@@ -335,6 +365,19 @@ export const Formations = (() => {
     Basculer();
     return teintes;
   }
+  function BasculerRoches() {
+    roches = !roches;
+    Basculer();
+    return roches;
+  }
+  // An exercise opens with each rock drawn with its figuré; the menu
+  // item's mark follows.
+  function MontrerRoches() {
+    roches = true;
+    const a = document.getElementById("Roches1");
+    if (a) a.setAttribute("aria-checked", "true");
+    Basculer();
+  }
 
   Vue.ApresAjustement(Dessiner);
 
@@ -342,6 +385,7 @@ export const Formations = (() => {
   function Afficher(s) {
     session = s;
     if (teintes && session.prete()) PeindreTeintes(session.largeurVue(), session.hauteurVue());
+    if (roches && session.prete()) PeindreRoches(session.largeurVue(), session.hauteurVue());
     Dessiner();
     if (!panneau.hidden) RemplirLegende();
   }
@@ -350,8 +394,11 @@ export const Formations = (() => {
     Afficher,
     BasculerLettres,
     BasculerTeintes,
+    BasculerRoches,
+    MontrerRoches,
     OuvrirLegende,
     lettres: () => lettres,
     teintes: () => teintes,
+    roches: () => roches,
   };
 })();

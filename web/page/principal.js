@@ -328,6 +328,7 @@ const Fenetre = (() => {
     RetourDebut: InitProfil,
     Lettres: () => Formations.BasculerLettres(),
     Teintes: () => Formations.BasculerTeintes(),
+    Roches: () => Formations.BasculerRoches(),
     Legende: () => Formations.OuvrirLegende(),
     Sons: BasculerSons,
     OuvrirExercice: () => Exercices.Ouvrir(),
@@ -418,6 +419,7 @@ const Fenetre = (() => {
       ModeleDeLExercice: () => {
         Vue.AfficherModele(session);
         ActiverVue();
+        Formations.MontrerRoches();
       },
       EnregistrerListe: Sauver1Click,
     });

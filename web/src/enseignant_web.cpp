@@ -12,6 +12,7 @@
 #include "section/exercice_session.h"
 #include "section/fiches.h"
 #include "section/legende_vue.h"
+#include "section/roches.h"
 #include "section/lien_exercice.h"
 #include "section/notation_classe.h"
 #include "section/ordres_acceptes.h"
@@ -144,11 +145,13 @@ val EnseignantWeb::Fiche(int i) {
     val f = val::object();
     if (i < 0 || i >= static_cast<int>(listes_.size())) return f;
     const section::Liste& liste = listes_[static_cast<std::size_t>(i)];
-    // The key's steps first, then the exercise lettered as its file.
+    // The key's steps first, then the exercise lettered as its file; every
+    // picture the rock view, with the exercise's rocks.
     etapes_.clear();
     val etapes = val::array();
-    serie_.PourChaqueEtape(liste, [&](int k, const section::Raster& vue) {
-        etapes_.push_back(SurPapier(vue, 0));
+    serie_.DefinirGraineLettres(section::GraineLettresSerie(graine_, i + 1));
+    serie_.PourChaqueEtape(liste, [&](int k, const section::Raster&) {
+        etapes_.push_back(SurPapier(section::VueRoches(serie_), 0));
         etapes.call<void>("push", section::LegendeEtapeFiche(liste, k));
         return true;
     });
@@ -156,7 +159,7 @@ val EnseignantWeb::Fiche(int i) {
     serie_.Charger(liste);
     const section::Raster& v = serie_.vue();
     const int haut = section::HautImprimeFiche(v);
-    vue_ = SurPapier(v, haut);
+    vue_ = SurPapier(section::VueRoches(serie_), haut);
     largeurVue_ = v.width();
     const int evenements = liste.empty() ? 0 : static_cast<int>(liste.size()) - 1;
     f.set("titre", titres_[static_cast<std::size_t>(i)]);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "section/legende_vue.h"
 #include "section/comparaison.h"
 #include "section/exercice_session.h"
 #include "section/fichiers.h"
@@ -89,6 +90,7 @@ bool ExerciceWeb::OuvrirPrepare(section::Session& eleve) {
     verification_ = {};
     // The pupil's section starts again, with the exercise's letters.
     eleve.DefinirGraineLettres(e.graineLettres);
+    eleve.DefinirLettresDuModele(section::RangsDesLettres(modele_));
     eleve.Reinitialiser();
     empreinte_ = section::TexteEmpreinte(section::EmpreinteExercice(e));
     exercice_ = std::move(e);

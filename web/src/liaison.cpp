@@ -39,6 +39,7 @@
 #include "enseignant_web.h"
 #include "section/paquet_scorm.h"
 #include "exercice_web.h"
+#include "section/roches.h"
 
 namespace {
 
@@ -286,6 +287,7 @@ public:
             o.set("texte", l.texte);
             o.set("teinte", static_cast<int>(l.entree.teinte & 0xFFFFFFu));
             o.set("sansLettre", l.sansLettre);
+            o.set("roche", static_cast<int>(section::RocheDe(l.entree.depot)));
             o.set("echantillon", echantillon);
             liste.call<void>("push", o);
         }
@@ -338,6 +340,25 @@ public:
             const std::uint32_t c = teintes[i];
             rgba_[i] = (c & 0xFF00FF00u) | ((c >> 16) & 0xFFu) | ((c & 0xFFu) << 16);
         }
+        return Rgba(rgba_);
+    }
+
+    // The rock view (section::VueRoches) as R G B A bytes like vueRgba.
+    val RochesRgba() {
+        const section::Raster r = section::VueRoches(session_);
+        VersRgba(r, std::max(r.width(), 0), std::max(r.height(), 0), rgba_);
+        return Rgba(rgba_);
+    }
+    // A legend swatch of rock `roche` (section::Roche, as the legend's
+    // entries give it), largeur x hauteur section pixels of its figuré.
+    val FigureRgba(int roche, int largeur, int hauteur) {
+        largeur = std::clamp(largeur, 1, 256);
+        hauteur = std::clamp(hauteur, 1, 256);
+        const auto r = static_cast<section::Roche>(std::clamp(roche, 0, static_cast<int>(section::Roche::Granite)));
+        std::vector<section::Couleur> px;
+        for (int y = 0; y < hauteur; ++y)
+            for (int x = 0; x < largeur; ++x) px.push_back(section::PixelFigure(r, x, y));
+        VersRgba(section::Raster(largeur, hauteur, std::move(px)), largeur, hauteur, rgba_);
         return Rgba(rgba_);
     }
 
@@ -466,6 +487,7 @@ const char* NomCommande(section::Commande c) {
     case C::RetourDebut: return "RetourDebut";
     case C::Lettres: return "Lettres";
     case C::Teintes: return "Teintes";
+    case C::Roches: return "Roches";
     case C::Legende: return "Legende";
     case C::Sons: return "Sons";
     case C::OuvrirExercice: return "OuvrirExercice";
@@ -590,6 +612,8 @@ EMSCRIPTEN_BINDINGS(strataloom) {
         .function("largeurVue", &SessionWeb::LargeurVue)
         .function("hauteurVue", &SessionWeb::HauteurVue)
         .function("vueRgba", &SessionWeb::VueRgba)
+        .function("rochesRgba", &SessionWeb::RochesRgba)
+        .function("figureRgba", &SessionWeb::FigureRgba)
         .function("vueBmp", &SessionWeb::VueBmp)
         .function("chargerModele", &SessionWeb::ChargerModele)
         .function("largeurModele", &SessionWeb::LargeurModele)

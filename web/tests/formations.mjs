@@ -199,6 +199,7 @@ function VerifierLegende(panneau, f, ou) {
 async function Ranger(nav) {
   await Basculer(nav, "Lettres1", false);
   await Basculer(nav, "Teintes1", false);
+  await Basculer(nav, "Roches1", false);
   await nav.executer(() => {
     document.getElementById("Legende").hidden = true;
   });
@@ -272,6 +273,39 @@ export function TestsFormations(c) {
     }
     f = await Formations(nav);
     egal(f.visible, false, "la couche se cache quand lettres et teintes sont éteintes");
+  });
+
+  // « Roches »: the overlay is the engine's rock view, opaque, each view
+  // pixel's k x k square; off, the overlay goes.
+  test("Roches : la couche montre la vue des roches du moteur", async () => {
+    const nav = c.nav();
+    await Charger("fosse-comblee.lst");
+    try {
+      await Basculer(nav, "Roches1", true);
+      const f = await Formations(nav);
+      verifier(f.visible, "la couche des roches est cachée");
+      const roches = Buffer.from(await nav.executer(() => {
+        const d = window.strataloom.session().rochesRgba();
+        let s = "";
+        for (let i = 0; i < d.length; i += 32768) s += String.fromCharCode.apply(null, d.subarray(i, i + 32768));
+        return btoa(s);
+      }), "base64");
+      const { k } = f;
+      const [l, h] = f.vue;
+      egal(roches.length, l * h * 4, "taille de la vue des roches");
+      let differents = 0;
+      for (let y = 0; y < h; y += 7)
+        for (let x = 0; x < l; x += 5) {
+          const s = (y * l + x) * 4;
+          const o = ((y * k) * l * k + x * k) * 4;
+          if (![0, 1, 2, 3].every((i) => f.rgba[o + i] === roches[s + i])) ++differents;
+        }
+      egal(differents, 0, "pixels de la couche hors de la vue des roches");
+      verifier(f.legende.every((e) => e.roche > 0), "chaque ligne de la légende a sa roche");
+    } finally {
+      await Ranger(nav);
+    }
+    egal((await Formations(nav)).visible, false, "la couche se cache sans les roches");
   });
 
   test("les lettres sont sur la couche là où le moteur place les étiquettes, à chaque rafraîchissement", async () => {
@@ -385,6 +419,7 @@ export function TestsFormations(c) {
       egal(roles.articles, [
         ["Lettres1", "menuitemcheckbox", "Lettres des formations", "Control+L"],
         ["Teintes1", "menuitemcheckbox", "Teintes des formations", "Control+T"],
+        ["Roches1", "menuitemcheckbox", "Roches", null],
         ["Legende1", "menuitem", "Légende...", null],
         ["Sons1", "menuitemcheckbox", "Sons", null],
       ], "articles du menu Affichage");
@@ -413,6 +448,8 @@ export function TestsFormations(c) {
       egal(await etat(), ["true", "true", true], "Entrée sur « Teintes des formations »");
       await nav.touches(ENTREE);
       await nav.touches(BAS);
+      await nav.touches(BAS);
+      egal(await focus(), "Roches1", "« Roches » au clavier");
       await nav.touches(BAS);
       egal(await focus(), "Legende1", "« Légende... » au clavier");
       await nav.touches(ENTREE);

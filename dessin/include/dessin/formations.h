@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "section/legende_vue.h"
+#include "section/roches.h"
 #include "section/session.h"
 
 class QPainter;
@@ -23,10 +24,21 @@ struct Affichage {
     bool lettres = true;      // a letter on each piece large enough
     bool teintes = false;     // a tint per formation
     bool impression = false;  // the sky white, for paper
+    bool roches = false;      // the rock view (VueRoches) instead of the core's picture
 };
 
+// The picture the view shows under the overlay: the core's picture, or the
+// rock view when `a.roches`; the sky white when `a.impression`.
+QImage ImageDeBase(const section::Session& s, const section::VueLegende& v, const Affichage& a);
+
+// A legend swatch of rock r across `zone`: its figuré laid from the zone's
+// top-left corner, `echelle` device pixels per section pixel, as the rock
+// view shows it. The one routine every legend draws its rock samples with.
+void DessinerEchantillon(QPainter& p, const QRect& zone, section::Roche r, double echelle = 1.0);
+
 // A transparent picture of the view's size holding what `a` asks for
-// (tints and letters; the print palette is not an overlay).
+// (tints and letters; the print palette is not an overlay). With
+// `a.roches` it is opaque: the rock view, the tints and letters over it.
 // The same from a reading of the view already made.
 QImage SurcoucheFormations(const section::Session& s, const Affichage& a);
 QImage SurcoucheFormations(const section::Session& s, const section::VueLegende& v, const Affichage& a);

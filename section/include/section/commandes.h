@@ -28,6 +28,7 @@ enum class Commande : int {
     RetourDebut,
     Lettres,
     Teintes,
+    Roches,
     Legende,
     Sons,
     OuvrirExercice,

@@ -36,16 +36,24 @@ enum class Depot : std::uint8_t {
     Chevauchement,     // the thrust ramp and its red band
     Failles,           // the fault traces of a distension
     Pli,               // a compression lays nothing of its own
+    CalcaireDeCouche,  // a sedimentation named calcaire or argile, the rocks
+    ArgileDeCouche,    // of the starting series laid again
 };
 
 // The deposit of an event (the shape of the ground plays no part).
 Depot DepotDe(Evenement e);
 
-// The rock the legend gives the layer of list line `formation`: drawn from
-// the letter seed and the line among grès, marne, sable and craie (never a
-// rock of the starting series, whose patterns differ). Strataloom does not work out which rock a sea or a river would
-// lay; it only names one, and the help says so.
-Depot RocheDeCouche(std::uint32_t graine, Formation formation);
+// The rock of the k-th layer laid (k = 1 for the list's first Sédimentation
+// line after the starting series, whatever its line number): drawn from the
+// exercise's seed and k among grès, sable, calcaire, argile, marne and craie,
+// so the pupil's section shows the model's rocks wherever it matches it.
+// Strataloom does not work out which rock a sea or a river would lay; it
+// only names one, and the help says so.
+Depot RocheDeCouche(std::uint32_t graine, int k);
+// k for the layer list line `formation` laid: the Sédimentation lines
+// (Depot::Couche) among lines 1 .. formation of `depots`; 0 when that line
+// laid no layer.
+int RangDeCouche(const std::vector<Depot>& depots, Formation formation);
 
 // Whether a deposit is a structure (a trace: fault, thrust plane, erosion
 // surface) rather than a rock formation.
@@ -67,6 +75,25 @@ struct EntreeLegende {
     Depot depot;
     Couleur teinte;
     int pixels;  // in the block
+    int rang = 0;  // of the letter: 0 for A (NomDeLettre)
+};
+
+// Who a formation is, the same in every section built by lists of one
+// exercise: the k-th formation laid of its kind (genre Couche, Basalte or
+// Granite, k = rang from 1, counted over the list's lines), or a band of the
+// starting series (its rock, rang 0; SerieDeDepart when the bands are one).
+struct IdentiteFormation {
+    Depot genre = Depot::Aucun;
+    int rang = 0;
+    auto operator<=>(const IdentiteFormation&) const = default;
+};
+// The identity of what list line `formation` laid, by `depots` (what each
+// line laid); a band is not a line (see legende_vue.h).
+IdentiteFormation IdentiteDeLigne(const std::vector<Depot>& depots, Formation formation);
+// A letter's rank in the model, by identity.
+struct RangModele {
+    IdentiteFormation identite;
+    int rang;
 };
 
 // "A : grès", UTF-8, in the current language (see textes.h): what a pupil

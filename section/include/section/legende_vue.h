@@ -80,6 +80,10 @@ struct LigneLegende {
     Rect carre{};
     Couleur couleur = 0xFFFFFFu;
 };
+// The model's letters by identity, for a pupil's session of its exercise
+// (Session::DefinirLettresDuModele): each entry of its legend.
+std::vector<RangModele> RangsDesLettres(const Session& modele);
+
 // One line per entry of the legend, by letter.
 std::vector<LigneLegende> LignesLegende(const Session& s, const VueLegende& v);
 std::vector<LigneLegende> LignesLegende(const Session& s);

@@ -101,9 +101,22 @@ public:
     void DefinirGraineLettres(std::uint32_t graine) { graineLettres_ = graine; }
     void OublierGraineLettres() { graineLettres_.reset(); }
     std::uint32_t GraineLettres() const;
+    // The seed the layers' rocks are drawn from (RocheDeCouche): the
+    // exercise's letter seed once set, 0 outside an exercise, so that a
+    // list shows the same rocks wherever it is drawn.
+    std::uint32_t GraineRoches() const { return graineLettres_.value_or(0); }
     // The colours of each band of the starting series (BandesDeDepart of
     // the textures), read once when the textures are set.
     const std::vector<std::vector<Couleur>>& BandesDepart() const { return bandes_; }
+
+    // The letters of the model this session's pupil rebuilds (an exercise):
+    // a formation whose identity (IdentiteFormation) the model shows takes
+    // the model's letter, the others the letters after the model's, so that
+    // « la couche D » names one layer in both sections while the pupil
+    // builds. Kept by reset, undo and replay; empty outside an exercise,
+    // where the letters come from the view alone (LettresFormations).
+    void DefinirLettresDuModele(std::vector<RangModele> rangs) { lettresModele_ = std::move(rangs); }
+    const std::vector<RangModele>& LettresDuModele() const { return lettresModele_; }
 
     // What each line of the list laid, index for index with liste().
     const std::vector<Depot>& depots() const { return depots_; }
@@ -126,6 +139,7 @@ private:
     std::optional<std::uint32_t> graineLettres_;
     mutable std::optional<std::pair<Liste, std::uint32_t>> graineDeLaListe_;  // the seed a list without one takes
     std::vector<std::vector<Couleur>> bandes_;
+    std::vector<RangModele> lettresModele_;
     Disponibilite dispo_{};
 };
 

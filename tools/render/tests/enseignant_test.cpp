@@ -6,6 +6,10 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QMap>
+#include <QJsonObject>
+#include <QJsonDocument>
+#include <QJsonArray>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -14,6 +18,7 @@
 
 #include "section/exercice_session.h"
 #include "section/legende_vue.h"
+#include "section/roches.h"
 
 #include "exercices.h"
 #include "dessin/images.h"
@@ -586,8 +591,8 @@ private Q_SLOTS:
         QCOMPARE(section::LireExercice(essai::Lire(exo).toStdString(), e), std::string());
     }
 
-    // The worksheet picture: the view in the print palette with a letter
-    // on each piece and the legend below; the rock itself as on screen.
+    // The worksheet picture: the rock view in the print palette with a
+    // letter on each piece and the legend below.
     void feuilleDesFormations() {
         const section::Liste liste{kSed, kSed, "Compression", "Plutonisme", "Distension"};
         const QString lst = essai::EcrireListe(Chemin(QStringLiteral("formations.lst")), liste);
@@ -601,6 +606,8 @@ private Q_SLOTS:
         a.DefinirGraineLettres(section::GraineLettresDeSession(a));
         const section::VueLegende v = section::LireVueLegende(a);
         const section::Raster& vue = a.vue();
+        // A plain list's rocks are drawn with seed 0, whatever its letters.
+        const section::Raster roches = section::VueRoches(essai::Charge(base_, liste));
         QCOMPARE(feuille.width(), vue.width());
         const int lignes = static_cast<int>(a.Legende().size() + v.structures.size());
         QVERIFY(lignes >= 3);
@@ -623,7 +630,7 @@ private Q_SLOTS:
         for (int y = 0; y < vue.height(); ++y) {
             for (int x = 0; x < vue.width(); ++x) {
                 const QRgb p = feuille.pixel(x, y) & 0xFFFFFFu;
-                const section::Couleur c = vue.Pixels(x, y) & 0xFFFFFFu;
+                const section::Couleur c = roches.Pixels(x, y) & 0xFFFFFFu;
                 if (surEtiquette(x, y)) {
                     lettres += p != c;
                 } else if (c == (section::kBleu & 0xFFFFFFu)) {
@@ -641,7 +648,7 @@ private Q_SLOTS:
         for (int y = vue.height(); y < feuille.height(); ++y)
             for (int x = 0; x < feuille.width(); ++x) encre += qGray(feuille.pixel(x, y)) < 128;
         QVERIFY(encre > lignes * 100);
-        // Without letters, only the print palette: every rock pixel as on screen.
+        // Without letters, only the print palette: every rock pixel as the rock view has it.
         const QString sans = Chemin(QStringLiteral("sans-lettres.png"));
         QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--formations"), sans, QStringLiteral("--no-letters"), lst})
                      .code,
@@ -650,7 +657,7 @@ private Q_SLOTS:
         QVERIFY(nue.load(sans, "PNG"));
         for (int y = 0; y < vue.height(); ++y)
             for (int x = 0; x < vue.width(); ++x) {
-                const section::Couleur c = vue.Pixels(x, y) & 0xFFFFFFu;
+                const section::Couleur c = roches.Pixels(x, y) & 0xFFFFFFu;
                 if (c != (section::kBleu & 0xFFFFFFu)) QCOMPARE(nue.pixel(x, y) & 0xFFFFFFu, QRgb(c));
             }
         QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--no-letters"), lst}).code, 2);
@@ -660,6 +667,37 @@ private Q_SLOTS:
                                              QStringLiteral("-o"), bmp, lst}).code, 0);
         const auto image = dessin::LireBmp(bmp);
         QVERIFY(image && *image == vue);
+    }
+
+    // What the picture shows, for a script: each band of the starting
+    // series and each layer, its letter, its rock and the line that laid
+    // it; the k-th layer laid is rock RocheDeCouche(0, k) outside an
+    // exercise, whatever its line.
+    void formationsEnJson() {
+        const section::Liste liste{kSed, kSed, "Distension", kSed};
+        const QString lst = essai::EcrireListe(Chemin(QStringLiteral("json.lst")), liste);
+        const QString json = Chemin(QStringLiteral("formations.json"));
+        const auto s = Lancer(Base() + QStringList{QStringLiteral("--formations-json"), json, lst});
+        QVERIFY2(s.code == 0, s.err.constData());
+        const QJsonArray f = QJsonDocument::fromJson(essai::Lire(json)).object()[QLatin1String("formations")].toArray();
+        QMap<int, QStringList> parLigne;
+        QStringList lettres;
+        for (const QJsonValue& e : f) {
+            parLigne[e[QLatin1String("ligne")].toInt()] << e[QLatin1String("roche")].toString();
+            lettres << e[QLatin1String("lettre")].toString();
+        }
+        // The test textures draw no bands: the starting series is one entry.
+        QCOMPARE(parLigne.value(0), QStringList{QStringLiteral("série de départ")});
+        const auto nom = [](int k) {
+            return QString::fromUtf8(section::NomRoche(section::RocheDe(section::RocheDeCouche(0, k))).data());
+        };
+        QCOMPARE(parLigne.value(1), QStringList{nom(1)});
+        QCOMPARE(parLigne.value(3), QStringList{nom(2)});
+        QVERIFY(!parLigne.contains(2));  // a fault is a structure, not a formation
+        QCOMPARE(lettres.size(), 3);
+        for (int i = 0; i < lettres.size(); ++i) QCOMPARE(lettres[i], QString(QChar(u'A' + i)));
+        QCOMPARE(Lancer(Base() + QStringList{QStringLiteral("--formations-json"), json, QStringLiteral("--out-dir"),
+                                             Chemin(QStringLiteral("d")), lst}).code, 2);
     }
 
     // The sheet's title is the teacher's; the pupil's page names the
