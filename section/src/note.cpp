@@ -54,6 +54,12 @@ Note Noter(const Session& modele, const Chronologie& c, const Session& eleve) {
         penalite += manque * (structure ? kPenaliteStructure : kPenaliteFormation) + trop * kPenaliteEnTrop;
     }
     n.formationsEnEcart = n.evenementsManquants + n.evenementsEnTrop;
+    const StructuresEchangees echange = CompterEchanges(parModele, parEleve);
+    n.plisEnChevauchement = echange.plisEnChevauchement;
+    n.chevauchementsEnPli = echange.chevauchementsEnPli;
+    // Each exchange was charged as a missing structure and an excess event.
+    penalite -= (echange.plisEnChevauchement + echange.chevauchementsEnPli) *
+                (kPenaliteStructure + kPenaliteEnTrop - kPenaliteStructureEchangee);
     const Appariement a = Apparier(c, modele.liste(), l);
     n.relationsRompues = a.rompues;
     n.relationsTenues = a.tenues;

@@ -119,6 +119,18 @@ private:
 
 }  // namespace
 
+StructuresEchangees CompterEchanges(const ParSorte& modele, const ParSorte& eleve) {
+    const auto nombre = [](const ParSorte& p, Evenement e) {
+        return static_cast<int>(p[static_cast<std::size_t>(Tag(e))].size());
+    };
+    const int plis = nombre(modele, Evenement::Compression) - nombre(eleve, Evenement::Compression);
+    const int chevauchements = nombre(modele, Evenement::Chevauchement) - nombre(eleve, Evenement::Chevauchement);
+    StructuresEchangees s;
+    s.plisEnChevauchement = std::max(0, std::min(plis, -chevauchements));
+    s.chevauchementsEnPli = std::max(0, std::min(chevauchements, -plis));
+    return s;
+}
+
 Appariement Apparier(const Chronologie& c, const Liste& modele, const Liste& eleve) {
     return Apparieur(c, EvenementsParSorte(modele), EvenementsParSorte(eleve)).meilleur;
 }

@@ -10,6 +10,7 @@
 
 #include "designations.h"
 #include "section/formations.h"
+#include "section/ordre.h"
 #include "section/textes.h"
 
 namespace section {
@@ -96,7 +97,20 @@ Verification VerifierCoupe(const Session& modele, const Session& eleve) {
     v.memeCoupe = v.pixelsDifferents == 0 && m.width() == e.width() && m.height() == e.height() &&
                   !m.empty();
     if (v.memeCoupe) return v;
-    const BilanFormations f = ComparerFormations(modele, eleve);
+    BilanFormations f = ComparerFormations(modele, eleve);
+    // A thrust where the model folds (or the reverse) is named as such, not
+    // as a fault in excess or missing.
+    const StructuresEchangees echange =
+        CompterEchanges(EvenementsParSorte(modele.liste()), EvenementsParSorte(eleve.liste()));
+    const int faille = static_cast<int>(GenreFormation::Faille);
+    f.eleve[faille] -= echange.plisEnChevauchement;
+    f.modele[faille] -= echange.chevauchementsEnPli;
+    if (echange.plisEnChevauchement > 0)
+        v.remarques.push_back({Ecart::StructureEchangee,
+                               Texte("Correction", "À la place du plissement, ta coupe montre un chevauchement.")});
+    if (echange.chevauchementsEnPli > 0)
+        v.remarques.push_back({Ecart::StructureEchangee,
+                               Texte("Correction", "À la place du chevauchement, ta coupe montre un plissement.")});
     for (int g = 0; g < kGenresFormation; ++g) {
         const auto genre = static_cast<GenreFormation>(g);
         if (f.modele[g] > f.eleve[g])
@@ -117,7 +131,8 @@ Verification VerifierCoupe(const Session& modele, const Session& eleve) {
                                Texte("Correction",
                                      "La surface du sol n'a pas la même forme que dans le modèle : là où "
                                      "l'un montre du ciel, l'autre montre de la roche (zones en couleur).")});
-    if (v.pixelsDifferents > surface && f.manquantes == 0 && f.enTrop == 0)
+    if (v.pixelsDifferents > surface && f.manquantes == 0 && f.enTrop == 0 && echange.plisEnChevauchement == 0 &&
+        echange.chevauchementsEnPli == 0)
         v.remarques.push_back({Ecart::StructureDeplacee,
                                Texte("Correction",
                                      "Tes formations sont les bonnes, mais une structure n'est pas à sa place : "

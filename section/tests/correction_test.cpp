@@ -112,7 +112,8 @@ TEST_F(Correction, LeBaremeDeLaDiscordance) {
         {"derniere couche oubliee", {kSed, kSed, "Compression", "Erosion"}, 14, 16},
         {"premiere couche oubliee", {kSed, "Compression", "Erosion", kSed}, 0, 16},
         {"erosion avant le plissement", {kSed, kSed, "Erosion", "Compression", kSed}, 0, 10},
-        {"chevauchement au lieu du plissement", {kSed, kSed, "Chevauchement", "Erosion", kSed}, 0, 10},
+        // The right stress, the wrong structure: 19 - 5, less at most 2 for the pixels.
+        {"chevauchement au lieu du plissement", {kSed, kSed, "Chevauchement", "Erosion", kSed}, 12, 14},
         {"plissement oublie", {kSed, kSed, "Erosion", kSed}, 0, 10},
         {"n'importe quoi", {kSed, "rien", "Erosionn"}, 0, 0},
     };
@@ -135,6 +136,43 @@ TEST_F(Correction, LeBaremeDeLaDiscordance) {
             EXPECT_FALSE(surface && (r.ecart == Ecart::FormationManquante || r.ecart == Ecart::FormationEnTrop)) << r.texte;
         }
     }
+}
+
+// A thrust in place of the folding and a folding in place of the thrust:
+// 5 points in all, and Vérifier names both structures, not a fault in excess.
+TEST_F(Correction, UneStructureEchangeeCouteCinqPointsEtEstNommee) {
+    const Liste chevauchement{kSed, kSed, "Chevauchement", "Erosion", kSed};
+    const Liste plisEtChevauchement{kSed, kSed, "Compression", kSed, "Chevauchement"};
+    struct Cas {
+        const char* nom;
+        Liste cle, reponse;
+        int plisEnChevauchement, chevauchementsEnPli;
+        const char* remarque;
+    };
+    const Cas cas[] = {
+        {"chevauchement pour le pli", kDiscordance, chevauchement, 1, 0, "À la place du plissement, ta coupe montre un chevauchement."},
+        {"pli pour le chevauchement", chevauchement, kDiscordance, 0, 1, "À la place du chevauchement, ta coupe montre un plissement."},
+        {"deux plis pour pli et chevauchement", plisEtChevauchement, {kSed, kSed, "Compression", kSed, "Compression"}, 0, 1,
+         "À la place du chevauchement, ta coupe montre un plissement."},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        const Note n = NoteDe(c.cle, c.reponse);
+        EXPECT_EQ(n.plisEnChevauchement, c.plisEnChevauchement);
+        EXPECT_EQ(n.chevauchementsEnPli, c.chevauchementsEnPli);
+        EXPECT_GE(n.points, kNoteSectionDifferente - 5 - kPenalitePixels);
+        EXPECT_LE(n.points, kNoteSectionDifferente - 5);
+        const Verification v = VerifierCoupe(modele_, eleve_);
+        ASSERT_FALSE(v.remarques.empty());
+        EXPECT_EQ(v.remarques.front().ecart, Ecart::StructureEchangee);
+        EXPECT_EQ(v.remarques.front().texte, c.remarque);
+        for (const Remarque& r : v.remarques)
+            EXPECT_EQ(r.texte.find("faille"), std::string::npos) << r.texte;
+    }
+    // A thrust added beside the folding is no exchange: the excess is charged.
+    const Note plus = NoteDe(kDiscordance, {kSed, kSed, "Compression", "Chevauchement", "Erosion", kSed});
+    EXPECT_EQ(plus.plisEnChevauchement + plus.chevauchementsEnPli, 0);
+    EXPECT_EQ(plus.evenementsEnTrop, 1);
 }
 
 // In plain colours a layer left out changes few rock pixels: the missing

@@ -18,8 +18,12 @@ constexpr int kNoteMax = 20;
 // for a layer, flow or granite; kPenaliteEnTrop per event in excess;
 // kPenalitePremiereRelation for the first relation of the chronology the
 // pupil's order breaks, kPenaliteRelation for each further one; and
-// kPenalitePixels times the share of rock that differs.
+// kPenalitePixels times the share of rock that differs. A Chevauchement in
+// place of a missing Compression, or the reverse (the right stress, the
+// wrong structure), costs kPenaliteStructureEchangee in all instead of a
+// missing and an excess event.
 constexpr int kNoteSectionDifferente = 19;
+constexpr int kPenaliteStructureEchangee = 5;
 constexpr int kPenaliteStructure = 10;
 constexpr int kPenaliteFormation = 5;
 constexpr int kPenaliteEnTrop = 3;
@@ -40,6 +44,10 @@ struct Note {
     int evenementsEnTrop = 0;       // the reverse
     int relationsRompues = 0;       // relations between matched events the pupil's order breaks
     int relationsTenues = 0;        // those it keeps
+    // Compressions of the model the pupil made as a Chevauchement, and the
+    // reverse (counted in evenementsManquants and evenementsEnTrop too).
+    int plisEnChevauchement = 0;
+    int chevauchementsEnPli = 0;
     // Events missing or in excess: evenementsManquants + evenementsEnTrop.
     int formationsEnEcart = 0;
 };

@@ -68,6 +68,15 @@ VerificationOrdre VerifierOrdre(const Session& modele, const Chronologie& c, con
 using ParSorte = std::array<std::vector<int>, 8>;
 ParSorte EvenementsParSorte(const Liste& l);
 
+// The model's Compressions the pupil's list lacks while it holds a
+// Chevauchement in excess (the right stress, the wrong structure), and the
+// reverse, one for one.
+struct StructuresEchangees {
+    int plisEnChevauchement = 0;
+    int chevauchementsEnPli = 0;
+};
+StructuresEchangees CompterEchanges(const ParSorte& modele, const ParSorte& eleve);
+
 // How the events of a pupil's list stand for the model's: each model event
 // (list index) matched with at most one of the pupil's list lines of the
 // same kind, chosen so as to break the fewest relations of the chronology,

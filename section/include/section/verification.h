@@ -44,6 +44,7 @@ enum class Ecart {
     FormationEnTrop,     // the reverse
     SurfaceDifferente,   // sky where the model has rock, or rock where it has sky
     StructureDeplacee,   // the same formations, not in the same places
+    StructureEchangee,   // a thrust where the model has a folding, or the reverse
 };
 
 struct Remarque {
