@@ -285,6 +285,14 @@
         <source>Ta coupe n&apos;est pas tout à fait celle du modèle : regarde les zones en couleur.</source>
         <translation>Your section is not quite the model&apos;s: look at the coloured areas.</translation>
     </message>
+    <message>
+        <source>À la place du plissement, ta coupe montre un chevauchement.</source>
+        <translation>In place of the folding, your section shows a thrust.</translation>
+    </message>
+    <message>
+        <source>À la place du chevauchement, ta coupe montre un plissement.</source>
+        <translation>In place of the thrust, your section shows a folding.</translation>
+    </message>
 </context>
 <context>
     <name>DialogueFichier</name>
@@ -336,10 +344,6 @@
         <translation>the surface is too close to the top of the picture: the layers moving up would have no room left</translation>
     </message>
     <message>
-        <source>la bande rouge qui marque la base de la nappe remonterait dans l&apos;image : Strataloom ne sait pas faire un chevauchement de plus</source>
-        <translation>the red band marking the base of the thrust sheet would rise into the picture: Strataloom cannot add another thrust</translation>
-    </message>
-    <message>
         <source>les images de la coupe manquent : aucun événement n&apos;est possible</source>
         <translation>the pictures of the section are missing: no event is possible</translation>
     </message>
@@ -354,6 +358,10 @@
     <message>
         <source>« %1 » est impossible pour l&apos;instant : %2.</source>
         <translation>“%1” is not possible for now: %2.</translation>
+    </message>
+    <message>
+        <source>la base de la nappe d&apos;un chevauchement précédent remonterait dans l&apos;image : Strataloom ne sait pas faire un chevauchement de plus</source>
+        <translation>the base of an earlier thrust sheet would rise into the picture: Strataloom cannot add another thrust</translation>
     </message>
 </context>
 <context>
@@ -1294,14 +1302,6 @@ Pupils may be refused although they read the section correctly.</translation>
         <translation>Name: ................................   Class: ..........   Date: ................</translation>
     </message>
     <message>
-        <source>Cette coupe géologique part d&apos;une série sédimentaire de départ (calcaire, argile, conglomérat). Retrouve l&apos;événement géologique qui l&apos;a formée, et justifie ta réponse par un principe de datation relative et ce que tu observes sur la coupe.</source>
-        <translation>This geological section starts from a starting sedimentary series (limestone, clay, conglomerate). Find the geological event that formed it, and justify your answer with a principle of relative dating and what you see on the section.</translation>
-    </message>
-    <message>
-        <source>Cette coupe géologique part d&apos;une série sédimentaire de départ (calcaire, argile, conglomérat). Retrouve, dans l&apos;ordre, les %1 événements géologiques qui l&apos;ont formée, et justifie la place de chacun par un principe de datation relative et ce que tu observes sur la coupe.</source>
-        <translation>This geological section starts from a starting sedimentary series (limestone, clay, conglomerate). Find, in order, the %1 geological events that formed it, and justify the place of each with a principle of relative dating and what you see on the section.</translation>
-    </message>
-    <message>
         <source>Les lettres nomment les formations ; elles ne disent rien de leur âge. La légende donne leurs roches.</source>
         <translation>The letters name the formations; they say nothing of their age. The legend gives their rocks.</translation>
     </message>
@@ -1360,6 +1360,18 @@ Pupils may be refused although they read the section correctly.</translation>
     <message>
         <source>%1 (sans effet)</source>
         <translation>%1 (no effect)</translation>
+    </message>
+    <message>
+        <source>Érosion</source>
+        <translation>Erosion</translation>
+    </message>
+    <message>
+        <source>Cette coupe géologique part d&apos;une série sédimentaire (calcaire, argile, conglomérat). Retrouve l&apos;événement géologique qui l&apos;a formée, et justifie ta réponse par un principe de datation relative et ce que tu observes sur la coupe.</source>
+        <translation>This geological section starts from a sedimentary series (limestone, clay, conglomerate). Find the geological event that formed it, and justify your answer with a principle of relative dating and what you see on the section.</translation>
+    </message>
+    <message>
+        <source>Cette coupe géologique part d&apos;une série sédimentaire (calcaire, argile, conglomérat). Retrouve, dans l&apos;ordre, les %1 événements géologiques qui l&apos;ont formée, et justifie la place de chacun par un principe de datation relative et ce que tu observes sur la coupe.</source>
+        <translation>This geological section starts from a sedimentary series (limestone, clay, conglomerate). Find, in order, the %1 geological events that formed it, and justify the place of each with a principle of relative dating and what you see on the section.</translation>
     </message>
 </context>
 <context>
@@ -2015,13 +2027,8 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
     </message>
     <message>
         <source>%1 scelle %2 (principe de recoupement)</source>
-        <extracomment>%1 (a layer) covers the top of the fault %2 without being cut.</extracomment>
+        <extracomment>%1 (a layer or a lava flow) covers the top of the fault %2 without being cut.</extracomment>
         <translation>%1 seals %2 (principle of cross-cutting relationships)</translation>
-    </message>
-    <message>
-        <source>le filon qui alimente %1 recoupe %2 (principe de recoupement)</source>
-        <extracomment>%1 is a lava flow; its feeder dyke cuts %2.</extracomment>
-        <translation>the dyke feeding %1 cuts across %2 (principle of cross-cutting relationships)</translation>
     </message>
     <message>
         <source>%1 tronque %2 (principe de recoupement)</source>
@@ -2039,11 +2046,6 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
         <translation>the thrust offsets %1 (principle of cross-cutting relationships)</translation>
     </message>
     <message>
-        <source>%1 repose sur %3 sans avoir subi %2 qui l&apos;a déformée (principe de recoupement)</source>
-        <extracomment>%1 rests on %3, which %2 (a folding or a thrust) deformed, and was not deformed itself.</extracomment>
-        <translation>%1 rests on %3 without having undergone %2 that deformed it (principle of cross-cutting relationships)</translation>
-    </message>
-    <message>
         <source>%1 recoupe %3, déjà déformée par %2 (principe de recoupement)</source>
         <extracomment>%1 is an intrusion (granite, lava feeder) crossing %3, already deformed by %2.</extracomment>
         <translation>%1 cuts across %3, already deformed by %2 (principle of cross-cutting relationships)</translation>
@@ -2057,6 +2059,21 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
         <source>discordance : %1 repose sur %2, qui tronque des formations déformées</source>
         <extracomment>%1 rests on the erosion surface %2, which truncates deformed formations.</extracomment>
         <translation>unconformity: %1 rests on %2, which truncates deformed formations</translation>
+    </message>
+    <message>
+        <source>%1 repose sur %2, une lacune sans discordance (principe de superposition)</source>
+        <extracomment>%1 rests on the erosion surface %2, which truncates no deformed formation: a gap, not a discordance.</extracomment>
+        <translation>%1 rests on %2, a gap without unconformity (principle of superposition)</translation>
+    </message>
+    <message>
+        <source>%1 et son filon recoupent %2 (principe de recoupement)</source>
+        <extracomment>%1 is a lava flow (&quot;la coulée E&quot;); the flow and its feeder dyke, named together, cut %2.</extracomment>
+        <translation>%1 and its dyke cut across %2 (principle of cross-cutting relationships)</translation>
+    </message>
+    <message>
+        <source>discordance : %1 repose sur %3, déjà déformée par %2 avant son dépôt</source>
+        <extracomment>%1 was laid on %3 after %2 (a folding or a thrust) had deformed it: an unconformity. Nothing is said of whether %1 was deformed later.</extracomment>
+        <translation>unconformity: %1 rests on %3, already deformed by %2 before it was laid</translation>
     </message>
 </context>
 <context>

@@ -31,14 +31,18 @@ void DessinerLettre(QPainter& p, const QRectF& boite, const QString& lettre) {
 
 // A structure's label: its text in a white box with square corners and a
 // thick rim, next to the trace it names.
-void DessinerEtiquetteStructure(QPainter& p, const QPoint& place, const QString& texte, int cote) {
+void DessinerEtiquetteStructure(QPainter& p, const section::Structure& st, const QSize& vue, int cote) {
+    const QString texte = QString::fromStdString(st.etiquette);
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setBold(true);
     f.setPixelSize(std::max(6, cote * 3 / 4));
     p.setFont(f);
     const int largeur = QFontMetrics(f).horizontalAdvance(texte) + 4;
-    // Above and to the right of the trace's pixel, so the trace stays seen.
-    const QRectF boite(place.x() + 2, place.y() - cote - 2, largeur, cote);
+    // On the structure: centred on the row of its pixel, just right of a
+    // fault or thrust plane, centred on an erosion surface; inside the view.
+    const auto dedans = [](int v, int taille, int max) { return std::max(0, std::min(v, max - taille)); };
+    const int x = st.sorte == section::SorteStructure::SurfaceErosion ? st.place.x - largeur / 2 : st.place.x + 2;
+    const QRectF boite(dedans(x, largeur, vue.width()), dedans(st.place.y - cote / 2, cote, vue.height()), largeur, cote);
     p.setPen(QPen(QColor(20, 20, 20), 1.5));
     p.setBrush(QColor(255, 255, 255, 235));
     p.drawRect(boite.adjusted(0.5, 0.5, -0.5, -0.5));
@@ -142,8 +146,7 @@ void DessinerLettres(QPainter& p, const section::VueLegende& v) {
         DessinerLettre(p, boite, QString::fromStdString(e.lettre));
     }
     for (const section::Structure& st : v.structures)
-        DessinerEtiquetteStructure(p, QPoint(st.place.x, st.place.y), QString::fromStdString(st.etiquette),
-                                   section::kCoteEtiquette);
+        DessinerEtiquetteStructure(p, st, QSize(v.plan.largeur, v.plan.hauteur), section::kCoteEtiquette);
     p.restore();
 }
 

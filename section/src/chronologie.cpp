@@ -289,7 +289,14 @@ private:
                         w.compte = Compte::Lignes;
                         for (int i = 0; i < kTemoinsMin; ++i) w.Voir(x + dx, i);
                         w.ou = {x + dx, y - d};
-                        Noter(t, s, Principe::Recoupement, Ligne(s) ? Temoin::Tronque : Temoin::Scelle, {s, t}, w);
+                        // Only a layer or a flow seals; a granite or a feeder
+                        // over the top crosses the trace.
+                        const std::size_t q = r_.Indice(x + dx, y - d);
+                        const Temoin temoin = Ligne(s)                  ? Temoin::Tronque
+                                              : Granite(s)              ? Temoin::Granite
+                                              : Litee(s, q)             ? Temoin::Scelle
+                                                                        : Temoin::Filon;
+                        Noter(t, s, Principe::Recoupement, temoin, {s, t}, w);
                         scelle = true;
                         break;
                     }
@@ -434,7 +441,7 @@ private:
             Noter(l, u, Principe::Superposition, Temoin::Repose, {u, l}, w);
             // Resting, unmoved, on what a fold deformed.
             for (const auto& [k, formations] : deformees_)
-                if (u > k && formations.count(l)) Noter(k, u, Principe::Deformation, Temoin::ReposeSurPli, {u, l}, w);
+                if (u > k && formations.count(l)) Noter(k, u, Principe::Discordance, Temoin::ReposeSurPli, {u, l}, w);
         }
         for (const auto& [paire, w] : coupe_)
             Noter(paire.first, paire.second, Principe::Recoupement, Temoin::TraceRecoupe, {paire.first, paire.second}, w);

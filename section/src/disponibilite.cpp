@@ -31,7 +31,7 @@ Disponibilite MajBoutons(Section& s, const Liste& liste) {
     } else if (!(sh > Rejet)) {
         d.Refuser(E::Chevauchement, raison::TropHautPourChevaucher);
     } else if (!(HautSocle(s) - Rejet > v)) {  // evaluated only when the first two hold
-        d.Refuser(E::Chevauchement, raison::BandeRouge);
+        d.Refuser(E::Chevauchement, raison::BaseDeLaNappe);
     }
     if (!sansDistension) d.Refuser(E::Compression, raison::DistensionCompression);
     if (!(sh - s.tex.ImSedim2.height() > Rejet || (sh - kHauteurComblement > Rejet && !plane)))
@@ -59,7 +59,7 @@ std::vector<std::string_view> RaisonsPossibles(Evenement e) {
     case Evenement::Plutonisme: return {raison::DistensionPluton, raison::TropBasPourPluton};
     case Evenement::Compression: return {raison::DistensionCompression};
     case Evenement::Chevauchement:
-        return {raison::DistensionChevauchement, raison::TropHautPourChevaucher, raison::BandeRouge};
+        return {raison::DistensionChevauchement, raison::TropHautPourChevaucher, raison::BaseDeLaNappe};
     case Evenement::Distension: break;
     }
     return {};
@@ -95,10 +95,10 @@ std::string TexteRaison(std::string_view r) {
     if (r == raison::TropHautPourChevaucher)
         return Texte("Disponibilite",
                      "la surface est trop près du haut de l'image : les couches qui montent n'auraient plus de place");
-    if (r == raison::BandeRouge)
+    if (r == raison::BaseDeLaNappe)
         return Texte("Disponibilite",
-                     "la bande rouge qui marque la base de la nappe remonterait dans l'image : Strataloom ne sait "
-                     "pas faire un chevauchement de plus");
+                     "la base de la nappe d'un chevauchement précédent remonterait dans l'image : Strataloom ne "
+                     "sait pas faire un chevauchement de plus");
     if (r == raison::SansCoupe)
         return Texte("Disponibilite", "les images de la coupe manquent : aucun événement n'est possible");
     return std::string(r);

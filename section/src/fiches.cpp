@@ -18,6 +18,17 @@ int HautImprimeFiche(const Raster& vue) {
     return 0;
 }
 
+namespace {
+
+// An event's name in a sentence on the sheet: the command's caption, but
+// « Érosion » with its capital accent.
+std::string NomSurFiche(std::string_view ligne) {
+    if (EvenementDeLigne(ligne) == Evenement::Erosion) return Texte("FichesPdf", "Érosion");
+    return NomEvenement(ligne);
+}
+
+}  // namespace
+
 std::string TitreDocumentFiches() { return Texte("FichesPdf", "Strataloom — fiches d'exercices"); }
 
 std::string PiedFiche(std::uint32_t graine) {
@@ -32,11 +43,11 @@ std::string ConsigneFiche(int evenements) {
     std::string consigne =
         evenements == 1
             ? Texte("FichesPdf",
-                    "Cette coupe géologique part d'une série sédimentaire de départ (calcaire, argile, "
+                    "Cette coupe géologique part d'une série sédimentaire (calcaire, argile, "
                     "conglomérat). Retrouve l'événement géologique qui l'a formée, et justifie ta réponse par "
                     "un principe de datation relative et ce que tu observes sur la coupe.")
             : Remplir(Texte("FichesPdf",
-                            "Cette coupe géologique part d'une série sédimentaire de départ (calcaire, argile, "
+                            "Cette coupe géologique part d'une série sédimentaire (calcaire, argile, "
                             "conglomérat). Retrouve, dans l'ordre, les %1 événements géologiques qui l'ont formée, "
                             "et justifie la place de chacun par un principe de datation relative et ce que tu "
                             "observes sur la coupe."),
@@ -48,7 +59,7 @@ std::string ConsigneFiche(int evenements) {
 
 std::string EvenementsPossiblesFiche() {
     std::string noms;
-    for (const TypeEvenement& e : kEvenements) (noms += noms.empty() ? "" : ", ") += NomEvenement(e.ligne);
+    for (const TypeEvenement& e : kEvenements) (noms += noms.empty() ? "" : ", ") += NomSurFiche(e.ligne);
     return Remplir(Texte("FichesPdf", "Événements possibles : %1."), {noms});
 }
 
@@ -115,7 +126,7 @@ std::string LegendeEtapeFiche(const Liste& liste, int i) {
     if (i <= 0 || static_cast<std::size_t>(i) >= liste.size())
         return Remplir(Texte("FichesPdf", "Étape %1 : %2"), {std::to_string(i), Texte("FichesPdf", "départ")});
     const Ligne& ligne = liste[static_cast<std::size_t>(i)];
-    std::string nom = NomEvenement(ligne);
+    std::string nom = NomSurFiche(ligne);
     if (TagDeLigne(ligne) == 0) nom = Remplir(Texte("FichesPdf", "%1 (sans effet)"), {nom});
     return Remplir(Texte("FichesPdf", "Étape %1 : %2"), {std::to_string(i), nom});
 }

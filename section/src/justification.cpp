@@ -106,7 +106,10 @@ std::vector<AvisJustification> JugerJustifications(const Session& modele, const 
             date = true;
             if (!Montre(r, id, j.temoin, l, lettres)) continue;
             montre = true;
-            juste = juste || PrincipeDe(r.principe) == j.principe;
+            // A layer laid on deformed formations was read as a cross-cutting
+            // relation before it was named a discordance: both are accepted.
+            juste = juste || PrincipeDe(r.principe) == j.principe ||
+                    (r.temoin == Temoin::ReposeSurPli && j.principe == PrincipeCite::Recoupement);
         }
         if (date) {
             if (j.principe == PrincipeCite::Aucun || j.temoin < 0) a = Avis::SansChoix;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <map>
+#include <tuple>
 
 #include "section/formations.h"
 #include "section/textes.h"
@@ -81,6 +82,34 @@ Depot DepotDeLigne(const Session& s, Formation f) {
     return f >= 0 && i < s.depots().size() ? s.depots()[i] : Depot::Aucun;
 }
 
+// The 8-connected pieces of formation f in the view plane.
+std::vector<std::vector<Point>> Morceaux(const PlanFormations& vue, Formation f) {
+    std::vector<std::vector<Point>> pieces;
+    std::vector<std::uint8_t> vu(static_cast<std::size_t>(vue.largeur) * static_cast<std::size_t>(vue.hauteur), 0);
+    const auto k = [&](int x, int y) { return static_cast<std::size_t>(y) * static_cast<std::size_t>(vue.largeur) + static_cast<std::size_t>(x); };
+    for (int y = 0; y < vue.hauteur; ++y)
+        for (int x = 0; x < vue.largeur; ++x) {
+            if (vu[k(x, y)] || vue.At(x, y) != f) continue;
+            std::vector<Point> piece, pile{{x, y}};
+            vu[k(x, y)] = 1;
+            while (!pile.empty()) {
+                const Point a = pile.back();
+                pile.pop_back();
+                piece.push_back(a);
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const int nx = a.x + dx, ny = a.y + dy;
+                        if (nx < 0 || ny < 0 || nx >= vue.largeur || ny >= vue.hauteur) continue;
+                        if (vu[k(nx, ny)] || vue.At(nx, ny) != f) continue;
+                        vu[k(nx, ny)] = 1;
+                        pile.push_back({nx, ny});
+                    }
+            }
+            pieces.push_back(std::move(piece));
+        }
+    return pieces;
+}
+
 }  // namespace
 
 VueLegende LireVueLegende(const Session& s) {
@@ -101,11 +130,7 @@ VueLegende LireVueLegende(const Session& s) {
             for (const Couleur c : bandes[k]) bandeDe.emplace_back(c, static_cast<int>(k));
     std::sort(bandeDe.begin(), bandeDe.end());
 
-    struct Trace {
-        int pixels = 0;
-        long long sx = 0, sy = 0;
-    };
-    std::map<Formation, Trace> traces;
+    std::map<Formation, int> traces;  // structure formation -> view pixels
     std::vector<bool> structure(s.depots().size());
     for (std::size_t i = 0; i < structure.size(); ++i) structure[i] = EstStructure(s.depots()[i]);
     // Neighbouring pixels mostly share their colour: the last band found is
@@ -129,10 +154,7 @@ VueLegende LireVueLegende(const Session& s) {
                 }
                 c = derniereBande;
             } else if (static_cast<std::size_t>(f) < structure.size() && structure[static_cast<std::size_t>(f)]) {
-                Trace& t = traces[f];
-                ++t.pixels;
-                t.sx += x;
-                t.sy += y;
+                ++traces[f];
             } else {
                 c = f;
             }
@@ -186,43 +208,68 @@ VueLegende LireVueLegende(const Session& s) {
     }
     v.etiquettes = PlacerEtiquettes(v.plan, lettres);
 
-    // The structures: numbered within their kind in an order the seed draws.
-    std::map<SorteStructure, std::vector<std::pair<std::uint64_t, Formation>>> parSorte;
-    for (const auto& [f, t] : traces) {
+    // The structures: numbered within their kind in an order the seed draws,
+    // the traces of one distension from left to right.
+    struct Piece {
+        std::uint64_t ordre;
+        int gauche;
+        Formation formation;
+        std::vector<Point> points;
+    };
+    std::map<SorteStructure, std::vector<Piece>> parSorte;
+    for (const auto& [f, n] : traces) {
         const Depot d = DepotDeLigne(s, f);
         const SorteStructure sorte = d == Depot::Failles          ? SorteStructure::Faille
                                      : d == Depot::Chevauchement ? SorteStructure::Chevauchement
                                                                  : SorteStructure::SurfaceErosion;
-        parSorte[sorte].emplace_back(Brassage(graine, f), f);
-    }
-    for (auto& [sorte, liste] : parSorte) {
-        std::sort(liste.begin(), liste.end());
-        const char* prefixe = sorte == SorteStructure::Faille ? "F" : sorte == SorteStructure::Chevauchement ? "T" : "S";
-        for (std::size_t i = 0; i < liste.size(); ++i) {
-            const Formation f = liste[i].second;
-            const Trace& t = traces[f];
-            std::string etiquette = prefixe;
-            if (sorte != SorteStructure::Chevauchement || liste.size() > 1) etiquette += std::to_string(i + 1);
-            v.structures.push_back({f, sorte, etiquette, {}, t.pixels});
-            v.designations[f] = etiquette;
+        std::vector<std::vector<Point>> pieces = sorte == SorteStructure::Faille ? Morceaux(vue, f) : std::vector<std::vector<Point>>{};
+        if (sorte != SorteStructure::Faille) {
+            pieces.emplace_back();
+            pieces.back().reserve(static_cast<std::size_t>(n));
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x)
+                    if (vue.At(x, y) == f) pieces.back().push_back({x, y});
+        } else {
+            // The small ends of traces at the view's edges carry no label.
+            std::sort(pieces.begin(), pieces.end(), [](const auto& a, const auto& b) { return a.size() > b.size(); });
+            const auto petit = std::find_if(pieces.begin() + 1, pieces.end(),
+                                            [](const auto& p) { return static_cast<int>(p.size()) < kPixelsTraceMin; });
+            pieces.erase(petit, pieces.end());
+        }
+        for (auto& p : pieces) {
+            int gauche = w;
+            for (const Point& q : p) gauche = std::min(gauche, q.x);
+            parSorte[sorte].push_back({Brassage(graine, f), gauche, f, std::move(p)});
         }
     }
-    // Each label's place: the trace's pixel nearest its centre of mass.
-    if (!v.structures.empty()) {
-        std::map<Formation, std::pair<double, Point>> proche;
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                const Formation f = vue.At(x, y);
-                const auto t = traces.find(f);
-                if (t == traces.end()) continue;
-                const double n = t->second.pixels;
-                const double dx = x - static_cast<double>(t->second.sx) / n;
-                const double dy = y - static_cast<double>(t->second.sy) / n;
-                const double d = dx * dx + dy * dy;
-                auto [it, neuf] = proche.emplace(f, std::make_pair(d, Point{x, y}));
-                if (!neuf && d < it->second.first) it->second = {d, Point{x, y}};
+    for (auto& [sorte, liste] : parSorte) {
+        std::sort(liste.begin(), liste.end(),
+                  [](const Piece& a, const Piece& b) { return std::tie(a.ordre, a.gauche) < std::tie(b.ordre, b.gauche); });
+        const char* prefixe = sorte == SorteStructure::Faille ? "F" : sorte == SorteStructure::Chevauchement ? "T" : "S";
+        for (std::size_t i = 0; i < liste.size(); ++i) {
+            Piece& p = liste[i];
+            std::string etiquette = prefixe;
+            if (sorte != SorteStructure::Chevauchement || liste.size() > 1) etiquette += std::to_string(i + 1);
+            // The label's place: the piece's pixel nearest its centre of mass.
+            long long sx = 0, sy = 0;
+            for (const Point& q : p.points) {
+                sx += q.x;
+                sy += q.y;
             }
-        for (Structure& st : v.structures) st.place = proche[st.formation].second;
+            const double n = static_cast<double>(p.points.size());
+            Point place = p.points.front();
+            double meilleure = -1;
+            for (const Point& q : p.points) {
+                const double dx = q.x - static_cast<double>(sx) / n, dy = q.y - static_cast<double>(sy) / n;
+                if (meilleure < 0 || dx * dx + dy * dy < meilleure) {
+                    meilleure = dx * dx + dy * dy;
+                    place = q;
+                }
+            }
+            std::string& d = v.designations[p.formation];
+            d += (d.empty() ? "" : ", ") + etiquette;
+            v.structures.push_back({p.formation, sorte, etiquette, place, static_cast<int>(p.points.size()), std::move(p.points)});
+        }
     }
     return v;
 }

@@ -71,7 +71,7 @@ const std::vector<Cas> kCas = {
     // The graben cut after the folding: its straight traces cross the folded
     // layers (the fold is older), the fill seals them inside the view.
     {"fosse apres le pli", "CDSSS", true,
-     {{1, 2, Principe::Recoupement}, {2, 3, Principe::Recoupement}, {1, 3, Principe::Deformation}},
+     {{1, 2, Principe::Recoupement}, {2, 3, Principe::Recoupement}, {1, 3, Principe::Discordance}},
      {}},
     // Faults folded with the layers they cut say nothing of the fold's age.
     {"failles pliees", "DSCS", true, {{0, 1, Principe::Recoupement}, {1, 2, Principe::Recoupement}}, {{1, 3}, {3, 1}}},

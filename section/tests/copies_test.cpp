@@ -113,7 +113,7 @@ TEST(Fiches, TheKeysLinesAndTheStepsCaptions) {
     };
     const Cas etapes[] = {
         {"the start", 0, "Étape 0 : départ"},
-        {"an event", 2, "Étape 2 : Erosion"},
+        {"an event, with its accent", 2, "Étape 2 : Érosion"},
         {"out of the list", 9, "Étape 9 : départ"},
     };
     for (const Cas& c : etapes) {

@@ -146,7 +146,7 @@ TEST(VueLegende, TheShippedStartingSeriesIsThreeRocksEachWithItsLetter) {
     // Formation 0 is still one formation for the chronology: its bands' letters.
     ASSERT_TRUE(v.designations.count(0));
     EXPECT_EQ(v.designations.at(0), "A, B, C");
-    EXPECT_EQ(Designation(s->liste(), v.designations, 0), "la série de départ (A, B, C)");
+    EXPECT_EQ(Designation(s->liste(), Lettres(*s), 0), "la série de départ (A, B, C)");
     // Every pixel of formation 0 in the legend plane is in a band or on a contact line.
     const PlanFormations vue = FormationsDeLaVue(s->section());
     for (int y = 0; y < v.plan.hauteur; ++y)
@@ -158,8 +158,9 @@ TEST(VueLegende, TheShippedStartingSeriesIsThreeRocksEachWithItsLetter) {
         }
 }
 
-// Structure labels by kind, the same in the chronology's sentences, and no
-// structure among the lettered formations.
+// Structure labels by kind, each fault trace its own (a distension leaves
+// two), the same in the chronology's sentences, and no structure among the
+// lettered formations.
 TEST(VueLegende, FaultsThrustAndErosionSurfacesAreStructuresWithTheirLabels) {
     const Textures t = test::TexturesSimples(640, 600);
     struct Cas {
@@ -168,10 +169,10 @@ TEST(VueLegende, FaultsThrustAndErosionSurfacesAreStructuresWithTheirLabels) {
         std::vector<std::string> etiquettes;
     };
     const std::vector<Cas> cas = {
-        {"a fault", {E::Sedimentation, E::Distension}, {"F1"}},
+        {"a graben's two faults", {E::Sedimentation, E::Distension}, {"F1", "F2"}},
         {"a thrust", {E::Sedimentation, E::Chevauchement}, {"T"}},
         {"an erosion surface", {E::Sedimentation, E::Compression, E::Erosion}, {"S1"}},
-        {"a fault and an erosion surface", {E::Sedimentation, E::Distension, E::Erosion}, {"F1", "S1"}},
+        {"two faults and an erosion surface", {E::Sedimentation, E::Distension, E::Erosion}, {"F1", "F2", "S1"}},
     };
     for (const Cas& k : cas) {
         SCOPED_TRACE(k.nom);
@@ -181,8 +182,11 @@ TEST(VueLegende, FaultsThrustAndErosionSurfacesAreStructuresWithTheirLabels) {
         std::vector<std::string> etiquettes;
         for (const Structure& st : v.structures) {
             etiquettes.push_back(st.etiquette);
-            EXPECT_EQ(v.designations.at(st.formation), st.etiquette);
+            EXPECT_NE(v.designations.at(st.formation).find(st.etiquette), std::string::npos);
             EXPECT_EQ(FormationsDeLaVue(s.section()).At(st.place.x, st.place.y), st.formation);
+            // The label's pixel is on its own trace.
+            EXPECT_TRUE(std::any_of(st.trace.begin(), st.trace.end(),
+                                    [&](const Point& q) { return q.x == st.place.x && q.y == st.place.y; }));
             for (const EntreeLegende& e : v.entrees) EXPECT_NE(e.formation, st.formation);
             // The chronology's sentences use the label.
             const std::string d = Designation(s.liste(), Lettres(s), st.formation);
@@ -191,6 +195,14 @@ TEST(VueLegende, FaultsThrustAndErosionSurfacesAreStructuresWithTheirLabels) {
         std::sort(etiquettes.begin(), etiquettes.end());
         EXPECT_EQ(etiquettes, k.etiquettes);
     }
+    // The graben's two traces apart, left to right, and the sentence naming both.
+    Session s = Sur(t, 3);
+    s.Appliquer(E::Sedimentation);
+    s.Appliquer(E::Distension);
+    const VueLegende v = LireVueLegende(s);
+    ASSERT_EQ(v.structures.size(), 2u);
+    EXPECT_LT(v.structures[0].place.x + 30, v.structures[1].place.x);
+    EXPECT_EQ(Designation(s.liste(), Lettres(s), 2), "les failles F1 et F2");
 }
 
 TEST(VueLegende, TwoFaultsAreNumberedByTheSeedNotByAge) {
@@ -203,11 +215,13 @@ TEST(VueLegende, TwoFaultsAreNumberedByTheSeedNotByAge) {
         s.Appliquer(E::Sedimentation);
         s.Appliquer(E::Distension);
         const VueLegende v = LireVueLegende(s);
+        std::string plusPetite = "F9";
         for (const Structure& st : v.structures)
-            if (st.formation == 2) premiere.insert(st.etiquette);
+            if (st.formation == 2) plusPetite = std::min(plusPetite, st.etiquette);
+        premiere.insert(plusPetite);
     }
-    // The older fault is F1 for some seeds, F2 for others.
-    EXPECT_EQ(premiere, (std::set<std::string>{"F1", "F2"}));
+    // The older graben's traces are F1 and F2 for some seeds, F3 and F4 for others.
+    EXPECT_EQ(premiere, (std::set<std::string>{"F1", "F3"}));
 }
 
 }  // namespace

@@ -83,10 +83,10 @@ TEST(Raisons, ChevauchementGivesEachOfItsThreeRules) {
     Section c = Plate(31, 600);
     EXPECT_EQ(MajBoutons(c, {kSed}).Raison(E::Chevauchement), "");
     Section d = Plate(380, 510);
-    EXPECT_EQ(MajBoutons(d, {kSed}).Raison(E::Chevauchement), raison::BandeRouge);
+    EXPECT_EQ(MajBoutons(d, {kSed}).Raison(E::Chevauchement), raison::BaseDeLaNappe);
     Section e = Plate(380, 600);
     e.Observe.row(510)[5] = kRouge;
-    EXPECT_EQ(MajBoutons(e, {kSed}).Raison(E::Chevauchement), raison::BandeRouge);
+    EXPECT_EQ(MajBoutons(e, {kSed}).Raison(E::Chevauchement), raison::BaseDeLaNappe);
 }
 
 TEST(Raisons, WithoutASectionEveryCommandSaysSo) {

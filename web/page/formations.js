@@ -15,14 +15,18 @@
 import { Vue } from "./vue.js";
 import { TEXTES } from "./textes.js";
 
-// A structure's label (F1, T, S1) in a white box beside its trace, in
-// view pixels; shared by the view's overlay and Ordonner's section.
+// A structure's label (F1, T, S1) in a white box on its trace, in view
+// pixels, placed as the engine's Structure says: centred on the row of its
+// pixel, just right of a fault or thrust plane, centred on an erosion
+// surface, kept inside the view. Shared by the view's overlay and
+// Ordonner's section.
 export function DessinerStructure(ctx, st) {
   const cote = 14;
   ctx.font = `bold ${Math.floor(cote * 0.75)}px "DejaVu Sans", Verdana, system-ui, sans-serif`;
   const largeur = ctx.measureText(st.etiquette).width + 4;
-  const x = st.x + 2;
-  const y = st.y - cote - 2;
+  const dedans = (v, taille, max) => Math.max(0, Math.min(v, max - taille));
+  const x = dedans(st.sorte === "erosion" ? st.x - largeur / 2 : st.x + 2, largeur, st.largeurVue);
+  const y = dedans(st.y - Math.floor(cote / 2), cote, st.hauteurVue);
   ctx.fillStyle = "rgba(255, 255, 255, " + 235 / 255 + ")";
   ctx.fillRect(x, y, largeur, cote);
   ctx.lineWidth = 1.5;

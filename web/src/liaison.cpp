@@ -296,7 +296,8 @@ public:
 
     // The structures of the view (section::LireVueLegende), apart from the
     // letters: [{etiquette, texte, sorte ("faille", "chevauchement",
-    // "erosion"), x, y}], (x, y) a pixel of the trace for the label.
+    // "erosion"), x, y, largeurVue, hauteurVue}], (x, y) a pixel of the
+    // trace for the label, placed as section::Structure says.
     val Structures() const { return StructuresDe(session_); }
     static val StructuresDe(const section::Session& s) { return StructuresDe(section::LireVueLegende(s)); }
     static val StructuresDe(const section::VueLegende& v) {
@@ -310,6 +311,8 @@ public:
                                                                                             : "erosion"));
             o.set("x", st.place.x);
             o.set("y", st.place.y);
+            o.set("largeurVue", v.plan.largeur);
+            o.set("hauteurVue", v.plan.hauteur);
             liste.call<void>("push", o);
         }
         return liste;

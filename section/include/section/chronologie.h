@@ -27,10 +27,11 @@
 //   deformation    a contact between two layered formations folded by a
 //                  Compression or offset by a Chevauchement (offsets varying
 //                  by kVariationPli rows within kFenetrePli columns): both
-//                  are older; a formation resting on them that the event did
-//                  not move is younger;
-//   discordance    a layer on an erosion surface that truncates folded or
-//                  faulted formations, and the folding or faulting it seals.
+//                  are older;
+//   discordance    a layer resting on formations an event had deformed
+//                  before it was laid (the layer is younger than the event),
+//                  and a layer on an erosion surface that truncates folded
+//                  or faulted formations, and the folding or faulting it seals.
 // A relation X < Y is dropped when the list replayed with Y moved to just
 // before X gives the very same view: a pupil may put them either way.
 // The section never folds an intrusion: a granite or a feeder laid before
@@ -73,12 +74,12 @@ enum class Temoin {
     Repose,          // recent (layer or flow) rests on ancien
     ReposeSurSurface,  // recent rests on the erosion surface ancien
     TraceRecoupe,    // the trace recent (fault, thrust) cuts ancien
-    Scelle,          // recent seals the trace ancien
+    Scelle,          // recent (a layer or a flow) seals the trace ancien
     Filon,           // the feeder of the flow recent cuts ancien
     Granite,         // the granite recent cuts ancien
     Tronque,         // the erosion surface recent truncates ancien
     Plisse,          // the event recent folds (or offsets) ancien
-    ReposeSurPli,    // recent rests, undeformed, on what the event ancien deformed
+    ReposeSurPli,    // recent was laid on what the event ancien had deformed (a discordance)
     IntrusionPli,    // the intrusion recent crosses what the event ancien folded
     DiscordancePli,  // the erosion surface recent truncates what ancien deformed
     Discordance,     // recent rests on the erosion surface ancien that truncates deformed formations

@@ -54,10 +54,10 @@ inline constexpr std::string_view DistensionChevauchement =
     "une distension figure dans la liste : Strataloom ne sait pas faire chevaucher une région déjà étirée";
 inline constexpr std::string_view TropHautPourChevaucher =
     "la surface est trop près du haut de l'image : les couches qui montent n'auraient plus de place";
-// The red band is the base of the thrust sheet that Chevaucher paints below
-// the view; each thrust lifts it a little.
-inline constexpr std::string_view BandeRouge =
-    "la bande rouge qui marque la base de la nappe remonterait dans l'image : Strataloom ne sait pas faire un "
+// The base of the thrust sheet, which Chevaucher marks below the view; each
+// thrust lifts it a little.
+inline constexpr std::string_view BaseDeLaNappe =
+    "la base de la nappe d'un chevauchement précédent remonterait dans l'image : Strataloom ne sait pas faire un "
     "chevauchement de plus";
 // Every command is off because the section could not be made.
 inline constexpr std::string_view SansCoupe = "les images de la coupe manquent : aucun événement n'est possible";

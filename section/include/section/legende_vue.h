@@ -33,17 +33,27 @@ std::vector<std::vector<Couleur>> BandesDeDepart(const Raster& couche1);
 
 enum class SorteStructure : std::uint8_t { Faille, Chevauchement, SurfaceErosion };
 
-// A structure of the view: the traces of one distension (F1, F2...), a
-// thrust plane (T, or T1, T2... when there are several), an erosion surface
-// (S1, S2...). Numbers within a kind come from the letter seed, not from the
-// order of the events.
+// A structure of the view: one fault trace (a distension leaves two, each
+// with its label: F1, F2...), a thrust plane (T, or T1, T2... when there are
+// several), an erosion surface (S1, S2...). Numbers within a kind come from
+// the letter seed, then for the traces of one distension from left to
+// right, never from the order of the events.
+//
+// The label is drawn on its structure: a box of kCoteEtiquette rows whose
+// middle row is place.y, starting 2 columns right of place.x on a fault or
+// a thrust plane, centred on place.x on an erosion surface; moved inside
+// the view where it would leave it.
 struct Structure {
     Formation formation;
     SorteStructure sorte;
     std::string etiquette;  // "F1", "T", "S2"
     Point place;            // a pixel of the trace near its middle, for the label
     int pixels;
+    std::vector<Point> trace;  // the view pixels of this trace
 };
+// A piece of fault trace smaller than this is not labelled (the end of a
+// trace at the view's edge), unless its distension shows no larger one.
+constexpr int kPixelsTraceMin = 12;
 
 // "F1 : faille normale", in the current language (see textes.h).
 std::string TexteStructure(const Structure& s);
@@ -61,8 +71,9 @@ struct VueLegende {
     std::vector<Etiquette> etiquettes;   // the letters' places
     std::vector<Structure> structures;   // by kind, then number
     // The label of each formation of the section for the chronology's
-    // sentences: rock letters, structure labels, and for formation 0 the
-    // letters of its bands ("A, D, E").
+    // sentences: rock letters, structure labels, for formation 0 the
+    // letters of its bands ("A, D, E"), for a distension the labels of its
+    // traces ("F1, F2").
     std::map<Formation, std::string> designations;
 };
 // Empty when the session has no section or no formation plane.

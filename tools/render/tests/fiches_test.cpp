@@ -65,7 +65,7 @@ private Q_SLOTS:
             QVERIFY2(eleve.contains(QStringLiteral("Justifie")), qPrintable(eleve));
             // Sentences read across the lines they wrap on.
             const QString phrases = eleve.simplified();
-            QVERIFY(phrases.contains(QStringLiteral("série sédimentaire de départ (calcaire, argile, conglomérat)")));
+            QVERIFY(phrases.contains(QStringLiteral("part d'une série sédimentaire (calcaire, argile, conglomérat)")));
             QVERIFY(!phrases.contains(QStringLiteral("de gauche à droite")));
             // The legend names rocks: no kind of event in parentheses.
             const QString sansLegende = eleve.toLower();
