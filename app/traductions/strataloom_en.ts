@@ -1818,7 +1818,7 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
     </message>
     <message>
         <source>la faille %1</source>
-        <extracomment>%1 is the label of the fault traces in the view (F1, F2...).</extracomment>
+        <extracomment>%1 is the label of the fault trace in the view (F1, F2...).</extracomment>
         <translation>fault %1</translation>
     </message>
     <message>
@@ -1843,6 +1843,11 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
         <source>la série de départ (%1)</source>
         <extracomment>%1 lists the letters of the bands of the starting series in the view: &quot;A, D, E&quot;.</extracomment>
         <translation>the starting series (%1)</translation>
+    </message>
+    <message>
+        <source>les failles %1 et %2</source>
+        <extracomment>%1 lists the labels of all fault traces but the last (&quot;F1&quot; or &quot;F1, F2&quot;), %2 is the last.</extracomment>
+        <translation>faults %1 and %2</translation>
     </message>
 </context>
 <context>
@@ -2047,7 +2052,7 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
     </message>
     <message>
         <source>%1 recoupe %3, déjà déformée par %2 (principe de recoupement)</source>
-        <extracomment>%1 is an intrusion (granite, lava feeder) crossing %3, already deformed by %2.</extracomment>
+        <extracomment>%1 is a granite or a fault crossing %3, already deformed by %2.</extracomment>
         <translation>%1 cuts across %3, already deformed by %2 (principle of cross-cutting relationships)</translation>
     </message>
     <message>
@@ -2074,6 +2079,11 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
         <source>discordance : %1 repose sur %3, déjà déformée par %2 avant son dépôt</source>
         <extracomment>%1 was laid on %3 after %2 (a folding or a thrust) had deformed it: an unconformity. Nothing is said of whether %1 was deformed later.</extracomment>
         <translation>unconformity: %1 rests on %3, already deformed by %2 before it was laid</translation>
+    </message>
+    <message>
+        <source>%1 et son filon recoupent %3, déjà déformée par %2 (principe de recoupement)</source>
+        <extracomment>%1 is a lava flow (&quot;la coulée E&quot;); its feeder dyke crosses %3, already deformed by %2.</extracomment>
+        <translation>%1 and its dyke cut across %3, already deformed by %2 (principle of cross-cutting relationships)</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "section/legende_vue.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <tuple>
 
@@ -82,8 +83,13 @@ Depot DepotDeLigne(const Session& s, Formation f) {
     return f >= 0 && i < s.depots().size() ? s.depots()[i] : Depot::Aucun;
 }
 
-// The 8-connected pieces of formation f in the view plane.
-std::vector<std::vector<Point>> Morceaux(const PlanFormations& vue, Formation f) {
+// Pieces of a fault trace this close (rows and columns) are one trace.
+constexpr int kEcartMorceaux = 32;
+
+// The traces of formation f in the view plane: its 8-connected pieces,
+// those close together merged; `principaux` gets the size of each trace's
+// largest piece, which its first points hold.
+std::vector<std::vector<Point>> Morceaux(const PlanFormations& vue, Formation f, std::vector<std::size_t>* principaux) {
     std::vector<std::vector<Point>> pieces;
     std::vector<std::uint8_t> vu(static_cast<std::size_t>(vue.largeur) * static_cast<std::size_t>(vue.hauteur), 0);
     const auto k = [&](int x, int y) { return static_cast<std::size_t>(y) * static_cast<std::size_t>(vue.largeur) + static_cast<std::size_t>(x); };
@@ -107,6 +113,31 @@ std::vector<std::vector<Point>> Morceaux(const PlanFormations& vue, Formation f)
             }
             pieces.push_back(std::move(piece));
         }
+    // Pieces of one trace that a later dyke or trace cut apart lie close
+    // together; the two faults of a graben lie far apart.
+    const auto proches = [](const std::vector<Point>& a, const std::vector<Point>& b) {
+        for (const Point& p : a)
+            for (const Point& q : b)
+                if (std::abs(p.x - q.x) <= kEcartMorceaux && std::abs(p.y - q.y) <= kEcartMorceaux) return true;
+        return false;
+    };
+    // Largest first: a merged trace keeps its largest piece at its front,
+    // where its label goes.
+    std::sort(pieces.begin(), pieces.end(), [](const auto& a, const auto& b) { return a.size() > b.size(); });
+    std::vector<std::size_t> principal;
+    for (const auto& p : pieces) principal.push_back(p.size());
+    for (bool fusion = true; fusion;) {
+        fusion = false;
+        for (std::size_t i = 0; i < pieces.size() && !fusion; ++i)
+            for (std::size_t j = i + 1; j < pieces.size() && !fusion; ++j)
+                if (proches(pieces[i], pieces[j])) {
+                    pieces[i].insert(pieces[i].end(), pieces[j].begin(), pieces[j].end());
+                    pieces.erase(pieces.begin() + static_cast<std::ptrdiff_t>(j));
+                    principal.erase(principal.begin() + static_cast<std::ptrdiff_t>(j));
+                    fusion = true;
+                }
+    }
+    if (principaux) *principaux = std::move(principal);
     return pieces;
 }
 
@@ -215,6 +246,7 @@ VueLegende LireVueLegende(const Session& s) {
         int gauche;
         Formation formation;
         std::vector<Point> points;
+        std::size_t principal;  // the label goes on the first points, the trace's largest piece
     };
     std::map<SorteStructure, std::vector<Piece>> parSorte;
     for (const auto& [f, n] : traces) {
@@ -222,7 +254,9 @@ VueLegende LireVueLegende(const Session& s) {
         const SorteStructure sorte = d == Depot::Failles          ? SorteStructure::Faille
                                      : d == Depot::Chevauchement ? SorteStructure::Chevauchement
                                                                  : SorteStructure::SurfaceErosion;
-        std::vector<std::vector<Point>> pieces = sorte == SorteStructure::Faille ? Morceaux(vue, f) : std::vector<std::vector<Point>>{};
+        std::vector<std::size_t> principaux;
+        std::vector<std::vector<Point>> pieces =
+            sorte == SorteStructure::Faille ? Morceaux(vue, f, &principaux) : std::vector<std::vector<Point>>{};
         if (sorte != SorteStructure::Faille) {
             pieces.emplace_back();
             pieces.back().reserve(static_cast<std::size_t>(n));
@@ -230,16 +264,24 @@ VueLegende LireVueLegende(const Session& s) {
                 for (int x = 0; x < w; ++x)
                     if (vue.At(x, y) == f) pieces.back().push_back({x, y});
         } else {
-            // The small ends of traces at the view's edges carry no label.
-            std::sort(pieces.begin(), pieces.end(), [](const auto& a, const auto& b) { return a.size() > b.size(); });
-            const auto petit = std::find_if(pieces.begin() + 1, pieces.end(),
-                                            [](const auto& p) { return static_cast<int>(p.size()) < kPixelsTraceMin; });
-            pieces.erase(petit, pieces.end());
+            // The small ends of traces at the view's edges carry no label,
+            // unless the distension shows nothing larger.
+            std::size_t garde = 0;
+            for (std::size_t i = 0; i < pieces.size(); ++i)
+                if (i == 0 || static_cast<int>(pieces[i].size()) >= kPixelsTraceMin) {
+                    if (garde != i) {
+                        pieces[garde] = std::move(pieces[i]);
+                        principaux[garde] = principaux[i];
+                    }
+                    ++garde;
+                }
+            pieces.resize(garde);
         }
-        for (auto& p : pieces) {
+        for (std::size_t i = 0; i < pieces.size(); ++i) {
             int gauche = w;
-            for (const Point& q : p) gauche = std::min(gauche, q.x);
-            parSorte[sorte].push_back({Brassage(graine, f), gauche, f, std::move(p)});
+            for (const Point& q : pieces[i]) gauche = std::min(gauche, q.x);
+            const std::size_t principal = i < principaux.size() ? principaux[i] : pieces[i].size();
+            parSorte[sorte].push_back({Brassage(graine, f), gauche, f, std::move(pieces[i]), principal});
         }
     }
     for (auto& [sorte, liste] : parSorte) {
@@ -250,16 +292,18 @@ VueLegende LireVueLegende(const Session& s) {
             Piece& p = liste[i];
             std::string etiquette = prefixe;
             if (sorte != SorteStructure::Chevauchement || liste.size() > 1) etiquette += std::to_string(i + 1);
-            // The label's place: the piece's pixel nearest its centre of mass.
+            // The label's place: the pixel of the trace's largest piece
+            // nearest that piece's centre of mass.
+            const std::vector<Point> piece(p.points.begin(), p.points.begin() + static_cast<std::ptrdiff_t>(p.principal));
             long long sx = 0, sy = 0;
-            for (const Point& q : p.points) {
+            for (const Point& q : piece) {
                 sx += q.x;
                 sy += q.y;
             }
-            const double n = static_cast<double>(p.points.size());
-            Point place = p.points.front();
+            const double n = static_cast<double>(piece.size());
+            Point place = piece.front();
             double meilleure = -1;
-            for (const Point& q : p.points) {
+            for (const Point& q : piece) {
                 const double dx = q.x - static_cast<double>(sx) / n, dy = q.y - static_cast<double>(sy) / n;
                 if (meilleure < 0 || dx * dx + dy * dy < meilleure) {
                     meilleure = dx * dx + dy * dy;

@@ -621,10 +621,11 @@ private Q_SLOTS:
             for (const section::Etiquette& e : etiquettes)
                 if (x >= e.boite.left - 1 && x <= e.boite.right && y >= e.boite.top - 1 && y <= e.boite.bottom)
                     return true;
-            // A structure's label: above and right of its place, a few letters wide.
+            // A structure's label: on its place's row, right of a trace or
+            // centred on a surface, a few letters wide.
             for (const section::Structure& st : v.structures)
-                if (x >= st.place.x && x <= st.place.x + 48 && y >= st.place.y - section::kCoteEtiquette - 4 &&
-                    y <= st.place.y)
+                if (x >= st.place.x - 30 && x <= st.place.x + 48 && y >= st.place.y - section::kCoteEtiquette &&
+                    y <= st.place.y + section::kCoteEtiquette)
                     return true;
             return false;
         };
