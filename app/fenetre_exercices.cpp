@@ -195,7 +195,8 @@ void FenetrePrincipale::OrdonnerEvenements() {
     // order last checked; dealt anew only for a new exercise.
     const bool verifiees = cartesPosees_ && ordreDonne_ && cartesPosees_->cartes == ordreDonne_->cartes &&
                            cartesPosees_->justifications == ordreDonne_->justifications;
-    auto* fenetre = new FenetreOrdonner(*exercice_, session_.textures(), ++donne_, this, cartesPosees_, verifiees);
+    auto* fenetre = new FenetreOrdonner(*exercice_, session_.textures(), ++donne_, this, cartesPosees_, verifiees,
+                                        affichage_.roches);
     fenetreOrdonner_ = fenetre;
     fenetreOrdonner_->setAttribute(Qt::WA_DeleteOnClose);
     connect(fenetre, &FenetreOrdonner::OrdreVerifie, this, [this](const section::OrdreDonne& o) {

@@ -35,7 +35,7 @@ constexpr int kRoleNom = Qt::UserRole + 2;  // the card's name without its justi
 
 FenetreOrdonner::FenetreOrdonner(const section::Exercice& e, const section::Textures& textures,
                                  std::uint64_t graine, QWidget* parent,
-                                 const std::optional<section::OrdreDonne>& posees, bool verifiees)
+                                 const std::optional<section::OrdreDonne>& posees, bool verifiees, bool roches)
     : QDialog(parent) {
     setObjectName(QStringLiteral("Ordonner"));
     setWindowTitle(tr("Ordonner les événements"));
@@ -48,9 +48,11 @@ FenetreOrdonner::FenetreOrdonner(const section::Exercice& e, const section::Text
     chronologie_ = section::LireChronologie(modele_);
     temoins_ = section::TemoinsProposes(modele_, chronologie_);
 
-    // The section and its legend on the left.
+    // The section and its legend on the left, in the rock view when the
+    // window shows it.
     dessin::Affichage a;
     a.lettres = true;
+    a.roches = roches;
     image_ = dessin::VueAnnotee(modele_, a);
     auto* coupe = new QLabel(this);
     coupe->setObjectName(QStringLiteral("Coupe"));
@@ -66,6 +68,7 @@ FenetreOrdonner::FenetreOrdonner(const section::Exercice& e, const section::Text
     normale.setBold(false);
     dessin::Affichage lettres;
     lettres.lettres = true;
+    lettres.roches = roches;
     const QImage imageLegende = dessin::ImageLegende(modele_, lettres, normale, palette().color(QPalette::Window));
     if (imageLegende.isNull())
         legende->setText(TexteCatalogue(section::TexteFenetre::AucuneFormation));

@@ -30,10 +30,11 @@ public:
     // shuffles the cards. `posees`, when it is an order of these cards,
     // lays them out as the pupil last left them, with their
     // justifications, instead of the deal; `verifiees`: that order was
-    // checked, and the check is shown again.
+    // checked, and the check is shown again. `roches`: the section and the
+    // legend's swatches in the rock view, as the window shows them.
     FenetreOrdonner(const section::Exercice& e, const section::Textures& textures, std::uint64_t graine,
                     QWidget* parent = nullptr, const std::optional<section::OrdreDonne>& posees = std::nullopt,
-                    bool verifiees = false);
+                    bool verifiees = false, bool roches = false);
 
     // False when the exercise was made with other textures: the section
     // shown is then the one these textures give.

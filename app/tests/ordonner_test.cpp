@@ -229,6 +229,13 @@ void TestOrdonner::laCoupeEstLaVueDuModeleAvecSesLettres() {
     QVERIFY(!legende->pixmap().isNull());
     QVERIFY(!dessin::TextesLegende(modele).isEmpty());
     QCOMPARE(legende->accessibleDescription(), dessin::TextesLegende(modele).join(QLatin1Char('\n')));
+    // With the window's rock view, the section is the model's rock view and
+    // the legend's swatches its figurés.
+    FenetreOrdonner roches(e, t_, 1, nullptr, std::nullopt, false, true);
+    a.roches = true;
+    QCOMPARE(roches.image(), dessin::VueAnnotee(modele, a));
+    QVERIFY(roches.image() != w.image());
+    QVERIFY(Etiquette(roches, "Legende")->pixmap().toImage() != legende->pixmap().toImage());
 }
 
 void TestOrdonner::rienNeDonneLaReponse() {

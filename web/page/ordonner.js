@@ -9,7 +9,7 @@
 // as they come.
 
 import { TEXTES } from "./textes.js";
-import { DessinerStructure } from "./formations.js";
+import { DessinerStructure, Formations } from "./formations.js";
 
 export const Ordonner = (() => {
   const boite = document.getElementById("Ordonner");
@@ -43,8 +43,9 @@ export const Ordonner = (() => {
 
   const SansEsperluette = (t) => t.replace(/&(.)/g, "$1");
 
-  // The section at one canvas pixel per view pixel, its letters drawn in
-  // white boxes, and the legend's lines beside it.
+  // The section at one canvas pixel per view pixel, in the rock view when
+  // the section shows it, its letters drawn in white boxes, and the
+  // legend's lines beside it.
   function DessinerCoupe() {
     const l = session.largeurExercice();
     const h = session.hauteurExercice();
@@ -52,7 +53,7 @@ export const Ordonner = (() => {
     toile.height = h;
     if (l === 0 || h === 0) return;
     const ctx = toile.getContext("2d");
-    const rgba = session.vueExerciceRgba();
+    const rgba = session.vueExerciceRgba(Formations.roches());
     ctx.putImageData(new ImageData(new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, rgba.length), l, h), 0, 0);
     for (const e of session.etiquettesExercice()) {
       ctx.fillStyle = "rgba(255, 255, 255, 0.92)";

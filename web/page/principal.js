@@ -225,7 +225,7 @@ const Fenetre = (() => {
 
   function ChargerModele(octets) {
     if (!session.chargerModele(octets)) return false;
-    Vue.AfficherModele(session);
+    Vue.AfficherModele(session, Formations.roches());
     ActiverVue();
     return true;
   }
@@ -328,7 +328,12 @@ const Fenetre = (() => {
     RetourDebut: InitProfil,
     Lettres: () => Formations.BasculerLettres(),
     Teintes: () => Formations.BasculerTeintes(),
-    Roches: () => Formations.BasculerRoches(),
+    Roches: () => {
+      const roches = Formations.BasculerRoches();
+      // The model pressed shows the same picture as the section.
+      if (vueActive) Vue.AfficherModele(session, roches);
+      return roches;
+    },
     Legende: () => Formations.OuvrirLegende(),
     Sons: BasculerSons,
     OuvrirExercice: () => Exercices.Ouvrir(),
@@ -417,9 +422,9 @@ const Fenetre = (() => {
         CouleursAide(0);
       },
       ModeleDeLExercice: () => {
-        Vue.AfficherModele(session);
-        ActiverVue();
         Formations.MontrerRoches();
+        Vue.AfficherModele(session, true);
+        ActiverVue();
       },
       EnregistrerListe: Sauver1Click,
     });

@@ -37,11 +37,12 @@ export const Vue = (() => {
   }
 
   // The model at its own size from the top-left corner, cut at the view's
-  // edges; where it does not reach, the window's background shows.
-  function AfficherModele(session) {
+  // edges; where it does not reach, the window's background shows. With
+  // `roches`, an exercise's model in the rock view, as the section shows it.
+  function AfficherModele(session, roches = false) {
     const l = session.largeurModeleVisible();
     const h = session.hauteurModeleVisible();
-    Peindre(ctxModele, modele, session.modeleRgba(), l, h);
+    Peindre(ctxModele, modele, session.modeleRgba(roches), l, h);
     PlacerModele();
   }
 

@@ -176,14 +176,24 @@ public:
         std::optional<section::Raster> image = section::LireBmp(octets, section::kBudgetPixels);
         if (!image || image->empty()) return false;
         modele_ = std::move(*image);
+        modeleDeLExercice_ = false;
         return true;
     }
     int LargeurModele() const { return modele_.width(); }
     int HauteurModele() const { return modele_.height(); }
-    // The model's pixels, cut to the view's size from its top-left corner.
-    val ModeleRgba() {
+    // The model's pixels, cut to the view's size from its top-left corner;
+    // with `roches`, an open exercise's model in the rock view, as the
+    // pupil's section shows it.
+    val ModeleRgba(bool roches) {
         const int l = std::min(modele_.width(), std::max(session_.vue().width(), 0));
         const int h = std::min(modele_.height(), std::max(session_.vue().height(), 0));
+        if (roches && modeleDeLExercice_ && exercice_.Ouvert()) {
+            const section::Raster r = section::VueRoches(exercice_.Modele());
+            if (r.width() >= l && r.height() >= h) {
+                VersRgba(r, l, h, rgba_);
+                return Rgba(rgba_);
+            }
+        }
         VersRgba(modele_, l, h, rgba_);
         return Rgba(rgba_);
     }
@@ -196,12 +206,14 @@ public:
     std::string OuvrirExercice(const std::string& nom, const std::string& octets) {
         if (std::string raison = exercice_.Ouvrir(nom, octets, session_); !raison.empty()) return raison;
         modele_ = exercice_.Cible();
+        modeleDeLExercice_ = true;
         MarquerEnregistre();
         return {};
     }
     std::string OuvrirLien(const std::string& texte) {
         if (std::string raison = exercice_.OuvrirLien(texte, session_); !raison.empty()) return raison;
         modele_ = exercice_.Cible();
+        modeleDeLExercice_ = true;
         MarquerEnregistre();
         return {};
     }
@@ -213,6 +225,7 @@ public:
     bool OuvrirPrepare() {
         if (!exercice_.OuvrirPrepare(session_)) return false;
         modele_ = exercice_.Cible();
+        modeleDeLExercice_ = true;
         MarquerEnregistre();
         return true;
     }
@@ -236,8 +249,17 @@ public:
     // The exercise's section for "Ordonner": its view, letters and legend.
     int LargeurExercice() const { return exercice_.Modele().vue().width(); }
     int HauteurExercice() const { return exercice_.Modele().vue().height(); }
-    val VueExerciceRgba() {
+    // The open exercise's model for « Ordonner »: its view, or with `roches`
+    // its rock view, as the section shows it.
+    val VueExerciceRgba(bool roches) {
         const section::Raster& v = exercice_.Modele().vue();
+        if (roches) {
+            const section::Raster r = section::VueRoches(exercice_.Modele());
+            if (r.width() == v.width() && r.height() == v.height()) {
+                VersRgba(r, r.width(), r.height(), rgba_);
+                return Rgba(rgba_);
+            }
+        }
         VersRgba(v, v.width(), v.height(), rgba_);
         return Rgba(rgba_);
     }
@@ -393,6 +415,7 @@ public:
 private:
     section::Session session_;
     section::Raster modele_;
+    bool modeleDeLExercice_ = false;  // modele_ is the open exercise's target
     ExerciceWeb exercice_;
     section::Liste listeEnregistree_;
     std::optional<section::OrdreDonne> ordreEnregistre_;
