@@ -103,6 +103,21 @@ export function TestsExercices(c) {
       comparable: document.getElementById("zone-vue").classList.contains("comparable"),
     }));
     egal(e.lignes, ["Sédimentation"], "la coupe recommence");
+    // The model pressed shows the model's rock view, as the section shows
+    // its own; « Roches » off, the model's own picture.
+    const modeleVu = () => nav().executer(() => {
+      const s = window.strataloom.session();
+      const toile = document.getElementById("Modele");
+      const vus = toile.getContext("2d").getImageData(0, 0, toile.width, toile.height).data;
+      const roches = Array.from(s.vueExerciceRgba(true));
+      const coeur = Array.from(s.vueExerciceRgba(false));
+      const egaux = (r) => r.length === vus.length && r.every((v, i) => v === vus[i]);
+      return [egaux(roches), egaux(coeur)];
+    });
+    egal(await modeleVu(), [true, false], "le modèle en vue des roches");
+    await nav().executer(() => document.getElementById("Roches1").click());
+    egal(await modeleVu(), [false, true], "« Roches » éteint : le modèle tel quel");
+    await nav().executer(() => document.getElementById("Roches1").click());
     egal([e.titre, e.bouton, e.articles, e.comparable], ["Discordance", true, [false, false, false], true], "état ouvert");
     // A file that is not an exercise: the engine's reason, nothing changes.
     const mauvais = join(c.temp, "abime.exo");
