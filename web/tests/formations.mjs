@@ -80,10 +80,11 @@ export function VerifierLettres(f, ou) {
   verifier(f.etiquettes.length > 0, `${ou} : aucune étiquette`);
   const dans = new Uint8Array(f.largeur * f.hauteur);
   const px = (x, y) => (y * f.largeur + x) * 4;
-  // A structure's label: above and right of its place, a few letters wide.
+  // A structure's label: on its place's row, right of a trace or centred on
+  // a surface, a few letters wide (kept inside the view).
   for (const st of f.structures || [])
-    for (let y = Math.max(0, (st.y - 17) * k); y < (st.y + 1) * k && y < f.hauteur; ++y)
-      for (let x = Math.max(0, st.x * k); x < (st.x + 50) * k && x < f.largeur; ++x) dans[y * f.largeur + x] = 1;
+    for (let y = Math.max(0, (st.y - 16) * k); y < (st.y + 16) * k && y < f.hauteur; ++y)
+      for (let x = Math.max(0, (st.x - 30) * k); x < (st.x + 50) * k && x < f.largeur; ++x) dans[y * f.largeur + x] = 1;
   for (const e of f.etiquettes) {
     for (let y = e.haut * k; y < (e.haut + e.cote) * k; ++y)
       for (let x = e.gauche * k; x < (e.gauche + e.cote) * k; ++x) dans[y * f.largeur + x] = 1;
@@ -380,7 +381,8 @@ export function TestsFormations(c) {
       VerifierLegende(p, await Formations(nav), "volcan.lst");
       await Charger("fosse-comblee.lst");
       p = await Panneau(nav);
-      egal(p.structures, ["Structures", "F1 : faille normale"], "les failles, une structure à part");
+      egal(p.structures, ["Structures", "F1 : faille normale", "F2 : faille normale"],
+        "les deux failles du fossé, chacune son nom, à part sous « Structures »");
       egal([p.toutVu, p.surLaVue], [true, false], "six lignes en vue, à côté de la coupe");
       VerifierLegende(p, await Formations(nav), "fosse-comblee.lst");
       // With the tints on, the samples change, not the words.
