@@ -109,7 +109,7 @@ public:
     // the textures), read once when the textures are set.
     const std::vector<std::vector<Couleur>>& BandesDepart() const { return bandes_; }
 
-    // The letters of the model the pupil of this Session rebuilds (an exercise):
+    // The letters of the model the pupil rebuilds here (an exercise):
     // a formation whose identity (IdentiteFormation) the model shows takes
     // the model's letter, the others the letters after the model's, so that
     // « la couche D » names one layer in both sections while the pupil
