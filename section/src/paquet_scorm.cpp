@@ -25,14 +25,16 @@ std::string DeuxChiffres(int n) {
     return s.size() < 2 ? "0" + s : s;
 }
 
-// Valid UTF-8 without control characters, as XML 1.0 and a JavaScript
-// string take it: a stray byte or a control character becomes U+FFFD.
+// Valid UTF-8 holding only characters XML 1.0 allows, which a JavaScript
+// string takes too: a stray byte, a control character or one of the two
+// non-characters U+FFFE and U+FFFF becomes U+FFFD.
 std::string Utf8Propre(std::string_view s) {
     std::string t;
     while (!s.empty()) {
         char32_t point = 0;
         const std::size_t n = LongueurUtf8(s, point);
-        if (n == 0 || point < 0x20 || point == 0x7F || (point >= 0x80 && point < 0xA0)) {
+        if (n == 0 || point < 0x20 || point == 0x7F || (point >= 0x80 && point < 0xA0) || point == 0xFFFE ||
+            point == 0xFFFF) {
             t += "\xEF\xBF\xBD";
             s.remove_prefix(n == 0 ? 1 : n);
         } else {

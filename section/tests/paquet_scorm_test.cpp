@@ -146,6 +146,62 @@ TEST(Paquet, ManifesteNeDependQueDesExercicesEtDuSeuil) {
     EXPECT_NE(id(Manifeste(s)), id(Manifeste(Serie(4, 2))));
 }
 
+// Reads the manifest as an XML 1.0 processor reads its characters: every
+// byte sequence must decode as UTF-8 to a Char of the XML 1.0 grammar
+// (#x9 | #xA | #xD | [#x20-#xD7FF] | [#xE000-#xFFFD] | [#x10000-#x10FFFF]).
+// Returns the offset of the first one that does not, or npos.
+std::size_t PremierCaractereHorsXml(const std::string& m) {
+    std::size_t i = 0;
+    while (i < m.size()) {
+        const auto o = static_cast<unsigned char>(m[i]);
+        int n = o < 0x80 ? 1 : (o >> 5) == 6 ? 2 : (o >> 4) == 14 ? 3 : (o >> 3) == 30 ? 4 : 0;
+        if (n == 0 || i + n > m.size()) return i;
+        char32_t c = n == 1 ? o : o & (0x7F >> n);
+        for (int k = 1; k < n; ++k) {
+            const auto suite = static_cast<unsigned char>(m[i + k]);
+            if ((suite & 0xC0) != 0x80) return i;
+            c = c << 6 | (suite & 0x3F);
+        }
+        const bool permis = c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
+                            (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+        if (!permis) return i;
+        i += n;
+    }
+    return std::string::npos;
+}
+
+TEST(Paquet, ManifesteNeTientQueDesCaracteresXml10) {
+    struct Cas {
+        const char* nom;
+        std::string titre;
+        bool titreExercice;  // an exercise file may hold it as its title
+    };
+    const Cas cas[] = {
+        {"non_caractere_fffe", "Pli \xEF\xBF\xBE", true},
+        {"non_caractere_ffff", "\xEF\xBF\xBFPli", true},
+        {"controle_c0", "Pli\x01\x1F", false},
+        {"controle_c1", "Pli \xC2\x85", false},
+        {"octet_isole", "Pli \xFF", false},
+        {"suppleant_encode", "Pli \xED\xA0\x80", false},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        std::mt19937 alea(11);
+        std::vector<std::string> manifestes = {Manifeste({{"a.exo", ExoEssai(alea, "Coupe")}}, 10, c.titre)};
+        if (c.titreExercice) manifestes.push_back(Manifeste({{"a.exo", ExoEssai(alea, c.titre)}}));
+        for (const std::string& m : manifestes) {
+            EXPECT_EQ(PremierCaractereHorsXml(m), std::string::npos);
+            // What is not allowed is replaced, never dropped.
+            EXPECT_NE(m.find("\xEF\xBF\xBD"), std::string::npos);
+        }
+    }
+    // Characters XML allows stay as they are, astral ones and U+FFFD included.
+    std::mt19937 alea(11);
+    const std::string permis = "Pli \xF0\x9F\xAA\xA8 \xEF\xBF\xBD \xEE\x80\x80";
+    const std::string m = Manifeste({{"a.exo", ExoEssai(alea, permis)}});
+    EXPECT_NE(m.find("<title>" + permis + "</title>"), std::string::npos);
+}
+
 // ---- refusals ----
 
 struct Refus {

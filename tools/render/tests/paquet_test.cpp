@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include "outils.h"
@@ -93,6 +94,33 @@ private Q_SLOTS:
         QCOMPARE(encore.code, 1);
         QVERIFY(QString::fromUtf8(encore.err).contains(QStringLiteral("existe déjà")));
         QCOMPARE(essai::Lire(zip), avant);
+    }
+
+    // Titles holding characters XML 1.0 does not allow (the two
+    // non-characters U+FFFE and U+FFFF): the manifest still parses, each
+    // replaced by U+FFFD.
+    void manifeste_xml_bien_forme() {
+        const QString base = Chemin(QStringLiteral("Base"));
+        const QString liste = Chemin(QStringLiteral("pli.lst"));
+        const QString exo = Chemin(QStringLiteral("nonchar.exo"));
+        const QString titre = QStringLiteral("Pli ") + QChar(0xFFFE) + QStringLiteral(" & ") + QChar(0xFFFF);
+        const essai::Sortie fait = essai::Lancer({QStringLiteral("--base"), base, QStringLiteral("--make-exercise"), exo,
+                                                  QStringLiteral("--title"), titre, liste});
+        QVERIFY2(fait.code == 0, fait.err.constData());
+        const QString zip = Chemin(QStringLiteral("nonchar.zip"));
+        const essai::Sortie s = essai::Lancer({QStringLiteral("--scorm"), zip, QStringLiteral("--page"), page_,
+                                               QStringLiteral("--title"), titre, exo});
+        QVERIFY2(s.code == 0, s.err.constData());
+        const QByteArray manifeste = Unzip({QStringLiteral("-p"), zip, QStringLiteral("imsmanifest.xml")});
+        QXmlStreamReader xml(manifeste);
+        QStringList titres;
+        while (!xml.atEnd()) {
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("title"))
+                titres << xml.readElementText();
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        const QString attendu = QStringLiteral("Pli ") + QChar(0xFFFD) + QStringLiteral(" & ") + QChar(0xFFFD);
+        QCOMPARE(titres, QStringList({attendu, attendu}));
     }
 
     // A copy of the program in a folder of its own: the page beside it
