@@ -366,7 +366,7 @@ bool FenetreEnseignant::NoterClasse(const QString& cheminExercice, const QString
         Erreur(tr("Chargement impossible : %1 (%2).").arg(QDir::toNativeSeparators(cheminExercice), Texte(r)));
         return false;
     }
-    section::NotationClasse classe(textures_, e.lignes, section::EmpreinteExercice(e), true);
+    section::NotationClasse classe(textures_, e.lignes, section::EmpreinteExercice(e));
 
     const QStringList entrees = EntreesReponses(dossier);
     QProgressDialog progression(tr("Notation des copies..."), tr("Annuler"), 0, static_cast<int>(entrees.size()), this);

@@ -309,12 +309,14 @@ void FenetreOrdonner::Verifier() {
     verification_ = section::VerifierOrdre(modele_, chronologie_, cartes_, ids, essai_);
     avis_ = section::JugerJustifications(modele_, chronologie_, ids, justifications());
     note_ = section::NoteOrdreJustifie(chronologie_, ids, avis_);
-    QStringList lignes{QString::fromStdString(verification_.texte)};
-    for (const section::AvisJustification& a : avis_) lignes << QString::fromStdString(a.texte);
-    lignes << QString::fromStdString(section::TexteNoteOrdre(note_));
+    QStringList lignes;
+    for (const std::string& l : section::LignesResultatOrdre(verification_, avis_, note_))
+        lignes << QString::fromStdString(l);
     resultat_->setText(lignes.join(QLatin1Char('\n')));
     resultat_->setAccessibleDescription(resultat_->text());
-    Q_EMIT OrdreVerifie(section::OrdreDonne{ids, justifications(), note_});
+    // Checked as dealt, nothing chosen: judged for the pupil, not kept.
+    if (section::OrdreFait(cartes_, ids, justifications()))
+        Q_EMIT OrdreVerifie(section::OrdreDonne{ids, justifications(), note_});
 }
 
 bool FenetreOrdonner::eventFilter(QObject* objet, QEvent* evenement) {

@@ -10,8 +10,10 @@
 
 #include "banc.h"
 #include "feuille.h"
+#include "section/copies.h"
 #include "section/serie.h"
 #include "section/note.h"
+#include "textures_essai.h"
 
 namespace banc {
 
@@ -97,6 +99,31 @@ void BM_Noter35(benchmark::State& st) {
     st.counters["copies"] = static_cast<double>(copies.size());
 }
 
+// The largest answer any front end replays (kEvenementsNotesMax events),
+// from its file's bytes to its row, as the window, the renderer and the
+// page grade each file; and one event more, which is read but not
+// replayed.
+section::Liste ListeDe(std::size_t evenements) {
+    std::string codes = "S";
+    while (codes.size() < evenements) codes += "SCESDV"[codes.size() % 6];
+    return section::test::ListeDeCodes(codes);
+}
+
+void BM_ReponseLaPlusLongue(benchmark::State& st) {
+    const section::Session textures = SessionSerie();
+    section::Reponse r;
+    r.eleve = "Lou";
+    r.lignes = ListeDe(static_cast<std::size_t>(st.range(0)));
+    const std::string octets = section::TexteReponse(r);
+    const section::Liste cle = section::test::ListeDeCodes("SSCES");
+    for (auto _ : st) {
+        section::NotationClasse classe(textures.textures(), cle, std::nullopt);
+        section::NoterCopie(classe, "copie.rep", octets);
+        benchmark::DoNotOptimize(classe.Nombre());
+    }
+    st.counters["evenements"] = static_cast<double>(r.lignes.size() - 1);
+}
+
 }  // namespace
 
 void EnregistrerEnseignant() {
@@ -107,6 +134,11 @@ void EnregistrerEnseignant() {
     benchmark::RegisterBenchmark(std::string("Enseignant/Serie30Graine2026/").append(taille).c_str(), BM_Serie2026)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(std::string("Enseignant/Noter35/").append(taille).c_str(), BM_Noter35)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(std::string("Enseignant/ReponseLaPlusLongue/").append(taille).c_str(),
+                                 BM_ReponseLaPlusLongue)
+        ->Arg(static_cast<int>(section::kEvenementsNotesMax))
+        ->Arg(static_cast<int>(section::kEvenementsNotesMax) + 1)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(fiches.c_str(), BM_SerieEtFiches)
         ->Unit(benchmark::kMillisecond)

@@ -4,6 +4,7 @@
 // answer saved for the teacher; a damaged file refused with a message.
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QtTest>
 
 #include "banc.h"
@@ -267,7 +268,11 @@ void TestExercices::ordonnerLesCartesDeLExercice() {
     QCOMPARE(b.Liste(), QStringList{QStringLiteral("Sédimentation")});
     // An order checked belongs to the answer: leaving asks to save it, and
     // the answer file keeps it with its mark.
+    // One card moved: the order is the pupil's (checked as dealt, it
+    // would not be kept).
     auto* ordonner = qobject_cast<FenetreOrdonner*>(fenetre.data());
+    cartes->setCurrentRow(1);
+    fenetre->findChild<QPushButton*>(QStringLiteral("Monter"))->click();
     ordonner->Verifier();
     b.w->show();
     b.f.questions.reponses.push_back(Reponse::Annuler);

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QtTest>
 #include <algorithm>
 
@@ -89,6 +90,7 @@ private Q_SLOTS:
     void rienNeDonneLaReponse();
     void chaqueControleAUnNom();
     void justifierAuClavierSeul();
+    void verifierSansRienToucherNeDonnePasDOrdre();
 
 private:
     section::Textures t_;
@@ -334,4 +336,20 @@ void TestOrdonner::justifierAuClavierSeul() {
 }
 
 QTEST_MAIN(TestOrdonner)
+// « Vérifier » on the cards as dealt, nothing chosen: the pupil reads the
+// verdict, but no order is given to keep with the work or to mark; one
+// card moved gives it.
+void TestOrdonner::verifierSansRienToucherNeDonnePasDOrdre() {
+    FenetreOrdonner w(ExerciceDe(t_, kPlisErodes), t_, 7);
+    QSignalSpy donnes(&w, &FenetreOrdonner::OrdreVerifie);
+    Bouton(w, "Verifier")->click();
+    QVERIFY(!Etiquette(w, "Resultat")->text().isEmpty());
+    QCOMPARE(donnes.count(), 0);
+    Cartes(w)->setCurrentRow(1);
+    Bouton(w, "Monter")->click();
+    Bouton(w, "Verifier")->click();
+    QCOMPARE(donnes.count(), 1);
+    QCOMPARE(donnes.at(0).at(0).value<section::OrdreDonne>().cartes, w.ordre());
+}
+
 #include "ordonner_test.moc"

@@ -426,6 +426,11 @@
 <context>
     <name>Exercice</name>
     <message>
+        <source>la liste compte plus de %1 événements</source>
+        <extracomment>%1 is a number of events.</extracomment>
+        <translation>the list holds more than %1 events</translation>
+    </message>
+    <message>
         <source>la liste des événements dépasse %1 lignes</source>
         <extracomment>%1 is a number of lines.</extracomment>
         <translation>the event list exceeds %1 lines</translation>
@@ -1498,6 +1503,11 @@ Pupils may be refused although they read the section correctly.</translation>
         <translation>%1: the section dates this card against no card placed before it; its justification is not counted.</translation>
     </message>
     <message>
+        <source>Étapes mal justifiées : %1. La première :</source>
+        <extracomment>%1 is a number of steps of the order (1 or more).</extracomment>
+        <translation>Steps wrongly justified: %1. The first one:</translation>
+    </message>
+    <message>
         <source>Note de l&apos;ordre : %1/%2</source>
         <extracomment>%1 is the order&apos;s mark, %2 the most it can be (20).</extracomment>
         <translation>Order mark: %1/%2</translation>
@@ -1716,6 +1726,10 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
         <translation>different section</translation>
     </message>
     <message>
+        <source>ordre non fait</source>
+        <translation>order not done</translation>
+    </message>
+    <message>
         <source>répond à un autre exercice</source>
         <translation>answers another exercise</translation>
     </message>
@@ -1723,6 +1737,11 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
         <source>même nom d&apos;élève que %1</source>
         <extracomment>%1 lists the other answer files, separated by commas.</extracomment>
         <translation>same pupil&apos;s name as %1</translation>
+    </message>
+    <message>
+        <source>même nom d&apos;élève que %1 et %2 autres</source>
+        <extracomment>%1 is another answer file, %2 how many more share the name (at least 3).</extracomment>
+        <translation>same pupil&apos;s name as %1 and %2 others</translation>
     </message>
     <message>
         <source>plus de %1 événements : réponse non rejouée</source>

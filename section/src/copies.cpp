@@ -33,6 +33,7 @@ std::string LireCorrige(std::string_view octets, Corrige& c) {
     }
     Liste lignes;
     if (std::string r = LireListe(octets, lignes); !r.empty()) return r;
+    if (TropLonguePourNoter(lignes)) return RaisonTropDEvenements();
     c.lignes = std::move(lignes);
     c.exercice.reset();
     return {};

@@ -214,6 +214,13 @@ std::string TexteEmpreinte(std::uint64_t empreinte) {
 bool EstUnExercice(std::string_view o) { return o.substr(0, kMagieExercice.size()) == kMagieExercice; }
 bool EstUneReponse(std::string_view o) { return o.substr(0, kMagieReponse.size()) == kMagieReponse; }
 
+bool TropLonguePourNoter(const Liste& lignes) { return lignes.size() > kEvenementsNotesMax + 1; }
+
+std::string RaisonTropDEvenements() {
+    //: %1 is a number of events.
+    return Remplir(Texte("Exercice", "la liste compte plus de %1 événements"), {Nombre(kEvenementsNotesMax)});
+}
+
 std::string VerifierExercice(const Exercice& e) {
     if (e.titre.size() > kTitreMax)
         //: %1 is a number of bytes.
@@ -228,6 +235,7 @@ std::string VerifierExercice(const Exercice& e) {
         //: %1 is a number of bytes.
         return Remplir(Texte("Exercice", "la liste des événements dépasse %1 octets"), {Nombre(kOctetsEvenementsMax)});
     if (!RelueALIdentique(e.lignes)) return Texte("Exercice", "une ligne de la liste ne s'écrirait pas telle quelle");
+    if (TropLonguePourNoter(e.lignes)) return RaisonTropDEvenements();
     const int w = e.cible.width(), h = e.cible.height();
     if (w < 1 || h < 1 || w > kCoteCibleMax || h > kCoteCibleMax ||
         static_cast<std::int64_t>(w) * h > kPixelsCibleMax)
@@ -328,6 +336,7 @@ std::string LireExercice(std::string_view o, Exercice& e) {
     if (std::string r = LignesDe(evenements, lu.lignes); !r.empty()) return r;
     if (lu.lignes.empty() || TexteListe(lu.lignes) != evenements)
         return Texte("Exercice", "la liste des événements est abîmée");
+    if (TropLonguePourNoter(lu.lignes)) return RaisonTropDEvenements();
     std::vector<Couleur> px(w * h);
     const std::size_t debut = entete + t + n;
     for (std::size_t i = 0; i < px.size(); ++i) {

@@ -11,13 +11,13 @@
 
 namespace section {
 
-NotationClasse::NotationClasse(const Textures& textures, const Liste& modele, std::optional<std::uint64_t> empreinte,
-                               bool limiterLongueur)
-    : empreinte_(empreinte), limiterLongueur_(limiterLongueur) {
+NotationClasse::NotationClasse(const Textures& textures, const Liste& modele, std::optional<std::uint64_t> empreinte)
+    : empreinte_(empreinte) {
     modele_.DefinirTextures(textures);
     modele_.SuivreFormations(true);
     modele_.Charger(modele);
     chronologie_ = LireChronologie(modele_);
+    cartes_ = CartesDuModele(modele_, 0).size();
     eleve_.DefinirTextures(textures);
     eleve_.SuivreFormations(true);
 }
@@ -46,13 +46,14 @@ bool NotationClasse::Noter(std::string fichier, std::string eleve, std::optional
     const bool memeExercice = !empreinte_ || !exercice || *exercice == *empreinte_;
     if (!memeExercice) {
         l.remarque = RemarqueAutreExercice();
-    } else if (limiterLongueur_ && TropLonguePourNoter(lignes)) {
+    } else if (TropLonguePourNoter(lignes)) {
         l.remarque = RemarqueTropLongue();
     } else {
         eleve_.Charger(lignes);
         l.note = section::Noter(modele_, chronologie_, eleve_);
         l.remarque = RemarqueNote(*l.note, l.note->memeCoupe ? Verification{} : VerifierCoupe(modele_, eleve_));
         if (ordre) l.noteOrdre = NoteOrdreDonne(modele_, chronologie_, *ordre);
+        else if (exercice && cartes_ >= 2) l.remarque += " ; " + RemarqueOrdreNonFait();
     }
     lignes_.push_back(std::move(l));
     return memeExercice;

@@ -162,10 +162,48 @@ std::vector<Carte> CartesDuModele(const Session& modele, std::uint64_t graine) {
     std::mt19937_64 tirage(graine);
     for (std::size_t i = cartes.size(); i > 1; --i)
         std::swap(cartes[i - 1], cartes[static_cast<std::size_t>(tirage() % i)]);
-    const bool dansLOrdre = std::is_sorted(cartes.begin(), cartes.end(),
-                                           [](const Carte& a, const Carte& b) { return a.id < b.id; });
-    if (cartes.size() >= 2 && dansLOrdre) std::rotate(cartes.begin(), cartes.begin() + 1, cartes.end());
+    // No card left at its place in the model's list order: a card found
+    // there changes places with the next one (or the first), which puts
+    // neither of the two at its place, so each swap removes one.
+    const std::size_t n = cartes.size();
+    if (n >= 2) {
+        std::vector<int> places(n);
+        for (std::size_t i = 0; i < n; ++i) places[i] = cartes[i].id;
+        std::sort(places.begin(), places.end());
+        for (std::size_t i = 0; i < n; ++i)
+            if (cartes[i].id == places[i]) std::swap(cartes[i], cartes[(i + 1) % n]);
+    }
     return cartes;
+}
+
+bool OrdreFait(const std::vector<Carte>& donne, const std::vector<int>& ids,
+               const std::vector<Justification>& justifications) {
+    for (const Justification& j : justifications)
+        if (j != Justification{}) return true;
+    if (ids.size() != donne.size()) return true;
+    for (std::size_t i = 0; i < ids.size(); ++i)
+        if (ids[i] != donne[i].id) return true;
+    return false;
+}
+
+std::vector<std::string> LignesResultatOrdre(const VerificationOrdre& v, const std::vector<AvisJustification>& avis,
+                                             int note) {
+    std::vector<std::string> lignes{v.texte};
+    const AvisJustification* premiere = nullptr;
+    int fausses = 0;
+    for (const AvisJustification& a : avis) {
+        if (a.avis != Avis::SansChoix && a.avis != Avis::MauvaisPrincipe && a.avis != Avis::MauvaisTemoin) continue;
+        if (!premiere) premiere = &a;
+        ++fausses;
+    }
+    if (premiere) {
+        //: %1 is a number of steps of the order (1 or more).
+        lignes.push_back(Remplir(Texte("Justifications", "Étapes mal justifiées : %1. La première :"),
+                                 {std::to_string(fausses)}));
+        lignes.push_back(premiere->texte);
+    }
+    lignes.push_back(TexteNoteOrdre(note));
+    return lignes;
 }
 
 Liste ListeDesCartes(const Session& modele, const std::vector<int>& ids) {

@@ -33,18 +33,46 @@ std::string_view NomSansDossier(std::string_view chemin) {
     return barre == std::string_view::npos ? chemin : chemin.substr(barre + 1);
 }
 
+namespace {
+
+// Up to this many other files are named in a row's remark; beyond, the
+// first one and how many more, so that the remarks of a class grow with
+// its size, not with its square.
+constexpr std::size_t kHomonymesNommes = 3;
+
+// "4 998": groups of three digits separated by a narrow no-break space.
+std::string NombreGroupe(std::size_t n) {
+    std::string chiffres = std::to_string(n), r;
+    for (std::size_t i = 0; i < chiffres.size(); ++i) {
+        if (i > 0 && (chiffres.size() - i) % 3 == 0) r += "\xE2\x80\xAF";
+        r += chiffres[i];
+    }
+    return r;
+}
+
+}  // namespace
+
 void SignalerHomonymes(std::vector<LigneNotes>& lignes) {
     std::map<std::string, std::vector<std::size_t>> parNom;
     for (std::size_t i = 0; i < lignes.size(); ++i)
         if (!lignes[i].eleve.empty()) parNom[CleNomEleve(lignes[i].eleve)].push_back(i);
     for (const auto& [cle, rangs] : parNom) {
         if (rangs.size() < 2) continue;
+        const std::size_t autres = rangs.size() - 1;
         for (const std::size_t i : rangs) {
-            std::string autres;
-            for (const std::size_t j : rangs)
-                if (j != i) (autres += autres.empty() ? "" : ", ") += NomSansDossier(lignes[j].fichier);
-            //: %1 lists the other answer files, separated by commas.
-            const std::string m = Remplir(Texte("Notes", "même nom d'élève que %1"), {autres});
+            std::string m;
+            if (autres <= kHomonymesNommes) {
+                std::string noms;
+                for (const std::size_t j : rangs)
+                    if (j != i) (noms += noms.empty() ? "" : ", ") += NomSansDossier(lignes[j].fichier);
+                //: %1 lists the other answer files, separated by commas.
+                m = Remplir(Texte("Notes", "même nom d'élève que %1"), {noms});
+            } else {
+                const std::size_t premier = rangs[0] == i ? rangs[1] : rangs[0];
+                //: %1 is another answer file, %2 how many more share the name (at least 3).
+                m = Remplir(Texte("Notes", "même nom d'élève que %1 et %2 autres"),
+                            {NomSansDossier(lignes[premier].fichier), NombreGroupe(autres - 1)});
+            }
             std::string& r = lignes[i].remarque;
             r = r.empty() ? m : r + " ; " + m;
         }
@@ -84,12 +112,12 @@ std::string RemarqueNote(const Note& n, const Verification& v) {
     return r.empty() ? Texte("Notes", "coupe différente") : r;
 }
 
-bool TropLonguePourNoter(const Liste& lignes) { return lignes.size() > kEvenementsNotesMax + 1; }
-
 std::string RemarqueTropLongue() {
     //: %1 is a number of events.
     return Remplir(Texte("Notes", "plus de %1 événements : réponse non rejouée"), {std::to_string(kEvenementsNotesMax)});
 }
+
+std::string RemarqueOrdreNonFait() { return Texte("Notes", "ordre non fait"); }
 
 std::string RemarqueAutreExercice() { return Texte("Notes", "répond à un autre exercice"); }
 

@@ -59,7 +59,7 @@ TEST(Copies, EachFileIsReadByItsBytesAndKeepsItsRow) {
         SCOPED_TRACE(c.nom);
         Copie copie;
         EXPECT_EQ(LireCopie(c.octets, copie).empty(), c.lue);
-        NotationClasse classe(f.t, f.modele, empreinte, false);
+        NotationClasse classe(f.t, f.modele, empreinte);
         NoterCopie(classe, std::string("a/") + c.nom, c.octets);
         const std::vector<LigneNotes> l = classe.Lignes();
         ASSERT_EQ(l.size(), 1u);
@@ -82,6 +82,35 @@ TEST(Copies, TheModelIsAnExerciseOrAList) {
     std::string abime = TexteExercice(f.exercice);
     abime.pop_back();
     EXPECT_NE(LireCorrige(abime, c), "");
+}
+
+// An exercise or a key holds at most 300 events, whichever front end
+// reads or writes it; an answer over the limit is still read (its row
+// says it is not replayed).
+TEST(Copies, AKeyOrAnExerciseOverThreeHundredEventsIsRefused) {
+    const Fixture f;
+    struct Cas {
+        const char* nom;
+        std::size_t evenements;
+        bool admis;
+    };
+    const Cas cas[] = {{"trois_cents", 300, true}, {"trois_cent_un", 301, false}, {"dix_mille", 9999, false}};
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        Exercice e = f.exercice;
+        e.lignes.resize(1);
+        e.lignes.resize(c.evenements + 1, Ligne("Erosion"));
+        const std::string raison = c.admis ? "" : "la liste compte plus de 300 événements";
+        EXPECT_EQ(VerifierExercice(e), raison);
+        Corrige lu;
+        EXPECT_EQ(LireCorrige(TexteExercice(e), lu), raison);
+        EXPECT_EQ(LireCorrige(TexteListe(e.lignes), lu), raison);
+        Exercice relu;
+        EXPECT_EQ(LireExercice(TexteExercice(e), relu), raison);
+        Copie copie;
+        EXPECT_EQ(LireCopie(f.FichierReponse(EmpreinteExercice(f.exercice), e.lignes), copie), "");
+        EXPECT_EQ(copie.lignes.size(), c.evenements + 1);
+    }
 }
 
 // Any shuffle of a class's names sorts back to one order, whose neighbours

@@ -272,6 +272,50 @@ TEST_F(Correction, LesCartesPortentLesLettresDeLaVueEtSontMelangees) {
     EXPECT_EQ(ListeDesCartes(modele_, {1, 2, 4, 3, 5}), kGraniteErodeEchange);
 }
 
+// Dealt with no card at its place in the model's list, whatever the seed
+// and the number of cards (two to eight): no deal is one move from the
+// list's order by a card left where it belongs.
+TEST_F(Correction, AucuneCarteNEstDistribueeASaPlace) {
+    for (const std::string_view codes : {"SS", "SSS", "SSCE", "SSCES", "SSSDSE", "SVSCESS", "SSSCESDE"}) {
+        modele_.Charger(test::ListeDeCodes(codes));
+        for (std::uint64_t graine = 0; graine < 300; ++graine) {
+            const std::vector<Carte> cartes = CartesDuModele(modele_, graine);
+            ASSERT_EQ(cartes.size(), codes.size());
+            std::vector<int> places;
+            for (const Carte& c : cartes) places.push_back(c.id);
+            std::sort(places.begin(), places.end());
+            for (std::size_t i = 0; i < cartes.size(); ++i)
+                ASSERT_NE(cartes[i].id, places[i]) << codes << ", graine " << graine << ", place " << i;
+        }
+    }
+}
+
+// « Vérifier » names the first justification that does not hold and how
+// many do not, never which others hold or fail.
+TEST(LignesResultatOrdre, LaPremiereFausseEtLeNombre) {
+    VerificationOrdre v;
+    v.texte = "verdict";
+    const AvisJustification juste{1, Avis::Juste, "A : juste"}, vide{2, Avis::SansChoix, "B : rien"},
+        principe{3, Avis::MauvaisPrincipe, "C : principe"}, temoin{4, Avis::MauvaisTemoin, "D : témoin"},
+        horsCompte{5, Avis::NonAttendue, "E : pas comptée"};
+    const std::string note = TexteNoteOrdre(13);
+    const struct {
+        const char* nom;
+        std::vector<AvisJustification> avis;
+        std::vector<std::string> lignes;
+    } cas[] = {
+        {"aucune carte justifiable", {}, {"verdict", note}},
+        {"toutes justes", {juste, horsCompte}, {"verdict", note}},
+        {"une seule fausse", {juste, temoin}, {"verdict", "Étapes mal justifiées : 1. La première :", "D : témoin", note}},
+        {"trois fausses, la première nommée", {juste, principe, horsCompte, vide, temoin},
+         {"verdict", "Étapes mal justifiées : 3. La première :", "C : principe", note}},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.nom);
+        EXPECT_EQ(LignesResultatOrdre(v, c.avis, 13), c.lignes);
+    }
+}
+
 TEST_F(Correction, ToutOrdreQuiDonneLaCoupeEstJuste) {
     modele_.Charger(kGraniteErode);
     const std::vector<Carte> cartes = CartesDuModele(modele_, 1);

@@ -65,8 +65,9 @@ TEST(LienExercice, TextesRefuses) {
     // Other textures give another section: the fingerprint refuses it.
     Exercice e;
     EXPECT_EQ(LireLienExercice(lien, test::TexturesUnies(640, 600), e), autres);
-    // Too long a list makes no link.
-    EXPECT_EQ(TexteLienExercice(ExerciceDe(t, "S" + std::string(1200, 'E'), "", 1)), "");
+    // Too long a list makes no link: 300 layers, the most an exercise
+    // holds, over 4 096 bytes.
+    EXPECT_EQ(TexteLienExercice(ExerciceDe(t, std::string(kEvenementsNotesMax, 'S'), "", 1)), "");
 }
 
 // Seeded: random lists, titles and seeds come back whole from their link.

@@ -97,5 +97,35 @@ TEST(SignalerHomonymes, ChaqueCopieNommeLesAutres) {
     EXPECT_EQ(l[5].remarque, "y");
 }
 
+// Up to three other files are listed; beyond, the first and how many
+// more, so that a class of one name does not grow as its square.
+TEST(SignalerHomonymes, AuDelaDeTroisAutresLaRemarqueLesCompte) {
+    struct Cas {
+        const char* nom;
+        std::size_t copies;
+        const char* premiere;  // the remark of the first row
+        const char* deuxieme;  // the remark of the second row
+    };
+    const Cas cas[] = {
+        {"quatre", 4, "même nom d'élève que l1.rep, l2.rep, l3.rep", "même nom d'élève que l0.rep, l2.rep, l3.rep"},
+        {"cinq", 5, "même nom d'élève que l1.rep et 3 autres", "même nom d'élève que l0.rep et 3 autres"},
+        {"mille_et_un", 1001, "même nom d'élève que l1.rep et 999 autres", "même nom d'élève que l0.rep et 999 autres"},
+        {"cinq_mille", 5000, "même nom d'élève que l1.rep et 4\u202F998 autres",
+         "même nom d'élève que l0.rep et 4\u202F998 autres"},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        std::vector<LigneNotes> l;
+        for (std::size_t i = 0; i < c.copies; ++i)
+            l.push_back({"classe/l" + std::to_string(i) + ".rep", i % 2 ? "LINA" : "Lina", std::nullopt, "", std::nullopt});
+        SignalerHomonymes(l);
+        EXPECT_EQ(l[0].remarque, c.premiere);
+        EXPECT_EQ(l[1].remarque, c.deuxieme);
+        std::size_t total = 0;
+        for (const LigneNotes& x : l) total += x.remarque.size();
+        EXPECT_LE(total, c.copies * 64);
+    }
+}
+
 }  // namespace
 }  // namespace section

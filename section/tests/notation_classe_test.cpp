@@ -9,6 +9,7 @@
 #include "section/justification.h"
 #include "section/notation_classe.h"
 #include "section/note.h"
+#include "section/ordre.h"
 #include "textures_essai.h"
 
 namespace section {
@@ -26,7 +27,6 @@ struct CasCopie {
     const char* nom;
     std::optional<std::uint64_t> exercice;  // the fingerprint the answer names
     Liste lignes;
-    bool limiter;
     bool accepte;      // Noter's answer
     bool notee;        // a mark in the row
 };
@@ -37,16 +37,20 @@ TEST(NotationClasse, EachAnswerGetsItsRowAndTheMarkOfAFreshSession) {
     const std::uint64_t empreinte = 0x1234;
     Liste longue = LignesDe({});
     longue.resize(kEvenementsNotesMax + 2, Ligne(Type(E::Erosion).ligne));
+    Liste juste = longue;
+    juste.pop_back();
     const CasCopie cas[] = {
-        {"the model's own list", empreinte, modele, true, true, true},
-        {"a plain list names no exercise", std::nullopt, LignesDe({E::Sedimentation}), true, true, true},
-        {"another exercise", empreinte + 1, modele, true, false, false},
-        {"too long for the window", empreinte, longue, true, true, false},
-        {"too long, no limit asked", empreinte, longue, false, true, true},
+        {"the model's own list", empreinte, modele, true, true},
+        {"a plain list names no exercise", std::nullopt, LignesDe({E::Sedimentation}), true, true},
+        {"another exercise", empreinte + 1, modele, false, false},
+        // One limit for every front end: the window, the renderer and the
+        // page all build their class this way.
+        {"one event over the limit", empreinte, longue, true, false},
+        {"exactly at the limit", empreinte, juste, true, true},
     };
     for (const CasCopie& c : cas) {
         SCOPED_TRACE(c.nom);
-        NotationClasse classe(t, modele, empreinte, c.limiter);
+        NotationClasse classe(t, modele, empreinte);
         EXPECT_EQ(classe.Noter("a/copie.rep", "Lou", c.exercice, c.lignes), c.accepte);
         const std::vector<LigneNotes> l = classe.Lignes();
         ASSERT_EQ(l.size(), 1u);
@@ -54,6 +58,7 @@ TEST(NotationClasse, EachAnswerGetsItsRowAndTheMarkOfAFreshSession) {
         EXPECT_EQ(l[0].eleve, "Lou");
         EXPECT_FALSE(l[0].remarque.empty());
         ASSERT_EQ(l[0].note.has_value(), c.notee);
+        if (c.accepte && !c.notee) EXPECT_EQ(l[0].remarque, "plus de 300 événements : réponse non rejouée");
         if (!c.notee) continue;
         Session m, e;
         for (Session* s : {&m, &e}) {
@@ -67,7 +72,7 @@ TEST(NotationClasse, EachAnswerGetsItsRowAndTheMarkOfAFreshSession) {
 }
 
 TEST(NotationClasse, RefusedAnswersKeepTheirRowAndNamesSharedAreShown) {
-    NotationClasse classe(test::TexturesSimples(640, 600), LignesDe({E::Sedimentation}), std::nullopt, true);
+    NotationClasse classe(test::TexturesSimples(640, 600), LignesDe({E::Sedimentation}), std::nullopt);
     classe.Refuser("illisible.rep", "le fichier est tronqué");
     classe.Noter("a.rep", "Lou", std::nullopt, LignesDe({E::Sedimentation}));
     classe.Noter("b.rep", "lou", std::nullopt, LignesDe({E::Erosion}));
@@ -96,7 +101,7 @@ TEST(NotationClasse, TheOrderGivenIsMarkedAgain) {
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.nom);
-        NotationClasse classe(test::TexturesSimples(640, 600), modele, std::nullopt, true);
+        NotationClasse classe(test::TexturesSimples(640, 600), modele, std::nullopt);
         const OrdreDonne ordre{c.cartes, std::vector<Justification>(c.cartes.size()), kNoteMax};
         classe.Noter("a.rep", "Lou", std::nullopt, modele, ordre);
         const std::optional<int> n = classe.Lignes()[0].noteOrdre;
@@ -106,6 +111,65 @@ TEST(NotationClasse, TheOrderGivenIsMarkedAgain) {
         } else if (c.note) {
             EXPECT_EQ(*n, *c.note);
         }
+    }
+}
+
+// « Ordre sur 20 » stays empty when the answer gives no order, and an
+// answer file to an exercise of two events or more says so; a plain list
+// never gives an order, and a model of one event has nothing to order.
+TEST(NotationClasse, AnAnswerWithNoOrderSaysOrderNotDone) {
+    const Liste deux = LignesDe({E::Sedimentation, E::Compression});
+    const Liste un = LignesDe({E::Sedimentation});
+    const struct {
+        const char* nom;
+        Liste modele;
+        std::optional<std::uint64_t> exercice;
+        bool ordre;
+        bool nonFait;  // the remark ends with « ordre non fait »
+    } cas[] = {
+        {"answer file, no order", deux, 0x42, false, true},
+        {"answer file with its order", deux, 0x42, true, false},
+        {"plain list", deux, std::nullopt, false, false},
+        {"one event, nothing to order", un, 0x42, false, false},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.nom);
+        NotationClasse classe(test::TexturesSimples(640, 600), c.modele, std::nullopt);
+        std::optional<OrdreDonne> ordre;
+        if (c.ordre) ordre = OrdreDonne{{1, 2}, std::vector<Justification>(2), 0};
+        classe.Noter("a.rep", "Lou", c.exercice, c.modele, ordre);
+        const LigneNotes l = classe.Lignes()[0];
+        EXPECT_EQ(l.noteOrdre.has_value(), c.ordre);
+        const std::string fin = " ; ordre non fait";
+        const bool finit = l.remarque.size() > fin.size() && l.remarque.ends_with(fin);
+        EXPECT_EQ(finit, c.nonFait) << l.remarque;
+    }
+}
+
+// An order checked as dealt with nothing chosen is not given; moving one
+// card or choosing one principle or one formation gives it.
+TEST(OrdreFait, MovedOrJustifiedOnly) {
+    const std::vector<Carte> donne = {{3, E::Erosion, "c"}, {1, E::Sedimentation, "a"}, {2, E::Compression, "b"}};
+    const std::vector<Justification> rien(3);
+    std::vector<Justification> principe = rien, temoin = rien;
+    principe[1].principe = PrincipeCite::Superposition;
+    temoin[2].temoin = 1;
+    const struct {
+        const char* nom;
+        std::vector<int> ids;
+        std::vector<Justification> justifications;
+        bool fait;
+    } cas[] = {
+        {"as dealt, nothing chosen", {3, 1, 2}, rien, false},
+        {"as dealt, no justification at all", {3, 1, 2}, {}, false},
+        {"two cards swapped", {1, 3, 2}, rien, true},
+        {"as dealt, a principle chosen", {3, 1, 2}, principe, true},
+        {"as dealt, a formation chosen", {3, 1, 2}, temoin, true},
+        {"a card missing", {3, 1}, rien, true},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.nom);
+        EXPECT_EQ(OrdreFait(donne, c.ids, c.justifications), c.fait);
     }
 }
 

@@ -388,17 +388,18 @@ TEST_F(Textes, LesRemarquesSontFaitesDeTextesTraduits) {
 TEST_F(Textes, SansTraducteurLesCartesSontCellesDeToujours) {
     EXPECT_EQ(Noms("SESSS"), (std::vector<std::string>{"2 Érosion", "5 Dépôt de la couche C", "1 Dépôt d'une couche",
                                                         "3 Dépôt de la couche D", "4 Dépôt de la couche B"}));
-    EXPECT_EQ(Noms("SVS"), (std::vector<std::string>{"2 Épanchement de la coulée de lave A",
-                                                      "1 Dépôt de la couche B", "3 Dépôt de la couche C"}));
-    EXPECT_EQ(Noms("SVE"), (std::vector<std::string>{"2 Épanchement d'une coulée de lave", "1 Dépôt d'une couche",
-                                                      "3 Érosion"}));
-    EXPECT_EQ(Noms("SPE"), (std::vector<std::string>{"2 Mise en place du granite A", "1 Dépôt d'une couche",
-                                                      "3 Érosion"}));
-    EXPECT_EQ(Noms("SPH").at(0), "2 Mise en place d'un granite");
+    // No card is dealt at its place in the list (CartesDuModele).
+    EXPECT_EQ(Noms("SVS"), (std::vector<std::string>{"3 Dépôt de la couche C", "1 Dépôt de la couche B",
+                                                      "2 Épanchement de la coulée de lave A"}));
+    EXPECT_EQ(Noms("SVE"), (std::vector<std::string>{"3 Érosion", "1 Dépôt d'une couche",
+                                                      "2 Épanchement d'une coulée de lave"}));
+    EXPECT_EQ(Noms("SPE"), (std::vector<std::string>{"3 Érosion", "1 Dépôt d'une couche",
+                                                      "2 Mise en place du granite A"}));
+    EXPECT_EQ(Noms("SPH").at(2), "2 Mise en place d'un granite");
     EXPECT_EQ(Noms("SC").at(0), "2 Plissement (compression)");
-    EXPECT_EQ(Noms("HDP"), (std::vector<std::string>{"2 Faille normale (distension)",
+    EXPECT_EQ(Noms("HDP"), (std::vector<std::string>{"3 Mise en place du granite A",
                                                       "1 Chevauchement (faille inverse)",
-                                                      "3 Mise en place du granite A"}));
+                                                      "2 Faille normale (distension)"}));
 }
 
 TEST_F(Textes, LesNomsDesCartesSontDesTextesTraduits) {
@@ -411,8 +412,8 @@ TEST_F(Textes, LesNomsDesCartesSontDesTextesTraduits) {
         }
     EXPECT_TRUE(noms.count("x") && noms.count("xA") && noms.count("xC")) << noms.size();
     DefinirTraducteur(Anglais);
-    EXPECT_EQ(Noms("HDP"), (std::vector<std::string>{"2 Normal fault (extension)", "1 Thrust (reverse fault)",
-                                                      "3 Intrusion of granite A"}));
+    EXPECT_EQ(Noms("HDP"), (std::vector<std::string>{"3 Intrusion of granite A", "1 Thrust (reverse fault)",
+                                                      "2 Normal fault (extension)"}));
 }
 
 // ---- "Ordonner" ----

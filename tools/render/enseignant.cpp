@@ -88,7 +88,7 @@ int CommandeNoter(const Options& o, section::Session& a) {
     }
     std::optional<std::uint64_t> empreinte;
     if (cle->exercice) empreinte = section::EmpreinteExercice(*cle->exercice);
-    section::NotationClasse classe(a.textures(), cle->lignes, empreinte, false);
+    section::NotationClasse classe(a.textures(), cle->lignes, empreinte);
     if (cle->exercice && !(classe.modele().vue() == cle->exercice->cible))
         Signaler(QStringLiteral("attention : ces textures ne redonnent pas l'image de l'exercice %1 ; "
                                 "les réponses sont comparées à la coupe que ses événements donnent ici")

@@ -71,6 +71,17 @@ namespace section {
 constexpr std::size_t kTitreMax = 200;
 constexpr std::size_t kNomEleveMax = 100;
 constexpr std::size_t kOctetsEvenementsMax = 256u * 1024;
+// The most events an exercise, an answer key or a replayed answer holds,
+// for every front end: an answer graded takes a fraction of a second and a
+// class of them a few seconds. An answer with more is read but not
+// replayed (its row says so); an exercise or a key with more is refused.
+constexpr std::size_t kEvenementsNotesMax = 300;
+// "la liste compte plus de 300 événements": the reason an exercise or a key
+// over kEvenementsNotesMax is refused.
+std::string RaisonTropDEvenements();
+// Whether a list (its first line the initial one) holds more events than
+// kEvenementsNotesMax.
+bool TropLonguePourNoter(const Liste& lignes);
 constexpr int kCoteCibleMax = 4096;
 constexpr std::int64_t kPixelsCibleMax = 4LL * 1024 * 1024;
 // No well-formed file of either kind is larger.

@@ -26,11 +26,10 @@ class NotationClasse {
 public:
     // `modele`: the list of the exercise or of the answer key, replayed on
     // `textures` with the formation plane on. `empreinte`: the exercise's
-    // (EmpreinteExercice), when answers must be to that exercise. With
-    // `limiterLongueur`, an answer of more than kEvenementsNotesMax events
-    // is not replayed (TropLonguePourNoter).
-    NotationClasse(const Textures& textures, const Liste& modele, std::optional<std::uint64_t> empreinte,
-                   bool limiterLongueur);
+    // (EmpreinteExercice), when answers must be to that exercise. An
+    // answer of more than kEvenementsNotesMax events is not replayed
+    // (TropLonguePourNoter): its row says so.
+    NotationClasse(const Textures& textures, const Liste& modele, std::optional<std::uint64_t> empreinte);
 
     // The model as replayed here (its view, for a caller that compares it
     // with the exercise's picture).
@@ -43,7 +42,9 @@ public:
     // the model's keeps its row with no mark and the remark saying so; the
     // call then returns false.
     // `ordre`, the order the answer gives in "Ordonner", is marked again
-    // here (NoteOrdreDonne), never taken from the file.
+    // here (NoteOrdreDonne), never taken from the file. An answer file
+    // with no order for a model of two events or more has no order mark
+    // and its remark says "ordre non fait".
     bool Noter(std::string fichier, std::string eleve, std::optional<std::uint64_t> exercice, const Liste& lignes,
                const std::optional<OrdreDonne>& ordre = std::nullopt);
 
@@ -57,7 +58,7 @@ private:
     Session eleve_;
     Chronologie chronologie_;
     std::optional<std::uint64_t> empreinte_;
-    bool limiterLongueur_;
+    std::size_t cartes_ = 0;  // the model's cards in "Ordonner"
     std::vector<LigneNotes> lignes_;
 };
 

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "section/chronologie.h"
+#include "section/justification.h"
 #include "section/session.h"
 
 namespace section {
@@ -33,9 +34,8 @@ struct Carte {
 };
 // The model's recognised events (lines 1 .. n-1) as cards, named after the
 // letters of the model's view (LettresFormations), in an order shuffled by
-// `graine` so that the cards never come in the answer's order unless the
-// draw happens to give it (never for two cards or more when another order
-// exists).
+// `graine` with, for two cards or more, no card at the place it has in the
+// model's list.
 std::vector<Carte> CartesDuModele(const Session& modele, std::uint64_t graine);
 // The list that puts the model's events in the order of `ids` (card ids):
 // the model's first line, then each card's line.
@@ -51,6 +51,13 @@ struct VerificationOrdre {
     Principe principe = Principe::Aucun;
     std::string texte;  // UTF-8, addressed to the pupil, in the current language (textes.h)
 };
+// Whether the pupil gave an order: moved a card away from the deal
+// (`donne`, as CartesDuModele dealt it) or chose a principle or a
+// formation for one. An order checked as dealt, with nothing chosen, is
+// not an answer: it is neither kept with the work nor marked.
+bool OrdreFait(const std::vector<Carte>& donne, const std::vector<int>& ids,
+               const std::vector<Justification>& justifications);
+
 // Judges the order `ids` by the chronology the model's view shows: an
 // order that keeps every relation is right, whatever the hidden list says
 // (where it differs from the model's in a pair the section does not date,
@@ -62,6 +69,14 @@ VerificationOrdre VerifierOrdre(const Session& modele, const std::vector<Carte>&
                                 const std::vector<int>& ids, Session& essai);
 VerificationOrdre VerifierOrdre(const Session& modele, const Chronologie& c, const std::vector<Carte>& cartes,
                                 const std::vector<int>& ids, Session& essai);
+
+// What « Vérifier » says of an order, line by line: the verdict on the
+// order, then, when justifications do not hold (none chosen, the wrong
+// principle or a formation that dates nothing), how many and the first
+// of them only, so that the verdict does not tell which step to change
+// next; then the mark (TexteNoteOrdre).
+std::vector<std::string> LignesResultatOrdre(const VerificationOrdre& v, const std::vector<AvisJustification>& avis,
+                                             int note);
 
 // Per kind (indexed by tag 1..7): the list indices of its events (lines
 // 1 .. n-1), in list order.

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 #include <vector>
+#include "section/exercice.h"
 #include "section/verification.h"
 #include "section/note.h"
 
@@ -46,17 +47,21 @@ std::string CsvDesNotes(const std::vector<LigneNotes>& lignes);
 std::string RemarqueNote(const Note& n, const Verification& v);
 // Adds to the remark of every row whose pupil's name is also another
 // row's (compared by CleNomEleve) which files share it: "même nom d'élève
-// que b.rep, c.rep". Rows without a name are left as they are.
+// que b.rep, c.rep" for up to three others, else the first other and how
+// many more ("même nom d'élève que b.rep et 4 998 autres"), so that the
+// remarks grow linearly with the class. Rows without a name are left as
+// they are.
 void SignalerHomonymes(std::vector<LigneNotes>& lignes);
 // The file name written for a row: what follows the last '/'.
 std::string_view NomSansDossier(std::string_view chemin);
 
-// An answer of more events than this is not replayed by a class's
-// grading in the window: one such answer would hold the teacher's window
-// for seconds. Its row says so (RemarqueTropLongue).
-constexpr std::size_t kEvenementsNotesMax = 300;
-bool TropLonguePourNoter(const Liste& lignes);
+// The row of an answer of more than kEvenementsNotesMax events
+// (TropLonguePourNoter), which no front end replays.
 std::string RemarqueTropLongue();
+
+// The remark of an answer file that gives no order in "Ordonner":
+// "ordre non fait".
+std::string RemarqueOrdreNonFait();
 
 // The remark of an answer to another exercise than the one marked.
 std::string RemarqueAutreExercice();

@@ -452,10 +452,10 @@ private Q_SLOTS:
         QCOMPARE(s.code, 1);
         const QStringList lignes = LignesCsv(s.out);
         QCOMPARE(lignes.size(), 6);
-        QCOMPARE(lignes[1], Nom(juste) + QStringLiteral(";Zoé;20;100,0;100,0;4;0;même coupe que le corrigé;"));
+        QCOMPARE(lignes[1], Nom(juste) + QStringLiteral(";Zoé;20;100,0;100,0;4;0;\"même coupe que le corrigé ; ordre non fait\";"));
         QVERIFY2(lignes[2].startsWith(Nom(vide) + QStringLiteral(";Paul;0;")), qPrintable(lignes[2]));
         QCOMPARE(lignes[2].section(QLatin1Char(';'), 5, 5), QStringLiteral("0"));
-        QCOMPARE(lignes[2].section(QLatin1Char(';'), 7, 7), QStringLiteral("aucun événement reconnu"));
+        QCOMPARE(lignes[2].section(QLatin1Char(';'), 7), QStringLiteral("\"aucun événement reconnu ; ordre non fait\";"));
         QCOMPARE(lignes[3], Nom(ailleurs) + QStringLiteral(";Léa;;;;;;répond à un autre exercice;"));
         QVERIFY2(lignes[4].startsWith(QStringLiteral("tronquee.rep;;;;;;;")) && lignes[4].contains(QStringLiteral("tronqué")),
                  qPrintable(lignes[4]));
