@@ -90,6 +90,8 @@ std::string VerifierNomEleve(std::string_view nom) {
     return {};
 }
 
+bool CaractereDeFormat(char32_t c) { return Dans(kFormats, c); }
+
 std::string CleNomEleve(std::string_view nom) {
     std::string r;
     bool espace = false;

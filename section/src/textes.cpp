@@ -4,6 +4,8 @@
 
 #include <atomic>
 
+#include "section/noms.h"
+
 namespace section {
 
 namespace {
@@ -89,8 +91,13 @@ std::string SansControles(std::string_view texte) {
             texte.remove_prefix(1);
             continue;
         }
+        // Format characters (a right-to-left override, a zero-width space,
+        // a byte order mark) and line separators would hide or reorder
+        // what follows: "\u202E", "\U000E0001".
         if (point < 0x20 || point == 0x7F) Hexa(r, "\\x", point, 2);
-        else if (point >= 0x80 && point <= 0x9F) Hexa(r, "\\u", point, 4);
+        else if ((point >= 0x80 && point <= 0x9F) || (point <= 0xFFFF && CaractereDeFormat(point)))
+            Hexa(r, "\\u", point, 4);
+        else if (CaractereDeFormat(point)) Hexa(r, "\\U", point, 8);
         else r.append(texte.substr(0, n));
         texte.remove_prefix(n);
     }

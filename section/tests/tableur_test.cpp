@@ -65,7 +65,14 @@ INSTANTIATE_TEST_SUITE_P(
                       Cas{"forme_trop_longue", "\xC0\xAF", "\\xc0\\xaf"},
                       Cas{"surrogat", "\xED\xA0\x80", "\\xed\\xa0\\x80"},
                       Cas{"au_dela_de_10ffff", "\xF4\x90\x80\x80", "\\xf4\\x90\\x80\\x80"},
-                      Cas{"emoji_garde", "\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"}),
+                      Cas{"emoji_garde", "\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
+                      // Format characters and separators, invisible or reordering.
+                      Cas{"forcage_droite_a_gauche", "copie\xE2\x80\xAEper.rep", "copie\\u202eper.rep"},
+                      Cas{"espace_sans_chasse", "a\xE2\x80\x8B" "b", "a\\u200bb"},
+                      Cas{"indicateur_d_ordre", "\xEF\xBB\xBFnom", "\\ufeffnom"},
+                      Cas{"separateur_de_ligne", "a\xE2\x80\xA8" "b\xE2\x80\xA9", "a\\u2028b\\u2029"},
+                      Cas{"etiquette_langue", "x\xF3\xA0\x80\x81", "x\\U000e0001"},
+                      Cas{"lettre_accentuee_gardee", "\xC3\xA9", "\xC3\xA9"}),
     NomDe);
 
 Note Marque(int points, bool meme, int evenements) {

@@ -24,4 +24,9 @@ std::string VerifierNomEleve(std::string_view nom);
 // give the same.
 std::string CleNomEleve(std::string_view nom);
 
+// Whether a code point is a format character or a line or paragraph
+// separator (general categories Cf, Zl, Zp: U+200B, U+202E, U+FEFF,
+// U+2028...), which SansControles writes as an escape.
+bool CaractereDeFormat(char32_t c);
+
 }  // namespace section

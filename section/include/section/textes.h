@@ -38,10 +38,12 @@ std::string Remplir(std::string_view modele, std::initializer_list<std::string_v
 
 // Text from a file (a title, a name, a list line, a file name), made safe
 // to print on a terminal or in a table: its valid UTF-8 is kept, except
-// the C0 control characters and DEL, written "\x1b", and the C1 ones
-// (U+0080 .. U+009F), written "\u009b"; a byte that is not part of valid
-// UTF-8 is written "\xe9". Nothing it returns can move a cursor, change a
-// colour or a title, or end a line.
+// the C0 control characters and DEL, written "\x1b", the C1 ones
+// (U+0080 .. U+009F) and the format characters and line separators
+// (CaractereDeFormat), written "\u009b", "\u202e" or "\U000e0001"; a byte
+// that is not part of valid UTF-8 is written "\xe9". Nothing it returns can
+// move a cursor, change a colour or a title, end a line, or hide or
+// reorder what follows.
 std::string SansControles(std::string_view texte);
 
 // The length of the valid UTF-8 sequence at the start of `t` (shortest
