@@ -8,7 +8,7 @@
 // judges it, the justifications and the mark; their sentences are shown
 // as they come.
 
-import { TEXTES } from "./textes.js";
+import { Remplir, TEXTES } from "./textes.js";
 import { DessinerStructure, Formations } from "./formations.js";
 
 export const Ordonner = (() => {
@@ -125,7 +125,7 @@ export const Ordonner = (() => {
         note.textContent = textes.premiereCarte;
         li.append(note);
       } else {
-        li.title = textes.justifie.replace("%1", c.nom);
+        li.title = Remplir(textes.justifie, c.nom);
         li.append(
           Choix(textes.principe, textes.choisisPrincipe, principes, j.principe, (v) => Justifier(c.id, "principe", v)),
           Choix(textes.montrePar, textes.choisisFormation, temoins, j.temoin, (v) => Justifier(c.id, "temoin", v)),

@@ -117,7 +117,7 @@ export const Plateforme = (() => {
     } catch (e) {
       mots = "";
     }
-    Boites.Erreur(Remplir(textes.erreur, fonction, mots).replace("%3", code));
+    Boites.Erreur(Remplir(textes.erreur, fonction, mots, code));
   }
 
   // One call; false when the platform answers "false" or sets an error.

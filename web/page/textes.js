@@ -28,8 +28,11 @@ export function ChoisirLangue(moteur) {
   Object.freeze(TEXTES);
 }
 
-// "%1" (and "%2") replaced by a value, as the desktop's messages do.
-export function Remplir(texte, valeur, deuxieme) {
-  const t = texte.replace("%1", String(valeur));
-  return deuxieme === undefined ? t : t.replace("%2", String(deuxieme));
+// "%1", "%2"... replaced by the values in one pass over the template, as
+// the engine fills its texts: a value is text, so a "%2" or a "$&" inside
+// a title, a name or a file name stays as it is. A placeholder with no
+// value stays too.
+export function Remplir(texte, ...valeurs) {
+  return String(texte).replace(/%([1-9])/g, (marque, n) =>
+    Number(n) <= valeurs.length && valeurs[n - 1] !== undefined ? String(valeurs[n - 1]) : marque);
 }

@@ -203,7 +203,7 @@ val EnseignantWeb::NoterClasse(const section::Textures& textures, const std::str
                                          {nomModele, raison}));
         return r;
     }
-    section::NotationClasse classe(textures, cle.lignes, section::EmpreinteCorrige(cle), false);
+    section::NotationClasse classe(textures, cle.lignes, section::EmpreinteCorrige(cle));
     r.set("autresTextures", cle.exercice && !(classe.modele().vue() == cle.exercice->cible));
     // Marked in the order of their names, as the window marks a folder.
     const int n = fichiers["length"].as<int>();

@@ -186,7 +186,9 @@ ExerciceWeb::Jugement ExerciceWeb::JugerOrdre(const std::vector<int>& ids,
     r.verification = section::VerifierOrdre(modele_, chronologie_, cartes_, ids, essai_);
     r.avis = section::JugerJustifications(modele_, chronologie_, ids, justifications);
     r.note = section::NoteOrdreJustifie(chronologie_, ids, r.avis);
-    if (r.verification.complet) ordre_ = section::OrdreDonne{ids, justifications, r.note};
+    // Checked as dealt, nothing chosen: judged for the pupil, not kept.
+    if (r.verification.complet && section::OrdreFait(cartes_, ids, justifications))
+        ordre_ = section::OrdreDonne{ids, justifications, r.note};
     return r;
 }
 
@@ -210,9 +212,8 @@ val ExerciceWeb::VerifierOrdre(val idsJs, val justificationsJs) {
     }
     const Jugement jugement = JugerOrdre(ids, justifications);
     val lignes = val::array();
-    lignes.call<void>("push", jugement.verification.texte);
-    for (const section::AvisJustification& a : jugement.avis) lignes.call<void>("push", a.texte);
-    lignes.call<void>("push", section::TexteNoteOrdre(jugement.note));
+    for (const std::string& l : section::LignesResultatOrdre(jugement.verification, jugement.avis, jugement.note))
+        lignes.call<void>("push", l);
     r.set("lignes", lignes);
     r.set("note", jugement.note);
     r.set("juste", jugement.verification.juste);

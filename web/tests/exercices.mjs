@@ -327,4 +327,23 @@ export function TestsExercices(c) {
     await c.Ouvrir();
     await c.FermerAvertissement();
   });
+
+  // The message fills its placeholder once: "$'", "$`", "$&" and "%1" in
+  // a title are text, not patterns.
+  test("exercice : un titre avec $ et % s'affiche tel quel", async () => {
+    const titre = "Pli $' $` $& $$ %1 %2";
+    const chemin = join(c.temp, "dollars.exo");
+    rendu("--make-exercise", chemin, "--title", titre, modele);
+    await OuvrirExercice(chemin);
+    // Events left on screen by an earlier test: « Non » to the question first.
+    const q = await c.Boite(true);
+    if (q && q.texte.includes("Voulez-vous la sauver")) await nav().cliquer("#boite-message button[value=non]");
+    const b = q && !q.texte.includes("Voulez-vous la sauver") ? q : await c.Boite(true);
+    verifier(b, "aucune boîte affichée");
+    await nav().cliquer(`#${b.id} button`);
+    verifier(b.texte.includes(`Exercice « ${titre} » : construis`), `message d'ouverture : ${b.texte}`);
+    // A fresh page for the tests after this one.
+    await c.Ouvrir();
+    await c.FermerAvertissement();
+  });
 }
