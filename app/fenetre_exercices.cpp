@@ -169,6 +169,7 @@ void FenetrePrincipale::InstallerExercice(section::Exercice e, section::Session 
     ordreDonne_.reset();
     ordreEnregistre_.reset();
     cartesPosees_.reset();  // a new exercise deals the cards anew
+    eleve_.clear();         // and its answer starts with an empty name box (a shared computer)
     modeleExercice_ = std::move(modele);
     // The target is the model to compare with, as a loaded model picture.
     imageModele_ = dessin::VersImage(exercice_->cible);
@@ -277,7 +278,6 @@ bool FenetrePrincipale::EnregistrerReponse() {
             dessin::MessageSiLien(*chemin, raison).value_or(tr("Impossible de créer le fichier %1").arg(*chemin)));
         return false;
     }
-    eleve_ = nom->trimmed();
     Annoncer(tr("Réponse enregistrée : %1").arg(QDir::toNativeSeparators(*chemin)));
     // The answer keeps the list and the order: saved as far as leaving goes.
     listeEnregistree_ = session_.liste();

@@ -270,7 +270,7 @@ private:
     std::optional<section::Exercice> exercice_;
     std::uint64_t empreinte_ = 0;      // the open exercise's fingerprint
     section::Session modeleExercice_;  // the exercise's list replayed: its target
-    QString eleve_;                    // the name last given with an answer
+    QString eleve_;                    // the name of the answer reopened, offered when it is saved again
     QAction* articleVerifier_ = nullptr;
     QAction* articleReponse_ = nullptr;
     QAction* articleCreerExercice_ = nullptr;
