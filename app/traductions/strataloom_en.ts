@@ -1726,6 +1726,16 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
         <translation>different section</translation>
     </message>
     <message>
+        <source>même réponse que %1</source>
+        <extracomment>%1 lists up to three other answer files, separated by commas.</extracomment>
+        <translation>same answer as %1</translation>
+    </message>
+    <message>
+        <source> et %1 autres</source>
+        <extracomment>%1 is how many more answer files give the same answer.</extracomment>
+        <translation> and %1 others</translation>
+    </message>
+    <message>
         <source>ordre non fait</source>
         <translation>order not done</translation>
     </message>

@@ -2,9 +2,14 @@
 #include "section/notation_classe.h"
 
 #include <algorithm>
+#include <map>
+#include <string_view>
 #include <utility>
 
 #include "section/justification.h"
+#include "section/liste.h"
+#include "section/noms.h"
+#include "section/textes.h"
 #include "section/note.h"
 #include "section/ordre.h"
 #include "section/verification.h"
@@ -27,6 +32,7 @@ void NotationClasse::Refuser(std::string fichier, std::string raison) {
     l.fichier = std::move(fichier);
     l.remarque = std::move(raison);
     lignes_.push_back(std::move(l));
+    reponses_.emplace_back();
 }
 
 std::optional<int> NoteOrdreDonne(const Session& modele, const Chronologie& c, const OrdreDonne& ordre) {
@@ -55,13 +61,47 @@ bool NotationClasse::Noter(std::string fichier, std::string eleve, std::optional
         if (ordre) l.noteOrdre = NoteOrdreDonne(modele_, chronologie_, *ordre);
         else if (exercice && cartes_ >= 2) l.remarque += " ; " + RemarqueOrdreNonFait();
     }
+    std::string reponse;
+    if (l.note && lignes != modele_.liste()) {
+        reponse = TexteListe(lignes);
+        if (ordre) {
+            reponse += '|';
+            for (std::size_t i = 0; i < ordre->cartes.size(); ++i) {
+                const Justification j = i < ordre->justifications.size() ? ordre->justifications[i] : Justification{};
+                reponse += std::to_string(ordre->cartes[i]) + ',' + std::to_string(static_cast<int>(j.principe)) + ',' +
+                           std::to_string(j.temoin) + ';';
+            }
+        }
+    }
     lignes_.push_back(std::move(l));
+    reponses_.push_back(std::move(reponse));
     return memeExercice;
 }
 
 std::vector<LigneNotes> NotationClasse::Lignes() const {
     std::vector<LigneNotes> l = lignes_;
     SignalerHomonymes(l);
+    std::map<std::string_view, std::vector<std::size_t>> parReponse;
+    for (std::size_t i = 0; i < reponses_.size(); ++i)
+        if (!reponses_[i].empty()) parReponse[reponses_[i]].push_back(i);
+    for (const auto& [reponse, rangs] : parReponse) {
+        for (const std::size_t i : rangs) {
+            // The same answer under another name: a copy the teacher should see.
+            std::vector<std::size_t> autres;
+            for (const std::size_t j : rangs)
+                if (CleNomEleve(l[j].eleve) != CleNomEleve(l[i].eleve)) autres.push_back(j);
+            if (autres.empty()) continue;
+            std::string noms;
+            for (std::size_t k = 0; k < autres.size() && k < 3; ++k)
+                (noms += noms.empty() ? "" : ", ") += NomSansDossier(l[autres[k]].fichier);
+            //: %1 lists up to three other answer files, separated by commas.
+            std::string m = Remplir(Texte("Notes", "même réponse que %1"), {noms});
+            if (autres.size() > 3)
+                //: %1 is how many more answer files give the same answer.
+                m += Remplir(Texte("Notes", " et %1 autres"), {std::to_string(autres.size() - 3)});
+            l[i].remarque += " ; " + m;
+        }
+    }
     return l;
 }
 

@@ -146,6 +146,33 @@ TEST(NotationClasse, AnAnswerWithNoOrderSaysOrderNotDone) {
     }
 }
 
+// Two answers under different names whose list (not the model's), order
+// and justifications are the same are pointed out; another order, the
+// model's own list or the same name are not.
+TEST(NotationClasse, TheSameAnswerUnderAnotherNameIsPointedOut) {
+    const Liste modele = LignesDe({E::Sedimentation, E::Compression});
+    const Liste fausse = LignesDe({E::Sedimentation, E::Erosion});
+    const OrdreDonne ordre{{2, 1}, std::vector<Justification>(2), 0};
+    const OrdreDonne autre{{1, 2}, std::vector<Justification>(2), 0};
+    NotationClasse classe(test::TexturesSimples(640, 600), modele, std::nullopt);
+    classe.Noter("a.rep", "Lou", 0x42, fausse, ordre);
+    classe.Noter("b.rep", "Max", 0x42, fausse, ordre);   // a.rep's answer, another name
+    classe.Noter("c.rep", "Zoé", 0x42, fausse, autre);   // another order
+    classe.Noter("d.rep", "Léa", 0x42, modele, ordre);   // the model's list
+    classe.Noter("e.rep", "Inès", 0x42, modele, ordre);  // the model's list again
+    classe.Noter("f.rep", "LOU", 0x42, fausse, ordre);   // a.rep's name: « même nom d'élève »
+    const std::vector<LigneNotes> l = classe.Lignes();
+    const auto dit = [&](std::size_t i, const std::string& m) { return l[i].remarque.find(m) != std::string::npos; };
+    EXPECT_TRUE(dit(0, "même réponse que b.rep")) << l[0].remarque;
+    EXPECT_FALSE(dit(0, "f.rep, ")) << l[0].remarque;
+    EXPECT_TRUE(dit(1, "même réponse que a.rep, f.rep")) << l[1].remarque;
+    EXPECT_FALSE(dit(2, "même réponse")) << l[2].remarque;
+    EXPECT_FALSE(dit(3, "même réponse")) << l[3].remarque;
+    EXPECT_FALSE(dit(4, "même réponse")) << l[4].remarque;
+    EXPECT_TRUE(dit(5, "même réponse que b.rep")) << l[5].remarque;
+    EXPECT_TRUE(dit(5, "même nom d'élève que a.rep")) << l[5].remarque;
+}
+
 // An order checked as dealt with nothing chosen is not given; moving one
 // card or choosing one principle or one formation gives it.
 TEST(OrdreFait, MovedOrJustifiedOnly) {

@@ -49,7 +49,9 @@ public:
                const std::optional<OrdreDonne>& ordre = std::nullopt);
 
     // The rows in the order given, pupils' names shared by several rows
-    // pointed out (SignalerHomonymes).
+    // pointed out (SignalerHomonymes), and answers under different names
+    // whose list (not the model's) and order are identical to the byte:
+    // "même réponse que b.rep".
     std::vector<LigneNotes> Lignes() const;
     std::size_t Nombre() const { return lignes_.size(); }
 
@@ -60,6 +62,9 @@ private:
     std::optional<std::uint64_t> empreinte_;
     std::size_t cartes_ = 0;  // the model's cards in "Ordonner"
     std::vector<LigneNotes> lignes_;
+    // For each row, its list and order as bytes when they can be compared
+    // with another answer's (replayed, not the model's list), else empty.
+    std::vector<std::string> reponses_;
 };
 
 }  // namespace section
