@@ -85,7 +85,9 @@ ErreurFichier EcritureGroupee::Terminer() {
     std::size_t places = 0;
     for (; places < noms_.size() && erreur_ == ErreurFichier::Aucune; ++places) {
         const std::string& nom = noms_[places];
-        if (::rename(Joindre(attente_, nom).c_str(), Joindre(dossier_, nom).c_str()) != 0) {
+        const std::string de = Joindre(attente_, nom), vers = Joindre(dossier_, nom);
+        const int r = options_.renommer ? options_.renommer(de.c_str(), vers.c_str()) : ::rename(de.c_str(), vers.c_str());
+        if (r != 0) {
             erreur_ = ErreurDe(errno);
             fautif_ = nom;
             break;

@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "section/formations.h"
 #include "section/verification.h"
 #include "section/ordre.h"
 #include "section/note.h"
+#include "section/comparaison.h"
 #include "section/exercice_session.h"
 #include "textures_essai.h"
 
@@ -192,6 +194,36 @@ TEST(Note, UneCoucheOublieeDeMemeCouleurVautAuPlusSeize) {
     EXPECT_EQ(n.evenementsManquants, 1);
     EXPECT_EQ(n.points, kNoteSectionDifferente - kPenaliteFormation);
     EXPECT_LE(n.points, 16);
+}
+
+// A layer too many, laid where the key has sky: every pixel of the key's
+// rock is the same in the answer, so « Roche identique (%) » is the key's
+// rock over the answer's, in tenths rounded down, and the mark 19, less 3
+// for the event in excess, less 2 x the share of rock that differs.
+TEST(Note, UneRocheDeLEleveOuLeCorrigeADuCiel) {
+    const Textures t = test::TexturesUnies(640, 600);
+    Session modele, eleve;
+    modele.DefinirTextures(t);
+    eleve.DefinirTextures(t);
+    modele.Charger(Liste(2, kSed));
+    eleve.Charger(Liste(3, kSed));
+    const auto roche = [](const Raster& r) {
+        std::int64_t n = 0;
+        for (int y = 0; y < r.height(); ++y)
+            for (int x = 0; x < r.width(); ++x) n += r.row(y)[x] != Rgb(0, 0, 255);
+        return n;
+    };
+    const std::int64_t cle = roche(modele.vue()), reponse = roche(eleve.vue());
+    ASSERT_GT(cle, 0);
+    ASSERT_GT(reponse, cle);
+    const Note n = Noter(modele, eleve);
+    EXPECT_EQ(n.roche, reponse);
+    EXPECT_EQ(n.rocheIdentique, cle);
+    const std::int64_t pourMille = cle * 1000 / reponse;
+    EXPECT_EQ(Pourcentage(n.rocheIdentique, n.roche), std::to_string(pourMille / 10) + "," + std::to_string(pourMille % 10));
+    EXPECT_EQ(n.evenementsEnTrop, 1);
+    const double differe = static_cast<double>(reponse - cle) / static_cast<double>(reponse);
+    EXPECT_EQ(n.points, static_cast<int>(std::lround(19 - 3 - 2 * differe)));
 }
 
 TEST_F(Correction, LaNoteSeGagneSurLaRocheEtPasSurLeCiel) {

@@ -5,6 +5,8 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <cstdio>
 #include <map>
 #include <memory>
 
@@ -105,6 +107,40 @@ INSTANTIATE_TEST_SUITE_P(
                       Echec{"au_troisieme_fichier", 7000, "Exercice 03.exo"},
                       Echec{"a_la_fiche", 9005, "fiches.pdf"}),
     [](const ::testing::TestParamInfo<Echec>& i) { return std::string(i.param.nom); });
+
+// A rename that fails midway (another program holding a file, a network
+// folder gone): the files already placed are taken back and every old file
+// is as it was.
+TEST(EcritureGroupee, UnRenommageQuiEchoueRemetLesAnciensFichiers) {
+    struct Cas {
+        const char* nom;
+        int echoueAu;  // the rename that fails, from 1
+        const char* fautif;
+    };
+    const Cas cas[] = {{"au_premier", 1, "Exercice 01.exo"},
+                       {"au_troisieme", 3, "Exercice 03.exo"},
+                       {"au_dernier", 4, "fiches.pdf"}};
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        DossierTemporaire d;
+        EcrireAncienne(d.Chemin());
+        const Fichiers avant = Tout(d.Chemin());
+        OptionsEcriture o;
+        auto appels = std::make_shared<int>(0);
+        o.renommer = [appels, n = c.echoueAu](const char* de, const char* vers) {
+            if (++*appels == n) {
+                errno = EIO;
+                return -1;
+            }
+            return ::rename(de, vers);
+        };
+        std::string fautif;
+        EXPECT_NE(EcrireSerie(d.Chemin(), o, fautif), ErreurFichier::Aucune);
+        EXPECT_EQ(*appels, c.echoueAu);
+        EXPECT_EQ(fautif, c.fautif);
+        EXPECT_EQ(Tout(d.Chemin()), avant);
+    }
+}
 
 // A pupil's link, or a folder, named as one of the files: refused before
 // any old file is replaced.

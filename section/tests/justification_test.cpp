@@ -71,46 +71,90 @@ TEST_F(Justifier, LaDiscordanceDeLaLecon) {
     }
 }
 
-// Whatever the exercise, justifying each card of the list's order by a
-// relation with an earlier card (its principle as a pupil names it, its
-// older side as the formation) holds for every card the section dates,
-// and gives 20; the formations named are among those offered, which come
-// sorted by name, each once, so that their order tells nothing.
-TEST_F(Justifier, LesJustificationsDeLaChronologieSontToutesJustes) {
-    for (const char* codes : {"SSCES", "SCCP", "SSVS", "SHES", "SSDS", "SVSES", "SSPES"}) {
-        SCOPED_TRACE(codes);
-        const Chronologie c = Lire(L(codes));
+// For each list, a justification of every card in the list's order, as a
+// geologist reads the view: a layer on the one below (superposition), a fold,
+// fault, feeder or granite through what it cuts (recoupement), a layer on an
+// erosion surface that truncates deformed formations (discordance). Each
+// holds, which gives 20; a card the view does not date (the erosion of flat
+// layers) has no justification and is not counted. The formations named are
+// among those offered, which come sorted by name, each once, so that their
+// order tells nothing.
+TEST_F(Justifier, LesJustificationsDUnGeologueSontJustes) {
+    const Justification rien{P::Aucun, -1};
+    struct Cas {
+        const char* codes;
+        std::vector<Justification> js;  // cards 1, 2, ...
+    };
+    const Cas cas[] = {
+        {"SSCES", {{P::Superposition, 0}, {P::Superposition, 1}, {P::Recoupement, 2}, {P::Recoupement, 2}, {P::Discordance, 4}}},
+        {"SCCP", {{P::Superposition, 0}, {P::Recoupement, 1}, {P::Recoupement, 1}, {P::Recoupement, 1}}},
+        {"SSVS", {{P::Superposition, 0}, {P::Superposition, 1}, {P::Recoupement, 2}, {P::Superposition, 3}}},
+        {"SHES", {{P::Superposition, 0}, {P::Recoupement, 1}, {P::Recoupement, 2}, {P::Discordance, 3}}},
+        {"SSDS", {{P::Superposition, 0}, {P::Superposition, 1}, {P::Recoupement, 1}, {P::Superposition, 2}}},
+        {"SVSES", {{P::Superposition, 0}, {P::Recoupement, 1}, {P::Superposition, 1}, {P::Recoupement, 3}, {P::Superposition, 4}}},
+        {"SSPES", {{P::Superposition, 0}, {P::Superposition, 1}, {P::Recoupement, 0}, rien, {P::Superposition, 2}}},
+    };
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(k.codes);
+        const Chronologie c = Lire(L(k.codes));
         const std::vector<TemoinPropose> proposes = TemoinsProposes(modele_, c);
         EXPECT_TRUE(std::is_sorted(proposes.begin(), proposes.end(), [](const auto& a, const auto& b) { return a.nom < b.nom; }));
         EXPECT_EQ(std::adjacent_find(proposes.begin(), proposes.end(), [](const auto& a, const auto& b) { return a.nom == b.nom; }),
                   proposes.end());
-        const auto propose = [&](int f) {
-            // Offered under its name: two foldings are one choice.
-            return std::any_of(proposes.begin(), proposes.end(), [&](const auto& t) {
-                return t.formation == f || (t.nom.find("plissement") != std::string::npos &&
-                                            EvenementDeLigne(modele_.liste()[static_cast<std::size_t>(f)]) == Evenement::Compression);
-            });
-        };
+        ASSERT_EQ(k.js.size() + 1, modele_.liste().size());
         std::vector<int> ids;
         std::vector<Justification> js;
-        for (int i = 1; i < static_cast<int>(modele_.liste().size()); ++i) {
-            ids.push_back(i);
-            Justification j;
-            for (const Relation& r : c.relations)
-                if (r.recent == i && r.ancien < i) j = {PrincipeDe(r.principe), r.ancien};
-            js.push_back(j);
-            if (j.temoin >= 0) {
-                EXPECT_TRUE(propose(j.temoin))
-                    << "carte " << i << " temoin " << j.temoin;
-            }
+        for (std::size_t i = 0; i < k.js.size(); ++i) {
+            ids.push_back(static_cast<int>(i) + 1);
+            js.push_back(k.js[i]);
+            if (k.js[i].temoin < 0) continue;
+            // Offered under its name: two foldings are one choice.
+            EXPECT_TRUE(std::any_of(proposes.begin(), proposes.end(), [&](const auto& t) {
+                return t.formation == k.js[i].temoin ||
+                       (t.nom.find("plissement") != std::string::npos &&
+                        EvenementDeLigne(modele_.liste()[static_cast<std::size_t>(k.js[i].temoin)]) == Evenement::Compression);
+            })) << "carte " << i + 1 << " temoin " << k.js[i].temoin;
         }
         const std::vector<AvisJustification> avis = JugerJustifications(modele_, c, ids, js);
         ASSERT_EQ(avis.size(), ids.size() - 1);
-        for (std::size_t k = 0; k < avis.size(); ++k)
-            EXPECT_EQ(avis[k].avis, js[k + 1].temoin >= 0 ? Avis::Juste : Avis::NonAttendue) << "carte " << avis[k].carte;
-        if (RelationsRompues(c, ids) == 0) {
-            EXPECT_EQ(NoteOrdreJustifie(c, ids, avis), 20);
-        }
+        for (std::size_t n = 0; n < avis.size(); ++n)
+            EXPECT_EQ(avis[n].avis, js[n + 1].temoin >= 0 ? Avis::Juste : Avis::NonAttendue) << "carte " << avis[n].carte;
+        EXPECT_EQ(NoteOrdreJustifie(c, ids, avis), 20);
+    }
+}
+
+// A witness must come before its card in the pupil's own order: the same
+// justification that holds in the list's order is not accepted once the
+// pupil has put the witness after the card.
+TEST_F(Justifier, UnTemoinPlaceApresSaCarteNEstPasAdmis) {
+    const Chronologie c = Lire(L("SSCES"));
+    struct Cas {
+        const char* nom;
+        int carte;
+        Justification j;
+        std::vector<int> ids;
+        bool juste;
+    };
+    const Cas cas[] = {
+        {"le pli apres la couche 2", 3, {P::Recoupement, 2}, {1, 2, 3, 4, 5}, true},
+        {"le pli avant la couche 2", 3, {P::Recoupement, 2}, {1, 3, 2, 4, 5}, false},
+        {"la couche 2 en dernier", 3, {P::Recoupement, 2}, {1, 3, 4, 5, 2}, false},
+        {"la couche 5 apres l'erosion", 5, {P::Discordance, 4}, {1, 2, 3, 4, 5}, true},
+        {"la couche 5 avant l'erosion", 5, {P::Discordance, 4}, {1, 2, 3, 5, 4}, false},
+    };
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(k.nom);
+        std::vector<Justification> js(k.ids.size());
+        const auto ou = std::find(k.ids.begin(), k.ids.end(), k.carte);
+        ASSERT_NE(ou, k.ids.end());
+        js[static_cast<std::size_t>(ou - k.ids.begin())] = k.j;
+        bool vu = false;
+        for (const AvisJustification& a : JugerJustifications(modele_, c, k.ids, js))
+            if (a.carte == k.carte) {
+                vu = true;
+                EXPECT_EQ(a.avis == Avis::Juste, k.juste);
+            }
+        EXPECT_TRUE(vu);
     }
 }
 

@@ -66,6 +66,17 @@ INSTANTIATE_TEST_SUITE_P(
         Nom{"controle_c1", "a\xC2\x9B" "2J", kControle},
         Nom{"echappement", "a\x1b[2J", kControle},
         Nom{"pas_utf8", "Zo\xE9", kControle},
+        Nom{"cent_octets", std::string(100, 'a'), ""},
+        Nom{"cinquante_e_accent_aigu", [] {
+                std::string n;
+                for (int i = 0; i < 50; ++i) n += "\xC3\xA9";  // 100 bytes, 50 letters
+                return n;
+            }(), ""},
+        Nom{"cinquante_e_accent_aigu_et_une_lettre", [] {
+                std::string n = "a";
+                for (int i = 0; i < 50; ++i) n += "\xC3\xA9";
+                return n;
+            }(), "le nom de l'élève dépasse 100 octets"},
         Nom{"trop_long", std::string(101, 'a'), "le nom de l'élève dépasse 100 octets"}),
     [](const ::testing::TestParamInfo<Nom>& i) { return std::string(i.param.cas); });
 

@@ -130,5 +130,35 @@ TEST(CleDesOrdres, UnPliEnDiscordance) {
         EXPECT_TRUE(r.find("principe") != std::string::npos || r.find("iscordance") != std::string::npos) << r;
 }
 
+// A key lists the accepted orders up to six, and none beyond: three cards
+// the view does not order give 3! = 6 orders, four give 24.
+TEST(CleDesOrdres, SixOrdresListesPasSept) {
+    struct Cas {
+        const char* nom;
+        int cartes;
+        Chronologie c;
+        std::size_t listes;
+        bool trop;
+    };
+    const Cas cas[] = {
+        {"trois cartes en chaine", 3, ChronologieDeRelations({{1, 2}, {2, 3}}), 1, false},
+        {"trois cartes libres: six ordres", 3, ChronologieDeRelations({}), 6, false},
+        {"quatre cartes, une relation: douze ordres", 4, ChronologieDeRelations({{1, 2}}), 0, true},
+        {"quatre cartes libres", 4, ChronologieDeRelations({}), 0, true},
+    };
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(k.nom);
+        Session modele;
+        modele.DefinirTextures(test::TexturesSimples(64, 60));
+        Liste l{Ligne(kLigneInitiale)};
+        l.resize(static_cast<std::size_t>(k.cartes) + 1, Ligne("Erosion"));
+        modele.Charger(l);
+        const CleOrdres cle = CleDesOrdres(modele, k.c);
+        ASSERT_TRUE(cle.lue);
+        EXPECT_EQ(cle.tropPourLister, k.trop);
+        EXPECT_EQ(cle.ordres.size(), k.listes);
+    }
+}
+
 }  // namespace
 }  // namespace section

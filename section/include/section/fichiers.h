@@ -76,6 +76,9 @@ struct OptionsEcriture {
     // where it stands, whatever it leads to.
     bool directSurSpecial = false;
     std::function<ssize_t(int fd, const void* octets, std::size_t n)> ecrire;
+    // Renames a new file of an EcritureGroupee into place (::rename when
+    // empty); returns 0 or -1 with errno set, as ::rename does.
+    std::function<int(const char* de, const char* vers)> renommer;
 };
 
 // Whether `chemin` names anything at all: a file, a folder, a device, or a
