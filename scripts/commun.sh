@@ -7,7 +7,7 @@ PAQUETS=(cmake g++ ninja-build pkg-config
   qt6-translations-l10n qt6-qpa-plugins gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
   xvfb xauth x11-utils xdotool imagemagick
-  dpkg-dev desktop-file-utils appstream python3 poppler-utils lintian help2man)
+  dpkg-dev desktop-file-utils appstream python3 poppler-utils lintian help2man unicode-data)
 
 installer_paquets() {
   local manquants=()

@@ -3,6 +3,8 @@
 #include "section/noms.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <iterator>
 #include <cstdio>
 
 #include "section/exercice.h"
@@ -15,6 +17,18 @@ namespace {
 struct Plage {
     char32_t debut, fin;
 };
+struct PlageValuee {
+    char32_t debut, fin;
+    int valeur;
+};
+struct Decomposition {
+    char32_t cp;
+    std::uint16_t debut, longueur;
+};
+struct Pliage {
+    char32_t cp;
+    char32_t en[3];
+};
 
 #include "unicode_noms.inc"
 
@@ -24,25 +38,94 @@ bool Dans(const Plage (&plages)[N], char32_t c) {
     return p != plages && c <= (p - 1)->fin;
 }
 
+template <std::size_t N>
+int Valeur(const PlageValuee (&plages)[N], char32_t c) {
+    const auto* p =
+        std::upper_bound(plages, plages + N, c, [](char32_t v, const PlageValuee& q) { return v < q.debut; });
+    return p != plages && c <= (p - 1)->fin ? (p - 1)->valeur : 0;
+}
+
+// Hangul syllables decompose by rule into their jamo.
+constexpr char32_t kSyllabe = 0xAC00, kInitiale = 0x1100, kMediane = 0x1161, kFinale = 0x11A7;
+constexpr int kMedianes = 21, kFinales = 28, kSyllabes = 19 * kMedianes * kFinales;
+
+void Decomposer(char32_t c, std::u32string& r) {
+    if (c >= kSyllabe && c < kSyllabe + kSyllabes) {
+        const int s = static_cast<int>(c - kSyllabe);
+        r += kInitiale + s / (kMedianes * kFinales);
+        r += kMediane + (s % (kMedianes * kFinales)) / kFinales;
+        if (s % kFinales) r += kFinale + s % kFinales;
+        return;
+    }
+    const auto* d = std::lower_bound(std::begin(kDecompositions), std::end(kDecompositions), c,
+                                     [](const Decomposition& x, char32_t v) { return x.cp < v; });
+    if (d != std::end(kDecompositions) && d->cp == c)
+        r.append(kReserveDecompositions + d->debut, d->longueur);
+    else
+        r += c;
+}
+
+// Marks of one base in the order of their combining classes (stable).
+void Ordonner(std::u32string& r) {
+    for (std::size_t i = 0; i < r.size();) {
+        if (Valeur(kClassesCombinantes, r[i]) == 0) {
+            ++i;
+            continue;
+        }
+        std::size_t j = i;
+        while (j < r.size() && Valeur(kClassesCombinantes, r[j]) != 0) ++j;
+        std::stable_sort(r.begin() + static_cast<std::ptrdiff_t>(i), r.begin() + static_cast<std::ptrdiff_t>(j),
+                         [](char32_t a, char32_t b) { return Valeur(kClassesCombinantes, a) < Valeur(kClassesCombinantes, b); });
+        i = j;
+    }
+}
+
+void Plier(char32_t c, std::u32string& r) {
+    const auto* p = std::lower_bound(std::begin(kPliages), std::end(kPliages), c,
+                                     [](const Pliage& x, char32_t v) { return x.cp < v; });
+    if (p == std::end(kPliages) || p->cp != c) {
+        r += c;
+        return;
+    }
+    for (const char32_t x : p->en)
+        if (x) r += x;
+}
+
+// Cyrillic and Greek letters (folded to lower case) that look like a Latin
+// letter, written as that letter: « Zоé » with a Cyrillic о is « Zoé ». A
+// capital's look counts, since names are often typed in capitals: к for К
+// (K), н for Н (H).
+char32_t Latine(char32_t c) {
+    struct Sosie {
+        char32_t de, en;
+    };
+    static constexpr Sosie kSosies[] = {
+        {0x3B1, 'a'}, {0x3B2, 'b'}, {0x3B5, 'e'}, {0x3B6, 'z'}, {0x3B7, 'h'}, {0x3B9, 'i'}, {0x3BA, 'k'},
+        {0x3BC, 'm'}, {0x3BD, 'v'}, {0x3BF, 'o'}, {0x3C1, 'p'}, {0x3C4, 't'}, {0x3C5, 'u'}, {0x3C7, 'x'},
+        {0x430, 'a'}, {0x432, 'b'}, {0x435, 'e'}, {0x43A, 'k'}, {0x43C, 'm'}, {0x43D, 'h'}, {0x43E, 'o'},
+        {0x440, 'p'}, {0x441, 'c'}, {0x442, 't'}, {0x443, 'y'}, {0x445, 'x'}, {0x455, 's'}, {0x456, 'i'},
+        {0x458, 'j'}, {0x4BB, 'h'}, {0x4CF, 'l'}, {0x501, 'd'}, {0x51B, 'q'}, {0x51D, 'w'},
+    };
+    const auto* s = std::lower_bound(std::begin(kSosies), std::end(kSosies), c,
+                                     [](const Sosie& x, char32_t v) { return x.de < v; });
+    return s != std::end(kSosies) && s->de == c ? s->en : c;
+}
+
+std::u32string Points(std::string_view texte) {
+    std::u32string r;
+    for (std::string_view reste = texte; !reste.empty();) {
+        char32_t c = 0;
+        std::size_t n = LongueurUtf8(reste, c);
+        if (n == 0) c = 0xFFFD, n = 1;
+        reste.remove_prefix(n);
+        r += c;
+    }
+    return r;
+}
+
 bool Espace(char32_t c) {
     return c == 0x20 || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F ||
            c == 0x3000;
-}
-
-// Simple lower case of the Latin, Greek and Cyrillic letters pupils' names
-// use; other characters stay as they are.
-char32_t Minuscule(char32_t c) {
-    if (c >= 'A' && c <= 'Z') return c + 0x20;
-    if ((c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 0x20;
-    if (c >= 0x100 && c <= 0x137 && c % 2 == 0) return c + 1;      // Ā .. Ķ
-    if (c >= 0x139 && c <= 0x148 && c % 2 == 1) return c + 1;      // Ĺ .. Ň
-    if (c >= 0x14A && c <= 0x177 && c % 2 == 0) return c + 1;      // Ŋ .. Ŷ
-    if (c == 0x178) return 0xFF;                                    // Ÿ
-    if (c >= 0x179 && c <= 0x17E && c % 2 == 1) return c + 1;      // Ź .. Ž
-    if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 0x20;   // Greek
-    if (c >= 0x410 && c <= 0x42F) return c + 0x20;                 // Cyrillic
-    if (c >= 0x400 && c <= 0x40F) return c + 0x50;
-    return c;
 }
 
 void Utf8(std::string& r, char32_t c) {
@@ -92,23 +175,39 @@ std::string VerifierNomEleve(std::string_view nom) {
 
 bool CaractereDeFormat(char32_t c) { return Dans(kFormats, c); }
 
+std::u32string DecompositionCompatible(std::u32string_view texte) {
+    std::u32string r;
+    for (const char32_t c : texte) Decomposer(c, r);
+    Ordonner(r);
+    return r;
+}
+
 std::string CleNomEleve(std::string_view nom) {
+    std::u32string plie;
+    for (const char32_t c : DecompositionCompatible(Points(nom))) Plier(c, plie);
     std::string r;
     bool espace = false;
-    for (std::string_view reste = nom; !reste.empty();) {
-        char32_t c = 0;
-        std::size_t n = LongueurUtf8(reste, c);
-        if (n == 0) c = 0xFFFD, n = 1;
-        reste.remove_prefix(n);
+    for (const char32_t c : DecompositionCompatible(plie)) {
         if (Espace(c)) {
             espace = true;
             continue;
         }
         if (espace && !r.empty()) r += ' ';
         espace = false;
-        Utf8(r, Minuscule(c));
+        Utf8(r, Latine(c));
     }
     return r;
+}
+
+bool AlphabetsMeles(std::string_view nom) {
+    int vu = 0;
+    for (const char32_t c : Points(nom)) {
+        const int e = Valeur(kEcritures, c);
+        if (e == 0) continue;
+        if (vu != 0 && e != vu) return true;
+        vu = e;
+    }
+    return false;
 }
 
 }  // namespace section

@@ -54,8 +54,15 @@ std::string NombreGroupe(std::size_t n) {
 
 void SignalerHomonymes(std::vector<LigneNotes>& lignes) {
     std::map<std::string, std::vector<std::size_t>> parNom;
-    for (std::size_t i = 0; i < lignes.size(); ++i)
-        if (!lignes[i].eleve.empty()) parNom[CleNomEleve(lignes[i].eleve)].push_back(i);
+    for (std::size_t i = 0; i < lignes.size(); ++i) {
+        if (lignes[i].eleve.empty()) continue;
+        parNom[CleNomEleve(lignes[i].eleve)].push_back(i);
+        if (AlphabetsMeles(lignes[i].eleve)) {
+            std::string& r = lignes[i].remarque;
+            const std::string m = Texte("Notes", "nom écrit avec les lettres de plusieurs alphabets");
+            r = r.empty() ? m : r + " ; " + m;
+        }
+    }
     for (const auto& [cle, rangs] : parNom) {
         if (rangs.size() < 2) continue;
         const std::size_t autres = rangs.size() - 1;

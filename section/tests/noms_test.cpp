@@ -4,6 +4,10 @@
 // refused when read; two answers with one name are flagged.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <memory>
+#include <sstream>
+
 #include "section/exercice.h"
 #include "section/noms.h"
 #include "section/tableur.h"
@@ -79,6 +83,123 @@ INSTANTIATE_TEST_SUITE_P(
             }(), "le nom de l'élève dépasse 100 octets"},
         Nom{"trop_long", std::string(101, 'a'), "le nom de l'élève dépasse 100 octets"}),
     [](const ::testing::TestParamInfo<Nom>& i) { return std::string(i.param.cas); });
+
+// Every character Unicode says to show as nothing (default-ignorable) and
+// the line and paragraph separators: a name holding one could pass for
+// another, so it is refused, naming the character.
+TEST(NomEleve, LesCaracteresInvisiblesSontRefuses) {
+    const char32_t invisibles[] = {0x34F, 0x115F, 0x1160, 0x17B4, 0x17B5, 0x180B, 0x180F, 0x3164,
+                                   0xFFA0, 0xFE00, 0xFE0F, 0xE0100, 0xE01EF, 0x2028, 0x2029};
+    for (const char32_t c : invisibles) {
+        std::string nom = "Zo";
+        if (c < 0x800) nom += {static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F))};
+        else if (c < 0x10000)
+            nom += {static_cast<char>(0xE0 | (c >> 12)), static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
+                    static_cast<char>(0x80 | (c & 0x3F))};
+        else
+            nom += {static_cast<char>(0xF0 | (c >> 18)), static_cast<char>(0x80 | ((c >> 12) & 0x3F)),
+                    static_cast<char>(0x80 | ((c >> 6) & 0x3F)), static_cast<char>(0x80 | (c & 0x3F))};
+        nom += "\xC3\xA9";
+        char code[16];
+        std::snprintf(code, sizeof code, "U+%04X)", static_cast<unsigned>(c));
+        EXPECT_EQ(VerifierNomEleve(nom), kInvisible + code) << code;
+    }
+    // Their visible neighbours stay names.
+    EXPECT_EQ(VerifierNomEleve("Zo\xCC\x81"), "");  // U+0301, a combining accent
+    EXPECT_EQ(VerifierNomEleve("\xE1\x84\x80\xE1\x85\xA1"), "");  // jamo U+1100 U+1161
+}
+
+// Two names are one pupil when they show alike: same letters once
+// decomposed, case folded, look-alike Cyrillic and Greek letters taken as
+// Latin; an accent is a letter of its own.
+TEST(CleNomEleve, LesNomsQuiSeVoientPareilsSontUn) {
+    struct Cas {
+        const char* nom;
+        std::string a, b;
+        bool un;
+    };
+    const Cas cas[] = {
+        {"accent compose ou combinant", "Zo\xC3\xA9", "Zoe\xCC\x81", true},
+        {"o cyrillique", "Zo\xC3\xA9", "Z\xD0\xBE\xC3\xA9", true},
+        {"o grec", "Zo\xC3\xA9", "Z\xCE\xBF\xC3\xA9", true},
+        {"capitales", "Zo\xC3\xA9", "ZO\xC3\x89", true},
+        {"K cyrillique en capitale", "KEVIN", "\xD0\x9A" "EVIN", true},
+        {"a et p cyrilliques", "paul", "\xD1\x80\xD0\xB0ul", true},
+        {"eszett", "Stra\xC3\x9F" "e", "STRASSE", true},
+        {"ligature fi", "\xEF\xAC\x81" "fi", "fifi", true},
+        {"pleine chasse", "\xEF\xBC\xA1" "li", "Ali", true},
+        {"deux accents dans un autre ordre", "a\xCC\x81\xCC\xA3", "a\xCC\xA3\xCC\x81", true},
+        {"syllabe hangul ou ses jamo", "\xEA\xB0\x80", "\xE1\x84\x80\xE1\x85\xA1", true},
+        {"un accent est une lettre", "L\xC3\xA9" "a", "Lea", false},
+        {"deux prenoms", "Alice", "Alicia", false},
+        {"le i sans point reste lui", "I\xC5\x9F\xC4\xB1k", "I\xC5\x9Fik", false},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        EXPECT_EQ(CleNomEleve(c.a) == CleNomEleve(c.b), c.un);
+    }
+}
+
+// The decomposition against the conformance file of the Unicode data
+// (package unicode-data): the fifth field of each line is the NFKD of the
+// four others.
+TEST(DecompositionCompatible, SelonLeFichierDeConformite) {
+    const char* fichier = "/usr/share/unicode/NormalizationTest.txt.bz2";
+    std::FILE* f = std::fopen(fichier, "rb");
+    ASSERT_NE(f, nullptr) << fichier << " manque : installer le paquet unicode-data";
+    std::fclose(f);
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> flux(::popen((std::string("bzcat ") + fichier).c_str(), "r"), ::pclose);
+    ASSERT_TRUE(flux);
+    const auto points = [](const std::string& champ) {
+        std::u32string r;
+        std::istringstream in(champ);
+        for (std::string h; in >> h;) r += static_cast<char32_t>(std::stoul(h, nullptr, 16));
+        return r;
+    };
+    char tampon[4096];
+    int lignes = 0, fausses = 0;
+    while (std::fgets(tampon, sizeof tampon, flux.get())) {
+        std::string ligne(tampon);
+        if (ligne.empty() || ligne[0] == '#' || ligne[0] == '@') continue;
+        std::vector<std::string> champs;
+        std::istringstream in(ligne);
+        for (std::string c; std::getline(in, c, ';') && champs.size() < 5;) champs.push_back(c);
+        if (champs.size() < 5) continue;
+        const std::u32string nfkd = points(champs[4]);
+        ++lignes;
+        for (int k = 0; k < 5; ++k)
+            if (DecompositionCompatible(points(champs[static_cast<std::size_t>(k)])) != nfkd && ++fausses <= 5)
+                ADD_FAILURE() << "ligne " << lignes << ", champ " << k + 1 << " : " << champs[static_cast<std::size_t>(k)];
+    }
+    EXPECT_GT(lignes, 15000);
+    EXPECT_EQ(fausses, 0);
+}
+
+TEST(AlphabetsMeles, UnNomQuiMeleDeuxAlphabets) {
+    struct Cas {
+        const char* nom;
+        std::string eleve;
+        bool meles;
+    };
+    const Cas cas[] = {
+        {"latin", "Zo\xC3\xA9 Martin-Li", false},
+        {"o cyrillique dans un nom latin", "Z\xD0\xBE\xC3\xA9", true},
+        {"cyrillique seul", "\xD0\x90\xD0\xBD\xD0\xBD\xD0\xB0", false},
+        {"grec seul", "\xCE\x91\xCE\xBB\xCE\xAD\xCE\xBE\xCE\xB7\xCF\x82", false},
+        {"pi grec dans un nom latin", "Jean-\xCE\xA0" "aul", true},
+        {"kanji et kana", "\xE5\xB1\xB1\xE7\x94\xB0 \xE3\x81\xAF\xE3\x81\xAA", false},
+        {"chiffres et ponctuation", "Lou 2", false},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        EXPECT_EQ(AlphabetsMeles(c.eleve), c.meles);
+    }
+    std::vector<LigneNotes> l = {{"a.rep", "Z\xD0\xBE\xC3\xA9", std::nullopt, "", std::nullopt},
+                                 {"b.rep", "Zo\xC3\xA9", std::nullopt, "coupe différente", std::nullopt}};
+    SignalerHomonymes(l);
+    EXPECT_EQ(l[0].remarque, "nom écrit avec les lettres de plusieurs alphabets ; même nom d'élève que b.rep");
+    EXPECT_EQ(l[1].remarque, "coupe différente ; même nom d'élève que a.rep");
+}
 
 TEST(CleNomEleve, CasseEtEspacesReplies) {
     EXPECT_EQ(CleNomEleve("  ALICE  Martin "), "alice martin");

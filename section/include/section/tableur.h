@@ -49,8 +49,10 @@ std::string RemarqueNote(const Note& n, const Verification& v);
 // row's (compared by CleNomEleve) which files share it: "même nom d'élève
 // que b.rep, c.rep" for up to three others, else the first other and how
 // many more ("même nom d'élève que b.rep et 4 998 autres"), so that the
-// remarks grow linearly with the class. Rows without a name are left as
-// they are.
+// remarks grow linearly with the class. A name whose letters come from
+// two alphabets (AlphabetsMeles) is pointed out first: "nom écrit avec les
+// lettres de plusieurs alphabets". Rows without a name are left as they
+// are.
 void SignalerHomonymes(std::vector<LigneNotes>& lignes);
 // The file name written for a row: what follows the last '/'.
 std::string_view NomSansDossier(std::string_view chemin);
