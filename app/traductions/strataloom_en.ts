@@ -1762,6 +1762,10 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
         <source>le fichier dépasse 16 Mio</source>
         <translation>the file is over 16 MiB</translation>
     </message>
+    <message>
+        <source>nom écrit avec les lettres de plusieurs alphabets</source>
+        <translation>name written with letters of several alphabets</translation>
+    </message>
 </context>
 <context>
     <name>Ordre</name>

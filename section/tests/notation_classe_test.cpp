@@ -58,7 +58,9 @@ TEST(NotationClasse, EachAnswerGetsItsRowAndTheMarkOfAFreshSession) {
         EXPECT_EQ(l[0].eleve, "Lou");
         EXPECT_FALSE(l[0].remarque.empty());
         ASSERT_EQ(l[0].note.has_value(), c.notee);
-        if (c.accepte && !c.notee) EXPECT_EQ(l[0].remarque, "plus de 300 événements : réponse non rejouée");
+        if (c.accepte && !c.notee) {
+            EXPECT_EQ(l[0].remarque, "plus de 300 événements : réponse non rejouée");
+        }
         if (!c.notee) continue;
         Session m, e;
         for (Session* s : {&m, &e}) {
