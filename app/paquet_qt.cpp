@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QSettings>
 
 #include "dessin/images.h"
 #include "section/fichiers.h"
@@ -10,6 +12,29 @@
 namespace {
 
 QString Texte(const std::string& s) { return QString::fromStdString(s); }
+
+// The page the teacher chose when none was found beside the program.
+const QString kClePage = QStringLiteral("paquet/page");
+
+// Where the page is: found, or asked for (said first, then a file dialog);
+// "" when the teacher cancels.
+QString PageTrouveeOuDemandee(const Services& services, const QString& dossier, bool& demandee) {
+    demandee = false;
+    const QString page = CheminPageStrataloom();
+    if (!page.isEmpty()) return page;
+    services.messages->Information(QCoreApplication::translate(
+        "FenetrePrincipale", "La page strataloom.html, que le paquet pour l'ENT contient, n'est pas à côté du programme. "
+                             "Choisissez le fichier strataloom.html : Strataloom s'en souviendra."));
+    DemandeFichier d;
+    d.titre = QCoreApplication::translate("FenetrePrincipale", "Où est la page strataloom.html ?");
+    d.filtre = QCoreApplication::translate("FenetrePrincipale", "Page Strataloom (*.html)|*.html");
+    d.extensionDefaut = QStringLiteral("html");
+    d.dossierInitial = dossier;
+    d.nomFichier = QStringLiteral("strataloom.html");
+    const std::optional<QString> choisie = services.fichiers->Ouvrir(d);
+    demandee = choisie.has_value();
+    return choisie.value_or(QString());
+}
 
 // The page is about 2 MB; a file far bigger is not it.
 constexpr std::size_t kOctetsPageMax = 64u * 1024 * 1024;
@@ -19,8 +44,13 @@ constexpr std::size_t kOctetsPageMax = 64u * 1024 * 1024;
 QString CheminPageStrataloom() {
     const QString donnee = qEnvironmentVariable("STRATALOOM_PAGE");
     if (!donnee.isEmpty()) return donnee;
-    return dessin::CheminDeOctets(
-        section::TrouverPage(dessin::OctetsDeChemin(QCoreApplication::applicationDirPath())));
+    if (!qEnvironmentVariableIsSet("STRATALOOM_PAGE")) {
+        const QString trouvee = dessin::CheminDeOctets(
+            section::TrouverPage(dessin::OctetsDeChemin(QCoreApplication::applicationDirPath())));
+        if (!trouvee.isEmpty()) return trouvee;
+    }
+    const QString choisie = QSettings(QStringLiteral("Strataloom"), QStringLiteral("strataloom")).value(kClePage).toString();
+    return !choisie.isEmpty() && QFileInfo(choisie).isFile() ? choisie : QString();
 }
 
 std::optional<QString> ExporterPaquetScorm(const Services& services,
@@ -28,13 +58,9 @@ std::optional<QString> ExporterPaquetScorm(const Services& services,
                                            const QString& titre, const QString& nomPropose,
                                            const QString& dossier) {
     if (!services.messages || !services.fichiers) return std::nullopt;
-    const QString page = CheminPageStrataloom();
-    if (page.isEmpty()) {
-        services.messages->Erreur(
-            QCoreApplication::translate("FenetrePrincipale", "La page strataloom.html n'est pas installée à côté du programme : le paquet pour l'ENT ne peut "
-               "pas être fait sans elle."));
-        return std::nullopt;
-    }
+    bool demandee = false;
+    const QString page = PageTrouveeOuDemandee(services, dossier, demandee);
+    if (page.isEmpty()) return std::nullopt;
     int seuil = section::kSeuilParDefaut;
     if (services.questions) {
         const std::optional<QString> reponse =
@@ -61,6 +87,8 @@ std::optional<QString> ExporterPaquetScorm(const Services& services,
         services.messages->Erreur(QCoreApplication::translate("FenetrePrincipale", "Paquet impossible à faire : %1").arg(Texte(r)));
         return std::nullopt;
     }
+    // A page chosen that made a package is the one used from now on.
+    if (demandee) QSettings(QStringLiteral("Strataloom"), QStringLiteral("strataloom")).setValue(kClePage, page);
     DemandeFichier d;
     d.titre = QCoreApplication::translate("FenetrePrincipale", "Exporter pour l'ENT (SCORM)");
     d.filtre = QCoreApplication::translate("FenetrePrincipale", "Paquets SCORM (*.zip)|*.zip");

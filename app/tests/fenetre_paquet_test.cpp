@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QSpinBox>
 #include <QtTest>
 
@@ -56,6 +58,7 @@ private Q_SLOTS:
     void exerciceOuvertCommeLeRendu();
     void seuilOuPageRefusesRienEcrit();
     void serieDeLEnseignantCommeLeRendu();
+    void pageDemandeeUneFoisPuisRetenue();
 
 private:
     QTemporaryDir pages_;
@@ -63,6 +66,7 @@ private:
 };
 
 void TestPaquet::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);  // the settings this test writes stay its own
     page_ = pages_.filePath(QStringLiteral("strataloom.html"));
     QVERIFY(EcrireFichier(page_, kPage));
     qputenv("STRATALOOM_PAGE", page_.toLocal8Bit());
@@ -159,6 +163,48 @@ void TestPaquet::serieDeLEnseignantCommeLeRendu() {
     QVERIFY(manifeste.contains("<title>Exercice 2 — Falaises</title>"));
     for (int i = 1; i <= 3; ++i)
         QVERIFY(Extraire(zip, QString::fromStdString(section::PageExercicePaquet(i))).contains("window.STRATALOOM_SCO"));
+}
+
+// No page beside the program (STRATALOOM_PAGE set and empty): the window
+// says so and asks for it; a page that made a package is remembered, and
+// asked for again only once it is gone. Cancelling writes nothing.
+void TestPaquet::pageDemandeeUneFoisPuisRetenue() {
+    QSettings(QStringLiteral("Strataloom"), QStringLiteral("strataloom")).remove(QStringLiteral("paquet/page"));
+    qputenv("STRATALOOM_PAGE", QByteArray());
+    Banc b;
+    const QString exo = EcrireExercice(b, kListe, QStringLiteral("pli.exo"), "Le pli");
+    b.f.fichiers.Repondre(exo);
+    b.Action("Ouvrirexercice1")->trigger();
+    const QString page = b.Chemin(QStringLiteral("ma page.html"));
+    QVERIFY(QFile::copy(page_, page));
+    // Cancelled: no package, nothing remembered.
+    b.f.fichiers.Annuler();
+    QVERIFY(!b.w->ExporterScorm());
+    QCOMPARE(b.f.messages.messages.back().genre, Genre::Information);
+    QVERIFY(b.f.messages.messages.back().texte.contains(QStringLiteral("Choisissez le fichier strataloom.html")));
+    // Chosen: the package is made from it.
+    const std::size_t ouvertures = b.f.fichiers.ouvertures.size();
+    b.f.fichiers.Repondre(page);
+    b.f.questions.textes.push_back(QStringLiteral("10"));
+    const QString zip = b.Chemin(QStringLiteral("a.zip"));
+    b.f.fichiers.Repondre(zip);
+    QVERIFY(b.w->ExporterScorm());
+    QCOMPARE(b.f.fichiers.ouvertures.size(), ouvertures + 1);
+    QCOMPARE(Extraire(zip, QStringLiteral("strataloom.js")), QByteArray("\nconst D = 1;\n\n\nconst M = 2;\n\n\nconst P = 3;\n\n"));
+    // Next time it is not asked for.
+    const std::size_t messages = b.f.messages.messages.size();
+    b.f.questions.textes.push_back(QStringLiteral("10"));
+    b.f.fichiers.Repondre(b.Chemin(QStringLiteral("b.zip")));
+    QVERIFY(b.w->ExporterScorm());
+    QCOMPARE(b.f.fichiers.ouvertures.size(), ouvertures + 1);
+    QCOMPARE(b.f.messages.messages.size(), messages);
+    // Gone: asked for again.
+    QVERIFY(QFile::remove(page));
+    b.f.fichiers.Annuler();
+    QVERIFY(!b.w->ExporterScorm());
+    QCOMPARE(b.f.fichiers.ouvertures.size(), ouvertures + 2);
+    QVERIFY(!QFileInfo::exists(b.Chemin(QStringLiteral("c.zip"))));
+    qputenv("STRATALOOM_PAGE", page_.toLocal8Bit());
 }
 
 QTEST_MAIN(TestPaquet)

@@ -1240,10 +1240,6 @@ Pupils may be refused although they read the section correctly.</translation>
         <translation>Package for the school platform saved: %1</translation>
     </message>
     <message>
-        <source>La page strataloom.html n&apos;est pas installée à côté du programme : le paquet pour l&apos;ENT ne peut pas être fait sans elle.</source>
-        <translation>The page strataloom.html is not installed beside the program: the package for the school platform cannot be made without it.</translation>
-    </message>
-    <message>
         <source>Impossible de lire la page %1 : %2</source>
         <translation>Cannot read the page %1: %2</translation>
     </message>
@@ -1290,6 +1286,18 @@ Pupils may be refused although they read the section correctly.</translation>
     <message>
         <source>Le fichier %1 n&apos;est pas une liste d&apos;événements : Strataloom n&apos;ouvre que les listes d&apos;événements (.lst), les exercices (.exo) et les réponses (.rep).</source>
         <translation>The file %1 is not an event list: Strataloom opens only event lists (.lst), exercises (.exo) and answers (.rep).</translation>
+    </message>
+    <message>
+        <source>La page strataloom.html, que le paquet pour l&apos;ENT contient, n&apos;est pas à côté du programme. Choisissez le fichier strataloom.html : Strataloom s&apos;en souviendra.</source>
+        <translation>The page strataloom.html, which the course package holds, is not beside the program. Choose the file strataloom.html: Strataloom will remember it.</translation>
+    </message>
+    <message>
+        <source>Où est la page strataloom.html ?</source>
+        <translation>Where is the page strataloom.html?</translation>
+    </message>
+    <message>
+        <source>Page Strataloom (*.html)|*.html</source>
+        <translation>Strataloom page (*.html)|*.html</translation>
     </message>
 </context>
 <context>
@@ -1955,10 +1963,6 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
         <translation>Hand in</translation>
     </message>
     <message>
-        <source>Rendre ton travail à la plateforme : la note de ta coupe et ton ordre lui sont transmis. Tu peux encore le changer et le rendre à nouveau.</source>
-        <translation>Hand your work in to the platform: your section&apos;s mark and your order are sent to it. You can still change it and hand it in again.</translation>
-    </message>
-    <message>
         <source>Ton travail est rendu à la plateforme. Note de ta coupe : %1/20.</source>
         <extracomment>%1 is the mark out of 20.</extracomment>
         <translation>Your work has been handed in to the platform. Your section&apos;s mark: %1/20.</translation>
@@ -2002,6 +2006,20 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
     <message>
         <source>Annuler</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Ton travail est rendu à la plateforme. Note de ta coupe : %1/20 ; ordre non fait : 0/20 ; note transmise (la moyenne des deux) : %2/20.</source>
+        <extracomment>%1 the section&apos;s mark, %2 the mark sent (the mean, the order counting 0), out of 20.</extracomment>
+        <translation>Your work is handed in to the platform. Mark for your section: %1/20; order not done: 0/20; mark sent (the mean of the two): %2/20.</translation>
+    </message>
+    <message>
+        <source>Ton travail est rendu à la plateforme. Note de ta coupe : %1/20 ; note de ton ordre : %2/20 ; note transmise (la moyenne des deux) : %3/20.</source>
+        <extracomment>%1 the section&apos;s mark, %2 the order&apos;s, %3 the mark sent (their mean), out of 20.</extracomment>
+        <translation>Your work is handed in to the platform. Mark for your section: %1/20; mark for your order: %2/20; mark sent (the mean of the two): %3/20.</translation>
+    </message>
+    <message>
+        <source>Rendre ton travail à la plateforme : la note de ta coupe et celle de ton ordre lui sont transmises. Tu peux encore le changer et le rendre à nouveau.</source>
+        <translation>Hand your work in to the platform: the marks for your section and for your order are sent to it. You can still change it and hand it in again.</translation>
     </message>
 </context>
 <context>

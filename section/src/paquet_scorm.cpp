@@ -276,7 +276,7 @@ std::string PaquetScorm(std::string_view page, const std::vector<ExercicePaquet>
 
 std::vector<std::string> EmplacementsPage(const std::string& dossierProgramme) {
     const std::string d = dossierProgramme.empty() ? std::string(".") : dossierProgramme;
-    return {d + "/strataloom.html", d + "/../share/strataloom/strataloom.html"};
+    return {d + "/strataloom.html", d + "/../share/strataloom/strataloom.html", d + "/../../build-web/strataloom.html"};
 }
 
 std::string TrouverPage(const std::string& dossierProgramme) {

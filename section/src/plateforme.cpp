@@ -7,7 +7,9 @@
 
 #include "section/evenements.h"
 #include "section/justification.h"
+#include "section/notation_classe.h"
 #include "section/note.h"
+#include "section/ordre.h"
 #include "section/textes.h"
 
 namespace section {
@@ -163,6 +165,38 @@ std::string LireReprise(std::string_view texte, std::uint64_t exercice, Reprise&
     if (lu.exercice != exercice) return Texte("Reprise", "le travail gardé est celui d'un autre exercice");
     r = std::move(lu);
     return {};
+}
+
+int NotePlateforme(int coupe, bool avecOrdre, std::optional<int> ordre) {
+    coupe = std::clamp(coupe, 0, kNoteMax);
+    if (!avecOrdre) return coupe;
+    return (coupe + std::clamp(ordre.value_or(0), 0, kNoteMax) + 1) / 2;
+}
+
+BilanPlateforme BilanDuTravail(const Session& modele, const Chronologie& c, const Session& eleve,
+                               const std::optional<OrdreDonne>& ordre) {
+    BilanPlateforme b;
+    b.coupe = Noter(modele, c, eleve).points;
+    b.avecOrdre = CartesDuModele(modele, 0).size() >= 2;
+    if (b.avecOrdre && ordre) b.ordre = NoteOrdreDonne(modele, c, *ordre);
+    b.note = NotePlateforme(b.coupe, b.avecOrdre, b.ordre);
+    return b;
+}
+
+std::string TexteRendu(const BilanPlateforme& b) {
+    if (!b.avecOrdre)
+        //: %1 is the mark out of 20.
+        return Remplir(Texte("Page", "Ton travail est rendu à la plateforme. Note de ta coupe : %1/20."),
+                       {std::to_string(b.coupe)});
+    if (!b.ordre)
+        //: %1 the section's mark, %2 the mark sent (the mean, the order counting 0), out of 20.
+        return Remplir(Texte("Page", "Ton travail est rendu à la plateforme. Note de ta coupe : %1/20 ; ordre non "
+                                     "fait : 0/20 ; note transmise (la moyenne des deux) : %2/20."),
+                       {std::to_string(b.coupe), std::to_string(b.note)});
+    //: %1 the section's mark, %2 the order's, %3 the mark sent (their mean), out of 20.
+    return Remplir(Texte("Page", "Ton travail est rendu à la plateforme. Note de ta coupe : %1/20 ; note de ton "
+                                 "ordre : %2/20 ; note transmise (la moyenne des deux) : %3/20."),
+                   {std::to_string(b.coupe), std::to_string(*b.ordre), std::to_string(b.note)});
 }
 
 std::string ScorePlateforme(int points) { return std::to_string(std::clamp(points, 0, kNoteMax)); }

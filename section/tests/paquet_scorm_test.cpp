@@ -11,6 +11,7 @@
 
 #include "section/exercice.h"
 #include "section/liste.h"
+#include "dossier_essai.h"
 #include "section/paquet_scorm.h"
 #include "section/zip.h"
 
@@ -138,9 +139,9 @@ TEST(Paquet, ManifesteNeDependQueDesExercicesEtDuSeuil) {
     EXPECT_NE(a, b);
     // Both packages hold, stored as they are, the manifest of the same
     // exercises drawn again: the page's bytes do not reach it.
-    const std::string m = Manifeste(Serie(3, 2));
-    EXPECT_NE(a.find(m), std::string::npos);
-    EXPECT_NE(b.find(m), std::string::npos);
+    const std::string attendu = Manifeste(Serie(3, 2));
+    EXPECT_NE(a.find(attendu), std::string::npos);
+    EXPECT_NE(b.find(attendu), std::string::npos);
     // The title of one exercise names the course; another pass mark is
     // another course.
     EXPECT_NE(Manifeste({s[0]}).find("<organization identifier=\"cours-"), std::string::npos);
@@ -383,6 +384,27 @@ TEST(Paquet, NomDansLeScriptSansBaliseNiControle) {
     const std::string html = Deballer(zip).at("exercice-01.html");
     EXPECT_NE(html.find("\"nom\":\"\\u003c/script\\u003e\\u003c!--\xEF\xBF\xBD\\\"a\\\".exo\""), std::string::npos)
         << html.substr(0, 300);
+}
+
+// The page is looked for beside the program, then where an installation
+// shares it, then where a build writes it: the first regular file wins.
+TEST(Paquet, LaPageTrouveeAcoteDuProgramme) {
+    test::DossierTemporaire d;
+    const std::string bin = d.Chemin() + "/build/bin";
+    test::fs::create_directories(bin);
+    test::fs::create_directories(d.Chemin() + "/build/share/strataloom");
+    test::fs::create_directories(d.Chemin() + "/build-web");
+    EXPECT_EQ(TrouverPage(bin), "");
+    ASSERT_TRUE(test::Ecrire(d.Chemin() + "/build-web/strataloom.html", "b"));
+    EXPECT_EQ(TrouverPage(bin), bin + "/../../build-web/strataloom.html");
+    ASSERT_TRUE(test::Ecrire(d.Chemin() + "/build/share/strataloom/strataloom.html", "s"));
+    EXPECT_EQ(TrouverPage(bin), bin + "/../share/strataloom/strataloom.html");
+    // A folder of that name is no page.
+    test::fs::create_directories(bin + "/strataloom.html");
+    EXPECT_EQ(TrouverPage(bin), bin + "/../share/strataloom/strataloom.html");
+    test::fs::remove(bin + "/strataloom.html");
+    ASSERT_TRUE(test::Ecrire(bin + "/strataloom.html", "p"));
+    EXPECT_EQ(TrouverPage(bin), bin + "/strataloom.html");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "aleatoire.h"
+#include "section/justification.h"
 #include "section/plateforme.h"
 #include "textures_essai.h"
 
@@ -214,6 +215,66 @@ TEST(Plateforme, ScoreReussiteReponseDuree) {
     EXPECT_EQ(DureePlateforme(360000), "100:00:00");
     EXPECT_EQ(DureePlateforme(1e15), "9999:59:59");
     EXPECT_EQ(DureePlateforme(-5), "00:00:00");
+}
+
+// The gradebook's mark: the mean of the two marks, half up, the order 0
+// until checked; the section's alone when there is no order to give.
+TEST(Plateforme, LaNoteDuCarnetEstLaMoyenneDesDeux) {
+    struct Cas {
+        const char* nom;
+        int coupe;
+        bool avecOrdre;
+        std::optional<int> ordre;
+        int note;
+    };
+    const Cas cas[] = {
+        {"tout juste", 20, true, 20, 20},
+        {"un ordre justifie a 17", 20, true, 17, 19},   // 37 / 2 = 18.5, half up
+        {"somme paire", 14, true, 10, 12},
+        {"ordre non fait", 20, true, std::nullopt, 10},  // 20 / 2
+        {"ordre non fait, coupe impaire", 15, true, std::nullopt, 8},
+        {"rien", 0, true, 0, 0},
+        {"un seul evenement : la coupe", 13, false, std::nullopt, 13},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        EXPECT_EQ(NotePlateforme(c.coupe, c.avecOrdre, c.ordre), c.note);
+    }
+}
+
+// On a real exercise: the order's mark counts, the message names both.
+TEST(Plateforme, BilanEtMessageDeRendre) {
+    Session modele, eleve;
+    modele.DefinirTextures(test::TexturesSimples(640, 600));
+    eleve.DefinirTextures(test::TexturesSimples(640, 600));
+    const Liste l{Ligne(kLigneInitiale), "Compression", "Erosion", Ligne(kLigneInitiale)};
+    modele.Charger(l);
+    eleve.Charger(l);
+    const Chronologie c = LireChronologie(modele);
+    BilanPlateforme b = BilanDuTravail(modele, c, eleve, std::nullopt);
+    EXPECT_EQ(b.coupe, 20);
+    EXPECT_TRUE(b.avecOrdre);
+    EXPECT_EQ(b.ordre, std::nullopt);
+    EXPECT_EQ(b.note, 10);
+    EXPECT_EQ(TexteRendu(b), "Ton travail est rendu à la plateforme. Note de ta coupe : 20/20 ; ordre non fait : 0/20 ; "
+                             "note transmise (la moyenne des deux) : 10/20.");
+    // The list's order with nothing justified: the order's part alone.
+    OrdreDonne o;
+    o.cartes = {1, 2, 3};
+    o.justifications.resize(3);
+    b = BilanDuTravail(modele, c, eleve, o);
+    ASSERT_TRUE(b.ordre.has_value());
+    EXPECT_EQ(*b.ordre, kPointsOrdre);
+    EXPECT_EQ(b.note, (20 + kPointsOrdre + 1) / 2);
+    EXPECT_EQ(TexteRendu(b), "Ton travail est rendu à la plateforme. Note de ta coupe : 20/20 ; note de ton ordre : 12/20 ; "
+                             "note transmise (la moyenne des deux) : 16/20.");
+    // One event: no order.
+    modele.Charger({Ligne(kLigneInitiale), "Erosion"});
+    eleve.Charger({Ligne(kLigneInitiale), "Erosion"});
+    b = BilanDuTravail(modele, LireChronologie(modele), eleve, std::nullopt);
+    EXPECT_FALSE(b.avecOrdre);
+    EXPECT_EQ(b.note, 20);
+    EXPECT_EQ(TexteRendu(b), "Ton travail est rendu à la plateforme. Note de ta coupe : 20/20.");
 }
 
 }  // namespace

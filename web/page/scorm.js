@@ -162,6 +162,20 @@ export const Plateforme = (() => {
     return Ecrire("cmi.suspend_data", t.raison ? "" : t.texte);
   }
 
+  // An objective ("coupe", "ordre") where the platform holds it, else
+  // after the others: its score once there is one; passed or failed once
+  // handed in, incomplete until then.
+  function EcrireObjectif(o, final) {
+    const n = Number(Lire("cmi.objectives._count")) || 0;
+    let k = 0;
+    while (k < n && Lire(`cmi.objectives.${k}.id`) !== o.id) ++k;
+    const e = `cmi.objectives.${k}.`;
+    let ok = Ecrire(e + "id", o.id);
+    if (o.score) ok = ok && Ecrire(e + "score.min", "0") && Ecrire(e + "score.max", "20") && Ecrire(e + "score.raw", o.score);
+    const statut = !o.score ? "not attempted" : final ? (o.reussi ? "passed" : "failed") : "incomplete";
+    return ok && ((!final && rendu) || Ecrire(e + "status", statut));
+  }
+
   // Score, status and, with an order checked, an interaction; then the
   // work and a commit. `final`: "Rendre", which passes or fails.
   function Rapporter(final) {
@@ -169,6 +183,7 @@ export const Plateforme = (() => {
     let ok = Ecrire("cmi.core.score.min", p.min) && Ecrire("cmi.core.score.max", p.max) &&
       Ecrire("cmi.core.score.raw", p.score);
     if (final || !rendu) ok = ok && Ecrire("cmi.core.lesson_status", final ? (p.reussi ? "passed" : "failed") : "incomplete");
+    for (const o of p.objectifs) ok = ok && EcrireObjectif(o, final);
     if (ok && p.reponse && (final || p.reponse + p.resultat !== reponseDite)) {
       const n = Number(Lire("cmi.interactions._count")) || 0;
       const i = `cmi.interactions.${n}.`;
@@ -198,7 +213,7 @@ export const Plateforme = (() => {
     agi = true;
     rendu = true;
     const p = Rapporter(true);
-    if (p) await Boites.Information(Remplir(textes.rendu, p.score));
+    if (p) await Boites.Information(p.rendu);
   }
 
   // The list changed: its kept text follows once the handler has returned,

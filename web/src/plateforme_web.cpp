@@ -58,16 +58,29 @@ std::string ExerciceWeb::Reprendre(const std::string& texte, section::Session& e
 val ExerciceWeb::Plateforme(const std::string& maitrise, double seuil, const section::Session& eleve) const {
     val r = val::object();
     if (!exercice_) return r;
-    const section::Note n = section::Noter(modele_, eleve);
-    r.set("score", section::ScorePlateforme(n.points));
+    const section::BilanPlateforme b = section::BilanDuTravail(modele_, chronologie_, eleve, ordre_);
+    r.set("score", section::ScorePlateforme(b.note));
     r.set("min", section::ScorePlateforme(0));
     r.set("max", section::ScorePlateforme(section::kNoteMax));
-    r.set("reussi", section::Reussi(n.points, maitrise, seuil));
+    r.set("reussi", section::Reussi(b.note, maitrise, seuil));
+    // The two marks as the platform's objectives: "coupe" always, "ordre"
+    // when the exercise has an order to give (its score once checked).
+    val objectifs = val::array();
+    const auto objectif = [&](const char* id, std::optional<int> points) {
+        val o = val::object();
+        o.set("id", std::string(id));
+        o.set("score", points ? section::ScorePlateforme(*points) : std::string());
+        o.set("reussi", points && section::Reussi(*points, maitrise, seuil));
+        objectifs.call<void>("push", o);
+    };
+    objectif("coupe", b.coupe);
+    if (b.avecOrdre) objectif("ordre", b.ordre);
+    r.set("objectifs", objectifs);
     const std::string reponse = ordre_ ? section::ReponseSequence(ordre_->cartes) : std::string();
     r.set("reponse", reponse);
-    r.set("resultat", std::string(reponse.empty()                                        ? ""
-                                  : section::RelationsRompues(chronologie_, ordre_->cartes) == 0 ? "correct"
-                                                                                                 : "wrong"));
+    // The order's interaction carries the order's mark as its result.
+    r.set("resultat", reponse.empty() || !b.ordre ? std::string() : section::ScorePlateforme(*b.ordre));
+    r.set("rendu", section::TexteRendu(b));
     return r;
 }
 
@@ -80,10 +93,8 @@ val TextesPlateforme() {
     //: The pupil's name as the learning platform gives it.
     t.set("eleve", Texte("Page", "Élève : %1"));
     t.set("rendre", Texte("Page", "Rendre"));
-    t.set("bulleRendre", Texte("Page", "Rendre ton travail à la plateforme : la note de ta coupe et ton ordre lui sont "
-                                       "transmis. Tu peux encore le changer et le rendre à nouveau."));
-    //: %1 is the mark out of 20.
-    t.set("rendu", Texte("Page", "Ton travail est rendu à la plateforme. Note de ta coupe : %1/20."));
+    t.set("bulleRendre", Texte("Page", "Rendre ton travail à la plateforme : la note de ta coupe et celle de ton ordre lui "
+                                       "sont transmises. Tu peux encore le changer et le rendre à nouveau."));
     //: Without the platform the pupil is not known: the browser keeps nothing of a course package's work.
     t.set("absente", Texte("Page", "Strataloom ne trouve pas la plateforme d'apprentissage : ta note ne lui sera pas "
                                    "transmise et ton travail n'est gardé que tant que la page reste ouverte."));

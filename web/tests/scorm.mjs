@@ -230,7 +230,13 @@ export function TestsScorm(c) {
       raw: API.cmi.core.score.raw, min: API.cmi.core.score.min, max: API.cmi.core.score.max,
       statut: API.cmi.core.lesson_status, suspend: API.cmi.suspend_data, appels: window.appels,
     }));
-    egal([r.raw, r.min, r.max, r.statut], [note, "0", "20", "incomplete"], "score et statut après « Vérifier »");
+    // The gradebook's mark is the mean of the section's and the order's,
+    // half up; the order, not checked yet, counts 0.
+    egal([r.raw, r.min, r.max, r.statut], [String(Math.floor((Number(note) + 1) / 2)), "0", "20", "incomplete"],
+      "score et statut après « Vérifier »");
+    egal(await nav().executer(() => Object.values(API.renderCMIToJSONObject().cmi.objectives)
+      .map((o) => [o.id, o.score.raw, o.status])),
+    [["coupe", note, "incomplete"], ["ordre", "", "not attempted"]], "objectifs après « Vérifier »");
     verifier(r.suspend.startsWith("SLR1.") && r.suspend.length <= 4096, `travail gardé : ${r.suspend}`);
     egal(r.appels, ["LMSInitialize", "LMSCommit"], "appels à la plateforme");
     const q = await Quitter();
@@ -259,29 +265,39 @@ export function TestsScorm(c) {
     await nav().cliquer("#FermerOrdonner");
     await nav().cliquer("#Rendre");
     const note = await NoteDuRendu();
-    egal(await Boites(), [`Ton travail est rendu à la plateforme. Note de ta coupe : ${note}/20.`], "message de « Rendre »");
+    // Put right with nothing justified, the order earns its order's part
+    // alone: 12/20; the gradebook's mark is the mean, half up.
+    const moyenne = (coupe) => String(Math.floor((Number(coupe) + 12 + 1) / 2));
+    egal(await Boites(), [`Ton travail est rendu à la plateforme. Note de ta coupe : ${note}/20 ; note de ton ordre : 12/20 ; ` +
+      `note transmise (la moyenne des deux) : ${moyenne(note)}/20.`], "message de « Rendre »");
     await nav().cadre(null);
-    let r = await nav().executer(() => ({
+    const Etat = () => nav().executer(() => ({
       raw: API.cmi.core.score.raw, statut: API.cmi.core.lesson_status,
       interactions: Object.values(API.renderCMIToJSONObject().cmi.interactions)
         .map((i) => [i.id, i.type, i.student_response, i.result]),
+      objectifs: Object.values(API.renderCMIToJSONObject().cmi.objectives).map((o) => [o.id, o.score.raw, o.status]),
     }));
-    egal(r.raw, note, "score rendu");
-    egal(r.statut, Number(note) >= 10 ? "passed" : "failed", "statut rendu, face au score de maîtrise 10");
+    let r = await Etat();
+    egal(r.raw, moyenne(note), "score rendu");
+    egal(r.statut, Number(moyenne(note)) >= 10 ? "passed" : "failed", "statut rendu, face au score de maîtrise 10");
     egal(r.interactions, [
-      ["ordre", "sequencing", Lettres(trie), "correct"],
-      ["ordre", "sequencing", Lettres(trie), "correct"],
+      ["ordre", "sequencing", Lettres(trie), "12"],
+      ["ordre", "sequencing", Lettres(trie), "12"],
     ], "interactions");
-    // The model's own list handed in again: 20, passed.
+    egal(r.objectifs, [["coupe", note, Number(note) >= 10 ? "passed" : "failed"], ["ordre", "12", "passed"]],
+      "objectifs rendus");
+    // The model's own list handed in again: 20 for the section, the mean
+    // with the order's 12 sent, passed.
     await nav().cadre(0);
     await c.ChargerParLeMenu(modele);
     await nav().cliquer("#Rendre");
     await Boites();
     const juste = await NoteDuRendu();
-    await nav().cadre(null);
-    r = await nav().executer(() => [API.cmi.core.score.raw, API.cmi.core.lesson_status]);
-    egal(r, [juste, "passed"], "la coupe du modèle rendue");
     egal(juste, "20", "note de la coupe du modèle");
+    await nav().cadre(null);
+    r = await Etat();
+    egal([r.raw, r.statut], ["16", "passed"], "la coupe du modèle rendue");
+    egal(r.objectifs, [["coupe", "20", "passed"], ["ordre", "12", "passed"]], "objectifs, la coupe du modèle rendue");
     const q = await Quitter();
     egal(q.appels.filter((f) => f === "LMSFinish").length, 1, "LMSFinish une fois");
     egal([q.appels[0], q.core.exit], ["LMSInitialize", ""], "premier appel, sortie après « Rendre »");

@@ -63,9 +63,11 @@ std::string SeuilRefuse();
 // "exercice-NN.html", the launch page of the exercise `numero` (1 .. 99).
 std::string PageExercicePaquet(int numero);
 
-// Where an installed program keeps its browser page, first found first:
-// beside the program, then in the shared data folder of an installation
-// (<dossier>/../share/strataloom/strataloom.html).
+// Where a program finds its browser page, first found first: beside the
+// program, then in the shared data folder of an installation
+// (<dossier>/../share/strataloom/strataloom.html), then in the source tree
+// of a program just built (<dossier>/../../build-web/strataloom.html, as
+// scripts/web.sh writes it beside build/bin).
 std::vector<std::string> EmplacementsPage(const std::string& dossierProgramme);
 // The first of them that is a regular file, or "".
 std::string TrouverPage(const std::string& dossierProgramme);

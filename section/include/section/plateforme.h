@@ -33,7 +33,9 @@
 #include <string_view>
 #include <vector>
 
+#include "section/chronologie.h"
 #include "section/exercice.h"
+#include "section/session.h"
 
 namespace section {
 
@@ -66,6 +68,25 @@ std::string ScorePlateforme(int points);
 // points as the platform compares it with the score), else `seuil` (0 ..
 // kNoteMax; half of kNoteMax when it is not a number in that range).
 bool Reussi(int points, std::string_view maitrise, double seuil);
+
+// What the platform's gradebook is told of a pupil's work. For an exercise
+// of two events or more the mark is the mean of the section's and the
+// order's in whole points, half up: (coupe + ordre + 1) / 2, the order
+// counting 0 until it is checked; an exercise of one event has no order to
+// give and its mark is the section's. Pass or fail compares that mark with
+// the pass mark (Reussi).
+struct BilanPlateforme {
+    int coupe = 0;              // the section's mark (Noter)
+    bool avecOrdre = false;     // the exercise has an order to give
+    std::optional<int> ordre;   // the order's mark (NoteOrdreDonne), once checked
+    int note = 0;               // the gradebook's mark
+};
+int NotePlateforme(int coupe, bool avecOrdre, std::optional<int> ordre);
+BilanPlateforme BilanDuTravail(const Session& modele, const Chronologie& c, const Session& eleve,
+                               const std::optional<OrdreDonne>& ordre);
+// What "Rendre" tells the pupil, in the current language: the section's
+// mark, the order's (or that it is not done) and the mark sent.
+std::string TexteRendu(const BilanPlateforme& b);
 
 // The cards of an order as a sequencing response: the letter of each card
 // (its list index written with one character, 1 .. 9 then a .. z),
