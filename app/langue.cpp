@@ -67,6 +67,13 @@ bool Traductions::Installer(Langue langue, const QString& dossier) {
             QCoreApplication::installTranslator(qt.get());
             traducteurs_.push_back(std::move(qt));
         }
+        // What that catalogue leaves in English ("Folder" in file dialogs),
+        // installed last so that it is asked first.
+        auto complements = std::make_unique<QTranslator>();
+        if (complements->load(QStringLiteral("qt_complements_fr"), dossier)) {
+            QCoreApplication::installTranslator(complements.get());
+            traducteurs_.push_back(std::move(complements));
+        }
         return true;
     }
     // Qt's own texts are English already.

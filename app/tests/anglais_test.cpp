@@ -14,6 +14,8 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextDocumentFragment>
+#include <QFileIconProvider>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "banc.h"
@@ -136,6 +138,11 @@ void TestAnglais::sansTraductionLisibleToutResteFrancais() {
     QCOMPARE(b.Action("Quitter1")->text(), QStringLiteral("&Quitter"));
     // The French window is French through and through: the check below sees it.
     QVERIFY(Francais(Textes(b.w.get())).size() > 20);
+    // So are Qt's own dialogs, where Qt's French leaves a word in English:
+    // a folder's kind in a file dialog, a button of a message box.
+    QTemporaryDir dossier;
+    QCOMPARE(QFileIconProvider().type(QFileInfo(dossier.path())), QStringLiteral("Dossier"));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
 }
 
 void TestAnglais::fenetreToutEnAnglais() {

@@ -86,6 +86,7 @@ attendu=$essai/attendu.txt
   for f in "$echantillons"/../aide/*.lst; do echo "usr/lib/strataloom/aide/$(basename "$f" .lst).png"; done
   for n in fenetre-verifier fenetre-ordonner fenetre-enseignant fiche-eleve fiche-corrige; do echo "usr/lib/strataloom/aide/$n.png"; done
   echo usr/lib/strataloom/traductions/strataloom_en.qm
+  echo usr/lib/strataloom/traductions/qt_complements_fr.qm
   echo usr/share/applications/fr.strataloom.Strataloom.desktop
   echo usr/share/metainfo/fr.strataloom.Strataloom.metainfo.xml
   echo usr/share/mime/packages/fr.strataloom.Strataloom.xml
