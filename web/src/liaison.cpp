@@ -10,11 +10,22 @@
 #include "enseignant_web.h"
 #include "exercice_web.h"
 #include "liaison.h"
+#include "section/evenements.h"
 #include "session_web.h"
 
 using namespace liaison;
 
 EMSCRIPTEN_BINDINGS(strataloom) {
+    // The kinds of event, as the session's commands take them
+    // (moteur.Evenement.Sedimentation...); the event table gives each row's.
+    emscripten::enum_<section::Evenement>("Evenement")
+        .value("Sedimentation", section::Evenement::Sedimentation)
+        .value("Volcanisme", section::Evenement::Volcanisme)
+        .value("Erosion", section::Evenement::Erosion)
+        .value("Plutonisme", section::Evenement::Plutonisme)
+        .value("Compression", section::Evenement::Compression)
+        .value("Chevauchement", section::Evenement::Chevauchement)
+        .value("Distension", section::Evenement::Distension);
     emscripten::function("evenements", &Evenements);
     emscripten::function("fichiersTextures", &FichiersTextures);
     emscripten::function("compterLignes", &CompterLignes);

@@ -13,8 +13,8 @@ namespace liaison {
 
 // --- tables_web.cpp ---
 
-// The event table for the page: [{tag, libelle, nom, bouton, menu, aide,
-// contexte, son, description}].
+// The event table for the page: [{evenement, tag, libelle, nom, bouton,
+// menu, aide, contexte, son, description}].
 emscripten::val Evenements();
 // The seven texture files' names, in the order the session takes them.
 emscripten::val FichiersTextures();

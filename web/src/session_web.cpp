@@ -46,20 +46,23 @@ int SessionWeb::DefinirTextures(val fichiers) {
     return session_.Prete() ? -1 : 7;
 }
 
-void SessionWeb::Appliquer(int tag) {
-    if (const std::optional<section::Evenement> e = section::EvenementDeTag(tag))
-        session_.Appliquer(*e);
+std::optional<section::Evenement> SessionWeb::Connu(section::Evenement e) {
+    return section::EvenementDeTag(section::Tag(e));
 }
 
-bool SessionWeb::Disponible(int tag) const {
-    const std::optional<section::Evenement> e = section::EvenementDeTag(tag);
-    return e && session_.RaisonRefus(*e).empty();
+void SessionWeb::Appliquer(section::Evenement e) {
+    if (const std::optional<section::Evenement> connu = Connu(e)) session_.Appliquer(*connu);
 }
 
-std::string SessionWeb::Raison(int tag) const {
-    const std::optional<section::Evenement> e = section::EvenementDeTag(tag);
-    if (!e) return {};
-    const std::string_view r = session_.RaisonRefus(*e);
+bool SessionWeb::Disponible(section::Evenement e) const {
+    const std::optional<section::Evenement> connu = Connu(e);
+    return connu && session_.RaisonRefus(*connu).empty();
+}
+
+std::string SessionWeb::Raison(section::Evenement e) const {
+    const std::optional<section::Evenement> connu = Connu(e);
+    if (!connu) return {};
+    const std::string_view r = session_.RaisonRefus(*connu);
     return r.empty() ? std::string() : section::TexteRaison(r);
 }
 

@@ -34,15 +34,16 @@ public:
     bool Prete() const { return session_.Prete(); }
     void Reinitialiser() { session_.Reinitialiser(); }
 
-    // The interactive event of tag 1..7; an unknown tag does nothing.
-    void Appliquer(int tag);
+    // The interactive event of kind `e`; a value outside the event table
+    // does nothing.
+    void Appliquer(section::Evenement e);
 
     bool Annuler() { return session_.Annuler(); }
     bool Annulable() const { return session_.annulable(); }
-    bool Disponible(int tag) const;
-    // Why the command of tag 1..7 is off, in the engine's words (UTF-8);
+    bool Disponible(section::Evenement e) const;
+    // Why the command of event `e` is off, in the engine's words (UTF-8);
     // empty when it is on.
-    std::string Raison(int tag) const;
+    std::string Raison(section::Evenement e) const;
 
     // Reset, then the file's lines replace the list and are replayed. A file
     // the file layer refuses leaves the reset section and its single line.
@@ -142,9 +143,9 @@ public:
     static val StructuresDe(const section::VueLegende& v);
     std::string TitreStructures() const;
 
-    // The tooltips of the command of tag 1..7 and of its "?" button:
+    // The tooltips of the command of event `e` and of its "?" button:
     // {commande, aide} (section::BullesEvenement).
-    val Bulles(int tag) const;
+    val Bulles(section::Evenement e) const;
 
     // The tints as a picture of the view's size, R G B A bytes like
     // vueRgba (section::PlanTeintes), every other pixel transparent.
@@ -173,6 +174,10 @@ public:
     std::string EtatJson() const;
 
 private:
+    // `e` when it is one of the event table's kinds (a value from the page
+    // may be anything), else nothing.
+    static std::optional<section::Evenement> Connu(section::Evenement e);
+
     section::Session session_;
     section::Raster modele_;
     bool modeleDeLExercice_ = false;  // modele_ is the open exercise's target

@@ -17,12 +17,14 @@ using emscripten::val;
 
 namespace liaison {
 
-// The event table for the page: tag, list word and caption, help context,
-// wave file and what the event does.
+// The event table for the page: the kind (the Evenement enumeration the
+// session's commands take), tag, list word and caption, help context, wave
+// file and what the event does.
 val Evenements() {
     val table = val::array();
     for (const section::TypeEvenement& e : section::kEvenements) {
         val ligne = val::object();
+        ligne.set("evenement", e.evenement);
         ligne.set("tag", e.tag);
         ligne.set("libelle", section::Utf8DeLigne(e.ligne));  // the list's word
         ligne.set("nom", section::NomEvenement(e.ligne));     // the captions
