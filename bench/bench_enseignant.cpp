@@ -11,6 +11,7 @@
 #include "banc.h"
 #include "feuille.h"
 #include "section/copies.h"
+#include "section/legende_vue.h"
 #include "section/serie.h"
 #include "section/note.h"
 #include "textures_essai.h"
@@ -60,6 +61,19 @@ void BM_SerieEtFiches(benchmark::State& st) {
         if (rendu::EcrireFiches(pdf, a, listes, titres)) st.SkipWithError("fiches non écrites");
     }
     st.counters["exercices"] = 30;
+}
+
+// One reading of a sheet's section (section::LireVueLegende: letters,
+// legend, structures), on the first exercise of the series of seed 2026:
+// what each picture of the sheets now pays once, where the pupil's page
+// and its key paid it five times.
+void BM_LectureVueFiche(benchmark::State& st) {
+    section::Session a = SessionSerie();
+    a.Charger(section::TirerSerie(a, Regles(2026)).front().liste);
+    for (auto _ : st) {
+        section::VueLegende v = section::LireVueLegende(a);
+        benchmark::DoNotOptimize(v);
+    }
 }
 
 // The same series of 30 every time (seed 2026, 6 events, every kind
@@ -139,6 +153,9 @@ void EnregistrerEnseignant() {
                                  BM_ReponseLaPlusLongue)
         ->Arg(static_cast<int>(section::kEvenementsNotesMax))
         ->Arg(static_cast<int>(section::kEvenementsNotesMax) + 1)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(std::string("Enseignant/LectureVueFiche/").append(taille).c_str(),
+                                 BM_LectureVueFiche)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(fiches.c_str(), BM_SerieEtFiches)
         ->Unit(benchmark::kMillisecond)

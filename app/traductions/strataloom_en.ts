@@ -2021,6 +2021,234 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
         <source>Rendre ton travail à la plateforme : la note de ta coupe et celle de ton ordre lui sont transmises. Tu peux encore le changer et le rendre à nouveau.</source>
         <translation>Hand your work in to the platform: the marks for your section and for your order are sent to it. You can still change it and hand it in again.</translation>
     </message>
+    <message>
+        <source>Applique d&apos;abord les événements de l&apos;exercice : la coupe de départ seule ne fait pas un exercice.</source>
+        <translation>Apply the exercise&apos;s events first: the starting section alone does not make an exercise.</translation>
+    </message>
+    <message>
+        <source>Exercice impossible à créer : %1</source>
+        <translation>Cannot create the exercise: %1</translation>
+    </message>
+    <message>
+        <source>Chargement impossible : %1 (%2).</source>
+        <translation>Cannot load %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Espace enseignant</source>
+        <translation>Teacher&apos;s space</translation>
+    </message>
+    <message>
+        <source>Fermer l&apos;espace enseignant</source>
+        <translation>Close the teacher&apos;s space</translation>
+    </message>
+    <message>
+        <source>Préparer une série</source>
+        <translation>Prepare a series</translation>
+    </message>
+    <message>
+        <source>Noter une classe</source>
+        <translation>Mark a class</translation>
+    </message>
+    <message>
+        <source>Nombre d&apos;exercices :</source>
+        <translation>Number of exercises:</translation>
+    </message>
+    <message>
+        <source>Événements par exercice :</source>
+        <translation>Events per exercise:</translation>
+    </message>
+    <message>
+        <source>Événements permis</source>
+        <translation>Allowed events</translation>
+    </message>
+    <message>
+        <source>Permettre : %1</source>
+        <translation>Allow: %1</translation>
+    </message>
+    <message>
+        <source>Graine :</source>
+        <translation>Seed:</translation>
+    </message>
+    <message>
+        <source>Graine de la série</source>
+        <translation>Seed of the series</translation>
+    </message>
+    <message>
+        <source>Nouvelle graine</source>
+        <translation>New seed</translation>
+    </message>
+    <message>
+        <source>Titre :</source>
+        <translation>Title:</translation>
+    </message>
+    <message>
+        <source>Datation relative</source>
+        <translation>Relative dating</translation>
+    </message>
+    <message>
+        <source>La graine doit être un nombre entier de 0 à 4294967295.</source>
+        <translation>The seed must be a whole number from 0 to 4294967295.</translation>
+    </message>
+    <message>
+        <source>Créer la série...</source>
+        <translation>Create the series...</translation>
+    </message>
+    <message>
+        <source>Exercice...</source>
+        <translation>Exercise...</translation>
+    </message>
+    <message>
+        <source>aucun exercice choisi</source>
+        <translation>no exercise chosen</translation>
+    </message>
+    <message>
+        <source>Copies...</source>
+        <translation>Answers...</translation>
+    </message>
+    <message>
+        <source>Élève</source>
+        <translation>Pupil</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Note /20</source>
+        <translation>Mark /20</translation>
+    </message>
+    <message>
+        <source>Ordre /20</source>
+        <translation>Order /20</translation>
+    </message>
+    <message>
+        <source>Remarque</source>
+        <translation>Remark</translation>
+    </message>
+    <message>
+        <source>Notes de la classe</source>
+        <translation>The class&apos;s marks</translation>
+    </message>
+    <message>
+        <source>Enregistrer en CSV...</source>
+        <translation>Save as CSV...</translation>
+    </message>
+    <message>
+        <source>Le titre de l&apos;exercice, tel que les élèves le liront :</source>
+        <translation>The title of the exercise, as the pupils will read it:</translation>
+    </message>
+    <message>
+        <source>Exercice enregistré : %1</source>
+        <translation>Exercise saved: %1</translation>
+    </message>
+    <message>
+        <source>L&apos;exercice est enregistré, mais sa coupe ne suffit pas à retrouver l&apos;ordre de ses événements :
+%1
+Les élèves risquent d&apos;être refusés en lisant correctement la coupe.</source>
+        <translation>The exercise is saved, but its section is not enough to find the order of its events:
+%1
+Pupils may be refused although they read the section correctly.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir l&apos;exercice %1 : %2</source>
+        <translation>Cannot open the exercise %1: %2</translation>
+    </message>
+    <message>
+        <source>L&apos;exercice %1 a été préparé avec d&apos;autres images de roches : sa coupe ne peut pas être refaite ici.</source>
+        <translation>The exercise %1 was prepared with other rock pictures: its section cannot be rebuilt here.</translation>
+    </message>
+    <message>
+        <source>Bravo : ta coupe est exactement celle du modèle.</source>
+        <translation>Well done: your section is exactly the model&apos;s.</translation>
+    </message>
+    <message>
+        <source>Ta coupe n&apos;est pas encore celle du modèle : les zones en magenta diffèrent.</source>
+        <translation>Your section is not the model&apos;s yet: the areas in magenta differ.</translation>
+    </message>
+    <message>
+        <source>Note : %1/20</source>
+        <translation>Mark: %1/20</translation>
+    </message>
+    <message>
+        <source>Réponse impossible à enregistrer : %1</source>
+        <translation>Cannot save the answer: %1</translation>
+    </message>
+    <message>
+        <source>Ta réponse à l&apos;exercice n&apos;a pas été enregistrée.<byte value="xd"/>Veux-tu l&apos;enregistrer ?</source>
+        <translation>Your answer to the exercise has not been saved.<byte value="xd"/>Do you want to save it?</translation>
+    </message>
+    <message>
+        <source>La liste des événements n&apos;a pas été sauvée.<byte value="xd"/>Voulez-vous la sauver ?</source>
+        <translation>The event list has not been saved.<byte value="xd"/>Do you want to save it?</translation>
+    </message>
+    <message>
+        <source>Ordonner les événements</source>
+        <translation>Put the events in order</translation>
+    </message>
+    <message>
+        <source>Range les événements du plus ancien (en haut) au plus récent (en bas). Fais glisser une carte, ou choisis-la puis appuie sur « Monter » ou « Descendre » (Alt+Haut, Alt+Bas).</source>
+        <translation>Put the events in order from the oldest (at the top) to the most recent (at the bottom). Drag a card, or choose it and press “Move up” or “Move down” (Alt+Up, Alt+Down).</translation>
+    </message>
+    <message>
+        <source>Événements à ranger</source>
+        <translation>Events to order</translation>
+    </message>
+    <message>
+        <source>Monter</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>Descendre</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>(choisis un principe)</source>
+        <translation>(choose a principle)</translation>
+    </message>
+    <message>
+        <source>(choisis une formation)</source>
+        <translation>(choose a formation)</translation>
+    </message>
+    <message>
+        <source>&amp;Principe :</source>
+        <translation>&amp;Principle:</translation>
+    </message>
+    <message>
+        <source>&amp;Montré par :</source>
+        <translation>&amp;Shown by:</translation>
+    </message>
+    <message>
+        <source>La première carte, la plus ancienne, n&apos;a pas à être justifiée.</source>
+        <translation>The first card, the oldest, needs no justification.</translation>
+    </message>
+    <message>
+        <source>Justifie « %1 » : quel principe la date par rapport à une carte placée avant elle, et quelle formation ou structure le montre ?</source>
+        <translation>Justify “%1”: which principle dates it against a card placed before it, and which formation or structure shows it?</translation>
+    </message>
+    <message>
+        <source>Vérifier</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Résultat de la vérification</source>
+        <translation>Result of the check</translation>
+    </message>
+    <message>
+        <source>Coupe à expliquer</source>
+        <translation>Section to explain</translation>
+    </message>
+    <message>
+        <source>Ton nom, pour ton professeur :</source>
+        <translation>Your name, for your teacher:</translation>
+    </message>
+    <message>
+        <source>Exercice « %1 » : construis la coupe du modèle. Appuie sur la coupe pour voir le modèle, puis choisis « Vérifier ma coupe » dans le menu Exercice.</source>
+        <translation>Exercise “%1”: build the model&apos;s section. Press on the section to see the model, then choose “Check my section” in the Exercise menu.</translation>
+    </message>
+    <message>
+        <source>Enregistrer ma réponse</source>
+        <translation>Save my answer</translation>
+    </message>
 </context>
 <context>
     <name>Paquet</name>

@@ -80,9 +80,10 @@ void TableauEvenements(QPainter& p, const QRect& zone, int evenements) {
 }
 
 // The pupil's page: title, the section to rebuild cropped to its rocks,
-// its legend, the table of events to order and justify.
-void PageEleve(QPainter& p, QRect page, const QString& titre, const section::Session& a, int evenements,
-               std::optional<std::uint32_t> graine) {
+// its legend, the table of events to order and justify; `v` is the
+// reading of a's view (section::LireVueLegende).
+void PageEleve(QPainter& p, QRect page, const QString& titre, const section::Session& a,
+               const section::VueLegende& v, int evenements, std::optional<std::uint32_t> graine) {
     page = AvecPied(p, page, graine);
     const section::Raster& cible = a.vue();
     int y = page.top();
@@ -98,7 +99,7 @@ void PageEleve(QPainter& p, QRect page, const QString& titre, const section::Ses
     const int haut = section::HautImprimeFiche(cible);
     const int hauteurVue = std::max(1, cible.height() - haut), largeurVue = std::max(1, cible.width());
     const QFont policeLegende = Police(9);
-    const int lignesLegende = LignesDeLegende(a);
+    const int lignesLegende = LignesDeLegende(v);
     const int hauteurLegende = lignesLegende * (QFontMetrics(policeLegende, p.device()).height() * 5 / 4) + Mm(4);
     const int tableau = (evenements + 1) * Mm(9);
     const int reste = page.bottom() - y - hauteurLegende - Mm(6);
@@ -111,19 +112,19 @@ void PageEleve(QPainter& p, QRect page, const QString& titre, const section::Ses
     papier.impression = true;
     papier.lettres = false;
     papier.roches = true;
-    p.drawImage(cadre, VueAnnotee(a, papier), QRect(0, haut, largeurVue, hauteurVue));
+    p.drawImage(cadre, VueAnnotee(a, v, papier), QRect(0, haut, largeurVue, hauteurVue));
     // The letters drawn on paper at the picture's scale, sharp at any size.
     p.save();
     p.setClipRect(cadre);
     const double echelle = static_cast<double>(cadre.width()) / largeurVue;
     p.translate(cadre.left(), cadre.top() - haut * echelle);
     p.scale(echelle, static_cast<double>(cadre.height()) / hauteurVue);
-    DessinerLettres(p, a);
+    DessinerLettres(p, v);
     p.restore();
     p.setPen(QPen(Qt::black, Mm(0.3)));
     p.drawRect(cadre);
     y = cadre.bottom() + Mm(3);
-    y += DessinerLegende(p, QRect(page.left(), y, page.width(), hauteurLegende), a, papier, policeLegende);
+    y += DessinerLegende(p, QRect(page.left(), y, page.width(), hauteurLegende), a, v, papier, policeLegende);
     y += Mm(3);
     TableauEvenements(p, QRect(page.left(), y, page.width(), page.bottom() - y), evenements);
 }
@@ -216,13 +217,17 @@ std::optional<QByteArray> DocumentFiches(section::Session& a, const std::vector<
         if (!p.isActive()) return std::nullopt;
         const QRect page(0, 0, pdf.width(), pdf.height());
         // Every pupil's page first, so that the pupils' pages print as one
-        // bundle and the keys as another.
+        // bundle and the keys as another. Each section's view is read once;
+        // its key names the same rocks.
+        std::vector<std::vector<section::EntreeLegende>> roches(n);
         for (std::size_t i = 0; i < n; ++i) {
             if (i > 0) pdf.newPage();
             Lettres(a, i, graine);
             a.Charger(listes[i]);
+            const section::VueLegende v = section::LireVueLegende(a);
             const int evenements = listes[i].empty() ? 0 : static_cast<int>(listes[i].size()) - 1;
-            PageEleve(p, page, titres[i], a, evenements, graine);
+            PageEleve(p, page, titres[i], a, v, evenements, graine);
+            roches[i] = v.entrees;
         }
         for (std::size_t i = 0; i < n; ++i) {
             const section::Liste& liste = listes[i];
@@ -238,8 +243,7 @@ std::optional<QByteArray> DocumentFiches(section::Session& a, const std::vector<
             Lettres(a, i, graine);
             a.Charger(liste);
             pdf.newPage();
-            PageCorrige(p, page, titres[i], liste, section::CleDesOrdres(a), section::LireVueLegende(a).entrees,
-                        etapes, graine);
+            PageCorrige(p, page, titres[i], liste, section::CleDesOrdres(a), roches[i], etapes, graine);
         }
         if (!p.end()) return std::nullopt;
     }

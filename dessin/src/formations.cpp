@@ -183,7 +183,10 @@ void DessinerEchantillon(QPainter& p, const QRect& zone, section::Roche r, doubl
 }
 
 QImage VueAnnotee(const section::Session& s, const Affichage& a) {
-    const section::VueLegende v = section::LireVueLegende(s);
+    return VueAnnotee(s, section::LireVueLegende(s), a);
+}
+
+QImage VueAnnotee(const section::Session& s, const section::VueLegende& v, const Affichage& a) {
     QImage img = ImageDeBase(s, v, a);
     if (img.isNull()) return img;
     if (a.lettres || a.teintes) {
@@ -195,28 +198,38 @@ QImage VueAnnotee(const section::Session& s, const Affichage& a) {
     return img;
 }
 
-QStringList TextesLegende(const section::Session& s) {
-    const section::VueLegende v = section::LireVueLegende(s);
+QStringList TextesLegende(const section::Session& s) { return TextesLegende(s, section::LireVueLegende(s)); }
+
+QStringList TextesLegende(const section::Session& s, const section::VueLegende& v) {
     QStringList l;
     for (const section::LigneLegende& ligne : section::LignesLegende(s, v)) l << QString::fromStdString(ligne.texte);
     for (const section::Structure& st : v.structures) l << QString::fromStdString(section::TexteStructure(st));
     return l;
 }
 
-int LignesDeLegende(const section::Session& s) {
-    const section::VueLegende v = section::LireVueLegende(s);
+int LignesDeLegende(const section::Session& s) { return LignesDeLegende(section::LireVueLegende(s)); }
+
+int LignesDeLegende(const section::VueLegende& v) {
     return static_cast<int>(v.entrees.size() + (v.structures.empty() ? 0 : v.structures.size() + 1));
 }
 
 int LargeurLegende(const section::Session& s, const QFontMetrics& m) {
+    return LargeurLegende(s, section::LireVueLegende(s), m);
+}
+
+int LargeurLegende(const section::Session& s, const section::VueLegende& v, const QFontMetrics& m) {
     int texte = m.horizontalAdvance(QString::fromStdString(section::TitreStructures()));
-    for (const QString& l : TextesLegende(s)) texte = std::max(texte, m.horizontalAdvance(l));
+    for (const QString& l : TextesLegende(s, v)) texte = std::max(texte, m.horizontalAdvance(l));
     return m.height() * 2 + texte + m.height() / 2;
 }
 
 int DessinerLegende(QPainter& p, const QRect& zone, const section::Session& s, const Affichage& a,
                     const QFont& police) {
-    const section::VueLegende v = section::LireVueLegende(s);
+    return DessinerLegende(p, zone, s, section::LireVueLegende(s), a, police);
+}
+
+int DessinerLegende(QPainter& p, const QRect& zone, const section::Session& s, const section::VueLegende& v,
+                    const Affichage& a, const QFont& police) {
     const std::vector<section::LigneLegende> legende = section::LignesLegende(s, v);
     if (legende.empty() && v.structures.empty()) return 0;
     QImage vue = ImageDeBase(s, v, a);
@@ -286,12 +299,13 @@ int DessinerLegende(QPainter& p, const QRect& zone, const section::Session& s, c
 }
 
 QImage FeuilleFormations(const section::Session& s, const Affichage& a) {
-    const QImage vue = VueAnnotee(s, a);
+    const section::VueLegende v = section::LireVueLegende(s);
+    const QImage vue = VueAnnotee(s, v, a);
     if (vue.isNull()) return vue;
     QFont police(QStringLiteral("DejaVu Sans"));
     police.setPixelSize(13);
     const int marge = 8;
-    const int lignes = LignesDeLegende(s);
+    const int lignes = LignesDeLegende(v);
     const int hauteurLigne = QFontMetrics(police).height() + QFontMetrics(police).height() / 4;
     QImage feuille(vue.width(), vue.height() + 2 * marge + lignes * hauteurLigne, QImage::Format_RGB32);
     feuille.fill(Qt::white);
@@ -299,20 +313,22 @@ QImage FeuilleFormations(const section::Session& s, const Affichage& a) {
     p.drawImage(0, 0, vue);
     p.setRenderHint(QPainter::TextAntialiasing);
     DessinerLegende(p, QRect(marge, vue.height() + marge, vue.width() - 2 * marge, lignes * hauteurLigne + 1), s,
-                    a, police);
+                    v, a, police);
     return feuille;
 }
 
 QImage ImageLegende(const section::Session& s, const Affichage& a, const QFont& police, const QColor& fond,
                     int largeurMin) {
-    if (TextesLegende(s).isEmpty()) return {};
+    const section::VueLegende v = section::LireVueLegende(s);
+    if (TextesLegende(s, v).isEmpty()) return {};
     const QFontMetrics m(police);
     const int hauteurLigne = m.height() + m.height() / 4;
-    QImage image(std::max(largeurMin, LargeurLegende(s, m)), LignesDeLegende(s) * hauteurLigne + 2, QImage::Format_RGB32);
+    QImage image(std::max(largeurMin, LargeurLegende(s, v, m)), LignesDeLegende(v) * hauteurLigne + 2,
+                 QImage::Format_RGB32);
     image.fill(fond);
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);
-    DessinerLegende(p, QRect(0, 1, image.width(), image.height() - 1), s, a, police);
+    DessinerLegende(p, QRect(0, 1, image.width(), image.height() - 1), s, v, a, police);
     return image;
 }
 

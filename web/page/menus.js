@@ -119,14 +119,14 @@ function ArticlesEvenements(evenements, commandes) {
     const b = Bouton(e.menu, "menuitem");
     b.dataset.tag = e.tag;
     b.textContent = e.nom;
-    b.addEventListener("click", () => commandes.Evenement(e.tag));
+    b.addEventListener("click", () => commandes.Evenement(e.evenement));
     return b;
   });
 }
 
 // Builds the bar in <nav id="menus"> from the engine's menus (moteur.menus())
 // and event table; `commandes` maps each command's name to its handler,
-// "Evenement" taking the event's tag.
+// "Evenement" taking the kind of event (moteur.Evenement).
 export function ConstruireMenus(menus, evenements, commandes) {
   barre = document.getElementById("menus");
   for (const m of menus) {

@@ -7,6 +7,7 @@
 import { TexturesEmbarquees, MoteurEmbarque } from "./donnees.js";
 import { TEXTES, ChoisirLangue, Remplir } from "./textes.js";
 import { Vue } from "./vue.js";
+import { Comparaison } from "./comparaison.js";
 import { ConstruireMenus } from "./menus.js";
 import { PoserLibelles } from "./libelles.js";
 import { Formations } from "./formations.js";
@@ -25,16 +26,13 @@ const Fenetre = (() => {
   let moteur = null;
   let session = null;
   let table = []; // the engine's event table
-  const boutons = new Map(); // tag -> event button
-  const articles = new Map(); // tag -> menu item
-  const boutonsAide = new Map(); // tag -> "?" button
+  // By the engine's kind of event (moteur.Evenement), as the table gives it:
+  const boutons = new Map(); // kind -> event button
+  const articles = new Map(); // kind -> menu item
+  const boutonsAide = new Map(); // kind -> "?" button
   const annuler = document.getElementById("Annuler");
   let annuler1 = null; // the menu's, once the bar is built
   const liste = document.getElementById("ListBox1");
-  const zone = document.getElementById("zone-vue");
-  const visu = document.getElementById("Visu");
-  const coucheModele = document.getElementById("couche-modele");
-  let vueActive = false; // the view reacts to presses once a model is loaded
   let premierDessin = false;
   // Off until the start-up has asked whether to take back a kept list.
   let conserver = false;
@@ -49,7 +47,7 @@ const Fenetre = (() => {
       b.id = e.bouton;
       b.dataset.tag = e.tag;
       b.textContent = e.nom;
-      b.addEventListener("click", () => SedimClick(e.tag));
+      b.addEventListener("click", () => AppliquerEvenement(e.evenement));
       const aide = document.createElement("button");
       aide.type = "button";
       aide.id = e.aide;
@@ -57,11 +55,11 @@ const Fenetre = (() => {
       aide.dataset.tag = e.contexte;
       aide.textContent = "?";
       aide.setAttribute("aria-label", "? " + e.nom);
-      aide.addEventListener("click", () => AideBt1Click(e.contexte));
+      aide.addEventListener("click", () => AideEvenement(e));
       panneau.append(b, aide);
-      boutons.set(e.tag, b);
-      boutonsAide.set(e.tag, aide);
-      articles.set(e.tag, document.getElementById(e.menu));
+      boutons.set(e.evenement, b);
+      boutonsAide.set(e.evenement, aide);
+      articles.set(e.evenement, document.getElementById(e.menu));
     }
   }
 
@@ -95,23 +93,23 @@ const Fenetre = (() => {
 
   function AppliquerDisponibilite() {
     for (const e of table) {
-      const actif = session.disponible(e.tag);
-      boutons.get(e.tag).disabled = !actif;
-      articles.get(e.tag).disabled = !actif;
+      const actif = session.disponible(e.evenement);
+      boutons.get(e.evenement).disabled = !actif;
+      articles.get(e.evenement).disabled = !actif;
       // What the event does and why it is off, in the engine's words.
-      const bulles = session.bulles(e.tag);
-      boutons.get(e.tag).title = bulles.commande;
-      articles.get(e.tag).title = bulles.commande;
-      boutonsAide.get(e.tag).title = bulles.aide;
+      const bulles = session.bulles(e.evenement);
+      boutons.get(e.evenement).title = bulles.commande;
+      articles.get(e.evenement).title = bulles.commande;
+      boutonsAide.get(e.evenement).title = bulles.aide;
     }
     const u = session.annulable();
     annuler.disabled = !u;
     annuler1.disabled = !u;
   }
 
-  // Black captions, except red for the "?" of tag `rouge` (1..7).
+  // Black captions, except red for the "?" of the event `rouge` (none: null).
   function CouleursAide(rouge) {
-    for (const [tag, b] of boutonsAide) b.classList.toggle("derniere", tag === rouge);
+    for (const [evenement, b] of boutonsAide) b.classList.toggle("derniere", evenement === rouge);
   }
 
   // A command that the refresh disabled under the keyboard's focus hands
@@ -147,30 +145,31 @@ const Fenetre = (() => {
 
   // --- Events, undo, return to start ---
 
-  function SedimClick(k) {
-    if (!session.disponible(k)) return;
-    const e = table[k - 1];
+  // The event of kind `evenement` (moteur.Evenement), when it is on.
+  function AppliquerEvenement(evenement) {
+    const e = table.find((l) => l.evenement === evenement);
+    if (!e || !session.disponible(evenement)) return;
     // The sound of the previous event stops here, even when silent.
     Son.Fermer();
-    CouleursAide(k);
+    CouleursAide(evenement);
     Son.Jouer(e.son);
-    session.appliquer(k);
+    session.appliquer(evenement);
     Rafraichir();
   }
 
-  function AnnulerClick() {
+  function Annuler() {
     annuler.disabled = true;
     annuler1.disabled = true;
-    CouleursAide(0);
+    CouleursAide(null);
     const fait = session.annuler();
     Rafraichir();
     if (!fait) Boites.Simple(TEXTES.retourImpossible);
   }
 
-  function InitProfil() {
+  function RetourDebut() {
     session.reinitialiser();
     Rafraichir();
-    CouleursAide(0);
+    CouleursAide(null);
   }
 
   // --- List files ---
@@ -188,15 +187,15 @@ const Fenetre = (() => {
     return true;
   }
   // The list saved (not exported as text) is the work last saved, as in the window.
-  async function Sauver1Click() {
+  async function EnregistrerListe() {
     const fait = await TelechargerListe(TEXTES.nomListe, "application/octet-stream");
     if (fait) Exercices.Enregistre();
     return fait;
   }
-  const Exporterliste1Click = () => TelechargerListe(TEXTES.nomTexte, "text/plain");
+  const ExporterListe = () => TelechargerListe(TEXTES.nomTexte, "text/plain");
 
   const choixListe = document.getElementById("choix-liste");
-  const Charger1Click = () => Fichiers.Choisir(choixListe);
+  const ChargerListe = () => Fichiers.Choisir(choixListe);
   // True when the file's list is on screen, false when refused, null
   // when the file is not a list.
   async function LireListe(f) {
@@ -207,7 +206,7 @@ const Fenetre = (() => {
     if (!lue) session.reinitialiser();
     else Exercices.Enregistre();
     Rafraichir();
-    CouleursAide(0);
+    CouleursAide(null);
     return lue;
   }
   Fichiers.SurChoix(choixListe, async (f) => {
@@ -216,14 +215,9 @@ const Fenetre = (() => {
 
   // --- Model and pictures ---
 
-  function ActiverVue() {
-    vueActive = true;
-    zone.classList.add("comparable");
-    zone.title = TEXTES.clicModele;
-    zone.tabIndex = 0;
-  }
+  const ActiverVue = () => Comparaison.Activer(TEXTES.clicModele);
 
-  function ChargerModele(octets) {
+  function PrendreModele(octets) {
     if (!session.chargerModele(octets)) return false;
     Vue.AfficherModele(session, Formations.roches());
     ActiverVue();
@@ -231,11 +225,11 @@ const Fenetre = (() => {
   }
 
   const choixModele = document.getElementById("choix-modele");
-  const Importermodle1Click = () => Fichiers.Choisir(choixModele);
+  const ChargerModele = () => Fichiers.Choisir(choixModele);
   // True once the picture is the model and kept for the tab.
   async function LireModele(f) {
     const octets = await Fichiers.Lire(f, moteur.octetsModeleMax());
-    if (octets === null || !ChargerModele(octets)) return false;
+    if (octets === null || !PrendreModele(octets)) return false;
     Conservation.GarderModele(octets);
     return true;
   }
@@ -243,51 +237,9 @@ const Fenetre = (() => {
     if (session && !(await Conservation.Suivre(LireModele(f)))) await Boites.Erreur(TEXTES.impossibleDeCharger);
   });
 
-  let comparaison = false;
-  function MontrerModele(oui) {
-    comparaison = oui;
-    coucheModele.hidden = !oui;
-    visu.setAttribute("aria-hidden", String(oui));
-    zone.classList.toggle("comparaison", oui);
-  }
-
-  // A press of the primary button (the left mouse button, a finger, the
-  // pen's tip) shows the model until the release.
-  zone.addEventListener("pointerdown", (e) => {
-    if (!vueActive || e.button !== 0) return;
-    e.preventDefault();
-    try {
-      zone.setPointerCapture(e.pointerId);
-    } catch (x) {
-      // not capturable: the release still reaches the view
-    }
-    MontrerModele(true);
-  });
-  const Relacher = () => {
-    if (comparaison) MontrerModele(false);
-  };
-  zone.addEventListener("pointerup", Relacher);
-  zone.addEventListener("pointercancel", Relacher);
-  zone.addEventListener("lostpointercapture", Relacher);
-  // With another button already held, a release shows only as a move.
-  zone.addEventListener("pointermove", (e) => {
-    if (comparaison && e.button >= 0 && !(e.buttons & (1 << e.button))) Relacher();
-  });
-  zone.addEventListener("contextmenu", (e) => e.preventDefault());
-  // From the keyboard: Space or Enter held on the view.
-  zone.addEventListener("keydown", (e) => {
-    if (!vueActive || (e.key !== " " && e.key !== "Enter")) return;
-    e.preventDefault();
-    if (!e.repeat) MontrerModele(true);
-  });
-  zone.addEventListener("keyup", (e) => {
-    if (e.key === " " || e.key === "Enter") Relacher();
-  });
-  zone.addEventListener("blur", Relacher);
-
   // "Sauver en tant que modèle" and "Exporter l'image affichée": the view
   // as the desktop's BMP, both.
-  async function ExporterImage1Click() {
+  async function ExporterImage() {
     if (!session.prete()) return;
     const octets = session.vueBmp().slice();
     const choisi = await Saisie.NomDeFichier(TEXTES.nomImage);
@@ -296,10 +248,11 @@ const Fenetre = (() => {
 
   // --- Help, warning, sounds, about box ---
 
-  const Aide1Click = () => Aide.Montrer(0);
-  const AideBt1Click = (contexte) => Aide.Montrer(contexte);
-  const Avertissement1Click = () => Boites.Information(TEXTES.avertissement);
-  const Apropos1Click = () => Boites.APropos();
+  const MontrerAide = () => Aide.Montrer(0);
+  // The help page of the event of row `e` of the engine's table.
+  const AideEvenement = (e) => Aide.Montrer(e.contexte);
+  const Avertissement = () => Boites.Information(TEXTES.avertissement);
+  const APropos = () => Boites.APropos();
 
   const uneBoiteOuverte = () => !!document.querySelector("dialog[open]");
 
@@ -317,21 +270,21 @@ const Fenetre = (() => {
 
   // The menu bar's commands (the engine's names) and their handlers.
   const COMMANDES = {
-    ChargerModele: Importermodle1Click,
-    EnregistrerModele: ExporterImage1Click,
-    ExporterImage: ExporterImage1Click,
-    ChargerListe: Charger1Click,
-    EnregistrerListe: Sauver1Click,
-    ExporterListe: Exporterliste1Click,
-    Evenement: (tag) => SedimClick(tag),
-    Annuler: AnnulerClick,
-    RetourDebut: InitProfil,
+    ChargerModele,
+    EnregistrerModele: ExporterImage,
+    ExporterImage,
+    ChargerListe,
+    EnregistrerListe,
+    ExporterListe,
+    Evenement: AppliquerEvenement,
+    Annuler,
+    RetourDebut,
     Lettres: () => Formations.BasculerLettres(),
     Teintes: () => Formations.BasculerTeintes(),
     Roches: () => {
       const roches = Formations.BasculerRoches();
       // The model pressed shows the same picture as the section.
-      if (vueActive) Vue.AfficherModele(session, roches);
+      if (Comparaison.active()) Vue.AfficherModele(session, roches);
       return roches;
     },
     Legende: () => Formations.OuvrirLegende(),
@@ -343,13 +296,13 @@ const Fenetre = (() => {
     CreerExercice: () => Enseignant.CreerExercice(),
     EspaceEnseignant: () => Enseignant.Ouvrir(),
     ExporterScorm: () => Paquet.Exporter(),
-    Aide: Aide1Click,
-    Avertissement: Avertissement1Click,
-    APropos: Apropos1Click,
+    Aide: MontrerAide,
+    Avertissement,
+    APropos,
   };
 
-  document.getElementById("Annuler").addEventListener("click", AnnulerClick);
-  document.getElementById("Efface").addEventListener("click", InitProfil);
+  document.getElementById("Annuler").addEventListener("click", Annuler);
+  document.getElementById("Efface").addEventListener("click", RetourDebut);
 
   // --- Start-up ---
 
@@ -370,7 +323,7 @@ const Fenetre = (() => {
   function Reprendre(octets) {
     if (session.chargerListe(octets) !== 0) session.reinitialiser();
     Rafraichir();
-    CouleursAide(0);
+    CouleursAide(null);
   }
 
   // Resolved once the first section is drawn, before the start-up boxes.
@@ -419,14 +372,14 @@ const Fenetre = (() => {
     Exercices.Installer(moteur, session, {
       Rafraichir: () => {
         Rafraichir();
-        CouleursAide(0);
+        CouleursAide(null);
       },
       ModeleDeLExercice: () => {
         Formations.MontrerRoches();
         Vue.AfficherModele(session, true);
         ActiverVue();
       },
-      EnregistrerListe: Sauver1Click,
+      EnregistrerListe,
     });
     Enseignant.Installer(moteur, session);
     Paquet.Installer(moteur, session);
@@ -435,7 +388,7 @@ const Fenetre = (() => {
     if (defaut < 0 && (await Plateforme.Demarrer(moteur, session))) {
       conserver = true;
       Rafraichir();
-      CouleursAide(0);
+      CouleursAide(null);
       signalerPret();
       return;
     }
@@ -448,9 +401,9 @@ const Fenetre = (() => {
     const revenue = reprise && document.wasDiscarded === true;
     if (revenue) Reprendre(reprise.octets);
     else Rafraichir();
-    CouleursAide(0);
+    CouleursAide(null);
     const modeleGarde = Conservation.ModeleGarde();
-    if (modeleGarde && !avecExercice) ChargerModele(modeleGarde);
+    if (modeleGarde && !avecExercice) PrendreModele(modeleGarde);
     signalerPret();
     if (defaut >= 0) {
       await Boites.Erreur(TEXTES.texturesAbsentes);
@@ -458,7 +411,7 @@ const Fenetre = (() => {
     }
     if (!revenue) {
       // The warning comes up over the new window before anything else.
-      await Avertissement1Click();
+      await Avertissement();
       if (reprise) {
         if ((await ProposerReprise(reprise)) === "reprendre") Reprendre(reprise.octets);
         else Conservation.GarderListe(session.texteListe().slice());
@@ -467,7 +420,7 @@ const Fenetre = (() => {
     conserver = true;
     Exercices.ReprendreEnregistre();
     Rafraichir();
-    CouleursAide(0);
+    CouleursAide(null);
     // A link that carries an exercise opens it as any other opening does,
     // once the work it would replace is on screen; the kept exercise's own
     // link leaves that work as it is.
@@ -486,7 +439,7 @@ const Fenetre = (() => {
     garde: () => Conservation.Garde(),
     session: () => session,
     moteur: () => moteur,
-    comparaison: () => comparaison,
+    comparaison: () => Comparaison.enCours(),
     textes: TEXTES,
     boites: Boites,
     aide: Aide,

@@ -61,8 +61,8 @@ val EnseignantWeb::CreerExercice(const section::Session& eleve, const std::strin
     using section::Texte;
     val r = val::object();
     if (SansEvenement(eleve.liste())) {
-        r.set("raison", Texte("FenetrePrincipale", "Applique d'abord les événements de l'exercice : la coupe de départ "
-                                                   "seule ne fait pas un exercice."));
+        r.set("raison", Texte("Page", "Applique d'abord les événements de l'exercice : la coupe de départ "
+                                      "seule ne fait pas un exercice."));
         return r;
     }
     // Made as the renderer makes it: the list replayed on a section of its
@@ -72,7 +72,7 @@ val EnseignantWeb::CreerExercice(const section::Session& eleve, const std::strin
     a.Charger(eleve.liste());
     section::Exercice e;
     if (const std::string raison = section::ExerciceDeSession(a, titre, e); !raison.empty()) {
-        r.set("raison", section::Remplir(Texte("FenetrePrincipale", "Exercice impossible à créer : %1"), {raison}));
+        r.set("raison", section::Remplir(Texte("Page", "Exercice impossible à créer : %1"), {raison}));
         return r;
     }
     r.set("octets", Copie(section::TexteExercice(e)));
@@ -199,7 +199,7 @@ val EnseignantWeb::NoterClasse(const section::Textures& textures, const std::str
     val r = val::object();
     section::Corrige cle;
     if (const std::string raison = section::LireCorrige(modele, cle); !raison.empty()) {
-        r.set("raison", section::Remplir(section::Texte("FenetreEnseignant", "Chargement impossible : %1 (%2)."),
+        r.set("raison", section::Remplir(section::Texte("Page", "Chargement impossible : %1 (%2)."),
                                          {nomModele, raison}));
         return r;
     }
@@ -241,46 +241,46 @@ val TextesEnseignant() {
     using section::Texte;
     val t = val::object();
     const auto mettre = [&](const char* nom, std::string texte) { t.set(nom, std::move(texte)); };
-    mettre("titre", Texte("FenetreEnseignant", "Espace enseignant"));
-    mettre("fermerEspace", Texte("FenetreEnseignant", "Fermer l'espace enseignant"));
-    mettre("ongletSerie", Texte("FenetreEnseignant", "Préparer une série"));
-    mettre("ongletClasse", Texte("FenetreEnseignant", "Noter une classe"));
-    mettre("nombre", Texte("FenetreEnseignant", "Nombre d'exercices :"));
-    mettre("evenements", Texte("FenetreEnseignant", "Événements par exercice :"));
-    mettre("permis", Texte("FenetreEnseignant", "Événements permis"));
-    mettre("permettre", Texte("FenetreEnseignant", "Permettre : %1"));
-    mettre("graine", Texte("FenetreEnseignant", "Graine :"));
-    mettre("graineSerie", Texte("FenetreEnseignant", "Graine de la série"));
-    mettre("nouvelleGraine", Texte("FenetreEnseignant", "Nouvelle graine"));
-    mettre("titreSerie", Texte("FenetreEnseignant", "Titre :"));
-    mettre("titreDefaut", Texte("FenetreEnseignant", "Datation relative"));
-    mettre("graineInvalide", Texte("FenetreEnseignant", "La graine doit être un nombre entier de 0 à 4294967295."));
-    mettre("telechargerSerie", Texte("FenetreEnseignant", "Créer la série..."));
+    mettre("titre", Texte("Page", "Espace enseignant"));
+    mettre("fermerEspace", Texte("Page", "Fermer l'espace enseignant"));
+    mettre("ongletSerie", Texte("Page", "Préparer une série"));
+    mettre("ongletClasse", Texte("Page", "Noter une classe"));
+    mettre("nombre", Texte("Page", "Nombre d'exercices :"));
+    mettre("evenements", Texte("Page", "Événements par exercice :"));
+    mettre("permis", Texte("Page", "Événements permis"));
+    mettre("permettre", Texte("Page", "Permettre : %1"));
+    mettre("graine", Texte("Page", "Graine :"));
+    mettre("graineSerie", Texte("Page", "Graine de la série"));
+    mettre("nouvelleGraine", Texte("Page", "Nouvelle graine"));
+    mettre("titreSerie", Texte("Page", "Titre :"));
+    mettre("titreDefaut", Texte("Page", "Datation relative"));
+    mettre("graineInvalide", Texte("Page", "La graine doit être un nombre entier de 0 à 4294967295."));
+    mettre("telechargerSerie", Texte("Page", "Créer la série..."));
     mettre("imprimerFiches", Texte("Page", "Imprimer les fiches"));
     //: %1 is the name of the downloaded zip file.
     mettre("serieTelechargee", Texte("Page", "Série téléchargée : %1. Les fiches s'ouvrent dans un nouvel onglet, "
                                              "d'où le navigateur les imprime ou les enregistre en PDF."));
     mettre("ongletBloque", Texte("Page", "Le navigateur n'a pas ouvert l'onglet des fiches : choisissez « Imprimer "
                                          "les fiches »."));
-    mettre("exercice", Texte("FenetreEnseignant", "Exercice..."));
-    mettre("aucunExercice", Texte("FenetreEnseignant", "aucun exercice choisi"));
-    mettre("copies", Texte("FenetreEnseignant", "Copies..."));
+    mettre("exercice", Texte("Page", "Exercice..."));
+    mettre("aucunExercice", Texte("Page", "aucun exercice choisi"));
+    mettre("copies", Texte("Page", "Copies..."));
     mettre("deposer", Texte("Page", "Ou déposez ici l'exercice (.exo) et les réponses des élèves (.rep, .lst), "
                                     "ensemble ou l'un après l'autre."));
-    mettre("eleve", Texte("FenetreEnseignant", "Élève"));
-    mettre("fichier", Texte("FenetreEnseignant", "Fichier"));
-    mettre("note", Texte("FenetreEnseignant", "Note /20"));
-    mettre("ordre", Texte("FenetreEnseignant", "Ordre /20"));
-    mettre("remarque", Texte("FenetreEnseignant", "Remarque"));
-    mettre("notes", Texte("FenetreEnseignant", "Notes de la classe"));
-    mettre("csv", Texte("FenetreEnseignant", "Enregistrer en CSV..."));
+    mettre("eleve", Texte("Page", "Élève"));
+    mettre("fichier", Texte("Page", "Fichier"));
+    mettre("note", Texte("Page", "Note /20"));
+    mettre("ordre", Texte("Page", "Ordre /20"));
+    mettre("remarque", Texte("Page", "Remarque"));
+    mettre("notes", Texte("Page", "Notes de la classe"));
+    mettre("csv", Texte("Page", "Enregistrer en CSV..."));
     //: %1 is a number of answer files.
     mettre("copiesNotees", Texte("Page", "Copies notées : %1"));
     mettre("autresTextures", Texte("Page", "Ces images de roches ne redonnent pas la coupe de l'exercice : les "
                                            "réponses sont comparées à la coupe que ses événements donnent ici."));
-    mettre("titreExercice", Texte("FenetrePrincipale", "Le titre de l'exercice, tel que les élèves le liront :"));
-    mettre("exerciceEnregistre", Texte("FenetrePrincipale", "Exercice enregistré : %1"));
-    mettre("illisible", Texte("FenetrePrincipale",
+    mettre("titreExercice", Texte("Page", "Le titre de l'exercice, tel que les élèves le liront :"));
+    mettre("exerciceEnregistre", Texte("Page", "Exercice enregistré : %1"));
+    mettre("illisible", Texte("Page",
                               "L'exercice est enregistré, mais sa coupe ne suffit pas à retrouver l'ordre de ses "
                               "événements :\n%1\nLes élèves risquent d'être refusés en lisant correctement la coupe."));
     return t;

@@ -21,10 +21,10 @@ std::string ExerciceWeb::Preparer(const std::string& nom, const std::string& oct
     prepare_.reset();
     section::Exercice e;
     if (octets.size() > section::kOctetsExerciceMax)
-        return section::Remplir(section::Texte("FenetrePrincipale", "Impossible d'ouvrir l'exercice %1 : %2"),
+        return section::Remplir(section::Texte("Page", "Impossible d'ouvrir l'exercice %1 : %2"),
                                 {nom, section::RaisonErreur(section::ErreurFichier::TropGros)});
     if (const std::string raison = section::LireExercice(octets, e); !raison.empty())
-        return section::Remplir(section::Texte("FenetrePrincipale", "Impossible d'ouvrir l'exercice %1 : %2"),
+        return section::Remplir(section::Texte("Page", "Impossible d'ouvrir l'exercice %1 : %2"),
                                 {nom, raison});
     return Preparer(nom, std::move(e), eleve);
 }
@@ -69,7 +69,7 @@ std::string ExerciceWeb::Preparer(const std::string& nom, section::Exercice e, c
     section::Session modele;
     modele.DefinirTextures(eleve.textures());
     if (!section::ChargerExercice(modele, e))
-        return section::Remplir(section::Texte("FenetrePrincipale",
+        return section::Remplir(section::Texte("Page",
                                                "L'exercice %1 a été préparé avec d'autres images de roches : sa "
                                                "coupe ne peut pas être refaite ici."),
                                 {nom});
@@ -104,14 +104,14 @@ val ExerciceWeb::Verifier(const section::Session& eleve) {
     const section::Note n = section::Noter(modele_, eleve);
     val lignes = val::array();
     if (verification_.memeCoupe) {
-        lignes.call<void>("push", section::Texte("FenetrePrincipale", "Bravo : ta coupe est exactement celle du modèle."));
+        lignes.call<void>("push", section::Texte("Page", "Bravo : ta coupe est exactement celle du modèle."));
     } else {
-        lignes.call<void>("push", section::Texte("FenetrePrincipale",
+        lignes.call<void>("push", section::Texte("Page",
                                                  "Ta coupe n'est pas encore celle du modèle : les zones en magenta diffèrent."));
         for (const section::Remarque& m : verification_.remarques) lignes.call<void>("push", "- " + m.texte);
     }
     lignes.call<void>("push",
-                      section::Remplir(section::Texte("FenetrePrincipale", "Note : %1/20"), {std::to_string(n.points)}));
+                      section::Remplir(section::Texte("Page", "Note : %1/20"), {std::to_string(n.points)}));
     r.set("memeCoupe", verification_.memeCoupe);
     r.set("note", n.points);
     r.set("lignes", lignes);
@@ -249,7 +249,7 @@ val ExerciceWeb::Reponse(const std::string& nom, const section::Session& eleve) 
     rep.ordre = ordre_;
     if (const std::string raison = section::VerifierReponse(rep); !raison.empty()) {
         r.set("raison",
-              section::Remplir(section::Texte("FenetrePrincipale", "Réponse impossible à enregistrer : %1"), {raison}));
+              section::Remplir(section::Texte("Page", "Réponse impossible à enregistrer : %1"), {raison}));
         return r;
     }
     tampon_ = section::TexteReponse(rep);
@@ -261,41 +261,41 @@ std::string QuestionAbandon(const section::Liste& liste, const section::Liste& e
                             const std::optional<section::OrdreDonne>& ordre,
                             const std::optional<section::OrdreDonne>& ordreEnregistre, bool exercice) {
     if (!((liste.size() > 1 && liste != enregistree) || ordre != ordreEnregistre)) return {};
-    return exercice ? section::Texte("FenetrePrincipale",
+    return exercice ? section::Texte("Page",
                                      "Ta réponse à l'exercice n'a pas été enregistrée.\rVeux-tu l'enregistrer ?")
-                    : section::Texte("FenetrePrincipale",
+                    : section::Texte("Page",
                                      "La liste des événements n'a pas été sauvée.\rVoulez-vous la sauver ?");
 }
 
 val TextesExercice() {
     using section::Texte;
     val t = val::object();
-    t.set("titreOrdonner", Texte("FenetreOrdonner", "Ordonner les événements"));
-    t.set("consigne", Texte("FenetreOrdonner",
+    t.set("titreOrdonner", Texte("Page", "Ordonner les événements"));
+    t.set("consigne", Texte("Page",
                             "Range les événements du plus ancien (en haut) au plus récent (en bas). Fais glisser une "
                             "carte, ou choisis-la puis appuie sur « Monter » ou « Descendre » (Alt+Haut, Alt+Bas)."));
-    t.set("cartes", Texte("FenetreOrdonner", "Événements à ranger"));
-    t.set("monter", Texte("FenetreOrdonner", "Monter"));
-    t.set("descendre", Texte("FenetreOrdonner", "Descendre"));
-    t.set("choisisPrincipe", Texte("FenetreOrdonner", "(choisis un principe)"));
-    t.set("choisisFormation", Texte("FenetreOrdonner", "(choisis une formation)"));
-    t.set("principe", Texte("FenetreOrdonner", "&Principe :"));
-    t.set("montrePar", Texte("FenetreOrdonner", "&Montré par :"));
-    t.set("premiereCarte", Texte("FenetreOrdonner", "La première carte, la plus ancienne, n'a pas à être justifiée."));
-    t.set("justifie", Texte("FenetreOrdonner",
+    t.set("cartes", Texte("Page", "Événements à ranger"));
+    t.set("monter", Texte("Page", "Monter"));
+    t.set("descendre", Texte("Page", "Descendre"));
+    t.set("choisisPrincipe", Texte("Page", "(choisis un principe)"));
+    t.set("choisisFormation", Texte("Page", "(choisis une formation)"));
+    t.set("principe", Texte("Page", "&Principe :"));
+    t.set("montrePar", Texte("Page", "&Montré par :"));
+    t.set("premiereCarte", Texte("Page", "La première carte, la plus ancienne, n'a pas à être justifiée."));
+    t.set("justifie", Texte("Page",
                             "Justifie « %1 » : quel principe la date par rapport à une carte placée avant elle, et "
                             "quelle formation ou structure le montre ?"));
-    t.set("verifier", Texte("FenetreOrdonner", "Vérifier"));
-    t.set("resultat", Texte("FenetreOrdonner", "Résultat de la vérification"));
-    t.set("coupe", Texte("FenetreOrdonner", "Coupe à expliquer"));
-    t.set("nomEleve", Texte("FenetrePrincipale", "Ton nom, pour ton professeur :"));
-    t.set("ouvert", Texte("FenetrePrincipale",
+    t.set("verifier", Texte("Page", "Vérifier"));
+    t.set("resultat", Texte("Page", "Résultat de la vérification"));
+    t.set("coupe", Texte("Page", "Coupe à expliquer"));
+    t.set("nomEleve", Texte("Page", "Ton nom, pour ton professeur :"));
+    t.set("ouvert", Texte("Page",
                           "Exercice « %1 » : construis la coupe du modèle. Appuie sur la coupe pour voir le modèle, "
                           "puis choisis « Vérifier ma coupe » dans le menu Exercice."));
-    t.set("enregistrerReponse", Texte("FenetrePrincipale", "Enregistrer ma réponse"));
+    t.set("enregistrerReponse", Texte("Page", "Enregistrer ma réponse"));
     t.set("nomFichier", Texte("Page", "Nom du fichier :"));
     t.set("enregistrer", Texte("Fenetre", "OK"));
-    t.set("renoncer", Texte("FenetreEnseignant", "Annuler"));
+    t.set("renoncer", Texte("Page", "Annuler"));
     t.set("verifierCoupe", Texte("Commandes", "Vérifier ma coupe"));
     t.set("copierLien", Texte("Page", "Copier le lien de l'exercice"));
     t.set("lienCopie", Texte("Page", "Le lien de l'exercice, à copier et à donner aux élèves :"));

@@ -428,6 +428,41 @@ test("Annuler rend l'image exacte et ne s'enchaîne pas", async () => {
   ComparerAuRendu(apres, rendu, "après Annuler");
 });
 
+test("la session prend le genre d'événement du moteur, celui que donne chaque ligne de sa table", async () => {
+  await nav.cliquer("#Efface");
+  const r = await nav.executer(() => {
+    const m = window.strataloom.moteur();
+    const s = window.strataloom.session();
+    const lignes = m.evenements();
+    const genres = lignes.map((e) => ({ tag: e.tag, valeur: e.evenement.value, memeObjet: e.evenement === m.Evenement.values[e.tag] }));
+    s.appliquer(m.Evenement.Sedimentation);
+    const apresSedimentation = s.lignes();
+    s.appliquer(m.Evenement.Compression);
+    const apresCompression = s.lignes();
+    const erosion = lignes.find((e) => e.evenement === m.Evenement.Erosion);
+    return {
+      genres,
+      apresSedimentation,
+      apresCompression,
+      distension: s.disponible(m.Evenement.Distension),
+      bulleErosion: s.bulles(m.Evenement.Erosion).commande,
+      descriptionErosion: erosion.description,
+      libelleErosion: erosion.libelle,
+    };
+  });
+  egal(r.genres.length, 7, "sept genres d'événement");
+  for (const g of r.genres) {
+    egal(g.valeur, g.tag, `le genre de la ligne ${g.tag} a la valeur de son numéro`);
+    verifier(g.memeObjet, `la ligne ${g.tag} donne le genre que le moteur nomme`);
+  }
+  egal(r.apresSedimentation, ["Sédimentation", "Sédimentation"], "une sédimentation appliquée par son genre");
+  egal(r.apresCompression, ["Sédimentation", "Sédimentation", "Compression"], "une compression appliquée par son genre");
+  egal(r.libelleErosion, "Erosion", "la ligne du genre Erosion");
+  verifier(r.distension, "Distension disponible");
+  verifier(r.bulleErosion.startsWith(r.descriptionErosion), `bulle d'Erosion : ${r.bulleErosion}`);
+  await nav.cliquer("#Efface");
+});
+
 test("les bulles des commandes disent ce qu'elles font et pourquoi elles sont grisées", async () => {
   const bureau = TextesDuBureau(join(racine, "app"));
   await nav.cliquer("#Efface");

@@ -59,21 +59,31 @@ void BlanchirCiel(QImage& image);
 // A copy of the view with the print palette when asked and the overlay
 // painted over it.
 QImage VueAnnotee(const section::Session& s, const Affichage& a);
+QImage VueAnnotee(const section::Session& s, const section::VueLegende& v, const Affichage& a);
+
+// Each function below that reads the view's formations comes in two forms:
+// from the session alone, or from a reading of its view already made
+// (section::LireVueLegende), so that one picture reads its view once.
 
 // The legend's lines, by letter: "A : grès", with a note on a formation too
 // thin to carry its letter; then the structures, "F1 : faille normale".
 QStringList TextesLegende(const section::Session& s);
+QStringList TextesLegende(const section::Session& s, const section::VueLegende& v);
 // The lines DessinerLegende draws: the letters, then the structures under
 // their heading.
 int LignesDeLegende(const section::Session& s);
+int LignesDeLegende(const section::VueLegende& v);
 // The width the legend needs in that font.
 int LargeurLegende(const section::Session& s, const QFontMetrics& m);
+int LargeurLegende(const section::Session& s, const section::VueLegende& v, const QFontMetrics& m);
 
 // Draws the legend in `zone`, one line per letter: a sample of the
 // formation as the picture shows it, its letter and its rock; then the
 // structures, each with its symbol and label. Returns the height used.
 int DessinerLegende(QPainter& p, const QRect& zone, const section::Session& s, const Affichage& a,
                     const QFont& police);
+int DessinerLegende(QPainter& p, const QRect& zone, const section::Session& s, const section::VueLegende& v,
+                    const Affichage& a, const QFont& police);
 // The whole legend as a picture on `fond`, at least `largeurMin` wide and
 // tall enough for every line; a null image when the section shows none.
 QImage ImageLegende(const section::Session& s, const Affichage& a, const QFont& police, const QColor& fond,
