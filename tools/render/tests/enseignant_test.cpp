@@ -16,6 +16,7 @@
 #include <QTest>
 #include <random>
 
+#include "section/espace_enseignant.h"
 #include "section/exercice_session.h"
 #include "section/legende_vue.h"
 #include "section/roches.h"
@@ -152,16 +153,18 @@ private Q_SLOTS:
         QVERIFY(QString::fromUtf8(s.err).contains(e3));
         const QStringList lignes = LignesCsv(s.out);
         QCOMPARE(lignes.size(), 4);
-        QCOMPARE(lignes[1], QStringLiteral("\"eleve;1.lst\";;20;100,0;100,0;4;0;même coupe que le corrigé;"));
+        // Rows in the order of the files' names, whatever the order given:
+        // '2' < '3' < ';' byte for byte.
+        QCOMPARE(lignes[3], QStringLiteral("\"eleve;1.lst\";;20;100,0;100,0;4;0;même coupe que le corrigé;"));
         QCOMPARE(lignes[2], QStringLiteral("eleve3.lst;;;;;;;le fichier ou son dossier n'existe pas;"));
         // The remark, last, may hold "; " between what differs, and is then quoted.
-        const QStringList champs = lignes[3].split(QLatin1Char(';')).mid(0, 7) << lignes[3].section(QLatin1Char(';'), 7);
+        const QStringList champs = lignes[1].split(QLatin1Char(';')).mid(0, 7) << lignes[1].section(QLatin1Char(';'), 7);
         QCOMPARE(champs[0], QStringLiteral("eleve2.lst"));
         QCOMPARE(champs[5], QStringLiteral("3"));
         const section::Session m = essai::Charge(base_, cle), a = essai::Charge(base_, moinsUn);
         const section::Note n = section::Noter(m, a);
         QCOMPARE(champs[2], QString::number(n.points));
-        QVERIFY2(n.points < 20, qPrintable(lignes[3]));
+        QVERIFY2(n.points < 20, qPrintable(lignes[1]));
         QCOMPARE(champs[3], QString::fromStdString(section::Pourcentage(n.rocheIdentique, n.roche)));
         QCOMPARE(champs[4], QString::fromStdString(section::Pourcentage(n.identiques, n.pixels)));
         QCOMPARE(champs[6], QString::number(n.formationsEnEcart));
@@ -331,6 +334,40 @@ private Q_SLOTS:
             different = different || essai::Lire(QDir(d1).filePath(rendu::NomExercice(17, i, ".lst"))) !=
                                          essai::Lire(QDir(d3).filePath(rendu::NomExercice(18, i, ".lst")));
         QVERIFY(different);
+    }
+
+    // The renderer's series is the engine model's file set, name for name
+    // and byte for byte, in a folder named as the model names it.
+    void serieCommeLeModele() {
+        const QString d = Chemin(QStringLiteral("modele-serie"));
+        QCOMPARE(Lancer(BaseLivree() + QStringList{QStringLiteral("--exercise"), QStringLiteral("2"),
+                                                   QStringLiteral("--events"), QStringLiteral("4"),
+                                                   QStringLiteral("--seed"), QStringLiteral("999999"),
+                                                   QStringLiteral("--title"), QStringLiteral("Plis : 3e"),
+                                                   QStringLiteral("--out-dir"), d}).code, 0);
+        section::Session a;
+        {
+            section::Textures t;
+            QCOMPARE(dessin::ChargerTextures(livree_, t), -1);
+            a.DefinirTextures(std::move(t));
+        }
+        section::ReglesSerie r;
+        r.exercices = 2;
+        r.evenements = 4;
+        r.graine = 999999;
+        const section::SerieEnseignant serie = section::PreparerSerie(a, r, "Plis : 3e");
+        QCOMPARE(QString::fromStdString(serie.raison), QString());
+        QCOMPARE(QString::fromStdString(serie.dossier), QStringLiteral("Plis - 3e - 999999"));
+        QStringList attendus;
+        for (const section::ExerciceSerie& x : serie.exercices)
+            for (const section::FichierSerie* f : {&x.lst, &x.bmp, &x.exo}) {
+                attendus << QString::fromStdString(f->nom);
+                QVERIFY2(essai::Lire(QDir(d).filePath(QString::fromStdString(f->nom))) == QByteArray::fromStdString(f->octets),
+                         f->nom.c_str());
+            }
+        attendus.sort();
+        QCOMPARE(QDir(d).entryList(QDir::Files, QDir::Name), attendus);
+        QCOMPARE(attendus.first(), QStringLiteral("exercice-999999-01.bmp"));
     }
 
     void fichesPdf() {
