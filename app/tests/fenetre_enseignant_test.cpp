@@ -72,6 +72,8 @@ private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
         QSettings(QStringLiteral("Strataloom"), QStringLiteral("strataloom")).clear();
+        // Emptied as well: nothing may be written under an unnamed organisation.
+        QSettings().clear();
     }
     void serie_ecrite_comme_le_tirage();
     void serie_annulee_rien_ecrit();
