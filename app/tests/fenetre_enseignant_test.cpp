@@ -18,6 +18,7 @@
 #include "banc.h"
 #include "fenetre_enseignant.h"
 #include "dessin/images.h"
+#include "section/espace_enseignant.h"
 #include "section/exercice.h"
 #include "section/liste.h"
 #include "section/serie.h"
@@ -129,6 +130,14 @@ void TestFenetreEnseignant::serie_ecrite_comme_le_tirage() {
     const QStringList exo = QDir(dossier).entryList({QStringLiteral("*.exo")}, QDir::Files, QDir::Name);
     QCOMPARE(exo, (QStringList{QStringLiteral("exercice-4242-01.exo"), QStringLiteral("exercice-4242-02.exo"),
                                QStringLiteral("exercice-4242-03.exo")}));
+    // The engine model's exercise files, byte for byte, in the folder it names.
+    section::Session m;
+    m.DefinirTextures(tex);
+    const section::SerieEnseignant modele = section::PreparerSerie(m, r, "Les plis");
+    QCOMPARE(QString::fromStdString(modele.dossier), QStringLiteral("Les plis - 4242"));
+    for (const section::ExerciceSerie& x : modele.exercices)
+        QVERIFY2(Octets(QDir(dossier).filePath(QString::fromStdString(x.exo.nom))) == QByteArray::fromStdString(x.exo.octets),
+                 x.exo.nom.c_str());
     for (int i = 0; i < 3; ++i) {
         section::Exercice e;
         QCOMPARE(section::LireFichierExercice(dessin::OctetsDeChemin(QDir(dossier).filePath(exo[i])), e), std::string());
