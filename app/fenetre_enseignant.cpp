@@ -22,6 +22,8 @@
 #include "dessin/fiches_pdf.h"
 #include "dessin/images.h"
 #include "dessin/noms.h"
+#include "section/copies.h"
+#include "section/espace_enseignant.h"
 #include "section/exercice.h"
 #include "section/tableur.h"
 #include "section/verification.h"
@@ -35,19 +37,13 @@ namespace {
 
 QString Texte(const std::string& s) { return QString::fromStdString(s); }
 
-// Where the seed of the series is kept between two openings of the window.
+// The program's one settings file (the window's display is kept there
+// too), where the series' settings stay from one opening to the next as
+// they were shown.
+QSettings Reglages() { return QSettings(QStringLiteral("Strataloom"), QStringLiteral("strataloom")); }
 const QString kCleGraine = QStringLiteral("enseignant/graine");
-
-// The folder a series is written into, inside the one the teacher chose:
-// "<titre> - <graine>", with the characters a folder name cannot hold
-// replaced by "-".
-QString SousDossierSerie(const QString& titre, const QString& graine) {
-    QString nom = titre.isEmpty() ? graine : QStringLiteral("%1 - %2").arg(titre, graine);
-    for (QChar& c : nom)
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') || c.unicode() < 0x20)
-            c = QLatin1Char('-');
-    return nom.trimmed();
-}
+const QString kCleTitre = QStringLiteral("enseignant/titre");
+const QString kCleNombre = QStringLiteral("enseignant/nombre");
 
 // The entries of the answers' folder that look like answers, by name (any
 // entry ending in .rep, hidden or not, whatever it is) or by content (a
@@ -99,7 +95,8 @@ QWidget* FenetreEnseignant::OngletSerie() {
     nombre_ = new QSpinBox(page);
     nombre_->setObjectName(QStringLiteral("NombreExercices"));
     nombre_->setRange(1, 99);
-    nombre_->setValue(10);
+    nombre_->setValue(Reglages().value(kCleNombre, 10).toInt());
+    connect(nombre_, &QSpinBox::valueChanged, this, [](int n) { Reglages().setValue(kCleNombre, n); });
     nombre_->setAccessibleName(tr("Nombre d'exercices"));
     forme->addRow(tr("Nombre d'exercices :"), nombre_);
     evenements_ = new QSpinBox(page);
@@ -136,13 +133,15 @@ QWidget* FenetreEnseignant::OngletSerie() {
     forme->addRow(tr("Graine :"), ligneGraine);
     // The seed stays from one opening to the next, so that a series can be
     // drawn again; a new one only on demand.
-    const QString gardee = QSettings().value(kCleGraine).toString();
+    const QString gardee = Reglages().value(kCleGraine).toString();
     if (gardee.isEmpty()) NouvelleGraine();
     else graine_->setText(gardee);
     connect(graine_, &QLineEdit::textChanged, this,
-            [](const QString& texte) { QSettings().setValue(kCleGraine, texte.trimmed()); });
+            [](const QString& texte) { Reglages().setValue(kCleGraine, texte.trimmed()); });
 
-    prefixe_ = new QLineEdit(tr("Datation relative"), page);
+    prefixe_ = new QLineEdit(Reglages().value(kCleTitre, tr("Datation relative")).toString(), page);
+    connect(prefixe_, &QLineEdit::textChanged, this,
+            [](const QString& texte) { Reglages().setValue(kCleTitre, texte); });
     prefixe_->setObjectName(QStringLiteral("PrefixeTitre"));
     prefixe_->setAccessibleName(tr("Titre de la série"));
     forme->addRow(tr("Titre :"), prefixe_);
@@ -218,28 +217,28 @@ void FenetreEnseignant::Erreur(const QString& texte) {
 }
 
 void FenetreEnseignant::NouvelleGraine() {
-    graine_->setText(QString::number(QRandomGenerator::global()->bounded(1u, 1000000u)));
+    graine_->setText(QString::number(section::GraineNouvelle(QRandomGenerator::global()->generate64())));
 }
 
 section::ReglesSerie FenetreEnseignant::Regles() const {
     section::ReglesSerie r;
     r.exercices = nombre_->value();
     r.evenements = evenements_->value();
-    r.graine = graine_->text().trimmed().toUInt();
+    r.graine = section::LireGraine(graine_->text().toStdString()).value_or(0);
     for (std::size_t i = 0; i < permis_.size(); ++i) r.permis[i + 1] = permis_[i]->isChecked();
     return r;
 }
 
 bool FenetreEnseignant::CreerSerie() {
-    bool lu = false;
-    const std::uint32_t graine = graine_->text().trimmed().toUInt(&lu);
-    if (!lu) {
-        Erreur(tr("La graine doit être un nombre entier de 0 à 4294967295."));
+    const std::optional<std::uint32_t> lue = section::LireGraine(graine_->text().toStdString());
+    if (!lue) {
+        Erreur(Texte(section::RaisonGraineInvalide()));
         return false;
     }
+    const std::uint32_t graine = *lue;
     if (!services_.fichiers) return false;
     const QString titre = prefixe_->text().trimmed();
-    const QString sousDossier = SousDossierSerie(titre, QString::number(graine));
+    const QString sousDossier = dessin::CheminDeOctets(section::NomDossierSerie(titre.toStdString(), graine));
     DemandeFichier d;
     d.titre = tr("Dossier où créer « %1 »").arg(sousDossier);
     d.dossierInitial = dossierDocuments_;
@@ -248,13 +247,14 @@ bool FenetreEnseignant::CreerSerie() {
     if (!choix) return false;
     const QDir dossier(QDir(*choix).filePath(sousDossier));
 
-    // Every name the series would take, checked first: one already there,
-    // whatever it is, and nothing is written.
+    // The window writes the exercise files and the sheets. Every name they
+    // would take, checked first: one already there, whatever it is, and
+    // nothing is written.
     const section::ReglesSerie regles = Regles();
     QStringList noms;
-    for (int i = 1; i <= regles.exercices; ++i) noms << Texte(section::NomFichierSerie(graine, i, ".exo"));
+    for (const std::string& nom : section::NomsFichiersSerie(graine, regles.exercices))
+        if (nom.ends_with(".exo") || nom.ends_with(".pdf")) noms << Texte(nom);
     const QString pdf = Texte(section::NomFichesSerie(graine));
-    noms << pdf;
     for (const QString& nom : noms)
         if (section::CheminOccupe(dessin::OctetsDeChemin(dossier.filePath(nom)))) {
             Erreur(tr("Le fichier %1 existe déjà.").arg(QDir::toNativeSeparators(dossier.filePath(nom))) +
@@ -268,9 +268,9 @@ bool FenetreEnseignant::CreerSerie() {
 
     section::Session a;
     a.DefinirTextures(textures_);
-    const std::vector<section::ExerciceTire> serie = section::TirerSerie(a, regles);
-    if (const std::string raison = section::RaisonSerieImpossible(serie); !raison.empty()) {
-        Erreur(Texte(raison) + QLatin1Char('\n') +
+    const section::SerieEnseignant serie = section::PreparerSerie(a, regles, titre.toStdString());
+    if (!serie.raison.empty()) {
+        Erreur(Texte(serie.raison) + QLatin1Char('\n') +
                tr("La série n'a pas été écrite : aucun fichier du dossier n'a changé."));
         return false;
     }
@@ -285,17 +285,12 @@ bool FenetreEnseignant::CreerSerie() {
                QLatin1Char('\n') + tr("La série n'a pas été écrite : aucun fichier du dossier n'a changé."));
         return false;
     };
-    for (std::size_t i = 0; i < serie.size(); ++i) {
-        const int numero = static_cast<int>(i) + 1;
-        section::Exercice e;
-        const std::string raison = section::ExerciceDeSerie(a, serie[i].liste, graine, numero, titre.toStdString(), e);
-        const QString nom = Texte(section::NomFichierSerie(graine, numero, ".exo"));
-        if (!raison.empty()) return echec(nom, section::ErreurFichier::Aucune, Texte(raison));
-        if (const section::ErreurFichier ef = ecriture.Ajouter(dessin::OctetsDeChemin(nom), section::TexteExercice(e));
+    for (const section::ExerciceSerie& x : serie.exercices) {
+        if (const section::ErreurFichier ef = ecriture.Ajouter(x.exo.nom, x.exo.octets);
             ef != section::ErreurFichier::Aucune)
-            return echec(nom, ef, Texte(section::RaisonErreur(ef)));
-        listes.push_back(e.lignes);
-        titres.push_back(Texte(e.titre));
+            return echec(Texte(x.exo.nom), ef, Texte(section::RaisonErreur(ef)));
+        listes.push_back(x.liste);
+        titres.push_back(Texte(x.titre));
     }
     const auto octets =
         dessin::DocumentFiches(a, listes, titres, QStringLiteral("Strataloom " STRATALOOM_VERSION), graine);
@@ -308,7 +303,7 @@ bool FenetreEnseignant::CreerSerie() {
         return echec(dessin::CheminDeOctets(ecriture.Fautif()), ef, Texte(section::RaisonErreur(ef)));
     }
     bilanSerie_->setText(tr("%n exercice(s) écrit(s) dans %1, avec leurs fiches (%2).", nullptr,
-                            static_cast<int>(serie.size()))
+                            static_cast<int>(serie.exercices.size()))
                              .arg(QDir::toNativeSeparators(dossier.absolutePath()), pdf));
     return true;
 }
@@ -317,7 +312,10 @@ bool FenetreEnseignant::ChoisirExercice() {
     if (!services_.fichiers) return false;
     DemandeFichier d;
     d.titre = tr("Exercice à noter");
-    d.filtre = tr("Exercice Strataloom (*.exo)|*.exo");
+    // The model may also be a plain list, the answer key (read by its
+    // bytes, whatever its name).
+    d.filtre = tr("Exercice Strataloom (*.exo)|*.exo") + QLatin1Char('|') +
+               QCoreApplication::translate("FenetrePrincipale", "Fichier Strataloom (*.lst)|*.lst");
     d.extensionDefaut = QStringLiteral("exo");
     d.dossierInitial = dossierDocuments_;
     d.fichierDoitExister = true;
@@ -361,52 +359,51 @@ bool FenetreEnseignant::NoterClasse(const QString& cheminExercice, const QString
     table_->setRowCount(0);
     bilanClasse_->clear();
     notes_.clear();
-    section::Exercice e;
-    if (const std::string r = section::LireFichierExercice(dessin::OctetsDeChemin(cheminExercice), e); !r.empty()) {
-        Erreur(tr("Chargement impossible : %1 (%2).").arg(QDir::toNativeSeparators(cheminExercice), Texte(r)));
+    // The model, an exercise or a list, is read by its bytes as every
+    // answer is (section::NoterClasseEnseignant).
+    std::string modele;
+    if (const section::ErreurFichier e =
+            section::LireFichier(dessin::OctetsDeChemin(cheminExercice), section::kOctetsCopieMax, modele);
+        e != section::ErreurFichier::Aucune) {
+        const std::string raison =
+            e == section::ErreurFichier::TropGros ? section::RaisonCopieTropGrosse() : section::RaisonErreur(e);
+        Erreur(tr("Chargement impossible : %1 (%2).").arg(QDir::toNativeSeparators(cheminExercice), Texte(raison)));
         return false;
     }
-    section::NotationClasse classe(textures_, e.lignes, section::EmpreinteExercice(e));
 
     const QStringList entrees = EntreesReponses(dossier);
+    std::vector<std::string> noms;
+    for (const QString& nom : entrees) noms.push_back(dessin::OctetsDeChemin(nom));
     QProgressDialog progression(tr("Notation des copies..."), tr("Annuler"), 0, static_cast<int>(entrees.size()), this);
     progression.setObjectName(QStringLiteral("ProgressionNotes"));
     progression.setWindowModality(Qt::WindowModal);
     progression.setMinimumDuration(500);
     notationEnCours_ = true;
-    for (const QString& nom : entrees) {
-        progression.setValue(static_cast<int>(classe.Nombre()));
-        QCoreApplication::processEvents();
-        if (progression.wasCanceled()) break;
-        // Whatever the entry is (a pipe, a folder, a link that leads
-        // nowhere or loops, a file that cannot be read or is damaged), the
-        // reading says why it is no answer. A list file is a copy without a
-        // name or an exercise, as the renderer's grading reads it.
-        const std::string chemin = dessin::OctetsDeChemin(QDir(dossier).filePath(nom));
-        if (nom.endsWith(QLatin1String(".lst"), Qt::CaseInsensitive)) {
-            section::Liste lignes;
-            if (const section::ErreurFichier erreur = section::LireFichierListe(chemin, lignes);
-                erreur != section::ErreurFichier::Aucune)
-                classe.Refuser(dessin::OctetsDeChemin(nom), section::RaisonErreur(erreur));
-            else
-                classe.Noter(dessin::OctetsDeChemin(nom), {}, std::nullopt, lignes);
-            continue;
-        }
-        section::Reponse r;
-        if (std::string raison = section::LireFichierReponse(chemin, r); !raison.empty())
-            classe.Refuser(dessin::OctetsDeChemin(nom), std::move(raison));
-        else
-            classe.Noter(dessin::OctetsDeChemin(nom), r.eleve, r.exercice, r.lignes, r.ordre);
-    }
-    const bool interrompue = progression.wasCanceled();
+    // Whatever the entry is (a pipe, a folder, a link that leads nowhere
+    // or loops, a file that cannot be read or is damaged), the reading
+    // says why it is no answer; its kind comes from its bytes.
+    const section::NotesClasse classe = section::NoterClasseEnseignant(
+        textures_, QDir::toNativeSeparators(cheminExercice).toStdString(), modele, noms,
+        [&](std::size_t i) {
+            return section::LireFichierClasse(dessin::OctetsDeChemin(QDir(dossier).filePath(entrees[static_cast<qsizetype>(i)])),
+                                              noms[i]);
+        },
+        [&](std::size_t faits, std::size_t) {
+            progression.setValue(static_cast<int>(faits));
+            QCoreApplication::processEvents();
+            return !progression.wasCanceled();
+        });
     progression.reset();
     notationEnCours_ = false;
-    const std::vector<section::LigneNotes> lignes = classe.Lignes();
-    for (const section::LigneNotes& l : lignes) AjouterLigne(l);
-    bilanClasse_->setText(interrompue ? tr("Notation interrompue : %1 copie(s) notée(s) sur %2.")
-                                            .arg(lignes.size())
-                                            .arg(entrees.size())
-                                      : tr("%n copie(s) notée(s).", nullptr, static_cast<int>(lignes.size())));
+    if (!classe.raison.empty()) {
+        Erreur(Texte(classe.raison));
+        return false;
+    }
+    for (const section::LigneNotes& l : classe.lignes) AjouterLigne(l);
+    bilanClasse_->setText(classe.interrompue ? tr("Notation interrompue : %1 copie(s) notée(s) sur %2.")
+                                                   .arg(classe.lignes.size())
+                                                   .arg(entrees.size())
+                                             : tr("%n copie(s) notée(s).", nullptr, static_cast<int>(classe.lignes.size())));
     table_->resizeColumnsToContents();
     return true;
 }

@@ -29,29 +29,34 @@ public:
 
     // "Préparer une série": the rules the controls give.
     section::ReglesSerie Regles() const;
-    // Asks a folder and writes the series into a new sub-folder of it named
-    // after the title and the seed ("<titre> - <graine>"): exercice-S-NN.exo
-    // files and fiches-S.pdf. Nothing is written when any of these names is
-    // already taken there. False when cancelled or refused (said).
+    // Asks a folder and writes the series (section::PreparerSerie) into a
+    // new sub-folder of it named by section::NomDossierSerie ("<titre> -
+    // <graine>"): exercice-S-NN.exo files and fiches-S.pdf. Nothing is
+    // written when any of these names is already taken there. False when
+    // cancelled or refused (said).
     bool CreerSerie();
     // The same series (the controls' rules and seed) as one package for a
     // school's course platform, one exercise after the other
     // (enseignant_paquet.cpp). The path written, or nothing.
     std::optional<QString> ExporterSerieScorm();
-    // A fresh seed in the seed field (kept for the next opening).
+    // A fresh seed in the seed field (section::GraineNouvelle: 1 to
+    // 999 999), kept for the next opening with the title and the count.
     void NouvelleGraine();
 
     // "Noter une classe": asks the exercise file, then the folder of the
     // answers; the table is filled when both are known.
     bool ChoisirExercice();
     bool ChoisirCopies();
-    // Marks every entry of `dossier` that looks like an answer (by its
-    // name, .rep, or by its first bytes) against the exercise `chemin`, one
-    // row each, in the order of their names: an entry that cannot be read,
-    // is no file or is damaged has its reason as the remark; an answer of
-    // more than 300 events is not replayed and its row says so. A progress
-    // bar with "Annuler" stops the grading: the rows graded so far stay.
-    // False (table emptied, said) when the exercise cannot be read.
+    // Marks every entry of `dossier` that looks like an answer (named .rep
+    // or .lst, or beginning as an answer does) against the model `chemin`
+    // (an exercise or an answer key list, told apart by its bytes), one row
+    // each, as section::NoterClasseEnseignant grades a class for every
+    // front end: in the order of their names, each file's kind read from
+    // its bytes; an entry that cannot be read, is no file or is damaged has
+    // its reason as the remark; an answer of more than 300 events is not
+    // replayed and its row says so. A progress bar with "Annuler" stops the
+    // grading: the rows graded so far stay. False (table emptied, said)
+    // when the model cannot be read.
     bool NoterClasse(const QString& cheminExercice, const QString& dossier);
     // The table as the engine writes it for a spreadsheet (section::CsvDesNotes).
     QByteArray TexteCsv() const;

@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QProgressDialog>
+#include <QProcess>
 #include <unistd.h>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -17,6 +18,7 @@
 #include "banc.h"
 #include "fenetre_enseignant.h"
 #include "dessin/images.h"
+#include "section/espace_enseignant.h"
 #include "section/exercice.h"
 #include "section/liste.h"
 #include "section/serie.h"
@@ -70,12 +72,16 @@ private Q_SLOTS:
     // The kept seed goes to a settings file of the tests, never the user's.
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
+        QSettings(QStringLiteral("Strataloom"), QStringLiteral("strataloom")).clear();
+        // Emptied as well: nothing may be written under an unnamed organisation.
         QSettings().clear();
     }
     void serie_ecrite_comme_le_tirage();
     void serie_annulee_rien_ecrit();
     void classe_notee_ligne_par_ligne();
     void csv_pour_un_tableur();
+    void csv_comme_le_rendu();
+    void reglages_de_serie_gardes();
     void classe_de_trente_cinq();
     void csv_jamais_a_travers_un_lien_data();
     void csv_jamais_a_travers_un_lien();
@@ -124,6 +130,14 @@ void TestFenetreEnseignant::serie_ecrite_comme_le_tirage() {
     const QStringList exo = QDir(dossier).entryList({QStringLiteral("*.exo")}, QDir::Files, QDir::Name);
     QCOMPARE(exo, (QStringList{QStringLiteral("exercice-4242-01.exo"), QStringLiteral("exercice-4242-02.exo"),
                                QStringLiteral("exercice-4242-03.exo")}));
+    // The engine model's exercise files, byte for byte, in the folder it names.
+    section::Session m;
+    m.DefinirTextures(tex);
+    const section::SerieEnseignant modele = section::PreparerSerie(m, r, "Les plis");
+    QCOMPARE(QString::fromStdString(modele.dossier), QStringLiteral("Les plis - 4242"));
+    for (const section::ExerciceSerie& x : modele.exercices)
+        QVERIFY2(Octets(QDir(dossier).filePath(QString::fromStdString(x.exo.nom))) == QByteArray::fromStdString(x.exo.octets),
+                 x.exo.nom.c_str());
     for (int i = 0; i < 3; ++i) {
         section::Exercice e;
         QCOMPARE(section::LireFichierExercice(dessin::OctetsDeChemin(QDir(dossier).filePath(exo[i])), e), std::string());
@@ -215,6 +229,75 @@ void TestFenetreEnseignant::classe_notee_ligne_par_ligne() {
     QCOMPARE(Case(t, 4, 0), QStringLiteral("e_liste"));
     QCOMPARE(Case(t, 4, 2), QStringLiteral("20"));
     QVERIFY(b.f.messages.messages.empty());
+}
+
+// One folder of answers, graded by the window and by strataloom-render
+// --grade given its files in another order: the same CSV, byte for byte,
+// rows in the order of the files' names, the list model read as the key.
+void TestFenetreEnseignant::csv_comme_le_rendu() {
+    Banc b;
+    const section::Textures& tex = b.w->session().textures();
+    const section::Exercice e = Exemple(tex, kListe);
+    const QString exo = b.Chemin(QStringLiteral("pli.exo"));
+    const QString classe = PreparerClasse(b, e, exo);
+    QVERIFY(!classe.isEmpty());
+    const std::uint64_t empreinte = section::EmpreinteExercice(e);
+    QVERIFY(EcrireReponse(classe + QStringLiteral("/Zoé.rep"), "Zoé", empreinte, kListe));
+    QVERIFY(EcrireReponse(classe + QStringLiteral("/b_faux.rep"), "Bruno", empreinte, {kSed, "Compression", kSed}));
+    QVERIFY(EcrireReponse(classe + QStringLiteral("/c_autre.rep"), "Chloé", empreinte ^ 1, kListe));
+    QVERIFY(EcrireFichier(classe + QStringLiteral("/A_liste.lst"), QByteArray::fromStdString(section::TexteListe(kListe))));
+    // A list file that holds an answer is read as the answer it is.
+    QVERIFY(EcrireReponse(classe + QStringLiteral("/d_reponse.lst"), "Dina", empreinte, kListe));
+    const QStringList donnes = {QStringLiteral("d_reponse.lst"), QStringLiteral("Zoé.rep"), QStringLiteral("c_autre.rep"),
+                                QStringLiteral("A_liste.lst"), QStringLiteral("b_faux.rep")};
+
+    for (const QString& modele : {exo, b.Chemin(QStringLiteral("cle.lst"))}) {
+        if (modele.endsWith(QLatin1String(".lst")))
+            QVERIFY(EcrireFichier(modele, QByteArray::fromStdString(section::TexteListe(kListe))));
+        FenetreEnseignant f(b.f.services(), tex, b.dossier.path());
+        QVERIFY(f.NoterClasse(modele, classe));
+        QCOMPARE(f.findChild<QTableWidget*>(QStringLiteral("TableNotes"))->rowCount(), 5);
+        QStringList args{QStringLiteral("--base"), b.Chemin(QStringLiteral("Base")), QStringLiteral("--grade"), modele};
+        for (const QString& n : donnes) args << QDir(classe).filePath(n);
+        QProcess p;
+        p.start(QStringLiteral(STRATALOOM_RENDER), args);
+        QVERIFY(p.waitForFinished(120000));
+        const QByteArray rendu = p.readAllStandardOutput();
+        QCOMPARE(QString::fromUtf8(f.TexteCsv()), QString::fromUtf8(rendu));
+        QCOMPARE(f.TexteCsv(), rendu);
+        const QList<QByteArray> lignes = rendu.split('\n');
+        QVERIFY(lignes.size() > 5);
+        QVERIFY2(lignes[1].startsWith("A_liste.lst;"), lignes[1].constData());
+        QVERIFY2(lignes[5].startsWith("Zoé.rep;"), lignes[5].constData());
+    }
+    QVERIFY(b.f.messages.messages.empty());
+}
+
+// The series' seed, title and count stay as shown from one opening to
+// the next, in the program's one settings file.
+void TestFenetreEnseignant::reglages_de_serie_gardes() {
+    Banc b;
+    const section::Textures& tex = b.w->session().textures();
+    {
+        FenetreEnseignant f(b.f.services(), tex, b.dossier.path());
+        f.findChild<QLineEdit*>(QStringLiteral("Graine"))->setText(QStringLiteral("0"));
+        f.findChild<QLineEdit*>(QStringLiteral("PrefixeTitre"))->setText(QStringLiteral("Les failles"));
+        f.findChild<QSpinBox*>(QStringLiteral("NombreExercices"))->setValue(4);
+    }
+    FenetreEnseignant g(b.f.services(), tex, b.dossier.path());
+    QCOMPARE(g.findChild<QLineEdit*>(QStringLiteral("Graine"))->text(), QStringLiteral("0"));
+    QCOMPARE(g.findChild<QLineEdit*>(QStringLiteral("PrefixeTitre"))->text(), QStringLiteral("Les failles"));
+    QCOMPARE(g.findChild<QSpinBox*>(QStringLiteral("NombreExercices"))->value(), 4);
+    // Kept where the window's other settings are, never under an unnamed
+    // organisation.
+    QSettings reglages(QStringLiteral("Strataloom"), QStringLiteral("strataloom"));
+    QCOMPARE(reglages.value(QStringLiteral("enseignant/titre")).toString(), QStringLiteral("Les failles"));
+    QVERIFY(QSettings().allKeys().isEmpty());
+    // A new seed is six digits at most, never 0.
+    g.NouvelleGraine();
+    const uint nouvelle = g.findChild<QLineEdit*>(QStringLiteral("Graine"))->text().toUInt();
+    QVERIFY(nouvelle >= 1 && nouvelle <= 999999);
+    QCOMPARE(g.Regles().graine, nouvelle);
 }
 
 void TestFenetreEnseignant::csv_pour_un_tableur() {

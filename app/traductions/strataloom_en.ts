@@ -942,10 +942,6 @@
             <numerusform>%n exercises written in %1, with their sheets (%2).</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Exercice %1 impossible à faire : %2</source>
-        <translation>Exercise %1 cannot be made: %2</translation>
-    </message>
     <message numerus="yes">
         <source>%n exercice(s) dans le paquet pour l&apos;ENT %1.</source>
         <translation>

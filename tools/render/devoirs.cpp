@@ -36,6 +36,7 @@ std::optional<std::string> Octets(const QString& chemin, Erreur& erreur) {
     erreur.message = QStringLiteral("Chargement impossible : %1 (%2)")
                          .arg(Cite(entree ? QStringLiteral("entrée standard") : chemin), raison);
     erreur.raison = raison;
+    erreur.fichier = e;
     return std::nullopt;
 }
 
@@ -73,18 +74,20 @@ bool SansEvenement(const section::Liste& l) {
 
 }  // namespace
 
-std::optional<Corrige> LireCorrige(const QString& chemin, Erreur& erreur) {
+std::optional<Corrige> LireCorrige(const QString& chemin, Erreur& erreur, std::string* lus) {
     const auto octets = Octets(chemin, erreur);
     if (!octets) return std::nullopt;
+    if (lus) *lus = *octets;
     Corrige c;
     if (Refus(chemin, section::LireCorrige(*octets, c), erreur)) return std::nullopt;
     if (!c.exercice) SignalerLignesIgnorees(Nom(chemin), c.lignes);
     return c;
 }
 
-std::optional<Copie> LireCopie(const QString& chemin, Erreur& erreur) {
+std::optional<Copie> LireCopie(const QString& chemin, Erreur& erreur, std::string* lus) {
     const auto octets = Octets(chemin, erreur);
     if (!octets) return std::nullopt;
+    if (lus) *lus = *octets;
     Copie c;
     if (Refus(chemin, section::LireCopie(*octets, c), erreur)) return std::nullopt;
     SignalerLignesIgnorees(section::EstUneReponse(*octets) ? chemin : Nom(chemin), c.lignes);

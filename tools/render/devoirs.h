@@ -7,6 +7,7 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "rendu.h"
 #include "section/copies.h"
@@ -19,7 +20,8 @@ using section::Corrige;
 
 // Told apart by their first bytes, not by their names; "-" reads standard
 // input. A failure gives "Chargement impossible : « chemin » (raison)".
-std::optional<Corrige> LireCorrige(const QString& chemin, Erreur& erreur);
-std::optional<Copie> LireCopie(const QString& chemin, Erreur& erreur);
+// `octets`, when given, receives the file's bytes as read.
+std::optional<Corrige> LireCorrige(const QString& chemin, Erreur& erreur, std::string* octets = nullptr);
+std::optional<Copie> LireCopie(const QString& chemin, Erreur& erreur, std::string* octets = nullptr);
 
 }  // namespace rendu

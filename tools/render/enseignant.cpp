@@ -10,6 +10,7 @@
 #include "rendu.h"
 #include "devoirs.h"
 #include "section/comparaison.h"
+#include "section/espace_enseignant.h"
 #include "section/tableur.h"
 #include "section/notation_classe.h"
 #include "section/note.h"
@@ -75,38 +76,47 @@ int CommandeComparer(const Options& o, section::Session& a) {
 }
 
 // The class's CSV (section::CsvDesNotes) on standard output, one row per
-// answer in the order given, the same table the window saves. An answer
-// that cannot be read, or answers another exercise than the key, keeps its
-// row with the marks empty and its reason as the remark, and is also
-// reported on standard error.
+// answer in the order of their names (section::AvantDansLaClasse), the
+// same table the window saves and the page downloads. An answer that
+// cannot be read, or answers another exercise than the key, keeps its row
+// with the marks empty and its reason as the remark, and is also reported
+// on standard error.
 int CommandeNoter(const Options& o, section::Session& a) {
     Erreur erreur;
-    const auto cle = LireCorrige(o.cle, erreur);
-    if (!cle) {
+    std::string octetsCle;
+    if (!LireCorrige(o.cle, erreur, &octetsCle)) {
         Signaler(erreur.message);
         return kEchec;
     }
-    std::optional<std::uint64_t> empreinte;
-    if (cle->exercice) empreinte = section::EmpreinteExercice(*cle->exercice);
-    section::NotationClasse classe(a.textures(), cle->lignes, empreinte);
-    if (cle->exercice && !(classe.modele().vue() == cle->exercice->cible))
+    std::vector<std::string> noms;
+    for (const QString& chemin : o.listes) noms.push_back(dessin::OctetsDeChemin(chemin));
+    const section::NotesClasse classe = section::NoterClasseEnseignant(
+        a.textures(), dessin::OctetsDeChemin(o.cle), octetsCle, noms, [&](std::size_t i) {
+            // Read here, where its unreadable or ignored lines are told.
+            section::FichierClasse f;
+            f.nom = noms[i];
+            Erreur e;
+            if (!LireCopie(o.listes[static_cast<qsizetype>(i)], e, &f.octets)) {
+                // Refused by the grading too: for the reason its bytes give,
+                // or the reading's.
+                Signaler(e.message);
+                f.erreur = e.fichier;
+            }
+            return f;
+        });
+    if (classe.autresTextures)
         Signaler(QStringLiteral("attention : ces textures ne redonnent pas l'image de l'exercice %1 ; "
                                 "les réponses sont comparées à la coupe que ses événements donnent ici")
                      .arg(Cite(o.cle)));
     int code = kSucces;
-    for (const QString& chemin : o.listes) {
-        const auto copie = LireCopie(chemin, erreur);
-        if (!copie) {
-            Signaler(erreur.message);
-            classe.Refuser(dessin::OctetsDeChemin(chemin), erreur.raison.toStdString());
-            code = kEchec;
-        } else if (!classe.Noter(dessin::OctetsDeChemin(chemin), copie->eleve, copie->exercice,
-                                 copie->lignes, copie->ordre)) {
-            Signaler(QStringLiteral("%1 répond à un autre exercice que %2").arg(Cite(chemin), Cite(o.cle)));
-            code = kEchec;
-        }
+    for (std::size_t k = 0; k < classe.lignes.size(); ++k) {
+        if (classe.acceptees[k]) continue;
+        code = kEchec;
+        if (classe.lignes[k].remarque == section::RemarqueAutreExercice())
+            Signaler(QStringLiteral("%1 répond à un autre exercice que %2")
+                         .arg(Cite(dessin::CheminDeOctets(classe.lignes[k].fichier)), Cite(o.cle)));
     }
-    AfficherOctets(section::CsvDesNotes(classe.Lignes()));
+    AfficherOctets(classe.csv);
     return code;
 }
 

@@ -12,8 +12,7 @@
 #include "dessin/fiches_pdf.h"
 #include "dessin/images.h"
 #include "rendu.h"
-#include "section/bmp.h"
-#include "section/liste.h"
+#include "section/espace_enseignant.h"
 #include "section/serie.h"
 #include "section/serie_exercices.h"
 
@@ -36,8 +35,8 @@ int CommandeExercices(const Options& o, section::Session& a) {
     // Every name the series would take, checked before anything is drawn:
     // one already there, whatever it is, and nothing is written.
     QStringList chemins;
-    for (int i = 1; i <= o.exercices; ++i)
-        for (const char* ext : {".lst", ".bmp", ".exo"}) chemins << dossier.filePath(NomExercice(o.graine, i, ext));
+    for (const std::string& nom : section::NomsFichiersSerie(o.graine, o.exercices))
+        if (!nom.ends_with(".pdf")) chemins << dossier.filePath(QString::fromStdString(nom));
     if (!o.fiche.isEmpty()) chemins << o.fiche;
     for (const QString& c : chemins)
         if (section::CheminOccupe(dessin::OctetsDeChemin(c))) {
@@ -47,12 +46,11 @@ int CommandeExercices(const Options& o, section::Session& a) {
             return kEchec;
         }
 
-    const std::vector<section::ExerciceTire> serie = section::TirerSerie(a, regles);
-    if (const std::string raison = section::RaisonSerieImpossible(serie); !raison.empty()) {
-        Signaler(QString::fromStdString(raison) + QStringLiteral(" La série n'a pas été écrite."));
+    const section::SerieEnseignant serie = section::PreparerSerie(a, regles, o.titre.toStdString());
+    if (!serie.raison.empty()) {
+        Signaler(QString::fromStdString(serie.raison) + QStringLiteral(" La série n'a pas été écrite."));
         return kEchec;
     }
-    const std::string titre = o.titre.toStdString();
     std::vector<section::Liste> listes;
     std::vector<QString> titres;
     // The lists, their pictures and exercises, and a sheet in the same
@@ -65,26 +63,14 @@ int CommandeExercices(const Options& o, section::Session& a) {
                  QStringLiteral(" ; la série n'a pas été écrite, aucun fichier du dossier n'a changé"));
         return kEchec;
     };
-    for (int i = 1; i <= static_cast<int>(serie.size()); ++i) {
-        const section::Liste& liste = serie[static_cast<std::size_t>(i - 1)].liste;
-        // The model is what loading the saved list shows.
-        section::Exercice exercice;
-        if (const std::string r = section::ExerciceDeSerie(a, liste, o.graine, i, titre, exercice); !r.empty()) {
-            Signaler(QStringLiteral("exercice %1 : impossible de l'écrire (%2) ; la série n'a pas été écrite")
-                         .arg(i)
-                         .arg(QString::fromStdString(r)));
-            return kEchec;
-        }
-        section::ErreurFichier e =
-            ecriture.Ajouter(dessin::OctetsDeChemin(NomExercice(o.graine, i, ".lst")), section::TexteListe(liste));
-        if (e == section::ErreurFichier::Aucune)
-            e = ecriture.Ajouter(dessin::OctetsDeChemin(NomExercice(o.graine, i, ".bmp")), section::EcrireBmp(a.vue()));
-        if (e == section::ErreurFichier::Aucune)
-            e = ecriture.Ajouter(dessin::OctetsDeChemin(NomExercice(o.graine, i, ".exo")),
-                                 section::TexteExercice(exercice));
-        if (e != section::ErreurFichier::Aucune) return echec(e);
-        listes.push_back(liste);
-        titres.push_back(QString::fromStdString(exercice.titre));
+    for (const section::ExerciceSerie& x : serie.exercices) {
+        for (const section::FichierSerie* f : {&x.lst, &x.bmp, &x.exo})
+            if (const section::ErreurFichier e =
+                    ecriture.Ajouter(dessin::OctetsDeChemin(QString::fromStdString(f->nom)), f->octets);
+                e != section::ErreurFichier::Aucune)
+                return echec(e);
+        listes.push_back(x.liste);
+        titres.push_back(QString::fromStdString(x.titre));
     }
     const QString createur = QStringLiteral("strataloom-render " STRATALOOM_VERSION);
     std::optional<QByteArray> octets;

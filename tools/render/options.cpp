@@ -2,6 +2,9 @@
 #include "options.h"
 
 #include <array>
+#include <optional>
+
+#include "section/espace_enseignant.h"
 
 namespace rendu {
 
@@ -196,9 +199,9 @@ std::variant<Options, QString> Analyser(const QStringList& args) {
                 return QStringLiteral("--events attend un nombre d'événements de 1 à %1").arg(kEvenementsMax);
             o.evenements = static_cast<int>(nombre);
         } else if (a == QLatin1String("--seed")) {
-            if (!Entier(valeur, 0, 4294967295LL, nombre))
-                return QStringLiteral("--seed attend un entier de 0 à 4294967295");
-            o.graine = static_cast<std::uint32_t>(nombre);
+            const std::optional<std::uint32_t> graine = section::LireGraine(valeur.toStdString());
+            if (!graine) return QStringLiteral("--seed attend un entier de 0 à 4294967295");
+            o.graine = *graine;
         } else if (a == QLatin1String("--pass-mark")) {
             if (!Entier(valeur, 0, 20, nombre)) return QStringLiteral("--pass-mark attend une note de 0 à 20");
             o.seuil = static_cast<int>(nombre);

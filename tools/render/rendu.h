@@ -16,6 +16,8 @@ namespace rendu {
 struct Erreur {
     QString message;
     QString raison;  // the reason alone, for a table's remark (may be empty)
+    // Why a file could not be read, when it could not (else Aucune).
+    section::ErreurFichier fichier = section::ErreurFichier::Aucune;
 };
 
 // "« chemin »", the way messages quote file names.

@@ -81,13 +81,14 @@ export const Enseignant = (() => {
   function GraineGardee() {
     try {
       const g = localStorage.getItem(CLE_GRAINE);
-      if (g !== null && /^\d+$/.test(g) && Number(g) <= 0xffffffff) return g;
+      if (g !== null && moteur.lireGraine(g) !== null) return g;
     } catch (e) {
       // No storage: a new seed.
     }
     return String(NouvelleGraine());
   }
-  const NouvelleGraine = () => crypto.getRandomValues(new Uint32Array(1))[0];
+  // Drawn by the engine's rule from a random number of the browser's.
+  const NouvelleGraine = () => moteur.graineNouvelle(crypto.getRandomValues(new Uint32Array(1))[0]);
 
   function Construire() {
     const onglets = El("div", { class: "onglets", role: "tablist" });
@@ -183,20 +184,14 @@ export const Enseignant = (() => {
 
   // --- The series ---
 
-  // A name for the zip and the sheets: "<titre> - <graine>", the characters
-  // a file name cannot hold replaced by "-", as the window names the folder.
-  function NomSerie(titre, graine) {
-    const nom = (titre ? `${titre} - ${graine}` : graine).replace(/[\\/:*?"<>|\u0000-\u001f]/g, "-").trim();
-    return nom || graine;
-  }
-
   async function Serie() {
     const v = (id) => document.getElementById(id);
-    const graine = v("Graine").value.trim();
-    if (!/^\d+$/.test(graine) || Number(graine) > 0xffffffff) {
+    const lue = moteur.lireGraine(v("Graine").value);
+    if (lue === null) {
       await Boites.Erreur(t.graineInvalide);
       return null;
     }
+    const graine = String(lue);
     try {
       localStorage.setItem(CLE_GRAINE, graine);
     } catch (e) {
@@ -206,16 +201,16 @@ export const Enseignant = (() => {
     const permis = [false];
     for (let tag = 1; tag < 8; ++tag) permis.push(!!(v("Permis" + tag) && v("Permis" + tag).checked));
     const regles = { nombre: entier("NombreExercices", 10), evenements: entier("EvenementsParExercice", 6),
-      permis, graine: Number(graine), titre: v("TitreSerie").value.trim() };
+      permis, graine: lue, titre: v("TitreSerie").value.trim() };
     const serie = session.tirerSerie(regles);
     // An exercise that cannot be written: nothing is downloaded, as the
     // window writes nothing.
-    const refus = serie.find((e) => e.raison);
-    if (refus) {
-      await Boites.Erreur(`${refus.nom} : ${refus.raison}`);
+    if (serie.raison) {
+      await Boites.Erreur(serie.raison);
       return null;
     }
-    const nom = NomSerie(regles.titre, graine);
+    // The zip is named as every front end names the series' folder.
+    const nom = serie.dossier;
     const html = PageDesFiches(session, serie.length, document.documentElement.lang, DessinerStructure);
     const contenu = {};
     for (const e of serie) contenu[e.nom] = [e.octets, { level: 0 }];

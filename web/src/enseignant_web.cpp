@@ -8,6 +8,7 @@
 
 #include "section/chronologie.h"
 #include "section/copies.h"
+#include "section/espace_enseignant.h"
 #include "section/exercice.h"
 #include "section/exercice_session.h"
 #include "section/fiches.h"
@@ -103,27 +104,21 @@ val EnseignantWeb::TirerSerie(const section::Textures& textures, val reglesJs) {
     listes_.clear();
     titres_.clear();
     graine_ = regles.graine;
+    // The page's zip holds the exercise files, named as every front end
+    // names them; settings no draw can meet: the page shows why and
+    // downloads nothing.
+    const section::SerieEnseignant serie = section::PreparerSerie(serie_, regles, titre);
     val r = val::array();
-    const std::vector<section::ExerciceTire> serie = section::TirerSerie(serie_, regles);
-    // Settings no draw can meet: the page shows why and writes nothing.
-    const std::string impossible = section::RaisonSerieImpossible(serie);
-    for (int i = 1; i <= static_cast<int>(serie.size()); ++i) {
-        const section::ExerciceTire& tire = serie[static_cast<std::size_t>(i - 1)];
-        section::Exercice e;
+    for (const section::ExerciceSerie& x : serie.exercices) {
         val o = val::object();
-        o.set("nom", section::NomFichierSerie(regles.graine, i, ".exo"));
-        o.set("conforme", tire.conforme);
-        if (!tire.conforme)
-            o.set("raison", impossible);
-        else if (const std::string raison = section::ExerciceDeSerie(serie_, tire.liste, regles.graine, i, titre, e);
-            !raison.empty())
-            o.set("raison", raison);
-        else
-            o.set("octets", Copie(section::TexteExercice(e)));
-        listes_.push_back(tire.liste);
-        titres_.push_back(e.titre);
+        o.set("nom", x.exo.nom);
+        o.set("octets", Copie(x.exo.octets));
+        listes_.push_back(x.liste);
+        titres_.push_back(x.titre);
         r.call<void>("push", o);
     }
+    r.set("dossier", serie.dossier);
+    if (!serie.raison.empty()) r.set("raison", serie.raison);
     return r;
 }
 
@@ -197,33 +192,28 @@ val EnseignantWeb::ImageEtape(int k) {
 val EnseignantWeb::NoterClasse(const section::Textures& textures, const std::string& nomModele,
                                const std::string& modele, val fichiers) {
     val r = val::object();
-    section::Corrige cle;
-    if (const std::string raison = section::LireCorrige(modele, cle); !raison.empty()) {
-        r.set("raison", section::Remplir(section::Texte("Page", "Chargement impossible : %1 (%2)."),
-                                         {nomModele, raison}));
+    // A file the browser could not read, or over the size any of them has,
+    // keeps its row with the reason.
+    std::vector<section::FichierClasse> classe;
+    const int n = fichiers["length"].as<int>();
+    for (int i = 0; i < n; ++i) {
+        const val f = fichiers[i];
+        section::FichierClasse c;
+        c.nom = f["nom"].as<std::string>();
+        if (f["octets"].isNull() || f["octets"].isUndefined())
+            c.erreur = f["tropGros"].as<bool>() ? section::ErreurFichier::TropGros : section::ErreurFichier::Lecture;
+        else
+            c.octets = f["octets"].as<std::string>();
+        classe.push_back(std::move(c));
+    }
+    const section::NotesClasse notes = section::NoterClasseEnseignant(textures, nomModele, modele, classe);
+    if (!notes.raison.empty()) {
+        r.set("raison", notes.raison);
         return r;
     }
-    section::NotationClasse classe(textures, cle.lignes, section::EmpreinteCorrige(cle));
-    r.set("autresTextures", cle.exercice && !(classe.modele().vue() == cle.exercice->cible));
-    // Marked in the order of their names, as the window marks a folder.
-    const int n = fichiers["length"].as<int>();
-    std::vector<std::pair<std::string, int>> ordre;
-    for (int i = 0; i < n; ++i) ordre.emplace_back(fichiers[i]["nom"].as<std::string>(), i);
-    std::stable_sort(ordre.begin(), ordre.end(),
-                     [](const auto& a, const auto& b) { return section::AvantDansLaClasse(a.first, b.first); });
-    for (const auto& [nom, i] : ordre) {
-        const val f = fichiers[i];
-        // A file the browser could not read, or over the size any of them
-        // has, keeps its row with the reason.
-        if (f["octets"].isNull() || f["octets"].isUndefined())
-            classe.Refuser(nom, f["tropGros"].as<bool>() ? section::RaisonCopieTropGrosse()
-                                                         : section::RaisonErreur(section::ErreurFichier::Lecture));
-        else
-            section::NoterCopie(classe, nom, f["octets"].as<std::string>());
-    }
-    const std::vector<section::LigneNotes> lignes = classe.Lignes();
+    r.set("autresTextures", notes.autresTextures);
     val table = val::array();
-    for (const section::LigneNotes& l : lignes) {
+    for (const section::LigneNotes& l : notes.lignes) {
         val o = val::object();
         o.set("fichier", std::string(section::NomSansDossier(l.fichier)));
         o.set("eleve", l.eleve);
@@ -233,8 +223,17 @@ val EnseignantWeb::NoterClasse(const section::Textures& textures, const std::str
         table.call<void>("push", o);
     }
     r.set("lignes", table);
-    r.set("csv", Copie(section::CsvDesNotes(lignes)));
+    r.set("csv", Copie(notes.csv));
     return r;
+}
+
+val LireGraineWeb(const std::string& texte) {
+    const std::optional<std::uint32_t> g = section::LireGraine(texte);
+    return g ? val(static_cast<double>(*g)) : val::null();
+}
+
+double GraineNouvelleWeb(double hasard) {
+    return section::GraineNouvelle(static_cast<std::uint64_t>(std::max(0.0, hasard)));
 }
 
 val TextesEnseignant() {

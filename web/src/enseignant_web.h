@@ -19,6 +19,10 @@
 // The teacher's words for the page's dialog, {nom: texte}, in the current
 // language (the window's own texts and contexts).
 emscripten::val TextesEnseignant();
+// A typed seed (section::LireGraine): the number, or null.
+emscripten::val LireGraineWeb(const std::string& texte);
+// A new seed (section::GraineNouvelle) from a random number the page drew.
+double GraineNouvelleWeb(double hasard);
 
 class EnseignantWeb {
 public:
@@ -28,8 +32,10 @@ public:
     emscripten::val CreerExercice(const section::Session& eleve, const std::string& titre);
 
     // Draws a series ({nombre, evenements, permis: [8 booleans by tag],
-    // graine, titre}) with `textures`: [{nom, octets, conforme}], the
-    // exercise files as strataloom-render --exercise names and writes them.
+    // graine, titre}) with `textures` (section::PreparerSerie): [{nom,
+    // octets}], the exercise files as strataloom-render --exercise names
+    // and writes them, with `dossier`, the series' folder name, and
+    // `raison` when it cannot be written.
     emscripten::val TirerSerie(const section::Textures& textures, emscripten::val regles);
     // The sheets of exercise i of the last series: its texts and sizes;
     // the pictures then come from ImageFiche and ImageEtape.

@@ -39,6 +39,8 @@ EMSCRIPTEN_BINDINGS(strataloom) {
     emscripten::function("textes", &Textes);
     emscripten::function("textesExercice", &TextesExercice);
     emscripten::function("textesEnseignant", &TextesEnseignant);
+    emscripten::function("lireGraine", &LireGraineWeb);
+    emscripten::function("graineNouvelle", &GraineNouvelleWeb);
     emscripten::function("definirTraductions", &DefinirTraductions);
     emscripten::class_<SessionWeb>("Session")
         .constructor<>()

@@ -68,15 +68,17 @@ export function TestsEnseignant(c) {
       v("NombreExercices", "3");
       v("EvenementsParExercice", "5");
       v("Graine", "4242");
-      v("TitreSerie", "Datation");
+      v("TitreSerie", "Datation : 3e");
       window.open = (url) => ((window.ongletFiches = url), {});
     });
     await nav().cliquer("#TelechargerSerie");
     const zip = await Telecharge(c.telechargements);
-    egal(zip.nom, "Datation - 4242.zip", "nom du zip");
+    // Named as the window names the series' folder: « titre - graine »,
+    // what a file system refuses replaced.
+    egal(zip.nom, "Datation - 3e - 4242.zip", "nom du zip");
     const contenu = unzipSync(new Uint8Array(zip.octets));
     const dossier = join(c.temp, "serie-4242");
-    rendu("--exercise", "3", "--events", "5", "--seed", "4242", "--title", "Datation", "--out-dir", dossier);
+    rendu("--exercise", "3", "--events", "5", "--seed", "4242", "--title", "Datation : 3e", "--out-dir", dossier);
     const attendus = readdirSync(dossier).filter((n) => n.endsWith(".exo")).sort();
     egal(Object.keys(contenu).filter((n) => n.endsWith(".exo")).sort(), attendus, "fichiers .exo du zip");
     for (const n of attendus)
@@ -90,6 +92,20 @@ export function TestsEnseignant(c) {
     verifier(compte(/Justifie : principe et observation/g) === 3 && compte(/sont acceptés|est accepté/g) >= 3,
       "tableau des élèves et ordres acceptés des corrigés");
     verifier(await nav().executer(() => typeof window.ongletFiches === "string"), "les fiches ne s'ouvrent pas");
+    await nav().cliquer("#FermerEnseignant");
+  });
+
+  test("enseignant : la graine tapée de 0 à 4294967295, une nouvelle graine de 1 à 999999", async () => {
+    await OuvrirEspace();
+    await nav().executer(() => (document.getElementById("Graine").value = "4294967296"));
+    await nav().cliquer("#TelechargerSerie");
+    const refus = await LireEtFermer();
+    egal(refus.texte, "La graine doit être un nombre entier de 0 à 4294967295.", "graine trop grande");
+    for (let i = 0; i < 20; ++i) {
+      await nav().cliquer("#NouvelleGraine");
+      const g = await nav().executer(() => document.getElementById("Graine").value);
+      verifier(/^[1-9][0-9]{0,5}$/.test(g), `nouvelle graine hors de 1 à 999999 : ${g}`);
+    }
     await nav().cliquer("#FermerEnseignant");
   });
 

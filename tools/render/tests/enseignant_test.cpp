@@ -17,6 +17,7 @@
 #include <cmath>
 #include <random>
 
+#include "section/espace_enseignant.h"
 #include "section/exercice_session.h"
 #include "section/legende_vue.h"
 #include "section/roches.h"
@@ -182,16 +183,18 @@ private Q_SLOTS:
         QVERIFY(QString::fromUtf8(s.err).contains(e3));
         const QStringList lignes = LignesCsv(s.out);
         QCOMPARE(lignes.size(), 4);
-        QCOMPARE(lignes[1], QStringLiteral("\"eleve;1.lst\";;20;100,0;100,0;4;0;même coupe que le corrigé;"));
+        // Rows in the order of the files' names, whatever the order given:
+        // '2' < '3' < ';' byte for byte.
+        QCOMPARE(lignes[3], QStringLiteral("\"eleve;1.lst\";;20;100,0;100,0;4;0;même coupe que le corrigé;"));
         QCOMPARE(lignes[2], QStringLiteral("eleve3.lst;;;;;;;le fichier ou son dossier n'existe pas;"));
         // The remark, last, may hold "; " between what differs, and is then quoted.
-        const QStringList champs = lignes[3].split(QLatin1Char(';')).mid(0, 7) << lignes[3].section(QLatin1Char(';'), 7);
+        const QStringList champs = lignes[1].split(QLatin1Char(';')).mid(0, 7) << lignes[1].section(QLatin1Char(';'), 7);
         QCOMPARE(champs[0], QStringLiteral("eleve2.lst"));
         QCOMPARE(champs[5], QStringLiteral("3"));
         // The erosion is missing (10 points for a structure), nothing else.
         const NoteAttendue n = Attendue(essai::Charge(base_, cle).vue(), essai::Charge(base_, moinsUn).vue(), 10);
         QCOMPARE(champs[2], QString::number(n.points));
-        QVERIFY2(n.points < 20, qPrintable(lignes[3]));
+        QVERIFY2(n.points < 20, qPrintable(lignes[1]));
         QCOMPARE(champs[3], n.roche);
         QCOMPARE(champs[4], n.pixels);
         QCOMPARE(champs[6], QStringLiteral("1"));
@@ -363,6 +366,40 @@ private Q_SLOTS:
         QVERIFY(different);
     }
 
+    // The renderer's series is the engine model's file set, name for name
+    // and byte for byte, in a folder named as the model names it.
+    void serieCommeLeModele() {
+        const QString d = Chemin(QStringLiteral("modele-serie"));
+        QCOMPARE(Lancer(BaseLivree() + QStringList{QStringLiteral("--exercise"), QStringLiteral("2"),
+                                                   QStringLiteral("--events"), QStringLiteral("4"),
+                                                   QStringLiteral("--seed"), QStringLiteral("999999"),
+                                                   QStringLiteral("--title"), QStringLiteral("Plis : 3e"),
+                                                   QStringLiteral("--out-dir"), d}).code, 0);
+        section::Session a;
+        {
+            section::Textures t;
+            QCOMPARE(dessin::ChargerTextures(livree_, t), -1);
+            a.DefinirTextures(std::move(t));
+        }
+        section::ReglesSerie r;
+        r.exercices = 2;
+        r.evenements = 4;
+        r.graine = 999999;
+        const section::SerieEnseignant serie = section::PreparerSerie(a, r, "Plis : 3e");
+        QCOMPARE(QString::fromStdString(serie.raison), QString());
+        QCOMPARE(QString::fromStdString(serie.dossier), QStringLiteral("Plis - 3e - 999999"));
+        QStringList attendus;
+        for (const section::ExerciceSerie& x : serie.exercices)
+            for (const section::FichierSerie* f : {&x.lst, &x.bmp, &x.exo}) {
+                attendus << QString::fromStdString(f->nom);
+                QVERIFY2(essai::Lire(QDir(d).filePath(QString::fromStdString(f->nom))) == QByteArray::fromStdString(f->octets),
+                         f->nom.c_str());
+            }
+        attendus.sort();
+        QCOMPARE(QDir(d).entryList(QDir::Files, QDir::Name), attendus);
+        QCOMPARE(attendus.first(), QStringLiteral("exercice-999999-01.bmp"));
+    }
+
     void fichesPdf() {
         const QString pdf = Chemin(QStringLiteral("fiches.pdf"));
         const auto s = Lancer(BaseLivree() + QStringList{QStringLiteral("--exercise"), QStringLiteral("2"), QStringLiteral("--events"),
@@ -482,14 +519,15 @@ private Q_SLOTS:
         QCOMPARE(s.code, 1);
         const QStringList lignes = LignesCsv(s.out);
         QCOMPARE(lignes.size(), 6);
-        QCOMPARE(lignes[1], Nom(juste) + QStringLiteral(";Zoé;20;100,0;100,0;4;0;\"même coupe que le corrigé ; ordre non fait\";"));
-        QVERIFY2(lignes[2].startsWith(Nom(vide) + QStringLiteral(";Paul;0;")), qPrintable(lignes[2]));
-        QCOMPARE(lignes[2].section(QLatin1Char(';'), 5, 5), QStringLiteral("0"));
-        QCOMPARE(lignes[2].section(QLatin1Char(';'), 7), QStringLiteral("\"aucun événement reconnu ; ordre non fait\";"));
-        QCOMPARE(lignes[3], Nom(ailleurs) + QStringLiteral(";Léa;;;;;;répond à un autre exercice;"));
+        // Rows in the order of the files' names, whatever the order given.
+        QCOMPARE(lignes[3], Nom(juste) + QStringLiteral(";Zoé;20;100,0;100,0;4;0;\"même coupe que le corrigé ; ordre non fait\";"));
+        QVERIFY2(lignes[5].startsWith(Nom(vide) + QStringLiteral(";Paul;0;")), qPrintable(lignes[5]));
+        QCOMPARE(lignes[5].section(QLatin1Char(';'), 5, 5), QStringLiteral("0"));
+        QCOMPARE(lignes[5].section(QLatin1Char(';'), 7), QStringLiteral("\"aucun événement reconnu ; ordre non fait\";"));
+        QCOMPARE(lignes[1], Nom(ailleurs) + QStringLiteral(";Léa;;;;;;répond à un autre exercice;"));
         QVERIFY2(lignes[4].startsWith(QStringLiteral("tronquee.rep;;;;;;;")) && lignes[4].contains(QStringLiteral("tronqué")),
                  qPrintable(lignes[4]));
-        QVERIFY(lignes[5].startsWith(Nom(lst) + QStringLiteral(";;20;")));
+        QVERIFY(lignes[2].startsWith(Nom(lst) + QStringLiteral(";;20;")));
         const QString err = QString::fromUtf8(s.err);
         QVERIFY2(err.contains(QStringLiteral("tronqué")), qPrintable(err));
         QVERIFY(err.contains(QStringLiteral("répond à un autre exercice")));
