@@ -365,6 +365,17 @@
     </message>
 </context>
 <context>
+    <name>Enseignant</name>
+    <message>
+        <source>La graine doit être un nombre entier de 0 à 4294967295.</source>
+        <translation>The seed must be a whole number from 0 to 4294967295.</translation>
+    </message>
+    <message>
+        <source>Chargement impossible : %1 (%2).</source>
+        <translation>Cannot load %1 (%2).</translation>
+    </message>
+</context>
+<context>
     <name>Evenements</name>
     <message>
         <source>Sédimentation</source>
@@ -851,10 +862,6 @@
     <message>
         <source>Enregistrer les notes en CSV</source>
         <translation>Save the marks as CSV</translation>
-    </message>
-    <message>
-        <source>La graine doit être un nombre entier de 0 à 4294967295.</source>
-        <translation>The seed must be a whole number from 0 to 4294967295.</translation>
     </message>
     <message>
         <source>Impossible d&apos;écrire %1 (%2).</source>
@@ -2024,10 +2031,6 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
     <message>
         <source>Exercice impossible à créer : %1</source>
         <translation>Cannot create the exercise: %1</translation>
-    </message>
-    <message>
-        <source>Chargement impossible : %1 (%2).</source>
-        <translation>Cannot load %1 (%2).</translation>
     </message>
     <message>
         <source>Espace enseignant</source>
