@@ -48,6 +48,7 @@ std::string LireCopie(std::string_view octets, Copie& c) {
         c.eleve = std::move(r.eleve);
         c.exercice = r.exercice;
         c.ordre = std::move(r.ordre);
+        c.verifications = r.verifications;
         return {};
     }
     Liste lignes;
@@ -68,7 +69,8 @@ bool NoterCopie(NotationClasse& classe, std::string nom, std::string_view octets
         classe.Refuser(std::move(nom), std::move(raison));
         return false;
     }
-    return classe.Noter(std::move(nom), std::move(copie.eleve), copie.exercice, copie.lignes, copie.ordre);
+    return classe.Noter(std::move(nom), std::move(copie.eleve), copie.exercice, copie.lignes, copie.ordre,
+                        copie.verifications);
 }
 
 bool AvantDansLaClasse(std::string_view a, std::string_view b) {

@@ -21,6 +21,8 @@ constexpr std::string_view kMagieExercice{"SLEXERC\x1A", 8};
 constexpr std::string_view kMagieReponse{"SLREPON\x1A", 8};
 constexpr std::uint16_t kVersionReponse = 2;  // written when the answer holds an order
 constexpr std::size_t kEnteteReponseV2 = 32;
+constexpr std::uint16_t kVersionReponseV3 = 3;  // written when the answer holds its checks
+constexpr std::size_t kEnteteReponseV3 = 36;
 constexpr std::uint16_t kSansTemoin = 0xFFFF;
 constexpr std::uint16_t kVersionExercice = 2;
 constexpr std::size_t kEnteteExerciceV1 = 36;
@@ -148,12 +150,13 @@ std::string Entete(std::string_view o, std::string_view magie, std::size_t entet
         //: %1 is the version number the file announces.
         return Remplir(Texte("Exercice", "version %1 du format inconnue (ce programme lit les versions 1 et 2)"),
                        {std::to_string(v)});
-    if (!exercice && v != 1 && v != kVersionReponse)
+    if (!exercice && v != 1 && v != kVersionReponse && v != kVersionReponseV3)
         //: %1 is the version number the file announces.
-        return Remplir(Texte("Exercice", "version %1 du format inconnue (ce programme lit les versions 1 et 2)"),
+        return Remplir(Texte("Exercice", "version %1 du format inconnue (ce programme lit les versions 1 à 3)"),
                        {std::to_string(v)});
     if (exercice && v == 1) entete = kEnteteExerciceV1;
     if (!exercice && v == kVersionReponse) entete = kEnteteReponseV2;
+    if (!exercice && v == kVersionReponseV3) entete = kEnteteReponseV3;
     if (o.size() < entete + 4) return Texte("Exercice", "le fichier est tronqué");
     if (Lire(o, 10, 2) != 0) return Texte("Exercice", "l'en-tête est abîmé");
     return {};
@@ -285,14 +288,18 @@ std::string TexteExercice(const Exercice& e) {
 std::string TexteReponse(const Reponse& r) {
     const std::string evenements = TexteListe(r.lignes);
     std::string o(kMagieReponse);
-    Ecrire16(o, r.ordre ? kVersionReponse : 1);
+    Ecrire16(o, r.verifications ? kVersionReponseV3 : r.ordre ? kVersionReponse : 1);
     Ecrire16(o, 0);
     Ecrire64(o, r.exercice);
     Ecrire32(o, static_cast<std::uint32_t>(r.eleve.size()));
     Ecrire32(o, static_cast<std::uint32_t>(evenements.size()));
-    if (r.ordre) {
-        Ecrire16(o, static_cast<std::uint16_t>(r.ordre->cartes.size()));
-        Ecrire16(o, static_cast<std::uint16_t>(r.ordre->note));
+    if (r.ordre || r.verifications) {
+        Ecrire16(o, static_cast<std::uint16_t>(r.ordre ? r.ordre->cartes.size() : 0));
+        Ecrire16(o, static_cast<std::uint16_t>(r.ordre ? r.ordre->note : 0));
+    }
+    if (r.verifications) {
+        Ecrire16(o, static_cast<std::uint16_t>(std::clamp(r.verifications->coupe, 0, kVerificationsMax)));
+        Ecrire16(o, static_cast<std::uint16_t>(std::clamp(r.verifications->ordre, 0, kVerificationsMax)));
     }
     o += r.eleve;
     o += evenements;
@@ -353,11 +360,12 @@ std::string LireExercice(std::string_view o, Exercice& e) {
 
 std::string LireReponse(std::string_view o, Reponse& r) {
     if (std::string m = Entete(o, kMagieReponse, kEnteteReponse, false); !m.empty()) return m;
-    const bool v2 = Lire(o, 8, 2) == kVersionReponse;
-    const std::size_t entete = v2 ? kEnteteReponseV2 : kEnteteReponse;
+    const auto version = Lire(o, 8, 2);
+    const bool v2 = version == kVersionReponse, v3 = version == kVersionReponseV3;
+    const std::size_t entete = v3 ? kEnteteReponseV3 : v2 ? kEnteteReponseV2 : kEnteteReponse;
     const std::uint64_t p = Lire(o, 20, 4), n = Lire(o, 24, 4);
-    const std::uint64_t k = v2 ? Lire(o, 28, 2) : 0;
-    if (v2 && (k < 1 || k > kCartesMax || Lire(o, 30, 2) > static_cast<std::uint64_t>(kNoteMax)))
+    const std::uint64_t k = v2 || v3 ? Lire(o, 28, 2) : 0;
+    if ((v2 || v3) && (k < (v2 ? 1u : 0u) || k > kCartesMax || Lire(o, 30, 2) > static_cast<std::uint64_t>(kNoteMax)))
         return Texte("Exercice", "l'ordre des événements est illisible");
     if (p < 1 || p > kNomEleveMax)
         //: %1 is a number of bytes.
@@ -379,7 +387,8 @@ std::string LireReponse(std::string_view o, Reponse& r) {
     const std::string_view evenements = o.substr(entete + p, n);
     if (std::string m = LignesDe(evenements, lu.lignes); !m.empty()) return m;
     if (TexteListe(lu.lignes) != evenements) return Texte("Exercice", "la liste des événements est abîmée");
-    if (v2) {
+    if (v3) lu.verifications = Verifications{static_cast<int>(Lire(o, 32, 2)), static_cast<int>(Lire(o, 34, 2))};
+    if (k > 0) {
         OrdreDonne ordre;
         ordre.note = static_cast<int>(Lire(o, 30, 2));
         for (std::size_t a = entete + p + n, i = 0; i < k; ++i, a += 6) {

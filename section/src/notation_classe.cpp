@@ -45,10 +45,12 @@ std::optional<int> NoteOrdreDonne(const Session& modele, const Chronologie& c, c
 }
 
 bool NotationClasse::Noter(std::string fichier, std::string eleve, std::optional<std::uint64_t> exercice,
-                           const Liste& lignes, const std::optional<OrdreDonne>& ordre) {
+                           const Liste& lignes, const std::optional<OrdreDonne>& ordre,
+                           std::optional<Verifications> verifications) {
     LigneNotes l;
     l.fichier = std::move(fichier);
     l.eleve = std::move(eleve);
+    l.verifications = verifications;
     const bool memeExercice = !empreinte_ || !exercice || *exercice == *empreinte_;
     if (!memeExercice) {
         l.remarque = RemarqueAutreExercice();

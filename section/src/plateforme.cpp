@@ -17,6 +17,8 @@ namespace section {
 namespace {
 
 constexpr std::string_view kMagie = "SLR1";
+// With the checks counted: two more fields before the check sum.
+constexpr std::string_view kMagieV2 = "SLR2";
 // The letter of each kind, by tag (1 .. 7).
 constexpr std::string_view kLettres = "SVEPCHD";
 constexpr std::string_view kChiffresCarte = "123456789abcdefghijklmnopqrstuvwxyz";
@@ -104,7 +106,8 @@ bool LireOrdre(std::string_view t, std::optional<OrdreDonne>& ordre) {
 
 std::string TexteReprise(const Reprise& r, std::string& raison) {
     raison.clear();
-    std::string t(kMagie);
+    const bool comptes = r.verifications != Verifications{};
+    std::string t(comptes ? kMagieV2 : kMagie);
     t += '.';
     t += Hexa(r.exercice, 16);
     t += '.';
@@ -134,6 +137,9 @@ std::string TexteReprise(const Reprise& r, std::string& raison) {
         }
     }
     t += '.';
+    if (comptes)
+        t += std::to_string(std::clamp(r.verifications.coupe, 0, kVerificationsMax)) + '.' +
+             std::to_string(std::clamp(r.verifications.ordre, 0, kVerificationsMax)) + '.';
     if (t.size() + 8 > kCaracteresRepriseMax) {
         //: %1 is the most characters a learning platform keeps.
         raison = Remplir(Texte("Reprise", "ton travail dépasse les %1 caractères que la plateforme garde"),
@@ -146,7 +152,8 @@ std::string TexteReprise(const Reprise& r, std::string& raison) {
 
 std::string LireReprise(std::string_view texte, std::uint64_t exercice, Reprise& r) {
     if (texte.size() > kCaracteresRepriseMax) return Texte("Reprise", "le travail gardé est trop long");
-    if (texte.substr(0, kMagie.size() + 1) != std::string(kMagie) + '.')
+    const bool v2 = texte.substr(0, kMagieV2.size() + 1) == std::string(kMagieV2) + '.';
+    if (!v2 && texte.substr(0, kMagie.size() + 1) != std::string(kMagie) + '.')
         return Texte("Reprise", "le travail gardé par la plateforme n'est pas un travail de Strataloom");
     const std::size_t dernier = texte.rfind('.');
     std::uint64_t crc = 0;
@@ -154,7 +161,10 @@ std::string LireReprise(std::string_view texte, std::uint64_t exercice, Reprise&
         return Texte("Reprise", "le travail gardé est abîmé (la somme de contrôle ne correspond pas)");
     const std::vector<std::string_view> champs = Couper(texte.substr(0, dernier), '.');
     Reprise lu;
-    if (champs.size() != 4 || !LireHexa(champs[1], 16, lu.exercice)) return Illisible();
+    if (champs.size() != (v2 ? 6u : 4u) || !LireHexa(champs[1], 16, lu.exercice)) return Illisible();
+    if (v2 && (!LireEntier(champs[4], kVerificationsMax, lu.verifications.coupe) ||
+               !LireEntier(champs[5], kVerificationsMax, lu.verifications.ordre)))
+        return Illisible();
     lu.lignes.emplace_back(kLigneInitiale);
     for (const char c : champs[2]) {
         const std::size_t k = kLettres.find(c);

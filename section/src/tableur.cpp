@@ -106,6 +106,9 @@ std::string CsvDesNotes(const std::vector<LigneNotes>& lignes) {
         r += ChampCsv(l.remarque);
         r += ';';
         if (l.noteOrdre) r += std::to_string(*l.noteOrdre);
+        r += ';';
+        if (l.verifications) r += std::to_string(l.verifications->coupe) + ';' + std::to_string(l.verifications->ordre);
+        else r += ';';
         r += "\r\n";
     }
     return r;

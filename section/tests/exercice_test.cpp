@@ -317,17 +317,57 @@ TEST(FichierReponse, UnOrdreImpossibleEstRefuse) {
     r.ordre->justifications.pop_back();
     EXPECT_EQ(VerifierReponse(r), "l'ordre des événements est illisible");
     std::string v = TexteReponse(PetiteReponse());
-    v[8] = 3;
+    v[8] = 4;
     Resceller(v);
     Reponse lu;
-    EXPECT_EQ(LireReponse(v, lu), "version 3 du format inconnue (ce programme lit les versions 1 et 2)");
+    EXPECT_EQ(LireReponse(v, lu), "version 4 du format inconnue (ce programme lit les versions 1 à 3)");
+}
+
+// How many times the pupil checked: version 3, with or without an order;
+// the files of versions 1 and 2 are written as before when nothing is
+// counted. A count beyond the field is held at its largest value.
+TEST(FichierReponse, LesVerificationsEnVersionTrois) {
+    struct Cas {
+        const char* nom;
+        bool ordre;
+        std::optional<Verifications> verifications;
+        int version;
+        std::size_t entete;  // bytes before the name
+        std::optional<Verifications> relues;
+    };
+    const Cas cas[] = {
+        {"sans ordre ni comptes", false, std::nullopt, 1, 28, std::nullopt},
+        {"un ordre sans comptes", true, std::nullopt, 2, 32, std::nullopt},
+        {"des comptes sans ordre", false, Verifications{3, 0}, 3, 36, Verifications{3, 0}},
+        {"un ordre et des comptes", true, Verifications{2, 11}, 3, 36, Verifications{2, 11}},
+        {"comptes trop grands", false, Verifications{70000, -2}, 3, 36, Verifications{kVerificationsMax, 0}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        Reponse r = c.ordre ? ReponseOrdonnee() : PetiteReponse();
+        r.verifications = c.verifications;
+        const std::string o = TexteReponse(r);
+        EXPECT_EQ(static_cast<int>(o[8]), c.version);
+        EXPECT_EQ(o.substr(c.entete, r.eleve.size()), r.eleve);
+        if (c.verifications) {
+            EXPECT_EQ(static_cast<unsigned char>(o[32]) | static_cast<unsigned char>(o[33]) << 8, c.relues->coupe);
+            EXPECT_EQ(static_cast<unsigned char>(o[34]) | static_cast<unsigned char>(o[35]) << 8, c.relues->ordre);
+        }
+        Reponse lu;
+        ASSERT_EQ(LireReponse(o, lu), "");
+        EXPECT_EQ(lu.verifications, c.relues);
+        EXPECT_EQ(lu.ordre, r.ordre);
+        EXPECT_EQ(lu.lignes, r.lignes);
+    }
 }
 
 // Seeded random damage: a reader either refuses with a reason or reads a
 // file that it would write back byte for byte.
 TEST(FichiersExercice, DesFichiersAbimesAuHasardSontRefusesOuRelusALIdentique) {
     const std::string exercice = TexteExercice(Petit());
-    const std::string reponses[] = {TexteReponse(PetiteReponse()), TexteReponse(ReponseOrdonnee())};
+    Reponse verifiee = ReponseOrdonnee();
+    verifiee.verifications = Verifications{4, 9};
+    const std::string reponses[] = {TexteReponse(PetiteReponse()), TexteReponse(ReponseOrdonnee()), TexteReponse(verifiee)};
     for (std::uint32_t graine = 1; graine <= 3000; ++graine) {
         SCOPED_TRACE("graine " + std::to_string(graine));
         std::mt19937 g(graine);

@@ -17,8 +17,9 @@ namespace {
 
 constexpr std::uint64_t kExercice = 0x0123456789abcdefULL;
 
-Reprise Travail(std::string_view codes, std::vector<int> cartes = {}) {
+Reprise Travail(std::string_view codes, std::vector<int> cartes = {}, Verifications v = {}) {
     Reprise r;
+    r.verifications = v;
     r.exercice = kExercice;
     r.lignes = test::ListeDeCodes(codes);
     if (!cartes.empty()) {
@@ -58,6 +59,10 @@ TEST(Plateforme, AllerRetourEtLimites) {
         {"chaque sorte d'événement", Travail("SVEPCHD"), Signe("SLR1.0123456789abcdef.SVEPCHD..")},
         {"un ordre justifié", Travail("SSE", {2, 1, 3}), Signe("SLR1.0123456789abcdef.SSE.2:0:,1:1:1,3:2:2.")},
         {"carte et formation au plus haut", plus, ""},
+        // Once the pupil has checked: version 2, with the two counts.
+        {"coupe vérifiée trois fois", Travail("SE", {}, {3, 0}), Signe("SLR2.0123456789abcdef.SE..3.0.")},
+        {"ordre vérifié", Travail("SE", {2, 1}, {1, 12}), Signe("SLR2.0123456789abcdef.SE.2:0:,1:1:1.1.12.")},
+        {"comptes au plus haut", Travail("S", {}, {kVerificationsMax, kVerificationsMax}), ""},
         {"liste la plus longue qui tienne", Travail(std::string(kCaracteresRepriseMax - 32, 'S')), ""},
     };
     for (const Cas& c : cas) {
@@ -135,6 +140,11 @@ TEST(Plateforme, TextesRefusesALaLecture) {
         {"carte sans justification", Signe("SLR1.0123456789abcdef.SS.1."), illisible},
         {"carte au-delà de la limite", Signe("SLR1.0123456789abcdef.S.4097:0:."), illisible},
         {"autre exercice", Signe("SLR1.0123456789abcdee.S.."), "le travail gardé est celui d'un autre exercice"},
+        {"version 2 sans ses comptes", Signe("SLR2.0123456789abcdef.S.."), illisible},
+        {"version 1 avec des comptes", Signe("SLR1.0123456789abcdef.S..1.2."), illisible},
+        {"compte au-delà de la limite", Signe("SLR2.0123456789abcdef.S..65536.0."), illisible},
+        {"compte avec un zéro en tête", Signe("SLR2.0123456789abcdef.S..01.0."), illisible},
+        {"compte vide", Signe("SLR2.0123456789abcdef.S...0."), illisible},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);

@@ -93,21 +93,24 @@ TEST(CsvDesNotes, FormatEntier) {
         {"/classe/a.rep", "Alice", Marque(20, true, 4), "même coupe que le corrigé", 16},
         {"classe/b.rep", "=1+1", Marque(6, false, 3), "il manque une couche", std::nullopt},
         {"c.rep", "", std::nullopt, "le fichier est abîmé", std::nullopt},
+        {"d.rep", "Dina", Marque(20, true, 4), "même coupe que le corrigé", 20, Verifications{7, 0}},
     };
     EXPECT_EQ(CsvDesNotes(lignes),
               "\xEF\xBB\xBF"
               "Fichier;\xC3\x89l\xC3\xA8ve;Note sur 20;Roche identique (%);Pixels identiques (%);"
-              "\xC3\x89v\xC3\xA9nements reconnus;Formations en \xC3\xA9" "cart;Remarque;Ordre sur 20\r\n"
-              "a.rep;Alice;20;100,0;100,0;4;0;même coupe que le corrigé;16\r\n"
-              "b.rep;'=1+1;6;50,0;99,9;3;1;il manque une couche;\r\n"
-              "c.rep;;;;;;;le fichier est abîmé;\r\n");
+              "\xC3\x89v\xC3\xA9nements reconnus;Formations en \xC3\xA9" "cart;Remarque;Ordre sur 20;"
+              "Vérifications de la coupe;Vérifications de l'ordre\r\n"
+              "a.rep;Alice;20;100,0;100,0;4;0;même coupe que le corrigé;16;;\r\n"
+              "b.rep;'=1+1;6;50,0;99,9;3;1;il manque une couche;;;\r\n"
+              "c.rep;;;;;;;le fichier est abîmé;;;\r\n"
+              "d.rep;Dina;20;100,0;100,0;4;0;même coupe que le corrigé;20;7;0\r\n");
 }
 
 TEST(CsvDesNotes, SansLigneRienQueLEntete) {
     EXPECT_EQ(CsvDesNotes({}), "\xEF\xBB\xBF" + std::string(kEnteteNotes) + "\r\n");
 }
 
-// Every row stays one row with eight fields, whatever the names hold.
+// Every row stays one row with its eleven fields, whatever the names hold.
 TEST(CsvDesNotes, UnNomHostileNeCassePasLaLigne) {
     const std::string hostiles[] = {"a;b", "\"", "\r\n", "x\ny", ";;;;;;;", "\"\";\"", "\x1b[2J"};
     for (const std::string& h : hostiles) {
@@ -122,7 +125,7 @@ TEST(CsvDesNotes, UnNomHostileNeCassePasLaLigne) {
             if (c == '"') entre = !entre;
             if (c == ';' && !entre) ++champs;
         }
-        EXPECT_EQ(champs, 9) << h;
+        EXPECT_EQ(champs, 11) << h;
         for (const char c : ligne.substr(0, ligne.size() - 2))
             EXPECT_FALSE(static_cast<unsigned char>(c) < 0x20 || c == 0x7f) << h;
     }

@@ -29,6 +29,7 @@ struct Copie {
     std::string eleve;
     std::optional<std::uint64_t> exercice;
     std::optional<OrdreDonne> ordre;
+    std::optional<Verifications> verifications;  // an answer file of version 3
 };
 
 // The most bytes either reader looks at: no well-formed exercise, answer

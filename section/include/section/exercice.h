@@ -33,8 +33,14 @@
 // The fingerprint must match the events and the picture read. A version 1
 // file takes its letter seed from the low 32 bits of its fingerprint.
 //
-// Answer file (.rep), version 2 when the pupil ordered the events in
-// "Ordonner", else version 1 (both read):
+// Answer file (.rep), version 3 when it records how many times the pupil
+// checked (the window and the page always do), else version 2 when the
+// pupil ordered the events in "Ordonner", else version 1 (all three read).
+// Version 3 is version 2's layout with k from 0 (no order; the mark then 0)
+// and two more fields, H = 36:
+//       32     2  checks of the section ("Vérifier ma coupe"), 0 .. 65535
+//       34     2  checks of the order ("Vérifier" in "Ordonner"), 0 .. 65535
+// Versions 1 and 2:
 //        0     8  magic "SLREPON" then 0x1A
 //        8     2  version, 1 or 2
 //       10     2  0 (reserved)
@@ -110,11 +116,22 @@ struct OrdreDonne {
     bool operator==(const OrdreDonne&) const = default;
 };
 
+// How many times the pupil checked the section and the order, counted by
+// the window and the page and kept with the work (at most kVerificationsMax
+// each: a count is held there, never wrapped).
+constexpr int kVerificationsMax = 65535;
+struct Verifications {
+    int coupe = 0;
+    int ordre = 0;
+    bool operator==(const Verifications&) const = default;
+};
+
 struct Reponse {
     std::string eleve;           // UTF-8
     std::uint64_t exercice = 0;  // fingerprint of the exercise answered
     Liste lignes;                // the pupil's events, as a list
     std::optional<OrdreDonne> ordre;  // none when the pupil did not order the events
+    std::optional<Verifications> verifications;  // none in files of versions 1 and 2
 };
 
 // What identifies an exercise: a 64-bit FNV-1a hash of its list-file bytes,

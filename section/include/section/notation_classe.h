@@ -45,8 +45,11 @@ public:
     // here (NoteOrdreDonne), never taken from the file. An answer file
     // with no order for a model of two events or more has no order mark
     // and its remark says "ordre non fait".
+    // `verifications`, how many times the pupil checked, goes to the row
+    // as it is (none for a plain list or an older answer file).
     bool Noter(std::string fichier, std::string eleve, std::optional<std::uint64_t> exercice, const Liste& lignes,
-               const std::optional<OrdreDonne>& ordre = std::nullopt);
+               const std::optional<OrdreDonne>& ordre = std::nullopt,
+               std::optional<Verifications> verifications = std::nullopt);
 
     // The rows in the order given, pupils' names shared by several rows
     // pointed out (SignalerHomonymes), and answers under different names

@@ -23,8 +23,17 @@
 //   check     the CRC-32 (Crc32) of every character before it, its "."
 //             included, as 8 lowercase hexadecimal digits.
 //
-// The order's mark is not kept: the engine judges the order again when the
-// work is taken back.
+// Version 2, "SLR2", written once the pupil has checked the section or the
+// order, adds before the check sum:
+//
+//   SLR2.<exercise>.<events>.<order>.<section checks>.<order checks>.<check>
+//
+//   section checks, order checks
+//             how many times the pupil checked each (Verifications), in
+//             decimal without leading zeros, 0 .. kVerificationsMax.
+//
+// Version 1 is still read, its counts 0. The order's mark is not kept: the
+// engine judges the order again when the work is taken back.
 #pragma once
 
 #include <cstdint>
@@ -46,6 +55,7 @@ struct Reprise {
     std::uint64_t exercice = 0;       // fingerprint of the exercise worked on
     Liste lignes;                     // the pupil's list, its first line the starting layer
     std::optional<OrdreDonne> ordre;  // the last order checked; its note is not kept (0)
+    Verifications verifications;      // how many times the pupil checked
     bool operator==(const Reprise&) const = default;
 };
 

@@ -29,12 +29,16 @@ struct LigneNotes {
     // The mark of the order given in "Ordonner" (NoteOrdreJustifie), when
     // the answer holds one for this exercise's events.
     std::optional<int> noteOrdre;
+    // How many times the pupil checked the section and the order, when the
+    // answer file records it.
+    std::optional<Verifications> verifications;
 };
 
 // The header, fixed: later columns go after it.
 inline constexpr std::string_view kEnteteNotes =
     "Fichier;\xC3\x89l\xC3\xA8ve;Note sur 20;Roche identique (%);Pixels identiques (%);"
-    "\xC3\x89v\xC3\xA9nements reconnus;Formations en \xC3\xA9" "cart;Remarque;Ordre sur 20";
+    "\xC3\x89v\xC3\xA9nements reconnus;Formations en \xC3\xA9" "cart;Remarque;Ordre sur 20;"
+    "V\xC3\xA9rifications de la coupe;V\xC3\xA9rifications de l'ordre";
 
 // One field as the table holds it.
 std::string ChampCsv(std::string_view texte);
