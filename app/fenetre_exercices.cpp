@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include "fenetre_principale.h"
 #include "vue_image.h"
 #include "dessin/images.h"
@@ -168,6 +170,7 @@ void FenetrePrincipale::InstallerExercice(section::Exercice e, section::Session 
     cheminExercice_ = chemin;
     ordreDonne_.reset();
     ordreEnregistre_.reset();
+    verifications_ = {};
     cartesPosees_.reset();  // a new exercise deals the cards anew
     eleve_.clear();         // and its answer starts with an empty name box (a shared computer)
     modeleExercice_ = std::move(modele);
@@ -205,6 +208,10 @@ void FenetrePrincipale::OrdonnerEvenements() {
         cartesPosees_ = section::OrdreDonne{o.cartes, o.justifications, 0};
         GarderTravail();
     });
+    connect(fenetre, &FenetreOrdonner::Verification, this, [this] {
+        verifications_.ordre = std::min(verifications_.ordre + 1, section::kVerificationsMax);
+        GarderTravail();
+    });
     connect(fenetre, &FenetreOrdonner::CartesPosees, this, [this](const section::OrdreDonne& o) {
         cartesPosees_ = o;
         GarderTravail();
@@ -225,6 +232,8 @@ void FenetrePrincipale::Verifier() {
     if (!exercice_ || !texturesOk_) return;
     const section::Verification v = section::VerifierCoupe(modeleExercice_, session_);
     const section::Note n = section::Noter(modeleExercice_, session_);
+    verifications_.coupe = std::min(verifications_.coupe + 1, section::kVerificationsMax);
+    GarderTravail();
     const QString note = tr("Note : %1/20").arg(n.points);
     if (v.memeCoupe) {
         AfficherFormations();
@@ -266,6 +275,7 @@ bool FenetrePrincipale::EnregistrerReponse() {
     r.exercice = empreinte_;
     r.lignes = session_.liste();
     r.ordre = ordreDonne_;
+    r.verifications = verifications_;
     if (const std::string raison = section::VerifierReponse(r); !raison.empty()) {
         services_.messages->Erreur(tr("Réponse impossible à enregistrer : %1").arg(Texte(raison)));
         return false;

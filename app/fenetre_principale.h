@@ -98,6 +98,7 @@ public:
     const std::optional<section::Exercice>& exercice() const { return exercice_; }
     // The order last checked, and the cards as last laid out in "Ordonner".
     const std::optional<section::OrdreDonne>& ordreDonne() const { return ordreDonne_; }
+    const section::Verifications& verifications() const { return verifications_; }
     const std::optional<section::OrdreDonne>& cartesPosees() const { return cartesPosees_; }
 
     // The pupil's work is kept in `dossier` (the program gives the user's
@@ -237,6 +238,9 @@ private:
     // The exercise's order as last checked in "Ordonner", and as last saved
     // in an answer.
     std::optional<section::OrdreDonne> ordreDonne_, ordreEnregistre_;
+    // How many times the pupil checked the section and the order of the
+    // exercise open, kept with the work and written in the answer.
+    section::Verifications verifications_;
     // The cards as last laid out in "Ordonner", checked or not.
     std::optional<section::OrdreDonne> cartesPosees_;
     // The kept work: its folder, whether changes are kept yet (not before

@@ -146,6 +146,7 @@ FenetrePrincipale::Offre FenetrePrincipale::OffrirReprise(bool seulementCetExerc
         // Out of memory during the replay: the section shows how far it got.
     }
     ordreDonne_ = exercice_ ? OrdreValable(modeleExercice_, t.travail.ordre, true) : std::nullopt;
+    verifications_ = exercice_ ? t.travail.verifications : section::Verifications{};
     cartesPosees_ = exercice_ ? t.cartes : std::nullopt;
     section::Liste depart{section::Ligne(section::kLigneInitiale)};
     listeEnregistree_ = t.enregistre ? session_.liste() : depart;
@@ -163,6 +164,7 @@ std::optional<std::string> FenetrePrincipale::TexteTravail() const {
     t.travail.lignes = session_.liste();
     t.travail.ordre = ordreDonne_;
     if (t.travail.ordre) t.travail.ordre->note = 0;
+    if (exercice_) t.travail.verifications = verifications_;
     t.enregistre = !ModificationsNonEnregistrees();
     if (exercice_) t.cartes = cartesPosees_;
     std::string raison;
@@ -284,6 +286,8 @@ bool FenetrePrincipale::OuvrirReponse(const QString& chemin) {
         }
     }
     ordreDonne_ = ordre;
+    // The counts go on from the answer's (none in an older file: from 0).
+    verifications_ = r.verifications.value_or(section::Verifications{});
     if (ordre) cartesPosees_ = section::OrdreDonne{ordre->cartes, ordre->justifications, 0};
     listeEnregistree_ = session_.liste();
     ordreEnregistre_ = ordreDonne_;

@@ -314,6 +314,7 @@ void FenetreOrdonner::Verifier() {
         lignes << QString::fromStdString(l);
     resultat_->setText(lignes.join(QLatin1Char('\n')));
     resultat_->setAccessibleDescription(resultat_->text());
+    Q_EMIT Verification();
     // Checked as dealt, nothing chosen: judged for the pupil, not kept.
     if (section::OrdreFait(cartes_, ids, justifications()))
         Q_EMIT OrdreVerifie(section::OrdreDonne{ids, justifications(), note_});

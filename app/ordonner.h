@@ -60,6 +60,8 @@ Q_SIGNALS:
     // Each move of a card and each justification chosen gives the cards as
     // they lie (the mark 0), to lay them out so again.
     void CartesPosees(const section::OrdreDonne& cartes);
+    // Each press of "Vérifier", kept or not: the pupil's answer counts them.
+    void Verification();
 
 public Q_SLOTS:
     void Monter();      // the selected card one place up

@@ -138,6 +138,8 @@ void TestExercices::enregistrerLaReponse() {
     QCOMPARE(r.eleve, std::string("Camille"));
     QCOMPARE(r.exercice, section::EmpreinteExercice(*b.w->exercice()));
     QCOMPARE(r.lignes, b.w->session().liste());
+    // Nothing checked yet, and the answer says so.
+    QCOMPARE(r.verifications, std::optional<section::Verifications>(section::Verifications{0, 0}));
     QCOMPARE(b.w->findChild<QLabel*>(QStringLiteral("LigneEtat"))->toolTip(),
              QStringLiteral("Réponse enregistrée : %1").arg(QDir::toNativeSeparators(rep)));
     // Saved with the answer: leaving asks nothing.
@@ -271,9 +273,12 @@ void TestExercices::ordonnerLesCartesDeLExercice() {
     // One card moved: the order is the pupil's (checked as dealt, it
     // would not be kept).
     auto* ordonner = qobject_cast<FenetreOrdonner*>(fenetre.data());
+    ordonner->Verifier();  // as dealt: not kept, but counted
     cartes->setCurrentRow(1);
     fenetre->findChild<QPushButton*>(QStringLiteral("Monter"))->click();
     ordonner->Verifier();
+    b.Action("Verifier1")->trigger();
+    b.Action("Verifier1")->trigger();
     b.w->show();
     b.f.questions.reponses.push_back(Reponse::Annuler);
     QVERIFY(!b.w->close());
@@ -286,6 +291,8 @@ void TestExercices::ordonnerLesCartesDeLExercice() {
     QVERIFY(r.ordre.has_value());
     QCOMPARE(r.ordre->cartes, ordonner->ordre());
     QCOMPARE(r.ordre->note, ordonner->note());
+    // Every check counts, the order's as dealt too.
+    QCOMPARE(r.verifications, std::optional<section::Verifications>(section::Verifications{2, 2}));
     // On a shared computer the next answer does not offer the last name.
     QCOMPARE(b.f.questions.defauts.back(), QString());
     b.f.questions.textes.push_back(std::nullopt);
@@ -294,6 +301,8 @@ void TestExercices::ordonnerLesCartesDeLExercice() {
     b.f.fichiers.Repondre(EcrireExercice(b, {kSed, "Distension"}, QStringLiteral("autre.exo"), kTitre));
     b.Action("Ouvrirexercice1")->trigger();
     QTRY_VERIFY(fenetre.isNull() || !fenetre->isVisible());
+    // Another exercise counts from nothing.
+    QCOMPARE(b.w->verifications(), section::Verifications{});
 }
 
 void TestExercices::espaceEnseignantGardeSaFenetre() {

@@ -212,6 +212,7 @@ void TestReprise::travailEnregistreRevientAuDemarrage() {
     Justifier(o, 2, section::PrincipeCite::Superposition);
     o->Verifier();
     const section::OrdreDonne ordre = *b.w->ordreDonne();
+    b.Action("Verifier1")->trigger();
     b.f.questions.textes.push_back(QStringLiteral("Inès"));
     b.f.fichiers.Repondre(b.Chemin(QStringLiteral("ines.rep")));
     QVERIFY(b.w->EnregistrerReponse());
@@ -231,6 +232,8 @@ void TestReprise::travailEnregistreRevientAuDemarrage() {
     QVERIFY(b.w->session().liste() == liste);
     QVERIFY(b.w->ordreDonne() == ordre);  // its mark judged again
     QCOMPARE(b.w->cartesPosees()->cartes, ordre.cartes);
+    // The checks counted so far come back too: a restart does not wipe them.
+    QCOMPARE(b.w->verifications(), (section::Verifications{1, 1}));
     QVERIFY(!b.w->ModificationsNonEnregistrees());
     QVERIFY(b.w->close());
     QCOMPARE(b.f.questions.questions.size(), qsizetype(1));
