@@ -319,9 +319,10 @@ void TestFenetreEnseignant::csv_pour_un_tableur() {
     QCOMPARE(lignes.size(), 3);  // header, one row, nothing after the last CR LF
     QCOMPARE(lignes[0], QByteArray::fromStdString(std::string(section::kEnteteNotes)) + '\r');
     // The file first, then the pupil; shares with a decimal comma.
-    // An answer file without an order: « Ordre sur 20 » empty, the remark says so.
+    // An answer file without an order: « Ordre sur 20 » empty, the remark
+    // says so; one without the checks counted: their columns empty.
     QCOMPARE(lignes[1], QByteArray("a.rep;\"\xC3\x89lise; la 2e\";20;100,0;100,0;3;0;\"m\xC3\xAAme coupe que le corrig\xC3\xA9 ; "
-                                   "ordre non fait\";\r"));
+                                   "ordre non fait\";;;\r"));
     QCOMPARE(lignes[2], QByteArray());
     QCOMPARE(octets, f.TexteCsv());
 }

@@ -573,6 +573,11 @@
         <source>l&apos;ordre des événements est illisible</source>
         <translation>the order of the events cannot be read</translation>
     </message>
+    <message>
+        <source>version %1 du format inconnue (ce programme lit les versions 1 à 3)</source>
+        <extracomment>%1 is the version number the file announces.</extracomment>
+        <translation>unknown format version %1 (this program reads versions 1 to 3)</translation>
+    </message>
 </context>
 <context>
     <name>Fenetre</name>

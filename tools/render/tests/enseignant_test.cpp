@@ -54,7 +54,8 @@ class EnseignantTest : public QObject {
         if (!out.startsWith("\xEF\xBB\xBF") || !out.endsWith("\r\n")) return {QStringLiteral("format inattendu")};
         QStringList l = QString::fromUtf8(out.mid(3).chopped(2)).split(QStringLiteral("\r\n"));
         if (l.value(0) != QStringLiteral("Fichier;Élève;Note sur 20;Roche identique (%);Pixels identiques (%);"
-                                         "Événements reconnus;Formations en écart;Remarque;Ordre sur 20"))
+                                         "Événements reconnus;Formations en écart;Remarque;Ordre sur 20;"
+                                         "Vérifications de la coupe;Vérifications de l'ordre"))
             return {QStringLiteral("en-tête inattendu")};
         return l;
     }
@@ -185,8 +186,8 @@ private Q_SLOTS:
         QCOMPARE(lignes.size(), 4);
         // Rows in the order of the files' names, whatever the order given:
         // '2' < '3' < ';' byte for byte.
-        QCOMPARE(lignes[3], QStringLiteral("\"eleve;1.lst\";;20;100,0;100,0;4;0;même coupe que le corrigé;"));
-        QCOMPARE(lignes[2], QStringLiteral("eleve3.lst;;;;;;;le fichier ou son dossier n'existe pas;"));
+        QCOMPARE(lignes[3], QStringLiteral("\"eleve;1.lst\";;20;100,0;100,0;4;0;même coupe que le corrigé;;;"));
+        QCOMPARE(lignes[2], QStringLiteral("eleve3.lst;;;;;;;le fichier ou son dossier n'existe pas;;;"));
         // The remark, last, may hold "; " between what differs, and is then quoted.
         const QStringList champs = lignes[1].split(QLatin1Char(';')).mid(0, 7) << lignes[1].section(QLatin1Char(';'), 7);
         QCOMPARE(champs[0], QStringLiteral("eleve2.lst"));
@@ -467,9 +468,9 @@ private Q_SLOTS:
         QCOMPARE(s.code, 0);
         const QStringList lignes = LignesCsv(s.out);
         QCOMPARE(lignes.size(), 4);
-        QCOMPARE(lignes[1], QStringLiteral("alice1.rep;Alice;20;100,0;100,0;1;0;\"même coupe que le corrigé ; même nom d'élève que alice2.rep\";"));
+        QCOMPARE(lignes[1], QStringLiteral("alice1.rep;Alice;20;100,0;100,0;1;0;\"même coupe que le corrigé ; même nom d'élève que alice2.rep\";;;"));
         QVERIFY2(lignes[2].startsWith(QStringLiteral("alice2.rep; ALICE  ;20;")), qPrintable(lignes[2]));
-        QVERIFY2(lignes[2].endsWith(QStringLiteral("même nom d'élève que alice1.rep\";")), qPrintable(lignes[2]));
+        QVERIFY2(lignes[2].endsWith(QStringLiteral("même nom d'élève que alice1.rep\";;;")), qPrintable(lignes[2]));
         QVERIFY2(!lignes[3].contains(QStringLiteral("même nom")), qPrintable(lignes[3]));
     }
 
@@ -520,11 +521,11 @@ private Q_SLOTS:
         const QStringList lignes = LignesCsv(s.out);
         QCOMPARE(lignes.size(), 6);
         // Rows in the order of the files' names, whatever the order given.
-        QCOMPARE(lignes[3], Nom(juste) + QStringLiteral(";Zoé;20;100,0;100,0;4;0;\"même coupe que le corrigé ; ordre non fait\";"));
+        QCOMPARE(lignes[3], Nom(juste) + QStringLiteral(";Zoé;20;100,0;100,0;4;0;\"même coupe que le corrigé ; ordre non fait\";;;"));
         QVERIFY2(lignes[5].startsWith(Nom(vide) + QStringLiteral(";Paul;0;")), qPrintable(lignes[5]));
         QCOMPARE(lignes[5].section(QLatin1Char(';'), 5, 5), QStringLiteral("0"));
-        QCOMPARE(lignes[5].section(QLatin1Char(';'), 7), QStringLiteral("\"aucun événement reconnu ; ordre non fait\";"));
-        QCOMPARE(lignes[1], Nom(ailleurs) + QStringLiteral(";Léa;;;;;;répond à un autre exercice;"));
+        QCOMPARE(lignes[5].section(QLatin1Char(';'), 7), QStringLiteral("\"aucun événement reconnu ; ordre non fait\";;;"));
+        QCOMPARE(lignes[1], Nom(ailleurs) + QStringLiteral(";Léa;;;;;;répond à un autre exercice;;;"));
         QVERIFY2(lignes[4].startsWith(QStringLiteral("tronquee.rep;;;;;;;")) && lignes[4].contains(QStringLiteral("tronqué")),
                  qPrintable(lignes[4]));
         QVERIFY(lignes[2].startsWith(Nom(lst) + QStringLiteral(";;20;")));
