@@ -21,6 +21,7 @@ export const Conservation = (() => {
   const kExercice = "strataloom.exercice";
   const kNomExercice = "strataloom.exercice.nom";
   const kOrdre = "strataloom.ordre";
+  const kVerifications = "strataloom.verifications";
   // null: the keys above; "": nothing kept; else what replaces "strataloom"
   // at the start of each key.
   let espace = null;
@@ -129,6 +130,25 @@ export const Conservation = (() => {
     }
   }
 
+  // How many times the pupil checked the section and the order of the
+  // exercise kept: {coupe, ordre}.
+  function GarderVerifications(v) {
+    const s = local();
+    if (s && !Ecrire(s, kVerifications, JSON.stringify({ coupe: v.coupe, ordre: v.ordre }))) Signaler();
+  }
+
+  function VerificationsGardees() {
+    const s = local();
+    const v = s && Lire(s, kVerifications);
+    if (!v) return null;
+    try {
+      const o = JSON.parse(v);
+      return o && Number.isInteger(o.coupe) && Number.isInteger(o.ordre) ? o : null;
+    } catch (e) {
+      return null;
+    }
+  }
+
   // What the pupil last saved (the list's bytes and the order an answer
   // holds), so that a later visit knows whether the work it takes back
   // was saved; null: nothing saved.
@@ -216,6 +236,8 @@ export const Conservation = (() => {
     ExerciceGarde,
     GarderOrdre,
     OrdreGarde,
+    GarderVerifications,
+    VerificationsGardees,
     GarderEnregistre,
     Enregistre,
     SiPlein,

@@ -36,7 +36,7 @@ export const Exercices = (() => {
     Ordonner.Installer(s, textes, (ordre) => {
       Conservation.GarderOrdre(ordre);
       suivi("ordre");
-    });
+    }, GarderVerifications);
     ArticleLien();
     MajMenu();
   }
@@ -77,6 +77,7 @@ export const Exercices = (() => {
       const fichier = nom || (titre || "exercice") + ".exo";
       Conservation.GarderExercice(fichier, octets || session.octetsExercice().slice());
       GarderEnregistre();
+      GarderVerifications(); // a new exercise counts from nothing
       await Boites.Information(Remplir(textes.ouvert, titre || fichier.replace(/\.exo$/i, "")));
     }
     return true;
@@ -88,6 +89,16 @@ export const Exercices = (() => {
   }
 
   // --- The pupil's work before another exercise opens ---
+
+  // The checks counted, kept for the next visit.
+  function GarderVerifications() {
+    Conservation.GarderVerifications(session.verifications());
+  }
+  // Put back as kept (after any order judged again on taking it back).
+  function ReprendreVerifications() {
+    const v = Conservation.VerificationsGardees();
+    if (v) session.definirVerifications(v.coupe, v.ordre);
+  }
 
   // What was last saved, as the engine now knows it, kept for the next
   // visit (the list's bytes and the order the answer holds).
@@ -180,6 +191,7 @@ export const Exercices = (() => {
   async function Verifier() {
     if (!session || !session.exerciceOuvert() || document.querySelector("dialog[open]")) return;
     const r = session.verifier();
+    GarderVerifications();
     dernier = { note: r.note, memeCoupe: r.memeCoupe, lignes: r.lignes, pixels: r.pixels };
     suivi("coupe");
     if (r.memeCoupe) EffacerEcarts();
@@ -280,6 +292,7 @@ export const Exercices = (() => {
       return false;
     }
     if (ordre) Ordonner.Reprendre(ordre);
+    ReprendreVerifications();
     return true;
   }
 
@@ -291,6 +304,7 @@ export const Exercices = (() => {
   return {
     Installer,
     Suivre: (f) => (suivi = f),
+    ReprendreVerifications,
     Verrouiller: (f) => (refus = f),
     DefinirEleve,
     Ouvrir,

@@ -24,11 +24,13 @@ export const Ordonner = (() => {
   const justifications = new Map(); // card id -> {principe, temoin}
   let choisie = 0;
   let dernier = null; // the last check's {lignes, note}, for the tests
+  let verifie = () => {}; // told of each check, kept or not
 
-  function Installer(s, t, g) {
+  function Installer(s, t, g, v) {
     session = s;
     textes = t;
     garder = g;
+    verifie = v;
     const el = (id) => document.getElementById(id);
     el("titre-ordonner").textContent = t.titreOrdonner;
     el("Consigne").textContent = t.consigne;
@@ -191,6 +193,7 @@ export const Ordonner = (() => {
     dernier = { lignes: r.lignes, note: r.note, juste: r.juste };
     resultat.textContent = r.lignes.join("\n");
     if (r.complet) garder({ cartes: ids, justifications: Justifications() });
+    verifie();
   }
   document.getElementById("VerifierOrdre").addEventListener("click", Verifier);
   document.getElementById("FermerOrdonner").addEventListener("click", () => boite.close());

@@ -309,6 +309,7 @@ export const Plateforme = (() => {
     if (liste && session.chargerListe(liste) === 0) {
       const ordre = Conservation.OrdreGarde();
       if (ordre) Exercices.panneauOrdonner.Reprendre(ordre);
+      Exercices.ReprendreVerifications();
     } else if (liste) {
       session.reinitialiser();
     }

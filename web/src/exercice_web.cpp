@@ -88,6 +88,7 @@ bool ExerciceWeb::OuvrirPrepare(section::Session& eleve) {
     cartes_.clear();
     ordre_.reset();
     verification_ = {};
+    verifications_ = {};
     // The pupil's section starts again, with the exercise's letters.
     eleve.DefinirGraineLettres(e.graineLettres);
     eleve.DefinirLettresDuModele(section::RangsDesLettres(modele_));
@@ -102,6 +103,7 @@ val ExerciceWeb::Verifier(const section::Session& eleve) {
     if (!exercice_) return r;
     verification_ = section::VerifierCoupe(modele_, eleve);
     const section::Note n = section::Noter(modele_, eleve);
+    verifications_.coupe = std::min(verifications_.coupe + 1, section::kVerificationsMax);
     val lignes = val::array();
     if (verification_.memeCoupe) {
         lignes.call<void>("push", section::Texte("Page", "Bravo : ta coupe est exactement celle du modèle."));
@@ -211,6 +213,7 @@ val ExerciceWeb::VerifierOrdre(val idsJs, val justificationsJs) {
         justifications.push_back(j);
     }
     const Jugement jugement = JugerOrdre(ids, justifications);
+    verifications_.ordre = std::min(verifications_.ordre + 1, section::kVerificationsMax);
     val lignes = val::array();
     for (const std::string& l : section::LignesResultatOrdre(jugement.verification, jugement.avis, jugement.note))
         lignes.call<void>("push", l);
@@ -239,6 +242,18 @@ val ExerciceWeb::OrdreDonne() const {
     return o;
 }
 
+val ExerciceWeb::Verifications() const {
+    val v = val::object();
+    v.set("coupe", verifications_.coupe);
+    v.set("ordre", verifications_.ordre);
+    return v;
+}
+
+void ExerciceWeb::DefinirVerifications(int coupe, int ordre) {
+    if (!exercice_) return;
+    verifications_ = {std::clamp(coupe, 0, section::kVerificationsMax), std::clamp(ordre, 0, section::kVerificationsMax)};
+}
+
 val ExerciceWeb::Reponse(const std::string& nom, const section::Session& eleve) {
     val r = val::object();
     if (!exercice_) return r;
@@ -247,6 +262,7 @@ val ExerciceWeb::Reponse(const std::string& nom, const section::Session& eleve) 
     rep.exercice = section::EmpreinteExercice(*exercice_);
     rep.lignes = eleve.liste();
     rep.ordre = ordre_;
+    rep.verifications = verifications_;
     if (const std::string raison = section::VerifierReponse(rep); !raison.empty()) {
         r.set("raison",
               section::Remplir(section::Texte("Page", "Réponse impossible à enregistrer : %1"), {raison}));

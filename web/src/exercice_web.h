@@ -66,6 +66,10 @@ public:
     emscripten::val VerifierOrdre(emscripten::val ids, emscripten::val justifications);
     // The last order checked: {cartes, justifications, note} or null.
     emscripten::val OrdreDonne() const;
+    // The checks counted: {coupe, ordre}; and the counts kept by an earlier
+    // visit put back (an order judged again on taking it back is no check).
+    emscripten::val Verifications() const;
+    void DefinirVerifications(int coupe, int ordre);
     const std::optional<section::OrdreDonne>& Ordre() const { return ordre_; }
 
     // The answer file's bytes for `nom`: {raison} when it cannot be
@@ -120,6 +124,9 @@ private:
     std::vector<section::Carte> cartes_;
     std::vector<section::TemoinPropose> temoins_;
     std::optional<section::OrdreDonne> ordre_;
+    // How many times the pupil checked the section and the order here,
+    // kept with the work and written in the answer.
+    section::Verifications verifications_;
     std::uint64_t donne_ = 0;
     section::Verification verification_;
     std::vector<std::uint32_t> rgba_;

@@ -86,6 +86,8 @@ EMSCRIPTEN_BINDINGS(strataloom) {
         .function("principes", &SessionWeb::Principes)
         .function("temoins", &SessionWeb::Temoins)
         .function("verifierOrdre", &SessionWeb::VerifierOrdre)
+        .function("verifications", &SessionWeb::Verifications)
+        .function("definirVerifications", &SessionWeb::DefinirVerifications)
         .function("ordreDonne", &SessionWeb::OrdreDonne)
         .function("reponse", &SessionWeb::Reponse)
         .function("empreinteExercice", &SessionWeb::EmpreinteExercice)

@@ -21,6 +21,7 @@ val ExerciceWeb::TexteReprise(const section::Session& eleve, bool navigateur) co
     travail.exercice = section::EmpreinteExercice(*exercice_);
     travail.lignes = eleve.liste();
     travail.ordre = ordre_;
+    travail.verifications = verifications_;
     std::string raison;
     const std::string texte = section::TexteReprise(travail, raison);
     if (raison.empty())
@@ -52,6 +53,7 @@ std::string ExerciceWeb::Reprendre(const std::string& texte, section::Session& e
                                       "ta coupe.");
     eleve.Charger(std::move(travail.lignes));
     if (travail.ordre) JugerOrdre(travail.ordre->cartes, travail.ordre->justifications);
+    verifications_ = travail.verifications;
     return {};
 }
 

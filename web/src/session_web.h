@@ -101,6 +101,8 @@ public:
     val Temoins() const { return exercice_.Temoins(); }
     val VerifierOrdre(val ids, val justifications) { return exercice_.VerifierOrdre(ids, justifications); }
     val OrdreDonne() const { return exercice_.OrdreDonne(); }
+    val Verifications() const { return exercice_.Verifications(); }
+    void DefinirVerifications(int coupe, int ordre) { exercice_.DefinirVerifications(coupe, ordre); }
     val Reponse(const std::string& nom) { return exercice_.Reponse(nom, session_); }
     // Inside a learning platform (plateforme_web.cpp).
     std::string EmpreinteExercice() const { return exercice_.Empreinte(); }

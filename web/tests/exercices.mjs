@@ -163,6 +163,8 @@ export function TestsExercices(c) {
   });
 
   test("exercice : ordonner et justifier au clavier, puis la réponse notée par strataloom-render --grade", async () => {
+    // Every press of a « Vérifier » counts: those of the earlier tests, then one here.
+    const avant = await nav().executer(() => window.strataloom.session().verifications());
     await nav().cliquer("#Exercice1");
     await nav().cliquer("#Ordonner1");
     const ids = await nav().executer(() => window.strataloom.exercices.panneauOrdonner.cartes());
@@ -201,7 +203,8 @@ export function TestsExercices(c) {
     const champs = csv[1].split(";");
     egal(champs[1], "Inès Martin", "élève");
     egal(champs[2], rendu("--check", exo, modele).trim().match(/Note : (\d+)\/20/)[1], "note de la coupe");
-    egal(champs.at(-1), String(r.dernier.note), "note de l'ordre");
+    egal(champs[8], String(r.dernier.note), "note de l'ordre");
+    egal(champs.slice(9), [String(avant.coupe), String(avant.ordre + 1)], "vérifications de la coupe et de l'ordre");
     // Opened, checked, ordered and handed in: nothing went to the network
     // (the log also holds the browser's own chrome:// pages and local files).
     const reseau = (await nav().requetes()).filter((u) => /^(https?|wss?|ftp):/i.test(u));
@@ -210,7 +213,8 @@ export function TestsExercices(c) {
 
   test("exercice : l'exercice, la liste et l'ordre vérifié survivent à la fermeture de la page", async () => {
     const avant = await nav().executer(() => [window.strataloom.session().texteListe().length,
-      window.strataloom.session().ordreDonne()]);
+      window.strataloom.session().ordreDonne(), window.strataloom.session().verifications()]);
+    verifier(avant[2].ordre > 0, `vérifications avant : ${JSON.stringify(avant[2])}`);
     await nav().executerAsync(() => window.strataloom.garde());
     egal(await nav().executer(() => (localStorage.getItem("strataloom.liste") || "").length), avant[0], "liste gardée");
     await nav().ouvrir(c.url);
@@ -221,8 +225,10 @@ export function TestsExercices(c) {
     await nav().cliquer("#boite-message button[value=reprendre]");
     await nav().executerAsync(() => window.strataloom.repris);
     const apres = await nav().executer(() => [window.strataloom.session().titreExercice(),
-      window.strataloom.session().texteListe().length, window.strataloom.session().ordreDonne()]);
-    egal(apres, ["Discordance", ...avant], "exercice, liste et ordre repris");
+      window.strataloom.session().texteListe().length, window.strataloom.session().ordreDonne(),
+      window.strataloom.session().verifications()]);
+    // The order judged again on taking it back is no check: the counts are the kept ones.
+    egal(apres, ["Discordance", ...avant], "exercice, liste, ordre et vérifications repris");
   });
 
   // Every box the start-up shows, closed by its first button, in order.

@@ -237,7 +237,7 @@ export function TestsScorm(c) {
     egal(await nav().executer(() => Object.values(API.renderCMIToJSONObject().cmi.objectives)
       .map((o) => [o.id, o.score.raw, o.status])),
     [["coupe", note, "incomplete"], ["ordre", "", "not attempted"]], "objectifs après « Vérifier »");
-    verifier(r.suspend.startsWith("SLR1.") && r.suspend.length <= 4096, `travail gardé : ${r.suspend}`);
+    verifier(r.suspend.startsWith("SLR2.") && r.suspend.length <= 4096, `travail gardé : ${r.suspend}`);
     egal(r.appels, ["LMSInitialize", "LMSCommit"], "appels à la plateforme");
     const q = await Quitter();
     garde = q.suspend;
