@@ -360,7 +360,9 @@ export function TestsScorm(c) {
     await nav().cliquer("#VerifierOrdre");
     await nav().cliquer("#FermerOrdonner");
   }
-  // A kept text's fields: SLR1, exercise, events, order, check.
+  // A kept text's fields: SLR1, exercise, events, order, check; SLR2 (once
+  // the pupil has checked) adds the section's and the order's checks before
+  // the check sum.
   const Champs = (texte) => String(texte).split(".");
 
   surPlateforme("plateforme : deux élèves sur un navigateur : le second part de l'exercice neuf, rien du premier n'est montré ni transmis", async () => {
@@ -399,7 +401,10 @@ export function TestsScorm(c) {
     await nav().cliquer("#Rendre");
     await Boites();
     const qb = await Quitter();
-    egal(Champs(qb.suspend).slice(0, 4), ["SLR1", Empreinte(exo), "", ""], "travail du second élève sur la plateforme");
+    // Its checks are its own: one of the section, none of the order (the
+    // first pupil's are not carried over).
+    egal(Champs(qb.suspend).slice(0, 6), ["SLR2", Empreinte(exo), "", "", "1", "0"],
+      "travail du second élève sur la plateforme");
     egal(qb.interactions, [], "aucun ordre transmis pour le second élève");
     egal(qb.core.student_id, "eleve-B", "dossier du second élève");
     // The keys of the page outside packages are neither read nor overwritten.
