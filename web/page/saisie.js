@@ -10,6 +10,7 @@ export const Saisie = (() => {
   const champ = document.getElementById("champ-saisie");
   const question = document.getElementById("question-saisie");
   let libelles = null; // {enregistrer, renoncer}, once the language is known
+  let questions = 0; // numbers each question, on the box, for whoever waits for the next one
 
   function Libeller(textes) {
     libelles = textes;
@@ -23,6 +24,7 @@ export const Saisie = (() => {
       question.textContent = texte;
       champ.value = defaut || "";
       boite.returnValue = "";
+      boite.dataset.question = String(++questions);
       boite.addEventListener(
         "close",
         () => {

@@ -10,7 +10,7 @@ import { mkdirSync, readFileSync, readdirSync, writeFileSync } from "node:fs";
 import { createRequire } from "node:module";
 import { dirname, join } from "node:path";
 import { fileURLToPath } from "node:url";
-import { test, verifier, egal, Telecharge } from "./outils.mjs";
+import { test, verifier, egal, Telecharge, Saisir as SaisirDans } from "./outils.mjs";
 
 const { unzipSync, strFromU8 } = createRequire(import.meta.url)(
   join(dirname(fileURLToPath(import.meta.url)), "..", "node_modules", "fflate"),
@@ -24,10 +24,7 @@ export function TestsEnseignant(c) {
     execFileSync(c.programme, ["--base", c.base, ...args], { stdio: ["ignore", "pipe", "pipe"] });
   const modele = join(c.echantillons, "discordance-faillee.lst");
 
-  async function Saisir(texte) {
-    if (texte !== undefined) await nav().executer((t) => (document.getElementById("champ-saisie").value = t), texte);
-    await nav().cliquer("#ValiderSaisie");
-  }
+  const Saisir = (texte) => SaisirDans(nav(), texte);
   async function LireEtFermer() {
     const b = await c.Boite();
     verifier(b, "aucune boîte affichée");

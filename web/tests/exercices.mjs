@@ -10,7 +10,7 @@
 import { execFileSync } from "node:child_process";
 import { readFileSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
-import { test, verifier, egal, Telecharge } from "./outils.mjs";
+import { test, verifier, egal, Telecharge, Saisir } from "./outils.mjs";
 
 const ALT = "\uE00A";
 const HAUT = "\uE013";
@@ -190,11 +190,8 @@ export function TestsExercices(c) {
     // The answer: name asked, then the file name, then the download.
     await nav().cliquer("#Exercice1");
     await nav().cliquer("#Reponse1");
-    await nav().executer(() => (document.getElementById("champ-saisie").value = "Inès Martin"));
-    await nav().cliquer("#ValiderSaisie");
-    egal(await nav().executer(() => document.getElementById("champ-saisie").value), "Inès Martin - Discordance.rep",
-      "nom de fichier proposé");
-    await nav().cliquer("#ValiderSaisie");
+    await Saisir(nav(), "Inès Martin");
+    egal((await Saisir(nav())).propose, "Inès Martin - Discordance.rep", "nom de fichier proposé");
     const rep = await Telecharge(c.telechargements);
     egal(rep.nom, "Inès Martin - Discordance.rep", "nom du fichier");
     const chemin = join(c.temp, "reponse.rep");

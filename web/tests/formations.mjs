@@ -13,7 +13,7 @@
 // what the page shows is read from its canvases and its panel.
 import { readFileSync } from "node:fs";
 import { join } from "node:path";
-import { test, verifier, egal, Echec, EtatPage, ComparerAuRendu, Telecharge } from "./outils.mjs";
+import { test, verifier, egal, Echec, EtatPage, ComparerAuRendu, Telecharge, Saisir } from "./outils.mjs";
 import { RgbaDePng, PremierEcart } from "./images.mjs";
 
 const CTRL = "\uE009";
@@ -233,7 +233,7 @@ export function TestsFormations(c) {
     const r = ComparerAuRendu(avant, c.rendu, "avant les lettres");
     await nav.cliquer("#Fichier1");
     await nav.cliquer("#ExporterImage1");
-    await nav.cliquer("#ValiderSaisie");
+    await Saisir(nav);
     const bmpAvant = await Telecharge(c.telechargements);
     let f = await Formations(nav);
     egal([f.lettres1, f.teintes1, f.visible], ["false", "false", false], "au départ, ni lettres ni teintes");
@@ -251,13 +251,13 @@ export function TestsFormations(c) {
       egal(apres.octetsListe.toString("hex"), avant.octetsListe.toString("hex"), "octets de la liste");
       await nav.cliquer("#Fichier1");
       await nav.cliquer("#ExporterImage1");
-      await nav.cliquer("#ValiderSaisie");
+      await Saisir(nav);
       const bmp = await Telecharge(c.telechargements);
       verifier(bmp.octets.equals(bmpAvant.octets), "le BMP exporté change avec les lettres et les teintes");
       verifier(bmp.octets.equals(r.bmp), "le BMP exporté n'est pas celui de strataloom-render");
       await nav.cliquer("#Fichier1");
       await nav.cliquer("#Sauver1");
-      await nav.cliquer("#ValiderSaisie");
+      await Saisir(nav);
       const lst = await Telecharge(c.telechargements);
       egal(lst.octets.toString("hex"), readFileSync(echantillon("discordance-faillee.lst")).toString("hex"),
         "liste sauvée avec lettres et teintes");

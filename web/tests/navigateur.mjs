@@ -15,7 +15,7 @@ import { join, resolve, dirname } from "node:path";
 import { pathToFileURL, fileURLToPath } from "node:url";
 import { Navigateur } from "./webdriver.mjs";
 import {
-  test, lancer, verifier, egal, Echec, Aleatoire, Rendu, EtatPage, ComparerAuRendu, Telecharge, Vider,
+  test, lancer, verifier, egal, Echec, Aleatoire, Rendu, EtatPage, ComparerAuRendu, Telecharge, Vider, Saisir,
 } from "./outils.mjs";
 import { RgbaDePng, PremierEcart } from "./images.mjs";
 import { TextesDuBureau } from "./textes.mjs";
@@ -56,7 +56,7 @@ async function Ouvrir(options = {}) {
   if (nav) await nav.fermer();
   Vider(telechargements);
   nav = await Navigateur.Lancer({ largeur: 1280, hauteur: 800, telechargements, ...options });
-  await nav.delais(30000);
+  await nav.delais(120000);
   await nav.ouvrir(options.adresse || url);
   await nav.executerAsync(() => window.strataloom.pret);
   table = await nav.executer(() => window.strataloom.moteur().evenements());
@@ -267,14 +267,14 @@ test("sauver et exporter la liste : les octets du programme de bureau", async ()
   await nav.cliquer("#Plissa");
   await nav.cliquer("#Fichier1");
   await nav.cliquer("#Sauver1");
-  await nav.cliquer("#ValiderSaisie");
+  await Saisir(nav);
   const lst = await Telecharge(telechargements);
   egal(lst.nom, "Exemple.lst", "nom proposé");
   const attendu = Buffer.concat([readFileSync(join(echantillons, "granite.lst")), Buffer.from("Compression\r\n")]);
   egal(lst.octets.toString("hex"), attendu.toString("hex"), "octets de la liste sauvée");
   await nav.cliquer("#Fichier1");
   await nav.cliquer("#Exporterliste1");
-  await nav.cliquer("#ValiderSaisie");
+  await Saisir(nav);
   const txt = await Telecharge(telechargements);
   egal(txt.nom, "Liste.txt", "nom proposé pour le texte");
   egal(txt.octets.toString("hex"), attendu.toString("hex"), "octets du texte exporté");
@@ -292,7 +292,7 @@ test("après Retour début, la liste sauvée fait 15 octets", async () => {
   await nav.cliquer("#Efface");
   await nav.cliquer("#Fichier1");
   await nav.cliquer("#Sauver1");
-  await nav.cliquer("#ValiderSaisie");
+  await Saisir(nav);
   const lst = await Telecharge(telechargements);
   egal(lst.octets.toString("hex"), Buffer.from("S\xe9dimentation\r\n", "latin1").toString("hex"), "octets");
 });
@@ -341,7 +341,7 @@ test("sauver et exporter l'image : le BMP du programme de bureau", async () => {
   for (const id of ["Sauvercommemodle1", "ExporterImage1"]) {
     await nav.cliquer("#Fichier1");
     await nav.cliquer("#" + id);
-    await nav.cliquer("#ValiderSaisie");
+    await Saisir(nav);
     const bmp = await Telecharge(telechargements);
     egal(bmp.nom, "Exemple.bmp", `${id} : nom proposé`);
     verifier(bmp.octets.equals(r.bmp), `${id} : les octets diffèrent de ceux de strataloom-render`);

@@ -172,12 +172,35 @@ function TrierComme(source, modele) {
   return r;
 }
 
+// --- The one-line box ---
+
+// Answers the page's next one-line question (a file's name, the pupil's
+// name, a pass mark): waits until the box is open on a question not yet
+// answered here (the page numbers them), writes `valeur` when given and
+// presses the box's button. Returns the question and what the page
+// proposed.
+export async function Saisir(nav, valeur) {
+  const q = await nav.executerAsync(async () => {
+    const boite = document.getElementById("boite-saisie");
+    while (!boite.open || boite.dataset.question === boite.dataset.repondue)
+      await new Promise((r) => requestAnimationFrame(r));
+    boite.dataset.repondue = boite.dataset.question;
+    return {
+      question: document.getElementById("question-saisie").textContent,
+      propose: document.getElementById("champ-saisie").value,
+    };
+  });
+  if (valeur !== undefined) await nav.executer((t) => (document.getElementById("champ-saisie").value = t), valeur);
+  await nav.cliquer("#ValiderSaisie");
+  return q;
+}
+
 // --- Downloads ---
 
 // Waits for the one file a download puts in `dossier` and returns its name
 // and bytes, emptying the folder. Chromium writes a ".crdownload" file
 // first and renames it when complete.
-export async function Telecharge(dossier, limite = 20000) {
+export async function Telecharge(dossier, limite = 60000) {
   const fin = Date.now() + limite;
   // Chromium makes the folder at its first download.
   const lister = () => (existsSync(dossier) ? readdirSync(dossier) : []);

@@ -9,7 +9,7 @@
 import { execFileSync } from "node:child_process";
 import { mkdtempSync, rmSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
-import { test, verifier, egal, Telecharge } from "./outils.mjs";
+import { test, verifier, egal, Telecharge, Saisir } from "./outils.mjs";
 import { RangerAuClavier, OuvrirExerciceParLeMenu, CollerLien } from "./exercices.mjs";
 
 // The window's question (app/fenetre_bureau.cpp) and its three buttons.
@@ -93,9 +93,8 @@ export function TestsReprise(c) {
   }
   // The name asked for an answer, then the file's name, then the download.
   async function TelechargerReponse() {
-    await nav().executer(() => (document.getElementById("champ-saisie").value = "Inès Martin"));
-    await nav().cliquer("#ValiderSaisie");
-    await nav().cliquer("#ValiderSaisie");
+    await Saisir(nav(), "Inès Martin");
+    await Saisir(nav());
     return Telecharge(c.telechargements);
   }
   const Coller = (lien) => CollerLien(nav(), lien);
@@ -215,7 +214,7 @@ export function TestsReprise(c) {
     egal(await Etat(), avant, "« Annuler » au démarrage : la liste reprise, sans exercice, le lien ôté");
     await Recharger();
     await Repondre(QUESTION_LISTE, "oui");
-    await nav().cliquer("#ValiderSaisie");
+    await Saisir(nav());
     const lst = await Telecharge(c.telechargements);
     egal([lst.nom, Array.from(lst.octets).join()], ["Exemple.lst", avant.liste], "« Oui » : la liste sauvée");
     await Annonce("Discordance");

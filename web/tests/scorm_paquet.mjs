@@ -8,7 +8,7 @@
 import { execFileSync } from "node:child_process";
 import { readFileSync, rmSync } from "node:fs";
 import { join } from "node:path";
-import { test, verifier, egal, Telecharge } from "./outils.mjs";
+import { test, verifier, egal, Telecharge, Saisir } from "./outils.mjs";
 
 // The files of a zip of stored entries, read from its central directory
 // (an independent reading: the engine's writer is not used here).
@@ -70,18 +70,9 @@ export function TestsPaquetScorm(c) {
 
     await nav().cliquer("#Exercice1");
     await nav().cliquer("#ExporterScorm1");
-    egal(await nav().executer(() => document.getElementById("boite-saisie").open), true, "seuil demandé");
-    egal(await nav().executer(() => document.getElementById("champ-saisie").value), "10", "seuil proposé");
-    await nav().executer(() => (document.getElementById("champ-saisie").value = "13"));
-    await nav().cliquer("#ValiderSaisie");
-    // The package is made before the name is asked: a few frames.
-    const nom = await nav().executerAsync(async () => {
-      const champ = document.getElementById("champ-saisie");
-      for (let i = 0; i < 100 && champ.value === "13"; ++i) await new Promise((r) => setTimeout(r, 50));
-      return champ.value;
-    });
-    egal(nom, "Paquet.zip", "nom proposé");
-    await nav().cliquer("#ValiderSaisie");
+    egal((await Saisir(nav(), "13")).propose, "10", "seuil proposé");
+    // The package is made before the name is asked.
+    egal((await Saisir(nav())).propose, "Paquet.zip", "nom proposé");
     const telecharge = await Telecharge(c.telechargements);
     egal(telecharge.nom, "Paquet.zip", "nom du paquet");
 
