@@ -2253,6 +2253,38 @@ Pupils may be refused although they read the section correctly.</translation>
         <source>Enregistrer ma réponse</source>
         <translation>Save my answer</translation>
     </message>
+    <message>
+        <source>Exercice : %1</source>
+        <translation>Exercise: %1</translation>
+    </message>
+    <message>
+        <source>Construis la coupe du modèle (appuie sur la coupe pour le voir) et vérifie-la, range les événements (menu Exercice), puis « Rendre ».</source>
+        <translation>Build the model&apos;s section (press the section to see it) and check it, put the events in order (Exercise menu), then “Hand in”.</translation>
+    </message>
+    <message>
+        <source>Liste enregistrée : %1</source>
+        <translation>List saved: %1</translation>
+    </message>
+    <message>
+        <source>Image enregistrée : %1</source>
+        <translation>Picture saved: %1</translation>
+    </message>
+    <message>
+        <source>Réponse enregistrée : %1</source>
+        <translation>Answer saved: %1</translation>
+    </message>
+    <message>
+        <source>Série enregistrée : %1</source>
+        <translation>Series saved: %1</translation>
+    </message>
+    <message>
+        <source>Notes enregistrées : %1</source>
+        <translation>Marks saved: %1</translation>
+    </message>
+    <message>
+        <source>Paquet enregistré : %1</source>
+        <translation>Package saved: %1</translation>
+    </message>
 </context>
 <context>
     <name>Paquet</name>

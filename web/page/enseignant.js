@@ -47,7 +47,7 @@ export const Enseignant = (() => {
     const nom = await Saisie.NomDeFichier(titre + ".exo");
     if (nom === null) return;
     titreExercice = titre;
-    Fichiers.Telecharger(r.octets, nom, "application/octet-stream");
+    Fichiers.Telecharger(r.octets, nom, "application/octet-stream", "Exercice");
     const lignes = [Remplir(t.exerciceEnregistre, nom)];
     if (r.lien) {
       const adresse = location.href.split("#")[0] + "#exercice=" + r.lien;
@@ -219,7 +219,7 @@ export const Enseignant = (() => {
     const zip = self.fflate.zipSync(contenu, { level: 6 });
     fiches = { html, nom: nomFiches };
     v("ImprimerFiches").disabled = false;
-    Fichiers.Telecharger(zip, nom + ".zip", "application/zip");
+    Fichiers.Telecharger(zip, nom + ".zip", "application/zip", "Serie");
     v("BilanSerie").textContent = Remplir(t.serieTelechargee, nom + ".zip");
     if (!OuvrirFiches(true)) v("BilanSerie").textContent += " " + t.ongletBloque;
     return { serie, zip, html };
@@ -289,7 +289,7 @@ export const Enseignant = (() => {
     if (!classe) return;
     const base = modele ? modele.nom.replace(/\.[^.]*$/, "") : "notes";
     const nom = await Saisie.NomDeFichier(`notes - ${base}.csv`);
-    if (nom !== null) Fichiers.Telecharger(classe.csv, nom, "text/csv");
+    if (nom !== null) Fichiers.Telecharger(classe.csv, nom, "text/csv", "Notes");
   }
 
   return {

@@ -50,6 +50,16 @@ export const Exercices = (() => {
       if (a) a.disabled = !ouvert;
     }
     bouton.hidden = !ouvert;
+    // The open exercise named above the commands; in a package, which is
+    // bound to its exercise, with what the pupil has to do.
+    const titre = ouvert ? session.titreExercice() : "";
+    const ligne = document.getElementById("TitreExercice");
+    ligne.hidden = !titre;
+    ligne.textContent = titre ? Remplir(textes.titreOuvert, titre) : "";
+    const consigne = document.getElementById("ConsigneExercice");
+    consigne.hidden = !ouvert || !refus;
+    consigne.textContent = textes.consignePaquet || "";
+    document.getElementById("ExerciceOuvert").hidden = ligne.hidden && consigne.hidden;
   }
 
   // What every opening does once the engine has answered: a refusal
@@ -217,7 +227,7 @@ export const Exercices = (() => {
     const fichier = await Saisie.NomDeFichier((titre ? nom + " - " + titre : nom) + ".rep");
     if (fichier === null) return false;
     eleve = nom;
-    Fichiers.Telecharger(octets, fichier, "application/octet-stream");
+    Fichiers.Telecharger(octets, fichier, "application/octet-stream", "Reponse");
     Enregistre();
     return true;
   }
@@ -305,7 +315,10 @@ export const Exercices = (() => {
     Installer,
     Suivre: (f) => (suivi = f),
     ReprendreVerifications,
-    Verrouiller: (f) => (refus = f),
+    Verrouiller: (f) => {
+      refus = f;
+      MajMenu();
+    },
     DefinirEleve,
     Ouvrir,
     OuvrirOctets,

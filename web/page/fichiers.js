@@ -4,8 +4,30 @@
 // "Liste.txt", "Exemple.bmp"); what it reads through an open dialog comes
 // from the browser's file picker. Bytes go out and in unchanged.
 
+import { TEXTES, Remplir } from "./textes.js";
+
 export const Fichiers = (() => {
-  function Telecharger(octets, nom, type) {
+  let effacer = null; // the pending hiding of the confirmation
+
+  // A line that says the file went to the browser (« Réponse enregistrée :
+  // Lina - Discordance.rep »), shown above everything, boxes included,
+  // for a few seconds; it takes no click and no focus.
+  function Confirmer(texte) {
+    const c = document.getElementById("Confirmation");
+    c.textContent = texte;
+    c.hidden = false;
+    if (c.showPopover && !c.matches(":popover-open")) c.showPopover();
+    clearTimeout(effacer);
+    effacer = setTimeout(() => {
+      if (c.hidePopover && c.matches(":popover-open")) c.hidePopover();
+      c.hidden = true;
+    }, 6000);
+  }
+
+  // `octets` offered as a download named `nom`; `quoi` names the kind of
+  // file for the confirmation ("Liste", "Image", "Reponse", "Exercice",
+  // "Serie", "Notes", "Paquet").
+  function Telecharger(octets, nom, type, quoi) {
     const url = URL.createObjectURL(new Blob([octets], { type }));
     const lien = document.createElement("a");
     lien.href = url;
@@ -16,6 +38,8 @@ export const Fichiers = (() => {
     lien.remove();
     // Some browsers read the blob after the click returns.
     setTimeout(() => URL.revokeObjectURL(url), 60000);
+    const modele = TEXTES["enregistre" + quoi];
+    if (modele) Confirmer(Remplir(modele, nom));
   }
 
   // `entree` (an <input type="file">) calls `choisi` with each File chosen;

@@ -86,7 +86,7 @@ export const Paquet = (() => {
     }
     const nom = await Saisie.NomDeFichier(NomExercice().replace(/\.exo$/i, "") + ".zip");
     if (nom === null) return;
-    Fichiers.Telecharger(r.zip, nom, "application/zip");
+    Fichiers.Telecharger(r.zip, nom, "application/zip", "Paquet");
   }
 
   return { Installer, Exporter, Faire, OctetsDeLaPage };

@@ -183,7 +183,7 @@ const Fenetre = (() => {
     const octets = session.texteListe().slice();
     const choisi = await Saisie.NomDeFichier(nom);
     if (choisi === null) return false;
-    Fichiers.Telecharger(octets, choisi, type);
+    Fichiers.Telecharger(octets, choisi, type, "Liste");
     return true;
   }
   // The list saved (not exported as text) is the work last saved, as in the window.
@@ -243,7 +243,7 @@ const Fenetre = (() => {
     if (!session.prete()) return;
     const octets = session.vueBmp().slice();
     const choisi = await Saisie.NomDeFichier(TEXTES.nomImage);
-    if (choisi !== null) Fichiers.Telecharger(octets, choisi, "image/bmp");
+    if (choisi !== null) Fichiers.Telecharger(octets, choisi, "image/bmp", "Image");
   }
 
   // --- Help, warning, sounds, about box ---

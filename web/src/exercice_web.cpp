@@ -308,6 +308,10 @@ val TextesExercice() {
     t.set("ouvert", Texte("Page",
                           "Exercice « %1 » : construis la coupe du modèle. Appuie sur la coupe pour voir le modèle, "
                           "puis choisis « Vérifier ma coupe » dans le menu Exercice."));
+    t.set("titreOuvert", Texte("Page", "Exercice : %1"));
+    t.set("consignePaquet", Texte("Page",
+                                  "Construis la coupe du modèle (appuie sur la coupe pour le voir) et vérifie-la, "
+                                  "range les événements (menu Exercice), puis « Rendre »."));
     t.set("enregistrerReponse", Texte("Page", "Enregistrer ma réponse"));
     t.set("nomFichier", Texte("Page", "Nom du fichier :"));
     t.set("enregistrer", Texte("Fenetre", "OK"));

@@ -91,6 +91,19 @@ val Textes() {
     val textes = val::object();
     for (const section::EntreeCatalogue& e : section::Catalogue())
         textes.set(e.nom, section::TexteDeFenetre(e.cle));
+    // What the page says once it has handed a file to the browser, by kind
+    // of file ("%1": the file's name); the window's save dialogs need none.
+    using section::Texte;
+    const std::pair<const char*, std::string> enregistres[] = {
+        {"enregistreListe", Texte("Page", "Liste enregistrée : %1")},
+        {"enregistreImage", Texte("Page", "Image enregistrée : %1")},
+        {"enregistreReponse", Texte("Page", "Réponse enregistrée : %1")},
+        {"enregistreExercice", Texte("Page", "Exercice enregistré : %1")},
+        {"enregistreSerie", Texte("Page", "Série enregistrée : %1")},
+        {"enregistreNotes", Texte("Page", "Notes enregistrées : %1")},
+        {"enregistrePaquet", Texte("Page", "Paquet enregistré : %1")},
+    };
+    for (const auto& [nom, texte] : enregistres) textes.set(nom, texte);
     return textes;
 }
 

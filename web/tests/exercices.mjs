@@ -101,8 +101,12 @@ export function TestsExercices(c) {
       bouton: !document.getElementById("VerifierCoupe").hidden,
       articles: ["Verifier1", "Ordonner1", "Reponse1"].map((id) => document.getElementById(id).disabled),
       comparable: document.getElementById("zone-vue").classList.contains("comparable"),
+      ligne: document.getElementById("TitreExercice").offsetParent && document.getElementById("TitreExercice").textContent,
+      consigne: !!document.getElementById("ConsigneExercice").offsetParent,
     }));
     egal(e.lignes, ["Sédimentation"], "la coupe recommence");
+    // Named above the commands; the package's instruction is for packages.
+    egal([e.ligne, e.consigne], ["Exercice : Discordance", false], "exercice nommé dans le panneau");
     // The model pressed shows the model's rock view, as the section shows
     // its own; « Roches » off, the model's own picture.
     const modeleVu = () => nav().executer(() => {
@@ -194,6 +198,9 @@ export function TestsExercices(c) {
     egal((await Saisir(nav())).propose, "Inès Martin - Discordance.rep", "nom de fichier proposé");
     const rep = await Telecharge(c.telechargements);
     egal(rep.nom, "Inès Martin - Discordance.rep", "nom du fichier");
+    // The confirmation's line (shown a few seconds, its text kept).
+    egal(await nav().executer(() => document.getElementById("Confirmation").textContent),
+      "Réponse enregistrée : Inès Martin - Discordance.rep", "confirmation du téléchargement");
     const chemin = join(c.temp, "reponse.rep");
     writeFileSync(chemin, rep.octets);
     const csv = rendu("--grade", exo, chemin).trim().split("\n");

@@ -15,7 +15,7 @@ import { join, resolve, dirname } from "node:path";
 import { pathToFileURL, fileURLToPath } from "node:url";
 import { Navigateur } from "./webdriver.mjs";
 import {
-  test, lancer, verifier, egal, Echec, Aleatoire, Rendu, EtatPage, ComparerAuRendu, Telecharge, Vider, Saisir,
+  test, lancer, verifier, egal, Echec, Aleatoire, Rendu, EtatPage, ComparerAuRendu, Telecharge, Vider, Saisir, Confirmation,
 } from "./outils.mjs";
 import { RgbaDePng, PremierEcart } from "./images.mjs";
 import { TextesDuBureau } from "./textes.mjs";
@@ -270,6 +270,7 @@ test("sauver et exporter la liste : les octets du programme de bureau", async ()
   await Saisir(nav);
   const lst = await Telecharge(telechargements);
   egal(lst.nom, "Exemple.lst", "nom proposé");
+  egal(await Confirmation(nav), "Liste enregistrée : Exemple.lst", "confirmation de la liste");
   const attendu = Buffer.concat([readFileSync(join(echantillons, "granite.lst")), Buffer.from("Compression\r\n")]);
   egal(lst.octets.toString("hex"), attendu.toString("hex"), "octets de la liste sauvée");
   await nav.cliquer("#Fichier1");
@@ -344,6 +345,7 @@ test("sauver et exporter l'image : le BMP du programme de bureau", async () => {
     await Saisir(nav);
     const bmp = await Telecharge(telechargements);
     egal(bmp.nom, "Exemple.bmp", `${id} : nom proposé`);
+    egal(await Confirmation(nav), "Image enregistrée : Exemple.bmp", `${id} : confirmation`);
     verifier(bmp.octets.equals(r.bmp), `${id} : les octets diffèrent de ceux de strataloom-render`);
   }
 });

@@ -197,6 +197,9 @@ export async function Saisir(nav, valeur) {
 
 // --- Downloads ---
 
+// The page's last download confirmation (shown a few seconds, its text kept).
+export const Confirmation = (nav) => nav.executer(() => document.getElementById("Confirmation").textContent);
+
 // Waits for the one file a download puts in `dossier` and returns its name
 // and bytes, emptying the folder. Chromium writes a ".crdownload" file
 // first and renames it when complete.

@@ -211,8 +211,11 @@ export function TestsScorm(c) {
       eleve: document.getElementById("ElevePlateforme").textContent,
       rendre: !!document.getElementById("Rendre").offsetParent,
       verifier: !document.getElementById("VerifierCoupe").hidden,
+      ligne: document.getElementById("TitreExercice").offsetParent && document.getElementById("TitreExercice").textContent,
+      consigne: !!document.getElementById("ConsigneExercice").offsetParent,
     }));
-    egal(e, { titre: "Discordance", eleve: `Élève : ${ELEVE}`, rendre: true, verifier: true }, "page du paquet");
+    egal(e, { titre: "Discordance", eleve: `Élève : ${ELEVE}`, rendre: true, verifier: true,
+      ligne: "Exercice : Discordance", consigne: true }, "page du paquet : son titre et la consigne");
     await nav().cadre(null);
     egal(await nav().executer(() => API.cmi.core.lesson_status), "incomplete", "statut au premier lancement");
     await nav().cadre(0);

@@ -8,7 +8,7 @@
 import { execFileSync } from "node:child_process";
 import { readFileSync, rmSync } from "node:fs";
 import { join } from "node:path";
-import { test, verifier, egal, Telecharge, Saisir } from "./outils.mjs";
+import { test, verifier, egal, Telecharge, Saisir, Confirmation } from "./outils.mjs";
 
 // The files of a zip of stored entries, read from its central directory
 // (an independent reading: the engine's writer is not used here).
@@ -75,6 +75,7 @@ export function TestsPaquetScorm(c) {
     egal((await Saisir(nav())).propose, "Paquet.zip", "nom proposé");
     const telecharge = await Telecharge(c.telechargements);
     egal(telecharge.nom, "Paquet.zip", "nom du paquet");
+    egal(await Confirmation(nav()), "Paquet enregistré : Paquet.zip", "confirmation du paquet");
 
     const attendu = join(c.temp, "rendu.zip");
     rmSync(attendu, { force: true });
