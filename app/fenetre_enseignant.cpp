@@ -400,8 +400,8 @@ bool FenetreEnseignant::NoterClasse(const QString& cheminExercice, const QString
         return false;
     }
     for (const section::LigneNotes& l : classe.lignes) AjouterLigne(l);
-    bilanClasse_->setText(classe.interrompue ? tr("Notation interrompue : %1 copie(s) notée(s) sur %2.")
-                                                   .arg(classe.lignes.size())
+    bilanClasse_->setText(classe.interrompue ? tr("Notation interrompue : %n copie(s) notée(s) sur %1.", nullptr,
+                                                  static_cast<int>(classe.lignes.size()))
                                                    .arg(entrees.size())
                                              : tr("%n copie(s) notée(s).", nullptr, static_cast<int>(classe.lignes.size())));
     table_->resizeColumnsToContents();

@@ -74,6 +74,13 @@ bool Traductions::Installer(Langue langue, const QString& dossier) {
             QCoreApplication::installTranslator(complements.get());
             traducteurs_.push_back(std::move(complements));
         }
+        // The program's texts that depend on a count, for one and for several
+        // (« 1 copie notée », « 5 copies notées »).
+        auto nombres = std::make_unique<QTranslator>();
+        if (nombres->load(QStringLiteral("strataloom_fr"), dossier)) {
+            QCoreApplication::installTranslator(nombres.get());
+            traducteurs_.push_back(std::move(nombres));
+        }
         return true;
     }
     // Qt's own texts are English already.

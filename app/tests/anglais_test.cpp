@@ -143,6 +143,25 @@ void TestAnglais::sansTraductionLisibleToutResteFrancais() {
     QTemporaryDir dossier;
     QCOMPARE(QFileIconProvider().type(QFileInfo(dossier.path())), QStringLiteral("Dossier"));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
+    // Counts in words: one (and none) in the singular, two and more in the plural.
+    struct Compte {
+        const char* source;
+        int n;
+        const char* attendu;
+    };
+    const Compte comptes[] = {
+        {"%n copie(s) notée(s).", 0, "0 copie notée."},
+        {"%n copie(s) notée(s).", 1, "1 copie notée."},
+        {"%n copie(s) notée(s).", 2, "2 copies notées."},
+        {"%n exercice(s) écrit(s) dans %1, avec leurs fiches (%2).", 1, "1 exercice écrit dans %1, avec ses fiches (%2)."},
+        {"%n exercice(s) écrit(s) dans %1, avec leurs fiches (%2).", 5, "5 exercices écrits dans %1, avec leurs fiches (%2)."},
+        {"%n exercice(s) dans le paquet pour l'ENT %1.", 1, "1 exercice dans le paquet pour l'ENT %1."},
+        {"%n exercice(s) dans le paquet pour l'ENT %1.", 12, "12 exercices dans le paquet pour l'ENT %1."},
+        {"Notation interrompue : %n copie(s) notée(s) sur %1.", 1, "Notation interrompue : 1 copie notée sur %1."},
+        {"Notation interrompue : %n copie(s) notée(s) sur %1.", 3, "Notation interrompue : 3 copies notées sur %1."},
+    };
+    for (const Compte& c : comptes)
+        QCOMPARE(QCoreApplication::translate("FenetreEnseignant", c.source, nullptr, c.n), QString::fromUtf8(c.attendu));
 }
 
 void TestAnglais::fenetreToutEnAnglais() {

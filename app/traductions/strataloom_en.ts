@@ -908,10 +908,6 @@
         <source>Annuler</source>
         <translation>Cancel</translation>
     </message>
-    <message>
-        <source>Notation interrompue : %1 copie(s) notée(s) sur %2.</source>
-        <translation>Marking stopped: %1 answer(s) marked out of %2.</translation>
-    </message>
     <message numerus="yes">
         <source>%n copie(s) notée(s).</source>
         <translation>
@@ -968,6 +964,13 @@
     <message>
         <source>Exporter la série en un paquet pour l&apos;ENT</source>
         <translation>Export the series as one package for the school platform</translation>
+    </message>
+    <message numerus="yes">
+        <source>Notation interrompue : %n copie(s) notée(s) sur %1.</source>
+        <translation>
+            <numerusform>Marking stopped: %n answer marked out of %1.</numerusform>
+            <numerusform>Marking stopped: %n answers marked out of %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

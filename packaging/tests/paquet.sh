@@ -87,6 +87,7 @@ attendu=$essai/attendu.txt
   for n in fenetre-verifier fenetre-ordonner fenetre-enseignant fiche-eleve fiche-corrige; do echo "usr/lib/strataloom/aide/$n.png"; done
   echo usr/lib/strataloom/traductions/strataloom_en.qm
   echo usr/lib/strataloom/traductions/qt_complements_fr.qm
+  echo usr/lib/strataloom/traductions/strataloom_fr.qm
   echo usr/share/applications/fr.strataloom.Strataloom.desktop
   echo usr/share/metainfo/fr.strataloom.Strataloom.metainfo.xml
   echo usr/share/mime/packages/fr.strataloom.Strataloom.xml
