@@ -40,6 +40,12 @@ void FenetrePrincipale::CreerControles() {
     vueModele_->setObjectName(QStringLiteral("Modele"));
     vueModele_->move(23, 25);
     vueModele_->hide();
+    // The open exercise named in the frame's strip above the section.
+    ligneExercice_ = new QLabel(client);
+    ligneExercice_->setObjectName(QStringLiteral("TitreExercice"));
+    ligneExercice_->setGeometry(23, 6, 540, 18);
+    ligneExercice_->setTextFormat(Qt::PlainText);
+    ligneExercice_->hide();
     connect(vue_, &VueImage::MouseDown, this, &FenetrePrincipale::MontrerModele);
     connect(vue_, &VueImage::MouseUp, this, &FenetrePrincipale::MontrerCoupe);
     // The release may reach the model shown in the view's place.

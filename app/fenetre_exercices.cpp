@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 
 #include <algorithm>
 
@@ -55,6 +56,16 @@ void FenetrePrincipale::MajMenuExercice() {
     if (articleCreerExercice_) articleCreerExercice_->setEnabled(texturesOk_);
     if (articleEspaceEnseignant_) articleEspaceEnseignant_->setEnabled(texturesOk_);
     if (articleScorm_) articleScorm_->setEnabled(ouvert);
+    if (ligneExercice_) {
+        const QString titre = !ouvert                  ? QString()
+                              : exercice_->titre.empty() ? QFileInfo(cheminExercice_).completeBaseName()
+                                                         : Texte(exercice_->titre);
+        const QString ligne = titre.isEmpty() ? QString() : tr("Exercice : %1").arg(titre);
+        ligneExercice_->setText(ligneExercice_->fontMetrics().elidedText(ligne, Qt::ElideRight, ligneExercice_->width()));
+        ligneExercice_->setToolTip(ligne);
+        ligneExercice_->setAccessibleName(ligne);
+        ligneExercice_->setVisible(!ligne.isEmpty());
+    }
 }
 
 // The exercise open, as it was read, for the school's course platform.

@@ -292,6 +292,7 @@ private:
     // Controls; the event arrays in the order of the event table.
     QFrame* cadreVue_ = nullptr;
     QLabel* ligneEtat_ = nullptr;
+    QLabel* ligneExercice_ = nullptr;    // the open exercise, above the section
     QFrame* panneauCommandes_ = nullptr;
     VueImage* vue_ = nullptr;
     VueImage* vueModele_ = nullptr;

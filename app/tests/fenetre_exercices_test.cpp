@@ -47,6 +47,8 @@ void TestExercices::ouvrirFaitDuModeleLaCible() {
     Banc b;
     QVERIFY(!b.Action("Verifier1")->isEnabled());
     QVERIFY(!b.Action("Reponse1")->isEnabled());
+    const auto* titre = b.w->findChild<QLabel*>(QStringLiteral("TitreExercice"));
+    QVERIFY(titre && !titre->isVisibleTo(b.w.get()));
     b.Bouton("Sedim")->click();
     const QString chemin = EcrireExercice(b, kListe, QStringLiteral("pli.exo"), kTitre);
     QVERIFY(!chemin.isEmpty());
@@ -58,6 +60,9 @@ void TestExercices::ouvrirFaitDuModeleLaCible() {
     QCOMPARE(b.Liste(), QStringList{QStringLiteral("Sédimentation")});
     QVERIFY(b.Action("Verifier1")->isEnabled());
     QVERIFY(DernierMessage(b).contains(QStringLiteral("Le pli érodé")));
+    // Named above the section once its message is closed.
+    QVERIFY(titre->isVisibleTo(b.w.get()));
+    QCOMPARE(titre->text(), QStringLiteral("Exercice : Le pli érodé"));
     // Press-to-compare shows the target, and the legend follows it.
     QVERIFY(b.w->findChild<VueImage*>(QStringLiteral("Visu"))->isEnabled());
     const QStringList eleve = b.w->LignesLegende();

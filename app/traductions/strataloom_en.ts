@@ -1310,6 +1310,10 @@ Pupils may be refused although they read the section correctly.</translation>
         <source>Page Strataloom (*.html)|*.html</source>
         <translation>Strataloom page (*.html)|*.html</translation>
     </message>
+    <message>
+        <source>Exercice : %1</source>
+        <translation>Exercise: %1</translation>
+    </message>
 </context>
 <context>
     <name>FichesPdf</name>
