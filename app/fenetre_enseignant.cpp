@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFileSystemWatcher>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -17,6 +18,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "dessin/fiches_pdf.h"
@@ -87,6 +89,22 @@ FenetreEnseignant::FenetreEnseignant(const Services& services, const section::Te
     fermer->setAccessibleName(tr("Fermer l'espace enseignant"));
     connect(fermer, &QPushButton::clicked, this, &QDialog::close);
     disposition->addWidget(fermer, 0, Qt::AlignRight);
+
+    // A change of the graded class's files grades it again, once for a
+    // burst of changes (a file is often written in several steps).
+    veille_ = new QFileSystemWatcher(this);
+    renoter_ = new QTimer(this);
+    renoter_->setSingleShot(true);
+    renoter_->setInterval(300);
+    connect(veille_, &QFileSystemWatcher::directoryChanged, renoter_, qOverload<>(&QTimer::start));
+    connect(veille_, &QFileSystemWatcher::fileChanged, renoter_, qOverload<>(&QTimer::start));
+    connect(renoter_, &QTimer::timeout, this, [this] {
+        if (exerciceSuivi_.isEmpty() || copiesSuivies_.isEmpty()) return;
+        // A grading under way (its progress bar lets events through) is
+        // left to end; the change is taken up just after.
+        if (notationEnCours_) return renoter_->start();
+        NoterClasse(exerciceSuivi_, copiesSuivies_);
+    });
 }
 
 QWidget* FenetreEnseignant::OngletSerie() {
@@ -356,6 +374,9 @@ void FenetreEnseignant::AjouterLigne(const section::LigneNotes& l) {
 
 bool FenetreEnseignant::NoterClasse(const QString& cheminExercice, const QString& dossier) {
     if (notationEnCours_) return false;
+    exerciceSuivi_ = cheminExercice;
+    copiesSuivies_ = dossier;
+    Surveiller({});
     table_->setRowCount(0);
     bilanClasse_->clear();
     notes_.clear();
@@ -368,10 +389,12 @@ bool FenetreEnseignant::NoterClasse(const QString& cheminExercice, const QString
         const std::string raison =
             e == section::ErreurFichier::TropGros ? section::RaisonCopieTropGrosse() : section::RaisonErreur(e);
         Erreur(tr("Chargement impossible : %1 (%2).").arg(QDir::toNativeSeparators(cheminExercice), Texte(raison)));
+        Q_EMIT ClasseNotee();
         return false;
     }
 
     const QStringList entrees = EntreesReponses(dossier);
+    Surveiller(entrees);
     std::vector<std::string> noms;
     for (const QString& nom : entrees) noms.push_back(dessin::OctetsDeChemin(nom));
     QProgressDialog progression(tr("Notation des copies..."), tr("Annuler"), 0, static_cast<int>(entrees.size()), this);
@@ -397,6 +420,7 @@ bool FenetreEnseignant::NoterClasse(const QString& cheminExercice, const QString
     notationEnCours_ = false;
     if (!classe.raison.empty()) {
         Erreur(Texte(classe.raison));
+        Q_EMIT ClasseNotee();
         return false;
     }
     for (const section::LigneNotes& l : classe.lignes) AjouterLigne(l);
@@ -405,7 +429,30 @@ bool FenetreEnseignant::NoterClasse(const QString& cheminExercice, const QString
                                                    .arg(entrees.size())
                                              : tr("%n copie(s) notée(s).", nullptr, static_cast<int>(classe.lignes.size())));
     table_->resizeColumnsToContents();
+    Q_EMIT ClasseNotee();
     return true;
+}
+
+void FenetreEnseignant::Surveiller(const QStringList& reponses) {
+    // Watched anew each time: a file replaced by another (a safe write)
+    // is no longer watched once the old one is gone.
+    if (const QStringList suivis = veille_->files() + veille_->directories(); !suivis.isEmpty())
+        veille_->removePaths(suivis);
+    QStringList chemins{exerciceSuivi_, copiesSuivies_};
+    // The folder tells of files added or removed; each answer that is a
+    // file (never a pipe, a folder or a link that loops), of its bytes
+    // rewritten.
+    const QDir d(copiesSuivies_);
+    for (const QString& nom : reponses)
+        if (const QFileInfo f(d.filePath(nom)); f.isFile()) chemins << f.filePath();
+    // An exercise that is gone is awaited in its folder.
+    if (!exerciceSuivi_.isEmpty() && !QFileInfo::exists(exerciceSuivi_))
+        chemins << QFileInfo(exerciceSuivi_).absolutePath();
+    chemins.removeAll(QString());
+    chemins.removeDuplicates();
+    // A path that is gone or cannot be watched is left out: the folder
+    // tells when it comes back.
+    veille_->addPaths(chemins);
 }
 
 QByteArray FenetreEnseignant::TexteCsv() const { return QByteArray::fromStdString(section::CsvDesNotes(notes_)); }

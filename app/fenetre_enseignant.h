@@ -15,11 +15,13 @@
 #include "services.h"
 
 class QCheckBox;
+class QFileSystemWatcher;
 class QLabel;
 class QLineEdit;
 class QSpinBox;
 class QTableWidget;
 class QTabWidget;
+class QTimer;
 
 class FenetreEnseignant : public QDialog {
     Q_OBJECT
@@ -57,14 +59,23 @@ public:
     // replayed and its row says so. A progress bar with "Annuler" stops the
     // grading: the rows graded so far stay. False (table emptied, said)
     // when the model cannot be read.
+    // From then on the table follows the exercise file and the folder: a
+    // file added, removed or rewritten there, the exercise rewritten, and
+    // the class is graded again (changes close together graded once).
     bool NoterClasse(const QString& cheminExercice, const QString& dossier);
     // The table as the engine writes it for a spreadsheet (section::CsvDesNotes).
     QByteArray TexteCsv() const;
     // Asks a name and writes TexteCsv safely; false when cancelled or failed.
     bool EnregistrerCsv();
 
+Q_SIGNALS:
+    // The table was graded again (or emptied when the model could not be read).
+    void ClasseNotee();
+
 private:
     QWidget* OngletSerie();
+    // Watches the exercise file, the answers' folder and each answer in it.
+    void Surveiller(const QStringList& reponses);
     QWidget* OngletClasse();
     void Erreur(const QString& texte);
     // One answer's row, in the table and in the CSV.
@@ -88,5 +99,10 @@ private:
     QTableWidget* table_ = nullptr;
     QLabel* bilanClasse_ = nullptr;
     bool notationEnCours_ = false;
+    // The class whose table is shown, watched for changes.
+    QString exerciceSuivi_;
+    QString copiesSuivies_;
+    QFileSystemWatcher* veille_ = nullptr;
+    QTimer* renoter_ = nullptr;  // single shot: changes close together grade once
     std::vector<section::LigneNotes> notes_;  // the table's rows, as the CSV writes them
 };

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QRandomGenerator>
 #include <QFileInfo>
 #include <QLabel>
 
@@ -182,7 +183,10 @@ void FenetrePrincipale::InstallerExercice(section::Exercice e, section::Session 
     ordreDonne_.reset();
     ordreEnregistre_.reset();
     verifications_ = {};
-    cartesPosees_.reset();  // a new exercise deals the cards anew
+    cartesPosees_.reset();  // a new exercise deals the cards anew,
+    // from a seed of its own: pupils side by side get different cards.
+    graineDonne_ = QRandomGenerator::system()->generate();
+    donne_ = 0;
     eleve_.clear();         // and its answer starts with an empty name box (a shared computer)
     modeleExercice_ = std::move(modele);
     // The target is the model to compare with, as a loaded model picture.
@@ -210,8 +214,8 @@ void FenetrePrincipale::OrdonnerEvenements() {
     // order last checked; dealt anew only for a new exercise.
     const bool verifiees = cartesPosees_ && ordreDonne_ && cartesPosees_->cartes == ordreDonne_->cartes &&
                            cartesPosees_->justifications == ordreDonne_->justifications;
-    auto* fenetre = new FenetreOrdonner(*exercice_, session_.textures(), ++donne_, this, cartesPosees_, verifiees,
-                                        affichage_.roches);
+    auto* fenetre = new FenetreOrdonner(*exercice_, session_.textures(), section::GraineDeLaDonne(graineDonne_, ++donne_),
+                                        this, cartesPosees_, verifiees, affichage_.roches);
     fenetreOrdonner_ = fenetre;
     fenetreOrdonner_->setAttribute(Qt::WA_DeleteOnClose);
     connect(fenetre, &FenetreOrdonner::OrdreVerifie, this, [this](const section::OrdreDonne& o) {
@@ -228,6 +232,8 @@ void FenetrePrincipale::OrdonnerEvenements() {
         GarderTravail();
     });
     fenetreOrdonner_->show();
+    // The seed of the cards dealt is kept with the work from now on.
+    GarderTravail();
 }
 
 // Series of exercises and their sheets, and a class's answers graded, in a

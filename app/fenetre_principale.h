@@ -100,6 +100,8 @@ public:
     const std::optional<section::OrdreDonne>& ordreDonne() const { return ordreDonne_; }
     const section::Verifications& verifications() const { return verifications_; }
     const std::optional<section::OrdreDonne>& cartesPosees() const { return cartesPosees_; }
+    // The seed the open exercise's cards are dealt from (section::GraineDeLaDonne).
+    std::uint32_t graineDonne() const { return graineDonne_; }
 
     // The pupil's work is kept in `dossier` (the program gives the user's
     // application data folder) after each change, and offered back at the
@@ -285,7 +287,8 @@ private:
     QString cheminExercice_;  // the file the open exercise was read from
     QDialog* fenetreEnseignant_ = nullptr;
     QPointer<QDialog> fenetreOrdonner_;  // the cards window, while open
-    std::uint64_t donne_ = 0;            // how many times the cards were dealt
+    std::uint64_t donne_ = 0;            // how many times the exercise's cards were dealt
+    std::uint32_t graineDonne_ = 0;      // drawn when the exercise is opened, kept with the work
     QString titreExercice_;  // the title last given to a new exercise
     QLabel* imageLegende_ = nullptr;
 

@@ -148,6 +148,8 @@ FenetrePrincipale::Offre FenetrePrincipale::OffrirReprise(bool seulementCetExerc
     ordreDonne_ = exercice_ ? OrdreValable(modeleExercice_, t.travail.ordre, true) : std::nullopt;
     verifications_ = exercice_ ? t.travail.verifications : section::Verifications{};
     cartesPosees_ = exercice_ ? t.cartes : std::nullopt;
+    // The cards are dealt again as they were before the program was closed.
+    if (exercice_ && t.travail.graine) graineDonne_ = *t.travail.graine;
     section::Liste depart{section::Ligne(section::kLigneInitiale)};
     listeEnregistree_ = t.enregistre ? session_.liste() : depart;
     ordreEnregistre_ = t.enregistre ? ordreDonne_ : std::nullopt;
@@ -165,6 +167,7 @@ std::optional<std::string> FenetrePrincipale::TexteTravail() const {
     t.travail.ordre = ordreDonne_;
     if (t.travail.ordre) t.travail.ordre->note = 0;
     if (exercice_) t.travail.verifications = verifications_;
+    if (exercice_) t.travail.graine = graineDonne_;
     t.enregistre = !ModificationsNonEnregistrees();
     if (exercice_) t.cartes = cartesPosees_;
     std::string raison;

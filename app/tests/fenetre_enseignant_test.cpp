@@ -92,6 +92,7 @@ private Q_SLOTS:
     void serie_entiere_ou_rien();
     void chaque_entree_a_sa_ligne();
     void annuler_arrete_la_notation();
+    void la_table_suit_les_fichiers();
 
 private:
     Traductions traductions_;
@@ -568,6 +569,66 @@ void TestFenetreEnseignant::annuler_arrete_la_notation() {
              QStringLiteral("Notation interrompue : 0 copie notée sur 5."));
     QVERIFY(f.NoterClasse(exo, classe));
     QCOMPARE(t->rowCount(), 5);
+}
+
+// Once shown, the table follows the class's files without "Copies..."
+// chosen again: an answer written in the folder adds its row, one removed
+// takes its row away, the exercise rewritten grades every answer anew.
+void TestFenetreEnseignant::la_table_suit_les_fichiers() {
+    Banc b;
+    const section::Textures& tex = b.w->session().textures();
+    const section::Exercice e = Exemple(tex, kListe);
+    const QString exo = b.Chemin(QStringLiteral("pli.exo"));
+    const QString classe = PreparerClasse(b, e, exo);
+    QVERIFY(!classe.isEmpty());
+    QVERIFY(EcrireReponse(classe + QStringLiteral("/a.rep"), "Alice", section::EmpreinteExercice(e), kListe));
+    FenetreEnseignant f(b.f.services(), tex, b.dossier.path());
+    b.f.fichiers.Repondre(exo);
+    b.f.fichiers.Repondre(classe);
+    QVERIFY(f.ChoisirExercice());
+    QVERIFY(f.ChoisirCopies());
+    const auto* t = f.findChild<QTableWidget*>(QStringLiteral("TableNotes"));
+    QCOMPARE(t->rowCount(), 1);
+    QSignalSpy notee(&f, &FenetreEnseignant::ClasseNotee);
+    const auto regradee = [&](int lignes) { return notee.count() > 0 && t->rowCount() == lignes; };
+
+    // Bruno's answer, the list of another exercise's pupil: a second row.
+    QVERIFY(EcrireReponse(classe + QStringLiteral("/b.rep"), "Bruno", section::EmpreinteExercice(e),
+                          {kSed, "Compression", kSed}));
+    QTRY_VERIFY_WITH_TIMEOUT(regradee(2), 20000);
+    QCOMPARE(Case(t, 1, 0), QStringLiteral("Bruno"));
+    QCOMPARE(Case(t, 0, 2), QStringLiteral("20"));
+
+    // Alice's answer taken away: Bruno's row alone.
+    notee.clear();
+    QVERIFY(QFile::remove(classe + QStringLiteral("/a.rep")));
+    QTRY_VERIFY_WITH_TIMEOUT(regradee(1), 20000);
+    QCOMPARE(Case(t, 0, 0), QStringLiteral("Bruno"));
+    const QString avant = Case(t, 0, 2);
+    QVERIFY(avant.toInt() < 20);
+
+    // A list handed in with Bruno's lines, marked below 20; then the
+    // exercise rewritten with those lines as its model: the list earns 20.
+    notee.clear();
+    QVERIFY(EcrireFichier(classe + QStringLiteral("/c.lst"),
+                          QByteArray::fromStdString(section::TexteListe({kSed, "Compression", kSed}))));
+    QTRY_VERIFY_WITH_TIMEOUT(regradee(2), 20000);
+    QCOMPARE(Case(t, 1, 0), QStringLiteral("c"));
+    QVERIFY(Case(t, 1, 2).toInt() < 20);
+    notee.clear();
+    QVERIFY(section::EcrireFichierExercice(dessin::OctetsDeChemin(exo), Exemple(tex, {kSed, "Compression", kSed}))
+                .empty());
+    QTRY_VERIFY_WITH_TIMEOUT(notee.count() > 0 && Case(t, 1, 2) == QStringLiteral("20"), 20000);
+    // Bruno answered the exercise as it was: not this one any more.
+    QCOMPARE(Case(t, 0, 2), QString());
+    QCOMPARE(Case(t, 0, 4), QStringLiteral("répond à un autre exercice"));
+
+    // The list rewritten in place: its mark follows.
+    notee.clear();
+    QVERIFY(EcrireFichier(classe + QStringLiteral("/c.lst"), QByteArray::fromStdString(section::TexteListe(kListe))));
+    QTRY_VERIFY_WITH_TIMEOUT(notee.count() > 0 && Case(t, 1, 2) != QStringLiteral("20"), 20000);
+    QVERIFY(Case(t, 1, 2).toInt() < 20);
+    QVERIFY(b.f.messages.messages.empty());
 }
 
 QTEST_MAIN(TestFenetreEnseignant)

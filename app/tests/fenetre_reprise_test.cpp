@@ -13,6 +13,8 @@
 #include "banc.h"
 #include "dessin/images.h"
 #include "ordonner.h"
+#include "section/exercice_session.h"
+#include "section/ordre.h"
 #include "section/travail_garde.h"
 
 using Genre = FauxMessages::Genre;
@@ -94,6 +96,7 @@ private Q_SLOTS:
     void avertissementAvantLeFichierEtAucunClicPerdu();
     void ordonnerRouvreSurLesCartesPosees();
     void nouvelExerciceDistribueDeNouveau();
+    void laGraineDesCartesSurvitAuRedemarrage();
     void travailEnregistreRevientAuDemarrage();
     void nouvelleCoupeOublieLeTravail();
     void coupeSansExerciceRevient();
@@ -194,6 +197,50 @@ void TestReprise::nouvelExerciceDistribueDeNouveau() {
     QVERIFY(!b.w->cartesPosees().has_value());
     o = Ordonner(b);
     for (const section::Justification& j : o->justifications()) QCOMPARE(j.principe, section::PrincipeCite::Aucun);
+}
+
+// The cards are dealt from a seed drawn when the exercise is opened and kept
+// with the work: started again and taken back, "Ordonner" deals the very
+// cards it dealt before; another exercise opened draws another seed.
+void TestReprise::laGraineDesCartesSurvitAuRedemarrage() {
+    Banc b;
+    Redemarrer(b, donnees_->path());
+    const section::Liste cinq{kSed, kSed, "Compression", "Erosion", kSed, "Distension"};
+    b.f.fichiers.Repondre(EcrireExercice(b, cinq, QStringLiteral("cinq.exo"), "Cinq cartes"));
+    b.Action("Ouvrirexercice1")->trigger();
+    QVERIFY(b.w->exercice().has_value());
+    const std::uint32_t graine = b.w->graineDonne();
+    FenetreOrdonner* o = Ordonner(b);
+    QVERIFY(o);
+    const std::vector<int> donne = o->ordre();
+    QCOMPARE(donne.size(), std::size_t(5));
+    // The first deal of the exercise is the pair (seed, 1).
+    section::Session modele;
+    modele.DefinirTextures(b.w->session().textures());
+    QVERIFY(section::ChargerExercice(modele, *b.w->exercice()));
+    std::vector<int> attendue;
+    for (const section::Carte& c : section::CartesDuModele(modele, section::GraineDeLaDonne(graine, 1)))
+        attendue.push_back(c.id);
+    QCOMPARE(donne, attendue);
+    o->close();
+    QTRY_VERIFY(!b.w->fenetreOrdonner());
+
+    b.f.questions.choix.push_back(kReprendre);
+    Redemarrer(b, donnees_->path());
+    QCOMPARE(b.f.questions.questions.size(), qsizetype(1));
+    QCOMPARE(b.w->graineDonne(), graine);
+    o = Ordonner(b);
+    QVERIFY(o);
+    QCOMPARE(o->ordre(), donne);
+    o->close();
+    QTRY_VERIFY(!b.w->fenetreOrdonner());
+
+    // Another exercise, another seed.
+    b.f.questions.reponses.push_back(Reponse::Non);
+    b.f.fichiers.Repondre(EcrireExercice(b, kListe, QStringLiteral("pli.exo"), "Le pli"));
+    b.Action("Ouvrirexercice1")->trigger();
+    QCOMPARE(b.w->exercice()->titre, std::string("Le pli"));
+    QVERIFY(b.w->graineDonne() != graine);
 }
 
 // Saved in an answer, then the program quit and started again: the work

@@ -176,6 +176,15 @@ std::vector<Carte> CartesDuModele(const Session& modele, std::uint64_t graine) {
     return cartes;
 }
 
+std::uint64_t GraineDeLaDonne(std::uint32_t graine, std::uint64_t n) {
+    // SplitMix64's finaliser on the pair: neighbouring seeds or deals give
+    // unrelated seeds of the deal.
+    std::uint64_t z = (static_cast<std::uint64_t>(graine) << 32) + n + 0x9e3779b97f4a7c15ULL;
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    return z ^ (z >> 31);
+}
+
 bool OrdreFait(const std::vector<Carte>& donne, const std::vector<int>& ids,
                const std::vector<Justification>& justifications) {
     for (const Justification& j : justifications)

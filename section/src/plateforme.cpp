@@ -106,7 +106,7 @@ bool LireOrdre(std::string_view t, std::optional<OrdreDonne>& ordre) {
 
 std::string TexteReprise(const Reprise& r, std::string& raison) {
     raison.clear();
-    const bool comptes = r.verifications != Verifications{};
+    const bool comptes = r.verifications != Verifications{} || r.graine.has_value();
     std::string t(comptes ? kMagieV2 : kMagie);
     t += '.';
     t += Hexa(r.exercice, 16);
@@ -139,7 +139,8 @@ std::string TexteReprise(const Reprise& r, std::string& raison) {
     t += '.';
     if (comptes)
         t += std::to_string(std::clamp(r.verifications.coupe, 0, kVerificationsMax)) + '.' +
-             std::to_string(std::clamp(r.verifications.ordre, 0, kVerificationsMax)) + '.';
+             std::to_string(std::clamp(r.verifications.ordre, 0, kVerificationsMax)) + '.' +
+             (r.graine ? Hexa(*r.graine, 8) : std::string()) + '.';
     if (t.size() + 8 > kCaracteresRepriseMax) {
         //: %1 is the most characters a learning platform keeps.
         raison = Remplir(Texte("Reprise", "ton travail dépasse les %1 caractères que la plateforme garde"),
@@ -161,10 +162,15 @@ std::string LireReprise(std::string_view texte, std::uint64_t exercice, Reprise&
         return Texte("Reprise", "le travail gardé est abîmé (la somme de contrôle ne correspond pas)");
     const std::vector<std::string_view> champs = Couper(texte.substr(0, dernier), '.');
     Reprise lu;
-    if (champs.size() != (v2 ? 6u : 4u) || !LireHexa(champs[1], 16, lu.exercice)) return Illisible();
+    if (champs.size() != (v2 ? 7u : 4u) || !LireHexa(champs[1], 16, lu.exercice)) return Illisible();
     if (v2 && (!LireEntier(champs[4], kVerificationsMax, lu.verifications.coupe) ||
                !LireEntier(champs[5], kVerificationsMax, lu.verifications.ordre)))
         return Illisible();
+    if (v2 && !champs[6].empty()) {
+        std::uint64_t graine = 0;
+        if (!LireHexa(champs[6], 8, graine)) return Illisible();
+        lu.graine = static_cast<std::uint32_t>(graine);
+    }
     lu.lignes.emplace_back(kLigneInitiale);
     for (const char c : champs[2]) {
         const std::size_t k = kLettres.find(c);

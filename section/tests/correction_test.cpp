@@ -322,6 +322,40 @@ TEST_F(Correction, AucuneCarteNEstDistribueeASaPlace) {
     }
 }
 
+// The n-th deal of an exercise opened with a seed: the pair (seed, n)
+// gives the cards, whoever deals them (the window, the page, a reopening
+// of the kept work); another seed, another deal.
+TEST_F(Correction, LaDonneSuitLaGraineEtSonRang) {
+    // The seed of the deal is SplitMix64's output for the state
+    // (seed << 32) + n: for (0, 0), the generator's well-known first output.
+    EXPECT_EQ(GraineDeLaDonne(0, 0), 0xe220a8397b1dcdafULL);
+    modele_.Charger(kGraniteErode);
+    const auto ids = [&](std::uint32_t graine, std::uint64_t n) {
+        std::vector<int> r;
+        for (const Carte& c : CartesDuModele(modele_, GraineDeLaDonne(graine, n))) r.push_back(c.id);
+        return r;
+    };
+    ASSERT_EQ(ids(1, 1).size(), 5u);
+    const struct {
+        const char* nom;
+        std::uint32_t graine1;
+        std::uint64_t n1;
+        std::uint32_t graine2;
+        std::uint64_t n2;
+        bool memes;
+    } cas[] = {
+        {"même graine, même rang", 0x5eed1234u, 1, 0x5eed1234u, 1, true},
+        {"même graine, rang suivant", 0x5eed1234u, 3, 0x5eed1234u, 3, true},
+        {"deux élèves, première donne", 0x5eed1234u, 1, 0x00c0ffeeu, 1, false},
+        {"graines voisines", 1, 1, 2, 1, false},
+        {"même élève, deuxième donne", 0x5eed1234u, 1, 0x5eed1234u, 2, false},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.nom);
+        EXPECT_EQ(ids(c.graine1, c.n1) == ids(c.graine2, c.n2), c.memes);
+    }
+}
+
 // « Vérifier » names the first justification that does not hold and how
 // many do not, never which others hold or fail.
 TEST(LignesResultatOrdre, LaPremiereFausseEtLeNombre) {

@@ -32,6 +32,11 @@ Reprise Travail(std::string_view codes, std::vector<int> cartes = {}, Verificati
     return r;
 }
 
+Reprise Semee(Reprise r, std::uint32_t graine) {
+    r.graine = graine;
+    return r;
+}
+
 std::string Ecrire(const Reprise& r) {
     std::string raison;
     const std::string t = TexteReprise(r, raison);
@@ -60,8 +65,13 @@ TEST(Plateforme, AllerRetourEtLimites) {
         {"un ordre justifié", Travail("SSE", {2, 1, 3}), Signe("SLR1.0123456789abcdef.SSE.2:0:,1:1:1,3:2:2.")},
         {"carte et formation au plus haut", plus, ""},
         // Once the pupil has checked: version 2, with the two counts.
-        {"coupe vérifiée trois fois", Travail("SE", {}, {3, 0}), Signe("SLR2.0123456789abcdef.SE..3.0.")},
-        {"ordre vérifié", Travail("SE", {2, 1}, {1, 12}), Signe("SLR2.0123456789abcdef.SE.2:0:,1:1:1.1.12.")},
+        {"coupe vérifiée trois fois", Travail("SE", {}, {3, 0}), Signe("SLR2.0123456789abcdef.SE..3.0..")},
+        {"ordre vérifié", Travail("SE", {2, 1}, {1, 12}), Signe("SLR2.0123456789abcdef.SE.2:0:,1:1:1.1.12..")},
+        // The cards' seed drawn: version 2 as well, the seed in hexadecimal.
+        {"graine des cartes", Semee(Travail("SE"), 0x00c0ffeeu), Signe("SLR2.0123456789abcdef.SE..0.0.00c0ffee.")},
+        {"graine et comptes", Semee(Travail("SE", {2, 1}, {2, 1}), 0xffffffffu),
+         Signe("SLR2.0123456789abcdef.SE.2:0:,1:1:1.2.1.ffffffff.")},
+        {"graine zéro", Semee(Travail("S"), 0), Signe("SLR2.0123456789abcdef.S..0.0.00000000.")},
         {"comptes au plus haut", Travail("S", {}, {kVerificationsMax, kVerificationsMax}), ""},
         {"liste la plus longue qui tienne", Travail(std::string(kCaracteresRepriseMax - 32, 'S')), ""},
     };
@@ -142,9 +152,14 @@ TEST(Plateforme, TextesRefusesALaLecture) {
         {"autre exercice", Signe("SLR1.0123456789abcdee.S.."), "le travail gardé est celui d'un autre exercice"},
         {"version 2 sans ses comptes", Signe("SLR2.0123456789abcdef.S.."), illisible},
         {"version 1 avec des comptes", Signe("SLR1.0123456789abcdef.S..1.2."), illisible},
-        {"compte au-delà de la limite", Signe("SLR2.0123456789abcdef.S..65536.0."), illisible},
-        {"compte avec un zéro en tête", Signe("SLR2.0123456789abcdef.S..01.0."), illisible},
-        {"compte vide", Signe("SLR2.0123456789abcdef.S...0."), illisible},
+        {"compte au-delà de la limite", Signe("SLR2.0123456789abcdef.S..65536.0.."), illisible},
+        {"compte avec un zéro en tête", Signe("SLR2.0123456789abcdef.S..01.0.."), illisible},
+        {"compte vide", Signe("SLR2.0123456789abcdef.S...0.."), illisible},
+        {"version 2 sans le champ de la graine", Signe("SLR2.0123456789abcdef.S..1.0."), illisible},
+        {"graine de sept chiffres", Signe("SLR2.0123456789abcdef.S..0.0.0c0ffee."), illisible},
+        {"graine de neuf chiffres", Signe("SLR2.0123456789abcdef.S..0.0.100c0ffee."), illisible},
+        {"graine en majuscules", Signe("SLR2.0123456789abcdef.S..0.0.00C0FFEE."), illisible},
+        {"graine en version 1", Signe("SLR1.0123456789abcdef.S...00c0ffee."), illisible},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);

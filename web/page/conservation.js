@@ -22,6 +22,7 @@ export const Conservation = (() => {
   const kNomExercice = "strataloom.exercice.nom";
   const kOrdre = "strataloom.ordre";
   const kVerifications = "strataloom.verifications";
+  const kGraine = "strataloom.graine";
   // null: the keys above; "": nothing kept; else what replaces "strataloom"
   // at the start of each key.
   let espace = null;
@@ -137,6 +138,21 @@ export const Conservation = (() => {
     if (s && !Ecrire(s, kVerifications, JSON.stringify({ coupe: v.coupe, ordre: v.ordre }))) Signaler();
   }
 
+  // The seed the exercise kept deals its cards from: the same cards after
+  // a reload.
+  function GarderGraine(graine) {
+    const s = local();
+    if (s && !Ecrire(s, kGraine, graine === null || graine === undefined ? null : String(graine))) Signaler();
+  }
+
+  function GraineGardee() {
+    const s = local();
+    const v = s && Lire(s, kGraine);
+    if (!v || !/^[0-9]{1,10}$/.test(v)) return null;
+    const n = Number(v);
+    return n <= 0xffffffff ? n : null;
+  }
+
   function VerificationsGardees() {
     const s = local();
     const v = s && Lire(s, kVerifications);
@@ -238,6 +254,8 @@ export const Conservation = (() => {
     OrdreGarde,
     GarderVerifications,
     VerificationsGardees,
+    GarderGraine,
+    GraineGardee,
     GarderEnregistre,
     Enregistre,
     SiPlein,

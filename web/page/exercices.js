@@ -78,6 +78,9 @@ export const Exercices = (() => {
       return false;
     }
     Ordonner.Oublier();
+    // Each opening deals the cards from a seed of its own: pupils side by
+    // side get different cards. Work taken back puts its seed back after.
+    session.definirGraineDonne(crypto.getRandomValues(new Uint32Array(1))[0]);
     EffacerEcarts();
     fenetre.ModeleDeLExercice();
     fenetre.Rafraichir();
@@ -88,6 +91,7 @@ export const Exercices = (() => {
       Conservation.GarderExercice(fichier, octets || session.octetsExercice().slice());
       GarderEnregistre();
       GarderVerifications(); // a new exercise counts from nothing
+      Conservation.GarderGraine(session.graineDonne());
       await Boites.Information(Remplir(textes.ouvert, titre || fichier.replace(/\.exo$/i, "")));
     }
     return true;
@@ -108,6 +112,11 @@ export const Exercices = (() => {
   function ReprendreVerifications() {
     const v = Conservation.VerificationsGardees();
     if (v) session.definirVerifications(v.coupe, v.ordre);
+    // The cards' seed as well; work kept without one keeps the seed just
+    // drawn, from now on.
+    const g = Conservation.GraineGardee();
+    if (g !== null) session.definirGraineDonne(g);
+    else Conservation.GarderGraine(session.graineDonne());
   }
 
   // What was last saved, as the engine now knows it, kept for the next

@@ -313,6 +313,8 @@ export const Plateforme = (() => {
     } else if (liste) {
       session.reinitialiser();
     }
+    // The cards' seed, as taken back or just drawn, kept in this browser too.
+    if (eleveId) Conservation.GarderGraine(session.graineDonne());
     const o = session.ordreDonne();
     if (o) Conservation.GarderOrdre({ cartes: o.cartes, justifications: o.justifications });
     depart = Instantane();

@@ -4,6 +4,7 @@
 #include <emscripten/val.h>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "section/legende_vue.h"
@@ -89,6 +90,9 @@ bool ExerciceWeb::OuvrirPrepare(section::Session& eleve) {
     ordre_.reset();
     verification_ = {};
     verifications_ = {};
+    // Dealt from the seed the page draws next, from the first deal.
+    graineDonne_ = 0;
+    donne_ = 0;
     // The pupil's section starts again, with the exercise's letters.
     eleve.DefinirGraineLettres(e.graineLettres);
     eleve.DefinirLettresDuModele(section::RangsDesLettres(modele_));
@@ -138,7 +142,7 @@ val ExerciceWeb::Cartes() {
     val liste = val::array();
     if (!exercice_) return liste;
     // Each opening deals the cards again, as the window does.
-    cartes_ = section::CartesDuModele(modele_, ++donne_);
+    cartes_ = section::CartesDuModele(modele_, section::GraineDeLaDonne(graineDonne_, ++donne_));
     for (const section::Carte& c : cartes_) {
         val o = val::object();
         o.set("id", c.id);
@@ -172,7 +176,7 @@ val ExerciceWeb::Temoins() const {
 
 ExerciceWeb::Jugement ExerciceWeb::JugerOrdre(const std::vector<int>& ids,
                                              const std::vector<section::Justification>& donnees) {
-    if (cartes_.empty()) cartes_ = section::CartesDuModele(modele_, ++donne_);
+    if (cartes_.empty()) cartes_ = section::CartesDuModele(modele_, section::GraineDeLaDonne(graineDonne_, ++donne_));
     // Only the principles and formations offered: anything else the page
     // might send counts as no choice.
     std::vector<section::Justification> justifications;
@@ -253,6 +257,16 @@ void ExerciceWeb::DefinirVerifications(int coupe, int ordre) {
     if (!exercice_) return;
     verifications_ = {std::clamp(coupe, 0, section::kVerificationsMax), std::clamp(ordre, 0, section::kVerificationsMax)};
 }
+
+void ExerciceWeb::DefinirGraineDonne(double graine) {
+    if (!exercice_ || !(graine >= 0 && graine <= 4294967295.0) || graine != std::floor(graine)) return;
+    graineDonne_ = static_cast<std::uint32_t>(graine);
+    // Put back with the work: dealt again from its first deal.
+    donne_ = 0;
+    cartes_.clear();
+}
+
+val ExerciceWeb::GraineDonne() const { return exercice_ ? val(static_cast<double>(graineDonne_)) : val::null(); }
 
 val ExerciceWeb::Reponse(const std::string& nom, const section::Session& eleve) {
     val r = val::object();

@@ -70,6 +70,12 @@ public:
     // visit put back (an order judged again on taking it back is no check).
     emscripten::val Verifications() const;
     void DefinirVerifications(int coupe, int ordre);
+    // The seed the cards are dealt from (section::GraineDeLaDonne): drawn
+    // by the page when an exercise opens (0 .. 2^32 - 1; anything else is
+    // ignored), kept with the work and put back with it; null without an
+    // exercise.
+    void DefinirGraineDonne(double graine);
+    emscripten::val GraineDonne() const;
     const std::optional<section::OrdreDonne>& Ordre() const { return ordre_; }
 
     // The answer file's bytes for `nom`: {raison} when it cannot be
@@ -127,7 +133,8 @@ private:
     // How many times the pupil checked the section and the order here,
     // kept with the work and written in the answer.
     section::Verifications verifications_;
-    std::uint64_t donne_ = 0;
+    std::uint64_t donne_ = 0;       // how many times the exercise's cards were dealt
+    std::uint32_t graineDonne_ = 0; // the exercise's seed of the cards
     section::Verification verification_;
     std::vector<std::uint32_t> rgba_;
     std::string tampon_;

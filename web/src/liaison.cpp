@@ -88,6 +88,8 @@ EMSCRIPTEN_BINDINGS(strataloom) {
         .function("verifierOrdre", &SessionWeb::VerifierOrdre)
         .function("verifications", &SessionWeb::Verifications)
         .function("definirVerifications", &SessionWeb::DefinirVerifications)
+        .function("graineDonne", &SessionWeb::GraineDonne)
+        .function("definirGraineDonne", &SessionWeb::DefinirGraineDonne)
         .function("ordreDonne", &SessionWeb::OrdreDonne)
         .function("reponse", &SessionWeb::Reponse)
         .function("empreinteExercice", &SessionWeb::EmpreinteExercice)

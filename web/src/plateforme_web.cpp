@@ -22,6 +22,7 @@ val ExerciceWeb::TexteReprise(const section::Session& eleve, bool navigateur) co
     travail.lignes = eleve.liste();
     travail.ordre = ordre_;
     travail.verifications = verifications_;
+    travail.graine = graineDonne_;
     std::string raison;
     const std::string texte = section::TexteReprise(travail, raison);
     if (raison.empty())
@@ -54,6 +55,12 @@ std::string ExerciceWeb::Reprendre(const std::string& texte, section::Session& e
     eleve.Charger(std::move(travail.lignes));
     if (travail.ordre) JugerOrdre(travail.ordre->cartes, travail.ordre->justifications);
     verifications_ = travail.verifications;
+    // An older text has no seed: the one drawn at the opening stays.
+    if (travail.graine) {
+        graineDonne_ = *travail.graine;
+        donne_ = 0;
+        cartes_.clear();
+    }
     return {};
 }
 

@@ -103,6 +103,8 @@ public:
     val OrdreDonne() const { return exercice_.OrdreDonne(); }
     val Verifications() const { return exercice_.Verifications(); }
     void DefinirVerifications(int coupe, int ordre) { exercice_.DefinirVerifications(coupe, ordre); }
+    val GraineDonne() const { return exercice_.GraineDonne(); }
+    void DefinirGraineDonne(double graine) { exercice_.DefinirGraineDonne(graine); }
     val Reponse(const std::string& nom) { return exercice_.Reponse(nom, session_); }
     // Inside a learning platform (plateforme_web.cpp).
     std::string EmpreinteExercice() const { return exercice_.Empreinte(); }

@@ -247,6 +247,46 @@ export function TestsReprise(c) {
     const autre = await Panneau();
     verifier(autre.choix.slice(1).every((x) => x === "0/-1"), `justifications de l'autre exercice : ${autre.choix}`);
     await nav().cliquer("#FermerOrdonner");
+  });
+
+  test("reprise : les cartes données d'une graine tirée à l'ouverture et gardée : les mêmes après la fermeture du navigateur ; un autre exercice en tire une autre", async () => {
+    const profil = mkdtempSync(join(c.temp, "profil-"));
+    profils.push(profil);
+    await c.Ouvrir({ profil });
+    await c.FermerAvertissement();
+    await OuvrirExerciceParLeMenu(nav(), Discordance());
+    await Annonce("Discordance");
+    const Graine = () =>
+      nav().executer(() => [window.strataloom.session().graineDonne(), localStorage.getItem("strataloom.graine")]);
+    const [graine, gardee] = await Graine();
+    verifier(Number.isInteger(graine) && graine >= 0 && graine <= 0xffffffff, `graine tirée : ${graine}`);
+    egal(gardee, String(graine), "graine gardée par le navigateur");
+    await nav().cliquer("#Sedim");
+    await OuvrirOrdonner();
+    const donne = await Panneau();
+    await nav().cliquer("#FermerOrdonner");
+    await Garde();
+
+    // The browser closed and opened again: the work taken back deals the
+    // same cards, from the same seed.
+    await c.Ouvrir({ profil });
+    await c.FermerAvertissement();
+    const offre = await c.Boite();
+    verifier(offre && offre.boutons.join() === "Reprendre,Nouvelle coupe", `offre de reprise attendue : ${JSON.stringify(offre)}`);
+    await nav().cliquer("#boite-message button[value=reprendre]");
+    await Repris();
+    egal(await Graine(), [graine, String(graine)], "graine reprise");
+    await OuvrirOrdonner();
+    egal(await Panneau(), donne, "les mêmes cartes après la fermeture du navigateur");
+    await nav().cliquer("#FermerOrdonner");
+
+    // Another exercise opened: a seed of its own.
+    await OuvrirExerciceParLeMenu(nav(), Granite());
+    await Repondre(QUESTION_REPONSE, "non");
+    await Annonce("Granite");
+    const [autre, autreGardee] = await Graine();
+    verifier(autre !== graine, `un autre exercice garde la graine ${graine}`);
+    egal(autreGardee, String(autre), "graine de l'autre exercice gardée");
     // Back to a fresh browser for the tests after these.
     await c.Ouvrir();
     await c.FermerAvertissement();

@@ -255,6 +255,9 @@ export function TestsScorm(c) {
     await Lancer({ cmi: { core: { student_id: ID_ELEVE, student_name: ELEVE }, student_data: { mastery_score: "10" }, suspend_data: garde } });
     egal(await Boites(), [], "boîtes à la reprise");
     egal(await nav().executer(() => window.strataloom.session().lignes()), lignes, "liste reprise de la plateforme");
+    // The cards are dealt from the seed the platform kept.
+    egal(await nav().executer(() => window.strataloom.session().graineDonne()), parseInt(Champs(garde)[6], 16),
+      "graine des cartes reprise de la plateforme");
     // Checked as dealt (judged, but no order given: nothing sent), then
     // sorted right from the keyboard.
     await nav().cliquer("#Exercice1");
@@ -364,8 +367,9 @@ export function TestsScorm(c) {
     await nav().cliquer("#FermerOrdonner");
   }
   // A kept text's fields: SLR1, exercise, events, order, check; SLR2 (once
-  // the pupil has checked) adds the section's and the order's checks before
-  // the check sum.
+  // the pupil has checked, or the cards have a seed, as every opening gives
+  // them in the page) adds the section's and the order's checks and the
+  // cards' seed before the check sum.
   const Champs = (texte) => String(texte).split(".");
 
   surPlateforme("plateforme : deux élèves sur un navigateur : le second part de l'exercice neuf, rien du premier n'est montré ni transmis", async () => {
@@ -529,7 +533,9 @@ export function TestsScorm(c) {
     await nav().cliquer("#Sedim");
     await Calme();
     q = await Quitter();
-    egal(Champs(q.suspend).slice(0, 4), ["SLR1", Empreinte(exo), "S", ""], "travail après le premier événement");
+    // Version 2: the cards' seed drawn at the opening is kept with the work.
+    egal(Champs(q.suspend).slice(0, 6), ["SLR2", Empreinte(exo), "S", "", "0", "0"], "travail après le premier événement");
+    verifier(/^[0-9a-f]{8}$/.test(Champs(q.suspend)[6]), `graine des cartes gardée : ${q.suspend}`);
   });
 
   surPlateforme("plateforme : le paquet ouvert hors de toute plateforme : l'élève est prévenu, le navigateur ne garde rien", async () => {

@@ -37,6 +37,11 @@ struct Carte {
 // `graine` with, for two cards or more, no card at the place it has in the
 // model's list.
 std::vector<Carte> CartesDuModele(const Session& modele, std::uint64_t graine);
+// The seed of the `n`-th deal (n = 1, 2...) of an exercise opened with the
+// seed `graine` (drawn at random when the exercise is opened and kept with
+// the work): the same pair, the same cards; each deal of a pupil differs
+// from the last, and pupils of different seeds get different deals.
+std::uint64_t GraineDeLaDonne(std::uint32_t graine, std::uint64_t n);
 // The list that puts the model's events in the order of `ids` (card ids):
 // the model's first line, then each card's line.
 Liste ListeDesCartes(const Session& modele, const std::vector<int>& ids);

@@ -24,15 +24,17 @@
 //             included, as 8 lowercase hexadecimal digits.
 //
 // Version 2, "SLR2", written once the pupil has checked the section or the
-// order, adds before the check sum:
+// order, or once the cards have a seed, adds before the check sum:
 //
-//   SLR2.<exercise>.<events>.<order>.<section checks>.<order checks>.<check>
+//   SLR2.<exercise>.<events>.<order>.<section checks>.<order checks>.<seed>.<check>
 //
 //   section checks, order checks
 //             how many times the pupil checked each (Verifications), in
-//             decimal without leading zeros, 0 .. kVerificationsMax.
+//             decimal without leading zeros, 0 .. kVerificationsMax;
+//   seed      empty, or the seed the cards of "Ordonner" are dealt from
+//             (GraineDeLaDonne), 8 lowercase hexadecimal digits.
 //
-// Version 1 is still read, its counts 0. The order's mark is not kept: the
+// Version 1 is still read, its counts 0 and without a seed. The order's mark is not kept: the
 // engine judges the order again when the work is taken back.
 #pragma once
 
@@ -56,6 +58,7 @@ struct Reprise {
     Liste lignes;                     // the pupil's list, its first line the starting layer
     std::optional<OrdreDonne> ordre;  // the last order checked; its note is not kept (0)
     Verifications verifications;      // how many times the pupil checked
+    std::optional<std::uint32_t> graine;  // the cards' seed (GraineDeLaDonne), once drawn
     bool operator==(const Reprise&) const = default;
 };
 
