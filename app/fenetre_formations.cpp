@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "fenetre_principale.h"
+#include "placement_legende.h"
 #include "vue_image.h"
 #include "langue.h"
 
@@ -64,27 +65,15 @@ void FenetrePrincipale::MontrerLegende() {
     fenetreLegende_->raise();
 }
 
-// Beside the main window, never over the section: to the right, else to
-// the left, below or above, where the screen has room; else against the
-// screen's edge on the side with the most room.
+// Beside the main window, never over the section nor a control; the main
+// window makes room on a screen too narrow for both where they stand.
 void FenetrePrincipale::PlacerLegende() {
     const QScreen* ecran = screen();
     if (!ecran || !fenetreLegende_) return;
-    const QRect libre = ecran->availableGeometry();
-    const QRect cadre = frameGeometry();
     const QSize taille = fenetreLegende_->frameGeometry().size().expandedTo(fenetreLegende_->sizeHint());
-    constexpr int kEcart = 8;
-    const QPoint places[] = {{cadre.right() + kEcart, cadre.top()},
-                             {cadre.left() - kEcart - taille.width(), cadre.top()},
-                             {cadre.left(), cadre.bottom() + kEcart},
-                             {cadre.left(), cadre.top() - kEcart - taille.height()}};
-    for (const QPoint& p : places)
-        if (libre.contains(QRect(p, taille))) {
-            fenetreLegende_->move(p);
-            return;
-        }
-    const bool droite = libre.right() - cadre.right() >= cadre.left() - libre.left();
-    fenetreLegende_->move(droite ? libre.right() - taille.width() : libre.left(), std::max(libre.top(), cadre.top()));
+    const PlaceLegende p = PlacerLegendeACote(ecran->availableGeometry(), frameGeometry(), taille);
+    if (p.fenetre) move(*p.fenetre);
+    fenetreLegende_->move(p.legende);
 }
 
 const section::Session& FenetrePrincipale::SessionAffichee() const {

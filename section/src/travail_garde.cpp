@@ -33,7 +33,10 @@ std::string TexteTravailGarde(const TravailGarde& t, std::string& raison) {
     if (travail.empty()) return {};
     std::string cartes;
     if (t.cartes) {
-        const Reprise r{t.travail.exercice, {Ligne(kLigneInitiale)}, t.cartes};
+        Reprise r;
+        r.exercice = t.travail.exercice;
+        r.lignes = {Ligne(kLigneInitiale)};
+        r.ordre = t.cartes;
         cartes = TexteReprise(r, raison);
         if (cartes.empty()) return {};
     }
