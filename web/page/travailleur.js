@@ -82,8 +82,12 @@ export const Notation = (() => {
       w.postMessage({ genre: "demarrer", wasm, textures, traductions });
     }).finally(() => URL.revokeObjectURL(url));
     w.onmessage = (e) => Recu(e.data);
+    // A worker that failed is not used again: the next grading makes another.
+    const promesse = travailleur;
     w.onerror = (e) => {
       e.preventDefault();
+      if (travailleur === promesse) travailleur = null;
+      w.terminate();
       if (enCours) enCours.echec(new Error(e.message || "worker"));
     };
     return w;
@@ -162,7 +166,7 @@ export const Notation = (() => {
     // The engine's texture file names (moteur.fichiersTextures()), given at start-up.
     Installer: (noms) => (nomsTextures = noms),
     Noter,
-    // Whether the last grading could use a worker.
+    // Whether classes are graded in a worker (false once none could be made).
     dansUnTravailleur: () => !sansTravailleur,
   };
 })();
