@@ -62,7 +62,7 @@ done
 
 em++ -O3 -msimd128 "${objets[@]}" -o "$sortie/moteur.js" \
   --bind -sSINGLE_FILE=1 -sALLOW_MEMORY_GROWTH=1 -sMODULARIZE=1 \
-  -sEXPORT_NAME=StrataloomMoteur -sENVIRONMENT=web,node -sFILESYSTEM=0
+  -sEXPORT_NAME=StrataloomMoteur -sENVIRONMENT=web,worker,node -sFILESYSTEM=0
 
 node web/outils/assembler.mjs --moteur "$sortie/moteur.js" --donnees "$natif/bin" \
   --icones "$natif/icons" --version "$version" --sortie "$sortie"

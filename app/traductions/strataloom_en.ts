@@ -1955,6 +1955,11 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
         <translation>Answers marked: %1</translation>
     </message>
     <message>
+        <source>Copie %1 sur %2…</source>
+        <extracomment>The class being marked: %1 answer files marked so far out of %2.</extracomment>
+        <translation>Answer %1 of %2…</translation>
+    </message>
+    <message>
         <source>Ces images de roches ne redonnent pas la coupe de l&apos;exercice : les réponses sont comparées à la coupe que ses événements donnent ici.</source>
         <translation>These rock pictures do not give the exercise&apos;s section again: the answers are compared with the section its events give here.</translation>
     </message>

@@ -99,41 +99,58 @@ SerieEnseignant PreparerSerie(Session& a, const ReglesSerie& regles, std::string
     return s;
 }
 
+ClasseEnNotation::ClasseEnNotation(const Textures& textures, std::string_view nomModele, std::string_view modele,
+                                   std::vector<std::string> noms)
+    : noms_(std::move(noms)) {
+    Corrige cle;
+    if (const std::string raison = LireCorrige(modele, cle); !raison.empty()) {
+        notes_.raison = Remplir(Texte("Enseignant", "Chargement impossible : %1 (%2)."), {nomModele, raison});
+        return;
+    }
+    classe_.emplace(textures, cle.lignes, EmpreinteCorrige(cle));
+    notes_.autresTextures = cle.exercice && !(classe_->modele().vue() == cle.exercice->cible);
+    ordre_.resize(noms_.size());
+    std::iota(ordre_.begin(), ordre_.end(), std::size_t{0});
+    std::stable_sort(ordre_.begin(), ordre_.end(),
+                     [&](std::size_t x, std::size_t y) { return AvantDansLaClasse(noms_[x], noms_[y]); });
+}
+
+std::optional<std::size_t> ClasseEnNotation::Suivante() const {
+    if (Faites() >= Total()) return std::nullopt;
+    return ordre_[Faites()];
+}
+
+bool ClasseEnNotation::NoterSuivante(const FichierClasse& f) {
+    const std::optional<std::size_t> i = Suivante();
+    if (!i) return false;
+    const std::string& nom = noms_[*i];
+    if (f.erreur != ErreurFichier::Aucune) {
+        classe_->Refuser(nom, f.erreur == ErreurFichier::TropGros ? RaisonCopieTropGrosse() : RaisonErreur(f.erreur));
+        notes_.acceptees.push_back(false);
+    } else {
+        notes_.acceptees.push_back(NoterCopie(*classe_, nom, f.octets));
+    }
+    return true;
+}
+
+NotesClasse ClasseEnNotation::Terminer() const {
+    NotesClasse n = notes_;
+    n.interrompue = Faites() < Total();
+    n.lignes = classe_ ? classe_->Lignes() : std::vector<LigneNotes>{};
+    n.csv = CsvDesNotes(n.lignes);
+    return n;
+}
+
 NotesClasse NoterClasseEnseignant(const Textures& textures, std::string_view nomModele, std::string_view modele,
                                   const std::vector<std::string>& noms,
                                   const std::function<FichierClasse(std::size_t)>& lire,
                                   const std::function<bool(std::size_t, std::size_t)>& avancer) {
-    NotesClasse n;
-    Corrige cle;
-    if (const std::string raison = LireCorrige(modele, cle); !raison.empty()) {
-        n.raison = Remplir(Texte("Enseignant", "Chargement impossible : %1 (%2)."), {nomModele, raison});
-        n.csv = CsvDesNotes(n.lignes);
-        return n;
+    ClasseEnNotation classe(textures, nomModele, modele, noms);
+    while (const std::optional<std::size_t> i = classe.Suivante()) {
+        if (avancer && !avancer(classe.Faites(), classe.Total())) break;
+        classe.NoterSuivante(lire(*i));
     }
-    NotationClasse classe(textures, cle.lignes, EmpreinteCorrige(cle));
-    n.autresTextures = cle.exercice && !(classe.modele().vue() == cle.exercice->cible);
-    std::vector<std::size_t> ordre(noms.size());
-    std::iota(ordre.begin(), ordre.end(), std::size_t{0});
-    std::stable_sort(ordre.begin(), ordre.end(),
-                     [&](std::size_t x, std::size_t y) { return AvantDansLaClasse(noms[x], noms[y]); });
-    std::size_t faits = 0;
-    for (const std::size_t i : ordre) {
-        if (avancer && !avancer(faits, ordre.size())) {
-            n.interrompue = true;
-            break;
-        }
-        ++faits;
-        const FichierClasse f = lire(i);
-        if (f.erreur != ErreurFichier::Aucune) {
-            classe.Refuser(noms[i], f.erreur == ErreurFichier::TropGros ? RaisonCopieTropGrosse() : RaisonErreur(f.erreur));
-            n.acceptees.push_back(false);
-        } else {
-            n.acceptees.push_back(NoterCopie(classe, noms[i], f.octets));
-        }
-    }
-    n.lignes = classe.Lignes();
-    n.csv = CsvDesNotes(n.lignes);
-    return n;
+    return classe.Terminer();
 }
 
 NotesClasse NoterClasseEnseignant(const Textures& textures, std::string_view nomModele, std::string_view modele,

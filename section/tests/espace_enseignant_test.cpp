@@ -230,5 +230,95 @@ TEST(EspaceEnseignant, GradingStoppedByTheFrontEndKeepsTheRowsSoFar) {
     ASSERT_EQ(n.lignes.size(), 2u);
 }
 
+// A class graded file by file gives what one call gives, the remarks that
+// compare copies included: two files under one pupil's name, and the same
+// answer (not the model's) under two names.
+TEST(EspaceEnseignant, ClassGradedFileByFileGivesTheRowsAndCsvOfOneCall) {
+    const Textures t = test::TexturesSimples(640, 600);
+    const Liste modele = LignesDe({E::Sedimentation, E::Compression, E::Erosion});
+    const auto reponse = [](const char* eleve, const Liste& lignes) {
+        Reponse r;
+        r.eleve = eleve;
+        r.exercice = 0;
+        r.lignes = lignes;
+        return TexteReponse(r);
+    };
+    const std::string x = reponse("Inès", LignesDe({E::Sedimentation, E::Erosion}));
+    const std::vector<FichierClasse> fichiers = {
+        {"c.rep", reponse("Léo", LignesDe({E::Sedimentation, E::Erosion})), ErreurFichier::Aucune},
+        {"a.rep", reponse("Inès", LignesDe({E::Sedimentation, E::Sedimentation})), ErreurFichier::Aucune},
+        {"e.rep", "", ErreurFichier::TropGros},
+        {"b.rep", x, ErreurFichier::Aucune},
+        {"d.lst", TexteListe(modele), ErreurFichier::Aucune},
+    };
+    std::vector<std::string> noms;
+    for (const FichierClasse& f : fichiers) noms.push_back(f.nom);
+
+    ClasseEnNotation classe(t, "cle.lst", TexteListe(modele), noms);
+    ASSERT_EQ(classe.raison(), "");
+    EXPECT_EQ(classe.Total(), 5u);
+    // By name: a, b, c, d, e, each given by its rank in `noms`.
+    const std::vector<std::size_t> ordreAttendu = {1, 3, 0, 4, 2};
+    std::vector<std::size_t> ordre;
+    while (const std::optional<std::size_t> i = classe.Suivante()) {
+        EXPECT_EQ(classe.Faites(), ordre.size());
+        ordre.push_back(*i);
+        ASSERT_TRUE(classe.NoterSuivante(fichiers[*i]));
+        if (ordre.size() == 2) {
+            const NotesClasse enCours = classe.Terminer();
+            EXPECT_TRUE(enCours.interrompue);
+            ASSERT_EQ(enCours.lignes.size(), 2u);
+            EXPECT_EQ(enCours.lignes[1].fichier, "b.rep");
+        }
+        ASSERT_LE(ordre.size(), 5u);
+    }
+    EXPECT_EQ(ordre, ordreAttendu);
+    EXPECT_EQ(classe.Faites(), 5u);
+    EXPECT_FALSE(classe.NoterSuivante(fichiers[0])) << "a class already graded";
+
+    const NotesClasse pas = classe.Terminer();
+    const NotesClasse un = NoterClasseEnseignant(t, "cle.lst", TexteListe(modele), fichiers);
+    EXPECT_FALSE(pas.interrompue);
+    EXPECT_EQ(pas.csv, un.csv);
+    EXPECT_EQ(pas.acceptees, un.acceptees);
+    ASSERT_EQ(pas.lignes.size(), 5u);
+    ASSERT_EQ(un.lignes.size(), 5u);
+    const auto contient = [](const std::string& texte, const char* morceau) {
+        return texte.find(morceau) != std::string::npos;
+    };
+    struct Cas {
+        std::size_t rang;
+        const char* fichier;
+        const char* remarque;
+    };
+    const Cas cas[] = {
+        {0, "a.rep", "même nom d'élève que b.rep"},
+        {1, "b.rep", "même nom d'élève que a.rep"},
+        {1, "b.rep", "même réponse que c.rep"},
+        {2, "c.rep", "même réponse que b.rep"},
+    };
+    for (const Cas& c : cas) {
+        EXPECT_EQ(pas.lignes[c.rang].fichier, c.fichier);
+        EXPECT_TRUE(contient(pas.lignes[c.rang].remarque, c.remarque)) << c.fichier << " : " << pas.lignes[c.rang].remarque;
+        EXPECT_EQ(pas.lignes[c.rang].remarque, un.lignes[c.rang].remarque);
+    }
+    // d.lst gives the model itself under no pupil's name: compared with no one.
+    EXPECT_FALSE(contient(pas.lignes[3].remarque, "même réponse") || contient(pas.lignes[3].remarque, "même nom"))
+        << pas.lignes[3].remarque;
+}
+
+TEST(EspaceEnseignant, ClassWithAnUnreadableModelHasNothingToGrade) {
+    const Textures t = test::TexturesSimples(640, 600);
+    ClasseEnNotation classe(t, "m.exo", "SLEXERC\x1a abîmé", {"a.rep"});
+    EXPECT_EQ(classe.raison().rfind("Chargement impossible : m.exo (", 0), 0u) << classe.raison();
+    EXPECT_EQ(classe.Total(), 0u);
+    EXPECT_FALSE(classe.Suivante());
+    EXPECT_FALSE(classe.NoterSuivante(FichierClasse{"a.rep", "", ErreurFichier::Aucune}));
+    const NotesClasse n = classe.Terminer();
+    EXPECT_EQ(n.raison, classe.raison());
+    EXPECT_TRUE(n.lignes.empty());
+    EXPECT_FALSE(n.interrompue);
+}
+
 }  // namespace
 }  // namespace section

@@ -3,8 +3,9 @@
 // cette coupe..." downloads the exercise file and gives its link; the
 // « Espace enseignant » box draws a series (one zip of its exercise files
 // and its printable sheets, which also open in a tab to be printed) and
-// grades a class's files into a table and a CSV. The files' bytes, the
-// marks, the remarks and every word come from the engine.
+// grades a class's files into a table and a CSV, off the page's main
+// thread (travailleur.js) with a line saying how far it is. The files'
+// bytes, the marks, the remarks and every word come from the engine.
 
 import { TEXTES, Remplir } from "./textes.js";
 import { Boites } from "./boites.js";
@@ -12,6 +13,7 @@ import { Fichiers } from "./fichiers.js";
 import { Saisie } from "./saisie.js";
 import { DessinerStructure } from "./formations.js";
 import { PageDesFiches } from "./fiches.js";
+import { Notation } from "./travailleur.js";
 
 export const Enseignant = (() => {
   let moteur = null;
@@ -31,6 +33,7 @@ export const Enseignant = (() => {
     session = s;
     t = moteur.textesEnseignant();
     tx = moteur.textesExercice();
+    Notation.Installer(moteur.fichiersTextures());
   }
 
   // --- Créer un exercice avec cette coupe ---
@@ -142,6 +145,7 @@ export const Enseignant = (() => {
     const boutonCopies = El("button", { type: "button", id: "ChoisirCopies", texte: t.copies });
     const nomModele = El("span", { id: "ExerciceChoisi", texte: t.aucunExercice });
     const depot = El("p", { class: "depot", id: "DepotCopies", texte: t.deposer });
+    const avancement = El("p", { id: "AvancementClasse", role: "status", "aria-live": "polite" });
     const table = El("table", { id: "NotesClasse", "aria-label": t.notes });
     const bilanClasse = El("p", { id: "BilanClasse", role: "status" });
     const csv = El("button", { type: "button", id: "EnregistrerCsv", texte: t.csv });
@@ -153,7 +157,7 @@ export const Enseignant = (() => {
     csv.addEventListener("click", EnregistrerCsv);
     const panneauClasse = El("div", { class: "panneau-enseignant" },
       El("div", { class: "ligne-classe" }, boutonModele, nomModele), El("div", { class: "ligne-classe" }, boutonCopies),
-      depot, El("div", { class: "cadre-notes" }, table), bilanClasse, El("div", { class: "boutons-serie" }, csv),
+      depot, avancement, El("div", { class: "cadre-notes" }, table), bilanClasse, El("div", { class: "boutons-serie" }, csv),
       choixModele, choixCopies);
     panneauClasse.addEventListener("dragover", (e) => e.preventDefault());
     panneauClasse.addEventListener("drop", (e) => {
@@ -244,28 +248,48 @@ export const Enseignant = (() => {
   }
 
   // Files chosen or dropped: the model (`estModele`) or the copies, which
-  // replace those given before; graded as soon as both are there.
+  // replace those given before; graded as soon as both are there. Copies
+  // chosen again while the former ones are still being read replace them.
+  let lectures = 0;
   async function Recevoir(fichiers, estModele, sansNoter) {
     if (!fichiers.length) return null;
     if (estModele) {
       modele = await Lire(fichiers[0]);
       document.getElementById("ExerciceChoisi").textContent = modele.nom;
     } else {
-      copies = await Promise.all(fichiers.map(Lire));
+      const mienne = ++lectures;
+      const lues = await Promise.all(fichiers.map(Lire));
+      if (mienne !== lectures) return null;
+      copies = lues;
     }
     return sansNoter ? null : Noter();
   }
 
+  // The class graded again: the table, its sum-up and the CSV only once
+  // every file is graded; meanwhile « Copie 3 sur 35… ». A grading asked
+  // for while another runs replaces it (null for the one replaced).
   async function Noter() {
     if (!modele || !copies.length) return null;
-    const octetsModele = modele.octets || new Uint8Array(0);
-    const r = session.noterClasse(modele.nom, octetsModele, copies);
     const table = document.getElementById("NotesClasse");
+    const avancement = document.getElementById("AvancementClasse");
     table.replaceChildren();
     classe = null;
     document.getElementById("EnregistrerCsv").disabled = true;
+    document.getElementById("BilanClasse").textContent = "";
+    const Avancer = (faites, total) => (avancement.textContent = Remplir(t.avancement, faites, total));
+    Avancer(0, copies.length);
+    const demande = { nomModele: modele.nom, modele: modele.octets || new Uint8Array(0), copies };
+    let r;
+    try {
+      r = await Notation.Noter(session, demande, Avancer);
+    } catch (e) {
+      avancement.textContent = "";
+      await Boites.Erreur(String((e && e.message) || e));
+      return null;
+    }
+    if (r === null) return null;
+    avancement.textContent = "";
     if (r.raison) {
-      document.getElementById("BilanClasse").textContent = "";
       await Boites.Erreur(r.raison);
       return r;
     }
@@ -300,6 +324,8 @@ export const Enseignant = (() => {
     OuvrirFiches,
     Recevoir,
     classe: () => classe,
+    // Whether the classes are graded off the page's main thread.
+    dansUnTravailleur: () => Notation.dansUnTravailleur(),
     fiches: () => fiches,
   };
 })();

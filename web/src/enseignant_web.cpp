@@ -189,24 +189,22 @@ val EnseignantWeb::ImageEtape(int k) {
     return Rgba(etapes_[static_cast<std::size_t>(k)]);
 }
 
-val EnseignantWeb::NoterClasse(const section::Textures& textures, const std::string& nomModele,
-                               const std::string& modele, val fichiers) {
+namespace {
+
+// A file of a class as the page gives it: a file the browser could not
+// read, or over the size any of them has, keeps its row with the reason.
+section::FichierClasse FichierDeLaPage(const val& f) {
+    section::FichierClasse c;
+    c.nom = f["nom"].as<std::string>();
+    if (f["octets"].isNull() || f["octets"].isUndefined())
+        c.erreur = f["tropGros"].as<bool>() ? section::ErreurFichier::TropGros : section::ErreurFichier::Lecture;
+    else
+        c.octets = f["octets"].as<std::string>();
+    return c;
+}
+
+val NotesPourLaPage(const section::NotesClasse& notes) {
     val r = val::object();
-    // A file the browser could not read, or over the size any of them has,
-    // keeps its row with the reason.
-    std::vector<section::FichierClasse> classe;
-    const int n = fichiers["length"].as<int>();
-    for (int i = 0; i < n; ++i) {
-        const val f = fichiers[i];
-        section::FichierClasse c;
-        c.nom = f["nom"].as<std::string>();
-        if (f["octets"].isNull() || f["octets"].isUndefined())
-            c.erreur = f["tropGros"].as<bool>() ? section::ErreurFichier::TropGros : section::ErreurFichier::Lecture;
-        else
-            c.octets = f["octets"].as<std::string>();
-        classe.push_back(std::move(c));
-    }
-    const section::NotesClasse notes = section::NoterClasseEnseignant(textures, nomModele, modele, classe);
     if (!notes.raison.empty()) {
         r.set("raison", notes.raison);
         return r;
@@ -225,6 +223,45 @@ val EnseignantWeb::NoterClasse(const section::Textures& textures, const std::str
     r.set("lignes", table);
     r.set("csv", Copie(notes.csv));
     return r;
+}
+
+}  // namespace
+
+val EnseignantWeb::NoterClasse(const section::Textures& textures, const std::string& nomModele,
+                               const std::string& modele, val fichiers) {
+    std::vector<section::FichierClasse> classe;
+    const int n = fichiers["length"].as<int>();
+    for (int i = 0; i < n; ++i) classe.push_back(FichierDeLaPage(fichiers[i]));
+    return NotesPourLaPage(section::NoterClasseEnseignant(textures, nomModele, modele, classe));
+}
+
+val EnseignantWeb::CommencerClasse(const section::Textures& textures, const std::string& nomModele,
+                                   const std::string& modele, val noms) {
+    std::vector<std::string> n;
+    const int nombre = noms["length"].as<int>();
+    for (int i = 0; i < nombre; ++i) n.push_back(noms[i].as<std::string>());
+    classe_ = std::make_unique<section::ClasseEnNotation>(textures, nomModele, modele, std::move(n));
+    val r = val::object();
+    if (!classe_->raison().empty()) r.set("raison", classe_->raison());
+    r.set("total", static_cast<double>(classe_->Total()));
+    return r;
+}
+
+int EnseignantWeb::CopieSuivante() const {
+    if (!classe_) return -1;
+    const std::optional<std::size_t> i = classe_->Suivante();
+    return i ? static_cast<int>(*i) : -1;
+}
+
+int EnseignantWeb::NoterCopie(val fichier) {
+    if (!classe_) return 0;
+    classe_->NoterSuivante(FichierDeLaPage(fichier));
+    return static_cast<int>(classe_->Faites());
+}
+
+val EnseignantWeb::FinirClasse() const {
+    if (!classe_) return val::null();
+    return NotesPourLaPage(classe_->Terminer());
 }
 
 val LireGraineWeb(const std::string& texte) {
@@ -275,6 +312,8 @@ val TextesEnseignant() {
     mettre("csv", Texte("Page", "Enregistrer en CSV..."));
     //: %1 is a number of answer files.
     mettre("copiesNotees", Texte("Page", "Copies notées : %1"));
+    //: The class being marked: %1 answer files marked so far out of %2.
+    mettre("avancement", Texte("Page", "Copie %1 sur %2…"));
     mettre("autresTextures", Texte("Page", "Ces images de roches ne redonnent pas la coupe de l'exercice : les "
                                            "réponses sont comparées à la coupe que ses événements donnent ici."));
     mettre("titreExercice", Texte("Page", "Le titre de l'exercice, tel que les élèves le liront :"));

@@ -10,9 +10,11 @@
 #include <emscripten/val.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "section/espace_enseignant.h"
 #include "section/legende_vue.h"
 #include "section/session.h"
 
@@ -56,12 +58,27 @@ public:
     emscripten::val NoterClasse(const section::Textures& textures, const std::string& nomModele,
                                 const std::string& modele, emscripten::val fichiers);
 
+    // The same grading, one file at a time (section::ClasseEnNotation),
+    // for a page that shows how far it is: CommencerClasse takes the
+    // model and the files' names and gives {total} or {raison};
+    // CopieSuivante, the rank in those names of the file to grade next
+    // (-1 when none is left); NoterCopie grades it ({nom, octets} or
+    // {nom, octets: null, tropGros}) and gives how many are graded;
+    // FinirClasse, what NoterClasse gives. A new CommencerClasse drops the
+    // class in progress.
+    emscripten::val CommencerClasse(const section::Textures& textures, const std::string& nomModele,
+                                    const std::string& modele, emscripten::val noms);
+    int CopieSuivante() const;
+    int NoterCopie(emscripten::val fichier);
+    emscripten::val FinirClasse() const;
+
     // The section the sheets are read from (the last Fiche's exercise) and
     // its legend, read once.
     const section::Session& SessionSerie() const { return serie_; }
     const section::VueLegende& LegendeSerie() const { return legende_; }
 
 private:
+    std::unique_ptr<section::ClasseEnNotation> classe_;
     section::Session serie_;
     std::vector<section::Liste> listes_;
     std::vector<std::string> titres_;

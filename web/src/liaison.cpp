@@ -115,5 +115,9 @@ EMSCRIPTEN_BINDINGS(strataloom) {
         .function("imageEtape", &SessionWeb::ImageEtape)
         .function("textesFiches", &SessionWeb::TextesFiches)
         .function("noterClasse", &SessionWeb::NoterClasse)
+        .function("commencerClasse", &SessionWeb::CommencerClasse)
+        .function("copieSuivante", &SessionWeb::CopieSuivante)
+        .function("noterCopie", &SessionWeb::NoterCopie)
+        .function("finirClasse", &SessionWeb::FinirClasse)
         .function("etatJson", &SessionWeb::EtatJson);
 }

@@ -173,6 +173,12 @@ public:
     val NoterClasse(const std::string& nom, const std::string& modele, val fichiers) {
         return enseignant_.NoterClasse(session_.textures(), nom, modele, fichiers);
     }
+    val CommencerClasse(const std::string& nom, const std::string& modele, val noms) {
+        return enseignant_.CommencerClasse(session_.textures(), nom, modele, noms);
+    }
+    int CopieSuivante() const { return enseignant_.CopieSuivante(); }
+    int NoterCopie(val fichier) { return enseignant_.NoterCopie(fichier); }
+    val FinirClasse() const { return enseignant_.FinirClasse(); }
 
     // The state report, as strataloom-render --state writes it.
     std::string EtatJson() const;

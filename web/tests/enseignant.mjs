@@ -156,6 +156,137 @@ export function TestsEnseignant(c) {
     await nav().cliquer("#FermerEnseignant");
   });
 
+  // A class of several answers, one of them as long as an answer may be
+  // (300 events, a walk that goes on folding, eroding and stretching), in
+  // folder d, against the exercise of the sample section: [exo, names].
+  function GrandeClasse(d, grandes = 1) {
+    mkdirSync(d, { recursive: true });
+    const exo = join(d, "faille.exo");
+    rendu("--make-exercise", exo, "--title", "Faille", modele);
+    const lignes = readFileSync(modele, "latin1").split("\r\n").filter((l) => l);
+    const reponse = (nom, liste, eleve) => {
+      const l = join(d, nom + ".lst");
+      writeFileSync(l, liste);
+      rendu("--make-answer", join(d, nom), "--for", exo, "--pupil", eleve, l);
+    };
+    const marche = ["Sédimentation", "Compression", "Erosion", "Sédimentation", "Distension", "Erosion"];
+    const noms = [];
+    for (let i = 0; i < grandes; ++i) {
+      const longue = Array.from({ length: 300 }, (_, k) => marche[(k + i) % marche.length]);
+      reponse(`longue-${i}.rep`, Liste(longue), `Élève ${i}`);
+      noms.push(`longue-${i}.rep`);
+    }
+    reponse("juste.rep", readFileSync(modele), "Inès Martin");
+    // The model's own list under two names, and one pupil's name twice.
+    reponse("copie.rep", readFileSync(modele), "Léo");
+    reponse("leo.rep", Liste(lignes.slice(0, -1)), "Léo");
+    writeFileSync(join(d, "equivalente.lst"), readFileSync(modele));
+    noms.push("juste.rep", "copie.rep", "leo.rep", "equivalente.lst");
+    return [exo, noms];
+  }
+
+  test("enseignant : une classe est notée hors de la page, « Copie n sur N… » avance, le CSV est celui de --grade", async () => {
+    const d = join(c.temp, "grande-classe");
+    const [exo, noms] = GrandeClasse(d);
+    const parNom = [...noms].sort((a, b) => a.toLowerCase().localeCompare(b.toLowerCase(), "en"));
+    const attendu = spawnSync(c.programme, ["--base", c.base, "--grade", exo, ...parNom.map((n) => join(d, n))]).stdout;
+    await OuvrirEspace();
+    await nav().cliquer("#OngletClasse");
+    await nav().envoyerFichier("#choix-modele-classe", exo);
+    // Each change of the progress line, with the number of frames the page
+    // drew until then; the count goes on until the sum-up line is written.
+    await nav().executer(() => {
+      const suivi = (window.suiviClasse = { valeurs: [], images: 0, bilan: null });
+      const av = document.getElementById("AvancementClasse");
+      const bilan = document.getElementById("BilanClasse");
+      new MutationObserver(() => suivi.valeurs.push([av.textContent, suivi.images])).observe(av,
+        { childList: true, characterData: true, subtree: true });
+      new MutationObserver(() => {
+        if (bilan.textContent && suivi.bilan === null) suivi.bilan = suivi.images;
+      }).observe(bilan, { childList: true, characterData: true, subtree: true });
+      const Compter = () => {
+        if (suivi.bilan !== null) return;
+        suivi.images += 1;
+        requestAnimationFrame(Compter);
+      };
+      requestAnimationFrame(Compter);
+    });
+    // The browser adds the files sent to those an earlier test chose.
+    await nav().executer(() => (document.getElementById("choix-copies").value = ""));
+    await nav().envoyerFichier("#choix-copies", noms.map((n) => join(d, n)).join("\n"));
+    const suivi = await nav().executerAsync(async () => {
+      while (window.suiviClasse.bilan === null) await new Promise((r) => requestAnimationFrame(r));
+      return { ...window.suiviClasse, travailleur: window.strataloom.enseignant.dansUnTravailleur() };
+    });
+    verifier(suivi.travailleur, "la classe n'a pas été notée dans un travailleur");
+    const valeurs = suivi.valeurs.map((v) => v[0]);
+    const N = noms.length;
+    egal(valeurs[valeurs.length - 1], "", "la ligne d'avancement s'efface à la fin");
+    const comptes = valeurs.slice(0, -1).map((v) => {
+      const m = /^Copie (\d+) sur (\d+)…$/.exec(v);
+      verifier(m && Number(m[2]) === N, `ligne d'avancement : « ${v} »`);
+      return Number(m[1]);
+    });
+    egal(comptes[comptes.length - 1], N, "dernière valeur");
+    verifier(comptes.every((k, i) => i === 0 || k >= comptes[i - 1]), `le compte recule : ${comptes}`);
+    verifier(comptes.some((k) => k > 0 && k < N), `aucune valeur intermédiaire : ${comptes}`);
+    // Frames drawn while the class was graded: from the first copy graded
+    // to the sum-up line.
+    const debut = suivi.valeurs.find((v) => v[0] === `Copie 1 sur ${N}…`);
+    verifier(debut, `« Copie 1 sur ${N}… » jamais affiché : ${valeurs}`);
+    verifier(suivi.bilan - debut[1] >= 3, `la page n'a presque pas dessiné pendant la notation : ${suivi.bilan - debut[1]} images`);
+    const table = await nav().executer(() =>
+      Array.from(document.querySelectorAll("#NotesClasse tr"), (tr) => Array.from(tr.cells, (x) => x.textContent)));
+    egal(table.slice(1).map((r) => r[1]), parNom, "ordre des lignes");
+    await nav().cliquer("#EnregistrerCsv");
+    await Saisir();
+    const csv = await Telecharge(c.telechargements);
+    verifier(Buffer.compare(csv.octets, attendu) === 0,
+      `CSV différent de --grade :\n${csv.octets.toString("utf8")}\n---\n${attendu.toString("utf8")}`);
+    await nav().cliquer("#FermerEnseignant");
+  });
+
+  test("enseignant : d'autres copies données pendant la notation la remplacent, sans table mêlée", async () => {
+    const d = join(c.temp, "classe-remplacee");
+    const [exo, noms] = GrandeClasse(d, 4);
+    const base64 = (n) => readFileSync(join(d, n)).toString("base64");
+    const premieres = noms.map((n) => [n, base64(n)]);
+    const secondes = [["juste.rep", base64("juste.rep")], ["leo.rep", base64("leo.rep")]];
+    const attendu = spawnSync(c.programme, ["--base", c.base, "--grade", exo, join(d, "juste.rep"), join(d, "leo.rep")]).stdout;
+    await OuvrirEspace();
+    await nav().cliquer("#OngletClasse");
+    await nav().envoyerFichier("#choix-modele-classe", exo);
+    const r = await nav().executerAsync(async (premieres, secondes) => {
+      const e = window.strataloom.enseignant;
+      const Fichiers = (l) => l.map(([n, b]) => new File([Uint8Array.from(atob(b), (x) => x.charCodeAt(0))], n));
+      const av = document.getElementById("AvancementClasse");
+      // The second class is given once the first is being graded.
+      const commencee = new Promise((ok) => {
+        const o = new MutationObserver(() => {
+          if (/^Copie [1-9]/.test(av.textContent)) {
+            o.disconnect();
+            ok();
+          }
+        });
+        o.observe(av, { childList: true, characterData: true, subtree: true });
+      });
+      const lignes = () => document.querySelectorAll("#NotesClasse tr").length;
+      const premiere = e.Recevoir(Fichiers(premieres), false);
+      await commencee;
+      const pendant = [lignes(), document.getElementById("EnregistrerCsv").disabled];
+      const seconde = e.Recevoir(Fichiers(secondes), false);
+      const [r1, r2] = await Promise.all([premiere, seconde]);
+      return { r1, r2: r2 && r2.lignes.length, pendant, csv: Array.from(e.classe().csv),
+        table: Array.from(document.querySelectorAll("#NotesClasse tr"), (tr) => tr.cells[1].textContent) };
+    }, premieres, secondes);
+    egal(r.pendant, [0, true], "pas de table ni de CSV pendant la notation");
+    egal(r.r1, null, "la première notation est remplacée");
+    egal(r.r2, 2, "la seconde notation");
+    egal(r.table, ["Fichier", "juste.rep", "leo.rep"], "la table de la seconde classe seulement");
+    verifier(Buffer.compare(Buffer.from(r.csv), attendu) === 0, "CSV de la seconde classe différent de --grade");
+    await nav().cliquer("#FermerEnseignant");
+  });
+
   test("enseignant : en anglais, l'espace enseignant parle anglais", async () => {
     await c.Ouvrir({ langues: "en-US,en" });
     for (let b; (b = await c.Boite()); ) await nav().cliquer(`#${b.id} button`);

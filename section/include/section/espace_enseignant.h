@@ -16,6 +16,7 @@
 
 #include "section/fichiers.h"
 #include "section/liste.h"
+#include "section/notation_classe.h"
 #include "section/serie.h"
 #include "section/session.h"
 #include "section/tableur.h"
@@ -101,6 +102,45 @@ struct NotesClasse {
     std::vector<bool> acceptees;
     std::string csv;  // CsvDesNotes(lignes)
 };
+// A class graded one file at a time, for a front end that shows how far
+// it is or keeps its page free meanwhile: made from the model (an exercise
+// or a plain list, told apart by their bytes; `nomModele` names it in the
+// refusal) and the files' names, whose order is fixed at once
+// (AvantDansLaClasse); each file is then graded by NoterSuivante in that
+// order (its kind read from its bytes, NoterCopie), and Terminer gives the
+// rows and the CSV, the remarks that compare the copies with each other
+// (same pupil's name, same answer) made only then. NoterClasseEnseignant
+// grades this way: there is one way to grade a class.
+class ClasseEnNotation {
+public:
+    ClasseEnNotation(const Textures& textures, std::string_view nomModele, std::string_view modele,
+                     std::vector<std::string> noms);
+    ClasseEnNotation(const ClasseEnNotation&) = delete;
+    ClasseEnNotation& operator=(const ClasseEnNotation&) = delete;
+
+    // Why the model cannot be read ("Chargement impossible : nom
+    // (raison)."): "" when it can. Nothing is graded then (Total() is 0).
+    const std::string& raison() const { return notes_.raison; }
+    std::size_t Total() const { return classe_ ? ordre_.size() : 0; }
+    std::size_t Faites() const { return classe_ ? classe_->Nombre() : 0; }
+    // The rank in the names given of the file NoterSuivante grades next:
+    // none once every file is graded.
+    std::optional<std::size_t> Suivante() const;
+    // Grades that file, as a front end read it (its name is the one given
+    // at the start; f.nom is not read). False, and nothing done, when
+    // every file is already graded.
+    bool NoterSuivante(const FichierClasse& f);
+    // The rows of the files graded so far, in order, with the remarks that
+    // compare them, and their CSV; `interrompue` when some file was left.
+    NotesClasse Terminer() const;
+
+private:
+    std::vector<std::string> noms_;
+    std::vector<std::size_t> ordre_;
+    std::optional<NotationClasse> classe_;
+    NotesClasse notes_;  // raison, autresTextures, acceptees; the rows come at the end
+};
+
 // Grades a class against the model `modele` (an exercise or a plain list,
 // told apart by their bytes, never by their names; `nomModele` names it in
 // the refusal). Every file's kind is read from its bytes (an answer file
