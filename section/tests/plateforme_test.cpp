@@ -109,7 +109,7 @@ TEST(Plateforme, TravauxRefusesALEcriture) {
     const Cas cas[] = {
         {"ligne qui ne nomme aucun événement", inconnue, ligne},
         {"première ligne autre que la couche de départ", premiere, ligne},
-        {"liste vide", Reprise{kExercice, {}, {}}, ligne},
+        {"liste vide", Reprise{kExercice, {}, {}, {}, std::nullopt}, ligne},
         {"carte deux fois", doublon, ordre},
         {"carte zéro", Travail("S", {0}), ordre},
         {"principe inconnu", principe, ordre},

@@ -506,7 +506,7 @@ TEST_F(Textes, LesRaisonsDesFichiersPassentParLeTraducteur) {
 }
 
 Exercice Petit() { return {"Titre", L("E"), Raster(3, 2, kBleu)}; }
-Reponse PetiteReponse() { return {"Léa", 42, L("E"), std::nullopt}; }
+Reponse PetiteReponse() { return {"Léa", 42, L("E"), std::nullopt, {}}; }
 
 // The CRC-32 of the bytes before it set right, so the content is read.
 std::string Rescelle(std::string o) {

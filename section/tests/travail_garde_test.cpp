@@ -72,18 +72,18 @@ TEST(TravailGarde, RevientEntier) {
 // cards' kept text on the starting layer alone.
 TEST(TravailGarde, LignesDuTexte) {
     std::string raison;
-    const Reprise travail{kExercice, test::ListeDeCodes("SC"), Ordre({2, 1})};
-    const Reprise cartes{kExercice, test::ListeDeCodes(""), Ordre({1, 2})};
+    const Reprise travail{kExercice, test::ListeDeCodes("SC"), Ordre({2, 1}), {}, std::nullopt};
+    const Reprise cartes{kExercice, test::ListeDeCodes(""), Ordre({1, 2}), {}, std::nullopt};
     const std::string attendu = "SLTRAVAIL1\n" + TexteReprise(travail, raison) + "\n1\n" + TexteReprise(cartes, raison) + "\n";
     EXPECT_EQ(Ecrire(Travail(kExercice, "SC", Ordre({2, 1}), true, Ordre({1, 2}))), attendu);
-    EXPECT_EQ(Ecrire(Travail(0, "S")), "SLTRAVAIL1\n" + TexteReprise({0, test::ListeDeCodes("S"), {}}, raison) + "\n0\n\n");
+    EXPECT_EQ(Ecrire(Travail(0, "S")), "SLTRAVAIL1\n" + TexteReprise({0, test::ListeDeCodes("S"), {}, {}, std::nullopt}, raison) + "\n0\n\n");
 }
 
 TEST(TravailGarde, TexteRefuse) {
     const std::string bon = Ecrire(Travail(kExercice, "SCE", Ordre({2, 1, 3}), false, Ordre({1, 2, 3})));
     const std::size_t l1 = bon.find('\n'), l2 = bon.find('\n', l1 + 1), l3 = bon.find('\n', l2 + 1);
     std::string raison;
-    const std::string cartesAvecEvenements = TexteReprise({kExercice, test::ListeDeCodes("S"), Ordre({1})}, raison);
+    const std::string cartesAvecEvenements = TexteReprise({kExercice, test::ListeDeCodes("S"), Ordre({1}), {}, std::nullopt}, raison);
     std::string abime = bon;
     abime[l1 + 30] = abime[l1 + 30] == 'S' ? 'C' : 'S';
     struct Cas {
