@@ -9,7 +9,8 @@
 //     strataloom-render --make-exercise, against a section of four events;
 //   - the teacher's space: a series of 30 exercises of 6 events drawn in
 //     the page with its zip and printable sheets, and a class of 35 files
-//     graded against an exercise (files read, marks, table);
+//     graded against an exercise (files read, marks, table), and 35 of the
+//     longest answers the engine replays (the walk, 300 events);
 //   - the size of the file.
 //
 //   node web/tests/bench.mjs --page build-web/strataloom.html
@@ -211,6 +212,16 @@ async function Classe(exo, listes) {
   return meilleur;
 }
 
+// The walk made an exercise by strataloom-render --make-exercise: the
+// longest answers the engine replays (300 events) are the walk itself.
+function ExerciceDeLaMarche(liste) {
+  const cle = join(temp, "marche-cle.lst");
+  const exo = join(temp, "marche.exo");
+  writeFileSync(cle, Buffer.from(liste, "base64"));
+  execFileSync(programme, ["--base", base, "--make-exercise", exo, "--title", "Marche", cle], { stdio: "ignore" });
+  return readFileSync(exo).toString("base64");
+}
+
 // 35 pupils' lists: the six events' list with one line left out or doubled.
 function ListesDeClasse() {
   const listes = [];
@@ -263,8 +274,9 @@ try {
   const verification = await nav.executerAsync(Verifier, ...Exercice());
   const serie = await nav.executerAsync(Serie);
   const classe = await nav.executerAsync(Classe, Exercice()[0], ListesDeClasse());
+  const classeLongue = await nav.executerAsync(Classe, ExerciceDeLaMarche(liste), new Array(35).fill(liste));
   serie.natif = SerieNative();
-  r = { serie, classe, verification, clic, moteur, rejeu, natif, ouverture: mediane(ouvertures), image: mediane(images), taille: statSync(page).size };
+  r = { serie, classe, classeLongue, verification, clic, moteur, rejeu, natif, ouverture: mediane(ouvertures), image: mediane(images), taille: statSync(page).size };
 } finally {
   await nav.fermer();
   rmSync(temp, { recursive: true, force: true });
@@ -286,4 +298,7 @@ console.log(`Espace enseignant : série de 30 exercices de 6 événements (tirag
   `${Math.round(r.serie.tout)} ms, dont le tirage du moteur ${Math.round(r.serie.tirage)} ms ` +
   `(strataloom-render --exercise, même graine : ${Math.round(r.serie.natif)} ms) ; ` +
   `classe de 35 copies notées ${Math.round(r.classe)} ms (meilleur de 3)`);
+console.log(`Classe de 35 copies de ${nombre} événements (la marche, la plus longue réponse rejouée quand N = 300), ` +
+  `notées contre l'exercice de la marche : ${Math.round(r.classeLongue)} ms, ` +
+  `${Math.round(r.classeLongue / 35)} ms par copie (meilleur de 3)`);
 console.log(`Taille du fichier : ${(r.taille / 1e6).toFixed(2).replace(".", ",")} Mo (${r.taille} octets)`);
