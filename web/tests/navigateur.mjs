@@ -145,7 +145,11 @@ test("les libellés de la page sont ceux du programme de bureau", async () => {
   const textes = await nav.executer(() => Object.entries(window.strataloom.textes));
   const propres = new Set(["reprise", "unEvenement", "nEvenements", "aucunEvenement", "reprendre", "nouvelleCoupe",
     "stockagePlein",
-    "nomListe", "nomTexte", "nomImage"]);
+    "nomListe", "nomTexte", "nomImage",
+    // What the page says once it has handed a file to the browser: the
+    // desktop's save dialogs need no such line.
+    "enregistreListe", "enregistreImage", "enregistreReponse", "enregistreExercice", "enregistreSerie",
+    "enregistreNotes", "enregistrePaquet"]);
   // The page's own words: the file name asked before a download and the
   // exercise's link, which the desktop has no use for.
   const siens = await nav.executer(() => {
