@@ -215,7 +215,12 @@ QWidget* FenetreEnseignant::OngletClasse() {
     table_->setAccessibleName(tr("Notes de la classe"));
     table_->setHorizontalHeaderLabels({tr("Élève"), tr("Fichier"), tr("Note /20"), tr("Ordre /20"), tr("Remarque")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->horizontalHeader()->setStretchLastSection(true);
+    // The remarks take the width left and wrap in their cell: no sideways
+    // scrolling; each row as high as its remark.
+    table_->setWordWrap(true);
+    table_->horizontalHeader()->setSectionResizeMode(4, QHeaderView::Stretch);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(table_->horizontalHeader(), &QHeaderView::sectionResized, table_, &QTableView::resizeRowsToContents);
     disposition->addWidget(table_);
     bilanClasse_ = new QLabel(page);
     bilanClasse_->setObjectName(QStringLiteral("BilanClasse"));
@@ -428,7 +433,8 @@ bool FenetreEnseignant::NoterClasse(const QString& cheminExercice, const QString
                                                   static_cast<int>(classe.lignes.size()))
                                                    .arg(entrees.size())
                                              : tr("%n copie(s) notée(s).", nullptr, static_cast<int>(classe.lignes.size())));
-    table_->resizeColumnsToContents();
+    for (int c = 0; c < 4; ++c) table_->resizeColumnToContents(c);
+    table_->resizeRowsToContents();
     Q_EMIT ClasseNotee();
     return true;
 }

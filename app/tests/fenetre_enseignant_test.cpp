@@ -11,7 +11,10 @@
 #include <QProgressDialog>
 #include <QProcess>
 #include <unistd.h>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -236,6 +239,20 @@ void TestFenetreEnseignant::classe_notee_ligne_par_ligne() {
     QCOMPARE(Case(t, 4, 0), QStringLiteral("e_liste"));
     QCOMPARE(Case(t, 4, 2), QStringLiteral("20"));
     QVERIFY(b.f.messages.messages.empty());
+    // On a narrow window, Bruno's remarks wrap in their cell: no sideways
+    // scrolling, his row taller than a one-line row (Chloé's).
+    auto* onglets = f.findChild<QTabWidget*>();
+    QVERIFY(onglets);
+    onglets->setCurrentIndex(onglets->indexOf(t->parentWidget()));
+    f.resize(560, 480);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QTRY_VERIFY(t->isVisible() && t->viewport()->width() > 300);
+    QCOMPARE(t->horizontalScrollBar()->maximum(), 0);
+    QVERIFY(t->columnViewportPosition(kRemarque) + t->columnWidth(kRemarque) <= t->viewport()->width());
+    QVERIFY2(t->fontMetrics().horizontalAdvance(Case(t, 1, kRemarque)) > t->columnWidth(kRemarque),
+             "the remark should be longer than its column, or nothing wraps");
+    QTRY_VERIFY(t->rowHeight(1) > t->rowHeight(2));
 }
 
 // One folder of answers, graded by the window and by strataloom-render
