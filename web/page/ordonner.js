@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Ordonner les événements": the exercise's section with its letters and
 // legend, the engine's cards to put from the oldest (top) to the most
-// recent, moved by a finger, a pen, the mouse (Monter / Descendre) or the
-// keyboard (Alt+Up / Alt+Down on the list), and for each card after the
+// recent, dragged by a finger, a pen or the mouse, moved by Monter /
+// Descendre or the keyboard (Alt+Up / Alt+Down on the list), and for each card after the
 // first a principle and the formation that shows it, chosen in the lists
 // the engine offers. "Vérifier" hands the order to the engine, which
 // judges it, the justifications and the mark; their sentences are shown
@@ -133,7 +133,7 @@ export const Ordonner = (() => {
           Choix(textes.montrePar, textes.choisisFormation, temoins, j.temoin, (v) => Justifier(c.id, "temoin", v)),
         );
       }
-      li.addEventListener("pointerdown", () => Choisir(i, false));
+      li.addEventListener("pointerdown", (e) => Saisir(e, i, li));
       liste.append(li);
     });
     liste.setAttribute("aria-activedescendant", "");
@@ -150,6 +150,99 @@ export const Ordonner = (() => {
     if (focus) liste.children[i].scrollIntoView({ block: "nearest" });
   }
 
+  // A card held by a finger, a pen or the mouse follows it; the place it
+  // would take is shown by a line between two cards; let go, it takes it.
+  // The card keeps the pointer, so the page neither scrolls nor selects
+  // text while it is held (the cards do not pan: touch-action none). A
+  // press on a card's list of principles or formations is not a hold.
+  let tenue = null; // {pointeur, depart, cible, y0, haut0, li, bouge}
+  const kSeuilGlisse = 4; // CSS pixels a press moves before it is a drag
+
+  function Saisir(e, i, li) {
+    if (tenue || !e.isPrimary || e.button !== 0 || e.target.closest("select")) {
+      Choisir(i, false);
+      return;
+    }
+    e.preventDefault();
+    liste.focus({ preventScroll: true });
+    Choisir(i, false);
+    tenue = { pointeur: e.pointerId, depart: i, cible: i, y0: e.clientY, haut0: liste.scrollTop, li, bouge: false };
+    li.setPointerCapture(e.pointerId);
+    li.addEventListener("pointermove", Glisser);
+    li.addEventListener("pointerup", Lacher);
+    li.addEventListener("pointercancel", Abandonner);
+    li.addEventListener("lostpointercapture", Abandonner);
+  }
+
+  // The rank the held card would take among the others: how many of them
+  // have their middle above the pointer.
+  function Place(y) {
+    let rang = 0;
+    Array.from(liste.children).forEach((autre, k) => {
+      if (k === tenue.depart) return;
+      const r = autre.getBoundingClientRect();
+      if (y > r.top + r.height / 2) ++rang;
+    });
+    return rang;
+  }
+
+  function MontrerPlace(rang) {
+    const autres = Array.from(liste.children).filter((_, k) => k !== tenue.depart);
+    for (const li of autres) li.classList.remove("place-avant", "place-apres");
+    if (rang === tenue.depart || !autres.length) return;
+    if (rang < autres.length) autres[rang].classList.add("place-avant");
+    else autres.at(-1).classList.add("place-apres");
+  }
+
+  function Glisser(e) {
+    if (!tenue || e.pointerId !== tenue.pointeur) return;
+    const dy = e.clientY - tenue.y0;
+    if (!tenue.bouge && Math.abs(dy) < kSeuilGlisse) return;
+    e.preventDefault();
+    if (!tenue.bouge) {
+      tenue.bouge = true;
+      tenue.li.classList.add("tenue");
+      liste.classList.add("en-glisse");
+    }
+    // Near an edge of a list longer than its box, the list scrolls.
+    const bord = liste.getBoundingClientRect();
+    const marge = Math.min(24, bord.height / 4);
+    if (e.clientY < bord.top + marge) liste.scrollTop -= 8;
+    else if (e.clientY > bord.bottom - marge) liste.scrollTop += 8;
+    tenue.li.style.transform = `translateY(${e.clientY - tenue.y0 + liste.scrollTop - tenue.haut0}px)`;
+    tenue.cible = Place(e.clientY);
+    MontrerPlace(tenue.cible);
+  }
+
+  function Finir() {
+    const t = tenue;
+    tenue = null;
+    t.li.removeEventListener("pointermove", Glisser);
+    t.li.removeEventListener("pointerup", Lacher);
+    t.li.removeEventListener("pointercancel", Abandonner);
+    t.li.removeEventListener("lostpointercapture", Abandonner);
+    if (t.li.hasPointerCapture(t.pointeur)) t.li.releasePointerCapture(t.pointeur);
+    t.li.classList.remove("tenue");
+    t.li.style.transform = "";
+    liste.classList.remove("en-glisse");
+    for (const li of liste.children) li.classList.remove("place-avant", "place-apres");
+    return t;
+  }
+
+  function Lacher(e) {
+    if (!tenue || e.pointerId !== tenue.pointeur) return;
+    const t = Finir();
+    if (!t.bouge || t.cible === t.depart) return;
+    cartes.splice(t.cible, 0, ...cartes.splice(t.depart, 1));
+    choisie = t.cible;
+    Afficher(true);
+    Change();
+  }
+
+  function Abandonner(e) {
+    if (tenue && e.pointerId === tenue.pointeur) Finir();
+  }
+
   function Justifier(id, champ, valeur) {
     const j = justifications.get(id) || { principe: 0, temoin: -1 };
     j[champ] = valeur;
@@ -163,6 +256,7 @@ export const Ordonner = (() => {
   }
 
   function Deplacer(pas) {
+    if (tenue) return;
     const vers = choisie + pas;
     if (vers < 0 || vers >= cartes.length) return;
     [cartes[choisie], cartes[vers]] = [cartes[vers], cartes[choisie]];
@@ -227,6 +321,7 @@ export const Ordonner = (() => {
   }
 
   function Fermer() {
+    if (tenue) Finir();
     if (boite.open) boite.close();
     dernier = null;
   }

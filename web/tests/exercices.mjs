@@ -216,6 +216,60 @@ export function TestsExercices(c) {
     egal(reseau, [], "requêtes du navigateur vers le réseau");
   });
 
+  test("exercice : une carte glissée à la souris puis au doigt prend la place montrée, sans que rien ne défile", async () => {
+    await nav().cliquer("#Exercice1");
+    await nav().cliquer("#Ordonner1");
+    const carte = () => nav().executer(() => window.strataloom.exercices.panneauOrdonner.cartes());
+    const depart = await carte();
+    // Where each card stands: a point on its name, its middle, its edges.
+    const Cartes = () => nav().executer(() => [...document.querySelectorAll("#Cartes li")].map((li) => {
+      const r = li.getBoundingClientRect();
+      return { x: Math.round(r.left + 30), y: Math.round(r.top + r.height / 2), haut: r.top, bas: r.bottom };
+    }));
+    const Vu = () => nav().executer(() => ({
+      places: [...document.querySelectorAll("#Cartes li")].map((li) =>
+        li.classList.contains("place-avant") ? "avant" : li.classList.contains("place-apres") ? "apres" : ""),
+      defilements: [window.scrollY, document.querySelector(".corps-ordonner").scrollTop, document.getElementById("Cartes").scrollTop],
+    }));
+    const avant = await Vu();
+    // The mouse takes the first card just below the third card's middle:
+    // two cards' middles are then above it, it goes third.
+    let c = await Cartes();
+    const souris = (actions) => ({ type: "pointer", id: "souris", parameters: { pointerType: "mouse" }, actions });
+    await nav().actions([souris([
+      { type: "pointerMove", origin: "viewport", x: c[0].x, y: c[0].y, duration: 0 },
+      { type: "pointerDown", button: 0 },
+      { type: "pointerMove", origin: "viewport", x: c[0].x, y: c[0].y + 10, duration: 30 },
+      { type: "pointerMove", origin: "viewport", x: c[0].x, y: c[2].y + 3, duration: 60 },
+    ])], false);
+    const tenue = await Vu();
+    egal(tenue.places, ["", "", "", "avant", ""], "la place montrée : avant la quatrième carte");
+    await nav().actions([souris([{ type: "pointerUp", button: 0 }])]);
+    const attendu = [depart[1], depart[2], depart[0], ...depart.slice(3)];
+    egal(await carte(), attendu, "ordre après le glisser à la souris");
+    // A finger takes that card (now third) back above the first card's
+    // middle; the touch is never taken for a scroll of the page or the box.
+    c = await Cartes();
+    const doigt = (type, y) => nav().cdp("Input.dispatchTouchEvent",
+      { type, touchPoints: type === "touchEnd" ? [] : [{ x: c[2].x, y }] });
+    await doigt("touchStart", c[2].y);
+    for (const y of [c[2].y - 6, c[1].y, c[0].y, c[0].y - 3]) await doigt("touchMove", y);
+    const auDoigt = await Vu();
+    await doigt("touchEnd");
+    egal(auDoigt.places, ["avant", "", "", "", ""], "la place montrée au doigt : avant la première carte");
+    egal(auDoigt.defilements, avant.defilements, "rien n'a défilé pendant que la carte était tenue");
+    egal(await carte(), depart, "ordre après le glisser au doigt");
+    // A press that does not move is a choice, not a move; the marks are gone.
+    await nav().actions([souris([
+      { type: "pointerMove", origin: "viewport", x: c[3].x, y: c[3].y, duration: 0 },
+      { type: "pointerDown", button: 0 }, { type: "pointerUp", button: 0 }])]);
+    const fin = await Vu();
+    egal([await carte(), fin.places], [depart, ["", "", "", "", ""]], "un clic ne déplace rien");
+    egal(await nav().executer(() => document.querySelector("#Cartes li.choisie").dataset.id), String(depart[3]),
+      "le clic choisit la carte");
+    await nav().cliquer("#FermerOrdonner");
+  });
+
   test("exercice : l'exercice, la liste et l'ordre vérifié survivent à la fermeture de la page", async () => {
     const avant = await nav().executer(() => [window.strataloom.session().texteListe().length,
       window.strataloom.session().ordreDonne(), window.strataloom.session().verifications()]);
