@@ -8,7 +8,7 @@
 // plus Ouvrir(options), FermerAvertissement(), Boite(), temp and the
 // renderer's path and Base folder.
 import { execFileSync } from "node:child_process";
-import { readFileSync, writeFileSync } from "node:fs";
+import { readFileSync, readdirSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
 import { test, verifier, egal, Telecharge, Saisir } from "./outils.mjs";
 
@@ -369,6 +369,68 @@ export function TestsExercices(c) {
         return x.left < 0 || x.top < 0 || x.right > window.innerWidth || x.bottom > window.innerHeight;
       }));
       egal(o, [], "boutons d'« Ordonner » hors de l'écran");
+      await nav().cliquer("#FermerOrdonner");
+    });
+
+  // "Ordonner" at the sizes of a school laptop's browser, a small laptop
+  // and a tablet held upright: with eight cards, the section, its legend,
+  // every card, the buttons and the verdict in view with no scroll inside
+  // the box; with ten, only the cards' list scrolls. Screenshots go to
+  // $STRATALOOM_CAPTURES when it is set.
+  const series = {}; // cards -> exercise drawn by the renderer
+  const Tirer = (evenements, graine) => {
+    if (series[evenements]) return series[evenements];
+    const dossier = join(c.temp, `serie-${evenements}`);
+    rendu("--exercise", "1", "--events", String(evenements), "--seed", String(graine), "--out-dir", dossier);
+    return (series[evenements] = join(dossier, readdirSync(dossier).find((n) => n.endsWith(".exo"))));
+  };
+  for (const [largeur, hauteur, evenements, graine] of [[1366, 625, 8, 1], [1280, 800, 8, 1], [800, 1280, 8, 1],
+    [1366, 625, 10, 3], [800, 1280, 10, 3]])
+    test(`exercice : « Ordonner » à ${largeur} × ${hauteur} avec ${evenements} cartes : tout en vue, ` +
+      (evenements <= 8 ? "sans défilement" : "seule la liste des cartes défile"), async () => {
+      const fichier = Tirer(evenements, graine);
+      await c.Ouvrir();
+      await nav().cdp("Emulation.setDeviceMetricsOverride", { width: largeur, height: hauteur, deviceScaleFactor: 1, mobile: false });
+      await c.FermerAvertissement();
+      const b = await c.Boite();
+      if (b && b.boutons.length > 1) await nav().cliquer("#boite-message button");
+      await OuvrirExercice(fichier);
+      await LireEtFermer();
+      await nav().cliquer("#Exercice1");
+      await nav().cliquer("#Ordonner1");
+      await nav().cliquer("#VerifierOrdre");
+      const r = await nav().executer(() => {
+        const boite = document.getElementById("Ordonner");
+        const corps = boite.querySelector(".corps-ordonner");
+        const liste = document.getElementById("Cartes");
+        const cadre = boite.getBoundingClientRect();
+        const dans = (x, y) => x.left >= y.left - 0.5 && x.top >= y.top - 0.5 && x.right <= y.right + 0.5 && x.bottom <= y.bottom + 0.5;
+        const ecran = { left: 0, top: 0, right: innerWidth, bottom: innerHeight };
+        const vue = liste.getBoundingClientRect();
+        const ids = ["CoupeOrdonner", "LegendeOrdonner", "Consigne", "Cartes", "Monter", "Descendre", "Resultat",
+          "VerifierOrdre", "FermerOrdonner"];
+        return {
+          cartes: liste.children.length,
+          hors: ids.filter((id) => {
+            const x = document.getElementById(id).getBoundingClientRect();
+            return !(x.width > 0 && x.height > 0 && dans(x, cadre) && dans(x, ecran));
+          }),
+          boite: dans(cadre, ecran),
+          corpsDefile: corps.scrollHeight > corps.clientHeight + 1 || corps.scrollWidth > corps.clientWidth + 1,
+          listeDefile: liste.scrollHeight > liste.clientHeight + 1,
+          // Cards wholly in the list's sight with the list at its top.
+          cartesVues: [...liste.children].filter((li) => dans(li.getBoundingClientRect(), vue)).length,
+          verdict: document.getElementById("Resultat").textContent.split("\n").at(-1),
+        };
+      });
+      if (process.env.STRATALOOM_CAPTURES)
+        writeFileSync(join(process.env.STRATALOOM_CAPTURES, `ordonner-${largeur}x${hauteur}-${evenements}.png`),
+          await nav().capture());
+      egal(r.cartes, evenements, "cartes données");
+      egal([r.hors, r.boite, r.corpsDefile], [[], true, false], "contrôles hors de la boîte ou de l'écran, boîte qui défile");
+      verifier(/^Note de l'ordre : \d+\/20$/.test(r.verdict), `verdict : ${r.verdict}`);
+      if (evenements <= 8) egal([r.listeDefile, r.cartesVues], [false, evenements], "toutes les cartes en vue");
+      else verifier(r.listeDefile && r.cartesVues >= 3, `la liste défile, trois cartes au moins en vue : ${JSON.stringify(r)}`);
       await nav().cliquer("#FermerOrdonner");
     });
 
