@@ -156,7 +156,7 @@ export const Enseignant = (() => {
     choixCopies.addEventListener("change", () => Recevoir(Array.from(choixCopies.files || []), false));
     csv.addEventListener("click", EnregistrerCsv);
     const panneauClasse = El("div", { class: "panneau-enseignant" },
-      El("div", { class: "ligne-classe" }, boutonModele, nomModele), El("div", { class: "ligne-classe" }, boutonCopies),
+      El("div", { class: "ligne-classe" }, boutonModele, nomModele, boutonCopies),
       depot, avancement, El("div", { class: "cadre-notes" }, table), bilanClasse, El("div", { class: "boutons-serie" }, csv),
       choixModele, choixCopies);
     panneauClasse.addEventListener("dragover", (e) => e.preventDefault());
@@ -265,6 +265,13 @@ export const Enseignant = (() => {
     return sansNoter ? null : Noter();
   }
 
+  // A row of the class's table stands on one line, its remark cut short;
+  // a click, Enter or Space shows the whole remark, and again folds it.
+  function Deplier(ligne) {
+    const depliee = ligne.classList.toggle("depliee");
+    ligne.setAttribute("aria-expanded", String(depliee));
+  }
+
   // The class graded again: the table, its sum-up and the CSV only once
   // every file is graded; meanwhile « Copie 3 sur 35… ». A grading asked
   // for while another runs replaces it (null for the one replaced).
@@ -299,8 +306,16 @@ export const Enseignant = (() => {
     for (const l of r.lignes) {
       // A list file names no pupil: its name stands for one, as in the window.
       const eleve = l.eleve || l.fichier.replace(/\.[^.]*$/, "");
-      table.append(El("tr", {}, ...[eleve, l.fichier, l.note ?? "", l.noteOrdre ?? "", l.remarque].map((x) =>
-        El("td", { texte: String(x) }))));
+      const cellules = [eleve, l.fichier, l.note ?? "", l.noteOrdre ?? ""].map((x) => El("td", { texte: String(x) }));
+      const remarque = El("td", { class: "remarque", texte: l.remarque, title: l.remarque });
+      const ligne = El("tr", { tabindex: "0", "aria-expanded": "false" }, ...cellules, remarque);
+      ligne.addEventListener("click", () => Deplier(ligne));
+      ligne.addEventListener("keydown", (e) => {
+        if (e.key !== "Enter" && e.key !== " ") return;
+        e.preventDefault();
+        Deplier(ligne);
+      });
+      table.append(ligne);
     }
     let bilan = Remplir(t.copiesNotees, r.lignes.length);
     if (r.autresTextures) bilan += " " + t.autresTextures;

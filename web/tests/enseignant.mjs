@@ -287,6 +287,66 @@ export function TestsEnseignant(c) {
     await nav().cliquer("#FermerEnseignant");
   });
 
+  // A class of twenty on a school laptop (1366 × 625 inside the browser):
+  // ten rows and more in view, a row a line, its remark whole once the row
+  // is clicked, the CSV and the box's buttons in view.
+  test("enseignant : à 1366 × 625, une classe de vingt montre dix lignes et plus ; un clic déplie la remarque", async () => {
+    const d = join(c.temp, "classe-de-vingt");
+    mkdirSync(d, { recursive: true });
+    const exo = join(d, "faille.exo");
+    rendu("--make-exercise", exo, "--title", "Faille", modele);
+    const lignes = readFileSync(modele, "latin1").split("\r\n").filter((l) => l);
+    const copies = [];
+    for (let i = 1; i <= 20; ++i) {
+      // Sections stopped early: long remarks, several sentences each.
+      const l = join(d, `liste-${i}.lst`);
+      writeFileSync(l, Liste(lignes.slice(0, 1 + (i % lignes.length))));
+      const nom = join(d, `eleve-${String(i).padStart(2, "0")}.rep`);
+      rendu("--make-answer", nom, "--for", exo, "--pupil", `Élève numéro ${i}`, l);
+      copies.push(nom);
+    }
+    await c.Ouvrir();
+    await nav().cdp("Emulation.setDeviceMetricsOverride", { width: 1366, height: 625, deviceScaleFactor: 1, mobile: false });
+    for (let b; (b = await c.Boite()); ) await nav().cliquer(`#${b.id} button`);
+    await OuvrirEspace();
+    await nav().cliquer("#OngletClasse");
+    await nav().envoyerFichier("#choix-modele-classe", exo);
+    await nav().envoyerFichier("#choix-copies", copies.join("\n"));
+    await nav().executerAsync(async () => {
+      while (!document.getElementById("BilanClasse").textContent)
+        await new Promise((r) => requestAnimationFrame(r));
+    });
+    const Mesure = () => nav().executer(() => {
+      const cadre = document.querySelector(".cadre-notes").getBoundingClientRect();
+      const rangs = [...document.querySelectorAll("#NotesClasse tr")].slice(1);
+      const dans = (x, y) => x.top >= y.top - 0.5 && x.bottom <= y.bottom + 0.5 && x.left >= y.left - 0.5 && x.right <= y.right + 0.5;
+      const ecran = { left: 0, top: 0, right: innerWidth, bottom: innerHeight };
+      const r0 = rangs[0].cells[4];
+      return {
+        lignes: rangs.length,
+        vues: rangs.filter((tr) => dans(tr.getBoundingClientRect(), cadre)).length,
+        hauteurs: new Set(rangs.slice(1).map((tr) => Math.round(tr.getBoundingClientRect().height))).size,
+        premiere: [Math.round(rangs[0].getBoundingClientRect().height), Math.round(rangs[1].getBoundingClientRect().height)],
+        remarqueCoupee: r0.scrollWidth > r0.clientWidth + 1,
+        boutons: ["EnregistrerCsv", "FermerEnseignant"].filter((id) => !dans(document.getElementById(id).getBoundingClientRect(), ecran)),
+      };
+    });
+    const avant = await Mesure();
+    egal([avant.lignes, avant.hauteurs, avant.boutons], [20, 1, []], "vingt lignes d'une même hauteur, boutons en vue");
+    verifier(avant.vues >= 10, `lignes en vue : ${avant.vues}`);
+    verifier(avant.remarqueCoupee, "la remarque longue coupée sur sa ligne");
+    await nav().cliquer("#NotesClasse tr:nth-child(2)");
+    const ouverte = await Mesure();
+    verifier(ouverte.premiere[0] > 2 * ouverte.premiere[1] && !ouverte.remarqueCoupee,
+      `la remarque dépliée en entier : ${JSON.stringify(ouverte)}`);
+    egal(await nav().executer(() => document.querySelector("#NotesClasse tr:nth-child(2)").getAttribute("aria-expanded")),
+      "true", "aria-expanded");
+    await nav().executer(() => document.querySelector("#NotesClasse tr:nth-child(2)").focus());
+    await nav().touches("\uE007");
+    egal((await Mesure()).premiere[0], avant.premiere[0], "Entrée replie la ligne");
+    await nav().cliquer("#FermerEnseignant");
+  });
+
   test("enseignant : en anglais, l'espace enseignant parle anglais", async () => {
     await c.Ouvrir({ langues: "en-US,en" });
     for (let b; (b = await c.Boite()); ) await nav().cliquer(`#${b.id} button`);
