@@ -104,7 +104,7 @@ export const Formations = (() => {
     ctx.fillText(e.lettre, e.gauche + e.cote / 2, e.haut + e.cote / 2);
   }
 
-  // A structure's label, beside a pixel of its trace: square corners and a
+  // A structure's label, aCote a pixel of its trace: square corners and a
   // thick rim, unlike a letter.
   // The legend's symbol of a structure, told apart in black and white: a
   // thick line (fault), a line with teeth (thrust), a wavy line (erosion).
@@ -260,8 +260,8 @@ export const Formations = (() => {
     Placer();
   }
 
-  // Until it is moved by hand, the panel never covers a control: it goes
-  // beside the commands when there is room on their right, else under the
+  // Until it is moved by hand, the panel never covers a control nor the
+  // section: it goes aCote the commands when there is room on their right, else under the
   // window's client area, where it shows every line if it can; only when
   // neither place is wide and tall enough does it go over the view (a
   // picture, not a control), in the view's bottom-left corner.
@@ -275,10 +275,12 @@ export const Formations = (() => {
     const menus = document.getElementById("menus").getBoundingClientRect();
     const vue = document.getElementById("Bevel1").getBoundingClientRect();
     const marge = 12;
-    const places = [
-      { left: commandes.right + marge, top: menus.bottom + 4 },
-      { left: marge, top: client.bottom + 4 },
-    ].map((p) => ({ ...p, largeur: window.innerWidth - p.left - marge, hauteur: window.innerHeight - p.top - marge }));
+    // Beside the commands, from the top when the view stands on their left
+    // (a landscape screen), below the view when it reaches over them (the
+    // commands under the section, on a tablet held upright).
+    const aCote = { left: commandes.right + marge, top: menus.bottom + 4 };
+    if (aCote.left < vue.right) aCote.top = Math.max(aCote.top, vue.bottom + marge);
+    const places = [aCote, { left: marge, top: client.bottom + 4 }].map((p) => ({ ...p, largeur: window.innerWidth - p.left - marge, hauteur: window.innerHeight - p.top - marge }));
     const Poser = (p) => {
       panneau.style.left = p.left + "px";
       panneau.style.top = p.top + "px";
