@@ -18,7 +18,7 @@
 //                      [--traductions app/traductions/strataloom_en.ts]
 //
 // DIR for --donnees is the generator's bin folder (Base/, strataloom.hlp).
-import { readFileSync, writeFileSync, mkdirSync } from "node:fs";
+import { readFileSync, readdirSync, writeFileSync, mkdirSync } from "node:fs";
 import { gzipSync } from "node:zlib";
 import { dirname, join } from "node:path";
 import { fileURLToPath } from "node:url";
@@ -68,10 +68,17 @@ const donnees = {
   sons: Object.fromEntries(
     SONS.map((n) => [n, base64(gzipSync(readFileSync(join(o.donnees, "Base", n)), { level: 9 }))]),
   ),
-  // The help's pictures (aide/*.png beside the help file) go inside it.
-  aide: readFileSync(join(o.donnees, "strataloom.hlp"), "utf8").replace(
-    /src="aide\/([a-z-]+\.png)"/g,
-    (_, nom) => `src="${dataUrlPng(join(o.donnees, "aide", nom))}"`,
+  // The help in French and in English; their pictures (aide/*.png beside
+  // the help files, the same for both) once, by name, put in when shown.
+  aide: {
+    fr: readFileSync(join(o.donnees, "strataloom.hlp"), "utf8"),
+    en: readFileSync(join(o.donnees, "strataloom_en.hlp"), "utf8"),
+  },
+  imagesAide: Object.fromEntries(
+    readdirSync(join(o.donnees, "aide"))
+      .filter((n) => /^[a-z-]+\.png$/.test(n))
+      .sort()
+      .map((n) => [n, base64(readFileSync(join(o.donnees, "aide", n)))]),
   ),
   // The page in English: the engine's texts by context (see traductions.mjs).
   traductions: { en: TraductionsDuMoteur(readFileSync(o.traductions, "utf8"), racine) },

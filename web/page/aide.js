@@ -4,10 +4,10 @@
 // events), each topic starting at the anchor "contexte-N". Links between
 // topics stay in the window; "Précédent" and "Suivant" walk back and forth
 // through the topics shown, "Sommaire" goes to topic 0. The document is
-// French in either language of the page.
+// in the page's language (French or English), its pictures shared.
 
 import { DONNEES } from "./donnees.js";
-import { TEXTES, Remplir } from "./textes.js";
+import { TEXTES, Remplir, LangueAnglaise } from "./textes.js";
 
 export const Aide = (() => {
   const fenetre = document.getElementById("FenetreAide");
@@ -25,8 +25,15 @@ export const Aide = (() => {
   function Preparer() {
     if (racine) return;
     racine = navigateur.attachShadow ? navigateur.attachShadow({ mode: "open" }) : navigateur;
-    const html = DONNEES.aide || "";
+    const documents = DONNEES.aide || {};
+    const html = (LangueAnglaise() ? documents.en : documents.fr) || "";
     const doc = new DOMParser().parseFromString(html, "text/html");
+    // The pictures, named as beside the help files ("aide/x.png").
+    const images = DONNEES.imagesAide || {};
+    for (const img of doc.querySelectorAll("img[src]")) {
+      const m = /^aide\/([a-z-]+\.png)$/.exec(img.getAttribute("src"));
+      if (m && Object.hasOwn(images, m[1])) img.setAttribute("src", "data:image/png;base64," + images[m[1]]);
+    }
     const contenu = document.createElement("div");
     contenu.className = "document-aide";
     for (const style of doc.querySelectorAll("style")) contenu.append(document.importNode(style, true));

@@ -571,10 +571,26 @@ const AideAffichee = () =>
     };
   });
 
+// The help's pictures decoded and drawn, out of those it holds; and how
+// many the help file beside the program holds.
+const ImagesDuFichier = (nom) =>
+  (readFileSync(join(dirname(rendu.base), nom), "latin1").match(/<img\b/g) || []).length;
+const ImagesDeLAide = () =>
+  nav.executerAsync(async () => {
+    const n = document.getElementById("Navigateur");
+    const images = [...(n.shadowRoot || n).querySelectorAll("img")];
+    const vues = await Promise.all(images.map((i) => i.decode().then(() => i.naturalWidth > 0, () => false)));
+    return { vues: vues.filter((v) => v).length, total: images.length };
+  });
+
 test("l'aide : F1 et « Aide » au sommaire, chaque « ? » à son sujet", async () => {
   await nav.touches("\uE031");
   let a = await AideAffichee();
   egal([a.ouverte, a.ancre, a.message], [true, "contexte-0", ""], "F1");
+  const fr = ImagesDuFichier("strataloom.hlp");
+  verifier(fr > 0, "le fichier d'aide sans image");
+  egal(await ImagesDeLAide(), { vues: fr, total: fr }, "images de l'aide");
+  verifier(a.titre.startsWith("Construire une coupe"), `titre du sommaire : ${a.titre}`);
   verifier(Math.abs(a.ecart) <= 1, `F1 : le sujet 0 n'est pas en haut (${a.ecart})`);
   await nav.cliquer("#Fermer");
   await nav.cliquer("#Interrogation1");
@@ -848,6 +864,12 @@ test("la page en anglais quand le navigateur préfère l'anglais : menus et mess
     "Exporterliste1"], "articles du menu Fichier");
   egal(menus.fichier[3][1], "Load an event list", "« Charger une liste d'événements » en anglais");
   egal(menus.panneau, ["Undo", "Back to start", "Sedimentation", "Sedimentation"], "boutons du panneau en anglais");
+  // The help in English, at the topic of a « ? », with its pictures.
+  await nav.cliquer("#" + table[0].aide);
+  const a = await AideAffichee();
+  egal([a.ouverte, a.ancre, a.titre], [true, "contexte-" + table[0].contexte, "Sedimentation"], "l'aide en anglais");
+  const en = ImagesDuFichier("strataloom_en.hlp");
+  egal(await ImagesDeLAide(), { vues: en, total: en }, "images de l'aide en anglais");
   await nav.fermer();
   nav = null;
 });
