@@ -2297,6 +2297,10 @@ Pupils may be refused although they read the section correctly.</translation>
         <source>Paquet enregistré : %1</source>
         <translation>Package saved: %1</translation>
     </message>
+    <message>
+        <source>Le lien de l&apos;exercice est copié : collez-le là où les élèves le trouveront.</source>
+        <translation>The exercise&apos;s link is copied: paste it where the pupils will find it.</translation>
+    </message>
 </context>
 <context>
     <name>Paquet</name>

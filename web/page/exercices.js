@@ -269,12 +269,16 @@ export const Exercices = (() => {
       return;
     }
     const adresse = location.href.split("#")[0] + "#exercice=" + lien;
+    let copie = false;
     try {
-      if (navigator.clipboard) await navigator.clipboard.writeText(adresse);
+      if (navigator.clipboard) {
+        await navigator.clipboard.writeText(adresse);
+        copie = true;
+      }
     } catch (e) {
-      // Not allowed here: the box below shows it.
+      // Not allowed here: the box below shows it, to be copied by hand.
     }
-    const lignes = [textes.lienCopie, adresse];
+    const lignes = [copie ? textes.lienDejaCopie : textes.lienCopie, adresse];
     if (location.protocol === "file:") lignes.push(textes.lienLocal);
     await Boites.Information(lignes.join("\r"));
   }

@@ -333,6 +333,7 @@ val TextesExercice() {
     t.set("verifierCoupe", Texte("Commandes", "Vérifier ma coupe"));
     t.set("copierLien", Texte("Page", "Copier le lien de l'exercice"));
     t.set("lienCopie", Texte("Page", "Le lien de l'exercice, à copier et à donner aux élèves :"));
+    t.set("lienDejaCopie", Texte("Page", "Le lien de l'exercice est copié : collez-le là où les élèves le trouveront."));
     t.set("lienLocal", Texte("Page", "Cette page est ouverte depuis un fichier : ce lien ne fonctionne que sur cet "
                                      "ordinateur. Déposez la page sur un site web pour le donner aux élèves."));
     // The buttons of the question asked before work is dropped, as the

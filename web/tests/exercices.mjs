@@ -301,11 +301,33 @@ export function TestsExercices(c) {
   }
 
   test("exercice : le lien de l'exercice ouvre le même exercice dans un autre navigateur ; un lien abîmé est refusé", async () => {
-    await nav().cliquer("#Exercice1");
-    await nav().cliquer("#Lienexercice1");
-    const b = await LireEtFermer();
+    // The box says the link is copied only when the browser took it, and
+    // holds the link within its width.
+    const Lien = async (accepte) => {
+      await nav().executer((accepte) => {
+        window.copiesDuLien = [];
+        Object.defineProperty(navigator, "clipboard", { configurable: true, value: { writeText: async (t) => {
+          if (!accepte) throw new Error("refusé");
+          window.copiesDuLien.push(t);
+        } } });
+      }, accepte);
+      await nav().cliquer("#Exercice1");
+      await nav().cliquer("#Lienexercice1");
+      await c.Boite(true);
+      const mesure = await nav().executer(() => {
+        const d = document.querySelector("dialog[open]");
+        const r = d.getBoundingClientRect();
+        return { copies: window.copiesDuLien, large: d.scrollWidth > d.clientWidth + 1 || r.right > innerWidth };
+      });
+      return { ...mesure, texte: (await LireEtFermer()).texte };
+    };
+    const refuse = await Lien(false);
+    const b = await Lien(true);
     const adresse = b.texte.split("\n").find((l) => l.includes("#exercice="));
     verifier(adresse && adresse.startsWith(c.url + "#exercice="), `adresse : ${b.texte}`);
+    egal([b.copies, b.large, refuse.copies, refuse.large], [[adresse], false, [], false], "lien copié, boîte à sa largeur");
+    egal([refuse.texte.split("\n")[0], b.texte.split("\n")[0]], ["Le lien de l'exercice, à copier et à donner aux élèves :",
+      "Le lien de l'exercice est copié : collez-le là où les élèves le trouveront."], "la boîte dit si le lien est copié");
     verifier(b.texte.includes("ne fonctionne que sur cet ordinateur"), "avertissement file:// absent");
     // Another browser, which keeps nothing of this one's work.
     await c.Ouvrir({ adresse });

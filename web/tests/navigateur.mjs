@@ -154,7 +154,7 @@ test("les libellés de la page sont ceux du programme de bureau", async () => {
   // exercise's link, which the desktop has no use for.
   const siens = await nav.executer(() => {
     const t = window.strataloom.moteur().textesExercice();
-    return [t.nomFichier, t.copierLien, t.lienCopie, t.lienLocal, t.lienTropLong];
+    return [t.nomFichier, t.copierLien, t.lienCopie, t.lienDejaCopie, t.lienLocal, t.lienTropLong];
   });
   const absents = [];
   for (const s of page) if (!bureau.has(s) && !["OK", "?", ...siens].includes(s)) absents.push(s);
