@@ -1925,10 +1925,6 @@ A line of the structures&apos; legend: %1 the label (F1, T, S1), %2 what it is.<
         <translation>The exercise&apos;s link, to copy and give to the pupils:</translation>
     </message>
     <message>
-        <source>Cette page est ouverte depuis un fichier : ce lien ne fonctionne que sur cet ordinateur. Déposez la page sur un site web pour le donner aux élèves.</source>
-        <translation>This page was opened from a file: this link only works on this computer. Put the page on a website to give it to the pupils.</translation>
-    </message>
-    <message>
         <source>La liste de cet exercice est trop longue pour tenir dans un lien.</source>
         <translation>This exercise&apos;s list is too long to fit in a link.</translation>
     </message>
@@ -2301,6 +2297,27 @@ Pupils may be refused although they read the section correctly.</translation>
         <source>Le lien de l&apos;exercice est copié : collez-le là où les élèves le trouveront.</source>
         <translation>The exercise&apos;s link is copied: paste it where the pupils will find it.</translation>
     </message>
+    <message>
+        <source>Cette page est ouverte depuis un fichier : ce lien ne fonctionne que sur cet ordinateur. Donnez plutôt aux élèves la page de l&apos;exercice (menu Exercice, « Enregistrer la page de l&apos;exercice... »), ou déposez la page sur un site web.</source>
+        <translation>This page was opened from a file: this link only works on this computer. Give the pupils the exercise&apos;s page instead (Exercise menu, “Save the exercise&apos;s page...”), or put the page on a website.</translation>
+    </message>
+    <message>
+        <source>Enregistrer la page de l&apos;exercice...</source>
+        <translation>Save the exercise&apos;s page...</translation>
+    </message>
+    <message>
+        <source>Cette page est celle de l&apos;exercice « %1 » : elle n&apos;en ouvre pas d&apos;autre. Ton travail reste celui de cet exercice.</source>
+        <extracomment>%1 is the exercise&apos;s title. A dropped exercise file or an exercise link, refused in an exercise&apos;s own page.</extracomment>
+        <translation>This page is the page of the exercise “%1”: it opens no other. Your work stays that of this exercise.</translation>
+    </message>
+    <message>
+        <source>Construis la coupe du modèle (appuie sur la coupe pour le voir) et vérifie-la, range les événements, puis enregistre ta réponse (menu Exercice) et donne le fichier à ton professeur.</source>
+        <translation>Build the model&apos;s section (press the section to see it) and check it, order the events, then save your answer (Exercise menu) and give the file to your teacher.</translation>
+    </message>
+    <message>
+        <source>Page de l&apos;exercice enregistrée : %1</source>
+        <translation>Exercise page saved: %1</translation>
+    </message>
 </context>
 <context>
     <name>Paquet</name>
@@ -2347,6 +2364,10 @@ Pupils may be refused although they read the section correctly.</translation>
     <message>
         <source>l&apos;archive dépasserait %1 Mio</source>
         <translation>the archive would exceed %1 MiB</translation>
+    </message>
+    <message>
+        <source>la page donnée porte déjà un exercice</source>
+        <translation>the page given already holds an exercise</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,8 @@ constexpr std::array<const char*, 3> kMarques = {"donnees", "moteur", "page"};
 constexpr std::string_view kFinScript = "</script>";
 constexpr std::string_view kScriptsCommuns = "strataloom.js";
 constexpr std::string_view kRessourceCommune = "commun-strataloom";
+// The name of the script object an exercise page sets before the page's own.
+constexpr std::string_view kNomExercicePage = "window.STRATALOOM_EXERCICE";
 
 // Numbers of exercises in a package, 1 to kExercicesPaquetMax (99).
 std::string DeuxChiffres(int n) {
@@ -271,6 +273,22 @@ std::string PaquetScorm(std::string_view page, const std::vector<ExercicePaquet>
     }
     if (!raison.empty()) return raison;
     zip = archive.Terminer();
+    return {};
+}
+
+std::string PageAvecExercice(std::string_view page, const ExercicePaquet& exercice, std::string& html) {
+    const std::optional<ScriptsPage> scripts = ScriptsMarques(page);
+    if (!scripts)
+        return Texte("Paquet", "la page donnée n'est pas celle de Strataloom (ses trois scripts marqués manquent)");
+    if (page.substr(0, scripts->debuts[0]).find(kNomExercicePage) != std::string_view::npos)
+        return Texte("Paquet", "la page donnée porte déjà un exercice");
+    std::vector<ExerciceLu> lus;
+    if (std::string raison = LireExercices({exercice}, kSeuilParDefaut, lus); !raison.empty()) return raison;
+    std::string t(page.substr(0, scripts->debuts[0]));
+    t += "<script>" + std::string(kNomExercicePage) + " = {\"exercice\":\"" + Base64(exercice.octets) +
+         "\",\"nom\":" + ChaineDansScript(exercice.nom) + "};</script>\n";
+    t += page.substr(scripts->debuts[0]);
+    html = std::move(t);
     return {};
 }
 

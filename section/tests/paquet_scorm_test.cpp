@@ -409,3 +409,45 @@ TEST(Paquet, LaPageTrouveeAcoteDuProgramme) {
 
 }  // namespace
 }  // namespace section
+
+namespace section {
+namespace {
+
+// ---- one HTML file holding the page and one exercise ----
+
+// The file is the page itself with one script added just before its
+// marked scripts, naming the exercise; each refusal of a page or of one
+// exercise that a package has is the file's too, and a page that already
+// names an exercise is refused.
+TEST(PageExercice, LaPageEtUnExercice) {
+    auto s = Serie(11, 1);
+    s[0].nom = "</script>Falaise \"1\".exo";
+    const std::string page = PageEssai("p { color: red }");
+    std::string html;
+    ASSERT_EQ(PageAvecExercice(page, s[0], html), "");
+    const std::size_t marque = page.find("<script data-strataloom=\"donnees\">");
+    const std::string debut = "<script>window.STRATALOOM_EXERCICE = {\"exercice\":\"";
+    ASSERT_EQ(html.substr(0, marque), page.substr(0, marque));
+    ASSERT_EQ(html.compare(marque, debut.size(), debut), 0) << html.substr(marque, 80);
+    const std::size_t finB64 = html.find('"', marque + debut.size());
+    EXPECT_EQ(DeBase64(std::string_view(html).substr(marque + debut.size(), finB64 - marque - debut.size())),
+              s[0].octets);
+    const std::string suite = "\",\"nom\":\"\\u003c/script\\u003eFalaise \\\"1\\\".exo\"};</script>\n";
+    EXPECT_EQ(html.substr(finB64, suite.size()), suite);
+    EXPECT_EQ(html.substr(finB64 + suite.size()), page.substr(marque)) << "the page after the added script";
+
+    std::string deux = "inchangé";
+    EXPECT_EQ(PageAvecExercice(html, s[0], deux), "la page donnée porte déjà un exercice");
+    EXPECT_EQ(deux, "inchangé");
+    for (const Refus& c : CasRefus()) {
+        if (c.exercices.size() != 1 || c.seuil != 10) continue;  // a package's own limits
+        SCOPED_TRACE(c.nom);
+        std::string h = "inchangé";
+        const std::string raison = PageAvecExercice(c.page, c.exercices[0], h);
+        EXPECT_NE(raison.find(c.raison), std::string::npos) << raison;
+        EXPECT_EQ(h, "inchangé");
+    }
+}
+
+}  // namespace
+}  // namespace section

@@ -20,9 +20,12 @@ export const Exercices = (() => {
   let eleve = ""; // the name last given, offered again
   let dernier = null; // the last "Vérifier ma coupe", for the tests
   let suivi = () => {}; // told of each check: "coupe" or "ordre" (scorm.js)
-  // Inside a course package: gives the words that refuse any other exercise
-  // (a file dropped, a link), and the link's item is left out.
+  // In a page bound to one exercise (a course package's, an exercise's own
+  // page): gives the words that refuse any other exercise (a file dropped,
+  // a link), and the link's item is left out; `consigne` gives what the
+  // pupil has to do there.
   let refus = null;
+  let consigne = () => "";
   const choix = document.getElementById("choix-exercice");
   const bouton = document.getElementById("VerifierCoupe");
   const ecarts = document.getElementById("Ecarts");
@@ -45,21 +48,21 @@ export const Exercices = (() => {
   // button shows only with one.
   function MajMenu() {
     const ouvert = !!session && session.exerciceOuvert();
-    for (const id of ["Verifier1", "Ordonner1", "Reponse1", "Lienexercice1", "ExporterScorm1"]) {
+    for (const id of ["Verifier1", "Ordonner1", "Reponse1", "Lienexercice1", "Pageexercice1", "ExporterScorm1"]) {
       const a = document.getElementById(id);
       if (a) a.disabled = !ouvert;
     }
     bouton.hidden = !ouvert;
-    // The open exercise named above the commands; in a package, which is
-    // bound to its exercise, with what the pupil has to do.
+    // The open exercise named above the commands; in a page bound to its
+    // exercise, with what the pupil has to do.
     const titre = ouvert ? session.titreExercice() : "";
     const ligne = document.getElementById("TitreExercice");
     ligne.hidden = !titre;
     ligne.textContent = titre ? Remplir(textes.titreOuvert, titre) : "";
-    const consigne = document.getElementById("ConsigneExercice");
-    consigne.hidden = !ouvert || !refus;
-    consigne.textContent = textes.consignePaquet || "";
-    document.getElementById("ExerciceOuvert").hidden = ligne.hidden && consigne.hidden;
+    const aFaire = document.getElementById("ConsigneExercice");
+    aFaire.hidden = !ouvert || !refus;
+    aFaire.textContent = refus && ouvert ? consigne() : "";
+    document.getElementById("ExerciceOuvert").hidden = ligne.hidden && aFaire.hidden;
   }
 
   // What every opening does once the engine has answered: a refusal
@@ -67,8 +70,9 @@ export const Exercices = (() => {
   // last one's panels, its target becomes the model, the section and the
   // menu follow, then it is kept for the next visit and announced. `mode`:
   // "annoncer" (a file or a link), "paquet" (a package's own exercise: its
-  // refusal shown, the rest is the platform's, scorm.js), or "muet" (taken
-  // back at start-up). `nom` and `octets`: the file's, or null for those
+  // refusal shown, the rest is the platform's, scorm.js), "feuille" (an
+  // exercise's own page: kept as a file opened is, without the box) or
+  // "muet" (taken back at start-up). `nom` and `octets`: the file's, or null for those
   // of the exercise now open.
   async function Ouvert(raison, nom, octets, mode) {
     if (raison) {
@@ -85,14 +89,14 @@ export const Exercices = (() => {
     fenetre.ModeleDeLExercice();
     fenetre.Rafraichir();
     MajMenu();
-    if (mode === "annoncer") {
+    if (mode === "annoncer" || mode === "feuille") {
       const titre = session.titreExercice();
       const fichier = nom || (titre || "exercice") + ".exo";
       Conservation.GarderExercice(fichier, octets || session.octetsExercice().slice());
       GarderEnregistre();
       GarderVerifications(); // a new exercise counts from nothing
       Conservation.GarderGraine(session.graineDonne());
-      await Boites.Information(Remplir(textes.ouvert, titre || fichier.replace(/\.exo$/i, "")));
+      if (mode === "annoncer") await Boites.Information(Remplir(textes.ouvert, titre || fichier.replace(/\.exo$/i, "")));
     }
     return true;
   }
@@ -328,10 +332,15 @@ export const Exercices = (() => {
     Installer,
     Suivre: (f) => (suivi = f),
     ReprendreVerifications,
-    Verrouiller: (f) => {
+    Verrouiller: (f, c) => {
       refus = f;
+      consigne = c;
+      const lien = document.getElementById("Lienexercice1");
+      if (lien) lien.remove();
       MajMenu();
     },
+    verrouille: () => !!refus,
+    textes: () => textes,
     DefinirEleve,
     Ouvrir,
     OuvrirOctets,

@@ -124,6 +124,22 @@ function ArticlesEvenements(evenements, commandes) {
   });
 }
 
+// The engine's menus without the commands named in `absentes` (a Set), and
+// without a separator left at an end or doubled: the menus of a page bound
+// to one exercise (a course package's, an exercise's own page).
+export function SansCommandes(menus, absentes) {
+  return menus.map((m) => {
+    const articles = [];
+    for (const a of m.articles) {
+      if (absentes.has(a.commande)) continue;
+      if (a.commande === "Separateur" && (!articles.length || articles.at(-1).commande === "Separateur")) continue;
+      articles.push(a);
+    }
+    while (articles.length && articles.at(-1).commande === "Separateur") articles.pop();
+    return { ...m, articles };
+  });
+}
+
 // Builds the bar in <nav id="menus"> from the engine's menus (moteur.menus())
 // and event table; `commandes` maps each command's name to its handler,
 // "Evenement" taking the kind of event (moteur.Evenement).

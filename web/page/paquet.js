@@ -89,5 +89,5 @@ export const Paquet = (() => {
     Fichiers.Telecharger(r.zip, nom, "application/zip", "Paquet");
   }
 
-  return { Installer, Exporter, Faire, OctetsDeLaPage };
+  return { Installer, Exporter, Faire, OctetsDeLaPage, NomExercice };
 })();

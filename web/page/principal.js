@@ -21,6 +21,7 @@ import { Saisie } from "./saisie.js";
 import { Plateforme } from "./scorm.js";
 import { Enseignant } from "./enseignant.js";
 import { Paquet } from "./paquet.js";
+import { Feuille } from "./feuille.js";
 
 const Fenetre = (() => {
   let moteur = null;
@@ -358,7 +359,7 @@ const Fenetre = (() => {
     session = new moteur.Session();
     table = moteur.evenements();
     const menus = moteur.menus();
-    ConstruireMenus(Plateforme.Menus(menus), table, COMMANDES);
+    ConstruireMenus(Feuille.Menus(Plateforme.Menus(menus)), table, COMMANDES);
     PoserLibelles(menus);
     annuler1 = document.getElementById("Annuler1");
     annuler1.disabled = true;
@@ -383,6 +384,7 @@ const Fenetre = (() => {
     });
     Enseignant.Installer(moteur, session);
     Paquet.Installer(moteur, session);
+    Feuille.Installer(moteur, session);
     // A package's page opens its own exercise at once, without the start-up
     // boxes, and takes its work back from the platform (scorm.js).
     if (defaut < 0 && (await Plateforme.Demarrer(moteur, session))) {
@@ -393,8 +395,14 @@ const Fenetre = (() => {
       return;
     }
     // The exercise open at the last visit comes back first, with its order:
-    // it starts the section again, under the list taken back below.
-    const avecExercice = defaut < 0 && (await Exercices.Reprendre());
+    // it starts the section again, under the list taken back below. An
+    // exercise's own page, at its first visit in this browser, opens its
+    // exercise instead; what it keeps is that exercise's only.
+    const feuille = defaut < 0 ? Feuille.Preparer() : null;
+    const avecExercice =
+      defaut < 0 &&
+      ((await Exercices.Reprendre()) ||
+        (!!feuille && (await Exercices.OuvrirOctets(feuille.nom, feuille.octets, "feuille"))));
     const initiale = session.texteListe().slice();
     const reprise = defaut < 0 ? ListeAReprendre(initiale) : null;
     // A tab the browser discarded comes back as it was, without a word.
@@ -450,6 +458,7 @@ const Fenetre = (() => {
     plateforme: Plateforme,
     enseignant: Enseignant,
     paquet: Paquet,
+    feuille: Feuille,
   };
 })();
 

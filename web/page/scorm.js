@@ -23,6 +23,7 @@ import { Remplir } from "./textes.js";
 import { Boites } from "./boites.js";
 import { Conservation } from "./conservation.js";
 import { Exercices } from "./exercices.js";
+import { SansCommandes } from "./menus.js";
 
 export const Plateforme = (() => {
   const sco = window.STRATALOOM_SCO && typeof window.STRATALOOM_SCO === "object" ? window.STRATALOOM_SCO : null;
@@ -52,24 +53,12 @@ export const Plateforme = (() => {
   const kAbsentes = new Set(["OuvrirExercice", "CreerExercice", "EspaceEnseignant", "ExporterScorm"]);
   if (sco) {
     Conservation.Cloisonner(""); // nothing kept until the learner is known
-    Exercices.Verrouiller(() => textes.autreExercice);
+    Exercices.Verrouiller(() => textes.autreExercice, () => Exercices.textes().consignePaquet);
   }
 
   // The engine's table of menus as a package's page shows it: without the
   // commands above, and without a separator left at an end or doubled.
-  function Menus(menus) {
-    if (!sco) return menus;
-    return menus.map((m) => {
-      const articles = [];
-      for (const a of m.articles) {
-        if (kAbsentes.has(a.commande)) continue;
-        if (a.commande === "Separateur" && (!articles.length || articles.at(-1).commande === "Separateur")) continue;
-        articles.push(a);
-      }
-      while (articles.length && articles.at(-1).commande === "Separateur") articles.pop();
-      return { ...m, articles };
-    });
-  }
+  const Menus = (menus) => (sco ? SansCommandes(menus, kAbsentes) : menus);
 
   // The exercise on screen is the package's (the engine's fingerprints).
   const DuPaquet = () => !!empreinte && session.empreinteExercice() === empreinte;

@@ -335,7 +335,16 @@ val TextesExercice() {
     t.set("lienCopie", Texte("Page", "Le lien de l'exercice, à copier et à donner aux élèves :"));
     t.set("lienDejaCopie", Texte("Page", "Le lien de l'exercice est copié : collez-le là où les élèves le trouveront."));
     t.set("lienLocal", Texte("Page", "Cette page est ouverte depuis un fichier : ce lien ne fonctionne que sur cet "
-                                     "ordinateur. Déposez la page sur un site web pour le donner aux élèves."));
+                                     "ordinateur. Donnez plutôt aux élèves la page de l'exercice (menu Exercice, "
+                                     "« Enregistrer la page de l'exercice... »), ou déposez la page sur un site web."));
+    // The exercise's own page: one file holding the page and the exercise.
+    t.set("enregistrerPage", Texte("Page", "Enregistrer la page de l'exercice..."));
+    //: %1 is the exercise's title. A dropped exercise file or an exercise link, refused in an exercise's own page.
+    t.set("autreExerciceFeuille", Texte("Page", "Cette page est celle de l'exercice « %1 » : elle n'en ouvre pas "
+                                                "d'autre. Ton travail reste celui de cet exercice."));
+    t.set("consigneFeuille", Texte("Page", "Construis la coupe du modèle (appuie sur la coupe pour le voir) et "
+                                           "vérifie-la, range les événements, puis enregistre ta réponse (menu "
+                                           "Exercice) et donne le fichier à ton professeur."));
     // The buttons of the question asked before work is dropped, as the
     // window's box has them.
     t.set("oui", Texte("Page", "Oui"));

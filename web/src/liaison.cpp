@@ -33,6 +33,7 @@ EMSCRIPTEN_BINDINGS(strataloom) {
     emscripten::function("octetsModeleMax", &OctetsModeleMax);
     emscripten::function("octetsExerciceMax", &OctetsExerciceMax);
     emscripten::function("paquetScorm", &PaquetScorm);
+    emscripten::function("pageAvecExercice", &PageAvecExercice);
     emscripten::function("textesPaquet", &TextesPaquet);
     emscripten::function("lireSeuil", &LireSeuil);
     emscripten::function("menus", &Menus);

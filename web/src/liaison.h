@@ -29,6 +29,7 @@ double OctetsExerciceMax();
 
 emscripten::val PaquetScorm(const std::string& page, emscripten::val exercices, int seuil,
                             const std::string& titre);
+emscripten::val PageAvecExercice(const std::string& page, const std::string& nom, const std::string& octets);
 emscripten::val TextesPaquet();
 int LireSeuil(const std::string& reponse);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A package for a course platform, made from the page's own bytes, and
-// the pass mark asked before it (section/paquet_scorm.h).
+// A package for a course platform, or one file holding the page and an
+// exercise, made from the page's own bytes, and the pass mark asked before
+// a package (section/paquet_scorm.h).
 #include "liaison.h"
 
 #include <string>
@@ -28,6 +29,19 @@ val PaquetScorm(const std::string& page, val exercices, int seuil, const std::st
         return r;
     }
     r.set("zip", passage::Octets(zip));
+    return r;
+}
+
+// One HTML file holding the page (its own bytes) and the exercise `nom`
+// of these bytes: {html} (a view the page copies at once) or {raison}.
+val PageAvecExercice(const std::string& page, const std::string& nom, const std::string& octets) {
+    static std::string html;
+    val r = val::object();
+    if (const std::string raison = section::PageAvecExercice(page, {nom, octets}, html); !raison.empty()) {
+        r.set("raison", raison);
+        return r;
+    }
+    r.set("html", passage::Octets(html));
     return r;
 }
 

@@ -102,6 +102,7 @@ val Textes() {
         {"enregistreSerie", Texte("Page", "Série enregistrée : %1")},
         {"enregistreNotes", Texte("Page", "Notes enregistrées : %1")},
         {"enregistrePaquet", Texte("Page", "Paquet enregistré : %1")},
+        {"enregistrePage", Texte("Page", "Page de l'exercice enregistrée : %1")},
     };
     for (const auto& [nom, texte] : enregistres) textes.set(nom, texte);
     return textes;

@@ -10,6 +10,7 @@
 import { execFileSync } from "node:child_process";
 import { readFileSync, readdirSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
+import { fileURLToPath, pathToFileURL } from "node:url";
 import { test, verifier, egal, Telecharge, Saisir } from "./outils.mjs";
 
 const ALT = "\uE00A";
@@ -347,6 +348,70 @@ export function TestsExercices(c) {
       "un lien refusé ne change rien");
     verifier(refus.some((t) => t.startsWith("Impossible d'ouvrir l'exercice de ce lien : ")),
       `refus attendu : ${JSON.stringify(refus)}`);
+  });
+
+  // « Enregistrer la page de l'exercice... »: one file, the page's own
+  // bytes with the exercise named before its scripts, which opens that
+  // exercise from a disk, no other, and keeps its work under its own keys.
+  test("exercice : la page de l'exercice, un seul fichier, s'ouvre sur son exercice et n'en ouvre pas d'autre", async () => {
+    await c.Ouvrir();
+    await BoitesDuDemarrage();
+    await OuvrirExercice(exo);
+    await LireEtFermer();
+    await nav().cliquer("#Exercice1");
+    await nav().cliquer("#Pageexercice1");
+    egal((await Saisir(nav())).propose, "Discordance.html", "nom de fichier proposé");
+    const f = await Telecharge(c.telechargements);
+    egal(await nav().executer(() => document.getElementById("Confirmation").textContent),
+      "Page de l'exercice enregistrée : Discordance.html", "confirmation");
+    // The page as built, with one script more, before its marked scripts.
+    const page = readFileSync(fileURLToPath(c.url), "latin1");
+    const html = f.octets.toString("latin1");
+    const ajout = /<script>window\.STRATALOOM_EXERCICE = \{"exercice":"([A-Za-z0-9+/=]*)","nom":"Discordance\.exo"\};<\/script>\n/.exec(html);
+    verifier(ajout, "le script de l'exercice");
+    egal(Buffer.from(ajout[1], "base64").equals(readFileSync(exo)), true, "l'exercice porté est le fichier ouvert");
+    egal(html.slice(0, ajout.index) + html.slice(ajout.index + ajout[0].length) === page, true, "le reste est la page");
+    egal(html.indexOf('<script data-strataloom="donnees">'), ajout.index + ajout[0].length, "placé avant les scripts marqués");
+    const chemin = join(c.temp, "Discordance.html");
+    writeFileSync(chemin, f.octets);
+
+    // Opened from the disk in a browser of its own: the exercise at once,
+    // the menu of a page bound to it, what the pupil has to do.
+    await c.Ouvrir({ adresse: pathToFileURL(chemin).href });
+    await BoitesDuDemarrage();
+    await nav().executerAsync(() => window.strataloom.repris);
+    const ABSENTS = ["Ouvrirexercice1", "Creerexercice1", "Espaceenseignant1", "ExporterScorm1", "Lienexercice1",
+      "Pageexercice1"];
+    const Etat = () => nav().executer((ids) => ({
+      titre: window.strataloom.session().titreExercice(),
+      lignes: window.strataloom.session().lignes().length,
+      absents: ids.filter((id) => document.getElementById(id)),
+      consigne: document.getElementById("ConsigneExercice").offsetParent ? document.getElementById("ConsigneExercice").textContent : "",
+      cles: Object.keys(localStorage).sort(),
+    }), ABSENTS);
+    let e = await Etat();
+    egal([e.titre, e.lignes, e.absents], ["Discordance", 1, []], "exercice ouvert, articles absents");
+    verifier(e.consigne.includes("enregistre ta réponse"), `consigne : ${e.consigne}`);
+    // Its work under its own keys only: pages opened from a disk share one storage.
+    await nav().cliquer("#Sedim");
+    await nav().executerAsync(() => window.strataloom.garde());
+    e = await Etat();
+    verifier(e.cles.length > 0 && e.cles.every((k) => /^strataloom\.feuille\.[0-9a-f]+\./.test(k)), `clés : ${e.cles}`);
+    // Another exercise's link: refused, this one stays.
+    await CollerLien(nav(), "AAAA");
+    const refus = await LireEtFermer();
+    egal(refus.texte, "Cette page est celle de l'exercice « Discordance » : elle n'en ouvre pas d'autre. Ton travail " +
+      "reste celui de cet exercice.", "lien refusé");
+    // Opened again: the work kept is offered back, on the same exercise.
+    await nav().ouvrir(pathToFileURL(chemin).href);
+    await nav().executerAsync(() => window.strataloom.pret);
+    await c.FermerAvertissement();
+    const offre = await c.Boite(true);
+    verifier(offre && offre.boutons.length === 2, `offre de reprise : ${JSON.stringify(offre)}`);
+    await nav().cliquer("#boite-message button[value=reprendre]");
+    await nav().executerAsync(() => window.strataloom.repris);
+    e = await Etat();
+    egal([e.titre, e.lignes], ["Discordance", 2], "travail repris sur le même exercice");
   });
 
   // The legend open, the controls it must leave free.

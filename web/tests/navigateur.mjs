@@ -149,12 +149,12 @@ test("les libellés de la page sont ceux du programme de bureau", async () => {
     // What the page says once it has handed a file to the browser: the
     // desktop's save dialogs need no such line.
     "enregistreListe", "enregistreImage", "enregistreReponse", "enregistreExercice", "enregistreSerie",
-    "enregistreNotes", "enregistrePaquet"]);
-  // The page's own words: the file name asked before a download and the
-  // exercise's link, which the desktop has no use for.
+    "enregistreNotes", "enregistrePaquet", "enregistrePage"]);
+  // The page's own words: the file name asked before a download, the
+  // exercise's link and its own page, which the desktop has no use for.
   const siens = await nav.executer(() => {
     const t = window.strataloom.moteur().textesExercice();
-    return [t.nomFichier, t.copierLien, t.lienCopie, t.lienDejaCopie, t.lienLocal, t.lienTropLong];
+    return [t.nomFichier, t.copierLien, t.lienCopie, t.lienDejaCopie, t.lienLocal, t.lienTropLong, t.enregistrerPage];
   });
   const absents = [];
   for (const s of page) if (!bureau.has(s) && !["OK", "?", ...siens].includes(s)) absents.push(s);

@@ -53,6 +53,17 @@ std::string ManifesteScorm(const std::vector<ExercicePaquet>& exercices, int seu
 std::string PaquetScorm(std::string_view page, const std::vector<ExercicePaquet>& exercices, int seuil,
                         std::string_view titre, std::string& zip);
 
+// One HTML file holding the browser page and one exercise, for a teacher
+// to hand out as a file (on the school's platform, by mail, on a key):
+// opened anywhere, even from a disk, it starts on that exercise and opens
+// no other. It is `page` itself, scripts and all, with one script before
+// the marked ones that names the exercise (window.STRATALOOM_EXERCICE: the
+// .exo bytes in base64 and the file's name). Refuses (the reason, in the
+// current language; `html` untouched) a page that is not the browser page
+// of Strataloom or already holds an exercise, and an exercise that cannot
+// be read.
+std::string PageAvecExercice(std::string_view page, const ExercicePaquet& exercice, std::string& html);
+
 // The question every front end asks before making a package, and the
 // answer read: a whole number 0 .. 20, spaces around allowed; nothing for
 // any other answer (then SeuilRefuse() says why).
