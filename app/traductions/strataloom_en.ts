@@ -1401,6 +1401,10 @@ Pupils may be refused although they read the section correctly.</translation>
         <source>Cette coupe géologique part d&apos;une série sédimentaire (calcaire, argile, conglomérat). Retrouve, dans l&apos;ordre, les %1 événements géologiques qui l&apos;ont formée, et justifie la place de chacun par un principe de datation relative et ce que tu observes sur la coupe.</source>
         <translation>This geological section starts from a sedimentary series (limestone, clay, conglomerate). Find, in order, the %1 geological events that formed it, and justify the place of each with a principle of relative dating and what you see on the section.</translation>
     </message>
+    <message>
+        <source>Exercice : %1</source>
+        <translation>Exercise: %1</translation>
+    </message>
 </context>
 <context>
     <name>Fichiers</name>
@@ -2317,6 +2321,19 @@ Pupils may be refused although they read the section correctly.</translation>
     <message>
         <source>Page de l&apos;exercice enregistrée : %1</source>
         <translation>Exercise page saved: %1</translation>
+    </message>
+    <message>
+        <source>Exporter la série pour l&apos;ENT (SCORM)...</source>
+        <translation>Export the series for the school platform (SCORM)...</translation>
+    </message>
+    <message>
+        <source>Paquet pour l&apos;ENT téléchargé : %1. Chaque exercice y est une activité notée.</source>
+        <extracomment>%1 is the name of the downloaded package.</extracomment>
+        <translation>Package for the school platform downloaded: %1. Each exercise is a marked activity in it.</translation>
+    </message>
+    <message>
+        <source>Fiches de l&apos;exercice ouvert</source>
+        <translation>Sheets of the open exercise</translation>
     </message>
 </context>
 <context>

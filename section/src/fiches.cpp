@@ -35,6 +35,10 @@ std::string PiedFiche(std::uint32_t graine) {
     return Remplir(Texte("FichesPdf", "Graine de la série : %1"), {std::to_string(graine)});
 }
 
+std::string PiedFicheExercice(std::string_view titre) {
+    return Remplir(Texte("FichesPdf", "Exercice : %1"), {std::string(titre)});
+}
+
 std::string EnteteEleveFiche() {
     return Texte("FichesPdf", "Nom : ................................   Classe : ..........   Date : ................");
 }

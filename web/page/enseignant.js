@@ -14,6 +14,7 @@ import { Saisie } from "./saisie.js";
 import { DessinerStructure } from "./formations.js";
 import { PageDesFiches } from "./fiches.js";
 import { Notation } from "./travailleur.js";
+import { Paquet } from "./paquet.js";
 
 export const Enseignant = (() => {
   let moteur = null;
@@ -124,18 +125,23 @@ export const Enseignant = (() => {
     const titre = El("input", { type: "text", id: "TitreSerie" });
     titre.value = t.titreDefaut;
     const telecharger = El("button", { type: "button", id: "TelechargerSerie", texte: t.telechargerSerie });
+    const exporter = El("button", { type: "button", id: "ExporterSerieScorm", texte: t.exporterSerie });
     const imprimer = El("button", { type: "button", id: "ImprimerFiches", texte: t.imprimerFiches });
     imprimer.disabled = true;
+    const fichesOuvert = El("button", { type: "button", id: "FichesExercice", texte: t.fichesExercice });
     const bilanSerie = El("p", { id: "BilanSerie", role: "status" });
     telecharger.addEventListener("click", () => Serie());
+    exporter.addEventListener("click", () => ExporterSerie());
     imprimer.addEventListener("click", () => OuvrirFiches());
+    fichesOuvert.addEventListener("click", () => FichesExercice());
     AjouterOnglet(
       "Serie",
       t.ongletSerie,
       El("div", { class: "panneau-enseignant" },
         Champ(t.nombre, nombre), Champ(t.evenements, evenements), genres,
         Champ(t.graine, El("span", { class: "ligne-graine" }, graine, nouvelle)), Champ(t.titreSerie, titre),
-        El("div", { class: "boutons-serie" }, telecharger, imprimer), bilanSerie),
+        El("div", { class: "boutons-serie" }, telecharger, exporter, imprimer),
+        El("div", { class: "boutons-serie" }, fichesOuvert), bilanSerie),
     );
 
     // The class.
@@ -183,12 +189,15 @@ export const Enseignant = (() => {
   function Ouvrir() {
     if (!session || !session.prete() || document.querySelector("dialog[open]")) return;
     if (!boite) Construire();
+    document.getElementById("FichesExercice").disabled = !session.exerciceOuvert();
     boite.showModal();
   }
 
   // --- The series ---
 
-  async function Serie() {
+  // The series the settings draw (section::PreparerSerie): [{nom, octets}]
+  // with `dossier`, or null once the reason is shown.
+  async function Tirer() {
     const v = (id) => document.getElementById(id);
     const lue = moteur.lireGraine(v("Graine").value);
     if (lue === null) {
@@ -213,6 +222,14 @@ export const Enseignant = (() => {
       await Boites.Erreur(serie.raison);
       return null;
     }
+    return { serie, graine };
+  }
+
+  async function Serie() {
+    const v = (id) => document.getElementById(id);
+    const tiree = await Tirer();
+    if (!tiree) return null;
+    const { serie, graine } = tiree;
     // The zip is named as every front end names the series' folder.
     const nom = serie.dossier;
     const html = PageDesFiches(session, serie.length, document.documentElement.lang, DessinerStructure);
@@ -227,6 +244,49 @@ export const Enseignant = (() => {
     v("BilanSerie").textContent = Remplir(t.serieTelechargee, nom + ".zip");
     if (!OuvrirFiches(true)) v("BilanSerie").textContent += " " + t.ongletBloque;
     return { serie, zip, html };
+  }
+
+  // The series as one package for the school's platform, an exercise a
+  // unit, as the window's series export makes it; named as the series'
+  // folder.
+  async function ExporterSerie() {
+    const tp = moteur.textesPaquet();
+    const reponse = await Saisie.Demander(tp.question, "10");
+    if (reponse === null) return null;
+    const seuil = moteur.lireSeuil(reponse);
+    if (seuil < 0) {
+      await Boites.Erreur(tp.refus);
+      return null;
+    }
+    const tiree = await Tirer();
+    if (!tiree) return null;
+    let page = new Uint8Array(0);
+    try {
+      page = Paquet.OctetsDeLaPage();
+    } catch (e) {
+      // refused by the engine, with its words
+    }
+    const exercices = Array.from(tiree.serie, (e) => ({ nom: e.nom, octets: e.octets }));
+    const r = moteur.paquetScorm(page, exercices, seuil, document.getElementById("TitreSerie").value.trim());
+    if (r.raison) {
+      await Boites.Erreur(r.raison);
+      return null;
+    }
+    const zip = r.zip.slice();
+    const nom = await Saisie.NomDeFichier(tiree.serie.dossier + ".zip");
+    if (nom === null) return null;
+    Fichiers.Telecharger(zip, nom, "application/zip", "Paquet");
+    document.getElementById("BilanSerie").textContent = Remplir(t.paquetSerie, nom);
+    return { zip, exercices };
+  }
+
+  // The sheets of the exercise open, in a tab of their own as a series'.
+  function FichesExercice() {
+    if (!session.exerciceOuvert() || !session.fichesExercice()) return false;
+    const html = PageDesFiches(session, 1, document.documentElement.lang, DessinerStructure);
+    fiches = { html, nom: "fiches.html" };
+    document.getElementById("ImprimerFiches").disabled = false;
+    return OuvrirFiches(false);
   }
 
   // The sheets in a tab of their own, the print dialog opened there.
@@ -336,6 +396,8 @@ export const Enseignant = (() => {
     CreerExercice,
     Ouvrir,
     Serie,
+    ExporterSerie,
+    FichesExercice,
     OuvrirFiches,
     Recevoir,
     classe: () => classe,

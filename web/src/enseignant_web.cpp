@@ -103,7 +103,9 @@ val EnseignantWeb::TirerSerie(const section::Textures& textures, val reglesJs) {
     serie_.DefinirTextures(textures);
     listes_.clear();
     titres_.clear();
+    graines_.clear();
     graine_ = regles.graine;
+    pied_ = section::PiedFiche(graine_);
     // The page's zip holds the exercise files, named as every front end
     // names them; settings no draw can meet: the page shows why and
     // downloads nothing.
@@ -113,6 +115,7 @@ val EnseignantWeb::TirerSerie(const section::Textures& textures, val reglesJs) {
         val o = val::object();
         o.set("nom", x.exo.nom);
         o.set("octets", Copie(x.exo.octets));
+        graines_.push_back(section::GraineLettresSerie(graine_, static_cast<int>(listes_.size()) + 1));
         listes_.push_back(x.liste);
         titres_.push_back(x.titre);
         r.call<void>("push", o);
@@ -120,6 +123,15 @@ val EnseignantWeb::TirerSerie(const section::Textures& textures, val reglesJs) {
     r.set("dossier", serie.dossier);
     if (!serie.raison.empty()) r.set("raison", serie.raison);
     return r;
+}
+
+void EnseignantWeb::FichesExercice(const section::Textures& textures, const section::Exercice& e) {
+    serie_ = section::Session();
+    serie_.DefinirTextures(textures);
+    listes_ = {e.lignes};
+    titres_ = {e.titre};
+    graines_ = {e.graineLettres};
+    pied_ = section::PiedFicheExercice(e.titre);
 }
 
 val EnseignantWeb::TextesFiches() const {
@@ -131,7 +143,7 @@ val EnseignantWeb::TextesFiches() const {
     t.set("numero", c.numero);
     t.set("evenement", c.evenement);
     t.set("justifie", c.justifie);
-    t.set("pied", section::PiedFiche(graine_));
+    t.set("pied", pied_);
     t.set("titreStructures", section::TitreStructures());
     return t;
 }
@@ -144,13 +156,14 @@ val EnseignantWeb::Fiche(int i) {
     // picture the rock view, with the exercise's rocks.
     etapes_.clear();
     val etapes = val::array();
-    serie_.DefinirGraineLettres(section::GraineLettresSerie(graine_, i + 1));
+    const std::uint32_t lettres = graines_[static_cast<std::size_t>(i)];
+    serie_.DefinirGraineLettres(lettres);
     serie_.PourChaqueEtape(liste, [&](int k, const section::Raster&) {
         etapes_.push_back(SurPapier(section::VueRoches(serie_), 0));
         etapes.call<void>("push", section::LegendeEtapeFiche(liste, k));
         return true;
     });
-    serie_.DefinirGraineLettres(section::GraineLettresSerie(graine_, i + 1));
+    serie_.DefinirGraineLettres(lettres);
     serie_.Charger(liste);
     const section::Raster& v = serie_.vue();
     const int haut = section::HautImprimeFiche(v);
@@ -293,6 +306,10 @@ val TextesEnseignant() {
     mettre("graineInvalide", Texte("Page", "La graine doit être un nombre entier de 0 à 4294967295."));
     mettre("telechargerSerie", Texte("Page", "Créer la série..."));
     mettre("imprimerFiches", Texte("Page", "Imprimer les fiches"));
+    mettre("exporterSerie", Texte("Page", "Exporter la série pour l'ENT (SCORM)..."));
+    //: %1 is the name of the downloaded package.
+    mettre("paquetSerie", Texte("Page", "Paquet pour l'ENT téléchargé : %1. Chaque exercice y est une activité notée."));
+    mettre("fichesExercice", Texte("Page", "Fiches de l'exercice ouvert"));
     //: %1 is the name of the downloaded zip file.
     mettre("serieTelechargee", Texte("Page", "Série téléchargée : %1. Les fiches s'ouvrent dans un nouvel onglet, "
                                              "d'où le navigateur les imprime ou les enregistre en PDF."));

@@ -39,6 +39,9 @@ public:
     // and writes them, with `dossier`, the series' folder name, and
     // `raison` when it cannot be written.
     emscripten::val TirerSerie(const section::Textures& textures, emscripten::val regles);
+    // Makes the sheets of one exercise (the one open) those that Fiche(0)
+    // gives, with its own letters and a foot that names it.
+    void FichesExercice(const section::Textures& textures, const section::Exercice& e);
     // The sheets of exercise i of the last series: its texts and sizes;
     // the pictures then come from ImageFiche and ImageEtape.
     emscripten::val Fiche(int i);
@@ -83,6 +86,8 @@ private:
     std::vector<section::Liste> listes_;
     std::vector<std::string> titres_;
     std::uint32_t graine_ = 0;
+    std::vector<std::uint32_t> graines_;  // each sheet's letters
+    std::string pied_;
     std::vector<std::uint32_t> vue_;
     int largeurVue_ = 0;
     std::vector<std::vector<std::uint32_t>> etapes_;

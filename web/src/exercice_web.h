@@ -47,6 +47,8 @@ public:
     emscripten::val Octets();
     std::string Titre() const { return exercice_ ? exercice_->titre : std::string(); }
     const section::Raster& Cible() const { return exercice_->cible; }
+    // The exercise open (only when Ouvert()).
+    const section::Exercice& Donnees() const { return *exercice_; }
     const section::Session& Modele() const { return modele_; }
 
     // "Vérifier ma coupe": {memeCoupe, note, lignes: [...], largeur,

@@ -111,6 +111,7 @@ EMSCRIPTEN_BINDINGS(strataloom) {
         .function("bulles", &SessionWeb::Bulles)
         .function("creerExercice", &SessionWeb::CreerExercice)
         .function("tirerSerie", &SessionWeb::TirerSerie)
+        .function("fichesExercice", &SessionWeb::FichesExercice)
         .function("fiche", &SessionWeb::Fiche)
         .function("imageFiche", &SessionWeb::ImageFiche)
         .function("imageEtape", &SessionWeb::ImageEtape)

@@ -164,6 +164,12 @@ public:
     // --- The teacher's space (enseignant_web.h) ---
     val CreerExercice(const std::string& titre) { return enseignant_.CreerExercice(session_, titre); }
     val TirerSerie(val regles) { return enseignant_.TirerSerie(session_.textures(), regles); }
+    // The sheets of the exercise open, for Fiche(0); false without one.
+    bool FichesExercice() {
+        if (!exercice_.Ouvert()) return false;
+        enseignant_.FichesExercice(session_.textures(), exercice_.Donnees());
+        return true;
+    }
     // Exercise i's sheets, with the letters, legend and structures of its
     // section as the view's are given.
     val Fiche(int i);

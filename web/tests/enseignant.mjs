@@ -92,6 +92,54 @@ export function TestsEnseignant(c) {
     await nav().cliquer("#FermerEnseignant");
   });
 
+  // The same series as one package for the school's platform: the
+  // renderer's package of those .exo files, byte for byte.
+  test("enseignant : la série en un paquet pour l'ENT, celui de strataloom-render --scorm pour ses exercices", async () => {
+    await OuvrirEspace();
+    await nav().cliquer("#ExporterSerieScorm");
+    egal((await Saisir("12")).propose, "10", "note pour réussir proposée");
+    egal((await Saisir()).propose, "Datation - 3e - 4242.zip", "nom proposé : celui du dossier de la série");
+    const zip = await Telecharge(c.telechargements);
+    const dossier = join(c.temp, "serie-4242");
+    const exos = readdirSync(dossier).filter((n) => n.endsWith(".exo")).sort().map((n) => join(dossier, n));
+    const attendu = join(c.temp, "serie-4242.zip");
+    rendu("--scorm", attendu, "--page", c.page, "--pass-mark", "12", "--title", "Datation : 3e", ...exos);
+    verifier(Buffer.compare(zip.octets, readFileSync(attendu)) === 0, "le paquet diffère de strataloom-render --scorm");
+    egal(Object.keys(unzipSync(new Uint8Array(zip.octets))).filter((n) => n.endsWith(".html")).length, 3,
+      "une page par exercice");
+    await nav().cliquer("#FermerEnseignant");
+  });
+
+  // The sheets of the exercise open: its pupil's page and its key, with
+  // the letters the pupil sees (the exercise's own), the foot naming it.
+  test("enseignant : les fiches de l'exercice ouvert, ses lettres et sa légende", async () => {
+    await OuvrirEspace();
+    const sans = await nav().executer(() => [window.strataloom.session().exerciceOuvert(),
+      document.getElementById("FichesExercice").disabled]);
+    await nav().cliquer("#FermerEnseignant");
+    egal(sans, [false, true], "sans exercice, le bouton est grisé");
+    const exo = join(c.temp, "Fiches.exo");
+    rendu("--make-exercise", exo, "--title", "Le pli faillé", modele);
+    await nav().cliquer("#Exercice1");
+    await nav().cliquer("#Ouvrirexercice1");
+    await nav().envoyerFichier("#choix-exercice", exo);
+    for (let b; (b = await c.Boite()); ) await nav().cliquer(`#${b.id} button`);
+    await OuvrirEspace();
+    await nav().executer(() => (window.open = (url) => ((window.ongletFiches = url), {})));
+    await nav().cliquer("#FichesExercice");
+    const r = await nav().executerAsync(async () => ({
+      html: await (await fetch(window.ongletFiches)).text(),
+      legende: window.strataloom.session().legendeExercice().map((l) => l.texte),
+    }));
+    const compte = (motif) => (r.html.match(motif) || []).length;
+    egal([compte(/<section class="page eleve">/g), compte(/<section class="page corrige">/g)], [1, 1], "pages");
+    egal(compte(/<div class="pied">Exercice : Le pli faillé<\/div>/g), 2, "pied de page");
+    verifier(r.html.includes("<h1>Le pli faillé</h1>"), "titre de la fiche");
+    const lignes = [...r.html.matchAll(/<li>(?:<img[^>]*>|<span class="couleur"[^>]*><\/span>)([^<]*)<\/li>/g)].map((m) => m[1]);
+    egal(lignes, r.legende.map((l) => l.replace(/&/g, "&amp;")), "la légende de la fiche est celle de l'exercice");
+    await nav().cliquer("#FermerEnseignant");
+  });
+
   test("enseignant : la graine tapée de 0 à 4294967295, une nouvelle graine de 1 à 999999", async () => {
     await OuvrirEspace();
     await nav().executer(() => (document.getElementById("Graine").value = "4294967296"));

@@ -792,7 +792,7 @@ TestsScorm({
 // --- The teacher's space ---
 
 TestsEnseignant({
-  nav: () => nav, echantillons, telechargements, temp, url, ChargerParLeMenu, Ouvrir, FermerAvertissement, Boite,
+  nav: () => nav, echantillons, telechargements, temp, url, page, ChargerParLeMenu, Ouvrir, FermerAvertissement, Boite,
   programme: rendu.programme, base: rendu.base,
 });
 

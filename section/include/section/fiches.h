@@ -27,6 +27,8 @@ int HautImprimeFiche(const Raster& vue);
 
 std::string TitreDocumentFiches();                 // "Strataloom — fiches d'exercices"
 std::string PiedFiche(std::uint32_t graine);       // "Graine de la série : 1234"
+// The foot of the sheets of one exercise, not drawn in a series.
+std::string PiedFicheExercice(std::string_view titre);  // "Exercice : titre"
 std::string EnteteEleveFiche();                    // "Nom : ....   Classe : ...   Date : ..."
 // What the pupil must do with a section built by `evenements` events.
 std::string ConsigneFiche(int evenements);
