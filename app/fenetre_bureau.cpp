@@ -28,7 +28,8 @@ QString Texte(std::string_view utf8) {
 // Each command says what it does, and when it is off why, in the engine's
 // words; its "?" says what its help holds, and why the command is off.
 void FenetrePrincipale::MajBulles(std::size_t k, std::string_view raison) {
-    const section::Bulles bulles = section::BullesEvenement(section::kEvenements[k].evenement, raison);
+    const section::Evenement e = section::kEvenements[k].evenement;
+    const section::Bulles bulles = section::BullesEvenement(e, raison, e == aideRouge_);
     const QString bulle = Texte(bulles.commande);
     boutonsEvenements_[k]->setToolTip(bulle);
     articlesEvenements_[k]->setToolTip(bulle);

@@ -80,12 +80,15 @@ void FenetrePrincipale::AfficherCoupe() {
     AfficherFormations();
 }
 
-// Black captions, except red for the help button of event `rouge`.
+// Black captions, except red for the help button of event `rouge`, whose
+// tooltip says why.
 void FenetrePrincipale::CouleursAide(std::optional<section::Evenement> rouge) {
+    aideRouge_ = rouge;
     for (std::size_t k = 0; k < section::kEvenements.size(); ++k) {
+        const section::Evenement e = section::kEvenements[k].evenement;
         QPalette p = boutonsAide_[k]->palette();
-        p.setColor(QPalette::ButtonText,
-                   section::kEvenements[k].evenement == rouge ? QColor(Qt::red) : QColor(Qt::black));
+        p.setColor(QPalette::ButtonText, e == rouge ? QColor(Qt::red) : QColor(Qt::black));
         boutonsAide_[k]->setPalette(p);
+        MajBulles(k, texturesOk_ ? session_.RaisonRefus(e) : section::raison::SansCoupe);
     }
 }

@@ -302,6 +302,8 @@ private:
     std::array<QPushButton*, 7> boutonsEvenements_{};
     std::array<QAction*, 7> articlesEvenements_{};
     std::array<QPushButton*, 7> boutonsAide_{};
+    // The event whose help button is red: the last one applied, if any.
+    std::optional<section::Evenement> aideRouge_;
     QListWidget* listeEvenements_ = nullptr;
     QPushButton* boutonAnnuler_ = nullptr;
     QPushButton* boutonRetourDebut_ = nullptr;

@@ -184,8 +184,18 @@ void TestBureau::bullesDisentPourquoi() {
         QVERIFY2(aide.contains(QStringLiteral("« %1 »").arg(bouton->text())), qPrintable(aide));
         QVERIFY(!aide.contains(QStringLiteral("impossible")));
     }
-    // A fold leaves the surface uneven: no lava flow.
+    // A fold leaves the surface uneven: no lava flow. Its "?", red, is
+    // the only one whose tooltip says why it is red.
+    const QString rouge = QStringLiteral("\nEn rouge : l'aide du dernier événement appliqué.");
+    const auto ditsRouges = [&b, &rouge] {
+        QStringList ids;
+        for (const section::TypeEvenement& t : section::kEvenements)
+            if (b.Bouton(t.aide)->toolTip().endsWith(rouge)) ids << QString::fromLatin1(t.aide);
+        return ids;
+    };
+    QCOMPARE(ditsRouges(), QStringList());
     b.Bouton("Plissa")->click();
+    QCOMPARE(ditsRouges(), QStringList{QStringLiteral("AideBt5")});
     QVERIFY(!b.Bouton("Coulee")->isEnabled());
     QCOMPARE(s.disponibilite().Raison(section::Evenement::Volcanisme), section::raison::PasPlane);
     QCOMPARE(b.Bouton("Coulee")->toolTip(),
@@ -208,6 +218,7 @@ void TestBureau::bullesDisentPourquoi() {
     b.Bouton("Annuler")->click();
     QCOMPARE(b.Bouton("Plissa")->toolTip(), Texte(section::Type(section::Evenement::Compression).description));
     QVERIFY(!b.Bouton("AideBt5")->toolTip().contains(QStringLiteral("distension")));
+    QCOMPARE(ditsRouges(), QStringList());
 }
 
 void TestBureau::aideTientLesMotsDuMoteur() {

@@ -363,6 +363,10 @@
         <source>la base de la nappe d&apos;un chevauchement précédent remonterait dans l&apos;image : Strataloom ne sait pas faire un chevauchement de plus</source>
         <translation>the base of an earlier thrust sheet would rise into the picture: Strataloom cannot add another thrust</translation>
     </message>
+    <message>
+        <source>En rouge : l&apos;aide du dernier événement appliqué.</source>
+        <translation>In red: the help of the last event applied.</translation>
+    </message>
 </context>
 <context>
     <name>Enseignant</name>

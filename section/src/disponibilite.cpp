@@ -104,7 +104,7 @@ std::string TexteRaison(std::string_view r) {
     return std::string(r);
 }
 
-Bulles BullesEvenement(Evenement e, std::string_view raison) {
+Bulles BullesEvenement(Evenement e, std::string_view raison, bool dernier) {
     const std::string nom = NomEvenement(e);
     Bulles b{DescriptionEvenement(e),
              Remplir(Texte("Disponibilite",
@@ -115,6 +115,7 @@ Bulles BullesEvenement(Evenement e, std::string_view raison) {
         b.commande += '\n' + Remplir(Texte("Disponibilite", "Impossible pour l'instant : %1."), {pourquoi});
         b.aide += '\n' + Remplir(Texte("Disponibilite", "« %1 » est impossible pour l'instant : %2."), {nom, pourquoi});
     }
+    if (dernier) b.aide += '\n' + Texte("Disponibilite", "En rouge : l'aide du dernier événement appliqué.");
     return b;
 }
 

@@ -224,6 +224,12 @@ TEST(BullesEvenement, SayWhatTheCommandDoesAndWhyItIsOff) {
     EXPECT_EQ(off.aide, on.aide + "\n« Erosion » est impossible pour l'instant : " +
                             std::string(raison::TropBasPourEroder) + ".");
     EXPECT_EQ(NomEvenement(E::Sedimentation), "Sédimentation");
+    // The red "?", that of the last event applied, says so last; the
+    // command's own tooltip does not change.
+    const std::string rouge = "\nEn rouge : l'aide du dernier événement appliqué.";
+    EXPECT_EQ(BullesEvenement(E::Erosion, {}, true).aide, on.aide + rouge);
+    EXPECT_EQ(BullesEvenement(E::Erosion, raison::TropBasPourEroder, true).aide, off.aide + rouge);
+    EXPECT_EQ(BullesEvenement(E::Erosion, {}, true).commande, on.commande);
 }
 
 }  // namespace

@@ -98,7 +98,7 @@ const Fenetre = (() => {
       boutons.get(e.evenement).disabled = !actif;
       articles.get(e.evenement).disabled = !actif;
       // What the event does and why it is off, in the engine's words.
-      const bulles = session.bulles(e.evenement);
+      const bulles = session.bulles(e.evenement, e.evenement === aideRouge);
       boutons.get(e.evenement).title = bulles.commande;
       articles.get(e.evenement).title = bulles.commande;
       boutonsAide.get(e.evenement).title = bulles.aide;
@@ -108,9 +108,15 @@ const Fenetre = (() => {
     annuler1.disabled = !u;
   }
 
-  // Black captions, except red for the "?" of the event `rouge` (none: null).
+  // Black captions, except red for the "?" of the event `rouge` (none:
+  // null), whose tooltip says why.
+  let aideRouge = null;
   function CouleursAide(rouge) {
-    for (const [evenement, b] of boutonsAide) b.classList.toggle("derniere", evenement === rouge);
+    aideRouge = rouge;
+    for (const [evenement, b] of boutonsAide) {
+      b.classList.toggle("derniere", evenement === rouge);
+      b.title = session.bulles(evenement, evenement === rouge).aide;
+    }
   }
 
   // A command that the refresh disabled under the keyboard's focus hands

@@ -80,11 +80,11 @@ val SessionWeb::StructuresDe(const section::VueLegende& v) {
 
 std::string SessionWeb::TitreStructures() const { return section::TitreStructures(); }
 
-val SessionWeb::Bulles(section::Evenement e) const {
+val SessionWeb::Bulles(section::Evenement e, bool dernier) const {
     val o = val::object();
     const std::optional<section::Evenement> connu = Connu(e);
     if (!connu) return o;
-    const section::Bulles b = section::BullesEvenement(*connu, session_.RaisonRefus(*connu));
+    const section::Bulles b = section::BullesEvenement(*connu, session_.RaisonRefus(*connu), dernier);
     o.set("commande", b.commande);
     o.set("aide", b.aide);
     return o;

@@ -148,8 +148,8 @@ public:
     std::string TitreStructures() const;
 
     // The tooltips of the command of event `e` and of its "?" button:
-    // {commande, aide} (section::BullesEvenement).
-    val Bulles(section::Evenement e) const;
+    // {commande, aide} (section::BullesEvenement); `dernier`: its "?" is the red one.
+    val Bulles(section::Evenement e, bool dernier) const;
 
     // The tints as a picture of the view's size, R G B A bytes like
     // vueRgba (section::PlanTeintes), every other pixel transparent.

@@ -128,6 +128,7 @@ test("la page s'ouvre depuis le disque, sans réseau, avec l'avertissement", asy
   egal(e.lignes, ["Sédimentation"], "liste au démarrage");
   egal(e.annuler, false, "Annuler au démarrage");
   egal(e.rouges, [], "« ? » en rouge au démarrage");
+  egal(e.ditsRouges, e.rouges, "la bulle du « ? » rouge le dit, et elle seule");
   egal(await nav.executer(() => document.title), "STRATALOOM", "titre de la page");
 });
 
@@ -199,6 +200,7 @@ for (const nom of listes) {
       ComparerAuRendu(e, rendu, `${nom}, après l'événement ${i}`);
       egal(e.annuler, true, `${nom}, événement ${i} : Annuler`);
       egal(e.rouges, [table[tag - 1].aide], `${nom}, événement ${i} : « ? » en rouge`);
+      egal(e.ditsRouges, e.rouges, "la bulle du « ? » rouge le dit, et elle seule");
     }
     const e = await EtatPage(nav);
     egal(e.octetsListe.toString("latin1"), readFileSync(join(echantillons, nom)).toString("latin1"),
@@ -243,6 +245,7 @@ for (let s = 0; s < 4; ++s) {
       const ou = `graine ${g}, pas ${pas} (${quoi})`;
       ComparerAuRendu(apres, rendu, ou);
       egal(apres.rouges, dernier ? [table[dernier - 1].aide] : [], `${ou} : « ? » en rouge`);
+      egal(apres.ditsRouges, apres.rouges, "la bulle du « ? » rouge le dit, et elle seule");
       if (quoi === "Annuler") {
         egal(apres.annuler, false, `${ou} : Annuler après Annuler`);
         egal(apres.lignes, avant.lignes.slice(0, -1), `${ou} : la dernière ligne part`);
@@ -431,6 +434,7 @@ test("Annuler rend l'image exacte et ne s'enchaîne pas", async () => {
   verifier(!PremierEcart(apres.rgba, avant.rgba, apres.largeur), "l'image n'est pas celle d'avant");
   egal(apres.annuler, false, "Annuler grisé après Annuler");
   egal(apres.rouges, [], "« ? » tous noirs après Annuler");
+  egal(apres.ditsRouges, apres.rouges, "la bulle du « ? » rouge le dit, et elle seule");
   ComparerAuRendu(apres, rendu, "après Annuler");
 });
 
@@ -451,7 +455,7 @@ test("la session prend le genre d'événement du moteur, celui que donne chaque 
       apresSedimentation,
       apresCompression,
       distension: s.disponible(m.Evenement.Distension),
-      bulleErosion: s.bulles(m.Evenement.Erosion).commande,
+      bulleErosion: s.bulles(m.Evenement.Erosion, false).commande,
       descriptionErosion: erosion.description,
       libelleErosion: erosion.libelle,
     };

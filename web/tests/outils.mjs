@@ -137,6 +137,9 @@ export function LireEtatPage() {
     annuler1: !document.getElementById("Annuler1").disabled,
     lignes: Array.from(document.querySelectorAll("#ListBox1 li"), (li) => li.textContent),
     rouges: Array.from(document.querySelectorAll("#commandes .aide.derniere"), (b) => b.id),
+    // The "?" whose tooltip says it is the red one, last line.
+    ditsRouges: Array.from(document.querySelectorAll("#commandes .aide"), (b) => b)
+      .filter((b) => /\nEn rouge : l'aide du dernier événement appliqué\.$/.test(b.title)).map((b) => b.id),
     liste: btoa(l),
     visuVisible: document.getElementById("couche-modele").hidden,
     modeleVisible: !document.getElementById("couche-modele").hidden,

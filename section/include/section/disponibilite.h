@@ -111,11 +111,13 @@ private:
 // The tooltips of kind `e`'s command and of its "?" button, in the current
 // language: what the command does, what its help holds, and, when
 // `raison` (one of the reasons above, or empty) is given, why it is off.
+// `dernier`: this "?" is the one in red, that of the last event applied,
+// which its tooltip then says.
 struct Bulles {
     std::string commande;
     std::string aide;
 };
-Bulles BullesEvenement(Evenement e, std::string_view raison);
+Bulles BullesEvenement(Evenement e, std::string_view raison, bool dernier = false);
 
 // Runs MesureSurface, then applies the availability rules; each command
 // off carries the reason of the first rule it fails.
