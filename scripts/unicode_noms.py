@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Writes section/src/unicode_noms.inc, the tables pupils' names are checked
+# Writes section/noyau/src/unicode_noms.inc, the tables pupils' names are checked
 # and compared with, from the Unicode data files of Debian's package
 # unicode-data (/usr/share/unicode):
 #   - the code points a name may not hold: control, format, private-use,
@@ -160,7 +160,7 @@ texte = "\n".join([
     tableau("PlageValuee", "kEcritures", ecritures, 4, lambda p: f"{{{h(p[0])}, {h(p[1])}, {p[2]}}}"),
     "",
 ])
-sortie = pathlib.Path(__file__).resolve().parent.parent / "section" / "src" / "unicode_noms.inc"
+sortie = pathlib.Path(__file__).resolve().parent.parent / "section" / "noyau" / "src" / "unicode_noms.inc"
 sortie.write_text(texte, encoding="utf-8")
 print(f"{sortie}: {len(refuses)} refusées, {len(lettres)} lettres, {len(formats)} formats, "
       f"{len(classes)} classes, {len(decompositions)} décompositions ({len(reserve)}), "

@@ -39,15 +39,17 @@ fi
 mkdir -p "$sortie/obj"
 # One object per source, rebuilt when the source or a header changed; the
 # web build's own flags are part of what an object depends on.
-options=(-std=c++20 -O3 -msimd128 -Isection/include)
+# The engine's layers: each one's public headers (section/COUCHE/include).
+options=(-std=c++20 -O3 -msimd128)
+for inclus in section/*/include; do options+=("-I$inclus"); done
 empreinte=$(printf '%s ' "${options[@]}" | md5sum | cut -c1-8)
 objets=()
-for source in section/src/*.cpp web/src/*.cpp; do
+for source in section/*/src/*.cpp web/src/*.cpp; do
   nom=$(echo "$source" | tr '/' '_')
   objet="$sortie/obj/${nom%.cpp}-$empreinte.o"
   objets+=("$objet")
   if [ ! -f "$objet" ] || [ "$source" -nt "$objet" ] ||
-     [ -n "$(find section/include section/src web/src -name '*.h' -newer "$objet" -print -quit)" ]; then
+     [ -n "$(find section web/src -name '*.h' -newer "$objet" -print -quit)" ]; then
     echo "em++ $source"
     rm -f "$objet"
     em++ "${options[@]}" -c "$source" -o "$objet" &

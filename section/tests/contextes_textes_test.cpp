@@ -62,8 +62,15 @@ TEST(ContextesTextes, AucunTexteDeLaPageSousUneClasseDeLaFenetre) {
 }
 
 TEST(ContextesTextes, LesTextesDeLaPageSontCeuxDuMoteurOuLesSiens) {
-    std::set<std::string> permis = ContextesDe("section/src");
-    permis.merge(ContextesDe("section/include/section"));
+    // The engine's contexts, layer by layer (section/COUCHE/src and include).
+    std::set<std::string> permis;
+    for (const fs::directory_entry& c : fs::directory_iterator(fs::path(STRATALOOM_SOURCES) / "section")) {
+        if (!fs::is_directory(c.path() / "src")) continue;
+        const std::string couche = "section/" + c.path().filename().string();
+        permis.merge(ContextesDe(couche + "/src"));
+        permis.merge(ContextesDe(couche + "/include/section"));
+    }
+    EXPECT_TRUE(permis.count("Exercice") && permis.count("Disponibilite") && permis.count("Paquet"));
     permis.insert("Page");
     for (const std::string& c : ContextesDe("web/src")) EXPECT_TRUE(permis.count(c)) << c;
 }

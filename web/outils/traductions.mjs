@@ -8,7 +8,7 @@
 // for an engine text whose own context does not hold it yet. A French text
 // translated differently in two contexts ("Annuler": "Undo", "Cancel")
 // takes the translation of the larger context, the main window's.
-import { readFileSync, readdirSync } from "node:fs";
+import { existsSync, readFileSync, readdirSync } from "node:fs";
 import { join } from "node:path";
 
 const ENTITES = { amp: "&", lt: "<", gt: ">", quot: '"', apos: "'" };
@@ -43,7 +43,10 @@ export function LireTs(xml) {
 
 // The contexts of the engine's texts, from its sources.
 export function ContextesDuMoteur(racine) {
-  const dossiers = ["section/src", "section/include/section", "web/src"].map((d) => join(racine, d));
+  const couches = readdirSync(join(racine, "section"), { withFileTypes: true })
+    .filter((e) => e.isDirectory() && existsSync(join(racine, "section", e.name, "src")))
+    .flatMap((e) => [`section/${e.name}/src`, `section/${e.name}/include/section`]);
+  const dossiers = [...couches, "web/src"].map((d) => join(racine, d));
   const contextes = new Set();
   for (const d of dossiers)
     for (const f of readdirSync(d).filter((n) => /\.(cpp|h)$/.test(n)))

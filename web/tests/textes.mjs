@@ -77,7 +77,8 @@ export function TextesDuBureau(dossierApp) {
     .map((f) => join(dossierApp, f));
   // The engine's tables the window shows: events, reasons, menus, and the
   // catalogue of the texts it shares with the page.
-  for (const f of ["include/section/evenements.h", "include/section/disponibilite.h", "src/commandes.cpp", "src/catalogue.cpp"])
+  for (const f of ["noyau/include/section/evenements.h", "session/include/section/disponibilite.h",
+    "noyau/src/commandes.cpp", "noyau/src/catalogue.cpp"])
     fichiers.push(join(dossierApp, "..", "section", f));
   const textes = new Set();
   for (const f of fichiers) {

@@ -71,11 +71,11 @@
 #include "section/evenements.h"
 #include "section/fichiers.h"
 #include "section/justification.h"
+#include "section/noms.h"
 
 namespace section {
 
 constexpr std::size_t kTitreMax = 200;
-constexpr std::size_t kNomEleveMax = 100;
 constexpr std::size_t kOctetsEvenementsMax = 256u * 1024;
 // The most events an exercise, an answer key or a replayed answer holds,
 // for every front end: an answer graded takes a fraction of a second and a
@@ -141,8 +141,6 @@ std::uint64_t EmpreinteExercice(const Exercice& e);
 // Mixes (or, applied again, unmixes) an exercise file's event bytes with
 // the key stream drawn from its fingerprint.
 void MelangerEvenements(std::string& octets, std::uint64_t empreinte);
-// The letter seed a file without one (version 1, a plain list) takes.
-std::uint32_t GraineLettresParDefaut(std::uint64_t empreinte);
 // The fingerprint as 16 lowercase hexadecimal digits.
 std::string TexteEmpreinte(std::uint64_t empreinte);
 
@@ -179,8 +177,5 @@ std::string EcrireFichierExercice(const std::string& chemin, const Exercice& e,
                                   const OptionsEcriture& options = {});
 std::string EcrireFichierReponse(const std::string& chemin, const Reponse& r,
                                  const OptionsEcriture& options = {});
-
-// CRC-32 of bytes, as the two files end with.
-std::uint32_t Crc32(std::string_view octets);
 
 }  // namespace section

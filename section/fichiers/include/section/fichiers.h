@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -132,5 +133,9 @@ private:
     ErreurFichier erreur_ = ErreurFichier::Aucune;
     bool termine_ = false;
 };
+
+// CRC-32 of bytes, as exercise and answer files, the platform's kept
+// text and zip archives check them.
+std::uint32_t Crc32(std::string_view octets);
 
 }  // namespace section

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "json.h"
+#include "section/json.h"
 #include "section/formations.h"
 #include "section/session.h"
 

@@ -5,10 +5,23 @@
 #include "section/liste.h"
 #include "section/encodage.h"
 #include "section/legende_vue.h"
-#include "section/exercice_session.h"
-#include "json.h"
+#include "section/json.h"
 
 namespace section {
+
+std::uint32_t GraineLettresParDefaut(std::uint64_t empreinte) {
+    return static_cast<std::uint32_t>(empreinte & 0xFFFFFFFFu);
+}
+
+std::uint32_t GraineLettresDeSession(const Session& s) {
+    // FNV-1a of the list's file bytes: the list alone fixes the view.
+    std::uint64_t h = 0xCBF29CE484222325ull;
+    for (const unsigned char c : TexteListe(s.liste())) {
+        h ^= c;
+        h *= 0x100000001B3ull;
+    }
+    return GraineLettresParDefaut(h);
+}
 
 std::uint32_t Session::GraineLettres() const {
     if (graineLettres_) return *graineLettres_;

@@ -4,10 +4,15 @@
 // trusts it, and the form in which two names are compared.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace section {
+
+// The most bytes of a pupil's name (UTF-8), in an answer file and anywhere
+// a name is given.
+constexpr std::size_t kNomEleveMax = 100;
 
 // The reason a name is refused, in the current language, or an empty
 // string. Refused: an empty name or one of spaces only, one over

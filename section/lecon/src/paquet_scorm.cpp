@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "json.h"
+#include "section/json.h"
 #include "section/exercice.h"
 #include "section/textes.h"
 #include "section/zip.h"

@@ -3,7 +3,7 @@
 #include "designations.h"
 #include "section/chronologie.h"
 #include "section/encodage.h"
-#include "json.h"
+#include "section/json.h"
 
 namespace section {
 

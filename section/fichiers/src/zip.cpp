@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "section/zip.h"
 
-#include "section/exercice.h"
+#include "section/fichiers.h"
 #include "section/textes.h"
 
 namespace section {

@@ -340,4 +340,19 @@ bool CheminOccupe(const std::string& chemin) {
     return ::lstat(chemin.c_str(), &st) == 0;
 }
 
+std::uint32_t Crc32(std::string_view octets) {
+    static const std::array<std::uint32_t, 256> table = [] {
+        std::array<std::uint32_t, 256> t{};
+        for (std::uint32_t i = 0; i < 256; ++i) {
+            std::uint32_t c = i;
+            for (int k = 0; k < 8; ++k) c = (c & 1u) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            t[i] = c;
+        }
+        return t;
+    }();
+    std::uint32_t c = 0xFFFFFFFFu;
+    for (unsigned char o : octets) c = table[(c ^ o) & 0xFFu] ^ (c >> 8);
+    return c ^ 0xFFFFFFFFu;
+}
+
 }  // namespace section

@@ -22,8 +22,4 @@ bool ChargerExercice(Session& modele, const Exercice& e);
 // exercise cannot be made (VerifierExercice), or "" when `e` holds it.
 std::string ExerciceDeSession(const Session& s, std::string_view titre, Exercice& e);
 
-// The letter seed of a plain list as the session shows it, drawn from the
-// list's bytes: the same list shows the same letters in every front end.
-std::uint32_t GraineLettresDeSession(const Session& s);
-
 }  // namespace section

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "json.h"
+#include "section/json.h"
 
 #include <cmath>
 #include <cstdio>

@@ -3,6 +3,7 @@
 // the layout). The readers trust nothing: sizes are checked against their
 // limits and against the length actually there before anything is read.
 #include "section/exercice.h"
+#include "section/session.h"
 #include "section/noms.h"
 
 #include <algorithm>
@@ -172,26 +173,7 @@ std::string Longueur(std::string_view o, std::uint64_t attendu) {
 
 }  // namespace
 
-std::uint32_t Crc32(std::string_view octets) {
-    static const std::array<std::uint32_t, 256> table = [] {
-        std::array<std::uint32_t, 256> t{};
-        for (std::uint32_t i = 0; i < 256; ++i) {
-            std::uint32_t c = i;
-            for (int k = 0; k < 8; ++k) c = (c & 1u) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[i] = c;
-        }
-        return t;
-    }();
-    std::uint32_t c = 0xFFFFFFFFu;
-    for (unsigned char o : octets) c = table[(c ^ o) & 0xFFu] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
-}
-
 void MelangerEvenements(std::string& octets, std::uint64_t empreinte) { Melanger(octets, empreinte); }
-
-std::uint32_t GraineLettresParDefaut(std::uint64_t empreinte) {
-    return static_cast<std::uint32_t>(empreinte & 0xFFFFFFFFu);
-}
 
 std::uint64_t EmpreinteExercice(const Exercice& e) {
     std::uint64_t h = Fnv(0xCBF29CE484222325ull, TexteListe(e.lignes));

@@ -147,4 +147,12 @@ private:
 // the form the renderer's --state writes.
 std::string EtatJson(const EtatSession& e);
 
+// The letter seed a list or an exercise file without one (version 1)
+// takes from its fingerprint.
+std::uint32_t GraineLettresParDefaut(std::uint64_t empreinte);
+
+// The letter seed of a plain list as the session shows it, drawn from the
+// list's bytes: the same list shows the same letters in every front end.
+std::uint32_t GraineLettresDeSession(const Session& s);
+
 }  // namespace section

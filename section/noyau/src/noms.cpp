@@ -7,7 +7,6 @@
 #include <iterator>
 #include <cstdio>
 
-#include "section/exercice.h"
 #include "section/textes.h"
 
 namespace section {

@@ -19,14 +19,4 @@ std::string ExerciceDeSession(const Session& s, std::string_view titre, Exercice
     return VerifierExercice(e);
 }
 
-std::uint32_t GraineLettresDeSession(const Session& s) {
-    // FNV-1a of the list's file bytes: the list alone fixes the view.
-    std::uint64_t h = 0xCBF29CE484222325ull;
-    for (const unsigned char c : TexteListe(s.liste())) {
-        h ^= c;
-        h *= 0x100000001B3ull;
-    }
-    return GraineLettresParDefaut(h);
-}
-
 }  // namespace section
