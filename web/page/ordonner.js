@@ -155,7 +155,7 @@ export const Ordonner = (() => {
   // The card keeps the pointer, so the page neither scrolls nor selects
   // text while it is held (the cards do not pan: touch-action none). A
   // press on a card's list of principles or formations is not a hold.
-  let tenue = null; // {pointeur, depart, cible, y0, haut0, li, bouge}
+  let tenue = null; // {pointeur, depart, cible, y0, haut0, li, bouge, milieux, hauteur}
   const kSeuilGlisse = 4; // CSS pixels a press moves before it is a drag
 
   function Saisir(e, i, li) {
@@ -166,7 +166,16 @@ export const Ordonner = (() => {
     e.preventDefault();
     liste.focus({ preventScroll: true });
     Choisir(i, false);
-    tenue = { pointeur: e.pointerId, depart: i, cible: i, y0: e.clientY, haut0: liste.scrollTop, li, bouge: false };
+    // Where each card's middle stands in the list's content, as it stands
+    // before any card makes room.
+    const haut = liste.getBoundingClientRect().top - liste.scrollTop;
+    const milieux = Array.from(liste.children, (c) => {
+      const r = c.getBoundingClientRect();
+      return r.top + r.height / 2 - haut;
+    });
+    const hauteur = li.getBoundingClientRect().height;
+    tenue = { pointeur: e.pointerId, depart: i, cible: i, y0: e.clientY, haut0: liste.scrollTop, li, bouge: false,
+      milieux, hauteur };
     li.setPointerCapture(e.pointerId);
     li.addEventListener("pointermove", Glisser);
     li.addEventListener("pointerup", Lacher);
@@ -175,20 +184,26 @@ export const Ordonner = (() => {
   }
 
   // The rank the held card would take among the others: how many of them
-  // have their middle above the pointer.
+  // have their middle (where it stood at the press) above the pointer, `y`
+  // in the list's content.
   function Place(y) {
-    let rang = 0;
-    Array.from(liste.children).forEach((autre, k) => {
-      if (k === tenue.depart) return;
-      const r = autre.getBoundingClientRect();
-      if (y > r.top + r.height / 2) ++rang;
-    });
-    return rang;
+    return tenue.milieux.filter((m, k) => k !== tenue.depart && y > m).length;
   }
 
+  // The cards between the held card's place and the one it would take
+  // slide by its height to make room there, and a line marks the place.
   function MontrerPlace(rang) {
-    const autres = Array.from(liste.children).filter((_, k) => k !== tenue.depart);
-    for (const li of autres) li.classList.remove("place-avant", "place-apres");
+    const autres = [];
+    Array.from(liste.children).forEach((li, k) => {
+      if (k === tenue.depart) return;
+      const r = autres.length; // its rank among the others
+      autres.push(li);
+      li.classList.remove("place-avant", "place-apres");
+      let d = 0;
+      if (k < tenue.depart && r >= rang) d = tenue.hauteur;
+      else if (k > tenue.depart && r < rang) d = -tenue.hauteur;
+      li.style.transform = d ? `translateY(${d}px)` : "";
+    });
     if (rang === tenue.depart || !autres.length) return;
     if (rang < autres.length) autres[rang].classList.add("place-avant");
     else autres.at(-1).classList.add("place-apres");
@@ -210,7 +225,7 @@ export const Ordonner = (() => {
     if (e.clientY < bord.top + marge) liste.scrollTop -= 8;
     else if (e.clientY > bord.bottom - marge) liste.scrollTop += 8;
     tenue.li.style.transform = `translateY(${e.clientY - tenue.y0 + liste.scrollTop - tenue.haut0}px)`;
-    tenue.cible = Place(e.clientY);
+    tenue.cible = Place(e.clientY - (liste.getBoundingClientRect().top - liste.scrollTop));
     MontrerPlace(tenue.cible);
   }
 
@@ -223,9 +238,11 @@ export const Ordonner = (() => {
     t.li.removeEventListener("lostpointercapture", Abandonner);
     if (t.li.hasPointerCapture(t.pointeur)) t.li.releasePointerCapture(t.pointeur);
     t.li.classList.remove("tenue");
-    t.li.style.transform = "";
     liste.classList.remove("en-glisse");
-    for (const li of liste.children) li.classList.remove("place-avant", "place-apres");
+    for (const li of liste.children) {
+      li.classList.remove("place-avant", "place-apres");
+      li.style.transform = "";
+    }
     return t;
   }
 
