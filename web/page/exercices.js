@@ -11,6 +11,7 @@ import { Fichiers } from "./fichiers.js";
 import { Conservation } from "./conservation.js";
 import { Saisie } from "./saisie.js";
 import { Ordonner } from "./ordonner.js";
+import { ArticleDeLaPage } from "./menus.js";
 
 export const Exercices = (() => {
   let moteur = null;
@@ -251,16 +252,7 @@ export const Exercices = (() => {
   function ArticleLien() {
     const reponse = document.getElementById("Reponse1");
     if (refus || !reponse || document.getElementById("Lienexercice1")) return;
-    const b = document.createElement("button");
-    b.type = "button";
-    b.id = "Lienexercice1";
-    b.setAttribute("role", "menuitem");
-    const l = document.createElement("span");
-    l.className = "libelle";
-    l.textContent = textes.copierLien;
-    b.append(l);
-    b.addEventListener("click", CopierLien);
-    reponse.after(b);
+    ArticleDeLaPage(reponse, "Lienexercice1", textes.copierLien, CopierLien);
   }
 
   // The address of this page with the exercise in its fragment, copied

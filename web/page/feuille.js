@@ -17,7 +17,7 @@ import { Exercices } from "./exercices.js";
 import { Fichiers } from "./fichiers.js";
 import { Paquet } from "./paquet.js";
 import { Saisie } from "./saisie.js";
-import { SansCommandes } from "./menus.js";
+import { ArticleDeLaPage, SansCommandes } from "./menus.js";
 
 export const Feuille = (() => {
   const donnee =
@@ -34,16 +34,7 @@ export const Feuille = (() => {
   function Article() {
     const apres = document.getElementById("Lienexercice1") || document.getElementById("Reponse1");
     if (donnee || Exercices.verrouille() || !apres || document.getElementById("Pageexercice1")) return;
-    const b = document.createElement("button");
-    b.type = "button";
-    b.id = "Pageexercice1";
-    b.setAttribute("role", "menuitem");
-    const l = document.createElement("span");
-    l.className = "libelle";
-    l.textContent = textes.enregistrerPage;
-    b.append(l);
-    b.addEventListener("click", Enregistrer);
-    apres.after(b);
+    ArticleDeLaPage(apres, "Pageexercice1", textes.enregistrerPage, Enregistrer);
   }
 
   function Installer(m, s) {

@@ -124,6 +124,22 @@ function ArticlesEvenements(evenements, commandes) {
   });
 }
 
+// A menu item of the page's own (one the engine's table does not have),
+// put after the item `apres`: its id, its words and what it does.
+export function ArticleDeLaPage(apres, id, libelle, action) {
+  const b = document.createElement("button");
+  b.type = "button";
+  b.id = id;
+  b.setAttribute("role", "menuitem");
+  const l = document.createElement("span");
+  l.className = "libelle";
+  l.textContent = libelle;
+  b.append(l);
+  b.addEventListener("click", action);
+  apres.after(b);
+  return b;
+}
+
 // The engine's menus without the commands named in `absentes` (a Set), and
 // without a separator left at an end or doubled: the menus of a page bound
 // to one exercise (a course package's, an exercise's own page).

@@ -205,6 +205,9 @@ export function TestsReprise(c) {
       await nav().ouvrir(c.url + "#exercice=" + liens.Discordance);
       await nav().executerAsync(() => window.strataloom.pret);
       await c.FermerAvertissement();
+      // The offer of the kept list, once the page has shown it.
+      const offre = await c.Boite(true);
+      verifier(offre && offre.boutons.join() === "Reprendre,Nouvelle coupe", `offre de reprise : ${JSON.stringify(offre)}`);
       await nav().cliquer("#boite-message button[value=reprendre]");
     };
     await Recharger();
