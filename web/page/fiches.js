@@ -103,6 +103,18 @@ function PageEleve(f, rgba, textes, DessinerStructure) {
 </section>`;
 }
 
+// How many step pictures a row of the key holds: three, or more for a long
+// exercise, so that every row fits in about 135 mm of the A4 page under
+// the key's text (a picture and its caption a row, 3 mm apart).
+export function ColonnesEtapes(etapes, largeur, hauteur) {
+  const rapport = largeur > 0 ? hauteur / largeur : 1;
+  for (let n = 3; n < 8; ++n) {
+    const image = ((171 - 3 * (n - 1)) / n) * rapport + 3;
+    if (Math.ceil(etapes / n) * (image + 3) <= 135) return n;
+  }
+  return 8;
+}
+
 // The answer key of exercise `f`: the legend with its events, the
 // accepted orders, the relations, and a picture of every step.
 function PageCorrige(f, etapes, textes) {
@@ -114,7 +126,7 @@ function PageCorrige(f, etapes, textes) {
 <h1 class="corrige">${H(f.titreCorrige)}</h1>
 ${f.legendeCorrige ? `<p>${H(f.legendeCorrige)}</p>` : ""}
 ${cle}
-<div class="etapes">${figures}</div>
+<div class="etapes" style="grid-template-columns: repeat(${ColonnesEtapes(etapes.length, f.largeurEtape, f.hauteurEtape)}, 1fr)">${figures}</div>
 <div class="pied">${H(textes.pied)}</div>
 </section>`;
 }

@@ -140,6 +140,42 @@ export function TestsEnseignant(c) {
     await nav().cliquer("#FermerEnseignant");
   });
 
+  // The key of a long exercise: every step's picture inside its A4 page,
+  // above its foot (drawn exercises of 8 and 10 events).
+  for (const [evenements, graine] of [[8, 1], [10, 3]])
+    test(`enseignant : le corrigé d'un exercice de ${evenements} événements tient chaque étape dans sa page`, async () => {
+      const dossier = join(c.temp, `long-${evenements}`);
+      rendu("--exercise", "1", "--events", String(evenements), "--seed", String(graine), "--out-dir", dossier);
+      const exo = join(dossier, readdirSync(dossier).find((n) => n.endsWith(".exo")));
+      await nav().cliquer("#Exercice1");
+      await nav().cliquer("#Ouvrirexercice1");
+      await nav().envoyerFichier("#choix-exercice", exo);
+      for (let b; (b = await c.Boite()); ) await nav().cliquer(`#${b.id} button`);
+      await OuvrirEspace();
+      await nav().executer(() => (window.open = (url) => ((window.ongletFiches = url), {})));
+      await nav().cliquer("#FichesExercice");
+      await nav().cliquer("#FermerEnseignant");
+      // The sheets laid out in a frame as wide as the printed page.
+      const r = await nav().executerAsync(async () => {
+        const cadre = document.createElement("iframe");
+        cadre.style.cssText = "position: fixed; left: 0; top: 0; width: 210mm; height: 600mm; visibility: hidden";
+        document.body.append(cadre);
+        const html = await (await fetch(window.ongletFiches)).text();
+        await new Promise((fini) => {
+          cadre.onload = fini;
+          cadre.srcdoc = html;
+        });
+        const d = cadre.contentDocument;
+        await Promise.all([...d.images].map((i) => i.decode().catch(() => {})));
+        const page = d.querySelector(".page.corrige").getBoundingClientRect();
+        const pied = d.querySelector(".page.corrige .pied").getBoundingClientRect();
+        const figures = [...d.querySelectorAll(".page.corrige .etapes figure")].map((x) => x.getBoundingClientRect());
+        cadre.remove();
+        return { etapes: figures.length, dehors: figures.filter((x) => x.bottom > pied.top || x.bottom > page.bottom).length };
+      });
+      egal(r, { etapes: evenements + 1, dehors: 0 }, "étapes du corrigé sous le pied de page ou hors de la page");
+    });
+
   test("enseignant : la graine tapée de 0 à 4294967295, une nouvelle graine de 1 à 999999", async () => {
     await OuvrirEspace();
     await nav().executer(() => (document.getElementById("Graine").value = "4294967296"));
