@@ -110,6 +110,23 @@ export function TestsEnseignant(c) {
     await nav().cliquer("#FermerEnseignant");
   });
 
+  // The exercise file `exo` opened, then its printable sheets made in the
+  // teacher's space: {html, legende: the exercise's legend lines}.
+  async function FichesDeLExercice(exo) {
+    await nav().cliquer("#Exercice1");
+    await nav().cliquer("#Ouvrirexercice1");
+    await nav().envoyerFichier("#choix-exercice", exo);
+    for (let b; (b = await c.Boite()); ) await nav().cliquer(`#${b.id} button`);
+    await OuvrirEspace();
+    await nav().executer(() => (window.open = (url) => ((window.ongletFiches = url), {})));
+    await nav().cliquer("#FichesExercice");
+    await nav().cliquer("#FermerEnseignant");
+    return nav().executerAsync(async () => ({
+      html: await (await fetch(window.ongletFiches)).text(),
+      legende: window.strataloom.session().legendeExercice().map((l) => l.texte),
+    }));
+  }
+
   // The sheets of the exercise open: its pupil's page and its key, with
   // the letters the pupil sees (the exercise's own), the foot naming it.
   test("enseignant : les fiches de l'exercice ouvert, ses lettres et sa légende", async () => {
@@ -120,24 +137,13 @@ export function TestsEnseignant(c) {
     egal(sans, [false, true], "sans exercice, le bouton est grisé");
     const exo = join(c.temp, "Fiches.exo");
     rendu("--make-exercise", exo, "--title", "Le pli faillé", modele);
-    await nav().cliquer("#Exercice1");
-    await nav().cliquer("#Ouvrirexercice1");
-    await nav().envoyerFichier("#choix-exercice", exo);
-    for (let b; (b = await c.Boite()); ) await nav().cliquer(`#${b.id} button`);
-    await OuvrirEspace();
-    await nav().executer(() => (window.open = (url) => ((window.ongletFiches = url), {})));
-    await nav().cliquer("#FichesExercice");
-    const r = await nav().executerAsync(async () => ({
-      html: await (await fetch(window.ongletFiches)).text(),
-      legende: window.strataloom.session().legendeExercice().map((l) => l.texte),
-    }));
+    const r = await FichesDeLExercice(exo);
     const compte = (motif) => (r.html.match(motif) || []).length;
     egal([compte(/<section class="page eleve">/g), compte(/<section class="page corrige">/g)], [1, 1], "pages");
     egal(compte(/<div class="pied">Exercice : Le pli faillé<\/div>/g), 2, "pied de page");
     verifier(r.html.includes("<h1>Le pli faillé</h1>"), "titre de la fiche");
     const lignes = [...r.html.matchAll(/<li>(?:<img[^>]*>|<span class="couleur"[^>]*><\/span>)([^<]*)<\/li>/g)].map((m) => m[1]);
     egal(lignes, r.legende.map((l) => l.replace(/&/g, "&amp;")), "la légende de la fiche est celle de l'exercice");
-    await nav().cliquer("#FermerEnseignant");
   });
 
   // The key of a long exercise: every step's picture inside its A4 page,
@@ -146,21 +152,12 @@ export function TestsEnseignant(c) {
     test(`enseignant : le corrigé d'un exercice de ${evenements} événements tient chaque étape dans sa page`, async () => {
       const dossier = join(c.temp, `long-${evenements}`);
       rendu("--exercise", "1", "--events", String(evenements), "--seed", String(graine), "--out-dir", dossier);
-      const exo = join(dossier, readdirSync(dossier).find((n) => n.endsWith(".exo")));
-      await nav().cliquer("#Exercice1");
-      await nav().cliquer("#Ouvrirexercice1");
-      await nav().envoyerFichier("#choix-exercice", exo);
-      for (let b; (b = await c.Boite()); ) await nav().cliquer(`#${b.id} button`);
-      await OuvrirEspace();
-      await nav().executer(() => (window.open = (url) => ((window.ongletFiches = url), {})));
-      await nav().cliquer("#FichesExercice");
-      await nav().cliquer("#FermerEnseignant");
+      const { html } = await FichesDeLExercice(join(dossier, readdirSync(dossier).find((n) => n.endsWith(".exo"))));
       // The sheets laid out in a frame as wide as the printed page.
-      const r = await nav().executerAsync(async () => {
+      const r = await nav().executerAsync(async (html) => {
         const cadre = document.createElement("iframe");
         cadre.style.cssText = "position: fixed; left: 0; top: 0; width: 210mm; height: 600mm; visibility: hidden";
         document.body.append(cadre);
-        const html = await (await fetch(window.ongletFiches)).text();
         await new Promise((fini) => {
           cadre.onload = fini;
           cadre.srcdoc = html;
@@ -172,7 +169,7 @@ export function TestsEnseignant(c) {
         const figures = [...d.querySelectorAll(".page.corrige .etapes figure")].map((x) => x.getBoundingClientRect());
         cadre.remove();
         return { etapes: figures.length, dehors: figures.filter((x) => x.bottom > pied.top || x.bottom > page.bottom).length };
-      });
+      }, html);
       egal(r, { etapes: evenements + 1, dehors: 0 }, "étapes du corrigé sous le pied de page ou hors de la page");
     });
 
